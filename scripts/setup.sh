@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages reelkit needs, only those that are missing.
+# Safe to run again and again: with everything present it does nothing.
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake ninja-build pkg-config
+  # platform, property lists, encoding detection
+  qt6-base-dev qt6-qpa-plugins libgl-dev libplist-dev libplist-utils libuchardet-dev
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev python3
+  # the media tools the toolkit drives
+  ffmpeg mplayer mjpegtools dvdauthor normalize-audio bc
+  # a virtual display for screenshots and desktop runs without a screen
+  xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+# python3 may come from elsewhere (pyenv); any python3 on PATH will do.
+if command -v python3 >/dev/null 2>&1; then
+  missing=("${missing[@]/python3}")
+fi
+read -r -a missing <<<"${missing[*]:-}"
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=(sudo)
+fi
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

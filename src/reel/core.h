@@ -1,0 +1,17 @@
+// Core runtime: debug switches and log, shared constants and the temporary
+// folder, the application bundle and shell, and the exact helpers (paths,
+// number scanning, value descriptions, property lists) the rest builds on.
+#pragma once
+
+#include "reel/core/application.h"
+#include "reel/core/bundle.h"
+#include "reel/core/constants.h"
+#include "reel/core/debug.h"
+#include "reel/core/describe.h"
+#include "reel/core/fileio.h"
+#include "reel/core/format.h"
+#include "reel/core/log.h"
+#include "reel/core/paths.h"
+#include "reel/core/plistcodec.h"
+#include "reel/core/scan.h"
+#include "reel/core/stringsfile.h"

@@ -1,0 +1,46 @@
+// Process-wide values shared by the program and the toolkit.
+#pragma once
+
+#include <QString>
+
+namespace reel {
+
+// The folder in which the tools run. Unset (null) until setTMPFOLDER.
+extern QString TMPFOLDER;
+extern qint8 OPENPERM;
+extern int WMVCOMPONENTINT;
+extern int DIVXCOMPONENTINT;
+extern int AICCOMPONENTINT;
+extern int PRORESCOMPDECINT;
+extern int PRORESCOMPONENTINT;
+extern int MPEG2COMPONENTINT;
+extern int MTSCOMPONENTINT;
+
+// The stored folder, or else the system temporary folder ($TMPDIR, else
+// /tmp) followed by the application's name. The default is built on every
+// call and never stored.
+QString getTMPFOLDER();
+void setTMPFOLDER(const QString &path);
+
+// The system temporary folder: $TMPDIR without trailing "/", else "/tmp".
+QString systemTemporaryFolder();
+
+int getOPENPERM();
+void setOPENPERM(int flag);
+
+int getWMV();
+void setWMV(int value);
+int getDIVX();
+void setDIVX(int value);
+int getAIC();
+void setAIC(int value);
+int getPRORESdec();
+void setPRORESdec(int value);
+int getPRORES();
+void setPRORES(int value);
+int getMPEG2();
+void setMPEG2(int value);
+int getMTS();
+void setMTS(int value);
+
+} // namespace reel

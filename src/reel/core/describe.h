@@ -1,0 +1,20 @@
+// The "%@" text of a value, in the style of Foundation's descriptions.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+namespace reel {
+
+// A string is itself; a number its decimal text (a boolean 1 or 0); data its
+// bytes in hexadecimal between angle brackets ("<0b77>", a space after every
+// four bytes); a date "YYYY-MM-DD HH:MM:SS +HHMM" in local time; lists and
+// dictionaries the old-style property-list text with four-space indentation,
+// dictionary keys sorted. A missing value (invalid QVariant) is "(null)".
+QString describe(const QVariant &value);
+
+// "YYYY-MM-DD HH:MM:SS +HHMM", local time with its offset from UTC.
+QString describeDate(const QDateTime &date);
+
+} // namespace reel

@@ -1,0 +1,25 @@
+// Whole-file reads and writes that never block and never leave a half-written
+// file behind.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace reel {
+
+// The bytes of a regular file (following links). Nothing for a missing or
+// unreadable path, and for a named pipe, a device or a folder, which are
+// never opened in a blocking way. *error says why when given.
+std::optional<QByteArray> readRegularFile(const QString &path, QString *error = nullptr);
+
+// Replaces the file at path with bytes: they go to a new file in the same
+// folder, are flushed to disk, and the new file is renamed over the old one,
+// so a reader sees the old contents or the new ones, never a mixture, and a
+// failure leaves the old file as it was. An existing file's permission bits
+// are kept; a new file gets 0666 less the umask. A symbolic link at path is
+// replaced by the new file. False, with *error, when anything fails.
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+
+} // namespace reel

@@ -1,0 +1,101 @@
+#include "reel/core/log.h"
+
+#include "reel/core/describe.h"
+
+#include <QDateTime>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace reel {
+
+FILE *newStdout = nullptr;
+FILE *newStderr = nullptr;
+
+namespace {
+
+std::mutex &sinkMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+LogSink &sink()
+{
+    static LogSink s;
+    return s;
+}
+
+QByteArray prefix()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const QByteArray stamp = now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")).toLatin1();
+    char buffer[160];
+    const int n = std::snprintf(buffer, sizeof buffer, "%s %s[%d:%ld] ", stamp.constData(),
+                                program_invocation_short_name, int(getpid()), long(syscall(SYS_gettid)));
+    return QByteArray(buffer, n > 0 ? qMin(n, int(sizeof buffer) - 1) : 0);
+}
+
+} // namespace
+
+LogSink setLogSink(LogSink newSink)
+{
+    std::lock_guard lock(sinkMutex());
+    LogSink old = std::move(sink());
+    sink() = std::move(newSink);
+    return old;
+}
+
+void logLine(const QString &text)
+{
+    LogSink current;
+    {
+        std::lock_guard lock(sinkMutex());
+        current = sink();
+    }
+    if (current) {
+        current(text);
+        return;
+    }
+    QByteArray line = prefix();
+    line += text.toUtf8();
+    line += '\n';
+    // One write per line keeps lines whole when several processes share the
+    // stream (a log file after redirectLogs2File).
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+    std::fflush(stderr);
+}
+
+void redirectLogs2File(const QString &path)
+{
+    logLine(QStringLiteral("redirectStdoutToFile\u2026"));
+    if (newStdout || newStderr) {
+        logLine(QStringLiteral("if (newStdout || newStderr)"));
+        return;
+    }
+    const QByteArray file = QFile::encodeName(path);
+    // freopen closes the stream it fails to reopen; try the file first so
+    // that a bad path leaves both streams where they were.
+    if (FILE *probe = std::fopen(file.constData(), "a+")) {
+        std::fclose(probe);
+    } else {
+        logLine(format("redirectLogs2File   :-( '%@' %s", path, std::strerror(errno)));
+        return;
+    }
+    newStdout = std::freopen(file.constData(), "a+", stdout);
+    newStderr = std::freopen(file.constData(), "a+", stderr);
+}
+
+QString valueTrimmedForLogAsStr(const QVariant &value)
+{
+    const QString text = describe(value);
+    if (text.size() <= 50)
+        return text;
+    return text.left(50) + QStringLiteral(" [\u2026]");
+}
+
+} // namespace reel

@@ -1,0 +1,61 @@
+// The toolkit's diagnostic log: one line per call on the C stderr stream,
+//   2026-12-06 08:15:17.123 name[pid:tid] text
+// and a sink that replaces the stream, for programs and tests that want the
+// lines themselves.
+#pragma once
+
+#include "reel/core/debug.h"
+#include "reel/core/format.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <cstdio>
+#include <functional>
+
+namespace reel {
+
+// Writes one line, whatever the debug level.
+void logLine(const QString &text);
+
+// Receives the text of every line (without the date and process prefix)
+// instead of stderr while installed. Returns the sink it replaces; pass an
+// empty function to go back to stderr.
+using LogSink = std::function<void(const QString &text)>;
+LogSink setLogSink(LogSink sink);
+
+// A line written whatever the debug level (failures, a few traces).
+template <typename... Args>
+void logAlways(std::string_view fmt, const Args &...args)
+{
+    logLine(format(fmt, args...));
+}
+
+// A line written only when the debug level is non-zero.
+template <typename... Args>
+void logDebug(std::string_view fmt, const Args &...args)
+{
+    if (debugOn())
+        logLine(format(fmt, args...));
+}
+
+// A developer line: written only when getDEBUGDEV(level) answers true.
+template <typename... Args>
+void logDev(int level, std::string_view fmt, const Args &...args)
+{
+    if (getDEBUGDEV(level))
+        logLine(format(fmt, args...));
+}
+
+// The standard streams after redirectLogs2File reopened them; null before.
+extern FILE *newStdout;
+extern FILE *newStderr;
+
+// Reopens stdout, then stderr, in append mode on the file at path, once per
+// process. The path is used as given (no "~" expansion).
+void redirectLogs2File(const QString &path);
+
+// The value's "%@" text, cut to 50 UTF-16 units plus " […]" when longer.
+QString valueTrimmedForLogAsStr(const QVariant &value);
+
+} // namespace reel

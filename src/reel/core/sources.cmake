@@ -1,0 +1,15 @@
+# Sources of the core runtime.
+target_sources(reelkit PRIVATE
+  reel/core/application.cpp
+  reel/core/bundle.cpp
+  reel/core/constants.cpp
+  reel/core/debug.cpp
+  reel/core/describe.cpp
+  reel/core/fileio.cpp
+  reel/core/format.cpp
+  reel/core/log.cpp
+  reel/core/paths.cpp
+  reel/core/plistcodec.cpp
+  reel/core/scan.cpp
+  reel/core/stringsfile.cpp
+)

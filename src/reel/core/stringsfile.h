@@ -1,0 +1,25 @@
+// Strings files: the key-to-text tables of an application's localisations.
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <optional>
+
+namespace reel {
+
+// Decodes a strings file (UTF-16 with a byte-order mark, UTF-8 with or
+// without one, else Latin-1) and parses it. The classic syntax is
+//   /* comment */  // comment
+//   "key" = "value";   key = value;   "key";   (the last maps key to itself)
+// with the escapes \n \t \r \" \\ \a \b \f \v, \Uhhhh and octal \ooo, and
+// optional braces around the whole. A file that is an XML or binary property
+// list whose root is a dictionary of strings is read as such. Nothing for a
+// file that does not parse.
+std::optional<QHash<QString, QString>> parseStringsFile(const QByteArray &bytes);
+
+// The text of a strings file after its encoding was worked out as above.
+QString decodeStringsFileText(const QByteArray &bytes);
+
+} // namespace reel

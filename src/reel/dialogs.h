@@ -1,0 +1,2 @@
+// Dialogs: the presenter, alerts, timed alerts and control enabling.
+#pragma once

@@ -1,0 +1,3 @@
+# Sources of the dialogs subsystem.
+target_sources(reelkit PRIVATE
+)

@@ -1,0 +1,3 @@
+# Sources of the files subsystem.
+target_sources(reelkit PRIVATE
+)

@@ -1,0 +1,2 @@
+// Media helpers: extension tables and frame rates, EyeTV and iMovie sources.
+#pragma once

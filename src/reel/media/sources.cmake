@@ -1,0 +1,3 @@
+# Sources of the media subsystem.
+target_sources(reelkit PRIVATE
+)

@@ -1,0 +1,3 @@
+# Sources of the numbers subsystem.
+target_sources(reelkit PRIVATE
+)

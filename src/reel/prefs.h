@@ -1,0 +1,2 @@
+// Preferences, child dictionaries, property-list files and the developer switch.
+#pragma once

@@ -1,0 +1,3 @@
+# Sources of the prefs subsystem.
+target_sources(reelkit PRIVATE
+)

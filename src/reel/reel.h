@@ -1,0 +1,13 @@
+// reelkit: everything the toolkit offers, in one include.
+#pragma once
+
+#include "reel/core.h"
+#include "reel/dialogs.h"
+#include "reel/files.h"
+#include "reel/media.h"
+#include "reel/numbers.h"
+#include "reel/prefs.h"
+#include "reel/strings.h"
+#include "reel/system.h"
+#include "reel/task.h"
+#include "reel/text.h"

@@ -1,0 +1,2 @@
+// Strings and lists: text substitution, name trimming, string and list helpers.
+#pragma once

@@ -1,0 +1,3 @@
+# Sources of the strings subsystem.
+target_sources(reelkit PRIVATE
+)

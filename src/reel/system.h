@@ -1,0 +1,2 @@
+// System probes, network and scripting.
+#pragma once

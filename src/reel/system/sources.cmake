@@ -1,0 +1,3 @@
+# Sources of the system subsystem.
+target_sources(reelkit PRIVATE
+)

@@ -1,0 +1,3 @@
+# Sources of the task subsystem.
+target_sources(reelkit PRIVATE
+)

@@ -1,0 +1,2 @@
+// Text files: encodings, writing, reading and localisation files.
+#pragma once

@@ -1,0 +1,3 @@
+# Sources of the text subsystem.
+target_sources(reelkit PRIVATE
+)

@@ -1,0 +1,123 @@
+#include <reel/core/debug.h>
+#include <reel/core/log.h>
+
+#include "logcapture.h"
+#include "sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+
+using namespace reel;
+
+TEST(Debug, LevelKeepsEightBits)
+{
+    const struct {
+        int set, get;
+        bool on;
+    } cases[] = {
+        {0, 0, false}, {1, 1, true},  {255, -1, true}, {256, 0, false},
+        {-1, -1, true}, {257, 1, true}, {128, -128, true}, {512, 0, false},
+    };
+    for (const auto &c : cases) {
+        setDEBUG(c.set);
+        EXPECT_EQ(getDEBUG(), c.get) << c.set;
+        EXPECT_EQ(debugOn(), c.on) << c.set;
+    }
+}
+
+TEST(Debug, DeveloperSwitchIsAlwaysOff)
+{
+    for (int level : {0, 1, 2, 255}) {
+        setDEBUG(level);
+        EXPECT_FALSE(getDEBUGDEV(1));
+        EXPECT_FALSE(getDEBUGDEV(2));
+    }
+    myDEBUGDEV();
+}
+
+TEST(Log, GatesFollowTheLevel)
+{
+    logDebug("hidden %d", 1);
+    logDev(1, "developer %d", 1);
+    logAlways("always %d", 1);
+    setDEBUG(-1);
+    logDebug("shown %@", QStringLiteral("x"));
+    logDev(2, "developer %d", 2);
+    setDEBUG(256);
+    logDebug("hidden again");
+    EXPECT_EQ(test::logLines(), (QStringList{"always 1", "shown x"}));
+}
+
+TEST(Log, TrimmedValues)
+{
+    const QString fifty(50, QLatin1Char('a'));
+    EXPECT_EQ(valueTrimmedForLogAsStr(fifty), fifty);
+    EXPECT_EQ(valueTrimmedForLogAsStr(fifty + QLatin1Char('b')), fifty + QString::fromUtf8(" [\xe2\x80\xa6]"));
+    EXPECT_EQ(valueTrimmedForLogAsStr(fifty + QLatin1Char('b')).size(), 54);
+    EXPECT_EQ(valueTrimmedForLogAsStr(QVariant()), QStringLiteral("(null)"));
+    EXPECT_EQ(valueTrimmedForLogAsStr(25), QStringLiteral("25"));
+    // Lists are cut in their description text.
+    const QString list = valueTrimmedForLogAsStr(QVariantList{fifty});
+    EXPECT_EQ(list.size(), 54);
+    EXPECT_TRUE(list.startsWith(QStringLiteral("(\n    ")));
+}
+
+namespace {
+
+QString runProbe(const QStringList &args)
+{
+    QProcess probe;
+    probe.start(QStringLiteral(REDIRECT_PROBE), args);
+    EXPECT_TRUE(probe.waitForFinished(30000));
+    EXPECT_EQ(probe.exitCode(), 0);
+    return QString::fromUtf8(probe.readAllStandardError());
+}
+
+QStringList linesWithoutPrefix(const QByteArray &bytes)
+{
+    QStringList out;
+    for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        // "YYYY-MM-DD HH:MM:SS.mmm name[pid:tid] text" for log lines.
+        const qsizetype bracket = line.indexOf(QStringLiteral("] "));
+        out << (line.size() > 23 && line.at(4) == QLatin1Char('-') && bracket > 0 ? line.mid(bracket + 2) : line);
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(Log, RedirectOncePerProcess)
+{
+    const QString first = test::scratchDir() + QStringLiteral("/first.log");
+    const QString second = test::scratchDir() + QStringLiteral("/second.log");
+    test::writeFile(first, "earlier\n");
+    const QString terminal = runProbe({first, second});
+
+    // Before the redirection, the first line went to the terminal.
+    EXPECT_TRUE(terminal.contains(QString::fromUtf8("redirectStdoutToFile\xe2\x80\xa6")));
+    EXPECT_FALSE(QFile::exists(second));
+    EXPECT_EQ(linesWithoutPrefix(test::readFile(first)),
+              (QStringList{"earlier", "printed on stdout", QString::fromUtf8("redirectStdoutToFile\xe2\x80\xa6"),
+                           "if (newStdout || newStderr)", "logged after"}));
+}
+
+TEST(Log, RedirectToAnUnusablePathKeepsTheStreams)
+{
+    const QString terminal = runProbe({test::scratchDir() + QStringLiteral("/no/such/folder/x.log")});
+    EXPECT_TRUE(terminal.contains(QStringLiteral("redirectLogs2File   :-( ")));
+    EXPECT_TRUE(terminal.contains(QStringLiteral("logged after"))) << "stderr still works";
+}
+
+TEST(Log, LinePrefixOnStderr)
+{
+    const QString terminal = runProbe({test::scratchDir() + QStringLiteral("/no/such/folder/x.log")});
+    const QString line = terminal.split(QLatin1Char('\n')).first();
+    // 2026-12-06 08:15:17.123 redirect_probe[123:123] redirectStdoutToFile…
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} redirect_probe\[\d+:\d+\] )"))
+                    .match(line)
+                    .hasMatch())
+        << line.toStdString();
+}

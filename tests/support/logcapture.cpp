@@ -1,0 +1,71 @@
+#include "logcapture.h"
+
+#include <reel/core/log.h>
+
+#include <cstdio>
+#include <mutex>
+
+namespace reel::test {
+
+namespace {
+
+std::mutex g_mutex;
+QStringList g_lines;
+
+} // namespace
+
+QStringList logLines()
+{
+    std::lock_guard lock(g_mutex);
+    return g_lines;
+}
+
+void clearLog()
+{
+    std::lock_guard lock(g_mutex);
+    g_lines.clear();
+}
+
+bool logHas(const QString &text)
+{
+    return logCount(text) > 0;
+}
+
+int logCount(const QString &text)
+{
+    std::lock_guard lock(g_mutex);
+    return int(g_lines.count(text));
+}
+
+bool logContains(const QString &fragment)
+{
+    std::lock_guard lock(g_mutex);
+    for (const QString &line : g_lines)
+        if (line.contains(fragment))
+            return true;
+    return false;
+}
+
+void startCapture()
+{
+    clearLog();
+    reel::setLogSink([](const QString &text) {
+        std::lock_guard lock(g_mutex);
+        g_lines.append(text);
+    });
+}
+
+void stopCapture(bool printLines)
+{
+    reel::setLogSink({});
+    if (!printLines)
+        return;
+    const QStringList lines = logLines();
+    if (lines.isEmpty())
+        return;
+    std::fprintf(stderr, "--- log of the failed test (%d lines) ---\n", int(lines.size()));
+    for (const QString &line : lines)
+        std::fprintf(stderr, "  %s\n", line.toUtf8().constData());
+}
+
+} // namespace reel::test

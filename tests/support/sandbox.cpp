@@ -1,0 +1,175 @@
+#include "sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace reel::test {
+
+namespace {
+
+std::string g_root;
+std::string g_bundle;
+
+bool isSandboxRoot(const std::string &root)
+{
+    // Only ever clear a folder this process made: <tmp>/reelkit-test-XXXXXX.
+    const fs::path p(root);
+    const std::string name = p.filename().string();
+    return p.is_absolute() && name.rfind("reelkit-test-", 0) == 0 && name.size() == 19
+           && fs::is_directory(fs::symlink_status(p));
+}
+
+// Deletes a folder below the sandbox without following links, making
+// read-only folders writable first so that tests that lock folders clean up.
+void removeTree(const fs::path &dir)
+{
+    std::error_code ec;
+    const std::string d = dir.string();
+    if (g_root.empty() || d.compare(0, g_root.size() + 1, g_root + "/") != 0)
+        std::abort();
+    if (!fs::exists(fs::symlink_status(dir, ec)))
+        return;
+    if (fs::is_directory(fs::symlink_status(dir, ec))) {
+        ::chmod(d.c_str(), 0700);
+        for (auto it = fs::recursive_directory_iterator(dir, fs::directory_options::skip_permission_denied, ec);
+             it != fs::recursive_directory_iterator(); it.increment(ec)) {
+            if (ec)
+                break;
+            if (it->is_directory(ec) && !it->is_symlink(ec))
+                ::chmod(it->path().c_str(), 0700);
+        }
+    }
+    fs::remove_all(dir, ec);
+}
+
+std::string sub(const char *name)
+{
+    return g_root + "/" + name;
+}
+
+} // namespace
+
+QString sandboxRoot()
+{
+    return QString::fromStdString(g_root);
+}
+
+QString homePath()
+{
+    return QString::fromStdString(sub("home"));
+}
+
+QString testBundlePath()
+{
+    return QString::fromStdString(g_bundle);
+}
+
+QString testDataPath()
+{
+    return QStringLiteral(REELKIT_TEST_DATA_DIR);
+}
+
+QString scratchDir()
+{
+    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    QString name = info ? QString::fromLatin1(info->test_suite_name()) + QLatin1Char('.') + QString::fromLatin1(info->name())
+                        : QStringLiteral("global");
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString dir = QString::fromStdString(sub("work")) + QLatin1Char('/') + name;
+    QDir().mkpath(dir);
+    return dir;
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    if (!insideSandbox(path))
+        std::abort();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool insideSandbox(const QString &path)
+{
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString root = sandboxRoot();
+    return !root.isEmpty() && (clean == root || clean.startsWith(root + QLatin1Char('/')));
+}
+
+void setUpSandbox(const char *bundlePath)
+{
+    const char *tmp = std::getenv("TMPDIR");
+    std::string base = (tmp && *tmp) ? tmp : "/tmp";
+    std::string pattern = base + "/reelkit-test-XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        std::abort();
+    g_root = fs::weakly_canonical(pattern).string();
+    if (!isSandboxRoot(g_root))
+        std::abort();
+    g_bundle = bundlePath;
+
+    for (const char *d : {"home", "tmp", "work", "run"})
+        fs::create_directories(sub(d));
+    ::chmod(sub("run").c_str(), 0700);
+
+    ::setenv("HOME", sub("home").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (sub("home") + "/.config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (sub("home") + "/.local/share").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (sub("home") + "/.cache").c_str(), 1);
+    ::setenv("XDG_STATE_HOME", (sub("home") + "/.local/state").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", sub("run").c_str(), 1);
+    ::setenv("TMPDIR", sub("tmp").c_str(), 1);
+    ::setenv("REELKIT_BUNDLE", g_bundle.c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // One language and locale for every run, wherever it is started from.
+    ::setenv("LC_ALL", "C.UTF-8", 1);
+    ::setenv("LANGUAGE", "en", 1);
+    ::unsetenv("DISPLAY");
+    ::unsetenv("WAYLAND_DISPLAY");
+    ::chdir(sub("work").c_str());
+}
+
+void resetSandboxForTest()
+{
+    if (g_root.empty())
+        return;
+    ::chdir(g_root.c_str());
+    for (const char *d : {"home", "tmp", "work"}) {
+        removeTree(sub(d));
+        fs::create_directories(sub(d));
+    }
+    ::chdir(sub("work").c_str());
+}
+
+void tearDownSandbox()
+{
+    if (g_root.empty() || !isSandboxRoot(g_root))
+        return;
+    ::chdir("/");
+    for (const char *d : {"home", "tmp", "work", "run"})
+        removeTree(sub(d));
+    ::rmdir(g_root.c_str());
+}
+
+} // namespace reel::test
