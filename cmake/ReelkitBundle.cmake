@@ -20,12 +20,6 @@ function(reelkit_add_bundle target)
   if(NOT ARG_NAME)
     set(ARG_NAME ${target})
   endif()
-  if(NOT ARG_IDENTIFIER)
-    set(ARG_IDENTIFIER "org.reelkit.${ARG_NAME}")
-  endif()
-  if(NOT ARG_VERSION)
-    set(ARG_VERSION "${PROJECT_VERSION}")
-  endif()
   if(NOT ARG_OUTPUT_DIRECTORY)
     set(ARG_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   endif()
@@ -37,7 +31,7 @@ function(reelkit_add_bundle target)
     set(executable ${target})
   endif()
   reelkit_layout_bundle(${ARG_OUTPUT_DIRECTORY}/${ARG_NAME}.app NAME ${ARG_NAME}
-    IDENTIFIER ${ARG_IDENTIFIER} VERSION ${ARG_VERSION} EXECUTABLE ${executable}
+    IDENTIFIER "${ARG_IDENTIFIER}" VERSION "${ARG_VERSION}" EXECUTABLE ${executable}
     RESOURCES ${ARG_RESOURCES})
 
   foreach(tool IN LISTS ARG_TOOL_TARGETS)
