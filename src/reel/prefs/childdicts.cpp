@@ -3,6 +3,8 @@
 #include "reel/core/log.h"
 #include "reel/prefs/store.h"
 
+#include <functional>
+
 namespace reel {
 
 namespace {
@@ -10,6 +12,41 @@ namespace {
 bool isDictionary(const QVariant &value)
 {
     return value.metaType().id() == QMetaType::QVariantMap;
+}
+
+enum class Edit { Done, NotDictionary, Unavailable };
+
+// The copy-and-replace write: edit gets a copy of the parent's dictionary
+// (nothing when the parent key holds nothing) and returns true when the copy
+// is to replace it. A parent key holding anything else is left as it is, and
+// logged under label.
+Edit editParent(const QString &label, const QString &parentKey,
+                const std::function<bool(std::optional<QVariantMap> &dico)> &edit)
+{
+    QVariant other;
+    const bool available = updatePreferences([&](QVariantMap &values) {
+        std::optional<QVariantMap> dico;
+        if (const auto parent = values.constFind(parentKey); parent != values.cend()) {
+            if (!isDictionary(*parent)) {
+                other = *parent;
+                return false;
+            }
+            dico = parent->toMap();
+        }
+        if (!edit(dico) || !dico)
+            return false;
+        values.remove(parentKey);
+        values.insert(parentKey, *dico);
+        return true;
+    });
+    if (!available)
+        return Edit::Unavailable;
+    if (other.isValid()) {
+        logAlways("%@:-( key=%@ holds no dictionary, left as it is: %@", label, parentKey,
+                  valueTrimmedForLogAsStr(other));
+        return Edit::NotDictionary;
+    }
+    return Edit::Done;
 }
 
 } // namespace
@@ -62,38 +99,23 @@ bool prefWriteChildDico(const QString &parentKey, const QString &childKey, const
 {
     if (parentKey.isNull() || childKey.isNull() || !value.isValid())
         return false;
-    QVariant notDictionary;
     bool replaced = false;
-    const bool stored = updatePreferences([&](QVariantMap &values) {
-        const auto parent = values.constFind(parentKey);
-        if (parent == values.cend()) {
-            values.insert(parentKey, QVariantMap{{childKey, value}});
-            if (debugOn())
-                logDebug("prefWriteChildDico  : new key=%@, new value=%@", childKey, valueTrimmedForLogAsStr(value));
-            return true;
+    const Edit edit = editParent(QStringLiteral("prefWriteChildDico  "), parentKey, [&](std::optional<QVariantMap> &dico) {
+        if (dico) {
+            logDev(1, "prefWriteChildDico  : new key=%@, old dico: %@", childKey, *dico);
+            dico->insert(childKey, value);
+            replaced = true;
+        } else {
+            dico = QVariantMap{{childKey, value}};
         }
-        if (!isDictionary(*parent)) {
-            notDictionary = *parent;
-            return false;
-        }
-        QVariantMap copy = parent->toMap();
-        logDev(1, "prefWriteChildDico  : new key=%@, old dico: %@", childKey, copy);
-        copy.insert(childKey, value);
         if (debugOn())
             logDebug("prefWriteChildDico  : new key=%@, new value=%@", childKey, valueTrimmedForLogAsStr(value));
-        logDev(1, "prefWriteChildDico  : new key=%@, new tmp dico:%@", childKey, copy);
-        values.remove(parentKey);
-        values.insert(parentKey, copy);
-        replaced = true;
+        if (replaced)
+            logDev(1, "prefWriteChildDico  : new key=%@, new tmp dico:%@", childKey, *dico);
         return true;
     });
-    if (!stored)
+    if (edit != Edit::Done)
         return false;
-    if (notDictionary.isValid()) {
-        logAlways("prefWriteChildDico  :-( key=%@ holds no dictionary, left as it is: %@", parentKey,
-                  valueTrimmedForLogAsStr(notDictionary));
-        return false;
-    }
     if (replaced && getDEBUGDEV(2))
         logDev(2, "prefWriteChildDico  : new key=%@, new final value='%@'", childKey,
                prefReadChildDico(parentKey, childKey));
@@ -107,31 +129,19 @@ bool prefDeleteChildDico(const QString &parentKey, const QString &childKey)
     const std::optional<QVariantMap> values = readPreferences();
     if (!values || !values->contains(parentKey))
         return true;
-    QVariant notDictionary;
-    updatePreferences([&](QVariantMap &current) {
-        const auto parent = current.constFind(parentKey);
-        if (parent == current.cend())
+    editParent(QStringLiteral("prefDeleteChildDico "), parentKey, [&](std::optional<QVariantMap> &dico) {
+        if (!dico)
             return false;
-        if (!isDictionary(*parent)) {
-            notDictionary = *parent;
-            return false;
-        }
-        QVariantMap copy = parent->toMap();
-        logDev(1, "prefDeleteChildDico0: key=%@ : %@", childKey, copy);
-        const auto child = copy.constFind(childKey);
-        if (child == copy.cend())
+        logDev(1, "prefDeleteChildDico0: key=%@ : %@", childKey, *dico);
+        const auto child = dico->constFind(childKey);
+        if (child == dico->cend())
             return false;
         if (debugOn())
             logDebug("key to delete       : key=%@, value=%@", childKey, valueTrimmedForLogAsStr(*child));
-        copy.remove(childKey);
-        logDev(1, "newMDico 1          : key=%@ : %@", childKey, copy);
-        current.remove(parentKey);
-        current.insert(parentKey, copy);
+        dico->remove(childKey);
+        logDev(1, "newMDico 1          : key=%@ : %@", childKey, *dico);
         return true;
     });
-    if (notDictionary.isValid())
-        logAlways("prefDeleteChildDico :-( key=%@ holds no dictionary, left as it is: %@", parentKey,
-                  valueTrimmedForLogAsStr(notDictionary));
     return true;
 }
 
