@@ -16,14 +16,6 @@ const QString kMarker = QStringLiteral("reelkit-videoworkshop.org");
 
 } // namespace
 
-TEST(DevSwitch, MarkerIsTwentyFiveLettersWithOneHyphenAndOneDot)
-{
-    EXPECT_EQ(kMarker.size(), 25);
-    EXPECT_EQ(kMarker.count(QLatin1Char('-')), 1);
-    EXPECT_EQ(kMarker.count(QLatin1Char('.')), 1);
-    EXPECT_EQ(kMarker, kMarker.toLower());
-}
-
 TEST(DevSwitch, AnswersFromTheIdPreference)
 {
     const struct {
