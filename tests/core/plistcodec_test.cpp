@@ -52,6 +52,45 @@ TEST(PlistCodec, BinaryDatesKeepFractions)
     EXPECT_EQ(back->toList().value(0).toDateTime(), date);
 }
 
+TEST(PlistCodec, BinaryDatesKeepEveryMillisecond)
+{
+    // libplist hands out truncated microseconds (0.123 s as 122999).
+    const QDateTime base(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
+    for (int ms : {1, 7, 123, 999}) {
+        for (const QDateTime &date : {base.addMSecs(ms), QDateTime(QDate(1990, 1, 2), QTime(3, 4, 5, ms), QTimeZone::utc())}) {
+            const auto back = plistFromData(plistToData(QVariantList{date}, PlistFormat::Binary));
+            ASSERT_TRUE(back.has_value());
+            EXPECT_EQ(back->toList().value(0).toDateTime(), date) << ms;
+        }
+    }
+}
+
+TEST(PlistCodec, DatesBeyondThe32BitSecondsRange)
+{
+    // Seconds from 2001 outside 32 bits: kept to the second, in both formats,
+    // and read correctly from files written elsewhere.
+    const QDateTime dates[] = {
+        QDateTime(QDate(1900, 1, 2), QTime(10, 11, 12), QTimeZone::utc()),
+        QDateTime(QDate(2100, 12, 31), QTime(23, 59, 59), QTimeZone::utc()),
+        QDateTime(QDate(987, 6, 5), QTime(4, 3, 2), QTimeZone::utc()),
+    };
+    for (const QDateTime &date : dates) {
+        for (PlistFormat format : {PlistFormat::Xml, PlistFormat::Binary}) {
+            QString error;
+            const QByteArray bytes = plistToData(QVariantMap{{QStringLiteral("d"), date}}, format, &error);
+            ASSERT_FALSE(bytes.isEmpty()) << error.toStdString();
+            const auto back = plistFromData(bytes);
+            ASSERT_TRUE(back.has_value());
+            EXPECT_EQ(back->toMap().value(QStringLiteral("d")).toDateTime(), date) << date.toString(Qt::ISODate).toStdString();
+        }
+    }
+    const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">"
+                           "<array><date>1850-03-04T05:06:07Z</date></array></plist>";
+    const auto back = plistFromData(xml);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->toList().value(0).toDateTime(), QDateTime(QDate(1850, 3, 4), QTime(5, 6, 7), QTimeZone::utc()));
+}
+
 TEST(PlistCodec, NotPropertyListValues)
 {
     const QVariant bad[] = {

@@ -1,6 +1,7 @@
 #include "reel/core/plistcodec.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTimeZone>
 #include <QVariantHash>
@@ -32,6 +33,48 @@ QString typeError(const QVariant &value)
     const char *name = value.isValid() ? value.metaType().name() : "nil";
     return QStringLiteral("Property list invalid for format (property lists cannot contain objects of type '%1')")
         .arg(QString::fromLatin1(name ? name : "unknown"));
+}
+
+// A date node's value read from its XML text, whole seconds. libplist
+// writes years below 1000 without leading zeros.
+QVariant dateFromXmlForm(plist_t node)
+{
+    PlistPtr copy(plist_copy(node));
+    char *out = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(copy.get(), &out, &length);
+    if (!out)
+        return {};
+    const QString xml = QString::fromUtf8(out, qsizetype(length));
+    plist_to_xml_free(out);
+    static const QRegularExpression pattern(
+        QStringLiteral("<date>(-?\\d+)-(\\d\\d)-(\\d\\d)T(\\d\\d):(\\d\\d):(\\d\\d)Z</date>"));
+    const QRegularExpressionMatch m = pattern.match(xml);
+    if (!m.hasMatch())
+        return {};
+    const QDate day(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    if (!day.isValid() || !time.isValid())
+        return {};
+    return QDateTime(day, time, QTimeZone::utc());
+}
+
+// A date node for a time whose seconds from the 2001 epoch do not fit the
+// 32-bit setter: built from the XML form, whole seconds.
+plist_t dateNodeFromXmlForm(const QDateTime &date)
+{
+    const QDateTime utc = date.toUTC();
+    if (utc.date().year() < 1 || utc.date().year() > 9999)
+        return nullptr;
+    const QByteArray xml = "<plist version=\"1.0\"><date>"
+                           + utc.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toLatin1() + "Z</date></plist>";
+    plist_t node = nullptr;
+    plist_from_xml(xml.constData(), uint32_t(xml.size()), &node);
+    if (node && plist_get_node_type(node) != PLIST_DATE) {
+        plist_free(node);
+        return nullptr;
+    }
+    return node;
 }
 
 QVariant toVariant(plist_t node, int depth)
@@ -72,11 +115,17 @@ QVariant toVariant(plist_t node, int depth)
         int32_t sec = 0;
         int32_t usec = 0;
         plist_get_date_val(node, &sec, &usec);
+        // The seconds are the stored double cast to 32 bits: a date outside
+        // 1901..2038 around the 2001 epoch comes back saturated, so its
+        // whole seconds are taken from the XML form instead.
+        if (sec == std::numeric_limits<int32_t>::min() || sec == std::numeric_limits<int32_t>::max())
+            return dateFromXmlForm(node);
         // libplist splits a negative time as (truncated seconds, magnitude
         // of the fraction); within the second before the epoch the sign of
-        // the fraction is lost.
-        const qint64 fractionMs = (sec < 0 ? -qint64(std::abs(usec)) : qint64(usec)) / 1000;
-        const qint64 ms = (kPlistEpoch + sec) * 1000 + fractionMs;
+        // the fraction is lost. The microseconds are the truncated binary
+        // fraction (0.123 s gives 122999), so round them to milliseconds.
+        const qint64 fractionMs = (qint64(std::abs(usec)) + 500) / 1000;
+        const qint64 ms = (kPlistEpoch + sec) * 1000 + (sec < 0 ? -fractionMs : fractionMs);
         return QDateTime::fromMSecsSinceEpoch(ms, QTimeZone::utc());
     }
     case PLIST_ARRAY: {
@@ -158,8 +207,11 @@ plist_t fromVariant(const QVariant &value, QString *error, int depth)
             msRest += 1000;
             --sec;
         }
-        if (sec < std::numeric_limits<int32_t>::min() || sec > std::numeric_limits<int32_t>::max())
+        if (sec <= std::numeric_limits<int32_t>::min() || sec >= std::numeric_limits<int32_t>::max()) {
+            if (plist_t node = dateNodeFromXmlForm(date))
+                return node;
             return fail(value);
+        }
         return plist_new_date(int32_t(sec), int32_t(msRest * 1000));
     }
     case QMetaType::QStringList:

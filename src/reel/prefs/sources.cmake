@@ -1,3 +1,8 @@
 # Sources of the prefs subsystem.
 target_sources(reelkit PRIVATE
+  reel/prefs/childdicts.cpp
+  reel/prefs/devswitch.cpp
+  reel/prefs/plistfiles.cpp
+  reel/prefs/preferences.cpp
+  reel/prefs/store.cpp
 )

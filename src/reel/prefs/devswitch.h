@@ -1,0 +1,11 @@
+// The makers' switch: full tool argument lists in the log on the makers' own
+// machines, without raising the debug level.
+#pragma once
+
+namespace reel {
+
+// True when the preference "id" is a string that contains the makers' marker
+// text (literal, case-sensitive). Read on every call.
+bool getDEBUGMOI();
+
+} // namespace reel

@@ -1,0 +1,80 @@
+#include "reel/prefs/plistfiles.h"
+
+#include "reel/core/fileio.h"
+#include "reel/core/log.h"
+#include "reel/core/paths.h"
+#include "reel/core/plistcodec.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace reel {
+
+namespace {
+
+// Present: the path opens for reading, or it is itself a symbolic link.
+bool present(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    struct stat st {};
+    return ::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+} // namespace
+
+std::optional<QVariantMap> readPlist(const QString &path)
+{
+    if (path.isNull())
+        return std::nullopt;
+    const std::optional<QByteArray> bytes = readRegularFile(stringByExpandingTildeInPath(path));
+    if (!bytes)
+        return std::nullopt;
+    const std::optional<QVariant> root = plistFromData(*bytes);
+    if (!root || root->metaType().id() != QMetaType::QVariantMap)
+        return std::nullopt;
+    QVariantMap dictionary = root->toMap();
+    if (getDEBUGDEV(1)) {
+        for (auto it = dictionary.cbegin(); it != dictionary.cend(); ++it) {
+            logDev(1, "readPlist key       : %@", it.key());
+            logDev(1, "readPlist class     : %@", QString::fromLatin1(it.value().typeName()));
+        }
+    }
+    return dictionary;
+}
+
+bool createNewPlist(const QString &path, const QVariant &value)
+{
+    if (path.isNull() || !value.isValid())
+        return false;
+    const QString target = stringByExpandingTildeInPath(path).remove(QLatin1Char(':'));
+    QString error;
+    const QByteArray bytes = plistToData(value, PlistFormat::Binary, &error);
+    if (bytes.isEmpty()) {
+        if (!error.isEmpty()) {
+            logAlways("%@", error);
+            logAlways("error release - pre");
+            logAlways("error release - post");
+        }
+        return false;
+    }
+    // A write that failed over an older file must not pass for success
+    // because the older file is still there.
+    const bool written = writeFileAtomically(target, bytes, &error);
+    const bool ok = written && present(target);
+    logAlways("write plist :-%@ %@", ok ? QStringLiteral(")") : QStringLiteral("("), target);
+    if (!written)
+        logAlways("write plist         : %@", error);
+    return ok;
+}
+
+} // namespace reel

@@ -1,0 +1,45 @@
+// Another process on the preference store of the bundle in REELKIT_BUNDLE:
+//   prefs_helper write <prefix> <count>   stores <prefix>0.. = 0..count-1
+//   prefs_helper load <file>              stores every entry of a plist file
+//   prefs_helper dump <key>...            prints the keys' values (binary plist)
+#include <reel/core/plistcodec.h>
+#include <reel/prefs/plistfiles.h>
+#include <reel/prefs/preferences.h>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char **argv)
+{
+    if (argc >= 4 && std::strcmp(argv[1], "write") == 0) {
+        const QString prefix = QString::fromLocal8Bit(argv[2]);
+        const int count = std::atoi(argv[3]);
+        for (int i = 0; i < count; ++i) {
+            if (!reel::prefWrite(prefix + QString::number(i), i))
+                return 1;
+        }
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "load") == 0) {
+        const auto values = reel::readPlist(QString::fromLocal8Bit(argv[2]));
+        if (!values)
+            return 1;
+        for (auto it = values->cbegin(); it != values->cend(); ++it) {
+            if (!reel::prefWrite(it.key(), it.value()))
+                return 1;
+        }
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "dump") == 0) {
+        QVariantMap out;
+        for (int i = 2; i < argc; ++i) {
+            const QString key = QString::fromLocal8Bit(argv[i]);
+            if (const QVariant value = reel::prefRead2(key); value.isValid())
+                out.insert(key, value);
+        }
+        const QByteArray bytes = reel::plistToData(out, reel::PlistFormat::Binary);
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return 0;
+    }
+    return 2;
+}
