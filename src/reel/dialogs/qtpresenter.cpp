@@ -89,9 +89,13 @@ protected:
     void changeEvent(QEvent *event) override
     {
         QMessageBox::changeEvent(event);
-        // A style change rebuilds the box's layout without the field.
-        if (m_field && event->type() == QEvent::StyleChange)
+        // A style change rebuilds the box's layout without the field, and
+        // sizes the box for that layout.
+        if (m_field && event->type() == QEvent::StyleChange) {
             placeField();
+            if (isVisible())
+                fitHeightToLayout();
+        }
     }
 
 private:
@@ -116,6 +120,16 @@ private:
         grid->removeWidget(buttonBox);
         grid->addWidget(m_field, row, labelColumn, 1, 1, Qt::AlignLeft);
         grid->addWidget(buttonBox, row + 1, column, rowSpan, columnSpan);
+    }
+
+    // The box keeps a fixed size of its own choosing; grow it by the field.
+    void fitHeightToLayout()
+    {
+        QLayout *grid = layout();
+        grid->activate();
+        const int height = grid->hasHeightForWidth() ? grid->totalHeightForWidth(width()) : grid->totalSizeHint().height();
+        if (height > this->height())
+            setFixedHeight(height);
     }
 
     std::array<QAbstractButton *, 3> m_buttons{};
