@@ -13,7 +13,8 @@ namespace reel {
 // widgets in order, so boxes inside boxes are reached. Other widgets (plain
 // widgets, frames, tab or split widgets, a subclass of a group box) are left
 // alone with everything inside them: in Qt a disabled container would
-// disable all it holds.
+// disable all it holds. The class name is the meta-object's, so a subclass
+// without Q_OBJECT counts as its base class.
 void setObjEnabled(QWidget *view, bool enabled);
 
 } // namespace reel
