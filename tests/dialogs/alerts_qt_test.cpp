@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLayout>
@@ -232,8 +233,11 @@ TEST_F(QtAlerts, OffTheMainThreadNothingIsShown)
     EXPECT_TRUE(test::logHas(QStringLiteral("alert               : From a worker - ")));
 }
 
-TEST(AlertPresenterChoice, WidgetsWhileAnApplicationExists)
+TEST(AlertPresenterChoice, NobodyCanClickOnTheOffscreenPlatform)
 {
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("offscreen"));
     ScopedAlertPresenter automatic(nullptr);
-    EXPECT_NE(dynamic_cast<QtAlertPresenter *>(&alertPresenter()), nullptr);
+    EXPECT_NE(dynamic_cast<HeadlessPresenter *>(&alertPresenter()), nullptr);
+    EXPECT_EQ(displayAlert(QStringLiteral("Nobody there"), QString(), 0, nullptr), kAlertDefaultReturn);
+    EXPECT_TRUE(test::logHas(QStringLiteral("alert               : Nobody there - ")));
 }

@@ -13,6 +13,16 @@ namespace {
 
 std::atomic<AlertPresenter *> g_installed{nullptr};
 
+// Widgets a user can see and click: a QApplication on a platform that puts
+// windows on a screen (the offscreen and minimal ones show nothing to anyone).
+bool hasVisibleWidgets()
+{
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return false;
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
 } // namespace
 
 int alertButtonCode(AlertButton button)
@@ -76,7 +86,7 @@ AlertPresenter &alertPresenter()
 {
     if (AlertPresenter *installed = g_installed.load())
         return *installed;
-    if (qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    if (hasVisibleWidgets()) {
         static QtAlertPresenter widgets;
         return widgets;
     }

@@ -5,7 +5,8 @@
 // exist: the Qt Widgets one, a headless one that logs the alert and answers
 // its default button at once, and a recording one for tests
 // (recordingpresenter.h). Unless a program installs its own, the Qt one is
-// used while a QApplication exists and the headless one otherwise, so a
+// used while a QApplication shows windows on a screen and the headless one
+// otherwise (no QApplication, or the offscreen or minimal platform), so a
 // program without a display never waits for a click nobody can give.
 #pragma once
 
@@ -91,7 +92,7 @@ public:
 };
 
 // The presenter in use: the installed one, else the Qt Widgets one when a
-// QApplication exists, else the headless one.
+// QApplication shows windows on a screen, else the headless one.
 AlertPresenter &alertPresenter();
 // Installs a presenter (not owned; null goes back to the automatic choice)
 // and returns the one installed before (null when it was automatic).
