@@ -20,8 +20,22 @@ using Kind = AlertRequest::Kind;
 
 namespace {
 
+constexpr std::optional<AlertButton> kNobody;
+constexpr AlertButton kDefault = AlertButton::Default;
+constexpr AlertButton kAlternate = AlertButton::Alternate;
+constexpr AlertButton kOther = AlertButton::Other;
+
 class RecordedAlerts : public ::testing::Test {
 protected:
+    // The answer to the next alert: a button, or nobody answering.
+    void script(std::optional<AlertButton> press, bool tick = false)
+    {
+        if (press)
+            m_alerts.willPress(*press, tick);
+        else
+            m_alerts.willTimeOut(tick);
+    }
+
     RecordingPresenter m_alerts;
     ScopedAlertPresenter m_use{&m_alerts};
 };
@@ -173,33 +187,29 @@ TEST_F(RecordedAlerts, DelayedButtonsNeedEveryEarlierTitle)
 
 TEST_F(RecordedAlerts, DelayedAnswers)
 {
-    enum class Script { None, Default, Alternate, Other };
     const struct {
         QString btDefault, btAlt, btOther;
         int seconds;
-        Script script;
+        std::optional<AlertButton> press;
         QString expected;
         Kind kind;
         bool timeoutLogged;
     } cases[] = {
-        {s("Convert"), s("Skip"), kNull, 5, Script::None, s("Convert"), Kind::Timed, true},
-        {kEmpty, kNull, kNull, 5, Script::None, s("OK"), Kind::Timed, true},
-        {kNull, kNull, kNull, 5, Script::None, kNull, Kind::Timed, true},
-        {kEmpty, kNull, kNull, 0, Script::Default, s("OK"), Kind::Modal, false},
-        {kNull, kNull, kNull, 0, Script::Default, kNull, Kind::Modal, false},
-        {kNull, kNull, kNull, -3, Script::None, kNull, Kind::Modal, false},
-        {s("A"), s("B"), s("C"), 0, Script::Other, s("C"), Kind::Modal, false},
-        {s("A"), s("B"), s("C"), 0, Script::Alternate, s("B"), Kind::Modal, false},
-        {s("A"), s("B"), s("C"), 2, Script::Alternate, s("B"), Kind::Timed, false},
-        {s("A"), s("B"), s("C"), 2, Script::Other, s("C"), Kind::Timed, false},
-        {s("A"), s("B"), s("C"), 2, Script::Default, s("A"), Kind::Timed, false},
+        {s("Convert"), s("Skip"), kNull, 5, kNobody, s("Convert"), Kind::Timed, true},
+        {kEmpty, kNull, kNull, 5, kNobody, s("OK"), Kind::Timed, true},
+        {kNull, kNull, kNull, 5, kNobody, kNull, Kind::Timed, true},
+        {kEmpty, kNull, kNull, 0, kDefault, s("OK"), Kind::Modal, false},
+        {kNull, kNull, kNull, 0, kDefault, kNull, Kind::Modal, false},
+        {kNull, kNull, kNull, -3, kNobody, kNull, Kind::Modal, false},
+        {s("A"), s("B"), s("C"), 0, kOther, s("C"), Kind::Modal, false},
+        {s("A"), s("B"), s("C"), 0, kAlternate, s("B"), Kind::Modal, false},
+        {s("A"), s("B"), s("C"), 2, kAlternate, s("B"), Kind::Timed, false},
+        {s("A"), s("B"), s("C"), 2, kOther, s("C"), Kind::Timed, false},
+        {s("A"), s("B"), s("C"), 2, kDefault, s("A"), Kind::Timed, false},
     };
     for (const auto &c : cases) {
         test::clearLog();
-        if (c.script != Script::None)
-            m_alerts.willPress(c.script == Script::Default     ? AlertButton::Default
-                               : c.script == Script::Alternate ? AlertButton::Alternate
-                                                               : AlertButton::Other);
+        script(c.press);
         const QString result = displayAlertDelayed(s("Title"), s("Message"), c.btDefault, c.btAlt, c.btOther, 0, c.seconds);
         EXPECT_EQ(result, c.expected) << c.btDefault.toStdString() << " " << c.seconds;
         EXPECT_EQ(result.isNull(), c.expected.isNull());
@@ -232,41 +242,34 @@ TEST_F(RecordedAlerts, DelayedDebugLinesAndLiteralTexts)
 
 TEST_F(RecordedAlerts, DelayedCheckbox)
 {
-    enum class Script { None, Default, Alternate, Other };
     const struct {
         QString btDefault, btAlt, btOther;
         int seconds;
-        Script script;
+        std::optional<AlertButton> press;
         bool tick;
         QVariantList expected;
         int limit;
         QStringList buttons;
         QStringList log;
     } cases[] = {
-        {kNull, kNull, kNull, 0, Script::None, false, {s("button 1"), 0}, 10, {s("OK")},
+        {kNull, kNull, kNull, 0, kNobody, false, {s("button 1"), 0}, 10, {s("OK")},
          {s("FERMETURE AUTO      : TIMEOUT"), s("bt                  ? button 1")}},
-        {s("Go"), s("Skip"), s("Later"), -1, Script::None, true, {s("Go"), 1}, -1, {s("Go"), s("Skip"), s("Later")},
+        {s("Go"), s("Skip"), s("Later"), -1, kNobody, true, {s("Go"), 1}, -1, {s("Go"), s("Skip"), s("Later")},
          {s("FERMETURE AUTO      : TIMEOUT"), s("bt                  ? Go (btDefault=Go) (btAlt=Skip) (btOther=Later)")}},
-        {s("Go"), s("Skip"), s("Later"), 5, Script::Alternate, true, {s("Skip"), 1}, 5, {s("Go"), s("Skip"), s("Later")},
+        {s("Go"), s("Skip"), s("Later"), 5, kAlternate, true, {s("Skip"), 1}, 5, {s("Go"), s("Skip"), s("Later")},
          {s("FERMETURE USER      : CLIC=-1001"), s("bt                  ? Skip (btDefault=Go) (btAlt=Skip) (btOther=Later)")}},
         // The other button answers for itself even without an alternate one.
-        {s("Go"), kNull, s("Later"), 5, Script::Other, false, {s("Later"), 0}, 5, {s("Go"), s("Later")},
+        {s("Go"), kNull, s("Later"), 5, kOther, false, {s("Later"), 0}, 5, {s("Go"), s("Later")},
          {s("FERMETURE USER      : CLIC=-1"), s("bt                  ? Later (btDefault=Go) (btOther=Later)")}},
-        {kNull, s("Skip"), kNull, 5, Script::Default, false, {s("button 1"), 0}, 5, {s("OK"), s("Skip")},
+        {kNull, s("Skip"), kNull, 5, kDefault, false, {s("button 1"), 0}, 5, {s("OK"), s("Skip")},
          {s("FERMETURE USER      : CLIC=-1000"), s("bt                  ? button 1 (btAlt=Skip)")}},
         // Empty titles are titles: they are shown and returned as they are.
-        {kEmpty, kEmpty, kNull, 5, Script::Alternate, false, {kEmpty, 0}, 5, {kEmpty, kEmpty},
+        {kEmpty, kEmpty, kNull, 5, kAlternate, false, {kEmpty, 0}, 5, {kEmpty, kEmpty},
          {s("FERMETURE USER      : CLIC=-1001"), s("bt                  ?  (btDefault=) (btAlt=)")}},
     };
     for (const auto &c : cases) {
         test::clearLog();
-        if (c.script == Script::None)
-            m_alerts.willTimeOut(c.tick);
-        else
-            m_alerts.willPress(c.script == Script::Default     ? AlertButton::Default
-                               : c.script == Script::Alternate ? AlertButton::Alternate
-                                                               : AlertButton::Other,
-                               c.tick);
+        script(c.press, c.tick);
         const QVariantList result =
             displayAlertDelayedCheckbox(kNull, s("5%"), c.btDefault, c.btAlt, c.btOther, 2, c.seconds, kNull);
         EXPECT_EQ(result, c.expected) << c.seconds;
