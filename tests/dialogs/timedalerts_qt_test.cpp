@@ -63,6 +63,19 @@ TEST_F(QtTimedAlerts, EachButtonReturnsItsOwnTitle)
     }
 }
 
+TEST_F(QtTimedAlerts, ClosingTheWindowPressesTheEscapeButton)
+{
+    for (int seconds : {0, 1}) {
+        AlertDriver driver([](QMessageBox *box) { box->close(); });
+        EXPECT_EQ(displayAlertDelayed(QStringLiteral("Title"), QString(), QStringLiteral("Convert"), QStringLiteral("Skip"),
+                                      QString(), 0, seconds),
+                  QStringLiteral("Skip"))
+            << seconds;
+        EXPECT_TRUE(driver.acted());
+        EXPECT_FALSE(m_presenter.last.timedOut);
+    }
+}
+
 TEST_F(QtTimedAlerts, NobodyAnswersAndTheDefaultTitleComesBackAfterTenPasses)
 {
     QString title;

@@ -153,19 +153,20 @@ AlertAnswer runModal(const AlertRequest &request)
 }
 
 // The alert's events are handled once per pass; the pass clock, not the wall
-// clock, decides when it gives up.
+// clock, decides when it gives up. A button, or closing the window (which
+// presses the escape button), ends the run.
 AlertAnswer runTimed(const AlertRequest &request)
 {
     AlertBox box(request, nullptr);
-    const QAbstractButton *clicked = nullptr;
-    QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&clicked](QAbstractButton *button) { clicked = button; });
     box.setWindowModality(Qt::ApplicationModal);
     box.show();
 
     AlertPassClock clock(request.timeLimit);
+    bool answered = false;
     while (clock.running()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (clicked)
+        answered = box.clickedButton() || !box.isVisible();
+        if (answered)
             break;
         clock.tick();
         QThread::usleep(kPassMicroseconds);
@@ -173,8 +174,8 @@ AlertAnswer runTimed(const AlertRequest &request)
     box.hide();
 
     AlertAnswer answer;
-    answer.timedOut = clicked == nullptr;
-    answer.button = box.roleOf(clicked);
+    answer.timedOut = !answered;
+    answer.button = box.roleOf(box.clickedButton());
     answer.passes = clock.passes();
     box.fillAnswer(answer);
     return answer;
