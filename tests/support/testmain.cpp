@@ -1,11 +1,13 @@
 // The one test main: a sandboxed environment, a Qt application (a widgets one
 // on the offscreen platform, or none for the headless suites), a clean global
-// state and a log capture for every test.
+// state and a log capture for every test. Alerts go to the headless presenter
+// unless a test installs another, so no test waits on a modal dialog.
 #include "logcapture.h"
 #include "sandbox.h"
 
 #include <reel/core/constants.h>
 #include <reel/core/debug.h>
+#include <reel/dialogs/presenter.h>
 
 #include <gtest/gtest.h>
 
@@ -27,12 +29,15 @@ class PerTestState : public ::testing::EmptyTestEventListener {
         reel::setDEBUG(0);
         reel::setTMPFOLDER(QString());
         reel::test::startCapture();
+        reel::setAlertPresenter(&m_alerts);
     }
     void OnTestEnd(const ::testing::TestInfo &info) override
     {
         reel::test::stopCapture(info.result() && info.result()->Failed());
         reel::setDEBUG(0);
     }
+
+    reel::HeadlessPresenter m_alerts;
 };
 
 } // namespace

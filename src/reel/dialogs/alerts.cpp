@@ -1,15 +1,70 @@
 #include "reel/dialogs/alerts.h"
 
-#include "reel/core/log.h"
+#include "reel/core/bundle.h"
+#include "reel/dialogs/presenter.h"
+
+#include <QSize>
 
 namespace reel {
 
-// Placeholder until the presenter lands: logs the alert and answers the
-// default button.
-int displayAlert(const QString &title, const QString &message, int /*style*/, QWidget * /*window*/)
+namespace {
+
+QString orEmpty(const QString &text)
 {
-    logAlways("alert               : %@ - %@", title, message);
-    return kAlertDefaultReturn;
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+AlertRequest oneButtonAlert(const QString &title, const QString &message, int style, QWidget *window)
+{
+    AlertRequest request;
+    request.kind = window ? AlertRequest::Kind::Sheet : AlertRequest::Kind::Modal;
+    request.title = orEmpty(title);
+    request.message = orEmpty(message);
+    request.critical = style == kCriticalAlertStyle;
+    request.window = window;
+    return request;
+}
+
+} // namespace
+
+int displayAlert(const QString &title, const QString &message, int style, QWidget *window)
+{
+    const AlertAnswer answer = alertPresenter().present(oneButtonAlert(title, message, style, window));
+    return window ? kAlertDefaultReturn : alertButtonCode(answer.button);
+}
+
+QString displayDialog(const QString &title, const QString &message, const QString &defaultText, const QString &cancelTitle)
+{
+    AlertRequest request = oneButtonAlert(title, message, 0, nullptr);
+    request.alternateButton = cancelTitle.isNull() ? QStringLiteral("Cancel") : cancelTitle;
+    request.hasTextField = true;
+    request.fieldText = orEmpty(defaultText);
+    request.fieldSize = QSize(300, 40);
+
+    const AlertAnswer answer = alertPresenter().present(request);
+    if (answer.button == AlertButton::Alternate || answer.text.isEmpty())
+        return QString();
+    return answer.text;
+}
+
+int displayAlertBug(const QString &message)
+{
+    const QString language =
+        Bundle::main().localizedString(QStringLiteral("D_Langue"), QStringLiteral(""), QStringLiteral("Localized"));
+    const QString text = language == QLatin1String("fr")
+        ? QStringLiteral("Vous n'auriez pas du voir cette alerte apparaître. Merci d'en faire une capture "
+                         "(et de préparer -en plus- une capture de l'application…)")
+        : QStringLiteral("You would not have to see this alert. Thanks to make a screenshot of it "
+                         "(and to prepare a screenshot of the application...)");
+    const AlertRequest request = oneButtonAlert(QStringLiteral(":-(\n") + text, message, kCriticalAlertStyle, nullptr);
+    return alertButtonCode(alertPresenter().present(request).button);
+}
+
+void displayAlertSheet(const QString &title, const QString &message, QWidget *window)
+{
+    AlertRequest request = oneButtonAlert(title, message, 0, window);
+    request.kind = AlertRequest::Kind::Sheet;
+    alertPresenter().present(request);
 }
 
 } // namespace reel

@@ -1,5 +1,7 @@
 // Plain dialogs: one-button alerts and sheets, a question with a text field,
-// and the alert for situations that should never happen.
+// and the alert for situations that should never happen. Titles and messages
+// are shown exactly as typed; a null one shows as empty. Every dialog goes
+// through the presenter in use (presenter.h).
 #pragma once
 
 #include <QString>
@@ -16,7 +18,20 @@ constexpr int kAlertOtherReturn = -1;
 constexpr int kCriticalAlertStyle = 2;
 
 // A one-button alert. Without a window it runs modally and returns 1; with a
-// window it is shown as a sheet on it and returns at once.
+// window it is shown as a sheet on it and returns at once (1, meaning nothing).
 int displayAlert(const QString &title, const QString &message, int style, QWidget *window);
+
+// A modal question with a 300 x 40 text field holding defaultText and the
+// buttons "OK" and cancelTitle ("Cancel" when null). Returns the text typed,
+// or a null string when the user cancelled or left the field empty.
+QString displayDialog(const QString &title, const QString &message, const QString &defaultText, const QString &cancelTitle);
+
+// A critical modal alert asking for screenshots, in French when the bundle's
+// "D_Langue" (table "Localized") is "fr" and in English otherwise, with
+// message as its informative text. Returns the button code (1).
+int displayAlertBug(const QString &message);
+
+// A one-button sheet on window; returns at once.
+void displayAlertSheet(const QString &title, const QString &message, QWidget *window);
 
 } // namespace reel
