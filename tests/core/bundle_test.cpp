@@ -2,6 +2,7 @@
 #include <reel/core/fileio.h>
 #include <reel/core/plistcodec.h>
 
+#include "bundles.h"
 #include "sandbox.h"
 
 #include <gtest/gtest.h>
@@ -15,23 +16,15 @@ using namespace reel;
 
 namespace {
 
-// A bundle in the sandbox with the given information values.
 QString makeBundle(const QString &name, const QVariantMap &info, PlistFormat format = PlistFormat::Xml)
 {
-    const QString path = test::scratchDir() + QLatin1Char('/') + name + QStringLiteral(".app");
-    QDir().mkpath(path + QStringLiteral("/Contents/Resources"));
-    EXPECT_TRUE(writeFileAtomically(path + QStringLiteral("/Contents/Info.plist"), plistToData(info, format)));
+    const QString path = test::makeBundle(name, info);
+    if (format == PlistFormat::Binary)
+        EXPECT_TRUE(writeFileAtomically(path + QStringLiteral("/Contents/Info.plist"), plistToData(info, format)));
     return path;
 }
 
-class EnvBundle {
-public:
-    explicit EnvBundle(const QString &path) : m_saved(qgetenv("REELKIT_BUNDLE")) { qputenv("REELKIT_BUNDLE", path.toUtf8()); }
-    ~EnvBundle() { qputenv("REELKIT_BUNDLE", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
+using EnvBundle = test::ScopedBundle;
 
 } // namespace
 
@@ -135,4 +128,14 @@ TEST(Bundle, NamedPipeResourceDoesNotBlock)
     QDir().mkpath(lproj);
     ASSERT_EQ(::mkfifo(QFile::encodeName(lproj + QStringLiteral("/Localized.strings")).constData(), 0600), 0);
     EXPECT_EQ(Bundle::main().localizedString(QStringLiteral("k"), QStringLiteral("v"), QStringLiteral("Localized")), QStringLiteral("v"));
+}
+
+TEST(Bundle, OnlyOtherLanguagesPresent)
+{
+    const QString path = makeBundle(QStringLiteral("De"), {});
+    test::writeFile(path + QStringLiteral("/Contents/Resources/de.lproj/Localized.strings"), "\"D_Langue\" = \"de\";");
+    EnvBundle env(path);
+    EXPECT_EQ(Bundle::main().preferredLocalizations(), QStringList{QStringLiteral("de")});
+    EXPECT_EQ(Bundle::main().localizedString(QStringLiteral("D_Langue"), QStringLiteral(""), QStringLiteral("Localized")),
+              QStringLiteral("de"));
 }

@@ -1,6 +1,7 @@
 // What each operation asks the presenter to show, and how it reads the
 // answer, checked with the recording presenter.
 #include "logcapture.h"
+#include "bundles.h"
 #include "sandbox.h"
 
 #include <reel/core/debug.h>
@@ -47,16 +48,6 @@ QString s(const char *text)
 {
     return QString::fromUtf8(text);
 }
-
-// Points the main bundle at another folder for the life of the object.
-class EnvBundle {
-public:
-    explicit EnvBundle(const QString &path) : m_saved(qgetenv("REELKIT_BUNDLE")) { qputenv("REELKIT_BUNDLE", path.toUtf8()); }
-    ~EnvBundle() { qputenv("REELKIT_BUNDLE", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
 
 } // namespace
 
@@ -145,15 +136,11 @@ TEST_F(RecordedAlerts, DisplayAlertBugSpeaksTheBundlesLanguage)
         {"another language", "\"D_Langue\" = \"de\";\n", "de.lproj", english},
     };
     for (const auto &c : cases) {
-        std::optional<EnvBundle> bundle;
+        std::optional<test::ScopedBundle> bundle;
         if (c.folder) {
             const QString path = test::scratchDir() + QLatin1Char('/') + QLatin1String(c.name) + s(".app");
             test::writeFile(path + s("/Contents/Resources/") + QLatin1String(c.folder) + s("/Localized.strings"), c.strings);
-            // The bundle's own language, so that its only localisation is used
-            // whatever the user's languages.
-            const QString region = QString::fromLatin1(c.folder).section(QLatin1Char('.'), 0, 0);
-            test::writeFile(path + s("/Contents/Info.plist"),
-                            plistToData(QVariantMap{{s("CFBundleDevelopmentRegion"), region}}, PlistFormat::Xml));
+            // A bundle with one localisation speaks it, whatever the user's language.
             bundle.emplace(path);
         }
         EXPECT_EQ(displayAlertBug(s("state <3> 100%")), kAlertDefaultReturn);

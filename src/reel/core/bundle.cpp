@@ -176,6 +176,13 @@ QStringList Bundle::preferredLocalizations() const
         if (QFileInfo(d->resourcePath + QLatin1Char('/') + lang + QStringLiteral(".lproj")).isDir())
             present << lang;
     }
+    if (present.isEmpty()) {
+        // None of the wanted languages: a bundle localised in other languages
+        // only still speaks one of them rather than none.
+        const QDir resources(d->resourcePath);
+        for (const QString &folder : resources.entryList({QStringLiteral("*.lproj")}, QDir::Dirs, QDir::Name))
+            present << folder.chopped(6);
+    }
     return present;
 }
 

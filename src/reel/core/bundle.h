@@ -54,7 +54,8 @@ public:
     QString localizedString(const QString &key, const QString &value, const QString &table) const;
 
     // The localisation folders present (without ".lproj") in preference order
-    // for this user: the user's languages, the development region, English.
+    // for this user: the user's languages, the development region, English;
+    // when none of those is present, every localisation the bundle has.
     QStringList preferredLocalizations() const;
 
     struct Data; // opaque
