@@ -178,6 +178,7 @@ TEST(TrimStr, ShortensTheNameKeepsFolderAndExtension)
     };
     for (const auto &c : cases)
         EXPECT_EQ(trimStr(q(c.path), c.maximum), q(c.expected)) << q(c.path).toStdString();
+    EXPECT_TRUE(trimStr(QString(), 5).isEmpty());
     EXPECT_TRUE(test::logLines().isEmpty());
 }
 
