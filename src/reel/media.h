@@ -1,2 +1,4 @@
 // Media helpers: extension tables and frame rates, EyeTV and iMovie sources.
 #pragma once
+
+#include "reel/media/tables.h"

@@ -1,3 +1,4 @@
 # Sources of the media subsystem.
 target_sources(reelkit PRIVATE
+  reel/media/tables.cpp
 )

@@ -1,3 +1,7 @@
 # Sources of the numbers subsystem.
 target_sources(reelkit PRIVATE
+  reel/numbers/bitrate.cpp
+  reel/numbers/durations.cpp
+  reel/numbers/multiples.cpp
+  reel/numbers/parsing.cpp
 )

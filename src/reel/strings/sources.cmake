@@ -1,3 +1,6 @@
 # Sources of the strings subsystem.
 target_sources(reelkit PRIVATE
+  reel/strings/lists.cpp
+  reel/strings/rewriting.cpp
+  reel/strings/transforms.cpp
 )

@@ -1,0 +1,221 @@
+#include "reel/strings/rewriting.h"
+
+#include "reel/core/format.h"
+#include "reel/core/log.h"
+#include "reel/core/paths.h"
+
+#include <QStringMatcher>
+#include <QStringView>
+
+#include <bitset>
+#include <cstdlib>
+#include <optional>
+
+namespace reel {
+
+namespace {
+
+// Random markers drawn before a private-use character is taken.
+constexpr int kRandomMarkerTries = 8;
+// A repeated rewrite may grow the text to twice its size plus this much
+// before it counts as one that never ends.
+constexpr qsizetype kGrowthAllowance = 65536;
+// The private-use area of the basic plane.
+constexpr char16_t kPrivateUseFirst = 0xE000;
+constexpr char16_t kPrivateUseLast = 0xF8FF;
+
+QString fixedMarker()
+{
+    return QStringLiteral("ZyW");
+}
+
+// One left-to-right pass over text. Builds the result in one go, so a pass
+// is linear in the text whatever the number of occurrences. Returns false,
+// leaving *out alone, when search does not occur.
+bool replaceOnce(QStringView text, const QStringMatcher &search, QStringView replacement, QString *out)
+{
+    qsizetype hit = search.indexIn(text, 0);
+    if (hit < 0)
+        return false;
+    const qsizetype searchLength = search.pattern().size();
+    QString result;
+    result.reserve(text.size() + qMax<qsizetype>(0, replacement.size() - searchLength));
+    qsizetype from = 0;
+    do {
+        result.append(text.sliced(from, hit - from));
+        result.append(replacement);
+        from = hit + searchLength;
+        hit = search.indexIn(text, from);
+    } while (hit >= 0);
+    result.append(text.sliced(from));
+    *out = std::move(result);
+    return true;
+}
+
+// True when a proper prefix of s equals its suffix of the same length, so
+// that two occurrences of s can overlap.
+bool hasBorder(QStringView s)
+{
+    for (qsizetype k = 1; k < s.size(); ++k) {
+        if (s.first(k) == s.last(k))
+            return true;
+    }
+    return false;
+}
+
+// The first private-use character that none of the texts holds; nothing
+// when every one of them is taken.
+std::optional<QString> unusedPrivateUseChar(std::initializer_list<QStringView> texts)
+{
+    std::bitset<kPrivateUseLast - kPrivateUseFirst + 1> used;
+    for (QStringView text : texts) {
+        for (QChar c : text) {
+            if (c.unicode() >= kPrivateUseFirst && c.unicode() <= kPrivateUseLast)
+                used.set(c.unicode() - kPrivateUseFirst);
+        }
+    }
+    for (std::size_t i = 0; i < used.size(); ++i) {
+        if (!used.test(i))
+            return QString(QChar(char16_t(kPrivateUseFirst + i)));
+    }
+    return std::nullopt;
+}
+
+struct Masked {
+    QString marker;
+    QString text;
+};
+
+// Turns the replacements of a one-pass result into a marker so that the
+// repeated loop can bring them back without ever seeing search. A marker is
+// used only when that round trip gives the one-pass result back exactly:
+// - it does not contain search (it takes search's place in the loop);
+// - it occurs neither in the source nor in the one-pass result (an existing
+//   copy would come back as a replacement);
+// - no two of its occurrences can overlap (so the ones found again are the
+//   ones put in);
+// - masking leaves no occurrence of search (a second masking pass would eat
+//   into markers and their neighbours).
+// Candidates: the fixed marker, then random numbers, then a private-use
+// character. Nothing when none fits.
+std::optional<Masked> maskReplacements(const QString &source, const QString &onePass, const QString &search,
+                                       const QString &replacement)
+{
+    const QStringMatcher replacementMatcher(replacement);
+    auto tryMarker = [&](const QString &marker) -> std::optional<Masked> {
+        if (marker.contains(search) || source.contains(marker) || onePass.contains(marker) || hasBorder(marker))
+            return std::nullopt;
+        QString masked;
+        if (!replaceOnce(onePass, replacementMatcher, marker, &masked) || masked.contains(search))
+            return std::nullopt;
+        return Masked{marker, masked};
+    };
+
+    if (std::optional<Masked> m = tryMarker(fixedMarker()))
+        return m;
+    for (int i = 0; i < kRandomMarkerTries; ++i) {
+        // The C library's generator, never seeded here.
+        const QString marker = format("%ld", static_cast<long>(random()));
+        logDebug("findAndReplace #1bis: replaceTmpStr : %@", marker);
+        if (std::optional<Masked> m = tryMarker(marker))
+            return m;
+    }
+    if (const std::optional<QString> marker = unusedPrivateUseChar({source, onePass, search})) {
+        logDebug("findAndReplace #1bis: replaceTmpStr : %@", *marker);
+        return tryMarker(*marker);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString findAndReplace(const QString &source, const QString &search, const QString &replacement, bool isRecursive)
+{
+    if (search.isEmpty()) {
+        logAlways("findAndReplace      :-( empty search text, '%@' left as it is", valueTrimmedForLogAsStr(source));
+        return source;
+    }
+    const QStringMatcher searchMatcher(search, Qt::CaseSensitive);
+    QString onePass;
+    if (!replaceOnce(source, searchMatcher, replacement, &onePass))
+        return source;
+    if (!isRecursive)
+        return onePass;
+
+    QString working = onePass;
+    QString target = search;
+    if (replacement.contains(search)) {
+        logDebug("findAndReplace      : oops, isRecursive != safe (returnStr:'%@')", onePass);
+        logDebug("findAndReplace #1   : replaceTmpStr : %@", fixedMarker());
+        const std::optional<Masked> masked = maskReplacements(source, onePass, search, replacement);
+        if (!masked) {
+            logDebug("findAndReplace      :-( '%@'->'%@'", search, replacement);
+            return onePass;
+        }
+        working = masked->text;
+        target = masked->marker;
+        logDebug("findAndReplace #3   : returnStr(%@), replaceTmpStr('%@')->searchStr('%@'), replaceStr('%@')", working,
+                 target, target, replacement);
+    }
+
+    // Passes until target is gone. Each pass is traced as the nested call of
+    // the recursive form would trace it. The bounds stop rewrites that keep
+    // producing occurrences: the text growing without end, or cycling.
+    logDebug("findAndReplace #def : isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working, target,
+             replacement);
+    const QStringMatcher targetMatcher(target, Qt::CaseSensitive);
+    const qsizetype sizeLimit = 2 * source.size() + kGrowthAllowance;
+    qsizetype passes = 1;
+    qsizetype longest = qMax(source.size(), working.size());
+    QString next;
+    while (replaceOnce(working, targetMatcher, replacement, &next)) {
+        if (next == working)
+            break;
+        working = std::move(next);
+        logDebug("findAndReplace #def : isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working,
+                 target, replacement);
+        longest = qMax(longest, working.size());
+        if (++passes > 4 * longest + 64 || working.size() > sizeLimit) {
+            logAlways("findAndReplace      :-(( '%@'->'%@' never settles, stopped after %lld passes",
+                      valueTrimmedForLogAsStr(search), valueTrimmedForLogAsStr(replacement), qint64(passes));
+            return onePass;
+        }
+    }
+    return working;
+}
+
+QString trimStr(const QString &path, uint maximum)
+{
+    QString extension = pathExtension(path);
+    if (extension.size() > 12) {
+        logAlways("trimStr() oops!     :-( ce n'était certainement pas une ext (trop de chars ;-) -> RAZ): %@",
+                  extension);
+        extension.clear();
+    }
+    const QString folder = stringByDeletingLastPathComponent(path);
+    // The last "." goes in every case, also when what follows it was too
+    // long to be kept as an extension.
+    QString name = stringByDeletingPathExtension(lastPathComponent(path));
+    name = findAndReplace(name, QStringLiteral("`"), QStringLiteral(""), false);
+    name = findAndReplace(name, QStringLiteral(":"), QStringLiteral("-"), false);
+    if (name.size() > qsizetype(maximum)) {
+        qsizetype keep = qsizetype(maximum);
+        // Half a surrogate pair would leave a text that no file system takes.
+        if (keep > 0 && name.at(keep - 1).isHighSurrogate() && name.at(keep).isLowSurrogate())
+            --keep;
+        name.truncate(keep);
+    }
+    QString result = folder.isEmpty() ? name : stringByAppendingPathComponent(folder, name);
+    if (!extension.isEmpty())
+        result += QLatin1Char('.') + extension;
+    return result;
+}
+
+QString basenameSaferWithNoPercentStr(const QString &path)
+{
+    if (path.isNull())
+        return QStringLiteral("");
+    return findAndReplace(lastPathComponent(path), QStringLiteral("%"), QStringLiteral("_"), true);
+}
+
+} // namespace reel

@@ -1,0 +1,97 @@
+#include <reel/strings/transforms.h>
+
+#include "logcapture.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using namespace reel;
+
+namespace {
+
+QString q(const char16_t *text)
+{
+    return QString::fromUtf16(text);
+}
+
+} // namespace
+
+TEST(ReverseStr, ReversesCharacters)
+{
+    const struct {
+        const char16_t *text;
+        const char16_t *expected;
+    } cases[] = {
+        {u"abc", u"cba"},
+        {u"x", u"x"},
+        {u"", u""},
+        {u"a\U0001F600b", u"b\U0001F600a"}, // the pair stays in order
+        {u"\U0001F600\U0001F601", u"\U0001F601\U0001F600"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(reverseStr(q(c.text)), q(c.expected));
+    EXPECT_FALSE(reverseStr(QString()).isNull());
+    EXPECT_TRUE(reverseStr(QString()).isEmpty());
+    // A lone surrogate is one unit like any other.
+    const QString lone(QChar(0xD83D));
+    EXPECT_EQ(reverseStr(QStringLiteral("a") + lone), lone + QStringLiteral("a"));
+}
+
+TEST(ReverseIntelStr, GivesTheStringBack)
+{
+    const QString s = QStringLiteral("abc");
+    EXPECT_EQ(reverseIntelStr(s).constData(), s.constData());
+}
+
+TEST(InvertcaseString, SwapsCaseWithFullMapping)
+{
+    const struct {
+        const char16_t *text;
+        const char16_t *expected;
+    } cases[] = {
+        {u"Hello World 42", u"hELLO wORLD 42"},
+        {u"\u00df", u"SS"}, // sharp s upper-cases to two letters
+        {u"\u00c9t\u00e9", u"\u00e9T\u00c9"},
+        {u"\u01c5", u"\u01c5"}, // a title-case letter stays
+        {u"\U00010400\U00010428", u"\U00010428\U00010400"}, // Deseret capital and small letters
+        {u"\U0001F600!", u"\U0001F600!"},
+        {u"", u""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(invertcaseString(q(c.text)), q(c.expected)) << q(c.text).toStdString();
+    EXPECT_FALSE(invertcaseString(QString()).isNull());
+}
+
+TEST(LinesToArray, SplitsAtEveryLineBreakAndDropsEmptyLines)
+{
+    const struct {
+        const char16_t *text;
+        QStringList expected;
+    } cases[] = {
+        {u"a\r\nb\n\nc", {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
+        {u"one\n", {QStringLiteral("one")}},
+        {u"\n   \n", {QStringLiteral("   ")}},
+        {u"a\u000bb\u000cc\u0085d\u2028e\u2029f", QStringList({"a", "b", "c", "d", "e", "f"})},
+        {u"tab\tstays", {QStringLiteral("tab\tstays")}},
+        {u"\u00a0nbsp", {QString::fromUtf16(u"\u00a0nbsp")}},
+        {u"", {}},
+        {u"\r\n\r\n", {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(linesToArray(q(c.text)), c.expected) << q(c.text).toStdString();
+    EXPECT_TRUE(linesToArray(QString()).isEmpty());
+    EXPECT_TRUE(test::logLines().isEmpty());
+}
+
+TEST(AddDigits, RepeatedDigitSum)
+{
+    const struct {
+        int n;
+        int expected;
+    } cases[] = {
+        {9875, 2}, {9, 9}, {10, 1}, {0, 0}, {-15, -15}, {INT_MAX, 1}, {INT_MIN, INT_MIN}, {999999999, 9},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(addDigits(c.n), c.expected) << c.n;
+}
