@@ -1,3 +1,7 @@
 # Sources of the files subsystem.
 target_sources(reelkit PRIVATE
+  reel/files/native.cpp
+  reel/files/presence.cpp
+  reel/files/removal.cpp
+  reel/files/removalguard.cpp
 )
