@@ -1,5 +1,6 @@
 # Sources of the files subsystem.
 target_sources(reelkit PRIVATE
+  reel/files/folders.cpp
   reel/files/native.cpp
   reel/files/presence.cpp
   reel/files/removal.cpp
