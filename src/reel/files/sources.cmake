@@ -1,6 +1,7 @@
 # Sources of the files subsystem.
 target_sources(reelkit PRIVATE
   reel/files/folders.cpp
+  reel/files/movecopy.cpp
   reel/files/native.cpp
   reel/files/presence.cpp
   reel/files/removal.cpp
