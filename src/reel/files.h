@@ -2,6 +2,7 @@
 #pragma once
 
 #include "reel/files/folders.h"
+#include "reel/files/listing.h"
 #include "reel/files/movecopy.h"
 #include "reel/files/presence.h"
 #include "reel/files/removal.h"
