@@ -7,3 +7,4 @@
 #include "reel/files/presence.h"
 #include "reel/files/removal.h"
 #include "reel/files/removalguard.h"
+#include "reel/files/sizes.h"

@@ -7,5 +7,6 @@ target_sources(reelkit PRIVATE
   reel/files/presence.cpp
   reel/files/removal.cpp
   reel/files/removalguard.cpp
+  reel/files/sizes.cpp
   reel/files/treewalk.cpp
 )
