@@ -8,3 +8,4 @@
 #include "reel/files/removal.h"
 #include "reel/files/removalguard.h"
 #include "reel/files/sizes.h"
+#include "reel/files/workspace.h"

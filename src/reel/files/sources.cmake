@@ -9,4 +9,5 @@ target_sources(reelkit PRIVATE
   reel/files/removalguard.cpp
   reel/files/sizes.cpp
   reel/files/treewalk.cpp
+  reel/files/workspace.cpp
 )
