@@ -150,6 +150,10 @@ TEST(SystemRemovalBackend, RemovesLinksAsLinksAndRefusesNonsense)
     EXPECT_FALSE(exists(s + QStringLiteral("/dirLink")));
     EXPECT_EQ(test::readFile(canary), QByteArray("tweet"));
 
+    // A link among the folders was not judged by the guard: nothing happens.
+    ASSERT_TRUE(makeLink(s + QStringLiteral("/canary"), s + QStringLiteral("/dirLink2")));
+    EXPECT_FALSE(system.remove(s + QStringLiteral("/dirLink2/bird"), &error));
+
     for (const QString &bad : {QString(), QStringLiteral(""), QStringLiteral("relative"), s + QStringLiteral("/."), s + QStringLiteral("/.."), s + QStringLiteral("/missing")}) {
         error.clear();
         EXPECT_FALSE(system.remove(bad, &error)) << bad.toStdString();

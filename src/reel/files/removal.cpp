@@ -82,6 +82,25 @@ bool removeEntryAt(int dirfd, const char *name, dev_t device, int *failure)
     return false;
 }
 
+// Opens an absolute folder path one component at a time without following
+// links. The guard hands over paths whose folders it has already resolved,
+// so a link found here was put in since: the deletion stops rather than
+// follow it somewhere the guard never judged. -1 with errno on failure.
+int openFolderWithoutLinks(const QString &folder)
+{
+    int fd = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    for (const QString &part : folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (fd < 0)
+            break;
+        const int next = ::openat(fd, files::nativePath(part).constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int code = errno;
+        ::close(fd);
+        fd = next;
+        errno = code;
+    }
+    return fd;
+}
+
 // Makes the missing folders of an absolute path, readable by the owner only
 // (the data home holds the trash).
 void makePrivateFolders(const QString &path)
@@ -106,8 +125,7 @@ public:
         if (!path.startsWith(QLatin1Char('/')) || name == QLatin1String("/") || name == QLatin1String(".")
             || name == QLatin1String(".."))
             return fail(EINVAL);
-        const QString parent = stringByDeletingLastPathComponent(path);
-        const int dirfd = ::open(files::nativePath(parent).constData(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
+        const int dirfd = openFolderWithoutLinks(stringByDeletingLastPathComponent(path));
         if (dirfd < 0)
             return fail(errno);
         // The parent's file system bounds the deletion: a mounted volume at

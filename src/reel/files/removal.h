@@ -19,8 +19,10 @@ bool moveToTrash(const QString &path);
 
 // What actually deletes. The system backend deletes without following
 // symbolic links (a link goes as the link, links inside a folder are not
-// entered) and without crossing into another file system; its trash is the
-// freedesktop.org trash. Tests install their own to see or stop deletions.
+// entered, and a link among the folders along the path stops it: hand it
+// resolved paths) and without crossing into another file system; its trash
+// is the freedesktop.org trash. Tests install their own to see or stop
+// deletions.
 class RemovalBackend {
 public:
     virtual ~RemovalBackend();
