@@ -1,0 +1,272 @@
+#include "reel/files/removal.h"
+
+#include "reel/core/log.h"
+#include "reel/core/paths.h"
+#include "reel/files/native.h"
+#include "reel/files/presence.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include <atomic>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace reel {
+
+namespace {
+
+// Deletes the entry name of the open folder dirfd, a folder depth first.
+// Everything goes through descriptors opened without following links, so a
+// link swapped in while deleting is never followed. A folder on another file
+// system (a mount point) is not entered. Stops at the first failure.
+bool removeEntryAt(int dirfd, const char *name, dev_t device, int *failure)
+{
+    struct stat st {};
+    if (::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        *failure = errno;
+        return false;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        if (::unlinkat(dirfd, name, 0) == 0)
+            return true;
+        *failure = errno;
+        return false;
+    }
+    if (st.st_dev != device) {
+        *failure = EXDEV;
+        return false;
+    }
+    const int fd = ::openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *failure = errno;
+        return false;
+    }
+    struct stat opened {};
+    if (::fstat(fd, &opened) != 0 || opened.st_dev != st.st_dev || opened.st_ino != st.st_ino) {
+        ::close(fd);
+        *failure = EAGAIN; // replaced between the look and the open
+        return false;
+    }
+    DIR *dir = ::fdopendir(fd);
+    if (!dir) {
+        *failure = errno;
+        ::close(fd);
+        return false;
+    }
+    std::vector<std::string> names;
+    while (const struct dirent *entry = ::readdir(dir)) {
+        const char *n = entry->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        names.emplace_back(n);
+    }
+    bool ok = true;
+    for (const std::string &child : names) {
+        if (!removeEntryAt(fd, child.c_str(), device, failure)) {
+            ok = false;
+            break;
+        }
+    }
+    ::closedir(dir);
+    if (!ok)
+        return false;
+    if (::unlinkat(dirfd, name, AT_REMOVEDIR) == 0)
+        return true;
+    *failure = errno;
+    return false;
+}
+
+// Opens an absolute folder path one component at a time without following
+// links. The guard hands over paths whose folders it has already resolved,
+// so a link found here was put in since: the deletion stops rather than
+// follow it somewhere the guard never judged. -1 with errno on failure.
+int openFolderWithoutLinks(const QString &folder)
+{
+    int fd = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    for (const QString &part : folder.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (fd < 0)
+            break;
+        const int next = ::openat(fd, files::nativePath(part).constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int code = errno;
+        ::close(fd);
+        fd = next;
+        errno = code;
+    }
+    return fd;
+}
+
+// Makes the missing folders of an absolute path, readable by the owner only
+// (the data home holds the trash).
+void makePrivateFolders(const QString &path)
+{
+    QString current;
+    for (const QString &part : path.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        current += QLatin1Char('/') + part;
+        ::mkdir(files::nativePath(current).constData(), 0700);
+    }
+}
+
+class SystemRemovalBackend final : public RemovalBackend {
+public:
+    bool remove(const QString &path, QString *error) override
+    {
+        auto fail = [&](int code) {
+            if (error)
+                *error = QStringLiteral("%1: %2").arg(path, files::errnoText(code));
+            return false;
+        };
+        const QString name = lastPathComponent(path);
+        if (!path.startsWith(QLatin1Char('/')) || name == QLatin1String("/") || name == QLatin1String(".")
+            || name == QLatin1String(".."))
+            return fail(EINVAL);
+        const int dirfd = openFolderWithoutLinks(stringByDeletingLastPathComponent(path));
+        if (dirfd < 0)
+            return fail(errno);
+        // The parent's file system bounds the deletion: a mounted volume at
+        // the path or anywhere below it is left alone.
+        struct stat folder {};
+        const QByteArray nativeName = files::nativePath(name);
+        int failure = 0;
+        bool ok = false;
+        if (::fstat(dirfd, &folder) != 0)
+            failure = errno;
+        else
+            ok = removeEntryAt(dirfd, nativeName.constData(), folder.st_dev, &failure);
+        ::close(dirfd);
+        return ok || fail(failure);
+    }
+
+    bool moveToTrash(const QString &path) override
+    {
+        // The trash lives in the data home; a fresh account may not have
+        // that folder yet, and the trash is made only one level deep.
+        const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (!dataHome.isEmpty() && !files::statPath(dataHome))
+            makePrivateFolders(dataHome);
+        return QFile::moveToTrash(path);
+    }
+};
+
+std::atomic<RemovalBackend *> g_backend{nullptr};
+
+bool stillThere(const QString &path)
+{
+    return files::lstatPath(path).has_value();
+}
+
+// Deletes what the guard let through; the trash when deleting fails. True
+// when nothing is left at the path.
+bool deleteOrTrash(const QString &resolved)
+{
+    if (removalBackend().remove(resolved, nullptr))
+        return true;
+    logAlways("File current        :-( not deleted 1");
+    moveToTrash(resolved);
+    logAlways("File current        :-/ …to trash");
+    if (stillThere(resolved)) {
+        logAlways("File current        :-( failure");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+RemovalBackend::~RemovalBackend() = default;
+
+RemovalBackend &systemRemovalBackend()
+{
+    static SystemRemovalBackend backend;
+    return backend;
+}
+
+RemovalBackend &removalBackend()
+{
+    RemovalBackend *installed = g_backend.load();
+    return installed ? *installed : systemRemovalBackend();
+}
+
+RemovalBackend *setRemovalBackend(RemovalBackend *backend)
+{
+    return g_backend.exchange(backend);
+}
+
+ScopedRemovalBackend::ScopedRemovalBackend(RemovalBackend &backend)
+    : m_previous(setRemovalBackend(&backend))
+{
+}
+
+ScopedRemovalBackend::~ScopedRemovalBackend()
+{
+    setRemovalBackend(m_previous);
+}
+
+bool moveToTrash(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    return removalBackend().moveToTrash(stringByExpandingTildeInPath(path));
+}
+
+bool rmCocoa(const QString &path)
+{
+    if (path.isNull())
+        return false;
+    logDebug("rmCocoa             - debut - %@", path);
+    const RemovalJudgement judgement = judgeRemoval(path);
+    switch (judgement.verdict) {
+    case RemovalVerdict::Allowed:
+        break;
+    case RemovalVerdict::RefusedAncestor:
+        return false;
+    case RemovalVerdict::RefusedDirname:
+        logAlways("alerte de sécurité dirname");
+        return false;
+    case RemovalVerdict::RefusedJoker:
+        logAlways("alerte de sécurité joker");
+        return false;
+    case RemovalVerdict::RefusedUnknown:
+        logAlways("rmCocoa             :-( cannot be judged: %@", path);
+        return false;
+    }
+    const QString &expanded = judgement.expanded;
+    const QString &resolved = judgement.resolved;
+
+    if (testPresenceCocoa(resolved)) {
+        logDebug("File current        : exists: %@", expanded);
+        if (!deleteOrTrash(resolved))
+            return false;
+    } else {
+        QString error;
+        const auto attributes = files::fileSystemAttributes(resolved, &error);
+        logDebug("rmCocoa d           : %@", attributes ? valueTrimmedForLogAsStr(*attributes) : QStringLiteral("nil"));
+        if (!attributes) {
+            // Leads nowhere; a dangling link is removed as the link itself.
+            logDebug("Cocoa:does not exist:-/ ERR: %@ (%@)", error, expanded);
+            QString again;
+            if (stillThere(resolved) && removalBackend().remove(resolved, &again))
+                again.clear();
+            else if (again.isEmpty())
+                again = error;
+            logDebug("Cocoa:does not exist;-) ERR: %@ (%@)", again.isEmpty() ? QStringLiteral("nil") : again, expanded);
+            return true;
+        }
+        // There, but not readable (or a socket): unlinking needs no read
+        // permission, so it is deleted like any other item.
+        logAlways("Cocoa:exists!!!     :-( %@", expanded);
+        if (!deleteOrTrash(resolved))
+            return false;
+    }
+    logDebug("rmCocoa             - pre-fin");
+    refreshFinder(resolved);
+    logDebug("rmCocoa             - fin - %@", expanded);
+    return true;
+}
+
+} // namespace reel

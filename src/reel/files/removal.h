@@ -1,0 +1,55 @@
+// The toolkit's one way to delete: every path passes the removal guard
+// (removalguard.h) first, and what the guard lets through is deleted, or
+// moved to the trash when it cannot be deleted.
+#pragma once
+
+#include "reel/files/removalguard.h"
+
+#include <QString>
+
+namespace reel {
+
+// True when the item is gone or was never there; false when the guard
+// refused it or it is still there after deletion and the trash.
+bool rmCocoa(const QString &path);
+
+// Moves the item ("~" expanded) to the user's trash (the freedesktop.org
+// trash). True when it went there.
+bool moveToTrash(const QString &path);
+
+// What actually deletes. The system backend deletes without following
+// symbolic links (a link goes as the link, links inside a folder are not
+// entered, and a link among the folders along the path stops it: hand it
+// resolved paths) and without crossing into another file system; its trash
+// is the freedesktop.org trash. Tests install their own to see or stop
+// deletions.
+class RemovalBackend {
+public:
+    virtual ~RemovalBackend();
+    // Deletes the item at an absolute path, a folder with all its contents.
+    // False, with *error, when the item (or part of it) is still there.
+    virtual bool remove(const QString &path, QString *error) = 0;
+    // Moves the item at an absolute path to the trash; true when it went.
+    virtual bool moveToTrash(const QString &path) = 0;
+};
+
+RemovalBackend &systemRemovalBackend();
+// The backend in use: the installed one, else the system backend.
+RemovalBackend &removalBackend();
+// Installs a backend (null: the system backend again); returns the one it
+// replaces, null for the system backend. The backend must outlive its use.
+RemovalBackend *setRemovalBackend(RemovalBackend *backend);
+
+// Installs a backend for the life of the object and restores the previous.
+class ScopedRemovalBackend {
+public:
+    explicit ScopedRemovalBackend(RemovalBackend &backend);
+    ~ScopedRemovalBackend();
+    ScopedRemovalBackend(const ScopedRemovalBackend &) = delete;
+    ScopedRemovalBackend &operator=(const ScopedRemovalBackend &) = delete;
+
+private:
+    RemovalBackend *m_previous;
+};
+
+} // namespace reel
