@@ -58,3 +58,14 @@ TEST(FileIo, FailedWriteLeavesTheOldFile)
     EXPECT_EQ(test::readFile(blocker), QByteArray("keep"));
     EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"file", "taken"}));
 }
+
+TEST(FileIo, PathsWithNulAreRefused)
+{
+    const QString dir = test::scratchDir();
+    const QString path = dir + QStringLiteral("/a");
+    test::writeFile(path, "keep");
+    const QString withNul = path + QChar(0) + QStringLiteral("/b");
+    EXPECT_FALSE(readRegularFile(withNul));
+    EXPECT_FALSE(writeFileAtomically(withNul, "new"));
+    EXPECT_EQ(test::readFile(path), QByteArray("keep"));
+}

@@ -43,6 +43,9 @@ std::optional<QByteArray> readRegularFile(const QString &path, QString *error)
     };
     if (path.isEmpty())
         return fail(QStringLiteral("empty path"));
+    // A NUL would cut the path short in every system call.
+    if (path.contains(QChar(0)))
+        return fail(QStringLiteral("path holds a NUL character"));
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
@@ -82,6 +85,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     };
     if (path.isEmpty())
         return fail(QStringLiteral("empty path"));
+    if (path.contains(QChar(0)))
+        return fail(QStringLiteral("path holds a NUL character"));
     const QByteArray native = QFile::encodeName(path);
     const qsizetype slash = native.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : (slash == 0 ? QByteArray("/") : native.left(slash));

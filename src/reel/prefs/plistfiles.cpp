@@ -4,33 +4,10 @@
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/core/plistcodec.h"
+#include "reel/files/presence.h"
 
-#include <QFile>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace reel {
-
-namespace {
-
-// Present: the path opens for reading, or it is itself a symbolic link.
-bool present(const QString &path)
-{
-    if (path.isEmpty())
-        return false;
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    struct stat st {};
-    return ::lstat(native.constData(), &st) == 0 && S_ISLNK(st.st_mode);
-}
-
-} // namespace
 
 std::optional<QVariantMap> readPlist(const QString &path)
 {
@@ -70,7 +47,7 @@ bool createNewPlist(const QString &path, const QVariant &value)
     // A write that failed over an older file must not pass for success
     // because the older file is still there.
     const bool written = writeFileAtomically(target, bytes, &error);
-    const bool ok = written && present(target);
+    const bool ok = written && testPresenceCocoa(target);
     logAlways("write plist :-%@ %@", ok ? QStringLiteral(")") : QStringLiteral("("), target);
     if (!written)
         logAlways("write plist         : %@", error);
