@@ -213,6 +213,16 @@ TEST(Pipelines, ToolsThatEndBadly)
     EXPECT_TRUE(test::noChildToReap());
 }
 
+TEST(Pipelines, CharactersCutBetweenReadsStayWhole)
+{
+    // Three bytes a line: the first read of 64 KiB ends inside a character.
+    const QString e = QStringLiteral("\u00e9");
+    const QString whole = taskArrayPipes(QStringList{sh(), c(), QStringLiteral("yes %1 | head -c 200001").arg(e)});
+    EXPECT_EQ(whole, (e + QLatin1Char('\n')).repeated(66667));
+    // The output itself ends inside a character: not UTF-8.
+    EXPECT_TRUE(taskArrayPipes(QStringList{sh(), c(), QStringLiteral("yes %1 | head -c 199999").arg(e)}).isNull());
+}
+
 TEST(Pipelines, LargeOutputIsReadWhileTheToolsRun)
 {
     constexpr qint64 kSize = 200LL * 1024 * 1024;

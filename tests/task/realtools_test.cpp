@@ -60,7 +60,7 @@ TEST(RealTools, FfmpegAndMplayerProgress)
     ASSERT_FALSE(last.isEmpty()) << status.toStdString();
     EXPECT_NEAR(progressFfmpeg(last), 2.0, 0.1) << last.toStdString();
 
-    const QString played = taskArrayPipes(QStringList{tool("mplayer"), QStringLiteral("-nolirc"), QStringLiteral("-speed"), QStringLiteral("10"), QStringLiteral("-vo"),
+    const QString played = taskArrayPipes(QStringList{tool("mplayer"), QStringLiteral("-nolirc"), QStringLiteral("-noconsolecontrols"), QStringLiteral("-speed"), QStringLiteral("10"), QStringLiteral("-vo"),
                                                       QStringLiteral("null"), QStringLiteral("-ao"), QStringLiteral("null"), clip});
     // The status lines only: the rest of the player's talk may hold quotes
     // the shell form would act on.

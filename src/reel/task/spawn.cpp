@@ -140,8 +140,8 @@ class Attributes {
 public:
     Attributes()
     {
-        m_ok = ::posix_spawnattr_init(&m_attr) == 0;
-        if (!m_ok)
+        m_initialized = ::posix_spawnattr_init(&m_attr) == 0;
+        if (!m_initialized)
             return;
         // A tool starts with no blocked signals, and with the default action
         // for a broken pipe even when the program ignores it, so a tool
@@ -155,7 +155,11 @@ public:
             && ::posix_spawnattr_setsigdefault(&m_attr, &defaults) == 0
             && ::posix_spawnattr_setflags(&m_attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
     }
-    ~Attributes() { ::posix_spawnattr_destroy(&m_attr); }
+    ~Attributes()
+    {
+        if (m_initialized)
+            ::posix_spawnattr_destroy(&m_attr);
+    }
     Attributes(const Attributes &) = delete;
     Attributes &operator=(const Attributes &) = delete;
 
@@ -164,6 +168,7 @@ public:
 
 private:
     posix_spawnattr_t m_attr;
+    bool m_initialized = false;
     bool m_ok = false;
 };
 
