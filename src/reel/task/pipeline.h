@@ -3,7 +3,9 @@
 // and each one's output feeds the next one's input through an OS pipe, so no
 // word is ever reinterpreted. Each value of a list is used through its "%@"
 // text. Every tool runs in the program's working directory; the tool paths
-// are used as given ("~" expanded).
+// are used as given ("~" expanded). A call returns when the last tool's
+// output has ended and, as with a shell pipeline, every tool has exited, so
+// no finished tool is left unreaped.
 //
 // The QStringList forms do the same; a braced list must name its type.
 #pragma once
