@@ -127,36 +127,6 @@ bool FailingDeleter::moveToTrash(const QString &path)
     return trashSucceeds && g_installKeeper.keeper.moveToTrash(path);
 }
 
-ScopedEnv::ScopedEnv(const char *name, const QString &value)
-    : m_name(name)
-{
-    if (const char *old = std::getenv(name))
-        m_old = QByteArray(old);
-    ::setenv(name, QFile::encodeName(value).constData(), 1);
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    if (m_old)
-        ::setenv(m_name.constData(), m_old->constData(), 1);
-    else
-        ::unsetenv(m_name.constData());
-}
-
-ScopedCwd::ScopedCwd(const QString &folder)
-{
-    char buffer[4096];
-    if (::getcwd(buffer, sizeof buffer))
-        m_old = buffer;
-    EXPECT_EQ(::chdir(QFile::encodeName(folder).constData()), 0) << folder.toStdString();
-}
-
-ScopedCwd::~ScopedCwd()
-{
-    if (!m_old.isEmpty() && ::chdir(m_old.constData()) != 0)
-        std::abort();
-}
-
 bool makeSocket(const QString &path)
 {
     const QByteArray native = QFile::encodeName(path);

@@ -6,6 +6,8 @@
 // test if it is asked to delete anything at all.
 #pragma once
 
+#include "scoped.h"
+
 #include <reel/files/removal.h>
 
 #include <QByteArray>
@@ -54,31 +56,6 @@ public:
     bool trashSucceeds = true;
     int removes = 0;
     int trashes = 0;
-};
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QString &value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    QByteArray m_name;
-    std::optional<QByteArray> m_old;
-};
-
-// Changes the working folder for the life of the object.
-class ScopedCwd {
-public:
-    explicit ScopedCwd(const QString &folder);
-    ~ScopedCwd();
-    ScopedCwd(const ScopedCwd &) = delete;
-    ScopedCwd &operator=(const ScopedCwd &) = delete;
-
-private:
-    QByteArray m_old;
 };
 
 // Items that exist but cannot be opened for reading, even by root.

@@ -2,6 +2,8 @@
 // environment changes undone at the end of a test.
 #pragma once
 
+#include "scoped.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -13,33 +15,6 @@
 
 namespace reel::test {
 
-// Sets (or, with a null value, unsets) an environment variable for the
-// lifetime of the object.
-class EnvGuard {
-public:
-    EnvGuard(const char *name, const QString &value)
-        : m_name(name), m_old(qEnvironmentVariable(name)), m_had(qEnvironmentVariableIsSet(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvGuard()
-    {
-        if (m_had)
-            qputenv(m_name, m_old.toLocal8Bit());
-        else
-            qunsetenv(m_name);
-    }
-    EnvGuard(const EnvGuard &) = delete;
-    EnvGuard &operator=(const EnvGuard &) = delete;
-
-private:
-    const char *m_name;
-    QString m_old;
-    bool m_had;
-};
 
 // Starts the helper process on the same store (same environment).
 inline QProcess *startHelper(QProcess &process, const QStringList &args)

@@ -89,15 +89,15 @@ TEST(PrefStore, FileLivesInTheConfigHome)
 {
     EXPECT_EQ(preferencesFilePath(), storeFile());
     {
-        EnvGuard unset("XDG_CONFIG_HOME", QString());
+        ScopedEnv unset("XDG_CONFIG_HOME", QString());
         EXPECT_EQ(preferencesFilePath(), homePath() + QStringLiteral("/.config/org.reelkit.tests.plist"));
     }
     {
-        EnvGuard relative("XDG_CONFIG_HOME", QStringLiteral("relative/config"));
+        ScopedEnv relative("XDG_CONFIG_HOME", QStringLiteral("relative/config"));
         EXPECT_EQ(preferencesFilePath(), homePath() + QStringLiteral("/.config/org.reelkit.tests.plist"));
     }
     const QString other = scratchDir() + QStringLiteral("/cfg");
-    EnvGuard set("XDG_CONFIG_HOME", other);
+    ScopedEnv set("XDG_CONFIG_HOME", other);
     ASSERT_TRUE(prefWrite(QStringLiteral("k"), 1));
     EXPECT_TRUE(QFileInfo(other + QStringLiteral("/org.reelkit.tests.plist")).isFile());
     EXPECT_TRUE(QFileInfo(other + QStringLiteral("/org.reelkit.tests.plist.lock")).isFile());
@@ -277,7 +277,7 @@ TEST(PrefStore, UnavailableStoreReadsNothingAndRefusesWrites)
             QDir().mkpath(c.blocker);
         else
             writeFile(c.blocker, "x");
-        EnvGuard env("XDG_CONFIG_HOME", c.configHome);
+        ScopedEnv env("XDG_CONFIG_HOME", c.configHome);
         clearLog();
         EXPECT_EQ(prefRead(QStringLiteral("k")), QStringLiteral(""));
         EXPECT_FALSE(prefRead2(QStringLiteral("k")).isValid());

@@ -29,14 +29,4 @@ QString makeBundle(const QString &name, const QVariantMap &info, bool linkTools)
     return path;
 }
 
-ScopedBundle::ScopedBundle(const QString &path) : m_saved(qgetenv("REELKIT_BUNDLE"))
-{
-    qputenv("REELKIT_BUNDLE", path.toUtf8());
-}
-
-ScopedBundle::~ScopedBundle()
-{
-    qputenv("REELKIT_BUNDLE", m_saved);
-}
-
 } // namespace reel::test

@@ -1,7 +1,8 @@
 // Application bundles made for one test.
 #pragma once
 
-#include <QByteArray>
+#include "scoped.h"
+
 #include <QString>
 #include <QVariantMap>
 
@@ -14,15 +15,9 @@ namespace reel::test {
 QString makeBundle(const QString &name, const QVariantMap &info, bool linkTools = false);
 
 // Makes the toolkit run as the bundle at path (REELKIT_BUNDLE) for its life.
-class ScopedBundle {
+class ScopedBundle : public ScopedEnv {
 public:
-    explicit ScopedBundle(const QString &path);
-    ~ScopedBundle();
-    ScopedBundle(const ScopedBundle &) = delete;
-    ScopedBundle &operator=(const ScopedBundle &) = delete;
-
-private:
-    QByteArray m_saved;
+    explicit ScopedBundle(const QString &path) : ScopedEnv("REELKIT_BUNDLE", path) {}
 };
 
 } // namespace reel::test

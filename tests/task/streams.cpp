@@ -50,23 +50,6 @@ ScopedEndlessInput::~ScopedEndlessInput()
     ::close(m_saved);
 }
 
-ScopedEnv::ScopedEnv(const char *name, const QByteArray &value)
-    : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_saved(qgetenv(name))
-{
-    if (value.isNull())
-        qunsetenv(name);
-    else
-        qputenv(name, value);
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    if (m_had)
-        qputenv(m_name, m_saved);
-    else
-        qunsetenv(m_name);
-}
-
 bool noChildToReap()
 {
     siginfo_t info{};

@@ -3,6 +3,8 @@
 // left no child and no descriptor behind.
 #pragma once
 
+#include "scoped.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -34,20 +36,6 @@ public:
 private:
     int m_saved;
     int m_writer;
-};
-
-// Sets (or, with a null value, removes) an environment variable for a scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QByteArray &value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_saved;
 };
 
 // True when the process has no child left to reap (no zombie).
