@@ -52,7 +52,51 @@ QString readLinkText(const QString &path)
     return QFile::decodeName(buffer);
 }
 
-std::optional<QStringList> directoryNames(const QString &folder)
+QString DirectoryListing::name(const Entry &entry) const
+{
+    return QFile::decodeName(QByteArray::fromRawData(nativeName(entry), entry.length));
+}
+
+void DirectoryListing::appendName(QString &path, const Entry &entry) const
+{
+    if (ascii)
+        path.append(QLatin1StringView(nativeName(entry), entry.length));
+    else
+        path.append(name(entry));
+}
+
+DirectoryListing readListing(DIR *dir)
+{
+    DirectoryListing listing;
+    while (const struct dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        const qsizetype length = qsizetype(std::strlen(name));
+        listing.ascii = listing.ascii && std::all_of(name, name + length, [](char c) { return (c & 0x80) == 0; });
+        listing.entries.push_back({listing.natives.size(), length, entry->d_type});
+        listing.natives.append(name, length + 1);
+    }
+    auto &entries = listing.entries;
+    if (listing.ascii) {
+        // ASCII bytes sort as their UTF-16 units do.
+        const char *const natives = listing.natives.constData();
+        std::sort(entries.begin(), entries.end(), [natives](const auto &a, const auto &b) {
+            return std::strcmp(natives + a.native, natives + b.native) < 0;
+        });
+        return listing;
+    }
+    std::vector<std::pair<QString, DirectoryListing::Entry>> named;
+    named.reserve(entries.size());
+    for (const auto &entry : entries)
+        named.emplace_back(listing.name(entry), entry);
+    std::sort(named.begin(), named.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 0; i < named.size(); ++i)
+        entries[i] = named[i].second;
+    return listing;
+}
+
+std::optional<DirectoryListing> listDirectory(const QString &folder)
 {
     if (folder.isEmpty())
         return std::nullopt;
@@ -61,15 +105,20 @@ std::optional<QStringList> directoryNames(const QString &folder)
     DIR *dir = ::opendir(nativePath(folder).constData());
     if (!dir)
         return std::nullopt;
-    QStringList names;
-    while (const struct dirent *entry = ::readdir(dir)) {
-        const char *name = entry->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        names.append(QFile::decodeName(name));
-    }
+    DirectoryListing listing = readListing(dir);
     ::closedir(dir);
-    std::sort(names.begin(), names.end());
+    return listing;
+}
+
+std::optional<QStringList> directoryNames(const QString &folder)
+{
+    const std::optional<DirectoryListing> listing = listDirectory(folder);
+    if (!listing)
+        return std::nullopt;
+    QStringList names;
+    names.reserve(qsizetype(listing->entries.size()));
+    for (const DirectoryListing::Entry &entry : listing->entries)
+        names.append(listing->name(entry));
     return names;
 }
 

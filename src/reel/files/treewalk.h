@@ -2,6 +2,8 @@
 // Internal to files/.
 #pragma once
 
+#include "reel/files/native.h"
+
 #include <QString>
 
 #include <functional>
@@ -10,13 +12,31 @@
 
 namespace reel::files {
 
+enum class ItemStatus { Needed, FoldersOnly };
+
+// One item of a walk. Its path below the root is parent (the folder holding
+// it, "" for the root itself), "/" and its name, left for the caller to join
+// when it needs it. st is its own status (links not followed); null when it
+// cannot be read or, with FoldersOnly, when the listing already tells the
+// item is no folder.
+struct WalkItem {
+    const QString &parent;
+    const DirectoryListing &listing;
+    const DirectoryListing::Entry &entry;
+    const struct stat *st;
+
+    QString relativePath() const;
+    // Appends the relative path to path.
+    void appendRelativePath(QString &path) const;
+};
+
 // Calls visit for every item below root, depth first: each folder is followed
-// by its contents, names in sorted order. relative is the item's path below
-// root; st its own status (links not followed), null when it cannot be read.
-// Symbolic links are reported but never entered, a folder already visited
-// (same device and inode) is not entered again, and a folder that cannot be
-// read contributes nothing. root itself (followed when it is a link) is not
-// reported. Linear in the number of items.
-void walkTree(const QString &root, const std::function<void(const QString &relative, const struct stat *st)> &visit);
+// by its contents, names in sorted order. Symbolic links are reported but
+// never entered, a folder already visited (same device and inode) is not
+// entered again, and a folder that cannot be read contributes nothing. root
+// itself (followed when it is a link) is not reported. Linear in the number
+// of items; each item is reached relative to its open folder, not through
+// its full path.
+void walkTree(const QString &root, ItemStatus needs, const std::function<void(const WalkItem &item)> &visit);
 
 } // namespace reel::files
