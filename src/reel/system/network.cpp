@@ -57,16 +57,15 @@ public:
     bool more()
     {
         if (m_socket.bytesAvailable() <= 0) {
-            if (m_socket.state() != QAbstractSocket::ConnectedState) {
-                m_why = QStringLiteral("connection closed");
-                return false;
-            }
+            if (m_socket.state() != QAbstractSocket::ConnectedState)
+                return ended();
             if (m_deadline.hasExpired() || !m_socket.waitForReadyRead(remaining())) {
                 if (m_socket.bytesAvailable() <= 0) {
-                    m_why = m_deadline.hasExpired() || m_socket.error() == QAbstractSocket::SocketTimeoutError
-                        ? QStringLiteral("timed out")
-                        : QStringLiteral("connection closed");
-                    return false;
+                    if (m_deadline.hasExpired() || m_socket.error() == QAbstractSocket::SocketTimeoutError) {
+                        m_why = QStringLiteral("timed out");
+                        return false;
+                    }
+                    return ended();
                 }
             }
         }
@@ -78,13 +77,26 @@ public:
         return true;
     }
 
+    // True when the stream ended with the server's close (a reset reads the
+    // same through Qt), not with a time-out or another error.
+    bool closedInOrder() const { return m_closed; }
+
     int remaining() const { return int(qBound(qint64(1), m_deadline.remainingTime(), qint64(INT_MAX))); }
     QString why() const { return m_why; }
 
 private:
+    bool ended()
+    {
+        const QAbstractSocket::SocketError error = m_socket.error();
+        m_closed = error == QAbstractSocket::RemoteHostClosedError || error == QAbstractSocket::UnknownSocketError;
+        m_why = m_closed ? QStringLiteral("connection closed") : m_socket.errorString();
+        return false;
+    }
+
     QTcpSocket &m_socket;
     QDeadlineTimer m_deadline;
     QString m_why;
+    bool m_closed = false;
 };
 
 // A chunked body: true when complete (body set), false when more bytes are
@@ -186,7 +198,7 @@ std::optional<Response> readResponse(Reader &in, QString *why)
     // Neither: the body ends with the connection.
     while (in.more()) {
     }
-    if (in.why() != QLatin1String("connection closed")) {
+    if (!in.closedInOrder()) {
         *why = in.why();
         return std::nullopt;
     }
