@@ -78,6 +78,9 @@ function(reelkit_link_media_tools tools_dir)
     string(REPLACE "=" ";" pair ${pair})
     list(GET pair 0 link)
     list(GET pair 1 program)
+    # NO_CACHE keeps the result in a normal variable, and find_program does
+    # not search again while that is set: clear both.
+    unset(_reelkit_tool)
     unset(_reelkit_tool CACHE)
     find_program(_reelkit_tool NAMES ${program} NO_CACHE)
     if(_reelkit_tool)

@@ -12,7 +12,7 @@ namespace {
 
 enum class Length { None, Char, Short, Long, LongLong, Size };
 
-struct Spec {
+struct Directive {
     std::string flags;
     std::string width;
     std::string precision; // includes the leading '.' when present
@@ -20,9 +20,9 @@ struct Spec {
     char conversion = 0;
 };
 
-QString cFormat(const Spec &spec, const char *lengthText, auto value)
+QString cFormat(const Directive &directive, const char *lengthText, auto value)
 {
-    std::string f = "%" + spec.flags + spec.width + spec.precision + lengthText + spec.conversion;
+    std::string f = "%" + directive.flags + directive.width + directive.precision + lengthText + directive.conversion;
     // Numbers are written with the C locale's "." whatever LC_NUMERIC says.
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     const locale_t previous = uselocale(cLocale);
@@ -54,38 +54,38 @@ qlonglong signedArg(const QVariant &v)
     return v.toLongLong();
 }
 
-QString formatInteger(const Spec &spec, const QVariant &arg)
+QString formatInteger(const Directive &directive, const QVariant &arg)
 {
     const qlonglong raw = signedArg(arg);
-    const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
-    switch (spec.length) {
+    const bool isSigned = directive.conversion == 'd' || directive.conversion == 'i';
+    switch (directive.length) {
     case Length::LongLong:
     case Length::Long:
     case Length::Size:
-        return isSigned ? cFormat(spec, "ll", static_cast<long long>(raw))
-                        : cFormat(spec, "ll", static_cast<unsigned long long>(raw));
+        return isSigned ? cFormat(directive, "ll", static_cast<long long>(raw))
+                        : cFormat(directive, "ll", static_cast<unsigned long long>(raw));
     case Length::Short:
-        return isSigned ? cFormat(spec, "", int(static_cast<short>(raw)))
-                        : cFormat(spec, "", unsigned(static_cast<unsigned short>(raw)));
+        return isSigned ? cFormat(directive, "", int(static_cast<short>(raw)))
+                        : cFormat(directive, "", unsigned(static_cast<unsigned short>(raw)));
     case Length::Char:
-        return isSigned ? cFormat(spec, "", int(static_cast<signed char>(raw)))
-                        : cFormat(spec, "", unsigned(static_cast<unsigned char>(raw)));
+        return isSigned ? cFormat(directive, "", int(static_cast<signed char>(raw)))
+                        : cFormat(directive, "", unsigned(static_cast<unsigned char>(raw)));
     case Length::None:
         break;
     }
-    return isSigned ? cFormat(spec, "", static_cast<int>(static_cast<quint32>(raw)))
-                    : cFormat(spec, "", static_cast<unsigned>(static_cast<quint32>(raw)));
+    return isSigned ? cFormat(directive, "", static_cast<int>(static_cast<quint32>(raw)))
+                    : cFormat(directive, "", static_cast<unsigned>(static_cast<quint32>(raw)));
 }
 
-QString padded(const Spec &spec, const QString &text)
+QString padded(const Directive &directive, const QString &text)
 {
-    if (spec.width.empty())
+    if (directive.width.empty())
         return text;
-    const int width = std::stoi(spec.width);
+    const int width = std::stoi(directive.width);
     if (text.size() >= width)
         return text;
     const QString fill(width - text.size(), QLatin1Char(' '));
-    return spec.flags.find('-') != std::string::npos ? text + fill : fill + text;
+    return directive.flags.find('-') != std::string::npos ? text + fill : fill + text;
 }
 
 } // namespace
@@ -112,43 +112,43 @@ QString formatv(std::string_view fmt, const QVariantList &args)
         flushLiteral(i);
         const size_t directiveStart = i;
         ++i;
-        Spec spec;
+        Directive directive;
         while (i < fmt.size() && std::string_view("-+ #0'").find(fmt[i]) != std::string_view::npos)
-            spec.flags += fmt[i++];
+            directive.flags += fmt[i++];
         while (i < fmt.size() && fmt[i] >= '0' && fmt[i] <= '9')
-            spec.width += fmt[i++];
+            directive.width += fmt[i++];
         if (i < fmt.size() && fmt[i] == '.') {
-            spec.precision += fmt[i++];
+            directive.precision += fmt[i++];
             while (i < fmt.size() && fmt[i] >= '0' && fmt[i] <= '9')
-                spec.precision += fmt[i++];
+                directive.precision += fmt[i++];
         }
         if (i < fmt.size()) {
             switch (fmt[i]) {
             case 'h':
                 ++i;
-                spec.length = Length::Short;
+                directive.length = Length::Short;
                 if (i < fmt.size() && fmt[i] == 'h') {
                     ++i;
-                    spec.length = Length::Char;
+                    directive.length = Length::Char;
                 }
                 break;
             case 'l':
                 ++i;
-                spec.length = Length::Long;
+                directive.length = Length::Long;
                 if (i < fmt.size() && fmt[i] == 'l') {
                     ++i;
-                    spec.length = Length::LongLong;
+                    directive.length = Length::LongLong;
                 }
                 break;
             case 'q':
             case 'j':
                 ++i;
-                spec.length = Length::LongLong;
+                directive.length = Length::LongLong;
                 break;
             case 'z':
             case 't':
                 ++i;
-                spec.length = Length::Size;
+                directive.length = Length::Size;
                 break;
             default:
                 break;
@@ -159,14 +159,14 @@ QString formatv(std::string_view fmt, const QVariantList &args)
             literalStart = directiveStart;
             break;
         }
-        spec.conversion = fmt[i++];
+        directive.conversion = fmt[i++];
         literalStart = i;
-        switch (spec.conversion) {
+        switch (directive.conversion) {
         case '%':
             out += QLatin1Char('%');
             break;
         case '@':
-            out += padded(spec, describe(takeArg()));
+            out += padded(directive, describe(takeArg()));
             break;
         case 'd':
         case 'i':
@@ -174,7 +174,7 @@ QString formatv(std::string_view fmt, const QVariantList &args)
         case 'x':
         case 'X':
         case 'o':
-            out += formatInteger(spec, takeArg());
+            out += formatInteger(directive, takeArg());
             break;
         case 'f':
         case 'F':
@@ -184,7 +184,7 @@ QString formatv(std::string_view fmt, const QVariantList &args)
         case 'G':
         case 'a':
         case 'A':
-            out += cFormat(spec, "", takeArg().toDouble());
+            out += cFormat(directive, "", takeArg().toDouble());
             break;
         case 'c':
         case 'C': {
@@ -192,16 +192,16 @@ QString formatv(std::string_view fmt, const QVariantList &args)
             const char32_t code = v.metaType().id() == QMetaType::QString && !v.toString().isEmpty()
                                       ? v.toString().at(0).unicode()
                                       : char32_t(v.toUInt());
-            out += padded(spec, QString::fromUcs4(&code, 1));
+            out += padded(directive, QString::fromUcs4(&code, 1));
             break;
         }
         case 's':
         case 'S': {
             const QVariant v = takeArg();
             QString s = v.isValid() ? v.toString() : QStringLiteral("(null)");
-            if (spec.precision.size() > 1)
-                s.truncate(std::stoi(spec.precision.substr(1)));
-            out += padded(spec, s);
+            if (directive.precision.size() > 1)
+                s.truncate(std::stoi(directive.precision.substr(1)));
+            out += padded(directive, s);
             break;
         }
         default:

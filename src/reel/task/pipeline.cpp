@@ -1,0 +1,173 @@
+#include "reel/task/pipeline.h"
+
+#include "reel/core/debug.h"
+#include "reel/core/describe.h"
+#include "reel/core/log.h"
+#include "reel/core/paths.h"
+#include "reel/dialogs/alerts.h"
+#include "reel/files/presence.h"
+#include "reel/prefs/devswitch.h"
+#include "reel/task/environment.h"
+#include "reel/task/spawn.h"
+
+#include <optional>
+
+namespace reel {
+
+namespace {
+
+const QString &pipeWord()
+{
+    static const QString word = QStringLiteral("|");
+    return word;
+}
+
+// A network address keeps its "~"; any other word has a leading one expanded.
+QString expandedWord(const QString &text)
+{
+    return text.contains(QLatin1String("://")) ? text : stringByExpandingTildeInPath(text);
+}
+
+bool isNoOutput(const QString &text)
+{
+    return text.isNull() || text.isEmpty() || text == QLatin1String(" ") || text == QLatin1String("\n")
+        || text == QLatin1String(" \n");
+}
+
+QVariantList variantList(const QStringList &list)
+{
+    QVariantList values;
+    values.reserve(list.size());
+    for (const QString &word : list)
+        values.append(word);
+    return values;
+}
+
+QString runResult(const task::PipelineSpec &spec, std::string_view label)
+{
+    const QString text = task::outputText(task::runPipeline(spec, label));
+    return isNoOutput(text) ? QString() : text;
+}
+
+} // namespace
+
+QString taskArrayPipes(const QVariantList &list)
+{
+    logAlways("taskArrayPipes      - deb");
+    if (list.isEmpty() || !testPresenceCocoa(list.first()))
+        return QString();
+    logDebug("taskArrayPipes      - 1");
+
+    QList<QStringList> groups(1);
+    for (const QVariant &value : list) {
+        const QString text = describe(value);
+        if (text == pipeWord()) {
+            if (groups.last().isEmpty())
+                return QString();
+            groups.append(QStringList());
+            continue;
+        }
+        groups.last().append(expandedWord(text));
+    }
+    if (groups.last().isEmpty())
+        return QString();
+    if (debugOn()) {
+        QVariantList described;
+        for (const QStringList &group : std::as_const(groups))
+            described.append(group);
+        logDebug("separatedArgsByTasksMa : %@", described);
+    }
+
+    const QByteArrayList environment = toolEnvironment();
+    if (debugOn())
+        logDebug("env post            : %@", environmentDictionary(environment));
+
+    task::PipelineSpec spec;
+    for (const QStringList &group : std::as_const(groups)) {
+        const QString &tool = group.first();
+        // Every tool is checked before any is started.
+        if (!testPresenceCocoa(tool)) {
+            logAlways("taskArrayPipes      :-( tool !present '%@'", tool);
+            return QString();
+        }
+        spec.stages.append({tool, group.mid(1), environment});
+        logDebug("taskArrayPipes      : ma %@", group);
+    }
+    spec.lastErrorsJoin = true;
+    return runResult(spec, "taskArrayPipes");
+}
+
+QString taskArrayPipes(const QStringList &list)
+{
+    return taskArrayPipes(variantList(list));
+}
+
+QString taskArray1PipeMax(const QVariantList &list, bool joinErrors)
+{
+    logAlways("taskArray1PipeMax   - deb");
+    if (list.isEmpty() || !testPresenceCocoa(list.first()))
+        return QString();
+    logDebug("taskArray1PipeMax   - 1");
+
+    // The presence test expands "~"; the tool started is the one it found.
+    task::Stage first{expandedWord(describe(list.first())), {}, toolEnvironment()};
+    std::optional<task::Stage> second;
+    for (qsizetype i = 1; i < list.size(); ++i) {
+        const QString text = expandedWord(describe(list.at(i)));
+        if (text != pipeWord()) {
+            (second ? second->arguments : first.arguments).append(text);
+            continue;
+        }
+        if (second) {
+            displayAlert(QStringLiteral("taskArray1PipeMax is limited to one pipe only (actually) :-("), array2Str(list),
+                         kCriticalAlertStyle, nullptr);
+            return QString();
+        }
+        if (++i >= list.size())
+            return QString();
+        const QString tool = describe(list.at(i));
+        logDebug("taskArray1PipeMax   - 1-0 : '%@'", tool);
+        if (!testPresenceCocoa(tool))
+            return QString();
+        logDebug("taskArray1PipeMax   - 1-2");
+        second = task::Stage{expandedWord(tool), {}, programEnvironment()};
+    }
+    logDebug("taskArray1PipeMax   - 2");
+    if (first.arguments.isEmpty())
+        return QString();
+    logDebug("taskArray1PipeMax   - 3");
+    if (getDEBUGDEV(1) || getDEBUGMOI()) {
+        logAlways("taskArray1PipeMax   - task args : %@", first.arguments);
+        if (second)
+            logAlways("taskArray1PipeMax   - task Piped args : %@", second->arguments);
+    }
+
+    task::PipelineSpec spec;
+    spec.stages.append(first);
+    if (second)
+        spec.stages.append(*second);
+    spec.firstReadsNothing = true;
+    spec.lastErrorsJoin = joinErrors;
+    return runResult(spec, "taskArray1PipeMax");
+}
+
+QString taskArray1PipeMax(const QStringList &list, bool joinErrors)
+{
+    return taskArray1PipeMax(variantList(list), joinErrors);
+}
+
+QString array2Str(const QVariantList &list)
+{
+    QStringList texts;
+    texts.reserve(list.size());
+    for (const QVariant &value : list)
+        texts.append(describe(value));
+    return array2Str(texts);
+}
+
+QString array2Str(const QStringList &list)
+{
+    return list.isEmpty() ? QStringLiteral("") : list.join(QLatin1Char(' '));
+}
+
+} // namespace reel

@@ -1,0 +1,25 @@
+// One command line run through the shell, and the test of a word that is to
+// be put into such a line.
+#pragma once
+
+#include <QString>
+
+namespace reel {
+
+// Runs commandLine with "/bin/sh -c" in the tool environment, the bundle's
+// tools folder rewritten to the copy in the temporary folder, and returns
+// what it wrote on its standard output as text, one final line feed
+// removed. Standard input and error are the program's own. The working
+// directory is directory ("~" expanded) when that is a present folder, else
+// the program's own. Nil when the output is empty, not UTF-8, or nothing
+// could be started; blocks until the output ends and the shell has exited.
+QString taskWithStr(const QString &commandLine, const QString &directory);
+
+// True when the shell would hand word to a tool unchanged: the pipe word "|",
+// or a non-empty word without white space, control characters, quotes,
+// backslash, "$", "`", ";", "&", "|", "<", ">", "(", ")", "{", "}", the
+// wildcards "*", "?", "[", or a leading "~" or "#". Decided on the text
+// alone; nothing is run.
+bool isStringSafe4TaskWithStr(const QString &word);
+
+} // namespace reel

@@ -1,0 +1,370 @@
+#include "reel/task/spawn.h"
+
+#include "reel/core/log.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace reel::task {
+
+namespace {
+
+constexpr qsizetype kFirstBlock = 64 * 1024;
+constexpr qsizetype kLargestBlock = 4 * 1024 * 1024;
+// A larger result pipe means fewer wake-ups while a tool writes a lot.
+constexpr int kResultPipeSize = 1024 * 1024;
+
+// A descriptor the run owns; closed when it goes out of scope.
+class Fd {
+public:
+    Fd() = default;
+    explicit Fd(int fd) : m_fd(fd) {}
+    Fd(Fd &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    Fd &operator=(Fd &&other) noexcept
+    {
+        if (this != &other)
+            reset(std::exchange(other.m_fd, -1));
+        return *this;
+    }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    ~Fd() { reset(); }
+
+    int get() const { return m_fd; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+
+private:
+    int m_fd = -1;
+};
+
+// Keeps a new descriptor off 0, 1 and 2 (taken when the program closed its
+// own streams): duplicating a descriptor onto itself would leave its
+// close-on-exec flag set and the tool without that stream.
+bool moveAboveStandardStreams(int &fd)
+{
+    if (fd > STDERR_FILENO)
+        return true;
+    const int moved = ::fcntl(fd, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    fd = moved;
+    return moved >= 0;
+}
+
+bool makePipe(Fd &readEnd, Fd &writeEnd)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    const bool readOk = moveAboveStandardStreams(fds[0]);
+    const int saved = errno;
+    const bool writeOk = moveAboveStandardStreams(fds[1]);
+    readEnd.reset(fds[0]);
+    writeEnd.reset(fds[1]);
+    if (!readOk)
+        errno = saved;
+    return readOk && writeOk;
+}
+
+// A null-terminated array of C strings over byte arrays it keeps alive.
+class CStringArray {
+public:
+    void append(QByteArray bytes)
+    {
+        m_storage.append(std::move(bytes));
+    }
+    char *const *pointers()
+    {
+        m_pointers.clear();
+        for (QByteArray &bytes : m_storage)
+            m_pointers.push_back(bytes.data());
+        m_pointers.push_back(nullptr);
+        return m_pointers.data();
+    }
+    bool holdsNul() const
+    {
+        return std::any_of(m_storage.begin(), m_storage.end(), [](const QByteArray &b) { return b.contains('\0'); });
+    }
+
+private:
+    QByteArrayList m_storage;
+    std::vector<char *> m_pointers;
+};
+
+struct PreparedStage {
+    QByteArray path;
+    CStringArray argv;
+    CStringArray envp;
+};
+
+class Actions {
+public:
+    Actions() { m_ok = ::posix_spawn_file_actions_init(&m_actions) == 0; }
+    ~Actions()
+    {
+        if (m_ok)
+            ::posix_spawn_file_actions_destroy(&m_actions);
+    }
+    Actions(const Actions &) = delete;
+    Actions &operator=(const Actions &) = delete;
+
+    posix_spawn_file_actions_t *get() { return &m_actions; }
+    bool ok() const { return m_ok; }
+    void check(int rc) { m_ok = m_ok && rc == 0; }
+
+private:
+    posix_spawn_file_actions_t m_actions;
+    bool m_ok = false;
+};
+
+class Attributes {
+public:
+    Attributes()
+    {
+        m_initialized = ::posix_spawnattr_init(&m_attr) == 0;
+        if (!m_initialized)
+            return;
+        // A tool starts with no blocked signals, and with the default action
+        // for a broken pipe even when the program ignores it, so a tool
+        // whose reader went away ends as it does under a shell.
+        sigset_t none;
+        sigset_t defaults;
+        sigemptyset(&none);
+        sigemptyset(&defaults);
+        sigaddset(&defaults, SIGPIPE);
+        m_ok = ::posix_spawnattr_setsigmask(&m_attr, &none) == 0
+            && ::posix_spawnattr_setsigdefault(&m_attr, &defaults) == 0
+            && ::posix_spawnattr_setflags(&m_attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF) == 0;
+    }
+    ~Attributes()
+    {
+        if (m_initialized)
+            ::posix_spawnattr_destroy(&m_attr);
+    }
+    Attributes(const Attributes &) = delete;
+    Attributes &operator=(const Attributes &) = delete;
+
+    const posix_spawnattr_t *get() const { return &m_attr; }
+    bool ok() const { return m_ok; }
+
+private:
+    posix_spawnattr_t m_attr;
+    bool m_initialized = false;
+    bool m_ok = false;
+};
+
+// Starts one tool with the given standard streams (-1: the program's own).
+// Returns 0 or an errno value.
+int spawnStage(pid_t *pid, PreparedStage &stage, int input, bool inputFromNull, int output, int errors,
+               const QByteArray &directory)
+{
+    Actions actions;
+    if (inputFromNull)
+        actions.check(::posix_spawn_file_actions_addopen(actions.get(), STDIN_FILENO, "/dev/null", O_RDONLY, 0));
+    else if (input >= 0)
+        actions.check(::posix_spawn_file_actions_adddup2(actions.get(), input, STDIN_FILENO));
+    actions.check(::posix_spawn_file_actions_adddup2(actions.get(), output, STDOUT_FILENO));
+    if (errors >= 0)
+        actions.check(::posix_spawn_file_actions_adddup2(actions.get(), errors, STDERR_FILENO));
+    if (!directory.isEmpty())
+        actions.check(::posix_spawn_file_actions_addchdir_np(actions.get(), directory.constData()));
+    // Whatever the program left open without close-on-exec stays with it.
+    actions.check(::posix_spawn_file_actions_addclosefrom_np(actions.get(), STDERR_FILENO + 1));
+    Attributes attributes;
+    if (!actions.ok() || !attributes.ok())
+        return ENOMEM;
+    return ::posix_spawn(pid, stage.path.constData(), actions.get(), attributes.get(), stage.argv.pointers(),
+                         stage.envp.pointers());
+}
+
+void reap(const QList<pid_t> &pids)
+{
+    for (const pid_t pid : pids) {
+        int status = 0;
+        // ECHILD (the program lets the system reap its children) ends the wait too.
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+}
+
+QString errnoText(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+// Reads fd to its end into blocks that double up to kLargestBlock, so that a
+// large output costs about its own size and is never copied.
+void drain(int fd, QByteArrayList &blocks, qint64 &size, const QString &who)
+{
+    qsizetype blockSize = kFirstBlock;
+    QByteArray block;
+    qsizetype used = 0;
+    pollfd watched{fd, POLLIN, 0};
+    for (;;) {
+        if (used == block.size()) {
+            if (used > 0)
+                blocks.append(std::move(block));
+            block = QByteArray(blockSize, Qt::Uninitialized);
+            used = 0;
+            blockSize = std::min(blockSize * 2, kLargestBlock);
+        }
+        if (::poll(&watched, 1, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            logAlways("%@:-( poll - %@", who, errnoText(errno));
+            break;
+        }
+        const ssize_t count = ::read(fd, block.data() + used, size_t(block.size() - used));
+        if (count > 0) {
+            used += count;
+            size += count;
+            continue;
+        }
+        if (count == 0)
+            break;
+        if (errno == EINTR || errno == EAGAIN)
+            continue;
+        logAlways("%@:-( read - %@", who, errnoText(errno));
+        break;
+    }
+    if (used > 0) {
+        block.truncate(used);
+        blocks.append(std::move(block));
+    }
+}
+
+// Qt's UTF-8 decoder keeps an unfinished sequence in its state; that state
+// tells a text cut inside a character from a complete one.
+class Utf8Decoder : public QStringDecoder {
+public:
+    Utf8Decoder() : QStringDecoder(QStringConverter::Utf8) {}
+    bool decodedCleanly() const { return !hasError() && state.remainingChars == 0; }
+};
+
+} // namespace
+
+QString Output::takeText()
+{
+    if (m_size == 0)
+        return QStringLiteral("");
+    Utf8Decoder decoder;
+    // UTF-8 never gives more UTF-16 units than bytes; the margin covers the
+    // decoder's own rounding.
+    QString text(qsizetype(m_size) + 4, Qt::Uninitialized);
+    QChar *const start = text.data();
+    QChar *end = start;
+    for (QByteArray &block : m_blocks) {
+        end = decoder.appendToBuffer(end, block);
+        block = QByteArray();
+    }
+    m_blocks.clear();
+    m_size = 0;
+    if (!decoder.decodedCleanly())
+        return QString();
+    text.truncate(end - start);
+    return text;
+}
+
+std::optional<Output> runPipeline(const PipelineSpec &spec, std::string_view label)
+{
+    const QString who = QString::fromUtf8(label.data(), qsizetype(label.size())).leftJustified(20);
+    if (spec.stages.isEmpty())
+        return std::nullopt;
+
+    std::vector<PreparedStage> prepared(size_t(spec.stages.size()));
+    for (qsizetype i = 0; i < spec.stages.size(); ++i) {
+        const Stage &stage = spec.stages.at(i);
+        PreparedStage &p = prepared[size_t(i)];
+        p.path = QFile::encodeName(stage.program);
+        p.argv.append(p.path);
+        for (const QString &argument : stage.arguments)
+            p.argv.append(argument.toUtf8());
+        for (const QByteArray &entry : stage.environment)
+            p.envp.append(entry);
+        // A word cut at a NUL would name something else than its text says.
+        if (p.argv.holdsNul()) {
+            logAlways("%@:-( NUL in the words of '%@'", who, stage.program);
+            return std::nullopt;
+        }
+    }
+    const QByteArray directory = spec.workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(spec.workingDirectory);
+
+    Fd resultRead;
+    Fd resultWrite;
+    if (!makePipe(resultRead, resultWrite)) {
+        logAlways("%@:-( pipe - %@", who, errnoText(errno));
+        return std::nullopt;
+    }
+    ::fcntl(resultWrite.get(), F_SETPIPE_SZ, kResultPipeSize); // best effort
+
+    QList<pid_t> started;
+    Fd previousRead;
+    int failure = 0;
+    QString failedProgram;
+    for (qsizetype i = 0; i < spec.stages.size(); ++i) {
+        const bool last = i == spec.stages.size() - 1;
+        Fd nextRead;
+        Fd nextWrite;
+        if (!last && !makePipe(nextRead, nextWrite)) {
+            failure = errno;
+            failedProgram = spec.stages.at(i).program;
+            break;
+        }
+        pid_t pid = -1;
+        const int rc = spawnStage(&pid, prepared[size_t(i)], i == 0 ? -1 : previousRead.get(),
+                                  i == 0 && spec.firstReadsNothing, last ? resultWrite.get() : nextWrite.get(),
+                                  last && spec.lastErrorsJoin ? resultWrite.get() : -1, directory);
+        if (rc != 0) {
+            failure = rc;
+            failedProgram = spec.stages.at(i).program;
+            break;
+        }
+        started.append(pid);
+        // Only the tools hold the pipe between them from here on.
+        previousRead = std::move(nextRead);
+    }
+    previousRead.reset();
+    resultWrite.reset();
+
+    if (failure != 0) {
+        // Half a pipeline could wait forever on an input nobody feeds.
+        for (const pid_t pid : std::as_const(started))
+            ::kill(pid, SIGKILL);
+        resultRead.reset();
+        reap(started);
+        logAlways("%@:-( cannot start '%@' - %@", who, failedProgram, errnoText(failure));
+        return std::nullopt;
+    }
+
+    Output output;
+    drain(resultRead.get(), output.m_blocks, output.m_size, who);
+    resultRead.reset();
+    reap(started);
+    return output;
+}
+
+QString outputText(std::optional<Output> output)
+{
+    return output ? output->takeText() : QString();
+}
+
+} // namespace reel::task

@@ -1,0 +1,13 @@
+// The version of the DVD-authoring tools shipped in the bundle.
+#pragma once
+
+namespace reel {
+
+// Runs the bundle's own tools/spumux (spumux true) or tools/dvdauthor with
+// "-h" and reads the first line holding "version " from "version" on:
+// "version 0.7.2." gives 0.0702. The first positive value wins, else the
+// value of the last such line; 0 when the tool is missing (nothing is run),
+// prints nothing, or prints no such line.
+float versionSpumuxDvdauthor(bool spumux);
+
+} // namespace reel

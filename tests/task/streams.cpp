@@ -1,0 +1,108 @@
+#include "streams.h"
+
+#include "sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace reel::test {
+
+ScopedStream::ScopedStream(int stream, const QString &path, bool forWriting)
+    : m_stream(stream), m_saved(::dup(stream))
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          forWriting ? O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC : O_RDONLY | O_CLOEXEC, 0644);
+    EXPECT_GE(fd, 0) << path.toStdString();
+    ::fflush(stderr);
+    ::dup2(fd, stream);
+    ::close(fd);
+}
+
+ScopedStream::~ScopedStream()
+{
+    ::fflush(stderr);
+    ::dup2(m_saved, m_stream);
+    ::close(m_saved);
+}
+
+ScopedEndlessInput::ScopedEndlessInput() : m_saved(::dup(STDIN_FILENO)), m_writer(-1)
+{
+    int fds[2];
+    EXPECT_EQ(::pipe2(fds, O_CLOEXEC), 0);
+    ::dup2(fds[0], STDIN_FILENO);
+    ::close(fds[0]);
+    m_writer = fds[1];
+}
+
+ScopedEndlessInput::~ScopedEndlessInput()
+{
+    ::close(m_writer);
+    ::dup2(m_saved, STDIN_FILENO);
+    ::close(m_saved);
+}
+
+ScopedEnv::ScopedEnv(const char *name, const QByteArray &value)
+    : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_saved(qgetenv(name))
+{
+    if (value.isNull())
+        qunsetenv(name);
+    else
+        qputenv(name, value);
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_had)
+        qputenv(m_name, m_saved);
+    else
+        qunsetenv(m_name);
+}
+
+bool noChildToReap()
+{
+    siginfo_t info{};
+    // WNOWAIT: look without reaping, so nobody else's child status is taken.
+    if (::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) != 0)
+        return errno == ECHILD;
+    return info.si_pid == 0;
+}
+
+int openDescriptorCount()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size()) - 1;
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields.at(1).toLongLong() * ::sysconf(_SC_PAGESIZE) : -1;
+}
+
+qint64 peakResidentBytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return qint64(usage.ru_maxrss) * 1024;
+}
+
+QString writeScript(const QString &path, const QByteArray &body)
+{
+    writeFile(path, "#!/bin/sh\n" + body);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                    | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    return path;
+}
+
+} // namespace reel::test
