@@ -1,14 +1,20 @@
 // The probes: their encodings and rules on given values, and invariants of
 // what they answer on the machine that runs the tests.
+#include "bundles.h"
 #include "logcapture.h"
 #include "sandbox.h"
 
 #include <reel/core/debug.h>
+#include <reel/core/format.h>
 #include <reel/numbers/parsing.h>
 #include <reel/system/machine.h>
 #include <reel/system/versions.h>
 
 #include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -188,4 +194,47 @@ TEST(Probes, LoginNameFromTheHomeFolder)
             EXPECT_TRUE(name.isNull()) << c.home << " gave " << name.toStdString();
     }
     qputenv("HOME", saved);
+}
+
+TEST(Probes, MediaFrameworkVersionFromTheBundlesFfmpeg)
+{
+    // The real tool of the test bundle.
+    const float real = versionQT();
+    EXPECT_GT(real, 0.0f);
+    ASSERT_EQ(test::logLines().size(), 2) << test::logLines().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^QuickTime           : (\\d+\\.\\d+\\.\\d+)$"))
+                    .match(test::logLines().at(1)).hasMatch()) << test::logLines().at(1).toStdString();
+
+    const struct {
+        const char *what;
+        const char *script; // null: no tool
+        float version;
+        const char *line;
+    } cases[] = {
+        {"ffmpeg's own lines",
+         "echo 'ffmpeg version 6.0 Copyright (c) 2000-2023'\n"
+         "echo 'libavutil      58.  2.100 / 58.  2.100'\n"
+         "echo 'libavformat    60.  3.100 / 60.  3.100'\n",
+         versionStr2Float(QStringLiteral("60.3.100")), "QuickTime           : 60.3.100"},
+        {"nothing about libavformat", "echo 'ffmpeg version 6.0'\necho 'libavformatx 1. 2.3'\n", 0.0f,
+         "versionQT           :-( echec"},
+        {"silent", "exit 1\n", 0.0f, "versionQT           :-( echec"},
+        {"missing", nullptr, 0.0f, "versionQT           :-( echec"},
+    };
+    for (const auto &c : cases) {
+        const QString bundle = test::makeBundle(QStringLiteral("ff"), {});
+        if (c.script) {
+            const QString tool = test::writeFile(bundle + QStringLiteral("/Contents/Resources/tools/ffmpeg"),
+                                                 QByteArray("#!/bin/sh\n") + c.script);
+            QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        test::ScopedBundle scoped(bundle);
+        setDEBUG(1);
+        test::clearLog();
+        EXPECT_EQ(versionQT(), c.version) << c.what;
+        EXPECT_TRUE(test::logHas(QString::fromLatin1(c.line))) << c.what;
+        if (c.version > 0)
+            EXPECT_TRUE(test::logHas(format("%f", c.version))) << c.what;
+        QDir(bundle).removeRecursively();
+    }
 }

@@ -1,9 +1,14 @@
 #include "reel/system/versions.h"
 
+#include "reel/core/bundle.h"
 #include "reel/core/log.h"
+#include "reel/core/paths.h"
+#include "reel/files/presence.h"
 #include "reel/numbers/parsing.h"
+#include "reel/task/pipeline.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <limits>
@@ -66,6 +71,18 @@ QList<int> leadingNumbers(const QString &text, int count)
     return numbers;
 }
 
+// "major.minor.micro" of the libavformat line of "ffmpeg -version", such as
+// "libavformat    59. 27.100 / 59. 27.100"; null when there is none.
+QString libavformatVersion(const QString &output)
+{
+    static const QRegularExpression line(QStringLiteral("^libavformat\\s+(\\d+)\\.\\s*(\\d+)\\.\\s*(\\d+)"),
+                                         QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = line.match(output);
+    if (!m.hasMatch())
+        return QString();
+    return format("%d.%d.%d", m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+}
+
 } // namespace
 
 QString versionTextFromBCD(int word)
@@ -109,6 +126,22 @@ bool os(int n)
     const int q = n / 100;
     const double v = versionOS();
     return v >= q + 10 && v < q + 10.1;
+}
+
+float versionQT()
+{
+    const QString ffmpeg = stringByAppendingPathComponent(Bundle::main().resourcePath(), QStringLiteral("tools/ffmpeg"));
+    const QString text = testPresenceCocoa(ffmpeg)
+        ? libavformatVersion(taskArray1PipeMax(QStringList{ffmpeg, QStringLiteral("-version")}, false))
+        : QString();
+    if (text.isNull()) {
+        logAlways("versionQT           :-( echec");
+        return 0.0f;
+    }
+    logAlways("QuickTime           : %@", text);
+    const float version = versionStr2Float(text);
+    logDebug("%f", version);
+    return version;
 }
 
 double platformVersionNumber()

@@ -39,6 +39,10 @@ bool os(int n);
 // false when it cannot be read.
 bool isLionOrGreater();
 
+// libavformat's version as major.minor.micro read with versionStr2Float,
+// logged; 0.0 when the tool is missing or says nothing of it ("echec").
+float versionQT();
+
 // "%d%d.%d.%d" of the four nibbles of the low 16 bits, highest first:
 // 0x1049 gives "10.4.9".
 QString versionTextFromBCD(int word);
