@@ -11,6 +11,7 @@
 #include "reel/files/sizes.h"
 #include "reel/strings/rewriting.h"
 #include "reel/strings/transforms.h"
+#include "reel/task/pipeline.h"
 
 #include <QFile>
 
@@ -25,6 +26,42 @@ const QString kDurationKey = QStringLiteral("<key>actual duration</key><real>");
 bool isReadableFile(const QString &path)
 {
     return !path.isEmpty() && ::access(QFile::encodeName(path).constData(), R_OK) == 0;
+}
+
+// The clip's file name without its extension.
+QString clipName(const QString &path)
+{
+    return stringByDeletingPathExtension(lastPathComponent(path));
+}
+
+// "<time stamp>-<clip>" from the time-stamp tool's lines for the card whose
+// PLAYLIST folder lies in grand; null when no line names the clip.
+QString nameFromCameraTimeStamps(const QString &grand, const QString &clip)
+{
+    const QStringList items = lsCocoa(grand);
+    logDebug("dateCreation2iMovieN- a : %@", items);
+    const QString tool = stringByAppendingPathComponent(Bundle::main().resourcePath(), QStringLiteral("tools/gettimestamps"));
+    const QString separator = QStringLiteral(" : ");
+    for (const QString &item : items) {
+        if (!item.contains(QLatin1String("PLAYLIST")))
+            continue;
+        const QString playlist = stringByAppendingPathComponent(grand, QStringLiteral("PLAYLIST/"));
+        logDebug("dateCreation2iMovieN- folderPLAYLIST : %@", playlist);
+        const QString output = taskArray1PipeMax(QStringList{tool, playlist}, false);
+        logDebug("dateCreation2iMovieN- str : %@", output);
+        const QStringList lines = linesToArray(output);
+        logDebug("dateCreation2iMovieN- linesA : %@", lines);
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString &line = lines.at(i);
+            logAlways("str line %d : %@", int(i), line);
+            if (!line.contains(separator))
+                continue;
+            const QStringList parts = line.split(separator);
+            if (parts.first() == clip)
+                return format("%@-%@", parts.at(1), clip);
+        }
+    }
+    return QString();
 }
 
 } // namespace
@@ -67,6 +104,36 @@ float bundledVideoEyetvDuration(const QString &path)
     }
     logDebug("returnFloat          : %f", duration);
     return duration;
+}
+
+QString dateCreation2iMovieName(const QString &path)
+{
+    if (path.isNull())
+        return QString();
+    logAlways("dateCreation2iMovieN\u2026");
+    const QString grand = stringByDeletingLastPathComponent(stringByDeletingLastPathComponent(path));
+    logDebug("dateCreation2iMovieN- 1: %@", path);
+    logDebug("dateCreation2iMovieN- 2: %@", grand);
+    const QString clip = clipName(path);
+    const QString stamped = nameFromCameraTimeStamps(grand, clip);
+    if (!stamped.isNull())
+        return stamped;
+
+    logDebug("dateCreation2iMovieN- 2");
+    QString date = dateCreation(path);
+    logDebug("dstPathNameStr = %@", date);
+    if (date.isNull())
+        date = QStringLiteral("");
+    if (const qsizetype zone = date.indexOf(QLatin1String(" +")); zone >= 0)
+        date.truncate(zone);
+    QString name = format("clip-%@-%@", date, clip);
+    logDebug("dstPathNameStr = %@", name);
+    name = findAndReplace(name, QStringLiteral(":"), QStringLiteral(";"), false);
+    name = findAndReplace(name, QStringLiteral(";;"), QStringLiteral(";"), false);
+    logDebug("dstPathNameStr = %@", name);
+    if (getDEBUGDEV(2))
+        displayAlert(QStringLiteral("dstPathNameStr :"), name, 0, nullptr);
+    return name.isNull() ? lastPathComponent(path) : name;
 }
 
 QString nameCleanedFromSrcpathstr(const QString &path, const QStringList &extraSuffixes)

@@ -13,6 +13,13 @@ namespace reel {
 // folder, when there is no readable description (logged) or no duration.
 float bundledVideoEyetvDuration(const QString &path);
 
+// A name for a camera clip: "<time stamp>-<clip>" from the time-stamp tool
+// when the card's PLAYLIST folder lies two levels above the clip and the tool
+// names the clip, else "clip-<creation date>-<clip>" with ":" turned into
+// ";" (a date without a time zone; without a creation date, "clip--<clip>").
+// Nil for a nil path.
+QString dateCreation2iMovieName(const QString &path);
+
 // The bare name of the source (an EyeTV recording's own name) without the
 // extra suffixes, then "-PAL", "-NV" and "-NF", each cut where the name ends
 // with it; underscores become spaces, runs of spaces one, and spaces at the
