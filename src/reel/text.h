@@ -1,2 +1,4 @@
 // Text files: encodings, writing, reading and localisation files.
 #pragma once
+
+#include "reel/text/codecs.h"

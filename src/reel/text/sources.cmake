@@ -1,3 +1,8 @@
 # Sources of the text subsystem.
 target_sources(reelkit PRIVATE
+  reel/text/codecs.cpp
+  reel/text/iconvcodec.cpp
+  reel/text/singlebyte.cpp
+  reel/text/singlebytetables.cpp
+  reel/text/unicodeforms.cpp
 )
