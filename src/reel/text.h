@@ -2,3 +2,4 @@
 #pragma once
 
 #include "reel/text/codecs.h"
+#include "reel/text/detection.h"

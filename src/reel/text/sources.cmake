@@ -1,6 +1,7 @@
 # Sources of the text subsystem.
 target_sources(reelkit PRIVATE
   reel/text/codecs.cpp
+  reel/text/detection.cpp
   reel/text/iconvcodec.cpp
   reel/text/singlebyte.cpp
   reel/text/singlebytetables.cpp
