@@ -3,3 +3,4 @@
 
 #include "reel/text/codecs.h"
 #include "reel/text/detection.h"
+#include "reel/text/encodings.h"

@@ -2,6 +2,7 @@
 target_sources(reelkit PRIVATE
   reel/text/codecs.cpp
   reel/text/detection.cpp
+  reel/text/encodings.cpp
   reel/text/iconvcodec.cpp
   reel/text/singlebyte.cpp
   reel/text/singlebytetables.cpp
