@@ -4,3 +4,4 @@
 #include "reel/text/codecs.h"
 #include "reel/text/detection.h"
 #include "reel/text/encodings.h"
+#include "reel/text/writing.h"

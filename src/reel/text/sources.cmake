@@ -7,4 +7,5 @@ target_sources(reelkit PRIVATE
   reel/text/singlebyte.cpp
   reel/text/singlebytetables.cpp
   reel/text/unicodeforms.cpp
+  reel/text/writing.cpp
 )
