@@ -1,0 +1,174 @@
+#include "reel/text/reading.h"
+
+#include "reel/core/fileio.h"
+#include "reel/core/log.h"
+#include "reel/core/paths.h"
+#include "reel/files/movecopy.h"
+#include "reel/files/native.h"
+#include "reel/files/removal.h"
+#include "reel/files/sizes.h"
+#include "reel/text/codecs.h"
+#include "reel/text/detection.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace reel {
+
+namespace {
+
+QString asciiText(QByteArrayView bytes)
+{
+    return decodeText(bytes, kASCIIStringEncoding).value_or(QString());
+}
+
+// Writes bytes to a new file at path; never replaces anything. A failed
+// write takes its half file away again.
+bool writeNewFile(const QString &path, const QByteArray &bytes, QString *why)
+{
+    const int fd = ::open(files::nativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        *why = files::errnoText(errno);
+        return false;
+    }
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    bool ok = true;
+    while (ok && left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok) {
+            data += n;
+            left -= n;
+        }
+    }
+    if (!ok)
+        *why = files::errnoText(errno);
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        *why = files::errnoText(errno);
+    }
+    if (!ok)
+        rmCocoa(path);
+    return ok;
+}
+
+// The road taken when the file cannot be read or decoded: its bytes (none
+// when it cannot be read, as a failed copy leaves an empty file) go to a
+// copy beside it, which is read as ASCII and moved back without
+// overwriting.
+QString readThroughCopy(const QString &path)
+{
+    const QString copy = stringByAppendingPathExtension(path, QStringLiteral("txt"));
+    const QByteArray bytes = readRegularFile(path).value_or(QByteArray());
+    if (files::lstatPath(copy)) {
+        // Someone else's file: it stays as it is, and no copy is needed to
+        // read the bytes already at hand.
+        logAlways("readContentsTxtUTF8 :-/ '%@' already exists, no copy made", copy);
+        return asciiText(bytes);
+    }
+    QString why;
+    if (!writeNewFile(copy, bytes, &why)) {
+        logAlways("readContentsTxtUTF8 :-( cannot copy to '%@' (%@)", copy, why);
+        return QString();
+    }
+    const QString text = asciiText(bytes);
+    mvCocoa(copy, path, QStringLiteral("-y"));
+    logDebug("str                 : %@", text);
+    return text;
+}
+
+// The size in bytes as a single-precision number cut to an int.
+int truncatedSize(double size)
+{
+    const float f = float(size);
+    if (f >= float(INT_MAX))
+        return INT_MAX;
+    if (f <= float(INT_MIN))
+        return INT_MIN;
+    return int(f);
+}
+
+} // namespace
+
+QString readContentsTxtUTF8(const QString &path)
+{
+    if (path.isNull())
+        return QString();
+    QByteArray bytes;
+    DecodedText read = readFileDetectingEncoding(path, &bytes);
+    if (read.encoding != kNoStringEncoding)
+        logDebug("encoding            : %d", int(read.encoding));
+    if (read.encoding == kNotFoundStringEncoding) {
+        logAlways("encoding            :-/ %d (ascii)", int(kASCIIStringEncoding));
+        read.text = asciiText(bytes);
+        read.error = QString();
+    }
+    if (read.error.isNull())
+        return read.text;
+    logAlways("Error reading file at path %@\n%@", path, read.error);
+    return readThroughCopy(path);
+}
+
+QString readContentsTxtC(const QString &path, int maxChars)
+{
+    // Opened without waiting: a pipe without a writer would block.
+    const int fd = ::open(files::nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return QString();
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        logAlways("readContentsTxtC    :-( not a regular file: %@", path);
+        return QString();
+    }
+
+    const double size = poidsFile(path, QStringLiteral("o"));
+    logDebug("poidsFile(src, o)   : %f", size);
+    if (std::fabs(size) < 0.1)
+        return QString();
+    // Room for the whole file and the end of the C string when the file is
+    // shorter than the limit.
+    int n = truncatedSize(size);
+    if (n < INT_MAX)
+        ++n;
+    if (maxChars < n)
+        n = maxChars;
+    logDebug("charInt             = %d", n);
+    if (n <= 0)
+        return QString();
+
+    // What fgets would give: up to n - 1 bytes, ending after the first LF.
+    QByteArray line;
+    const qsizetype want = n - 1;
+    char buffer[65536];
+    while (line.size() < want) {
+        const ssize_t got = ::read(fd, buffer, size_t(qMin<qsizetype>(qsizetype(sizeof buffer), want - line.size())));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return QString();
+        if (got == 0)
+            break;
+        if (const void *lf = std::memchr(buffer, '\n', size_t(got))) {
+            line.append(buffer, static_cast<const char *>(lf) - buffer + 1);
+            break;
+        }
+        line.append(buffer, got);
+    }
+    if (const qsizetype nul = line.indexOf('\0'); nul >= 0)
+        line.truncate(nul);
+    return asciiText(line);
+}
+
+} // namespace reel
