@@ -4,5 +4,6 @@
 #include "reel/text/codecs.h"
 #include "reel/text/detection.h"
 #include "reel/text/encodings.h"
+#include "reel/text/localisation.h"
 #include "reel/text/reading.h"
 #include "reel/text/writing.h"

@@ -4,6 +4,7 @@ target_sources(reelkit PRIVATE
   reel/text/detection.cpp
   reel/text/encodings.cpp
   reel/text/iconvcodec.cpp
+  reel/text/localisation.cpp
   reel/text/reading.cpp
   reel/text/singlebyte.cpp
   reel/text/singlebytetables.cpp
