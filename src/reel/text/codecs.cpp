@@ -72,34 +72,26 @@ QString toGlibcMacRoman(QStringView text)
     return copy;
 }
 
-bool startsWithMark(QByteArrayView bytes, const char *mark, qsizetype length)
-{
-    return bytes.size() >= length && QByteArrayView(bytes.data(), length) == QByteArrayView(mark, length);
-}
-
-// A UTF-16 or UTF-32 byte order: after a matching mark, or the given order.
+// A UTF-16 or UTF-32 byte order: the one a mark at the start says, or the
+// given order.
 struct Order {
     bool bigEndian;
     qsizetype markLength;
 };
 
-Order utf16Order(QByteArrayView bytes, bool defaultBigEndian)
+Order byteOrder(QByteArrayView bytes, QByteArrayView bigMark, QByteArrayView littleMark, bool defaultBigEndian)
 {
-    if (startsWithMark(bytes, "\xFE\xFF", 2))
-        return {true, 2};
-    if (startsWithMark(bytes, "\xFF\xFE", 2))
-        return {false, 2};
+    if (bytes.startsWith(bigMark))
+        return {true, bigMark.size()};
+    if (bytes.startsWith(littleMark))
+        return {false, littleMark.size()};
     return {defaultBigEndian, 0};
 }
 
-Order utf32Order(QByteArrayView bytes, bool defaultBigEndian)
-{
-    if (startsWithMark(bytes, "\x00\x00\xFE\xFF", 4))
-        return {true, 4};
-    if (startsWithMark(bytes, "\xFF\xFE\x00\x00", 4))
-        return {false, 4};
-    return {defaultBigEndian, 0};
-}
+const QByteArrayView kUtf16BigMark("\xFE\xFF", 2);
+const QByteArrayView kUtf16LittleMark("\xFF\xFE", 2);
+const QByteArrayView kUtf32BigMark("\x00\x00\xFE\xFF", 4);
+const QByteArrayView kUtf32LittleMark("\xFF\xFE\x00\x00", 4);
 
 // The explicit-order forms skip only a mark of their own order.
 Order fixedOrder(Order sniffed, bool bigEndian)
@@ -157,7 +149,7 @@ std::optional<QString> decodeWith(QByteArrayView bytes, StringEncoding encoding,
     case kUnicodeStringEncoding:
     case kUTF16BigEndianStringEncoding:
     case kUTF16LittleEndianStringEncoding: {
-        Order order = utf16Order(bytes, true);
+        Order order = byteOrder(bytes, kUtf16BigMark, kUtf16LittleMark, true);
         if (encoding != kUnicodeStringEncoding)
             order = fixedOrder(order, encoding == kUTF16BigEndianStringEncoding);
         return text::decodeUtf16(bytes.sliced(order.markLength), order.bigEndian, error);
@@ -166,7 +158,7 @@ std::optional<QString> decodeWith(QByteArrayView bytes, StringEncoding encoding,
     case kUTF32BigEndianStringEncoding:
     case kUTF32LittleEndianStringEncoding:
     case kUTF32LETableStringEncoding: {
-        Order order = utf32Order(bytes, true);
+        Order order = byteOrder(bytes, kUtf32BigMark, kUtf32LittleMark, true);
         if (encoding != kUTF32StringEncoding)
             order = fixedOrder(order, encoding == kUTF32BigEndianStringEncoding);
         return text::decodeUtf32(bytes.sliced(order.markLength), order.bigEndian, error);

@@ -9,14 +9,14 @@
 #include "reel/files/sizes.h"
 #include "reel/text/codecs.h"
 #include "reel/text/detection.h"
+#include "reel/text/fileaccess.h"
 
-#include <cerrno>
+#include <QFile>
+
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace reel {
 
@@ -31,33 +31,13 @@ QString asciiText(QByteArrayView bytes)
 // write takes its half file away again.
 bool writeNewFile(const QString &path, const QByteArray &bytes, QString *why)
 {
-    const int fd = ::open(files::nativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) {
-        *why = files::errnoText(errno);
+    QFile file;
+    if (!text::openRegularFile(file, path, O_WRONLY | O_CREAT | O_EXCL, why))
         return false;
-    }
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    bool ok = true;
-    while (ok && left > 0) {
-        const ssize_t n = ::write(fd, data, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok) {
-            data += n;
-            left -= n;
-        }
-    }
-    if (!ok)
-        *why = files::errnoText(errno);
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        *why = files::errnoText(errno);
-    }
-    if (!ok)
-        rmCocoa(path);
-    return ok;
+    if (text::writeAndClose(file, bytes, why))
+        return true;
+    rmCocoa(path);
+    return false;
 }
 
 // The road taken when the file cannot be read or decoded: its bytes (none
@@ -119,19 +99,10 @@ QString readContentsTxtUTF8(const QString &path)
 
 QString readContentsTxtC(const QString &path, int maxChars)
 {
-    // Opened without waiting: a pipe without a writer would block.
-    const int fd = ::open(files::nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    QFile file;
+    QString why;
+    if (!text::openRegularFile(file, path, O_RDONLY, &why))
         return QString();
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        logAlways("readContentsTxtC    :-( not a regular file: %@", path);
-        return QString();
-    }
 
     const double size = poidsFile(path, QStringLiteral("o"));
     logDebug("poidsFile(src, o)   : %f", size);
@@ -148,14 +119,12 @@ QString readContentsTxtC(const QString &path, int maxChars)
     if (n <= 0)
         return QString();
 
-    // What fgets would give: up to n - 1 bytes, ending after the first LF.
+    // What fgets gives: up to n - 1 bytes, ending after the first LF.
     QByteArray line;
     const qsizetype want = n - 1;
     char buffer[65536];
     while (line.size() < want) {
-        const ssize_t got = ::read(fd, buffer, size_t(qMin<qsizetype>(qsizetype(sizeof buffer), want - line.size())));
-        if (got < 0 && errno == EINTR)
-            continue;
+        const qint64 got = file.read(buffer, qMin<qint64>(qint64(sizeof buffer), want - line.size()));
         if (got < 0)
             return QString();
         if (got == 0)
@@ -164,8 +133,9 @@ QString readContentsTxtC(const QString &path, int maxChars)
             line.append(buffer, static_cast<const char *>(lf) - buffer + 1);
             break;
         }
-        line.append(buffer, got);
+        line.append(buffer, qsizetype(got));
     }
+    // A C string ends at its first NUL.
     if (const qsizetype nul = line.indexOf('\0'); nul >= 0)
         line.truncate(nul);
     return asciiText(line);

@@ -3,6 +3,7 @@ target_sources(reelkit PRIVATE
   reel/text/codecs.cpp
   reel/text/detection.cpp
   reel/text/encodings.cpp
+  reel/text/fileaccess.cpp
   reel/text/iconvcodec.cpp
   reel/text/localisation.cpp
   reel/text/reading.cpp

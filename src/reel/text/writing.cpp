@@ -4,95 +4,21 @@
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/dialogs/alerts.h"
-#include "reel/files/native.h"
 #include "reel/files/presence.h"
 #include "reel/strings/rewriting.h"
 #include "reel/text/codecs.h"
+#include "reel/text/fileaccess.h"
 
-#include <cerrno>
+#include <QFile>
+
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace reel {
 
 namespace {
 
-constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
-
-// An open descriptor, closed on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-
-    int get() const { return m_fd; }
-    bool valid() const { return m_fd >= 0; }
-    // Closes now; false when the close reports that written bytes were lost.
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-// Opens an existing item for writing without waiting (a pipe without a
-// reader would block an ordinary open) and keeps it only when it is a
-// regular file. *why says what went wrong.
-int openRegularForWriting(const QString &path, int extraFlags, QString *why)
-{
-    const int fd = ::open(files::nativePath(path).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | extraFlags);
-    if (fd < 0) {
-        *why = files::errnoText(errno);
-        return -1;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        *why = QStringLiteral("not a regular file");
-        return -1;
-    }
-    return fd;
-}
-
-bool writeAllAt(int fd, const char *data, qint64 size, off_t *offset)
-{
-    while (size > 0) {
-        const ssize_t n = offset ? ::pwrite(fd, data, size_t(size), *offset) : ::write(fd, data, size_t(size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-        if (offset)
-            *offset += n;
-    }
-    return true;
-}
-
-// Creates an empty file where nothing is. Never truncates what is there,
-// even an item the presence test could not see (unreadable, or a link that
-// leads nowhere).
-bool createEmptyFile(const QString &path)
-{
-    const int fd = ::open(files::nativePath(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0)
-        return false;
-    return ::close(fd) == 0;
-}
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
 
 // The encoding a loose name points to, and the alert that announces it
 // (title "encoding"): shown always, or only to the developer at level 2.
@@ -132,14 +58,9 @@ bool writeUtf8Bom(const QString &path)
 {
     if (path.isNull())
         return false;
+    QFile file;
     QString why;
-    Descriptor file(openRegularForWriting(path, 0, &why));
-    if (file.valid()) {
-        off_t start = 0;
-        if (!writeAllAt(file.get(), kUtf8Mark, 3, &start) || !file.close())
-            why = files::errnoText(errno);
-    }
-    if (!why.isNull()) {
+    if (!text::openRegularFile(file, path, O_WRONLY, &why) || !text::writeAndClose(file, kUtf8Mark, &why)) {
         logAlways("Fixed BOM           :-( %@ (%@)", path, why);
         return false;
     }
@@ -152,37 +73,41 @@ bool writeTextFileUtf8(const QString &path, const QString &text, bool withBom)
     if (path.isEmpty() || text.isEmpty())
         return false;
     const QString file = stringByExpandingTildeInPath(path);
+    QString why;
     if (!testPresenceCocoa(file)) {
         logDebug("a creer…");
-        if (!createEmptyFile(file)) {
+        // Never over something that is there, even an item the presence
+        // test cannot see (unreadable, or a link that leads nowhere).
+        QFile created;
+        if (!text::openRegularFile(created, file, O_WRONLY | O_CREAT | O_EXCL, &why)) {
             std::fputs("Impossible to create destination file !\n", stderr);
             return false;
         }
+        created.close();
         if (getDEBUGDEV(2))
             displayAlert(file, QStringLiteral("created"), kCriticalAlertStyle, nullptr);
         if (withBom)
             writeUtf8Bom(file);
     }
 
-    QString why;
-    Descriptor out(openRegularForWriting(file, O_APPEND, &why));
-    if (!out.valid()) {
+    QFile out;
+    if (!text::openRegularFile(out, file, O_WRONLY | O_APPEND, &why)) {
         logAlways("ecrit               :-( %@ (%@)", file, why);
         return false;
     }
+    const qint64 before = out.size();
     const QByteArray bytes = lossyBytes(text, kUTF8StringEncoding);
-    struct stat before {};
-    const bool measured = ::fstat(out.get(), &before) == 0;
-    if (!writeAllAt(out.get(), bytes.constData(), bytes.size(), nullptr)) {
-        why = files::errnoText(errno);
+    if (out.write(bytes) != bytes.size()) {
+        why = out.errorString();
         // Half a text would read as the whole one: take it back off.
-        if (measured && ::ftruncate(out.get(), before.st_size) != 0)
+        if (!out.resize(before))
             why += QStringLiteral(" (part of the text stays)");
         logAlways("ecrit               :-( %@ (%@)", file, why);
         return false;
     }
-    if (!out.close()) {
-        logAlways("ecrit               :-( %@ (%@)", file, files::errnoText(errno));
+    out.close();
+    if (out.error() != QFileDevice::NoError) {
+        logAlways("ecrit               :-( %@ (%@)", file, out.errorString());
         return false;
     }
     logDebug("ecrit               :-) %@", file);
