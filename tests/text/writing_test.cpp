@@ -221,17 +221,6 @@ TEST(WriteEncoding, TheNameChoosesTheEncodingAndTheAlert)
     }
 }
 
-TEST(WriteEncoding, ReplacesTheFileAndKeepsItsMode)
-{
-    const QString path = test::writeFile(scratch("keep.txt"), "a much longer old text\n");
-    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
-    EXPECT_TRUE(writeTextFileEncoding(path, QStringLiteral("new"), QStringLiteral("ascii")));
-    EXPECT_EQ(test::readFile(path), QByteArray("new"));
-    struct stat st {};
-    ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
-}
-
 TEST(Replacing, AFailedWriteLeavesTheOldFile)
 {
     using Replace = bool (*)(const QString &path, const QString &text);

@@ -40,10 +40,9 @@ bool writeNewFile(const QString &path, const QByteArray &bytes, QString *why)
     return false;
 }
 
-// The road taken when the file cannot be read or decoded: its bytes (none
-// when it cannot be read, as a failed copy leaves an empty file) go to a
-// copy beside it, which is read as ASCII and moved back without
-// overwriting.
+// The road taken when the file cannot be read or decoded: its bytes go to a
+// copy beside it (an empty one when the file cannot be read at all), which
+// is read as ASCII and moved back without overwriting.
 QString readThroughCopy(const QString &path)
 {
     const QString copy = stringByAppendingPathExtension(path, QStringLiteral("txt"));
