@@ -1,4 +1,5 @@
 // Media helpers: extension tables and frame rates, EyeTV and iMovie sources.
 #pragma once
 
+#include "reel/media/eyetvimovie.h"
 #include "reel/media/tables.h"

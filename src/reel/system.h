@@ -1,2 +1,7 @@
 // System probes, network and scripting.
 #pragma once
+
+#include "reel/system/desktop.h"
+#include "reel/system/machine.h"
+#include "reel/system/network.h"
+#include "reel/system/versions.h"

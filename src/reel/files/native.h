@@ -1,5 +1,5 @@
-// Small POSIX helpers shared by the file services: native path bytes, error
-// texts, sorted folder listings and file-system figures. Internal to files/.
+// Small POSIX helpers of the file services (native path bytes, error texts,
+// sorted folder listings, file-system figures), also used by the text files.
 #pragma once
 
 #include <QByteArray>

@@ -1,0 +1,34 @@
+// Names and facts taken from where a source lies: EyeTV recordings (folders
+// ending in ".eyetv" with their "eyetvr" description), camera clips for
+// iMovie, titles cleaned of their standard suffixes, and master-copy names.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace reel {
+
+// The "actual duration" in seconds that the description file of the EyeTV
+// recording holding path gives; 0 when path does not lie in a ".eyetv/"
+// folder, when there is no readable description (logged) or no duration.
+float bundledVideoEyetvDuration(const QString &path);
+
+// A name for a camera clip: "<time stamp>-<clip>" from the time-stamp tool
+// when the card's PLAYLIST folder lies two levels above the clip and the tool
+// names the clip, else "clip-<creation date>-<clip>" with ":" turned into
+// ";" (a date without a time zone; without a creation date, "clip--<clip>").
+// Nil for a nil path.
+QString dateCreation2iMovieName(const QString &path);
+
+// The bare name of the source (an EyeTV recording's own name) without the
+// extra suffixes, then "-PAL", "-NV" and "-NF", each cut where the name ends
+// with it; underscores become spaces, runs of spaces one, and spaces at the
+// ends go (a one-character name stays as it is).
+QString nameCleanedFromSrcpathstr(const QString &path, const QStringList &extraSuffixes);
+
+// The master copy beside a source: "_MASTER" before the extension. When the
+// path without its extension would reach 28 characters, the name's dots
+// become "_" and the name is cut to 20 characters first. Nil for nil.
+QString oldSrcPathStr2DstPathStr(const QString &path);
+
+} // namespace reel

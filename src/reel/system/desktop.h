@@ -1,0 +1,18 @@
+// Handing a URL to the desktop, and scripts of the Mac's scripting language.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace reel {
+
+// Hands the URL to the desktop's default handler (xdg-open) without waiting
+// for it. Nothing for a nil URL; a text that is not an absolute URL (no
+// scheme) is refused with a log line, so it can never be taken for an option
+// or a local path.
+void openLocation(const QString &url);
+
+// There is no AppleScript engine here: always nil.
+QVariant appleScript(const QString &source);
+
+} // namespace reel

@@ -1,0 +1,131 @@
+#include "reel/text/iconvcodec.h"
+
+#include "reel/core/format.h"
+
+#include <cerrno>
+#include <iconv.h>
+
+namespace reel::text {
+
+namespace {
+
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr const char *kHostUtf16 = "UTF-16LE";
+#else
+constexpr const char *kHostUtf16 = "UTF-16BE";
+#endif
+
+class Converter {
+public:
+    Converter(const char *to, const char *from) : m_cd(::iconv_open(to, from)) {}
+    ~Converter()
+    {
+        if (valid())
+            ::iconv_close(m_cd);
+    }
+    Converter(const Converter &) = delete;
+    Converter &operator=(const Converter &) = delete;
+
+    bool valid() const { return m_cd != iconv_t(-1); }
+
+    // Converts (or, with a null source, ends the shift state) into out after
+    // its first used bytes, growing out as needed. 0 when everything went,
+    // else the errno of the stop (EILSEQ, EINVAL) with *source at the stop.
+    template <typename Buffer>
+    int run(char **source, size_t *left, Buffer &out, qsizetype &used, qsizetype unit)
+    {
+        for (;;) {
+            char *base = reinterpret_cast<char *>(out.data());
+            char *target = base + used;
+            size_t room = size_t(out.size() * unit - used);
+            const size_t result = source ? ::iconv(m_cd, source, left, &target, &room)
+                                         : ::iconv(m_cd, nullptr, nullptr, &target, &room);
+            used = target - base;
+            if (result != size_t(-1))
+                return 0;
+            if (errno != E2BIG)
+                return errno;
+            out.resize(out.size() * 2 + 16);
+        }
+    }
+
+private:
+    iconv_t m_cd;
+};
+
+QString noConverter(const char *from, const char *to)
+{
+    return format("no conversion from %s to %s", from, to);
+}
+
+} // namespace
+
+std::optional<QString> iconvDecode(QByteArrayView bytes, const char *charset, QString *error)
+{
+    Converter converter(kHostUtf16, charset);
+    if (!converter.valid()) {
+        if (error)
+            *error = noConverter(charset, kHostUtf16);
+        return std::nullopt;
+    }
+    QString text(bytes.size() + 16, Qt::Uninitialized);
+    qsizetype used = 0; // bytes
+    char *source = const_cast<char *>(bytes.data());
+    size_t left = size_t(bytes.size());
+    int stop = converter.run(&source, &left, text, used, 2);
+    if (stop == 0)
+        stop = converter.run(nullptr, nullptr, text, used, 2);
+    if (stop != 0) {
+        if (error)
+            *error = format("the bytes are not valid %s (at byte %lld)", charset, qint64(bytes.size()) - qint64(left));
+        return std::nullopt;
+    }
+    text.truncate(used / 2);
+    return text;
+}
+
+std::optional<QByteArray> iconvEncode(QStringView text, const char *charset, bool allowLossy, QString *error)
+{
+    Converter converter(charset, kHostUtf16);
+    if (!converter.valid()) {
+        if (error)
+            *error = noConverter(kHostUtf16, charset);
+        return std::nullopt;
+    }
+    QByteArray bytes(text.size() * 2 + 16, Qt::Uninitialized);
+    qsizetype used = 0;
+    const char16_t *units = text.utf16();
+    char *source = reinterpret_cast<char *>(const_cast<char16_t *>(units));
+    size_t left = size_t(text.size()) * 2;
+    while (left > 0) {
+        if (converter.run(&source, &left, bytes, used, 1) == 0)
+            break;
+        const qsizetype at = (source - reinterpret_cast<char *>(const_cast<char16_t *>(units))) / 2;
+        if (!allowLossy) {
+            if (error)
+                *error = format("%s cannot hold the character at %lld", charset, qint64(at));
+            return std::nullopt;
+        }
+        const bool pair = QChar::isHighSurrogate(units[at]) && at + 1 < text.size() && QChar::isLowSurrogate(units[at + 1]);
+        char16_t question = u'?';
+        char *replacement = reinterpret_cast<char *>(&question);
+        size_t replacementLeft = 2;
+        if (converter.run(&replacement, &replacementLeft, bytes, used, 1) != 0) {
+            if (error)
+                *error = format("%s cannot hold \"?\"", charset);
+            return std::nullopt;
+        }
+        const size_t skip = pair ? 4 : 2;
+        source += skip;
+        left -= skip;
+    }
+    if (converter.run(nullptr, nullptr, bytes, used, 1) != 0) {
+        if (error)
+            *error = format("%s cannot end its shift state", charset);
+        return std::nullopt;
+    }
+    bytes.truncate(used);
+    return bytes;
+}
+
+} // namespace reel::text

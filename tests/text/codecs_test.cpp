@@ -1,0 +1,254 @@
+#include "samples.h"
+
+#include <reel/text/codecs.h>
+
+#include <gtest/gtest.h>
+
+using namespace reel;
+
+namespace {
+
+QByteArray bytesOf(const char *data, qsizetype size)
+{
+    return QByteArray(data, size);
+}
+
+std::string hex(const QByteArray &bytes)
+{
+    return bytes.toHex(' ').toStdString();
+}
+
+struct Sample {
+    StringEncoding encoding;
+    QString text;
+    const char *iconvName; // an independent converter for the same bytes, or null
+};
+
+QList<Sample> roundTripSamples()
+{
+    const QString emoji = QStringLiteral("Smile 😀, café, 日本語, Ωμέγα\n");
+    return {
+        {kASCIIStringEncoding, QStringLiteral("Plain text, 100% ASCII!\t~\n"), "ASCII"},
+        {kNEXTSTEPStringEncoding, QStringLiteral("Déjà vu — ﬁn « ŁØŒ » ÿ ¿\n"), nullptr},
+        {kJapaneseEUCStringEncoding, test::japaneseSubtitle(), "EUC-JP"},
+        {kUTF8StringEncoding, emoji, "UTF-8"},
+        {kISOLatin1StringEncoding, test::germanText() + QStringLiteral("¿Qué? ±½\n"), "ISO-8859-1"},
+        {kSymbolStringEncoding, QStringLiteral("αβγ ∀ξ∃ψ ≤ ∞ ® ®\uF87F ™\uF87F \uF8FF"), nullptr},
+        {kNonLossyASCIIStringEncoding, QStringLiteral("é € 😀 C:\\dir \\u0041 \\351"), nullptr},
+        {kShiftJISStringEncoding, test::japaneseSubtitle() + QStringLiteral("C:\\dir ~ ｶﾀｶﾅ\n"), "CP932"},
+        {kISOLatin2StringEncoding, QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.\n"), "ISO-8859-2"},
+        {kUnicodeStringEncoding, emoji, nullptr},
+        {kWindowsCP1251StringEncoding, test::russianSubtitle(), "CP1251"},
+        {kWindowsCP1252StringEncoding, test::frenchSubtitle() + QStringLiteral("€ „quotes“ …\n"), "CP1252"},
+        {kWindowsCP1253StringEncoding, QStringLiteral("Καλημέρα! Πώς είσαι σήμερα; Ά\n"), "CP1253"},
+        {kWindowsCP1254StringEncoding, QStringLiteral("İstanbul'da ağaç, şöyle; ĞÜŞÇÖ ı\n"), "CP1254"},
+        {kWindowsCP1250StringEncoding, QStringLiteral("Zażółć gęślą jaźń. Příliš žluťoučký kůň.\n"), "CP1250"},
+        {kISO2022JPStringEncoding, test::japaneseSubtitle(), "ISO-2022-JP"},
+        {kMacOSRomanStringEncoding, test::frenchSubtitle() + QStringLiteral("∆ \uF8FF € ß\n"), nullptr},
+        {kUTF32LETableStringEncoding, emoji, "UTF-32LE"},
+        {kUTF16BigEndianStringEncoding, emoji, "UTF-16BE"},
+        {kUTF16LittleEndianStringEncoding, emoji, "UTF-16LE"},
+        {kUTF32StringEncoding, emoji, nullptr},
+        {kUTF32BigEndianStringEncoding, emoji, "UTF-32BE"},
+        {kUTF32LittleEndianStringEncoding, emoji, "UTF-32LE"},
+    };
+}
+
+} // namespace
+
+TEST(Codecs, EveryEncodingRoundTripsTextItCanHold)
+{
+    for (const Sample &sample : roundTripSamples()) {
+        SCOPED_TRACE(sample.encoding);
+        ASSERT_TRUE(isSupportedStringEncoding(sample.encoding));
+        QString error;
+        const std::optional<QByteArray> bytes = encodeText(sample.text, sample.encoding, false, &error);
+        ASSERT_TRUE(bytes.has_value()) << error.toStdString();
+        if (sample.iconvName)
+            EXPECT_EQ(hex(*bytes), hex(test::iconvBytes(sample.text, sample.iconvName)));
+        const std::optional<QString> back = decodeText(*bytes, sample.encoding, &error);
+        ASSERT_TRUE(back.has_value()) << error.toStdString();
+        EXPECT_EQ(*back, sample.text);
+    }
+}
+
+TEST(Codecs, BytesOfTheOwnTablesAndTheFixedUpMacRoman)
+{
+    const struct {
+        StringEncoding encoding;
+        QString text;
+        QByteArray bytes;
+    } cases[] = {
+        {kNEXTSTEPStringEncoding, QStringLiteral("é"), "\xDD"},
+        {kNEXTSTEPStringEncoding, QStringLiteral("\u00A0ﬁ"), "\x80\xAE"},
+        {kSymbolStringEncoding, QStringLiteral("α∀ΑΩ"), "\x61\x22\x41\x57"},
+        {kSymbolStringEncoding, QStringLiteral("®®\uF87F\uF8FF"), "\xD2\xE2\xF0"},
+        {kMacOSRomanStringEncoding, QStringLiteral("é∆\uF8FF€"), "\x8E\xC6\xF0\xDB"},
+        {kShiftJISStringEncoding, QStringLiteral("\\~"), "\\~"},
+        {kUnicodeStringEncoding, QStringLiteral("A"),
+         Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? bytesOf("\xFF\xFE\x41\x00", 4) : bytesOf("\xFE\xFF\x00\x41", 4)},
+        {kUTF16BigEndianStringEncoding, QStringLiteral("A"), bytesOf("\x00\x41", 2)},
+        {kUTF16LittleEndianStringEncoding, QStringLiteral("A"), bytesOf("\x41\x00", 2)},
+        {kUTF32LETableStringEncoding, QStringLiteral("A"), bytesOf("\x41\x00\x00\x00", 4)},
+        {kUTF8StringEncoding, QStringLiteral("é"), "\xC3\xA9"},
+        {kNonLossyASCIIStringEncoding, QStringLiteral("é€\\"), "\\u00e9\\u20ac\\\\"},
+        {kISO2022JPStringEncoding, QStringLiteral("日本"), "\x1B$BF|K\\\x1B(B"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(hex(encodeText(c.text, c.encoding, false).value_or("none")), hex(c.bytes));
+        EXPECT_EQ(decodeText(c.bytes, c.encoding), std::optional<QString>(c.text));
+    }
+}
+
+TEST(Codecs, EveryAssignedByteOfTheEightBitEncodingsRoundTrips)
+{
+    const StringEncoding eightBit[] = {kNEXTSTEPStringEncoding,      kISOLatin1StringEncoding,    kSymbolStringEncoding,
+                                       kISOLatin2StringEncoding,     kWindowsCP1251StringEncoding, kWindowsCP1252StringEncoding,
+                                       kWindowsCP1253StringEncoding, kWindowsCP1254StringEncoding, kWindowsCP1250StringEncoding,
+                                       kMacOSRomanStringEncoding};
+    for (StringEncoding encoding : eightBit) {
+        SCOPED_TRACE(encoding);
+        int assigned = 0;
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray byte(1, char(b));
+            const std::optional<QString> text = decodeText(byte, encoding);
+            if (!text)
+                continue;
+            ++assigned;
+            EXPECT_EQ(hex(encodeText(*text, encoding, false).value_or("none")), hex(byte)) << "byte " << b;
+        }
+        EXPECT_GE(assigned, 200);
+    }
+    // Every byte of Mac OS Roman stands for a character.
+    EXPECT_TRUE(decodeText(QByteArray::fromHex("808182c6dbf0ff"), kMacOSRomanStringEncoding).has_value());
+}
+
+TEST(Codecs, LossyEncodingPutsOneQuestionMarkPerCharacter)
+{
+    const struct {
+        StringEncoding encoding;
+        QString text;
+        QByteArray lossy;
+    } cases[] = {
+        {kASCIIStringEncoding, QStringLiteral("é😀x"), "??x"},
+        {kISOLatin1StringEncoding, QStringLiteral("€é"), "?\xE9"},
+        {kNEXTSTEPStringEncoding, QStringLiteral("€a"), "?a"},
+        {kSymbolStringEncoding, QStringLiteral("Aα"), "?a"},
+        {kMacOSRomanStringEncoding, QStringLiteral("Жé"), "?\x8E"},
+        {kWindowsCP1252StringEncoding, QStringLiteral("a😀b"), "a?b"},
+        {kUTF8StringEncoding, QString(QChar(0xD800)) + QStringLiteral("a"), "?a"},
+        {kUTF32LittleEndianStringEncoding, QString(QChar(0xDC00)), bytesOf("?\0\0\0", 4)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(hex(encodeText(c.text, c.encoding, true).value_or("none")), hex(c.lossy));
+        QString error;
+        EXPECT_FALSE(encodeText(c.text, c.encoding, false, &error).has_value());
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(Codecs, LossyStatefulEncodingStaysWellFormed)
+{
+    // The "?" is written in the ASCII shift state, and the text goes back to
+    // it at the end.
+    const std::optional<QByteArray> bytes = encodeText(QStringLiteral("日€本"), kISO2022JPStringEncoding, true);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_TRUE(bytes->endsWith("\x1B(B"));
+    EXPECT_EQ(decodeText(*bytes, kISO2022JPStringEncoding), std::optional<QString>(QStringLiteral("日?本")));
+}
+
+TEST(Codecs, InvalidBytesGiveNothingWithAReason)
+{
+    const struct {
+        StringEncoding encoding;
+        QByteArray bytes;
+    } cases[] = {
+        {kUTF8StringEncoding, "\xC0\xAF"},             // overlong
+        {kUTF8StringEncoding, "\xED\xA0\x80"},         // surrogate
+        {kUTF8StringEncoding, "ok\xE2\x82"},           // cut short
+        {kUTF8StringEncoding, "\xF4\x90\x80\x80"},     // above U+10FFFF
+        {kUTF8StringEncoding, "\xE9t\xE9"},            // Latin 1
+        {kUnicodeStringEncoding, "\xFF\xFE\x41"},      // odd length
+        {kUTF32LETableStringEncoding, bytesOf("\x00\x00\x11\x00", 4)},
+        {kUTF32BigEndianStringEncoding, bytesOf("\x00\x00\xD8\x00", 4)},
+        {kWindowsCP1252StringEncoding, "a\x81"},
+        {kNEXTSTEPStringEncoding, "\xFF"},
+        {kSymbolStringEncoding, "\x80"},
+        {kNonLossyASCIIStringEncoding, "caf\xE9"},
+        {kJapaneseEUCStringEncoding, "\xA4"},
+        {kShiftJISStringEncoding, "\x82"},
+        {kISO2022JPStringEncoding, "\x1B$B\xFF\xFF"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(hex(c.bytes));
+        QString error;
+        EXPECT_FALSE(decodeText(c.bytes, c.encoding, &error).has_value()) << c.encoding;
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(Codecs, UnknownIdentifiersConvertNothing)
+{
+    for (StringEncoding encoding : {kNoStringEncoding, kNotFoundStringEncoding, StringEncoding(16), StringEncoding(0x8000000C)}) {
+        SCOPED_TRACE(encoding);
+        EXPECT_FALSE(isSupportedStringEncoding(encoding));
+        QString error;
+        EXPECT_FALSE(decodeText("abc", encoding, &error).has_value());
+        EXPECT_TRUE(error.contains(QString::number(encoding)));
+        EXPECT_FALSE(encodeText(u"abc", encoding, true).has_value());
+    }
+}
+
+TEST(Codecs, AsciiReadsEveryByte)
+{
+    EXPECT_EQ(decodeText("caf\xE9\x80", kASCIIStringEncoding), std::optional<QString>(QStringLiteral("café\u0080")));
+    EXPECT_EQ(decodeText("", kASCIIStringEncoding), std::optional<QString>(QString()));
+}
+
+TEST(Codecs, ByteOrderMarks)
+{
+    const struct {
+        StringEncoding encoding;
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {kUnicodeStringEncoding, bytesOf("\xFE\xFF\x00\x41", 4), QStringLiteral("A")},
+        {kUnicodeStringEncoding, bytesOf("\xFF\xFE\x41\x00", 4), QStringLiteral("A")},
+        {kUnicodeStringEncoding, bytesOf("\x00\x41", 2), QStringLiteral("A")}, // big-endian without a mark
+        {kUTF16LittleEndianStringEncoding, bytesOf("\xFF\xFE\x41\x00", 4), QStringLiteral("A")},
+        {kUTF16LittleEndianStringEncoding, bytesOf("\xFE\xFF\x41\x00", 4), QStringLiteral("\uFFFEA")},
+        {kUTF16BigEndianStringEncoding, bytesOf("\xFE\xFF\x00\x41", 4), QStringLiteral("A")},
+        {kUTF32StringEncoding, bytesOf("\xFF\xFE\x00\x00\x41\x00\x00\x00", 8), QStringLiteral("A")},
+        {kUTF32StringEncoding, bytesOf("\x00\x00\xFE\xFF\x00\x00\x00\x41", 8), QStringLiteral("A")},
+        {kUTF8StringEncoding, "\xEF\xBB\xBFok", QStringLiteral("ok")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(hex(c.bytes));
+        EXPECT_EQ(decodeText(c.bytes, c.encoding), std::optional<QString>(c.text));
+    }
+    // UTF-16 holds unpaired surrogates: nothing is lost either way.
+    const QString lone = QString(QChar(0xD800)) + QStringLiteral("x");
+    EXPECT_EQ(decodeText(encodeText(lone, kUTF16LittleEndianStringEncoding, false).value(), kUTF16LittleEndianStringEncoding),
+              std::optional<QString>(lone));
+}
+
+TEST(Codecs, NonLossyAsciiEscapes)
+{
+    const struct {
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {"caf\\u00e9 \\u20AC", QStringLiteral("café €")},
+        {"\\351t\\351", QStringLiteral("été")},
+        {"a\\\\b", QStringLiteral("a\\b")},
+        {"\\ud83d\\ude00", QStringLiteral("😀")},
+        // Not an escape: the backslash stands for itself.
+        {"\\q \\u12 \\400 \\", QStringLiteral("\\q \\u12 \\400 \\")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        EXPECT_EQ(decodeText(c.bytes, kNonLossyASCIIStringEncoding), std::optional<QString>(c.text));
+    }
+}

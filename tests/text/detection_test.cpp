@@ -1,0 +1,173 @@
+#include "samples.h"
+
+#include <reel/text/detection.h>
+
+#include <gtest/gtest.h>
+
+using namespace reel;
+
+namespace {
+
+QByteArray withMark(const char *mark, qsizetype size, const QByteArray &bytes)
+{
+    return QByteArray(mark, size) + bytes;
+}
+
+struct Case {
+    const char *name;
+    QByteArray bytes;
+    StringEncoding encoding;
+    QString text;
+};
+
+QList<Case> realWorldSamples()
+{
+    const QString fr = test::frenchSubtitle();
+    const QString ru = test::russianSubtitle();
+    const QString ja = test::japaneseSubtitle();
+    const QString de = test::germanText();
+    const QString apostrophes = QStringLiteral("1\n00:00:01,000 --> 00:00:04,000\n"
+                                               "C’est l’homme qu’il faut, n’est-ce pas ? J’aime l’été.\n");
+    const QString greek = QStringLiteral("1\n00:00:01,000 --> 00:00:04,000\n"
+                                         "Καλημέρα! Πώς είσαι σήμερα; Θα πάμε στην Αθήνα το απόγευμα.\n");
+    return {
+        {"UTF-8", fr.toUtf8(), kUTF8StringEncoding, fr},
+        {"UTF-8 with mark", withMark("\xEF\xBB\xBF", 3, ja.toUtf8()), kUTF8StringEncoding, ja},
+        {"ASCII", "1\n00:00:01,000 --> 00:00:02,000\nHello!\n", kUTF8StringEncoding,
+         QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nHello!\n")},
+        {"UTF-16 LE with mark", withMark("\xFF\xFE", 2, test::iconvBytes(fr, "UTF-16LE")), kUnicodeStringEncoding, fr},
+        {"UTF-16 BE with mark", withMark("\xFE\xFF", 2, test::iconvBytes(ru, "UTF-16BE")), kUnicodeStringEncoding, ru},
+        {"UTF-16 LE", test::iconvBytes(fr, "UTF-16LE"), kUTF16LittleEndianStringEncoding, fr},
+        {"UTF-16 BE", test::iconvBytes(ru, "UTF-16BE"), kUTF16BigEndianStringEncoding, ru},
+        {"UTF-16 LE Japanese", test::iconvBytes(ja, "UTF-16LE"), kUTF16LittleEndianStringEncoding, ja},
+        {"UTF-32 LE with mark", withMark("\xFF\xFE\x00\x00", 4, test::iconvBytes(fr, "UTF-32LE")), kUTF32StringEncoding, fr},
+        {"UTF-32 LE", test::iconvBytes(fr, "UTF-32LE"), kUTF32LittleEndianStringEncoding, fr},
+        {"UTF-32 BE", test::iconvBytes(ja, "UTF-32BE"), kUTF32BigEndianStringEncoding, ja},
+        {"Windows-1252 French", test::iconvBytes(fr, "CP1252"), kWindowsCP1252StringEncoding, fr},
+        {"ISO Latin 1 German", test::iconvBytes(de, "ISO-8859-1"), kISOLatin1StringEncoding, de},
+        {"Windows-1251 Russian", test::iconvBytes(ru, "CP1251"), kWindowsCP1251StringEncoding, ru},
+        {"Windows-1253 Greek", test::iconvBytes(greek, "CP1253"), kWindowsCP1253StringEncoding, greek},
+        {"Shift JIS", test::iconvBytes(ja, "CP932"), kShiftJISStringEncoding, ja},
+        {"EUC-JP", test::iconvBytes(ja, "EUC-JP"), kJapaneseEUCStringEncoding, ja},
+        {"ISO-2022-JP", test::iconvBytes(ja, "ISO-2022-JP"), kISO2022JPStringEncoding, ja},
+        {"Mac OS Roman French", test::iconvBytes(fr, "MACINTOSH"), kMacOSRomanStringEncoding, fr},
+        {"Mac OS Roman German", test::iconvBytes(de, "MACINTOSH"), kMacOSRomanStringEncoding, de},
+        // Curly apostrophes are letters in Mac OS Roman; accents tell.
+        {"Windows-1252 apostrophes", test::iconvBytes(apostrophes, "CP1252"), kWindowsCP1252StringEncoding, apostrophes},
+        {"Mac OS Roman apostrophes", test::iconvBytes(apostrophes, "MACINTOSH"), kMacOSRomanStringEncoding, apostrophes},
+    };
+}
+
+} // namespace
+
+TEST(Detection, RealWorldSamplesComeBackReadable)
+{
+    for (const Case &c : realWorldSamples()) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(detectStringEncoding(c.bytes), c.encoding);
+        const DecodedText read = decodeDetectingEncoding(c.bytes);
+        EXPECT_EQ(read.encoding, c.encoding);
+        EXPECT_TRUE(read.error.isNull()) << read.error.toStdString();
+        EXPECT_EQ(read.text, c.text);
+    }
+}
+
+TEST(Detection, ShortLatinTextsKeepTheirLetters)
+{
+    // uchardet takes these Mac OS Roman lines for Central European, Mac
+    // Central European or nothing; the Central European ones must stay so.
+    const struct {
+        QString text;
+        const char *charset;
+        StringEncoding encoding;
+    } cases[] = {
+        {QStringLiteral("Não sei o que é isso. A condição é difícil, mas vamos à praia amanhã.\n"), "MACINTOSH",
+         kMacOSRomanStringEncoding},
+        {QStringLiteral("Ça va très bien, merci. Où est la gare ? À demain !\n"), "MACINTOSH", kMacOSRomanStringEncoding},
+        {QStringLiteral("Det är en fin dag. Vi går till sjön och äter smörgåsar.\n"), "MACINTOSH",
+         kMacOSRomanStringEncoding},
+        {QStringLiteral("Det är en fin dag. Vi går till sjön och äter smörgåsar.\n"), "CP1252", kISOLatin1StringEncoding},
+        {QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.\n"), "CP1250", kWindowsCP1250StringEncoding},
+        {QStringLiteral("Zażółć gęślą jaźń. Pchnąć w tę łódź jeża lub ośm skrzyń fig.\n"), "ISO-8859-2",
+         kISOLatin2StringEncoding},
+        {QStringLiteral("İstanbul'da güzel bir gün. Ağaçların altında çay içtik.\n"), "CP1254",
+         kWindowsCP1254StringEncoding},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text.toStdString() + " in " + c.charset);
+        const DecodedText read = decodeDetectingEncoding(test::iconvBytes(c.text, c.charset));
+        EXPECT_EQ(read.encoding, c.encoding);
+        EXPECT_EQ(read.text, c.text);
+    }
+}
+
+TEST(Detection, NoiseIsNoText)
+{
+    QByteArray noise;
+    quint32 x = 12345;
+    for (int i = 0; i < 4000; ++i) {
+        x = x * 1103515245 + 12345;
+        const char c = char(x >> 16);
+        noise.append(c ? c : 'a');
+    }
+    EXPECT_EQ(detectStringEncoding(noise), kNotFoundStringEncoding);
+}
+
+TEST(Detection, EdgeCases)
+{
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        StringEncoding encoding;
+    } cases[] = {
+        {"nothing", QByteArray(), kUTF8StringEncoding},
+        {"NUL bytes only", QByteArray(64, '\0'), kUTF8StringEncoding},
+        // Terminal colours are escapes too, but not the ones of ISO-2022-JP.
+        {"ANSI colours", "\x1B[31mred\x1B[0m plain\n", kUTF8StringEncoding},
+        // One NUL does not make Latin 1 text UTF-16.
+        {"Latin 1 with a NUL", test::iconvBytes(test::frenchSubtitle(), "CP1252") + QByteArray(1, '\0') + "x",
+         kWindowsCP1252StringEncoding},
+        // uchardet's answer is no encoding of the table.
+        {"KOI8-R", test::iconvBytes(test::russianSubtitle(), "KOI8-R"), kNotFoundStringEncoding},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(detectStringEncoding(c.bytes), c.encoding);
+    }
+}
+
+TEST(Detection, EmptyBytesAreAnEmptyTextNotNone)
+{
+    const DecodedText read = decodeDetectingEncoding(QByteArray());
+    EXPECT_FALSE(read.text.isNull());
+    EXPECT_TRUE(read.text.isEmpty());
+    EXPECT_TRUE(read.error.isNull());
+}
+
+TEST(Detection, TheGuessLooksWhereTheForeignBytesAre)
+{
+    // Two mebibytes of plain text before the first accented letter.
+    QByteArray bytes;
+    const QByteArray line = "00:00:01,000 --> 00:00:04,000 plain text line\n";
+    while (bytes.size() < 2 * 1024 * 1024)
+        bytes += line;
+    const QString fr = test::frenchSubtitle();
+    bytes += test::iconvBytes(fr, "MACINTOSH");
+    EXPECT_EQ(detectStringEncoding(bytes), kMacOSRomanStringEncoding);
+    const DecodedText read = decodeDetectingEncoding(bytes);
+    EXPECT_TRUE(read.text.endsWith(fr));
+}
+
+TEST(Detection, NotFoundAndInvalidBytesGiveNoTextAndAReason)
+{
+    const DecodedText notFound = decodeDetectingEncoding(test::iconvBytes(test::russianSubtitle(), "KOI8-R"));
+    EXPECT_EQ(notFound.encoding, kNotFoundStringEncoding);
+    EXPECT_TRUE(notFound.text.isNull());
+    EXPECT_FALSE(notFound.error.isEmpty());
+
+    // A mark promises UTF-8 that does not follow.
+    const DecodedText broken = decodeDetectingEncoding("\xEF\xBB\xBF" "caf\xE9");
+    EXPECT_EQ(broken.encoding, kUTF8StringEncoding);
+    EXPECT_TRUE(broken.text.isNull());
+    EXPECT_FALSE(broken.error.isEmpty());
+}

@@ -1,0 +1,185 @@
+#include "logcapture.h"
+#include "samples.h"
+#include "sandbox.h"
+
+#include <reel/core/debug.h>
+#include <reel/text/reading.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+
+using namespace reel;
+
+namespace {
+
+QString scratch(const QString &name)
+{
+    return test::scratchDir() + QLatin1Char('/') + name;
+}
+
+QStringList folderContents()
+{
+    return QDir(test::scratchDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Bytes no detection can decode: a UTF-8 mark before Windows Latin 1.
+const QByteArray kBroken("\xEF\xBB\xBF" "caf\xE9\n");
+
+} // namespace
+
+TEST(ReadContentsTxtC, FirstLineUpToTheLimit)
+{
+    const struct {
+        QByteArray bytes;
+        int maxChars;
+        QString expected; // null: nothing
+    } cases[] = {
+        {"abc\ndef", 100, QStringLiteral("abc\n")},
+        {"abc\ndef", 3, QStringLiteral("ab")},
+        {"abc\ndef", 4, QStringLiteral("abc")},
+        {"abc\ndef", 5, QStringLiteral("abc\n")},
+        // A file shorter than the limit keeps its last byte.
+        {"abc", 100, QStringLiteral("abc")},
+        {"abc", 4, QStringLiteral("abc")},
+        {"abc", 3, QStringLiteral("ab")},
+        {"abc", 1, QStringLiteral("")},
+        {"abc", 0, QString()},
+        {"abc", -5, QString()},
+        {"\n", 100, QStringLiteral("\n")},
+        {QByteArray("ab\0cd", 5), 100, QStringLiteral("ab")},
+        {"\xE9t\xE9\n", 100, QStringLiteral("été\n")},
+        {"", 100, QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString() + " limit " + std::to_string(c.maxChars));
+        const QString path = test::writeFile(scratch(QStringLiteral("line.txt")), c.bytes);
+        const QString line = readContentsTxtC(path, c.maxChars);
+        EXPECT_EQ(line.isNull(), c.expected.isNull());
+        EXPECT_EQ(line, c.expected);
+    }
+}
+
+TEST(ReadContentsTxtC, NothingFromWhatIsNoRegularFile)
+{
+    EXPECT_TRUE(readContentsTxtC(scratch(QStringLiteral("missing")), 100).isNull());
+    EXPECT_TRUE(readContentsTxtC(QString(), 100).isNull());
+    EXPECT_TRUE(readContentsTxtC(test::scratchDir(), 100).isNull());
+    // A pipe without a writer is not waited on.
+    const QString fifo = scratch(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(readContentsTxtC(fifo, 100).isNull());
+}
+
+TEST(ReadContentsTxtC, DebugLines)
+{
+    const QString path = test::writeFile(scratch(QStringLiteral("d.txt")), "abc\n");
+    setDEBUG(1);
+    EXPECT_EQ(readContentsTxtC(path, 2), QStringLiteral("a"));
+    // After the size's own lines.
+    EXPECT_EQ(test::logLines().mid(test::logLines().size() - 2),
+              (QStringList{QStringLiteral("poidsFile(src, o)   : 4.000000"), QStringLiteral("charInt             = 2")}));
+}
+
+TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
+{
+    const QString fr = test::frenchSubtitle();
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } cases[] = {
+        {"utf8.srt", fr.toUtf8()},
+        {"cp1252.srt", test::iconvBytes(fr, "CP1252")},
+        {"utf16.srt", QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE")},
+        {"mac.srt", test::iconvBytes(fr, "MACINTOSH")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = test::writeFile(scratch(QLatin1String(c.name)), c.bytes);
+        test::clearLog();
+        EXPECT_EQ(readContentsTxtUTF8(path), fr);
+        EXPECT_TRUE(test::logLines().isEmpty());
+    }
+    EXPECT_EQ(folderContents().size(), 4) << "no copy made";
+
+    setDEBUG(1);
+    readContentsTxtUTF8(scratch(QStringLiteral("utf16.srt")));
+    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            : 10")});
+    test::clearLog();
+    readContentsTxtUTF8(test::writeFile(scratch(QStringLiteral("be.srt")), test::iconvBytes(fr, "UTF-16BE")));
+    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            : -1879047936")});
+
+    const QString empty = test::writeFile(scratch(QStringLiteral("empty.txt")), QByteArray());
+    EXPECT_FALSE(readContentsTxtUTF8(empty).isNull());
+    EXPECT_TRUE(readContentsTxtUTF8(QString()).isNull());
+}
+
+TEST(ReadContentsTxtUTF8, UnknownEncodingReadsAsAscii)
+{
+    const QByteArray koi8 = test::iconvBytes(test::russianSubtitle(), "KOI8-R");
+    const QString path = test::writeFile(scratch(QStringLiteral("koi8.srt")), koi8);
+    EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(koi8));
+    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            :-/ 1 (ascii)")});
+    EXPECT_EQ(folderContents(), QStringList{QStringLiteral("koi8.srt")});
+}
+
+TEST(ReadContentsTxtUTF8, RefusedFileIsReadThroughACopyThatStaysBeside)
+{
+    const QString path = test::writeFile(scratch(QStringLiteral("b.srt")), kBroken);
+    EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
+    ASSERT_GE(test::logLines().size(), 1);
+    EXPECT_TRUE(test::logLines().first().startsWith(QStringLiteral("Error reading file at path ") + path + QLatin1Char('\n')));
+    // "-y" never overwrites: the file read stays, and so does its copy.
+    EXPECT_TRUE(test::logHas(QStringLiteral("New already exists   :-( ") + path));
+    EXPECT_EQ(test::readFile(path), kBroken);
+    EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), kBroken);
+}
+
+TEST(ReadContentsTxtUTF8, MissingFileLeavesAnEmptyFileAndGivesEmptyText)
+{
+    const QString path = scratch(QStringLiteral("none.srt"));
+    const QString text = readContentsTxtUTF8(path);
+    EXPECT_FALSE(text.isNull());
+    EXPECT_TRUE(text.isEmpty());
+    ASSERT_FALSE(test::logLines().isEmpty());
+    EXPECT_TRUE(test::logLines().first().startsWith(QStringLiteral("Error reading file at path ") + path + QLatin1Char('\n')));
+    EXPECT_EQ(folderContents(), QStringList{QStringLiteral("none.srt")});
+    EXPECT_EQ(test::readFile(path), QByteArray());
+}
+
+TEST(ReadContentsTxtUTF8, NoPathChangesWhatTheCopyDoes)
+{
+    const QStringList names = {
+        QStringLiteral("it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b.srt"),
+        QStringLiteral("-n.srt"),
+        QStringLiteral("; rm -rf x; .srt"),
+        QStringLiteral("sp ace > out.srt"),
+    };
+    for (const QString &name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QDir(test::scratchDir()).removeRecursively();
+        const QString path = test::writeFile(scratch(name), kBroken);
+        EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
+        EXPECT_EQ(folderContents(), (QStringList{name, name + QStringLiteral(".txt")}));
+        EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), kBroken);
+    }
+}
+
+TEST(ReadContentsTxtUTF8, SomeoneElsesFileAtTheCopyPathIsLeftAlone)
+{
+    const QString path = test::writeFile(scratch(QStringLiteral("b.srt")), kBroken);
+    const QString copy = test::writeFile(scratch(QStringLiteral("b.srt.txt")), "keep me");
+    EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
+    EXPECT_EQ(test::readFile(copy), QByteArray("keep me"));
+    EXPECT_TRUE(test::logHas(QStringLiteral("readContentsTxtUTF8 :-/ '") + copy + QStringLiteral("' already exists, no copy made")));
+}
+
+TEST(ReadContentsTxtUTF8, NeverWaitsOnAPipe)
+{
+    const QString fifo = scratch(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(readContentsTxtUTF8(fifo), QStringLiteral(""));
+}

@@ -1,0 +1,314 @@
+#include "logcapture.h"
+#include "sandbox.h"
+
+#include <reel/core/debug.h>
+#include <reel/dialogs/recordingpresenter.h>
+#include <reel/text/codecs.h>
+#include <reel/text/writing.h>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QDir>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace reel;
+
+namespace {
+
+QString scratch(const char *name)
+{
+    return test::scratchDir() + QLatin1Char('/') + QLatin1String(name);
+}
+
+bool exists(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+// What the code under test writes to the standard error stream meanwhile.
+class StderrCapture {
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        m_saved = ::dup(STDERR_FILENO);
+        m_path = scratch("stderr.txt");
+        const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(fd, STDERR_FILENO);
+        ::close(fd);
+    }
+    ~StderrCapture() { restore(); }
+    QByteArray text()
+    {
+        restore();
+        return test::readFile(m_path);
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+        m_saved = -1;
+    }
+    int m_saved = -1;
+    QString m_path;
+};
+
+// Files may not grow past limit bytes meanwhile (a full disk, even for root).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit lower = m_saved;
+        lower.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved {};
+    void (*m_handler)(int);
+};
+
+const QByteArray kMark("\xEF\xBB\xBF");
+
+} // namespace
+
+TEST(WriteUtf8, MarkOnlyOnTheFileTheCallCreates)
+{
+    const QString path = scratch("bom.srt");
+    EXPECT_TRUE(writeTextFileUtf8Bom(path, QStringLiteral("été\n")));
+    EXPECT_EQ(test::readFile(path), kMark + QStringLiteral("été\n").toUtf8());
+    EXPECT_TRUE(writeTextFileUtf8Bom(path, QStringLiteral("deux")));
+    EXPECT_EQ(test::readFile(path), kMark + QStringLiteral("été\ndeux").toUtf8());
+
+    const QString plain = test::writeFile(scratch("plain.srt"), "old\n");
+    EXPECT_TRUE(writeTextFileUtf8Bom(plain, QStringLiteral("new")));
+    EXPECT_EQ(test::readFile(plain), QByteArray("old\nnew"));
+
+    const QString noMark = scratch("nomark.srt");
+    EXPECT_TRUE(writeTextFileUtf8NoBom(noMark, QStringLiteral("é")));
+    EXPECT_EQ(test::readFile(noMark), QByteArray("\xC3\xA9"));
+}
+
+TEST(WriteUtf8, RefusesMissingPathsAndTexts)
+{
+    const QString path = scratch("never.txt");
+    const struct {
+        QString path;
+        QString text;
+    } cases[] = {{QString(), QStringLiteral("x")}, {QStringLiteral(""), QStringLiteral("x")}, {path, QString()}, {path, QStringLiteral("")}};
+    for (const auto &c : cases) {
+        EXPECT_FALSE(writeTextFileUtf8(c.path, c.text, true));
+        EXPECT_FALSE(writeTextFileEncoding(c.path, c.text, QStringLiteral("utf8")));
+    }
+    EXPECT_FALSE(exists(path));
+    EXPECT_FALSE(ecritureFichier(QString(), QStringLiteral("x"), 0));
+    EXPECT_FALSE(ecritureFichier(path, QString(), 0));
+    EXPECT_FALSE(exists(path));
+}
+
+TEST(WriteUtf8, CreationFailureSaysSoOnStandardError)
+{
+    const QString path = scratch("no/such/folder/a.txt");
+    StderrCapture capture;
+    EXPECT_FALSE(writeTextFileUtf8(path, QStringLiteral("x"), false));
+    EXPECT_EQ(capture.text(), QByteArray("Impossible to create destination file !\n"));
+    EXPECT_FALSE(exists(path));
+}
+
+TEST(WriteUtf8, NeverWritesThroughALinkThatLeadsNowhere)
+{
+    const QString target = scratch("target.txt");
+    const QString link = scratch("link.txt");
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+    StderrCapture capture;
+    EXPECT_FALSE(writeTextFileUtf8(link, QStringLiteral("x"), true));
+    EXPECT_FALSE(exists(target));
+}
+
+TEST(WriteUtf8, AFailedAppendLeavesTheFileAsItWas)
+{
+    const QString path = test::writeFile(scratch("full.txt"), "old\n");
+    {
+        FileSizeLimit limit(8);
+        EXPECT_FALSE(writeTextFileUtf8(path, QString(100, QLatin1Char('x')), false));
+    }
+    EXPECT_EQ(test::readFile(path), QByteArray("old\n"));
+    EXPECT_TRUE(test::logContains(QStringLiteral("ecrit               :-( ") + path));
+}
+
+TEST(WriteUtf8Bom, OverwritesTheFirstBytesOfAnExistingFileOnly)
+{
+    const QString path = test::writeFile(scratch("a.txt"), "abcdef");
+    setDEBUG(1);
+    EXPECT_TRUE(writeUtf8Bom(path));
+    EXPECT_EQ(test::readFile(path), kMark + "def");
+    EXPECT_TRUE(test::logHas(QStringLiteral("Fixed BOM           :-) ") + path));
+
+    EXPECT_FALSE(writeUtf8Bom(QString()));
+    const QString missing = scratch("missing.txt");
+    EXPECT_FALSE(writeUtf8Bom(missing));
+    EXPECT_FALSE(exists(missing));
+
+    // A pipe without a reader is not waited on.
+    const QString fifo = scratch("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(writeUtf8Bom(fifo));
+    EXPECT_FALSE(writeTextFileUtf8(fifo, QStringLiteral("x"), false));
+}
+
+TEST(WriteEncoding, TheNameChoosesTheEncodingAndTheAlert)
+{
+    const QString text = QStringLiteral("Été 😀");
+    const QByteArray utf16be = encodeText(text, kUTF16BigEndianStringEncoding, false).value();
+    const QByteArray utf16le = encodeText(text, kUTF16LittleEndianStringEncoding, false).value();
+    const QByteArray marked = encodeText(text, kUnicodeStringEncoding, false).value();
+    const struct {
+        QString name;
+        QByteArray bytes;
+        const char *alert; // null: none
+    } cases[] = {
+        {QStringLiteral("UTF-16BE"), utf16be, "NSUTF16BigEndianStringEncoding"},
+        {QStringLiteral("utf16le"), utf16le, "NSUTF16LittleEndianStringEncoding"},
+        {QStringLiteral("UTF-16"), marked, "NSUnicodeStringEncoding"},
+        {QStringLiteral("Unicode (UTF-16)"), marked, "NSUnicodeStringEncoding"},
+        {QStringLiteral("UTF-8"), text.toUtf8(), "NSUTF8StringEncoding"},
+        {QStringLiteral("utf8"), text.toUtf8(), "NSUTF8StringEncoding"},
+        {QStringLiteral("MacRoman"), "\x83t\x8E ?", nullptr},
+        {QStringLiteral("UTF-16 Mac Roman"), "\x83t\x8E ?", nullptr},
+        {QStringLiteral("Latin-1"), "?t? ?", nullptr},
+        {QStringLiteral("UTF-32"), "?t? ?", nullptr},
+        {QStringLiteral(""), "?t? ?", nullptr},
+        {QString(), "?t? ?", nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        RecordingPresenter alerts;
+        ScopedAlertPresenter use(&alerts);
+        const QString path = scratch("enc.txt");
+        EXPECT_TRUE(writeTextFileEncoding(path, text, c.name));
+        EXPECT_EQ(test::readFile(path).toHex(' ').toStdString(), c.bytes.toHex(' ').toStdString());
+        if (!c.alert) {
+            EXPECT_EQ(alerts.count(), 0);
+            continue;
+        }
+        ASSERT_EQ(alerts.count(), 1);
+        const AlertRequest shown = alerts.last();
+        EXPECT_EQ(shown.kind, AlertRequest::Kind::Modal);
+        EXPECT_EQ(shown.title, QStringLiteral("encoding"));
+        EXPECT_EQ(shown.message, QString::fromLatin1(c.alert));
+        EXPECT_TRUE(shown.critical);
+        EXPECT_EQ(shown.window, nullptr);
+    }
+}
+
+TEST(Replacing, AFailedWriteLeavesTheOldFile)
+{
+    using Replace = bool (*)(const QString &path, const QString &text);
+    const struct {
+        const char *name;
+        Replace replace;
+    } writers[] = {
+        {"writeTextFileEncoding", [](const QString &p, const QString &t) { return writeTextFileEncoding(p, t, QStringLiteral("utf8")); }},
+        {"ecritureFichier", [](const QString &p, const QString &t) { return ecritureFichier(p, t, 1); }},
+    };
+    const QString longText(4096, QLatin1Char('x'));
+    for (const auto &writer : writers) {
+        SCOPED_TRACE(writer.name);
+        // The disk fills up.
+        const QString path = test::writeFile(scratch("old.txt"), "old contents\n");
+        {
+            FileSizeLimit limit(100);
+            EXPECT_FALSE(writer.replace(path, longText));
+        }
+        EXPECT_EQ(test::readFile(path), QByteArray("old contents\n"));
+        EXPECT_EQ(QDir(test::scratchDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("old.txt")});
+
+        // A folder in the way stays a folder, with what it holds.
+        const QString folder = scratch("folder.txt");
+        test::writeFile(folder + QStringLiteral("/inside"), "kept");
+        EXPECT_FALSE(writer.replace(folder, QStringLiteral("x")));
+        EXPECT_EQ(test::readFile(folder + QStringLiteral("/inside")), QByteArray("kept"));
+
+        // A folder that may not be written to (root may write anywhere).
+        if (::geteuid() != 0) {
+            const QString locked = test::writeFile(scratch("locked/old.txt"), "old");
+            ASSERT_TRUE(QFile::setPermissions(scratch("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+            EXPECT_FALSE(writer.replace(locked, QStringLiteral("new")));
+            EXPECT_EQ(test::readFile(locked), QByteArray("old"));
+            QFile::setPermissions(scratch("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        QDir(test::scratchDir()).removeRecursively();
+    }
+}
+
+TEST(EcritureFichier, LineEndingsBecomeLineFeeds)
+{
+    const struct {
+        QString content;
+        QByteArray bytes;
+    } cases[] = {
+        {QStringLiteral("a\r\nb\rc\n"), "a\nb\nc\n"},
+        {QStringLiteral("\r\r\n\n"), "\n\n\n"},
+        {QStringLiteral("é\r"), "\xC3\xA9\n"},
+        {QStringLiteral(""), ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        const QString path = scratch("lines.txt");
+        EXPECT_TRUE(ecritureFichier(path, c.content, 7));
+        EXPECT_TRUE(exists(path));
+        EXPECT_EQ(test::readFile(path), c.bytes);
+    }
+}
+
+TEST(EcritureFichier, LogLines)
+{
+    const QString path = scratch("c.txt");
+    EXPECT_TRUE(ecritureFichier(path, QStringLiteral("x"), -42));
+    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("-42")});
+
+    test::clearLog();
+    setDEBUG(1);
+    EXPECT_TRUE(ecritureFichier(path, QStringLiteral("x"), 3));
+    EXPECT_EQ(test::logLines(), (QStringList{QStringLiteral("utils > ecritureFichier > pathStr : ") + path,
+                                             QStringLiteral("nomFichier : c.txt"), QStringLiteral("3"),
+                                             QStringLiteral("ecritureFichier     :-)")}));
+
+    test::clearLog();
+    setDEBUG(0);
+    const QString nowhere = scratch("no/such/folder/c.txt");
+    EXPECT_FALSE(ecritureFichier(nowhere, QStringLiteral("x"), 3));
+    ASSERT_EQ(test::logLines().size(), 2);
+    EXPECT_TRUE(test::logLines().at(1).startsWith(QStringLiteral("Error writing file at ") + nowhere + QLatin1Char('\n')));
+}
+
+TEST(Writing, TildeMeansTheHomeFolder)
+{
+    EXPECT_TRUE(writeTextFileUtf8(QStringLiteral("~/a.txt"), QStringLiteral("a"), false));
+    EXPECT_TRUE(writeTextFileEncoding(QStringLiteral("~/b.txt"), QStringLiteral("b"), QStringLiteral("roman")));
+    EXPECT_TRUE(ecritureFichier(QStringLiteral("~/c.txt"), QStringLiteral("c"), 0));
+    for (const char *name : {"a", "b", "c"})
+        EXPECT_EQ(test::readFile(test::homePath() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".txt")),
+                  QByteArray(name));
+}
