@@ -110,7 +110,66 @@ const char *const kWords[] = {"the",   "recording", "of",    "émission", "vidé
                               "encoder", "is",      "ready", "déjà",   "vu",      "and",      "mpeg",    "clip"};
 const char *const kExtensions[] = {"mov", "mp4", "mpg", "ts", "m2v", "ac3", "avi", "mkv", "txt", "srt"};
 
+const char16_t *const kProse[] = {
+    u"Le", u"film", u"commence", u"à", u"l’aube", u"–", u"la", u"caméra", u"suit", u"Françoise", u"qui", u"traverse",
+    u"le", u"marché", u"où", u"l’on", u"vend", u"des", u"œufs", u"à", u"2 €", u"la", u"douzaine", u"; «", u"Déjà",
+    u"vu", u"»,", u"dit-elle,", u"et", u"la", u"scène", u"se", u"répète", u"–", u"été", u"comme", u"hiver.",
+    u"Chapitre", u"numéro", u"sept", u"où", u"tout", u"s’arrête", u"près", u"du", u"château", u"forêt", u"île"};
+
+// The Windows-1252 byte of the few characters of kProse beyond ASCII.
+char windows1252(char16_t c)
+{
+    switch (c) {
+    case u'€': return char(0x80);
+    case u'’': return char(0x92);
+    case u'–': return char(0x96);
+    case u'œ': return char(0x9C);
+    default: return char(c); // ASCII and Latin-1 letters and quotes
+    }
+}
+
 } // namespace
+
+std::uint64_t proseChecksum(std::uint64_t sum, const char16_t *units, std::int64_t count)
+{
+    for (std::int64_t i = 0; i < count; ++i)
+        sum = sum * 31 + units[i];
+    return sum;
+}
+
+ProseStats writeProse(const std::string &path, std::int64_t bytes, ProseEncoding encoding)
+{
+    Writer out(path);
+    Random random(0xf11e);
+    ProseStats stats;
+    std::u16string line;
+    std::string encoded;
+    // Until the UTF-8 form reaches the size, so that both files hold the
+    // same text.
+    std::int64_t utf8Bytes = 0;
+    while (utf8Bytes < bytes) {
+        line.clear();
+        while (line.size() < 70) {
+            line += kProse[random.below(sizeof kProse / sizeof *kProse)];
+            line += u' ';
+        }
+        line.back() = u'\n';
+        const QByteArray utf8 = QString::fromStdU16String(line).toUtf8();
+        utf8Bytes += utf8.size();
+        if (encoding == ProseEncoding::Utf8) {
+            out.add(utf8.constData(), size_t(utf8.size()));
+        } else {
+            encoded.clear();
+            for (char16_t c : line)
+                encoded += windows1252(c);
+            out.add(encoded);
+        }
+        stats.checksum = proseChecksum(stats.checksum, line.data(), std::int64_t(line.size()));
+        stats.utf16Units += std::int64_t(line.size());
+    }
+    stats.bytes = out.finish().bytes;
+    return stats;
+}
 
 TextStats writeToolOutput(const std::string &path, std::int64_t bytes)
 {

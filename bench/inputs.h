@@ -44,6 +44,19 @@ TextStats writeToolOutput(const std::string &path, std::int64_t bytes);
 // Words separated by runs of one to eight spaces, in lines, about bytes long.
 TextStats writeSpacedText(const std::string &path, std::int64_t bytes);
 
+enum class ProseEncoding { Utf8, Windows1252 };
+struct ProseStats {
+    std::int64_t bytes = 0;
+    std::int64_t utf16Units = 0;
+    std::uint64_t checksum = 0; // of the UTF-16 units, see proseChecksum
+};
+// French prose, accents, curly quotes, dashes and euro signs included, about
+// bytes long; the same text in either encoding for the same size.
+ProseStats writeProse(const std::string &path, std::int64_t bytes, ProseEncoding encoding);
+// The checksum writeProse gives its text: start from 0 and go on from the
+// sum of the units before.
+std::uint64_t proseChecksum(std::uint64_t sum, const char16_t *units, std::int64_t count);
+
 struct TreeStats {
     std::int64_t files = 0;
     std::int64_t folders = 0;

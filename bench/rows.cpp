@@ -10,6 +10,7 @@
 #include <reel/strings/rewriting.h>
 #include <reel/strings/transforms.h>
 #include <reel/task/pipeline.h>
+#include <reel/text/reading.h>
 
 #include <QFile>
 #include <QString>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 #include <unistd.h>
@@ -36,6 +38,7 @@ constexpr int kPresencePaths = 1000;
 constexpr int kPresenceRounds = 1000; // 1 000 000 tests
 constexpr int kCatalogueEntries = 21300; // about 10 MB as a binary property list
 constexpr qint64 kSpacedBytes = 10'000'000;
+constexpr qint64 kProseBytes = 100'000'000;
 
 // The Python anchors time their own operation (the interpreter's start and
 // the reading of the input are not counted) and print the seconds.
@@ -124,15 +127,31 @@ struct Inputs {
     std::string du = tool("du");
     std::string find = tool("find");
     std::string plistutil = tool("plistutil");
+    std::string iconv = tool("iconv");
 
     std::optional<TextStats> toolOutput;
     std::optional<TextStats> spaced;
     std::optional<TreeStats> tree;
+    std::optional<ProseStats> proseUtf8;
+    std::optional<ProseStats> proseWindows;
     bool catalogueWritten = false;
 
     std::string toolOutputPath() const { return scratch.file("tool-output.txt"); }
     std::string spacedPath() const { return scratch.file("spaced.txt"); }
     std::string treePath() const { return scratch.file("tree"); }
+    std::string prosePath(ProseEncoding encoding) const
+    {
+        return scratch.file(encoding == ProseEncoding::Utf8 ? "prose-utf8.txt" : "prose-windows-1252.txt");
+    }
+    std::optional<ProseStats> &prose(ProseEncoding encoding)
+    {
+        return encoding == ProseEncoding::Utf8 ? proseUtf8 : proseWindows;
+    }
+    void needProse(ProseEncoding encoding)
+    {
+        if (!prose(encoding))
+            prose(encoding) = writeProse(prosePath(encoding), kProseBytes, encoding);
+    }
     std::string cataloguePath() const { return scratch.file("catalogue.plist"); }
     std::string catalogueXmlPath() const { return scratch.file("catalogue.xml"); }
 
@@ -426,6 +445,32 @@ std::vector<Row> Workbench::rows()
         };
         row.anchor = [&in] {
             return selfTimedCommand({in.python, "-c", kPythonSplit, in.toolOutputPath(), str(in.toolOutput->lines)});
+        };
+        rows.push_back(row);
+    }
+
+    for (const auto &[encoding, name, iconvName] :
+         {std::tuple{ProseEncoding::Utf8, "UTF-8", "UTF-8"},
+          std::tuple{ProseEncoding::Windows1252, "Windows-1252", "WINDOWS-1252"}}) {
+        Row row;
+        row.operation = std::string("read + detect a 100 MB ") + name + " text";
+        row.anchorName = std::string("iconv -f ") + iconvName + " -t UTF-16LE";
+        row.target = 2;
+        row.showMemory = true;
+        row.prepare = [&in, encoding = encoding] { in.needProse(encoding); };
+        row.reel = [&in, encoding = encoding] {
+            return inChild([&in, encoding] {
+                QString text;
+                const double t = timed([&] { text = reel::readContentsTxtUTF8(q(in.prosePath(encoding))); });
+                const ProseStats &expected = *in.prose(encoding);
+                check(text.size() == expected.utf16Units
+                          && proseChecksum(0, reinterpret_cast<const char16_t *>(text.utf16()), text.size()) == expected.checksum,
+                      "read " + str(text.size()) + " characters, not the text written");
+                return t;
+            });
+        };
+        row.anchor = [&in, encoding = encoding, iconvName = iconvName] {
+            return command({in.iconv, "-f", iconvName, "-t", "UTF-16LE", in.prosePath(encoding)});
         };
         rows.push_back(row);
     }
