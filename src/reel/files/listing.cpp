@@ -39,13 +39,8 @@ bool mayLeadToFolder(const Item &item)
 void appendItems(std::vector<Item> &items, const QString &folder, const files::DirectoryListing &listing)
 {
     const QString prefix = childPrefix(folder);
-    for (const files::DirectoryListing::Entry &entry : listing.entries) {
-        QString path;
-        path.reserve(prefix.size() + entry.length);
-        path.append(prefix);
-        listing.appendName(path, entry);
-        items.push_back({std::move(path), entry.type});
-    }
+    for (const files::DirectoryListing::Entry &entry : listing.entries)
+        items.push_back({listing.path(prefix, {}, entry), entry.type});
 }
 
 QStringList pathsOf(const std::vector<Item> &items)
@@ -106,11 +101,8 @@ QStringList lsCocoaRecursive(const QString &folder)
     if (folder.isEmpty())
         return items;
     const QString prefix = childPrefix(folder);
-    files::walkTree(folder, files::ItemStatus::FoldersOnly, [&](const files::WalkItem &item) {
-        QString path = prefix;
-        item.appendRelativePath(path);
-        items.append(std::move(path));
-    });
+    files::walkTree(folder, files::ItemStatus::FoldersOnly,
+                    [&](const files::WalkItem &item) { items.append(item.path(prefix)); });
     return items;
 }
 

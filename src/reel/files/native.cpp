@@ -57,12 +57,21 @@ QString DirectoryListing::name(const Entry &entry) const
     return QFile::decodeName(QByteArray::fromRawData(nativeName(entry), entry.length));
 }
 
-void DirectoryListing::appendName(QString &path, const Entry &entry) const
+QString DirectoryListing::path(QStringView first, QStringView second, const Entry &entry) const
 {
-    if (ascii)
-        path.append(QLatin1StringView(nativeName(entry), entry.length));
-    else
-        path.append(name(entry));
+    if (!ascii) {
+        const QString decoded = name(entry);
+        QString path;
+        path.reserve(first.size() + second.size() + decoded.size());
+        return path.append(first).append(second).append(decoded);
+    }
+    QString path(first.size() + second.size() + entry.length, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(path.data());
+    out = std::copy_n(first.utf16(), first.size(), out);
+    out = std::copy_n(second.utf16(), second.size(), out);
+    const auto *name = reinterpret_cast<const uchar *>(nativeName(entry));
+    std::copy_n(name, entry.length, out); // ASCII bytes are their UTF-16 units
+    return path;
 }
 
 DirectoryListing readListing(DIR *dir)
@@ -73,14 +82,17 @@ DirectoryListing readListing(DIR *dir)
         if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
             continue;
         const qsizetype length = qsizetype(std::strlen(name));
-        listing.ascii = listing.ascii && std::all_of(name, name + length, [](char c) { return (c & 0x80) == 0; });
-        listing.entries.push_back({listing.natives.size(), length, entry->d_type});
-        listing.natives.append(name, length + 1);
+        uchar bits = 0;
+        for (qsizetype i = 0; i < length; ++i)
+            bits |= uchar(name[i]);
+        listing.ascii = listing.ascii && bits < 0x80;
+        listing.entries.push_back({qsizetype(listing.natives.size()), length, entry->d_type});
+        listing.natives.append(name, size_t(length) + 1);
     }
     auto &entries = listing.entries;
     if (listing.ascii) {
         // ASCII bytes sort as their UTF-16 units do.
-        const char *const natives = listing.natives.constData();
+        const char *const natives = listing.natives.data();
         std::sort(entries.begin(), entries.end(), [natives](const auto &a, const auto &b) {
             return std::strcmp(natives + a.native, natives + b.native) < 0;
         });

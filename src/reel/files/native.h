@@ -8,6 +8,7 @@
 #include <QVariantMap>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <dirent.h>
@@ -41,13 +42,14 @@ struct DirectoryListing {
         unsigned char type; // the DT_ value the listing gave (DT_UNKNOWN: it did not say)
     };
     std::vector<Entry> entries;
-    QByteArray natives; // every name's bytes as stored, each NUL-terminated
-    bool ascii = true;  // every name is ASCII
+    std::string natives; // every name's bytes as stored, each NUL-terminated
+    bool ascii = true;   // every name is ASCII
 
-    const char *nativeName(const Entry &entry) const { return natives.constData() + entry.native; }
+    const char *nativeName(const Entry &entry) const { return natives.data() + entry.native; }
     QString name(const Entry &entry) const;
-    // Appends the name, decoded as the file system's names are, to path.
-    void appendName(QString &path, const Entry &entry) const;
+    // first, second and the name (decoded as the file system's names are),
+    // made in one piece.
+    QString path(QStringView first, QStringView second, const Entry &entry) const;
 };
 
 // Reads the folder dir is open on, from where it stands to its end; the

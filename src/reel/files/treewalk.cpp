@@ -22,7 +22,7 @@ constexpr size_t kOpenLevels = 48;
 // that its items are reached relative to it rather than by their full path
 // (which the system would resolve again from the root for every item).
 struct Level {
-    QString relative;   // "" for root
+    QString relative;   // the path below root and "/"; "" for root
     QByteArray native;  // the folder's full path, for the calls made without dir
     DIR *dir = nullptr; // null: closed, reached by native
     DirectoryListing listing;
@@ -79,21 +79,6 @@ bool listInto(Level &level, int fd, bool keepOpen)
 
 } // namespace
 
-QString WalkItem::relativePath() const
-{
-    QString path;
-    appendRelativePath(path);
-    return path;
-}
-
-void WalkItem::appendRelativePath(QString &path) const
-{
-    path.reserve(path.size() + parent.size() + 1 + entry.length);
-    if (!parent.isEmpty())
-        path.append(parent).append(QLatin1Char('/'));
-    listing.appendName(path, entry);
-}
-
 void walkTree(const QString &root, ItemStatus needs, const std::function<void(const WalkItem &item)> &visit)
 {
     if (root.isEmpty())
@@ -138,7 +123,7 @@ void walkTree(const QString &root, ItemStatus needs, const std::function<void(co
         if (fd < 0)
             continue;
         Level child;
-        child.relative = item.relativePath();
+        child.relative = item.path() + QLatin1Char('/');
         child.native = level.itemPath(name);
         if (listInto(child, fd, stack.size() < kOpenLevels) && !child.listing.entries.empty())
             stack.push_back(std::move(child)); // invalidates level and entry

@@ -14,20 +14,19 @@ namespace reel::files {
 
 enum class ItemStatus { Needed, FoldersOnly };
 
-// One item of a walk. Its path below the root is parent (the folder holding
-// it, "" for the root itself), "/" and its name, left for the caller to join
-// when it needs it. st is its own status (links not followed); null when it
-// cannot be read or, with FoldersOnly, when the listing already tells the
-// item is no folder.
+// One item of a walk. Its path below the root is folder (the path of the
+// folder holding it followed by "/", "" for the root itself) and its name,
+// left for the caller to join when it needs it. st is its own status (links
+// not followed); null when it cannot be read or, with FoldersOnly, when the
+// listing already tells the item is no folder.
 struct WalkItem {
-    const QString &parent;
+    const QString &folder;
     const DirectoryListing &listing;
     const DirectoryListing::Entry &entry;
     const struct stat *st;
 
-    QString relativePath() const;
-    // Appends the relative path to path.
-    void appendRelativePath(QString &path) const;
+    // prefix followed by the path below the root, in one piece.
+    QString path(QStringView prefix = {}) const { return listing.path(prefix, folder, entry); }
 };
 
 // Calls visit for every item below root, depth first: each folder is followed
