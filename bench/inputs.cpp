@@ -266,6 +266,7 @@ TreeStats makeTree(const std::string &root, int topFolders, int subFolders, int 
                     fail("cannot write", file);
                 ++stats.files;
                 stats.marked += marked;
+                stats.bytes += std::int64_t(size);
                 if (int(stats.firstFiles.size()) < keepPaths)
                     stats.firstFiles.push_back(file);
             }

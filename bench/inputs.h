@@ -61,6 +61,7 @@ struct TreeStats {
     std::int64_t files = 0;
     std::int64_t folders = 0;
     std::int64_t marked = 0; // files whose name holds kMarker
+    std::int64_t bytes = 0;  // in the files
     std::vector<std::string> firstFiles; // the paths of the first files made
 };
 // The text a tenth of the file names hold, and that no folder name holds.

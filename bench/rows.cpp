@@ -207,12 +207,11 @@ std::vector<Row> Workbench::rows()
     Inputs &in = *m_inputs;
     std::vector<Row> rows;
 
-    {
-        Row row;
-        row.operation = "pipeline moving 1 GiB (head to wc)";
-        row.anchorName = "sh -c 'a | b'";
-        row.target = 1.1;
-        row.reel = [&in] {
+    rows.push_back({
+        .operation = "pipeline moving 1 GiB (head to wc)",
+        .anchorName = "sh -c 'a | b'",
+        .target = 1.1,
+        .reel = [&in] {
             return inChild([&in] {
                 const QStringList words{q(in.head), QStringLiteral("-c"), q(str(kPipelineBytes)),
                                         QStringLiteral("/dev/zero"), QStringLiteral("|"), q(in.wc),
@@ -222,23 +221,20 @@ std::vector<Row> Workbench::rows()
                 check(out.trimmed() == q(str(kPipelineBytes)), "wc counted '" + out.toStdString() + "'");
                 return t;
             });
-        };
-        row.anchor = [&in] {
+        },
+        .anchor = [&in] {
             return command({in.sh, "-c", in.head + " -c " + str(kPipelineBytes) + " /dev/zero | " + in.wc + " -c"});
-        };
-        rows.push_back(row);
-    }
+        },
+    });
 
-    {
-        Row row;
-        row.operation = "capture 200 MB of tool output";
-        row.anchorName = "Python subprocess.run";
-        row.target = 1.0;
-        row.showMemory = true;
-        row.memory.bytes = 2.0 * double(kToolOutputBytes);
-        row.memory.maxBytesPerByte = 4;
-        row.prepare = [&in] { in.needToolOutput(); };
-        row.reel = [&in] {
+    rows.push_back({
+        .operation = "capture 200 MB of tool output",
+        .anchorName = "Python subprocess.run",
+        .target = 1.0,
+        .showMemory = true,
+        .memory = {.bytes = 2.0 * double(kToolOutputBytes), .maxBytesPerByte = 4},
+        .prepare = [&in] { in.needToolOutput(); },
+        .reel = [&in] {
             return inChild([&in] {
                 const QStringList words{q(in.cat), q(in.toolOutputPath()), q(in.toolOutputPath())};
                 QString out;
@@ -247,20 +243,18 @@ std::vector<Row> Workbench::rows()
                       "captured " + str(out.size()) + " characters, expected " + str(2 * in.toolOutput->utf16Units));
                 return t;
             });
-        };
-        row.anchor = [&in] {
+        },
+        .anchor = [&in] {
             return selfTimedCommand({in.python, "-c", kPythonCapture, str(2 * in.toolOutput->bytes), in.cat,
                                      in.toolOutputPath(), in.toolOutputPath()});
-        };
-        rows.push_back(row);
-    }
+        },
+    });
 
-    {
-        Row row;
-        row.operation = "1 000 runs of a trivial tool (true)";
-        row.anchorName = "sh loop running true";
-        row.target = 1.2;
-        row.reel = [&in] {
+    rows.push_back({
+        .operation = "1 000 runs of a trivial tool (true)",
+        .anchorName = "sh loop running true",
+        .target = 1.2,
+        .reel = [&in] {
             return inChild([&in] {
                 const QStringList words{q(in.truePath)};
                 int answered = 0;
@@ -271,75 +265,60 @@ std::vector<Row> Workbench::rows()
                 check(answered == 0, "true printed something");
                 return t;
             });
-        };
-        row.anchor = [&in] {
+        },
+        .anchor = [&in] {
             return command({in.sh, "-c",
                             "i=0; while [ $i -lt " + str(kTrivialRuns) + " ]; do " + in.truePath + "; i=$((i+1)); done"});
-        };
-        rows.push_back(row);
-    }
+        },
+    });
 
-    const auto treeRow = [&in](std::string operation, std::string anchorName) {
-        Row row;
-        row.operation = std::move(operation);
-        row.anchorName = std::move(anchorName);
-        row.target = 1.5;
-        row.warmUp = true;
-        row.prepare = [&in] { in.needTree(); };
-        return row;
-    };
-    {
-        Row row = treeRow("folder size, 100 000 files", "du -sb");
-        row.reel = [&in] {
-            return inChild([&in] {
-                float size = 0;
-                const double t = timed([&] { size = reel::poidsFolderMo(q(in.treePath())); });
-                check(size > 1, "poidsFolderMo gave " + std::to_string(size));
-                return t;
-            });
-        };
-        row.anchor = [&in] { return command({in.du, "-sb", in.treePath()}); };
-        rows.push_back(row);
-    }
-    {
-        Row row = treeRow("search of the tree (findCocoa)", "find -type f -path");
-        row.reel = [&in] {
-            return inChild([&in] {
-                QStringList found;
-                const double t = timed([&] {
-                    found = reel::findCocoa(q(in.treePath()), QString::fromLatin1(kMarker), QStringLiteral(""));
+    // The tree rows: one unmeasured run of each side first, so that both
+    // find the tree in the file-system caches.
+    const auto treeRow = [&in](const char *operation, const char *anchorName, std::function<qsizetype()> call,
+                               std::function<qsizetype()> expected, std::vector<std::string> anchor) {
+        return Row{
+            .operation = operation,
+            .anchorName = anchorName,
+            .target = 1.5,
+            .warmUp = true,
+            .prepare = [&in] { in.needTree(); },
+            .reel = [call, expected, operation] {
+                return inChild([&] {
+                    qsizetype got = 0;
+                    const double t = timed([&] { got = call(); });
+                    check(got == expected(), std::string(operation) + " gave " + str(got));
+                    return t;
                 });
-                check(found.size() == in.tree->marked, "findCocoa found " + str(found.size()));
-                return t;
-            });
+            },
+            .anchor = [anchor] { return command(anchor); },
         };
-        row.anchor = [&in] {
-            return command({in.find, in.treePath(), "-type", "f", "-path", std::string("*") + kMarker + "*"});
-        };
-        rows.push_back(row);
-    }
-    {
-        Row row = treeRow("full listing of the tree (lsCocoaRecursive)", "find");
-        row.reel = [&in] {
-            return inChild([&in] {
-                QStringList items;
-                const double t = timed([&] { items = reel::lsCocoaRecursive(q(in.treePath())); });
-                check(items.size() == in.tree->files + in.tree->folders, "lsCocoaRecursive listed " + str(items.size()));
-                return t;
-            });
-        };
-        row.anchor = [&in] { return command({in.find, in.treePath()}); };
-        rows.push_back(row);
-    }
+    };
+    const QString tree = q(in.treePath());
+    // The files' bytes and a little for the folders' own entries: 1 when so.
+    rows.push_back(treeRow(
+        "folder size, 100 000 files", "du -sb",
+        [&in, tree] {
+            const double files = double(in.tree->bytes) / (1024.0 * 1024.0);
+            const double total = reel::poidsFolderMo(tree);
+            return qsizetype(total >= files && total < files + 4);
+        },
+        [] { return qsizetype(1); }, {in.du, "-sb", in.treePath()}));
+    rows.push_back(treeRow(
+        "search of the tree (findCocoa)", "find -type f -path",
+        [tree] { return reel::findCocoa(tree, QString::fromLatin1(kMarker), QStringLiteral("")).size(); },
+        [&in] { return qsizetype(in.tree->marked); },
+        {in.find, in.treePath(), "-type", "f", "-path", std::string("*") + kMarker + "*"}));
+    rows.push_back(treeRow(
+        "full listing of the tree (lsCocoaRecursive)", "find", [tree] { return reel::lsCocoaRecursive(tree).size(); },
+        [&in] { return qsizetype(in.tree->files + in.tree->folders); }, {in.find, in.treePath()}));
 
-    {
-        Row row;
-        row.operation = "1 000 000 presence tests (testPresenceC)";
-        row.anchorName = "access(2) loop";
-        row.target = 3;
-        row.prepare = [&in] { in.needTree(); };
-        // The first files of the tree, all present, as a program holds them.
-        row.reel = [&in] {
+    // The first files of the tree, all present, as a program holds them.
+    rows.push_back({
+        .operation = "1 000 000 presence tests (testPresenceC)",
+        .anchorName = "access(2) loop",
+        .target = 3,
+        .prepare = [&in] { in.needTree(); },
+        .reel = [&in] {
             return inChild([&in] {
                 QStringList paths;
                 for (const std::string &path : in.tree->firstFiles)
@@ -354,8 +333,8 @@ std::vector<Row> Workbench::rows()
                 check(present == qint64(kPresenceRounds) * paths.size(), "present " + str(present) + " times");
                 return t;
             });
-        };
-        row.anchor = [&in] {
+        },
+        .anchor = [&in] {
             return inChild([&in] {
                 const std::vector<std::string> &paths = in.tree->firstFiles;
                 qint64 present = 0;
@@ -368,18 +347,16 @@ std::vector<Row> Workbench::rows()
                 check(present == qint64(kPresenceRounds) * qint64(paths.size()), "present " + str(present) + " times");
                 return t;
             });
-        };
-        rows.push_back(row);
-    }
+        },
+    });
 
-    {
-        Row row;
-        row.operation = "write + read a 10 MB binary property list";
-        row.anchorName = "plistutil, both ways";
-        row.target = 1.5;
-        row.showMemory = true;
-        row.prepare = [&in] { in.needCatalogue(); };
-        row.reel = [&in] {
+    rows.push_back({
+        .operation = "write + read a 10 MB binary property list",
+        .anchorName = "plistutil, both ways",
+        .target = 1.5,
+        .showMemory = true,
+        .prepare = [&in] { in.needCatalogue(); },
+        .reel = [&in] {
             return inChild([&in] {
                 const QVariantMap value = catalogue(kCatalogueEntries);
                 const QString path = q(in.scratch.file("written.plist"));
@@ -392,87 +369,79 @@ std::vector<Row> Workbench::rows()
                 check(written && back && back->size() == kCatalogueEntries, "the property list did not come back");
                 return t;
             });
-        };
+        },
         // plistutil copies a file already in the asked format unchanged, so
         // its write is measured from the XML form and its read into it.
-        row.anchor = [&in] {
+        .anchor = [&in] {
             return sum(command({in.plistutil, "-i", in.catalogueXmlPath(), "-o", in.scratch.file("written-by-tool.plist"),
                                 "-f", "bin"}),
                        command({in.plistutil, "-i", in.cataloguePath(), "-o", in.scratch.file("read-by-tool.xml"), "-f",
                                 "xml"}));
-        };
-        rows.push_back(row);
-    }
+        },
+    });
 
-    {
-        Row row;
-        row.operation = "collapse space runs in 10 MB (findAndReplace)";
-        row.anchorName = "Python re.sub";
-        row.target = 2;
-        row.showMemory = true;
-        row.prepare = [&in] { in.needSpaced(); };
-        row.reel = [&in] {
-            return inChild([&in] {
-                const QString text = readText(in.spacedPath());
-                QString out;
-                const double t = timed(
-                    [&] { out = reel::findAndReplace(text, QStringLiteral("  "), QStringLiteral(" "), true); });
-                check(out.size() == in.spaced->collapsedUnits, "collapsed to " + str(out.size()) + " characters");
-                return t;
-            });
+    // Text rows: the text is read before the clock starts, on both sides.
+    const auto pythonTextRow = [&in](const char *operation, const char *anchorName, double target,
+                                     std::function<void()> prepare, std::function<std::string()> path,
+                                     std::function<qsizetype(const QString &)> call, std::function<qsizetype()> expected,
+                                     const char *script) {
+        return Row{
+            .operation = operation,
+            .anchorName = anchorName,
+            .target = target,
+            .showMemory = true,
+            .prepare = prepare,
+            .reel = [=] {
+                return inChild([&] {
+                    const QString text = readText(path());
+                    qsizetype got = 0;
+                    const double t = timed([&] { got = call(text); });
+                    check(got == expected(), std::string(operation) + " gave " + str(got));
+                    return t;
+                });
+            },
+            .anchor = [&in, path, expected, script] {
+                return selfTimedCommand({in.python, "-c", script, path(), str(expected())});
+            },
         };
-        row.anchor = [&in] {
-            return selfTimedCommand({in.python, "-c", kPythonCollapse, in.spacedPath(), str(in.spaced->collapsedUnits)});
-        };
-        rows.push_back(row);
-    }
-
-    {
-        Row row;
-        row.operation = "split 100 MB of tool output into lines";
-        row.anchorName = "Python str.splitlines";
-        row.target = 1.5;
-        row.showMemory = true;
-        row.prepare = [&in] { in.needToolOutput(); };
-        row.reel = [&in] {
-            return inChild([&in] {
-                const QString text = readText(in.toolOutputPath());
-                QStringList lines;
-                const double t = timed([&] { lines = reel::linesToArray(text); });
-                check(lines.size() == in.toolOutput->lines, "split into " + str(lines.size()) + " lines");
-                return t;
-            });
-        };
-        row.anchor = [&in] {
-            return selfTimedCommand({in.python, "-c", kPythonSplit, in.toolOutputPath(), str(in.toolOutput->lines)});
-        };
-        rows.push_back(row);
-    }
+    };
+    rows.push_back(pythonTextRow(
+        "collapse space runs in 10 MB (findAndReplace)", "Python re.sub", 2, [&in] { in.needSpaced(); },
+        [&in] { return in.spacedPath(); },
+        [](const QString &text) {
+            return reel::findAndReplace(text, QStringLiteral("  "), QStringLiteral(" "), true).size();
+        },
+        [&in] { return qsizetype(in.spaced->collapsedUnits); }, kPythonCollapse));
+    rows.push_back(pythonTextRow(
+        "split 100 MB of tool output into lines", "Python str.splitlines", 1.5, [&in] { in.needToolOutput(); },
+        [&in] { return in.toolOutputPath(); }, [](const QString &text) { return reel::linesToArray(text).size(); },
+        [&in] { return qsizetype(in.toolOutput->lines); }, kPythonSplit));
 
     for (const auto &[encoding, name, iconvName] :
          {std::tuple{ProseEncoding::Utf8, "UTF-8", "UTF-8"},
           std::tuple{ProseEncoding::Windows1252, "Windows-1252", "WINDOWS-1252"}}) {
-        Row row;
-        row.operation = std::string("read + detect a 100 MB ") + name + " text";
-        row.anchorName = std::string("iconv -f ") + iconvName + " -t UTF-16LE";
-        row.target = 2;
-        row.showMemory = true;
-        row.prepare = [&in, encoding = encoding] { in.needProse(encoding); };
-        row.reel = [&in, encoding = encoding] {
-            return inChild([&in, encoding] {
-                QString text;
-                const double t = timed([&] { text = reel::readContentsTxtUTF8(q(in.prosePath(encoding))); });
-                const ProseStats &expected = *in.prose(encoding);
-                check(text.size() == expected.utf16Units
-                          && proseChecksum(0, reinterpret_cast<const char16_t *>(text.utf16()), text.size()) == expected.checksum,
-                      "read " + str(text.size()) + " characters, not the text written");
-                return t;
-            });
-        };
-        row.anchor = [&in, encoding = encoding, iconvName = iconvName] {
-            return command({in.iconv, "-f", iconvName, "-t", "UTF-16LE", in.prosePath(encoding)});
-        };
-        rows.push_back(row);
+        rows.push_back({
+            .operation = std::string("read + detect a 100 MB ") + name + " text",
+            .anchorName = std::string("iconv -f ") + iconvName + " -t UTF-16LE",
+            .target = 2,
+            .showMemory = true,
+            .prepare = [&in, encoding = encoding] { in.needProse(encoding); },
+            .reel = [&in, encoding = encoding] {
+                return inChild([&in, encoding] {
+                    QString text;
+                    const double t = timed([&] { text = reel::readContentsTxtUTF8(q(in.prosePath(encoding))); });
+                    const ProseStats &expected = *in.prose(encoding);
+                    const auto *units = reinterpret_cast<const char16_t *>(text.utf16());
+                    check(text.size() == expected.utf16Units
+                              && proseChecksum(0, units, text.size()) == expected.checksum,
+                          "read " + str(text.size()) + " characters, not the text written");
+                    return t;
+                });
+            },
+            .anchor = [&in, encoding = encoding, iconvName = iconvName] {
+                return command({in.iconv, "-f", iconvName, "-t", "UTF-16LE", in.prosePath(encoding)});
+            },
+        });
     }
 
     return rows;
