@@ -184,12 +184,15 @@ double now()
 
 ScratchFolder::ScratchFolder()
 {
+    // Everything that may fail comes before the folder exists.
+    copyInto(g_rm, tool("rm"));
     const char *tmp = std::getenv("TMPDIR");
     std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/reelkit-bench.XXXXXX";
+    if (pattern.size() >= sizeof g_scratch)
+        throw std::runtime_error("TMPDIR is too long: " + pattern);
     if (!::mkdtemp(pattern.data()))
         throw std::runtime_error("cannot make a scratch folder from " + pattern + ": " + std::strerror(errno));
     m_path = pattern;
-    copyInto(g_rm, tool("rm"));
     copyInto(g_scratch, m_path);
     g_owner = ::getpid();
     for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGABRT, SIGFPE, SIGILL})

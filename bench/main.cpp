@@ -167,6 +167,10 @@ int main(int argc, char **argv)
         }
         if (list)
             return 0;
+        if (results.empty()) {
+            std::fprintf(stderr, "bench: no row matches --only (see --list)\n");
+            return 2;
+        }
 
         const bench::Sample baseline = bench::inChild([] { return 0.0; });
         utsname host{};
