@@ -11,16 +11,23 @@ QString durationWords(float duration)
     return reel::secondesInt2Str(int(duration + 0.5f));
 }
 
+// The picture's share of a target size.
+int videoKbpsForSize(const Preset &preset, float duration, int sizeMB)
+{
+    const qint64 whole = reel::bitrateCalculator(duration, sizeMB);
+    return int(whole * (100 - preset.containerPercent) / 100);
+}
+
 } // namespace
 
 int minimumSizeMB(const Preset &preset, float duration)
 {
     if (!(duration > 0))
         return 0;
-    const double kilobits = double(preset.minVideoKbps + kAudioKbps) * duration;
+    const double kilobits = (double(preset.minVideoKbps) * 100 / (100 - preset.containerPercent) + kAudioKbps) * duration;
     int sizeMB = qMax(1, int(kilobits * 1000 / 8 / 1024 / 1024));
     // The estimate may fall a megabyte short of the calculator's own rounding.
-    while (reel::bitrateCalculator(duration, sizeMB) < preset.minVideoKbps && sizeMB < 1 << 20)
+    while (videoKbpsForSize(preset, duration, sizeMB) < preset.minVideoKbps && sizeMB < 1 << 20)
         ++sizeMB;
     return sizeMB;
 }
@@ -51,7 +58,7 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
         plan.message = QStringLiteral("the target size must be at least 1 MB");
         return plan;
     }
-    const int video = reel::bitrateCalculator(duration, budget.sizeMB);
+    const int video = videoKbpsForSize(preset, duration, budget.sizeMB);
     if (video < preset.minVideoKbps) {
         const QString left = video > 0 ? QStringLiteral("it leaves %1 kb/s for the picture").arg(video)
                                        : QStringLiteral("the sound alone fills it");

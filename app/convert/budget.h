@@ -24,7 +24,8 @@ struct BudgetPlan {
 };
 
 // The plan for one source of duration seconds. A target size gives the video
-// bitrate of reel::bitrateCalculator; a bitrate gives the size of
+// bitrate of reel::bitrateCalculator, less the preset's container share; a
+// bitrate gives the size of
 // reel::bitrate2MB over picture and sound. Refused when the bitrate falls
 // below the preset's floor or the duration is unknown; a target size above
 // the preset's ceiling is encoded at the ceiling.

@@ -32,6 +32,9 @@ struct Preset {
     int minVideoKbps = 0;
     int maxVideoKbps = 0;
     int defaultVideoKbps = 0;
+    // The share of a target size that the container's own packing takes,
+    // kept off the picture's bitrate (reel::bitrateCalculator counts none).
+    int containerPercent = 0;
 };
 
 // Every preset, the default (MP4) first.
