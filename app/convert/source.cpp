@@ -54,6 +54,10 @@ SourceInfo probeSource(const QString &path)
         return info;
     }
     info.sizeMB = reel::poidsFile(info.path, QStringLiteral("M"));
+    if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
+        info.error = missingToolsMessage({QStringLiteral("ffprobe")});
+        return info;
+    }
 
     // Video fields first so that the first width and height are the video's.
     const QStringList words{toolPath(QStringLiteral("ffprobe")), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),

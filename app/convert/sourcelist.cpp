@@ -31,6 +31,7 @@ SourceList::SourceList(QWidget *parent) : QTreeWidget(parent)
     setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Duration"), QStringLiteral("Size"),
                      QStringLiteral("Output"), QStringLiteral("Status")});
     setRootIsDecorated(false);
+    setAlternatingRowColors(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setAcceptDrops(true);
     setDropIndicatorShown(false);

@@ -84,11 +84,6 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
     if (!options.files.isEmpty())
         addSources(options.files);
     refreshPlan();
-    const QStringList missing = missingTools();
-    if (!missing.isEmpty()) {
-        m_planLabel->setText(missingToolsMessage(missing));
-        m_convertButton->setEnabled(false);
-    }
 }
 
 ConvertWindow::~ConvertWindow() = default;
@@ -214,7 +209,7 @@ void ConvertWindow::buildInterface()
     connect(m_clock, &QTimer::timeout, this, &ConvertWindow::refreshTimes);
 
     setRunning(false);
-    resize(780, 560);
+    resize(780, 500);
 }
 
 void ConvertWindow::loadSettings(const Options &options)
@@ -307,7 +302,10 @@ void ConvertWindow::refreshPlan()
         totalMB += plan.estimatedMB;
         ++planned;
     }
-    if (!firstProblem.isEmpty())
+    const QStringList missing = missingTools();
+    if (!missing.isEmpty())
+        m_planLabel->setText(missingToolsMessage(missing));
+    else if (!firstProblem.isEmpty())
         m_planLabel->setText(firstProblem);
     else if (planned == 0)
         m_planLabel->setText(QStringLiteral("Add videos to convert them."));
@@ -382,6 +380,12 @@ void ConvertWindow::startConversion()
 {
     if (m_batch)
         return;
+    const QStringList missing = missingTools();
+    if (!missing.isEmpty()) {
+        reel::displayAlert(QStringLiteral("Cannot convert"), missingToolsMessage(missing), reel::kCriticalAlertStyle,
+                           this);
+        return;
+    }
     const QList<SourceInfo> &all = m_sources->sources();
     QList<SourceInfo> usable;
     QList<int> rows;

@@ -1,5 +1,6 @@
 // The window on the offscreen platform: a clip in, a conversion started,
 // the progress bars at their end, and the questions it asks on the way.
+#include "bundles.h"
 #include "clips.h"
 #include "sandbox.h"
 
@@ -165,6 +166,24 @@ TEST(Window, ASizeTooSmallIsRefusedWithTheReason)
     EXPECT_TRUE(alerts.last().critical);
     EXPECT_EQ(alerts.last().kind, reel::AlertRequest::Kind::Sheet);
     EXPECT_TRUE(alerts.last().message.contains(QStringLiteral("needs at least 1000 kb/s")));
+}
+
+TEST(Window, WithoutTheToolsItSaysWhatIsMissing)
+{
+    const QString clip = makeClip(QStringLiteral("clip.mkv"), smallClip());
+    const reel::test::ScopedBundle bare(reel::test::makeBundle(QStringLiteral("Bare"), {}, false));
+    reel::RecordingPresenter alerts;
+    reel::ScopedAlertPresenter use(&alerts);
+
+    ConvertWindow window(windowOptions(outFolder(), {clip}));
+    EXPECT_TRUE(child<QLabel>(window, "plan")->text().startsWith(QStringLiteral("missing tools: ffmpeg, ffprobe")));
+    EXPECT_EQ(window.sourceList()->status(0), QStringLiteral("unreadable"));
+    EXPECT_TRUE(window.sourceList()->sources().first().error.startsWith(QStringLiteral("missing tool: ffprobe")));
+    window.startConversion();
+    EXPECT_EQ(window.batch(), nullptr);
+    ASSERT_EQ(alerts.count(), 1);
+    EXPECT_EQ(alerts.last().title, QStringLiteral("Cannot convert"));
+    EXPECT_TRUE(alerts.last().message.contains(QStringLiteral("missing tools: ffmpeg, ffprobe")));
 }
 
 TEST(Window, CancelStopsTheBatchAndRemovesThePartialOutput)
