@@ -4,10 +4,10 @@
 
 namespace convert {
 
-ConversionBatch::ConversionBatch(const QList<JobSpec> &jobs, QObject *parent) : QObject(parent)
+ConversionBatch::ConversionBatch(const QList<JobSettings> &jobs, QObject *parent) : QObject(parent)
 {
-    for (const JobSpec &spec : jobs) {
-        auto *job = new ConversionJob(spec, this);
+    for (const JobSettings &settings : jobs) {
+        auto *job = new ConversionJob(settings, this);
         const int index = int(m_jobs.size());
         connect(job, &ConversionJob::progressChanged, this,
                 [this, index](float percent) { emit progressChanged(index, percent, overallProgress()); });
@@ -22,8 +22,8 @@ ConversionBatch::ConversionBatch(const QList<JobSpec> &jobs, QObject *parent) : 
 
 double ConversionBatch::weight(int index) const
 {
-    const JobSpec &spec = m_jobs.at(index)->spec();
-    return double(spec.source.duration) * passCount(spec.preset);
+    const JobSettings &settings = m_jobs.at(index)->settings();
+    return double(settings.source.duration) * passCount(settings.preset);
 }
 
 float ConversionBatch::overallProgress() const
@@ -67,7 +67,7 @@ QStringList ConversionBatch::failures() const
     QStringList list;
     for (const ConversionJob *job : m_jobs) {
         if (job->state() == ConversionJob::State::Failed)
-            list << QStringLiteral("%1: %2").arg(job->spec().source.title, job->error());
+            list << QStringLiteral("%1: %2").arg(job->settings().source.title, job->error());
     }
     return list;
 }

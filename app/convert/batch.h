@@ -13,7 +13,7 @@ namespace convert {
 class ConversionBatch : public QObject {
     Q_OBJECT
 public:
-    explicit ConversionBatch(const QList<JobSpec> &jobs, QObject *parent = nullptr);
+    explicit ConversionBatch(const QList<JobSettings> &jobs, QObject *parent = nullptr);
 
     int count() const { return int(m_jobs.size()); }
     ConversionJob *job(int index) const { return m_jobs.at(index); }

@@ -24,7 +24,8 @@ int minimumSizeMB(const Preset &preset, float duration)
 {
     if (!(duration > 0))
         return 0;
-    const double kilobits = (double(preset.minVideoKbps) * 100 / (100 - preset.containerPercent) + kAudioKbps) * duration;
+    const double picture = double(preset.minVideoKbps) * 100 / (100 - preset.containerPercent);
+    const double kilobits = (picture + kAudioKbps) * duration;
     int sizeMB = qMax(1, int(kilobits * 1000 / 8 / 1024 / 1024));
     // The estimate may fall a megabyte short of the calculator's own rounding.
     while (videoKbpsForSize(preset, duration, sizeMB) < preset.minVideoKbps && sizeMB < 1 << 20)

@@ -58,7 +58,7 @@ QProcessEnvironment processEnvironment(const QByteArrayList &entries)
 
 } // namespace
 
-ConversionJob::ConversionJob(const JobSpec &spec, QObject *parent) : QObject(parent), m_spec(spec) {}
+ConversionJob::ConversionJob(const JobSettings &settings, QObject *parent) : QObject(parent), m_settings(settings) {}
 
 ConversionJob::~ConversionJob()
 {
@@ -90,11 +90,11 @@ void ConversionJob::start()
     }
     // The batch asks before it starts; this guards against an output that
     // appeared since.
-    if (!m_spec.overwrite && reel::testPresenceCocoa(m_spec.output)) {
-        finish(State::Failed, QStringLiteral("%1 already exists and is kept").arg(m_spec.output));
+    if (!m_settings.overwrite && reel::testPresenceCocoa(m_settings.output)) {
+        finish(State::Failed, QStringLiteral("%1 already exists and is kept").arg(m_settings.output));
         return;
     }
-    m_temporary = temporaryBeside(m_spec.output);
+    m_temporary = temporaryBeside(m_settings.output);
     m_passlog = passlogPrefix();
     m_process = new QProcess(this);
     m_process->setProgram(ffmpeg);
@@ -116,7 +116,7 @@ void ConversionJob::startPass(int pass)
     m_pending.clear();
     m_toolErrors.clear();
     const QStringList arguments =
-        passArguments(m_spec.preset, m_spec.source, m_spec.videoKbps, pass, m_passlog, m_temporary);
+        passArguments(m_settings.preset, m_settings.source, m_settings.videoKbps, pass, m_passlog, m_temporary);
     reel::logDebug("ffmpeg pass %d      : %@", pass, reel::array2Str(arguments));
     m_process->setArguments(arguments);
     m_process->start();
@@ -149,8 +149,8 @@ void ConversionJob::statusLine(const QString &line)
     const float seconds = reel::progressFfmpeg(line);
     if (!(seconds > 0))
         return;
-    const float ofPass = std::min(seconds / m_spec.source.duration, 1.0f);
-    const int passes = passCount(m_spec.preset);
+    const float ofPass = std::min(seconds / m_settings.source.duration, 1.0f);
+    const int passes = passCount(m_settings.preset);
     // The move into place is the last step: 100 waits for it.
     const float percent = std::min((float(m_pass - 1) + ofPass) / float(passes) * 100.0f, 99.9f);
     if (percent > m_progress) {
@@ -179,7 +179,7 @@ void ConversionJob::passEnded(int exitCode, QProcess::ExitStatus status)
         finish(State::Failed, error);
         return;
     }
-    if (m_pass < passCount(m_spec.preset)) {
+    if (m_pass < passCount(m_settings.preset)) {
         startPass(m_pass + 1);
         return;
     }
@@ -189,14 +189,14 @@ void ConversionJob::passEnded(int exitCode, QProcess::ExitStatus status)
 void ConversionJob::moveIntoPlace()
 {
     if (!(reel::poidsFile(m_temporary, QStringLiteral("O")) > 0)) {
-        finish(State::Failed, QStringLiteral("ffmpeg wrote nothing for %1").arg(m_spec.source.path));
+        finish(State::Failed, QStringLiteral("ffmpeg wrote nothing for %1").arg(m_settings.source.path));
         return;
     }
-    const QString overwrite = m_spec.overwrite ? QStringLiteral("y") : QStringLiteral("n");
-    if (!reel::mvCocoa(m_temporary, m_spec.output, overwrite)) {
-        finish(State::Failed, reel::testPresenceCocoa(m_spec.output)
-                                  ? QStringLiteral("%1 appeared meanwhile and is kept").arg(m_spec.output)
-                                  : QStringLiteral("the output could not be moved to %1").arg(m_spec.output));
+    const QString overwrite = m_settings.overwrite ? QStringLiteral("y") : QStringLiteral("n");
+    if (!reel::mvCocoa(m_temporary, m_settings.output, overwrite)) {
+        finish(State::Failed, reel::testPresenceCocoa(m_settings.output)
+                                  ? QStringLiteral("%1 appeared meanwhile and is kept").arg(m_settings.output)
+                                  : QStringLiteral("the output could not be moved to %1").arg(m_settings.output));
         return;
     }
     m_progress = 100;

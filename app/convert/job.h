@@ -21,11 +21,11 @@ class ConversionJob : public QObject {
 public:
     enum class State { Waiting, Running, Finished, Failed, Cancelled };
 
-    explicit ConversionJob(const JobSpec &spec, QObject *parent = nullptr);
+    explicit ConversionJob(const JobSettings &settings, QObject *parent = nullptr);
     // A job destroyed while running stops its tool and removes what it wrote.
     ~ConversionJob() override;
 
-    const JobSpec &spec() const { return m_spec; }
+    const JobSettings &settings() const { return m_settings; }
     State state() const { return m_state; }
     bool isDone() const { return m_state != State::Waiting && m_state != State::Running; }
     // 0 to 100; 100 only once the output is in place.
@@ -56,7 +56,7 @@ private:
     void finish(State state, const QString &error);
     void removeLeftovers(bool temporaryToo);
 
-    JobSpec m_spec;
+    JobSettings m_settings;
     State m_state = State::Waiting;
     float m_progress = 0;
     QString m_error;

@@ -41,7 +41,7 @@ Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budg
         }
         if (budgetPlan.capped)
             plan.remarks << QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
-        JobSpec job;
+        JobSettings job;
         job.source = source;
         job.preset = preset;
         job.videoKbps = budgetPlan.videoKbps;

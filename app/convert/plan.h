@@ -12,7 +12,7 @@
 
 namespace convert {
 
-struct JobSpec {
+struct JobSettings {
     SourceInfo source;
     Preset preset;
     int videoKbps = 0;
@@ -23,7 +23,7 @@ struct JobSpec {
 };
 
 struct Plan {
-    QList<JobSpec> jobs;
+    QList<JobSettings> jobs;
     QStringList problems; // one sentence per source or setting that was refused
     QStringList remarks;  // things worth saying that do not stop the batch
     int requiredMB = 0;   // the outputs' estimated total

@@ -8,24 +8,24 @@
 
 namespace convert {
 
-bool makeSampleClip(const QString &path, const SampleSpec &spec, QString *error)
+bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error)
 {
-    const QString seconds = QString::number(spec.seconds, 'f', 3);
+    const QString seconds = QString::number(settings.seconds, 'f', 3);
     QStringList words{toolPath(QStringLiteral("ffmpeg")), QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                       QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
                       QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                       QStringLiteral("testsrc2=size=%1x%2:rate=%3:duration=%4")
-                          .arg(spec.width)
-                          .arg(spec.height)
-                          .arg(spec.rate, seconds)};
-    if (spec.audio) {
+                          .arg(settings.width)
+                          .arg(settings.height)
+                          .arg(settings.rate, seconds)};
+    if (settings.audio) {
         words << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
               << QStringLiteral("sine=frequency=440:beep_factor=4:sample_rate=48000:duration=%1").arg(seconds);
     }
-    if (spec.grain)
+    if (settings.grain)
         words << QStringLiteral("-vf") << QStringLiteral("noise=alls=40:allf=t+u");
     words << QStringLiteral("-c:v") << QStringLiteral("mpeg4") << QStringLiteral("-q:v") << QStringLiteral("2");
-    if (spec.audio)
+    if (settings.audio)
         words << QStringLiteral("-c:a") << QStringLiteral("pcm_s16le");
     words << path;
 

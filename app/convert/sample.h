@@ -6,7 +6,7 @@
 
 namespace convert {
 
-struct SampleSpec {
+struct SampleClip {
     double seconds = 5;
     int width = 640;
     int height = 360;
@@ -19,7 +19,7 @@ struct SampleSpec {
 
 // Writes the clip at path (Matroska: MPEG-4 picture, PCM sound), replacing
 // a clip already there. False, with *error, when ffmpeg made nothing.
-bool makeSampleClip(const QString &path, const SampleSpec &spec, QString *error);
+bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error);
 
 // Where the built-in sample is made: "reelkit_sample.mkv" in the temporary
 // folder.

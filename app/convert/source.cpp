@@ -60,7 +60,8 @@ SourceInfo probeSource(const QString &path)
     }
 
     // Video fields first so that the first width and height are the video's.
-    const QStringList words{toolPath(QStringLiteral("ffprobe")), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+    const QStringList words{toolPath(QStringLiteral("ffprobe")), QStringLiteral("-v"), QStringLiteral("error"),
+                            QStringLiteral("-show_entries"),
                             QStringLiteral("stream=codec_type,width,height,display_aspect_ratio:format=duration"),
                             QStringLiteral("-of"), QStringLiteral("default=noprint_wrappers=1"),
                             QStringLiteral("-i"), info.path};

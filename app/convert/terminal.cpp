@@ -88,11 +88,11 @@ public:
     void jobStarted(int index)
     {
         m_lastStep = -1;
-        const JobSpec &spec = m_batch.job(index)->spec();
+        const JobSettings &settings = m_batch.job(index)->settings();
         print(m_out, QStringLiteral("[%1/%2] %3 -> %4\n")
                          .arg(index + 1)
                          .arg(m_batch.count())
-                         .arg(reel::lastPathComponent(spec.source.path), spec.output));
+                         .arg(reel::lastPathComponent(settings.source.path), settings.output));
     }
 
     void progress(int index, float jobPercent, float overall)
@@ -117,7 +117,7 @@ public:
             return;
         m_lastStep = step;
         print(m_out, QStringLiteral("progress: %1 %2% (overall %3%, %4)\n")
-                         .arg(m_batch.job(index)->spec().source.title)
+                         .arg(m_batch.job(index)->settings().source.title)
                          .arg(int(jobPercent))
                          .arg(int(overall))
                          .arg(times));
@@ -133,12 +133,12 @@ public:
         switch (job->state()) {
         case ConversionJob::State::Finished:
             print(m_out, QStringLiteral("  done: %1 (%2) in %3\n")
-                             .arg(job->spec().output,
-                                  sizeText(reel::poidsFile(job->spec().output, QStringLiteral("M"))),
+                             .arg(job->settings().output,
+                                  sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
                                   timeText(job->elapsedMs() / 1000)));
             break;
         case ConversionJob::State::Failed:
-            complain(err, QStringLiteral("%1 failed: %2").arg(job->spec().source.title, job->error()));
+            complain(err, QStringLiteral("%1 failed: %2").arg(job->settings().source.title, job->error()));
             break;
         case ConversionJob::State::Cancelled:
             if (index == m_batch.currentIndex())
@@ -171,7 +171,8 @@ public:
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
             return;
         m_previous = reel::setLogSink([this](const QString &text) {
-            m_file.write(QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8() + ' ' + text.toUtf8() + '\n');
+            const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
+            m_file.write(stamp + ' ' + text.toUtf8() + '\n');
             m_file.flush();
         });
         m_installed = true;
@@ -201,17 +202,18 @@ bool askYesNo(std::FILE *err, const QString &question)
 
 // Settles each existing output: replaced with --overwrite or a yes on a
 // terminal; otherwise kept, and its job dropped. Returns the jobs to run.
-QList<JobSpec> settleExistingOutputs(QList<JobSpec> jobs, const Options &options, std::FILE *err, int *kept)
+QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options &options, std::FILE *err, int *kept)
 {
     const bool canAsk = isatty(fileno(stdin)) && isatty(fileno(err));
-    QList<JobSpec> toRun;
-    for (JobSpec &job : jobs) {
+    QList<JobSettings> toRun;
+    for (JobSettings &job : jobs) {
         if (job.outputExists) {
-            if (options.overwrite || (canAsk && askYesNo(err, QStringLiteral("%1 exists. Replace it?").arg(job.output)))) {
+            const QString question = QStringLiteral("%1 exists. Replace it?").arg(job.output);
+            if (options.overwrite || (canAsk && askYesNo(err, question))) {
                 job.overwrite = true;
             } else {
-                complain(err, QStringLiteral("%1 already exists and is kept%2")
-                                  .arg(job.output, canAsk ? QString() : QStringLiteral(" (give --overwrite to replace it)")));
+                const QString hint = canAsk ? QString() : QStringLiteral(" (give --overwrite to replace it)");
+                complain(err, QStringLiteral("%1 already exists and is kept%2").arg(job.output, hint));
                 ++*kept;
                 continue;
             }
@@ -266,12 +268,12 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
 
     QStringList files = options.files;
     if (files.isEmpty()) {
-        SampleSpec spec;
+        SampleClip settings;
         const QString sample = builtInSamplePath();
         QString error;
         print(out, QStringLiteral("No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
-                       .arg(spec.seconds));
-        if (!makeSampleClip(sample, spec, &error)) {
+                       .arg(settings.seconds));
+        if (!makeSampleClip(sample, settings, &error)) {
             complain(err, error);
             return kExitFailed;
         }
@@ -305,7 +307,7 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         return kExitFailed;
     for (const QString &remark : plan.remarks)
         print(out, QStringLiteral("note: %1\n").arg(remark));
-    for (const JobSpec &job : plan.jobs) {
+    for (const JobSettings &job : plan.jobs) {
         print(out, QStringLiteral("%1: %2, %3 kb/s picture, about %4 MB\n")
                        .arg(job.source.title, durationText(job.source.duration))
                        .arg(job.videoKbps)
@@ -313,7 +315,7 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     }
 
     int kept = 0;
-    const QList<JobSpec> jobs = settleExistingOutputs(plan.jobs, options, err, &kept);
+    const QList<JobSettings> jobs = settleExistingOutputs(plan.jobs, options, err, &kept);
     if (jobs.isEmpty())
         return kExitOutputExists;
 

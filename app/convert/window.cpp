@@ -75,7 +75,9 @@ QString videoFilter()
 } // namespace
 
 ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
-    : QWidget(parent), m_presets(presets()), m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); })
+    : QWidget(parent),
+      m_presets(presets()),
+      m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); })
 {
     setWindowTitle(QStringLiteral("reelkit Convert"));
     buildInterface();
@@ -295,8 +297,9 @@ void ConvertWindow::refreshPlan()
                 firstProblem = plan.message;
             continue;
         }
+        const QString capped = plan.capped ? QStringLiteral(" (max)") : QString();
         const QString text = budget.mode == Budget::Mode::TargetSize
-                                 ? QStringLiteral("%1 kb/s%2").arg(plan.videoKbps).arg(plan.capped ? QStringLiteral(" (max)") : QString())
+                                 ? QStringLiteral("%1 kb/s%2").arg(plan.videoKbps).arg(capped)
                                  : QStringLiteral("about %1 MB").arg(plan.estimatedMB);
         m_sources->setOutputText(row, text, false);
         totalMB += plan.estimatedMB;
@@ -353,7 +356,7 @@ void ConvertWindow::addSample()
     QString error;
     const QString sample = builtInSamplePath();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool made = makeSampleClip(sample, SampleSpec(), &error);
+    const bool made = makeSampleClip(sample, SampleClip(), &error);
     QApplication::restoreOverrideCursor();
     if (!made) {
         reel::displayAlert(QStringLiteral("No sample clip"), error, reel::kCriticalAlertStyle, this);
@@ -416,12 +419,12 @@ void ConvertWindow::startConversion()
 
     // An existing output is replaced only on the user's word; the question's
     // default keeps it.
-    QList<JobSpec> jobs;
+    QList<JobSettings> jobs;
     m_batchRows.clear();
     const QString keep = QStringLiteral("Keep");
     const QString replace = QStringLiteral("Replace");
     for (int i = 0; i < plan.jobs.size(); ++i) {
-        JobSpec job = plan.jobs.at(i);
+        JobSettings job = plan.jobs.at(i);
         if (job.outputExists) {
             const QString answer = reel::displayAlertDelayed(
                 QStringLiteral("Replace \"%1\"?").arg(reel::lastPathComponent(job.output)),
@@ -466,7 +469,7 @@ void ConvertWindow::jobStarted(int index)
 {
     m_sources->setStatus(m_batchRows.at(index), QStringLiteral("converting"));
     m_jobLabel->setText(QStringLiteral("Converting \"%1\" (%2 of %3)")
-                            .arg(m_batch->job(index)->spec().source.title)
+                            .arg(m_batch->job(index)->settings().source.title)
                             .arg(index + 1)
                             .arg(m_batch->count()));
     m_jobBar->setValue(0);
@@ -487,7 +490,7 @@ void ConvertWindow::jobFinished(int index)
     switch (job->state()) {
     case ConversionJob::State::Finished:
         m_sources->setStatus(row, QStringLiteral("done, %1")
-                                      .arg(sizeText(reel::poidsFile(job->spec().output, QStringLiteral("M")))));
+                                      .arg(sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))));
         m_jobBar->setValue(kBarSteps);
         break;
     case ConversionJob::State::Failed:

@@ -11,25 +11,25 @@
 
 namespace convert::test {
 
-QString makeClip(const QString &name, const SampleSpec &spec)
+QString makeClip(const QString &name, const SampleClip &settings)
 {
     const QString path = reel::test::scratchDir() + QLatin1Char('/') + name;
     QString error;
-    if (!makeSampleClip(path, spec, &error)) {
+    if (!makeSampleClip(path, settings, &error)) {
         ADD_FAILURE() << error.toStdString();
         return QString();
     }
     return path;
 }
 
-SampleSpec grainyClip()
+SampleClip grainyClip()
 {
-    SampleSpec spec;
-    spec.seconds = 3;
-    spec.width = 320;
-    spec.height = 240;
-    spec.grain = true;
-    return spec;
+    SampleClip settings;
+    settings.seconds = 3;
+    settings.width = 320;
+    settings.height = 240;
+    settings.grain = true;
+    return settings;
 }
 
 QString probe(const QString &path, const QString &entry, const QString &streamSelector)

@@ -10,10 +10,10 @@ namespace convert::test {
 
 // A clip of ffmpeg's test sources in the test's scratch folder; fails the
 // running test (and returns a null string) when ffmpeg makes nothing.
-QString makeClip(const QString &name, const SampleSpec &spec);
+QString makeClip(const QString &name, const SampleClip &settings);
 
 // A short clip with grain, as the size tests need: 3 s, 320x240, sound.
-SampleSpec grainyClip();
+SampleClip grainyClip();
 
 // ffprobe's value of one entry ("format=duration", "stream=r_frame_rate"...)
 // of the first stream it lists, or of the format; null when there is none.

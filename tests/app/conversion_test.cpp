@@ -52,7 +52,7 @@ QString outFolder(const QString &name = QStringLiteral("out"))
     return folder;
 }
 
-JobSpec planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination)
+JobSettings planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination)
 {
     const Plan plan = planJobs({probeSource(clip)}, presetById(presetId).value(), budget, destination);
     EXPECT_TRUE(plan.problems.isEmpty()) << plan.problems.join(QLatin1Char('\n')).toStdString();
@@ -92,15 +92,16 @@ TEST(Conversion, TargetSizeLandsWithinTenPercentAndKeepsTheDuration)
     } cases[] = {{"mp4", 1}, {"dvd-pal", 2}, {"dvd-ntsc", 2}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.preset);
-        JobSpec spec = planOne(clip, QString::fromUtf8(c.preset), sizeBudget(c.sizeMB), outFolder(QString::fromUtf8(c.preset)));
-        ConversionJob job(spec);
+        const QString id = QString::fromUtf8(c.preset);
+        JobSettings settings = planOne(clip, id, sizeBudget(c.sizeMB), outFolder(id));
+        ConversionJob job(settings);
         runToEnd(job);
         ASSERT_EQ(job.state(), ConversionJob::State::Finished) << job.error().toStdString();
 
-        const double size = reel::poidsFile(spec.output, QStringLiteral("O"));
+        const double size = reel::poidsFile(settings.output, QStringLiteral("O"));
         const double target = double(c.sizeMB) * 1024 * 1024;
         EXPECT_LT(std::fabs(size - target) / target, 0.10) << size << " bytes for " << target;
-        const double duration = probe(spec.output, QStringLiteral("format=duration")).toDouble();
+        const double duration = probe(settings.output, QStringLiteral("format=duration")).toDouble();
         EXPECT_LT(std::fabs(duration - sourceDuration), 0.1) << duration;
     }
 }
@@ -118,21 +119,23 @@ TEST(Conversion, DvdOutputIsAProgramStreamThatDvdauthorTakes)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.preset);
         const QString folder = outFolder(QString::fromUtf8(c.preset));
-        JobSpec spec = planOne(clip, QString::fromUtf8(c.preset), bitrateBudget(4000), folder);
-        ConversionJob job(spec);
+        JobSettings settings = planOne(clip, QString::fromUtf8(c.preset), bitrateBudget(4000), folder);
+        ConversionJob job(settings);
         runToEnd(job);
         ASSERT_EQ(job.state(), ConversionJob::State::Finished) << job.error().toStdString();
 
-        EXPECT_TRUE(reel::fileCocoa(spec.output, 1));
-        EXPECT_EQ(probe(spec.output, QStringLiteral("stream=height"), QStringLiteral("v:0")), QString::fromUtf8(c.height));
-        EXPECT_EQ(probe(spec.output, QStringLiteral("stream=r_frame_rate"), QStringLiteral("v:0")),
+        EXPECT_TRUE(reel::fileCocoa(settings.output, 1));
+        EXPECT_EQ(probe(settings.output, QStringLiteral("stream=height"), QStringLiteral("v:0")),
+                  QString::fromUtf8(c.height));
+        EXPECT_EQ(probe(settings.output, QStringLiteral("stream=r_frame_rate"), QStringLiteral("v:0")),
                   QString::fromUtf8(c.rate));
-        EXPECT_EQ(probe(spec.output, QStringLiteral("stream=codec_name"), QStringLiteral("a:0")), QStringLiteral("ac3"));
+        EXPECT_EQ(probe(settings.output, QStringLiteral("stream=codec_name"), QStringLiteral("a:0")),
+                  QStringLiteral("ac3"));
 
         const reel::test::ScopedEnv videoFormat("VIDEO_FORMAT", c.format);
         const QString dvd = reel::test::scratchDir() + QStringLiteral("/dvd-") + QString::fromUtf8(c.format);
         const test::RunResult title = test::runProgram(
-            toolPath(QStringLiteral("dvdauthor")), {QStringLiteral("-o"), dvd, QStringLiteral("-t"), spec.output});
+            toolPath(QStringLiteral("dvdauthor")), {QStringLiteral("-o"), dvd, QStringLiteral("-t"), settings.output});
         EXPECT_EQ(title.exitCode, 0) << title.err.toStdString();
         EXPECT_FALSE(title.err.contains(QStringLiteral("Discontinuity"))) << title.err.toStdString();
         const test::RunResult toc = test::runProgram(toolPath(QStringLiteral("dvdauthor")),
@@ -145,11 +148,11 @@ TEST(Conversion, DvdOutputIsAProgramStreamThatDvdauthorTakes)
 
 TEST(Conversion, ProgressRisesToOneHundredForEachJobAndTheBatch)
 {
-    SampleSpec spec = test::grainyClip();
-    const QString first = makeClip(QStringLiteral("first.mkv"), spec);
-    spec.seconds = 2;
-    spec.audio = false;
-    const QString second = makeClip(QStringLiteral("second.mkv"), spec);
+    SampleClip settings = test::grainyClip();
+    const QString first = makeClip(QStringLiteral("first.mkv"), settings);
+    settings.seconds = 2;
+    settings.audio = false;
+    const QString second = makeClip(QStringLiteral("second.mkv"), settings);
     ASSERT_FALSE(first.isNull());
     ASSERT_FALSE(second.isNull());
     const Plan plan = planJobs({probeSource(first), probeSource(second)}, presetById(QStringLiteral("mp4")).value(),
@@ -189,18 +192,18 @@ TEST(Conversion, ProgressRisesToOneHundredForEachJobAndTheBatch)
 
 TEST(Conversion, CancelStopsTheToolAndLeavesNoPartialFile)
 {
-    SampleSpec spec;
-    spec.seconds = 30;
-    spec.width = 320;
-    spec.height = 240;
-    const QString clip = makeClip(QStringLiteral("long.mkv"), spec);
+    SampleClip settings;
+    settings.seconds = 30;
+    settings.width = 320;
+    settings.height = 240;
+    const QString clip = makeClip(QStringLiteral("long.mkv"), settings);
     ASSERT_FALSE(clip.isNull());
 
     for (const char *id : {"dvd-pal", "mp4"}) {
         SCOPED_TRACE(id);
         const QString folder = outFolder();
-        const JobSpec jobSpec = planOne(clip, QString::fromUtf8(id), bitrateBudget(2000), folder);
-        ConversionJob job(jobSpec);
+        const JobSettings jobSettings = planOne(clip, QString::fromUtf8(id), bitrateBudget(2000), folder);
+        ConversionJob job(jobSettings);
         QSignalSpy finished(&job, &ConversionJob::finished);
         // Cancelled as soon as the output has begun, mid-way through the run.
         QTimer watch;
@@ -233,44 +236,44 @@ TEST(Conversion, CancelStopsTheToolAndLeavesNoPartialFile)
 
 TEST(Conversion, AnExistingOutputIsReplacedOnlyWhenAllowed)
 {
-    SampleSpec spec = test::grainyClip();
-    spec.seconds = 2;
-    const QString clip = makeClip(QStringLiteral("clip.mkv"), spec);
+    SampleClip settings = test::grainyClip();
+    settings.seconds = 2;
+    const QString clip = makeClip(QStringLiteral("clip.mkv"), settings);
     ASSERT_FALSE(clip.isNull());
     const QString folder = outFolder();
-    JobSpec jobSpec = planOne(clip, QStringLiteral("mp4"), bitrateBudget(500), folder);
-    ASSERT_FALSE(jobSpec.outputExists);
+    JobSettings jobSettings = planOne(clip, QStringLiteral("mp4"), bitrateBudget(500), folder);
+    ASSERT_FALSE(jobSettings.outputExists);
     // The file appears after the plan, as when another program writes it.
-    reel::test::writeFile(jobSpec.output, "precious");
+    reel::test::writeFile(jobSettings.output, "precious");
 
-    ConversionJob kept(jobSpec);
+    ConversionJob kept(jobSettings);
     runToEnd(kept);
     EXPECT_EQ(kept.state(), ConversionJob::State::Failed);
     EXPECT_TRUE(kept.error().contains(QStringLiteral("already exists"))) << kept.error().toStdString();
-    EXPECT_EQ(reel::test::readFile(jobSpec.output), QByteArray("precious"));
-    EXPECT_EQ(namesIn(folder), QStringList{reel::lastPathComponent(jobSpec.output)});
+    EXPECT_EQ(reel::test::readFile(jobSettings.output), QByteArray("precious"));
+    EXPECT_EQ(namesIn(folder), QStringList{reel::lastPathComponent(jobSettings.output)});
 
-    jobSpec.overwrite = true;
-    ConversionJob replaced(jobSpec);
+    jobSettings.overwrite = true;
+    ConversionJob replaced(jobSettings);
     runToEnd(replaced);
     ASSERT_EQ(replaced.state(), ConversionJob::State::Finished) << replaced.error().toStdString();
-    EXPECT_EQ(reel::test::readFile(jobSpec.output).mid(4, 4), QByteArray("ftyp"));
-    EXPECT_EQ(namesIn(folder), QStringList{reel::lastPathComponent(jobSpec.output)});
+    EXPECT_EQ(reel::test::readFile(jobSettings.output).mid(4, 4), QByteArray("ftyp"));
+    EXPECT_EQ(namesIn(folder), QStringList{reel::lastPathComponent(jobSettings.output)});
 }
 
 TEST(Conversion, WithoutFfmpegTheJobFailsAndSaysWhy)
 {
     const QString clip = makeClip(QStringLiteral("clip.mkv"), test::grainyClip());
     ASSERT_FALSE(clip.isNull());
-    const JobSpec spec = planOne(clip, QStringLiteral("mp4"), bitrateBudget(500), outFolder());
+    const JobSettings settings = planOne(clip, QStringLiteral("mp4"), bitrateBudget(500), outFolder());
 
     const reel::test::ScopedBundle bare(reel::test::makeBundle(QStringLiteral("Bare"), {}, false));
     EXPECT_EQ(missingTools(), (QStringList{QStringLiteral("ffmpeg"), QStringLiteral("ffprobe")}));
-    ConversionJob job(spec);
+    ConversionJob job(settings);
     runToEnd(job);
     EXPECT_EQ(job.state(), ConversionJob::State::Failed);
     EXPECT_TRUE(job.error().contains(QStringLiteral("missing tool: ffmpeg"))) << job.error().toStdString();
-    EXPECT_EQ(namesIn(reel::stringByDeletingLastPathComponent(spec.output)), QStringList());
+    EXPECT_EQ(namesIn(reel::stringByDeletingLastPathComponent(settings.output)), QStringList());
 }
 
 TEST(Sources, WhatCannotBeConvertedIsSaidPlainly)

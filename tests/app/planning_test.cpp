@@ -74,19 +74,22 @@ TEST(Presets, OnlyTheLastPassWritesTheOutput)
     source.hasAudio = true;
     const Preset mp4 = preset("mp4");
     ASSERT_EQ(passCount(mp4), 2);
-    const QStringList first = passArguments(mp4, source, 900, 1, QStringLiteral("/tmp/log"), QStringLiteral("/out/a.mp4"));
-    const QStringList second = passArguments(mp4, source, 900, 2, QStringLiteral("/tmp/log"), QStringLiteral("/out/a.mp4"));
+    const QString log = QStringLiteral("/tmp/log");
+    const QString out = QStringLiteral("/out/a.mp4");
+    const QStringList first = passArguments(mp4, source, 900, 1, log, out);
+    const QStringList second = passArguments(mp4, source, 900, 2, log, out);
     EXPECT_EQ(first.last(), QStringLiteral("/dev/null"));
     EXPECT_TRUE(first.contains(QStringLiteral("-an")));
-    EXPECT_EQ(second.last(), QStringLiteral("/out/a.mp4"));
+    EXPECT_EQ(second.last(), out);
     EXPECT_TRUE(second.contains(QStringLiteral("900k")));
     EXPECT_TRUE(second.contains(QStringLiteral("0:a:0")));
 
     source.hasAudio = false;
-    const QStringList silent = passArguments(preset("dvd-pal"), source, 4000, 1, QString(), QStringLiteral("/out/a.mpg"));
+    const QString mpg = QStringLiteral("/out/a.mpg");
+    const QStringList silent = passArguments(preset("dvd-pal"), source, 4000, 1, QString(), mpg);
     EXPECT_FALSE(silent.contains(QStringLiteral("0:a:0")));
     EXPECT_FALSE(silent.contains(QStringLiteral("ac3")));
-    EXPECT_EQ(silent.last(), QStringLiteral("/out/a.mpg"));
+    EXPECT_EQ(silent.last(), mpg);
 }
 
 TEST(Budget, TargetSizesAndBitrates)
@@ -114,14 +117,16 @@ TEST(Budget, TargetSizesAndBitrates)
     for (const auto &c : cases) {
         const Preset p = preset(c.preset);
         const BudgetPlan plan = planBudget(p, c.budget, duration);
-        SCOPED_TRACE(std::string(c.preset) + " " + std::to_string(c.budget.sizeMB) + "/" + std::to_string(c.budget.videoKbps));
+        SCOPED_TRACE(std::string(c.preset) + " " + std::to_string(c.budget.sizeMB) + " MB / "
+                     + std::to_string(c.budget.videoKbps) + " kb/s");
         ASSERT_EQ(plan.ok, c.ok) << plan.message.toStdString();
         EXPECT_TRUE(plan.message.contains(QString::fromUtf8(c.messageFragment))) << plan.message.toStdString();
         if (!c.ok)
             continue;
         // A target size: the calculator's figure less the container's share.
-        const int kbps = c.videoKbps >= 0 ? c.videoKbps
-                                          : reel::bitrateCalculator(duration, c.budget.sizeMB) * (100 - p.containerPercent) / 100;
+        const int share = 100 - p.containerPercent;
+        const int whole = reel::bitrateCalculator(duration, c.budget.sizeMB);
+        const int kbps = c.videoKbps >= 0 ? c.videoKbps : whole * share / 100;
         EXPECT_EQ(plan.videoKbps, kbps);
         const int mb = c.estimatedMB >= 0 ? c.estimatedMB : reel::bitrate2MB(duration, kbps + kAudioKbps);
         EXPECT_EQ(plan.estimatedMB, mb);
@@ -169,10 +174,11 @@ TEST(CommandLine, OptionsAndMistakes)
     for (const auto &c : cases) {
         const Options options = parseOptions(c.arguments);
         const QString expected = QString::fromUtf8(c.error);
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
         if (expected.isEmpty())
-            EXPECT_TRUE(options.error.isEmpty()) << c.arguments.join(' ').toStdString() << ": " << options.error.toStdString();
+            EXPECT_TRUE(options.error.isEmpty()) << options.error.toStdString();
         else
-            EXPECT_TRUE(options.error.contains(expected)) << c.arguments.join(' ').toStdString() << ": " << options.error.toStdString();
+            EXPECT_TRUE(options.error.contains(expected)) << options.error.toStdString();
     }
 
     const Options full = parseOptions(cases[0].arguments);

@@ -25,14 +25,14 @@ RunResult convertWith(const QStringList &arguments)
     return runProgram(QStringLiteral(REELKIT_CONVERT_EXE), arguments, reel::test::scratchDir());
 }
 
-SampleSpec tinyClip(double seconds)
+SampleClip tinyClip(double seconds)
 {
-    SampleSpec spec;
-    spec.seconds = seconds;
-    spec.width = 64;
-    spec.height = 48;
-    spec.audio = false;
-    return spec;
+    SampleClip settings;
+    settings.seconds = seconds;
+    settings.width = 64;
+    settings.height = 48;
+    settings.audio = false;
+    return settings;
 }
 
 } // namespace
@@ -49,15 +49,18 @@ TEST(Terminal, MistakesExitWithTheirCodeAndAPlainMessage)
         int exitCode;
         QString message;
     } cases[] = {
-        {{QStringLiteral("--bogus")}, kExitUsage, QStringLiteral("reelkit-convert: unknown option '--bogus'\nTry 'reelkit-convert --help'.\n")},
+        {{QStringLiteral("--bogus")}, kExitUsage,
+         QStringLiteral("reelkit-convert: unknown option '--bogus'\nTry 'reelkit-convert --help'.\n")},
         {{QStringLiteral("--size")}, kExitUsage, QStringLiteral("--size needs a value")},
         {{QStringLiteral("--size"), QStringLiteral("5"), QStringLiteral("--bitrate"), QStringLiteral("900"), clip},
          kExitUsage, QStringLiteral("either --size or --bitrate")},
         {{QStringLiteral("--preset"), QStringLiteral("vhs"), clip}, kExitUsage, QStringLiteral("unknown preset 'vhs'")},
-        {{QStringLiteral("--preset"), QStringLiteral("dvd-pal"), QStringLiteral("--size"), QStringLiteral("1"), QStringLiteral("-o"), out, clip},
+        {{QStringLiteral("--preset"), QStringLiteral("dvd-pal"), QStringLiteral("--size"), QStringLiteral("1"),
+          QStringLiteral("-o"), out, clip},
          kExitUsage, QStringLiteral("1 MB is too small for 0h00'12\" of video: it leaves 486 kb/s for the picture, "
                                     "and dvd-pal needs at least 1000 kb/s (about 2 MB)")},
-        {{QStringLiteral("--preset"), QStringLiteral("dvd-ntsc"), QStringLiteral("--bitrate"), QStringLiteral("500"), QStringLiteral("-o"), out, clip},
+        {{QStringLiteral("--preset"), QStringLiteral("dvd-ntsc"), QStringLiteral("--bitrate"), QStringLiteral("500"),
+          QStringLiteral("-o"), out, clip},
          kExitUsage, QStringLiteral("500 kb/s is outside what dvd-ntsc takes")},
         {{QStringLiteral("missing.mkv")}, kExitBadSource, QStringLiteral("reelkit-convert: cannot read missing.mkv\n")},
         {{text, clip}, kExitBadSource, QStringLiteral("cannot be read")},
@@ -85,7 +88,8 @@ TEST(Terminal, HelpListsTheOptionsAndPresets)
 {
     const RunResult result = convertWith({QStringLiteral("--help")});
     EXPECT_EQ(result.exitCode, kExitOk);
-    EXPECT_TRUE(result.out.startsWith(QStringLiteral("Usage: reelkit-convert [--preset P] [--size MB | --bitrate KBPS] [-o DIR]")));
+    EXPECT_TRUE(result.out.startsWith(
+        QStringLiteral("Usage: reelkit-convert [--preset P] [--size MB | --bitrate KBPS] [-o DIR]")));
     for (const char *word : {"dvd-pal", "dvd-ntsc", "mp4", "--overwrite", "Exit codes"})
         EXPECT_TRUE(result.out.contains(QString::fromUtf8(word))) << word;
     EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
@@ -118,7 +122,8 @@ TEST(Terminal, AnExistingOutputIsKeptUnlessOverwriteIsGiven)
 
     const RunResult kept = convertWith({QStringLiteral("-o"), out, clip});
     EXPECT_EQ(kept.exitCode, kExitOutputExists);
-    EXPECT_TRUE(kept.err.contains(output + QStringLiteral(" already exists and is kept (give --overwrite to replace it)")))
+    const QString said = output + QStringLiteral(" already exists and is kept (give --overwrite to replace it)");
+    EXPECT_TRUE(kept.err.contains(said))
         << kept.err.toStdString();
     EXPECT_EQ(reel::test::readFile(output), QByteArray("precious"));
 

@@ -29,11 +29,11 @@ namespace {
 
 constexpr int kWaitMs = 120000;
 
-SampleSpec smallClip()
+SampleClip smallClip()
 {
-    SampleSpec spec = test::grainyClip();
-    spec.seconds = 2;
-    return spec;
+    SampleClip settings = test::grainyClip();
+    settings.seconds = 2;
+    return settings;
 }
 
 Options windowOptions(const QString &destination, const QStringList &files = {})
@@ -78,7 +78,8 @@ TEST(Window, ConvertsALoadedClipAndTheProgressBarsReachTheEnd)
     window.addSources({clip});
     ASSERT_EQ(window.sourceList()->topLevelItemCount(), 1);
     EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Title), QStringLiteral("Summer Trip"));
-    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Duration), QStringLiteral("0h00'02\" (0:00:02.00)"));
+    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Duration),
+              QStringLiteral("0h00'02\" (0:00:02.00)"));
 
     auto *jobBar = child<QProgressBar>(window, "jobProgress");
     auto *overallBar = child<QProgressBar>(window, "overallProgress");
@@ -141,11 +142,11 @@ TEST(Window, AnExistingOutputIsReplacedOnlyOnTheUsersWord)
 
 TEST(Window, ASizeTooSmallIsRefusedWithTheReason)
 {
-    SampleSpec spec = smallClip();
-    spec.seconds = 12;
-    spec.width = 64;
-    spec.height = 48;
-    const QString clip = makeClip(QStringLiteral("clip.mkv"), spec);
+    SampleClip settings = smallClip();
+    settings.seconds = 12;
+    settings.width = 64;
+    settings.height = 48;
+    const QString clip = makeClip(QStringLiteral("clip.mkv"), settings);
     reel::RecordingPresenter alerts;
     reel::ScopedAlertPresenter use(&alerts);
 
@@ -188,11 +189,11 @@ TEST(Window, WithoutTheToolsItSaysWhatIsMissing)
 
 TEST(Window, CancelStopsTheBatchAndRemovesThePartialOutput)
 {
-    SampleSpec spec;
-    spec.seconds = 30;
-    spec.width = 320;
-    spec.height = 240;
-    const QString clip = makeClip(QStringLiteral("long.mkv"), spec);
+    SampleClip settings;
+    settings.seconds = 30;
+    settings.width = 320;
+    settings.height = 240;
+    const QString clip = makeClip(QStringLiteral("long.mkv"), settings);
     const QString folder = outFolder();
     Options options = windowOptions(folder, {clip});
     options.presetId = QStringLiteral("dvd-pal");
