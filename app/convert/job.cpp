@@ -12,6 +12,10 @@
 
 #include <algorithm>
 
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 namespace convert {
 
 namespace {
@@ -101,6 +105,13 @@ void ConversionJob::start()
     m_process->setProcessEnvironment(processEnvironment(reel::toolEnvironment()));
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(QProcess::nullDevice());
+    m_process->setChildProcessModifier([] {
+        // Ctrl-C on a terminal reaches the program alone, which cancels and
+        // cleans up, instead of stopping the tool behind its back.
+        ::setpgid(0, 0);
+        // A program that dies takes its encoder with it.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    });
     connect(m_process, &QProcess::readyReadStandardError, this, &ConversionJob::readStatus);
     connect(m_process, &QProcess::finished, this, &ConversionJob::passEnded);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {

@@ -18,6 +18,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <iterator>
 #include <unistd.h>
 
 namespace convert {
@@ -41,18 +42,19 @@ public:
         struct sigaction action = {};
         action.sa_handler = onInterrupt;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &m_oldInt);
-        sigaction(SIGTERM, &action, &m_oldTerm);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &action, &m_old[i]);
     }
     ~InterruptGuard()
     {
-        sigaction(SIGINT, &m_oldInt, nullptr);
-        sigaction(SIGTERM, &m_oldTerm, nullptr);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &m_old[i], nullptr);
     }
 
 private:
-    struct sigaction m_oldInt = {};
-    struct sigaction m_oldTerm = {};
+    // Ctrl-C, a polite kill, and the terminal going away.
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction m_old[std::size(kSignals)] = {};
 };
 
 void print(std::FILE *stream, const QString &text)

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QProcess>
+#include <QTest>
 
 using namespace convert;
 using convert::test::makeClip;
@@ -131,4 +133,37 @@ TEST(Terminal, AnExistingOutputIsKeptUnlessOverwriteIsGiven)
     EXPECT_EQ(replaced.exitCode, kExitOk) << replaced.err.toStdString();
     EXPECT_EQ(reel::test::readFile(output).mid(4, 4), QByteArray("ftyp"));
     EXPECT_EQ(convert::test::namesIn(out), QStringList{QStringLiteral("clip.mp4")});
+}
+
+TEST(Terminal, AnInterruptCancelsAndRemovesThePartialOutput)
+{
+    SampleClip clip;
+    clip.seconds = 30;
+    clip.width = 320;
+    clip.height = 240;
+    const QString source = makeClip(QStringLiteral("long.mkv"), clip);
+    const QString out = reel::test::scratchDir() + QStringLiteral("/out");
+
+    QProcess program;
+    program.setProgram(QStringLiteral(REELKIT_CONVERT_EXE));
+    program.setArguments({QStringLiteral("--preset"), QStringLiteral("dvd-pal"), QStringLiteral("-o"), out, source});
+    program.setStandardInputFile(QProcess::nullDevice());
+    program.start();
+    ASSERT_TRUE(program.waitForStarted());
+    // Interrupted once the partial output has begun.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QStringList names = convert::test::namesIn(out);
+            const QString partial = names.isEmpty() ? QString() : out + QLatin1Char('/') + names.first();
+            return program.state() != QProcess::Running || reel::poidsFile(partial, QStringLiteral("O")) > 0;
+        },
+        120000));
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(120000));
+
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), kExitInterrupted) << program.readAllStandardError().toStdString();
+    const QString said = QString::fromUtf8(program.readAllStandardOutput());
+    EXPECT_TRUE(said.contains(QStringLiteral("partial output was removed"))) << said.toStdString();
+    EXPECT_EQ(convert::test::namesIn(out), QStringList());
 }
