@@ -33,6 +33,13 @@ int main(int argc, char *argv[])
         QCoreApplication::setApplicationName(reel::Bundle::main().name());
         return convert::runTerminal(options, stdout, stderr);
     }
+    // Without a display Qt would end the program with its own message.
+    if (!convert::displayPresent() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("reelkit-convert: the window needs a display (DISPLAY or WAYLAND_DISPLAY); without one, "
+                   "give the files to convert in the terminal\n",
+                   stderr);
+        return convert::kExitUsage;
+    }
     if (options.debug)
         reel::setDEBUG(1);
     return reel::applicationMain(argc, argv, [&options] { return new convert::ConvertWindow(options); });

@@ -170,7 +170,8 @@ public:
         const QString folder = reel::getTMPFOLDER();
         reel::mkdirCocoa(folder);
         m_file.setFileName(reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit-convert.log")));
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        // The last run's lines only: the temporary folder is no archive.
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
             return;
         m_previous = reel::setLogSink([this](const QString &text) {
             const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();

@@ -86,6 +86,17 @@ TEST(Terminal, MissingToolsAreNamed)
     EXPECT_TRUE(result.err.contains(QStringLiteral("missing tools: ffmpeg, ffprobe"))) << result.err.toStdString();
 }
 
+TEST(Terminal, TheWindowWithoutADisplayIsRefusedPlainly)
+{
+    const reel::test::ScopedEnv noPlatform("QT_QPA_PLATFORM", nullptr);
+    const reel::test::ScopedEnv noDisplay("DISPLAY", nullptr);
+    const reel::test::ScopedEnv noWayland("WAYLAND_DISPLAY", nullptr);
+    const RunResult result = convertWith({QStringLiteral("--window")});
+    EXPECT_EQ(result.exitCode, kExitUsage);
+    EXPECT_TRUE(result.err.startsWith(QStringLiteral("reelkit-convert: the window needs a display")))
+        << result.err.toStdString();
+}
+
 TEST(Terminal, HelpListsTheOptionsAndPresets)
 {
     const RunResult result = convertWith({QStringLiteral("--help")});
