@@ -43,9 +43,9 @@ QVariantList variantList(const QStringList &list)
     return values;
 }
 
-QString runResult(const task::PipelineSpec &spec, std::string_view label)
+QString runResult(const task::PipelinePlan &plan, std::string_view label)
 {
-    const QString text = task::outputText(task::runPipeline(spec, label));
+    const QString text = task::outputText(task::runPipeline(plan, label));
     return isNoOutput(text) ? QString() : text;
 }
 
@@ -82,7 +82,7 @@ QString taskArrayPipes(const QVariantList &list)
     if (debugOn())
         logDebug("env post            : %@", environmentDictionary(environment));
 
-    task::PipelineSpec spec;
+    task::PipelinePlan plan;
     for (const QStringList &group : std::as_const(groups)) {
         const QString &tool = group.first();
         // Every tool is checked before any is started.
@@ -90,11 +90,11 @@ QString taskArrayPipes(const QVariantList &list)
             logAlways("taskArrayPipes      :-( tool !present '%@'", tool);
             return QString();
         }
-        spec.stages.append({tool, group.mid(1), environment});
+        plan.stages.append({tool, group.mid(1), environment});
         logDebug("taskArrayPipes      : ma %@", group);
     }
-    spec.lastErrorsJoin = true;
-    return runResult(spec, "taskArrayPipes");
+    plan.lastErrorsJoin = true;
+    return runResult(plan, "taskArrayPipes");
 }
 
 QString taskArrayPipes(const QStringList &list)
@@ -142,13 +142,13 @@ QString taskArray1PipeMax(const QVariantList &list, bool joinErrors)
             logAlways("taskArray1PipeMax   - task Piped args : %@", second->arguments);
     }
 
-    task::PipelineSpec spec;
-    spec.stages.append(first);
+    task::PipelinePlan plan;
+    plan.stages.append(first);
     if (second)
-        spec.stages.append(*second);
-    spec.firstReadsNothing = true;
-    spec.lastErrorsJoin = joinErrors;
-    return runResult(spec, "taskArray1PipeMax");
+        plan.stages.append(*second);
+    plan.firstReadsNothing = true;
+    plan.lastErrorsJoin = joinErrors;
+    return runResult(plan, "taskArray1PipeMax");
 }
 
 QString taskArray1PipeMax(const QStringList &list, bool joinErrors)

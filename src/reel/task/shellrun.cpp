@@ -29,8 +29,8 @@ QString taskWithStr(const QString &commandLine, const QString &directory)
     }
     const QString line = findAndReplace(commandLine, toolsFolderInBundle(), toolsFolderInTemporaryFolder(), false);
 
-    task::PipelineSpec spec;
-    spec.stages.append({QStringLiteral("/bin/sh"), {QStringLiteral("-c"), line}, toolEnvironment()});
+    task::PipelinePlan plan;
+    plan.stages.append({QStringLiteral("/bin/sh"), {QStringLiteral("-c"), line}, toolEnvironment()});
     if (!directory.isEmpty() && testPresenceCocoa(directory)) {
         // The presence test expands "~"; the folder it found is the one used.
         const QString folder = stringByExpandingTildeInPath(directory);
@@ -38,11 +38,11 @@ QString taskWithStr(const QString &commandLine, const QString &directory)
             logAlways("taskWithStr         :-( not a folder '%@'", directory);
             return QString();
         }
-        spec.workingDirectory = folder;
+        plan.workingDirectory = folder;
         logAlways("cd : %@", directory);
     }
 
-    QString text = task::outputText(task::runPipeline(spec, "taskWithStr"));
+    QString text = task::outputText(task::runPipeline(plan, "taskWithStr"));
     logDebug("laTask release");
     if (!text.isNull())
         logDebug("stringOutput        :   '%@'", text);

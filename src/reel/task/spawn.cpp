@@ -271,15 +271,15 @@ QString Output::takeText()
     return text;
 }
 
-std::optional<Output> runPipeline(const PipelineSpec &spec, std::string_view label)
+std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label)
 {
     const QString who = QString::fromUtf8(label.data(), qsizetype(label.size())).leftJustified(20);
-    if (spec.stages.isEmpty())
+    if (plan.stages.isEmpty())
         return std::nullopt;
 
-    std::vector<PreparedStage> prepared(size_t(spec.stages.size()));
-    for (qsizetype i = 0; i < spec.stages.size(); ++i) {
-        const Stage &stage = spec.stages.at(i);
+    std::vector<PreparedStage> prepared(size_t(plan.stages.size()));
+    for (qsizetype i = 0; i < plan.stages.size(); ++i) {
+        const Stage &stage = plan.stages.at(i);
         PreparedStage &p = prepared[size_t(i)];
         p.path = QFile::encodeName(stage.program);
         p.argv.append(p.path);
@@ -293,7 +293,7 @@ std::optional<Output> runPipeline(const PipelineSpec &spec, std::string_view lab
             return std::nullopt;
         }
     }
-    const QByteArray directory = spec.workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(spec.workingDirectory);
+    const QByteArray directory = plan.workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(plan.workingDirectory);
 
     Fd resultRead;
     Fd resultWrite;
@@ -307,22 +307,22 @@ std::optional<Output> runPipeline(const PipelineSpec &spec, std::string_view lab
     Fd previousRead;
     int failure = 0;
     QString failedProgram;
-    for (qsizetype i = 0; i < spec.stages.size(); ++i) {
-        const bool last = i == spec.stages.size() - 1;
+    for (qsizetype i = 0; i < plan.stages.size(); ++i) {
+        const bool last = i == plan.stages.size() - 1;
         Fd nextRead;
         Fd nextWrite;
         if (!last && !makePipe(nextRead, nextWrite)) {
             failure = errno;
-            failedProgram = spec.stages.at(i).program;
+            failedProgram = plan.stages.at(i).program;
             break;
         }
         pid_t pid = -1;
         const int rc = spawnStage(&pid, prepared[size_t(i)], i == 0 ? -1 : previousRead.get(),
-                                  i == 0 && spec.firstReadsNothing, last ? resultWrite.get() : nextWrite.get(),
-                                  last && spec.lastErrorsJoin ? resultWrite.get() : -1, directory);
+                                  i == 0 && plan.firstReadsNothing, last ? resultWrite.get() : nextWrite.get(),
+                                  last && plan.lastErrorsJoin ? resultWrite.get() : -1, directory);
         if (rc != 0) {
             failure = rc;
-            failedProgram = spec.stages.at(i).program;
+            failedProgram = plan.stages.at(i).program;
             break;
         }
         started.append(pid);

@@ -25,7 +25,7 @@ struct Stage {
     QByteArrayList environment;
 };
 
-struct PipelineSpec {
+struct PipelinePlan {
     QList<Stage> stages;          // each one's output feeds the next one's input
     bool firstReadsNothing = false; // the first tool reads /dev/null, else the program's own input
     bool lastErrorsJoin = false;   // the last tool's error output joins the result
@@ -50,7 +50,7 @@ public:
     QString takeText();
 
 private:
-    friend std::optional<Output> runPipeline(const PipelineSpec &, std::string_view);
+    friend std::optional<Output> runPipeline(const PipelinePlan &, std::string_view);
     void append(const char *data, qsizetype size);
 
     QString m_text; // m_used units decoded, then room for more
@@ -62,7 +62,7 @@ private:
 // Starts the stages in order and reads the result to its end. Nothing when a
 // stage cannot be started (the stages already started are killed and
 // reaped) or the pipes cannot be made; the failure is logged under label.
-std::optional<Output> runPipeline(const PipelineSpec &spec, std::string_view label);
+std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label);
 
 // The text of an Output (null when not UTF-8), or null when nothing ran.
 QString outputText(std::optional<Output> output);

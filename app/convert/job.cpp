@@ -1,0 +1,267 @@
+#include "job.h"
+
+#include "tools.h"
+
+#include <reel/core.h>
+#include <reel/files.h>
+#include <reel/task.h>
+
+#include <QCoreApplication>
+#include <QProcessEnvironment>
+#include <QTimer>
+
+#include <algorithm>
+
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+namespace convert {
+
+namespace {
+
+// Seconds a cancelled tool gets to stop on its own before it is killed.
+constexpr int kStopGraceMs = 3000;
+
+// A free hidden name beside the output: ".<name>.part<n>.<ext>", with the
+// extension last so that ffmpeg and a file browser still see the kind.
+QString temporaryBeside(const QString &output)
+{
+    const QString folder = reel::stringByDeletingLastPathComponent(output);
+    const QString name = reel::stringByDeletingPathExtension(reel::lastPathComponent(output));
+    const QString extension = reel::pathExtension(output);
+    for (int n = 1;; ++n) {
+        const QString candidate = reel::stringByAppendingPathComponent(
+            folder, QStringLiteral(".%1.part%2.%3").arg(name).arg(n).arg(extension));
+        if (!reel::testPresenceCocoa(candidate))
+            return candidate;
+    }
+}
+
+// A prefix for the encoder's statistics in the temporary folder, unique in
+// this process and among processes.
+QString passlogPrefix()
+{
+    static int counter = 0;
+    const QString folder = reel::getTMPFOLDER();
+    reel::mkdirCocoa(folder);
+    return reel::stringByAppendingPathComponent(
+        folder, QStringLiteral("passlog-%1-%2").arg(QCoreApplication::applicationPid()).arg(++counter));
+}
+
+QProcessEnvironment processEnvironment(const QByteArrayList &entries)
+{
+    QProcessEnvironment environment;
+    for (const QByteArray &entry : entries) {
+        const qsizetype eq = entry.indexOf('=');
+        if (eq > 0)
+            environment.insert(QString::fromLocal8Bit(entry.left(eq)), QString::fromLocal8Bit(entry.mid(eq + 1)));
+    }
+    return environment;
+}
+
+} // namespace
+
+ConversionJob::ConversionJob(const JobSettings &settings, QObject *parent) : QObject(parent), m_settings(settings) {}
+
+ConversionJob::~ConversionJob()
+{
+    if (m_state != State::Running)
+        return;
+    m_process->disconnect(this);
+    m_process->kill();
+    m_process->waitForFinished(kStopGraceMs);
+    removeLeftovers(true);
+}
+
+qint64 ConversionJob::elapsedMs() const
+{
+    if (m_state == State::Running)
+        return m_clock.elapsed();
+    return m_elapsedAtEnd;
+}
+
+void ConversionJob::start()
+{
+    if (m_state != State::Waiting)
+        return;
+    m_state = State::Running;
+    m_clock.start();
+    const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
+    if (!reel::testPresenceCocoa(ffmpeg)) {
+        finish(State::Failed, missingToolsMessage({QStringLiteral("ffmpeg")}));
+        return;
+    }
+    // The batch asks before it starts; this guards against an output that
+    // appeared since.
+    if (!m_settings.overwrite && reel::testPresenceCocoa(m_settings.output)) {
+        finish(State::Failed, QStringLiteral("%1 already exists and is kept").arg(m_settings.output));
+        return;
+    }
+    m_temporary = temporaryBeside(m_settings.output);
+    m_passlog = passlogPrefix();
+    m_process = new QProcess(this);
+    m_process->setProgram(ffmpeg);
+    m_process->setProcessEnvironment(processEnvironment(reel::toolEnvironment()));
+    m_process->setStandardInputFile(QProcess::nullDevice());
+    m_process->setStandardOutputFile(QProcess::nullDevice());
+    m_process->setChildProcessModifier([] {
+        // Ctrl-C on a terminal reaches the program alone, which cancels and
+        // cleans up, instead of stopping the tool behind its back.
+        ::setpgid(0, 0);
+        // A program that dies takes its encoder with it.
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    });
+    connect(m_process, &QProcess::readyReadStandardError, this, &ConversionJob::readStatus);
+    connect(m_process, &QProcess::finished, this, &ConversionJob::passEnded);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(State::Failed, QStringLiteral("ffmpeg could not be started: %1").arg(m_process->errorString()));
+    });
+    startPass(1);
+}
+
+void ConversionJob::startPass(int pass)
+{
+    m_pass = pass;
+    m_pending.clear();
+    m_toolErrors.clear();
+    const QStringList arguments =
+        passArguments(m_settings.preset, m_settings.source, m_settings.videoKbps, pass, m_passlog, m_temporary);
+    reel::logDebug("ffmpeg pass %d      : %@", pass, reel::array2Str(arguments));
+    m_process->setArguments(arguments);
+    m_process->start();
+}
+
+void ConversionJob::readStatus()
+{
+    m_pending += m_process->readAllStandardError();
+    // Status lines end with a carriage return, messages with a line feed.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < m_pending.size(); ++i) {
+        if (m_pending.at(i) == '\r' || m_pending.at(i) == '\n') {
+            statusLine(QString::fromUtf8(m_pending.constData() + start, i - start));
+            start = i + 1;
+        }
+    }
+    m_pending.remove(0, start);
+}
+
+void ConversionJob::statusLine(const QString &line)
+{
+    if (line.trimmed().isEmpty())
+        return;
+    if (!line.contains(reel::progressFfmpegGrepStr())) {
+        m_toolErrors << line.trimmed();
+        if (m_toolErrors.size() > 5)
+            m_toolErrors.removeFirst();
+        return;
+    }
+    const float seconds = reel::progressFfmpeg(line);
+    if (!(seconds > 0))
+        return;
+    const float ofPass = std::min(seconds / m_settings.source.duration, 1.0f);
+    const int passes = passCount(m_settings.preset);
+    // The move into place is the last step: 100 waits for it.
+    const float percent = std::min((float(m_pass - 1) + ofPass) / float(passes) * 100.0f, 99.9f);
+    if (percent > m_progress) {
+        m_progress = percent;
+        emit progressChanged(m_progress);
+    }
+}
+
+void ConversionJob::passEnded(int exitCode, QProcess::ExitStatus status)
+{
+    if (m_state != State::Running)
+        return;
+    if (!m_pending.isEmpty()) {
+        statusLine(QString::fromUtf8(m_pending));
+        m_pending.clear();
+    }
+    if (m_cancelling) {
+        finish(State::Cancelled, QString());
+        return;
+    }
+    if (status != QProcess::NormalExit || exitCode != 0) {
+        const QString why = m_toolErrors.isEmpty() ? QStringLiteral("no message") : m_toolErrors.last();
+        const QString error = status != QProcess::NormalExit
+                                  ? QStringLiteral("ffmpeg stopped unexpectedly (%1)").arg(why)
+                                  : QStringLiteral("ffmpeg failed with code %1: %2").arg(exitCode).arg(why);
+        finish(State::Failed, error);
+        return;
+    }
+    if (m_pass < passCount(m_settings.preset)) {
+        startPass(m_pass + 1);
+        return;
+    }
+    moveIntoPlace();
+}
+
+void ConversionJob::moveIntoPlace()
+{
+    if (!(reel::poidsFile(m_temporary, QStringLiteral("O")) > 0)) {
+        finish(State::Failed, QStringLiteral("ffmpeg wrote nothing for %1").arg(m_settings.source.path));
+        return;
+    }
+    const QString overwrite = m_settings.overwrite ? QStringLiteral("y") : QStringLiteral("n");
+    if (!reel::mvCocoa(m_temporary, m_settings.output, overwrite)) {
+        finish(State::Failed, reel::testPresenceCocoa(m_settings.output)
+                                  ? QStringLiteral("%1 appeared meanwhile and is kept").arg(m_settings.output)
+                                  : QStringLiteral("the output could not be moved to %1").arg(m_settings.output));
+        return;
+    }
+    m_progress = 100;
+    emit progressChanged(m_progress);
+    finish(State::Finished, QString());
+}
+
+void ConversionJob::cancel()
+{
+    if (m_state == State::Waiting) {
+        finish(State::Cancelled, QString());
+        return;
+    }
+    if (m_state != State::Running || m_cancelling)
+        return;
+    m_cancelling = true;
+    if (!m_process || m_process->state() == QProcess::NotRunning) {
+        finish(State::Cancelled, QString());
+        return;
+    }
+    // ffmpeg ends cleanly on SIGTERM; one that does not listen is killed.
+    m_process->terminate();
+    QTimer::singleShot(kStopGraceMs, m_process, [process = m_process] {
+        if (process->state() != QProcess::NotRunning)
+            process->kill();
+    });
+}
+
+void ConversionJob::finish(State state, const QString &error)
+{
+    if (isDone())
+        return;
+    m_elapsedAtEnd = m_clock.isValid() ? m_clock.elapsed() : 0;
+    m_state = state;
+    m_error = error;
+    if (!error.isEmpty())
+        reel::logAlways("conversion          :-( %@", error);
+    removeLeftovers(state != State::Finished);
+    emit finished();
+}
+
+void ConversionJob::removeLeftovers(bool temporaryToo)
+{
+    QStringList leftovers;
+    if (temporaryToo && !m_temporary.isEmpty())
+        leftovers << m_temporary;
+    if (!m_passlog.isEmpty()) {
+        for (const char *suffix : {"-0.log", "-0.log.temp", "-0.log.mbtree", "-0.log.mbtree.temp"})
+            leftovers << m_passlog + QLatin1String(suffix);
+    }
+    for (const QString &path : leftovers) {
+        if (reel::testPresenceCocoa(path))
+            reel::rmCocoa(path);
+    }
+}
+
+} // namespace convert

@@ -1,0 +1,53 @@
+#include "sample.h"
+
+#include "tools.h"
+
+#include <reel/core.h>
+#include <reel/files.h>
+#include <reel/task.h>
+
+namespace convert {
+
+bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error)
+{
+    const QString seconds = QString::number(settings.seconds, 'f', 3);
+    QStringList words{toolPath(QStringLiteral("ffmpeg")), QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+                      QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
+                      QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                      QStringLiteral("testsrc2=size=%1x%2:rate=%3:duration=%4")
+                          .arg(settings.width)
+                          .arg(settings.height)
+                          .arg(settings.rate, seconds)};
+    if (settings.audio) {
+        words << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
+              << QStringLiteral("sine=frequency=440:beep_factor=4:sample_rate=48000:duration=%1").arg(seconds);
+    }
+    if (settings.grain)
+        words << QStringLiteral("-vf") << QStringLiteral("noise=alls=40:allf=t+u");
+    words << QStringLiteral("-c:v") << QStringLiteral("mpeg4") << QStringLiteral("-q:v") << QStringLiteral("2");
+    if (settings.audio)
+        words << QStringLiteral("-c:a") << QStringLiteral("pcm_s16le");
+    words << path;
+
+    // A clip left from an earlier run must not pass for this one.
+    if (reel::testPresenceCocoa(path))
+        reel::rmCocoa(path);
+    const QString output = reel::taskArray1PipeMax(words, true);
+    if (reel::poidsFile(path, QStringLiteral("O")) > 0)
+        return true;
+    if (error) {
+        const QString said = output.trimmed();
+        *error = QStringLiteral("ffmpeg could not make the sample %1%2")
+                     .arg(path, said.isEmpty() ? QString() : QStringLiteral(": ") + said);
+    }
+    return false;
+}
+
+QString builtInSamplePath()
+{
+    const QString folder = reel::getTMPFOLDER();
+    reel::mkdirCocoa(folder);
+    return reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit_sample.mkv"));
+}
+
+} // namespace convert

@@ -1,0 +1,356 @@
+#include "terminal.h"
+
+#include "batch.h"
+#include "plan.h"
+#include "sample.h"
+#include "tools.h"
+
+#include <reel/core.h>
+#include <reel/files.h>
+#include <reel/numbers.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <iterator>
+#include <unistd.h>
+
+namespace convert {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int)
+{
+    interrupted = 1;
+}
+
+// Ctrl-C cancels the batch (so the partial output goes) instead of killing
+// the program; the previous handler comes back at the end.
+class InterruptGuard {
+public:
+    InterruptGuard()
+    {
+        interrupted = 0;
+        struct sigaction action = {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &action, &m_old[i]);
+    }
+    ~InterruptGuard()
+    {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &m_old[i], nullptr);
+    }
+
+private:
+    // Ctrl-C, a polite kill, and the terminal going away.
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction m_old[std::size(kSignals)] = {};
+};
+
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+QString programName()
+{
+    return QStringLiteral("reelkit-convert");
+}
+
+void complain(std::FILE *err, const QString &text)
+{
+    print(err, QStringLiteral("%1: %2\n").arg(programName(), text));
+}
+
+QString timeText(qint64 seconds)
+{
+    return seconds < 0 ? QStringLiteral("?") : reel::secondesInt2Str(int(seconds));
+}
+
+// The bar redrawn in place on a terminal; elsewhere (a pipe, a log file) a
+// line at every tenth of a job.
+class ProgressPrinter {
+public:
+    ProgressPrinter(const ConversionBatch &batch, std::FILE *out)
+        : m_batch(batch), m_out(out), m_tty(isatty(fileno(out)) != 0)
+    {
+    }
+
+    void jobStarted(int index)
+    {
+        m_lastStep = -1;
+        const JobSettings &settings = m_batch.job(index)->settings();
+        print(m_out, QStringLiteral("[%1/%2] %3 -> %4\n")
+                         .arg(index + 1)
+                         .arg(m_batch.count())
+                         .arg(reel::lastPathComponent(settings.source.path), settings.output));
+    }
+
+    void progress(int index, float jobPercent, float overall)
+    {
+        const qint64 elapsed = m_batch.elapsedMs() / 1000;
+        const QString times = QStringLiteral("elapsed %1, left %2")
+                                  .arg(timeText(elapsed), timeText(m_batch.remainingSeconds()));
+        if (m_tty) {
+            constexpr int width = 30;
+            const int filled = qBound(0, int(jobPercent / 100 * width), width);
+            const QString bar = QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'));
+            print(m_out, QStringLiteral("\r  [%1] %2%  overall %3%  %4  ")
+                             .arg(bar)
+                             .arg(int(jobPercent), 3)
+                             .arg(int(overall), 3)
+                             .arg(times));
+            m_barShown = true;
+            return;
+        }
+        const int step = int(jobPercent) / 10;
+        if (step <= m_lastStep)
+            return;
+        m_lastStep = step;
+        print(m_out, QStringLiteral("progress: %1 %2% (overall %3%, %4)\n")
+                         .arg(m_batch.job(index)->settings().source.title)
+                         .arg(int(jobPercent))
+                         .arg(int(overall))
+                         .arg(times));
+    }
+
+    void jobFinished(int index, std::FILE *err)
+    {
+        if (m_barShown) {
+            print(m_out, QStringLiteral("\n"));
+            m_barShown = false;
+        }
+        const ConversionJob *job = m_batch.job(index);
+        switch (job->state()) {
+        case ConversionJob::State::Finished:
+            print(m_out, QStringLiteral("  done: %1 (%2) in %3\n")
+                             .arg(job->settings().output,
+                                  sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
+                                  timeText(job->elapsedMs() / 1000)));
+            break;
+        case ConversionJob::State::Failed:
+            complain(err, QStringLiteral("%1 failed: %2").arg(job->settings().source.title, job->error()));
+            break;
+        case ConversionJob::State::Cancelled:
+            if (index == m_batch.currentIndex())
+                print(m_out, QStringLiteral("  cancelled; the partial output was removed\n"));
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    const ConversionBatch &m_batch;
+    std::FILE *m_out;
+    bool m_tty;
+    bool m_barShown = false;
+    int m_lastStep = -1;
+};
+
+// The toolkit's diagnostic lines go to a log file unless --debug asks for
+// them on standard error, so that they do not break into the progress.
+class LogRouting {
+public:
+    explicit LogRouting(bool toStderr)
+    {
+        if (toStderr)
+            return;
+        const QString folder = reel::getTMPFOLDER();
+        reel::mkdirCocoa(folder);
+        m_file.setFileName(reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit-convert.log")));
+        // The last run's lines only: the temporary folder is no archive.
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            return;
+        m_previous = reel::setLogSink([this](const QString &text) {
+            const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
+            m_file.write(stamp + ' ' + text.toUtf8() + '\n');
+            m_file.flush();
+        });
+        m_installed = true;
+    }
+    ~LogRouting()
+    {
+        if (m_installed)
+            reel::setLogSink(m_previous);
+    }
+    LogRouting(const LogRouting &) = delete;
+    LogRouting &operator=(const LogRouting &) = delete;
+
+private:
+    QFile m_file;
+    reel::LogSink m_previous;
+    bool m_installed = false;
+};
+
+bool askYesNo(std::FILE *err, const QString &question)
+{
+    print(err, question + QStringLiteral(" [y/N] "));
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return false;
+    return answer[0] == 'y' || answer[0] == 'Y';
+}
+
+// Settles each existing output: replaced with --overwrite or a yes on a
+// terminal; otherwise kept, and its job dropped. Returns the jobs to run.
+QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options &options, std::FILE *err, int *kept)
+{
+    const bool canAsk = isatty(fileno(stdin)) && isatty(fileno(err));
+    QList<JobSettings> toRun;
+    for (JobSettings &job : jobs) {
+        if (job.outputExists) {
+            const QString question = QStringLiteral("%1 exists. Replace it?").arg(job.output);
+            if (options.overwrite || (canAsk && askYesNo(err, question))) {
+                job.overwrite = true;
+            } else {
+                const QString hint = canAsk ? QString() : QStringLiteral(" (give --overwrite to replace it)");
+                complain(err, QStringLiteral("%1 already exists and is kept%2").arg(job.output, hint));
+                ++*kept;
+                continue;
+            }
+        }
+        toRun << job;
+    }
+    return toRun;
+}
+
+QString destinationFolder(const Options &options, std::FILE *err, bool *ok)
+{
+    *ok = true;
+    QString folder = options.outputDir.isNull() ? QDir::currentPath()
+                                                : reel::stringByExpandingTildeInPath(options.outputDir);
+    if (!reel::isDirectory(folder) && !reel::mkdirCocoa(folder)) {
+        complain(err, QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
+        *ok = false;
+        return QString();
+    }
+    // Resolved, so that the removal of a partial output never meets a link.
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? folder : canonical;
+}
+
+} // namespace
+
+int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
+{
+    if (!options.error.isEmpty()) {
+        complain(err, options.error);
+        print(err, QStringLiteral("Try '%1 --help'.\n").arg(programName()));
+        return kExitUsage;
+    }
+    if (options.help) {
+        print(out, usageText(programName()));
+        return kExitOk;
+    }
+    if (options.version) {
+        print(out, QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(REELKIT_CONVERT_VERSION)));
+        return kExitOk;
+    }
+    if (options.debug)
+        reel::setDEBUG(1);
+    LogRouting logRouting(options.debug);
+    const Preset preset = *presetById(options.presetId);
+
+    const QStringList missing = missingTools();
+    if (!missing.isEmpty()) {
+        complain(err, missingToolsMessage(missing));
+        return kExitMissingTool;
+    }
+
+    QStringList files = options.files;
+    if (files.isEmpty()) {
+        SampleClip settings;
+        const QString sample = builtInSamplePath();
+        QString error;
+        print(out, QStringLiteral("No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
+                       .arg(settings.seconds));
+        if (!makeSampleClip(sample, settings, &error)) {
+            complain(err, error);
+            return kExitFailed;
+        }
+        files << sample;
+    }
+
+    bool destinationOk = false;
+    const QString destination = destinationFolder(options, err, &destinationOk);
+    if (!destinationOk)
+        return kExitUsage;
+
+    QList<SourceInfo> sources;
+    bool sourcesOk = true;
+    for (const QString &file : files) {
+        const SourceInfo source = probeSource(file);
+        if (!source.usable()) {
+            complain(err, source.error);
+            sourcesOk = false;
+        }
+        sources << source;
+    }
+    if (!sourcesOk)
+        return kExitBadSource;
+
+    const Plan plan = planJobs(sources, preset, effectiveBudget(options, preset), destination);
+    for (const QString &problem : plan.problems)
+        complain(err, problem);
+    if (plan.jobs.size() != sources.size())
+        return kExitUsage;
+    if (!plan.fitsOnDisk())
+        return kExitFailed;
+    for (const QString &remark : plan.remarks)
+        print(out, QStringLiteral("note: %1\n").arg(remark));
+    for (const JobSettings &job : plan.jobs) {
+        print(out, QStringLiteral("%1: %2, %3 kb/s picture, about %4 MB\n")
+                       .arg(job.source.title, durationText(job.source.duration))
+                       .arg(job.videoKbps)
+                       .arg(job.estimatedMB));
+    }
+
+    int kept = 0;
+    const QList<JobSettings> jobs = settleExistingOutputs(plan.jobs, options, err, &kept);
+    if (jobs.isEmpty())
+        return kExitOutputExists;
+
+    ConversionBatch batch(jobs);
+    ProgressPrinter printer(batch, out);
+    QEventLoop loop;
+    QObject::connect(&batch, &ConversionBatch::jobStarted, &loop, [&](int i) { printer.jobStarted(i); });
+    QObject::connect(&batch, &ConversionBatch::progressChanged, &loop,
+                     [&](int i, float job, float overall) { printer.progress(i, job, overall); });
+    QObject::connect(&batch, &ConversionBatch::jobFinished, &loop, [&](int i) { printer.jobFinished(i, err); });
+    QObject::connect(&batch, &ConversionBatch::finished, &loop, &QEventLoop::quit);
+
+    InterruptGuard guard;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (interrupted)
+            batch.cancel();
+    });
+    watch.start(100);
+    batch.start();
+    if (batch.isRunning())
+        loop.exec();
+
+    print(out, QStringLiteral("%1 of %2 converted in %3, into %4\n")
+                   .arg(batch.finishedCount())
+                   .arg(jobs.size())
+                   .arg(timeText(batch.elapsedMs() / 1000), destination));
+    if (batch.wasCancelled())
+        return kExitInterrupted;
+    if (!batch.failures().isEmpty())
+        return kExitFailed;
+    return kept > 0 ? kExitOutputExists : kExitOk;
+}
+
+} // namespace convert

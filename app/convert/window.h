@@ -1,0 +1,106 @@
+// The converter's window: sources in, a preset and a size or bitrate, a
+// destination, and the batch with its progress.
+#pragma once
+
+#include "batch.h"
+#include "options.h"
+#include "plan.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTimer;
+
+namespace convert {
+
+class SourceList;
+
+class ConvertWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The window starts from the remembered settings; what the command line
+    // gave (preset, size or bitrate, folder, files) goes over them.
+    explicit ConvertWindow(const Options &options = Options(), QWidget *parent = nullptr);
+    ~ConvertWindow() override;
+
+    // Reads each file with ffprobe and lists it.
+    void addSources(const QStringList &paths);
+    // The batch running now; null when none runs.
+    ConversionBatch *batch() const { return m_batch; }
+    SourceList *sourceList() const { return m_sources; }
+
+    // What "Show Folder" does; the desktop's file browser unless replaced.
+    void setFolderRevealer(std::function<void(const QString &folder)> revealer);
+
+public slots:
+    void startConversion();
+    void cancelConversion();
+
+signals:
+    // A batch ended and its closing alert was answered.
+    void conversionEnded();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildInterface();
+    void loadSettings(const Options &options);
+    void saveSettings() const;
+    const Preset &currentPreset() const;
+    Budget currentBudget() const;
+    QString destination() const;
+    void refreshPlan();
+    void refreshModeControls();
+    void chooseFiles();
+    void chooseDestination();
+    void addSample();
+    void setRunning(bool running);
+    void jobStarted(int index);
+    void jobProgress(int index, float jobPercent, float overall);
+    void jobFinished(int index);
+    void batchFinished();
+    void offerFolder(const ConversionBatch *batch);
+    void refreshTimes();
+
+    QList<Preset> m_presets;
+    SourceList *m_sources = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QPushButton *m_sampleButton = nullptr;
+    QGroupBox *m_settingsBox = nullptr;
+    QComboBox *m_presetBox = nullptr;
+    QRadioButton *m_sizeRadio = nullptr;
+    QRadioButton *m_bitrateRadio = nullptr;
+    QSpinBox *m_sizeSpin = nullptr;
+    QSpinBox *m_bitrateSpin = nullptr;
+    QLineEdit *m_destinationEdit = nullptr;
+    QPushButton *m_destinationButton = nullptr;
+    QLabel *m_planLabel = nullptr;
+    QLabel *m_freeLabel = nullptr;
+    QLabel *m_jobLabel = nullptr;
+    QProgressBar *m_jobBar = nullptr;
+    QProgressBar *m_overallBar = nullptr;
+    QLabel *m_timeLabel = nullptr;
+    QPushButton *m_convertButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QTimer *m_clock = nullptr;
+
+    QPointer<ConversionBatch> m_batch;
+    QList<int> m_batchRows; // the source row of each job of the batch
+    QString m_batchDestination;
+    std::function<void(const QString &)> m_revealer;
+};
+
+} // namespace convert
