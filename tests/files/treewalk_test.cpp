@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -58,6 +60,26 @@ TEST(TreeWalk, NamesSortByTheirTextNotTheirBytes)
     recursive.insert(3, d + QStringLiteral("/sub/z"));
     EXPECT_EQ(lsCocoaRecursive(d), recursive);
     EXPECT_EQ(findCocoa(d, clef, QString()), (QStringList{d + QLatin1Char('/') + clef, d + QStringLiteral("/sub/") + clef}));
+}
+
+TEST(TreeWalk, PlainNamesSortWhateverTheirLength)
+{
+    // Names that agree on their first sixteen bytes, or on all of a shorter one.
+    const QString d = test::scratchDir() + QStringLiteral("/plain");
+    QStringList names{QStringLiteral("0123456789abcdef"),   QStringLiteral("0123456789abcdef0"),
+                      QStringLiteral("0123456789abcde"),    QStringLiteral("0123456789abcdefZ"),
+                      QStringLiteral("0123456789abcdeg"),   QStringLiteral("0123456789abcdef.mov"),
+                      QStringLiteral("0123456789abcdef.a"), QStringLiteral("0123456789abcdef0123456789abcdef1"),
+                      QStringLiteral("0123456789abcdef0123456789abcdef"), QStringLiteral("0"),
+                      QStringLiteral("0123456789abcdef~"),  QStringLiteral(" lead")};
+    for (const QString &name : names)
+        test::writeFile(d + QLatin1Char('/') + name, "x");
+    std::sort(names.begin(), names.end());
+    QStringList expected;
+    for (const QString &name : names)
+        expected << d + QLatin1Char('/') + name;
+    EXPECT_EQ(lsCocoa(d), expected);
+    EXPECT_EQ(lsCocoaRecursive(d), expected);
 }
 
 TEST(TreeWalk, NamesThatAreNotUtf8AreCountedAndListed)

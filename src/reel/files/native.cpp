@@ -1,6 +1,7 @@
 #include "reel/files/native.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -91,11 +92,31 @@ DirectoryListing readListing(DIR *dir)
     }
     auto &entries = listing.entries;
     if (listing.ascii) {
-        // ASCII bytes sort as their UTF-16 units do.
+        // ASCII bytes sort as their UTF-16 units do. The first sixteen bytes
+        // of a name (zero-padded: no name holds a NUL) compare as two
+        // numbers, which settles most pairs without reading the names again.
+        struct Keyed {
+            quint64 high, low;
+            DirectoryListing::Entry entry;
+        };
         const char *const natives = listing.natives.data();
-        std::sort(entries.begin(), entries.end(), [natives](const auto &a, const auto &b) {
-            return std::strcmp(natives + a.native, natives + b.native) < 0;
+        std::vector<Keyed> keyed;
+        keyed.reserve(entries.size());
+        for (const auto &entry : entries) {
+            unsigned char head[16] = {};
+            std::memcpy(head, natives + entry.native, size_t(std::min<qsizetype>(entry.length, 16)));
+            keyed.push_back({qFromBigEndian<quint64>(head), qFromBigEndian<quint64>(head + 8), entry});
+        }
+        std::sort(keyed.begin(), keyed.end(), [natives](const Keyed &a, const Keyed &b) {
+            if (a.high != b.high)
+                return a.high < b.high;
+            if (a.low != b.low)
+                return a.low < b.low;
+            return a.entry.length >= 16 && b.entry.length >= 16
+                && std::strcmp(natives + a.entry.native + 16, natives + b.entry.native + 16) < 0;
         });
+        for (size_t i = 0; i < keyed.size(); ++i)
+            entries[i] = keyed[i].entry;
         return listing;
     }
     std::vector<std::pair<QString, DirectoryListing::Entry>> named;
