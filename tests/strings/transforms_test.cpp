@@ -77,6 +77,9 @@ TEST(LinesToArray, SplitsAtEveryLineBreakAndDropsEmptyLines)
         {u"\u00a0nbsp", {QString::fromUtf16(u"\u00a0nbsp")}},
         {u"", {}},
         {u"\r\n\r\n", {}},
+        // The neighbours of the breaks are ordinary characters.
+        {u"a\u0009\u000e\u0084\u0086\u2027\u202a\U0001F3AC\u3000z", {QString::fromUtf16(u"a\u0009\u000e\u0084\u0086\u2027\u202a\U0001F3AC\u3000z")}},
+        {u"\u0085\u2029x\u2028", {QStringLiteral("x")}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(linesToArray(q(c.text)), c.expected) << q(c.text).toStdString();

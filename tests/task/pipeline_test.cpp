@@ -223,6 +223,31 @@ TEST(Pipelines, CharactersCutBetweenReadsStayWhole)
     EXPECT_TRUE(taskArrayPipes(QStringList{sh(), c(), QStringLiteral("yes %1 | head -c 199999").arg(e)}).isNull());
 }
 
+TEST(Pipelines, OutputIsDecodedAsItArrives)
+{
+    const struct {
+        const char *script;
+        QString expected; // null: nil
+    } cases[] = {
+        // The byte-order mark goes only at the very start, also when the
+        // text comes in many reads.
+        {"printf '\\357\\273\\277abc'", QStringLiteral("abc")},
+        {"printf '\\357\\273\\277'; sleep 0.1; printf x; sleep 0.1; printf '\\357\\273\\277'",
+         QString::fromUtf16(u"x\ufeff")},
+        {"printf '\\357\\273\\277'", QString()}, // nothing but the mark is no output
+        // A byte that is no UTF-8 early in a long output: nil, and the tool
+        // is still read to its end rather than left blocked.
+        {"printf 'ab\\377'; head -c 3000000 /dev/zero | tr '\\0' y", QString()},
+        // A character cut by a pause of the tool stays whole.
+        {"printf '\\303'; sleep 0.1; printf '\\251!'", QString::fromUtf16(u"\u00e9!")},
+    };
+    for (const auto &c : cases) {
+        const QString result = taskArrayPipes(QStringList{sh(), QStringLiteral("-c"), QString::fromUtf8(c.script)});
+        EXPECT_EQ(result, c.expected) << c.script;
+        EXPECT_EQ(result.isNull(), c.expected.isNull()) << c.script;
+    }
+}
+
 TEST(Pipelines, LargeOutputIsReadWhileTheToolsRun)
 {
     constexpr qint64 kSize = 200LL * 1024 * 1024;

@@ -1,8 +1,11 @@
 #include "samples.h"
 
 #include <reel/text/detection.h>
+#include <reel/text/unicodeforms.h>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace reel;
 
@@ -170,4 +173,26 @@ TEST(Detection, NotFoundAndInvalidBytesGiveNoTextAndAReason)
     EXPECT_EQ(broken.encoding, kUTF8StringEncoding);
     EXPECT_TRUE(broken.text.isNull());
     EXPECT_FALSE(broken.error.isEmpty());
+}
+
+TEST(Detection, Utf8IsCheckedUpToTheFirstBadByteWherever)
+{
+    // A bad byte at every place of the eight-byte steps, after plain text and
+    // after accented letters: the bytes before it are the valid part.
+    const QByteArray texts[] = {QByteArray("plain ascii words, then more of them"),
+                                QString::fromUtf16(u"été à la fenêtre, déjà vu – œuvre").toUtf8()};
+    for (const QByteArray &text : texts) {
+        for (qsizetype at = 0; at <= 20; ++at) {
+            qsizetype cut = at;
+            while (cut < text.size() && (uchar(text[cut]) & 0xC0) == 0x80)
+                ++cut; // never inside a character
+            for (const char bad : {'\xff', '\x80', '\xc3'}) {
+                QByteArray bytes = text.left(cut) + bad + QByteArray("tail");
+                const text::Utf8Scan scan = text::scanUtf8(bytes);
+                EXPECT_EQ(scan.validLength, cut) << text.constData() << " at " << cut;
+                EXPECT_EQ(scan.sevenBit, std::all_of(text.begin(), text.begin() + cut, [](char c) { return uchar(c) < 0x80; }));
+            }
+        }
+        EXPECT_EQ(text::scanUtf8(text).validLength, text.size());
+    }
 }

@@ -1,6 +1,7 @@
 #include "reel/files/native.h"
 
 #include <QFile>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -52,7 +53,83 @@ QString readLinkText(const QString &path)
     return QFile::decodeName(buffer);
 }
 
-std::optional<QStringList> directoryNames(const QString &folder)
+QString DirectoryListing::name(const Entry &entry) const
+{
+    return QFile::decodeName(QByteArray::fromRawData(nativeName(entry), entry.length));
+}
+
+QString DirectoryListing::path(QStringView first, QStringView second, const Entry &entry) const
+{
+    if (!ascii) {
+        const QString decoded = name(entry);
+        QString path;
+        path.reserve(first.size() + second.size() + decoded.size());
+        return path.append(first).append(second).append(decoded);
+    }
+    QString path(first.size() + second.size() + entry.length, Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(path.data());
+    out = std::copy_n(first.utf16(), first.size(), out);
+    out = std::copy_n(second.utf16(), second.size(), out);
+    const auto *name = reinterpret_cast<const uchar *>(nativeName(entry));
+    std::copy_n(name, entry.length, out); // ASCII bytes are their UTF-16 units
+    return path;
+}
+
+DirectoryListing readListing(DIR *dir)
+{
+    DirectoryListing listing;
+    while (const struct dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
+            continue;
+        const qsizetype length = qsizetype(std::strlen(name));
+        uchar bits = 0;
+        for (qsizetype i = 0; i < length; ++i)
+            bits |= uchar(name[i]);
+        listing.ascii = listing.ascii && bits < 0x80;
+        listing.entries.push_back({qsizetype(listing.natives.size()), length, entry->d_type});
+        listing.natives.append(name, size_t(length) + 1);
+    }
+    auto &entries = listing.entries;
+    if (listing.ascii) {
+        // ASCII bytes sort as their UTF-16 units do. The first sixteen bytes
+        // of a name (zero-padded: no name holds a NUL) compare as two
+        // numbers, which settles most pairs without reading the names again.
+        struct Keyed {
+            quint64 high, low;
+            DirectoryListing::Entry entry;
+        };
+        const char *const natives = listing.natives.data();
+        std::vector<Keyed> keyed;
+        keyed.reserve(entries.size());
+        for (const auto &entry : entries) {
+            unsigned char head[16] = {};
+            std::memcpy(head, natives + entry.native, size_t(std::min<qsizetype>(entry.length, 16)));
+            keyed.push_back({qFromBigEndian<quint64>(head), qFromBigEndian<quint64>(head + 8), entry});
+        }
+        std::sort(keyed.begin(), keyed.end(), [natives](const Keyed &a, const Keyed &b) {
+            if (a.high != b.high)
+                return a.high < b.high;
+            if (a.low != b.low)
+                return a.low < b.low;
+            return a.entry.length >= 16 && b.entry.length >= 16
+                && std::strcmp(natives + a.entry.native + 16, natives + b.entry.native + 16) < 0;
+        });
+        for (size_t i = 0; i < keyed.size(); ++i)
+            entries[i] = keyed[i].entry;
+        return listing;
+    }
+    std::vector<std::pair<QString, DirectoryListing::Entry>> named;
+    named.reserve(entries.size());
+    for (const auto &entry : entries)
+        named.emplace_back(listing.name(entry), entry);
+    std::sort(named.begin(), named.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 0; i < named.size(); ++i)
+        entries[i] = named[i].second;
+    return listing;
+}
+
+std::optional<DirectoryListing> listDirectory(const QString &folder)
 {
     if (folder.isEmpty())
         return std::nullopt;
@@ -61,15 +138,20 @@ std::optional<QStringList> directoryNames(const QString &folder)
     DIR *dir = ::opendir(nativePath(folder).constData());
     if (!dir)
         return std::nullopt;
-    QStringList names;
-    while (const struct dirent *entry = ::readdir(dir)) {
-        const char *name = entry->d_name;
-        if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0)))
-            continue;
-        names.append(QFile::decodeName(name));
-    }
+    DirectoryListing listing = readListing(dir);
     ::closedir(dir);
-    std::sort(names.begin(), names.end());
+    return listing;
+}
+
+std::optional<QStringList> directoryNames(const QString &folder)
+{
+    const std::optional<DirectoryListing> listing = listDirectory(folder);
+    if (!listing)
+        return std::nullopt;
+    QStringList names;
+    names.reserve(qsizetype(listing->entries.size()));
+    for (const DirectoryListing::Entry &entry : listing->entries)
+        names.append(listing->name(entry));
     return names;
 }
 

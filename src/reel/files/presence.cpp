@@ -5,6 +5,7 @@
 #include "reel/core/paths.h"
 #include "reel/files/native.h"
 
+#include <atomic>
 #include <fcntl.h>
 #include <mutex>
 #include <unistd.h>
@@ -15,6 +16,9 @@ namespace {
 
 std::mutex g_hookMutex;
 FileSystemChangedHook g_hook;
+// Whether a hook is installed, read without the lock: every presence test
+// notifies, and most programs install no hook.
+std::atomic<bool> g_hookInstalled{false};
 
 const QString kEyetvMarker = QStringLiteral(".eyetv/");
 const QString kEyetvSuffix = QStringLiteral(".eyetv");
@@ -23,21 +27,15 @@ const QString kIMovieProject = QStringLiteral(".iMovieProject");
 const QString kIMovieDvdMarker = QStringLiteral(".iMovieProject/Shared Movies/iDVD");
 
 // Whether the item (links followed) could be opened for reading, without
-// ever waiting on it. Regular files and folders are really opened, once;
-// pipes and devices are judged by their permission bits, since opening them
-// may block or act (a watchdog device starts counting when opened).
+// ever waiting on it or opening it: the system's permission check for
+// reading, with the effective ids as an open would use. Opening a pipe or a
+// device may block or act (a watchdog device starts counting when opened),
+// and opening a file costs twice the check and wakes every watcher of it.
 bool openableForReading(const QByteArray &native, const struct stat &st)
 {
-    if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) {
-        const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-        if (fd < 0)
-            return false;
-        ::close(fd);
-        return true;
-    }
-    if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        return ::faccessat(AT_FDCWD, native.constData(), R_OK, AT_EACCESS) == 0;
-    return false; // a socket cannot be opened as a file
+    if (S_ISSOCK(st.st_mode))
+        return false; // a socket cannot be opened as a file
+    return ::faccessat(AT_FDCWD, native.constData(), R_OK, AT_EACCESS) == 0;
 }
 
 } // namespace
@@ -137,7 +135,7 @@ QString bundledVideoName(const QString &path)
 
 void refreshFinder(const QString &path)
 {
-    if (path.isNull())
+    if (path.isNull() || !g_hookInstalled.load(std::memory_order_acquire))
         return;
     FileSystemChangedHook hook;
     {
@@ -158,6 +156,7 @@ FileSystemChangedHook setFileSystemChangedHook(FileSystemChangedHook hook)
     std::lock_guard lock(g_hookMutex);
     FileSystemChangedHook previous = std::move(g_hook);
     g_hook = std::move(hook);
+    g_hookInstalled.store(bool(g_hook), std::memory_order_release);
     return previous;
 }
 

@@ -127,9 +127,9 @@ float poidsFolderMo(const QString &folder)
     // Whole bytes in 64 bits, converted once: a running total in mebibytes
     // would lose the small files of a large folder.
     qint64 bytes = 0;
-    files::walkTree(folder, [&](const QString &, const struct stat *st) {
-        if (st)
-            bytes += qint64(st->st_size);
+    files::walkTree(folder, files::ItemStatus::Needed, [&](const files::WalkItem &item) {
+        if (item.st)
+            bytes += qint64(item.st->st_size);
     });
     const float total = float(double(bytes) * kMebi);
     logDebug("current folder size  : %f Mo", double(total));

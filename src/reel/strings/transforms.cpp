@@ -72,14 +72,19 @@ QString invertcaseString(const QString &s)
 QStringList linesToArray(const QString &text)
 {
     QStringList lines;
-    const QStringView view(text);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= view.size(); ++i) {
-        if (i < view.size() && !isLineBreak(view.at(i)))
-            continue;
-        if (i > start)
-            lines.append(view.sliced(start, i - start).toString());
-        start = i + 1;
+    const QChar *const begin = text.constData();
+    const QChar *const end = begin + text.size();
+    const QChar *start = begin;
+    for (const QChar *p = begin;; ++p) {
+        // Nearly every character lies between CR and U+0085 and is no break:
+        // one test passes it.
+        while (p < end && ((p->unicode() > 0x000D && p->unicode() < 0x0085) || !isLineBreak(*p)))
+            ++p;
+        if (p > start)
+            lines.append(QString(start, p - start));
+        if (p == end)
+            break;
+        start = p + 1;
     }
     return lines;
 }

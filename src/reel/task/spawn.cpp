@@ -3,7 +3,6 @@
 #include "reel/core/log.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
@@ -22,10 +21,10 @@ namespace reel::task {
 
 namespace {
 
-constexpr qsizetype kFirstBlock = 64 * 1024;
-constexpr qsizetype kLargestBlock = 4 * 1024 * 1024;
-// A larger result pipe means fewer wake-ups while a tool writes a lot.
+// A larger result pipe means fewer wake-ups while a tool writes a lot; the
+// read buffer grows to match once a tool fills it.
 constexpr int kResultPipeSize = 1024 * 1024;
+constexpr qsizetype kFirstReadSize = 64 * 1024;
 
 // A descriptor the run owns; closed when it goes out of scope.
 class Fd {
@@ -211,32 +210,24 @@ QString errnoText(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-// Reads fd to its end into blocks that double up to kLargestBlock, so that a
-// large output costs about its own size and is never copied.
-void drain(int fd, QByteArrayList &blocks, qint64 &size, const QString &who)
+// Reads fd to its end, giving each piece to sink as it comes.
+template <typename Sink>
+void drain(int fd, Sink &&sink, const QString &who)
 {
-    qsizetype blockSize = kFirstBlock;
-    QByteArray block;
-    qsizetype used = 0;
+    QByteArray buffer(kFirstReadSize, Qt::Uninitialized);
     pollfd watched{fd, POLLIN, 0};
     for (;;) {
-        if (used == block.size()) {
-            if (used > 0)
-                blocks.append(std::move(block));
-            block = QByteArray(blockSize, Qt::Uninitialized);
-            used = 0;
-            blockSize = std::min(blockSize * 2, kLargestBlock);
-        }
         if (::poll(&watched, 1, -1) < 0) {
             if (errno == EINTR)
                 continue;
             logAlways("%@:-( poll - %@", who, errnoText(errno));
             break;
         }
-        const ssize_t count = ::read(fd, block.data() + used, size_t(block.size() - used));
+        const ssize_t count = ::read(fd, buffer.data(), size_t(buffer.size()));
         if (count > 0) {
-            used += count;
-            size += count;
+            sink(buffer.constData(), qsizetype(count));
+            if (count == buffer.size() && buffer.size() < kResultPipeSize)
+                buffer.resize(kResultPipeSize);
             continue;
         }
         if (count == 0)
@@ -246,41 +237,37 @@ void drain(int fd, QByteArrayList &blocks, qint64 &size, const QString &who)
         logAlways("%@:-( read - %@", who, errnoText(errno));
         break;
     }
-    if (used > 0) {
-        block.truncate(used);
-        blocks.append(std::move(block));
-    }
 }
 
-// Qt's UTF-8 decoder keeps an unfinished sequence in its state; that state
-// tells a text cut inside a character from a complete one.
-class Utf8Decoder : public QStringDecoder {
-public:
-    Utf8Decoder() : QStringDecoder(QStringConverter::Utf8) {}
-    bool decodedCleanly() const { return !hasError() && state.remainingChars == 0; }
-};
-
 } // namespace
+
+void Output::append(const char *data, qsizetype size)
+{
+    m_size += size;
+    // Text that is not UTF-8 is lost already; the rest is only drained.
+    if (m_decoder.hasError())
+        return;
+    // UTF-8 never gives more UTF-16 units than bytes; the margin covers a
+    // character the decoder carried over from the previous piece. Growing
+    // moves a large buffer without copying it (the allocator remaps it).
+    const qsizetype needed = m_used + size + 4;
+    if (m_text.size() < needed)
+        m_text.resize(needed);
+    QChar *const start = m_text.data();
+    m_used = m_decoder.appendToBuffer(start + m_used, QByteArrayView(data, size)) - start;
+}
 
 QString Output::takeText()
 {
     if (m_size == 0)
         return QStringLiteral("");
-    Utf8Decoder decoder;
-    // UTF-8 never gives more UTF-16 units than bytes; the margin covers the
-    // decoder's own rounding.
-    QString text(qsizetype(m_size) + 4, Qt::Uninitialized);
-    QChar *const start = text.data();
-    QChar *end = start;
-    for (QByteArray &block : m_blocks) {
-        end = decoder.appendToBuffer(end, block);
-        block = QByteArray();
-    }
-    m_blocks.clear();
+    const bool clean = m_decoder.decodedCleanly();
+    QString text = std::exchange(m_text, QString());
+    const qsizetype used = std::exchange(m_used, 0);
     m_size = 0;
-    if (!decoder.decodedCleanly())
+    if (!clean)
         return QString();
-    text.truncate(end - start);
+    text.truncate(used);
     return text;
 }
 
@@ -356,7 +343,7 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     }
 
     Output output;
-    drain(resultRead.get(), output.m_blocks, output.m_size, who);
+    drain(resultRead.get(), [&output](const char *data, qsizetype size) { output.append(data, size); }, who);
     resultRead.reset();
     reap(started);
     return output;

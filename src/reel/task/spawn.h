@@ -11,6 +11,7 @@
 #include <QByteArrayList>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <optional>
@@ -31,18 +32,30 @@ struct PipelinePlan {
     QString workingDirectory;     // null: the program's own
 };
 
-// The bytes the last stage wrote, kept in blocks so that a large output is
-// never copied while it grows.
+// Qt's UTF-8 decoder keeps an unfinished sequence in its state; that state
+// tells a text cut inside a character from a complete one.
+class Utf8Decoder : public QStringDecoder {
+public:
+    Utf8Decoder() : QStringDecoder(QStringConverter::Utf8) {}
+    bool decodedCleanly() const { return !hasError() && state.remainingChars == 0; }
+};
+
+// What the last stage wrote, decoded from UTF-8 as it arrives: a large
+// output is held once, as text, and its decoding overlaps the tools' work.
 class Output {
 public:
     qint64 size() const { return m_size; }
-    // The bytes as UTF-8 text (an initial byte-order mark dropped); a null
-    // string when they are not valid UTF-8. Releases the blocks as it goes.
+    // The text (an initial byte-order mark dropped); a null string when the
+    // bytes are not valid UTF-8.
     QString takeText();
 
 private:
     friend std::optional<Output> runPipeline(const PipelinePlan &, std::string_view);
-    QByteArrayList m_blocks;
+    void append(const char *data, qsizetype size);
+
+    QString m_text; // m_used units decoded, then room for more
+    qsizetype m_used = 0;
+    Utf8Decoder m_decoder;
     qint64 m_size = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <bit>
 #include <cstring>
 
 namespace reel::text {
@@ -74,12 +75,15 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
     Utf8Scan scan;
     qsizetype i = 0;
     while (i < n) {
-        // Plain ASCII, eight bytes at a time: most text is mostly this.
+        // Plain ASCII, eight bytes at a time: most text is mostly this. A
+        // word holding a byte above 127 is left at that byte.
         while (n - i >= 8) {
             quint64 word;
             std::memcpy(&word, p + i, 8);
-            if (word & 0x8080808080808080ULL)
+            if (const quint64 high = qFromLittleEndian(word) & 0x8080808080808080ULL) {
+                i += std::countr_zero(high) / 8;
                 break;
+            }
             i += 8;
         }
         if (i == n)

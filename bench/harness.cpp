@@ -1,0 +1,480 @@
+#include "harness.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace bench {
+
+namespace {
+
+// What the signal handler needs, kept in plain memory: it may only use
+// async-signal-safe calls (fork, execve, waitpid, raise).
+char g_scratch[4096];
+char g_rm[4096];
+pid_t g_owner = -1;
+
+std::string g_childLog;
+
+void removeOnSignal(int sig)
+{
+    if (::getpid() == g_owner && g_scratch[0] && g_rm[0]) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            char rm[] = "rm";
+            char flags[] = "-rf";
+            char end[] = "--";
+            char *argv[] = {rm, flags, end, g_scratch, nullptr};
+            ::execve(g_rm, argv, environ);
+            ::_exit(127);
+        }
+        if (pid > 0) {
+            while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }
+        g_scratch[0] = 0;
+    }
+    ::signal(sig, SIG_DFL);
+    ::raise(sig);
+}
+
+void copyInto(char (&buffer)[4096], const std::string &text)
+{
+    if (text.size() >= sizeof buffer)
+        throw std::runtime_error("path too long: " + text);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+}
+
+int openChildLog()
+{
+    return ::open(g_childLog.empty() ? "/dev/null" : g_childLog.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC,
+                  0644);
+}
+
+std::string readAll(int fd)
+{
+    std::string text;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0) {
+            text.append(buffer, size_t(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        return text;
+    }
+}
+
+std::string exitText(int status)
+{
+    if (WIFEXITED(status))
+        return "exit status " + std::to_string(WEXITSTATUS(status));
+    if (WIFSIGNALED(status))
+        return std::string("killed by signal ") + strsignal(WTERMSIG(status));
+    return "ended oddly";
+}
+
+std::string joined(const std::vector<std::string> &argv)
+{
+    std::string line;
+    for (const std::string &word : argv)
+        line += (line.empty() ? "" : " ") + word;
+    return line;
+}
+
+// Starts argv with stdout on outFd and stderr on the child log, waits for
+// it, and fills the sample's peak and, on failure, its error.
+Sample spawnAndWait(const std::vector<std::string> &argv, int outFd, double *elapsed)
+{
+    Sample sample;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const int logFd = openChildLog();
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, outFd, STDOUT_FILENO);
+    if (logFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, logFd, STDERR_FILENO);
+    std::vector<char *> words;
+    for (const std::string &word : argv)
+        words.push_back(const_cast<char *>(word.c_str()));
+    words.push_back(nullptr);
+
+    const double start = now();
+    pid_t pid = -1;
+    const int rc = ::posix_spawn(&pid, words[0], &actions, nullptr, words.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (logFd >= 0)
+        ::close(logFd);
+    if (rc != 0) {
+        sample.error = "cannot start " + argv[0] + ": " + std::strerror(rc);
+        return sample;
+    }
+    int status = 0;
+    rusage usage{};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    *elapsed = now() - start;
+    sample.peakKiB = usage.ru_maxrss;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        sample.error = joined(argv) + ": " + exitText(status);
+    return sample;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+std::string seconds(double s)
+{
+    char text[32];
+    if (s >= 1)
+        std::snprintf(text, sizeof text, "%.2f s", s);
+    else if (s >= 0.001)
+        std::snprintf(text, sizeof text, "%.1f ms", s * 1e3);
+    else
+        std::snprintf(text, sizeof text, "%.0f µs", s * 1e6);
+    return text;
+}
+
+std::string mebibytes(long kib)
+{
+    if (kib < 0)
+        return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.0f MiB", double(kib) / 1024.0);
+    return text;
+}
+
+std::string fixed(double value, int decimals)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+} // namespace
+
+double now()
+{
+    timespec ts{};
+    ::clock_gettime(CLOCK_MONOTONIC, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+}
+
+ScratchFolder::ScratchFolder()
+{
+    // Everything that may fail comes before the folder exists.
+    copyInto(g_rm, tool("rm"));
+    const char *tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/reelkit-bench.XXXXXX";
+    if (pattern.size() >= sizeof g_scratch)
+        throw std::runtime_error("TMPDIR is too long: " + pattern);
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a scratch folder from " + pattern + ": " + std::strerror(errno));
+    m_path = pattern;
+    copyInto(g_scratch, m_path);
+    g_owner = ::getpid();
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGABRT, SIGFPE, SIGILL})
+        ::signal(sig, removeOnSignal);
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    // Only the process that made the folder removes it, never a child.
+    if (::getpid() != g_owner)
+        return;
+    g_scratch[0] = 0;
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+void setChildLog(const std::string &path)
+{
+    g_childLog = path;
+}
+
+std::string childLogTail(int lines)
+{
+    std::ifstream in(g_childLog);
+    std::vector<std::string> kept;
+    for (std::string line; std::getline(in, line);) {
+        kept.push_back(line);
+        if (int(kept.size()) > lines)
+            kept.erase(kept.begin());
+    }
+    std::string text;
+    for (const std::string &line : kept)
+        text += "    " + line + "\n";
+    return text;
+}
+
+Sample inChild(const std::function<double()> &body)
+{
+    Sample sample;
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) {
+        sample.error = std::string("pipe: ") + std::strerror(errno);
+        return sample;
+    }
+    std::fflush(nullptr);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        if (const int log = openChildLog(); log >= 0)
+            ::dup2(log, STDERR_FILENO);
+        std::string message;
+        try {
+            char text[64];
+            std::snprintf(text, sizeof text, "ok %.9f", body());
+            message = text;
+        } catch (const BadResult &bad) {
+            message = "error " + bad.what;
+        } catch (const std::exception &e) {
+            message = std::string("error ") + e.what();
+        }
+        const char *data = message.c_str();
+        size_t left = message.size();
+        while (left > 0) {
+            const ssize_t n = ::write(fds[1], data, left);
+            if (n <= 0)
+                break;
+            data += n;
+            left -= size_t(n);
+        }
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    if (pid < 0) {
+        ::close(fds[0]);
+        sample.error = std::string("fork: ") + std::strerror(errno);
+        return sample;
+    }
+    const std::string message = readAll(fds[0]);
+    ::close(fds[0]);
+    int status = 0;
+    rusage usage{};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    sample.peakKiB = usage.ru_maxrss;
+    if (message.rfind("ok ", 0) == 0)
+        sample.seconds = std::strtod(message.c_str() + 3, nullptr);
+    else if (message.rfind("error ", 0) == 0)
+        sample.error = message.substr(6);
+    else
+        sample.error = "the measuring child died: " + exitText(status);
+    return sample;
+}
+
+Sample command(const std::vector<std::string> &argv)
+{
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    double elapsed = 0;
+    Sample sample = spawnAndWait(argv, null, &elapsed);
+    ::close(null);
+    if (sample.error.empty())
+        sample.seconds = elapsed;
+    return sample;
+}
+
+Sample selfTimedCommand(const std::vector<std::string> &argv)
+{
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return Sample{-1, -1, std::string("pipe: ") + std::strerror(errno)};
+    // The output is small (a figure), so reading it after the exit is safe.
+    double elapsed = 0;
+    Sample sample = spawnAndWait(argv, fds[1], &elapsed);
+    ::close(fds[1]);
+    const std::string output = readAll(fds[0]);
+    ::close(fds[0]);
+    if (!sample.error.empty())
+        return sample;
+    std::istringstream lines(output);
+    std::string last;
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty())
+            last = line;
+    }
+    char *end = nullptr;
+    const double value = std::strtod(last.c_str(), &end);
+    if (last.empty() || *end != 0)
+        sample.error = joined(argv).substr(0, 60) + ": no timing in its output";
+    else
+        sample.seconds = value;
+    return sample;
+}
+
+std::string tool(const std::string &name)
+{
+    const char *path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "/usr/bin:/bin");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        const std::string candidate = (folder.empty() ? "." : folder) + "/" + name;
+        if (::access(candidate.c_str(), X_OK) == 0)
+            return std::filesystem::absolute(candidate).string();
+    }
+    throw std::runtime_error("the benchmark needs '" + name + "' on PATH (scripts/setup.sh installs it)");
+}
+
+bool RowResult::timePass() const
+{
+    return error.empty() && reelSeconds && anchorSeconds && *anchorSeconds > 0
+        && *reelSeconds / *anchorSeconds <= row.target;
+}
+
+bool RowResult::memoryPass() const
+{
+    if (row.memory.maxBytesPerByte <= 0)
+        return true;
+    return error.empty() && reelPeakKiB > 0
+        && double(reelPeakKiB) * 1024.0 / row.memory.bytes <= row.memory.maxBytesPerByte;
+}
+
+RowResult runRow(const Row &row, int repetitions)
+{
+    RowResult result{row, {}, {}, -1, -1, {}};
+    std::fprintf(stderr, "bench: %s\n", row.operation.c_str());
+    auto keep = [&](const Sample &sample, const char *side) {
+        if (!sample.ok() && result.error.empty())
+            result.error = std::string(side) + ": " + sample.error;
+        return sample;
+    };
+    if (row.prepare) {
+        try {
+            row.prepare();
+        } catch (const std::exception &e) {
+            result.error = std::string("preparing the input: ") + e.what();
+        }
+    }
+    if (row.warmUp && result.error.empty()) {
+        keep(row.reel(), "reelkit");
+        keep(row.anchor(), "anchor");
+    }
+    std::vector<double> reel;
+    std::vector<double> anchor;
+    for (int i = 0; i < repetitions && result.error.empty(); ++i) {
+        const Sample r = keep(row.reel(), "reelkit");
+        const Sample a = keep(row.anchor(), "anchor");
+        if (!r.ok() || !a.ok())
+            break;
+        reel.push_back(r.seconds);
+        anchor.push_back(a.seconds);
+        result.reelPeakKiB = std::max(result.reelPeakKiB, r.peakKiB);
+        result.anchorPeakKiB = std::max(result.anchorPeakKiB, a.peakKiB);
+        std::fprintf(stderr, "bench:   %d/%d  reelkit %s  %s %s\n", i + 1, repetitions, seconds(r.seconds).c_str(),
+                     row.anchorName.c_str(), seconds(a.seconds).c_str());
+    }
+    if (!result.error.empty()) {
+        std::fprintf(stderr, "bench:   FAILED: %s\n", result.error.c_str());
+        const std::string tail = childLogTail(8);
+        if (!tail.empty())
+            std::fprintf(stderr, "bench:   end of the log:\n%s", tail.c_str());
+        return result;
+    }
+    result.reelSeconds = median(reel);
+    result.anchorSeconds = median(anchor);
+    return result;
+}
+
+bool printTable(const std::vector<RowResult> &results, long baselineKiB)
+{
+    struct Line {
+        std::string cells[8];
+    };
+    std::vector<Line> lines;
+    lines.push_back({{"operation", "anchor", "reelkit", "anchor time", "ratio", "target", "result", "peak memory (reelkit / anchor)"}});
+    bool allPass = true;
+    for (const RowResult &r : results) {
+        allPass = allPass && r.pass();
+        Line line{{r.row.operation, r.row.anchorName}};
+        if (!r.error.empty()) {
+            line.cells[2] = "failed";
+            line.cells[3] = "failed";
+            line.cells[5] = "≤ " + fixed(r.row.target, 2);
+            line.cells[6] = "FAILED";
+            lines.push_back(line);
+            continue;
+        }
+        const double ratio = *r.reelSeconds / *r.anchorSeconds;
+        line.cells[2] = seconds(*r.reelSeconds);
+        line.cells[3] = seconds(*r.anchorSeconds);
+        line.cells[4] = fixed(ratio, 2);
+        line.cells[5] = "≤ " + fixed(r.row.target, 2);
+        line.cells[6] = r.timePass() ? "pass" : "MISS";
+        if (r.row.showMemory)
+            line.cells[7] = mebibytes(r.reelPeakKiB) + " / " + mebibytes(r.anchorPeakKiB);
+        lines.push_back(line);
+        if (r.row.memory.maxBytesPerByte > 0) {
+            const auto perByte = [&](long kib) { return fixed(double(kib) * 1024.0 / r.row.memory.bytes, 2) + " B/B"; };
+            Line memory{{"  └ peak memory per byte", "", perByte(r.reelPeakKiB), perByte(r.anchorPeakKiB), "",
+                         "≤ " + fixed(r.row.memory.maxBytesPerByte, 0) + " B/B", r.memoryPass() ? "pass" : "MISS",
+                         ""}};
+            lines.push_back(memory);
+        }
+    }
+
+    // A "|" inside a cell would end it in Markdown.
+    for (Line &line : lines) {
+        for (std::string &cell : line.cells) {
+            for (size_t at = cell.find('|'); at != std::string::npos; at = cell.find('|', at + 2))
+                cell.replace(at, 1, "\\|");
+        }
+    }
+    // Width in characters, not bytes ("≤", "µ", "└" are several bytes).
+    auto width = [](const std::string &s) {
+        return size_t(std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    };
+    size_t widths[8] = {};
+    for (const Line &line : lines) {
+        for (int c = 0; c < 8; ++c)
+            widths[c] = std::max(widths[c], width(line.cells[c]));
+    }
+    auto print = [&](const Line &line) {
+        std::string text = "|";
+        for (int c = 0; c < 8; ++c) {
+            const std::string &cell = line.cells[c];
+            const std::string pad(widths[c] - width(cell), ' ');
+            // Figures right-aligned, words left-aligned.
+            const bool right = c >= 2 && c <= 5;
+            text.append(" ");
+            text.append(right ? pad : cell);
+            text.append(right ? cell : pad);
+            text.append(" |");
+        }
+        std::printf("%s\n", text.c_str());
+    };
+    print(lines.front());
+    std::string rule = "|";
+    for (int c = 0; c < 8; ++c)
+        rule += (c >= 2 && c <= 5 ? std::string(widths[c] + 1, '-') + ":" : ":" + std::string(widths[c] + 1, '-')) + "|";
+    std::printf("%s\n", rule.c_str());
+    for (size_t i = 1; i < lines.size(); ++i)
+        print(lines[i]);
+    std::printf("\nTimes are medians; ratio = reelkit / anchor. Peak memory is each side's peak resident size, "
+                "including the %s that every measuring child starts with.\n",
+                mebibytes(baselineKiB).c_str());
+    return allPass;
+}
+
+} // namespace bench
