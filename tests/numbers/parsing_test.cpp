@@ -30,7 +30,7 @@ TEST(Str2Float, ReadsTheFirstNumberLenientlyAndStr2IntTruncates)
     const std::pair<const char16_t *, float> cases[] = {
         {u"  12.5 fps", 12.5f}, {u"x264", 264.f}, {u"abc", 0.f},   {u"12,5", 12.f},     {u"\t12", 0.f},
         {u"\n12", 0.f},         {u"", 0.f},       {u"-3.5", -3.5f}, {u"ratio 1.5", 1.5f}, {u"1 000", 1000.f},
-        {u"1e50", kInf},        {u"\u00e9t\u00e9 7", 7.f},
+        {u"- 2", -2.f},         {u"1e50", kInf},  {u"\u00e9t\u00e9 7", 7.f},
     };
     for (const auto &[text, expected] : cases)
         EXPECT_EQ(str2Float(q(text)), expected) << q(text).toStdString();
