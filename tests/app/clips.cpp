@@ -72,4 +72,11 @@ QStringList namesIn(const QString &folder)
                                   QDir::Name);
 }
 
+QString outFolder(const QString &name)
+{
+    const QString folder = reel::test::scratchDir() + QLatin1Char('/') + name;
+    QDir().mkpath(folder);
+    return folder;
+}
+
 } // namespace convert::test

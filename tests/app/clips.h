@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <budget.h>
 #include <sample.h>
 
 namespace convert::test {
@@ -29,5 +30,11 @@ RunResult runProgram(const QString &program, const QStringList &arguments, const
 
 // The file names in a folder, hidden ones included.
 QStringList namesIn(const QString &folder);
+
+// A fresh folder of that name in the test's scratch folder.
+QString outFolder(const QString &name = QStringLiteral("out"));
+
+inline Budget sizeBudget(int mb) { return Budget{Budget::Mode::TargetSize, mb, 0}; }
+inline Budget bitrateBudget(int kbps) { return Budget{Budget::Mode::Bitrate, 0, kbps}; }
 
 } // namespace convert::test

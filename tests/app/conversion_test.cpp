@@ -24,33 +24,13 @@ using namespace convert;
 using convert::test::makeClip;
 using convert::test::namesIn;
 using convert::test::probe;
+using convert::test::outFolder;
+using convert::test::sizeBudget;
+using convert::test::bitrateBudget;
 
 namespace {
 
 constexpr int kWaitMs = 120000;
-
-Budget sizeBudget(int mb)
-{
-    Budget budget;
-    budget.mode = Budget::Mode::TargetSize;
-    budget.sizeMB = mb;
-    return budget;
-}
-
-Budget bitrateBudget(int kbps)
-{
-    Budget budget;
-    budget.mode = Budget::Mode::Bitrate;
-    budget.videoKbps = kbps;
-    return budget;
-}
-
-QString outFolder(const QString &name = QStringLiteral("out"))
-{
-    const QString folder = reel::test::scratchDir() + QLatin1Char('/') + name;
-    reel::mkdirCocoa(folder);
-    return folder;
-}
 
 JobSettings planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination)
 {

@@ -14,28 +14,14 @@
 #include <gtest/gtest.h>
 
 using namespace convert;
+using convert::test::bitrateBudget;
+using convert::test::sizeBudget;
 
 namespace {
 
 Preset preset(const char *id)
 {
     return presetById(QString::fromUtf8(id)).value();
-}
-
-Budget sizeBudget(int mb)
-{
-    Budget budget;
-    budget.mode = Budget::Mode::TargetSize;
-    budget.sizeMB = mb;
-    return budget;
-}
-
-Budget bitrateBudget(int kbps)
-{
-    Budget budget;
-    budget.mode = Budget::Mode::Bitrate;
-    budget.videoKbps = kbps;
-    return budget;
 }
 
 QStringList args(std::initializer_list<const char *> words)

@@ -24,6 +24,7 @@
 
 using namespace convert;
 using convert::test::makeClip;
+using convert::test::outFolder;
 
 namespace {
 
@@ -51,13 +52,6 @@ T *child(const ConvertWindow &window, const char *name)
     T *widget = window.findChild<T *>(QString::fromUtf8(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
-}
-
-QString outFolder()
-{
-    const QString folder = reel::test::scratchDir() + QStringLiteral("/out");
-    reel::mkdirCocoa(folder);
-    return folder;
 }
 
 } // namespace

@@ -8,26 +8,32 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 using namespace reel;
 
-TEST(NbMultiple, RemainderTests)
+namespace {
+
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const float kInf = std::numeric_limits<float>::infinity();
+
+bool same(float a, float b)
 {
-    const struct {
-        int n, m;
-        bool expected;
-    } cases[] = {
-        {10, 5, true}, {10, 3, false}, {-10, 5, true}, {0, 7, true}, {7, -7, true}, {INT_MIN, -1, true}, {INT_MIN, 2, true},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(nbMultiple(c.n, c.m), c.expected) << c.n << " " << c.m;
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
+
+} // namespace
+
+TEST(NbMultiple, RemainderTestsAndDivisorZero)
+{
+    const std::tuple<int, int, bool> cases[] = {{10, 5, true}, {10, 3, false},     {-10, 5, true},   {0, 7, true},
+                                                {7, -7, true}, {INT_MIN, -1, true}, {INT_MIN, 2, true}};
+    for (const auto &[n, m, expected] : cases)
+        EXPECT_EQ(nbMultiple(n, m), expected) << n << " " << m;
     EXPECT_TRUE(nbsMultiples(10, 20, 5));
     EXPECT_FALSE(nbsMultiples(10, 21, 5));
     EXPECT_TRUE(test::logLines().isEmpty());
-}
 
-TEST(NbMultiple, DivisorZeroIsFalseAndLogged)
-{
     EXPECT_FALSE(nbMultiple(5, 0));
     EXPECT_FALSE(nbsMultiples(0, 0, 0));
     EXPECT_EQ(test::logCount(QStringLiteral("nbMultiple          :-( 5 divided by 0")), 1);
@@ -36,182 +42,115 @@ TEST(NbMultiple, DivisorZeroIsFalseAndLogged)
 
 TEST(SousMultipleCommuns, RemovesSmallCommonFactors)
 {
-    const struct {
-        int a, b, ra, rb;
-    } cases[] = {
-        {0, 0, 1, 1},     {1920, 1080, 16, 9}, {720, 576, 5, 4}, {38, 19, 38, 19}, {0, 12, 0, 1},
-        {-4, 6, -2, 3},   {INT_MIN, 0, -1, 0}, {289, 17, 17, 1}, {7, 7, 1, 1},     {1850, 1000, 37, 20},
-    };
-    for (const auto &c : cases) {
-        const QVariantList reduced = sousMultipleCommuns(c.a, c.b);
-        EXPECT_EQ(reduced, (QVariantList{c.ra, c.rb})) << c.a << ":" << c.b;
+    const std::tuple<int, int, int, int> cases[] = {
+        {0, 0, 1, 1},   {1920, 1080, 16, 9}, {720, 576, 5, 4}, {38, 19, 38, 19}, {0, 12, 0, 1},
+        {-4, 6, -2, 3}, {INT_MIN, 0, -1, 0}, {289, 17, 17, 1}, {7, 7, 1, 1},     {1850, 1000, 37, 20}};
+    for (const auto &[a, b, ra, rb] : cases) {
+        const QVariantList reduced = sousMultipleCommuns(a, b);
+        EXPECT_EQ(reduced, (QVariantList{ra, rb})) << a << ":" << b;
         EXPECT_EQ(reduced.at(0).typeId(), QMetaType::Int);
     }
 }
 
 TEST(NbsSousMultipleCommun, SearchesTheBandsThenTheFallbackList)
 {
-    const struct {
-        int a, b, m, expected;
-    } cases[] = {
-        {720, 576, 16, 16},  {1920, 1080, 16, 12}, {646, 437, 16, 19}, {597, 995, 10, 199}, {97, 194, 16, 1},
-        {7, 11, 3, 1},       {9, 15, 2, 1},        {0, 0, 5, 5},       {-1920, 1080, 16, 12},
+    const std::tuple<int, int, int, int> cases[] = {
+        {720, 576, 16, 16}, {1920, 1080, 16, 12}, {646, 437, 16, 19}, {597, 995, 10, 199}, {97, 194, 16, 1},
+        {7, 11, 3, 1},      {9, 15, 2, 1},        {0, 0, 5, 5},       {-1920, 1080, 16, 12},
         // Large divisors: no overflow and no walk through a billion candidates.
-        {INT_MAX, INT_MAX, INT_MAX - 1, INT_MAX},
-        {INT_MIN, 0, INT_MAX, 1073741824},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(nbsSousMultipleCommun(c.a, c.b, c.m), c.expected) << c.a << " " << c.b << " " << c.m;
-}
+        {INT_MAX, INT_MAX, INT_MAX - 1, INT_MAX}, {INT_MIN, 0, INT_MAX, 1073741824},
+        // Below 1 there is no band to search: 1, said in the log.
+        {10, 20, 0, 1}, {10, 20, -5, 1}};
+    for (const auto &[a, b, m, expected] : cases)
+        EXPECT_EQ(nbsSousMultipleCommun(a, b, m), expected) << a << " " << b << " " << m;
+    EXPECT_TRUE(test::logHas(QStringLiteral("nbsSousMultipleCommun:-( divisor 0 below 1, 1 returned")));
 
-TEST(NbsSousMultipleCommun, LogLines)
-{
+    test::clearLog();
     nbsSousMultipleCommun(720, 576, 16);
     EXPECT_TRUE(test::logLines().isEmpty());
-
     nbsSousMultipleCommun(1920, 1080, 16);
     EXPECT_EQ(test::logLines(), QStringList(QStringLiteral("nbsSousMultipleCommun: fin 12")));
 
     test::clearLog();
     setDEBUG(1);
     nbsSousMultipleCommun(597, 995, 10);
-    EXPECT_EQ(test::logLines(), (QStringList{
-                                    QStringLiteral("nbsSousMultipleCommun: pass ± 10"),
-                                    QStringLiteral("nbsSousMultipleCommun: pass range < 10"),
-                                    QStringLiteral("nbsSousMultipleCommun: pass range > 10"),
-                                    QStringLiteral("nbsSousMultipleCommun: pass range nb 1ers"),
-                                    QStringLiteral("SousMultiple mod     :-) 199"),
-                                    QStringLiteral("nbsSousMultipleCommun: fin 199"),
-                                }));
-}
-
-TEST(NbsSousMultipleCommun, DivisorBelowOneGivesOne)
-{
-    EXPECT_EQ(nbsSousMultipleCommun(10, 20, 0), 1);
-    EXPECT_EQ(nbsSousMultipleCommun(10, 20, -5), 1);
-    EXPECT_EQ(test::logLines().size(), 2);
-    EXPECT_TRUE(test::logHas(QStringLiteral("nbsSousMultipleCommun:-( divisor 0 below 1, 1 returned")));
+    EXPECT_EQ(test::logLines(), (QStringList{QStringLiteral("nbsSousMultipleCommun: pass ± 10"),
+                                             QStringLiteral("nbsSousMultipleCommun: pass range < 10"),
+                                             QStringLiteral("nbsSousMultipleCommun: pass range > 10"),
+                                             QStringLiteral("nbsSousMultipleCommun: pass range nb 1ers"),
+                                             QStringLiteral("SousMultiple mod     :-) 199"),
+                                             QStringLiteral("nbsSousMultipleCommun: fin 199")}));
 }
 
 TEST(NbMultipleArrondi, NearestMultipleTiesUpwards)
 {
-    const struct {
-        int n, m, expected;
-    } cases[] = {
-        {24, 16, 32},  {23, 16, 16},   {1080, 16, 1088}, {1078, 16, 1072}, {7, 5, 10},
-        {-7, 16, 0},   {-24, 16, -16}, {8, 16, 16},      {0, 16, 0},       {32, 16, 32},
-        {INT_MIN, -1, INT_MIN},        {INT_MIN, 16, INT_MIN},             {INT_MAX, 1, INT_MAX},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(nbMultipleArrondi(c.n, c.m), c.expected) << c.n << " " << c.m;
-}
+    const std::tuple<int, int, int> cases[] = {
+        {24, 16, 32}, {23, 16, 16},   {1080, 16, 1088}, {1078, 16, 1072}, {7, 5, 10},
+        {-7, 16, 0},  {-24, 16, -16}, {8, 16, 16},      {0, 16, 0},       {32, 16, 32},
+        {INT_MIN, -1, INT_MIN},       {INT_MIN, 16, INT_MIN},             {INT_MAX, 1, INT_MAX},
+        // Outside the contract: no multiple of 0; none beyond the int range.
+        {5, 0, 5}, {INT_MAX, 16, INT_MAX - 15}, {INT_MIN + 8, -16, INT_MIN}};
+    for (const auto &[n, m, expected] : cases)
+        EXPECT_EQ(nbMultipleArrondi(n, m), expected) << n << " " << m;
+    EXPECT_TRUE(test::logHas(QStringLiteral("nbMultipleArrondi    :-( no multiple of 0, 5 returned as it is")));
+    EXPECT_TRUE(test::logContains(QStringLiteral("leaves the integers")));
 
-TEST(NbMultipleArrondi, LogLines)
-{
+    test::clearLog();
     nbMultipleArrondi(32, 16);
     EXPECT_TRUE(test::logLines().isEmpty()) << "an exact multiple writes nothing";
-
     nbMultipleArrondi(24, 16);
     EXPECT_EQ(test::logLines(), QStringList(QStringLiteral("nbMultipleArrondi    :-) 32")));
 
     test::clearLog();
     setDEBUG(1);
     nbMultipleArrondi(23, 16);
-    EXPECT_EQ(test::logLines(), (QStringList{
-                                    QStringLiteral("arrondiInferieur     : 16"),
-                                    QStringLiteral("nbMultipleArrondi    : arrondir en-dessous"),
-                                    QStringLiteral("nbMultipleArrondi    :-) 16"),
-                                }));
-    test::clearLog();
+    EXPECT_EQ(test::logLines(), (QStringList{QStringLiteral("arrondiInferieur     : 16"),
+                                             QStringLiteral("nbMultipleArrondi    : arrondir en-dessous"),
+                                             QStringLiteral("nbMultipleArrondi    :-) 16")}));
     nbMultipleArrondi(24, 16);
     EXPECT_TRUE(test::logHas(QStringLiteral("nbMultipleArrondi    : arrondir au dessus")));
 }
 
-TEST(NbMultipleArrondi, ContractViolationsAreNeutral)
+TEST(NbArrondiNbTrimmed, RoundAndCutInSinglePrecision)
 {
-    EXPECT_EQ(nbMultipleArrondi(5, 0), 5);
-    EXPECT_TRUE(test::logHas(QStringLiteral("nbMultipleArrondi    :-( no multiple of 0, 5 returned as it is")));
-    // The multiple above INT_MAX does not exist: the one below is kept.
-    EXPECT_EQ(nbMultipleArrondi(INT_MAX, 16), INT_MAX - 15);
-    EXPECT_TRUE(test::logContains(QStringLiteral("leaves the integers")));
-    EXPECT_EQ(nbMultipleArrondi(INT_MIN + 8, -16), INT_MIN);
+    // x, digits, nbArrondi, nbTrimmed
+    const std::tuple<float, int, float, float> cases[] = {
+        {2.675f, 2, 2.68f, 2.67f}, // 2.67499995 * 100 + 0.5 rounds to 268 as one float
+        {2.5f, 0, 3.f, 2.f},        {-2.5f, 0, -3.f, -2.f},        {-1.7f, 0, -2.f, -1.f},
+        {1.2345f, 2, 1.23f, 1.23f}, {-1.26f, 1, -1.3f, -1.2f},     {1.99f, 0, 2.f, 1.f},
+        {-1.99f, 0, -2.f, -1.f},    {3.14159f, 3, 3.142f, 3.141f}, {-3.14159f, 2, -3.14f, -3.14f},
+        {0.999f, 2, 1.f, 0.99f},    {0.125f, 2, 0.13f, 0.12f},     {-0.125f, 2, -0.13f, -0.12f},
+        {0.f, 3, 0.f, 0.f},         {0.5f, 9, 0.5f, 0.5f},         {1.5f, 9, 1.5f, 1.5f},
+        // A negative digits count works on whole numbers.
+        {2.5f, -1, 3.f, 2.f},       {-2.5f, -3, -3.f, -2.f},       {2.9f, -1, 3.f, 2.f},
+        // Already whole beyond the int range, or outside the contract: the value itself.
+        {3e9f, 0, 3e9f, 3e9f},      {1e10f, 0, 1e10f, 1e10f},      {-5e9f, 0, -5e9f, -5e9f},
+        {1e8f, 2, 1e8f, 1e8f},      {-1e8f, 2, -1e8f, -1e8f},      {1.5f, 10, 1.5f, 1.5f},
+        {2.5f, 12, 2.5f, 2.5f},     {kInf, 0, kInf, kInf},         {-kInf, 3, -kInf, -kInf},
+        {kNaN, 0, kNaN, kNaN},      {kNaN, 2, kNaN, kNaN}};
+    for (const auto &[x, digits, rounded, cut] : cases) {
+        EXPECT_PRED2(same, nbArrondi(x, digits), rounded) << x << " " << digits;
+        EXPECT_PRED2(same, nbTrimmed(x, digits), cut) << x << " " << digits;
+    }
+    EXPECT_TRUE(test::logHas(QStringLiteral("nbArrondi           :-( 1.500000 with 10 digits is out of range, kept as it is")));
+    EXPECT_EQ(test::logCount(QStringLiteral("nbArrondi            : 1.500000")), 2) << "the result line follows the warning";
 }
 
-TEST(NbArrondi, HalvesAwayFromZeroInSinglePrecision)
-{
-    const struct {
-        float x;
-        int digits;
-        float expected;
-    } cases[] = {
-        {2.675f, 2, 2.68f}, // 2.67499995 * 100 + 0.5 rounds to 268 as one float
-        {2.5f, 0, 3.f},     {-2.5f, 0, -3.f},   {-1.7f, 0, -2.f},  {1.2345f, 2, 1.23f}, {-1.26f, 1, -1.3f},
-        {2.5f, -1, 3.f},    {-2.5f, -3, -3.f},  {0.f, 3, 0.f},     {0.5f, 9, 0.5f},
-        {0.125f, 2, 0.13f}, {-0.125f, 2, -0.13f},
-        // Already whole beyond the int range: the value itself.
-        {3e9f, 0, 3e9f},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(nbArrondi(c.x, c.digits), c.expected) << c.x << " " << c.digits;
-}
-
-TEST(NbArrondi, LogLines)
+TEST(NbArrondiNbTrimmed, LogLines)
 {
     nbArrondi(2.5f, 0);
+    nbTrimmed(3.14159f, 3);
     EXPECT_EQ(test::logLines(), QStringList(QStringLiteral("nbArrondi            : 3.000000")));
 
     test::clearLog();
     setDEBUG(1);
     nbArrondi(1.2345f, 2);
-    const QStringList lines = test::logLines();
-    ASSERT_EQ(lines.size(), 6) << lines.join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(lines.at(0), QStringLiteral("1.234500"));
-    EXPECT_EQ(lines.at(1), QStringLiteral("100"));
-    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("123.95"))) << lines.at(2).toStdString();
-    EXPECT_EQ(lines.at(3), QStringLiteral("123"));
-    EXPECT_EQ(lines.at(4), QStringLiteral("1.230000"));
-    EXPECT_EQ(lines.at(5), QStringLiteral("nbArrondi            : 1.230000"));
-}
-
-TEST(NbArrondi, ContractViolationsKeepTheValue)
-{
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const float inf = std::numeric_limits<float>::infinity();
-    EXPECT_EQ(nbArrondi(1.5f, 10), 1.5f);
-    EXPECT_EQ(nbArrondi(1e8f, 2), 1e8f);
-    EXPECT_EQ(nbArrondi(-1e8f, 2), -1e8f);
-    EXPECT_EQ(nbArrondi(inf, 0), inf);
-    EXPECT_EQ(nbArrondi(-inf, 3), -inf);
-    EXPECT_TRUE(std::isnan(nbArrondi(nan, 0)));
-    EXPECT_TRUE(std::isnan(nbArrondi(nan, 2)));
-    EXPECT_TRUE(test::logHas(QStringLiteral("nbArrondi           :-( 1.500000 with 10 digits is out of range, kept as it is")));
-    EXPECT_EQ(test::logCount(QStringLiteral("nbArrondi            : 1.500000")), 1);
-}
-
-TEST(NbTrimmed, CutsTowardsZero)
-{
-    const struct {
-        float x;
-        int digits;
-        float expected;
-    } cases[] = {
-        {1.99f, 0, 1.f},  {-1.99f, 0, -1.f}, {3.14159f, 3, 3.141f}, {-3.14159f, 2, -3.14f},
-        {2.9f, -1, 2.f},  {0.999f, 2, 0.99f}, {1.5f, 9, 1.5f},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(nbTrimmed(c.x, c.digits), c.expected) << c.x << " " << c.digits;
-    EXPECT_TRUE(test::logLines().isEmpty());
-
-    setDEBUG(1);
     nbTrimmed(3.14159f, 3);
-    EXPECT_EQ(test::logLines(), QStringList(QStringLiteral("nbTrimmed           : 3.141000")));
-}
-
-TEST(NbTrimmed, ContractViolationsKeepTheValue)
-{
-    EXPECT_TRUE(std::isnan(nbTrimmed(std::numeric_limits<float>::quiet_NaN(), 1)));
-    EXPECT_EQ(nbTrimmed(1e10f, 0), 1e10f);
-    EXPECT_EQ(nbTrimmed(-5e9f, 0), -5e9f);
-    EXPECT_EQ(nbTrimmed(2.5f, 12), 2.5f);
-    EXPECT_EQ(test::logLines().size(), 4);
+    const QStringList lines = test::logLines();
+    ASSERT_EQ(lines.size(), 7) << lines.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(lines.mid(0, 2), (QStringList{QStringLiteral("1.234500"), QStringLiteral("100")}));
+    EXPECT_TRUE(lines.at(2).startsWith(QStringLiteral("123.95"))) << lines.at(2).toStdString();
+    EXPECT_EQ(lines.mid(3), (QStringList{QStringLiteral("123"), QStringLiteral("1.230000"),
+                                         QStringLiteral("nbArrondi            : 1.230000"),
+                                         QStringLiteral("nbTrimmed           : 3.141000")}));
 }

@@ -8,12 +8,15 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 using namespace reel;
 
 namespace {
 
 const float kInf = std::numeric_limits<float>::infinity();
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 QString q(const char16_t *text)
 {
@@ -22,69 +25,47 @@ QString q(const char16_t *text)
 
 } // namespace
 
-TEST(Str2Float, ReadsTheFirstNumberLeniently)
+TEST(Str2Float, ReadsTheFirstNumberLenientlyAndStr2IntTruncates)
 {
-    const struct {
-        const char16_t *text;
-        float expected;
-    } cases[] = {
+    const std::pair<const char16_t *, float> cases[] = {
         {u"  12.5 fps", 12.5f}, {u"x264", 264.f}, {u"abc", 0.f},   {u"12,5", 12.f},     {u"\t12", 0.f},
         {u"\n12", 0.f},         {u"", 0.f},       {u"-3.5", -3.5f}, {u"ratio 1.5", 1.5f}, {u"1 000", 1000.f},
         {u"- 2", -2.f},         {u"1e50", kInf},  {u"\u00e9t\u00e9 7", 7.f},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(str2Float(q(c.text)), c.expected) << q(c.text).toStdString();
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(str2Float(q(text)), expected) << q(text).toStdString();
     EXPECT_EQ(str2Float(QString()), 0.f);
-    EXPECT_TRUE(test::logLines().isEmpty());
-}
 
-TEST(Str2Float, TraceLines)
-{
+    const std::pair<const char16_t *, int> ints[] = {
+        {u"7.9", 7}, {u"-7.9", -7}, {u"x", 0}, {u"-2147483648", INT_MIN}, {u"2147483520", 2147483520},
+        // Beyond the int range, or infinite: 0, said in the log.
+        {u"3000000000", 0}, {u"-1e50", 0},
+    };
+    for (const auto &[text, expected] : ints)
+        EXPECT_EQ(str2Int(q(text)), expected) << q(text).toStdString();
+    EXPECT_EQ(test::logLines().size(), 2);
+    EXPECT_TRUE(test::logHas(QStringLiteral("str2Int             :-( -inf is no int, 0 returned")));
+
+    test::clearLog();
     setDEBUG(1);
     str2Float(QString());
     EXPECT_TRUE(test::logLines().isEmpty()) << "a null text is not traced";
     str2Float(QStringLiteral("ratio 1.5"));
     str2Float(QStringLiteral(""));
-    EXPECT_EQ(test::logLines(), (QStringList{
-                                    QString::fromUtf8("str2Float           - deb : ratio 1.5…"),
-                                    QStringLiteral("str2Float           - fin :'ratio1.5'->1.500000"),
-                                    QString::fromUtf8("str2Float           - deb : …"),
-                                    QStringLiteral("mais heuu, c'est meme pas un float :("),
-                                }));
-}
-
-TEST(Str2Int, TruncatesTowardsZero)
-{
-    const struct {
-        const char16_t *text;
-        int expected;
-    } cases[] = {
-        {u"7.9", 7}, {u"-7.9", -7}, {u"x", 0}, {u"-2147483648", INT_MIN}, {u"2147483520", 2147483520},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(str2Int(q(c.text)), c.expected) << q(c.text).toStdString();
-    EXPECT_TRUE(test::logLines().isEmpty());
-
-    // Beyond the int range, or infinite: 0.
-    EXPECT_EQ(str2Int(QStringLiteral("3000000000")), 0);
-    EXPECT_EQ(str2Int(QStringLiteral("-1e50")), 0);
-    EXPECT_EQ(test::logLines().size(), 2);
-    EXPECT_TRUE(test::logHas(QStringLiteral("str2Int             :-( -inf is no int, 0 returned")));
+    EXPECT_EQ(test::logLines(), (QStringList{QString::fromUtf8("str2Float           - deb : ratio 1.5…"),
+                                             QStringLiteral("str2Float           - fin :'ratio1.5'->1.500000"),
+                                             QString::fromUtf8("str2Float           - deb : …"),
+                                             QStringLiteral("mais heuu, c'est meme pas un float :(")}));
 }
 
 TEST(SortNumbers, NumbersAscendingStringsReadAsFloats)
 {
     const QVariantList sorted = sortNumbers(QVariantList{QStringLiteral("10"), 2, QStringLiteral("3.5")});
-    ASSERT_EQ(sorted.size(), 3);
-    EXPECT_EQ(sorted.at(0), QVariant(2));
-    EXPECT_EQ(sorted.at(0).typeId(), QMetaType::Int);
-    EXPECT_EQ(sorted.at(1).typeId(), QMetaType::Float);
-    EXPECT_EQ(sorted.at(1).toFloat(), 3.5f);
-    EXPECT_EQ(sorted.at(2).typeId(), QMetaType::Float);
-    EXPECT_EQ(sorted.at(2).toFloat(), 10.f);
+    EXPECT_EQ(sorted, (QVariantList{2, 3.5f, 10.f}));
+    EXPECT_EQ((QList<int>{sorted.value(0).typeId(), sorted.value(1).typeId(), sorted.value(2).typeId()}),
+              (QList<int>{QMetaType::Int, QMetaType::Float, QMetaType::Float}));
     // Every element is logged, whatever the debug level.
     EXPECT_EQ(test::logLines(), (QStringList{"10", "2", "3.5"}));
-
     EXPECT_TRUE(sortNumbers(QVariantList()).isEmpty());
 
     const QVariantList mixed = sortNumbers(QVariantList{qint64(9007199254740993LL), 9007199254740992.0, -1.5f,
@@ -98,81 +79,58 @@ TEST(SortNumbers, NumbersAscendingStringsReadAsFloats)
     EXPECT_EQ(mixed.at(5).typeId(), QMetaType::LongLong);
 }
 
-TEST(FractionStr2Float, RatiosAndPlainNumbers)
+TEST(Fractions, BothWays)
 {
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    const struct {
-        const char16_t *text;
-        float expected;
-    } cases[] = {
+    const std::pair<const char16_t *, float> cases[] = {
         {u"16:9", 16.f / 9.f}, {u"2.35:1", 2.35f}, {u"0.05", 1.f},  {u"1:20", 1.f},   {u"16:9:4", 16.f / 9.f},
-        {u"16/9", 16.f},       {u"1.85", 1.85f},   {u"4:0", kInf},  {u"-4:0", -kInf}, {u"0:0", nan},
-        {u":", nan},           {u" 4 : 3", 4.f / 3.f}, {u"-16:9", -16.f / 9.f}, {u"a:b", nan},
+        {u"16/9", 16.f},       {u"1.85", 1.85f},   {u"4:0", kInf},  {u"-4:0", -kInf}, {u"0:0", kNaN},
+        {u":", kNaN},          {u" 4 : 3", 4.f / 3.f}, {u"-16:9", -16.f / 9.f}, {u"a:b", kNaN},
     };
-    for (const auto &c : cases) {
-        const float v = fractionStr2Float(q(c.text));
-        if (std::isnan(c.expected))
-            EXPECT_TRUE(std::isnan(v)) << q(c.text).toStdString();
-        else
-            EXPECT_EQ(v, c.expected) << q(c.text).toStdString();
+    for (const auto &[text, expected] : cases) {
+        const float v = fractionStr2Float(q(text));
+        EXPECT_TRUE(v == expected || (std::isnan(v) && std::isnan(expected))) << q(text).toStdString() << " " << v;
     }
     EXPECT_EQ(fractionStr2Float(QString()), 1.f);
+
+    const std::pair<float, const char *> ratios[] = {
+        {0.05f, "1:1"},  {1.02f, "1:1"},     {0.98f, "1:1"},    {1.7777f, "16:9"}, {1.80f, "9:5"},
+        {4.f / 3.f, "4:3"}, {16.f / 9.f, "16:9"}, {1.32f, "4:3"}, {1.78f, "16:9"},   {1.85f, "37:20"},
+        {2.35f, "47:20"}, {1.5f, "3:2"},     {1.25f, "5:4"},    {2.21f, "221:100"}, {-2.35f, "-47:20"},
+        {-0.05f, "1:1"},
+    };
+    for (const auto &[r, expected] : ratios)
+        EXPECT_EQ(float2FractionStr(r), QString::fromLatin1(expected)) << r;
+    // No fraction to scale: said in the log.
+    test::clearLog();
+    for (float unscalable : {kNaN, kInf, 1e10f})
+        EXPECT_EQ(float2FractionStr(unscalable), QStringLiteral("1:1")) << unscalable;
+    EXPECT_EQ(test::logLines().size(), 3);
+    EXPECT_TRUE(test::logHas(QStringLiteral("float2FractionStr :-( inf has no fraction, 1:1 returned")));
 }
 
-TEST(FractionStr2Float, LogLines)
+TEST(Fractions, LogLines)
 {
     fractionStr2Float(QStringLiteral("16:9"));
+    float2FractionStr(4.f / 3.f);
     EXPECT_TRUE(test::logLines().isEmpty());
     fractionStr2Float(QStringLiteral("1.85"));
-    EXPECT_EQ(test::logLines(), QStringList(QStringLiteral("fractionStr2Float :-/ 1.850 (<-1.85)")));
-
+    float2FractionStr(1.85f);
+    EXPECT_EQ(test::logLines(), (QStringList{QStringLiteral("fractionStr2Float :-/ 1.850 (<-1.85)"),
+                                             QStringLiteral("float2FractionStr : 37:20 (<-1.850)")}));
     test::clearLog();
     setDEBUG(1);
     fractionStr2Float(QStringLiteral("16:9"));
     EXPECT_EQ(test::logLines(), QStringList(QStringLiteral("fractionStr2Float :-) 1.778 (<-16:9)")));
 }
 
-TEST(Float2FractionStr, NamedRatiosThenReducedThousandths)
-{
-    const struct {
-        float r;
-        const char *expected;
-    } cases[] = {
-        {0.05f, "1:1"},  {1.02f, "1:1"},     {0.98f, "1:1"},    {1.7777f, "16:9"}, {1.80f, "9:5"},
-        {4.f / 3.f, "4:3"}, {16.f / 9.f, "16:9"}, {1.32f, "4:3"}, {1.78f, "16:9"},   {1.85f, "37:20"},
-        {2.35f, "47:20"}, {1.5f, "3:2"},     {1.25f, "5:4"},    {2.21f, "221:100"}, {-2.35f, "-47:20"},
-        {-0.05f, "1:1"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(float2FractionStr(c.r), QString::fromLatin1(c.expected)) << c.r;
-}
-
-TEST(Float2FractionStr, LogLinesAndUnscalableRatios)
-{
-    float2FractionStr(4.f / 3.f);
-    EXPECT_TRUE(test::logLines().isEmpty());
-    float2FractionStr(1.85f);
-    EXPECT_EQ(test::logLines(), QStringList(QStringLiteral("float2FractionStr : 37:20 (<-1.850)")));
-
-    test::clearLog();
-    EXPECT_EQ(float2FractionStr(std::numeric_limits<float>::quiet_NaN()), QStringLiteral("1:1"));
-    EXPECT_EQ(float2FractionStr(kInf), QStringLiteral("1:1"));
-    EXPECT_EQ(float2FractionStr(1e10f), QStringLiteral("1:1"));
-    EXPECT_EQ(test::logLines().size(), 3);
-    EXPECT_TRUE(test::logHas(QStringLiteral("float2FractionStr :-( inf has no fraction, 1:1 returned")));
-}
-
 TEST(VersionStr2Float, MajorMinorPatch)
 {
-    const struct {
-        const char16_t *text;
-        float expected;
-    } cases[] = {
+    const std::pair<const char16_t *, float> cases[] = {
         {u"10.4.11", 10.0411f}, {u"1.2.3", 1.0203f}, {u"10.5", 10.05f}, {u"2", 2.f},
         {u"", 0.f},             {u"1.10", 1.1f},     {u"0.9.9", 0.0909f}, {u"x.y", 0.f},
     };
-    for (const auto &c : cases)
-        EXPECT_FLOAT_EQ(versionStr2Float(q(c.text)), c.expected) << q(c.text).toStdString();
+    for (const auto &[text, expected] : cases)
+        EXPECT_FLOAT_EQ(versionStr2Float(q(text)), expected) << q(text).toStdString();
     EXPECT_EQ(versionStr2Float(QStringLiteral("10.4.11.2")), versionStr2Float(QStringLiteral("10.4.11")));
     EXPECT_GT(versionStr2Float(QStringLiteral("1.10")), versionStr2Float(QStringLiteral("1.9")));
     EXPECT_EQ(versionStr2Float(QString()), 0.f);
@@ -184,39 +142,25 @@ TEST(VersionStr2Float, MajorMinorPatch)
 
 TEST(ASTID, PicksAField)
 {
-    const struct {
-        const char16_t *s;
-        const char16_t *separator;
-        uint index;
-        const char16_t *expected;
-    } cases[] = {
-        {u"a;b;c", u";", 777, u"c"},          {u"a;b;c", u";", 666, u"b"},
-        {u"a;b;c", u";", 5, u"a;b;c"},        {u"42", u";", 0, u"42"},
-        {u"12.5", u".", 0, u"12"},            {u"12.500000", u".", 0, u"12.500000"},
-        {u"a;b", u";", 666, u"a"},            {u"a;b", u";", 777, u"b"},
-        {u"a;;c", u";", 1, u""},              {u"abc", u";", 0, u"abc"},
-        {u"a;b", u"", 0, u"a;b"},             {u"a;b", u";", 4294967295u, u"a;b"},
-        {u"a::b::c", u"::", 2, u"c"},         {u"-7", u"-", 0, u"-7"},
-        {u"", u";", 0, u""},
+    const std::tuple<const char16_t *, const char16_t *, uint, const char16_t *> cases[] = {
+        {u"a;b;c", u";", 777, u"c"},   {u"a;b;c", u";", 666, u"b"},     {u"a;b;c", u";", 5, u"a;b;c"},
+        {u"42", u";", 0, u"42"},       {u"12.5", u".", 0, u"12"},       {u"12.500000", u".", 0, u"12.500000"},
+        {u"a;b", u";", 666, u"a"},     {u"a;b", u";", 777, u"b"},       {u"a;;c", u";", 1, u""},
+        {u"abc", u";", 0, u"abc"},     {u"a;b", u"", 0, u"a;b"},        {u"a;b", u";", 4294967295u, u"a;b"},
+        {u"a::b::c", u"::", 2, u"c"},  {u"-7", u"-", 0, u"-7"},         {u"", u";", 0, u""},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(ASTID(q(c.s), q(c.separator), c.index), q(c.expected))
-            << q(c.s).toStdString() << " " << c.index;
+    for (const auto &[text, separator, index, expected] : cases)
+        EXPECT_EQ(ASTID(q(text), q(separator), index), q(expected)) << q(text).toStdString() << " " << index;
     const QString none = ASTID(QString(), QStringLiteral(";"), 0);
     EXPECT_TRUE(none.isEmpty() && !none.isNull());
     EXPECT_EQ(ASTID(QStringLiteral("a;b"), QString(), 1), QStringLiteral("a;b"));
     EXPECT_TRUE(test::logLines().isEmpty());
-}
 
-TEST(ASTID, TraceLines)
-{
     setDEBUG(1);
     ASTID(QStringLiteral("42"), QStringLiteral(";"), 0);
     ASTID(QStringLiteral("1.500000"), QStringLiteral(";"), 0);
-    EXPECT_EQ(test::logLines(), (QStringList{
-                                    QStringLiteral("ASTID - debut : (;) 42"),
-                                    QString::fromUtf8("ASTID - int détecté ;-)"),
-                                    QStringLiteral("ASTID - debut : (;) 1.500000"),
-                                    QString::fromUtf8("ASTID - float détecté ;-)"),
-                                }));
+    EXPECT_EQ(test::logLines(), (QStringList{QStringLiteral("ASTID - debut : (;) 42"),
+                                             QString::fromUtf8("ASTID - int détecté ;-)"),
+                                             QStringLiteral("ASTID - debut : (;) 1.500000"),
+                                             QString::fromUtf8("ASTID - float détecté ;-)")}));
 }

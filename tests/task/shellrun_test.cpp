@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <tuple>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -20,28 +22,21 @@ using namespace reel;
 
 TEST(TaskWithStr, OutputKeepsAllButOneFinalLineFeed)
 {
-    struct Case {
-        const char *line;
-        QString expected;
-        bool blankLogged;
-    };
-    const std::vector<Case> cases{
-        {"printf abc", QStringLiteral("abc"), false},
-        {"printf 'abc\\n'", QStringLiteral("abc"), false},
-        {"printf 'abc\\n\\n'", QStringLiteral("abc\n"), false},
-        {"printf 'abc\\r\\n'", QStringLiteral("abc\r"), false},
+    const std::tuple<const char *, QString, bool> cases[] = {
+        // line, output (null: nil), the blank output logged
+        {"printf abc", QStringLiteral("abc"), false},         {"printf 'abc\\n'", QStringLiteral("abc"), false},
+        {"printf 'abc\\n\\n'", QStringLiteral("abc\n"), false}, {"printf 'abc\\r\\n'", QStringLiteral("abc\r"), false},
         {"printf 'caf\\303\\251'", QStringLiteral("café"), false},
-        {"printf '\\n'", QString(), true},
-        {"true", QString(), true},
-        {"printf '\\377abc'", QString(), false},    // not UTF-8
-        {"printf 'caf\\303'", QString(), false},    // cut inside a character
+        {"printf '\\n'", QString(), true}, {"true", QString(), true},
+        {"printf '\\377abc'", QString(), false}, // not UTF-8
+        {"printf 'caf\\303'", QString(), false},  // cut inside a character
     };
-    for (const Case &c : cases) {
+    for (const auto &[line, expected, blankLogged] : cases) {
         test::clearLog();
-        const QString result = taskWithStr(QString::fromUtf8(c.line), QString());
-        EXPECT_EQ(result, c.expected) << c.line;
-        EXPECT_EQ(result.isNull(), c.expected.isNull()) << c.line;
-        EXPECT_EQ(test::logHas(QStringLiteral("stringOutput        :-/ ''")), c.blankLogged) << c.line;
+        const QString result = taskWithStr(QString::fromUtf8(line), QString());
+        EXPECT_EQ(result, expected) << line;
+        EXPECT_EQ(result.isNull(), expected.isNull()) << line;
+        EXPECT_EQ(test::logHas(QStringLiteral("stringOutput        :-/ ''")), blankLogged) << line;
     }
 }
 
@@ -139,44 +134,18 @@ TEST(TaskWithStr, ToolEnvironment)
 TEST(IsStringSafe4TaskWithStr, DecidedOnTheTextAlone)
 {
     const QString marker = test::scratchDir() + QStringLiteral("/ran");
-    struct Case {
-        QString word;
-        bool safe;
-    };
-    const std::vector<Case> cases{
-        {QStringLiteral("|"), true},
-        {QStringLiteral("clip_01.mov"), true},
-        {QStringLiteral("/tmp/a-b+c,d=e%f@g:h.mov"), true},
-        {QStringLiteral("été.mov"), true},
-        {QStringLiteral("a~b#c"), true},
-        {QString(), false},
-        {QStringLiteral(""), false},
-        {QStringLiteral("my file"), false},
-        {QStringLiteral("$HOME"), false},
-        {QStringLiteral("a|b"), false},
-        {QStringLiteral("||"), false},
-        {QStringLiteral("a;touch ") + marker, false},
-        {QStringLiteral("`touch x`"), false},
-        {QStringLiteral("a&b"), false},
-        {QStringLiteral("a>b"), false},
-        {QStringLiteral("a<b"), false},
-        {QStringLiteral("(a)"), false},
-        {QStringLiteral("it's"), false},
-        {QStringLiteral("say\"x\""), false},
-        {QStringLiteral("back\\slash"), false},
-        {QStringLiteral("*.mov"), false},
-        {QStringLiteral("clip?.mov"), false},
-        {QStringLiteral("[ab].mov"), false},
-        {QStringLiteral("{a,b}"), false},
-        {QStringLiteral("~"), false},
-        {QStringLiteral("~/x"), false},
-        {QStringLiteral("#x"), false},
-        {QStringLiteral("tab\there"), false},
-        {QStringLiteral("line\nfeed"), false},
-        {QStringLiteral("bell\a"), false},
-        {QStringLiteral("nbsp\u00a0x"), false},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(isStringSafe4TaskWithStr(c.word), c.safe) << c.word.toStdString();
+    for (const QString &word : {QStringLiteral("|"), QStringLiteral("clip_01.mov"), QStringLiteral("été.mov"),
+                                QStringLiteral("/tmp/a-b+c,d=e%f@g:h.mov"), QStringLiteral("a~b#c")})
+        EXPECT_TRUE(isStringSafe4TaskWithStr(word)) << word.toStdString();
+    const QStringList unsafe{
+        QString(), QStringLiteral(""), QStringLiteral("my file"), QStringLiteral("$HOME"), QStringLiteral("a|b"),
+        QStringLiteral("||"), QStringLiteral("a;touch ") + marker, QStringLiteral("`touch x`"), QStringLiteral("a&b"),
+        QStringLiteral("a>b"), QStringLiteral("a<b"), QStringLiteral("(a)"), QStringLiteral("it's"),
+        QStringLiteral("say\"x\""), QStringLiteral("back\\slash"), QStringLiteral("*.mov"), QStringLiteral("clip?.mov"),
+        QStringLiteral("[ab].mov"), QStringLiteral("{a,b}"), QStringLiteral("~"), QStringLiteral("~/x"),
+        QStringLiteral("#x"), QStringLiteral("tab\there"), QStringLiteral("line\nfeed"), QStringLiteral("bell\a"),
+        QStringLiteral("nbsp\u00a0x")};
+    for (const QString &word : unsafe)
+        EXPECT_FALSE(isStringSafe4TaskWithStr(word)) << word.toStdString();
     EXPECT_FALSE(QFile::exists(marker)) << "nothing is run";
 }

@@ -2,6 +2,10 @@
 
 #include "sandbox.h"
 
+#include <reel/core/format.h>
+#include <reel/core/scan.h>
+#include <reel/task/shellrun.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -10,7 +14,6 @@
 #include <cerrno>
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -64,28 +67,21 @@ int openDescriptorCount()
     return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size()) - 1;
 }
 
-qint64 residentBytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields.at(1).toLongLong() * ::sysconf(_SC_PAGESIZE) : -1;
-}
-
-qint64 peakResidentBytes()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return qint64(usage.ru_maxrss) * 1024;
-}
-
 QString writeScript(const QString &path, const QByteArray &body)
 {
     writeFile(path, "#!/bin/sh\n" + body);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
                                     | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
     return path;
+}
+
+float mplayerThroughTheShell(const QString &text, int total)
+{
+    return floatValue(taskWithStr(
+        format("/bin/echo \"scale=6; `/bin/echo \"%@\"  | grep A: | strings | tail -1 | awk -F A:  "
+               "'{print $2}' | awk -F '(' '{print $1}' | awk  '{print $1}'` /%d * 100\" | bc -l",
+               text, total),
+        QString()));
 }
 
 } // namespace reel::test

@@ -1,6 +1,6 @@
-// Test helpers for the tool runner: the program's standard streams swapped
-// for a scope, environment variables set for a scope, and checks that a run
-// left no child and no descriptor behind.
+// Helpers for the tool runner's tests: standard streams swapped for a scope,
+// checks that a run left no child and no descriptor behind, and the player's
+// progress figure computed by the shell pipeline it replaces.
 #pragma once
 
 #include "scoped.h"
@@ -10,8 +10,7 @@
 
 namespace reel::test {
 
-// Points one of the program's standard streams (0 or 2) at a file for the
-// life of the object.
+// Points standard stream 0 or 2 at a file for the life of the object.
 class ScopedStream {
 public:
     ScopedStream(int stream, const QString &path, bool forWriting);
@@ -24,8 +23,7 @@ private:
     int m_saved;
 };
 
-// Feeds the program's standard input from a pipe whose writing end stays
-// open for the life of the object: a tool reading it waits for ever.
+// Standard input from a pipe whose writer stays open: a reader waits for ever.
 class ScopedEndlessInput {
 public:
     ScopedEndlessInput();
@@ -38,15 +36,13 @@ private:
     int m_writer;
 };
 
-// True when the process has no child left to reap (no zombie).
-bool noChildToReap();
-// How many descriptors the process has open.
+bool noChildToReap(); // no zombie left
 int openDescriptorCount();
-// The process's resident memory now, and its peak so far, in bytes.
-qint64 residentBytes();
-qint64 peakResidentBytes();
 
 // An executable shell script at path.
 QString writeScript(const QString &path, const QByteArray &body);
+
+// The player's progress as the original shell line with bc computes it.
+float mplayerThroughTheShell(const QString &text, int total);
 
 } // namespace reel::test

@@ -79,18 +79,16 @@ TEST(Codecs, BytesOfTheOwnTablesAndTheFixedUpMacRoman)
         QString text;
         QByteArray bytes;
     } cases[] = {
-        {kNEXTSTEPStringEncoding, QStringLiteral("é"), "\xDD"},
-        {kNEXTSTEPStringEncoding, QStringLiteral("\u00A0ﬁ"), "\x80\xAE"},
+        {kNEXTSTEPStringEncoding, QStringLiteral("é"), "\xDD"}, {kNEXTSTEPStringEncoding, QStringLiteral("\u00A0ﬁ"), "\x80\xAE"},
         {kSymbolStringEncoding, QStringLiteral("α∀ΑΩ"), "\x61\x22\x41\x57"},
         {kSymbolStringEncoding, QStringLiteral("®®\uF87F\uF8FF"), "\xD2\xE2\xF0"},
         {kMacOSRomanStringEncoding, QStringLiteral("é∆\uF8FF€"), "\x8E\xC6\xF0\xDB"},
-        {kShiftJISStringEncoding, QStringLiteral("\\~"), "\\~"},
+        {kShiftJISStringEncoding, QStringLiteral("\\~"), "\\~"}, {kUTF8StringEncoding, QStringLiteral("é"), "\xC3\xA9"},
         {kUnicodeStringEncoding, QStringLiteral("A"),
          Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? bytesOf("\xFF\xFE\x41\x00", 4) : bytesOf("\xFE\xFF\x00\x41", 4)},
         {kUTF16BigEndianStringEncoding, QStringLiteral("A"), bytesOf("\x00\x41", 2)},
         {kUTF16LittleEndianStringEncoding, QStringLiteral("A"), bytesOf("\x41\x00", 2)},
         {kUTF32LETableStringEncoding, QStringLiteral("A"), bytesOf("\x41\x00\x00\x00", 4)},
-        {kUTF8StringEncoding, QStringLiteral("é"), "\xC3\xA9"},
         {kNonLossyASCIIStringEncoding, QStringLiteral("é€\\"), "\\u00e9\\u20ac\\\\"},
         {kISO2022JPStringEncoding, QStringLiteral("日本"), "\x1B$BF|K\\\x1B(B"},
     };
@@ -131,12 +129,9 @@ TEST(Codecs, LossyEncodingPutsOneQuestionMarkPerCharacter)
         QString text;
         QByteArray lossy;
     } cases[] = {
-        {kASCIIStringEncoding, QStringLiteral("é😀x"), "??x"},
-        {kISOLatin1StringEncoding, QStringLiteral("€é"), "?\xE9"},
-        {kNEXTSTEPStringEncoding, QStringLiteral("€a"), "?a"},
-        {kSymbolStringEncoding, QStringLiteral("Aα"), "?a"},
-        {kMacOSRomanStringEncoding, QStringLiteral("Жé"), "?\x8E"},
-        {kWindowsCP1252StringEncoding, QStringLiteral("a😀b"), "a?b"},
+        {kASCIIStringEncoding, QStringLiteral("é😀x"), "??x"}, {kISOLatin1StringEncoding, QStringLiteral("€é"), "?\xE9"},
+        {kNEXTSTEPStringEncoding, QStringLiteral("€a"), "?a"},  {kSymbolStringEncoding, QStringLiteral("Aα"), "?a"},
+        {kMacOSRomanStringEncoding, QStringLiteral("Жé"), "?\x8E"}, {kWindowsCP1252StringEncoding, QStringLiteral("a😀b"), "a?b"},
         {kUTF8StringEncoding, QString(QChar(0xD800)) + QStringLiteral("a"), "?a"},
         {kUTF32LittleEndianStringEncoding, QString(QChar(0xDC00)), bytesOf("?\0\0\0", 4)},
     };
@@ -147,12 +142,7 @@ TEST(Codecs, LossyEncodingPutsOneQuestionMarkPerCharacter)
         EXPECT_FALSE(encodeText(c.text, c.encoding, false, &error).has_value());
         EXPECT_FALSE(error.isEmpty());
     }
-}
-
-TEST(Codecs, LossyStatefulEncodingStaysWellFormed)
-{
-    // The "?" is written in the ASCII shift state, and the text goes back to
-    // it at the end.
+    // A stateful encoding writes the "?" in its ASCII state and ends there.
     const std::optional<QByteArray> bytes = encodeText(QStringLiteral("日€本"), kISO2022JPStringEncoding, true);
     ASSERT_TRUE(bytes.has_value());
     EXPECT_TRUE(bytes->endsWith("\x1B(B"));
@@ -165,20 +155,14 @@ TEST(Codecs, InvalidBytesGiveNothingWithAReason)
         StringEncoding encoding;
         QByteArray bytes;
     } cases[] = {
-        {kUTF8StringEncoding, "\xC0\xAF"},             // overlong
-        {kUTF8StringEncoding, "\xED\xA0\x80"},         // surrogate
-        {kUTF8StringEncoding, "ok\xE2\x82"},           // cut short
-        {kUTF8StringEncoding, "\xF4\x90\x80\x80"},     // above U+10FFFF
-        {kUTF8StringEncoding, "\xE9t\xE9"},            // Latin 1
-        {kUnicodeStringEncoding, "\xFF\xFE\x41"},      // odd length
+        // UTF-8 overlong, a surrogate, cut short, above U+10FFFF, Latin 1
+        {kUTF8StringEncoding, "\xC0\xAF"}, {kUTF8StringEncoding, "\xED\xA0\x80"}, {kUTF8StringEncoding, "ok\xE2\x82"},
+        {kUTF8StringEncoding, "\xF4\x90\x80\x80"}, {kUTF8StringEncoding, "\xE9t\xE9"},
+        {kUnicodeStringEncoding, "\xFF\xFE\x41"}, // odd length
         {kUTF32LETableStringEncoding, bytesOf("\x00\x00\x11\x00", 4)},
         {kUTF32BigEndianStringEncoding, bytesOf("\x00\x00\xD8\x00", 4)},
-        {kWindowsCP1252StringEncoding, "a\x81"},
-        {kNEXTSTEPStringEncoding, "\xFF"},
-        {kSymbolStringEncoding, "\x80"},
-        {kNonLossyASCIIStringEncoding, "caf\xE9"},
-        {kJapaneseEUCStringEncoding, "\xA4"},
-        {kShiftJISStringEncoding, "\x82"},
+        {kWindowsCP1252StringEncoding, "a\x81"}, {kNEXTSTEPStringEncoding, "\xFF"}, {kSymbolStringEncoding, "\x80"},
+        {kNonLossyASCIIStringEncoding, "caf\xE9"}, {kJapaneseEUCStringEncoding, "\xA4"}, {kShiftJISStringEncoding, "\x82"},
         {kISO2022JPStringEncoding, "\x1B$B\xFF\xFF"},
     };
     for (const auto &c : cases) {
@@ -189,7 +173,7 @@ TEST(Codecs, InvalidBytesGiveNothingWithAReason)
     }
 }
 
-TEST(Codecs, UnknownIdentifiersConvertNothing)
+TEST(Codecs, UnknownIdentifiersConvertNothingAsciiEverything)
 {
     for (StringEncoding encoding : {kNoStringEncoding, kNotFoundStringEncoding, StringEncoding(16), StringEncoding(0x8000000C)}) {
         SCOPED_TRACE(encoding);
@@ -199,15 +183,12 @@ TEST(Codecs, UnknownIdentifiersConvertNothing)
         EXPECT_TRUE(error.contains(QString::number(encoding)));
         EXPECT_FALSE(encodeText(u"abc", encoding, true).has_value());
     }
-}
-
-TEST(Codecs, AsciiReadsEveryByte)
-{
+    // ASCII reads every byte.
     EXPECT_EQ(decodeText("caf\xE9\x80", kASCIIStringEncoding), std::optional<QString>(QStringLiteral("café\u0080")));
     EXPECT_EQ(decodeText("", kASCIIStringEncoding), std::optional<QString>(QString()));
 }
 
-TEST(Codecs, ByteOrderMarks)
+TEST(Codecs, ByteOrderMarksAndEscapesWhenDecoding)
 {
     const struct {
         StringEncoding encoding;
@@ -223,6 +204,12 @@ TEST(Codecs, ByteOrderMarks)
         {kUTF32StringEncoding, bytesOf("\xFF\xFE\x00\x00\x41\x00\x00\x00", 8), QStringLiteral("A")},
         {kUTF32StringEncoding, bytesOf("\x00\x00\xFE\xFF\x00\x00\x00\x41", 8), QStringLiteral("A")},
         {kUTF8StringEncoding, "\xEF\xBB\xBFok", QStringLiteral("ok")},
+        {kNonLossyASCIIStringEncoding, "caf\\u00e9 \\u20AC", QStringLiteral("café €")},
+        {kNonLossyASCIIStringEncoding, "\\351t\\351", QStringLiteral("été")},
+        {kNonLossyASCIIStringEncoding, "a\\\\b", QStringLiteral("a\\b")},
+        {kNonLossyASCIIStringEncoding, "\\ud83d\\ude00", QStringLiteral("😀")},
+        // Not an escape: the backslash stands for itself.
+        {kNonLossyASCIIStringEncoding, "\\q \\u12 \\400 \\", QStringLiteral("\\q \\u12 \\400 \\")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(hex(c.bytes));
@@ -232,23 +219,4 @@ TEST(Codecs, ByteOrderMarks)
     const QString lone = QString(QChar(0xD800)) + QStringLiteral("x");
     EXPECT_EQ(decodeText(encodeText(lone, kUTF16LittleEndianStringEncoding, false).value(), kUTF16LittleEndianStringEncoding),
               std::optional<QString>(lone));
-}
-
-TEST(Codecs, NonLossyAsciiEscapes)
-{
-    const struct {
-        QByteArray bytes;
-        QString text;
-    } cases[] = {
-        {"caf\\u00e9 \\u20AC", QStringLiteral("café €")},
-        {"\\351t\\351", QStringLiteral("été")},
-        {"a\\\\b", QStringLiteral("a\\b")},
-        {"\\ud83d\\ude00", QStringLiteral("😀")},
-        // Not an escape: the backslash stands for itself.
-        {"\\q \\u12 \\400 \\", QStringLiteral("\\q \\u12 \\400 \\")},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.bytes.toStdString());
-        EXPECT_EQ(decodeText(c.bytes, kNonLossyASCIIStringEncoding), std::optional<QString>(c.text));
-    }
 }

@@ -38,21 +38,13 @@ TEST(ReadContentsTxtC, FirstLineUpToTheLimit)
         int maxChars;
         QString expected; // null: nothing
     } cases[] = {
-        {"abc\ndef", 100, QStringLiteral("abc\n")},
-        {"abc\ndef", 3, QStringLiteral("ab")},
-        {"abc\ndef", 4, QStringLiteral("abc")},
-        {"abc\ndef", 5, QStringLiteral("abc\n")},
+        {"abc\ndef", 100, QStringLiteral("abc\n")}, {"abc\ndef", 3, QStringLiteral("ab")},
+        {"abc\ndef", 4, QStringLiteral("abc")},    {"abc\ndef", 5, QStringLiteral("abc\n")},
         // A file shorter than the limit keeps its last byte.
-        {"abc", 100, QStringLiteral("abc")},
-        {"abc", 4, QStringLiteral("abc")},
-        {"abc", 3, QStringLiteral("ab")},
-        {"abc", 1, QStringLiteral("")},
-        {"abc", 0, QString()},
-        {"abc", -5, QString()},
-        {"\n", 100, QStringLiteral("\n")},
-        {QByteArray("ab\0cd", 5), 100, QStringLiteral("ab")},
-        {"\xE9t\xE9\n", 100, QStringLiteral("été\n")},
-        {"", 100, QString()},
+        {"abc", 100, QStringLiteral("abc")}, {"abc", 4, QStringLiteral("abc")}, {"abc", 3, QStringLiteral("ab")},
+        {"abc", 1, QStringLiteral("")},      {"abc", 0, QString()},             {"abc", -5, QString()},
+        {"\n", 100, QStringLiteral("\n")},  {QByteArray("ab\0cd", 5), 100, QStringLiteral("ab")},
+        {"\xE9t\xE9\n", 100, QStringLiteral("été\n")}, {"", 100, QString()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bytes.toStdString() + " limit " + std::to_string(c.maxChars));
@@ -63,7 +55,7 @@ TEST(ReadContentsTxtC, FirstLineUpToTheLimit)
     }
 }
 
-TEST(ReadContentsTxtC, NothingFromWhatIsNoRegularFile)
+TEST(Reading, NothingFromWhatIsNoRegularFileAndNeverWaitsOnAPipe)
 {
     EXPECT_TRUE(readContentsTxtC(scratch(QStringLiteral("missing")), 100).isNull());
     EXPECT_TRUE(readContentsTxtC(QString(), 100).isNull());
@@ -72,10 +64,8 @@ TEST(ReadContentsTxtC, NothingFromWhatIsNoRegularFile)
     const QString fifo = scratch(QStringLiteral("fifo"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_TRUE(readContentsTxtC(fifo, 100).isNull());
-}
+    EXPECT_EQ(readContentsTxtUTF8(fifo), QStringLiteral(""));
 
-TEST(ReadContentsTxtC, DebugLines)
-{
     const QString path = test::writeFile(scratch(QStringLiteral("d.txt")), "abc\n");
     setDEBUG(1);
     EXPECT_EQ(readContentsTxtC(path, 2), QStringLiteral("a"));
@@ -126,16 +116,13 @@ TEST(ReadContentsTxtUTF8, UnknownEncodingReadsAsAscii)
     EXPECT_EQ(folderContents(), QStringList{QStringLiteral("koi8.srt")});
 }
 
-TEST(ReadContentsTxtUTF8, RefusedFileIsReadThroughACopyThatStaysBeside)
+TEST(ReadContentsTxtUTF8, SomeoneElsesFileAtTheCopyPathIsLeftAlone)
 {
     const QString path = test::writeFile(scratch(QStringLiteral("b.srt")), kBroken);
+    const QString copy = test::writeFile(scratch(QStringLiteral("b.srt.txt")), "keep me");
     EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
-    ASSERT_GE(test::logLines().size(), 1);
-    EXPECT_TRUE(test::logLines().first().startsWith(QStringLiteral("Error reading file at path ") + path + QLatin1Char('\n')));
-    // "-y" never overwrites: the file read stays, and so does its copy.
-    EXPECT_TRUE(test::logHas(QStringLiteral("New already exists   :-( ") + path));
-    EXPECT_EQ(test::readFile(path), kBroken);
-    EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), kBroken);
+    EXPECT_EQ(test::readFile(copy), QByteArray("keep me"));
+    EXPECT_TRUE(test::logHas(QStringLiteral("readContentsTxtUTF8 :-/ '") + copy + QStringLiteral("' already exists, no copy made")));
 }
 
 TEST(ReadContentsTxtUTF8, MissingFileLeavesAnEmptyFileAndGivesEmptyText)
@@ -150,9 +137,10 @@ TEST(ReadContentsTxtUTF8, MissingFileLeavesAnEmptyFileAndGivesEmptyText)
     EXPECT_EQ(test::readFile(path), QByteArray());
 }
 
-TEST(ReadContentsTxtUTF8, NoPathChangesWhatTheCopyDoes)
+TEST(ReadContentsTxtUTF8, RefusedFileIsReadThroughACopyThatStaysBesideWhateverItsName)
 {
     const QStringList names = {
+        QStringLiteral("b.srt"),
         QStringLiteral("it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b.srt"),
         QStringLiteral("-n.srt"),
         QStringLiteral("; rm -rf x; .srt"),
@@ -161,25 +149,15 @@ TEST(ReadContentsTxtUTF8, NoPathChangesWhatTheCopyDoes)
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
         QDir(test::scratchDir()).removeRecursively();
+        test::clearLog();
         const QString path = test::writeFile(scratch(name), kBroken);
         EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
+        ASSERT_FALSE(test::logLines().isEmpty());
+        EXPECT_TRUE(test::logLines().first().startsWith(QStringLiteral("Error reading file at path ") + path + QLatin1Char('\n')));
+        // "-y" never overwrites: the file read stays, and so does its copy.
+        EXPECT_TRUE(test::logHas(QStringLiteral("New already exists   :-( ") + path));
         EXPECT_EQ(folderContents(), (QStringList{name, name + QStringLiteral(".txt")}));
+        EXPECT_EQ(test::readFile(path), kBroken);
         EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), kBroken);
     }
-}
-
-TEST(ReadContentsTxtUTF8, SomeoneElsesFileAtTheCopyPathIsLeftAlone)
-{
-    const QString path = test::writeFile(scratch(QStringLiteral("b.srt")), kBroken);
-    const QString copy = test::writeFile(scratch(QStringLiteral("b.srt.txt")), "keep me");
-    EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
-    EXPECT_EQ(test::readFile(copy), QByteArray("keep me"));
-    EXPECT_TRUE(test::logHas(QStringLiteral("readContentsTxtUTF8 :-/ '") + copy + QStringLiteral("' already exists, no copy made")));
-}
-
-TEST(ReadContentsTxtUTF8, NeverWaitsOnAPipe)
-{
-    const QString fifo = scratch(QStringLiteral("fifo"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_EQ(readContentsTxtUTF8(fifo), QStringLiteral(""));
 }

@@ -33,37 +33,29 @@ bool exists(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
 }
 
-// What the code under test writes to the standard error stream meanwhile.
+// What is written to the standard error stream until text() is called.
 class StderrCapture {
 public:
-    StderrCapture()
+    StderrCapture() : m_path(scratch("stderr.txt"))
     {
         std::fflush(stderr);
         m_saved = ::dup(STDERR_FILENO);
-        m_path = scratch("stderr.txt");
         const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(fd, STDERR_FILENO);
         ::close(fd);
     }
-    ~StderrCapture() { restore(); }
+    ~StderrCapture() { text(); }
     QByteArray text()
     {
-        restore();
+        std::fflush(stderr);
+        if (m_saved >= 0 && ::dup2(m_saved, STDERR_FILENO) >= 0 && ::close(m_saved) == 0)
+            m_saved = -1;
         return test::readFile(m_path);
     }
 
 private:
-    void restore()
-    {
-        if (m_saved < 0)
-            return;
-        std::fflush(stderr);
-        ::dup2(m_saved, STDERR_FILENO);
-        ::close(m_saved);
-        m_saved = -1;
-    }
-    int m_saved = -1;
     QString m_path;
+    int m_saved = -1;
 };
 
 // Files may not grow past limit bytes meanwhile (a full disk, even for root).
@@ -109,7 +101,7 @@ TEST(WriteUtf8, MarkOnlyOnTheFileTheCallCreates)
     EXPECT_EQ(test::readFile(noMark), QByteArray("\xC3\xA9"));
 }
 
-TEST(WriteUtf8, RefusesMissingPathsAndTexts)
+TEST(WriteUtf8, RefusesWhatItCannotWrite)
 {
     const QString path = scratch("never.txt");
     const struct {
@@ -124,23 +116,17 @@ TEST(WriteUtf8, RefusesMissingPathsAndTexts)
     EXPECT_FALSE(ecritureFichier(QString(), QStringLiteral("x"), 0));
     EXPECT_FALSE(ecritureFichier(path, QString(), 0));
     EXPECT_FALSE(exists(path));
-}
 
-TEST(WriteUtf8, CreationFailureSaysSoOnStandardError)
-{
-    const QString path = scratch("no/such/folder/a.txt");
-    StderrCapture capture;
-    EXPECT_FALSE(writeTextFileUtf8(path, QStringLiteral("x"), false));
-    EXPECT_EQ(capture.text(), QByteArray("Impossible to create destination file !\n"));
-    EXPECT_FALSE(exists(path));
-}
-
-TEST(WriteUtf8, NeverWritesThroughALinkThatLeadsNowhere)
-{
+    // A file that cannot be created says so; a link leading nowhere is never
+    // written through.
+    const QString nowhere = scratch("no/such/folder/a.txt");
     const QString target = scratch("target.txt");
     const QString link = scratch("link.txt");
     ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
     StderrCapture capture;
+    EXPECT_FALSE(writeTextFileUtf8(nowhere, QStringLiteral("x"), false));
+    EXPECT_EQ(capture.text(), QByteArray("Impossible to create destination file !\n"));
+    EXPECT_FALSE(exists(nowhere));
     EXPECT_FALSE(writeTextFileUtf8(link, QStringLiteral("x"), true));
     EXPECT_FALSE(exists(target));
 }
@@ -193,12 +179,9 @@ TEST(WriteEncoding, TheNameChoosesTheEncodingAndTheAlert)
         {QStringLiteral("Unicode (UTF-16)"), marked, "NSUnicodeStringEncoding"},
         {QStringLiteral("UTF-8"), text.toUtf8(), "NSUTF8StringEncoding"},
         {QStringLiteral("utf8"), text.toUtf8(), "NSUTF8StringEncoding"},
-        {QStringLiteral("MacRoman"), "\x83t\x8E ?", nullptr},
-        {QStringLiteral("UTF-16 Mac Roman"), "\x83t\x8E ?", nullptr},
-        {QStringLiteral("Latin-1"), "?t? ?", nullptr},
-        {QStringLiteral("UTF-32"), "?t? ?", nullptr},
-        {QStringLiteral(""), "?t? ?", nullptr},
-        {QString(), "?t? ?", nullptr},
+        {QStringLiteral("MacRoman"), "\x83t\x8E ?", nullptr}, {QStringLiteral("UTF-16 Mac Roman"), "\x83t\x8E ?", nullptr},
+        {QStringLiteral("Latin-1"), "?t? ?", nullptr}, {QStringLiteral("UTF-32"), "?t? ?", nullptr},
+        {QStringLiteral(""), "?t? ?", nullptr},        {QString(), "?t? ?", nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
@@ -262,16 +245,14 @@ TEST(Replacing, AFailedWriteLeavesTheOldFile)
     }
 }
 
-TEST(EcritureFichier, LineEndingsBecomeLineFeeds)
+TEST(EcritureFichier, LineEndingsBecomeLineFeedsAndLogLines)
 {
     const struct {
         QString content;
         QByteArray bytes;
     } cases[] = {
-        {QStringLiteral("a\r\nb\rc\n"), "a\nb\nc\n"},
-        {QStringLiteral("\r\r\n\n"), "\n\n\n"},
-        {QStringLiteral("é\r"), "\xC3\xA9\n"},
-        {QStringLiteral(""), ""},
+        {QStringLiteral("a\r\nb\rc\n"), "a\nb\nc\n"}, {QStringLiteral("\r\r\n\n"), "\n\n\n"},
+        {QStringLiteral("é\r"), "\xC3\xA9\n"},         {QStringLiteral(""), ""},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bytes.toStdString());
@@ -280,10 +261,8 @@ TEST(EcritureFichier, LineEndingsBecomeLineFeeds)
         EXPECT_TRUE(exists(path));
         EXPECT_EQ(test::readFile(path), c.bytes);
     }
-}
 
-TEST(EcritureFichier, LogLines)
-{
+    test::clearLog();
     const QString path = scratch("c.txt");
     EXPECT_TRUE(ecritureFichier(path, QStringLiteral("x"), -42));
     EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("-42")});
