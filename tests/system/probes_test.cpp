@@ -78,10 +78,9 @@ TEST(Probes, TheRunningSystemProcessorsAndArchitecture)
 TEST(Probes, CpuModelsFromCpuinfo)
 {
     const std::pair<const char *, int> cases[] = {
-        {"processor\t: 0\ncpu\t\t: 740/750\nclock\t\t: 400MHz\n", 9}, {"cpu\t\t: 750CXe\n", 9}, {"cpu\t\t: 750FX\n", 9},
-        {"cpu : 745/755\n", 9}, {"cpu\t\t: 7400, altivec supported\n", 10}, {"cpu\t\t: 7447A, altivec supported\n", 11},
-        {"cpu\t\t: 7450, altivec supported\n", 11}, {"cpu\t\t: PPC970MP, altivec supported\n", 100},
-        {"cpu\t\t: 603ev\n", 5}, {"cpu\t\t: 603e\n", 4}, {"cpu\t\t: 604r\n", 7},
+        {"processor\t: 0\ncpu\t\t: 740/750\nclock\t\t: 400MHz\n", 9}, {"cpu : 745/755\n", 9}, {"cpu\t\t: 750FX\n", 9},
+        {"cpu\t\t: 7400, altivec supported\n", 10}, {"cpu\t\t: 7447A, altivec supported\n", 11},
+        {"cpu\t\t: PPC970MP, altivec supported\n", 100}, {"cpu\t\t: 603e\n", 4}, {"cpu\t\t: 603ev\n", 5},
         {"cpu\t\t: POWER9 (raw), altivec supported\n", 750},
         // x86: "cpu family", "cpu MHz" are other keys.
         {"processor\t: 0\ncpu family\t: 6\ncpu MHz\t\t: 2400.000\ncpu cores\t: 4\n", 750}, {"", 750},
@@ -159,7 +158,6 @@ TEST(Probes, MediaFrameworkVersionFromTheBundlesFfmpeg)
          versionStr2Float(u"60.3.100"_s), "QuickTime           : 60.3.100"},
         {"nothing about libavformat", "echo 'ffmpeg version 6.0'\necho 'libavformatx 1. 2.3'\n", 0.0f,
          "versionQT           :-( echec"},
-        {"silent", "exit 1\n", 0.0f, "versionQT           :-( echec"},
         {"missing", nullptr, 0.0f, "versionQT           :-( echec"},
     };
     setDEBUG(1);
