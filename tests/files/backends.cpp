@@ -9,12 +9,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cstdlib>
 #include <cstring>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace reel::test {
 
@@ -28,16 +27,16 @@ QString resolved(const QString &path)
 
 bool under(const QString &path, const QString &root)
 {
-    return !root.isEmpty() && path.startsWith(root + QLatin1Char('/'));
+    return !root.isEmpty() && path.startsWith(root + u'/');
 }
 
 // The item's folder, resolved, lies strictly inside the resolved sandbox.
 bool safelyInside(const QString &path)
 {
-    if (!path.startsWith(QLatin1Char('/')) || !insideSandbox(path))
+    if (!path.startsWith(u'/') || !insideSandbox(path))
         return false;
     const QFileInfo info(path);
-    return under(resolved(info.absolutePath()) + QLatin1Char('/') + info.fileName(), realSandboxRoot());
+    return under(resolved(info.absolutePath()) + u'/' + info.fileName(), resolved(sandboxRoot()));
 }
 
 // Installed before any test runs, for the whole suite.
@@ -48,51 +47,31 @@ struct InstallKeeper {
 
 } // namespace
 
-QString realSandboxRoot()
-{
-    return resolved(sandboxRoot());
-}
-
 bool StrictRecorder::remove(const QString &path, QString *error)
 {
-    calls << QStringLiteral("remove ") + path;
+    calls << u"remove "_s + path;
     ADD_FAILURE() << "the deleter was asked to remove " << path.toStdString();
     if (error)
-        *error = QStringLiteral("refused by the test");
+        *error = u"refused by the test"_s;
     return false;
 }
 
 bool StrictRecorder::moveToTrash(const QString &path)
 {
-    calls << QStringLiteral("trash ") + path;
+    calls << u"trash "_s + path;
     ADD_FAILURE() << "the deleter was asked to trash " << path.toStdString();
     return false;
 }
 
-bool DryRecorder::remove(const QString &path, QString *error)
-{
-    removed << path;
-    if (!removeSucceeds && error)
-        *error = QStringLiteral("dry run");
-    return removeSucceeds;
-}
-
-bool DryRecorder::moveToTrash(const QString &path)
-{
-    trashed << path;
-    return trashSucceeds;
-}
-
 bool SandboxKeeper::remove(const QString &path, QString *error)
 {
-    if (!safelyInside(path) || path == sandboxRoot() || path == realSandboxRoot()) {
+    if (!safelyInside(path) || path == sandboxRoot() || path == resolved(sandboxRoot())) {
         ADD_FAILURE() << "deletion outside the sandbox stopped: " << path.toStdString();
         if (error)
-            *error = QStringLiteral("outside the sandbox");
+            *error = u"outside the sandbox"_s;
         return false;
     }
-    const QFileInfo info(path);
-    if (info.isSymLink() && !under(resolved(path), realSandboxRoot())) {
+    if (QFileInfo(path).isSymLink() && !under(resolved(path), resolved(sandboxRoot()))) {
         // A link out of the sandbox: removing the link is all that may happen.
         if (::unlink(QFile::encodeName(path).constData()) == 0)
             return true;
@@ -115,32 +94,19 @@ bool SandboxKeeper::moveToTrash(const QString &path)
 
 bool FailingDeleter::remove(const QString &, QString *error)
 {
-    ++removes;
     if (error)
-        *error = QStringLiteral("Operation not permitted");
+        *error = u"Operation not permitted"_s;
     return false;
 }
 
 bool FailingDeleter::moveToTrash(const QString &path)
 {
-    ++trashes;
     return trashSucceeds && g_installKeeper.keeper.moveToTrash(path);
 }
 
 bool makeSocket(const QString &path)
 {
-    const QByteArray native = QFile::encodeName(path);
-    sockaddr_un address{};
-    if (size_t(native.size()) >= sizeof address.sun_path)
-        return false;
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0)
-        return false;
-    const bool ok = ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    ::close(fd);
-    return ok;
+    return ::mknod(QFile::encodeName(path).constData(), S_IFSOCK | 0644, 0) == 0;
 }
 
 bool makeFifo(const QString &path)

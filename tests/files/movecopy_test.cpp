@@ -7,23 +7,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 using namespace reel;
+using namespace Qt::StringLiterals;
 using test::exists;
 
 namespace {
 
-using Operation = bool (*)(const QString &, const QString &, const QString &);
-
-struct Op {
+const struct Op {
     const char *name;
-    Operation run;
+    bool (*run)(const QString &, const QString &, const QString &);
     bool keepsSource;
-};
-const Op kOps[] = {{"mvCocoa", mvCocoa, false}, {"cpCocoa", cpCocoa, true}};
+} kOps[] = {{"mvCocoa", mvCocoa, false}, {"cpCocoa", cpCocoa, true}};
 
 } // namespace
 
@@ -31,26 +25,22 @@ TEST(MoveCopy, OverwriteOnlyWithExactlyY)
 {
     for (const Op &op : kOps) {
         SCOPED_TRACE(op.name);
-        const QString s = test::scratchDir() + QLatin1Char('/') + QLatin1String(op.name);
-        const QString src = test::writeFile(s + QStringLiteral("/src.mov"), "new");
-        const QString dst = test::writeFile(s + QStringLiteral("/dst.mov"), "old");
-        for (const QString &flag : {QString(), QStringLiteral(""), QStringLiteral("Y"), QStringLiteral("-y"), QStringLiteral("yes")}) {
-            test::clearLog();
+        const QString s = test::scratchDir() + u'/' + QLatin1String(op.name);
+        const QString src = test::writeFile(s + u"/src.mov"_s, "new");
+        const QString dst = test::writeFile(s + u"/dst.mov"_s, "old");
+        test::clearLog();
+        for (const QString &flag : {QString(), u""_s, u"Y"_s, u"-y"_s, u"yes"_s}) {
             EXPECT_FALSE(op.run(src, dst, flag)) << flag.toStdString();
             EXPECT_EQ(test::readFile(dst), QByteArray("old"));
         }
         // The move says so whatever the debug level, the copy only with it.
-        const QString moveLine = QStringLiteral("New already exists   :-( ") + dst;
-        EXPECT_EQ(test::logHas(moveLine), !op.keepsSource);
-        EXPECT_TRUE(op.keepsSource ? test::logLines().isEmpty() : true);
+        EXPECT_EQ(test::logLines(), op.keepsSource ? QStringList() : QStringList(5, u"New already exists   :-( "_s + dst));
         setDEBUG(1);
-        test::clearLog();
         EXPECT_FALSE(op.run(src, dst, QString()));
-        if (op.keepsSource)
-            EXPECT_TRUE(test::logHas(QStringLiteral("New already exists  :-( ") + dst));
+        EXPECT_EQ(test::logHas(u"New already exists  :-( "_s + dst), op.keepsSource);
         setDEBUG(0);
 
-        EXPECT_TRUE(op.run(src, dst, QStringLiteral("y")));
+        EXPECT_TRUE(op.run(src, dst, u"y"_s));
         EXPECT_EQ(test::readFile(dst), QByteArray("new"));
         EXPECT_EQ(exists(src), op.keepsSource);
     }
@@ -60,14 +50,14 @@ TEST(MoveCopy, MissingSourceAndMissingFolderTellTheTruth)
 {
     for (const Op &op : kOps) {
         SCOPED_TRACE(op.name);
-        const QString s = test::scratchDir() + QLatin1Char('/') + QLatin1String(op.name);
-        const QString src = test::writeFile(s + QStringLiteral("/src.mov"), "data");
+        const QString s = test::scratchDir() + u'/' + QLatin1String(op.name);
+        const QString src = test::writeFile(s + u"/src.mov"_s, "data");
         test::clearLog();
-        EXPECT_FALSE(op.run(s + QStringLiteral("/none"), s + QStringLiteral("/x"), QStringLiteral("y")));
-        EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("File current        :-( does not exist: ") + s + QStringLiteral("/none")});
+        EXPECT_FALSE(op.run(s + u"/none"_s, s + u"/x"_s, u"y"_s));
+        EXPECT_EQ(test::logLines(), QStringList{u"File current        :-( does not exist: "_s + s + u"/none"_s});
 
         test::clearLog();
-        const QString into = s + QStringLiteral("/no/such/folder/x.mov");
+        const QString into = s + u"/no/such/folder/x.mov"_s;
         EXPECT_FALSE(op.run(src, into, QString()));
         EXPECT_FALSE(exists(into));
         EXPECT_TRUE(exists(src));
@@ -82,49 +72,45 @@ TEST(MoveCopy, MissingSourceAndMissingFolderTellTheTruth)
 TEST(MoveCopy, FoldersLinksAndTilde)
 {
     const QString home = test::homePath();
-    test::writeFile(home + QStringLiteral("/tree/a/b.mov"), "b");
-    test::writeFile(home + QStringLiteral("/tree/.hidden"), "h");
-    test::makeLink(QStringLiteral("a/b.mov"), home + QStringLiteral("/tree/rel"));
+    test::writeFile(home + u"/tree/a/b.mov"_s, "b");
+    test::writeFile(home + u"/tree/.hidden"_s, "h");
+    test::makeLink(u"a/b.mov"_s, home + u"/tree/rel"_s);
     setDEBUG(1);
-    EXPECT_TRUE(cpCocoa(QStringLiteral("~/tree"), QStringLiteral("~/copy"), QString()));
-    EXPECT_TRUE(test::logHas(QStringLiteral("File copied         :-) ") + home + QStringLiteral("/copy")));
-    EXPECT_EQ(test::readFile(home + QStringLiteral("/copy/a/b.mov")), QByteArray("b"));
-    EXPECT_EQ(test::readFile(home + QStringLiteral("/copy/.hidden")), QByteArray("h"));
-    EXPECT_EQ(srcFromLn(home + QStringLiteral("/copy/rel")), QStringLiteral("a/b.mov")) << "links stay links";
+    EXPECT_TRUE(cpCocoa(u"~/tree"_s, u"~/copy"_s, QString()));
+    EXPECT_TRUE(test::logHas(u"File copied         :-) "_s + home + u"/copy"_s));
+    EXPECT_EQ(test::readFile(home + u"/copy/a/b.mov"_s), QByteArray("b"));
+    EXPECT_EQ(test::readFile(home + u"/copy/.hidden"_s), QByteArray("h"));
+    EXPECT_EQ(srcFromLn(home + u"/copy/rel"_s), u"a/b.mov"_s) << "links stay links";
 
-    EXPECT_TRUE(mvCocoa(QStringLiteral("~/copy"), QStringLiteral("~/moved"), QString()));
-    EXPECT_TRUE(test::logHas(QStringLiteral("File moved          :-) ") + home + QStringLiteral("/moved")));
-    EXPECT_FALSE(exists(home + QStringLiteral("/copy")));
-    EXPECT_EQ(test::readFile(home + QStringLiteral("/moved/a/b.mov")), QByteArray("b"));
+    EXPECT_TRUE(mvCocoa(u"~/copy"_s, u"~/moved"_s, QString()));
+    EXPECT_TRUE(test::logHas(u"File moved          :-) "_s + home + u"/moved"_s));
+    EXPECT_FALSE(exists(home + u"/copy"_s));
+    EXPECT_EQ(test::readFile(home + u"/moved/a/b.mov"_s), QByteArray("b"));
 
     // A folder that holds a pipe is not copied: reading it would wait.
-    test::makeFifo(home + QStringLiteral("/tree/a/pipe"));
-    EXPECT_FALSE(cpCocoa(QStringLiteral("~/tree"), QStringLiteral("~/copy2"), QString()));
-    EXPECT_FALSE(exists(home + QStringLiteral("/copy2")));
+    test::makeFifo(home + u"/tree/a/pipe"_s);
+    EXPECT_FALSE(cpCocoa(u"~/tree"_s, u"~/copy2"_s, QString()));
+    EXPECT_FALSE(exists(home + u"/copy2"_s));
 }
 
-TEST(MoveCopy, ADangerousDestinationIsNotReplaced)
+TEST(MoveCopy, ADangerousOrUnreadableDestinationIsNotReplaced)
 {
     // The guard refuses the home folder as a destination to clear; the
     // operation then fails instead of claiming success.
-    const QString src = test::writeFile(test::scratchDir() + QStringLiteral("/src"), "x");
-    test::StrictRecorder recorder;
-    ScopedRemovalBackend scoped(recorder);
-    EXPECT_FALSE(mvCocoa(src, QStringLiteral("~"), QStringLiteral("y")));
-    EXPECT_FALSE(cpCocoa(src, QStringLiteral("~/"), QStringLiteral("y")));
-    EXPECT_TRUE(exists(src));
-    EXPECT_TRUE(recorder.calls.isEmpty());
-}
-
-TEST(MoveCopy, AnExistingButUnreadableDestinationIsNeverReplaced)
-{
     const QString s = test::scratchDir();
-    const QString src = test::writeFile(s + QStringLiteral("/src"), "x");
-    const QString dangling = s + QStringLiteral("/dangling");
-    test::makeLink(s + QStringLiteral("/nowhere"), dangling);
+    const QString src = test::writeFile(s + u"/src"_s, "x");
+    {
+        test::StrictRecorder recorder;
+        ScopedRemovalBackend scoped(recorder);
+        EXPECT_FALSE(mvCocoa(src, u"~"_s, u"y"_s));
+        EXPECT_FALSE(cpCocoa(src, u"~/"_s, u"y"_s));
+    }
+    // A dangling link exists, though it is not present: it is never replaced.
+    const QString dangling = s + u"/dangling"_s;
+    test::makeLink(s + u"/nowhere"_s, dangling);
     EXPECT_FALSE(mvCocoa(src, dangling, QString()));
     EXPECT_FALSE(cpCocoa(src, dangling, QString()));
-    EXPECT_EQ(srcFromLn(dangling), s + QStringLiteral("/nowhere"));
+    EXPECT_EQ(srcFromLn(dangling), s + u"/nowhere"_s);
     EXPECT_TRUE(exists(src));
 }
 
@@ -132,43 +118,39 @@ TEST(MoveCopy, NeverDestroysTheSourceItself)
 {
     // Clearing these destinations would delete the source before it moved.
     const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + QStringLiteral("/dir/clip.mov"), "clip");
-    test::makeLink(file, s + QStringLiteral("/current.mov"));
-    struct Case {
-        QString from, to;
-    };
-    const std::vector<Case> cases{
+    const QString file = test::writeFile(s + u"/dir/clip.mov"_s, "clip");
+    test::makeLink(file, s + u"/current.mov"_s);
+    const std::pair<QString, QString> cases[] = {
         {file, file},
-        {file, s + QStringLiteral("/dir/./clip.mov")},
-        {file, s + QStringLiteral("/dir")},
-        {s + QStringLiteral("/dir"), s + QStringLiteral("/dir/sub")}, // into itself
-        {s + QStringLiteral("/current.mov"), file},                  // over the link's own data
+        {file, s + u"/dir/./clip.mov"_s},
+        {file, s + u"/dir"_s},
+        {s + u"/dir"_s, s + u"/dir/sub"_s}, // into itself
+        {s + u"/current.mov"_s, file},      // over the link's own data
     };
     for (const Op &op : kOps) {
-        for (const Case &c : cases) {
-            SCOPED_TRACE(std::string(op.name) + " " + c.from.toStdString() + " -> " + c.to.toStdString());
+        for (const auto &[from, to] : cases) {
+            SCOPED_TRACE(std::string(op.name) + " " + from.toStdString() + " -> " + to.toStdString());
             test::clearLog();
-            EXPECT_FALSE(op.run(c.from, c.to, QStringLiteral("y")));
+            EXPECT_FALSE(op.run(from, to, u"y"_s));
             EXPECT_EQ(test::readFile(file), QByteArray("clip"));
             ASSERT_EQ(test::logLines().size(), 1);
             EXPECT_TRUE(test::logLines().first().startsWith(QLatin1String(op.keepsSource ? "cannot copy" : "cannot move")));
         }
     }
-    EXPECT_FALSE(exists(s + QStringLiteral("/dir/sub")));
-    EXPECT_EQ(srcFromLn(s + QStringLiteral("/current.mov")), file);
+    EXPECT_FALSE(exists(s + u"/dir/sub"_s));
+    EXPECT_EQ(srcFromLn(s + u"/current.mov"_s), file);
 }
 
 TEST(Links, MakeReadAndAliases)
 {
     const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + QStringLiteral("/f"), "x");
-    EXPECT_TRUE(ln_sCocoa(QStringLiteral("f"), s + QStringLiteral("/l")));
-    EXPECT_EQ(srcFromLn(s + QStringLiteral("/l")), QStringLiteral("f"));
-    EXPECT_FALSE(ln_sCocoa(QStringLiteral("f"), s + QStringLiteral("/l"))) << "something is already there";
-    EXPECT_TRUE(srcFromLn(file).isNull());
-    EXPECT_TRUE(srcFromLn(s + QStringLiteral("/missing")).isNull());
-    EXPECT_TRUE(srcFromLn(QString()).isNull());
-    EXPECT_FALSE(ln_sCocoa(QString(), s + QStringLiteral("/m")));
+    const QString file = test::writeFile(s + u"/f"_s, "x");
+    EXPECT_TRUE(ln_sCocoa(u"f"_s, s + u"/l"_s));
+    EXPECT_EQ(srcFromLn(s + u"/l"_s), u"f"_s);
+    EXPECT_FALSE(ln_sCocoa(u"f"_s, s + u"/l"_s)) << "something is already there";
+    EXPECT_FALSE(ln_sCocoa(QString(), s + u"/m"_s));
+    for (const QString &noLink : {file, s + u"/missing"_s, QString()})
+        EXPECT_TRUE(srcFromLn(noLink).isNull()) << noLink.toStdString();
     EXPECT_EQ(pathByResolvingAlias(file), file);
     EXPECT_EQ(pathByResolvingAlias(s), s);
 }

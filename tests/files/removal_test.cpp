@@ -10,154 +10,132 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 using test::exists;
 using test::makeLink;
 
 namespace {
 
-QString trashedFile(const QString &name)
+QByteArray trashed(const QString &name)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash/files/") + name;
+    return test::readFile(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash/files/"_s
+                          + name);
 }
 
 } // namespace
 
-TEST(RmCocoa, DeletesFilesAndWholeTreesWithDebugLines)
+TEST(RmCocoa, DeletesWholeTreesWithoutFollowingLinksAndNotifies)
 {
     setDEBUG(1);
     const QString s = test::scratchDir();
-    const QString canary = test::writeFile(s + QStringLiteral("/canary/bird"), "tweet");
-    test::writeFile(s + QStringLiteral("/tree/.hidden"), "h");
-    test::writeFile(s + QStringLiteral("/tree/a/b/c.mov"), "c");
-    ASSERT_TRUE(test::makeFifo(s + QStringLiteral("/tree/a/pipe")));
-    ASSERT_TRUE(makeLink(s + QStringLiteral("/canary"), s + QStringLiteral("/tree/a/toCanary")));
-    ASSERT_TRUE(makeLink(canary, s + QStringLiteral("/tree/birdLink")));
+    const QString canary = test::writeFile(s + u"/canary/bird"_s, "tweet");
+    test::writeFile(s + u"/tree/.hidden"_s, "h");
+    test::writeFile(s + u"/tree/a/b/c.mov"_s, "c");
+    ASSERT_TRUE(test::makeFifo(s + u"/tree/a/pipe"_s));
+    ASSERT_TRUE(makeLink(s + u"/canary"_s, s + u"/tree/a/toCanary"_s));
+    ASSERT_TRUE(makeLink(canary, s + u"/tree/birdLink"_s));
+    QStringList seen;
+    const FileSystemChangedHook previous = setFileSystemChangedHook([&](const QString &path) { seen << path; });
 
-    const QString tree = s + QStringLiteral("/tree");
+    const QString tree = s + u"/tree"_s;
     EXPECT_TRUE(rmCocoa(tree));
+    setFileSystemChangedHook(previous);
     EXPECT_FALSE(exists(tree));
     EXPECT_EQ(test::readFile(canary), QByteArray("tweet")) << "links inside are removed, never followed";
-    EXPECT_TRUE(test::logHas(QStringLiteral("rmCocoa             - debut - ") + tree));
-    EXPECT_TRUE(test::logHas(QStringLiteral("File current        : exists: ") + tree));
-    EXPECT_TRUE(test::logHas(QStringLiteral("rmCocoa             - pre-fin")));
-    EXPECT_TRUE(test::logHas(QStringLiteral("rmCocoa             - fin - ") + tree));
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.last(), tree);
+    for (const QString &line : {u"rmCocoa             - debut - "_s + tree, u"File current        : exists: "_s + tree,
+                                u"rmCocoa             - pre-fin"_s, u"rmCocoa             - fin - "_s + tree})
+        EXPECT_TRUE(test::logHas(line)) << line.toStdString();
 
     setDEBUG(0);
     test::clearLog();
-    const QString file = test::writeFile(s + QStringLiteral("/f.mov"), "f");
+    const QString file = test::writeFile(s + u"/f.mov"_s, "f");
     EXPECT_TRUE(rmCocoa(file));
     EXPECT_FALSE(exists(file));
     EXPECT_TRUE(test::logLines().isEmpty()) << "a plain deletion is silent without debug";
 }
 
-TEST(RmCocoa, MissingPathsAndDanglingLinks)
+TEST(RmCocoa, MissingPathsDanglingLinksAndUnreadableItems)
 {
     setDEBUG(1);
     const QString s = test::scratchDir();
-    const QString missing = s + QStringLiteral("/missing");
-    EXPECT_TRUE(rmCocoa(missing));
-    EXPECT_TRUE(test::logHas(QStringLiteral("rmCocoa d           : nil")));
-    EXPECT_TRUE(test::logContains(QStringLiteral("Cocoa:does not exist:-/ ERR: ")));
+    EXPECT_TRUE(rmCocoa(s + u"/missing"_s));
+    EXPECT_TRUE(test::logHas(u"rmCocoa d           : nil"_s));
+    EXPECT_TRUE(test::logContains(u"Cocoa:does not exist:-/ ERR: "_s));
 
     test::clearLog();
-    const QString dangling = s + QStringLiteral("/dangling");
-    ASSERT_TRUE(makeLink(s + QStringLiteral("/nowhere"), dangling));
+    const QString dangling = s + u"/dangling"_s;
+    ASSERT_TRUE(makeLink(s + u"/nowhere"_s, dangling));
     EXPECT_TRUE(rmCocoa(dangling));
     EXPECT_FALSE(exists(dangling));
-    EXPECT_TRUE(test::logHas(QStringLiteral("Cocoa:does not exist;-) ERR: nil (") + dangling + QStringLiteral(")")));
-    EXPECT_FALSE(test::logContains(QStringLiteral("pre-fin"))) << "no notification for what was not there";
-}
+    EXPECT_TRUE(test::logHas(u"Cocoa:does not exist;-) ERR: nil ("_s + dangling + u")"_s));
+    EXPECT_FALSE(test::logContains(u"pre-fin"_s)) << "no notification for what was not there";
 
-TEST(RmCocoa, ItemsThatExistButCannotBeReadAreDeletedToo)
-{
-    const QString s = test::scratchDir();
-    const QString socket = s + QStringLiteral("/sock");
+    // There but not present (a socket cannot be opened, even by root): it is
+    // deleted too, after the line that says so.
+    setDEBUG(0);
+    test::clearLog();
+    const QString socket = s + u"/sock"_s;
     ASSERT_TRUE(test::makeSocket(socket));
     ASSERT_FALSE(testPresenceC(socket));
     EXPECT_TRUE(rmCocoa(socket));
     EXPECT_FALSE(exists(socket));
-    EXPECT_TRUE(test::logHas(QStringLiteral("Cocoa:exists!!!     :-( ") + socket));
-
-    // Unreadable for an ordinary user (root reads it and deletes it plainly).
-    const QString locked = test::writeFile(s + QStringLiteral("/locked"), "x");
-    ::chmod(QFile::encodeName(locked).constData(), 0);
-    EXPECT_TRUE(rmCocoa(locked));
-    EXPECT_FALSE(exists(locked));
+    EXPECT_EQ(test::logLines(), QStringList{u"Cocoa:exists!!!     :-( "_s + socket});
 }
 
-TEST(RmCocoa, FallsBackToTheTrash)
+TEST(RmCocoa, FallsBackToTheTrashAndTellsWhenBothFail)
 {
     const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + QStringLiteral("/stuck.mov"), "data");
+    const QString file = test::writeFile(s + u"/stuck.mov"_s, "data");
     test::FailingDeleter deleter;
     {
         ScopedRemovalBackend scoped(deleter);
         EXPECT_TRUE(rmCocoa(file));
     }
     EXPECT_FALSE(exists(file));
-    EXPECT_EQ(test::readFile(trashedFile(QStringLiteral("stuck.mov"))), QByteArray("data"));
-    EXPECT_EQ(test::logLines(), (QStringList{QStringLiteral("File current        :-( not deleted 1"),
-                                             QStringLiteral("File current        :-/ …to trash")}));
+    EXPECT_EQ(trashed(u"stuck.mov"_s), QByteArray("data"));
+    const QStringList trashLines{u"File current        :-( not deleted 1"_s, u"File current        :-/ …to trash"_s};
+    EXPECT_EQ(test::logLines(), trashLines);
 
     test::clearLog();
-    const QString kept = test::writeFile(s + QStringLiteral("/kept.mov"), "data");
+    const QString kept = test::writeFile(s + u"/kept.mov"_s, "data");
     deleter.trashSucceeds = false;
     {
         ScopedRemovalBackend scoped(deleter);
         EXPECT_FALSE(rmCocoa(kept));
     }
     EXPECT_TRUE(exists(kept));
-    EXPECT_EQ(test::logLines().size(), 3);
-    EXPECT_TRUE(test::logHas(QStringLiteral("File current        :-( failure")));
-}
+    EXPECT_EQ(test::logLines(), trashLines + QStringList{u"File current        :-( failure"_s});
 
-TEST(RmCocoa, NotifiesTheHookWithTheDeletedPath)
-{
-    const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + QStringLiteral("/n.mov"), "n");
-    QStringList seen;
-    const FileSystemChangedHook previous = setFileSystemChangedHook([&](const QString &path) { seen << path; });
-    EXPECT_TRUE(rmCocoa(file));
-    setFileSystemChangedHook(previous);
-    ASSERT_FALSE(seen.isEmpty());
-    EXPECT_EQ(seen.last(), file);
-}
-
-TEST(MoveToTrash, MovesIntoTheSandboxTrashAndTellsTheTruth)
-{
-    const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + QStringLiteral("/old.txt"), "old");
-    EXPECT_TRUE(moveToTrash(file));
-    EXPECT_FALSE(exists(file));
-    EXPECT_EQ(test::readFile(trashedFile(QStringLiteral("old.txt"))), QByteArray("old"));
-    EXPECT_FALSE(moveToTrash(s + QStringLiteral("/missing")));
+    // moveToTrash itself says whether the item went.
+    const QString old = test::writeFile(s + u"/old.txt"_s, "old");
+    EXPECT_TRUE(moveToTrash(old));
+    EXPECT_FALSE(exists(old));
+    EXPECT_EQ(trashed(u"old.txt"_s), QByteArray("old"));
+    EXPECT_FALSE(moveToTrash(s + u"/missing"_s));
     EXPECT_FALSE(moveToTrash(QString()));
 }
 
 TEST(SystemRemovalBackend, RemovesLinksAsLinksAndRefusesNonsense)
 {
     const QString s = test::scratchDir();
-    const QString canary = test::writeFile(s + QStringLiteral("/canary/bird"), "tweet");
-    ASSERT_TRUE(makeLink(s + QStringLiteral("/canary"), s + QStringLiteral("/dirLink")));
+    const QString canary = test::writeFile(s + u"/canary/bird"_s, "tweet");
+    ASSERT_TRUE(makeLink(s + u"/canary"_s, s + u"/dirLink"_s));
+    ASSERT_TRUE(makeLink(s + u"/canary"_s, s + u"/dirLink2"_s));
     RemovalBackend &system = systemRemovalBackend();
     QString error;
-    EXPECT_TRUE(system.remove(s + QStringLiteral("/dirLink"), &error)) << error.toStdString();
-    EXPECT_FALSE(exists(s + QStringLiteral("/dirLink")));
-    EXPECT_EQ(test::readFile(canary), QByteArray("tweet"));
-
+    EXPECT_TRUE(system.remove(s + u"/dirLink"_s, &error)) << error.toStdString();
+    EXPECT_FALSE(exists(s + u"/dirLink"_s));
     // A link among the folders was not judged by the guard: nothing happens.
-    ASSERT_TRUE(makeLink(s + QStringLiteral("/canary"), s + QStringLiteral("/dirLink2")));
-    EXPECT_FALSE(system.remove(s + QStringLiteral("/dirLink2/bird"), &error));
-
-    for (const QString &bad : {QString(), QStringLiteral(""), QStringLiteral("relative"), s + QStringLiteral("/."), s + QStringLiteral("/.."), s + QStringLiteral("/missing")}) {
+    for (const QString &bad : {s + u"/dirLink2/bird"_s, QString(), u""_s, u"relative"_s, s + u"/."_s, s + u"/.."_s,
+                               s + u"/missing"_s}) {
         error.clear();
         EXPECT_FALSE(system.remove(bad, &error)) << bad.toStdString();
-        EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(error.isEmpty()) << bad.toStdString();
     }
-    EXPECT_TRUE(exists(canary));
+    EXPECT_EQ(test::readFile(canary), QByteArray("tweet"));
 }

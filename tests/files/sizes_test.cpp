@@ -12,10 +12,10 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include <fcntl.h>
 #include <unistd.h>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,141 +33,120 @@ constexpr qint64 kMiB = 1024 * 1024;
 
 TEST(Sizes, Octet2Unite)
 {
-    struct Case {
+    const struct {
         qint64 count;
         QString unit;
         double expected;
+    } cases[] = {
+        {2048, u"k"_s, 2.0},          {2048, QString(), 2.0}, {2048, u"K"_s, 2.0},      {3 * kMiB / 2, u"m"_s, 1.5},
+        {0, u"G"_s, 0.0},             {-5, u"K"_s, -5.0},     {2048, u"o"_s, 2048.0},   {2048, u"x"_s, 2048.0},
+        {kMiB * 1024, u"g"_s, 1.0},
     };
-    const std::vector<Case> cases{
-        {2048, QStringLiteral("k"), 2.0},       {2048, QString(), 2.0},         {2048, QStringLiteral("K"), 2.0},
-        {3 * kMiB / 2, QStringLiteral("m"), 1.5}, {0, QStringLiteral("G"), 0.0}, {-5, QStringLiteral("K"), -5.0},
-        {2048, QStringLiteral("o"), 2048.0},    {2048, QStringLiteral("x"), 2048.0}, {kMiB * 1024, QStringLiteral("g"), 1.0},
-    };
-    for (const Case &c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(octet2unite(c.count, c.unit), c.expected) << c.count << " " << c.unit.toStdString();
 }
 
-TEST(Sizes, PoidsFileOfFilesAndFolders)
+TEST(Sizes, PoidsFileOfFilesFoldersAndPipes)
 {
     const QString s = test::scratchDir();
-    const QString three = sparseFile(s + QStringLiteral("/three.bin"), 3 * kMiB);
+    const QString three = sparseFile(s + u"/three.bin"_s, 3 * kMiB);
+    const QString zero = test::writeFile(s + u"/zero.txt"_s, "");
     for (auto measure : {poidsFile, poidsFileC}) {
-        EXPECT_EQ(measure(three, QStringLiteral("M")), 3.0);
-        EXPECT_EQ(measure(three, QStringLiteral("k")), 3072.0);
+        EXPECT_EQ(measure(three, u"M"_s), 3.0);
+        EXPECT_EQ(measure(three, u"k"_s), 3072.0);
         EXPECT_EQ(measure(three, QString()), double(3 * kMiB));
-        EXPECT_EQ(measure(three, QStringLiteral("o")), double(3 * kMiB));
-        EXPECT_EQ(measure(s + QStringLiteral("/missing"), QStringLiteral("M")), -1.0);
-        EXPECT_EQ(measure(QString(), QStringLiteral("M")), -1.0);
-        EXPECT_EQ(measure(test::writeFile(s + QStringLiteral("/zero.txt"), ""), QStringLiteral("k")), 0.0);
+        EXPECT_EQ(measure(three, u"o"_s), double(3 * kMiB));
+        EXPECT_EQ(measure(s + u"/missing"_s, u"M"_s), -1.0);
+        EXPECT_EQ(measure(QString(), u"M"_s), -1.0);
+        EXPECT_EQ(measure(zero, u"k"_s), 0.0);
     }
     EXPECT_FLOAT_EQ(progressPoidsMo(three), 3.0f);
 
-    const QString folder = s + QStringLiteral("/folder");
-    sparseFile(folder + QStringLiteral("/a"), kMiB);
-    sparseFile(folder + QStringLiteral("/sub/b"), kMiB * 9 / 10);
-    EXPECT_EQ(poidsFile(folder, QStringLiteral("M")), 1.0);
-    EXPECT_EQ(poidsFile(folder, QStringLiteral("K")), 1024.0);
-    EXPECT_EQ(poidsFile(folder, QStringLiteral("G")), 0.0009765625);
-    EXPECT_EQ(poidsFile(folder, QStringLiteral("o")), double(kMiB));
+    // A folder of 1.9 MiB counts its whole mebibytes first.
+    const QString folder = s + u"/folder"_s;
+    sparseFile(folder + u"/a"_s, kMiB);
+    sparseFile(folder + u"/sub/b"_s, kMiB * 9 / 10);
+    EXPECT_EQ(poidsFile(folder, u"M"_s), 1.0);
+    EXPECT_EQ(poidsFile(folder, u"K"_s), 1024.0);
+    EXPECT_EQ(poidsFile(folder, u"G"_s), 0.0009765625);
+    EXPECT_EQ(poidsFile(folder, u"o"_s), double(kMiB));
     EXPECT_GT(poidsFile(folder, QString()), 0.0) << "the folder's own entry";
     EXPECT_EQ(poidsFileC(folder, QString()), -1.0) << "a folder's stream has no size";
-    EXPECT_TRUE(test::logLines().isEmpty());
-}
 
-TEST(Sizes, PoidsFileCNeverWaitsOnAPipe)
-{
-    const QString fifo = test::scratchDir() + QStringLiteral("/fifo");
+    // A pipe is never waited on.
+    const QString fifo = s + u"/fifo"_s;
     ASSERT_TRUE(test::makeFifo(fifo));
     EXPECT_EQ(poidsFileC(fifo, QString()), -1.0);
     EXPECT_EQ(poidsFile(fifo, QString()), 0.0);
-}
+    EXPECT_TRUE(test::logLines().isEmpty());
 
-TEST(Sizes, DebugLines)
-{
-    const QString file = test::writeFile(test::scratchDir() + QStringLiteral("/a.log"), QByteArray(2048, 'x'));
+    const QString log = test::writeFile(s + u"/a.log"_s, QByteArray(2048, 'x'));
     setDEBUG(1);
-    poidsFile(file, QStringLiteral("k"));
+    poidsFile(log, u"k"_s);
+    poidsFileC(log, u"k"_s);
     EXPECT_EQ(test::logLines(), (QStringList{
-                                    QStringLiteral("poidsFile…"),
-                                    QStringLiteral("poidsFile…1"),
-                                    QStringLiteral("poidsFile…2"),
-                                    QStringLiteral("dict (size)         : 2048"),
-                                    QStringLiteral("current file size   : 2048 units"),
-                                    QStringLiteral("current file size   : 2.00 k"),
-                                }));
-    test::clearLog();
-    poidsFileC(file, QStringLiteral("k"));
-    EXPECT_EQ(test::logLines(), (QStringList{
-                                    QStringLiteral("poidsFileC          : (1)"),
-                                    QStringLiteral("poidsFileC          : (2)"),
-                                    QStringLiteral("poidsFileC          : (3)"),
-                                    QStringLiteral("poidsFileC          : (4)"),
-                                    QStringLiteral("fclose end"),
-                                    QStringLiteral("poidsFileC          :   2048 units"),
-                                    QStringLiteral("poidsFileC          :-) 2.00 k"),
+                                    u"poidsFile…"_s, u"poidsFile…1"_s, u"poidsFile…2"_s,
+                                    u"dict (size)         : 2048"_s,
+                                    u"current file size   : 2048 units"_s,
+                                    u"current file size   : 2.00 k"_s,
+                                    u"poidsFileC          : (1)"_s, u"poidsFileC          : (2)"_s,
+                                    u"poidsFileC          : (3)"_s, u"poidsFileC          : (4)"_s,
+                                    u"fclose end"_s,
+                                    u"poidsFileC          :   2048 units"_s,
+                                    u"poidsFileC          :-) 2.00 k"_s,
                                 }));
 }
 
 TEST(Sizes, PoidsFolderMoKeepsSmallFilesOfLargeFolders)
 {
-    const QString folder = test::scratchDir() + QStringLiteral("/big");
-    sparseFile(folder + QStringLiteral("/huge.bin"), 1024 * kMiB);
+    const QString folder = test::scratchDir() + u"/big"_s;
+    sparseFile(folder + u"/huge.bin"_s, 1024 * kMiB);
     // Fifty bytes are far below the spacing of single-precision numbers
     // near 1024: added one by one to a running total they would vanish.
     for (int i = 0; i < 200; ++i)
-        test::writeFile(folder + QStringLiteral("/small%1").arg(i, 3, 10, QLatin1Char('0')), QByteArray(50, 's'));
-    QDir().mkpath(folder + QStringLiteral("/sub"));
-    test::makeLink(QStringLiteral(".."), folder + QStringLiteral("/sub/up"));
-    const qint64 entries = QFileInfo(folder + QStringLiteral("/sub")).size() + qint64(QByteArray("..").size());
-    const double expected = (1024.0 * kMiB + 200 * 50 + double(entries)) / kMiB;
-    EXPECT_FLOAT_EQ(poidsFolderMo(folder), float(expected));
+        test::writeFile(folder + u"/small%1"_s.arg(i, 3, 10, QLatin1Char('0')), QByteArray(50, 's'));
+    QDir().mkpath(folder + u"/sub"_s);
+    test::makeLink(u".."_s, folder + u"/sub/up"_s);
+    const qint64 entries = QFileInfo(folder + u"/sub"_s).size() + 2; // the link's size is its text
+    EXPECT_FLOAT_EQ(poidsFolderMo(folder), float((1024.0 * kMiB + 200 * 50 + double(entries)) / kMiB));
     EXPECT_GT(poidsFolderMo(folder), 1024.009f);
     EXPECT_EQ(poidsFolderMo(QString()), 0.0f);
-    EXPECT_EQ(poidsFolderMo(folder + QStringLiteral("/missing")), 0.0f);
+    EXPECT_EQ(poidsFolderMo(folder + u"/missing"_s), 0.0f);
 }
 
-TEST(Sizes, FreeSpaceOnTheExpandedPath)
-{
-    EXPECT_GT(espaceDiskDispo(QStringLiteral("~")), -1) << "the path the presence test accepted is the one asked";
-    EXPECT_GE(espaceDiskDispo(test::scratchDir()), 0);
-    EXPECT_EQ(espaceDiskDispo(test::scratchDir() + QStringLiteral("/missing")), -1);
-    EXPECT_EQ(espaceDiskDispo(QString()), -1);
-    EXPECT_TRUE(test::logLines().isEmpty());
-    setDEBUG(1);
-    espaceDiskDispo(test::scratchDir());
-    EXPECT_TRUE(test::logContains(QStringLiteral("free disk space     : ")));
-}
-
-TEST(Sizes, Disponible)
+TEST(Sizes, FreeSpaceUpdatesAndDates)
 {
     const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + QStringLiteral("/f"), "x");
+    EXPECT_GT(espaceDiskDispo(u"~"_s), -1) << "the path the presence test accepted is the one asked";
+    EXPECT_GE(espaceDiskDispo(s), 0);
+    EXPECT_EQ(espaceDiskDispo(s + u"/missing"_s), -1);
+    EXPECT_EQ(espaceDiskDispo(QString()), -1);
+
+    const QString file = test::writeFile(s + u"/f"_s, "x");
+    test::writeFile(test::homePath() + u"/h"_s, "x");
+    ASSERT_TRUE(test::makeFifo(s + u"/fifo"_s));
     EXPECT_TRUE(disponible(file));
     EXPECT_EQ(test::readFile(file), QByteArray("x"));
-    test::writeFile(test::homePath() + QStringLiteral("/h"), "x");
-    EXPECT_TRUE(disponible(QStringLiteral("~/h")));
-    EXPECT_FALSE(disponible(s));
-    EXPECT_FALSE(disponible(s + QStringLiteral("/missing")));
-    EXPECT_FALSE(disponible(QString()));
-    ASSERT_TRUE(test::makeFifo(s + QStringLiteral("/fifo")));
-    EXPECT_TRUE(disponible(s + QStringLiteral("/fifo"))) << "judged without being opened";
-}
+    EXPECT_TRUE(disponible(u"~/h"_s));
+    EXPECT_TRUE(disponible(s + u"/fifo"_s)) << "judged without being opened";
+    for (const QString &no : {s, s + u"/missing"_s, QString()})
+        EXPECT_FALSE(disponible(no)) << no.toStdString();
 
-TEST(Sizes, DateCreation)
-{
-    const QString file = test::writeFile(test::scratchDir() + QStringLiteral("/d"), "x");
     const QString text = dateCreation(file);
-    static const QRegularExpression form(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d [+-]\d{4}$)"));
+    static const QRegularExpression form(u"^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d [+-]\\d{4}$"_s);
     EXPECT_TRUE(form.match(text).hasMatch()) << text.toStdString();
-    const QDateTime when = QDateTime::fromString(text.left(19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QDateTime when = QDateTime::fromString(text.left(19), u"yyyy-MM-dd HH:mm:ss"_s);
     EXPECT_LE(qAbs(when.secsTo(QDateTime::currentDateTime())), 3600);
-    EXPECT_TRUE(dateCreation(test::scratchDir() + QStringLiteral("/missing")).isNull());
+    EXPECT_TRUE(dateCreation(s + u"/missing"_s).isNull());
     EXPECT_TRUE(dateCreation(QString()).isNull());
-    // A dangling link has dates of its own.
-    test::makeLink(QStringLiteral("nowhere"), test::scratchDir() + QStringLiteral("/link"));
-    EXPECT_FALSE(dateCreation(test::scratchDir() + QStringLiteral("/link")).isNull());
+    test::makeLink(u"nowhere"_s, s + u"/link"_s);
+    EXPECT_FALSE(dateCreation(s + u"/link"_s).isNull()) << "a dangling link has dates of its own";
+    EXPECT_TRUE(test::logLines().isEmpty());
+
     setDEBUG(1);
+    espaceDiskDispo(s);
     dateCreation(file);
-    EXPECT_TRUE(test::logHas(QStringLiteral("path : ") + file));
-    EXPECT_TRUE(test::logHas(QStringLiteral("dict (creation)     : ") + text));
+    EXPECT_TRUE(test::logContains(u"free disk space     : "_s));
+    EXPECT_TRUE(test::logHas(u"path : "_s + file));
+    EXPECT_TRUE(test::logHas(u"dict (creation)     : "_s + text));
 }

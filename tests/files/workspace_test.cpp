@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QThread>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,114 +21,108 @@ class DesktopStandIns : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        bin = test::scratchDir() + QStringLiteral("/bin");
-        for (const QString &name : {QStringLiteral("xdg-open"), QStringLiteral("myplayer")}) {
-            const QString script = bin + QLatin1Char('/') + name;
-            test::writeFile(script, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.record.tmp\" && mv \"$0.record.tmp\" \"$0.record\"\n");
+        for (const QString &name : {u"xdg-open"_s, u"myplayer"_s}) {
+            const QString script = test::writeFile(
+                bin + u'/' + name, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.record\"\n");
             QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        path.emplace("PATH", bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
     }
 
     // What the stand-in was handed; null when it was not started.
     QString handed(const QString &name, bool expectStarted = true)
     {
-        const QString record = bin + QLatin1Char('/') + name + QStringLiteral(".record");
+        const QString record = bin + u'/' + name + u".record"_s;
         QDeadlineTimer deadline(expectStarted ? 20000 : 300);
         while (!QFile::exists(record) && !deadline.hasExpired())
             QThread::msleep(10);
-        if (!QFile::exists(record))
-            return QString();
-        QString text = QString::fromUtf8(test::readFile(record));
+        const QString text = QFile::exists(record) ? QString::fromUtf8(test::readFile(record)) : QString();
         QFile::remove(record);
         return text;
     }
 
-    QString bin;
-    std::optional<test::ScopedEnv> path;
+    const QString bin = test::scratchDir() + u"/bin"_s;
+    test::ScopedEnv path{"PATH", bin + u':' + qEnvironmentVariable("PATH")};
 };
 
 } // namespace
 
 TEST_F(DesktopStandIns, RevealShowsTheFolderOrTheFolderHoldingTheItem)
 {
-    const QString home = test::homePath();
-    test::writeFile(home + QStringLiteral("/My Movies/clip.mov"), "x");
-    revealFolderInFinder(QStringLiteral("~/My Movies/clip.mov"));
-    EXPECT_EQ(handed(QStringLiteral("xdg-open")), home + QStringLiteral("/My Movies/\n"));
-    EXPECT_TRUE(test::logHas(QStringLiteral("pathStr             : ") + home + QStringLiteral("/My Movies/")));
-
-    revealFolderInFinder(home + QStringLiteral("/My Movies"));
-    EXPECT_EQ(handed(QStringLiteral("xdg-open")), home + QStringLiteral("/My Movies/\n"));
+    const QString folder = test::homePath() + u"/My Movies"_s;
+    test::writeFile(folder + u"/clip.mov"_s, "x");
+    revealFolderInFinder(u"~/My Movies/clip.mov"_s);
+    EXPECT_EQ(handed(u"xdg-open"_s), folder + u"/\n"_s);
+    EXPECT_EQ(test::logLines(), QStringList{u"pathStr             : "_s + folder + u"/"_s});
+    revealFolderInFinder(folder);
+    EXPECT_EQ(handed(u"xdg-open"_s), folder + u"/\n"_s);
 
     test::clearLog();
-    revealFolderInFinder(QStringLiteral("~/missing"));
-    revealFolderInFinder(QStringLiteral(""));
-    revealFolderInFinder(QString());
-    EXPECT_TRUE(handed(QStringLiteral("xdg-open"), false).isNull());
+    for (const QString &nothing : {u"~/missing"_s, u""_s, QString()})
+        revealFolderInFinder(nothing);
+    EXPECT_TRUE(handed(u"xdg-open"_s, false).isNull());
     EXPECT_TRUE(test::logLines().isEmpty());
 }
 
 TEST_F(DesktopStandIns, OpenWithTheDesktopOrANamedApplication)
 {
     const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + QStringLiteral("/-odd name.mov"), "x");
-    EXPECT_TRUE(openWith(file, QString()));
-    EXPECT_EQ(handed(QStringLiteral("xdg-open")), file + QLatin1Char('\n'));
-    EXPECT_TRUE(openWith(file, QStringLiteral("")));
-    EXPECT_EQ(handed(QStringLiteral("xdg-open")), file + QLatin1Char('\n'));
-    EXPECT_TRUE(openWith(file, QStringLiteral("myplayer")));
-    EXPECT_EQ(handed(QStringLiteral("myplayer")), file + QLatin1Char('\n'));
+    const QString file = test::writeFile(s + u"/-odd name.mov"_s, "x");
+    const std::pair<QString, QString> handOvers[] = {
+        {QString(), u"xdg-open"_s}, {u""_s, u"xdg-open"_s}, {u"myplayer"_s, u"myplayer"_s}};
+    for (const auto &[application, started] : handOvers) {
+        EXPECT_TRUE(openWith(file, application));
+        EXPECT_EQ(handed(started), file + u'\n') << application.toStdString();
+    }
     {
         // A relative path is handed over absolute, so it never reads as an option.
         test::ScopedCwd cwd(s);
-        EXPECT_TRUE(openWith(QStringLiteral("-odd name.mov"), QStringLiteral("myplayer")));
-        EXPECT_EQ(handed(QStringLiteral("myplayer")), file + QLatin1Char('\n'));
+        EXPECT_TRUE(openWith(u"-odd name.mov"_s, u"myplayer"_s));
+        EXPECT_EQ(handed(u"myplayer"_s), file + u'\n');
     }
     EXPECT_FALSE(openWith(QString(), QString()));
-    EXPECT_FALSE(openWith(QStringLiteral(""), QStringLiteral("myplayer")));
-    EXPECT_FALSE(openWith(s + QStringLiteral("/missing"), QString()));
-    EXPECT_TRUE(handed(QStringLiteral("myplayer"), false).isNull());
-    EXPECT_TRUE(openWith(file, QStringLiteral("no-such-application-here"))) << "handed over is all it says";
+    EXPECT_FALSE(openWith(u""_s, u"myplayer"_s));
+    EXPECT_FALSE(openWith(s + u"/missing"_s, u"myplayer"_s));
+    EXPECT_TRUE(handed(u"myplayer"_s, false).isNull());
+    EXPECT_TRUE(openWith(file, u"no-such-application-here"_s)) << "handed over is all it says";
 }
 
 TEST(FileCocoa, LeadingBytes)
 {
     const QString s = test::scratchDir();
-    const QByteArray ps("\x00\x00\x01\xBA\x44\x00\x04\x00\x04\x01\xFF\xFF", 12);
-    const QByteArray psLate("\x00\x00\x01\xBA\x44\x00\x04\x00\x14\x01", 10);
-    struct Case {
+    const struct {
         QByteArray bytes;
         int kind;
         bool match;
         QString line;
+    } cases[] = {
+        {"G is for text", 0, true, u"ts headers          :-) <47>"_s},
+        {QByteArray("\x47\x40", 2), 0, true, u"ts headers          :-) <47>"_s},
+        {"x", 0, false, u"ts headers          :-( <78>"_s},
+        {"", 0, false, u"ts headers          :-( <>"_s},
+        {QByteArray("\x00\x00\x01\xBA\x44\x00\x04\x00\x04\x01\xFF\xFF", 12), 1, true,
+         u"ps headers          :-) <000001ba 44000400 0401>"_s},
+        // A first pack with a non-zero clock reference.
+        {QByteArray("\x00\x00\x01\xBA\x44\x00\x04\x00\x14\x01", 10), 1, false,
+         u"ps headers          :-( <000001ba 44000400 1401>"_s},
+        {QByteArray("\x0B\x77\x01", 3), 2, true, u"ac3 headers         :-) <0b77>"_s},
+        {QByteArray("\x0B", 1), 2, false, u"ac3 headers         :-( <0b>"_s},
     };
-    const std::vector<Case> cases{
-        {"G is for text", 0, true, QStringLiteral("ts headers          :-) <47>")},
-        {QByteArray("\x47\x40", 2), 0, true, QStringLiteral("ts headers          :-) <47>")},
-        {"x", 0, false, QStringLiteral("ts headers          :-( <78>")},
-        {"", 0, false, QStringLiteral("ts headers          :-( <>")},
-        {ps, 1, true, QStringLiteral("ps headers          :-) <000001ba 44000400 0401>")},
-        {psLate, 1, false, QStringLiteral("ps headers          :-( <000001ba 44000400 1401>")},
-        {QByteArray("\x0B\x77\x01", 3), 2, true, QStringLiteral("ac3 headers         :-) <0b77>")},
-        {QByteArray("\x0B", 1), 2, false, QStringLiteral("ac3 headers         :-( <0b>")},
-    };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         test::clearLog();
-        const QString file = test::writeFile(s + QStringLiteral("/f"), c.bytes);
+        const QString file = test::writeFile(s + u"/f"_s, c.bytes);
         EXPECT_EQ(fileCocoa(file, c.kind), c.match) << c.line.toStdString();
         EXPECT_EQ(test::logLines(), QStringList{c.line});
     }
     test::clearLog();
-    EXPECT_FALSE(fileCocoa(s + QStringLiteral("/f"), 3));
-    EXPECT_FALSE(fileCocoa(s + QStringLiteral("/f"), -1));
-    EXPECT_FALSE(fileCocoa(s + QStringLiteral("/missing"), 0));
+    EXPECT_FALSE(fileCocoa(s + u"/f"_s, 3));
+    EXPECT_FALSE(fileCocoa(s + u"/f"_s, -1));
+    EXPECT_FALSE(fileCocoa(s + u"/missing"_s, 0));
     EXPECT_FALSE(fileCocoa(QString(), 0));
     EXPECT_TRUE(test::logLines().isEmpty());
 
     // The expanded path is the one read; a pipe is never waited on.
-    test::writeFile(test::homePath() + QStringLiteral("/a.ac3"), QByteArray("\x0B\x77", 2));
-    EXPECT_TRUE(fileCocoa(QStringLiteral("~/a.ac3"), 2));
-    ASSERT_TRUE(test::makeFifo(s + QStringLiteral("/fifo")));
-    EXPECT_FALSE(fileCocoa(s + QStringLiteral("/fifo"), 0));
+    test::writeFile(test::homePath() + u"/a.ac3"_s, QByteArray("\x0B\x77", 2));
+    EXPECT_TRUE(fileCocoa(u"~/a.ac3"_s, 2));
+    ASSERT_TRUE(test::makeFifo(s + u"/fifo"_s));
+    EXPECT_FALSE(fileCocoa(s + u"/fifo"_s, 0));
 }

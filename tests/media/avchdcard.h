@@ -2,14 +2,19 @@
 // the time-stamp tool reads, written into the sandbox.
 #pragma once
 
-#include <QByteArray>
+#include "sandbox.h"
+
+#include <gtest/gtest.h>
+
 #include <QDateTime>
-#include <QString>
+#include <QFile>
 #include <QStringList>
 
-#include <cstdint>
 #include <optional>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace reel::test {
 
@@ -17,35 +22,101 @@ struct CameraTime {
     int year, month, day, hour, minute, second;
 };
 
-// A playlist file ("MPLS") naming clips (five digits each) in play-item order.
-QByteArray mplsBytes(const QStringList &clips);
-
-// A clip's stream: a transport stream (packetSize 188 or 192, video on PID
-// 0x1011 with audio packets between) whose H.264 SEI holds the recording time
-// when given. padding puts that many filler bytes before the SEI, to move it
-// across packet boundaries.
-QByteArray clipStreamBytes(std::optional<CameraTime> time, int packetSize = 192, int padding = 0);
-// The SEI alone as bare H.264 (start code, NAL header, escaped payload).
-QByteArray mdpmSeiBytes(const CameraTime &time);
-
-// <root>/BDMV/{PLAYLIST,STREAM,CLIPINF}: one playlist 00000.mpls with the
-// clips, each clip's STREAM/<clip>.MTS with its time (or none). Returns the
-// BDMV folder.
-struct CardClip {
-    QString name;
-    std::optional<CameraTime> time;
-};
-QString makeCard(const QString &root, const std::vector<CardClip> &clips);
-
-// Sets a file's modification time.
-void setModificationTime(const QString &path, const QDateTime &when);
-
-// The built time-stamp tool, through the test bundle's tools folder.
-QString timeStampTool();
-
-inline std::vector<std::uint8_t> toVector(const QByteArray &bytes)
+inline QByteArray be(quint32 v, int bytes)
 {
-    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    QByteArray b;
+    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
+        b.append(char((v >> shift) & 0xff));
+    return b;
+}
+
+// A playlist file ("MPLS"): header, an empty AppInfo block at 40, the play
+// list at 58 (length, reserved, item count at 64, sub-path count), items
+// from 68, each a length and a five-digit clip name with "M2TS".
+inline QByteArray mplsBytes(const QStringList &clips)
+{
+    QByteArray items;
+    for (const QString &clip : clips)
+        items += be(82, 2) + (clip.toLatin1() + "M2TS").leftJustified(82, '\0');
+    return "MPLS0200" + be(58, 4) + QByteArray(28, '\0') + be(14, 4) + QByteArray(14, '\0')
+        + be(quint32(6 + items.size()), 4) + be(0, 2) + be(quint32(clips.size()), 2) + be(0, 2) + items;
+}
+
+// The recording time as bare H.264: a user-data SEI with the MDPM UUID, four
+// entries (tags 0x18 and 0x19 hold the BCD date and time), escaped after
+// every 00 00 that precedes a byte up to 03.
+inline QByteArray mdpmSeiBytes(const CameraTime &t)
+{
+    const auto bcd = [](int v) { return char(((v / 10) << 4) | (v % 10)); };
+    const QByteArray mdpm = QByteArray("\x17\xee\x8c\x60\xf8\x4d\x11\xd9\x8c\xd6\x08\x00\x20\x0c\x9a\x66MDPM\x04", 21)
+        + QByteArray("\x70\xc4\xff\xff\xff", 5) + QByteArray("\x18\x80") + bcd(t.year / 100) + bcd(t.year % 100)
+        + bcd(t.month) + "\x19" + bcd(t.day) + bcd(t.hour) + bcd(t.minute) + bcd(t.second)
+        + QByteArray("\xe1\x00\x00\x01\x02", 5);
+    const QByteArray payload = "\x05" + QByteArray(1, char(mdpm.size())) + mdpm + "\x80";
+    QByteArray out("\x00\x00\x00\x01\x06", 5);
+    int zeros = 0;
+    for (char c : payload) {
+        if (zeros >= 2 && quint8(c) <= 3) {
+            out.append('\x03');
+            zeros = 0;
+        }
+        out.append(c);
+        zeros = c == 0 ? zeros + 1 : 0;
+    }
+    return out;
+}
+
+// A clip's transport stream (188- or 192-byte packets): video on PID 0x1011
+// whose H.264 holds the recording time when given, an audio packet after
+// each video packet. padding moves the SEI across packet boundaries.
+inline QByteArray clipStreamBytes(std::optional<CameraTime> time, int packetSize = 192, int padding = 0)
+{
+    QByteArray es("\x00\x00\x00\x01\x09\xf0", 6);
+    if (padding > 0)
+        es += QByteArray("\x00\x00\x01\x0c", 4) + QByteArray(padding, '\xff') + '\x80';
+    if (time)
+        es += mdpmSeiBytes(*time);
+    es += QByteArray("\x00\x00\x01\x65\x88\x84\x21\xa0", 8) + QByteArray(300, '\x5a');
+    const QByteArray pes = QByteArray("\x00\x00\x01\xe0\x00\x00\x80\x00\x00", 9) + es;
+    const auto packet = [&](int pid, bool start, const QByteArray &payload, int counter) -> QByteArray {
+        QByteArray p = QByteArray(packetSize == 192 ? 4 : 0, '\0') + '\x47' + be((start ? 0x4000 : 0) | pid, 2);
+        if (payload.size() >= 184)
+            return p + char(0x10 | (counter & 15)) + payload.left(184);
+        // Stuffing in an adaptation field fills a short last packet.
+        const int stuffing = 183 - int(payload.size());
+        p += char(0x30 | (counter & 15)) + QByteArray(1, char(stuffing));
+        if (stuffing > 0)
+            p += '\0' + QByteArray(stuffing - 1, '\xff');
+        return p + payload;
+    };
+    QByteArray out;
+    int counter = 0;
+    for (qsizetype at = 0; at < pes.size(); at += 184) {
+        out += packet(0x1011, at == 0, pes.mid(at, 184), counter++);
+        out += packet(0x1100, at == 0, QByteArray(184, '\x0b'), counter);
+    }
+    return out;
+}
+
+// <root>/BDMV/{PLAYLIST/00000.mpls, STREAM/<clip>.MTS, CLIPINF/<clip>.CPI}.
+// Returns the BDMV folder.
+inline QString makeCard(const QString &root, const std::vector<std::pair<QString, std::optional<CameraTime>>> &clips)
+{
+    const QString bdmv = root + QStringLiteral("/BDMV");
+    QStringList names;
+    for (const auto &[name, time] : clips) {
+        names << name;
+        writeFile(bdmv + QStringLiteral("/STREAM/") + name + QStringLiteral(".MTS"), clipStreamBytes(time));
+        writeFile(bdmv + QStringLiteral("/CLIPINF/") + name + QStringLiteral(".CPI"), "HDMV0100");
+    }
+    writeFile(bdmv + QStringLiteral("/PLAYLIST/00000.mpls"), mplsBytes(names));
+    return bdmv;
+}
+
+inline void setModificationTime(const QString &path, const QDateTime &when)
+{
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(when.toSecsSinceEpoch()), 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0) << path.toStdString();
 }
 
 } // namespace reel::test

@@ -8,10 +8,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include <sys/stat.h>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -20,20 +22,6 @@ QByteArray description(const QByteArray &durationPart)
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
            "\t<key>title</key>\n\t<string>News</string>\n"
         + durationPart + "\n</dict>\n</plist>\n";
-}
-
-// The captured lines that start with one of the prefixes, in order (the
-// helpers called write lines of their own).
-QStringList linesStartingWith(const QStringList &prefixes)
-{
-    QStringList out;
-    for (const QString &line : test::logLines())
-        for (const QString &prefix : prefixes)
-            if (line.startsWith(prefix)) {
-                out << line;
-                break;
-            }
-    return out;
 }
 
 } // namespace
@@ -50,7 +38,8 @@ TEST(EyetvDuration, ReadFromTheDescriptionFile)
         {"value split over lines", "<key>actual duration</key>\n<real>54\n00</real>", 5400.0f},
         {"spaces collapse", "<key>actual duration</key><real>  42   </real>", 42.0f},
         {"text after the number", "<key>actual duration</key><real>12.5s</real>", 12.5f},
-        {"not UTF-8 elsewhere", "<key>comment</key><string>\xe9t\xe9</string><key>actual duration</key><real>60</real>", 60.0f},
+        {"not UTF-8 elsewhere",
+         "<key>comment</key><string>\xe9t\xe9</string><key>actual duration</key><real>60</real>", 60.0f},
         // Spaces between the tags stay one space: no match.
         {"space-indented", "<key>actual duration</key>  <real>1800</real>", 0.0f},
         {"no closing tag", "<key>actual duration</key><real>1800", 0.0f},
@@ -58,101 +47,91 @@ TEST(EyetvDuration, ReadFromTheDescriptionFile)
         {"not a number", "<key>actual duration</key><real>long</real>", 0.0f},
     };
     for (const auto &c : cases) {
-        const QString bundle = test::scratchDir() + QStringLiteral("/%1.eyetv").arg(QLatin1String(c.what));
-        test::writeFile(bundle + QStringLiteral("/000000000.eyetvr"), description(c.durationPart));
-        const QString stream = test::writeFile(bundle + QStringLiteral("/000000000.mpg"), "x");
+        const QString bundle = test::scratchDir() + u"/%1.eyetv"_s.arg(QLatin1String(c.what));
+        test::writeFile(bundle + u"/000000000.eyetvr"_s, description(c.durationPart));
+        const QString stream = test::writeFile(bundle + u"/000000000.mpg"_s, "x");
         EXPECT_EQ(bundledVideoEyetvDuration(stream), c.seconds) << c.what;
     }
     EXPECT_TRUE(test::logLines().isEmpty());
+
+    const QString bundle = test::scratchDir() + u"/Rec.eyetv"_s;
+    const QString eyetvr =
+        test::writeFile(bundle + u"/1.eyetvr"_s, description("<key>actual duration</key><real>90</real>"));
+    setDEBUG(1);
+    EXPECT_EQ(bundledVideoEyetvDuration(bundle + u"/1.mpg"_s), 90.0f);
+    for (const QString &line : {u"bundledVideoEyetvDura- debut"_s, u"input               : "_s + bundle + u"/1.mpg"_s,
+                                u"input               : "_s + bundle + u"/"_s, u"pathStrEyetvr         : "_s + eyetvr,
+                                u"returnFloat          : 90.000000"_s})
+        EXPECT_TRUE(test::logHas(line)) << line.toStdString();
 }
 
 TEST(EyetvDuration, MissingAndUnreadableDescriptions)
 {
     const QString s = test::scratchDir();
     // Outside a recording nothing is read or logged.
-    test::writeFile(s + QStringLiteral("/loose/a.eyetvr"), description("<key>actual duration</key><real>9</real>"));
-    EXPECT_EQ(bundledVideoEyetvDuration(s + QStringLiteral("/loose/a.mpg")), 0.0f);
-    EXPECT_EQ(bundledVideoEyetvDuration(s + QStringLiteral("/Rec.eyetv")), 0.0f);
-    EXPECT_EQ(bundledVideoEyetvDuration(QString()), 0.0f);
+    test::writeFile(s + u"/loose/a.eyetvr"_s, description("<key>actual duration</key><real>9</real>"));
+    for (const QString &outside : {s + u"/loose/a.mpg"_s, s + u"/Rec.eyetv"_s, QString()})
+        EXPECT_EQ(bundledVideoEyetvDuration(outside), 0.0f) << outside.toStdString();
     EXPECT_TRUE(test::logLines().isEmpty());
 
-    // No description: "not readable".
-    const QString bare = test::writeFile(s + QStringLiteral("/Bare.eyetv/000.mpg"), "x");
-    test::writeFile(s + QStringLiteral("/Bare.eyetv/000.EYETVR"), "not exactly the extension");
+    // No description (only one not exactly of the extension): "not readable".
+    const QString bare = test::writeFile(s + u"/Bare.eyetv/000.mpg"_s, "x");
+    test::writeFile(s + u"/Bare.eyetv/000.EYETVR"_s, "not exactly the extension");
     EXPECT_EQ(bundledVideoEyetvDuration(bare), 0.0f);
-    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("bundledVideoEyetvDura- not readable")});
+    EXPECT_EQ(test::logLines(), QStringList{u"bundledVideoEyetvDura- not readable"_s});
 
     // A folder or a named pipe where the description should be: "no read",
     // without ever waiting on the pipe.
     test::clearLog();
-    QDir().mkpath(s + QStringLiteral("/Dir.eyetv/000.eyetvr"));
-    EXPECT_EQ(bundledVideoEyetvDuration(s + QStringLiteral("/Dir.eyetv/000.mpg")), 0.0f);
-    QDir().mkpath(s + QStringLiteral("/Fifo.eyetv"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(s + QStringLiteral("/Fifo.eyetv/000.eyetvr")).constData(), 0644), 0);
-    EXPECT_EQ(bundledVideoEyetvDuration(s + QStringLiteral("/Fifo.eyetv/000.mpg")), 0.0f);
-    EXPECT_EQ(test::logLines(), QStringList(2, QStringLiteral("bundledVideoEyetvDura- no read")));
-}
-
-TEST(EyetvDuration, DebugLines)
-{
-    const QString bundle = test::scratchDir() + QStringLiteral("/Rec.eyetv");
-    const QString eyetvr = test::writeFile(bundle + QStringLiteral("/1.eyetvr"), description("<key>actual duration</key><real>90</real>"));
-    setDEBUG(1);
-    EXPECT_EQ(bundledVideoEyetvDuration(bundle + QStringLiteral("/1.mpg")), 90.0f);
-    EXPECT_EQ(linesStartingWith({QStringLiteral("bundledVideoEyetvDura- "), QStringLiteral("input "),
-                                 QStringLiteral("pathStrEyetvr "), QStringLiteral("returnFloat ")}),
-              QStringList({QStringLiteral("bundledVideoEyetvDura- debut"),
-                                             QStringLiteral("input               : ") + bundle + QStringLiteral("/1.mpg"),
-                                             QStringLiteral("input               : ") + bundle + QStringLiteral("/"),
-                                             QStringLiteral("pathStrEyetvr         : ") + eyetvr,
-                                             QStringLiteral("returnFloat          : 90.000000")}));
+    QDir().mkpath(s + u"/Dir.eyetv/000.eyetvr"_s);
+    QDir().mkpath(s + u"/Fifo.eyetv"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(s + u"/Fifo.eyetv/000.eyetvr"_s).constData(), 0644), 0);
+    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Dir.eyetv/000.mpg"_s), 0.0f);
+    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Fifo.eyetv/000.mpg"_s), 0.0f);
+    EXPECT_EQ(test::logLines(), QStringList(2, u"bundledVideoEyetvDura- no read"_s));
 }
 
 TEST(Titles, CleanedOfSuffixesAndUnderscores)
 {
     const QString s = test::scratchDir();
-    QDir().mkpath(s + QStringLiteral("/My Rec.eyetv"));
+    QDir().mkpath(s + u"/My Rec.eyetv"_s);
     const struct {
         QString path;
         QStringList extra;
         QString title;
     } cases[] = {
-        {QStringLiteral("/Movies/My_Show__2008-PAL.mpg"), {}, QStringLiteral("My Show 2008")},
-        {QStringLiteral("_Intro_.vob"), {}, QStringLiteral("Intro")},
-        {QStringLiteral("/m/Show-NV-PAL.mpg"), {}, QStringLiteral("Show")},
-        {QStringLiteral("/m/Show-PAL-NV.mpg"), {}, QStringLiteral("Show-PAL")},
+        {u"/Movies/My_Show__2008-PAL.mpg"_s, {}, u"My Show 2008"_s},
+        {u"_Intro_.vob"_s, {}, u"Intro"_s},
+        {u"/m/Show-NV-PAL.mpg"_s, {}, u"Show"_s},
+        {u"/m/Show-PAL-NV.mpg"_s, {}, u"Show-PAL"_s},
         // Cut where the name ends, not at an earlier "-NF".
-        {QStringLiteral("/m/Game-NFL-Day-NF.ts"), {}, QStringLiteral("Game-NFL-Day")},
-        {QStringLiteral("/m/-PAL-Special-PAL.ts"), {}, QStringLiteral("-PAL-Special")},
-        {QStringLiteral("/m/Film-PAL-DVD.mpg"), {QStringLiteral("-DVD")}, QStringLiteral("Film")},
-        {QStringLiteral("/m/Film-DVD-PAL.mpg"), {QStringLiteral("-DVD")}, QStringLiteral("Film-DVD")},
-        {QStringLiteral("/m/Film.mpg"), {QStringLiteral("")}, QStringLiteral("Film")},
-        {QStringLiteral("/m/a.mpg"), {}, QStringLiteral("a")},
-        {QStringLiteral("/m/_.mpg"), {}, QStringLiteral(" ")},
-        {QStringLiteral("/m/____.mpg"), {}, QStringLiteral(" ")},
-        {QStringLiteral("/m/__ a __ b __.mpg"), {}, QStringLiteral("a b")},
-        {QStringLiteral("/m/-PAL.mpg"), {}, QStringLiteral("")},
-        {s + QStringLiteral("/My Rec.eyetv/0000.mpg"), {}, QStringLiteral("My Rec")},
+        {u"/m/Game-NFL-Day-NF.ts"_s, {}, u"Game-NFL-Day"_s},
+        {u"/m/-PAL-Special-PAL.ts"_s, {}, u"-PAL-Special"_s},
+        {u"/m/Film-PAL-DVD.mpg"_s, {u"-DVD"_s}, u"Film"_s},
+        {u"/m/Film-DVD-PAL.mpg"_s, {u"-DVD"_s}, u"Film-DVD"_s},
+        {u"/m/Film.mpg"_s, {u""_s}, u"Film"_s},
+        {u"/m/a.mpg"_s, {}, u"a"_s},
+        {u"/m/_.mpg"_s, {}, u" "_s},
+        {u"/m/____.mpg"_s, {}, u" "_s},
+        {u"/m/__ a __ b __.mpg"_s, {}, u"a b"_s},
+        {u"/m/-PAL.mpg"_s, {}, u""_s},
+        {s + u"/My Rec.eyetv/0000.mpg"_s, {}, u"My Rec"_s},
     };
     for (const auto &c : cases)
         EXPECT_EQ(nameCleanedFromSrcpathstr(c.path, c.extra), c.title) << c.path.toStdString();
+    EXPECT_TRUE(nameCleanedFromSrcpathstr(QString(), {}).isEmpty());
     EXPECT_TRUE(test::logLines().isEmpty());
 
     setDEBUG(1);
-    nameCleanedFromSrcpathstr(QStringLiteral("/m/A_B.mpg"), {QStringLiteral("-X")});
-    EXPECT_EQ(linesStartingWith({QStringLiteral("pathes2Titles "), QStringLiteral("suffixesMa "), QStringLiteral("str def ")}),
-              QStringList({QStringLiteral("pathes2Titles - deb"),
-                           QStringLiteral("suffixesMa : (\n    -X,\n    -PAL,\n    -NV,\n    -NF\n)"),
-                           QStringLiteral("str def : A B"), QStringLiteral("pathes2Titles - fin")}));
-    EXPECT_FALSE(nameCleanedFromSrcpathstr(QString(), {}).size() > 0);
+    nameCleanedFromSrcpathstr(u"/m/A_B.mpg"_s, {u"-X"_s});
+    for (const QString &line : {u"pathes2Titles - deb"_s, u"suffixesMa : (\n    -X,\n    -PAL,\n    -NV,\n    -NF\n)"_s,
+                                u"str def : A B"_s, u"pathes2Titles - fin"_s})
+        EXPECT_TRUE(test::logHas(line)) << line.toStdString();
 }
 
 TEST(MasterCopies, NamedBesideTheSource)
 {
-    const struct {
-        const char *source;
-        const char *master; // null: nil
-    } cases[] = {
+    const std::pair<const char *, const char *> cases[] = {
         {"/a/b.mov", "/a/b_MASTER.mov"},
         {"a.b.mov", "a.b_MASTER.mov"},
         {"/tmp/x", "/tmp/x_MASTER"},
@@ -162,7 +141,7 @@ TEST(MasterCopies, NamedBesideTheSource)
         {"/videos/My`Film: Part.Two.mov", "/videos/MyFilm- Part_Two_MASTER.mov"},
         {"/videos/long name without extension", "/videos/long name without ex_MASTER"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(oldSrcPathStr2DstPathStr(QString::fromUtf8(c.source)), QString::fromUtf8(c.master)) << c.source;
+    for (const auto &[source, master] : cases)
+        EXPECT_EQ(oldSrcPathStr2DstPathStr(QString::fromUtf8(source)), QString::fromUtf8(master)) << source;
     EXPECT_TRUE(oldSrcPathStr2DstPathStr(QString()).isNull());
 }

@@ -11,130 +11,105 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <ctime>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 using test::CameraTime;
 
 namespace {
 
-// Sets TZ for a scope.
 class ScopedTimeZone {
 public:
-    explicit ScopedTimeZone(const char *zone) : m_saved(qgetenv("TZ")), m_had(qEnvironmentVariableIsSet("TZ"))
-    {
-        qputenv("TZ", zone);
-        ::tzset();
-    }
+    explicit ScopedTimeZone(const char *zone) : m_env(std::in_place, "TZ", zone) { ::tzset(); }
     ~ScopedTimeZone()
     {
-        if (m_had)
-            qputenv("TZ", m_saved);
-        else
-            qunsetenv("TZ");
+        m_env.reset();
         ::tzset();
     }
 
 private:
-    QByteArray m_saved;
-    bool m_had;
+    std::optional<test::ScopedEnv> m_env;
 };
-
-// A bundle whose tools/gettimestamps is a shell script.
-QString bundleWithTimeStampScript(const QByteArray &script)
-{
-    const QString bundle = test::makeBundle(QStringLiteral("standin"), {{QStringLiteral("CFBundleName"), QStringLiteral("standin")}});
-    const QString tool = test::writeFile(bundle + QStringLiteral("/Contents/Resources/tools/gettimestamps"), "#!/bin/sh\n" + script);
-    QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return bundle;
-}
 
 } // namespace
 
 TEST(IMovieNames, CameraClipsTakeTheirRecordingTime)
 {
-    const QString bdmv = test::makeCard(test::scratchDir() + QStringLiteral("/AVCHD"),
-                                        {{QStringLiteral("00001"), CameraTime{2009, 5, 2, 12, 34, 56}},
-                                         {QStringLiteral("00002"), std::nullopt}});
-    test::setModificationTime(bdmv + QStringLiteral("/STREAM/00002.MTS"), QDateTime(QDate(2010, 3, 4), QTime(5, 6, 7)));
+    const QString bdmv = test::makeCard(test::scratchDir() + u"/AVCHD"_s,
+                                        {{u"00001"_s, CameraTime{2009, 5, 2, 12, 34, 56}}, {u"00002"_s, std::nullopt}});
+    test::setModificationTime(bdmv + u"/STREAM/00002.MTS"_s, QDateTime(QDate(2010, 3, 4), QTime(5, 6, 7)));
 
-    EXPECT_EQ(dateCreation2iMovieName(bdmv + QStringLiteral("/STREAM/00001.MTS")), QStringLiteral("2009-05-02 12:34:56-00001"));
-    EXPECT_EQ(test::logLines(), QStringList({QStringLiteral("dateCreation2iMovieN\u2026"),
-                                             QStringLiteral("taskArray1PipeMax   - deb"),
-                                             QStringLiteral("str line 0 : 00001 : 2009-05-02 12:34:56")}));
+    EXPECT_EQ(dateCreation2iMovieName(bdmv + u"/STREAM/00001.MTS"_s), u"2009-05-02 12:34:56-00001"_s);
+    EXPECT_EQ(test::logLines(), (QStringList{u"dateCreation2iMovieN\u2026"_s, u"taskArray1PipeMax   - deb"_s,
+                                             u"str line 0 : 00001 : 2009-05-02 12:34:56"_s}));
     test::clearLog();
     // No time in the stream: the tool gives the stream's modification time.
-    EXPECT_EQ(dateCreation2iMovieName(bdmv + QStringLiteral("/STREAM/00002.MTS")), QStringLiteral("2010-03-04 05:06:07-00002"));
-    EXPECT_TRUE(test::logHas(QStringLiteral("str line 1 : 00002 : 2010-03-04 05:06:07")));
+    EXPECT_EQ(dateCreation2iMovieName(bdmv + u"/STREAM/00002.MTS"_s), u"2010-03-04 05:06:07-00002"_s);
+    EXPECT_TRUE(test::logHas(u"str line 1 : 00002 : 2010-03-04 05:06:07"_s));
 }
 
-TEST(IMovieNames, OtherwiseTheCreationDate)
+TEST(IMovieNames, OtherwiseTheCreationDateWithoutAnEasternZone)
 {
-    ScopedTimeZone zone("UTC0");
     const QString s = test::scratchDir();
-    const QRegularExpression dated(QStringLiteral("^clip-\\d{4}-\\d\\d-\\d\\d \\d\\d;\\d\\d;\\d\\d-(.*)$"));
-
-    // No PLAYLIST two levels up; a clip the card's playlist does not name.
-    const QString movie = test::writeFile(s + QStringLiteral("/Movies/Holiday/Clip 01.mov"), "x");
-    const QString bdmv = test::makeCard(s + QStringLiteral("/card"), {{QStringLiteral("00001"), CameraTime{2009, 5, 2, 1, 2, 3}}});
-    const QString unlisted = test::writeFile(bdmv + QStringLiteral("/STREAM/00009.MTS"), "x");
-    for (const QString &clip : {movie, unlisted}) {
-        const QString name = dateCreation2iMovieName(clip);
-        const QRegularExpressionMatch m = dated.match(name);
-        ASSERT_TRUE(m.hasMatch()) << name.toStdString();
-        EXPECT_EQ(m.captured(1), clip == movie ? QStringLiteral("Clip 01") : QStringLiteral("00009"));
-        // The same date the file services give, without its zone.
-        const QString created = dateCreation(clip);
-        EXPECT_EQ(name.mid(5, 19), created.left(19).replace(QLatin1Char(':'), QLatin1Char(';')));
+    const QString movie = test::writeFile(s + u"/Movies/Holiday/Clip 01.mov"_s, "x");
+    const QString colon = test::writeFile(s + u"/Movies/x/My:Clip.mov"_s, "x");
+    const QString bdmv = test::makeCard(s + u"/card"_s, {{u"00001"_s, CameraTime{2009, 5, 2, 1, 2, 3}}});
+    const QString unlisted = test::writeFile(bdmv + u"/STREAM/00009.MTS"_s, "x");
+    // No PLAYLIST two levels up; a clip the card's playlist does not name;
+    // a zone west of Greenwich stays, and every ":" becomes ";".
+    const struct {
+        const char *zone;
+        QString clip, afterDate;
+    } cases[] = {
+        {"UTC0", movie, u"-Clip 01"_s},
+        {"UTC0", unlisted, u"-00009"_s},
+        {"EST5", colon, u" -0500-My;Clip"_s},
+    };
+    for (const auto &c : cases) {
+        ScopedTimeZone zone(c.zone);
+        const QString date = dateCreation(c.clip).left(19).replace(u':', u';');
+        EXPECT_EQ(dateCreation2iMovieName(c.clip), u"clip-"_s + date + c.afterDate) << c.zone;
+        EXPECT_TRUE(QRegularExpression(u"^\\d{4}-\\d\\d-\\d\\d \\d\\d;\\d\\d;\\d\\d$"_s).match(date).hasMatch());
     }
 
     // The same card without a usable tool: the creation date as well.
-    test::ScopedBundle noTools(test::makeBundle(QStringLiteral("bare"), {}));
-    EXPECT_TRUE(dated.match(dateCreation2iMovieName(bdmv + QStringLiteral("/STREAM/00001.MTS"))).hasMatch());
-
+    test::ScopedBundle noTools(test::makeBundle(u"bare"_s, {}));
+    EXPECT_TRUE(dateCreation2iMovieName(bdmv + u"/STREAM/00001.MTS"_s).startsWith(u"clip-"_s));
     // Nothing to date: no date text.
-    EXPECT_EQ(dateCreation2iMovieName(s + QStringLiteral("/gone/away/x.mov")), QStringLiteral("clip--x"));
+    EXPECT_EQ(dateCreation2iMovieName(s + u"/gone/away/x.mov"_s), u"clip--x"_s);
     test::clearLog();
     EXPECT_TRUE(dateCreation2iMovieName(QString()).isNull());
     EXPECT_TRUE(test::logLines().isEmpty());
 }
 
-TEST(IMovieNames, ATimeZoneWestOfGreenwichStays)
-{
-    ScopedTimeZone zone("EST5");
-    const QString clip = test::writeFile(test::scratchDir() + QStringLiteral("/Movies/x/My:Clip.mov"), "x");
-    const QString name = dateCreation2iMovieName(clip);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^clip-\\d{4}-\\d\\d-\\d\\d \\d\\d;\\d\\d;\\d\\d -0500-My;Clip$"))
-                    .match(name).hasMatch()) << name.toStdString();
-}
-
 TEST(IMovieNames, EveryPlaylistItemRunsTheToolOnTheSameFolder)
 {
     const QString s = test::scratchDir();
-    const QString runs = s + QStringLiteral("/runs");
-    test::ScopedBundle standin(bundleWithTimeStampScript(
-        "printf '%s\\n' \"$1\" >> '" + runs.toUtf8() + "'\n"
-        "echo 'no separator here'\n"
-        "echo '00003 : 2001-01-01 00:00:00'\n"
-        "echo '00007 : 2002-02-02 02:02:02 : extra'\n"));
+    const QString runs = s + u"/runs"_s;
+    const QString bundle = test::makeBundle(u"standin"_s, {{u"CFBundleName"_s, u"standin"_s}});
+    const QString tool = test::writeFile(bundle + u"/Contents/Resources/tools/gettimestamps"_s,
+                                         "#!/bin/sh\nprintf '%s\\n' \"$1\" >> '" + runs.toUtf8() + "'\n"
+                                         "echo 'no separator here'\necho '00003 : 2001-01-01 00:00:00'\n"
+                                         "echo '00007 : 2002-02-02 02:02:02 : extra'\n");
+    QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    test::ScopedBundle standin(bundle);
     // Both "PLAYLIST" and "PLAYLIST.old" count; "playlist" does not.
-    test::writeFile(s + QStringLiteral("/BDMV/PLAYLIST/00000.mpls"), "x");
-    test::writeFile(s + QStringLiteral("/BDMV/PLAYLIST.old"), "x");
-    test::writeFile(s + QStringLiteral("/BDMV/playlist"), "x");
-    const QString clip = test::writeFile(s + QStringLiteral("/BDMV/STREAM/00007.MTS"), "x");
-    const QString other = test::writeFile(s + QStringLiteral("/BDMV/STREAM/00005.MTS"), "x");
+    for (const QString &item : {u"PLAYLIST/00000.mpls"_s, u"PLAYLIST.old"_s, u"playlist"_s})
+        test::writeFile(s + u"/BDMV/"_s + item, "x");
+    const QString clip = test::writeFile(s + u"/BDMV/STREAM/00007.MTS"_s, "x");
+    const QString other = test::writeFile(s + u"/BDMV/STREAM/00005.MTS"_s, "x");
 
     setDEBUG(1);
-    EXPECT_EQ(dateCreation2iMovieName(clip), QStringLiteral("2002-02-02 02:02:02-00007"));
+    EXPECT_EQ(dateCreation2iMovieName(clip), u"2002-02-02 02:02:02-00007"_s);
     EXPECT_EQ(test::readFile(runs), s.toUtf8() + "/BDMV/PLAYLIST\n");
-    EXPECT_TRUE(test::logHas(QStringLiteral("dateCreation2iMovieN- folderPLAYLIST : ") + s + QStringLiteral("/BDMV/PLAYLIST")));
-    EXPECT_TRUE(test::logHas(QStringLiteral("str line 0 : no separator here")));
-    EXPECT_TRUE(test::logHas(QStringLiteral("str line 2 : 00007 : 2002-02-02 02:02:02 : extra")));
+    EXPECT_TRUE(test::logHas(u"dateCreation2iMovieN- folderPLAYLIST : "_s + s + u"/BDMV/PLAYLIST"_s));
+    EXPECT_TRUE(test::logHas(u"str line 0 : no separator here"_s));
+    EXPECT_TRUE(test::logHas(u"str line 2 : 00007 : 2002-02-02 02:02:02 : extra"_s));
 
     QFile::remove(runs);
-    EXPECT_TRUE(dateCreation2iMovieName(other).startsWith(QLatin1String("clip-")));
-    EXPECT_EQ(test::readFile(runs), (s + QStringLiteral("/BDMV/PLAYLIST\n")).toUtf8().repeated(2));
+    EXPECT_TRUE(dateCreation2iMovieName(other).startsWith(u"clip-"_s));
+    EXPECT_EQ(test::readFile(runs), (s + u"/BDMV/PLAYLIST\n"_s).toUtf8().repeated(2));
 }

@@ -3,6 +3,8 @@
 // test's thread is still answered; it serves one connection at a time.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -13,7 +15,41 @@
 #include <thread>
 #include <vector>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace reel::test {
+
+// A socket bound to a free port of 127.0.0.1.
+inline int boundSocket(quint16 *port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
+        || ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0) {
+        ADD_FAILURE() << "cannot bind a socket on 127.0.0.1";
+        if (fd >= 0)
+            ::close(fd);
+        return -1;
+    }
+    *port = ntohs(address.sin_port);
+    return fd;
+}
+
+// A port on 127.0.0.1 where nothing listens.
+inline quint16 closedPort()
+{
+    quint16 port = 0;
+    if (const int fd = boundSocket(&port); fd >= 0)
+        ::close(fd);
+    return port;
+}
 
 class LocalHttpServer {
 public:
@@ -24,24 +60,87 @@ public:
     };
     // "HTTP/1.1 <status>" with the headers and a Content-Length for body.
     static Reply page(const QByteArray &body, const QByteArray &contentType = "text/html",
-                      const QByteArray &status = "200 OK", const QByteArray &extraHeaders = QByteArray());
+                      const QByteArray &status = "200 OK", const QByteArray &extraHeaders = QByteArray())
+    {
+        const QByteArray type = contentType.isEmpty() ? QByteArray() : "Content-Type: " + contentType + "\r\n";
+        return {"HTTP/1.1 " + status + "\r\n" + type + "Content-Length: " + QByteArray::number(body.size()) + "\r\n"
+                + extraHeaders + "\r\n" + body};
+    }
 
-    LocalHttpServer();
-    ~LocalHttpServer();
-    LocalHttpServer(const LocalHttpServer &) = delete;
-    LocalHttpServer &operator=(const LocalHttpServer &) = delete;
+    LocalHttpServer()
+    {
+        m_listener = boundSocket(&m_port);
+        if (m_listener >= 0 && ::listen(m_listener, 8) == 0)
+            m_thread = std::thread([this] {
+                while (!m_stop)
+                    if (readable(m_listener))
+                        if (const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC); fd >= 0)
+                            answer(fd);
+            });
+    }
+    ~LocalHttpServer()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        for (int fd : m_held)
+            ::close(fd);
+        if (m_listener >= 0)
+            ::close(m_listener);
+    }
 
     // What a request for path (with its query) gets; 404 otherwise.
-    void route(const QByteArray &path, const Reply &reply);
-    // http://127.0.0.1:<port><path>
-    QString url(const QString &path) const;
+    void route(const QByteArray &path, const Reply &reply)
+    {
+        std::lock_guard lock(m_mutex);
+        m_routes[path] = reply;
+    }
+    QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
     quint16 port() const { return m_port; }
     // The heads of the requests received so far.
-    QList<QByteArray> requests() const;
+    QList<QByteArray> requests() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_requests;
+    }
 
 private:
-    void serve();
-    void answer(int fd);
+    // Waits a little for fd to become readable.
+    static bool readable(int fd)
+    {
+        pollfd p{fd, POLLIN, 0};
+        return ::poll(&p, 1, 20) > 0;
+    }
+
+    void answer(int fd)
+    {
+        QByteArray request;
+        char buffer[4096];
+        while (!m_stop && !request.contains("\r\n\r\n") && request.size() < 65536) {
+            if (!readable(fd))
+                continue;
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            request.append(buffer, n);
+        }
+        const QByteArray head = request.left(request.indexOf("\r\n\r\n"));
+        const QList<QByteArray> words = head.left(head.indexOf("\r\n")).split(' ');
+        Reply reply{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"};
+        {
+            std::lock_guard lock(m_mutex);
+            m_requests.append(head);
+            if (const auto found = m_routes.find(words.value(1)); found != m_routes.end())
+                reply = found->second;
+        }
+        for (qsizetype sent = 0, n = 0; !reply.silent && sent < reply.raw.size(); sent += n)
+            if ((n = ::send(fd, reply.raw.constData() + sent, size_t(reply.raw.size() - sent), MSG_NOSIGNAL)) <= 0)
+                break;
+        if (reply.silent || reply.keepOpen)
+            m_held.push_back(fd);
+        else
+            ::close(fd);
+    }
 
     int m_listener = -1;
     quint16 m_port = 0;
@@ -52,8 +151,5 @@ private:
     std::vector<int> m_held;
     std::thread m_thread;
 };
-
-// A port on 127.0.0.1 where nothing listens.
-quint16 closedPort();
 
 } // namespace reel::test
