@@ -1,14 +1,13 @@
 #include "backends.h"
 #include "logcapture.h"
 #include "sandbox.h"
+#include "standins.h"
 
 #include <reel/files/workspace.h>
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 
 using namespace reel;
 using namespace Qt::StringLiterals;
@@ -17,36 +16,16 @@ namespace {
 
 // Stand-ins for the desktop's opener and for an application, first on PATH:
 // each writes its arguments, one per line, to a record file and ends.
-class DesktopStandIns : public ::testing::Test {
+class Workspace : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        for (const QString &name : {u"xdg-open"_s, u"myplayer"_s}) {
-            const QString script = test::writeFile(
-                bin + u'/' + name, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.record\"\n");
-            QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-    }
+    QString handed(const QString &name, bool expectStarted = true) { return m_standIns.handed(name, expectStarted); }
 
-    // What the stand-in was handed; null when it was not started.
-    QString handed(const QString &name, bool expectStarted = true)
-    {
-        const QString record = bin + u'/' + name + u".record"_s;
-        QDeadlineTimer deadline(expectStarted ? 20000 : 300);
-        while (!QFile::exists(record) && !deadline.hasExpired())
-            QThread::msleep(10);
-        const QString text = QFile::exists(record) ? QString::fromUtf8(test::readFile(record)) : QString();
-        QFile::remove(record);
-        return text;
-    }
-
-    const QString bin = test::scratchDir() + u"/bin"_s;
-    test::ScopedEnv path{"PATH", bin + u':' + qEnvironmentVariable("PATH")};
+    test::DesktopStandIns m_standIns{{u"xdg-open"_s, u"myplayer"_s}};
 };
 
 } // namespace
 
-TEST_F(DesktopStandIns, RevealShowsTheFolderOrTheFolderHoldingTheItem)
+TEST_F(Workspace, RevealShowsTheFolderOrTheFolderHoldingTheItem)
 {
     const QString folder = test::homePath() + u"/My Movies"_s;
     test::writeFile(folder + u"/clip.mov"_s, "x");
@@ -63,7 +42,7 @@ TEST_F(DesktopStandIns, RevealShowsTheFolderOrTheFolderHoldingTheItem)
     EXPECT_TRUE(test::logLines().isEmpty());
 }
 
-TEST_F(DesktopStandIns, OpenWithTheDesktopOrANamedApplication)
+TEST_F(Workspace, OpenWithTheDesktopOrANamedApplication)
 {
     const QString s = test::scratchDir();
     const QString file = test::writeFile(s + u"/-odd name.mov"_s, "x");

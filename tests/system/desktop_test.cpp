@@ -3,14 +3,13 @@
 #include "logcapture.h"
 #include "sandbox.h"
 #include "scoped.h"
+#include "standins.h"
 
 #include <reel/system/desktop.h>
 
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 
 using namespace reel;
 using namespace Qt::StringLiterals;
@@ -19,28 +18,9 @@ namespace {
 
 class Desktop : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        const QString script = test::writeFile(
-            bin + u"/xdg-open"_s, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.record\"\n");
-        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    QString handed(bool expectStarted) { return m_standIns.handed(u"xdg-open"_s, expectStarted); }
 
-    // What the stand-in was handed; null when it was not started (it is
-    // given a moment, in case it was).
-    QString handed(bool expectStarted)
-    {
-        const QString record = bin + u"/xdg-open.record"_s;
-        QDeadlineTimer deadline(expectStarted ? 20000 : 300);
-        while (!QFile::exists(record) && !deadline.hasExpired())
-            QThread::msleep(10);
-        const QString text = QFile::exists(record) ? QString::fromUtf8(test::readFile(record)) : QString();
-        QFile::remove(record);
-        return text;
-    }
-
-    const QString bin = test::scratchDir() + u"/bin"_s;
-    test::ScopedEnv path{"PATH", bin + u':' + qEnvironmentVariable("PATH")};
+    test::DesktopStandIns m_standIns;
 };
 
 } // namespace
