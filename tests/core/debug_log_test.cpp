@@ -25,15 +25,8 @@ TEST(Debug, LevelKeepsEightBits)
         setDEBUG(c.set);
         EXPECT_EQ(getDEBUG(), c.get) << c.set;
         EXPECT_EQ(debugOn(), c.on) << c.set;
-    }
-}
-
-TEST(Debug, DeveloperSwitchIsAlwaysOff)
-{
-    for (int level : {0, 1, 2, 255}) {
-        setDEBUG(level);
-        EXPECT_FALSE(getDEBUGDEV(1));
-        EXPECT_FALSE(getDEBUGDEV(2));
+        // The developer switch is off at every level.
+        EXPECT_FALSE(getDEBUGDEV(1) || getDEBUGDEV(2)) << c.set;
     }
     myDEBUGDEV();
 }
@@ -109,15 +102,9 @@ TEST(Log, RedirectToAnUnusablePathKeepsTheStreams)
     const QString terminal = runProbe({test::scratchDir() + QStringLiteral("/no/such/folder/x.log")});
     EXPECT_TRUE(terminal.contains(QStringLiteral("redirectLogs2File   :-( ")));
     EXPECT_TRUE(terminal.contains(QStringLiteral("logged after"))) << "stderr still works";
-}
-
-TEST(Log, LinePrefixOnStderr)
-{
-    const QString terminal = runProbe({test::scratchDir() + QStringLiteral("/no/such/folder/x.log")});
-    const QString line = terminal.split(QLatin1Char('\n')).first();
     // 2026-12-06 08:15:17.123 redirect_probe[123:123] redirectStdoutToFile…
     EXPECT_TRUE(QRegularExpression(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} redirect_probe\[\d+:\d+\] )"))
-                    .match(line)
+                    .match(terminal)
                     .hasMatch())
-        << line.toStdString();
+        << terminal.toStdString();
 }

@@ -1,7 +1,6 @@
 // Another process on the preference store of the bundle in REELKIT_BUNDLE:
-//   prefs_helper write <prefix> <count>   stores <prefix>0.. = 0..count-1
-//   prefs_helper load <file>              stores every entry of a plist file
-//   prefs_helper dump <key>...            prints the keys' values (binary plist)
+//   prefs_helper load <file>       stores every entry of a plist file, one by one
+//   prefs_helper dump <key>...     prints the keys' values (binary plist)
 #include <reel/core/plistcodec.h>
 #include <reel/prefs/plistfiles.h>
 #include <reel/prefs/preferences.h>
@@ -11,15 +10,6 @@
 
 int main(int argc, char **argv)
 {
-    if (argc >= 4 && std::strcmp(argv[1], "write") == 0) {
-        const QString prefix = QString::fromLocal8Bit(argv[2]);
-        const int count = std::atoi(argv[3]);
-        for (int i = 0; i < count; ++i) {
-            if (!reel::prefWrite(prefix + QString::number(i), i))
-                return 1;
-        }
-        return 0;
-    }
     if (argc == 3 && std::strcmp(argv[1], "load") == 0) {
         const auto values = reel::readPlist(QString::fromLocal8Bit(argv[2]));
         if (!values)

@@ -1,52 +1,28 @@
-// Shared by the preference tests: the store file, the helper process and
-// environment changes undone at the end of a test.
+// Shared by the preference tests: other processes on the same files.
 #pragma once
 
-#include "scoped.h"
-
-#include <QByteArray>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
-
-#include <gtest/gtest.h>
+#include <QStandardPaths>
 
 #include <optional>
 
 namespace reel::test {
 
-
-// Starts the helper process on the same store (same environment).
-inline QProcess *startHelper(QProcess &process, const QStringList &args)
-{
-    process.setProgram(QStringLiteral(PREFS_HELPER));
-    process.setArguments(args);
-    process.start();
-    return &process;
-}
-
-// Runs the helper to its end; its standard output, or nothing on failure.
-inline std::optional<QByteArray> runHelper(const QStringList &args)
+// Runs program to its end (same environment); its standard output, or
+// nothing when it failed.
+inline std::optional<QByteArray> runToEnd(const QString &program, const QStringList &args)
 {
     QProcess process;
-    startHelper(process, args);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << "helper " << args.join(QLatin1Char(' ')).toStdString() << " failed: "
-                      << process.readAllStandardError().toStdString();
+    process.start(program, args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return std::nullopt;
-    }
     return process.readAllStandardOutput();
 }
 
-// Runs plistutil, the independent reader, converting a file to XML text.
-inline std::optional<QByteArray> plistutilXml(const QString &path)
+// plistutil, the independent reader and writer, when it is installed.
+inline bool havePlistutil()
 {
-    QProcess process;
-    process.start(QStringLiteral("plistutil"), {QStringLiteral("-i"), path, QStringLiteral("-f"),
-                                                QStringLiteral("xml"), QStringLiteral("-o"), QStringLiteral("-")});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput();
+    return !QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty();
 }
 
 } // namespace reel::test
