@@ -11,6 +11,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/format.h"
 #include "reel/core/log.h"
+#include "reel/core/numberkind.h"
 #include "reel/core/paths.h"
 #include "reel/core/plistcodec.h"
 #include "reel/core/scan.h"

@@ -1,5 +1,7 @@
 #include "reel/core/describe.h"
 
+#include "reel/core/numberkind.h"
+
 #include <QByteArray>
 #include <QStringList>
 #include <QVariantList>
@@ -175,25 +177,20 @@ QString describe(const QVariant &value)
         return shortestFloat(value.toFloat());
     case QMetaType::Double:
         return shortestFloat(value.toDouble());
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-        return QString::number(value.toLongLong());
-    case QMetaType::UInt:
-    case QMetaType::UShort:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-    case QMetaType::UChar:
-        return QString::number(value.toULongLong());
     case QMetaType::QByteArray:
         return describeData(value.toByteArray());
     case QMetaType::QDateTime:
         return describeDate(value.toDateTime());
     case QMetaType::QChar:
         return QString(value.toChar());
+    default:
+        break;
+    }
+    switch (numberKind(value)) {
+    case NumberKind::Signed:
+        return QString::number(value.toLongLong());
+    case NumberKind::Unsigned:
+        return QString::number(value.toULongLong());
     default:
         break;
     }

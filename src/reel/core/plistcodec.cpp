@@ -1,5 +1,7 @@
 #include "reel/core/plistcodec.h"
 
+#include "reel/core/numberkind.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QStringList>
@@ -171,27 +173,21 @@ plist_t fromVariant(const QVariant &value, QString *error, int depth)
     };
     if (!value.isValid() || depth > 512)
         return fail(value);
+    switch (numberKind(value)) {
+    case NumberKind::Boolean:
+        return plist_new_bool(value.toBool() ? 1 : 0);
+    case NumberKind::Signed:
+        return plist_new_uint(static_cast<uint64_t>(value.toLongLong()));
+    case NumberKind::Unsigned:
+        return plist_new_uint(static_cast<uint64_t>(value.toULongLong()));
+    case NumberKind::Floating:
+        return plist_new_real(value.toDouble());
+    case NumberKind::NotANumber:
+        break;
+    }
     switch (value.metaType().id()) {
     case QMetaType::QString:
         return plist_new_string(value.toString().toUtf8().constData());
-    case QMetaType::Bool:
-        return plist_new_bool(value.toBool() ? 1 : 0);
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::Long:
-    case QMetaType::LongLong:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-        return plist_new_uint(static_cast<uint64_t>(value.toLongLong()));
-    case QMetaType::UInt:
-    case QMetaType::UShort:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-    case QMetaType::UChar:
-        return plist_new_uint(static_cast<uint64_t>(value.toULongLong()));
-    case QMetaType::Float:
-    case QMetaType::Double:
-        return plist_new_real(value.toDouble());
     case QMetaType::QByteArray: {
         const QByteArray data = value.toByteArray();
         return plist_new_data(data.constData(), uint64_t(data.size()));

@@ -8,6 +8,7 @@ target_sources(reelkit PRIVATE
   reel/core/fileio.cpp
   reel/core/format.cpp
   reel/core/log.cpp
+  reel/core/numberkind.cpp
   reel/core/paths.cpp
   reel/core/plistcodec.cpp
   reel/core/scan.cpp

@@ -26,14 +26,9 @@ long double numericValue(const QVariant &v)
         return v.toDouble();
     case QMetaType::Float:
         return v.toFloat();
-    case QMetaType::UInt:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-    case QMetaType::UShort:
-    case QMetaType::UChar:
-        return static_cast<long double>(v.toULongLong());
     default:
-        return static_cast<long double>(v.toLongLong());
+        return numberKind(v) == NumberKind::Unsigned ? static_cast<long double>(v.toULongLong())
+                                                     : static_cast<long double>(v.toLongLong());
     }
 }
 

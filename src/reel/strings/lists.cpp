@@ -40,14 +40,9 @@ QString numberKey(const QVariant &v)
         }
         return QString::number(d, 'g', 17);
     }
-    case QMetaType::UInt:
-    case QMetaType::ULong:
-    case QMetaType::ULongLong:
-    case QMetaType::UShort:
-    case QMetaType::UChar:
-        return QString::number(v.toULongLong());
     default:
-        return QString::number(v.toLongLong());
+        return numberKind(v) == NumberKind::Unsigned ? QString::number(v.toULongLong())
+                                                     : QString::number(v.toLongLong());
     }
 }
 
@@ -86,29 +81,6 @@ List &insertAt(List &target, const List &source, uint index)
 }
 
 } // namespace
-
-bool isNumberValue(const QVariant &value)
-{
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::Char:
-    case QMetaType::SChar:
-    case QMetaType::UChar:
-        return true;
-    default:
-        return false;
-    }
-}
 
 QVariantList reverseArray(const QVariantList &list)
 {

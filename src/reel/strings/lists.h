@@ -2,6 +2,8 @@
 // insertion of one list into another.
 #pragma once
 
+#include "reel/core/numberkind.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -33,8 +35,5 @@ QStringList triAlphabetique(const QStringList &list);
 QVariantList &insertObjectsFromArray(QVariantList &target, const QVariantList &source, uint index);
 QStringList &insertObjectsFromArray(QStringList &target, const QStringList &source, uint index);
 
-// True for the variant types that stand for number objects: the integer and
-// floating types and booleans.
-bool isNumberValue(const QVariant &value);
 
 } // namespace reel
