@@ -30,6 +30,16 @@ QString dvdAspect(const SourceInfo &source)
     return source.displayAspect >= 1.55f ? QStringLiteral("16:9") : QStringLiteral("4:3");
 }
 
+// Sound in the given codec at the presets' rate, 48 kHz stereo, its time
+// stamps taken from the samples themselves: dvdauthor rejects the small
+// jumps that a container's rounded stamps leave.
+QStringList audioArguments(const QString &codec)
+{
+    return {QStringLiteral("-af"), QStringLiteral("aresample=async=1"), QStringLiteral("-c:a"), codec,
+            QStringLiteral("-b:a"), kbps(kAudioKbps), QStringLiteral("-ar"), QStringLiteral("48000"),
+            QStringLiteral("-ac"), QStringLiteral("2")};
+}
+
 QStringList dvdArguments(const Preset &preset, const SourceInfo &source, int videoKbps)
 {
     // Constant bitrate: the only rate control of the MPEG-2 encoder that
@@ -47,15 +57,8 @@ QStringList dvdArguments(const Preset &preset, const SourceInfo &source, int vid
                       QStringLiteral("-bufsize"), QStringLiteral("1835k"),
                       QStringLiteral("-g"), pal ? QStringLiteral("15") : QStringLiteral("18"),
                       QStringLiteral("-bf"), QStringLiteral("2")};
-    if (source.hasAudio) {
-        // Audio time stamps from the samples themselves: dvdauthor rejects
-        // the small jumps that a container's rounded stamps leave.
-        words << QStringLiteral("-af") << QStringLiteral("aresample=async=1")
-              << QStringLiteral("-c:a") << QStringLiteral("ac3")
-              << QStringLiteral("-b:a") << kbps(kAudioKbps)
-              << QStringLiteral("-ar") << QStringLiteral("48000")
-              << QStringLiteral("-ac") << QStringLiteral("2");
-    }
+    if (source.hasAudio)
+        words << audioArguments(QStringLiteral("ac3"));
     // The DVD muxer starts with a pack whose clock reference is zero, in the
     // 2048-byte sectors and at the mux rate of the DVD-Video format.
     words << QStringLiteral("-f") << QStringLiteral("dvd")
@@ -77,13 +80,8 @@ QStringList mp4Arguments(const SourceInfo &source, int videoKbps, int pass, cons
         words << QStringLiteral("-an") << QStringLiteral("-f") << QStringLiteral("null");
         return words;
     }
-    if (source.hasAudio) {
-        words << QStringLiteral("-af") << QStringLiteral("aresample=async=1")
-              << QStringLiteral("-c:a") << QStringLiteral("aac")
-              << QStringLiteral("-b:a") << kbps(kAudioKbps)
-              << QStringLiteral("-ar") << QStringLiteral("48000")
-              << QStringLiteral("-ac") << QStringLiteral("2");
-    }
+    if (source.hasAudio)
+        words << audioArguments(QStringLiteral("aac"));
     words << QStringLiteral("-movflags") << QStringLiteral("+faststart")
           << QStringLiteral("-f") << QStringLiteral("mp4");
     return words;
