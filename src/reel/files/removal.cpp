@@ -234,6 +234,12 @@ bool rmCocoa(const QString &path)
     case RemovalVerdict::RefusedUnknown:
         logAlways("rmCocoa             :-( cannot be judged: %@", path);
         return false;
+    case RemovalVerdict::RefusedNothingThere:
+        logAlways("rmCocoa             :-( nothing there: %@", path);
+        return false;
+    case RemovalVerdict::RefusedDots:
+        logAlways("rmCocoa             :-( refusing \".\" or \"..\": %@", path);
+        return false;
     }
     const QString &expanded = judgement.expanded;
     const QString &resolved = judgement.resolved;
