@@ -239,7 +239,7 @@ TEST_F(RemovalGuardTest, HarmlessPathsAreDeletedInsideTheSandboxOnly)
     EXPECT_TRUE(exists(scratch + u"/dir"_s));
     EXPECT_EQ(test::readFile(canary + u"/bird"_s), QByteArray("tweet"));
     EXPECT_TRUE(QFileInfo(home).isDir());
-    EXPECT_TRUE(QFileInfo(real).isDir());
+    EXPECT_TRUE(QFileInfo(real).isDir() || !exists(real)) << "the password database's home may not exist (nobody's)";
 }
 
 TEST_F(RemovalGuardTest, DotDotNeverClimbsOutOfWhatIsNoFolder)
