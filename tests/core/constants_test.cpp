@@ -57,6 +57,14 @@ TEST(Constants, DefaultTemporaryFolderIsPrivateAndNeverStored)
         const test::ScopedEnv unset("TMPDIR", nullptr);
         EXPECT_EQ(systemTemporaryFolder(), QStringLiteral("/tmp"));
     }
+    // A $TMPDIR that is not there: its path as before, and one log line
+    // however often the tools ask.
+    const QString gone = test::scratchDir() + QStringLiteral("/gone");
+    const test::ScopedEnv missing("TMPDIR", gone);
+    test::clearLog();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(getTMPFOLDER(), gone + QStringLiteral("/reelkit-tests-") + QString::number(::geteuid()));
+    EXPECT_EQ(test::logLines().size(), 1);
 }
 
 TEST(Constants, ATemporaryFolderOthersCouldWriteIntoIsNotUsed)

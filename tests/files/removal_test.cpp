@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <atomic>
@@ -135,14 +136,23 @@ TEST(RmCocoa, MissingPathsDanglingLinksAndUnreadableItems)
 TEST(RmCocoa, FallsBackToTheTrashAndTellsWhenBothFail)
 {
     const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + u"/stuck.mov"_s, "data");
+    const QString file = test::writeFile(s + u"/stuck 100%.mov"_s, "data");
     test::FailingDeleter deleter;
     {
         ScopedRemovalBackend scoped(deleter);
         EXPECT_TRUE(rmCocoa(file));
     }
     EXPECT_FALSE(exists(file));
-    EXPECT_EQ(trashed(u"stuck.mov"_s), QByteArray("data"));
+    EXPECT_EQ(trashed(u"stuck 100%.mov"_s), QByteArray("data"));
+    // The record a file manager restores it from (freedesktop.org trash).
+    const QStringList info = QString::fromUtf8(test::readFile(trashFiles() + u"/../info/stuck 100%.mov.trashinfo"_s))
+                                 .split(u'\n');
+    ASSERT_EQ(info.size(), 4);
+    EXPECT_EQ(info[0], u"[Trash Info]"_s);
+    EXPECT_EQ(info[1], u"Path="_s + s + u"/stuck%20100%25.mov"_s);
+    EXPECT_TRUE(QRegularExpression(u"^DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$"_s).match(info[2]).hasMatch())
+        << info[2].toStdString();
+    EXPECT_EQ(info[3], u""_s);
     const QStringList trashLines{u"File current        :-( not deleted 1"_s, u"File current        :-/ …to trash"_s};
     EXPECT_EQ(test::logLines(), trashLines);
 

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 #include <cerrno>
 #include <cstdlib>
@@ -49,6 +50,8 @@ QString whyNotPrivate(const QByteArray &native)
 std::mutex g_mutex;
 // The fresh folder made for a wanted one that was not private.
 QHash<QString, QString> g_replacements;
+// The wanted folders for which not even a replacement could be made.
+QSet<QString> g_unavailable;
 
 } // namespace
 
@@ -70,12 +73,17 @@ QString privateFolder(const QString &wanted)
     const QString known = g_replacements.value(wanted);
     if (!known.isEmpty() && isPrivateFolder(known))
         return known;
-    logAlways("privateFolder       :-( '%@' is not private (%@), not used", wanted, why);
     QByteArray pattern = native + "-XXXXXX";
     if (!::mkdtemp(pattern.data())) {
-        logAlways("privateFolder       :-( no private folder beside '%@': %@", wanted, errnoText(errno));
+        // Said once: the tools ask for the folder on every run.
+        if (!g_unavailable.contains(wanted)) {
+            logAlways("privateFolder       :-( '%@' is not private (%@), and no folder can be made beside it: %@",
+                      wanted, why, errnoText(errno));
+            g_unavailable.insert(wanted);
+        }
         return wanted;
     }
+    logAlways("privateFolder       :-( '%@' is not private (%@), not used", wanted, why);
     const QString fresh = QFile::decodeName(pattern);
     logAlways("privateFolder       :-/ using '%@'", fresh);
     g_replacements.insert(wanted, fresh);

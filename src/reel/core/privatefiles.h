@@ -16,7 +16,7 @@ namespace reel {
 // link) of the running user open to no one else. Otherwise, with a log line,
 // a fresh private folder beside it ("<wanted>-XXXXXX", unpredictable), made
 // once per process and reused while it stays private. Should even that
-// fail, the wanted path, with a log line.
+// fail (no such $TMPDIR), the wanted path, with a log line the first time.
 QString privateFolder(const QString &wanted);
 
 // True when path is a real folder (not a link) owned by the running user
