@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <string>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <thread>
@@ -48,27 +49,33 @@ bool exchange(const QString &a, const QString &b)
 }
 
 // A file system mounted on a folder of the sandbox for the life of the
-// object (root only); unmounted whatever the test did.
+// object (root only); unmounted whatever the test did, also when a faulty
+// removal moved the tree that holds it (the mount is found through a
+// descriptor opened on it, not by its path).
 class ScopedMount {
 public:
-    ScopedMount(const QString &source, const QString &target, bool bind) : m_target(QFile::encodeName(target))
+    ScopedMount(const QString &source, const QString &target, bool bind)
     {
-        m_mounted = ::mount(bind ? QFile::encodeName(source).constData() : "reelkit-test", m_target.constData(),
-                            bind ? nullptr : "tmpfs", bind ? MS_BIND : 0, bind ? nullptr : "size=1m")
-                    == 0;
+        const QByteArray at = QFile::encodeName(target);
+        if (::mount(bind ? QFile::encodeName(source).constData() : "reelkit-test", at.constData(),
+                    bind ? nullptr : "tmpfs", bind ? MS_BIND : 0, bind ? nullptr : "size=1m")
+            == 0)
+            m_fd = ::open(at.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     }
     ~ScopedMount()
     {
-        if (m_mounted)
-            ::umount2(m_target.constData(), MNT_DETACH);
+        if (m_fd < 0)
+            return;
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        ::umount2(self.c_str(), MNT_DETACH);
+        ::close(m_fd);
     }
     ScopedMount(const ScopedMount &) = delete;
     ScopedMount &operator=(const ScopedMount &) = delete;
-    bool mounted() const { return m_mounted; }
+    bool mounted() const { return m_fd >= 0; }
 
 private:
-    QByteArray m_target;
-    bool m_mounted = false;
+    int m_fd = -1;
 };
 
 } // namespace
