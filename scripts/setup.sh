@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libplist-dev libplist-utils libuchardet-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev python3
+  # setpriv, for the suites run again as an unprivileged user
+  util-linux
   # the media tools the toolkit drives
   ffmpeg mplayer mjpegtools dvdauthor normalize-audio bc
   # a virtual display for screenshots and desktop runs without a screen

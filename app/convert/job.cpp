@@ -38,15 +38,16 @@ QString temporaryBeside(const QString &output)
     }
 }
 
-// A prefix for the encoder's statistics in the temporary folder, unique in
-// this process and among processes.
-QString passlogPrefix()
+// A prefix for the encoder's statistics in the temporary folder, claimed by
+// creating its first file exclusively under an unpredictable name, so that
+// nothing can have been planted under the names the encoder writes. Null
+// when the folder takes no new file.
+QString passlogPrefix(QString *error)
 {
-    static int counter = 0;
-    const QString folder = reel::getTMPFOLDER();
-    reel::mkdirCocoa(folder);
-    return reel::stringByAppendingPathComponent(
-        folder, QStringLiteral("passlog-%1-%2").arg(QCoreApplication::applicationPid()).arg(++counter));
+    const QString first = QStringLiteral("-0.log");
+    const QString claimed =
+        reel::createUniqueFile(reel::getTMPFOLDER(), QStringLiteral("passlog-"), first, error);
+    return claimed.isNull() ? QString() : claimed.chopped(first.size());
 }
 
 QProcessEnvironment processEnvironment(const QByteArrayList &entries)
@@ -99,7 +100,12 @@ void ConversionJob::start()
         return;
     }
     m_temporary = temporaryBeside(m_settings.output);
-    m_passlog = passlogPrefix();
+    QString passlogError;
+    m_passlog = passlogPrefix(&passlogError);
+    if (m_passlog.isNull()) {
+        finish(State::Failed, QStringLiteral("no statistics file in %1: %2").arg(reel::getTMPFOLDER(), passlogError));
+        return;
+    }
     m_process = new QProcess(this);
     m_process->setProgram(ffmpeg);
     m_process->setProcessEnvironment(processEnvironment(reel::toolEnvironment()));

@@ -167,12 +167,16 @@ public:
     {
         if (toStderr)
             return;
-        const QString folder = reel::getTMPFOLDER();
-        reel::mkdirCocoa(folder);
-        m_file.setFileName(reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit-convert.log")));
-        // The last run's lines only: the temporary folder is no archive.
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        // The last run's lines only: the temporary folder is no archive. The
+        // old log goes and a new file is made, never opened through a link.
+        const QString path =
+            reel::stringByAppendingPathComponent(reel::getTMPFOLDER(), QStringLiteral("reelkit-convert.log"));
+        const int fd = reel::replaceWithNewFile(path);
+        if (fd < 0 || !m_file.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+            if (fd >= 0)
+                ::close(fd);
             return;
+        }
         m_previous = reel::setLogSink([this](const QString &text) {
             const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
             m_file.write(stamp + ' ' + text.toUtf8() + '\n');

@@ -14,5 +14,6 @@
 #include "reel/core/numberkind.h"
 #include "reel/core/paths.h"
 #include "reel/core/plistcodec.h"
+#include "reel/core/privatefiles.h"
 #include "reel/core/scan.h"
 #include "reel/core/stringsfile.h"

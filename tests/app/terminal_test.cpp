@@ -7,10 +7,12 @@
 
 #include <options.h>
 
+#include <reel/core.h>
 #include <reel/files.h>
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
@@ -84,6 +86,24 @@ TEST(Terminal, MissingToolsAreNamed)
     const RunResult result = convertWith({clip});
     EXPECT_EQ(result.exitCode, kExitMissingTool);
     EXPECT_TRUE(result.err.contains(QStringLiteral("missing tools: ffmpeg, ffprobe"))) << result.err.toStdString();
+}
+
+TEST(Terminal, ALinkPlantedAsTheLogIsNeverWrittenThrough)
+{
+    // The converter makes a new log in its temporary folder on every run;
+    // a link left under the log's name must not make it truncate the
+    // link's target. (A named bundle without tools: the run stops early, and
+    // this process and the converter agree on the folder.)
+    const reel::test::ScopedBundle bare(reel::test::makeBundle(
+        QStringLiteral("Bare"), {{QStringLiteral("CFBundleName"), QStringLiteral("Bare")}}, false));
+    const QString precious = reel::test::writeFile(reel::test::scratchDir() + QStringLiteral("/precious"), "precious");
+    const QString log = reel::getTMPFOLDER() + QStringLiteral("/reelkit-convert.log");
+    ASSERT_TRUE(QFile::link(precious, log));
+    const RunResult result = convertWith({QStringLiteral("clip.mkv")});
+    EXPECT_EQ(result.exitCode, kExitMissingTool) << result.err.toStdString();
+    EXPECT_EQ(reel::test::readFile(precious), QByteArray("precious"));
+    EXPECT_FALSE(QFileInfo(log).isSymLink());
+    EXPECT_TRUE(QFileInfo(log).isFile());
 }
 
 TEST(Terminal, TheWindowWithoutADisplayIsRefusedPlainly)

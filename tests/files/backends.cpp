@@ -63,6 +63,15 @@ bool StrictRecorder::moveToTrash(const QString &path)
     return false;
 }
 
+bool StrictRecorder::trashAfterFailure(const QString &path, QString *error)
+{
+    calls << u"trash instead "_s + path;
+    ADD_FAILURE() << "the deleter was asked to trash " << path.toStdString();
+    if (error)
+        *error = u"refused by the test"_s;
+    return false;
+}
+
 bool SandboxKeeper::remove(const QString &path, QString *error)
 {
     if (!safelyInside(path) || path == sandboxRoot() || path == resolved(sandboxRoot())) {
@@ -92,6 +101,18 @@ bool SandboxKeeper::moveToTrash(const QString &path)
     return systemRemovalBackend().moveToTrash(path);
 }
 
+bool SandboxKeeper::trashAfterFailure(const QString &path, QString *error)
+{
+    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!safelyInside(path) || !insideSandbox(trash) || !insideSandbox(QDir::homePath())) {
+        ADD_FAILURE() << "trash outside the sandbox stopped: " << path.toStdString();
+        if (error)
+            *error = u"outside the sandbox"_s;
+        return false;
+    }
+    return systemRemovalBackend().trashAfterFailure(path, error);
+}
+
 bool FailingDeleter::remove(const QString &, QString *error)
 {
     if (error)
@@ -102,6 +123,11 @@ bool FailingDeleter::remove(const QString &, QString *error)
 bool FailingDeleter::moveToTrash(const QString &path)
 {
     return trashSucceeds && g_installKeeper.keeper.moveToTrash(path);
+}
+
+bool FailingDeleter::trashAfterFailure(const QString &path, QString *error)
+{
+    return trashSucceeds && g_installKeeper.keeper.trashAfterFailure(path, error);
 }
 
 bool makeSocket(const QString &path)

@@ -17,6 +17,7 @@ class StrictRecorder final : public RemovalBackend {
 public:
     bool remove(const QString &path, QString *error) override;
     bool moveToTrash(const QString &path) override;
+    bool trashAfterFailure(const QString &path, QString *error) override;
     QStringList calls;
 };
 
@@ -27,6 +28,7 @@ class SandboxKeeper final : public RemovalBackend {
 public:
     bool remove(const QString &path, QString *error) override;
     bool moveToTrash(const QString &path) override;
+    bool trashAfterFailure(const QString &path, QString *error) override;
 };
 
 // The deleter fails; the trash goes through the sandbox keeper, or fails too.
@@ -34,6 +36,7 @@ class FailingDeleter final : public RemovalBackend {
 public:
     bool remove(const QString &path, QString *error) override;
     bool moveToTrash(const QString &path) override;
+    bool trashAfterFailure(const QString &path, QString *error) override;
     bool trashSucceeds = true;
 };
 

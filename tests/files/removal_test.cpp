@@ -10,7 +10,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace reel;
 using namespace Qt::StringLiterals;
@@ -19,11 +31,52 @@ using test::makeLink;
 
 namespace {
 
+QString trashFiles()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash/files"_s;
+}
+
 QByteArray trashed(const QString &name)
 {
-    return test::readFile(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash/files/"_s
-                          + name);
+    return test::readFile(trashFiles() + u"/"_s + name);
 }
+
+bool exchange(const QString &a, const QString &b)
+{
+    return ::renameat2(AT_FDCWD, QFile::encodeName(a).constData(), AT_FDCWD, QFile::encodeName(b).constData(),
+                       RENAME_EXCHANGE)
+           == 0;
+}
+
+// A file system mounted on a folder of the sandbox for the life of the
+// object (root only); unmounted whatever the test did, also when a faulty
+// removal moved the tree that holds it (the mount is found through a
+// descriptor opened on it, not by its path).
+class ScopedMount {
+public:
+    ScopedMount(const QString &source, const QString &target, bool bind)
+    {
+        const QByteArray at = QFile::encodeName(target);
+        if (::mount(bind ? QFile::encodeName(source).constData() : "reelkit-test", at.constData(),
+                    bind ? nullptr : "tmpfs", bind ? MS_BIND : 0, bind ? nullptr : "size=1m")
+            == 0)
+            m_fd = ::open(at.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    ~ScopedMount()
+    {
+        if (m_fd < 0)
+            return;
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        ::umount2(self.c_str(), MNT_DETACH);
+        ::close(m_fd);
+    }
+    ScopedMount(const ScopedMount &) = delete;
+    ScopedMount &operator=(const ScopedMount &) = delete;
+    bool mounted() const { return m_fd >= 0; }
+
+private:
+    int m_fd = -1;
+};
 
 } // namespace
 
@@ -90,14 +143,23 @@ TEST(RmCocoa, MissingPathsDanglingLinksAndUnreadableItems)
 TEST(RmCocoa, FallsBackToTheTrashAndTellsWhenBothFail)
 {
     const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + u"/stuck.mov"_s, "data");
+    const QString file = test::writeFile(s + u"/stuck 100%.mov"_s, "data");
     test::FailingDeleter deleter;
     {
         ScopedRemovalBackend scoped(deleter);
         EXPECT_TRUE(rmCocoa(file));
     }
     EXPECT_FALSE(exists(file));
-    EXPECT_EQ(trashed(u"stuck.mov"_s), QByteArray("data"));
+    EXPECT_EQ(trashed(u"stuck 100%.mov"_s), QByteArray("data"));
+    // The record a file manager restores it from (freedesktop.org trash).
+    const QStringList info = QString::fromUtf8(test::readFile(trashFiles() + u"/../info/stuck 100%.mov.trashinfo"_s))
+                                 .split(u'\n');
+    ASSERT_EQ(info.size(), 4);
+    EXPECT_EQ(info[0], u"[Trash Info]"_s);
+    EXPECT_EQ(info[1], u"Path="_s + s + u"/stuck%20100%25.mov"_s);
+    EXPECT_TRUE(QRegularExpression(u"^DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$"_s).match(info[2]).hasMatch())
+        << info[2].toStdString();
+    EXPECT_EQ(info[3], u""_s);
     const QStringList trashLines{u"File current        :-( not deleted 1"_s, u"File current        :-/ …to trash"_s};
     EXPECT_EQ(test::logLines(), trashLines);
 
@@ -138,4 +200,93 @@ TEST(SystemRemovalBackend, RemovesLinksAsLinksAndRefusesNonsense)
         EXPECT_FALSE(error.isEmpty()) << bad.toStdString();
     }
     EXPECT_EQ(test::readFile(canary), QByteArray("tweet"));
+}
+
+TEST(RmCocoa, TheTrashFallbackNeverFollowsAFolderSwappedForALink)
+{
+    // While rmCocoa runs on real/home (deleting fails, so the trash is
+    // tried), a thread keeps exchanging the folder real with a link to the
+    // attic, where a stand-in home folder that the guard refuses lives. Only
+    // the decoy may ever reach the trash; the home must stay whole.
+    const QString s = test::scratchDir();
+    const QString real = s + u"/real"_s, swap = s + u"/swap"_s, attic = s + u"/attic"_s;
+    const QString victim = attic + u"/home"_s;
+    test::writeFile(victim + u"/keep"_s, "victim");
+    ASSERT_TRUE(QDir().mkpath(real));
+    ASSERT_TRUE(makeLink(attic, swap));
+    if (!exchange(real, swap) || !exchange(real, swap))
+        GTEST_SKIP() << "this file system cannot exchange names";
+    test::ScopedEnv home("HOME", victim);
+    ASSERT_EQ(judgeRemoval(victim).verdict, RemovalVerdict::RefusedAncestor);
+    test::FailingDeleter deleter;
+    ScopedRemovalBackend scoped(deleter);
+
+    int tries = 0, moved = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+    while (tries < 100 && std::chrono::steady_clock::now() < deadline) {
+        ++tries;
+        if (QFileInfo(real).isSymLink())
+            ASSERT_TRUE(exchange(real, swap));
+        test::writeFile(real + u"/home/keep"_s, "decoy");
+        std::atomic<bool> stop{false};
+        std::thread swapper([&] {
+            while (!stop.load())
+                exchange(real, swap);
+        });
+        const bool gone = rmCocoa(real + u"/home"_s);
+        stop = true;
+        swapper.join();
+        ASSERT_EQ(test::readFile(victim + u"/keep"_s), QByteArray("victim")) << "try " << tries;
+        moved += gone;
+    }
+    for (const QString &name : QDir(trashFiles()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        EXPECT_EQ(trashed(name + u"/keep"_s), QByteArray("decoy")) << name.toStdString();
+    EXPECT_GT(tries, 10);
+    RecordProperty("tries", tries);
+    RecordProperty("moved", moved);
+}
+
+TEST(RmCocoa, ATreeHoldingAMountPointIsLeftWhole)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting needs root";
+    const QString s = test::scratchDir();
+    test::writeFile(s + u"/elsewhere/theirs.mov"_s, "theirs");
+    const struct {
+        const char *fault;
+        bool bind;
+    } kinds[] = {{"a volume on another device", false}, {"a bind mount of the same file system", true}};
+    for (const auto &kind : kinds) {
+        SCOPED_TRACE(kind.fault);
+        const QString tree = s + u"/tree"_s;
+        const QString point = tree + u"/sub/mnt"_s;
+        test::writeFile(tree + u"/a.mov"_s, "a");
+        ASSERT_TRUE(QDir().mkpath(point));
+        ScopedMount mount(s + u"/elsewhere"_s, point, kind.bind);
+        if (!mount.mounted())
+            GTEST_SKIP() << "cannot mount here";
+        const QString inside = test::writeFile(point + u"/inside.mov"_s, "inside");
+        const QString owner = kind.bind ? s + u"/elsewhere"_s : point;
+
+        // Nothing is deleted, nothing goes to any trash, on either side.
+        for (const QString &path : {tree, tree + u"/sub"_s, point}) {
+            SCOPED_TRACE(path.toStdString());
+            test::clearLog();
+            EXPECT_FALSE(rmCocoa(path));
+            EXPECT_TRUE(test::logHas(u"File current        :-( failure"_s));
+            EXPECT_EQ(test::readFile(tree + u"/a.mov"_s), QByteArray("a"));
+            EXPECT_EQ(test::readFile(inside), QByteArray("inside"));
+        }
+        // An item on the volume that cannot be deleted stays too: the volume
+        // gets no trash folder of its own.
+        if (!kind.bind) {
+            test::FailingDeleter deleter;
+            ScopedRemovalBackend scoped(deleter);
+            EXPECT_FALSE(rmCocoa(inside));
+            EXPECT_EQ(test::readFile(inside), QByteArray("inside"));
+        }
+        EXPECT_EQ(QDir(owner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).filter(u".Trash"_s),
+                  QStringList());
+        EXPECT_TRUE(QDir(trashFiles()).isEmpty());
+    }
 }

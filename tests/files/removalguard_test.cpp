@@ -23,6 +23,8 @@ namespace {
 constexpr auto Ancestor = RemovalVerdict::RefusedAncestor;
 constexpr auto Dirname = RemovalVerdict::RefusedDirname;
 constexpr auto Joker = RemovalVerdict::RefusedJoker;
+constexpr auto NothingThere = RemovalVerdict::RefusedNothingThere;
+constexpr auto Dots = RemovalVerdict::RefusedDots;
 
 // Paths that share their verdict and working folder (null: the test's own).
 struct Group {
@@ -57,6 +59,9 @@ void expectRefused(const std::vector<Group> &groups)
             EXPECT_TRUE(recorder.calls.isEmpty());
             EXPECT_EQ(test::logHas(u"alerte de sécurité dirname"_s), group.expected == Dirname);
             EXPECT_EQ(test::logHas(u"alerte de sécurité joker"_s), group.expected == Joker);
+            EXPECT_EQ(test::logHas(u"rmCocoa             :-( nothing there: "_s + path), group.expected == NothingThere);
+            EXPECT_EQ(test::logHas(u"rmCocoa             :-( refusing \".\" or \"..\": "_s + path),
+                      group.expected == Dots);
             if (group.expected == Ancestor)
                 EXPECT_TRUE(test::logLines().isEmpty()) << "the ancestor refusal is silent";
         }
@@ -100,14 +105,18 @@ TEST_F(RemovalGuardTest, SystemPathsAreRefused)
         {Dirname,
          {u"/"_s, u"//"_s, u"///"_s, u"/."_s, u"/.."_s, u"/Applications"_s, u"/etc/"_s, u"/Volumes"_s, u"/Volumes/Disk"_s,
           u"/Volumes/Disk/"_s, u"/Volumes//Disk"_s, u"/media"_s, u"/media/usb"_s, u"/media/usb/"_s, u"/mnt/disk"_s,
-          u"/run/media"_s, u"/run/media/"_s + u, u"/run/media/"_s + u + u"/USB"_s, u"/home/someone-else"_s,
+          u"/run/media"_s, u"/run/media/"_s + u, u"/run/media/"_s + u + u"/USB"_s, u"/run/media/"_s + u + u"/USB/"_s,
+          u"/media/"_s + u, u"/media/"_s + u + u"/USB"_s, u"/media/"_s + u + u"//USB/"_s,
+          u"/media/"_s + u + u"/Show.eyetv/a.mpg"_s, u"/home/someone-else"_s,
           u"/*.mov"_s, // the parent guard runs first
           scratch + u"/../../../../../../../../.."_s}},
         {home.startsWith(u"/tmp/"_s) ? Ancestor : Dirname, {u"/tmp"_s}},
         {Ancestor,
          {u"/home"_s, u"/home/"_s, u"/home/./"_s + u + u"/"_s, u"/home//"_s + u, u"/tmp/../home"_s, u"/Users"_s,
           u"/Users/"_s, u"/Users/"_s + u, u"/Users/"_s + u + u"/"_s}},
-        {Joker, {u"/Volumes/Users/*x"_s, u"/Volumes/*x/y"_s, u"*"_s, u"*x"_s}},
+        {Joker,
+         {u"/Volumes/Users/*x"_s, u"/Volumes/*x/y"_s, u"*"_s, u"*x"_s, u"/media/"_s + u + u"/*x/y"_s,
+          u"/run/media/"_s + u + u"/*x/y"_s}},
     });
 }
 
@@ -119,11 +128,17 @@ TEST_F(RemovalGuardTest, TheRealHomeFolderIsRefused)
     const RemovalVerdict expected = judgeRemoval(real).verdict;
     ASSERT_NE(expected, RemovalVerdict::Allowed);
     makeLink(real, scratch + u"/toRealHome"_s);
+    // A home the password database names but that does not exist (nobody's
+    // /nonexistent) has nothing inside it, "." included.
+    const bool there = QFileInfo(real).isDir();
+    const RemovalVerdict inside = there ? expected : NothingThere;
     expectRefused({
-        {expected, {real, real + u"/"_s, real + u"/."_s, u"~"_s + user, u"~"_s + user + u"/"_s}},
-        {expected, prefixed(scratch, {u"/toRealHome/."_s, u"/toRealHome/./"_s})},
-        {expected, {u"toRealHome/."_s}, scratch},
-        {judgeRemoval(stringByDeletingLastPathComponent(real)).verdict, {scratch + u"/toRealHome/.."_s}},
+        {expected, {real, real + u"/"_s, u"~"_s + user, u"~"_s + user + u"/"_s}},
+        {inside, {real + u"/."_s}},
+        {inside, prefixed(scratch, {u"/toRealHome/."_s, u"/toRealHome/./"_s})},
+        {inside, {u"toRealHome/."_s}, scratch},
+        {there ? judgeRemoval(stringByDeletingLastPathComponent(real)).verdict : NothingThere,
+         {scratch + u"/toRealHome/.."_s}},
     });
 }
 
@@ -138,18 +153,20 @@ TEST_F(RemovalGuardTest, TheSandboxHomeAndItsAncestorsAreRefused)
     doubled.replace(u'/', u"//"_s);
     expectRefused({
         {Ancestor,
-         {u"~"_s, u"~/"_s, u"~/."_s, u"~//"_s, u"~/./"_s, u"~/../"_s + name, u"~/Movies/.."_s, u"~/missing/.."_s,
-          u"~/.."_s, home, home + u"/"_s, home + u"//"_s, doubled, doubled + u"//"_s}},
+         {u"~"_s, u"~/"_s, u"~/."_s, u"~//"_s, u"~/./"_s, u"~/../"_s + name, u"~/Movies/.."_s, u"~/.."_s, home,
+          home + u"/"_s, home + u"//"_s, doubled, doubled + u"//"_s}},
         {Ancestor, {u"."_s, u"./"_s}, home},
         {Ancestor, {u".."_s, u"../"_s, u"./b/../.."_s, u"../../.."_s}, home + u"/a"_s},
         {Ancestor, {u"../.."_s}, home + u"/a/b"_s},
         {Ancestor,
          prefixed(scratch, {u"/toHome/."_s, u"/toHome/./"_s, u"/toHome/.."_s, u"/toHome/a/.."_s, u"/toHome/../"_s + name,
                             u"/toHomeParent/"_s + name, u"/toHomeParent/"_s + name + u"/"_s,
-                            u"/toHomeParent/./"_s + name + u"/."_s, u"/toHomeParent/."_s,
-                            u"/missing/../toHomeParent/"_s + name, u"/missing/x/../../toHome/."_s, u"/toRoot/home"_s})},
+                            u"/toHomeParent/./"_s + name + u"/."_s, u"/toHomeParent/."_s, u"/toRoot/home"_s})},
+        {NothingThere,
+         {u"~/missing/.."_s, scratch + u"/missing/../toHomeParent/"_s + name, scratch + u"/missing/x/../../toHome/."_s}},
         {Ancestor, {u"toHomeParent/"_s + name}, scratch},
-        {Dirname, prefixed(scratch, {u"/toRoot/."_s, u"/toRoot/media/usb"_s, u"/toRoot/toRoot/../Volumes/x"_s})},
+        {Dirname, prefixed(scratch, {u"/toRoot/."_s, u"/toRoot/media/usb"_s})},
+        {NothingThere, prefixed(scratch, {u"/toRoot/toRoot/../Volumes/x"_s})}, // there is no /toRoot
     });
 }
 
@@ -158,11 +175,17 @@ TEST_F(RemovalGuardTest, MacAndLinuxHomeFormsAreRefused)
     for (const QString &form : {u"/Users/"_s + user, u"/home/"_s + user}) {
         SCOPED_TRACE(form.toStdString());
         test::ScopedEnv env("HOME", form);
+        // "." and ".." in a folder that is not there (no /Users on Linux)
+        // name nothing.
+        const QString folder = form.left(form.lastIndexOf(u'/'));
+        const bool homeThere = QFileInfo(form).isDir();
+        const bool folderThere = QFileInfo(folder).isDir();
         expectRefused({
-            {Ancestor,
-             {u"~"_s, u"~/"_s, u"~/."_s, u"~/../"_s + user, u"~/missing/../"_s, u"~/.."_s, form, form + u"/"_s,
-              form.left(form.lastIndexOf(u'/')) + u"/./"_s + user + u"/"_s}},
-            {Dirname, {u"~/../.."_s}},
+            {Ancestor, {u"~"_s, u"~/"_s, form, form + u"/"_s}},
+            {homeThere ? Ancestor : NothingThere, {u"~/."_s, u"~/.."_s, u"~/../"_s + user}},
+            {NothingThere, {u"~/missing/../"_s}},
+            {folderThere ? Ancestor : NothingThere, {folder + u"/./"_s + user + u"/"_s}},
+            {homeThere ? Dirname : NothingThere, {u"~/../.."_s}},
             {Ancestor, {user}, u"/"_s}, // the short name, judged in the root folder
         });
         // Below the home folder, the guard lets things through.
@@ -216,7 +239,37 @@ TEST_F(RemovalGuardTest, HarmlessPathsAreDeletedInsideTheSandboxOnly)
     EXPECT_TRUE(exists(scratch + u"/dir"_s));
     EXPECT_EQ(test::readFile(canary + u"/bird"_s), QByteArray("tweet"));
     EXPECT_TRUE(QFileInfo(home).isDir());
-    EXPECT_TRUE(QFileInfo(real).isDir());
+    EXPECT_TRUE(QFileInfo(real).isDir() || !exists(real)) << "the password database's home may not exist (nobody's)";
+}
+
+TEST_F(RemovalGuardTest, DotDotNeverClimbsOutOfWhatIsNoFolder)
+{
+    // What the kernel (and rm) makes of each path: ".." past a file or a
+    // missing name fails with ENOTDIR or ENOENT, and a last component "."
+    // or ".." is refused; none of them may cost the Movies folder.
+    const QString movies = home + u"/Movies"_s;
+    test::writeFile(movies + u"/sub/deeper/x"_s, "x");
+    makeLink(movies + u"/keep.mov"_s, scratch + u"/toFile"_s);
+    makeLink(scratch + u"/nowhere"_s, scratch + u"/dangling"_s);
+    makeLink(scratch + u"/loop"_s, scratch + u"/loop"_s);
+    expectRefused({
+        {NothingThere,
+         prefixed(movies, {u"/keep.mov/.."_s, u"/keep.mov/../"_s, u"/missing/.."_s, u"/keep.mov/."_s,
+                           u"/keep.mov/../keep.mov"_s, u"/missing/../../Movies"_s, u"/missing/../missing/.."_s,
+                           u"/sub/keep.mov/../.."_s, u"/keep.mov/../../Movies/sub"_s})},
+        {NothingThere, {u"keep.mov/.."_s, u"./missing/.."_s}, movies},
+        {NothingThere, prefixed(scratch, {u"/toFile/.."_s, u"/dangling/.."_s, u"/loop/.."_s})},
+        {Dots, prefixed(movies, {u"/sub/.."_s, u"/sub/deeper/../.."_s, u"/sub/./"_s, u"/sub/."_s, u"/sub/deeper/.."_s})},
+        {Dots, {u"sub/.."_s, u"."_s}, movies},
+    });
+
+    // Between real folders ".." still resolves, and the item is deleted.
+    test::writeFile(movies + u"/gone.mov"_s, "x");
+    EXPECT_TRUE(rmCocoa(movies + u"/sub/deeper/../../gone.mov"_s));
+    EXPECT_FALSE(exists(movies + u"/gone.mov"_s));
+    EXPECT_TRUE(rmCocoa(movies + u"/sub/./deeper/../deeper"_s));
+    EXPECT_FALSE(exists(movies + u"/sub/deeper"_s));
+    EXPECT_TRUE(exists(movies + u"/sub"_s));
 }
 
 TEST_F(RemovalGuardTest, ItemsOneLevelIntoAVolumeAndTheAuthoringFolderPass)
@@ -225,7 +278,9 @@ TEST_F(RemovalGuardTest, ItemsOneLevelIntoAVolumeAndTheAuthoringFolderPass)
     // with nothing there the deleter is never asked.
     for (const QString &path : {u"/VKTauthoring"_s, u"/VKTauthoring/job1"_s, u"/VKTauthoring/job1/*x"_s,
                                 u"/Volumes/Disk/Show.eyetv/a.mpg"_s, u"/Volumes/Disk/film.mov"_s,
-                                u"/media/usb/film.mov"_s, u"/run/media/"_s + user + u"/USB/film.mov"_s}) {
+                                u"/media/usb/film.mov"_s, u"/run/media/"_s + user + u"/USB/film.mov"_s,
+                                u"/media/"_s + user + u"/USB/film.mov"_s, u"/media/"_s + user + u"/USB/Show.eyetv/a.mpg"_s,
+                                u"/media/"_s + user + u"/USB/*x"_s}) {
         SCOPED_TRACE(path.toStdString());
         ASSERT_FALSE(exists(path));
         EXPECT_EQ(judgeRemoval(path).verdict, RemovalVerdict::Allowed);
@@ -236,8 +291,10 @@ TEST_F(RemovalGuardTest, ItemsOneLevelIntoAVolumeAndTheAuthoringFolderPass)
     }
     // A recording folder directly in /Volumes is judged as an item of it.
     EXPECT_EQ(judgeRemoval(u"/Volumes/Show.eyetv/a.mpg"_s).verdict, Dirname);
-    // The exemption does not lift the ancestor rule.
-    EXPECT_EQ(judgeRemoval(u"/VKTauthoring/../home"_s).verdict, Ancestor);
+    // The exemption does not lift the ancestor rule (nor the rule for ".."
+    // past a missing folder).
+    EXPECT_EQ(judgeRemoval(u"/VKTauthoring/../home"_s).verdict,
+              QFileInfo(u"/VKTauthoring"_s).isDir() ? Ancestor : NothingThere);
 }
 
 TEST_F(RemovalGuardTest, AHomeReachedThroughALinkIsKnownByItsRealPathToo)
@@ -291,9 +348,11 @@ TEST(ResolveThroughLinks, FollowsFoldersAndTheFinalLinkOnlyWhenAsked)
         {s + u"/rel"_s, true, s + u"/real"_s},
         {s + u"/chain"_s, true, s + u"/real/sub"_s},
         {s + u"/chain/../x"_s, false, s + u"/real/x"_s},
-        // Climbing out of a missing folder resolves again from the real part.
-        {s + u"/missing/../rel/./sub//"_s, false, s + u"/real/sub"_s},
+        {s + u"/rel/sub/../../rel/./sub//"_s, false, s + u"/real/sub"_s},
         {u"/.."_s, false, u"/"_s},
+        // Past a missing folder, "." and ".." name nothing.
+        {s + u"/missing/../rel/./sub//"_s, false, QString()},
+        {s + u"/real/missing/."_s, false, QString()},
     };
     for (const auto &c : cases)
         EXPECT_EQ(resolveThroughLinks(c.in, c.followFinal), c.out) << c.in.toStdString();

@@ -1,12 +1,14 @@
 // Another process on the preference store of the bundle in REELKIT_BUNDLE:
 //   prefs_helper load <file>       stores every entry of a plist file, one by one
 //   prefs_helper dump <key>...     prints the keys' values (binary plist)
+//   prefs_helper die-writing       is killed (SIGXFSZ) while it writes the store
 #include <reel/core/plistcodec.h>
 #include <reel/prefs/plistfiles.h>
 #include <reel/prefs/preferences.h>
 
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
 
 int main(int argc, char **argv)
 {
@@ -30,6 +32,15 @@ int main(int argc, char **argv)
         const QByteArray bytes = reel::plistToData(out, reel::PlistFormat::Binary);
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
         return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "die-writing") == 0) {
+        // The file-size limit stops the write halfway, as a kill would.
+        const rlimit none{0, 0};
+        const rlimit tiny{64, 64};
+        ::setrlimit(RLIMIT_CORE, &none);
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        reel::prefWrite(QStringLiteral("big"), QByteArray(65536, 'x'));
+        return 3; // not reached
     }
     return 2;
 }

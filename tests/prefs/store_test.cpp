@@ -14,8 +14,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPoint>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTimeZone>
 
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -178,6 +181,50 @@ TEST(PrefStore, LeftoverTemporaryFileLeavesTheStoreReadable)
     EXPECT_TRUE(prefWrite(u"more"_s, 9));
     EXPECT_EQ(readPreferences(), (QVariantMap{{u"kept"_s, 7}, {u"more"_s, 9}}));
     EXPECT_FALSE(logContains(u"cannot"_s));
+}
+
+TEST(PrefStore, AWriteClearsWhatKilledWritersLeft)
+{
+    ASSERT_TRUE(prefWrite(u"k"_s, 1));
+    const QString folder = configHome();
+    auto leftovers = [&] {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden).filter(QRegularExpression(u"^\\.org\\.reelkit\\.tests\\.plist\\."_s));
+    };
+    auto killedWriter = [&] {
+        QProcess writer;
+        writer.start(kHelper, {u"die-writing"_s});
+        EXPECT_TRUE(writer.waitForFinished(60000));
+        EXPECT_EQ(writer.exitStatus(), QProcess::CrashExit);
+    };
+    auto age = [&](const QString &name, int seconds) {
+        const timespec times[2] = {{::time(nullptr) - seconds, 0}, {::time(nullptr) - seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(folder + u'/' + name).constData(), times, 0), 0);
+    };
+
+    killedWriter();
+    const QStringList old = leftovers();
+    ASSERT_EQ(old.size(), 1) << "the killed writer left its file";
+    age(old.first(), 120);
+    killedWriter(); // still within the minute: it might be in the middle of a write
+    QStringList fresh = leftovers();
+    fresh.removeOne(old.first());
+    ASSERT_EQ(fresh.size(), 1);
+    // Old files that are not this store's temporary files stay.
+    const QStringList others{u".org.reelkit.tests.plist.Ab3dE"_s, u".org.reelkit.tests.plist.Ab3dEf.bak"_s,
+                             u".org.reelkit.other.plist.Ab3dEf"_s, u"org.reelkit.tests.plist.Ab3dEf"_s};
+    for (const QString &name : others) {
+        writeFile(folder + u'/' + name, "x");
+        age(name, 3600);
+    }
+    QDir().mkdir(folder + u"/.org.reelkit.tests.plist.Folder"_s);
+    age(u".org.reelkit.tests.plist.Folder"_s, 3600);
+
+    ASSERT_TRUE(prefWrite(u"k"_s, 2));
+    EXPECT_FALSE(QFileInfo::exists(folder + u'/' + old.first()));
+    EXPECT_TRUE(QFileInfo::exists(folder + u'/' + fresh.first()));
+    for (const QString &name : others + QStringList{u".org.reelkit.tests.plist.Folder"_s})
+        EXPECT_TRUE(QFileInfo::exists(folder + u'/' + name)) << name.toStdString();
+    EXPECT_EQ(prefRead2(u"k"_s), 2);
 }
 
 TEST(PrefStore, FailedWriteLeavesTheFileAsItWas)

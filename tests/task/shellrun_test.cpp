@@ -135,7 +135,8 @@ TEST(IsStringSafe4TaskWithStr, DecidedOnTheTextAlone)
 {
     const QString marker = test::scratchDir() + QStringLiteral("/ran");
     for (const QString &word : {QStringLiteral("|"), QStringLiteral("clip_01.mov"), QStringLiteral("été.mov"),
-                                QStringLiteral("/tmp/a-b+c,d=e%f@g:h.mov"), QStringLiteral("a~b#c")})
+                                QStringLiteral("/tmp/a-b+c,d=e%f@g:h.mov"), QStringLiteral("a~b#c"),
+                                QStringLiteral("clip\U0001F3AC.mov")})
         EXPECT_TRUE(isStringSafe4TaskWithStr(word)) << word.toStdString();
     const QStringList unsafe{
         QString(), QStringLiteral(""), QStringLiteral("my file"), QStringLiteral("$HOME"), QStringLiteral("a|b"),
@@ -144,7 +145,10 @@ TEST(IsStringSafe4TaskWithStr, DecidedOnTheTextAlone)
         QStringLiteral("say\"x\""), QStringLiteral("back\\slash"), QStringLiteral("*.mov"), QStringLiteral("clip?.mov"),
         QStringLiteral("[ab].mov"), QStringLiteral("{a,b}"), QStringLiteral("~"), QStringLiteral("~/x"),
         QStringLiteral("#x"), QStringLiteral("tab\there"), QStringLiteral("line\nfeed"), QStringLiteral("bell\a"),
-        QStringLiteral("nbsp\u00a0x")};
+        QStringLiteral("nbsp\u00a0x"),
+        // Unpaired surrogates: encoded as "?", which the shell globs.
+        QStringLiteral("a") + QChar(0xD800), QString(QChar(0xDC00)) + QStringLiteral("b"),
+        QStringLiteral("x") + QChar(0xDBFF) + QStringLiteral("y"), QString(QChar(0xDC00)) + QChar(0xD800)};
     for (const QString &word : unsafe)
         EXPECT_FALSE(isStringSafe4TaskWithStr(word)) << word.toStdString();
     EXPECT_FALSE(QFile::exists(marker)) << "nothing is run";

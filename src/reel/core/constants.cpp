@@ -1,8 +1,11 @@
 #include "reel/core/constants.h"
 
 #include "reel/core/bundle.h"
+#include "reel/core/privatefiles.h"
 
 #include <QtGlobal>
+
+#include <unistd.h>
 
 namespace reel {
 
@@ -28,8 +31,11 @@ QString getTMPFOLDER()
 {
     if (!TMPFOLDER.isNull())
         return TMPFOLDER;
+    // One folder per user: in a shared /tmp, a folder of another user (or one
+    // open to all) would let others plant links where the tools write.
     const QString tmp = systemTemporaryFolder();
-    return (tmp == QLatin1String("/") ? tmp : tmp + QLatin1Char('/')) + Bundle::main().name();
+    return privateFolder((tmp == QLatin1String("/") ? tmp : tmp + QLatin1Char('/')) + Bundle::main().name()
+                         + QLatin1Char('-') + QString::number(::geteuid()));
 }
 
 void setTMPFOLDER(const QString &path)

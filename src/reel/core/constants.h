@@ -16,9 +16,12 @@ extern int PRORESCOMPONENTINT;
 extern int MPEG2COMPONENTINT;
 extern int MTSCOMPONENTINT;
 
-// The stored folder, or else the system temporary folder ($TMPDIR, else
-// /tmp) followed by the application's name. The default is built on every
-// call and never stored.
+// The stored folder, or else the user's own folder in the system temporary
+// folder ($TMPDIR, else /tmp): "<Name>-<uid>", the application's name and
+// the effective user id. That default is made (0700) and checked on every
+// call, and never stored: a folder there that is a link, another user's or
+// open to others is not used, and a fresh private one beside it is
+// (privateFolder).
 QString getTMPFOLDER();
 void setTMPFOLDER(const QString &path);
 

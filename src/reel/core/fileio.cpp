@@ -2,7 +2,10 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -125,6 +128,44 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
         ::close(dirFd);
     }
     return true;
+}
+
+int removeLeftoverTemporaryFiles(const QString &path, int olderThanSeconds)
+{
+    if (path.isEmpty() || path.contains(QChar(0)))
+        return 0;
+    const QByteArray native = QFile::encodeName(path);
+    const qsizetype slash = native.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : (slash == 0 ? QByteArray("/") : native.left(slash));
+    const QByteArray stem = "." + native.mid(slash + 1) + ".";
+    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return 0;
+    DIR *dir = ::fdopendir(dirFd);
+    if (!dir) {
+        ::close(dirFd);
+        return 0;
+    }
+    const time_t now = ::time(nullptr);
+    int removed = 0;
+    while (const struct dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name.size() != stem.size() + 6 || !name.startsWith(stem))
+            continue;
+        const QByteArray random = name.mid(stem.size());
+        if (!std::all_of(random.begin(), random.end(), [](char c) {
+                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+            }))
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)
+            || st.st_uid != ::geteuid() || now - st.st_mtime < olderThanSeconds)
+            continue;
+        if (::unlinkat(::dirfd(dir), name.constData(), 0) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 } // namespace reel

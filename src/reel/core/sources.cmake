@@ -11,6 +11,7 @@ target_sources(reelkit PRIVATE
   reel/core/numberkind.cpp
   reel/core/paths.cpp
   reel/core/plistcodec.cpp
+  reel/core/privatefiles.cpp
   reel/core/scan.cpp
   reel/core/stringsfile.cpp
 )

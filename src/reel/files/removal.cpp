@@ -2,6 +2,8 @@
 
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
+#include "reel/files/hometrash.h"
+#include "reel/files/mountpoints.h"
 #include "reel/files/native.h"
 #include "reel/files/presence.h"
 
@@ -15,6 +17,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace reel {
@@ -112,33 +115,64 @@ void makePrivateFolders(const QString &path)
     }
 }
 
+bool isPlainName(const QString &name)
+{
+    return name != QLatin1String("/") && name != QLatin1String(".") && name != QLatin1String("..");
+}
+
+// What the last failed remove() of this thread met, so that the trash
+// fallback that follows can tell whether the folder is still the one the
+// deletion started in.
+struct LastFailure {
+    QString path;
+    int code = 0;
+    bool folderKnown = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+};
+thread_local LastFailure t_lastFailure;
+
 class SystemRemovalBackend final : public RemovalBackend {
 public:
     bool remove(const QString &path, QString *error) override
     {
+        t_lastFailure = {path};
         auto fail = [&](int code) {
+            t_lastFailure.code = code;
             if (error)
                 *error = QStringLiteral("%1: %2").arg(path, files::errnoText(code));
             return false;
         };
         const QString name = lastPathComponent(path);
-        if (!path.startsWith(QLatin1Char('/')) || name == QLatin1String("/") || name == QLatin1String(".")
-            || name == QLatin1String(".."))
+        if (!path.startsWith(QLatin1Char('/')) || !isPlainName(name))
             return fail(EINVAL);
         const int dirfd = openFolderWithoutLinks(stringByDeletingLastPathComponent(path));
         if (dirfd < 0)
             return fail(errno);
         // The parent's file system bounds the deletion: a mounted volume at
-        // the path or anywhere below it is left alone.
+        // the path or anywhere below it (a bind mount too) stops it before
+        // anything is deleted.
         struct stat folder {};
+        struct stat item {};
         const QByteArray nativeName = files::nativePath(name);
         int failure = 0;
         bool ok = false;
-        if (::fstat(dirfd, &folder) != 0)
+        if (::fstat(dirfd, &folder) != 0) {
             failure = errno;
-        else
-            ok = removeEntryAt(dirfd, nativeName.constData(), folder.st_dev, &failure);
+        } else {
+            t_lastFailure.folderKnown = true;
+            t_lastFailure.dev = folder.st_dev;
+            t_lastFailure.ino = folder.st_ino;
+            if (::fstatat(dirfd, nativeName.constData(), &item, AT_SYMLINK_NOFOLLOW) != 0)
+                failure = errno;
+            else if (S_ISDIR(item.st_mode) && files::holdsMountPoint(dirfd, nativeName.constData()))
+                failure = EXDEV;
+            else
+                ok = removeEntryAt(dirfd, nativeName.constData(), folder.st_dev, &failure);
+        }
         ::close(dirfd);
+        if (ok)
+            t_lastFailure = {};
         return ok || fail(failure);
     }
 
@@ -151,6 +185,43 @@ public:
             makePrivateFolders(dataHome);
         return QFile::moveToTrash(path);
     }
+
+    bool trashAfterFailure(const QString &path, QString *error) override
+    {
+        auto fail = [&](const QString &why) {
+            if (error)
+                *error = why;
+            return false;
+        };
+        const LastFailure failure = std::exchange(t_lastFailure, {});
+        const QString name = lastPathComponent(path);
+        if (!path.startsWith(QLatin1Char('/')) || !isPlainName(name))
+            return fail(files::errnoText(EINVAL));
+        // A link among the folders, a folder that is no more, or a mount
+        // point: the trash could only reach something the guard never
+        // judged, or carry a mounted volume away.
+        if (failure.path == path
+            && (failure.code == ELOOP || failure.code == ENOTDIR || failure.code == EXDEV))
+            return fail(QStringLiteral("not moved to the trash after: ") + files::errnoText(failure.code));
+        const int dirfd = openFolderWithoutLinks(stringByDeletingLastPathComponent(path));
+        if (dirfd < 0)
+            return fail(QStringLiteral("the folders along the path changed: ") + files::errnoText(errno));
+        struct stat folder {};
+        struct stat item {};
+        const QByteArray nativeName = files::nativePath(name);
+        QString why;
+        bool ok = false;
+        if (::fstat(dirfd, &folder) != 0 || ::fstatat(dirfd, nativeName.constData(), &item, AT_SYMLINK_NOFOLLOW) != 0)
+            why = files::errnoText(errno);
+        else if (failure.path == path && failure.folderKnown && (folder.st_dev != failure.dev || folder.st_ino != failure.ino))
+            why = QStringLiteral("the folder was replaced since the deletion began");
+        else if (S_ISDIR(item.st_mode) && files::holdsMountPoint(dirfd, nativeName.constData()))
+            why = QStringLiteral("a mounted volume lies inside");
+        else
+            ok = files::moveToHomeTrashAt(dirfd, nativeName, path, &why);
+        ::close(dirfd);
+        return ok || fail(why);
+    }
 };
 
 std::atomic<RemovalBackend *> g_backend{nullptr};
@@ -161,15 +232,19 @@ bool stillThere(const QString &path)
 }
 
 // Deletes what the guard let through; the trash when deleting fails. True
-// when nothing is left at the path.
+// when the item went and nothing is left at the path.
 bool deleteOrTrash(const QString &resolved)
 {
-    if (removalBackend().remove(resolved, nullptr))
+    RemovalBackend &backend = removalBackend();
+    if (backend.remove(resolved, nullptr))
         return true;
     logAlways("File current        :-( not deleted 1");
-    moveToTrash(resolved);
+    QString why;
+    const bool trashed = backend.trashAfterFailure(resolved, &why);
     logAlways("File current        :-/ …to trash");
-    if (stillThere(resolved)) {
+    if (!trashed && !why.isEmpty())
+        logAlways("File current        :-( %@", why);
+    if (!trashed || stillThere(resolved)) {
         logAlways("File current        :-( failure");
         return false;
     }
@@ -233,6 +308,12 @@ bool rmCocoa(const QString &path)
         return false;
     case RemovalVerdict::RefusedUnknown:
         logAlways("rmCocoa             :-( cannot be judged: %@", path);
+        return false;
+    case RemovalVerdict::RefusedNothingThere:
+        logAlways("rmCocoa             :-( nothing there: %@", path);
+        return false;
+    case RemovalVerdict::RefusedDots:
+        logAlways("rmCocoa             :-( refusing \".\" or \"..\": %@", path);
         return false;
     }
     const QString &expanded = judgement.expanded;

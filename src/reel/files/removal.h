@@ -20,9 +20,9 @@ bool moveToTrash(const QString &path);
 // What actually deletes. The system backend deletes without following
 // symbolic links (a link goes as the link, links inside a folder are not
 // entered, and a link among the folders along the path stops it: hand it
-// resolved paths) and without crossing into another file system; its trash
-// is the freedesktop.org trash. Tests install their own to see or stop
-// deletions.
+// resolved paths) and never touches a tree that holds a mounted file system
+// (bind mounts included): it then deletes nothing. Its trash is the
+// freedesktop.org trash. Tests install their own to see or stop deletions.
 class RemovalBackend {
 public:
     virtual ~RemovalBackend();
@@ -31,6 +31,14 @@ public:
     virtual bool remove(const QString &path, QString *error) = 0;
     // Moves the item at an absolute path to the trash; true when it went.
     virtual bool moveToTrash(const QString &path) = 0;
+    // rmCocoa's fallback once remove(path) failed: moves the item to the
+    // trash only where that cannot reach anything else. The system backend
+    // gives up after a link among the folders (ELOOP, ENOTDIR), a mount point
+    // (EXDEV) or a folder replaced since the failed deletion, renames
+    // relative to the folder it opened without links, and uses the home
+    // trash only (an item of another file system stays). False, with *error,
+    // when the item was not moved.
+    virtual bool trashAfterFailure(const QString &path, QString *error) = 0;
 };
 
 RemovalBackend &systemRemovalBackend();

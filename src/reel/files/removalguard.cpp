@@ -51,7 +51,7 @@ void addBothForms(std::vector<QString> &list, const QString &text)
     if (absolute.isEmpty())
         return;
     const QString resolved = resolveThroughLinks(absolute, true);
-    if (resolved != text)
+    if (!resolved.isNull() && resolved != text)
         list.push_back(resolved);
 }
 
@@ -61,7 +61,7 @@ void addPrefixForms(std::vector<QString> &list, const QString &folder)
     const QString star = QStringLiteral("/*");
     list.push_back(folder + star);
     const QString resolved = resolveThroughLinks(folder, true);
-    if (resolved != folder)
+    if (!resolved.isNull() && resolved != folder)
         list.push_back((resolved == QLatin1String("/") ? QString() : resolved) + star);
 }
 
@@ -100,20 +100,23 @@ QString resolveThroughLinks(const QString &absolutePath, bool followFinal)
         pending.emplace_back(parts[i], i == parts.size() - 1);
 
     // resolved[0, real) are real folders reached without links; a component
-    // past them did not exist (or could not be looked at) and the ones after
-    // it are kept as written, until ".." climbs back to the real part.
+    // past them is missing, not a folder, or could not be looked at, and the
+    // ones after it are kept as written. "." or ".." there names nothing, as
+    // the kernel answers ENOENT or ENOTDIR: climbing back over a file or a
+    // missing name must not land on the folder that holds it.
     QStringList resolved;
     qsizetype real = 0;
     int links = 0;
     while (!pending.empty()) {
         const auto [name, isFinal] = pending.front();
         pending.pop_front();
-        if (name == QLatin1String("."))
-            continue;
-        if (name == QLatin1String("..")) {
-            if (!resolved.isEmpty())
+        const bool dot = name == QLatin1String(".");
+        if (dot || name == QLatin1String("..")) {
+            if (resolved.size() > real)
+                return QString();
+            if (!dot && !resolved.isEmpty())
                 resolved.removeLast();
-            real = qMin(real, resolved.size());
+            real = resolved.size();
             continue;
         }
         resolved.append(name);
@@ -123,10 +126,12 @@ QString resolveThroughLinks(const QString &absolutePath, bool followFinal)
         const auto st = files::lstatPath(candidate);
         if (!st)
             continue;
-        if (!S_ISLNK(st->st_mode)) {
+        if (S_ISDIR(st->st_mode)) {
             real = resolved.size();
             continue;
         }
+        if (!S_ISLNK(st->st_mode))
+            continue;
         const QString target = files::readLinkText(candidate);
         if (target.isEmpty() || ++links > kMaxLinks)
             continue; // a loop: nothing can be reached through it
@@ -153,18 +158,12 @@ QString resolvedItemPath(const QString &path, bool followFinal)
     return absolute.isEmpty() ? QString() : resolveThroughLinks(absolute, followFinal);
 }
 
-RemovalJudgement judgeRemoval(const QString &path)
+namespace {
+
+// Rules 1 to 4 on the resolved item r (the expanded argument as written is
+// also tested for wildcards).
+RemovalVerdict pathRules(const QString &r, const QString &expanded)
 {
-    RemovalJudgement judgement;
-    judgement.expanded = stringByExpandingTildeInPath(path);
-    const QString r = resolvedItemPath(path);
-    judgement.resolved = r;
-    if (r.isNull()) {
-        judgement.verdict = RemovalVerdict::RefusedUnknown;
-        return judgement;
-    }
-    if (r.isEmpty())
-        return judgement; // names nothing: nothing to delete
     const QString name = userName();
 
     // 1. Ancestors of the home folder and of the user folders.
@@ -173,33 +172,61 @@ RemovalJudgement judgeRemoval(const QString &path)
     addBothForms(ancestors, QStringLiteral("/Users/") + name);
     addBothForms(ancestors, QStringLiteral("/home/") + name);
     const QString q = r == QLatin1String("/") ? QStringLiteral("") : r;
-    if (!q.isEmpty() && containsText(ancestors, q)) {
-        judgement.verdict = RemovalVerdict::RefusedAncestor;
-        return judgement;
-    }
+    if (!q.isEmpty() && containsText(ancestors, q))
+        return RemovalVerdict::RefusedAncestor;
 
     // 2. The authoring work folder is exempt from the next two rules.
     if (r.startsWith(QLatin1String("/VKTauthoring")))
-        return judgement;
+        return RemovalVerdict::Allowed;
 
     // 3. Folders of volumes and homes.
     std::vector<QString> parents;
     for (const QString &folder :
          {QStringLiteral("/"), QStringLiteral("/Volumes"), QStringLiteral("/Users"), QStringLiteral("/home"),
-          QStringLiteral("/media"), QStringLiteral("/mnt"), QStringLiteral("/run/media/") + name, QStringLiteral("/run/media")})
+          QStringLiteral("/media"), QStringLiteral("/media/") + name, QStringLiteral("/mnt"),
+          QStringLiteral("/run/media/") + name, QStringLiteral("/run/media")})
         addBothForms(parents, folder);
-    if (equalsOne(parents, fichier_dirname(r)) || equalsOne(parents, r)) {
-        judgement.verdict = RemovalVerdict::RefusedDirname;
-        return judgement;
-    }
+    if (equalsOne(parents, fichier_dirname(r)) || equalsOne(parents, r))
+        return RemovalVerdict::RefusedDirname;
 
     // 4. Wildcards, on the judged path and on the argument as written.
     std::vector<QString> prefixes{QStringLiteral("*"), QStringLiteral("/*")};
-    for (const QString &folder : {QStringLiteral("/Volumes"), QStringLiteral("/Volumes/Users"), QStringLiteral("/home"),
-                                  QStringLiteral("/media"), QStringLiteral("/mnt")})
+    for (const QString &folder :
+         {QStringLiteral("/Volumes"), QStringLiteral("/Volumes/Users"), QStringLiteral("/home"), QStringLiteral("/media"),
+          QStringLiteral("/media/") + name, QStringLiteral("/mnt"), QStringLiteral("/run/media"),
+          QStringLiteral("/run/media/") + name})
         addPrefixForms(prefixes, folder);
-    if (startsWithOne(prefixes, r) || startsWithOne(prefixes, judgement.expanded))
-        judgement.verdict = RemovalVerdict::RefusedJoker;
+    if (startsWithOne(prefixes, r) || startsWithOne(prefixes, expanded))
+        return RemovalVerdict::RefusedJoker;
+    return RemovalVerdict::Allowed;
+}
+
+} // namespace
+
+RemovalJudgement judgeRemoval(const QString &path)
+{
+    RemovalJudgement judgement;
+    judgement.expanded = stringByExpandingTildeInPath(path);
+    if (path.isNull() || path.contains(QChar(u'\0'))
+        || (!judgement.expanded.isEmpty() && absoluteFrom(judgement.expanded).isNull())) {
+        judgement.verdict = RemovalVerdict::RefusedUnknown;
+        return judgement;
+    }
+    judgement.resolved = resolvedItemPath(path);
+    if (judgement.resolved.isNull()) {
+        judgement.verdict = RemovalVerdict::RefusedNothingThere;
+        return judgement;
+    }
+    if (judgement.resolved.isEmpty())
+        return judgement; // names nothing: nothing to delete
+    judgement.verdict = pathRules(judgement.resolved, judgement.expanded);
+
+    // 5. As rm does, "." and ".." are never removed by that name, even where
+    // the folder they stand for could be (the authoring folder included).
+    const QStringList parts = judgement.expanded.split(kSlash, Qt::SkipEmptyParts);
+    if (judgement.verdict == RemovalVerdict::Allowed && !parts.isEmpty()
+        && (parts.last() == QLatin1String(".") || parts.last() == QLatin1String("..")))
+        judgement.verdict = RemovalVerdict::RefusedDots;
     return judgement;
 }
 

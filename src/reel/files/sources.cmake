@@ -1,7 +1,9 @@
 # Sources of the files subsystem.
 target_sources(reelkit PRIVATE
   reel/files/folders.cpp
+  reel/files/hometrash.cpp
   reel/files/listing.cpp
+  reel/files/mountpoints.cpp
   reel/files/movecopy.cpp
   reel/files/native.cpp
   reel/files/presence.cpp

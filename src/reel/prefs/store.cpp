@@ -295,6 +295,9 @@ bool updatePreferences(const std::function<bool(QVariantMap &values)> &change)
         return fail(why);
     if (!writeFileAtomically(path, bytes, &why))
         return fail(why);
+    // A writer killed mid-write leaves its new file behind; under the lock
+    // no other writer is at work, and a minute is far past any write.
+    removeLeftoverTemporaryFiles(path, 60);
 
     // Keep what a reader will parse from the file (a float comes back as a
     // double, a string list as a list), not the caller's own types.

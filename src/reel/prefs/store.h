@@ -9,7 +9,9 @@
 // Beside it, "<identifier>.plist.lock" is flock()ed by every process while it
 // reads, changes and replaces the file, so concurrent writers never lose each
 // other's keys. The file is only ever replaced whole (temporary file, fsync,
-// rename), so readers take no lock and see the old contents or the new ones.
+// rename), so readers take no lock and see the old contents or the new ones;
+// a successful write also deletes the temporary files that writers killed
+// mid-write left beside the store (those older than a minute).
 // Every read notices a file another process wrote: the parsed contents are
 // reused only while the file's identity, size and times are unchanged and
 // were already old when it was read; otherwise the bytes are read again (and

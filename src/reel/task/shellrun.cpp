@@ -63,8 +63,10 @@ bool isStringSafe4TaskWithStr(const QString &word)
         return false;
     if (word == QLatin1String("|"))
         return true;
-    const bool safe = !word.isEmpty() && !word.startsWith(QLatin1Char('~')) && !word.startsWith(QLatin1Char('#'))
-        && std::none_of(word.begin(), word.end(), isShellSpecial);
+    // Text that is not valid UTF-16 (an unpaired surrogate) has no UTF-8
+    // form: it reaches the shell as "?", a wildcard.
+    const bool safe = !word.isEmpty() && word.isValidUtf16() && !word.startsWith(QLatin1Char('~'))
+        && !word.startsWith(QLatin1Char('#')) && std::none_of(word.begin(), word.end(), isShellSpecial);
     if (!safe)
         logDebug("isStringSafe4TaskWit:-( '%@'", word);
     return safe;

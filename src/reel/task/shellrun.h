@@ -18,8 +18,8 @@ QString taskWithStr(const QString &commandLine, const QString &directory);
 // True when the shell would hand word to a tool unchanged: the pipe word "|",
 // or a non-empty word without white space, control characters, quotes,
 // backslash, "$", "`", ";", "&", "|", "<", ">", "(", ")", "{", "}", the
-// wildcards "*", "?", "[", or a leading "~" or "#". Decided on the text
-// alone; nothing is run.
+// wildcards "*", "?", "[", or a leading "~" or "#", that is valid UTF-16
+// (no unpaired surrogate). Decided on the text alone; nothing is run.
 bool isStringSafe4TaskWithStr(const QString &word);
 
 } // namespace reel
