@@ -1,6 +1,7 @@
 // The store file itself: types, other processes, damage and failures.
 #include "logcapture.h"
 #include "prefstest.h"
+#include "privileges.h"
 #include "sandbox.h"
 #include "scoped.h"
 
@@ -296,8 +297,7 @@ TEST(PrefStore, UnavailableStoreReadsNothingAndRefusesWrites)
 
 TEST(PrefStore, UnreadableOrReadOnlyFileIsNeverReplaced)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
+    ScopedOwnerRightsOnly bound; // root too
     ASSERT_TRUE(prefWrite(u"k"_s, 1));
     const QByteArray before = readFile(storeFile());
     const QByteArray path = QFile::encodeName(storeFile());

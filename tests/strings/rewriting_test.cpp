@@ -74,6 +74,29 @@ TEST(FindAndReplace, UntouchedSourceEmptySearchAndEndlessGrowth)
     EXPECT_TRUE(test::logContains(QStringLiteral("findAndReplace      :-(( 'ab'->'bbaa' never settles")));
 }
 
+TEST(FindAndReplace, ARewriteThatSettlesLateGivesItsFixedPoint)
+{
+    // Each pass turns the last "a" and the "b" after it into 1000 b's: it
+    // settles after 100 passes at 1 + 100 * 999 units.
+    const QString settled = findAndReplace(QString(100, QLatin1Char('a')) + QLatin1Char('b'), QStringLiteral("ab"),
+                                           QString(1000, QLatin1Char('b')), true);
+    EXPECT_EQ(settled.size(), 99901);
+    EXPECT_EQ(settled.count(QLatin1Char('b')), 99901) << "nothing but b's";
+    EXPECT_FALSE(test::logContains(QStringLiteral("never settles")));
+
+    // The same in a text larger from the start than the bound for growth.
+    const QString tail(16 * 1024 * 1024, QLatin1Char('c'));
+    const QString large = findAndReplace(QStringLiteral("aab") + tail, QStringLiteral("ab"), QStringLiteral("bb"), true);
+    EXPECT_EQ(large.size(), 3 + tail.size());
+    EXPECT_TRUE(large.startsWith(QStringLiteral("bbbc")));
+    EXPECT_FALSE(test::logContains(QStringLiteral("never settles")));
+
+    // One unit more on every pass, for ever: stopped all the same.
+    EXPECT_EQ(findAndReplace(QStringLiteral("aaba"), QStringLiteral("aba"), QStringLiteral("baab"), true),
+              QStringLiteral("abaab"));
+    EXPECT_TRUE(test::logContains(QStringLiteral("findAndReplace      :-(( 'aba'->'baab' never settles")));
+}
+
 TEST(FindAndReplace, TraceOfTheMarkerRoundTrip)
 {
     setDEBUG(1);

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <chrono>
+#include <future>
 #include <tuple>
 #include <utility>
 
@@ -184,6 +186,32 @@ TEST(Pipelines, ToolsThatEndBadly)
 
     EXPECT_EQ(test::openDescriptorCount(), before);
     EXPECT_TRUE(test::noChildToReap());
+}
+
+TEST(Pipelines, ReturnWhenTheLastToolEnds)
+{
+    using namespace std::chrono;
+    // An earlier tool that outlives the last one is not waited for, and is
+    // not left behind as a child that would become a zombie.
+    const QStringList sleepy = words("/bin/sleep 3 | /bin/echo hi");
+    for (const bool onePipe : {false, true}) {
+        const auto start = steady_clock::now();
+        EXPECT_EQ(onePipe ? taskArray1PipeMax(sleepy, false) : taskArrayPipes(sleepy), QStringLiteral("hi\n"));
+        EXPECT_LT(steady_clock::now() - start, seconds(2)) << "waited for sleep; one pipe: " << onePipe;
+        EXPECT_TRUE(test::noChildLeft()) << onePipe;
+    }
+
+    // The first tool reads the program's input, which stays open: the last
+    // one has what it wants after two bytes.
+    test::ScopedEndlessInput input;
+    input.write("hello");
+    auto run = std::async(std::launch::async, [] { return taskArrayPipes(words("/bin/cat | /usr/bin/head -c 2")); });
+    const bool returned = run.wait_for(seconds(10)) == std::future_status::ready;
+    if (!returned)
+        input.end(); // cat ends, and the run with it
+    EXPECT_TRUE(returned) << "waited for cat, which waits for more input";
+    EXPECT_EQ(run.get(), QStringLiteral("he"));
+    EXPECT_TRUE(test::noChildLeft());
 }
 
 TEST(Pipelines, OutputIsDecodedAsItArrives)

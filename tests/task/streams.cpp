@@ -48,9 +48,21 @@ ScopedEndlessInput::ScopedEndlessInput() : m_saved(::dup(STDIN_FILENO)), m_write
 
 ScopedEndlessInput::~ScopedEndlessInput()
 {
-    ::close(m_writer);
+    end();
     ::dup2(m_saved, STDIN_FILENO);
     ::close(m_saved);
+}
+
+void ScopedEndlessInput::write(const QByteArray &bytes)
+{
+    EXPECT_EQ(::write(m_writer, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+}
+
+void ScopedEndlessInput::end()
+{
+    if (m_writer >= 0)
+        ::close(m_writer);
+    m_writer = -1;
 }
 
 bool noChildToReap()
@@ -60,6 +72,12 @@ bool noChildToReap()
     if (::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) != 0)
         return errno == ECHILD;
     return info.si_pid == 0;
+}
+
+bool noChildLeft()
+{
+    siginfo_t info{};
+    return ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) != 0 && errno == ECHILD;
 }
 
 int openDescriptorCount()

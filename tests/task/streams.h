@@ -23,11 +23,14 @@ private:
     int m_saved;
 };
 
-// Standard input from a pipe whose writer stays open: a reader waits for ever.
+// Standard input from a pipe whose writer stays open: a reader waits for ever,
+// or until end() closes the writer.
 class ScopedEndlessInput {
 public:
     ScopedEndlessInput();
     ~ScopedEndlessInput();
+    void write(const QByteArray &bytes);
+    void end();
     ScopedEndlessInput(const ScopedEndlessInput &) = delete;
     ScopedEndlessInput &operator=(const ScopedEndlessInput &) = delete;
 
@@ -37,6 +40,7 @@ private:
 };
 
 bool noChildToReap(); // no zombie left
+bool noChildLeft();   // not even a running one that could become one
 int openDescriptorCount();
 
 // An executable shell script at path.

@@ -1,4 +1,5 @@
 #include "logcapture.h"
+#include "privileges.h"
 #include "sandbox.h"
 
 #include <reel/core/debug.h>
@@ -81,6 +82,39 @@ private:
 };
 
 const QByteArray kMark("\xEF\xBB\xBF");
+
+// The writers that replace a file's contents.
+using Replace = bool (*)(const QString &path, const QString &text);
+const struct {
+    const char *name;
+    Replace replace;
+} kReplacingWriters[] = {
+    {"writeTextFileEncoding", [](const QString &p, const QString &t) { return writeTextFileEncoding(p, t, QStringLiteral("utf8")); }},
+    {"ecritureFichier", [](const QString &p, const QString &t) { return ecritureFichier(p, t, 1); }},
+};
+
+struct stat statOf(const QString &path, bool followLinks = true)
+{
+    struct stat st {};
+    const QByteArray native = QFile::encodeName(path);
+    EXPECT_EQ(followLinks ? ::stat(native.constData(), &st) : ::lstat(native.constData(), &st), 0) << native.constData();
+    return st;
+}
+
+bool isLink(const QString &path)
+{
+    return S_ISLNK(statOf(path, false).st_mode);
+}
+
+void makeLink(const QString &target, const QString &link)
+{
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+}
+
+void setMode(const QString &path, mode_t mode)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+}
 
 } // namespace
 
@@ -206,16 +240,8 @@ TEST(WriteEncoding, TheNameChoosesTheEncodingAndTheAlert)
 
 TEST(Replacing, AFailedWriteLeavesTheOldFile)
 {
-    using Replace = bool (*)(const QString &path, const QString &text);
-    const struct {
-        const char *name;
-        Replace replace;
-    } writers[] = {
-        {"writeTextFileEncoding", [](const QString &p, const QString &t) { return writeTextFileEncoding(p, t, QStringLiteral("utf8")); }},
-        {"ecritureFichier", [](const QString &p, const QString &t) { return ecritureFichier(p, t, 1); }},
-    };
     const QString longText(4096, QLatin1Char('x'));
-    for (const auto &writer : writers) {
+    for (const auto &writer : kReplacingWriters) {
         SCOPED_TRACE(writer.name);
         // The disk fills up.
         const QString path = test::writeFile(scratch("old.txt"), "old contents\n");
@@ -232,16 +258,105 @@ TEST(Replacing, AFailedWriteLeavesTheOldFile)
         test::writeFile(folder + QStringLiteral("/inside"), "kept");
         EXPECT_FALSE(writer.replace(folder, QStringLiteral("x")));
         EXPECT_EQ(test::readFile(folder + QStringLiteral("/inside")), QByteArray("kept"));
+        // A pipe is not written (nor waited on); links that lead to each
+        // other lead nowhere.
+        const QString fifo = scratch("fifo");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        EXPECT_FALSE(writer.replace(fifo, QStringLiteral("x")));
+        makeLink(QStringLiteral("loop2"), scratch("loop1"));
+        makeLink(QStringLiteral("loop1"), scratch("loop2"));
+        EXPECT_FALSE(writer.replace(scratch("loop1"), QStringLiteral("x")));
+        EXPECT_TRUE(isLink(scratch("loop1")) && isLink(scratch("loop2")));
 
-        // A folder that may not be written to (root may write anywhere).
-        if (::geteuid() != 0) {
-            const QString locked = test::writeFile(scratch("locked/old.txt"), "old");
-            ASSERT_TRUE(QFile::setPermissions(scratch("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            EXPECT_FALSE(writer.replace(locked, QStringLiteral("new")));
-            EXPECT_EQ(test::readFile(locked), QByteArray("old"));
-            QFile::setPermissions(scratch("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        // A file that may not be written, in a folder that may; and a
+        // folder that may not be written, where the file may (written in
+        // place), with the disk full.
+        {
+            test::ScopedOwnerRightsOnly bound;
+            const QString readOnly = test::writeFile(scratch("readonly.txt"), "old");
+            setMode(readOnly, 0444);
+            EXPECT_FALSE(writer.replace(readOnly, QStringLiteral("new")));
+            EXPECT_EQ(test::readFile(readOnly), QByteArray("old"));
+            EXPECT_EQ(statOf(readOnly).st_mode & 07777, 0444u);
+
+            const QString locked = test::writeFile(scratch("locked/old.txt"), "old contents\n");
+            setMode(scratch("locked"), 0555);
+            {
+                FileSizeLimit limit(100);
+                EXPECT_FALSE(writer.replace(locked, longText));
+            }
+            EXPECT_EQ(test::readFile(locked), QByteArray("old contents\n"));
+            setMode(scratch("locked"), 0755);
         }
         QDir(test::scratchDir()).removeRecursively();
+    }
+}
+
+TEST(Replacing, WritesWhereTheFileReallyIs)
+{
+    for (const auto &writer : kReplacingWriters) {
+        SCOPED_TRACE(writer.name);
+        const QString s = test::scratchDir();
+        // Through two links, one of them relative, to the file: the links
+        // stay links and the file keeps its mode.
+        const QString file = test::writeFile(s + QStringLiteral("/real/file.txt"), "old");
+        setMode(file, 0640);
+        QDir().mkpath(s + QStringLiteral("/links"));
+        makeLink(QStringLiteral("../real/file.txt"), s + QStringLiteral("/links/relative"));
+        makeLink(s + QStringLiteral("/links/relative"), s + QStringLiteral("/absolute"));
+        EXPECT_TRUE(writer.replace(s + QStringLiteral("/absolute"), QStringLiteral("through links")));
+        EXPECT_EQ(test::readFile(file), QByteArray("through links"));
+        EXPECT_TRUE(isLink(s + QStringLiteral("/absolute")));
+        EXPECT_TRUE(isLink(s + QStringLiteral("/links/relative")));
+        EXPECT_EQ(statOf(file).st_mode & 07777, 0640u);
+
+        // A link that leads nowhere yet: the file is made where it points.
+        makeLink(QStringLiteral("made.txt"), s + QStringLiteral("/real/pointer"));
+        EXPECT_TRUE(writer.replace(s + QStringLiteral("/real/pointer"), QStringLiteral("made")));
+        EXPECT_TRUE(isLink(s + QStringLiteral("/real/pointer")));
+        EXPECT_EQ(test::readFile(s + QStringLiteral("/real/made.txt")), QByteArray("made"));
+
+        // Every name of a file with several sees the new text.
+        const QString other = s + QStringLiteral("/other name.txt");
+        ASSERT_EQ(::link(QFile::encodeName(file).constData(), QFile::encodeName(other).constData()), 0);
+        EXPECT_TRUE(writer.replace(file, QStringLiteral("one file, two names")));
+        EXPECT_EQ(test::readFile(other), QByteArray("one file, two names"));
+        EXPECT_EQ(statOf(other).st_ino, statOf(file).st_ino);
+        EXPECT_EQ(statOf(file).st_mode & 07777, 0640u);
+
+        // A writable file in a folder that is not (for root too).
+        {
+            test::ScopedOwnerRightsOnly bound;
+            const QString locked = test::writeFile(s + QStringLiteral("/locked/file.txt"), "old and longer");
+            setMode(s + QStringLiteral("/locked"), 0555);
+            EXPECT_TRUE(writer.replace(locked, QStringLiteral("new")));
+            EXPECT_EQ(test::readFile(locked), QByteArray("new"));
+            EXPECT_TRUE(writer.replace(locked, QStringLiteral("newer, and longer")));
+            EXPECT_EQ(test::readFile(locked), QByteArray("newer, and longer"));
+            setMode(s + QStringLiteral("/locked"), 0755);
+        }
+
+        if (::geteuid() == 0) {
+            // A link that someone else left in a shared sticky folder (as
+            // /tmp) is not followed, as the kernel would not.
+            const QString shared = s + QStringLiteral("/shared");
+            QDir().mkpath(shared);
+            setMode(shared, 01777);
+            ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 65534, 65534), 0);
+            makeLink(file, shared + QStringLiteral("/planted"));
+            ASSERT_EQ(::lchown(QFile::encodeName(shared + QStringLiteral("/planted")).constData(), 65533, 65533), 0);
+            EXPECT_FALSE(writer.replace(shared + QStringLiteral("/planted"), QStringLiteral("planted")));
+            EXPECT_EQ(test::readFile(other), QByteArray("one file, two names"));
+
+            // The owner, where the user may give a file away.
+            ASSERT_EQ(::chown(QFile::encodeName(other).constData(), 65534, 65534), 0);
+            ASSERT_EQ(::unlink(QFile::encodeName(file).constData()), 0);
+            EXPECT_TRUE(writer.replace(other, QStringLiteral("still theirs")));
+            EXPECT_EQ(test::readFile(other), QByteArray("still theirs"));
+            EXPECT_EQ(statOf(other).st_uid, 65534u);
+            EXPECT_EQ(statOf(other).st_gid, 65534u);
+        }
+        QDir(s).removeRecursively();
     }
 }
 

@@ -6,6 +6,7 @@ target_sources(reelkit PRIVATE
   reel/core/debug.cpp
   reel/core/describe.cpp
   reel/core/fileio.cpp
+  reel/core/filereplace.cpp
   reel/core/format.cpp
   reel/core/log.cpp
   reel/core/numberkind.cpp

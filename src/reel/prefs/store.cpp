@@ -284,7 +284,9 @@ bool updatePreferences(const std::function<bool(QVariantMap &values)> &change)
     if (loaded.state != Load::Ok)
         return fail(loaded.why);
     const QByteArray native = QFile::encodeName(path);
-    if (::access(native.constData(), F_OK) == 0 && ::access(native.constData(), W_OK) != 0)
+    // The rights the program writes with (effective ones), not those of the
+    // user who started it.
+    if (::access(native.constData(), F_OK) == 0 && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
         return fail(errnoText(errno));
 
     QVariantMap values = loaded.values;

@@ -9,6 +9,7 @@
 
 #include <bitset>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 namespace reel {
@@ -17,9 +18,22 @@ namespace {
 
 // Random markers drawn before a private-use character is taken.
 constexpr int kRandomMarkerTries = 8;
-// A repeated rewrite may grow the text to twice its size plus this much
-// before it counts as one that never ends.
-constexpr qsizetype kGrowthAllowance = 65536;
+// A repeated rewrite counts as one that never settles when
+// - its text grows past kLargestText units (32 MiB), or twice its starting
+//   size when that is larger;
+// - it meets a text it has been before;
+// - it makes more than four passes per unit of its longest text, plus 64;
+// - or its text, larger than at the start, has been written kWorkBudget
+//   units over all passes, or 64 times its starting size when that is
+//   larger (a text that grows by a unit a pass for ever would otherwise
+//   take hours to reach the first bound).
+// Rewrites that settle stay far below these: the callers work on names, paths
+// and command lines, and even a rewrite that settles after 100 passes at
+// 100 000 units writes 5 M. A rewrite that takes one unit off per pass is
+// never stopped for its work.
+constexpr qsizetype kLargestText = qsizetype(16) * 1024 * 1024;
+constexpr qint64 kWorkBudget = qint64(64) * 1024 * 1024;
+constexpr qint64 kPassesOfALargeText = 64;
 // The private-use area of the basic plane.
 constexpr char16_t kPrivateUseFirst = 0xE000;
 constexpr char16_t kPrivateUseLast = 0xF8FF;
@@ -29,17 +43,28 @@ QString fixedMarker()
     return QStringLiteral("ZyW");
 }
 
+enum class Pass { Unchanged, Replaced, TooLarge };
+
 // One left-to-right pass over text. Builds the result in one go, so a pass
-// is linear in the text whatever the number of occurrences. Returns false,
-// leaving *out alone, when search does not occur.
-bool replaceOnce(QStringView text, const QStringMatcher &search, QStringView replacement, QString *out)
+// is linear in the text whatever the number of occurrences. Unchanged, with
+// *out left alone, when search does not occur; TooLarge, with nothing
+// built, when the result would pass limit units.
+Pass replaceOnce(QStringView text, const QStringMatcher &search, QStringView replacement, QString *out,
+                 qsizetype limit = std::numeric_limits<qsizetype>::max())
 {
     qsizetype hit = search.indexIn(text, 0);
     if (hit < 0)
-        return false;
+        return Pass::Unchanged;
     const qsizetype searchLength = search.pattern().size();
+    // The size is known before anything is copied: one allocation, and no
+    // work at all on a result that would be too large.
+    qsizetype hits = 0;
+    for (qsizetype at = hit; at >= 0; at = search.indexIn(text, at + searchLength))
+        ++hits;
+    if (text.size() + hits * (replacement.size() - searchLength) > limit)
+        return Pass::TooLarge;
     QString result;
-    result.reserve(text.size() + qMax<qsizetype>(0, replacement.size() - searchLength));
+    result.reserve(text.size() + hits * (replacement.size() - searchLength));
     qsizetype from = 0;
     do {
         result.append(text.sliced(from, hit - from));
@@ -49,7 +74,7 @@ bool replaceOnce(QStringView text, const QStringMatcher &search, QStringView rep
     } while (hit >= 0);
     result.append(text.sliced(from));
     *out = std::move(result);
-    return true;
+    return Pass::Replaced;
 }
 
 // True when a proper prefix of s equals its suffix of the same length, so
@@ -106,7 +131,7 @@ std::optional<Masked> maskReplacements(const QString &source, const QString &one
         if (marker.contains(search) || source.contains(marker) || onePass.contains(marker) || hasBorder(marker))
             return std::nullopt;
         QString masked;
-        if (!replaceOnce(onePass, replacementMatcher, marker, &masked) || masked.contains(search))
+        if (replaceOnce(onePass, replacementMatcher, marker, &masked) != Pass::Replaced || masked.contains(search))
             return std::nullopt;
         return Masked{marker, masked};
     };
@@ -137,7 +162,7 @@ QString findAndReplace(const QString &source, const QString &search, const QStri
     }
     const QStringMatcher searchMatcher(search, Qt::CaseSensitive);
     QString onePass;
-    if (!replaceOnce(source, searchMatcher, replacement, &onePass))
+    if (replaceOnce(source, searchMatcher, replacement, &onePass) != Pass::Replaced)
         return source;
     if (!isRecursive)
         return onePass;
@@ -159,29 +184,49 @@ QString findAndReplace(const QString &source, const QString &search, const QStri
     }
 
     // Passes until target is gone. Each pass is traced as the nested call of
-    // the recursive form would trace it. The bounds stop rewrites that keep
-    // producing occurrences: the text growing without end, or cycling.
+    // the recursive form would trace it. The bounds above stop rewrites that
+    // keep producing occurrences; a text met before is found by comparing
+    // with a copy kept at passes 1, 2, 4, 8..., which finds any cycle within
+    // twice its length and start.
     logDebug("findAndReplace #def : isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working, target,
              replacement);
     const QStringMatcher targetMatcher(target, Qt::CaseSensitive);
-    const qsizetype sizeLimit = 2 * source.size() + kGrowthAllowance;
-    qsizetype passes = 1;
-    qsizetype longest = qMax(source.size(), working.size());
+    const qsizetype start = qMax(source.size(), working.size());
+    const qsizetype largest = qMax(kLargestText, 2 * start);
+    const qint64 budget = qMax(kWorkBudget, kPassesOfALargeText * start);
+    qint64 passes = 1;
+    qint64 work = source.size() + working.size();
+    qsizetype longest = start;
+    QString checkpoint = working;
+    qint64 nextCheckpoint = 2;
     QString next;
-    while (replaceOnce(working, targetMatcher, replacement, &next)) {
-        if (next == working)
-            break;
-        working = std::move(next);
-        logDebug("findAndReplace #def : isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working,
-                 target, replacement);
-        longest = qMax(longest, working.size());
-        if (++passes > 4 * longest + 64 || working.size() > sizeLimit) {
+    for (;;) {
+        const Pass pass = replaceOnce(working, targetMatcher, replacement, &next, largest);
+        if (pass == Pass::Unchanged)
+            return working;
+        bool endless = pass == Pass::TooLarge;
+        if (!endless) {
+            if (next == working) // a pass that changes nothing would repeat for ever
+                return working;
+            working = std::move(next);
+            logDebug("findAndReplace #def : isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working,
+                     target, replacement);
+            ++passes;
+            work += working.size();
+            longest = qMax(longest, working.size());
+            endless = working == checkpoint || passes > 4 * qint64(longest) + 64
+                || (work > budget && working.size() > start);
+            if (passes == nextCheckpoint) {
+                checkpoint = working;
+                nextCheckpoint *= 2;
+            }
+        }
+        if (endless) {
             logAlways("findAndReplace      :-(( '%@'->'%@' never settles, stopped after %lld passes",
                       valueTrimmedForLogAsStr(search), valueTrimmedForLogAsStr(replacement), qint64(passes));
             return onePass;
         }
     }
-    return working;
 }
 
 QString trimStr(const QString &path, uint maximum)

@@ -71,16 +71,24 @@ QList<int> leadingNumbers(const QString &text, int count)
     return numbers;
 }
 
-// "major.minor.micro" of the libavformat line of "ffmpeg -version", such as
-// "libavformat    59. 27.100 / 59. 27.100"; null when there is none.
+// "major.minor" of the libavformat line of "ffmpeg -version", such as
+// "libavformat    59. 27.100 / 59. 27.100" (59.27); null when there is none.
+// The micro number is left out: it is 100 or more in ffmpeg's own releases
+// and would spill into the minor one as hundredths. A minor number past 99
+// (52.111) is held at 99 for the same reason, still below the next major.
 QString libavformatVersion(const QString &output)
 {
-    static const QRegularExpression line(QStringLiteral("^libavformat\\s+(\\d+)\\.\\s*(\\d+)\\.\\s*(\\d+)"),
+    static const QRegularExpression line(QStringLiteral("^libavformat\\s+(\\d+)\\.\\s*(\\d+)\\.\\s*\\d+"),
                                          QRegularExpression::MultilineOption);
     const QRegularExpressionMatch m = line.match(output);
     if (!m.hasMatch())
         return QString();
-    return format("%d.%d.%d", m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
+    const auto number = [&](int group, int largest) {
+        bool ok = false;
+        const int n = m.captured(group).toInt(&ok);
+        return ok ? qMin(n, largest) : largest;
+    };
+    return format("%d.%d", number(1, std::numeric_limits<int>::max()), number(2, 99));
 }
 
 } // namespace

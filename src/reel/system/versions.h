@@ -39,8 +39,9 @@ bool os(int n);
 // false when it cannot be read.
 bool isLionOrGreater();
 
-// libavformat's version as major.minor.micro read with versionStr2Float,
-// logged; 0.0 when the tool is missing or says nothing of it ("echec").
+// libavformat's version as major.minor read with versionStr2Float (59.27.100
+// gives 59.27), logged; 0.0 when the tool is missing or says nothing of it
+// ("echec").
 float versionQT();
 
 // "%d%d.%d.%d" of the four nibbles of the low 16 bits, highest first:

@@ -4,8 +4,9 @@
 // word is ever reinterpreted. Each value of a list is used through its "%@"
 // text. Every tool runs in the program's working directory; the tool paths
 // are used as given ("~" expanded). A call returns when the last tool's
-// output has ended and, as with a shell pipeline, every tool has exited, so
-// no finished tool is left unreaped.
+// output has ended and the last tool has exited. An earlier tool that runs
+// on (one reading the program's input, which stays open) is neither killed
+// nor waited for; it belongs to the system's reaper, so no zombie is left.
 //
 // The QStringList forms do the same; a braced list must name its type.
 #pragma once

@@ -171,10 +171,22 @@ private:
     bool m_ok = false;
 };
 
+// Waits for a tool the program is the parent of.
+void reap(pid_t pid)
+{
+    int status = 0;
+    // ECHILD (the program lets the system reap its children) ends the wait too.
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+}
+
 // Starts one tool with the given standard streams (-1: the program's own).
-// Returns 0 or an errno value.
+// A detached tool is started by a short-lived child of the program, which
+// exits at once: the tool's parent is then the system's reaper, which
+// collects it whenever it ends, so the program need not wait for it and no
+// zombie is left. Returns 0 or an errno value; *pid is the tool's.
 int spawnStage(pid_t *pid, PreparedStage &stage, int input, bool inputFromNull, int output, int errors,
-               const QByteArray &directory)
+               const QByteArray &directory, bool detached)
 {
     Actions actions;
     if (inputFromNull)
@@ -191,18 +203,40 @@ int spawnStage(pid_t *pid, PreparedStage &stage, int input, bool inputFromNull, 
     Attributes attributes;
     if (!actions.ok() || !attributes.ok())
         return ENOMEM;
-    return ::posix_spawn(pid, stage.path.constData(), actions.get(), attributes.get(), stage.argv.pointers(),
-                         stage.envp.pointers());
-}
+    char *const *argv = stage.argv.pointers();
+    char *const *envp = stage.envp.pointers();
+    if (!detached)
+        return ::posix_spawn(pid, stage.path.constData(), actions.get(), attributes.get(), argv, envp);
 
-void reap(const QList<pid_t> &pids)
-{
-    for (const pid_t pid : pids) {
-        int status = 0;
-        // ECHILD (the program lets the system reap its children) ends the wait too.
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
+    struct Report {
+        int rc;
+        pid_t pid;
+    };
+    Fd reportRead;
+    Fd reportWrite;
+    if (!makePipe(reportRead, reportWrite))
+        return errno;
+    const pid_t middle = ::fork();
+    if (middle < 0)
+        return errno;
+    if (middle == 0) {
+        // Everything was prepared before the fork: the program may have
+        // threads, so the child only starts the tool, reports and leaves.
+        Report report{0, -1};
+        report.rc = ::posix_spawn(&report.pid, stage.path.constData(), actions.get(), attributes.get(), argv, envp);
+        [[maybe_unused]] const ssize_t sent = ::write(reportWrite.get(), &report, sizeof report);
+        ::_exit(0);
     }
+    reportWrite.reset();
+    Report report{EIO, -1};
+    ssize_t got;
+    while ((got = ::read(reportRead.get(), &report, sizeof report)) < 0 && errno == EINTR) {
+    }
+    if (got != ssize_t(sizeof report))
+        report = Report{EIO, -1};
+    reap(middle);
+    *pid = report.pid;
+    return report.rc;
 }
 
 QString errnoText(int code)
@@ -303,7 +337,12 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     }
     ::fcntl(resultWrite.get(), F_SETPIPE_SZ, kResultPipeSize); // best effort
 
+    // The last tool is the program's child, waited for once its output has
+    // ended; the earlier ones are detached and never waited for, since one
+    // may run on after the last has ended (reading the program's input that
+    // stays open, or sleeping).
     QList<pid_t> started;
+    pid_t lastTool = -1;
     Fd previousRead;
     int failure = 0;
     QString failedProgram;
@@ -319,13 +358,15 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
         pid_t pid = -1;
         const int rc = spawnStage(&pid, prepared[size_t(i)], i == 0 ? -1 : previousRead.get(),
                                   i == 0 && plan.firstReadsNothing, last ? resultWrite.get() : nextWrite.get(),
-                                  last && plan.lastErrorsJoin ? resultWrite.get() : -1, directory);
+                                  last && plan.lastErrorsJoin ? resultWrite.get() : -1, directory, !last);
         if (rc != 0) {
             failure = rc;
             failedProgram = plan.stages.at(i).program;
             break;
         }
         started.append(pid);
+        if (last)
+            lastTool = pid;
         // Only the tools hold the pipe between them from here on.
         previousRead = std::move(nextRead);
     }
@@ -337,7 +378,6 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
         for (const pid_t pid : std::as_const(started))
             ::kill(pid, SIGKILL);
         resultRead.reset();
-        reap(started);
         logAlways("%@:-( cannot start '%@' - %@", who, failedProgram, errnoText(failure));
         return std::nullopt;
     }
@@ -345,7 +385,7 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     Output output;
     drain(resultRead.get(), [&output](const char *data, qsizetype size) { output.append(data, size); }, who);
     resultRead.reset();
-    reap(started);
+    reap(lastTool);
     return output;
 }
 

@@ -2,10 +2,12 @@
 //
 // The tools of a run are started directly (no shell), joined by OS pipes that
 // only the tools hold, so their data never passes through the program. The
-// program reads the one result pipe to its end with a poll loop, then reaps
-// every tool it started. Nothing here needs an event loop or a Qt
-// application; every descriptor the program opens is close-on-exec, and a
-// tool inherits only its standard streams.
+// program reads the one result pipe to its end with a poll loop, then waits
+// for the last tool. The earlier tools are started by a child that exits at
+// once, so the system reaps them: one that runs on after the last has ended
+// is neither waited for nor left a zombie. Nothing here needs an event loop,
+// a Qt application or a thread; every descriptor the program opens is
+// close-on-exec, and a tool inherits only its standard streams.
 #pragma once
 
 #include <QByteArrayList>
@@ -59,9 +61,10 @@ private:
     qint64 m_size = 0;
 };
 
-// Starts the stages in order and reads the result to its end. Nothing when a
-// stage cannot be started (the stages already started are killed and
-// reaped) or the pipes cannot be made; the failure is logged under label.
+// Starts the stages in order, reads the result to its end and waits for the
+// last stage only. Nothing when a stage cannot be started (the stages
+// already started are killed) or the pipes cannot be made; the failure is
+// logged under label.
 std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label);
 
 // The text of an Output (null when not UTF-8), or null when nothing ran.

@@ -1,6 +1,6 @@
 #include "reel/text/writing.h"
 
-#include "reel/core/fileio.h"
+#include "reel/core/filereplace.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/dialogs/alerts.h"
@@ -134,7 +134,7 @@ bool writeTextFileEncoding(const QString &path, const QString &text, const QStri
         displayAlert(QStringLiteral("encoding"), QString::fromLatin1(chosen.alert), kCriticalAlertStyle, nullptr);
 
     QString why;
-    if (!writeFileAtomically(file, lossyBytes(text, chosen.encoding), &why)) {
+    if (!replaceFileContents(file, lossyBytes(text, chosen.encoding), &why)) {
         logAlways("ecrit               :-( %@ (%@)", file, why);
         return false;
     }
@@ -160,7 +160,7 @@ bool ecritureFichier(const QString &path, const QString &content, int number)
     logDev(2, "contenuMStr : %@", normalised);
 
     QString why;
-    if (!writeFileAtomically(file, lossyBytes(normalised, kUTF8StringEncoding), &why)) {
+    if (!replaceFileContents(file, lossyBytes(normalised, kUTF8StringEncoding), &why)) {
         logAlways("Error writing file at %@\n%@", file, why);
         return false;
     }

@@ -1,8 +1,9 @@
 // Writing text files: appending UTF-8 (with a byte-order mark on a new file
 // when asked), and replacing a file with text in an encoding chosen by a loose
-// name or with UTF-8 whose line endings are line feeds. A replacement never
-// leaves a half-written or missing file: the new text goes to a file beside
-// and takes the old one's place in one step.
+// name or with UTF-8 whose line endings are line feeds. A replacement writes
+// where the file really is (through symbolic links, for all of its names,
+// keeping its mode and owner) and never leaves a half-written or missing
+// file: see replaceFileContents.
 #pragma once
 
 #include <QString>
@@ -28,14 +29,16 @@ bool writeTextFileUtf8Bom(const QString &path, const QString &text);
 // with neither UTF-16 after a byte-order mark; "8" UTF-8; anything else
 // ASCII. A null name counts as "". Characters the encoding cannot hold become
 // "?". The UTF forms are announced in a critical alert titled "encoding".
-// True when the new file is in place; false for a null or empty path or
-// text, and when it could not be written (the old file is then untouched).
+// True when the new text is in place; false for a null or empty path or
+// text, for a file the user may not write, and when it could not be written
+// (the old file is then untouched).
 bool writeTextFileEncoding(const QString &path, const QString &text, const QString &encodingName);
 
 // Replaces the file at path ("~" expanded) with the content in UTF-8 without
 // a mark, every CR LF and lone CR turned into LF. number is only logged.
-// False for a null path or content, and when the file could not be written
-// (the old file is then untouched; the reason is logged).
+// False for a null path or content, for a file the user may not write, and
+// when the file could not be written (the old file is then untouched; the
+// reason is logged).
 bool ecritureFichier(const QString &path, const QString &content, int number);
 
 } // namespace reel
