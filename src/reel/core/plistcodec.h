@@ -7,12 +7,15 @@
 // accepted too; anything else is not a property-list value.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Parses XML or binary property-list bytes. Nothing for bytes that are not a
@@ -29,3 +32,4 @@ QByteArray plistToData(const QVariant &value, PlistFormat format, QString *error
 bool isPropertyList(const QVariant &value, QString *error = nullptr);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -24,6 +24,8 @@
 // log line that says why.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -31,6 +33,7 @@
 #include <functional>
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The store file of the running application (see above).
@@ -52,3 +55,4 @@ QVariant preferenceValue(const QString &key);
 bool updatePreferences(const std::function<bool(QVariantMap &values)> &change);
 
 } // namespace reel
+REEL_EXPORT_END
