@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   # build
-  g++ cmake ninja-build pkg-config
-  # platform, property lists, encoding detection
-  qt6-base-dev qt6-qpa-plugins libgl-dev libplist-dev libplist-utils libuchardet-dev
-  # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev python3
+  g++ cmake ninja-build pkg-config make
+  # platform, property lists, encoding detection, web pages
+  qt6-base-dev qt6-qpa-plugins libgl-dev libplist-dev libplist-utils libuchardet-dev libcurl4-openssl-dev
+  # tests and benchmarks: desktop entries checked, a TLS server, the exported API read with clang
+  googletest libgtest-dev libgmock-dev libbenchmark-dev python3 desktop-file-utils openssl clang
   # setpriv, for the suites run again as an unprivileged user
   util-linux
   # the media tools the toolkit drives
