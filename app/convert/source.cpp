@@ -146,6 +146,26 @@ FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, QStri
     return idetVerdict(QString::fromUtf8(run.err));
 }
 
+// The duration of a stream without times (a raw .m2v or .h264): its frames
+// counted, over its rate. 0 when that cannot be had in time.
+float countedDuration(const SourceInfo &info, const RunLimits &limits)
+{
+    const StreamInfo &video = *info.video();
+    if (!(video.fps > 0))
+        return 0;
+    const QStringList words{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                            QStringLiteral("%1").arg(video.index), QStringLiteral("-count_packets"),
+                            QStringLiteral("-show_entries"), QStringLiteral("stream=nb_read_packets"),
+                            QStringLiteral("-of"), QStringLiteral("json"), QStringLiteral("-i"), info.path};
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
+    if (!run.succeeded())
+        return 0;
+    const QJsonArray streams = QJsonDocument::fromJson(run.out).object().value(QLatin1String("streams")).toArray();
+    const double frames = streams.isEmpty() ? 0 : number(streams.first().toObject().value(QLatin1String("nb_read_packets")));
+    const double seconds = frames / double(video.fps);
+    return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
+}
+
 } // namespace
 
 void readProbeJson(const QByteArray &json, SourceInfo &info)
@@ -236,12 +256,24 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         return info;
     }
     readProbeJson(run.out, info);
+    if (info.video() && !(info.duration > 0)) {
+        info.duration = countedDuration(info, limits);
+        if (info.duration > 0)
+            info.error.clear();
+    }
     const QString said = lastLine(run.err);
     if (!info.usable() && run.exitCode != 0 && !said.isEmpty())
         info.error = QStringLiteral("%1 cannot be read: %2").arg(path, said);
     if (!info.usable()) {
         reel::logAlways("probeSource         :-( %@", info.error);
         return info;
+    }
+    const StreamInfo &video = *info.video();
+    if (info.fieldOrder == FieldOrder::Unknown && video.codec == QLatin1String("dvvideo")
+        && (video.height == 480 || video.height == 576)) {
+        // Standard-definition DV is interlaced bottom field first by its
+        // standard, and its container does not say so.
+        info.fieldOrder = FieldOrder::BottomFirst;
     }
     if (info.fieldOrder == FieldOrder::Unknown) {
         QString error;

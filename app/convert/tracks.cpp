@@ -55,7 +55,21 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset)
 
     int data = 0;
     int attachments = 0;
+    // Said in the order they go into the output: picture, sound, subtitles.
+    QList<const StreamInfo *> ordered;
+    for (const char *type : {"video", "audio", "subtitle"}) {
+        for (const StreamInfo &stream : source.streams) {
+            if (stream.type == QLatin1String(type))
+                ordered << &stream;
+        }
+    }
     for (const StreamInfo &stream : source.streams) {
+        if (stream.type != QLatin1String("video") && stream.type != QLatin1String("audio")
+            && stream.type != QLatin1String("subtitle"))
+            ordered << &stream;
+    }
+    for (const StreamInfo *each : std::as_const(ordered)) {
+        const StreamInfo &stream = *each;
         if (stream.type == QLatin1String("video")) {
             if (&stream == picture)
                 choice.kept << describe(stream);

@@ -6,10 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -213,22 +218,64 @@ QString sharedClip(Clip clip)
 
 QString probe(const QString &path, const QString &entry, const QString &streamSelector)
 {
-    const QStringList values = probeAll(path, entry, streamSelector);
-    return values.isEmpty() ? QString() : values.first();
-}
-
-QStringList probeAll(const QString &path, const QString &entry, const QString &streamSelector)
-{
     QStringList arguments{QStringLiteral("-v"), QStringLiteral("error")};
     if (!streamSelector.isEmpty())
         arguments << QStringLiteral("-select_streams") << streamSelector;
     arguments << QStringLiteral("-show_entries") << entry << QStringLiteral("-of")
               << QStringLiteral("default=noprint_wrappers=1:nokey=1") << path;
     const ProgramRun result = runProgram(toolPath(QStringLiteral("ffprobe")), arguments);
-    QStringList values;
-    for (const QString &line : result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        values << line.trimmed();
-    return values;
+    const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.first().trimmed();
+}
+
+namespace {
+
+double ratioText(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() != 2 || parts.at(1).toDouble() == 0 || parts.at(0).toDouble() == 0)
+        return 1;
+    return parts.at(0).toDouble() / parts.at(1).toDouble();
+}
+
+} // namespace
+
+Facts facts(const QString &path)
+{
+    const ProgramRun run = runProgram(
+        toolPath(QStringLiteral("ffprobe")),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+         QStringLiteral("format=duration:stream=codec_type,codec_name,width,height,sample_aspect_ratio,"
+                        "display_aspect_ratio,field_order:stream_tags=language:stream_side_data=rotation"),
+         QStringLiteral("-of"), QStringLiteral("json"), path});
+    const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    Facts found;
+    found.duration = root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")).toString().toDouble();
+    bool video = false;
+    for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray()) {
+        const QJsonObject stream = value.toObject();
+        const QString type = stream.value(QLatin1String("codec_type")).toString();
+        found.types << type;
+        if (type == QLatin1String("video") && !video) {
+            video = true;
+            found.fieldOrder = stream.value(QLatin1String("field_order")).toString();
+            found.displayAspectFlag = stream.value(QLatin1String("display_aspect_ratio")).toString();
+            found.sampleAspect = ratioText(stream.value(QLatin1String("sample_aspect_ratio")).toString());
+            const double width = stream.value(QLatin1String("width")).toDouble();
+            const double height = stream.value(QLatin1String("height")).toDouble();
+            int rotation = 0;
+            for (const QJsonValue &side : stream.value(QLatin1String("side_data_list")).toArray())
+                rotation = side.toObject().value(QLatin1String("rotation")).toInt(rotation);
+            const double shown = height > 0 ? width * found.sampleAspect / height : 0;
+            found.shownAspect = std::abs(rotation) % 180 == 90 && shown > 0 ? 1 / shown : shown;
+        }
+        const QString language = stream.value(QLatin1String("tags")).toObject().value(QLatin1String("language")).toString();
+        if (type == QLatin1String("audio") && found.audioLanguage.isEmpty())
+            found.audioLanguage = language;
+        if (type == QLatin1String("subtitle") && found.subtitleCodec.isEmpty())
+            found.subtitleCodec = stream.value(QLatin1String("codec_name")).toString();
+    }
+    return found;
 }
 
 Area pictureArea(const QString &path)

@@ -37,8 +37,19 @@ QString sharedClip(Clip clip);
 // ffprobe's value of one entry ("format=duration", "stream=r_frame_rate"...)
 // of the first stream it lists, or of the format; null when there is none.
 QString probe(const QString &path, const QString &entry, const QString &streamSelector = QString());
-// Every value ffprobe gives for the entry, one per stream.
-QStringList probeAll(const QString &path, const QString &entry, const QString &streamSelector = QString());
+
+// What ffprobe says of an output, read in one run.
+struct Facts {
+    double duration = 0;
+    QStringList types;       // codec_type of each stream, in order
+    QString fieldOrder;      // of the first video stream
+    QString displayAspectFlag; // "4:3"... as stored
+    double sampleAspect = 1; // of the first video stream
+    double shownAspect = 0;  // width x sample aspect / height, display matrix applied
+    QString audioLanguage;   // of the first audio stream
+    QString subtitleCodec;   // of the first subtitle stream
+};
+Facts facts(const QString &path);
 
 // The picture inside black bars, as ffmpeg's cropdetect finds it: width and
 // height in stored pixels; 0 x 0 when nothing was found.

@@ -35,7 +35,6 @@ using convert::test::makeClip;
 using convert::test::namesIn;
 using convert::test::outFolder;
 using convert::test::probe;
-using convert::test::probeAll;
 using convert::test::qualityBudget;
 using convert::test::sharedClip;
 using convert::test::sizeBudget;
@@ -75,18 +74,6 @@ double ratioOf(const QString &text)
     if (parts.size() != 2 || parts.at(1).toDouble() == 0)
         return 1;
     return parts.at(0).toDouble() / parts.at(1).toDouble();
-}
-
-// Width over height as a player shows the file's picture: pixel shape and
-// display matrix applied.
-double displayedAspect(const QString &path)
-{
-    const double width = probe(path, QStringLiteral("stream=width"), QStringLiteral("v:0")).toDouble();
-    const double height = probe(path, QStringLiteral("stream=height"), QStringLiteral("v:0")).toDouble();
-    const double sar = ratioOf(probe(path, QStringLiteral("stream=sample_aspect_ratio"), QStringLiteral("v:0")));
-    const int rotation = probe(path, QStringLiteral("stream_side_data=rotation"), QStringLiteral("v:0")).toInt();
-    const double shown = height > 0 ? width * sar / height : 0;
-    return std::abs(rotation) % 180 == 90 ? 1 / shown : shown;
 }
 
 } // namespace
@@ -136,7 +123,7 @@ TEST(Conversion, TheClipsPeopleHaveConvertWithEveryKindOfPreset)
         SCOPED_TRACE(std::string(c.name) + " through " + c.preset);
         const QString clip = sharedClip(c.clip);
         ASSERT_FALSE(clip.isNull());
-        const double sourceDuration = probe(clip, QStringLiteral("format=duration")).toDouble();
+        const double sourceDuration = test::facts(clip).duration;
         ASSERT_GT(sourceDuration, 1.9);
 
         const QString id = QString::fromUtf8(c.preset);
@@ -145,20 +132,18 @@ TEST(Conversion, TheClipsPeopleHaveConvertWithEveryKindOfPreset)
         runToEnd(job);
         ASSERT_EQ(job.state(), ConversionJob::State::Finished) << job.error().toStdString();
         const QString output = settings.output;
+        const test::Facts out = test::facts(output);
 
-        const double duration = probe(output, QStringLiteral("format=duration")).toDouble();
-        EXPECT_NEAR(duration, sourceDuration, 0.1);
-        QStringList types = probeAll(output, QStringLiteral("stream=codec_type"));
+        EXPECT_NEAR(out.duration, sourceDuration, 0.1);
+        QStringList types = out.types;
         types.removeAll(QStringLiteral("data"));
         EXPECT_EQ(types, c.types);
-        EXPECT_EQ(probe(output, QStringLiteral("stream=field_order"), QStringLiteral("v:0")),
-                  QString::fromUtf8(c.fieldOrder));
+        EXPECT_EQ(out.fieldOrder, QString::fromUtf8(c.fieldOrder));
         if (c.clip == Clip::Tracks && !c.dvdAspect) {
             // The sound track marked default is the one kept; the subtitles
             // are text.
-            EXPECT_EQ(probe(output, QStringLiteral("stream_tags=language"), QStringLiteral("a")), QStringLiteral("eng"));
-            EXPECT_EQ(probe(output, QStringLiteral("stream=codec_name"), QStringLiteral("s")),
-                      QStringLiteral("mov_text"));
+            EXPECT_EQ(out.audioLanguage, QStringLiteral("eng"));
+            EXPECT_EQ(out.subtitleCodec, QStringLiteral("mov_text"));
         }
         if (c.budget.mode == Budget::Mode::TargetSize) {
             const double size = reel::poidsFile(output, QStringLiteral("O"));
@@ -166,18 +151,16 @@ TEST(Conversion, TheClipsPeopleHaveConvertWithEveryKindOfPreset)
             EXPECT_NEAR(size / target, 1.0, 0.05) << size << " bytes for " << target;
         }
         if (!c.dvdAspect) {
-            EXPECT_NEAR(displayedAspect(output) / c.shape, 1.0, 0.01);
+            EXPECT_NEAR(out.shownAspect / c.shape, 1.0, 0.01);
             continue;
         }
         // A DVD frame of its own shape, flagged so, with the source's shape
         // inside it between black bars.
-        EXPECT_EQ(probe(output, QStringLiteral("stream=display_aspect_ratio"), QStringLiteral("v:0")),
-                  QString::fromUtf8(c.dvdAspect));
-        EXPECT_NEAR(displayedAspect(output) / ratioOf(QString::fromUtf8(c.dvdAspect)), 1.0, 0.01);
+        EXPECT_EQ(out.displayAspectFlag, QString::fromUtf8(c.dvdAspect));
+        EXPECT_NEAR(out.shownAspect / ratioOf(QString::fromUtf8(c.dvdAspect)), 1.0, 0.01);
         const test::Area area = test::pictureArea(output);
-        const double sar = ratioOf(probe(output, QStringLiteral("stream=sample_aspect_ratio"), QStringLiteral("v:0")));
         ASSERT_GT(area.height, 0);
-        EXPECT_NEAR(area.width * sar / area.height / c.shape, 1.0, 0.02) << area.width << "x" << area.height;
+        EXPECT_NEAR(area.width * out.sampleAspect / area.height / c.shape, 1.0, 0.02) << area.width << "x" << area.height;
     }
 }
 

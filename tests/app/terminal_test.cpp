@@ -20,6 +20,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -262,6 +264,35 @@ TEST(Terminal, TheBarFitsAnEightyColumnTerminal)
     ASSERT_GE(first, 0);
     EXPECT_FALSE(text.mid(first, last - first).contains(QLatin1Char('\n'))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("1 of 1 converted"))) << text.toStdString();
+}
+
+// Ctrl-C while ffprobe hangs (a stalled share): the program ends, and the
+// probe with it.
+TEST(Terminal, AnInterruptEndsAProbeThatHangs)
+{
+    const QString bundle = reel::test::makeBundle(QStringLiteral("Slow"), {}, true);
+    const QString tools = bundle + QStringLiteral("/Contents/Resources/tools");
+    const QString pidFile = reel::test::scratchDir() + QStringLiteral("/ffprobe.pid");
+    QFile::remove(tools + QStringLiteral("/ffprobe"));
+    const QString fake = reel::test::writeFile(
+        tools + QStringLiteral("/ffprobe"), QStringLiteral("#!/bin/sh\necho $$ > '%1'\nexec sleep 60\n").arg(pidFile).toUtf8());
+    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const reel::test::ScopedBundle slow(bundle);
+
+    QProcess program;
+    program.setProgram(QStringLiteral(REELKIT_CONVERT_EXE));
+    program.setArguments({QStringLiteral("-o"), reel::test::scratchDir(), sharedClip(Clip::Silent)});
+    program.setStandardInputFile(QProcess::nullDevice());
+    program.start();
+    ASSERT_TRUE(program.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pidFile) && reel::test::readFile(pidFile).size() > 1; },
+                                60000));
+    ::kill(pid_t(program.processId()), SIGINT);
+    ASSERT_TRUE(program.waitForFinished(30000)); // the fake tool would hold it for 60 s
+    EXPECT_EQ(program.exitCode(), kExitInterrupted) << program.readAllStandardError().toStdString();
+    const pid_t probe = reel::test::readFile(pidFile).trimmed().toInt();
+    ASSERT_GT(probe, 0);
+    EXPECT_TRUE(QTest::qWaitFor([probe] { return ::kill(probe, 0) == -1 && errno == ESRCH; }, 10000));
 }
 
 TEST(Terminal, AnInterruptCancelsAndRemovesThePartialOutput)
