@@ -461,11 +461,13 @@ TEST(Sources, WhatCannotBeConvertedIsSaidPlainly)
         EXPECT_TRUE(info.error.contains(QString::fromUtf8(c.fragment))) << info.error.toStdString();
     }
 
-    const QString clip = makeClip(QStringLiteral("My_Holiday-PAL.mkv"), test::grainyClip());
+    const QString clip = folder + QStringLiteral("/My_Holiday-PAL.mkv");
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Ntsc2997), clip));
     const SourceInfo info = probeSource(clip);
     ASSERT_TRUE(info.usable()) << info.error.toStdString();
     EXPECT_EQ(info.title, QStringLiteral("My Holiday"));
     EXPECT_NEAR(info.duration, 3.0, 0.05);
+    EXPECT_NEAR(info.video()->fps, 30000.0 / 1001.0, 0.001);
     EXPECT_EQ(info.width, 320);
     EXPECT_EQ(info.height, 240);
     EXPECT_NEAR(info.displayAspect, 4.0 / 3.0, 0.01);
