@@ -107,7 +107,7 @@ TEST(Conversion, TheClipsPeopleHaveConvertWithEveryKindOfPreset)
          "progressive"},
         {Clip::Vertical, "vertical", "mp4", qualityBudget(23), pictureAndSound, kPortrait, nullptr, "progressive"},
         {Clip::Vertical, "vertical", "dvd-pal", sizeBudget(2), pictureAndSound, kPortrait, "4:3", "progressive"},
-        {Clip::Rotated, "rotated", "mp4", sizeBudget(1), pictureAndSound, kPortrait, nullptr, "progressive"},
+        {Clip::Rotated, "rotated", "mp4", qualityBudget(23), pictureAndSound, kPortrait, nullptr, "progressive"},
         {Clip::Rotated, "rotated", "dvd-ntsc", bitrateBudget(4000), pictureAndSound, kPortrait, "4:3", "progressive"},
         {Clip::Interlaced, "480i", "mp4", qualityBudget(23), pictureAndSound, kFourThree, nullptr, "progressive"},
         {Clip::Interlaced, "480i", "dvd-ntsc", sizeBudget(2), pictureAndSound, kFourThree, "4:3", "tt"},
