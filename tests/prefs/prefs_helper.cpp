@@ -1,12 +1,17 @@
 // Another process on the preference store of the bundle in REELKIT_BUNDLE:
 //   prefs_helper load <file>       stores every entry of a plist file, one by one
 //   prefs_helper dump <key>...     prints the keys' values (binary plist)
+//   prefs_helper read <file>...    readPlist of each file, "read" or "refused"
+//                                  per line, then "peak <KiB>"; the process
+//                                  is held to 1 GiB of address space (without
+//                                  AddressSanitizer, which has its own limit)
 #include <reel/core/plistcodec.h>
 #include <reel/prefs/plistfiles.h>
 #include <reel/prefs/preferences.h>
 
 #include <cstdio>
 #include <cstring>
+#include <sys/resource.h>
 
 int main(int argc, char **argv)
 {
@@ -29,6 +34,21 @@ int main(int argc, char **argv)
         }
         const QByteArray bytes = reel::plistToData(out, reel::PlistFormat::Binary);
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return 0;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "read") == 0) {
+#if !defined(__SANITIZE_ADDRESS__)
+        const rlimit limit{rlim_t(1) << 30, rlim_t(1) << 30};
+        setrlimit(RLIMIT_AS, &limit);
+#endif
+        for (int i = 2; i < argc; ++i) {
+            const bool read = reel::readPlist(QString::fromLocal8Bit(argv[i])).has_value();
+            std::printf("%s %s\n", read ? "read" : "refused", argv[i]);
+            std::fflush(stdout);
+        }
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("peak %ld\n", usage.ru_maxrss);
         return 0;
     }
     return 2;
