@@ -441,6 +441,8 @@ public:
         m_out.reserve(1024);
         m_out.append(kMagic, qsizetype(kMagicSize));
         const quint32 top = this->value(value);
+        if (m_tooLarge)
+            return tooLarge(error);
         const quint64 table = quint64(m_out.size());
         const int offsetSize = bytesFor(m_offsets.back());
         char *p = grow(qsizetype(m_offsets.size()) * offsetSize + qsizetype(kTrailerSize));
@@ -454,15 +456,27 @@ public:
         put(p + 8, m_offsets.size(), 8);
         put(p + 16, top, 8);
         put(p + 24, table, 8);
-        if (m_out.size() > kPlistMaxBytes) {
-            if (error)
-                *error = invalid(QStringLiteral("larger than %1 bytes").arg(kPlistMaxBytes));
-            return {};
-        }
+        if (m_out.size() > kPlistMaxBytes)
+            return tooLarge(error);
         return std::move(m_out);
     }
 
 private:
+    static QByteArray tooLarge(QString *error)
+    {
+        if (error)
+            *error = invalid(QStringLiteral("larger than %1 bytes").arg(kPlistMaxBytes));
+        return {};
+    }
+
+    // False, for good, once n more bytes would pass the limit: the rest of
+    // the value is then skipped rather than written.
+    bool fits(qsizetype n)
+    {
+        m_tooLarge = m_tooLarge || n > kPlistMaxBytes - m_out.size();
+        return !m_tooLarge;
+    }
+
     static void put(char *p, quint64 value, int size)
     {
         for (int i = size - 1; i >= 0; --i) {
@@ -599,6 +613,8 @@ private:
 
     quint32 value(const QVariant &v)
     {
+        if (m_tooLarge)
+            return 0;
         switch (kindOf(v)) {
         case Kind::Boolean: {
             const qsizetype start = m_out.size();
@@ -623,19 +639,27 @@ private:
         }
         case Kind::Data: {
             const QByteArray data = v.toByteArray();
+            if (!fits(data.size() + 10))
+                return 0;
             const qsizetype start = m_out.size();
             marker(kData, quint64(data.size()));
             std::memcpy(grow(data.size()), data.constData(), size_t(data.size()));
             return intern(start);
         }
-        case Kind::String:
-            return string(v.toString());
+        case Kind::String: {
+            const QString text = v.toString();
+            if (!fits(2 * text.size() + 10))
+                return 0;
+            return string(text);
+        }
         case Kind::Array: {
             const QVariantList list = arrayOf(v);
             std::vector<quint32> refs;
             refs.reserve(size_t(list.size()));
             for (const QVariant &item : list)
                 refs.push_back(value(item));
+            if (!fits(qsizetype(refs.size()) * m_refSize + 10))
+                return 0;
             const quint32 object = newObject(m_out.size(), 0, 0);
             marker(kArray, refs.size());
             references(refs);
@@ -649,6 +673,8 @@ private:
                 refs.push_back(string(it.key()));
             for (auto it = map.cbegin(); it != map.cend(); ++it)
                 refs.push_back(value(it.value()));
+            if (!fits(qsizetype(refs.size()) * m_refSize + 10))
+                return 0;
             const quint32 object = newObject(m_out.size(), 0, 0);
             marker(kDict, quint64(map.size()));
             references(refs);
@@ -668,6 +694,7 @@ private:
     std::vector<quint32> m_hashes;
     std::vector<quint32> m_slots;
     size_t m_used = 0;
+    bool m_tooLarge = false;
 };
 
 } // namespace

@@ -376,6 +376,8 @@ private:
 
     bool value(const QVariant &v, int indent)
     {
+        if (m_out.size() > kPlistMaxBytes)
+            return fail(QStringLiteral("larger than %1 bytes").arg(kPlistMaxBytes));
         switch (kindOf(v)) {
         case Kind::Boolean:
             line(v.toBool() ? "<true/>" : "<false/>", indent);
