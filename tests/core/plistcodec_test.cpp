@@ -1,4 +1,5 @@
 #include "bplist.h"
+#include "fuzzseeds.h"
 #include "plistvalues.h"
 #include "sandbox.h"
 
@@ -31,6 +32,7 @@ TEST(PlistCodec, EveryKindRoundTripsThroughXml)
             continue;
         }
         ASSERT_FALSE(xml.isEmpty()) << error.toStdString();
+        saveFuzzSeed("xml", c.key + u".plist"_s, xml);
         const QVariant back = plistFromData(xml).value_or(QVariant()).toList().value(0);
         if (c.value.typeId() == QMetaType::Float)
             EXPECT_TRUE(sameValue(back, QVariant(29.97))) << xml.constData();

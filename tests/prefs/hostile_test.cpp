@@ -105,6 +105,8 @@ QStringList writeHostileFiles()
         paths << writeFile(scratchDir() + u'/' + name, h.bytes);
         saveFuzzSeed(h.bytes.startsWith("bplist") ? "binary" : "xml", name, h.bytes);
     }
+    saveFuzzSeed("binary", u"deep-600.plist"_s, bplist::nestedArrays(600));
+    saveFuzzSeed("xml", u"deep-600.plist"_s, nestedXml(600));
     const QString large = scratchDir() + u"/larger-than-the-limit.plist"_s;
     QFile file(large);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("bplist00") == 8 && file.resize(kPlistMaxBytes + 1));
