@@ -389,7 +389,7 @@ private:
                 QVariant value = frame.dictionary ? QVariant(QVariantMap(std::move(frame.map)))
                                                   : QVariant(std::move(frame.list));
                 m_memo[frame.object] = value;
-                m_counts[frame.object] = m_expanded - frame.expandedBefore;
+                m_counts[frame.object] = quint32(m_expanded - frame.expandedBefore);
                 m_state[frame.object] = Done;
                 m_stack.pop_back();
                 if (m_stack.empty())
@@ -425,7 +425,7 @@ private:
     quint64 m_table = 0;
     std::vector<uchar> m_state;
     std::vector<QVariant> m_memo;
-    std::vector<qint64> m_counts;
+    std::vector<quint32> m_counts; // objects each one expands to
     std::vector<Frame> m_stack;
     qint64 m_expanded = 0;
     quint64 m_payload = 0;
