@@ -340,15 +340,18 @@ std::string tool(const std::string &name)
 bool RowResult::timePass() const
 {
     return error.empty() && reelSeconds && anchorSeconds && *anchorSeconds > 0
-        && *reelSeconds / *anchorSeconds <= row.target;
+        && *reelSeconds / *anchorSeconds <= row.target && (row.maxSeconds <= 0 || *reelSeconds <= row.maxSeconds);
 }
 
 bool RowResult::memoryPass() const
 {
-    if (row.memory.maxBytesPerByte <= 0)
+    if (row.memory.maxBytesPerByte <= 0 && row.memory.maxAnchorRatio <= 0)
         return true;
-    return error.empty() && reelPeakKiB > 0
-        && double(reelPeakKiB) * 1024.0 / row.memory.bytes <= row.memory.maxBytesPerByte;
+    if (!error.empty() || reelPeakKiB <= 0)
+        return false;
+    if (row.memory.maxBytesPerByte > 0 && double(reelPeakKiB) * 1024.0 / row.memory.bytes > row.memory.maxBytesPerByte)
+        return false;
+    return row.memory.maxAnchorRatio <= 0 || double(reelPeakKiB) <= row.memory.maxAnchorRatio * double(anchorPeakKiB);
 }
 
 RowResult runRow(const Row &row, int repetitions)
@@ -421,6 +424,8 @@ bool printTable(const std::vector<RowResult> &results, long baselineKiB)
         line.cells[3] = seconds(*r.anchorSeconds);
         line.cells[4] = fixed(ratio, 2);
         line.cells[5] = "≤ " + fixed(r.row.target, 2);
+        if (r.row.maxSeconds > 0)
+            line.cells[5].append(", ≤ ").append(seconds(r.row.maxSeconds));
         line.cells[6] = r.timePass() ? "pass" : "MISS";
         if (r.row.showMemory)
             line.cells[7] = mebibytes(r.reelPeakKiB) + " / " + mebibytes(r.anchorPeakKiB);
@@ -430,6 +435,16 @@ bool printTable(const std::vector<RowResult> &results, long baselineKiB)
             Line memory{{"  └ peak memory per byte", "", perByte(r.reelPeakKiB), perByte(r.anchorPeakKiB), "",
                          "≤ " + fixed(r.row.memory.maxBytesPerByte, 0) + " B/B", r.memoryPass() ? "pass" : "MISS",
                          ""}};
+            lines.push_back(memory);
+        }
+        if (r.row.memory.maxAnchorRatio > 0) {
+            Line memory;
+            memory.cells[0] = "  └ peak memory";
+            memory.cells[2] = mebibytes(r.reelPeakKiB);
+            memory.cells[3] = mebibytes(r.anchorPeakKiB);
+            memory.cells[4] = fixed(double(r.reelPeakKiB) / double(r.anchorPeakKiB), 2);
+            memory.cells[5] = std::string("≤ ").append(fixed(r.row.memory.maxAnchorRatio, 2));
+            memory.cells[6] = r.memoryPass() ? "pass" : "MISS";
             lines.push_back(memory);
         }
     }

@@ -67,12 +67,14 @@ std::string tool(const std::string &name);
 struct MemoryCheck {
     double bytes = 0;          // the size the peak is set against
     double maxBytesPerByte = 0; // 0: shown only
+    double maxAnchorRatio = 0;  // the largest reelkit / anchor peak; 0: shown only
 };
 
 struct Row {
     std::string operation;
     std::string anchorName;
     double target = 0;  // the largest reelkit / anchor ratio that passes
+    double maxSeconds = 0; // the longest reelkit time that passes; 0: any
     bool showMemory = false;
     MemoryCheck memory; // on the reelkit side
     bool warmUp = false; // one unmeasured run of each side first (file-system caches)

@@ -37,6 +37,7 @@ constexpr int kTreeFiles = 500; // 20 x 10 x 500 = 100 000 files
 constexpr int kPresencePaths = 1000;
 constexpr int kPresenceRounds = 1000; // 1 000 000 tests
 constexpr int kCatalogueEntries = 21300; // about 10 MB as a binary property list
+constexpr int kWideEntries = 200000;
 constexpr qint64 kSpacedBytes = 10'000'000;
 constexpr qint64 kProseBytes = 100'000'000;
 
@@ -135,6 +136,7 @@ struct Inputs {
     std::optional<ProseStats> proseUtf8;
     std::optional<ProseStats> proseWindows;
     bool catalogueWritten = false;
+    bool wideWritten = false;
 
     std::string toolOutputPath() const { return scratch.file("tool-output.txt"); }
     std::string spacedPath() const { return scratch.file("spaced.txt"); }
@@ -154,6 +156,8 @@ struct Inputs {
     }
     std::string cataloguePath() const { return scratch.file("catalogue.plist"); }
     std::string catalogueXmlPath() const { return scratch.file("catalogue.xml"); }
+    std::string widePath() const { return scratch.file("wide.plist"); }
+    std::string wideXmlPath() const { return scratch.file("wide.xml"); }
 
     void needToolOutput()
     {
@@ -174,14 +178,12 @@ struct Inputs {
     }
     // Made in a child: the dictionary is large, and the benchmark process
     // must stay small.
-    void needCatalogue()
+    static void writePlists(const std::function<QVariantMap()> &make, const std::string &binary, const std::string &xml)
     {
-        if (catalogueWritten)
-            return;
-        const Sample made = inChild([this] {
-            const QVariantMap value = catalogue(kCatalogueEntries);
-            for (const auto &[path, format] : {std::pair{cataloguePath(), reel::PlistFormat::Binary},
-                                               std::pair{catalogueXmlPath(), reel::PlistFormat::Xml}}) {
+        const Sample made = inChild([&] {
+            const QVariantMap value = make();
+            for (const auto &[path, format] :
+                 {std::pair{binary, reel::PlistFormat::Binary}, std::pair{xml, reel::PlistFormat::Xml}}) {
                 const QByteArray bytes = reel::plistToData(value, format);
                 QFile file(q(path));
                 check(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
@@ -191,7 +193,18 @@ struct Inputs {
         });
         if (!made.ok())
             throw std::runtime_error(made.error);
+    }
+    void needCatalogue()
+    {
+        if (!catalogueWritten)
+            writePlists([] { return catalogue(kCatalogueEntries); }, cataloguePath(), catalogueXmlPath());
         catalogueWritten = true;
+    }
+    void needWide()
+    {
+        if (!wideWritten)
+            writePlists([] { return wideDictionary(kWideEntries); }, widePath(), wideXmlPath());
+        wideWritten = true;
     }
 };
 
@@ -350,35 +363,48 @@ std::vector<Row> Workbench::rows()
         },
     });
 
-    rows.push_back({
-        .operation = "write + read a 10 MB binary property list",
-        .anchorName = "plistutil, both ways",
-        .target = 1.5,
-        .showMemory = true,
-        .prepare = [&in] { in.needCatalogue(); },
-        .reel = [&in] {
-            return inChild([&in] {
-                const QVariantMap value = catalogue(kCatalogueEntries);
-                const QString path = q(in.scratch.file("written.plist"));
-                std::optional<QVariantMap> back;
-                bool written = false;
-                const double t = timed([&] {
-                    written = reel::createNewPlist(path, value);
-                    back = reel::readPlist(path);
+    // createNewPlist then readPlist of the same dictionary. plistutil copies a
+    // file already in the asked format unchanged, so its write is measured
+    // from the XML form and its read into it.
+    const auto plistRow = [&in](const char *operation, double target, double maxSeconds, double memoryRatio,
+                                std::function<void()> prepare, std::function<QVariantMap()> make, int entries,
+                                std::function<std::string()> binary, std::function<std::string()> xml) {
+        return Row{
+            .operation = operation,
+            .anchorName = "plistutil, both ways",
+            .target = target,
+            .maxSeconds = maxSeconds,
+            .showMemory = true,
+            .memory = {.maxAnchorRatio = memoryRatio},
+            .prepare = prepare,
+            .reel = [&in, make, entries] {
+                return inChild([&] {
+                    const QVariantMap value = make();
+                    const QString path = q(in.scratch.file("written.plist"));
+                    std::optional<QVariantMap> back;
+                    bool written = false;
+                    const double t = timed([&] {
+                        written = reel::createNewPlist(path, value);
+                        back = reel::readPlist(path);
+                    });
+                    check(written && back && back->size() == entries, "the property list did not come back");
+                    return t;
                 });
-                check(written && back && back->size() == kCatalogueEntries, "the property list did not come back");
-                return t;
-            });
-        },
-        // plistutil copies a file already in the asked format unchanged, so
-        // its write is measured from the XML form and its read into it.
-        .anchor = [&in] {
-            return sum(command({in.plistutil, "-i", in.catalogueXmlPath(), "-o", in.scratch.file("written-by-tool.plist"),
-                                "-f", "bin"}),
-                       command({in.plistutil, "-i", in.cataloguePath(), "-o", in.scratch.file("read-by-tool.xml"), "-f",
-                                "xml"}));
-        },
-    });
+            },
+            .anchor = [&in, binary, xml] {
+                return sum(command({in.plistutil, "-i", xml(), "-o", in.scratch.file("written-by-tool.plist"), "-f", "bin"}),
+                           command({in.plistutil, "-i", binary(), "-o", in.scratch.file("read-by-tool.xml"), "-f", "xml"}));
+            },
+        };
+    };
+    rows.push_back(plistRow(
+        "write + read a 10 MB binary property list", 1.0, 0, 1.2, [&in] { in.needCatalogue(); },
+        [] { return catalogue(kCatalogueEntries); }, kCatalogueEntries, [&in] { return in.cataloguePath(); },
+        [&in] { return in.catalogueXmlPath(); }));
+    rows.push_back(plistRow(
+        "write + read a plist with one dictionary of 200 000 entries", 1.0, 2.0, 0, [&in] { in.needWide(); },
+        [] { return wideDictionary(kWideEntries); }, kWideEntries, [&in] { return in.widePath(); },
+        [&in] { return in.wideXmlPath(); }));
 
     // Text rows: the text is read before the clock starts, on both sides.
     const auto pythonTextRow = [&in](const char *operation, const char *anchorName, double target,
