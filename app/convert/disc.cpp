@@ -249,12 +249,38 @@ QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &tit
     return xml;
 }
 
-QString subtitleFont()
+QString subtitleFontFor(const QList<Cue> &cues)
 {
-    return QStringLiteral("DejaVu Sans");
+    bool han = false;
+    for (const Cue &cue : cues) {
+        for (qsizetype i = 0; i < cue.text.size(); ++i) {
+            const QChar c = cue.text.at(i);
+            const char32_t code = c.isHighSurrogate() && i + 1 < cue.text.size()
+                                      ? QChar::surrogateToUcs4(c, cue.text.at(i + 1))
+                                      : char32_t(c.unicode());
+            switch (QChar::script(code)) {
+            case QChar::Script_Hiragana:
+            case QChar::Script_Katakana:
+                return QStringLiteral("sans-serif:lang=ja");
+            case QChar::Script_Hangul:
+                return QStringLiteral("sans-serif:lang=ko");
+            case QChar::Script_Thai:
+                return QStringLiteral("sans-serif:lang=th");
+            case QChar::Script_Devanagari:
+                return QStringLiteral("sans-serif:lang=hi");
+            case QChar::Script_Han:
+                han = true;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    // Han alone, without kana, is Chinese.
+    return han ? QStringLiteral("sans-serif:lang=zh-cn") : QStringLiteral("DejaVu Sans");
 }
 
-QString spumuxXml(const QString &srt, const Preset &preset)
+QString spumuxXml(const QString &srt, const Preset &preset, const QString &font)
 {
     const bool pal = preset.height == 576;
     const QString fps = pal ? QStringLiteral("25") : QStringLiteral("29.97");
@@ -266,7 +292,7 @@ QString spumuxXml(const QString &srt, const Preset &preset)
                           "             subtitle-fps=\"%6\" movie-fps=\"%6\" movie-width=\"%7\" movie-height=\"%8\"/>\n"
                           "  </stream>\n"
                           "</subpictures>\n")
-        .arg(pal ? QStringLiteral("PAL") : QStringLiteral("NTSC"), srt.toHtmlEscaped(), subtitleFont(),
+        .arg(pal ? QStringLiteral("PAL") : QStringLiteral("NTSC"), srt.toHtmlEscaped(), font.toHtmlEscaped(),
              pal ? QStringLiteral("28.0") : QStringLiteral("24.0"),
              pal ? QStringLiteral("36") : QStringLiteral("30"), fps)
         .arg(preset.width)

@@ -432,3 +432,97 @@ TEST(Disc, TheWindowMakesADiscWhenAsked)
     EXPECT_TRUE(reel::testPresenceC(folder + QStringLiteral("/DVD/VIDEO_TS/VTS_01_1.VOB")));
     EXPECT_TRUE(reel::testPresenceC(folder + QStringLiteral("/Holiday.mpg")));
 }
+
+TEST(Subtitles, FilesFromTheWildGiveTheirCues)
+{
+    const auto cue = [](qint64 start, qint64 end, const QString &text) { return Cue{start, end, text}; };
+    const struct {
+        const char *name;
+        QString text;
+        QList<Cue> cues;
+        int skipped;
+    } cases[] = {
+        {"byte-order mark and CR LF",
+         QStringLiteral("\uFEFF1\r\n00:00:01,000 --> 00:00:02,000\r\nHello\r\n\r\n"), {cue(1000, 2000, QStringLiteral("Hello"))}, 0},
+        {"bare CR line ends", QStringLiteral("1\r00:00:01,000 --> 00:00:02,000\rA\rB\r\r"),
+         {cue(1000, 2000, QStringLiteral("A\nB"))}, 0},
+        {"styling taken off",
+         QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\n<i>It</i> is <font color=\"#ff0\">red</font> {\\an8}&amp; up\n"),
+         {cue(1000, 2000, QStringLiteral("It is red &amp; up"))}, 0},
+        {"no numbers, no blank lines, dots and short fractions",
+         QStringLiteral("00:00:01.5 --> 00:00:02.25\nfirst\n00:00:03,000 --> 00:00:04,000 X1:10 X2:20\nsecond\n7\n"
+                        "00:00:05,000 --> 00:00:06,000\nthird"),
+         {cue(1500, 2250, QStringLiteral("first")), cue(3000, 4000, QStringLiteral("second")),
+          cue(5000, 6000, QStringLiteral("third"))}, 0},
+        {"bad times and empty cues left out",
+         QStringLiteral("1\n00:00:05,000 --> 00:00:04,000\nbackwards\n\n2\n00:61:00,000 --> 00:62:00,000\nno such minute\n\n"
+                        "3\n00:00:07,000 --> 00:00:08,000\n\n4\n00:00:09,000 --> 00:00:10,000\n<b></b>\n\n"),
+         {}, 4},
+        {"a timing line written inside a text", QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\n<i>00:00:03,000 --> x</i>\n"),
+         {cue(1000, 2000, QStringLiteral("00:00:03,000 -> x"))}, 0},
+    };
+    for (const auto &c : cases) {
+        const SrtRead read = parseSrt(c.text);
+        EXPECT_EQ(read.skipped, c.skipped) << c.name;
+        ASSERT_EQ(read.cues.size(), c.cues.size()) << c.name;
+        for (qsizetype i = 0; i < c.cues.size(); ++i) {
+            EXPECT_EQ(read.cues.at(i).startMs, c.cues.at(i).startMs) << c.name;
+            EXPECT_EQ(read.cues.at(i).endMs, c.cues.at(i).endMs) << c.name;
+            EXPECT_EQ(read.cues.at(i).text, c.cues.at(i).text) << c.name;
+        }
+    }
+
+    // On a disc of a 10-second video: in order, one at a time, none past
+    // its end; two speakers at once share one subpicture.
+    const QList<Cue> shown = cuesForDisc({cue(4000, 6000, QStringLiteral("later")), cue(1000, 5000, QStringLiteral("long")),
+                                          cue(1100, 2000, QStringLiteral("- Hi!")), cue(9000, 12000, QStringLiteral("end")),
+                                          cue(10000, 11000, QStringLiteral("after"))},
+                                         10000);
+    ASSERT_EQ(shown.size(), 3);
+    EXPECT_EQ(shown.at(0).text, QStringLiteral("long\n- Hi!"));
+    EXPECT_EQ(shown.at(0).endMs, 4000);
+    EXPECT_EQ(shown.at(1).text, QStringLiteral("later"));
+    EXPECT_EQ(shown.at(2).endMs, 10000);
+    EXPECT_EQ(writeSrt(shown.mid(2)), QStringLiteral("1\n00:00:09,000 --> 00:00:10,000\nend\n\n"));
+}
+
+TEST(Subtitles, FilesFoundByFuzzingStayHarmless)
+{
+    // Inputs that once made a reader crash or hang; every reader takes them.
+    const QDir dir(reel::test::testDataPath() + QStringLiteral("/fuzz"));
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        const SrtRead read = parseSrt(QString::fromUtf8(reel::test::readFile(dir.filePath(name))));
+        for (const Cue &cue : cuesForDisc(read.cues, 10000))
+            EXPECT_LT(cue.startMs, cue.endMs) << name.toStdString();
+    }
+}
+
+TEST(Normalize, QuietSoundComesOutEven)
+{
+    // A whisper: a sine at a twentieth of full scale.
+    const QString quiet = reel::test::scratchDir() + QStringLiteral("/quiet.mkv");
+    ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+            QStringLiteral("testsrc2=size=160x120:rate=25:duration=3"), QStringLiteral("-f"), QStringLiteral("lavfi"),
+            QStringLiteral("-i"), QStringLiteral("sine=frequency=440:sample_rate=48000:duration=3"), QStringLiteral("-af"),
+            QStringLiteral("volume=0.05"), QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),
+            QStringLiteral("pcm_s16le"), quiet});
+    const auto meanVolume = [](const QString &path) {
+        const ProgramRun run = runProgram(toolPath(QStringLiteral("ffmpeg")),
+                                          {QStringLiteral("-nostdin"), QStringLiteral("-i"), path, QStringLiteral("-vn"),
+                                           QStringLiteral("-af"), QStringLiteral("volumedetect"), QStringLiteral("-f"),
+                                           QStringLiteral("null"), QStringLiteral("-")});
+        static const QRegularExpression mean(QStringLiteral("mean_volume: (-?[0-9.]+) dB"));
+        return mean.match(run.err).captured(1).toDouble();
+    };
+    const QString folder = outFolder();
+    const ProgramRun run = runProgram(QStringLiteral(REELKIT_CONVERT_EXE),
+                                      {QStringLiteral("--normalize"), QStringLiteral("-o"), folder, quiet},
+                                      reel::test::scratchDir());
+    ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString();
+    // ffmpeg's sine peaks at an eighth of full scale: with the whisper, its
+    // mean lies at -18 - 26 - 3 = -47 dBFS. normalize brings the sound to
+    // its -12 dBFS.
+    EXPECT_NEAR(meanVolume(quiet), -47.0, 1.0);
+    EXPECT_NEAR(meanVolume(folder + QStringLiteral("/quiet.mp4")), -12.0, 1.5);
+    EXPECT_EQ(convert::test::namesIn(folder), QStringList{QStringLiteral("quiet.mp4")});
+}
