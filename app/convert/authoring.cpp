@@ -122,6 +122,8 @@ void DiscAuthoring::start()
         finish(State::Failed, missingToolsMessage(missing));
         return;
     }
+    reel::logDebug("disc                : dvdauthor %@, spumux %@", QString::number(reel::versionSpumuxDvdauthor(false)),
+                   QString::number(reel::versionSpumuxDvdauthor(true)));
     // A hidden folder of its own beside the disc's place: the disc is moved
     // there whole at the end.
     QTemporaryDir work(reel::stringByAppendingPathComponent(m_job.destination, QStringLiteral(".reelkit-disc-XXXXXX")));

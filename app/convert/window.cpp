@@ -800,7 +800,8 @@ void ConvertWindow::jobFinished(int index)
     default:
         break;
     }
-    m_overallBar->setValue(barValue(m_batch->overallProgress()));
+    const float overall = m_batch->overallProgress();
+    m_overallBar->setValue(barValue(m_discAfterBatch ? overall * (1 - kDiscShareOfRun) : overall));
 }
 
 void ConvertWindow::batchFinished()

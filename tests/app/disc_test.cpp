@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -424,9 +425,16 @@ TEST(Disc, TheWindowMakesADiscWhenAsked)
     QSignalSpy read(&window, &ConvertWindow::sourcesRead);
     window.addSources({clip});
     ASSERT_TRUE(read.wait(kWaitMs));
+    // One overall bar for the conversion and the disc after it.
+    auto *overall = window.findChild<QProgressBar *>(QStringLiteral("overallProgress"));
+    ASSERT_TRUE(overall);
+    QList<int> seen;
+    QObject::connect(overall, &QProgressBar::valueChanged, [&seen](int value) { seen << value; });
     QSignalSpy ended(&window, &ConvertWindow::conversionEnded);
     window.startConversion();
     ASSERT_TRUE(ended.wait(kWaitMs));
+    EXPECT_TRUE(std::is_sorted(seen.cbegin(), seen.cend()));
+    EXPECT_EQ(seen.last(), overall->maximum());
     ASSERT_GE(alerts.count(), 1);
     EXPECT_EQ(alerts.last().title, QStringLiteral("Disc made")) << alerts.last().message.toStdString();
     EXPECT_TRUE(reel::testPresenceC(folder + QStringLiteral("/DVD/VIDEO_TS/VTS_01_1.VOB")));
