@@ -45,19 +45,27 @@ bool isNumberLine(const QString &line)
 
 // One line as a DVD shows it: no HTML tags (<i>, <font color=...>), no ASS
 // overrides ({\an8}, \N), no control characters or lone surrogate halves,
-// blanks collapsed, and no "-->" that would read as a timing line. Repeated
-// until nothing changes, since one removal can make another ("<<i>i>").
+// blanks collapsed, and no "-->" (nor "--->"...) that would read as a timing
+// line. Repeated until nothing changes, since one removal can make another
+// ("<<i>i>"); a nest deeper than a few passes loses its brackets instead,
+// so that no line costs more than a few passes over it.
 QString plainLine(QString line)
 {
     static const QRegularExpression tag(QStringLiteral("</?[A-Za-z][^<>]{0,200}>"));
     static const QRegularExpression assOverride(QStringLiteral("\\{\\\\[^{}]{0,200}\\}"));
+    static const QRegularExpression arrow(QStringLiteral("-{2,}>"));
+    constexpr int kPassesBeforeBrackets = 4;
     QString previous;
-    do {
+    for (int pass = 0;; ++pass) {
         previous = line;
+        if (pass >= kPassesBeforeBrackets) {
+            line.remove(QLatin1Char('<'));
+            line.remove(QLatin1Char('{'));
+        }
         line.remove(tag);
         line.remove(assOverride);
         line.replace(QLatin1String("\\N"), QLatin1String(" "));
-        line.replace(QLatin1String("-->"), QLatin1String("->"));
+        line.replace(arrow, QStringLiteral("->"));
         QString clean;
         clean.reserve(line.size());
         for (qsizetype i = 0; i < line.size(); ++i) {
@@ -76,8 +84,9 @@ QString plainLine(QString line)
                 clean += c;
         }
         line = clean.simplified();
-    } while (line != previous);
-    return line;
+        if (line == previous)
+            return line;
+    }
 }
 
 QString plainText(const QStringList &lines)

@@ -32,14 +32,22 @@ SubtitleTrack readSubtitles(const QString &path)
     track.path = path;
     const QString name = reel::lastPathComponent(path);
     struct stat st = {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         track.error = QStringLiteral("the subtitles %1 cannot be read (no such file)").arg(path);
+        reel::logAlways("subtitles           :-( %@", track.error);
+        return track;
+    }
+    // Never read a folder, a pipe or a device.
+    if (!S_ISREG(st.st_mode)) {
+        track.error = QStringLiteral("the subtitles %1 cannot be read (not a regular file)").arg(path);
+        reel::logAlways("subtitles           :-( %@", track.error);
         return track;
     }
     if (st.st_size > kMaxSubtitleBytes) {
         track.error = QStringLiteral("the subtitles %1 are too large (%2 MB) to be subtitles")
                           .arg(path)
                           .arg(double(st.st_size) / (1024 * 1024), 0, 'f', 1);
+        reel::logAlways("subtitles           :-( %@", track.error);
         return track;
     }
     const reel::DecodedText decoded = reel::readFileDetectingEncoding(path);

@@ -175,6 +175,36 @@ TEST(CameraCards, ClipsAreFoundAndNamedByTheirRecordingTime)
     }
 }
 
+TEST(CameraCards, ADamagedCardGivesTheClipsItStillHas)
+{
+    const QString card = reel::test::scratchDir() + QStringLiteral("/card");
+    const QString bdmv = card + QStringLiteral("/PRIVATE/AVCHD/BDMV");
+    const QString stream = bdmv + QStringLiteral("/STREAM");
+    // A clip cut short by a pulled card, one never written, and what file
+    // browsers and broken copies leave beside them.
+    const QString garbled = reel::test::writeFile(stream + QStringLiteral("/00001.MTS"), QByteArray("\x47\x00\xff", 3).repeated(300));
+    const QString empty = reel::test::writeFile(stream + QStringLiteral("/00002.MTS"), QByteArray());
+    QDir(stream).mkpath(QStringLiteral("00003.MTS"));
+    QFile::link(stream + QStringLiteral("/gone.MTS"), stream + QStringLiteral("/00004.MTS"));
+    reel::test::writeFile(stream + QStringLiteral("/._00001.MTS"), "Mac OS X resource fork");
+    reel::test::writeFile(bdmv + QStringLiteral("/PLAYLIST/00000.MPL"), "MPLS0200\x00\x00\x00");
+    EXPECT_EQ(discoverSources({card}), (QStringList{garbled, empty}));
+    for (const QString &clip : {garbled, empty}) {
+        // Named by the file's date, read as no video.
+        static const QRegularExpression dated(QStringLiteral("^clip-\\d{4}-\\d\\d-\\d\\d \\d\\d;\\d\\d;\\d\\d-0000[12]$"));
+        const SourceInfo source = probeSource(clip);
+        EXPECT_TRUE(dated.match(source.title).hasMatch()) << source.title.toStdString();
+        EXPECT_FALSE(source.usable());
+        EXPECT_FALSE(source.error.isEmpty());
+    }
+    // A STREAM that is a file makes no card.
+    const QString fake = reel::test::scratchDir() + QStringLiteral("/fake");
+    reel::test::writeFile(fake + QStringLiteral("/BDMV/STREAM"), "not a folder");
+    QStringList empties;
+    EXPECT_EQ(discoverSources({fake}, &empties), QStringList());
+    EXPECT_EQ(empties, QStringList{fake});
+}
+
 TEST(CameraCards, TitlesBecomeFileNamesThatLinuxAndCardsTake)
 {
     const struct {
@@ -305,6 +335,8 @@ TEST(Subtitles, EveryEncodingReadsRight)
         {"WINDOWS-1252", QStringLiteral("Café déjà vu, naïve façade.\nÇa coûte 5 € à Noël.")},
         {"SHIFT_JIS", QStringLiteral("こんにちは、世界。字幕のテストです。\n二行目もあります。")},
         {"UTF-8", QStringLiteral("Grüße aus Köln – 東京 – Москва")},
+        // Notepad's "Unicode": UTF-16 with a byte-order mark.
+        {"UTF-16", QStringLiteral("Grüße aus Köln – 東京 – Москва")},
     };
     for (const auto &c : cases) {
         const QString utf8 = reel::test::writeFile(s + QStringLiteral("/in.srt"),
@@ -320,10 +352,55 @@ TEST(Subtitles, EveryEncodingReadsRight)
         EXPECT_EQ(track.cues.first().text, c.text) << c.iconvName << " read as " << track.encodingName.toStdString();
     }
 
-    // Bytes no encoding of the table reads, and no file at all: named.
+    // Files that give nothing are named, with why.
     const QString broken = reel::test::writeFile(s + QStringLiteral("/broken.srt"), QByteArray("\x00\xff\xfe\x00\x81", 5).repeated(50));
-    EXPECT_TRUE(readSubtitles(broken).error.contains(broken));
-    EXPECT_TRUE(readSubtitles(s + QStringLiteral("/none.srt")).error.contains(QStringLiteral("none.srt")));
+    const QString noCue = reel::test::writeFile(s + QStringLiteral("/notes.srt"), "Just some notes.\n");
+    QDir(s).mkpath(QStringLiteral("folder.srt"));
+    const struct {
+        QString path, says;
+    } unusable[] = {
+        {broken, QStringLiteral("cannot be read")},
+        {noCue, QStringLiteral("hold no cue")},
+        {s + QStringLiteral("/none.srt"), QStringLiteral("no such file")},
+        {s + QStringLiteral("/folder.srt"), QStringLiteral("not a regular file")},
+    };
+    for (const auto &c : unusable) {
+        const QString error = readSubtitles(c.path).error;
+        EXPECT_TRUE(error.contains(c.path) && error.contains(c.says)) << error.toStdString();
+    }
+}
+
+TEST(Subtitles, EachVideoGetsItsOwnFileOrNone)
+{
+    const QString s = reel::test::scratchDir();
+    const QByteArray good = "1\n00:00:01,000 --> 00:00:02,000\nHi\n";
+    reel::test::writeFile(s + QStringLiteral("/a.srt"), good);
+    reel::test::writeFile(s + QStringLiteral("/b.SRT"), QByteArray(100, '\0'));
+    reel::test::writeFile(s + QStringLiteral("/given.srt"), good);
+    const QString a = s + QStringLiteral("/a.mkv"), b = s + QStringLiteral("/b.mkv"), c = s + QStringLiteral("/c.mkv");
+    const struct {
+        const char *name;
+        QStringList given;
+        QStringList subtitled;  // videos that get subtitles
+        QStringList problems;   // a word of each problem, in order
+    } cases[] = {
+        {"the files beside the videos; a broken one left out", {}, {a}, {QStringLiteral("b.SRT")}},
+        {"given files in order, before those beside",
+         {s + QStringLiteral("/given.srt"), s + QStringLiteral("/missing.srt")}, {a}, {QStringLiteral("missing.srt")}},
+        {"a given file too many",
+         {s + QStringLiteral("/given.srt"), s + QStringLiteral("/a.srt"), s + QStringLiteral("/given.srt"), s + QStringLiteral("/given.srt")},
+         {a, b, c}, {QStringLiteral("no video of their own")}},
+    };
+    for (const auto &tc : cases) {
+        QStringList problems;
+        const QHash<QString, SubtitleTrack> found = subtitlesFor({a, b, c}, tc.given, &problems);
+        QStringList subtitled = found.keys();
+        subtitled.sort();
+        EXPECT_EQ(subtitled, tc.subtitled) << tc.name;
+        ASSERT_EQ(problems.size(), tc.problems.size()) << tc.name << ": " << problems.join(u'|').toStdString();
+        for (qsizetype i = 0; i < problems.size(); ++i)
+            EXPECT_TRUE(problems.at(i).contains(tc.problems.at(i))) << tc.name << ": " << problems.at(i).toStdString();
+    }
 }
 
 TEST(Disc, TwoClipsBecomeADiscWithSubtitlesAndAnImage)
@@ -468,6 +545,19 @@ TEST(Subtitles, FilesFromTheWildGiveTheirCues)
          {}, 4},
         {"a timing line written inside a text", QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\n<i>00:00:03,000 --> x</i>\n"),
          {cue(1000, 2000, QStringLiteral("00:00:03,000 -> x"))}, 0},
+        {"a long arrow in a text", QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nwait ------> here\n"),
+         {cue(1000, 2000, QStringLiteral("wait -> here"))}, 0},
+        {"an index too large for any counter",
+         QStringLiteral("99999999999999999999\n00:00:01,000 --> 00:00:02,000\nA\n\n"), {cue(1000, 2000, QStringLiteral("A"))}, 0},
+        {"hours past any video", QStringLiteral("1\n123456789:00:00,000 --> 123456789:00:01,000\nfar\n"), {}, 1},
+        {"NUL and bell bytes in a text", QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nA\0B\aC\n"),
+         {cue(1000, 2000, QStringLiteral("ABC"))}, 0},
+        {"more lines than a subpicture holds",
+         QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n"),
+         {cue(1000, 2000, QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8"))}, 0},
+        {"a line longer than a subpicture holds",
+         QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\n") + QString(600, QLatin1Char('x')),
+         {cue(1000, 2000, QString(500, QLatin1Char('x')))}, 0},
     };
     for (const auto &c : cases) {
         const SrtRead read = parseSrt(c.text);
@@ -479,6 +569,14 @@ TEST(Subtitles, FilesFromTheWildGiveTheirCues)
             EXPECT_EQ(read.cues.at(i).text, c.cues.at(i).text) << c.name;
         }
     }
+
+    // A file of endless cues costs no more than the limit.
+    QString many;
+    for (int i = 0; i <= kMaxCues; ++i)
+        many += QStringLiteral("%1 --> %2\nx\n\n").arg(srtTime(i * 1000), srtTime(i * 1000 + 500));
+    const SrtRead capped = parseSrt(many);
+    EXPECT_EQ(capped.cues.size(), kMaxCues);
+    EXPECT_EQ(capped.skipped, 1);
 
     // On a disc of a 10-second video: in order, one at a time, none past
     // its end; two speakers at once share one subpicture.
