@@ -3,6 +3,7 @@
 // that do not fit refused before anything runs.
 #include "avchdcard.h"
 #include "clips.h"
+#include "fuzzseeds.h"
 #include "sandbox.h"
 
 #include <authoring.h>
@@ -560,6 +561,8 @@ TEST(Subtitles, FilesFromTheWildGiveTheirCues)
          {cue(1000, 2000, QString(500, QLatin1Char('x')))}, 0},
     };
     for (const auto &c : cases) {
+        reel::test::saveFuzzSeed("srt", QString::fromUtf8(c.name).replace(QLatin1Char(' '), QLatin1Char('-')) + QStringLiteral(".srt"),
+                                 c.text.toUtf8());
         const SrtRead read = parseSrt(c.text);
         EXPECT_EQ(read.skipped, c.skipped) << c.name;
         ASSERT_EQ(read.cues.size(), c.cues.size()) << c.name;
