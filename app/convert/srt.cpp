@@ -36,10 +36,12 @@ qint64 milliseconds(const QRegularExpressionMatch &match, int first)
     return total <= kMaxMs ? total : -1;
 }
 
+// A cue's number, of any length: files made by joining others count past
+// any integer type.
 bool isNumberLine(const QString &line)
 {
     const QString trimmed = line.trimmed();
-    return !trimmed.isEmpty() && trimmed.size() <= 9
+    return !trimmed.isEmpty()
            && std::all_of(trimmed.cbegin(), trimmed.cend(), [](QChar c) { return c.isDigit(); });
 }
 
