@@ -57,17 +57,20 @@ function(reelkit_add_bundle target)
     IDENTIFIER "${ARG_IDENTIFIER}" VERSION "${ARG_VERSION}" EXECUTABLE ${executable}
     RESOURCES ${ARG_RESOURCES})
 
-  set(tools ${ARG_TOOL_TARGETS})
+  # gettimestamps comes with every bundle, and is installed as a link to the
+  # installed tool: named in TOOL_TARGETS, it is not copied a second time.
+  set(own_tools ${ARG_TOOL_TARGETS})
+  list(REMOVE_ITEM own_tools gettimestamps reelkit::gettimestamps)
+  set(tools ${own_tools})
   if(TARGET reelkit::gettimestamps)
     list(PREPEND tools reelkit::gettimestamps)
   endif()
-  list(REMOVE_DUPLICATES tools)
   set_target_properties(${target} PROPERTIES
     REELKIT_BUNDLE ${bundle}
     REELKIT_BUNDLE_NAME ${ARG_NAME}
     REELKIT_BUNDLE_IDENTIFIER ${ARG_IDENTIFIER}
     REELKIT_BUNDLE_EXECUTABLE ${executable}
-    REELKIT_BUNDLE_TOOL_TARGETS "${ARG_TOOL_TARGETS}")
+    REELKIT_BUNDLE_TOOL_TARGETS "${own_tools}")
   reelkit_add_tools_step(${target}_bundle_tools ${bundle}/Contents/Resources/tools ${tools})
   add_dependencies(${target} ${target}_bundle_tools)
 endfunction()

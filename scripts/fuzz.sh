@@ -2,7 +2,7 @@
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build/fuzz and runs each for the given
 # number of seconds (default 60): binary property lists, XML property lists,
-# strings files. They start from the seeds in fuzz/corpus/<target>, the files
+# strings files, SubRip subtitles. They start from the seeds in fuzz/corpus/<target>, the files
 # kept in tests/data/fuzz, and what earlier runs here found. Any crash, hang
 # or memory blow-up fails the script; its input is left in
 # build/fuzz/run/<target>/ and belongs in tests/data/fuzz.
@@ -19,7 +19,7 @@ cmake -S "$here/fuzz" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DC
 cmake --build "$build"
 
 status=0
-for target in binary xml strings; do
+for target in binary xml strings srt; do
   run="$build/run/$target"
   mkdir -p "$run/found"
   echo "fuzz: $target for ${seconds}s"
