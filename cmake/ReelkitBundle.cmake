@@ -7,40 +7,92 @@
 #   <dir>/<name>.app/Contents/Info.plist
 #   <dir>/<name>.app/Contents/MacOS/<executable>
 #   <dir>/<name>.app/Contents/Resources/...       copied from RESOURCES
-#   <dir>/<name>.app/Contents/Resources/tools/    links to the media tools
+#   <dir>/<name>.app/Contents/Resources/tools/    links to the tools
 #
-# The tools folder links the installed ffmpeg, mplayer, mpeg2enc, spumux,
-# dvdauthor and normalize (normalize-audio on Debian), and the executables of
-# TOOL_TARGETS (programs built by the project itself). A tool that is not
-# installed is left out. reel::Bundle::main() finds the bundle from the
+# The tools folder links the installed ffmpeg, ffprobe, mplayer, mpeg2enc,
+# spumux, dvdauthor and normalize (normalize-audio on Debian), reelkit's
+# time-stamp tool gettimestamps, and the executables of TOOL_TARGETS
+# (programs the project builds itself). A build step that runs on every
+# build refreshes it: a tool installed since the configure is linked, one
+# removed is unlinked. reel::Bundle::main() finds the bundle from the
 # executable's place in it.
+#
+# reelkit_install_bundle(<target> [DISPLAY_NAME <text>] [GENERIC_NAME <text>]
+#                        [COMMENT <text>] [ICON <file.svg>] [ARGUMENTS <text>]
+#                        [CATEGORIES <category>...] [MIME_TYPES <type>...])
+#
+# Has `cmake --install` install the bundle of <target> where a desktop finds
+# it:
+#
+#   <prefix>/lib/<executable>/<name>.app/...                  the bundle
+#   <prefix>/bin/<executable>                                 a link to its executable
+#   <prefix>/share/applications/<id>.desktop                  the menu entry
+#   <prefix>/share/icons/hicolor/scalable/apps/<id>.svg       its icon
+#
+# The entry runs "<prefix>/bin/<executable> ARGUMENTS" (field codes such as
+# %F allowed), is named DISPLAY_NAME (the bundle's name unless given) and
+# listed under CATEGORIES (AudioVideo;Video; unless given). ICON defaults to
+# reelkit's own. The installed tools folder links the tools found at install
+# time and the installed gettimestamps; TOOL_TARGETS are copied into it.
 
 function(reelkit_add_bundle target)
   cmake_parse_arguments(ARG "" "NAME;IDENTIFIER;VERSION;OUTPUT_DIRECTORY" "RESOURCES;TOOL_TARGETS" ${ARGN})
   if(NOT ARG_NAME)
     set(ARG_NAME ${target})
   endif()
+  if(NOT ARG_IDENTIFIER)
+    set(ARG_IDENTIFIER "org.reelkit.${ARG_NAME}")
+  endif()
   if(NOT ARG_OUTPUT_DIRECTORY)
     set(ARG_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
   endif()
 
-  set(contents ${ARG_OUTPUT_DIRECTORY}/${ARG_NAME}.app/Contents)
-  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${contents}/MacOS)
+  set(bundle ${ARG_OUTPUT_DIRECTORY}/${ARG_NAME}.app)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${bundle}/Contents/MacOS)
   get_target_property(executable ${target} OUTPUT_NAME)
   if(NOT executable)
     set(executable ${target})
   endif()
-  reelkit_layout_bundle(${ARG_OUTPUT_DIRECTORY}/${ARG_NAME}.app NAME ${ARG_NAME}
+  reelkit_layout_bundle(${bundle} NAME ${ARG_NAME}
     IDENTIFIER "${ARG_IDENTIFIER}" VERSION "${ARG_VERSION}" EXECUTABLE ${executable}
     RESOURCES ${ARG_RESOURCES})
 
-  foreach(tool IN LISTS ARG_TOOL_TARGETS)
-    add_custom_command(TARGET ${target} POST_BUILD
-      COMMAND ${CMAKE_COMMAND} -E make_directory ${contents}/Resources/tools
-      COMMAND ${CMAKE_COMMAND} -E create_symlink $<TARGET_FILE:${tool}>
-              ${contents}/Resources/tools/$<TARGET_FILE_NAME:${tool}>
-      VERBATIM)
-    add_dependencies(${target} ${tool})
+  # gettimestamps comes with every bundle, and is installed as a link to the
+  # installed tool: named in TOOL_TARGETS, it is not copied a second time.
+  set(own_tools ${ARG_TOOL_TARGETS})
+  list(REMOVE_ITEM own_tools gettimestamps reelkit::gettimestamps)
+  set(tools ${own_tools})
+  if(TARGET reelkit::gettimestamps)
+    list(PREPEND tools reelkit::gettimestamps)
+  endif()
+  set_target_properties(${target} PROPERTIES
+    REELKIT_BUNDLE ${bundle}
+    REELKIT_BUNDLE_NAME ${ARG_NAME}
+    REELKIT_BUNDLE_IDENTIFIER ${ARG_IDENTIFIER}
+    REELKIT_BUNDLE_EXECUTABLE ${executable}
+    REELKIT_BUNDLE_TOOL_TARGETS "${own_tools}")
+  reelkit_add_tools_step(${target}_bundle_tools ${bundle}/Contents/Resources/tools ${tools})
+  add_dependencies(${target} ${target}_bundle_tools)
+endfunction()
+
+# reelkit_add_tools_step(<step target> <tools dir> [<tool target>...])
+# A target that fills the tools folder every time it is built.
+function(reelkit_add_tools_step step tools_dir)
+  set(links "")
+  foreach(tool IN LISTS ARGN)
+    list(APPEND links "$<TARGET_FILE_NAME:${tool}>=$<TARGET_FILE:${tool}>")
+  endforeach()
+  list(JOIN links "$<SEMICOLON>" links)
+  add_custom_target(${step}
+    COMMAND ${CMAKE_COMMAND} -DTOOLS_DIR=${tools_dir} "-DLINKS=${links}"
+            -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/ReelkitTools.cmake
+    COMMENT "Linking the tools of ${tools_dir}"
+    VERBATIM)
+  foreach(tool IN LISTS ARGN)
+    _reelkit_built_here(${tool} here)
+    if(here)
+      add_dependencies(${step} ${tool})
+    endif()
   endforeach()
 endfunction()
 
@@ -70,21 +122,142 @@ endfunction()
 
 # Links the installed media tools into a tools folder at configure time.
 function(reelkit_link_media_tools tools_dir)
-  file(MAKE_DIRECTORY ${tools_dir})
-  # link name = program searched for
-  set(tools ffmpeg=ffmpeg ffprobe=ffprobe mplayer=mplayer mpeg2enc=mpeg2enc spumux=spumux
-            dvdauthor=dvdauthor normalize=normalize-audio)
-  foreach(pair IN LISTS tools)
-    string(REPLACE "=" ";" pair ${pair})
-    list(GET pair 0 link)
-    list(GET pair 1 program)
-    # NO_CACHE keeps the result in a normal variable, and find_program does
-    # not search again while that is set: clear both.
-    unset(_reelkit_tool)
-    unset(_reelkit_tool CACHE)
-    find_program(_reelkit_tool NAMES ${program} NO_CACHE)
-    if(_reelkit_tool)
-      file(CREATE_LINK ${_reelkit_tool} ${tools_dir}/${link} SYMBOLIC)
-    endif()
-  endforeach()
+  reelkit_link_tools(${tools_dir})
 endfunction()
+
+function(reelkit_install_bundle target)
+  cmake_parse_arguments(ARG "" "DISPLAY_NAME;GENERIC_NAME;COMMENT;ICON;ARGUMENTS" "CATEGORIES;MIME_TYPES" ${ARGN})
+  get_target_property(bundle ${target} REELKIT_BUNDLE)
+  if(NOT bundle)
+    message(FATAL_ERROR "reelkit_install_bundle: ${target} has no bundle (reelkit_add_bundle first)")
+  endif()
+  get_target_property(name ${target} REELKIT_BUNDLE_NAME)
+  get_target_property(identifier ${target} REELKIT_BUNDLE_IDENTIFIER)
+  get_target_property(executable ${target} REELKIT_BUNDLE_EXECUTABLE)
+  get_target_property(tool_targets ${target} REELKIT_BUNDLE_TOOL_TARGETS)
+  if(NOT ARG_DISPLAY_NAME)
+    set(ARG_DISPLAY_NAME ${name})
+  endif()
+  if(NOT ARG_CATEGORIES)
+    set(ARG_CATEGORIES AudioVideo Video)
+  endif()
+  if(NOT ARG_ICON)
+    set(ARG_ICON ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/reelkit-application.svg)
+  endif()
+  include(GNUInstallDirs)
+
+  set(app lib/${executable}/${name}.app)
+  set(contents ${app}/Contents)
+
+  # A shared reelkit is found from the installed executable: in the prefix's
+  # library folder, or where the program linked it from.
+  file(RELATIVE_PATH to_libdir /root/${contents}/MacOS /root/${CMAKE_INSTALL_LIBDIR})
+  if(IS_ABSOLUTE ${CMAKE_INSTALL_LIBDIR})
+    set(to_libdir ${CMAKE_INSTALL_LIBDIR})
+  else()
+    set(to_libdir "\$ORIGIN/${to_libdir}")
+  endif()
+  set_property(TARGET ${target} APPEND PROPERTY INSTALL_RPATH "${to_libdir}")
+  set_target_properties(${target} PROPERTIES INSTALL_RPATH_USE_LINK_PATH ON)
+
+  install(TARGETS ${target} RUNTIME DESTINATION ${contents}/MacOS)
+  install(FILES ${bundle}/Contents/Info.plist DESTINATION ${contents})
+  install(DIRECTORY ${bundle}/Contents/Resources/ DESTINATION ${contents}/Resources
+          PATTERN tools EXCLUDE)
+  foreach(tool IN LISTS tool_targets)
+    install(PROGRAMS $<TARGET_FILE:${tool}> DESTINATION ${contents}/Resources/tools)
+  endforeach()
+  install(FILES ${ARG_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+          RENAME ${identifier}.svg)
+
+  # The installed gettimestamps: this project's own, or the one of the
+  # reelkit package the program was built against.
+  set(timestamps "")
+  if(TARGET reelkit::gettimestamps)
+    _reelkit_built_here(reelkit::gettimestamps here)
+    if(here)
+      set(timestamps "\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/reelkit/$<TARGET_FILE_NAME:reelkit::gettimestamps>")
+      if(IS_ABSOLUTE ${CMAKE_INSTALL_LIBEXECDIR})
+        set(timestamps "${CMAKE_INSTALL_LIBEXECDIR}/reelkit/$<TARGET_FILE_NAME:reelkit::gettimestamps>")
+      endif()
+    else()
+      set(timestamps "$<TARGET_FILE:reelkit::gettimestamps>")
+    endif()
+    set(timestamps "gettimestamps=${timestamps}")
+  endif()
+
+  file(RELATIVE_PATH launcher_target /root/${CMAKE_INSTALL_BINDIR} /root/${contents}/MacOS/${executable})
+  list(JOIN ARG_CATEGORIES ";" categories)
+  list(JOIN ARG_MIME_TYPES ";" mime_types)
+  set(entry_extra "")
+  if(ARG_GENERIC_NAME)
+    string(APPEND entry_extra "GenericName=${ARG_GENERIC_NAME}\n")
+  endif()
+  if(ARG_COMMENT)
+    string(APPEND entry_extra "Comment=${ARG_COMMENT}\n")
+  endif()
+  if(mime_types)
+    string(APPEND entry_extra "MimeType=${mime_types};\n")
+  endif()
+  set(arguments "")
+  if(ARG_ARGUMENTS)
+    set(arguments " ${ARG_ARGUMENTS}")
+  endif()
+  set(display_name "${ARG_DISPLAY_NAME}")
+  foreach(text entry_extra arguments display_name)
+    _reelkit_escape_for_code(${text})
+  endforeach()
+
+  install(CODE "
+    include(\"${CMAKE_CURRENT_FUNCTION_LIST_DIR}/ReelkitTools.cmake\")
+    set(_root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
+    set(_tools \"\${_root}/${contents}/Resources/tools\")
+    message(STATUS \"Linking the tools of: \${_tools}\")
+    reelkit_link_tools(\"\${_tools}\" \"${timestamps}\")
+    file(GLOB _links \"\${_tools}/*\")
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \${_links})
+
+    set(_launcher \"\${_root}/${CMAKE_INSTALL_BINDIR}/${executable}\")
+    message(STATUS \"Installing: \${_launcher}\")
+    file(MAKE_DIRECTORY \"\${_root}/${CMAKE_INSTALL_BINDIR}\")
+    file(CREATE_LINK \"${launcher_target}\" \"\${_launcher}\" SYMBOLIC)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${_launcher}\")
+
+    set(_exec \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${executable}\")
+    set(_entry \"\${_root}/${CMAKE_INSTALL_DATADIR}/applications/${identifier}.desktop\")
+    message(STATUS \"Installing: \${_entry}\")
+    file(WRITE \"\${_entry}\" \"[Desktop Entry]
+Type=Application
+Name=${display_name}
+${entry_extra}Icon=${identifier}
+TryExec=\${_exec}
+Exec=\\\"\${_exec}\\\"${arguments}
+Terminal=false
+Categories=${categories};
+\")
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${_entry}\")
+  ")
+endfunction()
+
+# Escapes a variable's text for a string of install(CODE).
+macro(_reelkit_escape_for_code variable)
+  string(REPLACE "\\" "\\\\" ${variable} "${${variable}}")
+  string(REPLACE "\"" "\\\"" ${variable} "${${variable}}")
+  string(REPLACE "$" "\\$" ${variable} "${${variable}}")
+endmacro()
+
+# Whether a target is built by this project (not imported from a package).
+function(_reelkit_built_here target result)
+  get_target_property(aliased ${target} ALIASED_TARGET)
+  if(aliased)
+    set(target ${aliased})
+  endif()
+  get_target_property(imported ${target} IMPORTED)
+  if(imported)
+    set(${result} FALSE PARENT_SCOPE)
+  else()
+    set(${result} TRUE PARENT_SCOPE)
+  endif()
+endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/ReelkitTools.cmake)

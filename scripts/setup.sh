@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   # build
-  g++ cmake ninja-build pkg-config
-  # platform, encoding detection
-  qt6-base-dev qt6-qpa-plugins libgl-dev libuchardet-dev
-  # tests and benchmarks (plistutil: the independent property-list reader)
-  googletest libgtest-dev libgmock-dev libbenchmark-dev python3 libplist-utils
+  g++ cmake ninja-build pkg-config make
+  # platform, encoding detection, web pages
+  qt6-base-dev qt6-qpa-plugins libgl-dev libuchardet-dev libcurl4-openssl-dev
+  # tests and benchmarks (plistutil: the independent property-list reader;
+  # desktop entries checked, a TLS server, the exported API read with clang)
+  googletest libgtest-dev libgmock-dev libbenchmark-dev python3 libplist-utils desktop-file-utils openssl
   # fuzz targets (libFuzzer)
   clang libclang-rt-dev
   # setpriv, for the suites run again as an unprivileged user

@@ -257,6 +257,11 @@ TEST_F(QtAlerts, AlertsNobodyCouldAnswerAreLoggedInstead)
     EXPECT_NE(dynamic_cast<HeadlessPresenter *>(&alertPresenter()), nullptr);
     EXPECT_EQ(displayAlert(u"Nobody there"_s, QString(), 0, nullptr), kAlertDefaultReturn);
     EXPECT_TRUE(test::logHas(u"alert               : Nobody there - "_s));
+    // The widgets library, linked here, is asked and answers no screen.
+    const ScreenPresenterQuery widgets = setScreenPresenterQuery(nullptr);
+    setScreenPresenterQuery(widgets);
+    ASSERT_NE(widgets, nullptr);
+    EXPECT_EQ(widgets(), nullptr);
 }
 
 TEST_F(QtAlerts, TimedButtonsReturnTheirOwnTitles)

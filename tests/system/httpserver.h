@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -51,12 +52,27 @@ inline quint16 closedPort()
     return port;
 }
 
+// Whether something on 127.0.0.1 accepts a connection at port.
+inline bool acceptsConnections(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    const bool connected = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return connected;
+}
+
 class LocalHttpServer {
 public:
     struct Reply {
         QByteArray raw;        // sent as it is, then the connection closes
         bool silent = false;   // accept, read the request, never answer
         bool keepOpen = false; // send raw, then keep the connection open
+        int pauseMs = 0;       // send raw a byte at a time, pausing this long after each
     };
     // "HTTP/1.1 <status>" with the headers and a Content-Length for body.
     static Reply page(const QByteArray &body, const QByteArray &contentType = "text/html",
@@ -133,9 +149,14 @@ private:
             if (const auto found = m_routes.find(words.value(1)); found != m_routes.end())
                 reply = found->second;
         }
-        for (qsizetype sent = 0, n = 0; !reply.silent && sent < reply.raw.size(); sent += n)
-            if ((n = ::send(fd, reply.raw.constData() + sent, size_t(reply.raw.size() - sent), MSG_NOSIGNAL)) <= 0)
+        const qsizetype piece = reply.pauseMs > 0 ? 1 : reply.raw.size();
+        for (qsizetype sent = 0, n = 0; !reply.silent && !m_stop && sent < reply.raw.size(); sent += n) {
+            if ((n = ::send(fd, reply.raw.constData() + sent, size_t(qMin(piece, reply.raw.size() - sent)), MSG_NOSIGNAL))
+                <= 0)
                 break;
+            if (reply.pauseMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(reply.pauseMs));
+        }
         if (reply.silent || reply.keepOpen)
             m_held.push_back(fd);
         else

@@ -3,11 +3,17 @@
 #include "httpserver.h"
 #include "logcapture.h"
 #include "sandbox.h"
+#include "scoped.h"
 
 #include <reel/core/debug.h>
 #include <reel/system/network.h>
 
 #include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
 
 using namespace reel;
 using namespace Qt::StringLiterals;
@@ -17,13 +23,29 @@ namespace {
 
 class Network : public ::testing::Test {
 protected:
-    void SetUp() override { m_saved = setNetworkTimeout(20000); }
-    void TearDown() override { setNetworkTimeout(m_saved); }
+    void SetUp() override
+    {
+        m_savedTimeout = setNetworkTimeout(20000);
+        m_savedLimit = networkPageLimit();
+    }
+    void TearDown() override
+    {
+        setNetworkTimeout(m_savedTimeout);
+        setNetworkPageLimit(m_savedLimit);
+    }
 
+    // The machine's proxies stay out of the way of the local server.
+    test::ScopedEnv noProxy{"no_proxy", "127.0.0.1,localhost"};
+    test::ScopedEnv httpProxy{"http_proxy", nullptr};
+    test::ScopedEnv httpsProxy{"https_proxy", nullptr};
+    test::ScopedEnv httpsProxyUpper{"HTTPS_PROXY", nullptr};
+    test::ScopedEnv allProxy{"all_proxy", nullptr};
+    test::ScopedEnv allProxyUpper{"ALL_PROXY", nullptr};
     LocalHttpServer server;
 
 private:
-    int m_saved = 0;
+    int m_savedTimeout = 0;
+    qint64 m_savedLimit = 0;
 };
 
 LocalHttpServer::Reply page(const QByteArray &body, const QByteArray &type = "text/html")
@@ -88,7 +110,10 @@ TEST_F(Network, FailuresGiveTheEmptyTextOrFalse)
         {"/cut", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort"}},
         {"/bad-chunk", {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\nhello\r\n0\r\n\r\n"}},
         {"/huge", {"HTTP/1.1 200 OK\r\nContent-Length: 99999999999\r\n\r\n"}},
+        // Pages are asked for unencoded; a cut compressed body would not tell.
         {"/gzip", LocalHttpServer::page("\x1f\x8b", "text/html", "200 OK", "Content-Encoding: gzip\r\n")},
+        {"/deflate", LocalHttpServer::page(qCompress("squeezed").mid(4), "text/html", "200 OK",
+                                           "Content-Encoding: deflate\r\n")},
         {"/loop", answer("302 Found", "Location: /loop\r\n")},
         {"/to-ftp", answer("302 Found", "Location: ftp://127.0.0.1/x\r\n")},
     };
@@ -158,6 +183,7 @@ TEST_F(Network, TheRequestNamesTheHostAndThePath)
     ASSERT_EQ(requests.size(), 4);
     EXPECT_TRUE(requests.at(0).startsWith("GET /dir/page.html?q=a%20b&n=1 HTTP/1.1\r\n")) << requests.at(0).toStdString();
     EXPECT_TRUE(requests.at(0).contains("\r\nHost: 127.0.0.1:" + port.toLatin1() + "\r\n"));
+    EXPECT_TRUE(requests.at(0).contains("\r\nAccept-Encoding: identity"));
     EXPECT_TRUE(requests.at(1).startsWith("GET / HTTP/1.1\r\n"));
     EXPECT_TRUE(requests.at(2).contains("\r\nAuthorization: Basic dXNlcjpzZWNyZXQ="));
     EXPECT_TRUE(requests.at(3).contains("\r\nHost: localhost:" + port.toLatin1() + "\r\n"));
@@ -182,4 +208,96 @@ TEST_F(Network, LocalFilesAndTheDebugLines)
     EXPECT_FALSE(internetConnexionCheck(server.url(u"/nothing"_s)));
     EXPECT_TRUE(test::logHas(u"internetConnexionChe- fin: src == nil"_s));
     EXPECT_TRUE(test::logHas(u"webpage             :-( %1 : HTTP status 404"_s.arg(server.url(u"/nothing"_s))));
+}
+
+TEST_F(Network, ASlowServerEndsAtTheOneTimeLimit)
+{
+    // Every byte comes in time for a per-read limit; the whole page never
+    // comes in time.
+    server.route("/slow", {"HTTP/1.1 200 OK\r\nContent-Length: 400\r\n\r\n" + QByteArray(400, 'x'), false, false, 20});
+    setNetworkTimeout(500);
+    setDEBUG(1);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(webpageSource(server.url(u"/slow"_s), false), u""_s);
+    EXPECT_LT(clock.elapsed(), 8000); // only a bound against a hang
+    EXPECT_TRUE(test::logHas(u"webpage             :-( %1 : timed out"_s.arg(server.url(u"/slow"_s))));
+}
+
+TEST_F(Network, PagesLargerThanTheLimitAreRefused)
+{
+    setNetworkPageLimit(1024);
+    const QByteArray kilobyte(1024, 'k');
+    const QByteArray chunk = "258\r\n" + QByteArray(600, 'c') + "\r\n";
+    const struct {
+        const char *path;
+        LocalHttpServer::Reply reply;
+        const char *why; // nullptr: the page comes whole
+    } cases[] = {
+        {"/at-the-limit", page(kilobyte, "text/plain"), nullptr},
+        {"/by-length", page(kilobyte + "k", "text/plain"), "page too large"},
+        {"/chunked", {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n" + chunk + chunk + "0\r\n\r\n"},
+         "page too large"},
+        {"/until-close", {"HTTP/1.0 200 OK\r\n\r\n" + kilobyte + kilobyte}, "page too large"},
+        {"/long-header", LocalHttpServer::page("x", "text/plain", "200 OK", "X-Filler: " + QByteArray(70000, 'f') + "\r\n"),
+         "header too large"},
+    };
+    setDEBUG(1);
+    for (const auto &c : cases) {
+        server.route(c.path, c.reply);
+        const QString url = server.url(QString::fromLatin1(c.path));
+        test::clearLog();
+        const QString text = webpageSource(url, false);
+        if (!c.why) {
+            EXPECT_EQ(text, QString::fromLatin1(kilobyte)) << c.path;
+            continue;
+        }
+        EXPECT_EQ(text, u""_s) << c.path;
+        EXPECT_TRUE(test::logHas(u"webpage             :-( %1 : %2"_s.arg(url, QString::fromLatin1(c.why)))) << c.path;
+    }
+    const QString file = test::writeFile(test::scratchDir() + u"/big.html"_s, kilobyte + kilobyte);
+    EXPECT_EQ(webpageSource(u"file://"_s + file, false), u""_s);
+    EXPECT_FALSE(internetConnexionCheck(u"file://"_s + file));
+}
+
+TEST_F(Network, TheProxyOfTheEnvironmentIsUsed)
+{
+    // The local server stands in for a proxy: it gets the whole address.
+    server.route("http://reelkit.invalid/page", page("through the proxy"));
+    test::ScopedEnv proxy("http_proxy", server.url(QString()));
+    EXPECT_EQ(webpageSource(u"http://reelkit.invalid/page"_s, false), u"through the proxy"_s);
+    ASSERT_EQ(server.requests().size(), 1);
+    EXPECT_TRUE(server.requests().first().startsWith("GET http://reelkit.invalid/page HTTP/1.1\r\n"));
+}
+
+TEST_F(Network, AnUntrustedCertificateIsRefused)
+{
+    const QString openssl = QStandardPaths::findExecutable(u"openssl"_s);
+    if (openssl.isEmpty())
+        GTEST_SKIP() << "no openssl program to serve TLS";
+    const QString dir = test::scratchDir();
+    QProcess make;
+    make.start(openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s,
+                         u"-nodes"_s, u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s,
+                         dir + u"/key.pem"_s, u"-out"_s, dir + u"/cert.pem"_s});
+    ASSERT_TRUE(make.waitForFinished(60000));
+    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+
+    const quint16 port = test::closedPort();
+    QProcess tls;
+    tls.start(openssl, {u"s_server"_s, u"-accept"_s, u"127.0.0.1:%1"_s.arg(port), u"-cert"_s, dir + u"/cert.pem"_s,
+                        u"-key"_s, dir + u"/key.pem"_s, u"-www"_s, u"-quiet"_s});
+    ASSERT_TRUE(tls.waitForStarted());
+    for (int i = 0; i < 400 && !test::acceptsConnections(port); ++i)
+        QThread::msleep(25);
+    setDEBUG(1);
+    const QString url = u"https://127.0.0.1:%1/"_s.arg(port);
+    EXPECT_EQ(webpageSource(url, false), u""_s);
+    EXPECT_FALSE(internetConnexionCheck(url));
+    bool certificate = false;
+    for (const QString &line : test::logLines())
+        certificate = certificate || (line.startsWith(u"webpage             :-( "_s + url) && line.contains(u"certificate"_s));
+    EXPECT_TRUE(certificate) << test::logLines().join(u'\n').toStdString();
+    tls.kill();
+    tls.waitForFinished();
 }

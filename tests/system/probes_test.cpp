@@ -121,6 +121,15 @@ TEST(Probes, DisplayAcceleration)
                            u"INFORMATION         : if you have two graphic cards, the two cards must be "
                            u"Quartz Extreme compatible."_s,
                            u"                      if this is not the case, please remove the non compatible card."_s}));
+
+    // The renderer comes from the widgets library, linked here: a hardware
+    // one makes the display accelerated.
+    test::clearLog();
+    const DisplayRendererQuery widgets = setDisplayRendererQuery([] { return u"Mesa Intel(R) UHD Graphics 620"_s; });
+    EXPECT_NE(widgets, nullptr);
+    EXPECT_TRUE(quartzExtremeCard());
+    EXPECT_EQ(test::logLines(), QStringList{u"Quartz Extreme      :-) compatible video card"_s});
+    setDisplayRendererQuery(widgets);
 }
 
 TEST(Probes, LoginNameFromTheHomeFolder)

@@ -32,6 +32,8 @@ int applicationMain(int &argc, char **argv, const MainWindowFactory &makeMainWin
     QApplication application(argc, argv);
     const Bundle bundle = Bundle::main();
     QApplication::setApplicationName(bundle.name());
+    // Desktops match the windows to the installed menu entry, <identifier>.desktop.
+    QApplication::setDesktopFileName(bundle.identifier());
     const QString version = bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleShortVersionString")).toString();
     if (!version.isEmpty())
         QApplication::setApplicationVersion(version);

@@ -1,6 +1,8 @@
 // The application shell: how a program of the family starts and ends.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QObject>
 
 #include <functional>
@@ -8,6 +10,7 @@
 class QApplication;
 class QWidget;
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The application's delegate. Its one answer decides that the program ends
@@ -36,3 +39,4 @@ int applicationMain(int &argc, char **argv, const MainWindowFactory &makeMainWin
 int runApplication(QApplication &application, AppDelegate &delegate, QWidget *mainWindow);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -12,6 +12,8 @@
 // name as name, no information values.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -19,6 +21,7 @@
 
 #include <memory>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 class Bundle {
@@ -65,3 +68,4 @@ private:
 };
 
 } // namespace reel
+REEL_EXPORT_END

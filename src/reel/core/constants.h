@@ -1,8 +1,11 @@
 // Process-wide values shared by the program and the toolkit.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The folder in which the tools run. Unset (null) until setTMPFOLDER.
@@ -47,3 +50,4 @@ int getMTS();
 void setMTS(int value);
 
 } // namespace reel
+REEL_EXPORT_END

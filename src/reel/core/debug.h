@@ -1,8 +1,11 @@
 // Debug switches that gate the toolkit's diagnostic log.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QtGlobal>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The debug level. Any non-zero value switches the ordinary diagnostic lines
@@ -21,3 +24,4 @@ void myDEBUGDEV();
 bool debugOn();
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,10 +1,13 @@
 // The "%@" text of a value, in the style of Foundation's descriptions.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QVariant>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // A string is itself; a number its decimal text (a boolean 1 or 0); data its
@@ -18,3 +21,4 @@ QString describe(const QVariant &value);
 QString describeDate(const QDateTime &date);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -2,11 +2,14 @@
 // file behind.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The bytes of a regular file (following links), or its first maxBytes
@@ -32,3 +35,4 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
 int removeLeftoverTemporaryFiles(const QString &path, int olderThanSeconds);
 
 } // namespace reel
+REEL_EXPORT_END

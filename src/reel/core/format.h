@@ -8,6 +8,8 @@
 // percent sign. A missing argument formats as "(null)" or 0.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -15,6 +17,7 @@
 
 #include <string_view>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 QString formatv(std::string_view format, const QVariantList &args);
@@ -36,3 +39,4 @@ QString format(std::string_view fmt, const Args &...args)
 }
 
 } // namespace reel
+REEL_EXPORT_END

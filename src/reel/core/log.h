@@ -5,6 +5,7 @@
 #pragma once
 
 #include "reel/core/debug.h"
+#include "reel/core/export.h"
 #include "reel/core/format.h"
 
 #include <QString>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <functional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Writes one line, whatever the debug level.
@@ -59,3 +61,4 @@ void redirectLogs2File(const QString &path);
 QString valueTrimmedForLogAsStr(const QVariant &value);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,8 +1,11 @@
 // Which QVariant types stand for number objects, and of which kind.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QVariant>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 enum class NumberKind {
@@ -23,3 +26,4 @@ inline bool isNumberValue(const QVariant &value)
 }
 
 } // namespace reel
+REEL_EXPORT_END

@@ -3,9 +3,12 @@
 // file system except the home-folder lookups of tilde expansion.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Text after the last "/", a trailing "/" ignored: "/tmp/a.mov" gives
@@ -54,3 +57,4 @@ QString homeDirectoryForUser(const QString &user);
 QString userName();
 
 } // namespace reel
+REEL_EXPORT_END

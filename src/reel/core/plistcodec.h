@@ -21,12 +21,15 @@
 // unpaired surrogate, and the limits below hold.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Limits kept by every reader and every writer, so that no file can exhaust
@@ -55,3 +58,4 @@ QByteArray plistToData(const QVariant &value, PlistFormat format, QString *error
 bool isPropertyList(const QVariant &value, QString *error = nullptr);
 
 } // namespace reel
+REEL_EXPORT_END

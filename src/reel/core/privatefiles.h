@@ -8,8 +8,11 @@
 // and files in it are created new, never through a link.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The folder wanted, made 0700 when missing, when it is a real folder (not a
@@ -39,3 +42,4 @@ QString createUniqueFile(const QString &folder, const QString &prefix, const QSt
                          QString *error = nullptr);
 
 } // namespace reel
+REEL_EXPORT_END

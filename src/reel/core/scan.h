@@ -2,11 +2,14 @@
 // conversions, which tool output and user entries are read with.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringView>
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Characters a scan passes over before the number.
@@ -39,3 +42,4 @@ double doubleValue(QStringView text);
 bool isWhitespaceOrNewline(QChar c);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,6 +1,5 @@
 # Sources of the core runtime.
-target_sources(reelkit PRIVATE
-  reel/core/application.cpp
+target_sources(reelkit_core PRIVATE
   reel/core/bundle.cpp
   reel/core/constants.cpp
   reel/core/debug.cpp
@@ -19,4 +18,10 @@ target_sources(reelkit PRIVATE
   reel/core/privatefiles.cpp
   reel/core/scan.cpp
   reel/core/stringsfile.cpp
+)
+
+# The application shell, and the widgets library's place behind the core's hooks.
+target_sources(reelkit_widgets PRIVATE
+  reel/core/application.cpp
+  reel/core/widgetsbackend.cpp
 )

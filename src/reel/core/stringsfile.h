@@ -1,12 +1,15 @@
 // Strings files: the key-to-text tables of an application's localisations.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Decodes a strings file (UTF-16 with a byte-order mark, UTF-8 with or
@@ -24,3 +27,4 @@ std::optional<QHash<QString, QString>> parseStringsFile(const QByteArray &bytes,
 QString decodeStringsFileText(const QByteArray &bytes);
 
 } // namespace reel
+REEL_EXPORT_END

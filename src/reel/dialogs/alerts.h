@@ -4,10 +4,13 @@
 // through the presenter in use (presenter.h).
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
 class QWidget;
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Button codes of a modal run.
@@ -35,3 +38,4 @@ int displayAlertBug(const QString &message);
 void displayAlertSheet(const QString &title, const QString &message, QWidget *window);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,8 +1,11 @@
 // Switching a group of controls on or off together.
 #pragma once
 
+#include "reel/core/export.h"
+
 class QWidget;
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Enables or disables view when it is a control (a button, line edit, label,
@@ -18,3 +21,4 @@ namespace reel {
 void setObjEnabled(QWidget *view, bool enabled);
 
 } // namespace reel
+REEL_EXPORT_END

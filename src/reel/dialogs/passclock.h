@@ -1,6 +1,9 @@
 // The clock of a timed alert: the count of 0.1 s passes, not wall time.
 #pragma once
 
+#include "reel/core/export.h"
+
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Counts the passes of a timed run. The elapsed time is kept in single
@@ -31,3 +34,4 @@ private:
 int alertPassesForLimit(int limitSeconds);
 
 } // namespace reel
+REEL_EXPORT_END

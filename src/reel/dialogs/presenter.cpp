@@ -1,9 +1,6 @@
 #include "reel/dialogs/presenter.h"
 
 #include "reel/core/log.h"
-#include "reel/dialogs/qtpresenter.h"
-
-#include <QApplication>
 
 #include <atomic>
 
@@ -12,16 +9,7 @@ namespace reel {
 namespace {
 
 std::atomic<AlertPresenter *> g_installed{nullptr};
-
-// Widgets a user can see and click: a QApplication on a platform that puts
-// windows on a screen (the offscreen and minimal ones show nothing to anyone).
-bool hasVisibleWidgets()
-{
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
-        return false;
-    const QString platform = QGuiApplication::platformName();
-    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
-}
+std::atomic<ScreenPresenterQuery> g_screenPresenter{nullptr};
 
 } // namespace
 
@@ -86,10 +74,9 @@ AlertPresenter &alertPresenter()
 {
     if (AlertPresenter *installed = g_installed.load())
         return *installed;
-    if (hasVisibleWidgets()) {
-        static QtAlertPresenter widgets;
-        return widgets;
-    }
+    if (const ScreenPresenterQuery query = g_screenPresenter.load())
+        if (AlertPresenter *screen = query())
+            return *screen;
     static HeadlessPresenter headless;
     return headless;
 }
@@ -97,6 +84,11 @@ AlertPresenter &alertPresenter()
 AlertPresenter *setAlertPresenter(AlertPresenter *presenter)
 {
     return g_installed.exchange(presenter);
+}
+
+ScreenPresenterQuery setScreenPresenterQuery(ScreenPresenterQuery query)
+{
+    return g_screenPresenter.exchange(query);
 }
 
 } // namespace reel

@@ -2,13 +2,16 @@
 //
 // An operation describes the alert it wants in an AlertRequest and hands it to
 // the presenter in use, which shows it (or not) and answers. Three presenters
-// exist: the Qt Widgets one, a headless one that logs the alert and answers
-// its default button at once, and a recording one for tests
-// (recordingpresenter.h). Unless a program installs its own, the Qt one is
-// used while a QApplication shows windows on a screen and the headless one
-// otherwise (no QApplication, or the offscreen or minimal platform), so a
-// program without a display never waits for a click nobody can give.
+// exist: the Qt Widgets one (qtpresenter.h, in the widgets library), a
+// headless one that logs the alert and answers its default button at once,
+// and a recording one for tests (recordingpresenter.h). Unless a program
+// installs its own, the Qt one is used while a QApplication shows windows on a
+// screen and the headless one otherwise (no QApplication, the offscreen or
+// minimal platform, or a program that does not link the widgets library), so
+// a program without a display never waits for a click nobody can give.
 #pragma once
+
+#include "reel/core/export.h"
 
 #include <QSize>
 #include <QString>
@@ -16,6 +19,7 @@
 
 class QWidget;
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The roles of an alert's buttons. The default button is always there (with
@@ -98,6 +102,12 @@ AlertPresenter &alertPresenter();
 // and returns the one installed before (null when it was automatic).
 AlertPresenter *setAlertPresenter(AlertPresenter *presenter);
 
+// The automatic choice asks this function for a presenter that shows alerts
+// on a screen; null means there is none now. The widgets library sets it when
+// it is linked. Returns the function set before (null at first).
+using ScreenPresenterQuery = AlertPresenter *(*)();
+ScreenPresenterQuery setScreenPresenterQuery(ScreenPresenterQuery query);
+
 // Installs a presenter for the lifetime of the object and puts the previous
 // one back afterwards.
 class ScopedAlertPresenter {
@@ -112,3 +122,4 @@ private:
 };
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,8 +1,10 @@
 // The presenter that shows alerts with Qt Widgets.
 #pragma once
 
+#include "reel/core/export.h"
 #include "reel/dialogs/presenter.h"
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Shows every alert as a QMessageBox with plain-text labels: modal runs with
@@ -16,3 +18,4 @@ public:
 };
 
 } // namespace reel
+REEL_EXPORT_END

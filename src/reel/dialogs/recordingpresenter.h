@@ -8,10 +8,12 @@
 //   EXPECT_EQ(alerts.last().title, QStringLiteral("Convert?"));
 #pragma once
 
+#include "reel/core/export.h"
 #include "reel/dialogs/presenter.h"
 
 #include <QList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 class RecordingPresenter : public AlertPresenter {
@@ -43,3 +45,4 @@ private:
 };
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,10 +1,14 @@
 # Sources of the dialogs subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/dialogs/alerts.cpp
-  reel/dialogs/controls.cpp
   reel/dialogs/passclock.cpp
   reel/dialogs/presenter.cpp
-  reel/dialogs/qtpresenter.cpp
   reel/dialogs/recordingpresenter.cpp
   reel/dialogs/timedalerts.cpp
+)
+
+# Control enabling and the Qt Widgets presenter.
+target_sources(reelkit_widgets PRIVATE
+  reel/dialogs/controls.cpp
+  reel/dialogs/qtpresenter.cpp
 )

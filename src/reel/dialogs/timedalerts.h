@@ -7,11 +7,14 @@
 // adds to the real delay.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariantList>
 
 class QWidget;
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Up to three buttons; a later button is shown only when every earlier one
@@ -41,3 +44,4 @@ void displayAlertDelayedSheet(const QString &title, const QString &message, cons
                               QWidget *window);
 
 } // namespace reel
+REEL_EXPORT_END

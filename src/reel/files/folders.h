@@ -2,8 +2,11 @@
 // whether a folder accepts new items.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Creates the folder ("~" expanded) and every missing parent, open to all
@@ -20,3 +23,4 @@ bool chmodCocoa(const QString &path, int mode, const QString &recursive);
 bool droitsAcces(const QString &path);
 
 } // namespace reel
+REEL_EXPORT_END

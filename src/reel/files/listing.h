@@ -3,9 +3,12 @@
 // listed like any other. An empty answer is the empty list.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The folder's direct items ("~" expanded); empty when there are none or the
@@ -28,3 +31,4 @@ QStringList findCocoa(const QString &folder, const QString &text, const QString 
 QString fileFromFolder(const QString &folder, const QString &extension);
 
 } // namespace reel
+REEL_EXPORT_END

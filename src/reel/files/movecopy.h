@@ -2,8 +2,11 @@
 // desktop alias files.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Moves source to destination ("~" expanded in both). An existing
@@ -24,3 +27,4 @@ QString srcFromLn(const QString &link);
 QString pathByResolvingAlias(const QString &path);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -2,11 +2,14 @@
 // with EyeTV recordings and iMovie projects named and placed as one item.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariant>
 
 #include <functional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // True when the path ("~" expanded) can be opened for reading, or exists and
@@ -45,3 +48,4 @@ using FileSystemChangedHook = std::function<void(const QString &path)>;
 FileSystemChangedHook setFileSystemChangedHook(FileSystemChangedHook hook);
 
 } // namespace reel
+REEL_EXPORT_END

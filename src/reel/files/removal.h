@@ -3,10 +3,12 @@
 // moved to the trash when it cannot be deleted.
 #pragma once
 
+#include "reel/core/export.h"
 #include "reel/files/removalguard.h"
 
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // True when the item is gone or was never there; false when the guard
@@ -61,3 +63,4 @@ private:
 };
 
 } // namespace reel
+REEL_EXPORT_END

@@ -31,8 +31,11 @@
 // the login name are read on every call.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 enum class RemovalVerdict {
@@ -69,3 +72,4 @@ QString resolvedItemPath(const QString &path, bool followFinal = false);
 QString resolveThroughLinks(const QString &absolutePath, bool followFinal);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -2,8 +2,11 @@
 // creation dates.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The count in the unit: "K", "M" or "G" (any case; nil counts as "k")
@@ -32,3 +35,4 @@ bool disponible(const QString &path);
 QString dateCreation(const QString &path);
 
 } // namespace reel
+REEL_EXPORT_END

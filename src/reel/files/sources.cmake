@@ -1,5 +1,5 @@
 # Sources of the files subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/files/folders.cpp
   reel/files/hometrash.cpp
   reel/files/listing.cpp

@@ -2,8 +2,11 @@
 // of a media file's first bytes.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Opens the folder ("~" expanded) in the desktop's file browser, or the
@@ -24,3 +27,4 @@ bool openWith(const QString &path, const QString &application);
 bool fileCocoa(const QString &path, int kind);
 
 } // namespace reel
+REEL_EXPORT_END

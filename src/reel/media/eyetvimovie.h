@@ -3,9 +3,12 @@
 // iMovie, titles cleaned of their standard suffixes, and master-copy names.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The "actual duration" in seconds that the description file of the EyeTV
@@ -32,3 +35,4 @@ QString nameCleanedFromSrcpathstr(const QString &path, const QStringList &extraS
 QString oldSrcPathStr2DstPathStr(const QString &path);
 
 } // namespace reel
+REEL_EXPORT_END

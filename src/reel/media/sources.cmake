@@ -1,5 +1,5 @@
 # Sources of the media subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/media/eyetvimovie.cpp
   reel/media/tables.cpp
 )

@@ -2,10 +2,13 @@
 // standard frame rates. Every call builds a new list.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Ten float numbers (single precision), half rate then full rate: 12.5, 25,
@@ -33,3 +36,4 @@ QStringList extAudioCompressedDvd();
 QStringList qtExtensionsHandledArray(const QString &mode);
 
 } // namespace reel
+REEL_EXPORT_END

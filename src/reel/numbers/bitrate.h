@@ -2,6 +2,9 @@
 // stream.
 #pragma once
 
+#include "reel/core/export.h"
+
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The video bitrate in kb/s that fills sizeMB megabytes (of 1024 x 1024
@@ -16,3 +19,4 @@ int bitrateCalculator(float duration, int sizeMB);
 int bitrate2MB(float duration, int bitrate);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -5,8 +5,11 @@
 // float for the cut offset and the timecode.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The display form "%dh%@%d'%@%d" plus a double quote: 62 gives 0h01'02",
@@ -40,3 +43,4 @@ QString secondeFloat2TimecodeStr(float x, int digits);
 float timecodeStr2Float(const QString &s);
 
 } // namespace reel
+REEL_EXPORT_END

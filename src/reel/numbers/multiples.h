@@ -4,8 +4,11 @@
 // n % m is 0. The float functions work in single precision.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QVariantList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // m divides n. m = 0 gives false (logged).
@@ -42,3 +45,4 @@ float nbArrondi(float x, int digits);
 float nbTrimmed(float x, int digits);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -3,9 +3,12 @@
 // Floats are single precision.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariantList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The toolkit's lenient number reader: spaces (U+0020 only) are removed,
@@ -47,3 +50,4 @@ float versionStr2Float(const QString &s);
 QString ASTID(const QString &s, const QString &separator, uint index);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,5 +1,5 @@
 # Sources of the numbers subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/numbers/bitrate.cpp
   reel/numbers/durations.cpp
   reel/numbers/multiples.cpp

@@ -6,12 +6,15 @@
 // A parent key that holds something other than a dictionary is left alone.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The dictionary stored under key; nothing for a null key, an unavailable
@@ -38,3 +41,4 @@ bool prefWriteChildDico(const QString &parentKey, const QString &childKey, const
 bool prefDeleteChildDico(const QString &parentKey, const QString &childKey);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -2,6 +2,9 @@
 // machines, without raising the debug level.
 #pragma once
 
+#include "reel/core/export.h"
+
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // True when the preference "id" is a string that contains the makers' marker
@@ -9,3 +12,4 @@ namespace reel {
 bool getDEBUGMOI();
 
 } // namespace reel
+REEL_EXPORT_END

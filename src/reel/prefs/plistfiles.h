@@ -1,12 +1,15 @@
 // Property-list files named by path, apart from the preference store.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The dictionary at the root of an XML or binary property-list file ("~"
@@ -22,3 +25,4 @@ std::optional<QVariantMap> readPlist(const QString &path);
 bool createNewPlist(const QString &path, const QVariant &value);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,11 +1,14 @@
 // Single values in the running application's preferences (see store.h).
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariant>
 
 #include <functional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The stored value as text ("%@"): a string itself, a number its decimal
@@ -32,3 +35,4 @@ using UnappliedChangesHook = std::function<bool()>;
 UnappliedChangesHook setUnappliedChangesHook(UnappliedChangesHook hook);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,5 +1,5 @@
 # Sources of the prefs subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/prefs/childdicts.cpp
   reel/prefs/devswitch.cpp
   reel/prefs/plistfiles.cpp

@@ -25,6 +25,8 @@
 // log line that says why.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariant>
 #include <QVariantMap>
@@ -32,6 +34,7 @@
 #include <functional>
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The store file of the running application (see above).
@@ -53,3 +56,4 @@ QVariant preferenceValue(const QString &key);
 bool updatePreferences(const std::function<bool(QVariantMap &values)> &change);
 
 } // namespace reel
+REEL_EXPORT_END

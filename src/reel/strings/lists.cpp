@@ -82,7 +82,7 @@ List &insertAt(List &target, const List &source, uint index)
 
 } // namespace
 
-QVariantList reverseArray(const QVariantList &list)
+QVariantList detail::reverseArrayOfValues(const QVariantList &list)
 {
     return reversed(list);
 }
@@ -92,7 +92,7 @@ QStringList reverseArray(const QStringList &list)
     return reversed(list);
 }
 
-QVariantList supprimerDoublons(const QVariantList &list)
+QVariantList detail::supprimerDoublonsOfValues(const QVariantList &list)
 {
     QVariantList out;
     QSet<QString> seen;
@@ -119,7 +119,7 @@ QStringList supprimerDoublons(const QStringList &list)
     return out;
 }
 
-QStringList triAlphabetique(const QVariantList &list)
+QStringList detail::triAlphabetiqueOfValues(const QVariantList &list)
 {
     QStringList texts;
     texts.reserve(list.size());

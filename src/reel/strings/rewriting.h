@@ -1,8 +1,11 @@
 // Text substitution, and the name clean-ups built on it.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Replaces every non-overlapping occurrence of search (case-sensitive,
@@ -31,3 +34,4 @@ QString trimStr(const QString &path, uint maximum);
 QString basenameSaferWithNoPercentStr(const QString &path);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,5 +1,5 @@
 # Sources of the strings subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/strings/lists.cpp
   reel/strings/rewriting.cpp
   reel/strings/transforms.cpp

@@ -2,9 +2,12 @@
 // digit sum.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The characters in reverse order; "" for an empty or null string. A
@@ -30,3 +33,4 @@ QStringList linesToArray(const QString &text);
 int addDigits(int n);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,9 +1,12 @@
 // Handing a URL to the desktop, and scripts of the Mac's scripting language.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QVariant>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Hands the URL to the desktop's default handler (xdg-open) without waiting
@@ -16,3 +19,4 @@ void openLocation(const QString &url);
 QVariant appleScript(const QString &source);
 
 } // namespace reel
+REEL_EXPORT_END

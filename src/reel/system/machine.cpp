@@ -3,16 +3,9 @@
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
-#include <QThread>
 
-#if QT_CONFIG(opengl)
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFunctions>
-#endif
+#include <atomic>
 
 #include <unistd.h>
 
@@ -20,51 +13,7 @@ namespace reel {
 
 namespace {
 
-// Platforms whose windows can be drawn with OpenGL.
-bool platformHasOpenGL(const QString &platform)
-{
-    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"))
-        || platform.startsWith(QLatin1String("eglfs"));
-}
-
-// The renderer of a context made for the question; "" when there is none.
-QString openGLRenderer()
-{
-#if QT_CONFIG(opengl)
-    QOpenGLContext *previous = QOpenGLContext::currentContext();
-    QSurface *previousSurface = previous ? previous->surface() : nullptr;
-    QString renderer;
-    {
-        QOffscreenSurface surface;
-        surface.create();
-        QOpenGLContext context;
-        if (surface.isValid() && context.create() && context.makeCurrent(&surface)) {
-            const GLubyte *name = context.functions()->glGetString(GL_RENDERER);
-            if (name)
-                renderer = QString::fromLatin1(reinterpret_cast<const char *>(name));
-            context.doneCurrent();
-        }
-    }
-    if (previous && previousSurface)
-        previous->makeCurrent(previousSurface);
-    return renderer;
-#else
-    return QString();
-#endif
-}
-
-bool displayRendersInHardware()
-{
-    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
-    if (!app || QThread::currentThread() != app->thread())
-        return false;
-    if (!platformHasOpenGL(QGuiApplication::platformName()))
-        return false;
-    if (qEnvironmentVariableIntValue("LIBGL_ALWAYS_SOFTWARE") != 0
-        || QCoreApplication::testAttribute(Qt::AA_UseSoftwareOpenGL))
-        return false;
-    return rendererIsHardware(openGLRenderer());
-}
+std::atomic<DisplayRendererQuery> g_rendererQuery{nullptr};
 
 } // namespace
 
@@ -100,7 +49,8 @@ bool rendererIsHardware(const QString &renderer)
 
 bool quartzExtremeCard()
 {
-    if (displayRendersInHardware()) {
+    const DisplayRendererQuery query = g_rendererQuery.load();
+    if (query && rendererIsHardware(query())) {
         logAlways("Quartz Extreme      :-) compatible video card");
         return true;
     }
@@ -160,6 +110,11 @@ QString usrLoginName()
             return parts.at(i + 1);
     }
     return QString();
+}
+
+DisplayRendererQuery setDisplayRendererQuery(DisplayRendererQuery query)
+{
+    return g_rendererQuery.exchange(query);
 }
 
 } // namespace reel

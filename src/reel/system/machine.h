@@ -2,9 +2,12 @@
 // short name, and the build's architecture.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArray>
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // True in an x86 (32- or 64-bit) build.
@@ -24,6 +27,13 @@ bool cpuG3();
 // or nil.
 QString usrLoginName();
 
+// quartzExtremeCard asks this function for the OpenGL renderer of the main
+// display: "" when there is no display to ask, or none that can render with
+// OpenGL. The widgets library sets it when it is linked; without it no
+// display counts as accelerated. Returns the function set before.
+using DisplayRendererQuery = QString (*)();
+DisplayRendererQuery setDisplayRendererQuery(DisplayRendererQuery query);
+
 // Whether an OpenGL renderer string names a hardware renderer; false for the
 // software rasterisers and for an empty string.
 bool rendererIsHardware(const QString &renderer);
@@ -33,3 +43,4 @@ bool rendererIsHardware(const QString &renderer);
 int cpuSubtypeFromCpuinfo(const QByteArray &cpuinfo);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -5,15 +5,16 @@
 #include "reel/core/paths.h"
 
 #include <QDeadlineTimer>
-#include <QList>
-#include <QSslSocket>
+#include <QFileInfo>
 #include <QStringDecoder>
-#include <QTcpSocket>
 #include <QUrl>
+
+#include <curl/curl.h>
 
 #include <atomic>
 #include <climits>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 namespace reel {
@@ -21,189 +22,50 @@ namespace reel {
 namespace {
 
 std::atomic<int> g_timeout{15000};
+std::atomic<qint64> g_pageLimit{64 * 1024 * 1024};
 
 constexpr int kMaxRedirects = 5;
+// The header fields of one answer.
 constexpr qsizetype kMaxHeaderBytes = 64 * 1024;
-constexpr qsizetype kMaxPageBytes = 64 * 1024 * 1024;
 
 struct Page {
     QByteArray body;
     QByteArray contentType;
 };
 
-struct Response {
-    int status = 0;
-    QList<QPair<QByteArray, QByteArray>> headers;
+// What the callbacks of one fetch gather, and why they stopped it.
+struct Transfer {
     QByteArray body;
-
-    QByteArray header(const char *name) const
-    {
-        for (const auto &h : headers)
-            if (h.first.compare(name, Qt::CaseInsensitive) == 0)
-                return h.second;
-        return QByteArray();
-    }
+    qint64 limit = 0;
+    qsizetype headerBytes = 0;
+    QString stopped;
 };
 
-// The bytes of one connection, read as they come, never past the deadline.
-class Reader {
-public:
-    Reader(QTcpSocket &socket, const QDeadlineTimer &deadline) : m_socket(socket), m_deadline(deadline) {}
-
-    QByteArray buffer;
-
-    // Appends what arrives next; false at the end of the stream, on an
-    // error, at the deadline or past the size limit (why() says which).
-    bool more()
-    {
-        if (m_socket.bytesAvailable() <= 0) {
-            if (m_socket.state() != QAbstractSocket::ConnectedState)
-                return ended();
-            if (m_deadline.hasExpired() || !m_socket.waitForReadyRead(remaining())) {
-                if (m_socket.bytesAvailable() <= 0) {
-                    if (m_deadline.hasExpired() || m_socket.error() == QAbstractSocket::SocketTimeoutError) {
-                        m_why = QStringLiteral("timed out");
-                        return false;
-                    }
-                    return ended();
-                }
-            }
-        }
-        buffer += m_socket.readAll();
-        if (buffer.size() > kMaxPageBytes) {
-            m_why = QStringLiteral("page too large");
-            return false;
-        }
-        return true;
-    }
-
-    // True when the stream ended with the server's close (a reset reads the
-    // same through Qt), not with a time-out or another error.
-    bool closedInOrder() const { return m_closed; }
-
-    int remaining() const { return int(qBound(qint64(1), m_deadline.remainingTime(), qint64(INT_MAX))); }
-    QString why() const { return m_why; }
-
-private:
-    bool ended()
-    {
-        const QAbstractSocket::SocketError error = m_socket.error();
-        m_closed = error == QAbstractSocket::RemoteHostClosedError || error == QAbstractSocket::UnknownSocketError;
-        m_why = m_closed ? QStringLiteral("connection closed") : m_socket.errorString();
-        return false;
-    }
-
-    QTcpSocket &m_socket;
-    QDeadlineTimer m_deadline;
-    QString m_why;
-    bool m_closed = false;
-};
-
-// A chunked body: true when complete (body set), false when more bytes are
-// needed, nothing when malformed.
-std::optional<bool> dechunk(const QByteArray &raw, QByteArray *body)
+size_t onBody(char *data, size_t size, size_t count, void *user)
 {
-    body->clear();
-    qsizetype at = 0;
-    while (true) {
-        const qsizetype eol = raw.indexOf("\r\n", at);
-        if (eol < 0)
-            return raw.size() - at > 1024 ? std::nullopt : std::optional<bool>(false);
-        QByteArray sizeText = raw.mid(at, eol - at);
-        if (const qsizetype semi = sizeText.indexOf(';'); semi >= 0)
-            sizeText.truncate(semi);
-        bool ok = false;
-        const qint64 size = sizeText.trimmed().toLongLong(&ok, 16);
-        if (!ok || size < 0 || size > kMaxPageBytes)
-            return std::nullopt;
-        at = eol + 2;
-        if (size == 0)
-            return true; // trailer fields, if any, are not needed
-        if (raw.size() - at < size + 2)
-            return false;
-        body->append(raw.constData() + at, size);
-        if (raw.mid(at + size, 2) != "\r\n")
-            return std::nullopt;
-        at += size + 2;
+    auto *transfer = static_cast<Transfer *>(user);
+    const size_t bytes = size * count;
+    if (qint64(bytes) > transfer->limit - transfer->body.size()) {
+        transfer->stopped = QStringLiteral("page too large");
+        return 0; // ends the transfer with CURLE_WRITE_ERROR
     }
+    transfer->body.append(data, qsizetype(bytes));
+    return bytes;
 }
 
-std::optional<Response> readResponse(Reader &in, QString *why)
+size_t onHeader(char *data, size_t size, size_t count, void *user)
 {
-    Response r;
-    // Interim 1xx answers come before the real one.
-    while (r.status < 200) {
-        qsizetype headerEnd;
-        while ((headerEnd = in.buffer.indexOf("\r\n\r\n")) < 0) {
-            if (in.buffer.size() > kMaxHeaderBytes) {
-                *why = QStringLiteral("header too large");
-                return std::nullopt;
-            }
-            if (!in.more()) {
-                *why = in.why();
-                return std::nullopt;
-            }
-        }
-        const QList<QByteArray> lines = in.buffer.left(headerEnd).split('\n');
-        in.buffer.remove(0, headerEnd + 4);
-        const QList<QByteArray> status = lines.first().trimmed().split(' ');
-        bool ok = false;
-        r.status = status.size() >= 2 && status.first().startsWith("HTTP/") ? status.at(1).toInt(&ok) : 0;
-        if (!ok || r.status < 100 || r.status > 599) {
-            *why = QStringLiteral("not an HTTP answer");
-            return std::nullopt;
-        }
-        r.headers.clear();
-        for (qsizetype i = 1; i < lines.size(); ++i) {
-            const qsizetype colon = lines.at(i).indexOf(':');
-            if (colon > 0)
-                r.headers.append({lines.at(i).left(colon).trimmed(), lines.at(i).mid(colon + 1).trimmed()});
-        }
+    auto *transfer = static_cast<Transfer *>(user);
+    const size_t bytes = size * count;
+    // Each answer (an interim one, a redirection) starts with its status line.
+    if (bytes >= 5 && qstrncmp(data, "HTTP/", 5) == 0)
+        transfer->headerBytes = 0;
+    transfer->headerBytes += qsizetype(bytes);
+    if (transfer->headerBytes > kMaxHeaderBytes) {
+        transfer->stopped = QStringLiteral("header too large");
+        return 0;
     }
-
-    if (r.status == 204 || r.status == 304)
-        return r;
-    if (r.header("Transfer-Encoding").toLower().contains("chunked")) {
-        while (true) {
-            const std::optional<bool> complete = dechunk(in.buffer, &r.body);
-            if (!complete) {
-                *why = QStringLiteral("bad chunked body");
-                return std::nullopt;
-            }
-            if (*complete)
-                return r;
-            if (!in.more()) {
-                *why = in.why();
-                return std::nullopt;
-            }
-        }
-    }
-    const QByteArray lengthText = r.header("Content-Length");
-    if (!lengthText.isEmpty()) {
-        bool ok = false;
-        const qint64 length = lengthText.toLongLong(&ok);
-        if (!ok || length < 0 || length > kMaxPageBytes) {
-            *why = QStringLiteral("bad length");
-            return std::nullopt;
-        }
-        while (in.buffer.size() < length) {
-            if (!in.more()) {
-                *why = in.why();
-                return std::nullopt;
-            }
-        }
-        r.body = in.buffer.left(length);
-        return r;
-    }
-    // Neither: the body ends with the connection.
-    while (in.more()) {
-    }
-    if (!in.closedInOrder()) {
-        *why = in.why();
-        return std::nullopt;
-    }
-    r.body = in.buffer;
-    return r;
+    return bytes;
 }
 
 bool isHttp(const QUrl &url)
@@ -211,84 +73,112 @@ bool isHttp(const QUrl &url)
     return (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) && !url.host().isEmpty();
 }
 
-// One request and its answer.
-std::optional<Response> get(const QUrl &url, const QDeadlineTimer &deadline, QString *why)
+QString failure(CURLcode code, const char *detail, const Transfer &transfer)
 {
-    const bool tls = url.scheme() == QLatin1String("https");
-    std::unique_ptr<QTcpSocket> socket;
-    if (tls) {
-        if (!QSslSocket::supportsSsl()) {
-            *why = QStringLiteral("no TLS support");
-            return std::nullopt;
-        }
-        auto ssl = std::make_unique<QSslSocket>();
-        ssl->connectToHostEncrypted(url.host(), quint16(url.port(443)));
-        socket = std::move(ssl);
-    } else {
-        socket = std::make_unique<QTcpSocket>();
-        socket->connectToHost(url.host(), quint16(url.port(80)));
+    if (!transfer.stopped.isEmpty())
+        return transfer.stopped;
+    switch (code) {
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("timed out");
+    case CURLE_FILESIZE_EXCEEDED:
+        return QStringLiteral("page too large");
+    default:
+        break;
     }
-    Reader in(*socket, deadline);
-    if (!socket->waitForConnected(in.remaining())
-        || (tls && !static_cast<QSslSocket *>(socket.get())->waitForEncrypted(in.remaining()))) {
-        *why = deadline.hasExpired() ? QStringLiteral("timed out") : socket->errorString();
-        return std::nullopt;
-    }
+    const QString text = QString::fromUtf8(curl_easy_strerror(code));
+    return *detail ? text + QStringLiteral(" (") + QString::fromUtf8(detail).trimmed() + QLatin1Char(')') : text;
+}
 
-    QByteArray target = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
-    if (!target.startsWith('/'))
-        target.prepend('/');
-    QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
-    if (host.contains(':'))
-        host = '[' + host + ']';
-    if (url.port() != -1)
-        host += ':' + QByteArray::number(url.port());
-    QByteArray request = "GET " + target + " HTTP/1.1\r\nHost: " + host
-        + "\r\nUser-Agent: reelkit\r\nAccept: */*\r\nAccept-Encoding: identity\r\nConnection: close\r\n";
-    if (!url.userInfo().isEmpty())
-        request += "Authorization: Basic "
-            + (url.userName(QUrl::FullyDecoded) + QLatin1Char(':') + url.password(QUrl::FullyDecoded)).toUtf8().toBase64()
-            + "\r\n";
-    request += "\r\n";
-    socket->write(request);
-    while (socket->bytesToWrite() > 0) {
-        if (!socket->waitForBytesWritten(in.remaining())) {
-            *why = deadline.hasExpired() ? QStringLiteral("timed out") : socket->errorString();
-            return std::nullopt;
-        }
-    }
-    std::optional<Response> r = readResponse(in, why);
-    socket->abort();
-    return r;
+using Handle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+
+Handle newHandle()
+{
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    return Handle(curl_easy_init(), &curl_easy_cleanup);
 }
 
 // The page at url, following redirections; nothing, with why, on failure.
 std::optional<Page> fetch(QUrl url, QString *why)
 {
     if (url.isLocalFile()) {
-        std::optional<QByteArray> bytes = readRegularFile(url.toLocalFile(), why);
+        const QString path = url.toLocalFile();
+        if (QFileInfo(path).size() > networkPageLimit()) {
+            *why = QStringLiteral("page too large");
+            return std::nullopt;
+        }
+        std::optional<QByteArray> bytes = readRegularFile(path, why);
         if (!bytes)
             return std::nullopt;
         return Page{*bytes, QByteArray()};
     }
+
+    const Handle handle = newHandle();
+    CURL *const curl = handle.get();
+    if (!curl) {
+        *why = QStringLiteral("no transfer handle");
+        return std::nullopt;
+    }
+    Transfer transfer;
+    transfer.limit = networkPageLimit();
+    char detail[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
+    // No signals: the caller may be any thread of a program with its own.
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    // Redirections are followed here, one by one, to refuse https to http.
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "reelkit");
+    // The page as it is: a compressed one whose end was cut off would not
+    // tell, so an answer encoded all the same is refused below.
+    const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
+        curl_slist_append(nullptr, "Accept-Encoding: identity"), &curl_slist_free_all);
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(transfer.limit));
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &onBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &onHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
+
     const QDeadlineTimer deadline(networkTimeout());
     for (int redirects = 0;; ++redirects) {
-        const std::optional<Response> r = get(url, deadline, why);
-        if (!r)
+        const qint64 left = deadline.remainingTime();
+        if (left <= 0) {
+            *why = QStringLiteral("timed out");
             return std::nullopt;
-        if (r->status >= 200 && r->status < 300) {
-            if (const QByteArray coding = r->header("Content-Encoding").toLower(); !coding.isEmpty() && coding != "identity") {
-                *why = QStringLiteral("content encoded as ") + QString::fromLatin1(coding);
-                return std::nullopt;
+        }
+        curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, long(qMin<qint64>(left, LONG_MAX)));
+        const QByteArray target = url.toEncoded(QUrl::RemoveFragment);
+        curl_easy_setopt(curl, CURLOPT_URL, target.constData());
+        transfer.body.clear();
+        detail[0] = '\0';
+        if (const CURLcode code = curl_easy_perform(curl); code != CURLE_OK) {
+            *why = failure(code, detail, transfer);
+            return std::nullopt;
+        }
+
+        long status = 0;
+        curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
+        if (status >= 200 && status < 300) {
+            curl_header *coding = nullptr;
+            if (curl_easy_header(curl, "Content-Encoding", 0, CURLH_HEADER, -1, &coding) == CURLHE_OK) {
+                const QByteArray name = QByteArray(coding->value).trimmed().toLower();
+                if (!name.isEmpty() && name != "identity") {
+                    *why = QStringLiteral("content encoded as ") + QString::fromLatin1(name);
+                    return std::nullopt;
+                }
             }
-            return Page{r->body, r->header("Content-Type")};
+            const char *type = nullptr;
+            curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &type);
+            return Page{transfer.body, QByteArray(type)};
         }
-        const QByteArray location = r->header("Location");
-        if (r->status < 300 || r->status > 399 || location.isEmpty()) {
-            *why = QStringLiteral("HTTP status %1").arg(r->status);
+        const char *location = nullptr;
+        curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &location);
+        if (status < 300 || status > 399 || !location) {
+            *why = QStringLiteral("HTTP status %1").arg(status);
             return std::nullopt;
         }
-        const QUrl next = url.resolved(QUrl::fromEncoded(location));
+        const QUrl next = QUrl::fromEncoded(location);
         if (redirects == kMaxRedirects || !isHttp(next)
             || (url.scheme() == QLatin1String("https") && next.scheme() != QLatin1String("https"))) {
             *why = QStringLiteral("redirection to ") + next.toString();
@@ -380,6 +270,16 @@ int networkTimeout()
 int setNetworkTimeout(int milliseconds)
 {
     return g_timeout.exchange(qMax(1, milliseconds));
+}
+
+qint64 networkPageLimit()
+{
+    return g_pageLimit.load();
+}
+
+qint64 setNetworkPageLimit(qint64 bytes)
+{
+    return g_pageLimit.exchange(qMax<qint64>(0, bytes));
 }
 
 } // namespace reel

@@ -1,18 +1,20 @@
-// Fetching a web page synchronously.
-//
-// The fetch is a small HTTP/1.1 client on Qt's blocking socket calls
-// (QTcpSocket, QSslSocket for https), not QNetworkAccessManager: it needs no
-// event loop and no Qt application object, so it works the same in a widgets
-// program, in a command-line program and on a thread without an event loop,
-// and it never delivers queued events of the caller's loop in the middle of a
-// call. It follows up to five redirections (never from https to http), reads
-// bodies sent whole, by length or in chunks, and gives up when the time-out
-// runs out, whatever the server does. Name look-up is the system resolver's
-// and ends within its own time limits. "file:" URLs are read from disk.
+// Fetching a web page synchronously, through libcurl's easy interface: it
+// needs no event loop and no Qt application object, so it works the same in
+// a widgets program, in a command-line program and on a thread without an
+// event loop, and it never delivers queued events of the caller's loop in the
+// middle of a call. http and https only (TLS checked against the system's
+// certificates), proxies as the environment names them (http_proxy,
+// https_proxy, no_proxy...), up to five redirections (never from https to
+// http), one time limit for the whole fetch whatever the server does, and a
+// size limit on the page, however it is sent. Pages are asked for and taken
+// unencoded (no compression). "file:" URLs are read from disk.
 #pragma once
+
+#include "reel/core/export.h"
 
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The text of the page at url, or "" when it cannot be fetched (unreachable,
@@ -26,9 +28,17 @@ QString webpageSource(const QString &url, bool verbose);
 // for a nil url.
 bool internetConnexionCheck(const QString &url);
 
-// How long one fetch may take in all, in milliseconds (15000 unless set).
+// How long one fetch may take in all, redirections included, in
+// milliseconds (15000 unless set).
 int networkTimeout();
 // Sets it (values below 1 count as 1) and returns the previous value.
 int setNetworkTimeout(int milliseconds);
 
+// The largest page a fetch accepts, in bytes (64 MiB unless set); a larger
+// one is a failed fetch.
+qint64 networkPageLimit();
+// Sets it (values below 0 count as 0) and returns the previous value.
+qint64 setNetworkPageLimit(qint64 bytes);
+
 } // namespace reel
+REEL_EXPORT_END

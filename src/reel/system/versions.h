@@ -22,8 +22,11 @@
 // tools folder reports it ("ffmpeg -version").
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The system version word described above; 0 when the system names no
@@ -56,3 +59,4 @@ int osVersionFromText(const QString &release);
 double platformVersionNumber();
 
 } // namespace reel
+REEL_EXPORT_END

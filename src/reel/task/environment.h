@@ -6,10 +6,13 @@
 // bundle copy that sits in the temporary folder.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArrayList>
 #include <QString>
 #include <QVariantMap>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // "$XDG_DATA_HOME" (when set to an absolute path), else "~/.local/share",
@@ -33,3 +36,4 @@ QByteArrayList toolEnvironment();
 QVariantMap environmentDictionary(const QByteArrayList &entries);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -51,7 +51,7 @@ QString runResult(const task::PipelinePlan &plan, std::string_view label)
 
 } // namespace
 
-QString taskArrayPipes(const QVariantList &list)
+QString detail::taskArrayPipesOfValues(const QVariantList &list)
 {
     logAlways("taskArrayPipes      - deb");
     if (list.isEmpty() || !testPresenceCocoa(list.first()))
@@ -99,10 +99,10 @@ QString taskArrayPipes(const QVariantList &list)
 
 QString taskArrayPipes(const QStringList &list)
 {
-    return taskArrayPipes(variantList(list));
+    return detail::taskArrayPipesOfValues(variantList(list));
 }
 
-QString taskArray1PipeMax(const QVariantList &list, bool joinErrors)
+QString detail::taskArray1PipeMaxOfValues(const QVariantList &list, bool joinErrors)
 {
     logAlways("taskArray1PipeMax   - deb");
     if (list.isEmpty() || !testPresenceCocoa(list.first()))
@@ -153,10 +153,10 @@ QString taskArray1PipeMax(const QVariantList &list, bool joinErrors)
 
 QString taskArray1PipeMax(const QStringList &list, bool joinErrors)
 {
-    return taskArray1PipeMax(variantList(list), joinErrors);
+    return detail::taskArray1PipeMaxOfValues(variantList(list), joinErrors);
 }
 
-QString array2Str(const QVariantList &list)
+QString detail::array2StrOfValues(const QVariantList &list)
 {
     QStringList texts;
     texts.reserve(list.size());

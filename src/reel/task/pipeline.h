@@ -8,13 +8,21 @@
 // on (one reading the program's input, which stays open) is neither killed
 // nor waited for; it belongs to the system's reaper, so no zombie is left.
 //
-// The QStringList forms do the same; a braced list must name its type.
+// Argument lists are QStringList, so a braced list of strings calls them as
+// it is: taskArray1PipeMax({"ffmpeg", "-i", file}, true). A QVariantList
+// (values of other kinds among the words) is taken too, each value used
+// through its "%@" text; a braced list of such values names its type:
+// taskArrayPipes(QVariantList{tool, 5}).
 #pragma once
+
+#include "reel/core/export.h"
+#include "reel/core/listforms.h"
 
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Runs any number of tools. The first reads the program's standard input;
@@ -24,7 +32,6 @@ namespace reel {
 // empty list, a missing tool, an empty tool group (a leading, trailing or
 // doubled "|"), or an output that is empty, " ", "\n", " \n" or not UTF-8.
 // The text is returned as written, final line feed included.
-QString taskArrayPipes(const QVariantList &list);
 QString taskArrayPipes(const QStringList &list);
 
 // Runs one tool, or two joined by one "|". The first tool reads nothing
@@ -33,12 +40,34 @@ QString taskArrayPipes(const QStringList &list);
 // tool runs in the program's own environment, not the tool environment. A
 // second "|" shows a critical alert with the whole list and gives nil. Nil
 // otherwise as for taskArrayPipes.
-QString taskArray1PipeMax(const QVariantList &list, bool joinErrors);
 QString taskArray1PipeMax(const QStringList &list, bool joinErrors);
 
 // The texts of the list joined with single spaces, nothing quoted; "" for an
 // empty list.
-QString array2Str(const QVariantList &list);
 QString array2Str(const QStringList &list);
 
+namespace detail {
+QString taskArrayPipesOfValues(const QVariantList &list);
+QString taskArray1PipeMaxOfValues(const QVariantList &list, bool joinErrors);
+QString array2StrOfValues(const QVariantList &list);
+} // namespace detail
+
+// The same for a list of values (listforms.h).
+template <typename List, detail::IfValues<List> = 0>
+QString taskArrayPipes(const List &list)
+{
+    return detail::taskArrayPipesOfValues(list);
+}
+template <typename List, detail::IfValues<List> = 0>
+QString taskArray1PipeMax(const List &list, bool joinErrors)
+{
+    return detail::taskArray1PipeMaxOfValues(list, joinErrors);
+}
+template <typename List, detail::IfValues<List> = 0>
+QString array2Str(const List &list)
+{
+    return detail::array2StrOfValues(list);
+}
+
 } // namespace reel
+REEL_EXPORT_END

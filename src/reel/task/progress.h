@@ -4,8 +4,11 @@
 // progress could be read.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The figure after the first marker in text: for "time=" an
@@ -39,3 +42,4 @@ float progressMpeg2enc(const QString &text, float rate, int total);
 float progressMplayer(const QString &text, int total);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -2,8 +2,11 @@
 // be put into such a line.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Runs commandLine with "/bin/sh -c" in the tool environment, the bundle's
@@ -23,3 +26,4 @@ QString taskWithStr(const QString &commandLine, const QString &directory);
 bool isStringSafe4TaskWithStr(const QString &word);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -1,5 +1,5 @@
 # Sources of the task subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/task/environment.cpp
   reel/task/pipeline.cpp
   reel/task/progress.cpp

@@ -1,6 +1,9 @@
 // The version of the DVD-authoring tools shipped in the bundle.
 #pragma once
 
+#include "reel/core/export.h"
+
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Runs the bundle's own tools/spumux (spumux true) or tools/dvdauthor with
@@ -11,3 +14,4 @@ namespace reel {
 float versionSpumuxDvdauthor(bool spumux);
 
 } // namespace reel
+REEL_EXPORT_END

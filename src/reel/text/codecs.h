@@ -8,6 +8,8 @@
 // lossy: a character the encoding cannot hold becomes "?".
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -15,6 +17,7 @@
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 using StringEncoding = quint32;
@@ -74,3 +77,4 @@ std::optional<QByteArray> encodeText(QStringView text, StringEncoding encoding, 
                                      QString *error = nullptr);
 
 } // namespace reel
+REEL_EXPORT_END

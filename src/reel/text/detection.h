@@ -2,6 +2,7 @@
 // the bytes, and files read with a detected or a given encoding.
 #pragma once
 
+#include "reel/core/export.h"
 #include "reel/text/codecs.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 
 #include <optional>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The encoding the bytes are most likely written in:
@@ -51,3 +53,4 @@ DecodedText readFileDetectingEncoding(const QString &path, QByteArray *bytes = n
 DecodedText readFileWithEncoding(const QString &path, StringEncoding encoding);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -2,11 +2,13 @@
 // given encoding.
 #pragma once
 
+#include "reel/core/export.h"
 #include "reel/text/codecs.h"
 
 #include <QString>
 #include <QVariant>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The table's entries look-up, by name or by number:
@@ -29,3 +31,4 @@ QString encodingCharsetIdentify(const QString &path, bool wantContents);
 QString convertFromEncoding(const QString &path, StringEncoding encoding);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -5,9 +5,12 @@
 // are not understood as such.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 #include <QStringList>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The key whose value is exactly text, in file: a path that is present, or
@@ -23,3 +26,4 @@ QString str2LocalisationTitle(const QString &text, const QString &file);
 QStringList localisationAllKeysFromFile(const QString &name);
 
 } // namespace reel
+REEL_EXPORT_END

@@ -2,8 +2,11 @@
 // and the reader of a file's first line.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // The text of the file at path (as written), its encoding detected; read as
@@ -24,3 +27,4 @@ QString readContentsTxtUTF8(const QString &path);
 QString readContentsTxtC(const QString &path, int maxChars);
 
 } // namespace reel
+REEL_EXPORT_END

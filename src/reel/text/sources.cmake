@@ -1,5 +1,5 @@
 # Sources of the text subsystem.
-target_sources(reelkit PRIVATE
+target_sources(reelkit_core PRIVATE
   reel/text/codecs.cpp
   reel/text/detection.cpp
   reel/text/encodings.cpp

@@ -2,6 +2,8 @@
 // UTF-32 byte orders. Internal to the codec layer.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -17,8 +19,8 @@ struct Utf8Scan {
 };
 
 // One pass over the bytes: how far they are well-formed UTF-8 (no overlong
-// forms, no surrogates, nothing above U+10FFFF).
-Utf8Scan scanUtf8(QByteArrayView bytes);
+// forms, no surrogates, nothing above U+10FFFF). Exported for the tests.
+REEL_EXPORT Utf8Scan scanUtf8(QByteArrayView bytes);
 
 std::optional<QString> decodeUtf8(QByteArrayView bytes, QString *error);
 // Unpaired surrogates become "?" with allowLossy, else give nothing.

@@ -6,8 +6,11 @@
 // file: see replaceFileContents.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // Writes the UTF-8 byte-order mark EF BB BF over the first three bytes of the
@@ -42,3 +45,4 @@ bool writeTextFileEncoding(const QString &path, const QString &text, const QStri
 bool ecritureFichier(const QString &path, const QString &content, int number);
 
 } // namespace reel
+REEL_EXPORT_END
