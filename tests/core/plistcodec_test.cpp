@@ -148,7 +148,9 @@ TEST(PlistCodec, FilesFoundByFuzzingStayHarmless)
     for (const QString &name : dir.entryList(QDir::Files)) {
         const QByteArray bytes = readFile(dir.filePath(name));
         QString error;
-        if (!plistFromData(bytes, &error))
+        if (const auto value = plistFromData(bytes, &error))
+            EXPECT_FALSE(plistToData(*value, PlistFormat::Binary).isEmpty()) << name.toStdString();
+        else
             EXPECT_FALSE(error.isEmpty()) << name.toStdString();
         parseStringsFile(bytes);
     }

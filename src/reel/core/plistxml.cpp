@@ -148,8 +148,12 @@ private:
         const QString element = name.toString();
         if (!text(content))
             return false;
-        if (element == u"string")
+        if (element == u"string") {
+            // A declared encoding such as UTF-7 can decode to lone surrogates.
+            if (!isValidText(content))
+                return fail(QStringLiteral("a string holds an unpaired surrogate"));
             return place(std::move(content));
+        }
         if (element == u"true" || element == u"false") {
             if (!content.trimmed().isEmpty())
                 return fail(QStringLiteral("text in <%1/>").arg(element));
