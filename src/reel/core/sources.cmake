@@ -1,6 +1,7 @@
 # Sources of the core runtime.
 target_sources(reelkit PRIVATE
   reel/core/application.cpp
+  reel/core/bigbuffers.cpp
   reel/core/bundle.cpp
   reel/core/constants.cpp
   reel/core/debug.cpp
