@@ -1,6 +1,8 @@
 #include "reel/core/bigbuffers.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include <sys/mman.h>
 
@@ -36,6 +38,44 @@ QString largeUninitializedString(qsizetype size)
     QString text(size, Qt::Uninitialized);
     adviseHugePages(text.data(), size * qsizetype(sizeof(QChar)));
     return text;
+}
+
+} // namespace reel
+
+namespace reel {
+
+QString StringBlocks::make(qsizetype length, char16_t **units, qsizetype hint)
+{
+    if (length + 1 > m_left) {
+        // Each block twice the last, from a page's worth, so that a few
+        // strings take little and many take few blocks.
+        qsizetype size = std::min(m_maxUnits, std::max<qsizetype>(2048, m_lastSize * 2));
+        if (hint > 0)
+            size = std::min(size, hint);
+        size = std::max(size, length + 1);
+        m_block = largeUninitializedString(size);
+        m_room = reinterpret_cast<char16_t *>(m_block.data());
+        m_left = size;
+        m_lastSize = size;
+    }
+    char16_t *const start = m_room;
+    start[length] = 0;
+    m_room += length + 1;
+    m_left -= length + 1;
+    *units = start;
+    QString::DataPointer &shared = m_block.data_ptr();
+    shared.d_ptr()->ref();
+    return QString(QString::DataPointer(shared.d_ptr(), start, length));
+}
+
+QString StringBlocks::copy(QStringView text)
+{
+    if (text.isEmpty())
+        return QStringLiteral("");
+    char16_t *units = nullptr;
+    QString made = make(text.size(), &units);
+    std::memcpy(units, text.utf16(), size_t(text.size()) * sizeof(char16_t));
+    return made;
 }
 
 } // namespace reel

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace reel {
 
@@ -16,5 +17,36 @@ void adviseHugePages(void *data, qsizetype bytes);
 
 // QString(size, Qt::Uninitialized), advised as above.
 QString largeUninitializedString(qsizetype size);
+
+} // namespace reel
+
+namespace reel {
+
+// Many strings made one after the other (the lines of a text, the paths of
+// a listing), each copied into a shared block behind the one before and
+// followed by its own NUL: one allocation per block rather than per string,
+// and blocks large enough for huge pages. The strings are ordinary QStrings
+// (a change copies the string first), but a string kept after the others
+// are gone keeps its whole block alive: blocks stay at most maxUnits long.
+class StringBlocks {
+public:
+    explicit StringBlocks(qsizetype maxUnits = qsizetype(16) << 20) : m_maxUnits(maxUnits) {}
+
+    // A string of length units (length > 0) whose units the caller writes
+    // through *units before anyone else sees the string. hint, when
+    // positive, bounds the units still to come (a new block is made no
+    // larger).
+    QString make(qsizetype length, char16_t **units, qsizetype hint = 0);
+
+    // A copy of text in the blocks.
+    QString copy(QStringView text);
+
+private:
+    QString m_block;
+    char16_t *m_room = nullptr;
+    qsizetype m_left = 0;
+    qsizetype m_lastSize = 0;
+    qsizetype m_maxUnits;
+};
 
 } // namespace reel

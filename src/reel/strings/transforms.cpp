@@ -110,12 +110,6 @@ const char16_t *nextLineBreak(const char16_t *p, const char16_t *end)
     return p;
 }
 
-// Lines are copied into shared blocks of at most this many units (32 MiB),
-// each line followed by its own NUL: one allocation per block rather than
-// per line, filled from start to end. A line kept after the others are gone
-// keeps its block alive, so blocks stay bounded.
-constexpr qsizetype kLineBlockUnits = qsizetype(16) << 20;
-
 } // namespace
 
 QStringList linesToArray(const QString &text)
@@ -137,28 +131,15 @@ QStringList linesToArray(const QString &text)
     lines.reserve(count);
     adviseHugePages(lines.data(), count * qsizetype(sizeof(QString)));
 
-    QString block;
-    char16_t *room = nullptr; // where the next line goes in the block
-    qsizetype left = 0;       // units free in the block
+    StringBlocks blocks;
     for (const char16_t *start = begin;;) {
         const char16_t *stop = nextLineBreak(start, end);
-        const qsizetype length = stop - start;
-        if (length > 0) {
-            if (length + 1 > left) {
-                // Every line still to come, with its NUL, fits in what is
-                // left of the text (each has a break or the end after it).
-                const qsizetype size = std::max(length + 1, std::min(kLineBlockUnits, qsizetype(end - start) + 1));
-                block = largeUninitializedString(size);
-                room = reinterpret_cast<char16_t *>(block.data());
-                left = size;
-            }
-            std::memcpy(room, start, size_t(length) * sizeof(char16_t));
-            room[length] = 0;
-            QString::DataPointer &shared = block.data_ptr();
-            shared.d_ptr()->ref();
-            lines.append(QString(QString::DataPointer(shared.d_ptr(), room, length)));
-            room += length + 1;
-            left -= length + 1;
+        if (const qsizetype length = stop - start; length > 0) {
+            // Every line still to come, with its NUL, fits in what is left
+            // of the text: each has a break or the end after it.
+            char16_t *units = nullptr;
+            lines.append(blocks.make(length, &units, qsizetype(end - start) + 1));
+            std::memcpy(units, start, size_t(length) * sizeof(char16_t));
         }
         if (stop == end)
             break;

@@ -25,8 +25,8 @@ QString invertcaseString(const QString &s);
 // dropped). Lines of spaces stay. An empty list for a null text.
 // The lines share a few large buffers (a line is copied on its first
 // change): a line kept for long after the others are gone keeps up to
-// 32 MiB alive with it; copy it (QString(line.constData(), line.size())) to
-// keep it alone.
+// 32 MiB alive with it; QString(line.constData(), line.size()) keeps it
+// alone.
 QStringList linesToArray(const QString &text);
 
 // The repeated digit sum of n: the digital root (1 to 9) for n >= 1; 0 and

@@ -1,5 +1,6 @@
 #include "reel/task/spawn.h"
 
+#include "reel/core/bigbuffers.h"
 #include "reel/core/log.h"
 
 #include <QFile>
@@ -24,7 +25,7 @@ namespace {
 // A larger result pipe means fewer wake-ups while a tool writes a lot; the
 // read buffer grows to match once a tool fills it.
 constexpr int kResultPipeSize = 1024 * 1024;
-constexpr qsizetype kFirstReadSize = 64 * 1024;
+constexpr qsizetype kFirstReadSize = 32 * 1024;
 
 // A descriptor the run owns; closed when it goes out of scope.
 class Fd {
@@ -244,11 +245,17 @@ QString errnoText(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-// Reads fd to its end, giving each piece to sink as it comes.
+// Reads fd to its end, giving each piece to sink as it comes. The first
+// reads go to the stack: most tools print little, and a heap buffer made
+// and freed on every run would be given back to the system and faulted in
+// again each time.
 template <typename Sink>
 void drain(int fd, Sink &&sink, const QString &who)
 {
-    QByteArray buffer(kFirstReadSize, Qt::Uninitialized);
+    char first[kFirstReadSize];
+    QByteArray large;
+    char *buffer = first;
+    qsizetype size = kFirstReadSize;
     pollfd watched{fd, POLLIN, 0};
     for (;;) {
         if (::poll(&watched, 1, -1) < 0) {
@@ -257,11 +264,14 @@ void drain(int fd, Sink &&sink, const QString &who)
             logAlways("%@:-( poll - %@", who, errnoText(errno));
             break;
         }
-        const ssize_t count = ::read(fd, buffer.data(), size_t(buffer.size()));
+        const ssize_t count = ::read(fd, buffer, size_t(size));
         if (count > 0) {
-            sink(buffer.constData(), qsizetype(count));
-            if (count == buffer.size() && buffer.size() < kResultPipeSize)
-                buffer.resize(kResultPipeSize);
+            sink(buffer, qsizetype(count));
+            if (count == size && large.isEmpty()) {
+                large.resize(kResultPipeSize);
+                buffer = large.data();
+                size = large.size();
+            }
             continue;
         }
         if (count == 0)
@@ -285,8 +295,12 @@ void Output::append(const char *data, qsizetype size)
     // character the decoder carried over from the previous piece. Growing
     // moves a large buffer without copying it (the allocator remaps it).
     const qsizetype needed = m_used + size + 4;
-    if (m_text.size() < needed)
+    if (m_text.size() < needed) {
+        const qsizetype capacity = m_text.capacity();
         m_text.resize(needed);
+        if (m_text.capacity() != capacity)
+            adviseHugePages(m_text.data() + m_used, (m_text.capacity() - m_used) * qsizetype(sizeof(QChar)));
+    }
     QChar *const start = m_text.data();
     m_used = m_decoder.appendToBuffer(start + m_used, QByteArrayView(data, size)) - start;
 }
