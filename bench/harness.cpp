@@ -440,7 +440,55 @@ std::vector<double> ratios(const RowResult &r)
     return values;
 }
 
+std::vector<double> growths(const RowResult &r)
+{
+    std::vector<double> values;
+    for (size_t i = 0; i < r.reel.size() && i < r.smaller.size(); ++i) {
+        if (r.smaller[i].usage.cpu > 0)
+            values.push_back(r.reel[i].usage.cpu / r.smaller[i].usage.cpu);
+    }
+    return values;
+}
+
+double medianOrNone(const std::vector<double> &values)
+{
+    return values.empty() ? -1 : median(values);
+}
+
+double smallestOrNone(const std::vector<double> &values)
+{
+    return values.empty() ? -1 : *std::min_element(values.begin(), values.end());
+}
+
+double largestOrNone(const std::vector<double> &values)
+{
+    return values.empty() ? -1 : *std::max_element(values.begin(), values.end());
+}
+
 } // namespace
+
+double RowResult::growth() const
+{
+    return medianOrNone(growths(*this));
+}
+
+double RowResult::minGrowth() const
+{
+    return smallestOrNone(growths(*this));
+}
+
+double RowResult::maxGrowth() const
+{
+    return largestOrNone(growths(*this));
+}
+
+bool RowResult::growthPass() const
+{
+    if (row.maxGrowth <= 0)
+        return true;
+    const double g = growth();
+    return ran() && g > 0 && g <= row.maxGrowth;
+}
 
 double RowResult::reelMedian(double Usage::*field) const
 {
@@ -493,14 +541,19 @@ long RowResult::anchorFaults() const
 bool RowResult::timePass() const
 {
     const double r = ratio();
-    return ran() && r >= 0 && r <= row.target;
+    return ran() && r >= 0 && r <= row.target && (row.maxSeconds <= 0 || reelMedian(&Usage::cpu) <= row.maxSeconds);
 }
 
 bool RowResult::memoryPass() const
 {
-    if (row.memory.maxBytesPerByte <= 0)
+    if (row.memory.maxBytesPerByte <= 0 && row.memory.maxAnchorRatio <= 0)
         return true;
-    return ran() && reelPeakKiB() > 0 && double(reelPeakKiB()) * 1024.0 / row.memory.bytes <= row.memory.maxBytesPerByte;
+    if (!ran() || reelPeakKiB() <= 0)
+        return false;
+    if (row.memory.maxBytesPerByte > 0
+        && double(reelPeakKiB()) * 1024.0 / row.memory.bytes > row.memory.maxBytesPerByte)
+        return false;
+    return row.memory.maxAnchorRatio <= 0 || double(reelPeakKiB()) <= row.memory.maxAnchorRatio * double(anchorPeakKiB());
 }
 
 RowResult runRow(const Row &row, int repetitions)
@@ -532,10 +585,13 @@ RowResult runRow(const Row &row, int repetitions)
     for (int i = 0; i < repetitions && result.error.empty(); ++i) {
         const Sample r = keep(row.reel(), "reelkit");
         const Sample a = keep(row.anchor(), "anchor");
-        if (!r.ok() || !a.ok())
+        const Sample s = row.smaller ? keep(row.smaller(), "reelkit, smaller input") : Sample{};
+        if (!r.ok() || !a.ok() || (row.smaller && !s.ok()))
             break;
         result.reel.push_back(r);
         result.anchor.push_back(a);
+        if (row.smaller)
+            result.smaller.push_back(s);
         std::fprintf(stderr, "bench:   %d/%d  reelkit %s cpu (%s wall)  %s %s cpu (%s wall)  ratio %.2f\n", i + 1,
                      repetitions, seconds(r.usage.cpu).c_str(), seconds(r.usage.wall).c_str(), row.anchorName.c_str(),
                      seconds(a.usage.cpu).c_str(), seconds(a.usage.wall).c_str(),
@@ -581,6 +637,8 @@ bool printTable(const std::vector<RowResult> &results, long baselineKiB)
         allPass = allPass && r.pass();
         Line line{{r.row.operation, r.row.anchorName}};
         line.cells[6] = "≤ " + fixed(r.row.target, 2);
+        if (r.row.maxSeconds > 0)
+            line.cells[6].append(", ≤ ").append(seconds(r.row.maxSeconds));
         if (!r.skipped.empty()) {
             line.cells[7] = "skipped: " + r.skipped;
             lines.push_back(line);
@@ -607,6 +665,24 @@ bool printTable(const std::vector<RowResult> &results, long baselineKiB)
             const auto perByte = [&](long kib) { return fixed(double(kib) * 1024.0 / r.row.memory.bytes, 2) + " B/B"; };
             Line memory{{"  └ peak memory per input byte", "", perByte(r.reelPeakKiB()), perByte(r.anchorPeakKiB()), "",
                          "", "≤ " + fixed(r.row.memory.maxBytesPerByte, 2) + " B/B", r.memoryPass() ? "pass" : "MISS"}};
+            lines.push_back(memory);
+        }
+        if (r.row.maxGrowth > 0) {
+            const double smallerCpu = medianOf(r.smaller, &Usage::cpu);
+            Line growth{{"  └ growth: reelkit CPU over the input " + fixed(r.row.growthFactor, 0) + " times smaller", "",
+                         seconds(r.reelMedian(&Usage::cpu)), seconds(smallerCpu), fixed(r.growth(), 2),
+                         fixed(r.minGrowth(), 2) + "–" + fixed(r.maxGrowth(), 2), "≤ " + fixed(r.row.maxGrowth, 2),
+                         r.growthPass() ? "pass" : "MISS"}};
+            lines.push_back(growth);
+        }
+        if (r.row.memory.maxAnchorRatio > 0) {
+            Line memory;
+            memory.cells[0] = "  └ peak memory";
+            memory.cells[2] = mebibytes(r.reelPeakKiB());
+            memory.cells[3] = mebibytes(r.anchorPeakKiB());
+            memory.cells[4] = fixed(double(r.reelPeakKiB()) / double(r.anchorPeakKiB()), 2);
+            memory.cells[6] = std::string("≤ ").append(fixed(r.row.memory.maxAnchorRatio, 2));
+            memory.cells[7] = r.memoryPass() ? "pass" : "MISS";
             lines.push_back(memory);
         }
     }

@@ -96,14 +96,23 @@ std::string tool(const std::string &name);
 struct MemoryCheck {
     double bytes = 0;           // the size the peak is set against
     double maxBytesPerByte = 0; // 0: shown only
+    double maxAnchorRatio = 0;  // the largest reelkit / anchor peak; 0: shown only
 };
 
 struct Row {
     std::string operation;
     std::string anchorName;
     double target = 0;  // the largest reelkit / anchor CPU-time ratio that passes
+    double maxSeconds = 0; // the longest reelkit CPU time that passes; 0: any
     bool showMemory = true;
     MemoryCheck memory; // on the reelkit side
+    // When set: the reelkit side on an input growthFactor times smaller,
+    // run in every repetition beside the other two. The reelkit CPU time
+    // over this one's must stay within maxGrowth (time growing about as
+    // the input does, not faster).
+    std::function<Sample()> smaller;
+    double growthFactor = 0;
+    double maxGrowth = 0;
     bool warmUp = false; // one unmeasured run of each side first (file-system caches)
     // Why the row cannot run on this machine (shown instead of figures); an
     // empty text when it can. Asked before prepare.
@@ -118,6 +127,7 @@ struct RowResult {
     Row row;
     std::vector<Sample> reel;   // one per repetition
     std::vector<Sample> anchor;
+    std::vector<Sample> smaller; // when the row has a smaller input
     std::string error;
     std::string skipped; // why the row did not run
     bool ran() const { return error.empty() && skipped.empty() && !reel.empty(); }
@@ -127,13 +137,19 @@ struct RowResult {
     double ratio() const;
     double minRatio() const;
     double maxRatio() const;
+    // The median, smallest and largest per-repetition growth (reelkit CPU
+    // over that on the smaller input); -1 without one.
+    double growth() const;
+    double minGrowth() const;
+    double maxGrowth() const;
+    bool growthPass() const;
     long reelPeakKiB() const;
     long anchorPeakKiB() const;
     long reelFaults() const;
     long anchorFaults() const;
     bool timePass() const;
     bool memoryPass() const;
-    bool pass() const { return !skipped.empty() || (timePass() && memoryPass()); }
+    bool pass() const { return !skipped.empty() || (timePass() && memoryPass() && growthPass()); }
 };
 
 // Runs both sides of the row repetitions times, alternately. Progress goes

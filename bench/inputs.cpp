@@ -307,4 +307,12 @@ QVariantMap catalogue(int entries)
     return root;
 }
 
+QVariantMap wideDictionary(int entries)
+{
+    QVariantMap root;
+    for (int i = 0; i < entries; ++i)
+        root.insert(QStringLiteral("entry-%1").arg(i, 6, 10, QLatin1Char('0')), QStringLiteral("value %1").arg(i));
+    return root;
+}
+
 } // namespace bench

@@ -77,4 +77,7 @@ TreeStats makeTree(const std::string &root, int topFolders, int subFolders, int 
 // dictionaries of strings, numbers, dates, data and arrays.
 QVariantMap catalogue(int entries);
 
+// One flat dictionary: "entry-000000" to "value 0" and so on.
+QVariantMap wideDictionary(int entries);
+
 } // namespace bench

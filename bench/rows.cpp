@@ -6,6 +6,7 @@
 #include <reel/files/listing.h>
 #include <reel/files/presence.h>
 #include <reel/files/sizes.h>
+#include <reel/prefs/plistfiles.h>
 #include <reel/strings/rewriting.h>
 #include <reel/strings/transforms.h>
 #include <reel/task/pipeline.h>
@@ -38,6 +39,8 @@ constexpr int kTrivialRuns = 1000;
 constexpr int kPresencePaths = 1000;
 constexpr int kPresenceRounds = 200; // 200 000 tests
 constexpr int kPlistEntries = 5000; // N; the larger row has 4N
+constexpr int kCatalogueEntries = 21300; // about 10 MB as a binary property list
+constexpr int kWideEntries = 200000;
 constexpr qint64 kSpacedBytes = 10'000'000;
 constexpr qint64 kProseBytes = 100'000'000;
 constexpr int kStartUpRuns = 20;
@@ -177,6 +180,7 @@ struct Inputs {
     std::string find = tool("find");
     std::string iconv = tool("iconv");
     std::string ffmpeg = tool("ffmpeg");
+    std::string plistutil = tool("plistutil");
     // The conversions run on one core, on both sides: the encoder then
     // starts as many threads each time, and its CPU time varies less.
     std::string taskset = tool("taskset");
@@ -187,6 +191,8 @@ struct Inputs {
     std::optional<ProseStats> proseUtf8;
     std::optional<ProseStats> proseWindows;
     std::map<int, bool> plists;
+    bool catalogueWritten = false;
+    bool wideWritten = false;
     // The ffmpeg commands the converter ran, one per pass, and the files
     // they leave.
     std::vector<std::vector<std::string>> converterPasses;
@@ -208,6 +214,10 @@ struct Inputs {
             prose(encoding) = writeProse(prosePath(encoding), kProseBytes, encoding);
     }
     std::string plistPath(int entries) const { return scratch.file("catalogue-" + str(entries) + ".plist"); }
+    std::string cataloguePath() const { return scratch.file("catalogue.plist"); }
+    std::string catalogueXmlPath() const { return scratch.file("catalogue.xml"); }
+    std::string widePath() const { return scratch.file("wide.plist"); }
+    std::string wideXmlPath() const { return scratch.file("wide.xml"); }
     std::string clipPath() const { return scratch.file("clip.mp4"); }
     std::string convertedFolder() const { return scratch.file("converted"); }
 
@@ -310,6 +320,34 @@ struct Inputs {
             }
         }
         return sum(passes);
+    }
+    static void writePlists(const std::function<QVariantMap()> &make, const std::string &binary, const std::string &xml)
+    {
+        const Sample made = inChild([&] {
+            const QVariantMap value = make();
+            for (const auto &[path, format] :
+                 {std::pair{binary, reel::PlistFormat::Binary}, std::pair{xml, reel::PlistFormat::Xml}}) {
+                const QByteArray bytes = reel::plistToData(value, format);
+                QFile file(q(path));
+                check(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+                      "cannot write " + path);
+            }
+            return Usage{0, 0, 0, 0};
+        });
+        if (!made.ok())
+            throw std::runtime_error(made.error);
+    }
+    void needCatalogue()
+    {
+        if (!catalogueWritten)
+            writePlists([] { return catalogue(kCatalogueEntries); }, cataloguePath(), catalogueXmlPath());
+        catalogueWritten = true;
+    }
+    void needWide()
+    {
+        if (!wideWritten)
+            writePlists([] { return wideDictionary(kWideEntries); }, widePath(), wideXmlPath());
+        wideWritten = true;
     }
 };
 
@@ -498,31 +536,86 @@ std::vector<Row> Workbench::rows()
     });
 
     // Both sides encode the same dictionary and decode the bytes again, in
-    // memory, and free what they made inside the measure.
+    // memory, and free what they made inside the measure. The larger row
+    // also runs the toolkit on the smaller input in each repetition: the
+    // time must grow with the input, not with its square.
+    const auto plistOutAndBack = [&in](int entries) {
+        return inChild([&in, entries] {
+            const std::optional<QVariant> value = reel::plistFromData(readFileBytes(in.plistPath(entries)));
+            check(value.has_value(), "cannot read " + in.plistPath(entries));
+            qsizetype back = 0;
+            const Usage usage = measure([&] {
+                const QByteArray bytes = reel::plistToData(*value, reel::PlistFormat::Binary);
+                back = reel::plistFromData(bytes).value_or(QVariant()).toMap().size();
+            });
+            check(back == entries, "the property list came back with " + str(back) + " entries");
+            return usage;
+        });
+    };
     for (const int entries : {kPlistEntries, 4 * kPlistEntries}) {
+        const bool larger = entries > kPlistEntries;
         rows.push_back({
             .operation = "binary property list of " + str(entries) + " entries, out and back",
             .anchorName = "Python plistlib dumps + loads",
             .target = 1.0,
-            .prepare = [&in, entries] { in.needPlist(entries); },
-            .reel = [&in, entries] {
-                return inChild([&in, entries] {
-                    const std::optional<QVariant> value = reel::plistFromData(readFileBytes(in.plistPath(entries)));
-                    check(value.has_value(), "cannot read " + in.plistPath(entries));
-                    qsizetype back = 0;
-                    const Usage usage = measure([&] {
-                        const QByteArray bytes = reel::plistToData(*value, reel::PlistFormat::Binary);
-                        back = reel::plistFromData(bytes).value_or(QVariant()).toMap().size();
-                    });
-                    check(back == entries, "the property list came back with " + str(back) + " entries");
-                    return usage;
-                });
+            .smaller = larger ? std::function<Sample()>([plistOutAndBack] { return plistOutAndBack(kPlistEntries); })
+                              : std::function<Sample()>(),
+            .growthFactor = larger ? 4.0 : 0.0,
+            .maxGrowth = larger ? 4.5 : 0.0,
+            .prepare = [&in, entries, larger] {
+                in.needPlist(entries);
+                if (larger)
+                    in.needPlist(kPlistEntries);
             },
+            .reel = [plistOutAndBack, entries] { return plistOutAndBack(entries); },
             .anchor = [&in, entries] {
                 return selfMeasuredCommand({in.python, "-c", pythonScript(kPythonPlist), in.plistPath(entries), str(entries)});
             },
         });
     }
+
+    // createNewPlist then readPlist of the same dictionary. plistutil copies a
+    // file already in the asked format unchanged, so its write is measured
+    // from the XML form and its read into it.
+    const auto plistRow = [&in](const char *operation, double target, double maxSeconds, double memoryRatio,
+                                std::function<void()> prepare, std::function<QVariantMap()> make, int entries,
+                                std::function<std::string()> binary, std::function<std::string()> xml) {
+        return Row{
+            .operation = operation,
+            .anchorName = "plistutil, both ways",
+            .target = target,
+            .maxSeconds = maxSeconds,
+            .showMemory = true,
+            .memory = {.maxAnchorRatio = memoryRatio},
+            .prepare = prepare,
+            .reel = [&in, make, entries] {
+                return inChild([&] {
+                    const QVariantMap value = make();
+                    const QString path = q(in.scratch.file("written.plist"));
+                    std::optional<QVariantMap> back;
+                    bool written = false;
+                    const Usage usage = measure([&] {
+                        written = reel::createNewPlist(path, value);
+                        back = reel::readPlist(path);
+                    });
+                    check(written && back && back->size() == entries, "the property list did not come back");
+                    return usage;
+                });
+            },
+            .anchor = [&in, binary, xml] {
+                return sum({command({in.plistutil, "-i", xml(), "-o", in.scratch.file("written-by-tool.plist"), "-f", "bin"}),
+                            command({in.plistutil, "-i", binary(), "-o", in.scratch.file("read-by-tool.xml"), "-f", "xml"})});
+            },
+        };
+    };
+    rows.push_back(plistRow(
+        "write + read a 10 MB binary property list", 1.0, 0, 1.2, [&in] { in.needCatalogue(); },
+        [] { return catalogue(kCatalogueEntries); }, kCatalogueEntries, [&in] { return in.cataloguePath(); },
+        [&in] { return in.catalogueXmlPath(); }));
+    rows.push_back(plistRow(
+        "write + read a plist with one dictionary of 200 000 entries", 1.0, 2.0, 0, [&in] { in.needWide(); },
+        [] { return wideDictionary(kWideEntries); }, kWideEntries, [&in] { return in.widePath(); },
+        [&in] { return in.wideXmlPath(); }));
 
     // Text rows: the text is read before the measure starts, on both sides,
     // and the result is freed inside it.

@@ -6,10 +6,12 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build pkg-config
-  # platform, property lists, encoding detection
-  qt6-base-dev qt6-qpa-plugins libgl-dev libplist-dev libplist-utils libuchardet-dev
-  # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev python3
+  # platform, encoding detection
+  qt6-base-dev qt6-qpa-plugins libgl-dev libuchardet-dev
+  # tests and benchmarks (plistutil: the independent property-list reader)
+  googletest libgtest-dev libgmock-dev libbenchmark-dev python3 libplist-utils
+  # fuzz targets (libFuzzer)
+  clang libclang-rt-dev
   # setpriv, for the suites run again as an unprivileged user
   util-linux
   # the media tools the toolkit drives

@@ -23,7 +23,7 @@ ConversionBatch::ConversionBatch(const QList<JobSettings> &jobs, QObject *parent
 double ConversionBatch::weight(int index) const
 {
     const JobSettings &settings = m_jobs.at(index)->settings();
-    return double(settings.source.duration) * passCount(settings.preset);
+    return double(qMax(settings.source.duration, 0.1f)) * passCount(settings);
 }
 
 float ConversionBatch::overallProgress() const

@@ -1,5 +1,6 @@
 #include "job.h"
 
+#include "command.h"
 #include "tools.h"
 
 #include <reel/core.h>
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
@@ -22,6 +24,9 @@ namespace {
 
 // Seconds a cancelled tool gets to stop on its own before it is killed.
 constexpr int kStopGraceMs = 3000;
+
+// The error lines kept for the failure message.
+constexpr int kKeptToolLines = 20;
 
 // A free hidden name beside the output: ".<name>.part<n>.<ext>", with the
 // extension last so that ffmpeg and a file browser still see the kind.
@@ -63,6 +68,46 @@ QProcessEnvironment processEnvironment(const QByteArrayList &entries)
 
 } // namespace
 
+QString ffmpegFailureReason(const QStringList &lines)
+{
+    // What ffmpeg says once something below it has already said why.
+    static const QStringList general{
+        QStringLiteral("Conversion failed"),       QStringLiteral("Error submitting"),
+        QStringLiteral("Error while "),            QStringLiteral("Error initializing output stream"),
+        QStringLiteral("Error closing"),           QStringLiteral("Error writing trailer"),
+        QStringLiteral("Error marking filters as finished"), QStringLiteral("Finishing stream"),
+        QStringLiteral("Nothing was written"),     QStringLiteral("Task finished with error"),
+        QStringLiteral("Terminating thread with return code")};
+    static const QRegularExpression component(QStringLiteral("^\\[([^\\]@]+?) @ 0x[0-9a-fA-F]+\\]\\s*"));
+    auto isGeneral = [](const QString &line) {
+        return std::any_of(general.cbegin(), general.cend(), [&line](const QString &start) { return line.startsWith(start); });
+    };
+    // A component's own complaint (an encoder, a muxer) is the nearest to
+    // the cause; else ffmpeg's first specific words, which later lines only
+    // explain; else its last line.
+    QString reason;
+    QString firstSpecific;
+    for (const QString &raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!isGeneral(line)) {
+            if (firstSpecific.isEmpty())
+                firstSpecific = line;
+            if (component.match(line).hasMatch())
+                reason = line;
+        }
+    }
+    if (reason.isEmpty())
+        reason = firstSpecific;
+    if (reason.isEmpty() && !lines.isEmpty())
+        reason = lines.last().trimmed();
+    const QRegularExpressionMatch match = component.match(reason);
+    if (match.hasMatch())
+        reason = match.captured(1).trimmed() + QStringLiteral(": ") + reason.mid(match.capturedLength());
+    return reason;
+}
+
 ConversionJob::ConversionJob(const JobSettings &settings, QObject *parent) : QObject(parent), m_settings(settings) {}
 
 ConversionJob::~ConversionJob()
@@ -91,6 +136,12 @@ void ConversionJob::start()
     const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
     if (!reel::testPresenceCocoa(ffmpeg)) {
         finish(State::Failed, missingToolsMessage({QStringLiteral("ffmpeg")}));
+        return;
+    }
+    // The plan never names the source as the output; this guards against a
+    // link or a folder that changed since, whatever the overwrite choice.
+    if (isSameFile(m_settings.output, m_settings.source.path)) {
+        finish(State::Failed, QStringLiteral("%1 is the source itself and is kept").arg(m_settings.output));
         return;
     }
     // The batch asks before it starts; this guards against an output that
@@ -132,8 +183,7 @@ void ConversionJob::startPass(int pass)
     m_pass = pass;
     m_pending.clear();
     m_toolErrors.clear();
-    const QStringList arguments =
-        passArguments(m_settings.preset, m_settings.source, m_settings.videoKbps, pass, m_passlog, m_temporary);
+    const QStringList arguments = passArguments(m_settings, pass, m_passlog, m_temporary);
     reel::logDebug("ffmpeg pass %d      : %@", pass, reel::array2Str(arguments));
     m_process->setArguments(arguments);
     m_process->start();
@@ -159,7 +209,7 @@ void ConversionJob::statusLine(const QString &line)
         return;
     if (!line.contains(reel::progressFfmpegGrepStr())) {
         m_toolErrors << line.trimmed();
-        if (m_toolErrors.size() > 5)
+        if (m_toolErrors.size() > kKeptToolLines)
             m_toolErrors.removeFirst();
         return;
     }
@@ -167,7 +217,7 @@ void ConversionJob::statusLine(const QString &line)
     if (!(seconds > 0))
         return;
     const float ofPass = std::min(seconds / m_settings.source.duration, 1.0f);
-    const int passes = passCount(m_settings.preset);
+    const int passes = passCount(m_settings);
     // The move into place is the last step: 100 waits for it.
     const float percent = std::min((float(m_pass - 1) + ofPass) / float(passes) * 100.0f, 99.9f);
     if (percent > m_progress) {
@@ -189,14 +239,15 @@ void ConversionJob::passEnded(int exitCode, QProcess::ExitStatus status)
         return;
     }
     if (status != QProcess::NormalExit || exitCode != 0) {
-        const QString why = m_toolErrors.isEmpty() ? QStringLiteral("no message") : m_toolErrors.last();
+        const QString reason = ffmpegFailureReason(m_toolErrors);
+        const QString why = reason.isEmpty() ? QStringLiteral("no message") : reason;
         const QString error = status != QProcess::NormalExit
                                   ? QStringLiteral("ffmpeg stopped unexpectedly (%1)").arg(why)
                                   : QStringLiteral("ffmpeg failed with code %1: %2").arg(exitCode).arg(why);
         finish(State::Failed, error);
         return;
     }
-    if (m_pass < passCount(m_settings.preset)) {
+    if (m_pass < passCount(m_settings)) {
         startPass(m_pass + 1);
         return;
     }
@@ -209,6 +260,11 @@ void ConversionJob::moveIntoPlace()
         finish(State::Failed, QStringLiteral("ffmpeg wrote nothing for %1").arg(m_settings.source.path));
         return;
     }
+    // The last look before anything is replaced.
+    if (isSameFile(m_settings.output, m_settings.source.path)) {
+        finish(State::Failed, QStringLiteral("%1 is the source itself and is kept").arg(m_settings.output));
+        return;
+    }
     const QString overwrite = m_settings.overwrite ? QStringLiteral("y") : QStringLiteral("n");
     if (!reel::mvCocoa(m_temporary, m_settings.output, overwrite)) {
         finish(State::Failed, reel::testPresenceCocoa(m_settings.output)
@@ -216,6 +272,13 @@ void ConversionJob::moveIntoPlace()
                                   : QStringLiteral("the output could not be moved to %1").arg(m_settings.output));
         return;
     }
+    outputReady();
+}
+
+void ConversionJob::outputReady()
+{
+    // The output is in place under its final name: the place for a step
+    // that works on it (a disc authored from it, say) before the job ends.
     m_progress = 100;
     emit progressChanged(m_progress);
     finish(State::Finished, QString());
@@ -261,7 +324,8 @@ void ConversionJob::removeLeftovers(bool temporaryToo)
     if (temporaryToo && !m_temporary.isEmpty())
         leftovers << m_temporary;
     if (!m_passlog.isEmpty()) {
-        for (const char *suffix : {"-0.log", "-0.log.temp", "-0.log.mbtree", "-0.log.mbtree.temp"})
+        for (const char *suffix : {"-0.log", "-0.log.temp", "-0.log.mbtree", "-0.log.mbtree.temp", "-0.log.cutree",
+                                   "-0.log.cutree.temp"})
             leftovers << m_passlog + QLatin1String(suffix);
     }
     for (const QString &path : leftovers) {

@@ -16,6 +16,13 @@
 
 namespace convert {
 
+// The line of ffmpeg's error output that says why it failed, never one of
+// its general closing words ("Conversion failed!", "Error submitting video
+// frame to the encoder"...): the last complaint of a component (an encoder,
+// a muxer), its address left out ("[libx264 @ 0x55d0] x" gives "libx264:
+// x"); else the first specific line; else the last line; empty for none.
+QString ffmpegFailureReason(const QStringList &lines);
+
 class ConversionJob : public QObject {
     Q_OBJECT
 public:
@@ -53,6 +60,7 @@ private:
     void statusLine(const QString &line);
     void passEnded(int exitCode, QProcess::ExitStatus status);
     void moveIntoPlace();
+    void outputReady();
     void finish(State state, const QString &error);
     void removeLeftovers(bool temporaryToo);
 
@@ -66,7 +74,7 @@ private:
     bool m_cancelling = false;
     QProcess *m_process = nullptr;
     QByteArray m_pending;     // status bytes after the last line break
-    QStringList m_toolErrors; // the tool's latest other lines
+    QStringList m_toolErrors; // the tool's latest lines other than its progress
     QElapsedTimer m_clock;
     qint64 m_elapsedAtEnd = 0;
 };

@@ -1,5 +1,6 @@
-// reelkit-convert: the window where a display is present, the terminal form
+// reelkit-convert: the window where a display answers, the terminal form
 // otherwise or whenever it is given arguments (see --help).
+#include "display.h"
 #include "options.h"
 #include "terminal.h"
 #include "window.h"
@@ -21,24 +22,46 @@ QStringList argumentList(int argc, char **argv)
     return arguments;
 }
 
+// Why no window can open; empty when one can.
+QString windowRefusal()
+{
+    if (!convert::displayPresent() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return QStringLiteral("the window needs a display (DISPLAY or WAYLAND_DISPLAY)");
+    QString why;
+    if (!convert::displayAnswers(&why))
+        return QStringLiteral("the window needs a display, and %1").arg(why);
+    return QString();
+}
+
+int runInTerminal(int argc, char *argv[], const convert::Options &options)
+{
+    // No display is needed, nor opened: a core application runs the tools.
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(reel::Bundle::main().name());
+    return convert::runTerminal(options, stdout, stderr);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const convert::Options options = convert::parseOptions(argumentList(argc, argv));
     if (!convert::wantsWindow(options, convert::displayPresent()) || !options.error.isEmpty() || options.help
-        || options.version) {
-        // No display is needed, nor opened: a core application runs the tools.
-        QCoreApplication application(argc, argv);
-        QCoreApplication::setApplicationName(reel::Bundle::main().name());
-        return convert::runTerminal(options, stdout, stderr);
-    }
-    // Without a display Qt would end the program with its own message.
-    if (!convert::displayPresent() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("reelkit-convert: the window needs a display (DISPLAY or WAYLAND_DISPLAY); without one, "
-                   "give the files to convert in the terminal\n",
-                   stderr);
-        return convert::kExitUsage;
+        || options.version)
+        return runInTerminal(argc, argv, options);
+
+    const QString refusal = windowRefusal();
+    if (!refusal.isEmpty()) {
+        if (options.mode == convert::Options::Mode::Window) {
+            std::fprintf(stderr, "reelkit-convert: %s; without one, give the files to convert in the terminal\n",
+                         refusal.toLocal8Bit().constData());
+            return convert::kExitUsage;
+        }
+        // A bare start: the terminal form does what the window would have
+        // offered first, the sample.
+        std::fprintf(stderr, "reelkit-convert: %s; converting in the terminal instead\n",
+                     refusal.toLocal8Bit().constData());
+        return runInTerminal(argc, argv, options);
     }
     if (options.debug)
         reel::setDEBUG(1);

@@ -2,6 +2,7 @@
 
 #include "presets.h"
 
+#include <QCommandLineParser>
 #include <QtGlobal>
 
 #include <optional>
@@ -10,11 +11,11 @@ namespace convert {
 
 namespace {
 
-std::optional<int> positiveNumber(const QString &text)
+std::optional<int> numberIn(const QString &text, int lowest, int highest)
 {
     bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value <= 0)
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest)
         return std::nullopt;
     return value;
 }
@@ -27,108 +28,118 @@ QString presetIds()
     return ids.join(QStringLiteral(", "));
 }
 
+QString optionWord(const QString &name)
+{
+    return name.size() == 1 ? QStringLiteral("-") + name : QStringLiteral("--") + name;
+}
+
+// Qt's "Missing value after '--size'." as the program's other messages read.
+QString plainError(const QString &text)
+{
+    QString plain = text.trimmed();
+    if (plain.endsWith(QLatin1Char('.')))
+        plain.chop(1);
+    if (!plain.isEmpty())
+        plain[0] = plain.at(0).toLower();
+    return plain;
+}
+
 } // namespace
 
 Options parseOptions(const QStringList &arguments)
 {
     Options options;
     options.anyArgument = arguments.size() > 1;
-    bool optionsEnded = false;
-    bool sizeGiven = false;
-    bool bitrateGiven = false;
-    for (qsizetype i = 1; i < arguments.size() && options.error.isEmpty(); ++i) {
-        const QString &word = arguments.at(i);
-        if (optionsEnded || !word.startsWith(QLatin1Char('-')) || word == QLatin1String("-")) {
-            options.files << word;
-            continue;
-        }
-        if (word == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        QString name = word;
-        QString value;
-        bool hasInlineValue = false;
-        const qsizetype eq = word.indexOf(QLatin1Char('='));
-        if (word.startsWith(QLatin1String("--")) && eq > 0) {
-            name = word.left(eq);
-            value = word.mid(eq + 1);
-            hasInlineValue = true;
-        }
-        // The value of an option that takes one: after "=" or the next word.
-        auto takeValue = [&]() -> std::optional<QString> {
-            if (hasInlineValue)
-                return value;
-            if (i + 1 >= arguments.size()) {
-                options.error = QStringLiteral("%1 needs a value").arg(name);
-                return std::nullopt;
-            }
-            return arguments.at(++i);
-        };
-        auto flag = [&](bool &target) {
-            if (hasInlineValue)
-                options.error = QStringLiteral("%1 takes no value").arg(name);
-            target = true;
-        };
 
-        if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
-            flag(options.help);
-        } else if (name == QLatin1String("--version")) {
-            flag(options.version);
-        } else if (name == QLatin1String("--overwrite")) {
-            flag(options.overwrite);
-        } else if (name == QLatin1String("--debug")) {
-            flag(options.debug);
-        } else if (name == QLatin1String("--window") || name == QLatin1String("--terminal")) {
-            const Options::Mode mode =
-                name == QLatin1String("--window") ? Options::Mode::Window : Options::Mode::Terminal;
-            if (options.mode != Options::Mode::Automatic && options.mode != mode)
-                options.error = QStringLiteral("--window and --terminal exclude each other");
-            bool unused = false;
-            flag(unused);
-            options.mode = mode;
-        } else if (name == QLatin1String("--preset")) {
-            const auto id = takeValue();
-            if (!id)
-                break;
-            if (!presetById(*id))
-                options.error = QStringLiteral("unknown preset '%1' (presets: %2)").arg(*id, presetIds());
-            options.presetId = *id;
-            options.presetGiven = true;
-        } else if (name == QLatin1String("--size")) {
-            const auto text = takeValue();
-            if (!text)
-                break;
-            const auto mb = positiveNumber(*text);
-            if (!mb)
-                options.error = QStringLiteral("--size takes a whole number of megabytes above 0, not '%1'").arg(*text);
-            options.budget.mode = Budget::Mode::TargetSize;
-            options.budget.sizeMB = mb.value_or(0);
-            sizeGiven = true;
-        } else if (name == QLatin1String("--bitrate")) {
-            const auto text = takeValue();
-            if (!text)
-                break;
-            const auto kbps = positiveNumber(*text);
-            if (!kbps)
-                options.error = QStringLiteral("--bitrate takes a whole number of kb/s above 0, not '%1'").arg(*text);
-            options.budget.mode = Budget::Mode::Bitrate;
-            options.budget.videoKbps = kbps.value_or(0);
-            bitrateGiven = true;
-        } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
-            const auto dir = takeValue();
-            if (!dir)
-                break;
-            if (dir->isEmpty())
-                options.error = QStringLiteral("%1 needs a folder").arg(name);
-            options.outputDir = *dir;
-        } else {
-            options.error = QStringLiteral("unknown option '%1'").arg(word);
+    const QCommandLineOption preset({QStringLiteral("p"), QStringLiteral("preset")}, QString(), QStringLiteral("P"));
+    const QCommandLineOption quality({QStringLiteral("q"), QStringLiteral("quality")}, QString(), QStringLiteral("CRF"));
+    const QCommandLineOption size({QStringLiteral("s"), QStringLiteral("size")}, QString(), QStringLiteral("MB"));
+    const QCommandLineOption bitrate({QStringLiteral("b"), QStringLiteral("bitrate")}, QString(), QStringLiteral("KBPS"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("DIR"));
+    const QCommandLineOption overwrite({QStringLiteral("y"), QStringLiteral("overwrite")}, QString());
+    const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")}, QString());
+    const QCommandLineOption window({QStringLiteral("w"), QStringLiteral("window")}, QString());
+    const QCommandLineOption terminal({QStringLiteral("t"), QStringLiteral("terminal")}, QString());
+    const QCommandLineOption debug({QStringLiteral("d"), QStringLiteral("debug")}, QString());
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")}, QString());
+
+    QCommandLineParser parser;
+    parser.addOptions({preset, quality, size, bitrate, output, overwrite, dryRun, window, terminal, debug, help,
+                       version});
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        options.error = unknown.isEmpty()
+                            ? plainError(parser.errorText())
+                            : QStringLiteral("unknown option '%1'").arg(optionWord(unknown.first()));
+        return options;
+    }
+    options.files = parser.positionalArguments();
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    options.overwrite = parser.isSet(overwrite);
+    options.dryRun = parser.isSet(dryRun);
+    options.debug = parser.isSet(debug);
+    if (parser.isSet(window) && parser.isSet(terminal)) {
+        options.error = QStringLiteral("--window and --terminal exclude each other");
+        return options;
+    }
+    if (parser.isSet(window))
+        options.mode = Options::Mode::Window;
+    else if (parser.isSet(terminal))
+        options.mode = Options::Mode::Terminal;
+
+    if (parser.isSet(preset)) {
+        options.presetId = parser.value(preset);
+        options.presetGiven = true;
+        if (!presetById(options.presetId)) {
+            options.error = QStringLiteral("unknown preset '%1' (presets: %2)").arg(options.presetId, presetIds());
+            return options;
         }
     }
-    if (options.error.isEmpty() && sizeGiven && bitrateGiven)
-        options.error = QStringLiteral("give either --size or --bitrate, not both");
-    options.budgetGiven = sizeGiven || bitrateGiven;
+    const int budgets = int(parser.isSet(quality)) + int(parser.isSet(size)) + int(parser.isSet(bitrate));
+    if (budgets > 1) {
+        options.error = QStringLiteral("give one of --quality, --size and --bitrate");
+        return options;
+    }
+    options.budgetGiven = budgets == 1;
+    if (parser.isSet(quality)) {
+        const auto crf = numberIn(parser.value(quality), kMinCrf, kMaxCrf);
+        if (!crf) {
+            options.error = QStringLiteral("--quality takes a whole number from %1 (best) to %2, not '%3'")
+                                .arg(kMinCrf)
+                                .arg(kMaxCrf)
+                                .arg(parser.value(quality));
+            return options;
+        }
+        options.budget.mode = Budget::Mode::Quality;
+        options.budget.crf = *crf;
+    } else if (parser.isSet(size)) {
+        const auto mb = numberIn(parser.value(size), 1, 1 << 24);
+        if (!mb) {
+            options.error = QStringLiteral("--size takes a whole number of megabytes above 0, not '%1'")
+                                .arg(parser.value(size));
+            return options;
+        }
+        options.budget.mode = Budget::Mode::TargetSize;
+        options.budget.sizeMB = *mb;
+    } else if (parser.isSet(bitrate)) {
+        const auto kbps = numberIn(parser.value(bitrate), 1, 1 << 24);
+        if (!kbps) {
+            options.error = QStringLiteral("--bitrate takes a whole number of kb/s above 0, not '%1'")
+                                .arg(parser.value(bitrate));
+            return options;
+        }
+        options.budget.mode = Budget::Mode::Bitrate;
+        options.budget.videoKbps = *kbps;
+    }
+    if (parser.isSet(output)) {
+        options.outputDir = parser.value(output);
+        if (options.outputDir.isEmpty()) {
+            options.error = QStringLiteral("--output needs a folder");
+            return options;
+        }
+    }
     return options;
 }
 
@@ -136,34 +147,44 @@ QString usageText(const QString &program)
 {
     QString presetLines;
     for (const Preset &preset : presets()) {
-        presetLines += QStringLiteral("  %1%2\n")
-                           .arg(preset.id, -10)
-                           .arg(QStringLiteral("%1 (default %2 kb/s)").arg(preset.label).arg(preset.defaultVideoKbps));
+        const QString usual = preset.hasQualityMode()
+                                  ? QStringLiteral("default quality %1").arg(preset.defaultCrf)
+                                  : QStringLiteral("default %1 kb/s").arg(preset.defaultVideoKbps);
+        presetLines += QStringLiteral("  %1%2\n").arg(preset.id, -10).arg(QStringLiteral("%1 (%2)").arg(preset.label, usual));
     }
     return QStringLiteral(
-               "Usage: %1 [--preset P] [--size MB | --bitrate KBPS] [-o DIR] [--overwrite] FILE...\n"
-               "Converts videos with ffmpeg, to a target size or at a bitrate.\n"
+               "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] FILE|FOLDER...\n"
+               "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
-               "  --preset P      the output kind (default mp4)\n"
-               "  --size MB       make each output about MB megabytes (of 1024 x 1024 bytes)\n"
-               "  --bitrate KBPS  encode the picture at KBPS kilobits per second\n"
-               "  -o, --output DIR  write the outputs into DIR (default: the current folder)\n"
-               "  --overwrite     replace outputs that already exist (otherwise they are kept;\n"
-               "                  on a terminal you are asked)\n"
-               "  --window        open the window, with the FILEs in it\n"
-               "  --terminal      convert in the terminal even where a display is present\n"
-               "  --debug         write the toolkit's diagnostic log on standard error (otherwise\n"
-               "                  it goes to reelkit-convert.log in the temporary folder)\n"
-               "  -h, --help      show this text\n"
-               "  --version       show the version\n"
+               "  -p, --preset P     the output kind (default mp4)\n"
+               "  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4 presets only\n"
+               "                     and their default (mp4 23, mp4-hevc 28)\n"
+               "  -s, --size MB      make each output about MB megabytes (two passes for MP4)\n"
+               "  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default for DVD)\n"
+               "  -o, --output DIR   write the outputs into DIR (default: the current folder)\n"
+               "  -y, --overwrite    replace outputs that already exist (otherwise they are kept;\n"
+               "                     on a terminal you are asked); a source is never replaced\n"
+               "  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing\n"
+               "  -w, --window       open the window, with the FILEs in it\n"
+               "  -t, --terminal     convert in the terminal even where a display is present\n"
+               "  -d, --debug        write the toolkit's diagnostic log on standard error (otherwise\n"
+               "                     it goes to reelkit-convert.log in the temporary folder)\n"
+               "  -h, --help         show this text\n"
+               "  -V, --version      show the version\n"
                "\n"
-               "Presets:\n%2"
+               "Presets:\n%4"
                "\n"
+               "Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).\n"
+               "A FOLDER is searched for videos. Only regular files are read: not pipes or devices.\n"
+               "The sound track marked default (else the first) is kept; MP4 keeps text subtitles.\n"
                "Without FILE, a 5-second sample made with ffmpeg's test sources is converted.\n"
-               "Started without arguments where a display is present, it opens its window.\n"
+               "Started without arguments where a display answers, it opens its window.\n"
                "Exit codes: 0 done, 1 a conversion failed, 2 bad option or size, 3 missing tool,\n"
                "4 unreadable source, 5 output exists, 130 interrupted.\n")
-        .arg(program, presetLines);
+        .arg(program)
+        .arg(kMinCrf)
+        .arg(kMaxCrf)
+        .arg(presetLines);
 }
 
 bool displayPresent()
@@ -186,12 +207,7 @@ bool wantsWindow(const Options &options, bool display)
 
 Budget effectiveBudget(const Options &options, const Preset &preset)
 {
-    if (options.budgetGiven)
-        return options.budget;
-    Budget budget;
-    budget.mode = Budget::Mode::Bitrate;
-    budget.videoKbps = preset.defaultVideoKbps;
-    return budget;
+    return options.budgetGiven ? options.budget : defaultBudget(preset);
 }
 
 } // namespace convert

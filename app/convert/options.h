@@ -13,9 +13,9 @@ namespace convert {
 enum ExitCode {
     kExitOk = 0,
     kExitFailed = 1,        // a conversion failed, or the disk is too full
-    kExitUsage = 2,         // a bad option or value, or a budget the preset refuses
+    kExitUsage = 2,         // a bad option or value, a budget the preset refuses, no display for --window
     kExitMissingTool = 3,   // ffmpeg or ffprobe missing from the bundle
-    kExitBadSource = 4,     // a source that cannot be read as a video
+    kExitBadSource = 4,     // a source that cannot be read as a video (or is no regular file)
     kExitOutputExists = 5,  // an output exists and may not be replaced
     kExitInterrupted = 130, // stopped by Ctrl-C; partial outputs removed
 };
@@ -25,11 +25,12 @@ struct Options {
     Mode mode = Mode::Automatic;
     QString presetId = QStringLiteral("mp4");
     bool presetGiven = false;
-    Budget budget;              // Bitrate mode at 0 kb/s when none was given
+    Budget budget;              // meaningful when budgetGiven
     bool budgetGiven = false;
     QString outputDir;          // null when not given
     QStringList files;
     bool overwrite = false;
+    bool dryRun = false;
     bool debug = false;
     bool help = false;
     bool version = false;
@@ -37,21 +38,24 @@ struct Options {
     QString error;              // a bad option; empty when the line is good
 };
 
-// Reads the arguments (the program name first). Values follow their option
-// as the next word or after "="; "--" ends the options.
+// Reads the arguments (the program name first) with QCommandLineParser:
+// short and long options, values as the next word or after "=" (and right
+// after a short option), "--" ending the options.
 Options parseOptions(const QStringList &arguments);
 
 // The --help text.
 QString usageText(const QString &program);
 
-// Whether a graphical display is there to open a window on.
+// Whether a display is named (DISPLAY or WAYLAND_DISPLAY); whether it
+// answers is display.h's question.
 bool displayPresent();
 
 // The window answers --window, and a bare start where a display is present;
 // the terminal form answers everything else.
 bool wantsWindow(const Options &options, bool display);
 
-// The bitrate mode at the preset's usual rate when no budget was given.
+// What the options ask for, else the preset's own choice (its quality for
+// MP4, its usual bitrate for DVD).
 Budget effectiveBudget(const Options &options, const Preset &preset);
 
 } // namespace convert

@@ -3,10 +3,44 @@
 #include <reel/core.h>
 #include <reel/files.h>
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
 namespace convert {
 
+namespace {
+
+// The path with its folder resolved through every link; the last component
+// as written when it does not exist yet.
+QString canonicalPath(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString whole = info.canonicalFilePath();
+    if (!whole.isEmpty())
+        return whole;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+}
+
+} // namespace
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    struct stat first = {};
+    struct stat second = {};
+    if (::stat(QFile::encodeName(a).constData(), &first) == 0 && ::stat(QFile::encodeName(b).constData(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return canonicalPath(a) == canonicalPath(b);
+}
+
 QString outputPathFor(const SourceInfo &source, const Preset &preset, const QString &destination,
-                      const QStringList &taken)
+                      const QStringList &taken, bool skipExisting)
 {
     QString title = source.title.trimmed();
     if (title.isEmpty() || title.startsWith(QLatin1Char('.')))
@@ -15,49 +49,81 @@ QString outputPathFor(const SourceInfo &source, const Preset &preset, const QStr
         const QString name = number == 1 ? title : QStringLiteral("%1 %2").arg(title).arg(number);
         const QString path = reel::stringByAppendingPathComponent(
             destination, reel::stringByAppendingPathExtension(name, preset.extension));
-        if (path != source.path && !taken.contains(path))
-            return path;
+        if (isSameFile(path, source.path))
+            continue;
+        if (std::any_of(taken.cbegin(), taken.cend(), [&path](const QString &other) { return isSameFile(path, other); }))
+            continue;
+        if (skipExisting && reel::testPresenceCocoa(path))
+            continue;
+        return path;
     }
 }
 
+int passCount(const JobSettings &job)
+{
+    return job.preset.family == Family::Mp4 && job.mode != Budget::Mode::Quality ? 2 : 1;
+}
+
+bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budget, JobSettings *job,
+             QString *problem)
+{
+    job->source = source;
+    job->preset = preset;
+    job->tracks = chooseTracks(source, preset);
+    const BudgetPlan budgetPlan = planBudget(preset, budget, source.duration, job->tracks.audio >= 0);
+    if (!budgetPlan.ok) {
+        *problem = QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
+        return false;
+    }
+    if (budgetPlan.capped)
+        *problem = QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
+    job->mode = budgetPlan.mode;
+    job->videoKbps = budgetPlan.videoKbps;
+    job->crf = budgetPlan.crf;
+    job->estimatedMB = budgetPlan.estimatedMB;
+    // Two passes aim at a size, and the encoders count frames at one rate.
+    job->picture = planPicture(source, preset, passCount(*job) > 1);
+    return true;
+}
+
 Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budget &budget,
-              const QString &destination)
+              const QString &destination, bool destinationMayBeMissing, const QStringList &protectedPaths)
 {
     Plan plan;
-    if (!reel::isDirectory(destination)) {
+    if (!reel::isDirectory(destination) && !(destinationMayBeMissing && !reel::testPresenceCocoa(destination))) {
         plan.problems << QStringLiteral("the destination %1 is not a folder").arg(destination);
         return plan;
     }
-    QStringList taken;
+    // No output may be any source of the batch, not only its own.
+    QStringList taken = protectedPaths;
+    for (const SourceInfo &source : sources)
+        taken << source.path;
     for (const SourceInfo &source : sources) {
         if (!source.usable()) {
             plan.problems << source.error;
             continue;
         }
-        const BudgetPlan budgetPlan = planBudget(preset, budget, source.duration);
-        if (!budgetPlan.ok) {
-            plan.problems << QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
+        JobSettings job;
+        QString problem;
+        if (!planJob(source, preset, budget, &job, &problem)) {
+            plan.problems << problem;
             continue;
         }
-        if (budgetPlan.capped)
-            plan.remarks << QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
-        JobSettings job;
-        job.source = source;
-        job.preset = preset;
-        job.videoKbps = budgetPlan.videoKbps;
-        job.estimatedMB = budgetPlan.estimatedMB;
+        if (!problem.isEmpty())
+            plan.remarks << problem;
         job.output = outputPathFor(source, preset, destination, taken);
         job.outputExists = reel::testPresenceCocoa(job.output);
         taken << job.output;
-        plan.requiredMB += job.estimatedMB;
+        if (job.estimatedMB >= 0)
+            plan.requiredMB += job.estimatedMB;
+        else
+            ++plan.unknownSizes;
         plan.jobs << job;
     }
     plan.freeMB = reel::espaceDiskDispo(destination);
     if (!plan.fitsOnDisk()) {
-        plan.problems << QStringLiteral("the outputs need about %1 MB and %2 has %3 MB free")
-                             .arg(plan.requiredMB)
-                             .arg(destination)
-                             .arg(plan.freeMB);
+        plan.problems << QStringLiteral("the outputs need about %1 and %2 has %3 free")
+                             .arg(sizeText(plan.requiredMB), destination, sizeText(plan.freeMB));
     }
     return plan;
 }

@@ -4,14 +4,13 @@
 
 #include <reel/core.h>
 #include <reel/files.h>
-#include <reel/task.h>
 
 namespace convert {
 
-bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error)
+bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error, const RunLimits &limits)
 {
     const QString seconds = QString::number(settings.seconds, 'f', 3);
-    QStringList words{toolPath(QStringLiteral("ffmpeg")), QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+    QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                       QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
                       QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                       QStringLiteral("testsrc2=size=%1x%2:rate=%3:duration=%4")
@@ -32,11 +31,14 @@ bool makeSampleClip(const QString &path, const SampleClip &settings, QString *er
     // A clip left from an earlier run must not pass for this one.
     if (reel::testPresenceCocoa(path))
         reel::rmCocoa(path);
-    const QString output = reel::taskArray1PipeMax(words, true);
-    if (reel::poidsFile(path, QStringLiteral("O")) > 0)
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
+    if (run.succeeded() && reel::poidsFile(path, QStringLiteral("O")) > 0)
         return true;
+    if (reel::testPresenceCocoa(path))
+        reel::rmCocoa(path);
     if (error) {
-        const QString said = output.trimmed();
+        const QString unfinished = unfinishedRunText(QStringLiteral("ffmpeg"), run, limits);
+        const QString said = unfinished.isEmpty() ? QString::fromUtf8(run.err).trimmed() : unfinished;
         *error = QStringLiteral("ffmpeg could not make the sample %1%2")
                      .arg(path, said.isEmpty() ? QString() : QStringLiteral(": ") + said);
     }

@@ -2,6 +2,8 @@
 // newcomer sees converted at once, and the clips of the tests.
 #pragma once
 
+#include "toolrun.h"
+
 #include <QString>
 
 namespace convert {
@@ -18,8 +20,10 @@ struct SampleClip {
 };
 
 // Writes the clip at path (Matroska: MPEG-4 picture, PCM sound), replacing
-// a clip already there. False, with *error, when ffmpeg made nothing.
-bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error);
+// a clip already there. False, with *error, when ffmpeg made nothing, ran
+// out of time or was cancelled (nothing is left then).
+bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error,
+                    const RunLimits &limits = RunLimits{120000, {}});
 
 // Where the built-in sample is made: "reelkit_sample.mkv" in the temporary
 // folder.

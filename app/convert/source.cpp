@@ -6,88 +6,321 @@
 #include <reel/files.h>
 #include <reel/media.h>
 #include <reel/numbers.h>
-#include <reel/strings.h>
-#include <reel/task.h>
 
 #include <QFileInfo>
-#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <sys/stat.h>
 
 namespace convert {
 
 namespace {
 
-// "key=value" lines of ffprobe's flat output; the first value of a key wins,
-// so the first video stream's fields are the ones kept.
-QHash<QString, QString> probeFields(const QString &output, QStringList *otherLines)
+// Frames the interlace test looks at: five seconds of NTSC video.
+constexpr int kIdetFrames = 150;
+
+// "30000/1001" or "16:9" as a number; 0 when it is not a positive ratio.
+double ratio(const QString &text)
 {
-    QHash<QString, QString> fields;
-    for (const QString &line : reel::linesToArray(output)) {
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0) {
-            otherLines->append(line.trimmed());
-            continue;
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)\\s*[/:]\\s*(\\d+(?:\\.\\d+)?)\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return 0;
+    const double numerator = match.captured(1).toDouble();
+    const double denominator = match.captured(2).toDouble();
+    return numerator > 0 && denominator > 0 ? numerator / denominator : 0;
+}
+
+// ffprobe writes durations as strings, counts as numbers; both are read.
+double number(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return value.toDouble();
+    bool ok = false;
+    const double parsed = value.toString().toDouble(&ok);
+    return ok && std::isfinite(parsed) ? parsed : 0;
+}
+
+FieldOrder fieldOrderFrom(const QString &text)
+{
+    // The order fields are shown in: "tb" is coded top first but shown
+    // bottom first.
+    if (text == QLatin1String("progressive"))
+        return FieldOrder::Progressive;
+    if (text == QLatin1String("tt") || text == QLatin1String("bt"))
+        return FieldOrder::TopFirst;
+    if (text == QLatin1String("bb") || text == QLatin1String("tb"))
+        return FieldOrder::BottomFirst;
+    return FieldOrder::Unknown;
+}
+
+// The display matrix's turn, as 0, 90, 180 or 270.
+int rotationOf(const QJsonObject &stream)
+{
+    double degrees = 0;
+    bool found = false;
+    for (const QJsonValue &entry : stream.value(QLatin1String("side_data_list")).toArray()) {
+        const QJsonObject side = entry.toObject();
+        if (side.contains(QLatin1String("rotation"))) {
+            degrees = number(side.value(QLatin1String("rotation")));
+            found = true;
+            break;
         }
-        const QString key = line.left(eq);
-        if (key == QLatin1String("codec_type")) {
-            fields[QStringLiteral("types")] += line.mid(eq + 1) + QLatin1Char(' ');
-            continue;
-        }
-        if (!fields.contains(key))
-            fields.insert(key, line.mid(eq + 1));
     }
-    return fields;
+    if (!found)
+        degrees = number(stream.value(QLatin1String("tags")).toObject().value(QLatin1String("rotate")));
+    if (!std::isfinite(degrees) || std::fabs(degrees) > 1e6)
+        return 0;
+    const int quarter = int(std::lround(degrees / 90.0)) % 4;
+    return (quarter + 4) % 4 * 90;
+}
+
+StreamInfo streamFrom(const QJsonObject &object)
+{
+    StreamInfo stream;
+    stream.index = object.value(QLatin1String("index")).toInt(-1);
+    stream.type = object.value(QLatin1String("codec_type")).toString();
+    stream.codec = object.value(QLatin1String("codec_name")).toString();
+    const QJsonObject tags = object.value(QLatin1String("tags")).toObject();
+    stream.language = tags.value(QLatin1String("language")).toString().trimmed().left(16);
+    if (stream.language == QLatin1String("und"))
+        stream.language.clear();
+    stream.title = tags.value(QLatin1String("title")).toString().simplified().left(80);
+    const QJsonObject disposition = object.value(QLatin1String("disposition")).toObject();
+    stream.isDefault = disposition.value(QLatin1String("default")).toInt() == 1;
+    stream.attachedPicture = disposition.value(QLatin1String("attached_pic")).toInt() == 1;
+    stream.width = qMax(0, object.value(QLatin1String("width")).toInt());
+    stream.height = qMax(0, object.value(QLatin1String("height")).toInt());
+    const double sar = ratio(object.value(QLatin1String("sample_aspect_ratio")).toString());
+    stream.pixelAspect = sar > 0.1 && sar < 10 ? float(sar) : 1.0f;
+    stream.rotation = rotationOf(object);
+    const QString average = object.value(QLatin1String("avg_frame_rate")).toString();
+    const QString base = object.value(QLatin1String("r_frame_rate")).toString();
+    const double averageFps = ratio(average);
+    const double baseFps = ratio(base);
+    const bool averageKnown = averageFps > 0 && averageFps < 1000;
+    const bool baseKnown = baseFps > 0 && baseFps < 1000;
+    stream.fps = float(averageKnown ? averageFps : baseKnown ? baseFps : 0);
+    // The base rate is a guess of ffmpeg's; one far above the average (a
+    // time base taken for a rate) would multiply the frames.
+    if (baseKnown && baseFps <= 120 && (!averageKnown || baseFps < averageFps * 2.5))
+        stream.baseRate = base;
+    else if (averageKnown)
+        stream.baseRate = average;
+    // A base rate twice the average is the field rate of interlaced video,
+    // not frames at changing intervals.
+    const double spread = averageKnown && baseKnown ? baseFps / averageFps : 1;
+    stream.variableRate = std::fabs(spread - 1) > 0.005 && std::fabs(spread - 2) > 0.01;
+    stream.fieldOrder = fieldOrderFrom(object.value(QLatin1String("field_order")).toString());
+    stream.channels = qMax(0, object.value(QLatin1String("channels")).toInt());
+    return stream;
+}
+
+QString lastLine(const QByteArray &text)
+{
+    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
+// ffmpeg's interlace test on a stretch of the picture a quarter of the way in
+// (openings are often black, which tells nothing).
+FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, QString *error)
+{
+    const double start = info.duration >= 4 ? std::min(double(info.duration) / 4, 300.0) : 0;
+    const QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+                            QStringLiteral("-loglevel"), QStringLiteral("info"),
+                            QStringLiteral("-ss"), QString::number(start, 'f', 3),
+                            QStringLiteral("-i"), info.path,
+                            QStringLiteral("-map"), QStringLiteral("0:%1").arg(info.video()->index),
+                            QStringLiteral("-frames:v"), QString::number(kIdetFrames),
+                            QStringLiteral("-vf"), QStringLiteral("idet"),
+                            QStringLiteral("-an"), QStringLiteral("-sn"), QStringLiteral("-dn"),
+                            QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
+    if (run.outcome == RunResult::Outcome::Cancelled)
+        *error = unfinishedRunText(QStringLiteral("the interlace test"), run, limits);
+    return idetVerdict(QString::fromUtf8(run.err));
+}
+
+// The duration of a stream without times (a raw .m2v or .h264): its frames
+// counted, over its rate. 0 when that cannot be had in time.
+float countedDuration(const SourceInfo &info, const RunLimits &limits)
+{
+    const StreamInfo &video = *info.video();
+    if (!(video.fps > 0))
+        return 0;
+    const QStringList words{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                            QStringLiteral("%1").arg(video.index), QStringLiteral("-count_packets"),
+                            QStringLiteral("-show_entries"), QStringLiteral("stream=nb_read_packets"),
+                            QStringLiteral("-of"), QStringLiteral("json"), QStringLiteral("-i"), info.path};
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
+    if (!run.succeeded())
+        return 0;
+    const QJsonArray streams = QJsonDocument::fromJson(run.out).object().value(QLatin1String("streams")).toArray();
+    const double frames = streams.isEmpty() ? 0 : number(streams.first().toObject().value(QLatin1String("nb_read_packets")));
+    const double seconds = frames / double(video.fps);
+    return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
 }
 
 } // namespace
 
-SourceInfo probeSource(const QString &path)
+void readProbeJson(const QByteArray &json, SourceInfo &info)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (!document.isObject()) {
+        info.error = QStringLiteral("%1 cannot be read: ffprobe said nothing that could be understood").arg(info.path);
+        return;
+    }
+    const QJsonObject root = document.object();
+    info.streams.clear();
+    info.videoStream = -1;
+    info.hasAudio = false;
+    for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray()) {
+        const StreamInfo stream = streamFrom(value.toObject());
+        if (stream.index < 0 || stream.type.isEmpty())
+            continue;
+        info.streams << stream;
+        if (info.videoStream < 0 && stream.type == QLatin1String("video") && !stream.attachedPicture
+            && stream.width > 0 && stream.height > 0)
+            info.videoStream = int(info.streams.size()) - 1;
+        if (stream.type == QLatin1String("audio"))
+            info.hasAudio = true;
+    }
+    if (info.videoStream < 0) {
+        info.error = QStringLiteral("%1 holds no video that ffmpeg can read").arg(info.path);
+        return;
+    }
+    const StreamInfo &video = info.streams.at(info.videoStream);
+    const bool turned = video.rotation == 90 || video.rotation == 270;
+    info.width = turned ? video.height : video.width;
+    info.height = turned ? video.width : video.height;
+    const float shown = float(video.width) * video.pixelAspect / float(video.height);
+    info.displayAspect = turned ? 1.0f / shown : shown;
+    info.fieldOrder = video.fieldOrder;
+
+    double duration = number(root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")));
+    if (!(duration > 0)) {
+        // Some containers give only their streams' durations.
+        for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray())
+            duration = std::max(duration, number(value.toObject().value(QLatin1String("duration"))));
+    }
+    info.duration = duration > 0 && duration < 1e7 ? float(duration) : 0.0f;
+    if (!(info.duration > 0))
+        info.error = QStringLiteral("%1 has no duration that ffmpeg can read").arg(info.path);
+}
+
+SourceInfo probeSource(const QString &path, const RunLimits &limits)
 {
     SourceInfo info;
     info.path = path.isEmpty() ? path : QFileInfo(reel::stringByExpandingTildeInPath(path)).absoluteFilePath();
     info.title = reel::nameCleanedFromSrcpathstr(info.path, QStringList());
-    if (info.path.isEmpty() || !reel::testPresenceCocoa(info.path)) {
+    struct stat st = {};
+    if (info.path.isEmpty() || ::stat(QFile::encodeName(info.path).constData(), &st) != 0
+        || !reel::testPresenceCocoa(info.path)) {
         info.error = QStringLiteral("cannot read %1").arg(path);
         return info;
     }
-    if (reel::isDirectory(info.path)) {
+    if (S_ISDIR(st.st_mode)) {
         info.error = QStringLiteral("%1 is a folder, not a video").arg(path);
         return info;
     }
-    info.sizeMB = reel::poidsFile(info.path, QStringLiteral("M"));
+    // A pipe or a device would keep ffprobe waiting for data that may never
+    // come, and cannot be read twice (two passes).
+    if (!S_ISREG(st.st_mode)) {
+        const QString kind = S_ISFIFO(st.st_mode)                          ? QStringLiteral("a named pipe")
+                             : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? QStringLiteral("a device")
+                             : S_ISSOCK(st.st_mode)                        ? QStringLiteral("a socket")
+                                                                           : QStringLiteral("a special file");
+        info.error = QStringLiteral("%1 is %2, not a regular file; only files can be converted").arg(path, kind);
+        reel::logAlways("probeSource         :-( %@", info.error);
+        return info;
+    }
+    info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
     if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
         info.error = missingToolsMessage({QStringLiteral("ffprobe")});
         return info;
     }
 
-    // Video fields first so that the first width and height are the video's.
-    const QStringList words{toolPath(QStringLiteral("ffprobe")), QStringLiteral("-v"), QStringLiteral("error"),
-                            QStringLiteral("-show_entries"),
-                            QStringLiteral("stream=codec_type,width,height,display_aspect_ratio:format=duration"),
-                            QStringLiteral("-of"), QStringLiteral("default=noprint_wrappers=1"),
+    const QStringList words{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-of"),
+                            QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams"),
                             QStringLiteral("-i"), info.path};
-    QStringList otherLines;
-    const QHash<QString, QString> fields = probeFields(reel::taskArray1PipeMax(words, true), &otherLines);
-    const QString types = fields.value(QStringLiteral("types"));
-    if (!types.contains(QLatin1String("video "))) {
-        info.error = otherLines.isEmpty() ? QStringLiteral("%1 holds no video that ffmpeg can read").arg(path)
-                                          : QStringLiteral("%1 cannot be read: %2").arg(path, otherLines.last());
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
+    if (run.outcome != RunResult::Outcome::Finished) {
+        info.error = QStringLiteral("%1 on %2").arg(unfinishedRunText(QStringLiteral("ffprobe"), run, limits), path);
         reel::logAlways("probeSource         :-( %@", info.error);
         return info;
     }
-    info.hasAudio = types.contains(QLatin1String("audio "));
-    info.width = fields.value(QStringLiteral("width")).toInt();
-    info.height = fields.value(QStringLiteral("height")).toInt();
-    const QString aspect = fields.value(QStringLiteral("display_aspect_ratio"));
-    if (aspect.contains(QLatin1Char(':')) && !aspect.startsWith(QLatin1String("0:")))
-        info.displayAspect = reel::fractionStr2Float(aspect);
-    else if (info.height > 0)
-        info.displayAspect = float(info.width) / float(info.height);
-    info.duration = reel::str2Float(fields.value(QStringLiteral("duration")));
-    if (!(info.duration > 0)) {
-        info.error = QStringLiteral("%1 has no duration that ffmpeg can read").arg(path);
-        reel::logAlways("probeSource         :-( %@", info.error);
+    readProbeJson(run.out, info);
+    if (info.video() && !(info.duration > 0)) {
+        info.duration = countedDuration(info, limits);
+        if (info.duration > 0)
+            info.error.clear();
     }
+    const QString said = lastLine(run.err);
+    if (!info.usable() && run.exitCode != 0 && !said.isEmpty())
+        info.error = QStringLiteral("%1 cannot be read: %2").arg(path, said);
+    if (!info.usable()) {
+        reel::logAlways("probeSource         :-( %@", info.error);
+        return info;
+    }
+    const StreamInfo &video = *info.video();
+    if (info.fieldOrder == FieldOrder::Unknown && video.codec == QLatin1String("dvvideo")
+        && (video.height == 480 || video.height == 576)) {
+        // Standard-definition DV is interlaced bottom field first by its
+        // standard, and its container does not say so.
+        info.fieldOrder = FieldOrder::BottomFirst;
+    }
+    if (info.fieldOrder == FieldOrder::Unknown) {
+        QString error;
+        info.fieldOrder = testFieldOrder(info, limits, &error);
+        info.fieldOrderTested = true;
+        if (!error.isEmpty())
+            info.error = QStringLiteral("%1 on %2").arg(error, path);
+    }
+    reel::logDebug("probeSource         :-) %@: %d x %d, %@, %@ s", info.path, info.width, info.height,
+                   fieldOrderText(info.fieldOrder), QString::number(info.duration));
     return info;
+}
+
+FieldOrder idetVerdict(const QString &log)
+{
+    static const QRegularExpression line(QStringLiteral(
+        "Multi frame detection:\\s*TFF:\\s*(\\d+)\\s*BFF:\\s*(\\d+)\\s*Progressive:\\s*(\\d+)\\s*Undetermined:\\s*(\\d+)"));
+    const QRegularExpressionMatch match = line.match(log);
+    if (!match.hasMatch())
+        return FieldOrder::Unknown;
+    const qint64 top = match.captured(1).toLongLong();
+    const qint64 bottom = match.captured(2).toLongLong();
+    const qint64 progressive = match.captured(3).toLongLong();
+    // A handful of frames decides nothing; moving test patterns fool the
+    // test into both orders at once, which real interlaced video never does.
+    if (top + bottom + progressive < 10)
+        return FieldOrder::Unknown;
+    if (top >= 3 * (bottom + progressive))
+        return FieldOrder::TopFirst;
+    if (bottom >= 3 * (top + progressive))
+        return FieldOrder::BottomFirst;
+    return FieldOrder::Progressive;
+}
+
+QString fieldOrderText(FieldOrder order)
+{
+    switch (order) {
+    case FieldOrder::Progressive:
+        return QStringLiteral("progressive");
+    case FieldOrder::TopFirst:
+        return QStringLiteral("interlaced, top field first");
+    case FieldOrder::BottomFirst:
+        return QStringLiteral("interlaced, bottom field first");
+    case FieldOrder::Unknown:
+        break;
+    }
+    return QStringLiteral("scan unknown");
 }
 
 QString durationText(float seconds)

@@ -1,33 +1,99 @@
-// What the converter knows about one source video, read with ffprobe.
+// What the converter knows about one source video, read with ffprobe's JSON
+// output, and the interlace test for sources that do not say.
 #pragma once
 
+#include "toolrun.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace convert {
+
+enum class FieldOrder {
+    Unknown,     // the stream does not say and no test settled it
+    Progressive,
+    TopFirst,    // interlaced, top field first
+    BottomFirst, // interlaced, bottom field first
+};
+
+inline bool isInterlaced(FieldOrder order)
+{
+    return order == FieldOrder::TopFirst || order == FieldOrder::BottomFirst;
+}
+
+// One stream as ffprobe describes it.
+struct StreamInfo {
+    int index = -1;        // ffprobe's stream index, the one -map 0:N takes
+    QString type;          // "video", "audio", "subtitle", "data", "attachment"
+    QString codec;         // "h264", "aac", "subrip"... empty when unknown
+    QString language;      // "eng"; empty when none (or "und")
+    QString title;
+    bool isDefault = false;
+    bool attachedPicture = false; // cover art, not a video
+    // Video
+    int width = 0;
+    int height = 0;
+    float pixelAspect = 1; // sample aspect ratio; 1 when not given
+    int rotation = 0;      // 0, 90, 180 or 270 degrees, as the display matrix asks
+    float fps = 0;         // average frame rate; 0 when unknown
+    QString baseRate;      // the rate every frame time fits ("30000/1001"); empty when unknown
+    bool variableRate = false; // frames come at changing intervals (phones)
+    FieldOrder fieldOrder = FieldOrder::Unknown;
+    // Audio
+    int channels = 0;
+};
 
 struct SourceInfo {
     QString path;          // absolute
     QString title;         // the cleaned name shown to the user
     float duration = 0;    // seconds
     double sizeMB = -1;    // mebibytes, -1 when unknown
+    QList<StreamInfo> streams;
+    int videoStream = -1;  // position in streams of the picture converted; -1 when none
+    // Of the converted picture as shown: rotation applied.
     int width = 0;
     int height = 0;
     float displayAspect = 0; // width / height as displayed; 0 when unknown
+    FieldOrder fieldOrder = FieldOrder::Unknown;
+    bool fieldOrderTested = false; // decided by the interlace test, not the stream
     bool hasAudio = false;
     QString error;         // why the source cannot be converted; empty when it can
 
     bool usable() const { return error.isEmpty(); }
+    const StreamInfo *video() const { return videoStream >= 0 ? &streams.at(videoStream) : nullptr; }
 };
 
+// The time limit of one ffprobe or interlace-test run.
+constexpr int kProbeTimeoutMs = 30000;
+
 // Reads the source's duration, picture and streams through the bundle's
-// ffprobe. A source that is missing, unreadable, not a media file or without
-// a video stream comes back with an error sentence.
-SourceInfo probeSource(const QString &path);
+// ffprobe, and tests a picture that does not give its field order. Only a
+// regular file (links followed) is read. A source that is missing,
+// unreadable, not a regular file, not a media file or without a video stream,
+// or whose probe ran out of time or was cancelled, comes back with an error
+// sentence.
+SourceInfo probeSource(const QString &path, const RunLimits &limits = RunLimits{kProbeTimeoutMs, {}});
+
+// Fills info's streams, duration and picture from ffprobe's JSON output
+// (-show_format -show_streams -of json); sets info.error when the text is not
+// such output or holds no video.
+void readProbeJson(const QByteArray &json, SourceInfo &info);
+
+// The verdict of ffmpeg's idet filter from its log ("Multi frame detection:
+// TFF: a BFF: b Progressive: c Undetermined: d"): interlaced only when one
+// field order clearly outweighs the other and progressive frames together.
+// Unknown when the text holds no such line or too few frames decided.
+FieldOrder idetVerdict(const QString &log);
+
+// "progressive", "interlaced, top field first"...
+QString fieldOrderText(FieldOrder order);
 
 // The duration as the window and the terminal show it: 0h01'02" (0:01:02.40).
 QString durationText(float seconds);
 
-// A size in mebibytes as "12.3 MB", or "1.2 GB" from 1024 MB on.
+// A size in mebibytes (MB of 1024 x 1024 bytes, the program's one size unit)
+// as "12.3 MB", or "1.2 GB" from 1024 MB on; "?" below 0.
 QString sizeText(double mebibytes);
 
 } // namespace convert

@@ -1,6 +1,8 @@
 #include "terminal.h"
 
 #include "batch.h"
+#include "command.h"
+#include "discovery.h"
 #include "plan.h"
 #include "sample.h"
 #include "tools.h"
@@ -19,6 +21,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iterator>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace convert {
@@ -78,6 +81,39 @@ QString timeText(qint64 seconds)
     return seconds < 0 ? QStringLiteral("?") : reel::secondesInt2Str(int(seconds));
 }
 
+// The terminal's width in columns; 80 when it does not say.
+int terminalColumns(std::FILE *out)
+{
+    struct winsize size = {};
+    if (::ioctl(fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+// The bar line for a terminal of columns columns, one column short of the
+// edge so that the terminal never wraps it: the bar shrinks first, then the
+// times and the overall figure go.
+QString barLine(int columns, float jobPercent, float overall, const QString &times)
+{
+    const int room = qMax(1, columns - 1);
+    const QString percent = QStringLiteral(" %1%").arg(int(jobPercent), 3);
+    const QStringList tails{QStringLiteral("  overall %1%  %2").arg(int(overall), 3).arg(times),
+                            QStringLiteral("  overall %1%").arg(int(overall), 3), QString()};
+    constexpr int kWidest = 30;
+    constexpr int kNarrowest = 10;
+    for (const QString &tail : tails) {
+        const int barWidth = qMin(kWidest, int(room - 4 - percent.size() - tail.size()));
+        if (barWidth < kNarrowest && !tail.isEmpty())
+            continue;
+        if (barWidth < 1)
+            break;
+        const int filled = qBound(0, int(jobPercent / 100 * barWidth), barWidth);
+        return QStringLiteral("  [%1%2]%3%4")
+            .arg(QString(filled, QLatin1Char('#')), QString(barWidth - filled, QLatin1Char('.')), percent, tail);
+    }
+    return percent.trimmed().left(room);
+}
+
 // The bar redrawn in place on a terminal; elsewhere (a pipe, a log file) a
 // line at every tenth of a job.
 class ProgressPrinter {
@@ -103,14 +139,12 @@ public:
         const QString times = QStringLiteral("elapsed %1, left %2")
                                   .arg(timeText(elapsed), timeText(m_batch.remainingSeconds()));
         if (m_tty) {
-            constexpr int width = 30;
-            const int filled = qBound(0, int(jobPercent / 100 * width), width);
-            const QString bar = QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'));
-            print(m_out, QStringLiteral("\r  [%1] %2%  overall %3%  %4  ")
-                             .arg(bar)
-                             .arg(int(jobPercent), 3)
-                             .arg(int(overall), 3)
-                             .arg(times));
+            // Read at every redraw: the window may have been resized.
+            const QString line = barLine(terminalColumns(m_out), jobPercent, overall, times);
+            // Blanks over what a longer earlier line left.
+            const QString blanks(qMax<qsizetype>(0, m_shownWidth - line.size()), QLatin1Char(' '));
+            print(m_out, QStringLiteral("\r") + line + blanks);
+            m_shownWidth = line.size();
             m_barShown = true;
             return;
         }
@@ -130,6 +164,7 @@ public:
         if (m_barShown) {
             print(m_out, QStringLiteral("\n"));
             m_barShown = false;
+            m_shownWidth = 0;
         }
         const ConversionJob *job = m_batch.job(index);
         switch (job->state()) {
@@ -156,6 +191,7 @@ private:
     std::FILE *m_out;
     bool m_tty;
     bool m_barShown = false;
+    qsizetype m_shownWidth = 0;
     int m_lastStep = -1;
 };
 
@@ -230,19 +266,61 @@ QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options 
     return toRun;
 }
 
-QString destinationFolder(const Options &options, std::FILE *err, bool *ok)
+// The output folder, resolved so that the removal of a partial output never
+// meets a link. Made when missing, except for a dry run, which changes
+// nothing.
+QString destinationFolder(const Options &options, std::FILE *out, std::FILE *err, bool *ok)
 {
     *ok = true;
-    QString folder = options.outputDir.isNull() ? QDir::currentPath()
-                                                : reel::stringByExpandingTildeInPath(options.outputDir);
-    if (!reel::isDirectory(folder) && !reel::mkdirCocoa(folder)) {
-        complain(err, QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
-        *ok = false;
-        return QString();
+    const QString folder = options.outputDir.isNull() ? QDir::currentPath()
+                                                      : reel::stringByExpandingTildeInPath(options.outputDir);
+    if (!reel::isDirectory(folder)) {
+        if (options.dryRun) {
+            print(out, QStringLiteral("The output folder %1 does not exist yet; it would be made.\n").arg(folder));
+            return QFileInfo(folder).absoluteFilePath();
+        }
+        if (!reel::mkdirCocoa(folder)) {
+            complain(err, QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
+            *ok = false;
+            return QString();
+        }
     }
-    // Resolved, so that the removal of a partial output never meets a link.
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     return canonical.isEmpty() ? folder : canonical;
+}
+
+QString budgetText(const JobSettings &job)
+{
+    if (job.mode == Budget::Mode::Quality)
+        return QStringLiteral("quality %1 (the size is not known in advance)").arg(job.crf);
+    return QStringLiteral("%1 kb/s picture, about %2").arg(job.videoKbps).arg(sizeText(job.estimatedMB));
+}
+
+void printJob(std::FILE *out, const JobSettings &job)
+{
+    print(out, QStringLiteral("%1: %2 -> %3\n  picture: %4; %5\n  tracks: %6\n")
+                   .arg(job.source.title, durationText(job.source.duration), job.output, job.picture.description,
+                        budgetText(job), trackSummary(job.tracks)));
+}
+
+// The ffmpeg lines of a job, as a real run would start them.
+void printDryRun(std::FILE *out, const JobSettings &job, const Options &options)
+{
+    const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
+    {
+        if (job.outputExists) {
+            print(out, QStringLiteral("  %1 exists and would be %2\n")
+                           .arg(job.output, options.overwrite ? QStringLiteral("replaced")
+                                                              : QStringLiteral("kept (give --overwrite to replace it)")));
+        }
+        for (int pass = 1; pass <= passCount(job); ++pass) {
+            print(out, QStringLiteral("  ffmpeg pass %1 of %2: %3\n")
+                           .arg(pass)
+                           .arg(passCount(job))
+                           .arg(shellLine(ffmpeg, passArguments(job, pass, QStringLiteral("reelkit-passlog"),
+                                                                job.output))));
+        }
+    }
 }
 
 } // namespace
@@ -273,6 +351,16 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         return kExitMissingTool;
     }
 
+    // From here on Ctrl-C ends what runs (a probe, the sample, a
+    // conversion) and the program says so.
+    InterruptGuard guard;
+    const RunLimits limits{kProbeTimeoutMs, [] { return interrupted != 0; }};
+    auto interruptedExit = [&] {
+        print(err, QStringLiteral("\n"));
+        complain(err, QStringLiteral("interrupted"));
+        return kExitInterrupted;
+    };
+
     QStringList files = options.files;
     if (files.isEmpty()) {
         SampleClip settings;
@@ -280,7 +368,9 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         QString error;
         print(out, QStringLiteral("No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
                        .arg(settings.seconds));
-        if (!makeSampleClip(sample, settings, &error)) {
+        if (!makeSampleClip(sample, settings, &error, RunLimits{120000, limits.cancelled})) {
+            if (interrupted)
+                return interruptedExit();
             complain(err, error);
             return kExitFailed;
         }
@@ -288,14 +378,22 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     }
 
     bool destinationOk = false;
-    const QString destination = destinationFolder(options, err, &destinationOk);
+    const QString destination = destinationFolder(options, out, err, &destinationOk);
     if (!destinationOk)
         return kExitUsage;
 
-    QList<SourceInfo> sources;
+    QStringList empty;
+    const QStringList found = discoverSources(files, &empty, limits.cancelled);
     bool sourcesOk = true;
-    for (const QString &file : files) {
-        const SourceInfo source = probeSource(file);
+    for (const QString &folder : std::as_const(empty)) {
+        complain(err, QStringLiteral("no videos found in %1").arg(folder));
+        sourcesOk = false;
+    }
+    QList<SourceInfo> sources;
+    for (const QString &file : found) {
+        const SourceInfo source = probeSource(file, limits);
+        if (interrupted)
+            return interruptedExit();
         if (!source.usable()) {
             complain(err, source.error);
             sourcesOk = false;
@@ -305,7 +403,7 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     if (!sourcesOk)
         return kExitBadSource;
 
-    const Plan plan = planJobs(sources, preset, effectiveBudget(options, preset), destination);
+    const Plan plan = planJobs(sources, preset, effectiveBudget(options, preset), destination, options.dryRun);
     for (const QString &problem : plan.problems)
         complain(err, problem);
     if (plan.jobs.size() != sources.size())
@@ -315,10 +413,14 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     for (const QString &remark : plan.remarks)
         print(out, QStringLiteral("note: %1\n").arg(remark));
     for (const JobSettings &job : plan.jobs) {
-        print(out, QStringLiteral("%1: %2, %3 kb/s picture, about %4 MB\n")
-                       .arg(job.source.title, durationText(job.source.duration))
-                       .arg(job.videoKbps)
-                       .arg(job.estimatedMB));
+        printJob(out, job);
+        if (options.dryRun)
+            printDryRun(out, job, options);
+    }
+    if (options.dryRun) {
+        print(out, QStringLiteral("Dry run: nothing was converted. A real run writes each output under a hidden "
+                                  "name beside it and moves it into place at the end.\n"));
+        return kExitOk;
     }
 
     int kept = 0;
@@ -335,7 +437,6 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     QObject::connect(&batch, &ConversionBatch::jobFinished, &loop, [&](int i) { printer.jobFinished(i, err); });
     QObject::connect(&batch, &ConversionBatch::finished, &loop, &QEventLoop::quit);
 
-    InterruptGuard guard;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
         if (interrupted)

@@ -1,20 +1,19 @@
 #include "window.h"
 
-#include "sample.h"
+#include "discovery.h"
+#include "reader.h"
 #include "sourcelist.h"
 #include "tools.h"
+#include "tracks.h"
 
 #include <reel/core.h>
 #include <reel/dialogs.h>
 #include <reel/files.h>
-#include <reel/media.h>
 #include <reel/numbers.h>
 #include <reel/prefs.h>
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -25,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -36,12 +36,20 @@ namespace {
 // The preference keys of the settings the window remembers.
 const QString kPresetKey = QStringLiteral("ConvertPreset");
 const QString kModeKey = QStringLiteral("ConvertMode");
+const QString kQualityKey = QStringLiteral("ConvertQuality");
 const QString kSizeKey = QStringLiteral("ConvertSizeMB");
 const QString kBitrateKey = QStringLiteral("ConvertBitrate");
 const QString kDestinationKey = QStringLiteral("ConvertDestination");
 
 // Progress bars count tenths of a percent, so that a long job still moves.
 constexpr int kBarSteps = 1000;
+
+// Alerts about a finished batch close themselves after this; those that
+// report a failure stay until they are read.
+constexpr int kFinishedAlertSeconds = 30;
+
+// The outputs named in the question about existing files.
+constexpr int kNamedOutputs = 8;
 
 int barValue(float percent)
 {
@@ -62,14 +70,33 @@ QString defaultDestination()
 QString videoFilter()
 {
     QStringList patterns;
-    const QStringList common{QStringLiteral("mp4"), QStringLiteral("m4v"), QStringLiteral("mov"),
-                             QStringLiteral("mkv"), QStringLiteral("avi"), QStringLiteral("webm"),
-                             QStringLiteral("wmv"), QStringLiteral("flv"), QStringLiteral("dv"),
-                             QStringLiteral("3gp"), QStringLiteral("mts"), QStringLiteral("m2ts")};
-    for (const QString &extension : common + reel::extMultiplexed())
+    for (const QString &extension : videoExtensions())
         patterns << QStringLiteral("*.") + extension;
-    patterns.removeDuplicates();
     return QStringLiteral("Videos (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+}
+
+// "video, audio #2 (eng), 1 subtitle track; 1 dropped" for the list.
+QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
+{
+    QStringList parts{QStringLiteral("video")};
+    if (choice.audio < 0) {
+        parts << QStringLiteral("no sound");
+    } else {
+        QString sound = QStringLiteral("audio #%1").arg(choice.audio);
+        for (const StreamInfo &stream : source.streams) {
+            if (stream.index == choice.audio && !stream.language.isEmpty())
+                sound += QStringLiteral(" (%1)").arg(stream.language);
+        }
+        parts << sound;
+    }
+    if (!choice.subtitles.isEmpty())
+        parts << QStringLiteral("%1 subtitle track%2")
+                     .arg(choice.subtitles.size())
+                     .arg(choice.subtitles.size() > 1 ? QStringLiteral("s") : QString());
+    QString text = parts.join(QStringLiteral(", "));
+    if (!choice.dropped.isEmpty())
+        text += QStringLiteral("; %1 dropped").arg(choice.dropped.size());
+    return text;
 }
 
 } // namespace
@@ -80,9 +107,10 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
       m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); })
 {
     setWindowTitle(QStringLiteral("reelkit Convert"));
+    m_reader = new SourceReader(this);
     buildInterface();
     loadSettings(options);
-    refreshModeControls();
+    refreshControls();
     if (!options.files.isEmpty())
         addSources(options.files);
     refreshPlan();
@@ -100,14 +128,17 @@ void ConvertWindow::buildInterface()
 
     auto *sourceButtons = new QHBoxLayout;
     m_addButton = new QPushButton(QStringLiteral("Add Videos…"), this);
+    m_addButton->setObjectName(QStringLiteral("add"));
     m_sampleButton = new QPushButton(QStringLiteral("Add Sample Clip"), this);
+    m_sampleButton->setObjectName(QStringLiteral("sample"));
     m_sampleButton->setToolTip(QStringLiteral("A short clip made with ffmpeg's test sources"));
     m_removeButton = new QPushButton(QStringLiteral("Remove"), this);
+    m_removeButton->setObjectName(QStringLiteral("remove"));
     sourceButtons->addWidget(m_addButton);
     sourceButtons->addWidget(m_sampleButton);
     sourceButtons->addWidget(m_removeButton);
     sourceButtons->addStretch(1);
-    auto *dropHint = new QLabel(QStringLiteral("or drop videos on the list"), this);
+    auto *dropHint = new QLabel(QStringLiteral("or drop videos or folders on the list"), this);
     dropHint->setEnabled(false);
     sourceButtons->addWidget(dropHint);
     layout->addLayout(sourceButtons);
@@ -119,31 +150,43 @@ void ConvertWindow::buildInterface()
     for (const Preset &preset : m_presets)
         m_presetBox->addItem(preset.label, preset.id);
     grid->addWidget(new QLabel(QStringLiteral("Preset:"), m_settingsBox), 0, 0);
-    grid->addWidget(m_presetBox, 0, 1, 1, 4);
+    grid->addWidget(m_presetBox, 0, 1, 1, 5);
 
+    m_qualityRadio = new QRadioButton(QStringLiteral("Quality:"), m_settingsBox);
+    m_qualityRadio->setObjectName(QStringLiteral("qualityMode"));
+    m_qualityRadio->setToolTip(QStringLiteral("A constant quality; the size follows the picture"));
+    m_qualitySpin = new QSpinBox(m_settingsBox);
+    m_qualitySpin->setObjectName(QStringLiteral("quality"));
+    m_qualitySpin->setRange(kMinCrf, kMaxCrf);
+    m_qualitySpin->setPrefix(QStringLiteral("CRF "));
+    m_qualitySpin->setToolTip(QStringLiteral("Constant rate factor: lower is better and larger; 18 looks like "
+                                             "the source, 23 is H.264's usual, 28 HEVC's"));
     m_sizeRadio = new QRadioButton(QStringLiteral("Target size:"), m_settingsBox);
     m_sizeRadio->setObjectName(QStringLiteral("sizeMode"));
     m_sizeSpin = new QSpinBox(m_settingsBox);
     m_sizeSpin->setObjectName(QStringLiteral("sizeMB"));
     m_sizeSpin->setRange(1, 1000000);
     m_sizeSpin->setSuffix(QStringLiteral(" MB"));
+    m_sizeSpin->setToolTip(QStringLiteral("Each output, in MB of 1024 x 1024 bytes"));
     m_bitrateRadio = new QRadioButton(QStringLiteral("Bitrate:"), m_settingsBox);
     m_bitrateRadio->setObjectName(QStringLiteral("bitrateMode"));
     m_bitrateSpin = new QSpinBox(m_settingsBox);
     m_bitrateSpin->setObjectName(QStringLiteral("bitrate"));
     m_bitrateSpin->setRange(1, 100000);
     m_bitrateSpin->setSuffix(QStringLiteral(" kb/s"));
-    grid->addWidget(m_sizeRadio, 1, 0);
-    grid->addWidget(m_sizeSpin, 1, 1);
-    grid->addWidget(m_bitrateRadio, 1, 2);
-    grid->addWidget(m_bitrateSpin, 1, 3);
+    grid->addWidget(m_qualityRadio, 1, 0);
+    grid->addWidget(m_qualitySpin, 1, 1);
+    grid->addWidget(m_sizeRadio, 1, 2);
+    grid->addWidget(m_sizeSpin, 1, 3);
+    grid->addWidget(m_bitrateRadio, 1, 4);
+    grid->addWidget(m_bitrateSpin, 1, 5);
 
     m_destinationEdit = new QLineEdit(m_settingsBox);
     m_destinationEdit->setObjectName(QStringLiteral("destination"));
     m_destinationButton = new QPushButton(QStringLiteral("Choose…"), m_settingsBox);
     grid->addWidget(new QLabel(QStringLiteral("Destination:"), m_settingsBox), 2, 0);
-    grid->addWidget(m_destinationEdit, 2, 1, 1, 3);
-    grid->addWidget(m_destinationButton, 2, 4);
+    grid->addWidget(m_destinationEdit, 2, 1, 1, 4);
+    grid->addWidget(m_destinationButton, 2, 5);
 
     m_planLabel = new QLabel(m_settingsBox);
     m_planLabel->setObjectName(QStringLiteral("plan"));
@@ -151,10 +194,11 @@ void ConvertWindow::buildInterface()
     m_planLabel->setTextFormat(Qt::PlainText);
     m_freeLabel = new QLabel(m_settingsBox);
     m_freeLabel->setObjectName(QStringLiteral("freeSpace"));
-    grid->addWidget(m_planLabel, 3, 0, 1, 3);
-    grid->addWidget(m_freeLabel, 3, 3, 1, 2, Qt::AlignRight);
+    grid->addWidget(m_planLabel, 3, 0, 1, 4);
+    grid->addWidget(m_freeLabel, 3, 4, 1, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(5, 1);
     layout->addWidget(m_settingsBox);
 
     auto *progress = new QGridLayout;
@@ -197,42 +241,82 @@ void ConvertWindow::buildInterface()
     connect(m_removeButton, &QPushButton::clicked, m_sources, &SourceList::removeSelected);
     connect(m_sources, &SourceList::filesDropped, this, &ConvertWindow::addSources);
     connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::refreshPlan);
-    connect(m_presetBox, &QComboBox::currentIndexChanged, this, &ConvertWindow::refreshPlan);
-    connect(m_sizeRadio, &QRadioButton::toggled, this, [this] {
-        refreshModeControls();
-        refreshPlan();
+    connect(m_reader, &SourceReader::found, m_sources, &SourceList::addReading);
+    connect(m_reader, &SourceReader::sourceRead, this,
+            [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });
+    connect(m_reader, &SourceReader::emptyFolder, this, [this](const QString &folder) {
+        reel::displayAlert(QStringLiteral("No videos found"),
+                           QStringLiteral("%1 holds no file with a video's extension.").arg(folder), 0, this);
     });
-    connect(m_sizeSpin, &QSpinBox::valueChanged, this, &ConvertWindow::refreshPlan);
-    connect(m_bitrateSpin, &QSpinBox::valueChanged, this, &ConvertWindow::refreshPlan);
+    connect(m_reader, &SourceReader::sampleFailed, this, [this](const QString &error) {
+        reel::displayAlert(QStringLiteral("No sample clip"), error, reel::kCriticalAlertStyle, this);
+    });
+    connect(m_reader, &SourceReader::idle, this, [this] {
+        refreshControls();
+        refreshPlan();
+        emit sourcesRead();
+    });
+    connect(m_presetBox, &QComboBox::currentIndexChanged, this, &ConvertWindow::presetChanged);
+    for (QRadioButton *radio : {m_qualityRadio, m_sizeRadio, m_bitrateRadio}) {
+        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
+            if (!on)
+                return;
+            refreshControls();
+            refreshPlan();
+        });
+    }
+    for (QSpinBox *spin : {m_qualitySpin, m_sizeSpin, m_bitrateSpin})
+        connect(spin, &QSpinBox::valueChanged, this, &ConvertWindow::refreshPlan);
     connect(m_destinationEdit, &QLineEdit::editingFinished, this, &ConvertWindow::refreshPlan);
     connect(m_destinationButton, &QPushButton::clicked, this, &ConvertWindow::chooseDestination);
     connect(m_convertButton, &QPushButton::clicked, this, &ConvertWindow::startConversion);
     connect(m_cancelButton, &QPushButton::clicked, this, &ConvertWindow::cancelConversion);
     connect(m_clock, &QTimer::timeout, this, &ConvertWindow::refreshTimes);
 
-    setRunning(false);
-    resize(780, 500);
+    resize(820, 520);
+    // Room for the list's columns, the output settings and both bars.
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 440)));
 }
 
 void ConvertWindow::loadSettings(const Options &options)
 {
     const QString presetId = options.presetGiven ? options.presetId : reel::prefRead(kPresetKey);
     const int presetIndex = m_presetBox->findData(presetId);
-    m_presetBox->setCurrentIndex(presetIndex >= 0 ? presetIndex : 0);
+    {
+        const QSignalBlocker quiet(m_presetBox);
+        m_presetBox->setCurrentIndex(presetIndex >= 0 ? presetIndex : 0);
+        m_shownPreset = m_presetBox->currentIndex();
+    }
+    const Preset &preset = currentPreset();
 
+    const int quality = reel::prefRead(kQualityKey).isEmpty() ? -1 : reel::prefRead(kQualityKey).toInt();
     const int size = reel::prefRead(kSizeKey).toInt();
     const int bitrate = reel::prefRead(kBitrateKey).toInt();
+    m_qualitySpin->setValue(quality >= kMinCrf && quality <= kMaxCrf ? quality : qMax(preset.defaultCrf, 23));
     m_sizeSpin->setValue(size > 0 ? size : 100);
-    m_bitrateSpin->setValue(bitrate > 0 ? bitrate : currentPreset().defaultVideoKbps);
-    bool sizeMode = reel::prefRead(kModeKey) == QLatin1String("size");
+    m_bitrateSpin->setValue(bitrate > 0 ? bitrate : preset.defaultVideoKbps);
+
+    const QString savedMode = reel::prefRead(kModeKey);
+    Budget::Mode mode = defaultBudget(preset).mode;
+    if (savedMode == QLatin1String("quality"))
+        mode = Budget::Mode::Quality;
+    else if (savedMode == QLatin1String("size"))
+        mode = Budget::Mode::TargetSize;
+    else if (savedMode == QLatin1String("bitrate"))
+        mode = Budget::Mode::Bitrate;
     if (options.budgetGiven) {
-        sizeMode = options.budget.mode == Budget::Mode::TargetSize;
-        if (sizeMode)
+        mode = options.budget.mode;
+        if (mode == Budget::Mode::Quality)
+            m_qualitySpin->setValue(options.budget.crf);
+        else if (mode == Budget::Mode::TargetSize)
             m_sizeSpin->setValue(options.budget.sizeMB);
         else
             m_bitrateSpin->setValue(options.budget.videoKbps);
     }
-    (sizeMode ? m_sizeRadio : m_bitrateRadio)->setChecked(true);
+    QRadioButton *radio = mode == Budget::Mode::Quality      ? m_qualityRadio
+                          : mode == Budget::Mode::TargetSize ? m_sizeRadio
+                                                             : m_bitrateRadio;
+    radio->setChecked(true);
 
     QString folder = options.outputDir.isNull() ? reel::prefRead(kDestinationKey)
                                                 : reel::stringByExpandingTildeInPath(options.outputDir);
@@ -241,10 +325,26 @@ void ConvertWindow::loadSettings(const Options &options)
     m_destinationEdit->setText(folder);
 }
 
+void ConvertWindow::presetChanged(int index)
+{
+    // The quality follows the preset while it is the preset's own.
+    const Preset &before = m_presets.value(m_shownPreset);
+    const Preset &now = m_presets.value(index);
+    if (now.hasQualityMode() && m_qualitySpin->value() == before.defaultCrf)
+        m_qualitySpin->setValue(now.defaultCrf);
+    m_shownPreset = index;
+    refreshControls();
+    refreshPlan();
+}
+
 void ConvertWindow::saveSettings() const
 {
     reel::prefWrite(kPresetKey, currentPreset().id);
-    reel::prefWrite(kModeKey, m_sizeRadio->isChecked() ? QStringLiteral("size") : QStringLiteral("bitrate"));
+    const QString mode = m_qualityRadio->isChecked() ? QStringLiteral("quality")
+                         : m_sizeRadio->isChecked()  ? QStringLiteral("size")
+                                                     : QStringLiteral("bitrate");
+    reel::prefWrite(kModeKey, mode);
+    reel::prefWrite(kQualityKey, m_qualitySpin->value());
     reel::prefWrite(kSizeKey, m_sizeSpin->value());
     reel::prefWrite(kBitrateKey, m_bitrateSpin->value());
     if (reel::isDirectory(destination()))
@@ -259,7 +359,10 @@ const Preset &ConvertWindow::currentPreset() const
 Budget ConvertWindow::currentBudget() const
 {
     Budget budget;
-    budget.mode = m_sizeRadio->isChecked() ? Budget::Mode::TargetSize : Budget::Mode::Bitrate;
+    budget.mode = m_qualityRadio->isChecked() ? Budget::Mode::Quality
+                  : m_sizeRadio->isChecked()  ? Budget::Mode::TargetSize
+                                              : Budget::Mode::Bitrate;
+    budget.crf = m_qualitySpin->value();
     budget.sizeMB = m_sizeSpin->value();
     budget.videoKbps = m_bitrateSpin->value();
     return budget;
@@ -270,27 +373,52 @@ QString ConvertWindow::destination() const
     return reel::stringByExpandingTildeInPath(m_destinationEdit->text().trimmed());
 }
 
-void ConvertWindow::refreshModeControls()
+bool ConvertWindow::isReading() const
 {
-    m_sizeSpin->setEnabled(m_sizeRadio->isChecked() && !m_batch);
-    m_bitrateSpin->setEnabled(m_bitrateRadio->isChecked() && !m_batch);
+    return m_reader->isBusy();
+}
+
+void ConvertWindow::refreshControls()
+{
+    const bool reading = isReading();
+    const Preset &preset = currentPreset();
+    // A DVD has no quality mode: its players need a known bitrate.
+    if (m_qualityRadio->isChecked() && !preset.hasQualityMode())
+        m_bitrateRadio->setChecked(true);
+
+    // The box as a whole first, then what the mode leaves out.
+    reel::setObjEnabled(m_settingsBox, !m_running);
+    m_qualityRadio->setEnabled(!m_running && preset.hasQualityMode());
+    m_qualitySpin->setEnabled(!m_running && m_qualityRadio->isChecked());
+    m_sizeSpin->setEnabled(!m_running && m_sizeRadio->isChecked());
+    m_bitrateSpin->setEnabled(!m_running && m_bitrateRadio->isChecked());
+
+    for (QPushButton *button : {m_addButton, m_sampleButton, m_removeButton})
+        button->setEnabled(!m_running);
+    m_convertButton->setEnabled(!m_running && !reading);
+    m_cancelButton->setEnabled(m_running || reading);
+    m_sources->setAcceptDrops(!m_running);
 }
 
 void ConvertWindow::refreshPlan()
 {
     const Preset &preset = currentPreset();
     const Budget budget = currentBudget();
-    int totalMB = 0;
+    double totalMB = 0;
     int planned = 0;
+    int unknownSizes = 0;
     QString firstProblem;
     const QList<SourceInfo> &sources = m_sources->sources();
     for (int row = 0; row < sources.size(); ++row) {
         const SourceInfo &source = sources.at(row);
         if (!source.usable()) {
             m_sources->setOutputText(row, QString(), false);
+            m_sources->setTracksText(row, QString(), QString());
             continue;
         }
-        const BudgetPlan plan = planBudget(preset, budget, source.duration);
+        const TrackChoice tracks = chooseTracks(source, preset);
+        m_sources->setTracksText(row, tracksInBrief(source, tracks), trackSummary(tracks));
+        const BudgetPlan plan = planBudget(preset, budget, source.duration, tracks.audio >= 0);
         if (!plan.ok) {
             m_sources->setOutputText(row, QStringLiteral("refused"), true);
             if (firstProblem.isEmpty())
@@ -298,25 +426,38 @@ void ConvertWindow::refreshPlan()
             continue;
         }
         const QString capped = plan.capped ? QStringLiteral(" (max)") : QString();
-        const QString text = budget.mode == Budget::Mode::TargetSize
-                                 ? QStringLiteral("%1 kb/s%2").arg(plan.videoKbps).arg(capped)
-                                 : QStringLiteral("about %1 MB").arg(plan.estimatedMB);
+        QString text;
+        if (budget.mode == Budget::Mode::Quality)
+            text = QStringLiteral("CRF %1").arg(plan.crf);
+        else if (budget.mode == Budget::Mode::TargetSize)
+            text = QStringLiteral("%1 kb/s%2").arg(plan.videoKbps).arg(capped);
+        else
+            text = QStringLiteral("about %1").arg(sizeText(plan.estimatedMB));
         m_sources->setOutputText(row, text, false);
-        totalMB += plan.estimatedMB;
+        if (plan.estimatedMB >= 0)
+            totalMB += plan.estimatedMB;
+        else
+            ++unknownSizes;
         ++planned;
     }
     const QStringList missing = missingTools();
+    const int reading = m_sources->readingCount();
     if (!missing.isEmpty())
         m_planLabel->setText(missingToolsMessage(missing));
     else if (!firstProblem.isEmpty())
         m_planLabel->setText(firstProblem);
+    else if (reading > 0)
+        m_planLabel->setText(QStringLiteral("Reading %1 video%2…").arg(reading).arg(reading > 1 ? QStringLiteral("s") : QString()));
     else if (planned == 0)
         m_planLabel->setText(QStringLiteral("Add videos to convert them."));
-    else
-        m_planLabel->setText(QStringLiteral("%1 video%2, about %3 MB in all")
+    else if (unknownSizes == planned)
+        m_planLabel->setText(QStringLiteral("%1 video%2; the sizes follow the pictures at constant quality")
                                  .arg(planned)
-                                 .arg(planned > 1 ? QStringLiteral("s") : QString())
-                                 .arg(totalMB));
+                                 .arg(planned > 1 ? QStringLiteral("s") : QString()));
+    else
+        m_planLabel->setText(QStringLiteral("%1 video%2, about %3 in all")
+                                 .arg(planned)
+                                 .arg(planned > 1 ? QStringLiteral("s") : QString(), sizeText(totalMB)));
     const int freeMB = reel::isDirectory(destination()) ? reel::espaceDiskDispo(destination()) : -1;
     m_freeLabel->setText(freeMB < 0 ? QStringLiteral("Free space: ?")
                                     : QStringLiteral("Free space: %1").arg(sizeText(freeMB)));
@@ -324,10 +465,11 @@ void ConvertWindow::refreshPlan()
 
 void ConvertWindow::addSources(const QStringList &paths)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (const QString &path : paths)
-        m_sources->appendSource(probeSource(path));
-    QApplication::restoreOverrideCursor();
+    if (paths.isEmpty())
+        return;
+    m_reader->read(paths);
+    refreshControls();
+    refreshPlan();
 }
 
 void ConvertWindow::setFolderRevealer(std::function<void(const QString &)> revealer)
@@ -353,35 +495,81 @@ void ConvertWindow::chooseDestination()
 
 void ConvertWindow::addSample()
 {
-    QString error;
-    const QString sample = builtInSamplePath();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool made = makeSampleClip(sample, SampleClip(), &error);
-    QApplication::restoreOverrideCursor();
-    if (!made) {
-        reel::displayAlert(QStringLiteral("No sample clip"), error, reel::kCriticalAlertStyle, this);
-        return;
-    }
-    addSources({sample});
+    m_reader->makeSample();
+    refreshControls();
 }
 
 void ConvertWindow::setRunning(bool running)
 {
-    reel::setObjEnabled(m_settingsBox, !running);
-    for (QPushButton *button : {m_addButton, m_sampleButton, m_removeButton, m_convertButton})
-        button->setEnabled(!running);
-    m_cancelButton->setEnabled(running);
-    m_sources->setAcceptDrops(!running);
-    refreshModeControls();
+    m_running = running;
+    refreshControls();
     if (running)
         m_clock->start();
     else
         m_clock->stop();
 }
 
+// Existing outputs get one question for the whole batch. Keep Both, the
+// default, loses nothing. False when no job is left.
+bool ConvertWindow::settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &rows, const QStringList &sourcePaths)
+{
+    QList<int> existing;
+    for (int i = 0; i < jobs.size(); ++i) {
+        if (jobs.at(i).outputExists)
+            existing << i;
+    }
+    if (existing.isEmpty())
+        return !jobs.isEmpty();
+
+    QStringList names;
+    for (int i : std::as_const(existing)) {
+        if (names.size() < kNamedOutputs)
+            names << reel::lastPathComponent(jobs.at(i).output);
+    }
+    if (existing.size() > kNamedOutputs)
+        names << QStringLiteral("and %1 more").arg(existing.size() - kNamedOutputs);
+    const bool one = existing.size() == 1;
+    const QString keepBoth = QStringLiteral("Keep Both");
+    const QString replace = one ? QStringLiteral("Replace") : QStringLiteral("Replace All");
+    const QString skip = QStringLiteral("Skip");
+    const QString title = one ? QStringLiteral("\"%1\" already exists").arg(names.first())
+                              : QStringLiteral("%1 outputs already exist").arg(existing.size());
+    const QString message =
+        QStringLiteral("In %1:\n%2\n\n%3 writes each new conversion under a numbered name beside the existing "
+                       "file. %4 puts it in the existing file's place. %5 leaves these videos out.")
+            .arg(m_batchDestination, names.join(QLatin1Char('\n')), keepBoth, replace, skip);
+    const QString answer = reel::displayAlertDelayed(title, message, keepBoth, replace, skip, 0, 0);
+
+    if (answer == replace) {
+        for (int i : std::as_const(existing))
+            jobs[i].overwrite = true;
+        return true;
+    }
+    if (answer == skip) {
+        for (qsizetype k = existing.size() - 1; k >= 0; --k) {
+            const int i = existing.at(k);
+            m_sources->setState(rows.at(i), SourceList::RowState::Kept, QStringLiteral("kept existing output"),
+                                jobs.at(i).output);
+            jobs.removeAt(i);
+            rows.removeAt(i);
+        }
+        return !jobs.isEmpty();
+    }
+    QStringList taken = sourcePaths;
+    for (const JobSettings &job : std::as_const(jobs))
+        taken << job.output;
+    for (int i : std::as_const(existing)) {
+        JobSettings &job = jobs[i];
+        job.output = outputPathFor(job.source, job.preset, m_batchDestination, taken, true);
+        job.outputExists = false;
+        taken << job.output;
+    }
+    return true;
+}
+
 void ConvertWindow::startConversion()
 {
-    if (m_batch)
+    if (m_batch || isReading())
         return;
     const QStringList missing = missingTools();
     if (!missing.isEmpty()) {
@@ -390,17 +578,19 @@ void ConvertWindow::startConversion()
         return;
     }
     const QList<SourceInfo> &all = m_sources->sources();
-    QList<SourceInfo> usable;
-    QList<int> rows;
-    for (int row = 0; row < all.size(); ++row) {
-        if (all.at(row).usable()) {
-            usable << all.at(row);
-            rows << row;
-        }
-    }
-    if (usable.isEmpty()) {
-        reel::displayAlert(QStringLiteral("Nothing to convert"),
-                           QStringLiteral("Add videos with \"Add Videos…\" or drop them on the list."), 0, this);
+    QList<int> rows = m_sources->rowsToConvert();
+    if (rows.isEmpty()) {
+        bool anyDone = false;
+        for (int row = 0; row < all.size(); ++row)
+            anyDone = anyDone || m_sources->rowState(row) == SourceList::RowState::Done;
+        if (anyDone)
+            reel::displayAlert(QStringLiteral("Nothing left to convert"),
+                               QStringLiteral("Every video in the list has been converted. Add more videos, or "
+                                              "remove a video and add it again to convert it with other settings."),
+                               0, this);
+        else
+            reel::displayAlert(QStringLiteral("Nothing to convert"),
+                               QStringLiteral("Add videos with \"Add Videos…\" or drop them on the list."), 0, this);
         return;
     }
     const QString folder = QFileInfo(destination()).canonicalFilePath();
@@ -410,43 +600,28 @@ void ConvertWindow::startConversion()
                            reel::kCriticalAlertStyle, this);
         return;
     }
-    const Plan plan = planJobs(usable, currentPreset(), currentBudget(), folder);
+    QList<SourceInfo> chosen;
+    QStringList sourcePaths;
+    for (int row : std::as_const(rows))
+        chosen << all.at(row);
+    for (const SourceInfo &source : all)
+        sourcePaths << source.path;
+    const Plan plan = planJobs(chosen, currentPreset(), currentBudget(), folder, false, sourcePaths);
     if (!plan.problems.isEmpty()) {
         reel::displayAlert(QStringLiteral("Cannot convert"), plan.problems.join(QLatin1Char('\n')),
                            reel::kCriticalAlertStyle, this);
         return;
     }
 
-    // An existing output is replaced only on the user's word; the question's
-    // default keeps it.
-    QList<JobSettings> jobs;
-    m_batchRows.clear();
-    const QString keep = QStringLiteral("Keep");
-    const QString replace = QStringLiteral("Replace");
-    for (int i = 0; i < plan.jobs.size(); ++i) {
-        JobSettings job = plan.jobs.at(i);
-        if (job.outputExists) {
-            const QString answer = reel::displayAlertDelayed(
-                QStringLiteral("Replace \"%1\"?").arg(reel::lastPathComponent(job.output)),
-                QStringLiteral("%1 already exists. Replace it with the conversion of \"%2\"?")
-                    .arg(job.output, job.source.title),
-                keep, replace, QString(), 0, 0);
-            if (answer != replace) {
-                m_sources->setStatus(rows.at(i), QStringLiteral("kept existing output"));
-                continue;
-            }
-            job.overwrite = true;
-        }
-        jobs << job;
-        m_batchRows << rows.at(i);
-    }
-    if (jobs.isEmpty())
+    m_batchDestination = folder;
+    QList<JobSettings> jobs = plan.jobs;
+    if (!settleExistingOutputs(jobs, rows, sourcePaths))
         return;
 
     saveSettings();
-    m_batchDestination = folder;
+    m_batchRows = rows;
     for (int row : std::as_const(m_batchRows))
-        m_sources->setStatus(row, QStringLiteral("waiting"));
+        m_sources->setState(row, SourceList::RowState::Waiting, QStringLiteral("waiting"));
     m_batch = new ConversionBatch(jobs, this);
     connect(m_batch, &ConversionBatch::jobStarted, this, &ConvertWindow::jobStarted);
     connect(m_batch, &ConversionBatch::progressChanged, this, &ConvertWindow::jobProgress);
@@ -461,13 +636,25 @@ void ConvertWindow::startConversion()
 
 void ConvertWindow::cancelConversion()
 {
-    if (m_batch)
+    if (m_batch) {
         m_batch->cancel();
+        return;
+    }
+    if (isReading()) {
+        m_reader->cancel();
+        for (int row = 0; row < m_sources->topLevelItemCount(); ++row) {
+            if (m_sources->rowState(row) == SourceList::RowState::Reading)
+                m_sources->setState(row, SourceList::RowState::Unreadable, QStringLiteral("not read"),
+                                    QStringLiteral("Reading was cancelled; remove the video and add it again."));
+        }
+        refreshControls();
+        refreshPlan();
+    }
 }
 
 void ConvertWindow::jobStarted(int index)
 {
-    m_sources->setStatus(m_batchRows.at(index), QStringLiteral("converting"));
+    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting, QStringLiteral("converting"));
     m_jobLabel->setText(QStringLiteral("Converting \"%1\" (%2 of %3)")
                             .arg(m_batch->job(index)->settings().source.title)
                             .arg(index + 1)
@@ -479,7 +666,8 @@ void ConvertWindow::jobProgress(int index, float jobPercent, float overall)
 {
     m_jobBar->setValue(barValue(jobPercent));
     m_overallBar->setValue(barValue(overall));
-    m_sources->setStatus(m_batchRows.at(index), QStringLiteral("%1%").arg(int(jobPercent)));
+    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting,
+                        QStringLiteral("%1%").arg(int(jobPercent)));
     refreshTimes();
 }
 
@@ -489,15 +677,18 @@ void ConvertWindow::jobFinished(int index)
     const int row = m_batchRows.at(index);
     switch (job->state()) {
     case ConversionJob::State::Finished:
-        m_sources->setStatus(row, QStringLiteral("done, %1")
-                                      .arg(sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))));
+        m_sources->setState(row, SourceList::RowState::Done,
+                            QStringLiteral("done, %1")
+                                .arg(sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
+                            job->settings().output);
         m_jobBar->setValue(kBarSteps);
         break;
     case ConversionJob::State::Failed:
-        m_sources->setStatus(row, QStringLiteral("failed: %1").arg(job->error()));
+        m_sources->setState(row, SourceList::RowState::Failed, QStringLiteral("failed: %1").arg(job->error()),
+                            job->error());
         break;
     case ConversionJob::State::Cancelled:
-        m_sources->setStatus(row, QStringLiteral("cancelled"));
+        m_sources->setState(row, SourceList::RowState::Cancelled, QStringLiteral("cancelled"));
         break;
     default:
         break;
@@ -519,9 +710,11 @@ void ConvertWindow::batchFinished()
     } else {
         m_overallBar->setValue(kBarSteps);
     }
+    // The batch is over before the controls come back, so that they see it
+    // gone.
+    m_batch = nullptr;
     refreshTimes();
     setRunning(false);
-    m_batch = nullptr;
     // The closing question runs once the batch's own signal has returned.
     QTimer::singleShot(0, this, [this, batch, cancelled] {
         if (!cancelled)
@@ -542,9 +735,11 @@ void ConvertWindow::offerFolder(const ConversionBatch *batch)
     if (!failures.isEmpty())
         message += QStringLiteral("\n\n") + failures.join(QLatin1Char('\n'));
     const QString show = QStringLiteral("Show Folder");
-    const QString answer = reel::displayAlertDelayed(QStringLiteral("Conversion finished"), message,
-                                                     QStringLiteral("Close"), show, QString(),
-                                                     failures.isEmpty() ? 0 : reel::kCriticalAlertStyle, 30);
+    // A failure stays on screen until it is read.
+    const QString answer = reel::displayAlertDelayed(
+        failures.isEmpty() ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion finished with errors"),
+        message, QStringLiteral("Close"), show, QString(), failures.isEmpty() ? 0 : reel::kCriticalAlertStyle,
+        failures.isEmpty() ? kFinishedAlertSeconds : 0);
     if (answer == show && m_revealer)
         m_revealer(m_batchDestination);
 }
@@ -575,6 +770,7 @@ void ConvertWindow::closeEvent(QCloseEvent *event)
         // removes its partial output.
         m_batch->cancel();
     }
+    m_reader->cancel();
     saveSettings();
     event->accept();
 }

@@ -1,5 +1,5 @@
-// The converter's window: sources in, a preset and a size or bitrate, a
-// destination, and the batch with its progress.
+// The converter's window: sources in, a preset and a quality, size or
+// bitrate, a destination, and the batch with its progress.
 #pragma once
 
 #include "batch.h"
@@ -11,7 +11,6 @@
 
 #include <functional>
 
-class QButtonGroup;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -25,17 +24,22 @@ class QTimer;
 namespace convert {
 
 class SourceList;
+class SourceReader;
 
 class ConvertWindow : public QWidget {
     Q_OBJECT
 public:
     // The window starts from the remembered settings; what the command line
-    // gave (preset, size or bitrate, folder, files) goes over them.
+    // gave (preset, budget, folder, files) goes over them.
     explicit ConvertWindow(const Options &options = Options(), QWidget *parent = nullptr);
     ~ConvertWindow() override;
 
-    // Reads each file with ffprobe and lists it.
+    // Lists the files, and the videos inside the folders, and reads each
+    // with ffprobe away from the window's thread; rows show "reading…" until
+    // then.
     void addSources(const QStringList &paths);
+    // Whether sources (or the sample) are still being read.
+    bool isReading() const;
     // The batch running now; null when none runs.
     ConversionBatch *batch() const { return m_batch; }
     SourceList *sourceList() const { return m_sources; }
@@ -48,6 +52,8 @@ public slots:
     void cancelConversion();
 
 signals:
+    // Every source asked for has been read.
+    void sourcesRead();
     // A batch ended and its closing alert was answered.
     void conversionEnded();
 
@@ -62,10 +68,12 @@ private:
     Budget currentBudget() const;
     QString destination() const;
     void refreshPlan();
-    void refreshModeControls();
+    void refreshControls();
+    void presetChanged(int index);
     void chooseFiles();
     void chooseDestination();
     void addSample();
+    bool settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &rows, const QStringList &sourcePaths);
     void setRunning(bool running);
     void jobStarted(int index);
     void jobProgress(int index, float jobPercent, float overall);
@@ -76,13 +84,16 @@ private:
 
     QList<Preset> m_presets;
     SourceList *m_sources = nullptr;
+    SourceReader *m_reader = nullptr;
     QPushButton *m_addButton = nullptr;
     QPushButton *m_removeButton = nullptr;
     QPushButton *m_sampleButton = nullptr;
     QGroupBox *m_settingsBox = nullptr;
     QComboBox *m_presetBox = nullptr;
+    QRadioButton *m_qualityRadio = nullptr;
     QRadioButton *m_sizeRadio = nullptr;
     QRadioButton *m_bitrateRadio = nullptr;
+    QSpinBox *m_qualitySpin = nullptr;
     QSpinBox *m_sizeSpin = nullptr;
     QSpinBox *m_bitrateSpin = nullptr;
     QLineEdit *m_destinationEdit = nullptr;
@@ -97,6 +108,8 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QTimer *m_clock = nullptr;
 
+    int m_shownPreset = 0; // the preset the quality box was last set for
+    bool m_running = false;
     QPointer<ConversionBatch> m_batch;
     QList<int> m_batchRows; // the source row of each job of the batch
     QString m_batchDestination;

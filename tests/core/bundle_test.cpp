@@ -2,7 +2,9 @@
 #include <reel/core/fileio.h>
 #include <reel/core/plistcodec.h>
 
+#include "bplist.h"
 #include "bundles.h"
+#include "logcapture.h"
 #include "sandbox.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +74,22 @@ TEST(Bundle, WithoutInformationValues)
 
     test::writeFile(path + QStringLiteral("/Contents/Info.plist"), "not a property list");
     EXPECT_EQ(Bundle::main().name(), QStringLiteral("test_core"));
+}
+
+TEST(Bundle, RefusedFilesGiveNothingWithALogLine)
+{
+    // A dictionary key holding U+0000, in the information and in a table.
+    using namespace test::bplist;
+    const QByteArray nulKey = file({dict({1}, {2}), utf16(QStringView(u"a\0b", 3).toString()), ascii("v")});
+    const QString path = makeBundle(QStringLiteral("Hostile"), {});
+    EnvBundle env(path);
+    const QString info = test::writeFile(path + QStringLiteral("/Contents/Info.plist"), nulKey);
+    const QString table = test::writeFile(path + QStringLiteral("/Contents/Resources/en.lproj/Localized.strings"), nulKey);
+    EXPECT_TRUE(Bundle::main().infoDictionary().isEmpty());
+    EXPECT_TRUE(test::logContains(QStringLiteral("Info.plist          :-( refused '") + info + QStringLiteral("': ")));
+    EXPECT_EQ(Bundle::main().localizedString(QStringLiteral("a"), QStringLiteral("v"), QStringLiteral("Localized")),
+              QStringLiteral("v"));
+    EXPECT_TRUE(test::logContains(QStringLiteral("localizedString     :-( refused '") + table + QStringLiteral("': ")));
 }
 
 TEST(Bundle, Resources)

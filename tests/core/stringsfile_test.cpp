@@ -1,5 +1,7 @@
 #include <reel/core/stringsfile.h>
 
+#include "fuzzseeds.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringEncoder>
@@ -10,6 +12,7 @@ namespace {
 
 QHash<QString, QString> parsed(const QByteArray &bytes)
 {
+    test::saveFuzzSeed("strings", QString::number(qHash(bytes), 16) + QStringLiteral(".strings"), bytes);
     const auto table = parseStringsFile(bytes);
     EXPECT_TRUE(table.has_value()) << bytes.constData();
     return table.value_or(QHash<QString, QString>{});

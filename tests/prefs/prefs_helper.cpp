@@ -2,6 +2,10 @@
 //   prefs_helper load <file>       stores every entry of a plist file, one by one
 //   prefs_helper dump <key>...     prints the keys' values (binary plist)
 //   prefs_helper die-writing       is killed (SIGXFSZ) while it writes the store
+//   prefs_helper read <file>...    readPlist of each file, "read" or "refused"
+//                                  per line, then "peak <KiB>"; the process
+//                                  is held to 1 GiB of address space (without
+//                                  AddressSanitizer, which has its own limit)
 #include <reel/core/plistcodec.h>
 #include <reel/prefs/plistfiles.h>
 #include <reel/prefs/preferences.h>
@@ -41,6 +45,21 @@ int main(int argc, char **argv)
         ::setrlimit(RLIMIT_FSIZE, &tiny);
         reel::prefWrite(QStringLiteral("big"), QByteArray(65536, 'x'));
         return 3; // not reached
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "read") == 0) {
+#if !defined(__SANITIZE_ADDRESS__)
+        const rlimit limit{rlim_t(1) << 30, rlim_t(1) << 30};
+        setrlimit(RLIMIT_AS, &limit);
+#endif
+        for (int i = 2; i < argc; ++i) {
+            const bool read = reel::readPlist(QString::fromLocal8Bit(argv[i])).has_value();
+            std::printf("%s %s\n", read ? "read" : "refused", argv[i]);
+            std::fflush(stdout);
+        }
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("peak %ld\n", usage.ru_maxrss);
+        return 0;
     }
     return 2;
 }

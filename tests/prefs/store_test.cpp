@@ -1,5 +1,6 @@
 // The store file itself: types, other processes, damage and failures.
 #include "logcapture.h"
+#include "plistvalues.h"
 #include "prefstest.h"
 #include "privileges.h"
 #include "sandbox.h"
@@ -45,32 +46,14 @@ QString storeFile()
 // Every kind of value the store keeps, each of the type it must come back as.
 const QVariantMap &everyType()
 {
-    static const QVariantMap values{
-        {u"string"_s, QString::fromUtf8("caf\xc3\xa9 \xe2\x80\xa6 \xf0\x9f\x8e\xac")},
-        {u"empty"_s, u""_s},
-        {u"int"_s, 25},
-        {u"negative"_s, -5},
-        {u"int64"_s, qint64(-1) << 40},
-        {u"real"_s, 1.5},
-        {u"tenth"_s, -0.1},
-        {u"true"_s, true},
-        {u"false"_s, false},
-        {u"date"_s, QDateTime(QDate(2008, 1, 2), QTime(10, 11, 12, 123), QTimeZone::utc())},
-        {u"olddate"_s, QDateTime(QDate(1900, 1, 2), QTime(10, 11, 12), QTimeZone::utc())},
-        {u"data"_s, QByteArray("\x00\x01\xff", 3)},
-        {u"list"_s, QVariantList{1, u"two"_s, QVariantList{}, QVariantMap{}}},
-        {u"dict"_s, QVariantMap{{u"width"_s, 720}, {u"nested"_s, QVariantMap{{u"a"_s, true}}}}},
-    };
+    static const QVariantMap values = plistCaseValues();
     return values;
 }
 
 void expectEveryType(const std::function<QVariant(const QString &)> &read)
 {
-    for (auto it = everyType().cbegin(); it != everyType().cend(); ++it) {
-        const QVariant back = read(it.key());
-        EXPECT_EQ(back, *it) << it.key().toStdString();
-        EXPECT_EQ(back.metaType().id(), it->metaType().id()) << it.key().toStdString();
-    }
+    for (const PlistCase &c : plistCases())
+        EXPECT_TRUE(sameValue(read(c.key), c.value)) << c.key.toStdString() << ": " << testing::PrintToString(read(c.key));
 }
 
 QString writeValuesFile(const QString &name, const QVariantMap &values)
@@ -112,11 +95,29 @@ TEST(PrefStore, EveryTypeRoundTripsThroughTheFile)
         GTEST_SKIP() << "plistutil not installed";
     const auto xml = runToEnd(u"plistutil"_s, {u"-i"_s, storeFile(), u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
     ASSERT_TRUE(xml.has_value());
-    for (const char *element : {"<integer>25</integer>", "<integer>-5</integer>", "<integer>-1099511627776</integer>",
-                                "<real>1.5</real>", "<true/>", "<false/>", "<date>2008-01-02T10:11:12Z</date>",
-                                "<date>1900-01-02T10:11:12Z</date>", "<key>width</key>", "<string></string>",
-                                "<string>caf\xc3\xa9 \xe2\x80\xa6 \xf0\x9f\x8e\xac</string>"})
-        EXPECT_TRUE(xml->contains(element)) << element << "\n" << xml->constData();
+    for (const PlistCase &c : plistCases()) {
+        if (!c.plistutil.isEmpty())
+            EXPECT_TRUE(xml->contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml->constData();
+    }
+}
+
+TEST(PrefStore, SinglePrecisionReadsBackAsWritten)
+{
+    ASSERT_TRUE(prefWrite(u"rate"_s, 29.97f));
+    EXPECT_EQ(prefRead(u"rate"_s), u"29.97"_s);
+    EXPECT_EQ(prefRead2(u"rate"_s).typeId(), QMetaType::Float);
+}
+
+TEST(PrefStore, WhatTheFileCannotHoldIsRefused)
+{
+    // A key no reader would take back; an unpaired surrogate is no text.
+    ASSERT_TRUE(prefWrite(u"k"_s, 1));
+    const QByteArray before = readFile(storeFile());
+    EXPECT_FALSE(prefWrite(QStringView(u"a\0b", 3).toString(), 1));
+    EXPECT_FALSE(prefWrite(u"k"_s, QString(QChar(0xD800))));
+    EXPECT_FALSE(prefWriteChildDico(u"d"_s, QStringView(u"\0", 1).toString(), 1));
+    EXPECT_EQ(readFile(storeFile()), before);
+    EXPECT_EQ(logLines().filter(u"preferences         :-( cannot write '"_s).size(), 3);
 }
 
 TEST(PrefStore, ValuesWrittenByAnotherProcessAreSeen)

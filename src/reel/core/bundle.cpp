@@ -1,7 +1,9 @@
 #include "reel/core/bundle.h"
 
 #include "reel/core/fileio.h"
+#include "reel/core/log.h"
 #include "reel/core/plistcodec.h"
+#include "reel/core/plistfile.h"
 #include "reel/core/stringsfile.h"
 
 #include <QCoreApplication>
@@ -55,11 +57,9 @@ QVariantMap readInfo(const QString &plistPath)
     if (entry.mtimeNs == mtimeNs && entry.size == qint64(st.st_size))
         return entry.info;
     QVariantMap info;
-    if (const std::optional<QByteArray> bytes = readRegularFile(plistPath)) {
-        const std::optional<QVariant> root = plistFromData(*bytes);
-        if (root && root->metaType().id() == QMetaType::QVariantMap)
-            info = root->toMap();
-    }
+    const std::optional<QVariant> root = readPlistFile(plistPath, QStringLiteral("Info.plist"));
+    if (root && root->metaType().id() == QMetaType::QVariantMap)
+        info = root->toMap();
     entry = {mtimeNs, qint64(st.st_size), info};
     return info;
 }
@@ -208,11 +208,15 @@ QString Bundle::localizedString(const QString &key, const QString &value, const 
 {
     const QString tableName = table.isEmpty() ? QStringLiteral("Localizable") : table;
     for (const QString &lang : preferredLocalizations()) {
-        const std::optional<QByteArray> bytes = readRegularFile(
-            d->resourcePath + QLatin1Char('/') + lang + QStringLiteral(".lproj/") + tableName + QStringLiteral(".strings"));
+        const QString path =
+            d->resourcePath + QLatin1Char('/') + lang + QStringLiteral(".lproj/") + tableName + QStringLiteral(".strings");
+        const std::optional<QByteArray> bytes = readRegularFile(path, nullptr, qint64(kPlistMaxBytes) + 1);
         if (!bytes)
             continue;
-        const std::optional<QHash<QString, QString>> strings = parseStringsFile(*bytes);
+        QString why;
+        const std::optional<QHash<QString, QString>> strings = parseStringsFile(*bytes, &why);
+        if (!strings)
+            logAlways("localizedString     :-( refused '%@': %@", path, why);
         if (strings && strings->contains(key))
             return strings->value(key);
         break; // the preferred localisation has the table: no other is asked

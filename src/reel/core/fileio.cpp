@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <ctime>
 #include <dirent.h>
+#include <limits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,7 +38,7 @@ bool writeAll(int fd, const char *data, qint64 size)
 
 } // namespace
 
-std::optional<QByteArray> readRegularFile(const QString &path, QString *error)
+std::optional<QByteArray> readRegularFile(const QString &path, QString *error, qint64 maxBytes)
 {
     auto fail = [&](const QString &why) -> std::optional<QByteArray> {
         if (error)
@@ -58,12 +59,13 @@ std::optional<QByteArray> readRegularFile(const QString &path, QString *error)
         ::close(fd);
         return fail(QStringLiteral("not a regular file"));
     }
+    const qint64 limit = maxBytes < 0 ? std::numeric_limits<qint64>::max() : maxBytes;
     QByteArray bytes;
     if (st.st_size > 0)
-        bytes.reserve(qsizetype(st.st_size));
+        bytes.reserve(qsizetype(std::min<qint64>(st.st_size, limit)));
     char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    while (bytes.size() < limit) {
+        const ssize_t n = ::read(fd, buffer, size_t(std::min<qint64>(qint64(sizeof buffer), limit - bytes.size())));
         if (n < 0) {
             if (errno == EINTR)
                 continue;

@@ -9,10 +9,11 @@
 
 namespace reel {
 
-// The bytes of a regular file (following links). Nothing for a missing or
-// unreadable path, and for a named pipe, a device or a folder, which are
-// never opened in a blocking way. *error says why when given.
-std::optional<QByteArray> readRegularFile(const QString &path, QString *error = nullptr);
+// The bytes of a regular file (following links), or its first maxBytes
+// bytes when maxBytes is not negative. Nothing for a missing or unreadable
+// path, and for a named pipe, a device or a folder, which are never opened
+// in a blocking way. *error says why when given.
+std::optional<QByteArray> readRegularFile(const QString &path, QString *error = nullptr, qint64 maxBytes = -1);
 
 // Replaces the file at path with bytes: they go to a new file in the same
 // folder (".<name>.XXXXXX", six random letters or digits), are flushed to

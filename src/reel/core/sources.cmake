@@ -12,7 +12,11 @@ target_sources(reelkit PRIVATE
   reel/core/log.cpp
   reel/core/numberkind.cpp
   reel/core/paths.cpp
+  reel/core/plistbinary.cpp
   reel/core/plistcodec.cpp
+  reel/core/plistfile.cpp
+  reel/core/plistvalue.cpp
+  reel/core/plistxml.cpp
   reel/core/privatefiles.cpp
   reel/core/scan.cpp
   reel/core/stringsfile.cpp

@@ -187,13 +187,22 @@ QString decodeStringsFileText(const QByteArray &bytes)
     return QString::fromLatin1(body);
 }
 
-std::optional<QHash<QString, QString>> parseStringsFile(const QByteArray &bytes)
+std::optional<QHash<QString, QString>> parseStringsFile(const QByteArray &bytes, QString *error)
 {
+    auto fail = [&](const QString &why) -> std::optional<QHash<QString, QString>> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    if (bytes.size() > kPlistMaxBytes)
+        return fail(QStringLiteral("larger than %1 bytes").arg(kPlistMaxBytes));
     const QByteArray head = bytes.left(64).trimmed();
     if (head.startsWith("bplist") || head.startsWith("<?xml") || head.startsWith("<plist")) {
-        const std::optional<QVariant> root = plistFromData(bytes);
-        if (!root || root->metaType().id() != QMetaType::QVariantMap)
+        const std::optional<QVariant> root = plistFromData(bytes, error);
+        if (!root)
             return std::nullopt;
+        if (root->metaType().id() != QMetaType::QVariantMap)
+            return fail(QStringLiteral("the property list is not a dictionary"));
         QHash<QString, QString> table;
         const QVariantMap map = root->toMap();
         for (auto it = map.cbegin(); it != map.cend(); ++it)
@@ -201,7 +210,10 @@ std::optional<QHash<QString, QString>> parseStringsFile(const QByteArray &bytes)
         return table;
     }
     const QString text = decodeStringsFileText(bytes);
-    return Parser(text).parse();
+    std::optional<QHash<QString, QString>> table = Parser(text).parse();
+    if (!table)
+        return fail(QStringLiteral("not in the strings-file syntax"));
+    return table;
 }
 
 } // namespace reel

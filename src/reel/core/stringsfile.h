@@ -16,8 +16,9 @@ namespace reel {
 // with the escapes \n \t \r \" \\ \a \b \f \v, \Uhhhh and octal \ooo, and
 // optional braces around the whole. A file that is an XML or binary property
 // list whose root is a dictionary of strings is read as such. Nothing for a
-// file that does not parse.
-std::optional<QHash<QString, QString>> parseStringsFile(const QByteArray &bytes);
+// file that does not parse or is larger than kPlistMaxBytes; *error then
+// says why when given.
+std::optional<QHash<QString, QString>> parseStringsFile(const QByteArray &bytes, QString *error = nullptr);
 
 // The text of a strings file after its encoding was worked out as above.
 QString decodeStringsFileText(const QByteArray &bytes);

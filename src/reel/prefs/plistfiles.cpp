@@ -4,6 +4,7 @@
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/core/plistcodec.h"
+#include "reel/core/plistfile.h"
 #include "reel/files/presence.h"
 
 
@@ -13,10 +14,7 @@ std::optional<QVariantMap> readPlist(const QString &path)
 {
     if (path.isNull())
         return std::nullopt;
-    const std::optional<QByteArray> bytes = readRegularFile(stringByExpandingTildeInPath(path));
-    if (!bytes)
-        return std::nullopt;
-    const std::optional<QVariant> root = plistFromData(*bytes);
+    const std::optional<QVariant> root = readPlistFile(stringByExpandingTildeInPath(path), QStringLiteral("readPlist"));
     if (!root || root->metaType().id() != QMetaType::QVariantMap)
         return std::nullopt;
     QVariantMap dictionary = root->toMap();

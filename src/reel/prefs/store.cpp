@@ -115,8 +115,10 @@ Loaded load(const QString &path)
     if (known && g_cache.settled && g_cache.key == key)
         return {Load::Ok, g_cache.values, {}};
 
+    // One byte more than a property list may have: a larger file is refused
+    // as damaged without being read whole.
     QString error;
-    const std::optional<QByteArray> bytes = readRegularFile(path, &error);
+    const std::optional<QByteArray> bytes = readRegularFile(path, &error, qint64(kPlistMaxBytes) + 1);
     if (!bytes)
         return {Load::Unavailable, {}, error};
     if (known && g_cache.bytes == *bytes) {
@@ -301,8 +303,8 @@ bool updatePreferences(const std::function<bool(QVariantMap &values)> &change)
     // no other writer is at work, and a minute is far past any write.
     removeLeftoverTemporaryFiles(path, 60);
 
-    // Keep what a reader will parse from the file (a float comes back as a
-    // double, a string list as a list), not the caller's own types.
+    // Keep what a reader will parse from the file (a string list comes back
+    // as a list, a short as an int), not the caller's own types.
     struct stat st {};
     const std::optional<QVariant> root = plistFromData(bytes);
     if (::stat(native.constData(), &st) == 0 && root)

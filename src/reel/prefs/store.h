@@ -17,7 +17,8 @@
 // were already old when it was read; otherwise the bytes are read again (and
 // parsed only when they differ).
 //
-// A file that is not a property list with a dictionary root is renamed
+// A file that is not a property list with a dictionary root, or that the
+// property-list reader refuses (see plistcodec.h for its limits), is renamed
 // aside as "<identifier>.plist.corrupt-<yyyyMMdd-HHmmss>" and the store
 // starts empty. A store that cannot be read (folder or file unreadable, not a
 // regular file) is unavailable: reads give nothing and writes fail, with a

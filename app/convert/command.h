@@ -1,0 +1,22 @@
+// The ffmpeg words of a planned job, pass by pass.
+#pragma once
+
+#include "plan.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace convert {
+
+// The words after the ffmpeg path for one pass (1 to passCount) of job. Only
+// the last pass writes output; the earlier ones write the encoder's
+// statistics under passlog (a path prefix) and nothing else. Every pass
+// decodes and filters the same frames, so that the statistics describe the
+// frames the last pass encodes.
+QStringList passArguments(const JobSettings &job, int pass, const QString &passlog, const QString &output);
+
+// A command line to show or paste into a shell: each word that the shell
+// would change put in single quotes.
+QString shellLine(const QString &program, const QStringList &words);
+
+} // namespace convert

@@ -1,0 +1,84 @@
+#include "discovery.h"
+
+#include <reel/core.h>
+#include <reel/files.h>
+#include <reel/media.h>
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace convert {
+
+namespace {
+
+bool isRegularFile(const QString &path)
+{
+    struct stat st = {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Hidden below the searched folder: a dot file, or anything in a dot folder
+// (our own unfinished outputs, a file browser's thumbnails).
+bool hiddenBelow(const QString &path, const QString &folder)
+{
+    const QString relative = path.mid(folder.size());
+    return relative.contains(QLatin1String("/."));
+}
+
+QStringList videosIn(const QString &folder)
+{
+    const QStringList extensions = videoExtensions();
+    QString root = folder;
+    while (root.size() > 1 && root.endsWith(QLatin1Char('/')))
+        root.chop(1);
+    QStringList found;
+    for (const QString &item : reel::lsCocoaRecursive(root)) {
+        if (hiddenBelow(item, root))
+            continue;
+        if (!extensions.contains(reel::pathExtension(item).toLower()))
+            continue;
+        if (isRegularFile(item))
+            found << item;
+    }
+    return found;
+}
+
+} // namespace
+
+QStringList videoExtensions()
+{
+    QStringList extensions{QStringLiteral("mp4"),  QStringLiteral("m4v"),  QStringLiteral("mov"),
+                           QStringLiteral("qt"),   QStringLiteral("mkv"),  QStringLiteral("webm"),
+                           QStringLiteral("avi"),  QStringLiteral("divx"), QStringLiteral("wmv"),
+                           QStringLiteral("asf"),  QStringLiteral("flv"),  QStringLiteral("f4v"),
+                           QStringLiteral("dv"),   QStringLiteral("3gp"),  QStringLiteral("3g2"),
+                           QStringLiteral("mts"),  QStringLiteral("m2ts"), QStringLiteral("mxf"),
+                           QStringLiteral("ogv"),  QStringLiteral("ogm"),  QStringLiteral("rm"),
+                           QStringLiteral("rmvb"), QStringLiteral("nut"),  QStringLiteral("y4m")};
+    extensions << reel::extMultiplexed() << reel::extElementaries();
+    extensions.removeDuplicates();
+    return extensions;
+}
+
+QStringList discoverSources(const QStringList &paths, QStringList *empty, const std::function<bool()> &cancelled)
+{
+    QStringList sources;
+    for (const QString &path : paths) {
+        if (cancelled && cancelled())
+            break;
+        const QString expanded = reel::stringByExpandingTildeInPath(path);
+        if (!expanded.isEmpty() && reel::isDirectory(expanded)) {
+            const QStringList found = videosIn(expanded);
+            reel::logDebug("discoverSources     : %d videos in %@", int(found.size()), expanded);
+            sources << found;
+            if (found.isEmpty() && empty)
+                *empty << path;
+        } else {
+            sources << path;
+        }
+    }
+    return sources;
+}
+
+} // namespace convert

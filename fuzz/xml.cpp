@@ -1,0 +1,10 @@
+// The XML property-list reader; binary inputs are left to the binary target.
+#include "roundtrip.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes = fuzz::view(data, size);
+    if (!bytes.startsWith("bplist"))
+        fuzz::checkRoundTrip(bytes);
+    return 0;
+}
