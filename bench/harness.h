@@ -49,6 +49,7 @@ struct Usage {
     double cpu = -1;   // seconds of user + system time, waited-for children included
     long minorFaults = 0;
     long majorFaults = 0;
+    double totalCpu = -1; // when cpu is a process's own: with its children's too
 };
 
 struct Sample {
@@ -80,6 +81,12 @@ Sample inChild(const std::function<Usage()> &body);
 // to exit, its whole CPU time and that of the processes it waited for); a
 // non-zero exit is a failure.
 Sample command(const std::vector<std::string> &argv);
+
+// As command, but the CPU time is the process's own (all its threads),
+// without that of the processes it started; their total is in totalCpu.
+// Read from /proc in clock ticks (10 ms), after the process has ended and
+// before it is reaped.
+Sample commandOwnCpu(const std::vector<std::string> &argv);
 
 // Runs a command that measures its own operation and prints, as its last
 // line of output, "wall cpu minor-faults major-faults" (a Python script
@@ -113,6 +120,9 @@ struct Row {
     std::function<Sample()> smaller;
     double growthFactor = 0;
     double maxGrowth = 0;
+    // The reelkit side measures a process's own CPU time: a line below
+    // shows its total with its children, over the anchor (not judged).
+    std::string totalNote;
     bool warmUp = false; // one unmeasured run of each side first (file-system caches)
     // Why the row cannot run on this machine (shown instead of figures); an
     // empty text when it can. Asked before prepare.

@@ -292,6 +292,7 @@ struct Inputs {
         if (converterPasses.empty())
             throw std::runtime_error("the converter's log names no ffmpeg command (see " + log + ")");
     }
+    // The converter's own CPU time (see the row), or with debug its log on.
     Sample convert(bool debug) const
     {
         std::vector<std::string> argv{taskset, "-c", "0", kConverter, "--preset", "mp4", "--bitrate", "800", "-o",
@@ -299,7 +300,7 @@ struct Inputs {
         if (debug)
             argv.push_back("--debug");
         argv.push_back(clipPath());
-        return command(argv);
+        return debug ? command(argv) : commandOwnCpu(argv);
     }
     // The bare ffmpeg commands, then their output and statistics files
     // removed so that the next run finds what the converter finds.
@@ -686,10 +687,16 @@ std::vector<Row> Workbench::rows()
         return std::string(kConverter).empty() ? std::string("the converter is not built (REELKIT_BUILD_APPS=OFF)")
                                                : std::string();
     };
+    // x264's own CPU time varies by several per cent between identical
+    // runs, more than the overhead to be judged: the converter's own CPU
+    // time (its process alone) is set against the bare commands', and its
+    // total, with the tools it runs (ffprobe, ffmpeg's interlace test and
+    // the passes), is shown beside.
     rows.push_back({
-        .operation = "convert a 10 s 720p clip to MP4, two passes (reelkit-convert)",
-        .anchorName = "the same ffmpeg commands, bare",
-        .target = 1.02,
+        .operation = "converter's own CPU in a 10 s 720p conversion to MP4, two passes (reelkit-convert)",
+        .anchorName = "the ffmpeg commands it ran, bare",
+        .target = 0.02,
+        .totalNote = "with the tools it runs (probe, interlace test, passes)",
         .skip = noConverter,
         .prepare = [&in] { in.needConversion(); },
         .reel = [&in] { return in.convert(false); },
