@@ -86,6 +86,8 @@ TEST(LinesToArray, LongTextsSplitAtEveryBreakAndTheLinesAreValues)
     for (int i = 0; i < 700; ++i) {
         text += QString(i % 19, QChar(char16_t(u'a' + i % 26)));
         text += QChar(breaks[i % 7]);
+        if (i == 300 || i == 301) // long lines among the short: made apart, the short ones go on around them
+            text += QString(70000 + i, QLatin1Char('L')) + QChar(breaks[i % 7]);
     }
     const QRegularExpression breakClass(QStringLiteral("[\\n\\x{0B}\\f\\r\\x{85}\\x{2028}\\x{2029}]"));
     const QStringList expected = text.split(breakClass, Qt::SkipEmptyParts);

@@ -14,6 +14,9 @@ constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
 // Below this a buffer fills quickly enough, and may share its pages with
 // other small blocks of the allocator.
 constexpr qsizetype kLarge = qsizetype(8) << 20;
+// Strings from this length may get a buffer of their own in StringBlocks:
+// one allocation is then little beside the copy.
+constexpr qsizetype kOwnBuffer = 64 * 1024;
 
 } // namespace
 
@@ -40,6 +43,15 @@ QString largeUninitializedString(qsizetype size)
     return text;
 }
 
+void truncateLargeString(QString &text, qsizetype used)
+{
+    text.truncate(used);
+    // Shrinking a large buffer in place costs no copy.
+    const qsizetype unused = text.capacity() - used;
+    if (unused * qsizetype(sizeof(QChar)) >= (qsizetype(1) << 20) && unused >= text.capacity() / 4)
+        text.squeeze();
+}
+
 } // namespace reel
 
 namespace reel {
@@ -52,6 +64,14 @@ QString StringBlocks::make(qsizetype length, char16_t **units, qsizetype hint)
         qsizetype size = std::min(m_maxUnits, std::max<qsizetype>(2048, m_lastSize * 2));
         if (hint > 0)
             size = std::min(size, hint);
+        // A string that would fill much of a new block gets a buffer of its
+        // own, and the current block stays for the strings after it: a
+        // block is then never left mostly empty behind a long string.
+        if (length >= kOwnBuffer && length + 1 > size / 8) {
+            QString own = largeUninitializedString(length);
+            *units = reinterpret_cast<char16_t *>(own.data());
+            return own;
+        }
         size = std::max(size, length + 1);
         m_block = largeUninitializedString(size);
         m_room = reinterpret_cast<char16_t *>(m_block.data());

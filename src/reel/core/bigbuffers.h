@@ -18,6 +18,11 @@ void adviseHugePages(void *data, qsizetype bytes);
 // QString(size, Qt::Uninitialized), advised as above.
 QString largeUninitializedString(qsizetype size);
 
+// Cuts text, made by largeUninitializedString for the most units it could
+// need, to the used ones; a large part left unused (text of many multibyte
+// characters) goes back to the system.
+void truncateLargeString(QString &text, qsizetype used);
+
 } // namespace reel
 
 namespace reel {

@@ -419,7 +419,7 @@ std::optional<DecodedText> readInOnePass(const QString &path)
     if (!stop) {
         if (sevenBit && escape && isIso2022Jp(head))
             return std::nullopt;
-        text.truncate(written);
+        truncateLargeString(text, written);
         return DecodedText{text, kUTF8StringEncoding, QString()};
     }
 
@@ -467,7 +467,7 @@ DecodedText decodeDetectingEncoding(QByteArrayView bytes)
             if (!(step.sevenBit && !bytes.isEmpty() && std::memchr(bytes.data(), 0x1B, size_t(bytes.size()))
                   && isIso2022Jp(bytes))) {
                 result.encoding = kUTF8StringEncoding;
-                text.truncate(step.written);
+                truncateLargeString(text, step.written);
                 result.text = bytes.isEmpty() ? QStringLiteral("") : text;
                 return result;
             }

@@ -211,7 +211,7 @@ std::optional<QString> decodeUtf8(QByteArrayView bytes, QString *error)
         setError(error, invalidAt("UTF-8", step.read));
         return std::nullopt;
     }
-    text.truncate(step.written);
+    truncateLargeString(text, step.written);
     return text;
 }
 
