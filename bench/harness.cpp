@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -100,9 +101,44 @@ std::string joined(const std::vector<std::string> &argv)
     return line;
 }
 
+double cpuSeconds(const rusage &usage)
+{
+    return double(usage.ru_utime.tv_sec) + double(usage.ru_utime.tv_usec) * 1e-6 + double(usage.ru_stime.tv_sec)
+        + double(usage.ru_stime.tv_usec) * 1e-6;
+}
+
 // Starts argv with stdout on outFd and stderr on the child log, waits for
-// it, and fills the sample's peak and, on failure, its error.
-Sample spawnAndWait(const std::vector<std::string> &argv, int outFd, double *elapsed)
+// it, and fills the sample from its accounting: its CPU time and faults
+// (with those of the processes it waited for), its peak, and, on failure,
+// its error.
+// The CPU seconds of an ended process that is not yet reaped, its own
+// (user + system of all its threads) and those of the children it waited
+// for, from /proc in clock ticks; false when they cannot be read.
+bool endedProcessCpu(pid_t pid, double &own, double &children)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text;
+    std::getline(in, text);
+    // The name, in parentheses, may hold spaces: the fields follow the last ')'.
+    const size_t close = text.rfind(')');
+    if (close == std::string::npos)
+        return false;
+    std::istringstream fields(text.substr(close + 1));
+    std::string field;
+    unsigned long long ticks[4] = {};
+    for (int i = 3; i <= 17 && fields >> field; ++i) {
+        if (i >= 14)
+            ticks[i - 14] = std::strtoull(field.c_str(), nullptr, 10);
+    }
+    const double hz = double(::sysconf(_SC_CLK_TCK));
+    if (!fields || hz <= 0)
+        return false;
+    own = double(ticks[0] + ticks[1]) / hz;
+    children = double(ticks[2] + ticks[3]) / hz;
+    return true;
+}
+
+Sample spawnAndWait(const std::vector<std::string> &argv, int outFd, bool ownCpu = false)
 {
     Sample sample;
     posix_spawn_file_actions_t actions;
@@ -127,11 +163,30 @@ Sample spawnAndWait(const std::vector<std::string> &argv, int outFd, double *ela
         sample.error = "cannot start " + argv[0] + ": " + std::strerror(rc);
         return sample;
     }
+    double own = -1;
+    double children = -1;
+    if (ownCpu) {
+        // Ended but kept until reaped, its figures still readable.
+        siginfo_t info{};
+        while (::waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+        }
+        if (!endedProcessCpu(pid, own, children))
+            own = -1;
+    }
     int status = 0;
     rusage usage{};
     while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
-    *elapsed = now() - start;
+    sample.usage.wall = now() - start;
+    sample.usage.cpu = cpuSeconds(usage);
+    if (ownCpu) {
+        sample.usage.totalCpu = sample.usage.cpu;
+        sample.usage.cpu = own;
+        if (own < 0 && sample.error.empty())
+            sample.error = "cannot read the CPU time of " + argv[0] + " from /proc";
+    }
+    sample.usage.minorFaults = usage.ru_minflt;
+    sample.usage.majorFaults = usage.ru_majflt;
     sample.peakKiB = usage.ru_maxrss;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         sample.error = joined(argv) + ": " + exitText(status);
@@ -214,6 +269,11 @@ void setChildLog(const std::string &path)
     g_childLog = path;
 }
 
+const std::string &childLog()
+{
+    return g_childLog;
+}
+
 std::string childLogTail(int lines)
 {
     std::ifstream in(g_childLog);
@@ -229,7 +289,31 @@ std::string childLogTail(int lines)
     return text;
 }
 
-Sample inChild(const std::function<double()> &body)
+Usage measure(const std::function<void()> &f)
+{
+    rusage selfBefore{};
+    rusage childrenBefore{};
+    ::getrusage(RUSAGE_SELF, &selfBefore);
+    ::getrusage(RUSAGE_CHILDREN, &childrenBefore);
+    const double start = now();
+    f();
+    // Tools whose parent left (the earlier stages of a pipeline) came to
+    // this process, their subreaper: their work belongs to the operation.
+    while (::waitpid(-1, nullptr, 0) > 0 || errno == EINTR) {
+    }
+    Usage usage;
+    usage.wall = now() - start;
+    rusage selfAfter{};
+    rusage childrenAfter{};
+    ::getrusage(RUSAGE_SELF, &selfAfter);
+    ::getrusage(RUSAGE_CHILDREN, &childrenAfter);
+    usage.cpu = cpuSeconds(selfAfter) - cpuSeconds(selfBefore) + cpuSeconds(childrenAfter) - cpuSeconds(childrenBefore);
+    usage.minorFaults = selfAfter.ru_minflt - selfBefore.ru_minflt + childrenAfter.ru_minflt - childrenBefore.ru_minflt;
+    usage.majorFaults = selfAfter.ru_majflt - selfBefore.ru_majflt + childrenAfter.ru_majflt - childrenBefore.ru_majflt;
+    return usage;
+}
+
+Sample inChild(const std::function<Usage()> &body)
 {
     Sample sample;
     int fds[2];
@@ -243,10 +327,13 @@ Sample inChild(const std::function<double()> &body)
         ::close(fds[0]);
         if (const int log = openChildLog(); log >= 0)
             ::dup2(log, STDERR_FILENO);
+        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
         std::string message;
         try {
-            char text[64];
-            std::snprintf(text, sizeof text, "ok %.9f", body());
+            const Usage usage = body();
+            char text[128];
+            std::snprintf(text, sizeof text, "ok %.9f %.9f %ld %ld", usage.wall, usage.cpu, usage.minorFaults,
+                          usage.majorFaults);
             message = text;
         } catch (const BadResult &bad) {
             message = "error " + bad.what;
@@ -277,8 +364,12 @@ Sample inChild(const std::function<double()> &body)
     while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     sample.peakKiB = usage.ru_maxrss;
-    if (message.rfind("ok ", 0) == 0)
-        sample.seconds = std::strtod(message.c_str() + 3, nullptr);
+    Usage measured;
+    if (message.rfind("ok ", 0) == 0
+        && std::sscanf(message.c_str() + 3, "%lf %lf %ld %ld", &measured.wall, &measured.cpu, &measured.minorFaults,
+                       &measured.majorFaults)
+            == 4)
+        sample.usage = measured;
     else if (message.rfind("error ", 0) == 0)
         sample.error = message.substr(6);
     else
@@ -289,22 +380,27 @@ Sample inChild(const std::function<double()> &body)
 Sample command(const std::vector<std::string> &argv)
 {
     const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-    double elapsed = 0;
-    Sample sample = spawnAndWait(argv, null, &elapsed);
+    Sample sample = spawnAndWait(argv, null);
     ::close(null);
-    if (sample.error.empty())
-        sample.seconds = elapsed;
     return sample;
 }
 
-Sample selfTimedCommand(const std::vector<std::string> &argv)
+Sample commandOwnCpu(const std::vector<std::string> &argv)
+{
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    Sample sample = spawnAndWait(argv, null, true);
+    ::close(null);
+    return sample;
+}
+
+Sample selfMeasuredCommand(const std::vector<std::string> &argv)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
-        return Sample{-1, -1, std::string("pipe: ") + std::strerror(errno)};
-    // The output is small (a figure), so reading it after the exit is safe.
-    double elapsed = 0;
-    Sample sample = spawnAndWait(argv, fds[1], &elapsed);
+        return Sample{{}, -1, std::string("pipe: ") + std::strerror(errno)};
+    // The output is small (a line of figures), so reading it after the exit
+    // is safe.
+    Sample sample = spawnAndWait(argv, fds[1]);
     ::close(fds[1]);
     const std::string output = readAll(fds[0]);
     ::close(fds[0]);
@@ -316,13 +412,33 @@ Sample selfTimedCommand(const std::vector<std::string> &argv)
         if (!line.empty())
             last = line;
     }
-    char *end = nullptr;
-    const double value = std::strtod(last.c_str(), &end);
-    if (last.empty() || *end != 0)
-        sample.error = joined(argv).substr(0, 60) + ": no timing in its output";
+    Usage measured;
+    char end = 0;
+    if (std::sscanf(last.c_str(), "%lf %lf %ld %ld %c", &measured.wall, &measured.cpu, &measured.minorFaults,
+                    &measured.majorFaults, &end)
+        != 4)
+        sample.error = joined(argv).substr(0, 60) + ": no measurement in its output";
     else
-        sample.seconds = value;
+        sample.usage = measured;
     return sample;
+}
+
+std::string pythonScript(const std::string &body)
+{
+    return R"(import resource, time
+def measure(f):
+    def usage():
+        s = resource.getrusage(resource.RUSAGE_SELF)
+        c = resource.getrusage(resource.RUSAGE_CHILDREN)
+        return (s.ru_utime + s.ru_stime + c.ru_utime + c.ru_stime, s.ru_minflt + c.ru_minflt, s.ru_majflt + c.ru_majflt)
+    before = usage()
+    t = time.perf_counter()
+    r = f()
+    wall = time.perf_counter() - t
+    after = usage()
+    print('%.9f %.9f %d %d' % (wall, after[0] - before[0], after[1] - before[1], after[2] - before[2]))
+    return r
+)" + body;
 }
 
 std::string tool(const std::string &name)
@@ -337,27 +453,170 @@ std::string tool(const std::string &name)
     throw std::runtime_error("the benchmark needs '" + name + "' on PATH (scripts/setup.sh installs it)");
 }
 
+namespace {
+
+double medianOf(const std::vector<Sample> &samples, double Usage::*field)
+{
+    std::vector<double> values;
+    for (const Sample &sample : samples)
+        values.push_back(sample.usage.*field);
+    return values.empty() ? -1 : median(values);
+}
+
+long medianFaults(const std::vector<Sample> &samples)
+{
+    std::vector<double> values;
+    for (const Sample &sample : samples)
+        values.push_back(double(sample.usage.minorFaults + sample.usage.majorFaults));
+    return values.empty() ? -1 : long(median(values));
+}
+
+long maxPeak(const std::vector<Sample> &samples)
+{
+    long peak = -1;
+    for (const Sample &sample : samples)
+        peak = std::max(peak, sample.peakKiB);
+    return peak;
+}
+
+// The CPU ratio of each repetition: the two sides ran one after the other,
+// under about the same conditions.
+std::vector<double> ratios(const RowResult &r)
+{
+    std::vector<double> values;
+    for (size_t i = 0; i < r.reel.size() && i < r.anchor.size(); ++i) {
+        if (r.anchor[i].usage.cpu > 0)
+            values.push_back(r.reel[i].usage.cpu / r.anchor[i].usage.cpu);
+    }
+    return values;
+}
+
+std::vector<double> growths(const RowResult &r)
+{
+    std::vector<double> values;
+    for (size_t i = 0; i < r.reel.size() && i < r.smaller.size(); ++i) {
+        if (r.smaller[i].usage.cpu > 0)
+            values.push_back(r.reel[i].usage.cpu / r.smaller[i].usage.cpu);
+    }
+    return values;
+}
+
+double medianOrNone(const std::vector<double> &values)
+{
+    return values.empty() ? -1 : median(values);
+}
+
+double smallestOrNone(const std::vector<double> &values)
+{
+    return values.empty() ? -1 : *std::min_element(values.begin(), values.end());
+}
+
+double largestOrNone(const std::vector<double> &values)
+{
+    return values.empty() ? -1 : *std::max_element(values.begin(), values.end());
+}
+
+} // namespace
+
+double RowResult::growth() const
+{
+    return medianOrNone(growths(*this));
+}
+
+double RowResult::minGrowth() const
+{
+    return smallestOrNone(growths(*this));
+}
+
+double RowResult::maxGrowth() const
+{
+    return largestOrNone(growths(*this));
+}
+
+bool RowResult::growthPass() const
+{
+    if (row.maxGrowth <= 0)
+        return true;
+    const double g = growth();
+    return ran() && g > 0 && g <= row.maxGrowth;
+}
+
+double RowResult::reelMedian(double Usage::*field) const
+{
+    return medianOf(reel, field);
+}
+
+double RowResult::anchorMedian(double Usage::*field) const
+{
+    return medianOf(anchor, field);
+}
+
+double RowResult::ratio() const
+{
+    const std::vector<double> values = ratios(*this);
+    return values.empty() ? -1 : median(values);
+}
+
+double RowResult::minRatio() const
+{
+    const std::vector<double> values = ratios(*this);
+    return values.empty() ? -1 : *std::min_element(values.begin(), values.end());
+}
+
+double RowResult::maxRatio() const
+{
+    const std::vector<double> values = ratios(*this);
+    return values.empty() ? -1 : *std::max_element(values.begin(), values.end());
+}
+
+long RowResult::reelPeakKiB() const
+{
+    return maxPeak(reel);
+}
+
+long RowResult::anchorPeakKiB() const
+{
+    return maxPeak(anchor);
+}
+
+long RowResult::reelFaults() const
+{
+    return medianFaults(reel);
+}
+
+long RowResult::anchorFaults() const
+{
+    return medianFaults(anchor);
+}
+
 bool RowResult::timePass() const
 {
-    return error.empty() && reelSeconds && anchorSeconds && *anchorSeconds > 0
-        && *reelSeconds / *anchorSeconds <= row.target && (row.maxSeconds <= 0 || *reelSeconds <= row.maxSeconds);
+    const double r = ratio();
+    return ran() && r >= 0 && r <= row.target && (row.maxSeconds <= 0 || reelMedian(&Usage::cpu) <= row.maxSeconds);
 }
 
 bool RowResult::memoryPass() const
 {
     if (row.memory.maxBytesPerByte <= 0 && row.memory.maxAnchorRatio <= 0)
         return true;
-    if (!error.empty() || reelPeakKiB <= 0)
+    if (!ran() || reelPeakKiB() <= 0)
         return false;
-    if (row.memory.maxBytesPerByte > 0 && double(reelPeakKiB) * 1024.0 / row.memory.bytes > row.memory.maxBytesPerByte)
+    if (row.memory.maxBytesPerByte > 0
+        && double(reelPeakKiB()) * 1024.0 / row.memory.bytes > row.memory.maxBytesPerByte)
         return false;
-    return row.memory.maxAnchorRatio <= 0 || double(reelPeakKiB) <= row.memory.maxAnchorRatio * double(anchorPeakKiB);
+    return row.memory.maxAnchorRatio <= 0 || double(reelPeakKiB()) <= row.memory.maxAnchorRatio * double(anchorPeakKiB());
 }
 
 RowResult runRow(const Row &row, int repetitions)
 {
-    RowResult result{row, {}, {}, -1, -1, {}};
+    RowResult result{row, {}, {}, {}, {}};
     std::fprintf(stderr, "bench: %s\n", row.operation.c_str());
+    if (row.skip)
+        result.skipped = row.skip();
+    if (!result.skipped.empty()) {
+        std::fprintf(stderr, "bench:   skipped: %s\n", result.skipped.c_str());
+        return result;
+    }
     auto keep = [&](const Sample &sample, const char *side) {
         if (!sample.ok() && result.error.empty())
             result.error = std::string(side) + ": " + sample.error;
@@ -374,77 +633,121 @@ RowResult runRow(const Row &row, int repetitions)
         keep(row.reel(), "reelkit");
         keep(row.anchor(), "anchor");
     }
-    std::vector<double> reel;
-    std::vector<double> anchor;
     for (int i = 0; i < repetitions && result.error.empty(); ++i) {
         const Sample r = keep(row.reel(), "reelkit");
         const Sample a = keep(row.anchor(), "anchor");
-        if (!r.ok() || !a.ok())
+        const Sample s = row.smaller ? keep(row.smaller(), "reelkit, smaller input") : Sample{};
+        if (!r.ok() || !a.ok() || (row.smaller && !s.ok()))
             break;
-        reel.push_back(r.seconds);
-        anchor.push_back(a.seconds);
-        result.reelPeakKiB = std::max(result.reelPeakKiB, r.peakKiB);
-        result.anchorPeakKiB = std::max(result.anchorPeakKiB, a.peakKiB);
-        std::fprintf(stderr, "bench:   %d/%d  reelkit %s  %s %s\n", i + 1, repetitions, seconds(r.seconds).c_str(),
-                     row.anchorName.c_str(), seconds(a.seconds).c_str());
+        result.reel.push_back(r);
+        result.anchor.push_back(a);
+        if (row.smaller)
+            result.smaller.push_back(s);
+        std::fprintf(stderr, "bench:   %d/%d  reelkit %s cpu (%s wall)  %s %s cpu (%s wall)  ratio %.2f\n", i + 1,
+                     repetitions, seconds(r.usage.cpu).c_str(), seconds(r.usage.wall).c_str(), row.anchorName.c_str(),
+                     seconds(a.usage.cpu).c_str(), seconds(a.usage.wall).c_str(),
+                     a.usage.cpu > 0 ? r.usage.cpu / a.usage.cpu : 0.0);
     }
+    if (row.cleanUp)
+        row.cleanUp();
     if (!result.error.empty()) {
         std::fprintf(stderr, "bench:   FAILED: %s\n", result.error.c_str());
         const std::string tail = childLogTail(8);
         if (!tail.empty())
             std::fprintf(stderr, "bench:   end of the log:\n%s", tail.c_str());
-        return result;
     }
-    result.reelSeconds = median(reel);
-    result.anchorSeconds = median(anchor);
     return result;
 }
 
+namespace {
+
+std::string count(long n)
+{
+    if (n < 0)
+        return "";
+    if (n >= 10'000'000)
+        return fixed(double(n) / 1e6, 0) + " M";
+    if (n >= 10'000)
+        return fixed(double(n) / 1e3, 0) + " k";
+    return std::to_string(n);
+}
+
+} // namespace
+
 bool printTable(const std::vector<RowResult> &results, long baselineKiB)
 {
+    constexpr int kColumns = 11;
     struct Line {
-        std::string cells[8];
+        std::string cells[kColumns];
     };
     std::vector<Line> lines;
-    lines.push_back({{"operation", "anchor", "reelkit", "anchor time", "ratio", "target", "result", "peak memory (reelkit / anchor)"}});
+    lines.push_back({{"operation", "anchor", "reelkit CPU", "anchor CPU", "ratio", "spread", "target", "result",
+                      "wall (reelkit / anchor)", "page faults (reelkit / anchor)", "peak memory (reelkit / anchor)"}});
     bool allPass = true;
     for (const RowResult &r : results) {
         allPass = allPass && r.pass();
         Line line{{r.row.operation, r.row.anchorName}};
-        if (!r.error.empty()) {
-            line.cells[2] = "failed";
-            line.cells[3] = "failed";
-            line.cells[5] = "≤ " + fixed(r.row.target, 2);
-            line.cells[6] = "FAILED";
+        // Small targets (an overhead) need a third decimal.
+        const int decimals = r.row.target < 0.1 ? 3 : 2;
+        line.cells[6] = "≤ " + fixed(r.row.target, decimals);
+        if (r.row.maxSeconds > 0)
+            line.cells[6].append(", ≤ ").append(seconds(r.row.maxSeconds));
+        if (!r.skipped.empty()) {
+            line.cells[7] = "skipped: " + r.skipped;
             lines.push_back(line);
             continue;
         }
-        const double ratio = *r.reelSeconds / *r.anchorSeconds;
-        line.cells[2] = seconds(*r.reelSeconds);
-        line.cells[3] = seconds(*r.anchorSeconds);
-        line.cells[4] = fixed(ratio, 2);
-        line.cells[5] = "≤ " + fixed(r.row.target, 2);
-        if (r.row.maxSeconds > 0)
-            line.cells[5].append(", ≤ ").append(seconds(r.row.maxSeconds));
-        line.cells[6] = r.timePass() ? "pass" : "MISS";
+        if (!r.ran()) {
+            line.cells[2] = "failed";
+            line.cells[3] = "failed";
+            line.cells[7] = "FAILED";
+            lines.push_back(line);
+            continue;
+        }
+        line.cells[2] = seconds(r.reelMedian(&Usage::cpu));
+        line.cells[3] = seconds(r.anchorMedian(&Usage::cpu));
+        line.cells[4] = fixed(r.ratio(), decimals);
+        line.cells[5] = fixed(r.minRatio(), decimals) + "–" + fixed(r.maxRatio(), decimals);
+        line.cells[7] = r.timePass() ? "pass" : "MISS";
+        line.cells[8] = seconds(r.reelMedian(&Usage::wall)) + " / " + seconds(r.anchorMedian(&Usage::wall));
+        line.cells[9] = count(r.reelFaults()) + " / " + count(r.anchorFaults());
         if (r.row.showMemory)
-            line.cells[7] = mebibytes(r.reelPeakKiB) + " / " + mebibytes(r.anchorPeakKiB);
+            line.cells[10] = mebibytes(r.reelPeakKiB()) + " / " + mebibytes(r.anchorPeakKiB());
         lines.push_back(line);
         if (r.row.memory.maxBytesPerByte > 0) {
             const auto perByte = [&](long kib) { return fixed(double(kib) * 1024.0 / r.row.memory.bytes, 2) + " B/B"; };
-            Line memory{{"  └ peak memory per byte", "", perByte(r.reelPeakKiB), perByte(r.anchorPeakKiB), "",
-                         "≤ " + fixed(r.row.memory.maxBytesPerByte, 0) + " B/B", r.memoryPass() ? "pass" : "MISS",
-                         ""}};
+            Line memory{{"  └ peak memory per input byte", "", perByte(r.reelPeakKiB()), perByte(r.anchorPeakKiB()), "",
+                         "", "≤ " + fixed(r.row.memory.maxBytesPerByte, 2) + " B/B", r.memoryPass() ? "pass" : "MISS"}};
             lines.push_back(memory);
+        }
+        if (!r.row.totalNote.empty()) {
+            std::vector<double> totals;
+            std::vector<double> over;
+            for (size_t i = 0; i < r.reel.size() && i < r.anchor.size(); ++i) {
+                totals.push_back(r.reel[i].usage.totalCpu);
+                if (r.anchor[i].usage.cpu > 0)
+                    over.push_back(r.reel[i].usage.totalCpu / r.anchor[i].usage.cpu);
+            }
+            lines.push_back({{"  └ " + r.row.totalNote, "", seconds(medianOrNone(totals)),
+                              seconds(r.anchorMedian(&Usage::cpu)), fixed(medianOrNone(over), 2),
+                              fixed(smallestOrNone(over), 2) + "–" + fixed(largestOrNone(over), 2), "shown only"}});
+        }
+        if (r.row.maxGrowth > 0) {
+            const double smallerCpu = medianOf(r.smaller, &Usage::cpu);
+            Line growth{{"  └ growth: reelkit CPU over the input " + fixed(r.row.growthFactor, 0) + " times smaller", "",
+                         seconds(r.reelMedian(&Usage::cpu)), seconds(smallerCpu), fixed(r.growth(), 2),
+                         fixed(r.minGrowth(), 2) + "–" + fixed(r.maxGrowth(), 2), "≤ " + fixed(r.row.maxGrowth, 2),
+                         r.growthPass() ? "pass" : "MISS"}};
+            lines.push_back(growth);
         }
         if (r.row.memory.maxAnchorRatio > 0) {
             Line memory;
             memory.cells[0] = "  └ peak memory";
-            memory.cells[2] = mebibytes(r.reelPeakKiB);
-            memory.cells[3] = mebibytes(r.anchorPeakKiB);
-            memory.cells[4] = fixed(double(r.reelPeakKiB) / double(r.anchorPeakKiB), 2);
-            memory.cells[5] = std::string("≤ ").append(fixed(r.row.memory.maxAnchorRatio, 2));
-            memory.cells[6] = r.memoryPass() ? "pass" : "MISS";
+            memory.cells[2] = mebibytes(r.reelPeakKiB());
+            memory.cells[3] = mebibytes(r.anchorPeakKiB());
+            memory.cells[4] = fixed(double(r.reelPeakKiB()) / double(r.anchorPeakKiB()), 2);
+            memory.cells[6] = std::string("≤ ").append(fixed(r.row.memory.maxAnchorRatio, 2));
+            memory.cells[7] = r.memoryPass() ? "pass" : "MISS";
             lines.push_back(memory);
         }
     }
@@ -460,34 +763,35 @@ bool printTable(const std::vector<RowResult> &results, long baselineKiB)
     auto width = [](const std::string &s) {
         return size_t(std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     };
-    size_t widths[8] = {};
+    size_t widths[kColumns] = {};
     for (const Line &line : lines) {
-        for (int c = 0; c < 8; ++c)
+        for (int c = 0; c < kColumns; ++c)
             widths[c] = std::max(widths[c], width(line.cells[c]));
     }
+    // Figures right-aligned, words left-aligned.
+    const auto right = [](int c) { return c >= 2 && c <= 6; };
     auto print = [&](const Line &line) {
         std::string text = "|";
-        for (int c = 0; c < 8; ++c) {
+        for (int c = 0; c < kColumns; ++c) {
             const std::string &cell = line.cells[c];
             const std::string pad(widths[c] - width(cell), ' ');
-            // Figures right-aligned, words left-aligned.
-            const bool right = c >= 2 && c <= 5;
             text.append(" ");
-            text.append(right ? pad : cell);
-            text.append(right ? cell : pad);
+            text.append(right(c) ? pad : cell);
+            text.append(right(c) ? cell : pad);
             text.append(" |");
         }
         std::printf("%s\n", text.c_str());
     };
     print(lines.front());
     std::string rule = "|";
-    for (int c = 0; c < 8; ++c)
-        rule += (c >= 2 && c <= 5 ? std::string(widths[c] + 1, '-') + ":" : ":" + std::string(widths[c] + 1, '-')) + "|";
+    for (int c = 0; c < kColumns; ++c)
+        rule += (right(c) ? std::string(widths[c] + 1, '-') + ":" : ":" + std::string(widths[c] + 1, '-')) + "|";
     std::printf("%s\n", rule.c_str());
     for (size_t i = 1; i < lines.size(); ++i)
         print(lines[i]);
-    std::printf("\nTimes are medians; ratio = reelkit / anchor. Peak memory is each side's peak resident size, "
-                "including the %s that every measuring child starts with.\n",
+    std::printf("\nCPU and wall times, page faults: medians. ratio: the median of the per-repetition CPU-time ratios "
+                "(reelkit / anchor, lower is better); spread: their smallest and largest. Peak memory: each side's "
+                "largest peak resident size, including the %s every measuring child starts with.\n",
                 mebibytes(baselineKiB).c_str());
     return allPass;
 }

@@ -229,7 +229,8 @@ TextStats writeSpacedText(const std::string &path, std::int64_t bytes)
     return stats;
 }
 
-TreeStats makeTree(const std::string &root, int topFolders, int subFolders, int filesPerFolder, int keepPaths)
+TreeStats makeTree(const std::string &root, int topFolders, int subFolders, int filesPerFolder, int keepPaths,
+                   int maxFileBytes)
 {
     TreeStats stats;
     Random random(0x7ee5);
@@ -259,7 +260,7 @@ TreeStats makeTree(const std::string &root, int topFolders, int subFolders, int 
                 const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
                 if (fd < 0)
                     fail("cannot create", file);
-                const size_t size = random.below(sizeof content);
+                const size_t size = maxFileBytes > 0 ? random.below(std::min<std::uint32_t>(sizeof content, maxFileBytes)) : 0;
                 const bool written = ::write(fd, content, size) == ssize_t(size);
                 ::close(fd);
                 if (!written)

@@ -68,9 +68,10 @@ struct TreeStats {
 inline constexpr const char *kMarker = "_x";
 
 // A tree of files below root (made): folders of folders of small media
-// files, kMarker in every tenth name. Keeps the paths of the first
-// keepPaths files.
-TreeStats makeTree(const std::string &root, int topFolders, int subFolders, int filesPerFolder, int keepPaths);
+// files (below maxFileBytes, empty when 0), kMarker in every tenth name.
+// Keeps the paths of the first keepPaths files.
+TreeStats makeTree(const std::string &root, int topFolders, int subFolders, int filesPerFolder, int keepPaths,
+                   int maxFileBytes);
 
 // A catalogue of recordings as a property-list dictionary: entries
 // dictionaries of strings, numbers, dates, data and arrays.

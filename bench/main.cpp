@@ -97,8 +97,7 @@ std::string fileSystem(const std::string &path)
     }
 }
 
-// The load average when the table is printed: other work on the machine
-// makes the figures noisier.
+// The load average: other work on the machine makes the figures noisier.
 std::string loadAverage()
 {
     std::ifstream in("/proc/loadavg");
@@ -148,6 +147,8 @@ int main(int argc, char **argv)
         }
     }
 
+    const std::string loadAtStart = loadAverage();
+    const double start = bench::now();
     try {
         bench::ScratchFolder scratch;
         bench::setChildLog(scratch.file("bench.log"));
@@ -172,7 +173,7 @@ int main(int argc, char **argv)
             return 2;
         }
 
-        const bench::Sample baseline = bench::inChild([] { return 0.0; });
+        const bench::Sample baseline = bench::inChild([] { return bench::measure([] {}); });
         utsname host{};
         ::uname(&host);
         const std::string pythonVersion = firstLineOf({python, "-c", "import platform; print(platform.python_version())"});
@@ -180,7 +181,7 @@ int main(int argc, char **argv)
         std::printf("machine: %s, %ld cores, %.1f GiB memory, %s %s; scratch folder on %s\n", cpuModel().c_str(),
                     ::sysconf(_SC_NPROCESSORS_ONLN), memoryGiB(), host.sysname, host.release,
                     fileSystem(scratch.path()).c_str());
-        std::printf("load average at the end: %s\n", loadAverage().c_str());
+        std::printf("load average at the start: %s; at the end: %s\n", loadAtStart.c_str(), loadAverage().c_str());
         std::printf("software: %s, Qt %s, Python %s\n\n", QSysInfo::prettyProductName().toStdString().c_str(),
                     qVersion(), pythonVersion.c_str());
         const bool allPass = bench::printTable(results, baseline.peakKiB);
@@ -188,6 +189,7 @@ int main(int argc, char **argv)
         for (const bench::RowResult &r : results)
             allRan = allRan && r.error.empty();
         std::printf("\n%s\n", allPass ? "every row meets its target" : "some rows miss their target (see above)");
+        std::printf("the run took %.0f s\n", bench::now() - start);
         return allRan ? 0 : 1;
     } catch (const std::exception &e) {
         std::fprintf(stderr, "bench: %s\n", e.what());

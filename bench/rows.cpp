@@ -17,57 +17,71 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <fstream>
+#include <map>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <tuple>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace bench {
 
 namespace {
 
-constexpr qint64 kPipelineBytes = qint64(1) << 30;
 constexpr qint64 kToolOutputBytes = 100'000'000; // captured twice over: 200 MB
 constexpr int kTrivialRuns = 1000;
-constexpr int kTreeTop = 20;
-constexpr int kTreeSub = 10;
-constexpr int kTreeFiles = 500; // 20 x 10 x 500 = 100 000 files
 constexpr int kPresencePaths = 1000;
-constexpr int kPresenceRounds = 1000; // 1 000 000 tests
+constexpr int kPresenceRounds = 200; // 200 000 tests
+constexpr int kPlistEntries = 5000; // N; the larger row has 4N
 constexpr int kCatalogueEntries = 21300; // about 10 MB as a binary property list
 constexpr int kWideEntries = 200000;
 constexpr qint64 kSpacedBytes = 10'000'000;
 constexpr qint64 kProseBytes = 100'000'000;
+constexpr int kStartUpRuns = 20;
 
-// The Python anchors time their own operation (the interpreter's start and
-// the reading of the input are not counted) and print the seconds.
-const char *const kPythonCapture = R"(import subprocess, sys, time
+// The two trees: folders of folders of files, kMarker in every tenth name.
+struct TreeShape {
+    const char *name;
+    int top, sub, files;
+    int maxFileBytes; // the files of the large tree are empty: it must fit where the small one does
+    qint64 count() const { return qint64(top) * sub * files; }
+};
+constexpr TreeShape kSmallTree{"tree-100k", 20, 10, 500, 512};
+constexpr TreeShape kLargeTree{"tree-1m", 50, 20, 1000, 0};
+
+const char *const kPythonCapture = R"(
+import subprocess, sys
 expected = int(sys.argv[1])
-t = time.perf_counter()
-r = subprocess.run(sys.argv[2:], capture_output=True)
-e = time.perf_counter() - t
+r = measure(lambda: subprocess.run(sys.argv[2:], capture_output=True, text=True))
 assert r.returncode == 0 and len(r.stdout) == expected, (r.returncode, len(r.stdout), expected)
-print(e)
 )";
 
-const char *const kPythonCollapse = R"(import re, sys, time
+const char *const kPythonCollapse = R"(
+import re, sys
 s = open(sys.argv[1], encoding='utf-8').read()
-t = time.perf_counter()
-r = re.sub(' +', ' ', s)
-e = time.perf_counter() - t
-assert len(r) == int(sys.argv[2]), (len(r), sys.argv[2])
-print(e)
+n = measure(lambda: len(re.sub(' +', ' ', s)))
+assert n == int(sys.argv[2]), (n, sys.argv[2])
 )";
 
-const char *const kPythonSplit = R"(import sys, time
+// The list is made and freed inside the measure, as on the toolkit's side.
+const char *const kPythonSplit = R"(
+import sys
 s = open(sys.argv[1], encoding='utf-8').read()
-t = time.perf_counter()
-lines = s.splitlines()
-e = time.perf_counter() - t
-assert len(lines) == int(sys.argv[2]), (len(lines), sys.argv[2])
-print(e)
+n = measure(lambda: len(s.splitlines()))
+assert n == int(sys.argv[2]), (n, sys.argv[2])
+)";
+
+const char *const kPythonPlist = R"(
+import plistlib, sys
+value = plistlib.load(open(sys.argv[1], 'rb'))
+n = measure(lambda: len(plistlib.loads(plistlib.dumps(value, fmt=plistlib.FMT_BINARY))))
+assert n == int(sys.argv[2]), (n, sys.argv[2])
 )";
 
 QString q(const std::string &text)
@@ -94,24 +108,62 @@ QString readText(const std::string &path)
     return QString::fromUtf8(file.readAll());
 }
 
-// Two runs as one: their times added, the larger peak.
-Sample sum(const Sample &a, const Sample &b)
+QByteArray readFileBytes(const std::string &path)
 {
-    if (!a.ok())
-        return a;
-    if (!b.ok())
-        return b;
-    return Sample{a.seconds + b.seconds, std::max(a.peakKiB, b.peakKiB), {}};
+    QFile file(q(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw BadResult{"cannot read " + path};
+    return file.readAll();
 }
 
-// Times one call.
-template <typename F>
-double timed(F &&f)
+// Runs one after the other, as one: times, CPU and faults added, the larger
+// peak.
+Sample sum(const std::vector<Sample> &samples)
 {
-    const double start = now();
-    f();
-    return now() - start;
+    Sample total;
+    total.usage = Usage{0, 0, 0, 0};
+    for (const Sample &s : samples) {
+        if (!s.ok())
+            return s;
+        total.usage.wall += s.usage.wall;
+        total.usage.cpu += s.usage.cpu;
+        total.usage.minorFaults += s.usage.minorFaults;
+        total.usage.majorFaults += s.usage.majorFaults;
+        total.peakKiB = std::max(total.peakKiB, s.peakKiB);
+    }
+    return total;
 }
+
+std::vector<std::string> words(const std::string &line)
+{
+    std::vector<std::string> result;
+    std::istringstream in(line);
+    for (std::string word; in >> word;)
+        result.push_back(word);
+    return result;
+}
+
+// Why the file system of folder cannot take files more items, or "".
+std::string lacksRoomFor(const std::string &folder, qint64 files, qint64 bytes)
+{
+    struct statvfs fs {};
+    if (::statvfs(folder.c_str(), &fs) != 0)
+        return "cannot tell the free room of " + folder;
+    const qint64 freeBytes = qint64(fs.f_bavail) * qint64(fs.f_frsize);
+    // Some file systems make inodes as they go and report none free.
+    const bool inodesCounted = fs.f_files > 0;
+    if (inodesCounted && qint64(fs.f_favail) < files + files / 10)
+        return "the scratch disk has " + str(qint64(fs.f_favail)) + " free inodes, " + str(files + files / 10) + " needed";
+    if (freeBytes < bytes)
+        return "the scratch disk has " + str(freeBytes >> 20) + " MiB free, " + str(bytes >> 20) + " MiB needed";
+    return {};
+}
+
+#ifdef REELKIT_BENCH_CONVERTER
+const char *const kConverter = REELKIT_BENCH_CONVERTER;
+#else
+const char *const kConverter = "";
+#endif
 
 } // namespace
 
@@ -121,26 +173,33 @@ struct Inputs {
     const ScratchFolder &scratch;
     std::string python;
     std::string sh = tool("sh");
-    std::string head = tool("head");
-    std::string wc = tool("wc");
     std::string cat = tool("cat");
+    std::string tr = tool("tr");
     std::string truePath = tool("true");
     std::string du = tool("du");
     std::string find = tool("find");
-    std::string plistutil = tool("plistutil");
     std::string iconv = tool("iconv");
+    std::string ffmpeg = tool("ffmpeg");
+    std::string plistutil = tool("plistutil");
+    // The conversions run on one core, on both sides: the encoder then
+    // starts as many threads each time, and its CPU time varies less.
+    std::string taskset = tool("taskset");
 
     std::optional<TextStats> toolOutput;
     std::optional<TextStats> spaced;
-    std::optional<TreeStats> tree;
+    std::map<std::string, TreeStats> trees;
     std::optional<ProseStats> proseUtf8;
     std::optional<ProseStats> proseWindows;
+    std::map<int, bool> plists;
     bool catalogueWritten = false;
     bool wideWritten = false;
+    // The ffmpeg commands the converter ran, one per pass, and the files
+    // they leave.
+    std::vector<std::vector<std::string>> converterPasses;
 
     std::string toolOutputPath() const { return scratch.file("tool-output.txt"); }
     std::string spacedPath() const { return scratch.file("spaced.txt"); }
-    std::string treePath() const { return scratch.file("tree"); }
+    std::string treePath(const TreeShape &shape) const { return scratch.file(shape.name); }
     std::string prosePath(ProseEncoding encoding) const
     {
         return scratch.file(encoding == ProseEncoding::Utf8 ? "prose-utf8.txt" : "prose-windows-1252.txt");
@@ -154,10 +213,13 @@ struct Inputs {
         if (!prose(encoding))
             prose(encoding) = writeProse(prosePath(encoding), kProseBytes, encoding);
     }
+    std::string plistPath(int entries) const { return scratch.file("catalogue-" + str(entries) + ".plist"); }
     std::string cataloguePath() const { return scratch.file("catalogue.plist"); }
     std::string catalogueXmlPath() const { return scratch.file("catalogue.xml"); }
     std::string widePath() const { return scratch.file("wide.plist"); }
     std::string wideXmlPath() const { return scratch.file("wide.xml"); }
+    std::string clipPath() const { return scratch.file("clip.mp4"); }
+    std::string convertedFolder() const { return scratch.file("converted"); }
 
     void needToolOutput()
     {
@@ -169,15 +231,97 @@ struct Inputs {
         if (!spaced)
             spaced = writeSpacedText(spacedPath(), kSpacedBytes);
     }
-    void needTree()
+    const TreeStats &tree(const TreeShape &shape)
     {
-        if (!tree) {
-            std::fprintf(stderr, "bench:   making a tree of %d files\n", kTreeTop * kTreeSub * kTreeFiles);
-            tree = makeTree(treePath(), kTreeTop, kTreeSub, kTreeFiles, kPresencePaths);
+        auto it = trees.find(shape.name);
+        if (it == trees.end()) {
+            std::fprintf(stderr, "bench:   making a tree of %lld files\n", static_cast<long long>(shape.count()));
+            it = trees.emplace(shape.name, makeTree(treePath(shape), shape.top, shape.sub, shape.files, kPresencePaths,
+                                                   shape.maxFileBytes))
+                     .first;
         }
+        return it->second;
     }
     // Made in a child: the dictionary is large, and the benchmark process
     // must stay small.
+    void needPlist(int entries)
+    {
+        if (plists[entries])
+            return;
+        const Sample made = inChild([this, entries] {
+            const QVariantMap value = catalogue(entries);
+            const QByteArray bytes = reel::plistToData(value, reel::PlistFormat::Binary);
+            QFile file(q(plistPath(entries)));
+            check(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
+                  "cannot write " + plistPath(entries));
+            return Usage{0, 0, 0, 0};
+        });
+        if (!made.ok())
+            throw std::runtime_error(made.error);
+        plists[entries] = true;
+    }
+    // A clip from ffmpeg's test sources, converted once by the converter
+    // with its log on, which names the ffmpeg commands it runs.
+    void needConversion()
+    {
+        if (!converterPasses.empty())
+            return;
+        const Sample clip = command({ffmpeg, "-nostdin", "-v", "error", "-f", "lavfi", "-i",
+                                     "testsrc2=size=1280x720:rate=25", "-f", "lavfi", "-i", "sine=frequency=440", "-t",
+                                     "10", "-c:v", "mpeg4", "-q:v", "3", "-c:a", "aac", "-y", clipPath()});
+        if (!clip.ok())
+            throw std::runtime_error("cannot make the clip: " + clip.error);
+        const std::string log = scratch.file("converter.log");
+        const std::string saved = childLog();
+        setChildLog(log);
+        const Sample converted = convert(true);
+        setChildLog(saved);
+        if (!converted.ok())
+            throw std::runtime_error("the converter failed: " + converted.error);
+        std::ifstream in(log);
+        for (std::string line; std::getline(in, line);) {
+            const size_t pass = line.find("ffmpeg pass ");
+            const size_t colon = pass == std::string::npos ? pass : line.find(" : ", pass);
+            if (colon != std::string::npos) {
+                std::vector<std::string> argv{taskset, "-c", "0", ffmpeg};
+                for (const std::string &word : words(line.substr(colon + 3)))
+                    argv.push_back(word);
+                converterPasses.push_back(argv);
+            }
+        }
+        if (converterPasses.empty())
+            throw std::runtime_error("the converter's log names no ffmpeg command (see " + log + ")");
+    }
+    // The converter's own CPU time (see the row), or with debug its log on.
+    Sample convert(bool debug) const
+    {
+        std::vector<std::string> argv{taskset, "-c", "0", kConverter, "--preset", "mp4", "--bitrate", "800", "-o",
+                                      convertedFolder(), "--overwrite"};
+        if (debug)
+            argv.push_back("--debug");
+        argv.push_back(clipPath());
+        return debug ? command(argv) : commandOwnCpu(argv);
+    }
+    // The bare ffmpeg commands, then their output and statistics files
+    // removed so that the next run finds what the converter finds.
+    Sample bareConversion() const
+    {
+        std::vector<Sample> passes;
+        for (const std::vector<std::string> &argv : converterPasses)
+            passes.push_back(command(argv));
+        for (const std::vector<std::string> &argv : converterPasses) {
+            const std::string &output = argv.back();
+            if (output.rfind(scratch.path(), 0) == 0)
+                ::unlink(output.c_str());
+            for (size_t i = 0; i + 1 < argv.size(); ++i) {
+                if (argv[i] == "-passlogfile") {
+                    for (const char *suffix : {"-0.log", "-0.log.mbtree", "-0.log.temp", "-0.log.mbtree.temp"})
+                        ::unlink((argv[i + 1] + suffix).c_str());
+                }
+            }
+        }
+        return sum(passes);
+    }
     static void writePlists(const std::function<QVariantMap()> &make, const std::string &binary, const std::string &xml)
     {
         const Sample made = inChild([&] {
@@ -189,7 +333,7 @@ struct Inputs {
                 check(!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size(),
                       "cannot write " + path);
             }
-            return 0.0;
+            return Usage{0, 0, 0, 0};
         });
         if (!made.ok())
             throw std::runtime_error(made.error);
@@ -220,63 +364,70 @@ std::vector<Row> Workbench::rows()
     Inputs &in = *m_inputs;
     std::vector<Row> rows;
 
+    // The data of both capture rows passes through the measured process;
+    // the tools' own work is counted on both sides.
     rows.push_back({
-        .operation = "pipeline moving 1 GiB (head to wc)",
-        .anchorName = "sh -c 'a | b'",
-        .target = 1.1,
+        .operation = "three-tool pipeline returning 200 MB (taskArrayPipes)",
+        .anchorName = "Python subprocess.run of sh -c 'a | b | c', text=True",
+        .target = 1.0,
+        .prepare = [&in] { in.needToolOutput(); },
         .reel = [&in] {
             return inChild([&in] {
-                const QStringList words{q(in.head), QStringLiteral("-c"), q(str(kPipelineBytes)),
-                                        QStringLiteral("/dev/zero"), QStringLiteral("|"), q(in.wc),
-                                        QStringLiteral("-c")};
+                const QStringList words{q(in.cat), q(in.toolOutputPath()), q(in.toolOutputPath()), QStringLiteral("|"),
+                                        q(in.tr), QStringLiteral("-d"), QStringLiteral("\\r"), QStringLiteral("|"),
+                                        q(in.cat)};
                 QString out;
-                const double t = timed([&] { out = reel::taskArrayPipes(words); });
-                check(out.trimmed() == q(str(kPipelineBytes)), "wc counted '" + out.toStdString() + "'");
-                return t;
+                const Usage usage = measure([&] { out = reel::taskArrayPipes(words); });
+                check(out.size() == 2 * in.toolOutput->utf16Units,
+                      "returned " + str(out.size()) + " characters, expected " + str(2 * in.toolOutput->utf16Units));
+                return usage;
             });
         },
         .anchor = [&in] {
-            return command({in.sh, "-c", in.head + " -c " + str(kPipelineBytes) + " /dev/zero | " + in.wc + " -c"});
+            const std::string pipeline =
+                in.cat + " " + in.toolOutputPath() + " " + in.toolOutputPath() + " | " + in.tr + " -d '\\r' | " + in.cat;
+            return selfMeasuredCommand({in.python, "-c", pythonScript(kPythonCapture), str(2 * in.toolOutput->utf16Units),
+                                        in.sh, "-c", pipeline});
         },
     });
 
     rows.push_back({
         .operation = "capture 200 MB of tool output",
-        .anchorName = "Python subprocess.run",
-        .target = 1.0,
-        .showMemory = true,
+        .anchorName = "Python subprocess.run, text=True",
+        .target = 0.8,
         .memory = {.bytes = 2.0 * double(kToolOutputBytes), .maxBytesPerByte = 4},
         .prepare = [&in] { in.needToolOutput(); },
         .reel = [&in] {
             return inChild([&in] {
                 const QStringList words{q(in.cat), q(in.toolOutputPath()), q(in.toolOutputPath())};
                 QString out;
-                const double t = timed([&] { out = reel::taskArrayPipes(words); });
+                const Usage usage = measure([&] { out = reel::taskArrayPipes(words); });
                 check(out.size() == 2 * in.toolOutput->utf16Units,
                       "captured " + str(out.size()) + " characters, expected " + str(2 * in.toolOutput->utf16Units));
-                return t;
+                return usage;
             });
         },
         .anchor = [&in] {
-            return selfTimedCommand({in.python, "-c", kPythonCapture, str(2 * in.toolOutput->bytes), in.cat,
-                                     in.toolOutputPath(), in.toolOutputPath()});
+            return selfMeasuredCommand({in.python, "-c", pythonScript(kPythonCapture), str(2 * in.toolOutput->utf16Units),
+                                        in.cat, in.toolOutputPath(), in.toolOutputPath()});
         },
     });
 
     rows.push_back({
         .operation = "1 000 runs of a trivial tool (true)",
         .anchorName = "sh loop running true",
-        .target = 1.2,
+        .target = 1.15,
+        .showMemory = false,
         .reel = [&in] {
             return inChild([&in] {
                 const QStringList words{q(in.truePath)};
                 int answered = 0;
-                const double t = timed([&] {
+                const Usage usage = measure([&] {
                     for (int i = 0; i < kTrivialRuns; ++i)
                         answered += !reel::taskArrayPipes(words).isNull();
                 });
                 check(answered == 0, "true printed something");
-                return t;
+                return usage;
             });
         },
         .anchor = [&in] {
@@ -287,81 +438,142 @@ std::vector<Row> Workbench::rows()
 
     // The tree rows: one unmeasured run of each side first, so that both
     // find the tree in the file-system caches.
-    const auto treeRow = [&in](const char *operation, const char *anchorName, std::function<qsizetype()> call,
-                               std::function<qsizetype()> expected, std::vector<std::string> anchor) {
+    const auto treeRow = [&in](const TreeShape &shape, std::string operation, const char *anchorName, double target,
+                               std::function<qsizetype(const QString &)> call,
+                               std::function<qsizetype(const TreeStats &)> expected,
+                               std::function<std::vector<std::string>(const std::string &)> anchor) {
         return Row{
             .operation = operation,
             .anchorName = anchorName,
-            .target = 1.5,
+            .target = target,
             .warmUp = true,
-            .prepare = [&in] { in.needTree(); },
-            .reel = [call, expected, operation] {
+            .skip = [&in, shape] {
+                return lacksRoomFor(in.scratch.path(), shape.count(),
+                                    shape.count() * (shape.maxFileBytes > 0 ? 4096 : 64) + (qint64(256) << 20));
+            },
+            .prepare = [&in, shape] { in.tree(shape); },
+            .reel = [&in, shape, call, expected, operation] {
                 return inChild([&] {
+                    const QString root = q(in.treePath(shape));
                     qsizetype got = 0;
-                    const double t = timed([&] { got = call(); });
-                    check(got == expected(), std::string(operation) + " gave " + str(got));
-                    return t;
+                    const Usage usage = measure([&] { got = call(root); });
+                    check(got == expected(in.tree(shape)), operation + " gave " + str(got));
+                    return usage;
                 });
             },
-            .anchor = [anchor] { return command(anchor); },
+            .anchor = [&in, shape, anchor] { return command(anchor(in.treePath(shape))); },
         };
     };
-    const QString tree = q(in.treePath());
-    // The files' bytes and a little for the folders' own entries: 1 when so.
+    const std::string marked = std::string("*") + kMarker + "*";
     rows.push_back(treeRow(
-        "folder size, 100 000 files", "du -sb",
-        [&in, tree] {
-            const double files = double(in.tree->bytes) / (1024.0 * 1024.0);
-            const double total = reel::poidsFolderMo(tree);
+        kSmallTree, "folder size, 100 000 files (poidsFolderMo)", "du -sb", 1.0,
+        [&in](const QString &root) {
+            // The files' bytes and a little for the folders' own entries: 1 when so.
+            const double files = double(in.tree(kSmallTree).bytes) / (1024.0 * 1024.0);
+            const double total = reel::poidsFolderMo(root);
             return qsizetype(total >= files && total < files + 4);
         },
-        [] { return qsizetype(1); }, {in.du, "-sb", in.treePath()}));
-    rows.push_back(treeRow(
-        "search of the tree (findCocoa)", "find -type f -path",
-        [tree] { return reel::findCocoa(tree, QString::fromLatin1(kMarker), QStringLiteral("")).size(); },
-        [&in] { return qsizetype(in.tree->marked); },
-        {in.find, in.treePath(), "-type", "f", "-path", std::string("*") + kMarker + "*"}));
-    rows.push_back(treeRow(
-        "full listing of the tree (lsCocoaRecursive)", "find", [tree] { return reel::lsCocoaRecursive(tree).size(); },
-        [&in] { return qsizetype(in.tree->files + in.tree->folders); }, {in.find, in.treePath()}));
+        [](const TreeStats &) { return qsizetype(1); }, [&in](const std::string &root) {
+            return std::vector<std::string>{in.du, "-sb", root};
+        }));
+    for (const TreeShape &shape : {kSmallTree, kLargeTree}) {
+        const std::string files = shape.count() == 100'000 ? "100 000" : "1 000 000";
+        rows.push_back(treeRow(
+            shape, "search of " + files + " files (findCocoa)", "find -type f -path", 1.5,
+            [](const QString &root) { return reel::findCocoa(root, QString::fromLatin1(kMarker), QStringLiteral("")).size(); },
+            [](const TreeStats &tree) { return qsizetype(tree.marked); },
+            [&in, marked](const std::string &root) {
+                return std::vector<std::string>{in.find, root, "-type", "f", "-path", marked};
+            }));
+        rows.push_back(treeRow(
+            shape, "listing of " + files + " files (lsCocoaRecursive)", "find", 1.5,
+            [](const QString &root) { return reel::lsCocoaRecursive(root).size(); },
+            [](const TreeStats &tree) { return qsizetype(tree.files + tree.folders); },
+            [&in](const std::string &root) { return std::vector<std::string>{in.find, root}; }));
+    }
 
-    // The first files of the tree, all present, as a program holds them.
+    // The first files of the small tree, all present, as a program holds
+    // them. The anchor makes the two calls that presence needs: the item's
+    // status (links followed) and the permission to read it.
     rows.push_back({
-        .operation = "1 000 000 presence tests (testPresenceC)",
-        .anchorName = "access(2) loop",
-        .target = 3,
-        .prepare = [&in] { in.needTree(); },
+        .operation = "200 000 presence tests (testPresenceC)",
+        .anchorName = "stat + faccessat loop",
+        .target = 1.15,
+        .showMemory = false,
+        .prepare = [&in] { in.tree(kSmallTree); },
         .reel = [&in] {
             return inChild([&in] {
                 QStringList paths;
-                for (const std::string &path : in.tree->firstFiles)
+                for (const std::string &path : in.tree(kSmallTree).firstFiles)
                     paths.append(q(path));
                 qint64 present = 0;
-                const double t = timed([&] {
+                const Usage usage = measure([&] {
                     for (int round = 0; round < kPresenceRounds; ++round) {
                         for (const QString &path : std::as_const(paths))
                             present += reel::testPresenceC(path);
                     }
                 });
                 check(present == qint64(kPresenceRounds) * paths.size(), "present " + str(present) + " times");
-                return t;
+                return usage;
             });
         },
         .anchor = [&in] {
             return inChild([&in] {
-                const std::vector<std::string> &paths = in.tree->firstFiles;
+                const std::vector<std::string> &paths = in.tree(kSmallTree).firstFiles;
                 qint64 present = 0;
-                const double t = timed([&] {
+                const Usage usage = measure([&] {
                     for (int round = 0; round < kPresenceRounds; ++round) {
-                        for (const std::string &path : paths)
-                            present += ::access(path.c_str(), R_OK) == 0;
+                        for (const std::string &path : paths) {
+                            struct stat st {};
+                            present += ::stat(path.c_str(), &st) == 0
+                                && ::faccessat(AT_FDCWD, path.c_str(), R_OK, AT_EACCESS) == 0;
+                        }
                     }
                 });
                 check(present == qint64(kPresenceRounds) * qint64(paths.size()), "present " + str(present) + " times");
-                return t;
+                return usage;
             });
         },
     });
+
+    // Both sides encode the same dictionary and decode the bytes again, in
+    // memory, and free what they made inside the measure. The larger row
+    // also runs the toolkit on the smaller input in each repetition: the
+    // time must grow with the input, not with its square.
+    const auto plistOutAndBack = [&in](int entries) {
+        return inChild([&in, entries] {
+            const std::optional<QVariant> value = reel::plistFromData(readFileBytes(in.plistPath(entries)));
+            check(value.has_value(), "cannot read " + in.plistPath(entries));
+            qsizetype back = 0;
+            const Usage usage = measure([&] {
+                const QByteArray bytes = reel::plistToData(*value, reel::PlistFormat::Binary);
+                back = reel::plistFromData(bytes).value_or(QVariant()).toMap().size();
+            });
+            check(back == entries, "the property list came back with " + str(back) + " entries");
+            return usage;
+        });
+    };
+    for (const int entries : {kPlistEntries, 4 * kPlistEntries}) {
+        const bool larger = entries > kPlistEntries;
+        rows.push_back({
+            .operation = "binary property list of " + str(entries) + " entries, out and back",
+            .anchorName = "Python plistlib dumps + loads",
+            .target = 1.0,
+            .smaller = larger ? std::function<Sample()>([plistOutAndBack] { return plistOutAndBack(kPlistEntries); })
+                              : std::function<Sample()>(),
+            .growthFactor = larger ? 4.0 : 0.0,
+            .maxGrowth = larger ? 4.5 : 0.0,
+            .prepare = [&in, entries, larger] {
+                in.needPlist(entries);
+                if (larger)
+                    in.needPlist(kPlistEntries);
+            },
+            .reel = [plistOutAndBack, entries] { return plistOutAndBack(entries); },
+            .anchor = [&in, entries] {
+                return selfMeasuredCommand({in.python, "-c", pythonScript(kPythonPlist), in.plistPath(entries), str(entries)});
+            },
+        });
+    }
 
     // createNewPlist then readPlist of the same dictionary. plistutil copies a
     // file already in the asked format unchanged, so its write is measured
@@ -383,17 +595,17 @@ std::vector<Row> Workbench::rows()
                     const QString path = q(in.scratch.file("written.plist"));
                     std::optional<QVariantMap> back;
                     bool written = false;
-                    const double t = timed([&] {
+                    const Usage usage = measure([&] {
                         written = reel::createNewPlist(path, value);
                         back = reel::readPlist(path);
                     });
                     check(written && back && back->size() == entries, "the property list did not come back");
-                    return t;
+                    return usage;
                 });
             },
             .anchor = [&in, binary, xml] {
-                return sum(command({in.plistutil, "-i", xml(), "-o", in.scratch.file("written-by-tool.plist"), "-f", "bin"}),
-                           command({in.plistutil, "-i", binary(), "-o", in.scratch.file("read-by-tool.xml"), "-f", "xml"}));
+                return sum({command({in.plistutil, "-i", xml(), "-o", in.scratch.file("written-by-tool.plist"), "-f", "bin"}),
+                            command({in.plistutil, "-i", binary(), "-o", in.scratch.file("read-by-tool.xml"), "-f", "xml"})});
             },
         };
     };
@@ -406,7 +618,8 @@ std::vector<Row> Workbench::rows()
         [] { return wideDictionary(kWideEntries); }, kWideEntries, [&in] { return in.widePath(); },
         [&in] { return in.wideXmlPath(); }));
 
-    // Text rows: the text is read before the clock starts, on both sides.
+    // Text rows: the text is read before the measure starts, on both sides,
+    // and the result is freed inside it.
     const auto pythonTextRow = [&in](const char *operation, const char *anchorName, double target,
                                      std::function<void()> prepare, std::function<std::string()> path,
                                      std::function<qsizetype(const QString &)> call, std::function<qsizetype()> expected,
@@ -415,53 +628,53 @@ std::vector<Row> Workbench::rows()
             .operation = operation,
             .anchorName = anchorName,
             .target = target,
-            .showMemory = true,
             .prepare = prepare,
             .reel = [=] {
                 return inChild([&] {
                     const QString text = readText(path());
                     qsizetype got = 0;
-                    const double t = timed([&] { got = call(text); });
+                    const Usage usage = measure([&] { got = call(text); });
                     check(got == expected(), std::string(operation) + " gave " + str(got));
-                    return t;
+                    return usage;
                 });
             },
             .anchor = [&in, path, expected, script] {
-                return selfTimedCommand({in.python, "-c", script, path(), str(expected())});
+                return selfMeasuredCommand({in.python, "-c", pythonScript(script), path(), str(expected())});
             },
         };
     };
     rows.push_back(pythonTextRow(
-        "collapse space runs in 10 MB (findAndReplace)", "Python re.sub", 2, [&in] { in.needSpaced(); },
+        "collapse space runs in 10 MB (findAndReplace)", "Python re.sub", 0.7, [&in] { in.needSpaced(); },
         [&in] { return in.spacedPath(); },
         [](const QString &text) {
             return reel::findAndReplace(text, QStringLiteral("  "), QStringLiteral(" "), true).size();
         },
         [&in] { return qsizetype(in.spaced->collapsedUnits); }, kPythonCollapse));
     rows.push_back(pythonTextRow(
-        "split 100 MB of tool output into lines", "Python str.splitlines", 1.5, [&in] { in.needToolOutput(); },
-        [&in] { return in.toolOutputPath(); }, [](const QString &text) { return reel::linesToArray(text).size(); },
+        "split 100 MB of tool output into lines (linesToArray)", "Python str.splitlines", 1.1,
+        [&in] { in.needToolOutput(); }, [&in] { return in.toolOutputPath(); },
+        [](const QString &text) { return reel::linesToArray(text).size(); },
         [&in] { return qsizetype(in.toolOutput->lines); }, kPythonSplit));
 
     for (const auto &[encoding, name, iconvName] :
          {std::tuple{ProseEncoding::Utf8, "UTF-8", "UTF-8"},
           std::tuple{ProseEncoding::Windows1252, "Windows-1252", "WINDOWS-1252"}}) {
         rows.push_back({
-            .operation = std::string("read + detect a 100 MB ") + name + " text",
+            .operation = std::string("read + detect a 100 MB ") + name + " text (readContentsTxtUTF8)",
             .anchorName = std::string("iconv -f ") + iconvName + " -t UTF-16LE",
-            .target = 2,
-            .showMemory = true,
+            .target = 1.5,
+            .memory = {.bytes = double(kProseBytes), .maxBytesPerByte = encoding == ProseEncoding::Utf8 ? 1.9 : 0},
             .prepare = [&in, encoding = encoding] { in.needProse(encoding); },
             .reel = [&in, encoding = encoding] {
                 return inChild([&in, encoding] {
                     QString text;
-                    const double t = timed([&] { text = reel::readContentsTxtUTF8(q(in.prosePath(encoding))); });
+                    const Usage usage = measure([&] { text = reel::readContentsTxtUTF8(q(in.prosePath(encoding))); });
                     const ProseStats &expected = *in.prose(encoding);
                     const auto *units = reinterpret_cast<const char16_t *>(text.utf16());
                     check(text.size() == expected.utf16Units
                               && proseChecksum(0, units, text.size()) == expected.checksum,
                           "read " + str(text.size()) + " characters, not the text written");
-                    return t;
+                    return usage;
                 });
             },
             .anchor = [&in, encoding = encoding, iconvName = iconvName] {
@@ -469,6 +682,44 @@ std::vector<Row> Workbench::rows()
             },
         });
     }
+
+    const auto noConverter = [] {
+        return std::string(kConverter).empty() ? std::string("the converter is not built (REELKIT_BUILD_APPS=OFF)")
+                                               : std::string();
+    };
+    // x264's own CPU time varies by several per cent between identical
+    // runs, more than the overhead to be judged: the converter's own CPU
+    // time (its process alone) is set against the bare commands', and its
+    // total, with the tools it runs (ffprobe, ffmpeg's interlace test and
+    // the passes), is shown beside.
+    rows.push_back({
+        .operation = "converter's own CPU in a 10 s 720p conversion to MP4, two passes (reelkit-convert)",
+        .anchorName = "the ffmpeg commands it ran, bare",
+        .target = 0.02,
+        .totalNote = "with the tools it runs (probe, interlace test, passes)",
+        .skip = noConverter,
+        .prepare = [&in] { in.needConversion(); },
+        .reel = [&in] { return in.convert(false); },
+        .anchor = [&in] { return in.bareConversion(); },
+    });
+    rows.push_back({
+        .operation = str(kStartUpRuns) + " start-ups of the converter (reelkit-convert --version)",
+        .anchorName = "ffmpeg -version",
+        .target = 0.5,
+        .skip = noConverter,
+        .reel = [] {
+            std::vector<Sample> runs;
+            for (int i = 0; i < kStartUpRuns; ++i)
+                runs.push_back(command({kConverter, "--version"}));
+            return sum(runs);
+        },
+        .anchor = [&in] {
+            std::vector<Sample> runs;
+            for (int i = 0; i < kStartUpRuns; ++i)
+                runs.push_back(command({in.ffmpeg, "-version"}));
+            return sum(runs);
+        },
+    });
 
     return rows;
 }

@@ -6,5 +6,8 @@ build=$1
 shift
 if [[ ! -f "$build/build.ninja" ]]; then
   cmake -S "$here" -B "$build" -G Ninja "$@"
+elif [[ $# -gt 0 ]]; then
+  # Options given again take effect in a build made before with others.
+  cmake -S "$here" -B "$build" "$@" >/dev/null
 fi
 cmake --build "$build"

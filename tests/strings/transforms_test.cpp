@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <climits>
 
 using namespace reel;
@@ -74,6 +76,34 @@ TEST(LinesToArray, SplitsAtEveryLineBreakAndDropsEmptyLines)
     }
     EXPECT_TRUE(linesToArray(QString()).isEmpty());
     EXPECT_TRUE(test::logLines().isEmpty());
+}
+
+TEST(LinesToArray, LongTextsSplitAtEveryBreakAndTheLinesAreValues)
+{
+    // Every break at every place of the blocks the scan reads at once.
+    const char16_t breaks[] = {0x0A, 0x0B, 0x0C, 0x0D, 0x85, 0x2028, 0x2029};
+    QString text;
+    for (int i = 0; i < 700; ++i) {
+        text += QString(i % 19, QChar(char16_t(u'a' + i % 26)));
+        text += QChar(breaks[i % 7]);
+        if (i == 300 || i == 301) // long lines among the short: made apart, the short ones go on around them
+            text += QString(70000 + i, QLatin1Char('L')) + QChar(breaks[i % 7]);
+    }
+    const QRegularExpression breakClass(QStringLiteral("[\\n\\x{0B}\\f\\r\\x{85}\\x{2028}\\x{2029}]"));
+    const QStringList expected = text.split(breakClass, Qt::SkipEmptyParts);
+    QStringList lines = linesToArray(text);
+    ASSERT_EQ(lines, expected);
+
+    // A line changed or kept alone touches no other.
+    QString kept = lines.at(5);
+    lines[4].append(QStringLiteral("!!"));
+    EXPECT_EQ(lines.at(4), expected.at(4) + QStringLiteral("!!"));
+    EXPECT_EQ(lines.at(5), expected.at(5));
+    lines.clear();
+    EXPECT_EQ(kept, expected.at(5));
+    EXPECT_EQ(kept.utf16()[kept.size()], 0) << "a line ends in a NUL like any string";
+    kept.append(QStringLiteral("xyz"));
+    EXPECT_EQ(kept, expected.at(5) + QStringLiteral("xyz"));
 }
 
 TEST(AddDigits, RepeatedDigitSum)

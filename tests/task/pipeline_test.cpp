@@ -14,10 +14,12 @@
 #include <QFile>
 
 #include <chrono>
+#include <csignal>
 #include <future>
 #include <tuple>
 #include <utility>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace reel;
@@ -186,6 +188,50 @@ TEST(Pipelines, ToolsThatEndBadly)
 
     EXPECT_EQ(test::openDescriptorCount(), before);
     EXPECT_TRUE(test::noChildToReap());
+}
+
+// A tool starts as under a shell, whatever the program did to its own
+// signals and descriptors: the started child shares the program's memory
+// until the tool runs, and must leave nothing of the program's behind.
+TEST(Pipelines, ToolsStartCleanOfTheProgramsSignalsAndDescriptors)
+{
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction handle {};
+    handle.sa_handler = [](int) {};
+    struct sigaction oldPipe {};
+    struct sigaction oldUsr1 {};
+    ASSERT_EQ(::sigaction(SIGPIPE, &ignore, &oldPipe), 0);
+    ASSERT_EQ(::sigaction(SIGUSR1, &handle, &oldUsr1), 0);
+    sigset_t blocked;
+    sigset_t oldMask;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGUSR2);
+    ASSERT_EQ(::pthread_sigmask(SIG_BLOCK, &blocked, &oldMask), 0);
+    const int leaked = ::open("/dev/null", O_RDONLY); // no close-on-exec
+    ASSERT_GE(leaked, 0);
+
+    const std::pair<const char *, QStringList> cases[] = {
+        {"the only tool", words("/bin/grep -E ^Sig(Blk|Ign): /proc/self/status")},
+        {"the first of two", words("/bin/grep -E ^Sig(Blk|Ign): /proc/self/status | /bin/cat")},
+    };
+    for (const auto &[which, list] : cases) {
+        const QString status = taskArrayPipes(list);
+        // Nothing blocked; a broken pipe not ignored (SIGPIPE, bit 13 from 1).
+        EXPECT_TRUE(status.contains(QStringLiteral("SigBlk:\t0000000000000000\n"))) << which << status.toStdString();
+        const qsizetype at = status.indexOf(QStringLiteral("SigIgn:\t"));
+        ASSERT_GE(at, 0) << which;
+        const quint64 ignored = status.mid(at + 8, 16).toULongLong(nullptr, 16);
+        EXPECT_EQ(ignored & (quint64(1) << (SIGPIPE - 1)), 0u) << which << status.toStdString();
+    }
+    // ls opens the folder it lists as 3: nothing else is open.
+    EXPECT_EQ(taskArrayPipes(words("/bin/ls /proc/self/fd")), QStringLiteral("0\n1\n2\n3\n"));
+    EXPECT_EQ(taskArrayPipes(words("/bin/ls /proc/self/fd | /bin/cat")), QStringLiteral("0\n1\n2\n3\n"));
+
+    ::close(leaked);
+    ::pthread_sigmask(SIG_SETMASK, &oldMask, nullptr);
+    ::sigaction(SIGUSR1, &oldUsr1, nullptr);
+    ::sigaction(SIGPIPE, &oldPipe, nullptr);
 }
 
 TEST(Pipelines, ReturnWhenTheLastToolEnds)

@@ -158,6 +158,9 @@ TEST(Codecs, InvalidBytesGiveNothingWithAReason)
         // UTF-8 overlong, a surrogate, cut short, above U+10FFFF, Latin 1
         {kUTF8StringEncoding, "\xC0\xAF"}, {kUTF8StringEncoding, "\xED\xA0\x80"}, {kUTF8StringEncoding, "ok\xE2\x82"},
         {kUTF8StringEncoding, "\xF4\x90\x80\x80"}, {kUTF8StringEncoding, "\xE9t\xE9"},
+        // the same after a run of ASCII read sixteen bytes at a time
+        {kUTF8StringEncoding, "0123456789abcdefghijklmnopq\xC0\xAF"},
+        {kUTF8StringEncoding, "0123456789abcdefghijklmnopq\xE2\x82"},
         {kUnicodeStringEncoding, "\xFF\xFE\x41"}, // odd length
         {kUTF32LETableStringEncoding, bytesOf("\x00\x00\x11\x00", 4)},
         {kUTF32BigEndianStringEncoding, bytesOf("\x00\x00\xD8\x00", 4)},

@@ -107,6 +107,33 @@ TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
     EXPECT_TRUE(readContentsTxtUTF8(QString()).isNull());
 }
 
+TEST(ReadContentsTxtUTF8, LargeFilesGiveTheWholeTextWhereverThePiecesAreCut)
+{
+    // Characters of one to four bytes, eleven in all: with 0 to 10 bytes
+    // before them, the cuts between the pieces of the read (every 256 KiB)
+    // fall at every place within a character.
+    const QString pattern = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC\n");
+    QString body;
+    while (body.size() < 300 * 1024 / 11 * 5)
+        body += pattern;
+    for (int lead = 0; lead <= 10; ++lead) {
+        SCOPED_TRACE(lead);
+        const QString text = QString(lead, QLatin1Char('x')) + body;
+        const QString path = test::writeFile(scratch(QStringLiteral("large.txt")), text.toUtf8());
+        EXPECT_EQ(readContentsTxtUTF8(path), text);
+    }
+    // French in Windows Latin 1 after more ASCII than a piece holds.
+    const QString fr = test::frenchSubtitle();
+    const QString ascii(400 * 1024, QLatin1Char('a'));
+    const QString path =
+        test::writeFile(scratch(QStringLiteral("late.srt")), ascii.toLatin1() + test::iconvBytes(fr, "CP1252"));
+    EXPECT_EQ(readContentsTxtUTF8(path), ascii + fr);
+    // UTF-8 cut short at its very end is no UTF-8: its last byte reads as
+    // something else.
+    const QString cut = test::writeFile(scratch(QStringLiteral("cut.txt")), ascii.toLatin1() + "caf\xC3");
+    EXPECT_EQ(readContentsTxtUTF8(cut).size(), ascii.size() + 4);
+}
+
 TEST(ReadContentsTxtUTF8, UnknownEncodingReadsAsAscii)
 {
     const QByteArray koi8 = test::iconvBytes(test::russianSubtitle(), "KOI8-R");

@@ -1,5 +1,6 @@
 # Sources of the core runtime.
 target_sources(reelkit_core PRIVATE
+  reel/core/bigbuffers.cpp
   reel/core/bundle.cpp
   reel/core/constants.cpp
   reel/core/debug.cpp

@@ -1,10 +1,12 @@
 #include "reel/files/listing.h"
 
+#include "reel/core/bigbuffers.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/native.h"
 #include "reel/files/treewalk.h"
 
+#include <deque>
 #include <set>
 #include <utility>
 #include <vector>
@@ -31,9 +33,9 @@ struct Item {
 };
 
 // A listed item that may be a folder, or a link to one.
-bool mayLeadToFolder(const Item &item)
+bool mayLeadToFolder(unsigned char type)
 {
-    return item.type == DT_DIR || item.type == DT_LNK || item.type == DT_UNKNOWN;
+    return type == DT_DIR || type == DT_LNK || type == DT_UNKNOWN;
 }
 
 void appendItems(std::vector<Item> &items, const QString &folder, const files::DirectoryListing &listing)
@@ -101,8 +103,15 @@ QStringList lsCocoaRecursive(const QString &folder)
     if (folder.isEmpty())
         return items;
     const QString prefix = childPrefix(folder);
-    files::walkTree(folder, files::ItemStatus::FoldersOnly,
-                    [&](const files::WalkItem &item) { items.append(item.path(prefix)); });
+    StringBlocks blocks;
+    qsizetype advised = 0;
+    files::walkTree(folder, files::ItemStatus::FoldersOnly, [&](const files::WalkItem &item) {
+        items.append(item.path(prefix, blocks));
+        if (items.capacity() > advised) {
+            advised = items.capacity();
+            adviseHugePages(items.data(), advised * qsizetype(sizeof(QString)));
+        }
+    });
     return items;
 }
 
@@ -116,29 +125,56 @@ QStringList findCocoa(const QString &folder, const QString &text, const QString 
         needle = needle.toLower();
     logDebug("findCocoa           - debut : %@ _grep:%@ _iname:%@", folder, needle, caseFlag);
 
-    // A queue read by index: folders add their items at the end, files that
-    // match go to the result, so the order is breadth first. Only the items
-    // listed as folders, links or unknown need their status.
-    std::vector<Item> queue = listedItems(folder);
+    // Breadth first, as a work list read by index where each folder is
+    // replaced by its items at the end: the files of a folder are judged in
+    // listing order when it comes up, and its folders wait in a queue of
+    // folders. Only the matches are kept, so memory grows with them, not
+    // with the tree. Only the items listed as folders, links or unknown
+    // need their status.
+    const QString top = stringByExpandingTildeInPath(folder);
+    std::deque<QString> folders;
     std::set<std::pair<dev_t, ino_t>> visited;
-    if (const auto top = files::statPath(stringByExpandingTildeInPath(folder)))
-        visited.insert({top->st_dev, top->st_ino});
+    if (const auto st = files::statPath(top))
+        visited.insert({st->st_dev, st->st_ino});
     QStringList found;
-    for (size_t i = 0; i < queue.size(); ++i) {
-        const Item item = queue[i]; // appending may move the queue
-        if (mayLeadToFolder(item)) {
-            const auto st = files::statPath(item.path); // links followed, as the folder test does
+    StringBlocks blocks;
+    QString lowered;
+    const auto judge = [&](const QString &path, unsigned char type) {
+        if (mayLeadToFolder(type)) {
+            const auto st = files::statPath(path); // links followed, as the folder test does
             if (st && S_ISDIR(st->st_mode)) {
-                if (!visited.insert({st->st_dev, st->st_ino}).second)
-                    continue; // already walked: a link back up, or a second way in
-                if (const auto listing = files::listDirectory(item.path))
-                    appendItems(queue, item.path, *listing);
-                continue;
+                // Walked already: a link back up, or a second way in.
+                if (visited.insert({st->st_dev, st->st_ino}).second)
+                    folders.push_back(path);
+                return;
             }
         }
         // The platform's substring search finds an empty text nowhere.
-        if (!needle.isEmpty() && (ignoreCase ? item.path.toLower() : item.path).contains(needle))
-            found.append(item.path);
+        if (needle.isEmpty())
+            return;
+        if (ignoreCase) {
+            lowered = path.toLower();
+            if (!lowered.contains(needle))
+                return;
+        } else if (!path.contains(needle)) {
+            return;
+        }
+        found.append(blocks.copy(path));
+    };
+    for (const Item &item : listedItems(folder))
+        judge(item.path, item.type);
+    QString candidate; // made again in place for each item
+    while (!folders.empty()) {
+        const QString next = std::move(folders.front());
+        folders.pop_front();
+        const auto listing = files::listDirectory(next);
+        if (!listing)
+            continue;
+        const QString prefix = childPrefix(next);
+        for (const files::DirectoryListing::Entry &entry : listing->entries) {
+            candidate = listing->path(prefix, {}, entry);
+            judge(candidate, entry.type);
+        }
     }
     logAlways("findCocoa           - fin : %d items", int(found.size()));
     logDebug("findCocoa           - fin : %d items : %@", int(found.size()), found);

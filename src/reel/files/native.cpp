@@ -75,6 +75,23 @@ QString DirectoryListing::path(QStringView first, QStringView second, const Entr
     return path;
 }
 
+QString DirectoryListing::path(QStringView first, QStringView second, const Entry &entry, StringBlocks &blocks) const
+{
+    const QString decoded = ascii ? QString() : name(entry);
+    const qsizetype length = first.size() + second.size() + (ascii ? entry.length : decoded.size());
+    if (length == 0)
+        return QStringLiteral("");
+    char16_t *out = nullptr;
+    QString path = blocks.make(length, &out);
+    out = std::copy_n(first.utf16(), first.size(), out);
+    out = std::copy_n(second.utf16(), second.size(), out);
+    if (ascii)
+        std::copy_n(reinterpret_cast<const uchar *>(nativeName(entry)), entry.length, out);
+    else
+        std::copy_n(decoded.utf16(), decoded.size(), out);
+    return path;
+}
+
 DirectoryListing readListing(DIR *dir)
 {
     DirectoryListing listing;

@@ -2,6 +2,8 @@
 // sorted folder listings, file-system figures), also used by the text files.
 #pragma once
 
+#include "reel/core/bigbuffers.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -50,6 +52,8 @@ struct DirectoryListing {
     // first, second and the name (decoded as the file system's names are),
     // made in one piece.
     QString path(QStringView first, QStringView second, const Entry &entry) const;
+    // The same, made in blocks (for the many paths of a walk).
+    QString path(QStringView first, QStringView second, const Entry &entry, StringBlocks &blocks) const;
 };
 
 // Reads the folder dir is open on, from where it stands to its end; the

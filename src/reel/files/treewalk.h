@@ -27,6 +27,7 @@ struct WalkItem {
 
     // prefix followed by the path below the root, in one piece.
     QString path(QStringView prefix = {}) const { return listing.path(prefix, folder, entry); }
+    QString path(QStringView prefix, StringBlocks &blocks) const { return listing.path(prefix, folder, entry, blocks); }
 };
 
 // Calls visit for every item below root, depth first: each folder is followed

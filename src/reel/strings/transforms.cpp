@@ -1,6 +1,16 @@
 #include "reel/strings/transforms.h"
 
+#include "reel/core/bigbuffers.h"
+
 #include <QStringView>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace reel {
 
@@ -69,22 +79,71 @@ QString invertcaseString(const QString &s)
     return out;
 }
 
+namespace {
+
+// The first line break in [p, end), or end.
+const char16_t *nextLineBreak(const char16_t *p, const char16_t *end)
+{
+#ifdef __SSE2__
+    // Eight units at a time: LF to CR are the four units from 0x0A, which
+    // an unsigned saturating subtraction tells apart; U+2028 and U+2029
+    // differ in their last bit only.
+    const __m128i first = _mm_set1_epi16(0x000A);
+    const __m128i three = _mm_set1_epi16(3);
+    const __m128i nextLine = _mm_set1_epi16(0x0085);
+    const __m128i lastBit = _mm_set1_epi16(short(0xFFFE));
+    const __m128i separators = _mm_set1_epi16(0x2028);
+    const __m128i zero = _mm_setzero_si128();
+    while (end - p >= 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i control = _mm_cmpeq_epi16(_mm_subs_epu16(_mm_sub_epi16(units, first), three), zero);
+        const __m128i other = _mm_or_si128(_mm_cmpeq_epi16(units, nextLine),
+                                           _mm_cmpeq_epi16(_mm_and_si128(units, lastBit), separators));
+        const unsigned found = unsigned(_mm_movemask_epi8(_mm_or_si128(control, other)));
+        if (found != 0)
+            return p + std::countr_zero(found) / 2;
+        p += 8;
+    }
+#endif
+    while (p < end && !isLineBreak(QChar(*p)))
+        ++p;
+    return p;
+}
+
+} // namespace
+
 QStringList linesToArray(const QString &text)
 {
     QStringList lines;
-    const QChar *const begin = text.constData();
-    const QChar *const end = begin + text.size();
-    const QChar *start = begin;
-    for (const QChar *p = begin;; ++p) {
-        // Nearly every character lies between CR and U+0085 and is no break:
-        // one test passes it.
-        while (p < end && ((p->unicode() > 0x000D && p->unicode() < 0x0085) || !isLineBreak(*p)))
-            ++p;
-        if (p > start)
-            lines.append(QString(start, p - start));
-        if (p == end)
+    const auto *const begin = reinterpret_cast<const char16_t *>(text.constData());
+    const auto *const end = begin + text.size();
+
+    qsizetype count = 0;
+    for (const char16_t *start = begin;;) {
+        const char16_t *stop = nextLineBreak(start, end);
+        count += stop > start;
+        if (stop == end)
             break;
-        start = p + 1;
+        start = stop + 1;
+    }
+    if (count == 0)
+        return lines;
+    lines.reserve(count);
+    adviseHugePages(lines.data(), count * qsizetype(sizeof(QString)));
+
+    StringBlocks blocks;
+    for (const char16_t *start = begin;;) {
+        const char16_t *stop = nextLineBreak(start, end);
+        if (const qsizetype length = stop - start; length > 0) {
+            // Every line still to come, with its NUL, fits in what is left
+            // of the text: each has a break or the end after it.
+            char16_t *units = nullptr;
+            lines.append(blocks.make(length, &units, qsizetype(end - start) + 1));
+            std::memcpy(units, start, size_t(length) * sizeof(char16_t));
+        }
+        if (stop == end)
+            break;
+        start = stop + 1;
     }
     return lines;
 }

@@ -26,6 +26,10 @@ QString invertcaseString(const QString &s);
 // The non-empty lines of text, split at every LF, VT, FF, CR, U+0085,
 // U+2028 and U+2029 (so CR LF leaves an empty piece between, which is
 // dropped). Lines of spaces stay. An empty list for a null text.
+// The lines share a few large buffers (a line is copied on its first
+// change): a line kept for long after the others are gone keeps up to
+// 32 MiB alive with it; QString(line.constData(), line.size()) keeps it
+// alone.
 QStringList linesToArray(const QString &text);
 
 // The repeated digit sum of n: the digital root (1 to 9) for n >= 1; 0 and

@@ -108,6 +108,18 @@ QString unsupported(StringEncoding encoding)
 
 } // namespace
 
+namespace text {
+
+const ByteTable *singleByteTableOf(quint32 encoding)
+{
+    if (encoding == kMacOSRomanStringEncoding)
+        return nullptr;
+    const char *charset = iconvName(encoding);
+    return charset ? singleByteTable(charset) : nullptr;
+}
+
+} // namespace text
+
 bool isSupportedStringEncoding(StringEncoding encoding)
 {
     switch (encoding) {

@@ -1,26 +1,36 @@
 #include "reel/text/detection.h"
 
+#include "reel/core/bigbuffers.h"
 #include "reel/core/fileio.h"
 #include "reel/core/format.h"
+#include "reel/text/iconvcodec.h"
 #include "reel/text/unicodeforms.h"
 
+#include <QFile>
 #include <QList>
 #include <QtEndian>
 
 #include <uchardet/uchardet.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <initializer_list>
+#include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace reel {
 
 namespace {
 
-// Enough text to judge; the whole of a big file would only cost time
-// (uchardet reads some 20 MB a second).
+// Enough text to judge: uchardet settles on a few kilobytes of foreign
+// letters, and reads only some 20 MB a second, as does the weighing of
+// Western guesses. More would only cost time, on small files as on large.
 constexpr qsizetype kWideSample = 64 * 1024;
-constexpr qsizetype kGuessWindow = 256 * 1024;
+constexpr qsizetype kGuessWindow = 64 * 1024;
 // How much plain text before the first foreign byte the guess also sees.
 constexpr qsizetype kGuessLeadIn = 4 * 1024;
 
@@ -70,18 +80,18 @@ bool looksLikeUtf16(QByteArrayView sample, bool bigEndian)
     return zeroHigh >= std::max<qsizetype>(1, units / 8) && zeroLow <= units / 64;
 }
 
-StringEncoding unmarkedWideForm(QByteArrayView bytes)
+StringEncoding unmarkedWideForm(QByteArrayView head, qint64 size)
 {
-    const QByteArrayView sample = bytes.first(std::min(bytes.size(), kWideSample));
+    const QByteArrayView sample = head.first(std::min(head.size(), kWideSample));
     if (sample.isEmpty() || !std::memchr(sample.data(), 0, size_t(sample.size())))
         return kNoStringEncoding;
-    if (bytes.size() % 4 == 0) {
+    if (size % 4 == 0) {
         if (looksLikeUtf32(sample, false))
             return kUTF32LittleEndianStringEncoding;
         if (looksLikeUtf32(sample, true))
             return kUTF32BigEndianStringEncoding;
     }
-    if (bytes.size() % 2 == 0) {
+    if (size % 2 == 0) {
         if (looksLikeUtf16(sample, false))
             return kUTF16LittleEndianStringEncoding;
         if (looksLikeUtf16(sample, true))
@@ -219,61 +229,262 @@ StringEncoding weighLatinGuess(QByteArrayView window, StringEncoding guess, bool
     return best;
 }
 
-struct Detection {
-    StringEncoding encoding = kNotFoundStringEncoding;
-    bool wellFormedUtf8 = false; // the whole input, no mark, already checked
-};
-
-Detection detect(QByteArrayView bytes)
+// What the first bytes say on their own: a byte-order mark, or the zero
+// bytes of UTF-16 or UTF-32 without one (size: the whole input's);
+// kNoStringEncoding when they say nothing.
+StringEncoding markedOrWide(QByteArrayView head, qint64 size)
 {
-    if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
-        return {kUTF8StringEncoding, false};
-    if ((startsWith(bytes, {0xFF, 0xFE, 0x00, 0x00}) || startsWith(bytes, {0x00, 0x00, 0xFE, 0xFF})) && bytes.size() % 4 == 0)
-        return {kUTF32StringEncoding, false};
-    if (startsWith(bytes, {0xFF, 0xFE}) || startsWith(bytes, {0xFE, 0xFF}))
-        return {kUnicodeStringEncoding, false};
-    if (const StringEncoding wide = unmarkedWideForm(bytes); wide != kNoStringEncoding)
-        return {wide, false};
+    if (startsWith(head, {0xEF, 0xBB, 0xBF}))
+        return kUTF8StringEncoding;
+    if ((startsWith(head, {0xFF, 0xFE, 0x00, 0x00}) || startsWith(head, {0x00, 0x00, 0xFE, 0xFF})) && size % 4 == 0)
+        return kUTF32StringEncoding;
+    if (startsWith(head, {0xFF, 0xFE}) || startsWith(head, {0xFE, 0xFF}))
+        return kUnicodeStringEncoding;
+    return unmarkedWideForm(head, size);
+}
 
-    const text::Utf8Scan scan = text::scanUtf8(bytes);
-    if (scan.validLength == bytes.size()) {
-        if (scan.sevenBit && !bytes.isEmpty() && std::memchr(bytes.data(), 0x1B, size_t(bytes.size()))
-            && uchardetCharset(bytes.first(std::min(bytes.size(), kGuessWindow))) == "ISO-2022-JP")
-            return {kISO2022JPStringEncoding, false};
-        return {kUTF8StringEncoding, true};
-    }
+// Well-formed 7-bit text (head: its first bytes) that holds escapes may be
+// ISO-2022-JP.
+bool isIso2022Jp(QByteArrayView head)
+{
+    return uchardetCharset(head.first(std::min(head.size(), kGuessWindow))) == "ISO-2022-JP";
+}
 
-    const qsizetype start = std::max<qsizetype>(0, scan.validLength - kGuessLeadIn);
-    const QByteArrayView window = bytes.sliced(start, std::min(bytes.size() - start, kGuessWindow));
+// The guess for bytes that stop being UTF-8 at validLength, from the window
+// of bytes that starts kGuessLeadIn before it (or at 0).
+StringEncoding guessFromWindow(QByteArrayView window)
+{
     const QByteArray charset = uchardetCharset(window);
     const StringEncoding guess = tableEncodingFor(charset);
     if (charset.isEmpty() || isLatinGuess(charset))
-        return {weighLatinGuess(window, guess, !charset.isEmpty()), false};
-    return {guess, false};
+        return weighLatinGuess(window, guess, !charset.isEmpty());
+    return guess;
+}
+
+qsizetype windowStart(qsizetype validLength)
+{
+    return std::max<qsizetype>(0, validLength - kGuessLeadIn);
+}
+
+StringEncoding detect(QByteArrayView bytes)
+{
+    if (const StringEncoding marked = markedOrWide(bytes, bytes.size()); marked != kNoStringEncoding)
+        return marked;
+    const text::Utf8Scan scan = text::scanUtf8(bytes);
+    if (scan.validLength == bytes.size()) {
+        if (scan.sevenBit && !bytes.isEmpty() && std::memchr(bytes.data(), 0x1B, size_t(bytes.size()))
+            && isIso2022Jp(bytes))
+            return kISO2022JPStringEncoding;
+        return kUTF8StringEncoding;
+    }
+    const qsizetype start = windowStart(scan.validLength);
+    return guessFromWindow(bytes.sliced(start, std::min(bytes.size() - start, kGuessWindow)));
+}
+
+// A file read from its descriptor without waiting on it: whole, a piece at
+// a given offset, or in pieces.
+class FileReader {
+public:
+    explicit FileReader(const QString &path)
+    {
+        if (path.isEmpty() || path.contains(QChar(0)))
+            return;
+        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        struct stat st {};
+        if (m_fd >= 0 && ::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode))
+            m_size = st.st_size;
+    }
+    ~FileReader()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileReader(const FileReader &) = delete;
+    FileReader &operator=(const FileReader &) = delete;
+
+    // -1 when the path is no regular file that could be opened.
+    qint64 size() const { return m_size; }
+
+    // Reads up to size bytes at the current offset; fewer only at the end.
+    // -1 on an error.
+    qint64 read(char *into, qint64 size)
+    {
+        qint64 got = 0;
+        while (got < size) {
+            const ssize_t n = ::read(m_fd, into + got, size_t(size - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return -1;
+            if (n == 0)
+                break;
+            got += n;
+        }
+        return got;
+    }
+
+    std::optional<QByteArray> readAt(qint64 offset, qint64 size)
+    {
+        QByteArray bytes(size, Qt::Uninitialized);
+        qint64 got = 0;
+        while (got < size) {
+            const ssize_t n = ::pread(m_fd, bytes.data() + got, size_t(size - got), offset + got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return std::nullopt;
+            if (n == 0)
+                break;
+            got += n;
+        }
+        bytes.truncate(got);
+        return bytes;
+    }
+
+    bool rewind() { return ::lseek(m_fd, 0, SEEK_SET) == 0; }
+
+private:
+    int m_fd = -1;
+    qint64 m_size = -1;
+};
+
+// Pieces of this size go through one buffer that is used again and again:
+// a large file is never held whole besides its text. The first piece holds
+// what the marks, the wide forms and the ISO-2022-JP test look at.
+constexpr qsizetype kPiece = 256 * 1024;
+static_assert(kPiece >= kGuessWindow && kPiece >= kWideSample);
+
+// The file read in one pass where that gives the same text as reading it
+// whole and decoding it: text that is well-formed UTF-8 (decoded as it is
+// checked), or that detection, from the window where UTF-8 stops, gives to
+// a single-byte encoding (decoded by table). Nothing in any other case
+// (marks, wide forms, other encodings, errors, a file that changes while it
+// is read), which the whole read then handles.
+std::optional<DecodedText> readInOnePass(const QString &path)
+{
+    FileReader file(path);
+    const qint64 size = file.size();
+    if (size <= 0)
+        return std::nullopt;
+    std::unique_ptr<char[]> buffer(new char[size_t(kPiece)]);
+    const qint64 headSize = file.read(buffer.get(), std::min<qint64>(size, kPiece));
+    if (headSize <= 0)
+        return std::nullopt;
+    const QByteArray head(buffer.get(), headSize);
+    if (markedOrWide(head, size) != kNoStringEncoding)
+        return std::nullopt;
+
+    // At most one unit per byte either way.
+    QString text = largeUninitializedString(size);
+    auto *const out = reinterpret_cast<char16_t *>(text.data());
+    qint64 read = 0;    // bytes of the file decoded
+    qsizetype written = 0;
+    qsizetype pending = headSize; // bytes in the buffer not decoded yet
+    bool sevenBit = true;
+    bool escape = false;
+    std::optional<qint64> stop; // where UTF-8 stops
+    for (;;) {
+        const auto *bytes = reinterpret_cast<const uchar *>(buffer.get());
+        const text::Utf8Step step = text::decodeUtf8Prefix(bytes, pending, out + written);
+        if (step.sevenBit && sevenBit && std::memchr(bytes, 0x1B, size_t(step.read)))
+            escape = true;
+        sevenBit = sevenBit && step.sevenBit;
+        read += step.read;
+        written += step.written;
+        if (step.invalid) {
+            stop = read;
+            break;
+        }
+        // A sequence the piece cut goes to the front, and more follows it.
+        const qsizetype carried = pending - step.read;
+        std::memmove(buffer.get(), buffer.get() + step.read, size_t(carried));
+        const qint64 room = std::min<qint64>(kPiece - carried, size - (read + carried));
+        const qint64 got = room > 0 ? file.read(buffer.get() + carried, room) : 0;
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0) {
+            if (carried > 0) {
+                stop = read; // cut short by the end
+                break;
+            }
+            // Grown meanwhile: the text has no room for more.
+            char extra;
+            if (read != size || file.read(&extra, 1) != 0)
+                return std::nullopt;
+            break;
+        }
+        pending = carried + got;
+    }
+
+    if (!stop) {
+        if (sevenBit && escape && isIso2022Jp(head))
+            return std::nullopt;
+        truncateLargeString(text, written);
+        return DecodedText{text, kUTF8StringEncoding, QString()};
+    }
+
+    const qint64 start = windowStart(*stop);
+    const std::optional<QByteArray> window = file.readAt(start, std::min<qint64>(size - start, kGuessWindow));
+    if (!window)
+        return std::nullopt;
+    const StringEncoding guess = guessFromWindow(*window);
+    const text::ByteTable *table = text::singleByteTableOf(guess);
+    if (!table || !file.rewind())
+        return std::nullopt;
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 got = file.read(buffer.get(), std::min<qint64>(kPiece, size - done));
+        if (got <= 0)
+            return std::nullopt;
+        const auto *bytes = reinterpret_cast<const uchar *>(buffer.get());
+        if (text::decodeByTable(*table, bytes, got, out + done) != got)
+            return std::nullopt;
+        done += got;
+    }
+    char extra;
+    if (file.read(&extra, 1) != 0)
+        return std::nullopt;
+    return DecodedText{text, guess, QString()};
 }
 
 } // namespace
 
 StringEncoding detectStringEncoding(QByteArrayView bytes)
 {
-    return detect(bytes).encoding;
+    return detect(bytes);
 }
 
 DecodedText decodeDetectingEncoding(QByteArrayView bytes)
 {
-    const Detection detection = detect(bytes);
     DecodedText result;
-    result.encoding = detection.encoding;
-    if (detection.encoding == kNotFoundStringEncoding) {
+    StringEncoding encoding = markedOrWide(bytes, bytes.size());
+    if (encoding == kNoStringEncoding) {
+        // UTF-8 is checked as it is decoded: most text is.
+        QString text = largeUninitializedString(bytes.size());
+        const text::Utf8Step step = text::decodeUtf8Prefix(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
+                                                           reinterpret_cast<char16_t *>(text.data()));
+        if (step.read == bytes.size()) {
+            if (!(step.sevenBit && !bytes.isEmpty() && std::memchr(bytes.data(), 0x1B, size_t(bytes.size()))
+                  && isIso2022Jp(bytes))) {
+                result.encoding = kUTF8StringEncoding;
+                truncateLargeString(text, step.written);
+                result.text = bytes.isEmpty() ? QStringLiteral("") : text;
+                return result;
+            }
+            encoding = kISO2022JPStringEncoding;
+        } else {
+            text = QString();
+            const qsizetype start = windowStart(step.read);
+            encoding = guessFromWindow(bytes.sliced(start, std::min(bytes.size() - start, kGuessWindow)));
+        }
+    }
+    result.encoding = encoding;
+    if (encoding == kNotFoundStringEncoding) {
         result.error = QStringLiteral("the encoding of the text could not be detected");
         return result;
     }
-    if (detection.wellFormedUtf8) {
-        result.text = bytes.isEmpty() ? QStringLiteral("") : QString::fromUtf8(bytes);
-        return result;
-    }
     QString why;
-    if (std::optional<QString> text = decodeText(bytes, detection.encoding, &why))
+    if (std::optional<QString> text = decodeText(bytes, encoding, &why))
         result.text = *text;
     else
         result.error = why;
@@ -291,6 +502,8 @@ std::optional<QByteArray> readTextFileBytes(const QString &path, QString *error)
 
 DecodedText readFileDetectingEncoding(const QString &path, QByteArray *bytesRead)
 {
+    if (std::optional<DecodedText> read = readInOnePass(path))
+        return *read;
     DecodedText result;
     const std::optional<QByteArray> bytes = readTextFileBytes(path, &result.error);
     if (!bytes)

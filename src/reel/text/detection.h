@@ -46,8 +46,10 @@ DecodedText decodeDetectingEncoding(QByteArrayView bytes);
 // read.
 std::optional<QByteArray> readTextFileBytes(const QString &path, QString *error);
 
-// The file read with the detected encoding; *bytes receives what was read
-// when given.
+// The file read with the detected encoding. Text that is UTF-8 or in a
+// single-byte encoding is read in one pass through a small buffer, straight
+// into its text, and never held whole as bytes. *bytes, when given,
+// receives what was read whenever no text came of it.
 DecodedText readFileDetectingEncoding(const QString &path, QByteArray *bytes = nullptr);
 // The file read with the given encoding.
 DecodedText readFileWithEncoding(const QString &path, StringEncoding encoding);

@@ -1,5 +1,6 @@
 #include "reel/text/iconvcodec.h"
 
+#include "reel/core/bigbuffers.h"
 #include "reel/core/format.h"
 
 #include <algorithm>
@@ -11,6 +12,10 @@
 #include <string>
 
 #include <iconv.h>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace reel::text {
 
@@ -66,14 +71,6 @@ private:
 constexpr const char *kSingleByteCharsets[] = {"CP1250", "CP1251", "CP1252", "CP1253", "CP1254", "ISO-8859-2",
                                                "MACINTOSH"};
 
-// A single-byte charset's 256 characters, read once through iconv itself:
-// a text is then decoded by lookup, with exactly iconv's answers, several
-// times faster than iconv goes byte by byte through its own steps.
-struct ByteTable {
-    char16_t units[256];
-    bool defined[256];
-};
-
 std::optional<ByteTable> readByteTable(const char *charset)
 {
     Converter converter(kHostUtf16, charset);
@@ -99,10 +96,16 @@ std::optional<ByteTable> readByteTable(const char *charset)
         table.units[b] = units[0];
         table.defined[b] = true;
     }
+    table.asciiAsIs = true;
+    for (int b = 0; b < 0x80; ++b)
+        table.asciiAsIs = table.asciiAsIs && table.defined[b] && table.units[b] == b;
     return table;
 }
 
-const ByteTable *byteTable(const char *charset)
+} // namespace
+
+// Several times faster than iconv going byte by byte through its own steps.
+const ByteTable *singleByteTable(const char *charset)
 {
     static std::mutex mutex;
     static std::map<std::string, std::optional<ByteTable>, std::less<>> tables;
@@ -116,6 +119,39 @@ const ByteTable *byteTable(const char *charset)
     return it->second ? &*it->second : nullptr;
 }
 
+qsizetype decodeByTable(const ByteTable &table, const uchar *bytes, qsizetype size, char16_t *out)
+{
+    qsizetype i = 0;
+    while (i < size) {
+#ifdef __SSE2__
+        // Sixteen bytes at a time while they are ASCII.
+        if (table.asciiAsIs && size - i >= 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
+            if (_mm_movemask_epi8(block) == 0) {
+                const __m128i zero = _mm_setzero_si128();
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(block, zero));
+                _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(block, zero));
+                i += 16;
+                continue;
+            }
+            for (const qsizetype blockEnd = i + 16; i < blockEnd; ++i) {
+                if (!table.defined[bytes[i]])
+                    return i;
+                out[i] = table.units[bytes[i]];
+            }
+            continue;
+        }
+#endif
+        if (!table.defined[bytes[i]])
+            return i;
+        out[i] = table.units[bytes[i]];
+        ++i;
+    }
+    return size;
+}
+
+namespace {
+
 QString noConverter(const char *from, const char *to)
 {
     return format("no conversion from %s to %s", from, to);
@@ -125,17 +161,14 @@ QString noConverter(const char *from, const char *to)
 
 std::optional<QString> iconvDecode(QByteArrayView bytes, const char *charset, QString *error)
 {
-    if (const ByteTable *table = byteTable(charset)) {
-        QString text(bytes.size(), Qt::Uninitialized);
-        char16_t *out = reinterpret_cast<char16_t *>(text.data());
-        for (qsizetype i = 0; i < bytes.size(); ++i) {
-            const uchar b = uchar(bytes[i]);
-            if (!table->defined[b]) {
-                if (error)
-                    *error = format("the bytes are not valid %s (at byte %lld)", charset, qint64(i));
-                return std::nullopt;
-            }
-            out[i] = table->units[b];
+    if (const ByteTable *table = singleByteTable(charset)) {
+        QString text = largeUninitializedString(bytes.size());
+        const qsizetype stop = decodeByTable(*table, reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
+                                             reinterpret_cast<char16_t *>(text.data()));
+        if (stop != bytes.size()) {
+            if (error)
+                *error = format("the bytes are not valid %s (at byte %lld)", charset, qint64(stop));
+            return std::nullopt;
         }
         return text;
     }

@@ -11,6 +11,24 @@
 
 namespace reel::text {
 
+// The characters of a stateless single-byte charset, read once from iconv
+// itself: a text is decoded by lookup, with exactly iconv's answers.
+struct ByteTable {
+    char16_t units[256];
+    bool defined[256];
+    bool asciiAsIs; // bytes below 0x80 are the characters of the same number
+};
+// Null when charset is no single-byte charset.
+const ByteTable *singleByteTable(const char *charset);
+
+// Decodes bytes by the table into out (one unit per byte); the offset of the
+// first byte the table does not define, or size when there is none.
+qsizetype decodeByTable(const ByteTable &table, const uchar *bytes, qsizetype size, char16_t *out);
+
+// The table of a single-byte encoding decoded by lookup and nothing else
+// (Mac OS Roman is not: its text is mended afterwards); null for the others.
+const ByteTable *singleByteTableOf(quint32 encoding);
+
 // charset is an iconv name ("CP1252", "EUC-JP"...). Strict: an invalid or
 // cut sequence gives nothing, with *error.
 std::optional<QString> iconvDecode(QByteArrayView bytes, const char *charset, QString *error);

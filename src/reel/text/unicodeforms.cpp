@@ -1,11 +1,16 @@
 #include "reel/text/unicodeforms.h"
 
+#include "reel/core/bigbuffers.h"
 #include "reel/core/format.h"
 
 #include <QtEndian>
 
 #include <bit>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace reel::text {
 
@@ -109,16 +114,105 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
     return scan;
 }
 
+Utf8Step decodeUtf8Prefix(const uchar *bytes, qsizetype size, char16_t *out)
+{
+    const uchar *p = bytes;
+    const uchar *const end = bytes + size;
+    char16_t *o = out;
+    Utf8Step step;
+    for (;;) {
+        // ASCII, sixteen bytes at a time: each block is widened whole and
+        // kept up to its first byte above 127. Units never outnumber the
+        // bytes read, so the store stays within out.
+#ifdef __SSE2__
+        while (end - p >= 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+            const __m128i zero = _mm_setzero_si128();
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_unpacklo_epi8(block, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(o + 8), _mm_unpackhi_epi8(block, zero));
+            const unsigned high = unsigned(_mm_movemask_epi8(block));
+            if (high == 0) {
+                p += 16;
+                o += 16;
+                continue;
+            }
+            const int ascii = std::countr_zero(high);
+            p += ascii;
+            o += ascii;
+            break;
+        }
+#endif
+        if (p == end)
+            break;
+        const uchar lead = *p;
+        if (lead < 0x80) {
+            *o++ = lead;
+            ++p;
+            continue;
+        }
+        uchar lo, hi;
+        const int length = sequenceLength(lead, lo, hi);
+        if (length == 0) {
+            step.invalid = true;
+            break;
+        }
+        if (end - p < length) {
+            // Cut short: invalid already when what is there cannot go on.
+            for (qsizetype k = 1; k < end - p; ++k) {
+                if (k == 1 ? (p[1] < lo || p[1] > hi) : (p[k] & 0xC0) != 0x80)
+                    step.invalid = true;
+            }
+            break;
+        }
+        if (p[1] < lo || p[1] > hi) {
+            step.invalid = true;
+            break;
+        }
+        step.sevenBit = false;
+        if (length == 2) {
+            *o++ = char16_t((lead & 0x1F) << 6 | (p[1] & 0x3F));
+            p += 2;
+            continue;
+        }
+        if ((p[2] & 0xC0) != 0x80) {
+            step.invalid = true;
+            break;
+        }
+        if (length == 3) {
+            *o++ = char16_t((lead & 0x0F) << 12 | (p[1] & 0x3F) << 6 | (p[2] & 0x3F));
+            p += 3;
+            continue;
+        }
+        if ((p[3] & 0xC0) != 0x80) {
+            step.invalid = true;
+            break;
+        }
+        const char32_t c = char32_t(lead & 0x07) << 18 | char32_t(p[1] & 0x3F) << 12 | char32_t(p[2] & 0x3F) << 6
+            | char32_t(p[3] & 0x3F);
+        *o++ = QChar::highSurrogate(c);
+        *o++ = QChar::lowSurrogate(c);
+        p += 4;
+    }
+    step.read = p - bytes;
+    step.written = o - out;
+    return step;
+}
+
 std::optional<QString> decodeUtf8(QByteArrayView bytes, QString *error)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    const Utf8Scan scan = scanUtf8(bytes);
-    if (scan.validLength != bytes.size()) {
-        setError(error, invalidAt("UTF-8", scan.validLength));
+    if (bytes.isEmpty())
+        return QStringLiteral("");
+    QString text = largeUninitializedString(bytes.size());
+    const Utf8Step step = decodeUtf8Prefix(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(),
+                                           reinterpret_cast<char16_t *>(text.data()));
+    if (step.read != bytes.size()) {
+        setError(error, invalidAt("UTF-8", step.read));
         return std::nullopt;
     }
-    return QString::fromUtf8(bytes);
+    truncateLargeString(text, step.written);
+    return text;
 }
 
 std::optional<QByteArray> encodeUtf8(QStringView text, bool allowLossy)

@@ -22,6 +22,20 @@ struct Utf8Scan {
 // forms, no surrogates, nothing above U+10FFFF). Exported for the tests.
 REEL_EXPORT Utf8Scan scanUtf8(QByteArrayView bytes);
 
+// What decodeUtf8Prefix did: it stops at the end of the bytes, at the
+// first byte that starts no well-formed sequence (invalid), or at a
+// well-formed start that the end of the bytes cuts short (neither).
+struct Utf8Step {
+    qsizetype read = 0;    // bytes decoded
+    qsizetype written = 0; // UTF-16 units written
+    bool invalid = false;
+    bool sevenBit = true; // no byte above 127 among those decoded
+};
+
+// Decodes and checks UTF-8 in one pass, as scanUtf8 judges it, into out,
+// which has room for one unit per byte.
+Utf8Step decodeUtf8Prefix(const uchar *bytes, qsizetype size, char16_t *out);
+
 std::optional<QString> decodeUtf8(QByteArrayView bytes, QString *error);
 // Unpaired surrogates become "?" with allowLossy, else give nothing.
 std::optional<QByteArray> encodeUtf8(QStringView text, bool allowLossy);
