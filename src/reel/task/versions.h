@@ -1,6 +1,8 @@
 // The version of the DVD-authoring tools shipped in the bundle.
 #pragma once
 
+#include <QString>
+
 namespace reel {
 
 // Runs the bundle's own tools/spumux (spumux true) or tools/dvdauthor with
@@ -9,5 +11,10 @@ namespace reel {
 // value of the last such line; 0 when the tool is missing (nothing is run),
 // prints nothing, or prints no such line.
 float versionSpumuxDvdauthor(bool spumux);
+
+// The version a tool's help text gives, read as versionSpumuxDvdauthor reads
+// it: the first positive value of a line's text from "version " on, else the
+// value of the last such line; 0 when no line holds "version ".
+float versionInHelpText(const QString &output);
 
 } // namespace reel
