@@ -20,7 +20,7 @@ targets=(
   tooloutput  # what the media tools print: progress, versions, ffprobe
   text        # text files: encoding detection and every encoding's decoder
   numbers     # typed numbers, ratios, durations and timecodes
-  # subtitles: the subtitle (.srt) reader's target goes here
+  srt         # the converter's SubRip subtitles
 )
 
 "$here/scripts/setup.sh"

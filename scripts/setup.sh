@@ -16,6 +16,8 @@ packages=(
   util-linux
   # the media tools the toolkit drives
   ffmpeg mplayer mjpegtools dvdauthor normalize-audio bc
+  # disc images, and a TrueType font for spumux's subtitles
+  xorriso fonts-dejavu-core
   # a virtual display for screenshots and desktop runs without a screen
   xvfb xauth
 )

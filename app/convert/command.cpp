@@ -123,10 +123,15 @@ QStringList passArguments(const JobSettings &job, int pass, const QString &passl
     QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                       QStringLiteral("-loglevel"), QStringLiteral("error"),
                       QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
-                      QStringLiteral("-y"), QStringLiteral("-i"), job.source.path,
-                      QStringLiteral("-map"), streamWord(job.tracks.video)};
+                      QStringLiteral("-y"), QStringLiteral("-i"), job.source.path};
+    const bool evenedSound = last && job.tracks.audio >= 0 && !job.soundInput.isEmpty();
+    if (evenedSound)
+        words << QStringLiteral("-i") << job.soundInput;
+    words << QStringLiteral("-map") << streamWord(job.tracks.video);
     if (last) {
-        if (job.tracks.audio >= 0)
+        if (evenedSound)
+            words << QStringLiteral("-map") << QStringLiteral("1:a:0");
+        else if (job.tracks.audio >= 0)
             words << QStringLiteral("-map") << streamWord(job.tracks.audio);
         if (job.preset.family == Family::Mp4) {
             for (int subtitle : job.tracks.subtitles)
@@ -141,6 +146,16 @@ QStringList passArguments(const JobSettings &job, int pass, const QString &passl
         words << mp4Arguments(job, pass, passlog);
     words << (last ? output : QStringLiteral("/dev/null"));
     return words;
+}
+
+QStringList soundArguments(const JobSettings &job, const QString &wav)
+{
+    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+            QStringLiteral("error"), QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
+            QStringLiteral("-y"), QStringLiteral("-i"), job.source.path, QStringLiteral("-map"),
+            streamWord(job.tracks.audio), QStringLiteral("-vn"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
+            QStringLiteral("-ar"), QStringLiteral("48000"), QStringLiteral("-ac"), QStringLiteral("2"),
+            QStringLiteral("-rf64"), QStringLiteral("auto"), QStringLiteral("-f"), QStringLiteral("wav"), wav};
 }
 
 QString shellLine(const QString &program, const QStringList &words)

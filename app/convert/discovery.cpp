@@ -1,5 +1,7 @@
 #include "discovery.h"
 
+#include "cards.h"
+
 #include <reel/core.h>
 #include <reel/files.h>
 #include <reel/media.h>
@@ -44,6 +46,23 @@ QStringList videosIn(const QString &folder)
     return found;
 }
 
+// A camera card gives its clips first, in the order they were shot, then
+// whatever other videos it holds (a camera's MP4 folder); any other folder
+// its videos by extension.
+QStringList videosOf(const QString &folder)
+{
+    const QString stream = cardStreamFolder(folder);
+    if (stream.isNull())
+        return videosIn(folder);
+    QStringList found = cardClips(stream);
+    reel::logDebug("discoverSources     : camera card %@, %d clips", folder, int(found.size()));
+    for (const QString &other : videosIn(folder)) {
+        if (!isCardClip(other))
+            found << other;
+    }
+    return found;
+}
+
 } // namespace
 
 QStringList videoExtensions()
@@ -69,7 +88,7 @@ QStringList discoverSources(const QStringList &paths, QStringList *empty, const 
             break;
         const QString expanded = reel::stringByExpandingTildeInPath(path);
         if (!expanded.isEmpty() && reel::isDirectory(expanded)) {
-            const QStringList found = videosIn(expanded);
+            const QStringList found = videosOf(expanded);
             reel::logDebug("discoverSources     : %d videos in %@", int(found.size()), expanded);
             sources << found;
             if (found.isEmpty() && empty)

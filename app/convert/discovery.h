@@ -16,7 +16,7 @@ QStringList videoExtensions();
 
 // The paths in order, each folder replaced by the videos found anywhere
 // below it (by extension, in name order, hidden items and links to folders
-// left out). Anything else is kept as given, so that what is not a video is
+// left out); a camera card's folder by its clips first (cards.h). Anything else is kept as given, so that what is not a video is
 // still reported as such. Folders without a video go to *empty when given;
 // cancelled, when given, is asked between folders.
 QStringList discoverSources(const QStringList &paths, QStringList *empty = nullptr,

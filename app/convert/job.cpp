@@ -157,8 +157,12 @@ void ConversionJob::start()
         finish(State::Failed, QStringLiteral("no statistics file in %1: %2").arg(reel::getTMPFOLDER(), passlogError));
         return;
     }
+    if (m_settings.normalize && m_settings.tracks.audio >= 0
+        && !reel::testPresenceCocoa(toolPath(QStringLiteral("normalize")))) {
+        finish(State::Failed, missingToolsMessage({QStringLiteral("normalize")}));
+        return;
+    }
     m_process = new QProcess(this);
-    m_process->setProgram(ffmpeg);
     m_process->setProcessEnvironment(processEnvironment(reel::toolEnvironment()));
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(QProcess::nullDevice());
@@ -173,20 +177,47 @@ void ConversionJob::start()
     connect(m_process, &QProcess::finished, this, &ConversionJob::passEnded);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            finish(State::Failed, QStringLiteral("ffmpeg could not be started: %1").arg(m_process->errorString()));
+            finish(State::Failed, QStringLiteral("%1 could not be started: %2")
+                                      .arg(reel::lastPathComponent(m_process->program()), m_process->errorString()));
     });
-    startPass(1);
+    if (m_settings.normalize && m_settings.tracks.audio >= 0)
+        startSound();
+    else
+        startPass(1);
+}
+
+void ConversionJob::runTool(const QString &program, const QStringList &arguments)
+{
+    m_pending.clear();
+    m_toolErrors.clear();
+    reel::logDebug("conversion tool     : %@ %@", program, reel::array2Str(arguments));
+    m_process->setProgram(program);
+    m_process->setArguments(arguments);
+    m_process->start();
+}
+
+void ConversionJob::startSound()
+{
+    m_stage = Stage::Sound;
+    // Beside the output, where the room for it was counted, not in the
+    // temporary folder (often in memory): an hour of sound is 660 MB.
+    m_sound = temporaryBeside(reel::stringByDeletingPathExtension(m_settings.output) + QStringLiteral(".wav"));
+    runTool(toolPath(QStringLiteral("ffmpeg")), soundArguments(m_settings, m_sound));
+}
+
+void ConversionJob::startNormalize()
+{
+    m_stage = Stage::Normalize;
+    runTool(toolPath(QStringLiteral("normalize")), {m_sound});
 }
 
 void ConversionJob::startPass(int pass)
 {
+    m_stage = Stage::Encode;
     m_pass = pass;
-    m_pending.clear();
-    m_toolErrors.clear();
-    const QStringList arguments = passArguments(m_settings, pass, m_passlog, m_temporary);
-    reel::logDebug("ffmpeg pass %d      : %@", pass, reel::array2Str(arguments));
-    m_process->setArguments(arguments);
-    m_process->start();
+    if (!m_sound.isEmpty())
+        m_settings.soundInput = m_sound;
+    runTool(toolPath(QStringLiteral("ffmpeg")), passArguments(m_settings, pass, m_passlog, m_temporary));
 }
 
 void ConversionJob::readStatus()
@@ -207,19 +238,45 @@ void ConversionJob::statusLine(const QString &line)
 {
     if (line.trimmed().isEmpty())
         return;
-    if (!line.contains(reel::progressFfmpegGrepStr())) {
+    const QString marker = m_stage == Stage::Normalize ? reel::progressNormalizeGrepStr() : reel::progressFfmpegGrepStr();
+    if (!line.contains(marker)) {
         m_toolErrors << line.trimmed();
         if (m_toolErrors.size() > kKeptToolLines)
             m_toolErrors.removeFirst();
         return;
     }
-    const float seconds = reel::progressFfmpeg(line);
-    if (!(seconds > 0))
+    if (m_stage == Stage::Normalize) {
+        reportProgress(reel::progressNormalize(line) / 100.0f);
         return;
-    const float ofPass = std::min(seconds / m_settings.source.duration, 1.0f);
-    const int passes = passCount(m_settings);
+    }
+    const float seconds = reel::progressFfmpeg(line);
+    if (seconds > 0)
+        reportProgress(std::min(seconds / m_settings.source.duration, 1.0f));
+}
+
+void ConversionJob::reportProgress(float fraction)
+{
+    fraction = std::clamp(fraction, 0.0f, 1.0f);
+    // Decoding and evening out the sound take a tenth of the job; the
+    // encoder's passes share the rest.
+    const bool evening = m_settings.normalize && m_settings.tracks.audio >= 0;
+    const float soundShare = evening ? 0.05f : 0.0f;
+    float done = 0;
+    switch (m_stage) {
+    case Stage::Sound:
+        done = soundShare * fraction;
+        break;
+    case Stage::Normalize:
+        done = soundShare * (1 + fraction);
+        break;
+    case Stage::Encode: {
+        const int passes = passCount(m_settings);
+        done = 2 * soundShare + (1 - 2 * soundShare) * (float(m_pass - 1) + fraction) / float(passes);
+        break;
+    }
+    }
     // The move into place is the last step: 100 waits for it.
-    const float percent = std::min((float(m_pass - 1) + ofPass) / float(passes) * 100.0f, 99.9f);
+    const float percent = std::min(done * 100.0f, 99.9f);
     if (percent > m_progress) {
         m_progress = percent;
         emit progressChanged(m_progress);
@@ -239,12 +296,22 @@ void ConversionJob::passEnded(int exitCode, QProcess::ExitStatus status)
         return;
     }
     if (status != QProcess::NormalExit || exitCode != 0) {
-        const QString reason = ffmpegFailureReason(m_toolErrors);
+        const QString tool = m_stage == Stage::Normalize ? QStringLiteral("normalize") : QStringLiteral("ffmpeg");
+        const QString reason = m_stage == Stage::Normalize ? m_toolErrors.value(m_toolErrors.size() - 1)
+                                                           : ffmpegFailureReason(m_toolErrors);
         const QString why = reason.isEmpty() ? QStringLiteral("no message") : reason;
         const QString error = status != QProcess::NormalExit
-                                  ? QStringLiteral("ffmpeg stopped unexpectedly (%1)").arg(why)
-                                  : QStringLiteral("ffmpeg failed with code %1: %2").arg(exitCode).arg(why);
+                                  ? QStringLiteral("%1 stopped unexpectedly (%2)").arg(tool, why)
+                                  : QStringLiteral("%1 failed with code %2: %3").arg(tool).arg(exitCode).arg(why);
         finish(State::Failed, error);
+        return;
+    }
+    if (m_stage == Stage::Sound) {
+        startNormalize();
+        return;
+    }
+    if (m_stage == Stage::Normalize) {
+        startPass(1);
         return;
     }
     if (m_pass < passCount(m_settings)) {
@@ -323,6 +390,8 @@ void ConversionJob::removeLeftovers(bool temporaryToo)
     QStringList leftovers;
     if (temporaryToo && !m_temporary.isEmpty())
         leftovers << m_temporary;
+    if (!m_sound.isEmpty())
+        leftovers << m_sound;
     if (!m_passlog.isEmpty()) {
         for (const char *suffix : {"-0.log", "-0.log.temp", "-0.log.mbtree", "-0.log.mbtree.temp", "-0.log.cutree",
                                    "-0.log.cutree.temp"})

@@ -55,7 +55,15 @@ signals:
     void finished();
 
 private:
+    // What the tool running now does: the sound decoded and evened out
+    // (with normalize), then the encoder's passes.
+    enum class Stage { Sound, Normalize, Encode };
+
+    void startSound();
+    void startNormalize();
     void startPass(int pass);
+    void runTool(const QString &program, const QStringList &arguments);
+    void reportProgress(float fraction);
     void readStatus();
     void statusLine(const QString &line);
     void passEnded(int exitCode, QProcess::ExitStatus status);
@@ -71,6 +79,8 @@ private:
     QString m_temporary;
     QString m_passlog;
     int m_pass = 0;
+    Stage m_stage = Stage::Encode;
+    QString m_sound;          // the WAV file normalize works on; empty when none
     bool m_cancelling = false;
     QProcess *m_process = nullptr;
     QByteArray m_pending;     // status bytes after the last line break

@@ -58,6 +58,12 @@ Options parseOptions(const QStringList &arguments)
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("DIR"));
     const QCommandLineOption overwrite({QStringLiteral("y"), QStringLiteral("overwrite")}, QString());
     const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")}, QString());
+    const QCommandLineOption disc(QStringLiteral("disc"), QString());
+    const QCommandLineOption dualLayer(QStringLiteral("dual-layer"), QString());
+    const QCommandLineOption chapters(QStringLiteral("chapters"), QString(), QStringLiteral("MIN"));
+    const QCommandLineOption discName(QStringLiteral("disc-name"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption subtitles(QStringLiteral("subtitles"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption normalize(QStringLiteral("normalize"), QString());
     const QCommandLineOption window({QStringLiteral("w"), QStringLiteral("window")}, QString());
     const QCommandLineOption terminal({QStringLiteral("t"), QStringLiteral("terminal")}, QString());
     const QCommandLineOption debug({QStringLiteral("d"), QStringLiteral("debug")}, QString());
@@ -65,8 +71,8 @@ Options parseOptions(const QStringList &arguments)
     const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")}, QString());
 
     QCommandLineParser parser;
-    parser.addOptions({preset, quality, size, bitrate, output, overwrite, dryRun, window, terminal, debug, help,
-                       version});
+    parser.addOptions({preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
+                       subtitles, normalize, window, terminal, debug, help, version});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         options.error = unknown.isEmpty()
@@ -133,6 +139,52 @@ Options parseOptions(const QStringList &arguments)
         options.budget.mode = Budget::Mode::Bitrate;
         options.budget.videoKbps = *kbps;
     }
+    options.disc = parser.isSet(disc);
+    options.dualLayer = parser.isSet(dualLayer);
+    options.normalize = parser.isSet(normalize);
+    options.subtitles = parser.values(subtitles);
+    if (!options.disc) {
+        for (const QCommandLineOption *discOnly : {&dualLayer, &chapters, &discName, &subtitles}) {
+            if (parser.isSet(*discOnly)) {
+                options.error = QStringLiteral("--%1 goes with --disc").arg(discOnly->names().constFirst());
+                return options;
+            }
+        }
+    }
+    if (options.disc && options.presetGiven && presetById(options.presetId)->family != Family::DvdMpeg2) {
+        options.error = QStringLiteral("--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
+                            .arg(options.presetId);
+        return options;
+    }
+    if (options.disc && !options.presetGiven) {
+        options.error = QStringLiteral("--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc");
+        return options;
+    }
+    if (parser.isSet(chapters)) {
+        const auto minutes = numberIn(parser.value(chapters), 0, 24 * 60);
+        if (!minutes) {
+            options.error = QStringLiteral("--chapters takes whole minutes from 0 (none) to %1, not '%2'")
+                                .arg(24 * 60)
+                                .arg(parser.value(chapters));
+            return options;
+        }
+        options.chapterMinutes = *minutes;
+    }
+    if (parser.isSet(discName)) {
+        options.discName = parser.value(discName).trimmed();
+        if (options.discName.isEmpty() || options.discName.contains(QLatin1Char('/'))
+            || options.discName.startsWith(QLatin1Char('.'))) {
+            options.error = QStringLiteral("--disc-name takes a name for the disc folder, not '%1'")
+                                .arg(parser.value(discName));
+            return options;
+        }
+    }
+    for (const QString &file : std::as_const(options.subtitles)) {
+        if (file.isEmpty()) {
+            options.error = QStringLiteral("--subtitles needs a file");
+            return options;
+        }
+    }
     if (parser.isSet(output)) {
         options.outputDir = parser.value(output);
         if (options.outputDir.isEmpty()) {
@@ -153,18 +205,29 @@ QString usageText(const QString &program)
         presetLines += QStringLiteral("  %1%2\n").arg(preset.id, -10).arg(QStringLiteral("%1 (%2)").arg(preset.label, usual));
     }
     return QStringLiteral(
-               "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] FILE|FOLDER...\n"
+               "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
+               "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
                "  -p, --preset P     the output kind (default mp4)\n"
                "  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4 presets only\n"
                "                     and their default (mp4 23, mp4-hevc 28)\n"
-               "  -s, --size MB      make each output about MB megabytes (two passes for MP4)\n"
+               "  -s, --size MB      make each output about MB megabytes (two passes for MP4);\n"
+               "                     with --disc, all the titles together\n"
                "  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default for DVD)\n"
                "  -o, --output DIR   write the outputs into DIR (default: the current folder)\n"
                "  -y, --overwrite    replace outputs that already exist (otherwise they are kept;\n"
                "                     on a terminal you are asked); a source is never replaced\n"
                "  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing\n"
+               "      --normalize    even out each video's sound with normalize before encoding\n"
+               "      --disc         with a DVD preset, go on to a DVD: one title per video in a\n"
+               "                     VIDEO_TS folder, and an ISO image (genisoimage or xorriso)\n"
+               "      --dual-layer   a disc of 8.5 GB instead of 4.7 GB\n"
+               "      --chapters MIN a chapter every MIN minutes (default 5; 0: none)\n"
+               "      --disc-name NAME  the disc folder's name (default DVD; numbered when taken)\n"
+               "      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,\n"
+               "                     the next for the next...; an .srt beside a video with its name\n"
+               "                     is taken without asking\n"
                "  -w, --window       open the window, with the FILEs in it\n"
                "  -t, --terminal     convert in the terminal even where a display is present\n"
                "  -d, --debug        write the toolkit's diagnostic log on standard error (otherwise\n"
@@ -175,7 +238,8 @@ QString usageText(const QString &program)
                "Presets:\n%4"
                "\n"
                "Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).\n"
-               "A FOLDER is searched for videos. Only regular files are read: not pipes or devices.\n"
+               "A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV) gives its clips,\n"
+               "named by their recording time. Only regular files are read: not pipes or devices.\n"
                "The sound track marked default (else the first) is kept; MP4 keeps text subtitles.\n"
                "Without FILE, a 5-second sample made with ffmpeg's test sources is converted.\n"
                "Started without arguments where a display answers, it opens its window.\n"

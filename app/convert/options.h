@@ -30,6 +30,12 @@ struct Options {
     QString outputDir;          // null when not given
     QStringList files;
     bool overwrite = false;
+    bool disc = false;          // go on to a DVD (VIDEO_TS folder and ISO image)
+    bool dualLayer = false;
+    int chapterMinutes = 5;     // a chapter every so many minutes; 0: none but the start
+    QString discName = QStringLiteral("DVD");
+    QStringList subtitles;      // --subtitles files, the first for the first video...
+    bool normalize = false;     // even out each video's sound with normalize
     bool dryRun = false;
     bool debug = false;
     bool help = false;

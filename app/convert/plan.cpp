@@ -1,5 +1,7 @@
 #include "plan.h"
 
+#include "cards.h"
+
 #include <reel/core.h>
 #include <reel/files.h>
 
@@ -42,9 +44,7 @@ bool isSameFile(const QString &a, const QString &b)
 QString outputPathFor(const SourceInfo &source, const Preset &preset, const QString &destination,
                       const QStringList &taken, bool skipExisting)
 {
-    QString title = source.title.trimmed();
-    if (title.isEmpty() || title.startsWith(QLatin1Char('.')))
-        title = QStringLiteral("video") + title;
+    const QString title = fileNameFromTitle(source.title);
     for (int number = 1;; ++number) {
         const QString name = number == 1 ? title : QStringLiteral("%1 %2").arg(title).arg(number);
         const QString path = reel::stringByAppendingPathComponent(

@@ -27,6 +27,12 @@ struct JobSettings {
     QString output;           // the final path
     bool outputExists = false;
     bool overwrite = false;   // set only once the user agreed to replace the output
+    // The sound decoded and evened out with normalize before the encoding
+    // (a sound track is needed).
+    bool normalize = false;
+    // The WAV file the sound is taken from instead of the source's track;
+    // set by the job once normalize has run.
+    QString soundInput;
 };
 
 struct Plan {
@@ -53,8 +59,8 @@ Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budg
 bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budget, JobSettings *job,
              QString *problem);
 
-// The output for source in destination: its cleaned title with the
-// preset's extension, numbered (" 2", " 3"...) when that would be the source
+// The output for source in destination: its title made a file name
+// (fileNameFromTitle) with the preset's extension, numbered (" 2", " 3"...) when that would be the source
 // itself (however either path is written), a path in taken, or, with
 // skipExisting, a file that exists.
 QString outputPathFor(const SourceInfo &source, const Preset &preset, const QString &destination,

@@ -1,5 +1,6 @@
 #include "source.h"
 
+#include "cards.h"
 #include "tools.h"
 
 #include <reel/core.h>
@@ -243,6 +244,9 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         return info;
     }
     info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
+    // Only now: a card clip's name comes from a tool that reads the file.
+    if (isCardClip(info.path))
+        info.title = sourceTitle(info.path);
     if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
         info.error = missingToolsMessage({QStringLiteral("ffprobe")});
         return info;

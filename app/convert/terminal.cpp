@@ -1,10 +1,13 @@
 #include "terminal.h"
 
+#include "authoring.h"
 #include "batch.h"
 #include "command.h"
+#include "disc.h"
 #include "discovery.h"
 #include "plan.h"
 #include "sample.h"
+#include "subtitles.h"
 #include "tools.h"
 
 #include <reel/core.h>
@@ -12,10 +15,12 @@
 #include <reel/numbers.h>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHash>
 #include <QTimer>
 
 #include <csignal>
@@ -118,8 +123,10 @@ QString barLine(int columns, float jobPercent, float overall, const QString &tim
 // line at every tenth of a job.
 class ProgressPrinter {
 public:
-    ProgressPrinter(const ConversionBatch &batch, std::FILE *out)
-        : m_batch(batch), m_out(out), m_tty(isatty(fileno(out)) != 0)
+    // overallShare: the part of the whole run that the conversions are (the
+    // disc that follows them takes the rest).
+    ProgressPrinter(const ConversionBatch &batch, std::FILE *out, float overallShare = 1)
+        : m_batch(batch), m_out(out), m_tty(isatty(fileno(out)) != 0), m_share(overallShare)
     {
     }
 
@@ -135,6 +142,7 @@ public:
 
     void progress(int index, float jobPercent, float overall)
     {
+        overall *= m_share;
         const qint64 elapsed = m_batch.elapsedMs() / 1000;
         const QString times = QStringLiteral("elapsed %1, left %2")
                                   .arg(timeText(elapsed), timeText(m_batch.remainingSeconds()));
@@ -190,7 +198,60 @@ private:
     const ConversionBatch &m_batch;
     std::FILE *m_out;
     bool m_tty;
+    float m_share = 1;
     bool m_barShown = false;
+    qsizetype m_shownWidth = 0;
+    int m_lastStep = -1;
+};
+
+// The disc's steps and progress, as the conversions' are printed.
+class DiscPrinter {
+public:
+    DiscPrinter(const DiscAuthoring &disc, std::FILE *out, qint64 startedMs)
+        : m_disc(disc), m_out(out), m_tty(isatty(fileno(out)) != 0), m_startedMs(startedMs)
+    {
+        m_clock.start();
+    }
+
+    void step(const QString &text)
+    {
+        endBar();
+        m_lastStep = -1;
+        print(m_out, QStringLiteral("[disc] %1\n").arg(text));
+    }
+
+    void progress(float percent)
+    {
+        const float overall = (1 - kDiscShareOfRun) * 100 + kDiscShareOfRun * percent;
+        const qint64 elapsed = (m_startedMs + m_clock.elapsed()) / 1000;
+        const QString times = QStringLiteral("elapsed %1").arg(timeText(elapsed));
+        if (m_tty) {
+            const QString line = barLine(terminalColumns(m_out), percent, overall, times);
+            const QString blanks(qMax<qsizetype>(0, m_shownWidth - line.size()), QLatin1Char(' '));
+            print(m_out, QStringLiteral("\r") + line + blanks);
+            m_shownWidth = line.size();
+            return;
+        }
+        const int step = int(percent) / 10;
+        if (step <= m_lastStep)
+            return;
+        m_lastStep = step;
+        print(m_out, QStringLiteral("progress: disc %1% (overall %2%, %3)\n").arg(int(percent)).arg(int(overall)).arg(times));
+    }
+
+    void endBar()
+    {
+        if (m_shownWidth > 0)
+            print(m_out, QStringLiteral("\n"));
+        m_shownWidth = 0;
+    }
+
+private:
+    const DiscAuthoring &m_disc;
+    std::FILE *m_out;
+    bool m_tty;
+    qint64 m_startedMs;
+    QElapsedTimer m_clock;
     qsizetype m_shownWidth = 0;
     int m_lastStep = -1;
 };
@@ -313,13 +374,82 @@ void printDryRun(std::FILE *out, const JobSettings &job, const Options &options)
                            .arg(job.output, options.overwrite ? QStringLiteral("replaced")
                                                               : QStringLiteral("kept (give --overwrite to replace it)")));
         }
+        if (job.normalize) {
+            const QString wav = QStringLiteral("reelkit-sound.wav");
+            print(out, QStringLiteral("  sound: %1\n  normalize: %2\n")
+                           .arg(shellLine(ffmpeg, soundArguments(job, wav)),
+                                shellLine(toolPath(QStringLiteral("normalize")), {wav})));
+        }
+        JobSettings shown = job;
+        if (job.normalize)
+            shown.soundInput = QStringLiteral("reelkit-sound.wav");
         for (int pass = 1; pass <= passCount(job); ++pass) {
             print(out, QStringLiteral("  ffmpeg pass %1 of %2: %3\n")
                            .arg(pass)
                            .arg(passCount(job))
-                           .arg(shellLine(ffmpeg, passArguments(job, pass, QStringLiteral("reelkit-passlog"),
+                           .arg(shellLine(ffmpeg, passArguments(shown, pass, QStringLiteral("reelkit-passlog"),
                                                                 job.output))));
         }
+    }
+}
+
+void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QString, SubtitleTrack> &subtitles,
+               const DiscSettings &settings, const QString &destination)
+{
+    const DiscPaths paths = discPathsFor(destination, settings.name);
+    const QString tool = isoTool();
+    print(out, QStringLiteral("disc: %1 of %2 titles in %3%4; %5\n")
+                   .arg(discKindText(settings.dualLayer))
+                   .arg(jobs.size())
+                   .arg(paths.folder,
+                        tool.isEmpty() ? QStringLiteral(" (no ISO image: install xorriso or genisoimage)")
+                                       : QStringLiteral(" and %1").arg(paths.iso),
+                        settings.chapterMinutes > 0
+                            ? QStringLiteral("a chapter every %1 minutes").arg(settings.chapterMinutes)
+                            : QStringLiteral("no chapters")));
+    for (const JobSettings &job : jobs) {
+        const auto track = subtitles.constFind(job.source.path);
+        if (track == subtitles.cend())
+            continue;
+        print(out, QStringLiteral("  subtitles of %1: %2 (%3 cues%4%5)\n")
+                       .arg(job.source.title, track->path)
+                       .arg(track->cues.size())
+                       .arg(track->encodingName.isEmpty() ? QString() : QStringLiteral(", ") + track->encodingName,
+                            track->skipped > 0 ? QStringLiteral(", %1 left out").arg(track->skipped) : QString()));
+    }
+}
+
+int makeDisc(const DiscJob &job, std::FILE *out, std::FILE *err, qint64 startedMs)
+{
+    DiscAuthoring disc(job);
+    DiscPrinter printer(disc, out, startedMs);
+    QEventLoop loop;
+    QObject::connect(&disc, &DiscAuthoring::stepChanged, &loop, [&](const QString &text) { printer.step(text); });
+    QObject::connect(&disc, &DiscAuthoring::progressChanged, &loop, [&](float percent) { printer.progress(percent); });
+    QObject::connect(&disc, &DiscAuthoring::finished, &loop, &QEventLoop::quit);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (interrupted)
+            disc.cancel();
+    });
+    watch.start(100);
+    disc.start();
+    if (!disc.isDone())
+        loop.exec();
+    printer.endBar();
+    for (const QString &remark : disc.remarks())
+        complain(err, remark);
+    switch (disc.state()) {
+    case DiscAuthoring::State::Finished:
+        print(out, QStringLiteral("disc: %1 (VIDEO_TS)%2\n")
+                       .arg(disc.folder(), disc.image().isEmpty() ? QString() : QStringLiteral(", ") + disc.image()));
+        return kExitOk;
+    case DiscAuthoring::State::Cancelled:
+        print(out, QStringLiteral("  cancelled; the unfinished disc was removed\n"));
+        return kExitInterrupted;
+    default:
+        complain(err, QStringLiteral("no disc: %1").arg(disc.error()));
+        return kExitFailed;
     }
 }
 
@@ -403,13 +533,63 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     if (!sourcesOk)
         return kExitBadSource;
 
-    const Plan plan = planJobs(sources, preset, effectiveBudget(options, preset), destination, options.dryRun);
+    // A disc is checked whole before anything runs: its titles share it.
+    Budget budget = effectiveBudget(options, preset);
+    const DiscSettings discSettings{options.dualLayer, options.chapterMinutes, options.discName};
+    QHash<QString, SubtitleTrack> subtitles;
+    if (options.disc) {
+        const DiscBudget disc = planDiscBudget(sources, preset, budget, discSettings);
+        if (!disc.ok) {
+            complain(err, disc.problem);
+            QStringList hints;
+            if (disc.suggestedSizeMB > 0)
+                hints << QStringLiteral("--size %1").arg(disc.suggestedSizeMB);
+            if (disc.suggestDualLayer)
+                hints << QStringLiteral("--dual-layer");
+            if (!hints.isEmpty())
+                print(err, QStringLiteral("Give %1.\n").arg(hints.join(QStringLiteral(" or "))));
+            return kExitUsage;
+        }
+        budget = disc.budget;
+        QStringList videos;
+        for (const SourceInfo &source : std::as_const(sources))
+            videos << source.path;
+        QStringList problems;
+        subtitles = subtitlesFor(videos, options.subtitles, &problems);
+        for (const QString &problem : std::as_const(problems))
+            complain(err, problem);
+    }
+
+    Plan plan = planJobs(sources, preset, budget, destination, options.dryRun);
     for (const QString &problem : plan.problems)
         complain(err, problem);
     if (plan.jobs.size() != sources.size())
         return kExitUsage;
     if (!plan.fitsOnDisk())
         return kExitFailed;
+    if (options.disc) {
+        // The converted titles, the disc folder and its image side by side.
+        const double needed = plan.requiredMB * 3;
+        if (plan.freeMB >= 0 && needed > plan.freeMB) {
+            complain(err, QStringLiteral("the videos, the disc folder and its image need about %1 and %2 has %3 free")
+                              .arg(sizeText(needed), destination, sizeText(plan.freeMB)));
+            return kExitFailed;
+        }
+        // Every video goes on the disc: an output in the way gets a
+        // numbered name beside it, unless --overwrite replaces it.
+        QStringList taken;
+        for (const SourceInfo &source : std::as_const(sources))
+            taken << source.path;
+        for (JobSettings &job : plan.jobs) {
+            if (job.outputExists && !options.overwrite) {
+                job.output = outputPathFor(job.source, job.preset, destination, taken + QStringList{job.output}, true);
+                job.outputExists = false;
+            }
+            taken << job.output;
+        }
+    }
+    for (JobSettings &job : plan.jobs)
+        job.normalize = options.normalize && job.tracks.audio >= 0;
     for (const QString &remark : plan.remarks)
         print(out, QStringLiteral("note: %1\n").arg(remark));
     for (const JobSettings &job : plan.jobs) {
@@ -417,6 +597,8 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         if (options.dryRun)
             printDryRun(out, job, options);
     }
+    if (options.disc)
+        printDisc(out, plan.jobs, subtitles, discSettings, destination);
     if (options.dryRun) {
         print(out, QStringLiteral("Dry run: nothing was converted. A real run writes each output under a hidden "
                                   "name beside it and moves it into place at the end.\n"));
@@ -429,7 +611,7 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         return kExitOutputExists;
 
     ConversionBatch batch(jobs);
-    ProgressPrinter printer(batch, out);
+    ProgressPrinter printer(batch, out, options.disc ? 1 - kDiscShareOfRun : 1.0f);
     QEventLoop loop;
     QObject::connect(&batch, &ConversionBatch::jobStarted, &loop, [&](int i) { printer.jobStarted(i); });
     QObject::connect(&batch, &ConversionBatch::progressChanged, &loop,
@@ -453,8 +635,13 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
                    .arg(timeText(batch.elapsedMs() / 1000), destination));
     if (batch.wasCancelled())
         return kExitInterrupted;
-    if (!batch.failures().isEmpty())
+    if (!batch.failures().isEmpty()) {
+        if (options.disc)
+            complain(err, QStringLiteral("no disc: not every video was converted"));
         return kExitFailed;
+    }
+    if (options.disc)
+        return makeDisc(discJobFor(jobs, subtitles, discSettings, destination), out, err, batch.elapsedMs());
     return kept > 0 ? kExitOutputExists : kExitOk;
 }
 

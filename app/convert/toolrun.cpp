@@ -17,6 +17,8 @@ namespace {
 
 constexpr int kPollMs = 50;
 
+} // namespace
+
 QProcessEnvironment toolProcessEnvironment()
 {
     QProcessEnvironment environment;
@@ -27,8 +29,6 @@ QProcessEnvironment toolProcessEnvironment()
     }
     return environment;
 }
-
-} // namespace
 
 RunResult runBounded(const QString &program, const QStringList &arguments, const RunLimits &limits)
 {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,9 @@ struct RunResult {
 
     bool succeeded() const { return outcome == Outcome::Finished && exitCode == 0; }
 };
+
+// The toolkit's tool environment (reel::toolEnvironment) for a QProcess.
+QProcessEnvironment toolProcessEnvironment();
 
 // Runs program with arguments in the toolkit's tool environment, reading
 // nothing, in a process group of its own (a Ctrl-C on the terminal reaches

@@ -12,6 +12,7 @@
 #include <reel/numbers.h>
 #include <reel/prefs.h>
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
@@ -40,6 +41,10 @@ const QString kQualityKey = QStringLiteral("ConvertQuality");
 const QString kSizeKey = QStringLiteral("ConvertSizeMB");
 const QString kBitrateKey = QStringLiteral("ConvertBitrate");
 const QString kDestinationKey = QStringLiteral("ConvertDestination");
+const QString kDiscKey = QStringLiteral("ConvertMakeDisc");
+const QString kDualLayerKey = QStringLiteral("ConvertDualLayer");
+const QString kChaptersKey = QStringLiteral("ConvertChapterMinutes");
+const QString kNormalizeKey = QStringLiteral("ConvertNormalize");
 
 // Progress bars count tenths of a percent, so that a long job still moves.
 constexpr int kBarSteps = 1000;
@@ -188,14 +193,36 @@ void ConvertWindow::buildInterface()
     grid->addWidget(m_destinationEdit, 2, 1, 1, 4);
     grid->addWidget(m_destinationButton, 2, 5);
 
+    m_discCheck = new QCheckBox(QStringLiteral("Make a disc"), m_settingsBox);
+    m_discCheck->setObjectName(QStringLiteral("disc"));
+    m_discCheck->setToolTip(QStringLiteral("After the conversions, a DVD: one title per video in a VIDEO_TS folder, "
+                                           "and an ISO image to burn. Subtitles come from an .srt beside each "
+                                           "video with its name."));
+    m_dualLayerCheck = new QCheckBox(QStringLiteral("Dual layer (8.5 GB)"), m_settingsBox);
+    m_dualLayerCheck->setObjectName(QStringLiteral("dualLayer"));
+    m_chapterSpin = new QSpinBox(m_settingsBox);
+    m_chapterSpin->setObjectName(QStringLiteral("chapters"));
+    m_chapterSpin->setRange(0, 24 * 60);
+    m_chapterSpin->setValue(5);
+    m_chapterSpin->setPrefix(QStringLiteral("Chapters every "));
+    m_chapterSpin->setSuffix(QStringLiteral(" min"));
+    m_chapterSpin->setSpecialValueText(QStringLiteral("No chapters"));
+    m_normalizeCheck = new QCheckBox(QStringLiteral("Even out the sound"), m_settingsBox);
+    m_normalizeCheck->setObjectName(QStringLiteral("normalize"));
+    m_normalizeCheck->setToolTip(QStringLiteral("Runs normalize on each video's sound before it is encoded"));
+    grid->addWidget(m_discCheck, 3, 0);
+    grid->addWidget(m_dualLayerCheck, 3, 1);
+    grid->addWidget(m_chapterSpin, 3, 2, 1, 2);
+    grid->addWidget(m_normalizeCheck, 3, 4, 1, 2);
+
     m_planLabel = new QLabel(m_settingsBox);
     m_planLabel->setObjectName(QStringLiteral("plan"));
     m_planLabel->setWordWrap(true);
     m_planLabel->setTextFormat(Qt::PlainText);
     m_freeLabel = new QLabel(m_settingsBox);
     m_freeLabel->setObjectName(QStringLiteral("freeSpace"));
-    grid->addWidget(m_planLabel, 3, 0, 1, 4);
-    grid->addWidget(m_freeLabel, 3, 4, 1, 2, Qt::AlignRight);
+    grid->addWidget(m_planLabel, 4, 0, 1, 4);
+    grid->addWidget(m_freeLabel, 4, 4, 1, 2, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(5, 1);
@@ -268,6 +295,12 @@ void ConvertWindow::buildInterface()
     for (QSpinBox *spin : {m_qualitySpin, m_sizeSpin, m_bitrateSpin})
         connect(spin, &QSpinBox::valueChanged, this, &ConvertWindow::refreshPlan);
     connect(m_destinationEdit, &QLineEdit::editingFinished, this, &ConvertWindow::refreshPlan);
+    for (QCheckBox *check : {m_discCheck, m_dualLayerCheck}) {
+        connect(check, &QCheckBox::toggled, this, [this] {
+            refreshControls();
+            refreshPlan();
+        });
+    }
     connect(m_destinationButton, &QPushButton::clicked, this, &ConvertWindow::chooseDestination);
     connect(m_convertButton, &QPushButton::clicked, this, &ConvertWindow::startConversion);
     connect(m_cancelButton, &QPushButton::clicked, this, &ConvertWindow::cancelConversion);
@@ -318,6 +351,15 @@ void ConvertWindow::loadSettings(const Options &options)
                                                              : m_bitrateRadio;
     radio->setChecked(true);
 
+    m_discCheck->setChecked(options.disc || reel::prefRead(kDiscKey) == QLatin1String("1"));
+    m_dualLayerCheck->setChecked(options.dualLayer || reel::prefRead(kDualLayerKey) == QLatin1String("1"));
+    bool minutesOk = false;
+    const int minutes = reel::prefRead(kChaptersKey).toInt(&minutesOk);
+    m_chapterSpin->setValue(options.disc ? options.chapterMinutes : minutesOk ? minutes : 5);
+    m_normalizeCheck->setChecked(options.normalize || reel::prefRead(kNormalizeKey) == QLatin1String("1"));
+    if (options.disc)
+        m_discName = options.discName;
+
     QString folder = options.outputDir.isNull() ? reel::prefRead(kDestinationKey)
                                                 : reel::stringByExpandingTildeInPath(options.outputDir);
     if (folder.isEmpty() || !reel::isDirectory(folder))
@@ -349,6 +391,20 @@ void ConvertWindow::saveSettings() const
     reel::prefWrite(kBitrateKey, m_bitrateSpin->value());
     if (reel::isDirectory(destination()))
         reel::prefWrite(kDestinationKey, destination());
+    reel::prefWrite(kDiscKey, m_discCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    reel::prefWrite(kDualLayerKey, m_dualLayerCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    reel::prefWrite(kChaptersKey, m_chapterSpin->value());
+    reel::prefWrite(kNormalizeKey, m_normalizeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+DiscSettings ConvertWindow::currentDiscSettings() const
+{
+    return DiscSettings{m_dualLayerCheck->isChecked(), m_chapterSpin->value(), m_discName};
+}
+
+bool ConvertWindow::makingDisc() const
+{
+    return m_discCheck->isChecked() && currentPreset().family == Family::DvdMpeg2;
 }
 
 const Preset &ConvertWindow::currentPreset() const
@@ -393,6 +449,10 @@ void ConvertWindow::refreshControls()
     m_sizeSpin->setEnabled(!m_running && m_sizeRadio->isChecked());
     m_bitrateSpin->setEnabled(!m_running && m_bitrateRadio->isChecked());
 
+    // A disc is made of DVD titles.
+    m_discCheck->setEnabled(!m_running && preset.family == Family::DvdMpeg2);
+    m_dualLayerCheck->setEnabled(!m_running && makingDisc());
+    m_chapterSpin->setEnabled(!m_running && makingDisc());
     for (QPushButton *button : {m_addButton, m_sampleButton, m_removeButton})
         button->setEnabled(!m_running);
     m_convertButton->setEnabled(!m_running && !reading);
@@ -442,6 +502,17 @@ void ConvertWindow::refreshPlan()
     }
     const QStringList missing = missingTools();
     const int reading = m_sources->readingCount();
+    QString discText;
+    if (makingDisc() && planned > 0 && firstProblem.isEmpty()) {
+        const DiscBudget disc = planDiscBudget(sources, preset, budget, currentDiscSettings());
+        if (!disc.ok)
+            firstProblem = disc.problem;
+        else
+            discText = QStringLiteral("; on %1: about %2 of its %3 MB for videos, %4 kb/s each")
+                           .arg(discKindText(m_dualLayerCheck->isChecked()), sizeText(disc.totalMB))
+                           .arg(discRoomMB(m_dualLayerCheck->isChecked()))
+                           .arg(disc.sharedKbps);
+    }
     if (!missing.isEmpty())
         m_planLabel->setText(missingToolsMessage(missing));
     else if (!firstProblem.isEmpty())
@@ -455,9 +526,9 @@ void ConvertWindow::refreshPlan()
                                  .arg(planned)
                                  .arg(planned > 1 ? QStringLiteral("s") : QString()));
     else
-        m_planLabel->setText(QStringLiteral("%1 video%2, about %3 in all")
+        m_planLabel->setText(QStringLiteral("%1 video%2, about %3 in all%4")
                                  .arg(planned)
-                                 .arg(planned > 1 ? QStringLiteral("s") : QString(), sizeText(totalMB)));
+                                 .arg(planned > 1 ? QStringLiteral("s") : QString(), sizeText(totalMB), discText));
     const int freeMB = reel::isDirectory(destination()) ? reel::espaceDiskDispo(destination()) : -1;
     m_freeLabel->setText(freeMB < 0 ? QStringLiteral("Free space: ?")
                                     : QStringLiteral("Free space: %1").arg(sizeText(freeMB)));
@@ -606,7 +677,20 @@ void ConvertWindow::startConversion()
         chosen << all.at(row);
     for (const SourceInfo &source : all)
         sourcePaths << source.path;
-    const Plan plan = planJobs(chosen, currentPreset(), currentBudget(), folder, false, sourcePaths);
+    // A disc is checked whole before anything runs: its titles share it.
+    Budget budget = currentBudget();
+    const bool disc = makingDisc();
+    m_subtitles.clear();
+    if (disc) {
+        const DiscBudget discBudget = planDiscBudget(chosen, currentPreset(), budget, currentDiscSettings());
+        if (!discBudget.ok) {
+            reel::displayAlert(QStringLiteral("The videos do not fit the disc"), discBudget.problem,
+                               reel::kCriticalAlertStyle, this);
+            return;
+        }
+        budget = discBudget.budget;
+    }
+    const Plan plan = planJobs(chosen, currentPreset(), budget, folder, false, sourcePaths);
     if (!plan.problems.isEmpty()) {
         reel::displayAlert(QStringLiteral("Cannot convert"), plan.problems.join(QLatin1Char('\n')),
                            reel::kCriticalAlertStyle, this);
@@ -617,6 +701,25 @@ void ConvertWindow::startConversion()
     QList<JobSettings> jobs = plan.jobs;
     if (!settleExistingOutputs(jobs, rows, sourcePaths))
         return;
+    // A disc needs all its titles: videos left out by the question above
+    // leave the disc out.
+    m_discAfterBatch = disc && jobs.size() == chosen.size();
+    if (disc && !m_discAfterBatch)
+        reel::displayAlert(QStringLiteral("No disc this time"),
+                           QStringLiteral("Some videos were skipped, and a disc is made of every video in the list. "
+                                          "The others are converted."),
+                           0, this);
+    if (m_discAfterBatch) {
+        QStringList videos;
+        for (const JobSettings &job : std::as_const(jobs))
+            videos << job.source.path;
+        QStringList problems;
+        m_subtitles = subtitlesFor(videos, {}, &problems);
+        if (!problems.isEmpty())
+            reel::displayAlert(QStringLiteral("Subtitles left out"), problems.join(QLatin1Char('\n')), 0, this);
+    }
+    for (JobSettings &job : jobs)
+        job.normalize = m_normalizeCheck->isChecked() && job.tracks.audio >= 0;
 
     saveSettings();
     m_batchRows = rows;
@@ -636,6 +739,10 @@ void ConvertWindow::startConversion()
 
 void ConvertWindow::cancelConversion()
 {
+    if (m_disc) {
+        m_disc->cancel();
+        return;
+    }
     if (m_batch) {
         m_batch->cancel();
         return;
@@ -665,7 +772,7 @@ void ConvertWindow::jobStarted(int index)
 void ConvertWindow::jobProgress(int index, float jobPercent, float overall)
 {
     m_jobBar->setValue(barValue(jobPercent));
-    m_overallBar->setValue(barValue(overall));
+    m_overallBar->setValue(barValue(m_discAfterBatch ? overall * (1 - kDiscShareOfRun) : overall));
     m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting,
                         QStringLiteral("%1%").arg(int(jobPercent)));
     refreshTimes();
@@ -693,13 +800,21 @@ void ConvertWindow::jobFinished(int index)
     default:
         break;
     }
-    m_overallBar->setValue(barValue(m_batch->overallProgress()));
+    const float overall = m_batch->overallProgress();
+    m_overallBar->setValue(barValue(m_discAfterBatch ? overall * (1 - kDiscShareOfRun) : overall));
 }
 
 void ConvertWindow::batchFinished()
 {
     ConversionBatch *batch = m_batch;
     const bool cancelled = batch->wasCancelled();
+    if (m_discAfterBatch && !cancelled && batch->failures().isEmpty()
+        && batch->finishedCount() == batch->count()) {
+        // The disc goes on from the converted titles; the batch's own end
+        // comes with the disc's.
+        startDisc();
+        return;
+    }
     m_jobLabel->setText(cancelled ? QStringLiteral("Cancelled; unfinished outputs removed")
                                   : QStringLiteral("Finished: %1 of %2 converted")
                                         .arg(batch->finishedCount())
@@ -744,6 +859,72 @@ void ConvertWindow::offerFolder(const ConversionBatch *batch)
         m_revealer(m_batchDestination);
 }
 
+void ConvertWindow::startDisc()
+{
+    QList<JobSettings> jobs;
+    for (int i = 0; i < m_batch->count(); ++i)
+        jobs << m_batch->job(i)->settings();
+    m_disc = new DiscAuthoring(discJobFor(jobs, m_subtitles, currentDiscSettings(), m_batchDestination), this);
+    connect(m_disc, &DiscAuthoring::stepChanged, this, [this](const QString &text) {
+        m_jobLabel->setText(text);
+        m_jobBar->setValue(0);
+    });
+    connect(m_disc, &DiscAuthoring::progressChanged, this, [this](float percent) {
+        m_jobBar->setValue(barValue(percent));
+        m_overallBar->setValue(barValue((1 - kDiscShareOfRun) * 100 + kDiscShareOfRun * percent));
+        refreshTimes();
+    });
+    connect(m_disc, &DiscAuthoring::finished, this, &ConvertWindow::discFinished);
+    m_disc->start();
+}
+
+void ConvertWindow::discFinished()
+{
+    DiscAuthoring *disc = m_disc;
+    ConversionBatch *batch = m_batch;
+    const DiscAuthoring::State state = disc->state();
+    m_jobLabel->setText(state == DiscAuthoring::State::Finished    ? QStringLiteral("Finished: the disc is made")
+                        : state == DiscAuthoring::State::Cancelled ? QStringLiteral("Cancelled; the unfinished disc was removed")
+                                                                   : QStringLiteral("The disc failed"));
+    m_overallBar->setValue(state == DiscAuthoring::State::Finished ? kBarSteps : 0);
+    if (state != DiscAuthoring::State::Finished)
+        m_jobBar->setValue(0);
+    m_disc = nullptr;
+    m_batch = nullptr;
+    m_discAfterBatch = false;
+    refreshTimes();
+    setRunning(false);
+    QTimer::singleShot(0, this, [this, disc, batch, state] {
+        if (state != DiscAuthoring::State::Cancelled) {
+            QString message;
+            if (state == DiscAuthoring::State::Finished) {
+                message = QStringLiteral("%1 videos converted and put on the disc:\n%2 (VIDEO_TS)")
+                              .arg(batch->count())
+                              .arg(disc->folder());
+                if (!disc->image().isEmpty())
+                    message += QStringLiteral("\n%1 (the image to burn)").arg(disc->image());
+            } else {
+                message = QStringLiteral("The videos are converted in %1, but the disc could not be made: %2")
+                              .arg(m_batchDestination, disc->error());
+            }
+            if (!disc->remarks().isEmpty())
+                message += QStringLiteral("\n\n") + disc->remarks().join(QLatin1Char('\n'));
+            const bool clean = state == DiscAuthoring::State::Finished && disc->remarks().isEmpty();
+            const QString show = QStringLiteral("Show Folder");
+            const QString answer = reel::displayAlertDelayed(
+                state == DiscAuthoring::State::Finished ? QStringLiteral("Disc made") : QStringLiteral("No disc"),
+                message, QStringLiteral("Close"), show, QString(), clean ? 0 : reel::kCriticalAlertStyle,
+                clean ? kFinishedAlertSeconds : 0);
+            if (answer == show && m_revealer)
+                m_revealer(m_batchDestination);
+        }
+        disc->deleteLater();
+        batch->deleteLater();
+        refreshPlan();
+        emit conversionEnded();
+    });
+}
+
 void ConvertWindow::refreshTimes()
 {
     if (!m_batch) {
@@ -756,7 +937,19 @@ void ConvertWindow::refreshTimes()
 
 void ConvertWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_batch) {
+    if (m_disc) {
+        const QString stop = QStringLiteral("Stop and Close");
+        const QString answer = reel::displayAlertDelayed(
+            QStringLiteral("Stop making the disc?"),
+            QStringLiteral("Closing the window stops the disc and removes what was made of it. The converted videos "
+                           "are kept."),
+            QStringLiteral("Keep Going"), stop, QString(), 0, 0);
+        if (answer != stop) {
+            event->ignore();
+            return;
+        }
+        m_disc->cancel();
+    } else if (m_batch) {
         const QString stop = QStringLiteral("Stop and Close");
         const QString answer = reel::displayAlertDelayed(
             QStringLiteral("Stop the conversion?"),

@@ -2,6 +2,7 @@
 // bitrate, a destination, and the batch with its progress.
 #pragma once
 
+#include "authoring.h"
 #include "batch.h"
 #include "options.h"
 #include "plan.h"
@@ -11,6 +12,7 @@
 
 #include <functional>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -42,6 +44,8 @@ public:
     bool isReading() const;
     // The batch running now; null when none runs.
     ConversionBatch *batch() const { return m_batch; }
+    // The disc being made after the batch; null when none is.
+    DiscAuthoring *disc() const { return m_disc; }
     SourceList *sourceList() const { return m_sources; }
 
     // What "Show Folder" does; the desktop's file browser unless replaced.
@@ -80,6 +84,10 @@ private:
     void jobFinished(int index);
     void batchFinished();
     void offerFolder(const ConversionBatch *batch);
+    void startDisc();
+    void discFinished();
+    DiscSettings currentDiscSettings() const;
+    bool makingDisc() const;
     void refreshTimes();
 
     QList<Preset> m_presets;
@@ -98,6 +106,10 @@ private:
     QSpinBox *m_bitrateSpin = nullptr;
     QLineEdit *m_destinationEdit = nullptr;
     QPushButton *m_destinationButton = nullptr;
+    QCheckBox *m_discCheck = nullptr;
+    QCheckBox *m_dualLayerCheck = nullptr;
+    QSpinBox *m_chapterSpin = nullptr;
+    QCheckBox *m_normalizeCheck = nullptr;
     QLabel *m_planLabel = nullptr;
     QLabel *m_freeLabel = nullptr;
     QLabel *m_jobLabel = nullptr;
@@ -111,6 +123,10 @@ private:
     int m_shownPreset = 0; // the preset the quality box was last set for
     bool m_running = false;
     QPointer<ConversionBatch> m_batch;
+    QPointer<DiscAuthoring> m_disc;
+    bool m_discAfterBatch = false;             // the running batch goes on to a disc
+    QHash<QString, SubtitleTrack> m_subtitles; // the disc's, by source path
+    QString m_discName = QStringLiteral("DVD");
     QList<int> m_batchRows; // the source row of each job of the batch
     QString m_batchDestination;
     std::function<void(const QString &)> m_revealer;

@@ -1,0 +1,57 @@
+// The converter's SubRip reader: any text gives cues that are well formed,
+// that read back the same once written, and that a disc can show one at a
+// time.
+#include <srt.h>
+
+#include <cstdint>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+void checkCues(const QList<convert::Cue> &cues)
+{
+    for (const convert::Cue &cue : cues) {
+        check(cue.startMs >= 0 && cue.endMs > cue.startMs);
+        check(!cue.text.isEmpty() && !cue.text.contains(QLatin1String("\n\n")) && !cue.text.contains(QLatin1String("-->")));
+        check(cue.text.count(QLatin1Char('\n')) < convert::kMaxCueLines && cue.text.size() <= convert::kMaxCueChars);
+    }
+}
+
+bool sameCues(const QList<convert::Cue> &a, const QList<convert::Cue> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a.at(i).startMs != b.at(i).startMs || a.at(i).endMs != b.at(i).endMs || a.at(i).text != b.at(i).text)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    const convert::SrtRead read = convert::parseSrt(text);
+    checkCues(read.cues);
+    check(read.cues.size() <= convert::kMaxCues);
+    check(sameCues(convert::parseSrt(convert::writeSrt(read.cues)).cues, read.cues));
+
+    // A video of 10 s, and one without a known end.
+    for (const qint64 duration : {qint64(10000), qint64(0)}) {
+        const QList<convert::Cue> shown = convert::cuesForDisc(read.cues, duration);
+        checkCues(shown);
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            check(duration <= 0 || shown.at(i).endMs <= duration);
+            check(i == 0 || shown.at(i - 1).endMs <= shown.at(i).startMs);
+        }
+        check(sameCues(convert::parseSrt(convert::writeSrt(shown)).cues, shown));
+    }
+    return 0;
+}
