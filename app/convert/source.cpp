@@ -23,6 +23,8 @@ namespace {
 
 // Frames the interlace test looks at: five seconds of NTSC video.
 constexpr int kIdetFrames = 150;
+// More frames than a year of video at 1000 frames a second.
+constexpr qint64 kMostIdetFrames = qint64(1) << 35;
 
 // "30000/1001" or "16:9" as a number; 0 when it is not a positive ratio.
 double ratio(const QString &text)
@@ -298,9 +300,20 @@ FieldOrder idetVerdict(const QString &log)
     const QRegularExpressionMatch match = line.match(log);
     if (!match.hasMatch())
         return FieldOrder::Unknown;
-    const qint64 top = match.captured(1).toLongLong();
-    const qint64 bottom = match.captured(2).toLongLong();
-    const qint64 progressive = match.captured(3).toLongLong();
+    // The test looks at kIdetFrames frames; counts far beyond any video's
+    // frames are no test of ours (and would overflow the sums below).
+    const auto count = [&](int group) {
+        bool ok = false;
+        const qint64 n = match.captured(group).toLongLong(&ok);
+        return ok && n <= kMostIdetFrames ? n : -1;
+    };
+    const qint64 top = count(1);
+    const qint64 bottom = count(2);
+    const qint64 progressive = count(3);
+    if (top < 0 || bottom < 0 || progressive < 0) {
+        reel::logAlways("idetVerdict         :-( frame counts out of range: %@", match.captured(0));
+        return FieldOrder::Unknown;
+    }
     // A handful of frames decides nothing; moving test patterns fool the
     // test into both orders at once, which real interlaced video never does.
     if (top + bottom + progressive < 10)

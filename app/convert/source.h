@@ -83,7 +83,8 @@ void readProbeJson(const QByteArray &json, SourceInfo &info);
 // The verdict of ffmpeg's idet filter from its log ("Multi frame detection:
 // TFF: a BFF: b Progressive: c Undetermined: d"): interlaced only when one
 // field order clearly outweighs the other and progressive frames together.
-// Unknown when the text holds no such line or too few frames decided.
+// Unknown when the text holds no such line, too few frames decided, or
+// counts that no video reaches (logged).
 FieldOrder idetVerdict(const QString &log);
 
 // "progressive", "interlaced, top field first"...

@@ -1,6 +1,8 @@
 // What is decided before anything runs: presets, the budget, the picture,
 // the tracks, what ffprobe said, the command line and the batch plan.
 #include "clips.h"
+#include "fuzzseeds.h"
+#include "logcapture.h"
 #include "sandbox.h"
 
 #include <budget.h>
@@ -449,9 +451,42 @@ TEST(Probe, TheInterlaceTestNeedsOneClearFieldOrder)
         {"film", "Multi frame detection: TFF: 0 BFF: 0 Progressive: 53 Undetermined: 49", FieldOrder::Progressive},
         {"black opening", "Multi frame detection: TFF: 0 BFF: 0 Progressive: 0 Undetermined: 102", FieldOrder::Unknown},
         {"no test ran", "Error opening input file", FieldOrder::Unknown},
+        // A replaced tool's nonsense: sums of these would overflow.
+        {"counts no video reaches",
+         "Multi frame detection: TFF: 9000000000000000000 BFF: 9000000000000000000 Progressive: 9000000000000000000 "
+         "Undetermined: 0",
+         FieldOrder::Unknown},
+        {"a count past 64 bits", "Multi frame detection: TFF: 99999999999999999999 BFF: 0 Progressive: 0 Undetermined: 0",
+         FieldOrder::Unknown},
     };
     for (const auto &c : cases)
         EXPECT_EQ(idetVerdict(QString::fromUtf8(c.log)), c.verdict) << c.name;
+    EXPECT_TRUE(reel::test::logHas(QStringLiteral("idetVerdict         :-( frame counts out of range: Multi frame "
+                                                  "detection: TFF: 99999999999999999999 BFF: 0 Progressive: 0 "
+                                                  "Undetermined: 0")));
+}
+
+TEST(Probe, WhatTheFuzzerFoundIsReadWithoutHarm)
+{
+    // Inputs of the tool-output fuzz target: "i" before an interlace test's
+    // log, "j" before ffprobe's JSON.
+    for (const reel::test::FuzzFinding &f : reel::test::fuzzFindings("tooloutput")) {
+        SCOPED_TRACE(f.name.toStdString());
+        if (f.reader() == 'i') {
+            idetVerdict(QString::fromUtf8(f.rest()));
+        } else if (f.reader() == 'j') {
+            SourceInfo info;
+            info.path = QStringLiteral("/videos/a.mkv");
+            readProbeJson(f.rest(), info);
+            if (info.usable()) {
+                EXPECT_GT(info.width, 0);
+                EXPECT_GT(info.height, 0);
+                EXPECT_GT(info.duration, 0);
+                for (const Preset &p : presets())
+                    planPicture(info, p, true);
+            }
+        }
+    }
 }
 
 TEST(CommandLine, OptionsAndMistakes)

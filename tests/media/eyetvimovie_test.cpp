@@ -1,8 +1,10 @@
 // EyeTV durations, titles and master-copy names on sandbox folders.
+#include "fuzzseeds.h"
 #include "logcapture.h"
 #include "sandbox.h"
 
 #include <reel/core/debug.h>
+#include <reel/core/plistcodec.h>
 #include <reel/media/eyetvimovie.h>
 
 #include <gtest/gtest.h>
@@ -49,6 +51,8 @@ TEST(EyetvDuration, ReadFromTheDescriptionFile)
     for (const auto &c : cases) {
         const QString bundle = test::scratchDir() + u"/%1.eyetv"_s.arg(QLatin1String(c.what));
         test::writeFile(bundle + u"/000000000.eyetvr"_s, description(c.durationPart));
+        test::saveFuzzSeed("camera", u"eyetv-%1.eyetvr"_s.arg(QLatin1String(c.what)).replace(u' ', u'-'),
+                           "e" + description(c.durationPart));
         const QString stream = test::writeFile(bundle + u"/000000000.mpg"_s, "x");
         EXPECT_EQ(bundledVideoEyetvDuration(stream), c.seconds) << c.what;
     }
@@ -89,6 +93,15 @@ TEST(EyetvDuration, MissingAndUnreadableDescriptions)
     EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Dir.eyetv/000.mpg"_s), 0.0f);
     EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Fifo.eyetv/000.mpg"_s), 0.0f);
     EXPECT_EQ(test::logLines(), QStringList(2, u"bundledVideoEyetvDura- no read"_s));
+
+    // A description past the property-list limit is not read whole (a sparse
+    // file: its size costs no disk).
+    test::clearLog();
+    const QString huge = test::writeFile(s + u"/Huge.eyetv/000.eyetvr"_s,
+                                         description("<key>actual duration</key><real>9</real>"));
+    ASSERT_TRUE(QFile::resize(huge, qint64(kPlistMaxBytes) + 1));
+    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Huge.eyetv/000.mpg"_s), 0.0f);
+    EXPECT_EQ(test::logLines(), QStringList{u"bundledVideoEyetvDura- too large"_s});
 }
 
 TEST(Titles, CleanedOfSuffixesAndUnderscores)

@@ -1,6 +1,7 @@
 // The time-stamp tool: the reader in-process (tables and a short mutation
 // run under the sanitizers) and the built program on cards in the sandbox.
 #include "avchdcard.h"
+#include "fuzzseeds.h"
 #include "sandbox.h"
 
 #include <avchd.h>
@@ -125,6 +126,11 @@ TEST(TimeStampReader, SurvivesMutatedInput)
     std::mt19937 random(20090502);
     const QByteArray seeds[] = {test::mplsBytes({u"00001"_s, u"00002"_s, u"00003"_s}), test::mplsBytes({u"00009"_s}),
                                 test::clipStreamBytes(kMay2009, 192, 170), test::mdpmSeiBytes(kMay2009)};
+    // The camera fuzz target's seeds: "p" before a playlist, "c" before a clip.
+    test::saveFuzzSeed("camera", u"playlist-three-clips.mpls"_s, "p" + seeds[0]);
+    test::saveFuzzSeed("camera", u"clip-192-byte-packets.mts"_s, "c" + seeds[2]);
+    test::saveFuzzSeed("camera", u"clip-188-byte-packets.mts"_s, "c" + test::clipStreamBytes(kMay2009, 188));
+    test::saveFuzzSeed("camera", u"clip-bare-h264.264"_s, "c" + seeds[3]);
     const QByteArray extremes[] = {QByteArray(4, '\0'), QByteArray(4, '\xff'), QByteArray("\x7f\xff\xff\xff", 4),
                                    QByteArray("\0\x01", 2)};
     auto below = [&](qsizetype n) { return qsizetype(random() % quint32(std::max<qsizetype>(n, 1))); };
@@ -167,6 +173,7 @@ TEST(TimeStampTool, PrintsEveryClipOnceWithItsTime)
     EXPECT_EQ(r.out, u"00001 : 2009-05-02 12:34:56\n00002 : 2010-03-04 05:06:07\n"
                      u"00003 : 2010-12-24 18:00:05\n00004 : 2012-02-29 01:02:03\n"_s);
     EXPECT_EQ(r.err, QString());
+    test::saveFuzzSeed("camera", u"timestamp-lines.txt"_s, "t" + r.out.toUtf8());
 }
 
 TEST(TimeStampTool, RefusesWhatIsNotACardAndKeepsTheGoodPlaylists)

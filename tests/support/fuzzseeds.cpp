@@ -1,5 +1,7 @@
 #include "fuzzseeds.h"
 
+#include "sandbox.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -15,6 +17,18 @@ void saveFuzzSeed(const char *target, const QString &name, const QByteArray &byt
     QFile file(dir + QLatin1Char('/') + name);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
+}
+
+QList<FuzzFinding> fuzzFindings(const char *target)
+{
+    QList<FuzzFinding> findings;
+    const QDir dir(testDataPath() + QStringLiteral("/fuzz/") + QString::fromLatin1(target));
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            findings.append({name, file.readAll()});
+    }
+    return findings;
 }
 
 } // namespace reel::test

@@ -1,3 +1,4 @@
+#include "fuzzseeds.h"
 #include "logcapture.h"
 #include "sandbox.h"
 #include "streams.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <tuple>
 #include <utility>
@@ -66,6 +68,9 @@ TEST(Progress, MplayerAgreesWithTheShellPipeline)
         {QStringLiteral("A:  1234567.123456789 V: x"), 7}, {QStringLiteral("A:  30.0 V: x"), 0},
         {QStringLiteral("A:  V:  30.0"), 120},        {QStringLiteral("A:  12:30 V:"), 120},
         {QStringLiteral("V:  30.0"), 120},            {QStringLiteral("A:"), 120}, {QStringLiteral(""), 120},
+        // Percentages past 64-bit integers.
+        {QStringLiteral("A:  444444444444444444 V: 1.0"), 3}, {QStringLiteral("A:  999999999999999999 V:"), 1},
+        {QStringLiteral("A:  -99999999999999999.9 V:"), -1},
     };
     for (const auto &[text, total] : cases)
         EXPECT_EQ(progressMplayer(text, total), test::mplayerThroughTheShell(text, total))
@@ -82,4 +87,21 @@ TEST(Progress, MplayerNeverRunsItsText)
                                 QStringLiteral("A: $(touch ") + marker + QStringLiteral(")")})
         EXPECT_EQ(progressMplayer(text, 10), text.contains(QLatin1String("1.0")) ? 10 : 0) << text.toStdString();
     EXPECT_FALSE(QFile::exists(marker));
+}
+
+TEST(Progress, MplayerFiguresTheFuzzerFoundAgreeWithTheShellPipeline)
+{
+    // The fuzz target puts the first plain decimal of its input into a status
+    // line and compares with the calculator's arithmetic.
+    static const QRegularExpression decimal(QStringLiteral("-?(?:[0-9]{1,18}(?:\\.[0-9]*)?|\\.[0-9]{1,18})(?![0-9])"));
+    for (const test::FuzzFinding &f : test::fuzzFindings("tooloutput")) {
+        if (f.reader() != 'm')
+            continue;
+        const QString text = QString::fromUtf8(f.rest());
+        EXPECT_EQ(progressMplayer(text, 120), test::mplayerThroughTheShell(text, 120)) << f.name.toStdString();
+        const QString line = QStringLiteral("A: ") + decimal.match(text).captured(0) + QStringLiteral(" V: 1.0");
+        for (int total : {120, 3, -7})
+            EXPECT_EQ(progressMplayer(line, total), test::mplayerThroughTheShell(line, total))
+                << f.name.toStdString() << " " << total;
+    }
 }

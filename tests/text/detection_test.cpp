@@ -1,3 +1,4 @@
+#include "fuzzseeds.h"
 #include "samples.h"
 
 #include <reel/text/detection.h>
@@ -67,6 +68,10 @@ TEST(Detection, RealWorldSamplesComeBackReadable)
 {
     for (const Case &c : realWorldSamples()) {
         SCOPED_TRACE(c.name);
+        // The text fuzz target's seeds: a zero byte (the detected encoding)
+        // before the file.
+        test::saveFuzzSeed("text", QString::fromLatin1(c.name).replace(u' ', u'-') + QStringLiteral(".txt"),
+                           QByteArray(1, '\0') + c.bytes);
         EXPECT_EQ(detectStringEncoding(c.bytes), c.encoding);
         const DecodedText read = decodeDetectingEncoding(c.bytes);
         EXPECT_EQ(read.encoding, c.encoding);

@@ -4,6 +4,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
+#include "reel/core/plistcodec.h"
 #include "reel/core/scan.h"
 #include "reel/dialogs/alerts.h"
 #include "reel/files/listing.h"
@@ -41,7 +42,6 @@ QString nameFromCameraTimeStamps(const QString &grand, const QString &clip)
     const QStringList items = lsCocoa(grand);
     logDebug("dateCreation2iMovieN- a : %@", items);
     const QString tool = stringByAppendingPathComponent(Bundle::main().resourcePath(), QStringLiteral("tools/gettimestamps"));
-    const QString separator = QStringLiteral(" : ");
     for (const QString &item : items) {
         if (!item.contains(QLatin1String("PLAYLIST")))
             continue;
@@ -49,22 +49,51 @@ QString nameFromCameraTimeStamps(const QString &grand, const QString &clip)
         logDebug("dateCreation2iMovieN- folderPLAYLIST : %@", playlist);
         const QString output = taskArray1PipeMax(QStringList{tool, playlist}, false);
         logDebug("dateCreation2iMovieN- str : %@", output);
-        const QStringList lines = linesToArray(output);
-        logDebug("dateCreation2iMovieN- linesA : %@", lines);
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString &line = lines.at(i);
-            logAlways("str line %d : %@", int(i), line);
-            if (!line.contains(separator))
-                continue;
-            const QStringList parts = line.split(separator);
-            if (parts.first() == clip)
-                return format("%@-%@", parts.at(1), clip);
-        }
+        const QString name = nameFromTimeStampLines(output, clip);
+        if (!name.isNull())
+            return name;
     }
     return QString();
 }
 
 } // namespace
+
+float eyetvDescriptionDuration(const QByteArray &bytes)
+{
+    // Read leniently: a stray byte elsewhere in the file (a title in another
+    // encoding) must not hide the duration.
+    QString text = QString::fromUtf8(bytes);
+    text = findAndReplace(text, QStringLiteral("\n"), QStringLiteral(""), false);
+    text = findAndReplace(text, QStringLiteral("\t"), QStringLiteral(""), false);
+    text = findAndReplace(text, QStringLiteral("  "), QStringLiteral(" "), true);
+
+    float duration = 0.0f;
+    const qsizetype key = text.indexOf(kDurationKey);
+    if (key >= 0) {
+        const QStringView after = QStringView(text).mid(key + kDurationKey.size());
+        const qsizetype end = after.indexOf(QLatin1String("</real>"));
+        if (end >= 0)
+            duration = floatValue(after.left(end));
+    }
+    return duration;
+}
+
+QString nameFromTimeStampLines(const QString &output, const QString &clip)
+{
+    const QString separator = QStringLiteral(" : ");
+    const QStringList lines = linesToArray(output);
+    logDebug("dateCreation2iMovieN- linesA : %@", lines);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        logAlways("str line %d : %@", int(i), line);
+        if (!line.contains(separator))
+            continue;
+        const QStringList parts = line.split(separator);
+        if (parts.first() == clip)
+            return format("%@-%@", parts.at(1), clip);
+    }
+    return QString();
+}
 
 float bundledVideoEyetvDuration(const QString &path)
 {
@@ -82,26 +111,18 @@ float bundledVideoEyetvDuration(const QString &path)
         logAlways("bundledVideoEyetvDura- not readable");
         return 0.0f;
     }
-    const std::optional<QByteArray> bytes = readRegularFile(description);
+    // A description is a property list of a few kilobytes; the reader's
+    // limit keeps a huge file from being read whole.
+    const std::optional<QByteArray> bytes = readRegularFile(description, nullptr, qint64(kPlistMaxBytes) + 1);
     if (!bytes) {
         logAlways("bundledVideoEyetvDura- no read");
         return 0.0f;
     }
-    // Read leniently: a stray byte elsewhere in the file (a title in another
-    // encoding) must not hide the duration.
-    QString text = QString::fromUtf8(*bytes);
-    text = findAndReplace(text, QStringLiteral("\n"), QStringLiteral(""), false);
-    text = findAndReplace(text, QStringLiteral("\t"), QStringLiteral(""), false);
-    text = findAndReplace(text, QStringLiteral("  "), QStringLiteral(" "), true);
-
-    float duration = 0.0f;
-    const qsizetype key = text.indexOf(kDurationKey);
-    if (key >= 0) {
-        const QStringView after = QStringView(text).mid(key + kDurationKey.size());
-        const qsizetype end = after.indexOf(QLatin1String("</real>"));
-        if (end >= 0)
-            duration = floatValue(after.left(end));
+    if (bytes->size() > kPlistMaxBytes) {
+        logAlways("bundledVideoEyetvDura- too large");
+        return 0.0f;
     }
+    const float duration = eyetvDescriptionDuration(*bytes);
     logDebug("returnFloat          : %f", duration);
     return duration;
 }

@@ -5,6 +5,7 @@
 
 #include "reel/core/export.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,15 @@ namespace reel {
 // recording holding path gives; 0 when path does not lie in a ".eyetv/"
 // folder, when there is no readable description (logged) or no duration.
 float bundledVideoEyetvDuration(const QString &path);
+
+// The "actual duration" an EyeTV description file's bytes give: the number
+// before "</real>" after "<key>actual duration</key><real>", once line feeds
+// and tabs are taken out and runs of spaces made one; 0 when there is none.
+float eyetvDescriptionDuration(const QByteArray &bytes);
+
+// "<time stamp>-<clip>" from the first of the time-stamp tool's lines
+// "<clip> : <time stamp>" that names the clip; null when none does.
+QString nameFromTimeStampLines(const QString &output, const QString &clip);
 
 // A name for a camera clip: "<time stamp>-<clip>" from the time-stamp tool
 // when the card's PLAYLIST folder lies two levels above the clip and the tool

@@ -37,15 +37,9 @@ QString distributionVersion()
         QFile file(QString::fromLatin1(path));
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        const QList<QByteArray> lines = file.read(64 * 1024).split('\n');
-        for (const QByteArray &line : lines) {
-            if (!line.startsWith("VERSION_ID="))
-                continue;
-            QByteArray value = line.mid(11).trimmed();
-            if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-                value = value.mid(1, value.size() - 2);
-            return QString::fromUtf8(value);
-        }
+        const QString version = versionIdOfOsRelease(file.read(64 * 1024));
+        if (!version.isNull())
+            return version;
     }
     return QString();
 }
@@ -71,8 +65,21 @@ QList<int> leadingNumbers(const QString &text, int count)
     return numbers;
 }
 
-// "major.minor" of the libavformat line of "ffmpeg -version", such as
-// "libavformat    59. 27.100 / 59. 27.100" (59.27); null when there is none.
+} // namespace
+
+QString versionIdOfOsRelease(const QByteArray &contents)
+{
+    for (const QByteArray &line : contents.split('\n')) {
+        if (!line.startsWith("VERSION_ID="))
+            continue;
+        QByteArray value = line.mid(11).trimmed();
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.mid(1, value.size() - 2);
+        return QString::fromUtf8(value);
+    }
+    return QString();
+}
+
 // The micro number is left out: it is 100 or more in ffmpeg's own releases
 // and would spill into the minor one as hundredths. A minor number past 99
 // (52.111) is held at 99 for the same reason, still below the next major.
@@ -90,8 +97,6 @@ QString libavformatVersion(const QString &output)
     };
     return format("%d.%d", number(1, std::numeric_limits<int>::max()), number(2, 99));
 }
-
-} // namespace
 
 QString versionTextFromBCD(int word)
 {

@@ -54,6 +54,12 @@ QString versionTextFromBCD(int word);
 // digits ("6.1.0-18-amd64" gives 0x0610); 0 when it does not start with a
 // number.
 int osVersionFromText(const QString &release);
+// The value of the VERSION_ID line of an os-release file's contents, its
+// quotes taken off; null when there is no such line.
+QString versionIdOfOsRelease(const QByteArray &contents);
+// "major.minor" of the libavformat line of "ffmpeg -version" output, such as
+// "libavformat    59. 27.100 / 59. 27.100" (59.27); null when there is none.
+QString libavformatVersion(const QString &output);
 // The platform version number: major + minor / 1000 of the running kernel;
 // NaN when it cannot be read.
 double platformVersionNumber();

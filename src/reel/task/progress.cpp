@@ -102,11 +102,14 @@ QString percentText(const QString &figure, int total)
         denominator *= 10;
     const __int128 scaled = numerator / denominator * 100; // millionths of the percentage
     const bool negative = scaled != 0 && (!match.captured(1).isEmpty()) != (total < 0);
-    const qint64 whole = qint64(scaled / 1000000);
+    // The whole part reaches 10^20 (18 digits over a total of 1, times 100):
+    // past any 64-bit integer.
+    QString whole;
+    for (__int128 rest = scaled / 1000000; whole.isEmpty() || rest > 0; rest /= 10)
+        whole.prepend(QChar(char16_t(u'0' + int(rest % 10))));
     const qint64 millionths = qint64(scaled % 1000000);
     return QStringLiteral("%1%2.%3")
-        .arg(negative ? QStringLiteral("-") : QString())
-        .arg(whole)
+        .arg(negative ? QStringLiteral("-") : QString(), whole)
         .arg(millionths, 6, 10, QLatin1Char('0'));
 }
 

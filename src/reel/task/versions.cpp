@@ -10,17 +10,8 @@
 
 namespace reel {
 
-float versionSpumuxDvdauthor(bool spumux)
+float versionInHelpText(const QString &output)
 {
-    const QString tool = stringByAppendingPathComponent(
-        toolsFolderInBundle(), spumux ? QStringLiteral("spumux") : QStringLiteral("dvdauthor"));
-    if (!testPresenceCocoa(tool))
-        return 0;
-    const QString output = taskArrayPipes(QStringList{tool, QStringLiteral("-h")});
-    logDebug("versionSpumux       : %@", output.isNull() ? QStringLiteral("nil") : output);
-    if (output.isNull())
-        return 0;
-
     const QString word = QStringLiteral("version ");
     float version = 0;
     for (const QString &line : linesToArray(output)) {
@@ -33,6 +24,21 @@ float versionSpumuxDvdauthor(bool spumux)
         if (version > 0)
             break;
     }
+    return version;
+}
+
+float versionSpumuxDvdauthor(bool spumux)
+{
+    const QString tool = stringByAppendingPathComponent(
+        toolsFolderInBundle(), spumux ? QStringLiteral("spumux") : QStringLiteral("dvdauthor"));
+    if (!testPresenceCocoa(tool))
+        return 0;
+    const QString output = taskArrayPipes(QStringList{tool, QStringLiteral("-h")});
+    logDebug("versionSpumux       : %@", output.isNull() ? QStringLiteral("nil") : output);
+    if (output.isNull())
+        return 0;
+
+    const float version = versionInHelpText(output);
     logDebug("versionSpumuxDvdauth: %f", double(version));
     return version;
 }

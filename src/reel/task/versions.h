@@ -3,6 +3,8 @@
 
 #include "reel/core/export.h"
 
+#include <QString>
+
 REEL_EXPORT_BEGIN
 namespace reel {
 
@@ -12,6 +14,11 @@ namespace reel {
 // value of the last such line; 0 when the tool is missing (nothing is run),
 // prints nothing, or prints no such line.
 float versionSpumuxDvdauthor(bool spumux);
+
+// The version a tool's help text gives, read as versionSpumuxDvdauthor reads
+// it: the first positive value of a line's text from "version " on, else the
+// value of the last such line; 0 when no line holds "version ".
+float versionInHelpText(const QString &output);
 
 } // namespace reel
 REEL_EXPORT_END
