@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  g++ cmake ninja-build pkg-config make
+  g++ cmake ninja-build pkg-config make ccache
   # platform, encoding detection, web pages
   qt6-base-dev qt6-qpa-plugins libgl-dev libuchardet-dev libcurl4-openssl-dev
   # tests and benchmarks (plistutil: the independent property-list reader;

@@ -306,7 +306,7 @@ ProgramRun runProgram(const QString &program, const QStringList &arguments, cons
         process.setWorkingDirectory(workingDirectory);
     process.start();
     ProgramRun result;
-    if (!process.waitForStarted() || !process.waitForFinished(120000)) {
+    if (!process.waitForStarted() || !process.waitForFinished(300000)) {
         ADD_FAILURE() << "could not run " << program.toStdString();
         process.kill();
         process.waitForFinished();

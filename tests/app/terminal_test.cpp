@@ -259,7 +259,7 @@ TEST(Terminal, TheBarFitsAnEightyColumnTerminal)
         program.waitForFinished(0);
     }
     ::close(master);
-    ASSERT_TRUE(program.waitForFinished(120000));
+    ASSERT_TRUE(program.waitForFinished(300000));
     EXPECT_EQ(program.exitCode(), kExitOk) << program.readAllStandardError().toStdString();
 
     const QString text = QString::fromUtf8(screen);
@@ -328,9 +328,9 @@ TEST(Terminal, AnInterruptCancelsAndRemovesThePartialOutput)
             const QString partial = names.isEmpty() ? QString() : out + QLatin1Char('/') + names.first();
             return program.state() != QProcess::Running || reel::poidsFile(partial, QStringLiteral("O")) > 0;
         },
-        120000));
+        300000));
     program.terminate();
-    ASSERT_TRUE(program.waitForFinished(120000));
+    ASSERT_TRUE(program.waitForFinished(300000));
 
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), kExitInterrupted) << program.readAllStandardError().toStdString();
