@@ -83,6 +83,8 @@ const std::vector<Hostile> &hostileFiles()
             {"key-not-a-string", file({dict({1}, {1}), array({})})},
             {"unpaired-surrogate", file({dict({1}, {2}), ascii("k"), utf16(QString(QChar(0xD800)))})},
             {"ascii-above-0x7f", file({dict({1}, {2}), ascii("k"), ascii("caf\xe9")})},
+            // A real is 4 or 8 bytes; a 2-byte one is refused even with bytes to spare.
+            {"real-of-two-bytes", file({dict({1}, {2}), ascii("k"), QByteArray("\x21\x3f\x80\0\0\0\0\0\0", 9)})},
             {"xml-entity-expansion",
              "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
              "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
