@@ -151,6 +151,12 @@ TEST(RmCocoa, FallsBackToTheTrashAndTellsWhenBothFail)
     }
     EXPECT_FALSE(exists(file));
     EXPECT_EQ(trashed(u"stuck 100%.mov"_s), QByteArray("data"));
+    // Nobody else may look into the trash.
+    for (const QString &folder : {trashFiles() + u"/.."_s, trashFiles(), trashFiles() + u"/../info"_s}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0) << folder.toStdString();
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << folder.toStdString();
+    }
     // The record a file manager restores it from (freedesktop.org trash).
     const QStringList info = QString::fromUtf8(test::readFile(trashFiles() + u"/../info/stuck 100%.mov.trashinfo"_s))
                                  .split(u'\n');
