@@ -38,6 +38,15 @@ TEST(Probes, VersionWordsAndTheirText)
         EXPECT_EQ(osVersionFromText(QString::fromLatin1(release)), word) << release;
     EXPECT_EQ(osVersionFromText(QString()), 0);
 
+    // os-release files as distributions ship them: quoted, single-quoted, bare.
+    const std::pair<const char *, const char *> osReleases[] = {
+        {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nVERSION_ID=\"12\"\n", "12"},
+        {"NAME=Ubuntu\nVERSION_ID=\"22.04\"\nVERSION=\"22.04.4 LTS\"\n", "22.04"},
+        {"VERSION_ID='3.19'\n", "3.19"}, {"VERSION_ID=39\n", "39"}, {"VERSION_ID=\"\n", "\""},
+        {"ID=arch\nBUILD_ID=rolling\n", ""}};
+    for (const auto &[contents, id] : osReleases)
+        EXPECT_EQ(versionIdOfOsRelease(contents), QString::fromLatin1(id)) << contents;
+
     // Round trip: the word's text reads back as the release's number.
     for (const char *release : {"10.4.9", "10.6.8", "12.0.0", "22.4.0", "23.10.0", "9.1.15"}) {
         const QString text = versionTextFromBCD(osVersionFromText(QString::fromLatin1(release)));
