@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -27,7 +26,6 @@ namespace convert {
 
 namespace {
 
-constexpr int kStopGraceMs = 3000;
 constexpr int kKeptToolLines = 20;
 
 double sizeMB(const QString &path)
@@ -89,7 +87,7 @@ DiscAuthoring::~DiscAuthoring()
     if (m_process) {
         m_process->disconnect(this);
         m_process->kill();
-        m_process->waitForFinished(kStopGraceMs);
+        m_process->waitForFinished(kToolStopGraceMs);
     }
     removeUnfinished();
 }
@@ -469,11 +467,7 @@ void DiscAuthoring::cancel()
         finish(State::Cancelled, QString());
         return;
     }
-    m_process->terminate();
-    QTimer::singleShot(kStopGraceMs, m_process, [process = m_process] {
-        if (process->state() != QProcess::NotRunning)
-            process->kill();
-    });
+    stopGently(m_process);
 }
 
 void DiscAuthoring::finish(State state, const QString &error)

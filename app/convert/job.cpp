@@ -1,6 +1,7 @@
 #include "job.h"
 
 #include "command.h"
+#include "toolrun.h"
 #include "tools.h"
 
 #include <reel/core.h>
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -21,9 +21,6 @@
 namespace convert {
 
 namespace {
-
-// Seconds a cancelled tool gets to stop on its own before it is killed.
-constexpr int kStopGraceMs = 3000;
 
 // The error lines kept for the failure message.
 constexpr int kKeptToolLines = 20;
@@ -116,7 +113,7 @@ ConversionJob::~ConversionJob()
         return;
     m_process->disconnect(this);
     m_process->kill();
-    m_process->waitForFinished(kStopGraceMs);
+    m_process->waitForFinished(kToolStopGraceMs);
     removeLeftovers(true);
 }
 
@@ -364,12 +361,7 @@ void ConversionJob::cancel()
         finish(State::Cancelled, QString());
         return;
     }
-    // ffmpeg ends cleanly on SIGTERM; one that does not listen is killed.
-    m_process->terminate();
-    QTimer::singleShot(kStopGraceMs, m_process, [process = m_process] {
-        if (process->state() != QProcess::NotRunning)
-            process->kill();
-    });
+    stopGently(m_process);
 }
 
 void ConversionJob::finish(State state, const QString &error)
