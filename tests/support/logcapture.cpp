@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <mutex>
+#include <utility>
 
 namespace reel::test {
 
@@ -24,6 +25,12 @@ void clearLog()
 {
     std::lock_guard lock(g_mutex);
     g_lines.clear();
+}
+
+QStringList takeLog()
+{
+    std::lock_guard lock(g_mutex);
+    return std::exchange(g_lines, QStringList());
 }
 
 bool logHas(const QString &text)

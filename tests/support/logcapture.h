@@ -13,6 +13,9 @@ namespace reel::test {
 // without the date and process prefix.
 QStringList logLines();
 void clearLog();
+// The lines written since the last clear, clearing them: EXPECT_EQ(takeLog(), lines)
+// checks that a call wrote exactly those lines.
+QStringList takeLog();
 // True when some line equals text exactly.
 bool logHas(const QString &text);
 // How many lines equal text exactly.
