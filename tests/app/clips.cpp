@@ -1,12 +1,11 @@
 #include "clips.h"
 
+#include "bundles.h"
 #include "sandbox.h"
 
 #include <tools.h>
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -16,7 +15,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
+#include <QTest>
+
+#include <cerrno>
+#include <csignal>
+
+using namespace Qt::StringLiterals;
 
 namespace convert::test {
 
@@ -25,7 +29,7 @@ namespace {
 // The shared clips live beside the per-test folders and go at the end.
 QString sharedFolder()
 {
-    return reel::test::sandboxRoot() + QStringLiteral("/clips");
+    return reel::test::sandboxRoot() + u"/clips"_s;
 }
 
 class SharedClipsCleanup : public ::testing::Environment {
@@ -35,111 +39,38 @@ public:
 
 const auto *const cleanup = ::testing::AddGlobalTestEnvironment(new SharedClipsCleanup);
 
-// Moving grain: something an encoder must spend its bits on.
-const QString kGrain = QStringLiteral("noise=alls=30:allf=t+u");
-
-QStringList picture(const QString &size, const QString &rate, const QString &seconds)
+// Three seconds of a moving test picture at that size and rate.
+QStringList picture(const QString &size, const QString &rate)
 {
-    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-            QStringLiteral("testsrc2=size=%1:rate=%2:duration=%3").arg(size, rate, seconds)};
+    return {u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=%1:rate=%2:duration=3"_s.arg(size, rate)};
 }
 
-QStringList sound(int frequency, const QString &seconds)
+QStringList sound(int frequency)
 {
-    return {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-            QStringLiteral("sine=frequency=%1:sample_rate=48000:duration=%2").arg(frequency).arg(seconds)};
+    return {u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=frequency=%1:sample_rate=48000:duration=3"_s.arg(frequency)};
 }
 
-QStringList h264()
-{
-    return {QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"), QStringLiteral("ultrafast"),
-            QStringLiteral("-crf"), QStringLiteral("18")};
-}
-
-QStringList aac()
-{
-    return {QStringLiteral("-c:a"), QStringLiteral("aac")};
-}
-
-bool ffmpeg(const QStringList &words)
-{
-    const ProgramRun run = runProgram(toolPath(QStringLiteral("ffmpeg")),
-                                     QStringList{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
-                                                 QStringLiteral("-loglevel"), QStringLiteral("error"),
-                                                 QStringLiteral("-y")}
-                                         + words);
-    if (run.exitCode != 0)
-        ADD_FAILURE() << "ffmpeg " << words.join(QLatin1Char(' ')).toStdString() << ": " << run.err.toStdString();
-    return run.exitCode == 0;
-}
+// Moving grain, something an encoder must spend its bits on, and H.264.
+const QStringList kH264{u"-vf"_s, u"noise=alls=30:allf=t+u"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, u"-crf"_s, u"18"_s};
 
 bool makeShared(Clip clip, const QString &path)
 {
-    const QString three = QStringLiteral("3");
-    const QString vf = QStringLiteral("-vf");
     switch (clip) {
     case Clip::Ntsc2997:
-        return ffmpeg(picture(QStringLiteral("320x240"), QStringLiteral("30000/1001"), three) + sound(440, three)
-                      + QStringList{vf, kGrain} + h264() + aac() + QStringList{path});
-    case Clip::Vfr:
-        // A third, then half, then all of the frames: 10, 15 and 30 fps.
-        return ffmpeg(picture(QStringLiteral("320x240"), QStringLiteral("30"), three) + sound(440, three)
-                      + QStringList{vf,
-                                    kGrain + QStringLiteral(",select='if(lt(t,1),not(mod(n,3)),"
-                                                            "if(lt(t,2),not(mod(n,2)),1))'"),
-                                    QStringLiteral("-fps_mode"), QStringLiteral("vfr")}
-                      + h264() + aac() + QStringList{path});
+        return ffmpeg(picture(u"320x240"_s, u"30000/1001"_s) + sound(440) + kH264
+                      + QStringList{u"-c:a"_s, u"aac"_s, path});
     case Clip::Tracks: {
-        const QString subtitles = sharedFolder() + QStringLiteral("/tracks.srt");
-        QFile file(subtitles);
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        file.write("1\n00:00:00,500 --> 00:00:01,500\nHello\n\n2\n00:00:02,000 --> 00:00:02,800\nWorld\n");
-        file.close();
-        return ffmpeg(picture(QStringLiteral("320x240"), QStringLiteral("25"), three) + sound(440, three)
-                      + sound(880, three) + QStringList{QStringLiteral("-i"), subtitles}
-                      + QStringList{QStringLiteral("-map"), QStringLiteral("0:v"), QStringLiteral("-map"),
-                                    QStringLiteral("1:a"), QStringLiteral("-map"), QStringLiteral("2:a"),
-                                    QStringLiteral("-map"), QStringLiteral("3:s"), vf, kGrain}
-                      + h264() + aac()
-                      + QStringList{QStringLiteral("-c:s"), QStringLiteral("srt"),
-                                    QStringLiteral("-metadata:s:a:0"), QStringLiteral("language=fre"),
-                                    QStringLiteral("-metadata:s:a:1"), QStringLiteral("language=eng"),
-                                    QStringLiteral("-metadata:s:s:0"), QStringLiteral("language=eng"),
-                                    QStringLiteral("-disposition:a:0"), QStringLiteral("0"),
-                                    QStringLiteral("-disposition:a:1"), QStringLiteral("default"), path});
-    }
-    case Clip::Vertical:
-        return ffmpeg(picture(QStringLiteral("180x320"), QStringLiteral("30"), three) + sound(440, three)
-                      + QStringList{vf, kGrain} + h264() + aac() + QStringList{path});
-    case Clip::Rotated: {
-        // Phones store the picture as the sensor sees it and say how to turn it.
-        const QString stored = sharedFolder() + QStringLiteral("/stored.mp4");
-        return ffmpeg(picture(QStringLiteral("320x180"), QStringLiteral("30"), three) + sound(440, three)
-                      + QStringList{vf, kGrain} + h264() + aac() + QStringList{stored})
-               && ffmpeg({QStringLiteral("-i"), stored, QStringLiteral("-c"), QStringLiteral("copy"),
-                          QStringLiteral("-metadata:s:v:0"), QStringLiteral("rotate=90"), path});
-    }
-    case Clip::Interlaced: {
-        // Fields taken at 59.94 per second and woven in pairs.
-        const QString two = QStringLiteral("2");
-        return ffmpeg(picture(QStringLiteral("720x480"), QStringLiteral("60000/1001"), two) + sound(440, two)
-                      + QStringList{vf, kGrain + QStringLiteral(",interlace=scan=tff:lowpass=0,setsar=8/9"),
-                                    QStringLiteral("-c:v"), QStringLiteral("mpeg2video"), QStringLiteral("-flags"),
-                                    QStringLiteral("+ildct+ilme"), QStringLiteral("-top"), QStringLiteral("1"),
-                                    QStringLiteral("-b:v"), QStringLiteral("6M"), QStringLiteral("-c:a"),
-                                    QStringLiteral("ac3"), path});
+        const QString subtitles = reel::test::writeFile(sharedFolder() + u"/tracks.srt"_s,
+            "1\n00:00:00,500 --> 00:00:01,500\nHello\n\n2\n00:00:02,000 --> 00:00:02,800\nWorld\n");
+        return ffmpeg(picture(u"320x240"_s, u"25"_s) + sound(440) + sound(880) + QStringList{u"-i"_s, subtitles}
+                      + QStringList{u"-map"_s, u"0:v"_s, u"-map"_s, u"1:a"_s, u"-map"_s, u"2:a"_s, u"-map"_s, u"3:s"_s}
+                      + kH264
+                      + QStringList{u"-c:a"_s, u"aac"_s, u"-c:s"_s, u"srt"_s, u"-metadata:s:a:0"_s, u"language=fre"_s,
+                                    u"-metadata:s:a:1"_s, u"language=eng"_s, u"-metadata:s:s:0"_s, u"language=eng"_s,
+                                    u"-disposition:a:0"_s, u"0"_s, u"-disposition:a:1"_s, u"default"_s, path});
     }
     case Clip::Silent:
-        return ffmpeg(picture(QStringLiteral("320x240"), QStringLiteral("25"), three) + QStringList{vf, kGrain}
-                      + h264() + QStringList{path});
-    case Clip::Hevc10:
-        return ffmpeg(picture(QStringLiteral("320x240"), QStringLiteral("25"), three) + sound(440, three)
-                      + QStringList{vf, kGrain, QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p10le"),
-                                    QStringLiteral("-c:v"), QStringLiteral("libx265"), QStringLiteral("-preset"),
-                                    QStringLiteral("ultrafast"), QStringLiteral("-x265-params"),
-                                    QStringLiteral("log-level=error")}
-                      + aac() + QStringList{path});
+        return ffmpeg(picture(u"320x240"_s, u"25"_s) + kH264 + QStringList{path});
     case Clip::Long: {
         SampleClip settings;
         settings.seconds = 30;
@@ -154,36 +85,20 @@ bool makeShared(Clip clip, const QString &path)
     return false;
 }
 
-QString sharedName(Clip clip)
-{
-    switch (clip) {
-    case Clip::Ntsc2997:
-        return QStringLiteral("ntsc.mkv");
-    case Clip::Vfr:
-        return QStringLiteral("vfr.mp4");
-    case Clip::Tracks:
-        return QStringLiteral("tracks.mkv");
-    case Clip::Vertical:
-        return QStringLiteral("vertical.mp4");
-    case Clip::Rotated:
-        return QStringLiteral("rotated.mp4");
-    case Clip::Interlaced:
-        return QStringLiteral("interlaced.mpg");
-    case Clip::Silent:
-        return QStringLiteral("silent.mp4");
-    case Clip::Hevc10:
-        return QStringLiteral("hevc10.mkv");
-    case Clip::Long:
-        return QStringLiteral("long.mkv");
-    }
-    return QString();
-}
-
 } // namespace
+
+bool ffmpeg(const QStringList &words)
+{
+    const ProgramRun run = runProgram(toolPath(u"ffmpeg"_s),
+                                     QStringList{u"-nostdin"_s, u"-hide_banner"_s, u"-loglevel"_s, u"error"_s, u"-y"_s} + words);
+    if (run.exitCode != 0)
+        ADD_FAILURE() << "ffmpeg " << words.join(u' ').toStdString() << ": " << run.err.toStdString();
+    return run.exitCode == 0;
+}
 
 QString makeClip(const QString &name, const SampleClip &settings)
 {
-    const QString path = reel::test::scratchDir() + QLatin1Char('/') + name;
+    const QString path = reel::test::scratchDir() + u'/' + name;
     QString error;
     if (!makeSampleClip(path, settings, &error)) {
         ADD_FAILURE() << error.toStdString();
@@ -192,24 +107,15 @@ QString makeClip(const QString &name, const SampleClip &settings)
     return path;
 }
 
-SampleClip grainyClip()
-{
-    SampleClip settings;
-    settings.seconds = 3;
-    settings.width = 320;
-    settings.height = 240;
-    settings.grain = true;
-    return settings;
-}
-
 QString sharedClip(Clip clip)
 {
+    static const char *const names[] = {"ntsc.mkv", "tracks.mkv", "silent.mp4", "long.mkv"};
     static QHash<int, QString> made;
     const auto known = made.constFind(int(clip));
     if (known != made.cend() && QFile::exists(*known))
         return *known;
     QDir().mkpath(sharedFolder());
-    const QString path = sharedFolder() + QLatin1Char('/') + sharedName(clip);
+    const QString path = sharedFolder() + u'/' + QString::fromUtf8(names[int(clip)]);
     if (!makeShared(clip, path) || !QFile::exists(path))
         return QString();
     made.insert(int(clip), path);
@@ -218,82 +124,32 @@ QString sharedClip(Clip clip)
 
 QString probe(const QString &path, const QString &entry, const QString &streamSelector)
 {
-    QStringList arguments{QStringLiteral("-v"), QStringLiteral("error")};
+    QStringList arguments{u"-v"_s, u"error"_s};
     if (!streamSelector.isEmpty())
-        arguments << QStringLiteral("-select_streams") << streamSelector;
-    arguments << QStringLiteral("-show_entries") << entry << QStringLiteral("-of")
-              << QStringLiteral("default=noprint_wrappers=1:nokey=1") << path;
-    const ProgramRun result = runProgram(toolPath(QStringLiteral("ffprobe")), arguments);
-    const QStringList lines = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        arguments << u"-select_streams"_s << streamSelector;
+    arguments << u"-show_entries"_s << entry << u"-of"_s << u"default=noprint_wrappers=1:nokey=1"_s << path;
+    const QStringList lines = runProgram(toolPath(u"ffprobe"_s), arguments).out.split(u'\n', Qt::SkipEmptyParts);
     return lines.isEmpty() ? QString() : lines.first().trimmed();
 }
 
-namespace {
-
-double ratioText(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char(':'));
-    if (parts.size() != 2 || parts.at(1).toDouble() == 0 || parts.at(0).toDouble() == 0)
-        return 1;
-    return parts.at(0).toDouble() / parts.at(1).toDouble();
-}
-
-} // namespace
-
 Facts facts(const QString &path)
 {
-    const ProgramRun run = runProgram(
-        toolPath(QStringLiteral("ffprobe")),
-        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-         QStringLiteral("format=duration:stream=codec_type,codec_name,width,height,sample_aspect_ratio,"
-                        "display_aspect_ratio,field_order:stream_tags=language:stream_side_data=rotation"),
-         QStringLiteral("-of"), QStringLiteral("json"), path});
+    const ProgramRun run = runProgram(toolPath(u"ffprobe"_s), {u"-v"_s, u"error"_s, u"-show_entries"_s,
+                                       u"format=duration:stream=codec_type,codec_name:stream_tags=language"_s, u"-of"_s,
+                                       u"json"_s, path});
     const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
     Facts found;
-    found.duration = root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")).toString().toDouble();
-    bool video = false;
-    for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray()) {
+    found.duration = root.value("format"_L1).toObject().value("duration"_L1).toString().toDouble();
+    for (const QJsonValue &value : root.value("streams"_L1).toArray()) {
         const QJsonObject stream = value.toObject();
-        const QString type = stream.value(QLatin1String("codec_type")).toString();
+        const QString type = stream.value("codec_type"_L1).toString();
         found.types << type;
-        if (type == QLatin1String("video") && !video) {
-            video = true;
-            found.fieldOrder = stream.value(QLatin1String("field_order")).toString();
-            found.displayAspectFlag = stream.value(QLatin1String("display_aspect_ratio")).toString();
-            found.sampleAspect = ratioText(stream.value(QLatin1String("sample_aspect_ratio")).toString());
-            const double width = stream.value(QLatin1String("width")).toDouble();
-            const double height = stream.value(QLatin1String("height")).toDouble();
-            int rotation = 0;
-            for (const QJsonValue &side : stream.value(QLatin1String("side_data_list")).toArray())
-                rotation = side.toObject().value(QLatin1String("rotation")).toInt(rotation);
-            const double shown = height > 0 ? width * found.sampleAspect / height : 0;
-            found.shownAspect = std::abs(rotation) % 180 == 90 && shown > 0 ? 1 / shown : shown;
-        }
-        const QString language = stream.value(QLatin1String("tags")).toObject().value(QLatin1String("language")).toString();
-        if (type == QLatin1String("audio") && found.audioLanguage.isEmpty())
-            found.audioLanguage = language;
-        if (type == QLatin1String("subtitle") && found.subtitleCodec.isEmpty())
-            found.subtitleCodec = stream.value(QLatin1String("codec_name")).toString();
+        if (type == "audio"_L1 && found.audioLanguage.isEmpty())
+            found.audioLanguage = stream.value("tags"_L1).toObject().value("language"_L1).toString();
+        if (type == "subtitle"_L1 && found.subtitleCodec.isEmpty())
+            found.subtitleCodec = stream.value("codec_name"_L1).toString();
     }
     return found;
-}
-
-Area pictureArea(const QString &path)
-{
-    const ProgramRun run = runProgram(toolPath(QStringLiteral("ffmpeg")),
-                                     {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-i"),
-                                      path, QStringLiteral("-vf"),
-                                      QStringLiteral("cropdetect=limit=24:round=2:reset=0"), QStringLiteral("-an"),
-                                      QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
-    static const QRegularExpression crop(QStringLiteral("crop=(\\d+):(\\d+):\\d+:\\d+"));
-    Area area;
-    QRegularExpressionMatchIterator matches = crop.globalMatch(run.err);
-    while (matches.hasNext()) {
-        const QRegularExpressionMatch match = matches.next();
-        area.width = match.captured(1).toInt();
-        area.height = match.captured(2).toInt();
-    }
-    return area;
 }
 
 ProgramRun runProgram(const QString &program, const QStringList &arguments, const QString &workingDirectory)
@@ -318,15 +174,41 @@ ProgramRun runProgram(const QString &program, const QStringList &arguments, cons
     return result;
 }
 
+ProgramRun convertWith(const QStringList &arguments, const QString &workingDirectory)
+{
+    return runProgram(QStringLiteral(REELKIT_CONVERT_EXE), arguments,
+                      workingDirectory.isEmpty() ? reel::test::scratchDir() : workingDirectory);
+}
+
+QString bundleWithTool(const QString &tool, const QByteArray &script)
+{
+    const QString bundle = reel::test::makeBundle(u"Stand-in "_s + tool, {}, true);
+    const QString path = bundle + u"/Contents/Resources/tools/"_s + tool;
+    QFile::remove(path);
+    reel::test::writeFile(path, script);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return bundle;
+}
+
+QString hangingProbeBundle(const QString &pidFile)
+{
+    return bundleWithTool(u"ffprobe"_s, u"#!/bin/sh\necho $$ > '%1'\nexec sleep 60\n"_s.arg(pidFile).toUtf8());
+}
+
+bool processGone(const QString &pidFile)
+{
+    const pid_t pid = reel::test::readFile(pidFile).trimmed().toInt();
+    return pid > 0 && QTest::qWaitFor([pid] { return ::kill(pid, 0) == -1 && errno == ESRCH; }, 10000);
+}
+
 QStringList namesIn(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                  QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QString outFolder(const QString &name)
 {
-    const QString folder = reel::test::scratchDir() + QLatin1Char('/') + name;
+    const QString folder = reel::test::scratchDir() + u'/' + name;
     QDir().mkpath(folder);
     return folder;
 }
@@ -339,6 +221,41 @@ QByteArray checksum(const QString &path)
     QCryptographicHash hash(QCryptographicHash::Md5);
     hash.addData(&file);
     return hash.result().toHex();
+}
+
+StreamInfo stream(int index, const char *type, const char *codec, bool isDefault, const char *language)
+{
+    StreamInfo s;
+    s.index = index;
+    s.type = QString::fromUtf8(type);
+    s.codec = QString::fromUtf8(codec);
+    s.isDefault = isDefault;
+    s.language = QString::fromUtf8(language);
+    if (s.type == "video"_L1) {
+        s.width = 320;
+        s.height = 240;
+        s.fps = 25;
+    }
+    return s;
+}
+
+SourceInfo sourceWith(const QList<StreamInfo> &streams, float duration)
+{
+    SourceInfo source;
+    source.path = u"/videos/a.mkv"_s;
+    source.title = u"a"_s;
+    source.duration = duration;
+    source.streams = streams;
+    for (int i = 0; i < streams.size(); ++i) {
+        if (source.videoStream < 0 && streams.at(i).type == "video"_L1 && !streams.at(i).attachedPicture)
+            source.videoStream = i;
+        source.hasAudio = source.hasAudio || streams.at(i).type == "audio"_L1;
+    }
+    source.width = 320;
+    source.height = 240;
+    source.displayAspect = 4.0f / 3.0f;
+    source.fieldOrder = FieldOrder::Progressive;
+    return source;
 }
 
 } // namespace convert::test

@@ -1,4 +1,4 @@
-// Clips and measurements for the converter's tests.
+// Clips, sources, tool stand-ins and measurements for the converter's tests.
 #pragma once
 
 #include <QString>
@@ -6,6 +6,7 @@
 
 #include <budget.h>
 #include <sample.h>
+#include <source.h>
 
 namespace convert::test {
 
@@ -13,26 +14,20 @@ namespace convert::test {
 // running test (and returns a null string) when ffmpeg makes nothing.
 QString makeClip(const QString &name, const SampleClip &settings);
 
-// A short clip with grain, as the size tests need: 3 s, 320x240, sound.
-SampleClip grainyClip();
-
 // The clips people actually have, made once per test program (they outlive
-// the per-test scratch folders) from ffmpeg's test sources with moving
-// grain, so that encoders spend their bits as on a recording. Small
-// pictures keep the suite fast.
+// the per-test scratch folders) with moving grain, so that encoders spend
+// their bits as on a recording. Small pictures keep the suite fast.
 enum class Clip {
-    Ntsc2997,   // 29.97 fps MKV, H.264 and AAC, 3 s
-    Vfr,        // MP4 whose frame rate changes (10, 15, then 30 fps), H.264 and AAC, 3 s
-    Tracks,     // MKV: two sound tracks (fre, then eng marked default) and an SRT subtitle track, 3 s
-    Vertical,   // 180x320, the shape of a 1080x1920 phone video, MP4, 3 s
-    Rotated,    // 320x180 stored, turned 90 degrees by its display matrix: shown 180x320
-    Interlaced, // 480i: 720x480 MPEG-2, top field first, 4:3, AC-3, 2 s
-    Silent,     // video only, MP4, 3 s
-    Hevc10,     // 10-bit HEVC and AAC in MKV, 3 s
-    Long,       // 30 s, 320x240, MPEG-4 and PCM in MKV, no grain: long enough to be stopped mid-way
+    Ntsc2997, // 29.97 fps MKV, H.264 and AAC, 320x240, 3 s
+    Tracks,   // MKV: two sound tracks (fre, then eng marked default) and an SRT subtitle track, 3 s
+    Silent,   // video only, MP4, 3 s
+    Long,     // 30 s, 320x240, MPEG-4 and PCM in MKV, no grain: long enough to be stopped mid-way
 };
 // Fails the running test and returns a null string when ffmpeg makes nothing.
 QString sharedClip(Clip clip);
+
+// Runs ffmpeg quietly on those words; fails the running test when it fails.
+bool ffmpeg(const QStringList &words);
 
 // ffprobe's value of one entry ("format=duration", "stream=r_frame_rate"...)
 // of the first stream it lists, or of the format; null when there is none.
@@ -41,23 +36,11 @@ QString probe(const QString &path, const QString &entry, const QString &streamSe
 // What ffprobe says of an output, read in one run.
 struct Facts {
     double duration = 0;
-    QStringList types;       // codec_type of each stream, in order
-    QString fieldOrder;      // of the first video stream
-    QString displayAspectFlag; // "4:3"... as stored
-    double sampleAspect = 1; // of the first video stream
-    double shownAspect = 0;  // width x sample aspect / height, display matrix applied
-    QString audioLanguage;   // of the first audio stream
-    QString subtitleCodec;   // of the first subtitle stream
+    QStringList types;     // codec_type of each stream, in order
+    QString audioLanguage; // of the first audio stream
+    QString subtitleCodec; // of the first subtitle stream
 };
 Facts facts(const QString &path);
-
-// The picture inside black bars, as ffmpeg's cropdetect finds it: width and
-// height in stored pixels; 0 x 0 when nothing was found.
-struct Area {
-    int width = 0;
-    int height = 0;
-};
-Area pictureArea(const QString &path);
 
 // Runs a program and gives its exit code, with its output and error text.
 struct ProgramRun {
@@ -66,6 +49,16 @@ struct ProgramRun {
     QString err;
 };
 ProgramRun runProgram(const QString &program, const QStringList &arguments, const QString &workingDirectory = QString());
+// reelkit-convert itself, run in the test's scratch folder unless told.
+ProgramRun convertWith(const QStringList &arguments, const QString &workingDirectory = QString());
+
+// A bundle whose tool is the script given, beside links to the real others.
+QString bundleWithTool(const QString &tool, const QByteArray &script);
+// A bundle whose ffprobe never answers, as on a stalled network share; it
+// writes its process id to pidFile first.
+QString hangingProbeBundle(const QString &pidFile);
+// True once the process whose id pidFile holds is gone (waits up to 10 s).
+bool processGone(const QString &pidFile);
 
 // The file names in a folder, hidden ones included.
 QStringList namesIn(const QString &folder);
@@ -75,6 +68,10 @@ QString outFolder(const QString &name = QStringLiteral("out"));
 
 // The md5 of a file's bytes, as hex.
 QByteArray checksum(const QString &path);
+
+// A source as ffprobe would describe it: 320x240, 4:3, progressive, 10 s.
+StreamInfo stream(int index, const char *type, const char *codec, bool isDefault = false, const char *language = "");
+SourceInfo sourceWith(const QList<StreamInfo> &streams, float duration = 10);
 
 inline Budget sizeBudget(int mb) { return Budget{Budget::Mode::TargetSize, mb, 0, 0}; }
 inline Budget bitrateBudget(int kbps) { return Budget{Budget::Mode::Bitrate, 0, kbps, 0}; }

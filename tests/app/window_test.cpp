@@ -1,9 +1,10 @@
-// The window on the offscreen platform: clips in, a conversion started, the
-// progress bars at their end, the controls afterwards, and the questions it
-// asks on the way.
+// The window on the offscreen platform: a folder dropped, a conversion
+// started, the progress bars at their end, the controls afterwards, the
+// questions it asks on the way, and what it remembers.
 #include "bundles.h"
 #include "clips.h"
 #include "sandbox.h"
+#include "tables.h"
 
 #include <sourcelist.h>
 #include <window.h>
@@ -29,14 +30,11 @@
 #include <QTest>
 #include <QUrl>
 
-#include <cerrno>
-#include <csignal>
+#include <optional>
 
 using namespace convert;
-using convert::test::Clip;
-using convert::test::makeClip;
-using convert::test::outFolder;
-using convert::test::sharedClip;
+using namespace convert::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -91,8 +89,11 @@ void expectSettingsUsable(const ConvertWindow &window, bool qualityOffered = tru
 
 TEST(Window, ConvertsALoadedClipAndTheControlsComeBack)
 {
-    const QString clip = reel::test::scratchDir() + QStringLiteral("/Summer_Trip.mkv");
-    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Ntsc2997), clip));
+    // A folder dropped on the list is searched for videos.
+    const QString holiday = reel::test::scratchDir() + u"/holiday"_s;
+    QDir().mkpath(holiday + u"/day 2"_s);
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Ntsc2997), holiday + u"/day 2/Summer_Trip.mkv"_s));
+    reel::test::writeFile(holiday + u"/notes.txt"_s, "sunny");
     const QString folder = outFolder();
     reel::RecordingPresenter alerts;
     reel::ScopedAlertPresenter use(&alerts);
@@ -102,16 +103,23 @@ TEST(Window, ConvertsALoadedClipAndTheControlsComeBack)
     QStringList revealed;
     window.setFolderRevealer([&revealed](const QString &path) { revealed << path; });
     window.show();
+    EXPECT_EQ(child<QSpinBox>(window, "sizeMB")->value(), 100);
     // Size mode, so that the spin box enabled at the end is not the default one.
     child<QRadioButton>(window, "sizeMode")->setChecked(true);
     child<QSpinBox>(window, "sizeMB")->setValue(1);
-    window.addSources({clip});
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(holiday)});
+    QWidget *list = window.sourceList()->viewport();
+    QDragEnterEvent enter(list->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list, &enter);
+    QDropEvent drop(list->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list, &drop);
+    ASSERT_TRUE(window.isReading());
     waitUntilRead(window);
     ASSERT_EQ(window.sourceList()->topLevelItemCount(), 1);
-    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Title), QStringLiteral("Summer Trip"));
-    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Duration),
-              QStringLiteral("0h00'03\" (0:00:03.02)"));
-    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Tracks), QStringLiteral("video, audio #1"));
+    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Title), u"Summer Trip"_s);
+    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Duration), u"0h00'03\" (0:00:03.02)"_s);
+    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Tracks), u"video, audio #1"_s);
 
     auto *jobBar = child<QProgressBar>(window, "jobProgress");
     auto *overallBar = child<QProgressBar>(window, "overallProgress");
@@ -134,23 +142,25 @@ TEST(Window, ConvertsALoadedClipAndTheControlsComeBack)
     EXPECT_EQ(window.batch(), nullptr);
     expectSettingsUsable(window);
     EXPECT_TRUE(child<QSpinBox>(window, "sizeMB")->isEnabled());
-    EXPECT_TRUE(window.sourceList()->status(0).startsWith(QStringLiteral("done"))) << window.sourceList()->status(0).toStdString();
-    EXPECT_TRUE(reel::testPresenceC(folder + QStringLiteral("/Summer Trip.mp4")));
+    EXPECT_TRUE(window.sourceList()->status(0).startsWith(u"done"_s)) << window.sourceList()->status(0).toStdString();
+    EXPECT_TRUE(reel::testPresenceC(folder + u"/Summer Trip.mp4"_s));
 
     ASSERT_EQ(alerts.count(), 1);
     const reel::AlertRequest finished = alerts.last();
     EXPECT_EQ(finished.kind, reel::AlertRequest::Kind::Timed);
-    EXPECT_EQ(finished.title, QStringLiteral("Conversion finished"));
-    EXPECT_EQ(finished.message, QStringLiteral("1 of 1 videos converted into %1.").arg(folder));
-    EXPECT_EQ(finished.shownButtons(), (QStringList{QStringLiteral("Close"), QStringLiteral("Show Folder")}));
+    EXPECT_EQ(finished.title, u"Conversion finished"_s);
+    EXPECT_EQ(finished.message, u"1 of 1 videos converted into %1."_s.arg(folder));
+    EXPECT_EQ(finished.shownButtons(), (QStringList{u"Close"_s, u"Show Folder"_s}));
     EXPECT_EQ(revealed, QStringList{folder});
+    // The settings of a conversion are kept from its start.
+    EXPECT_EQ(child<QSpinBox>(ConvertWindow(windowOptions(folder)), "sizeMB")->value(), 1);
 
     // A row done is not converted again.
     convertButton->click();
     EXPECT_EQ(window.batch(), nullptr);
     ASSERT_EQ(alerts.count(), 2);
-    EXPECT_EQ(alerts.last().title, QStringLiteral("Nothing left to convert"));
-    EXPECT_EQ(convert::test::namesIn(folder), QStringList{QStringLiteral("Summer Trip.mp4")});
+    EXPECT_EQ(alerts.last().title, u"Nothing left to convert"_s);
+    EXPECT_EQ(convert::test::namesIn(folder), QStringList{u"Summer Trip.mp4"_s});
 }
 
 TEST(Window, ExistingOutputsAreKeptBothReplacedOrSkippedOnOneQuestion)
@@ -164,20 +174,15 @@ TEST(Window, ExistingOutputsAreKeptBothReplacedOrSkippedOnOneQuestion)
         bool precious;                          // the old files are untouched
         const char *status;
     } cases[] = {
-        {"Keep Both", std::nullopt,
-         {QStringLiteral("ntsc 2.mpg"), QStringLiteral("ntsc.mpg"), QStringLiteral("silent 2.mpg"),
-          QStringLiteral("silent.mpg")},
-         true, "done"},
-        {"Replace All", reel::AlertButton::Alternate, {QStringLiteral("ntsc.mpg"), QStringLiteral("silent.mpg")}, false,
-         "done"},
-        {"Skip", reel::AlertButton::Other, {QStringLiteral("ntsc.mpg"), QStringLiteral("silent.mpg")}, true,
-         "kept existing output"},
+        {"Keep Both", std::nullopt, {u"ntsc 2.mpg"_s, u"ntsc.mpg"_s, u"silent 2.mpg"_s, u"silent.mpg"_s}, true, "done"},
+        {"Replace All", reel::AlertButton::Alternate, {u"ntsc.mpg"_s, u"silent.mpg"_s}, false, "done"},
+        {"Skip", reel::AlertButton::Other, {u"ntsc.mpg"_s, u"silent.mpg"_s}, true, "kept existing output"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString folder = outFolder(QString::fromUtf8(c.name));
-        const QString oldSilent = reel::test::writeFile(folder + QStringLiteral("/silent.mpg"), "precious");
-        const QString oldNtsc = reel::test::writeFile(folder + QStringLiteral("/ntsc.mpg"), "precious");
+        const QString oldSilent = reel::test::writeFile(folder + u"/silent.mpg"_s, "precious");
+        const QString oldNtsc = reel::test::writeFile(folder + u"/ntsc.mpg"_s, "precious");
         reel::RecordingPresenter alerts;
         reel::ScopedAlertPresenter use(&alerts);
         if (c.press)
@@ -185,7 +190,7 @@ TEST(Window, ExistingOutputsAreKeptBothReplacedOrSkippedOnOneQuestion)
 
         // The DVD encoder is the quicker one.
         Options options = windowOptions(folder, {first, second});
-        options.presetId = QStringLiteral("dvd-pal");
+        options.presetId = u"dvd-pal"_s;
         options.presetGiven = true;
         ConvertWindow window(options);
         window.setFolderRevealer([](const QString &) {});
@@ -194,10 +199,9 @@ TEST(Window, ExistingOutputsAreKeptBothReplacedOrSkippedOnOneQuestion)
         window.startConversion();
         ASSERT_GE(alerts.count(), 1);
         const reel::AlertRequest question = alerts.alerts().first();
-        EXPECT_EQ(question.title, QStringLiteral("2 outputs already exist"));
-        EXPECT_EQ(question.shownButtons(),
-                  (QStringList{QStringLiteral("Keep Both"), QStringLiteral("Replace All"), QStringLiteral("Skip")}));
-        EXPECT_TRUE(question.message.contains(QStringLiteral("silent.mpg\nntsc.mpg"))) << question.message.toStdString();
+        EXPECT_EQ(question.title, u"2 outputs already exist"_s);
+        EXPECT_EQ(question.shownButtons(), (QStringList{u"Keep Both"_s, u"Replace All"_s, u"Skip"_s}));
+        EXPECT_TRUE(question.message.contains(u"silent.mpg\nntsc.mpg"_s)) << question.message.toStdString();
         if (window.batch())
             ASSERT_TRUE(ended.wait(kWaitMs));
 
@@ -214,18 +218,9 @@ TEST(Window, AFailureStaysOnScreenWithFfmpegsReason)
 {
     // The real ffprobe reads the clip; an ffmpeg that fails as a broken
     // encoder would converts it.
-    const QString bundle = reel::test::makeBundle(QStringLiteral("Failing"), {}, false);
-    const QString tools = bundle + QStringLiteral("/Contents/Resources/tools");
-    QDir().mkpath(tools);
-    ASSERT_TRUE(QFile::link(QDir(reel::test::testBundlePath() + QStringLiteral("/Contents/Resources/tools"))
-                                .filePath(QStringLiteral("ffprobe")),
-                            tools + QStringLiteral("/ffprobe")));
-    const QString fake = reel::test::writeFile(
-        tools + QStringLiteral("/ffmpeg"),
-        "#!/bin/sh\necho '[libx264 @ 0x55d0] broken encoder' >&2\necho 'Conversion failed!' >&2\nexit 1\n");
-    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString clip = sharedClip(Clip::Silent);
-    const reel::test::ScopedBundle failing(bundle);
+    const reel::test::ScopedBundle failing(bundleWithTool(
+        u"ffmpeg"_s, "#!/bin/sh\necho '[libx264 @ 0x55d0] broken encoder' >&2\necho 'Conversion failed!' >&2\nexit 1\n"));
     reel::RecordingPresenter alerts;
     reel::ScopedAlertPresenter use(&alerts);
 
@@ -236,110 +231,70 @@ TEST(Window, AFailureStaysOnScreenWithFfmpegsReason)
     ASSERT_NE(window.batch(), nullptr);
     ASSERT_TRUE(ended.wait(kWaitMs));
 
-    EXPECT_TRUE(window.sourceList()->status(0).contains(QStringLiteral("libx264: broken encoder")))
+    EXPECT_TRUE(window.sourceList()->status(0).contains(u"libx264: broken encoder"_s))
         << window.sourceList()->status(0).toStdString();
     ASSERT_EQ(alerts.count(), 1);
-    EXPECT_EQ(alerts.last().title, QStringLiteral("Conversion finished with errors"));
+    EXPECT_EQ(alerts.last().title, u"Conversion finished with errors"_s);
     EXPECT_TRUE(alerts.last().critical);
     // Untimed: it waits for the user.
     EXPECT_EQ(alerts.last().kind, reel::AlertRequest::Kind::Modal);
-    EXPECT_TRUE(alerts.last().message.contains(QStringLiteral("libx264: broken encoder")));
+    EXPECT_TRUE(alerts.last().message.contains(u"libx264: broken encoder"_s));
     expectSettingsUsable(window);
 }
 
-TEST(Window, ASizeTooSmallIsRefusedWithTheReason)
+TEST(Window, WhatCannotStartSaysWhyAndStartsNothing)
 {
-    SampleClip settings = test::grainyClip();
-    settings.seconds = 12;
-    settings.width = 64;
-    settings.height = 48;
-    const QString clip = makeClip(QStringLiteral("clip.mkv"), settings);
-    reel::RecordingPresenter alerts;
-    reel::ScopedAlertPresenter use(&alerts);
-
-    Options options = windowOptions(outFolder(), {clip});
-    options.presetId = QStringLiteral("dvd-pal");
-    options.presetGiven = true;
-    options.budget.mode = Budget::Mode::TargetSize;
-    options.budget.sizeMB = 1;
-    options.budgetGiven = true;
-    ConvertWindow window(options);
-    waitUntilRead(window);
-    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Output), QStringLiteral("refused"));
-    EXPECT_TRUE(child<QLabel>(window, "plan")->text().contains(QStringLiteral("too small")));
-    // A DVD has no quality mode to offer.
-    EXPECT_FALSE(child<QRadioButton>(window, "qualityMode")->isEnabled());
-
-    window.startConversion();
-    EXPECT_EQ(window.batch(), nullptr);
-    ASSERT_EQ(alerts.count(), 1);
-    EXPECT_EQ(alerts.last().title, QStringLiteral("Cannot convert"));
-    EXPECT_TRUE(alerts.last().critical);
-    EXPECT_EQ(alerts.last().kind, reel::AlertRequest::Kind::Sheet);
-    EXPECT_TRUE(alerts.last().message.contains(QStringLiteral("needs at least 1000 kb/s")));
-}
-
-TEST(Window, WithoutTheToolsItSaysWhatIsMissing)
-{
-    const QString clip = sharedClip(Clip::Silent);
-    const reel::test::ScopedBundle bare(reel::test::makeBundle(QStringLiteral("Bare"), {}, false));
-    reel::RecordingPresenter alerts;
-    reel::ScopedAlertPresenter use(&alerts);
-
-    ConvertWindow window(windowOptions(outFolder(), {clip}));
-    waitUntilRead(window);
-    EXPECT_TRUE(child<QLabel>(window, "plan")->text().startsWith(QStringLiteral("missing tools: ffmpeg, ffprobe")));
-    EXPECT_EQ(window.sourceList()->status(0), QStringLiteral("unreadable"));
-    EXPECT_TRUE(window.sourceList()->sources().first().error.startsWith(QStringLiteral("missing tool: ffprobe")));
-    window.startConversion();
-    EXPECT_EQ(window.batch(), nullptr);
-    ASSERT_EQ(alerts.count(), 1);
-    EXPECT_EQ(alerts.last().title, QStringLiteral("Cannot convert"));
-    EXPECT_TRUE(alerts.last().message.contains(QStringLiteral("missing tools: ffmpeg, ffprobe")));
-}
-
-TEST(Window, CancelStopsTheBatchAndTheControlsComeBack)
-{
-    const QString clip = sharedClip(Clip::Long);
-    const QString folder = outFolder();
-    Options options = windowOptions(folder, {clip});
-    options.presetId = QStringLiteral("dvd-pal");
-    options.presetGiven = true;
-    ConvertWindow window(options);
-    waitUntilRead(window);
-
-    QSignalSpy ended(&window, &ConvertWindow::conversionEnded);
-    window.startConversion();
-    ASSERT_NE(window.batch(), nullptr);
-    ConversionJob *job = window.batch()->job(0);
-    ASSERT_TRUE(QTest::qWaitFor([job] {
-        return !job->temporaryPath().isEmpty() && reel::poidsFile(job->temporaryPath(), QStringLiteral("O")) > 0;
-    }, kWaitMs));
-    EXPECT_FALSE(child<QSpinBox>(window, "bitrate")->isEnabled());
-    child<QPushButton>(window, "cancel")->click();
-    ASSERT_TRUE(ended.wait(kWaitMs));
-
-    EXPECT_EQ(window.sourceList()->status(0), QStringLiteral("cancelled"));
-    EXPECT_EQ(convert::test::namesIn(folder), QStringList());
-    EXPECT_EQ(child<QProgressBar>(window, "overallProgress")->value(), 0);
-    EXPECT_TRUE(child<QRadioButton>(window, "bitrateMode")->isChecked());
-    // A DVD preset offers no quality, whatever the box as a whole says.
-    expectSettingsUsable(window, false);
+    SampleClip tiny;
+    tiny.seconds = 12;
+    tiny.width = 64;
+    tiny.height = 48;
+    const QString clip = makeClip(u"clip.mkv"_s, tiny);
+    const QString bare = reel::test::makeBundle(u"Bare"_s, {}, false);
+    const struct {
+        const char *name;
+        bool withoutTools;
+        SourceList::Column column;
+        const char *cell;
+        const char *says; // on the plan line and in the alert
+    } cases[] = {
+        {"a size too small", false, SourceList::Output, "refused", "needs at least 1000 kb/s"},
+        {"no tools", true, SourceList::Status, "unreadable", "missing tools: ffmpeg, ffprobe"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        std::optional<reel::test::ScopedBundle> withoutTools;
+        if (c.withoutTools)
+            withoutTools.emplace(bare);
+        reel::RecordingPresenter alerts;
+        reel::ScopedAlertPresenter use(&alerts);
+        Options options = windowOptions(outFolder(), {clip});
+        options.presetId = u"dvd-pal"_s;
+        options.presetGiven = true;
+        options.budget = sizeBudget(1);
+        options.budgetGiven = true;
+        ConvertWindow window(options);
+        waitUntilRead(window);
+        EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(c.column), QString::fromUtf8(c.cell));
+        EXPECT_TRUE(child<QLabel>(window, "plan")->text().contains(QString::fromUtf8(c.says)))
+            << child<QLabel>(window, "plan")->text().toStdString();
+        // A DVD has no quality mode to offer.
+        EXPECT_FALSE(child<QRadioButton>(window, "qualityMode")->isEnabled());
+        window.startConversion();
+        EXPECT_EQ(window.batch(), nullptr);
+        ASSERT_EQ(alerts.count(), 1);
+        EXPECT_EQ(alerts.last().title, u"Cannot convert"_s);
+        EXPECT_TRUE(alerts.last().critical);
+        EXPECT_EQ(alerts.last().kind, reel::AlertRequest::Kind::Sheet);
+        EXPECT_TRUE(alerts.last().message.contains(QString::fromUtf8(c.says))) << alerts.last().message.toStdString();
+    });
 }
 
 // ffprobe runs away from the window's thread: a probe that hangs leaves the
 // window answering, and Cancel ends it.
 TEST(Window, ReadingDoesNotHoldTheWindowAndCancelEndsIt)
 {
-    const QString bundle = reel::test::makeBundle(QStringLiteral("Slow"), {}, true);
-    const QString tools = bundle + QStringLiteral("/Contents/Resources/tools");
-    const QString pidFile = reel::test::scratchDir() + QStringLiteral("/ffprobe.pid");
-    QFile::remove(tools + QStringLiteral("/ffprobe"));
-    const QString fake = reel::test::writeFile(
-        tools + QStringLiteral("/ffprobe"), QStringLiteral("#!/bin/sh\necho $$ > '%1'\nexec sleep 60\n").arg(pidFile).toUtf8());
-    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString pidFile = reel::test::scratchDir() + u"/ffprobe.pid"_s;
     const QString clip = sharedClip(Clip::Silent);
-    const reel::test::ScopedBundle slow(bundle);
+    const reel::test::ScopedBundle slow(hangingProbeBundle(pidFile));
 
     ConvertWindow window(windowOptions(outFolder()));
     window.show();
@@ -348,45 +303,15 @@ TEST(Window, ReadingDoesNotHoldTheWindowAndCancelEndsIt)
     // The window goes on handling events while the probe hangs.
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pidFile) && window.sourceList()->topLevelItemCount() == 1; },
                                 kWaitMs));
-    EXPECT_EQ(window.sourceList()->status(0), QStringLiteral("reading…"));
+    EXPECT_EQ(window.sourceList()->status(0), u"reading…"_s);
     EXPECT_FALSE(child<QPushButton>(window, "convert")->isEnabled());
-    EXPECT_TRUE(child<QLabel>(window, "plan")->text().startsWith(QStringLiteral("Reading 1 video")));
+    EXPECT_TRUE(child<QLabel>(window, "plan")->text().startsWith(u"Reading 1 video"_s));
 
     child<QPushButton>(window, "cancel")->click();
     EXPECT_FALSE(window.isReading());
-    EXPECT_EQ(window.sourceList()->status(0), QStringLiteral("not read"));
-    const pid_t pid = reel::test::readFile(pidFile).trimmed().toInt();
-    ASSERT_GT(pid, 0);
-    EXPECT_TRUE(QTest::qWaitFor([pid] { return ::kill(pid, 0) == -1 && errno == ESRCH; }, 10000));
+    EXPECT_EQ(window.sourceList()->status(0), u"not read"_s);
+    EXPECT_TRUE(processGone(pidFile));
     expectSettingsUsable(window);
-}
-
-TEST(Window, ADroppedFolderIsSearchedForVideos)
-{
-    const QString root = reel::test::scratchDir() + QStringLiteral("/holiday");
-    QDir().mkpath(root + QStringLiteral("/day 2"));
-    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), root + QStringLiteral("/beach.mp4")));
-    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Vertical), root + QStringLiteral("/day 2/boat.mp4")));
-    reel::test::writeFile(root + QStringLiteral("/notes.txt"), "sunny");
-
-    ConvertWindow window(windowOptions(outFolder()));
-    window.show();
-    SourceList *list = window.sourceList();
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(root)});
-    const QPoint middle = list->viewport()->rect().center();
-    QDragEnterEvent enter(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list->viewport(), &enter);
-    QDropEvent drop(middle, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(list->viewport(), &drop);
-    ASSERT_TRUE(window.isReading());
-    waitUntilRead(window);
-
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(SourceList::Title), QStringLiteral("beach"));
-    EXPECT_EQ(list->topLevelItem(1)->text(SourceList::Title), QStringLiteral("boat"));
-    EXPECT_TRUE(list->sources().at(0).usable());
-    EXPECT_TRUE(list->sources().at(1).usable());
 }
 
 TEST(Window, RemembersThePresetModeAndDestinationAndHasAMinimumSize)
@@ -395,7 +320,7 @@ TEST(Window, RemembersThePresetModeAndDestinationAndHasAMinimumSize)
     {
         ConvertWindow window(windowOptions(folder));
         auto *preset = child<QComboBox>(window, "preset");
-        preset->setCurrentIndex(preset->findData(QStringLiteral("mp4-hevc")));
+        preset->setCurrentIndex(preset->findData(u"mp4-hevc"_s));
         // The quality follows the preset while it is the preset's own.
         EXPECT_EQ(child<QSpinBox>(window, "quality")->value(), 28);
         child<QRadioButton>(window, "sizeMode")->setChecked(true);
@@ -409,10 +334,10 @@ TEST(Window, RemembersThePresetModeAndDestinationAndHasAMinimumSize)
         window.close();
     }
     ConvertWindow again;
-    EXPECT_EQ(child<QComboBox>(again, "preset")->currentData().toString(), QStringLiteral("mp4-hevc"));
+    EXPECT_EQ(child<QComboBox>(again, "preset")->currentData().toString(), u"mp4-hevc"_s);
     EXPECT_TRUE(child<QRadioButton>(again, "sizeMode")->isChecked());
     EXPECT_EQ(child<QSpinBox>(again, "sizeMB")->value(), 700);
     EXPECT_EQ(child<QSpinBox>(again, "quality")->value(), 28);
     EXPECT_EQ(child<QLineEdit>(again, "destination")->text(), folder);
-    EXPECT_TRUE(child<QLabel>(again, "freeSpace")->text().startsWith(QStringLiteral("Free space: ")));
+    EXPECT_TRUE(child<QLabel>(again, "freeSpace")->text().startsWith(u"Free space: "_s));
 }
