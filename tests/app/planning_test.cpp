@@ -16,9 +16,6 @@
 #include <source.h>
 #include <tracks.h>
 
-#include <reel/media.h>
-#include <reel/numbers.h>
-
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -64,7 +61,7 @@ QString valueAfter(const QStringList &words, const char *option)
 
 } // namespace
 
-TEST(Presets, RatesAsFfmpegTakesThemAndEachKindHasItsDefault)
+TEST(Presets, RatesAsFfmpegTakesThem)
 {
     const struct {
         float fps;
@@ -73,20 +70,6 @@ TEST(Presets, RatesAsFfmpegTakesThemAndEachKindHasItsDefault)
                  {14.98f, "15000/1001"}, {12.5f, "25/2"}, {30.0f, "30"}};
     reel::test::forEachCase(rates, [](const auto &c) { EXPECT_EQ(ffmpegRate(c.fps), QString::fromUtf8(c.name)); });
     EXPECT_FALSE(presetById(u"vhs"_s));
-    // The MP4 presets default to a quality, as the usual desktop converters
-    // do; DVD players need a known bitrate.
-    const struct {
-        const char *name;
-        Budget::Mode mode;
-        int crf, kbps;
-    } defaults[] = {{"mp4", Budget::Mode::Quality, 23, 0}, {"mp4-hevc", Budget::Mode::Quality, 28, 0},
-                    {"dvd-pal", Budget::Mode::Bitrate, 0, 5000}};
-    reel::test::forEachCase(defaults, [](const auto &d) {
-        const Budget budget = defaultBudget(preset(d.name));
-        EXPECT_EQ(budget.mode, d.mode);
-        EXPECT_EQ(budget.crf, d.crf);
-        EXPECT_EQ(budget.videoKbps, d.kbps);
-    });
     // Rounded to the second as a person reads it, and to the hundredth.
     EXPECT_EQ(durationText(62.5f), u"0h01'03\" (0:01:02.50)"_s);
 }

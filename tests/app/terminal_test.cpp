@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -227,27 +226,4 @@ TEST(Terminal, AnInterruptEndsAProbeThatHangs)
     ASSERT_TRUE(program.waitForFinished(30000)); // the stand-in would hold it for 60 s
     EXPECT_EQ(program.exitCode(), kExitInterrupted) << program.readAllStandardError().toStdString();
     EXPECT_TRUE(processGone(pidFile));
-}
-
-TEST(Terminal, AnInterruptCancelsAndRemovesThePartialOutput)
-{
-    const QString out = reel::test::scratchDir() + u"/out"_s;
-    QProcess program;
-    program.setProgram(QStringLiteral(REELKIT_CONVERT_EXE));
-    program.setArguments({u"--preset"_s, u"dvd-pal"_s, u"-o"_s, out, sharedClip(Clip::Long)});
-    program.setStandardInputFile(QProcess::nullDevice());
-    program.start();
-    ASSERT_TRUE(program.waitForStarted());
-    // Interrupted once the partial output has begun.
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-            const QStringList names = namesIn(out);
-            return program.state() != QProcess::Running
-                   || (!names.isEmpty() && reel::poidsFile(out + u'/' + names.first(), u"O"_s) > 0);
-        }, 300000));
-    program.terminate();
-    ASSERT_TRUE(program.waitForFinished(300000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), kExitInterrupted) << program.readAllStandardError().toStdString();
-    EXPECT_TRUE(program.readAllStandardOutput().contains("partial output was removed"));
-    EXPECT_EQ(namesIn(out), QStringList());
 }
