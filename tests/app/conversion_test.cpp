@@ -247,29 +247,33 @@ TEST(Conversion, AFailureSaysWhyInFfmpegsOwnWords)
 TEST(Conversion, AJobThatCannotRunSaysWhy)
 {
     const QString bare = reel::test::makeBundle(u"Bare"_s, {}, false);
+    // An ffmpeg nobody may run: it is there, but it cannot be started.
+    const QString unstartable = bundleWithTool(u"ffmpeg"_s, "#!/bin/sh\n");
+    QFile::setPermissions(unstartable + u"/Contents/Resources/tools/ffmpeg"_s, QFile::ReadOwner | QFile::WriteOwner);
     const QString folder = outFolder();
     const JobSettings planned = planOne(sharedClip(Clip::Silent), u"mp4"_s, qualityBudget(30), folder);
     ASSERT_FALSE(planned.outputExists);
     const struct {
         const char *name;
         const char *says;
-        int audio = 0;             // a sound track the source lacks, when not 0
-        bool withoutTools = false;
-        QByteArray appears;        // written at the output after the plan
+        int audio = 0;    // a sound track the source lacks, when not 0
+        QString bundle;   // the tools run, when not the test's own
+        QByteArray appears; // written at the output after the plan
     } cases[] = {
         // ffmpeg's reason, not its last line.
         {"ffmpeg fails", "Stream map '0:9' matches no streams", 9},
-        {"ffmpeg is missing", "missing tool: ffmpeg", 0, true},
+        {"ffmpeg is missing", "missing tool: ffmpeg", 0, bare},
+        {"ffmpeg cannot be started", "ffmpeg could not be started", 0, unstartable},
         // Another program writes the output meanwhile: it is kept.
-        {"an output appeared after the plan", "already exists", 0, false, "precious"},
+        {"an output appeared after the plan", "already exists", 0, {}, "precious"},
     };
     reel::test::forEachCase(cases, [&](const auto &c) {
         JobSettings settings = planned;
         if (c.audio)
             settings.tracks.audio = c.audio;
-        std::optional<reel::test::ScopedBundle> withoutTools;
-        if (c.withoutTools)
-            withoutTools.emplace(bare);
+        std::optional<reel::test::ScopedBundle> tools;
+        if (!c.bundle.isEmpty())
+            tools.emplace(c.bundle);
         if (!c.appears.isEmpty())
             reel::test::writeFile(settings.output, c.appears);
         ConversionJob job(settings);
