@@ -7,13 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QTest>
 
@@ -129,27 +125,7 @@ QString probe(const QString &path, const QString &entry, const QString &streamSe
         arguments << u"-select_streams"_s << streamSelector;
     arguments << u"-show_entries"_s << entry << u"-of"_s << u"default=noprint_wrappers=1:nokey=1"_s << path;
     const QStringList lines = runProgram(toolPath(u"ffprobe"_s), arguments).out.split(u'\n', Qt::SkipEmptyParts);
-    return lines.isEmpty() ? QString() : lines.first().trimmed();
-}
-
-Facts facts(const QString &path)
-{
-    const ProgramRun run = runProgram(toolPath(u"ffprobe"_s), {u"-v"_s, u"error"_s, u"-show_entries"_s,
-                                       u"format=duration:stream=codec_type,codec_name:stream_tags=language"_s, u"-of"_s,
-                                       u"json"_s, path});
-    const QJsonObject root = QJsonDocument::fromJson(run.out.toUtf8()).object();
-    Facts found;
-    found.duration = root.value("format"_L1).toObject().value("duration"_L1).toString().toDouble();
-    for (const QJsonValue &value : root.value("streams"_L1).toArray()) {
-        const QJsonObject stream = value.toObject();
-        const QString type = stream.value("codec_type"_L1).toString();
-        found.types << type;
-        if (type == "audio"_L1 && found.audioLanguage.isEmpty())
-            found.audioLanguage = stream.value("tags"_L1).toObject().value("language"_L1).toString();
-        if (type == "subtitle"_L1 && found.subtitleCodec.isEmpty())
-            found.subtitleCodec = stream.value("codec_name"_L1).toString();
-    }
-    return found;
+    return lines.isEmpty() ? QString() : lines.join(u',').trimmed();
 }
 
 ProgramRun runProgram(const QString &program, const QStringList &arguments, const QString &workingDirectory)
@@ -211,16 +187,6 @@ QString outFolder(const QString &name)
     const QString folder = reel::test::scratchDir() + u'/' + name;
     QDir().mkpath(folder);
     return folder;
-}
-
-QByteArray checksum(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    QCryptographicHash hash(QCryptographicHash::Md5);
-    hash.addData(&file);
-    return hash.result().toHex();
 }
 
 StreamInfo stream(int index, const char *type, const char *codec, bool isDefault, const char *language)

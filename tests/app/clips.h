@@ -29,18 +29,10 @@ QString sharedClip(Clip clip);
 // Runs ffmpeg quietly on those words; fails the running test when it fails.
 bool ffmpeg(const QStringList &words);
 
-// ffprobe's value of one entry ("format=duration", "stream=r_frame_rate"...)
-// of the first stream it lists, or of the format; null when there is none.
+// ffprobe's values of one entry ("format=duration", "stream=codec_type"...)
+// of the streams selected, or of the format, joined by commas; null when
+// there is none.
 QString probe(const QString &path, const QString &entry, const QString &streamSelector = QString());
-
-// What ffprobe says of an output, read in one run.
-struct Facts {
-    double duration = 0;
-    QStringList types;     // codec_type of each stream, in order
-    QString audioLanguage; // of the first audio stream
-    QString subtitleCodec; // of the first subtitle stream
-};
-Facts facts(const QString &path);
 
 // Runs a program and gives its exit code, with its output and error text.
 struct ProgramRun {
@@ -65,9 +57,6 @@ QStringList namesIn(const QString &folder);
 
 // A fresh folder of that name in the test's scratch folder.
 QString outFolder(const QString &name = QStringLiteral("out"));
-
-// The md5 of a file's bytes, as hex.
-QByteArray checksum(const QString &path);
 
 // A source as ffprobe would describe it: 320x240, 4:3, progressive, 10 s.
 StreamInfo stream(int index, const char *type, const char *codec, bool isDefault = false, const char *language = "");

@@ -72,11 +72,6 @@ QByteArray cameraStream(const CameraTime &time)
     return bytes;
 }
 
-double durationOf(const QString &path)
-{
-    return convert::test::probe(path, u"format=duration"_s).toDouble();
-}
-
 // A DVD program stream as the converter makes them: 720x576 MPEG-2, AC-3.
 QString dvdStream(const QString &path, int seconds)
 {
@@ -360,10 +355,10 @@ TEST(Disc, TwoClipsBecomeADiscWithSubtitlesAndAnImage)
         EXPECT_TRUE(reel::testPresenceC(videoTs + u'/' + QString::fromUtf8(name))) << name;
     // The titles play as long as their sources.
     for (const QString &vob : {u"/VTS_01_1.VOB"_s, u"/VTS_02_1.VOB"_s})
-        EXPECT_NEAR(durationOf(videoTs + vob), 3.0, 0.2) << vob.toStdString();
+        EXPECT_NEAR(convert::test::probe(videoTs + vob, u"format=duration"_s).toDouble(), 3.0, 0.2) << vob.toStdString();
     // The subtitles rendered as a subpicture stream of the first title only.
-    EXPECT_TRUE(convert::test::facts(videoTs + u"/VTS_01_1.VOB"_s).types.contains(u"subtitle"_s));
-    EXPECT_FALSE(convert::test::facts(videoTs + u"/VTS_02_1.VOB"_s).types.contains(u"subtitle"_s));
+    EXPECT_TRUE(convert::test::probe(videoTs + u"/VTS_01_1.VOB"_s, u"stream=codec_type"_s).contains(u"subtitle"_s));
+    EXPECT_FALSE(convert::test::probe(videoTs + u"/VTS_02_1.VOB"_s, u"stream=codec_type"_s).contains(u"subtitle"_s));
     // The image comes when a tool for it is there, bundled or installed.
     bool imageTool = false;
     for (const QString &tool : {u"genisoimage"_s, u"xorriso"_s})
