@@ -126,6 +126,8 @@ TEST(Detection, EdgeCases)
         {"NUL bytes only", QByteArray(64, '\0'), kUTF8StringEncoding},
         // Terminal colours are escapes too, but not the ones of ISO-2022-JP.
         {"ANSI colours", "\x1B[31mred\x1B[0m plain\n", kUTF8StringEncoding},
+        // Unmarked UTF-16 shorter than 64 units.
+        {"short UTF-16 LE", test::iconvBytes(QStringLiteral("Hello, world\n"), "UTF-16LE"), kUTF16LittleEndianStringEncoding},
         // One NUL does not make Latin 1 text UTF-16.
         {"Latin 1 with a NUL", test::iconvBytes(test::frenchSubtitle(), "CP1252") + QByteArray(1, '\0') + "x",
          kWindowsCP1252StringEncoding},

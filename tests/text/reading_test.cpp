@@ -66,12 +66,6 @@ TEST(Reading, NothingFromWhatIsNoRegularFileAndNeverWaitsOnAPipe)
     EXPECT_TRUE(readContentsTxtC(fifo, 100).isNull());
     EXPECT_EQ(readContentsTxtUTF8(fifo), QStringLiteral(""));
 
-    const QString path = test::writeFile(scratch(QStringLiteral("d.txt")), "abc\n");
-    setDEBUG(1);
-    EXPECT_EQ(readContentsTxtC(path, 2), QStringLiteral("a"));
-    // After the size's own lines.
-    EXPECT_EQ(test::logLines().mid(test::logLines().size() - 2),
-              (QStringList{QStringLiteral("poidsFile(src, o)   : 4.000000"), QStringLiteral("charInt             = 2")}));
 }
 
 TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
@@ -98,9 +92,6 @@ TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
     setDEBUG(1);
     readContentsTxtUTF8(scratch(QStringLiteral("utf16.srt")));
     EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            : 10")});
-    test::clearLog();
-    readContentsTxtUTF8(test::writeFile(scratch(QStringLiteral("be.srt")), test::iconvBytes(fr, "UTF-16BE")));
-    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            : -1879047936")});
 
     const QString empty = test::writeFile(scratch(QStringLiteral("empty.txt")), QByteArray());
     EXPECT_FALSE(readContentsTxtUTF8(empty).isNull());
@@ -113,9 +104,7 @@ TEST(ReadContentsTxtUTF8, LargeFilesGiveTheWholeTextWhereverThePiecesAreCut)
     // before them, the cuts between the pieces of the read (every 256 KiB)
     // fall at every place within a character.
     const QString pattern = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC\n");
-    QString body;
-    while (body.size() < 300 * 1024 / 11 * 5)
-        body += pattern;
+    const QString body = pattern.repeated(300 * 1024 / 11); // 300 KiB: more than a piece
     for (int lead = 0; lead <= 10; ++lead) {
         SCOPED_TRACE(lead);
         const QString text = QString(lead, QLatin1Char('x')) + body;
@@ -169,9 +158,7 @@ TEST(ReadContentsTxtUTF8, RefusedFileIsReadThroughACopyThatStaysBesideWhateverIt
     const QStringList names = {
         QStringLiteral("b.srt"),
         QStringLiteral("it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b.srt"),
-        QStringLiteral("-n.srt"),
-        QStringLiteral("; rm -rf x; .srt"),
-        QStringLiteral("sp ace > out.srt"),
+        QStringLiteral("-n; rm -rf x; > out.srt"),
     };
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
