@@ -61,8 +61,6 @@ TEST(EncodingIdentify, NamesAndTextsOfDetectedFiles)
         QString name; // null: none
     } cases[] = {
         {"utf8.srt", fr.toUtf8(), QStringLiteral("UTF- 8")},
-        {"cp1252.srt", test::iconvBytes(fr, "CP1252"), QStringLiteral("Western (Windows Latin 1)")},
-        {"mac.srt", test::iconvBytes(fr, "MACINTOSH"), QStringLiteral("Western (Mac OS Roman)")},
         {"cp1251.srt", test::iconvBytes(test::russianSubtitle(), "CP1251"), QStringLiteral("Cyrillic (Windows)")},
         {"marked16.srt", QByteArray("\xFE\xFF", 2) + test::iconvBytes(fr, "UTF-16BE"), QStringLiteral("UTF-16")},
         // Explicit byte order: no name.
