@@ -105,8 +105,8 @@ TEST(FindAndReplace, EveryPrivateUseCharacterOfTheTextsIsSeenAsUsed)
     for (char16_t c = 0xE000; c != 0xF900; ++c)
         all += QChar(c);
     setDEBUG(1);
-    findAndReplace(QStringLiteral("baab") + all.sliced(1), QStringLiteral("ab"), QStringLiteral("bab"), true);
-    EXPECT_TRUE(test::logHas(QStringLiteral("findAndReplace #1bis: replaceTmpStr : \uE000")));
+    findAndReplace(QStringLiteral("baab") + all.first(1) + all.sliced(2), QStringLiteral("ab"), QStringLiteral("bab"), true);
+    EXPECT_TRUE(test::logHas(QStringLiteral("findAndReplace #1bis: replaceTmpStr : \uE001")));
     test::clearLog();
     EXPECT_EQ(findAndReplace(QStringLiteral("baab") + all, QStringLiteral("ab"), QStringLiteral("bab"), true),
               QStringLiteral("babab") + all);
@@ -127,16 +127,18 @@ TEST(TrimStr, ShortensTheNameKeepsFolderAndExtension)
         {u"/tmp/ab\U0001F600c.mov", 3, u"/tmp/ab.mov"}, // never half a surrogate pair
         {u"/tmp/ab\U0001F600c.mov", 4, u"/tmp/ab\U0001F600.mov"},
         {u"/tmp/ab\xDC00c.mov", 2, u"/tmp/ab.mov"}, // a lone low surrogate is no pair
+        {u"LongName.mov", 8, u"LongName.mov"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(trimStr(q(c.path), c.maximum), q(c.expected)) << q(c.path).toStdString();
     EXPECT_TRUE(trimStr(QString(), 5).isEmpty());
     EXPECT_TRUE(test::logLines().isEmpty());
 
-    EXPECT_EQ(trimStr(QStringLiteral("/tmp/clip.averyveryverylongtext"), 40), QStringLiteral("/tmp/clip"));
+    // 13 characters are no extension.
+    EXPECT_EQ(trimStr(QStringLiteral("/tmp/clip.abcdefghijklm"), 40), QStringLiteral("/tmp/clip"));
     EXPECT_EQ(test::logLines(),
               QStringList(QString::fromUtf8("trimStr() oops!     :-( ce n'était certainement pas une ext (trop de "
-                                            "chars ;-) -> RAZ): averyveryverylongtext")));
+                                            "chars ;-) -> RAZ): abcdefghijklm")));
 }
 
 TEST(BasenameSafer, PercentSignsBecomeUnderscores)
