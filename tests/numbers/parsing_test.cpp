@@ -83,11 +83,10 @@ TEST(VersionStr2Float, MajorMinorPatch)
     const std::pair<const char16_t *, float> cases[] = {
         {u"10.4.11", 10.0411f}, {u"1.2.3", 1.0203f}, {u"10.5", 10.05f}, {u"2", 2.f},
         {u"", 0.f},             {u"1.10", 1.1f},     {u"0.9.9", 0.0909f}, {u"x.y", 0.f},
+        {u"10.4.11.2", 10.0411f}, // what follows the patch is ignored
     };
     for (const auto &[text, expected] : cases)
         EXPECT_FLOAT_EQ(versionStr2Float(q(text)), expected) << q(text).toStdString();
-    EXPECT_EQ(versionStr2Float(QStringLiteral("10.4.11.2")), versionStr2Float(QStringLiteral("10.4.11")));
-    EXPECT_GT(versionStr2Float(QStringLiteral("1.10")), versionStr2Float(QStringLiteral("1.9")));
     EXPECT_EQ(versionStr2Float(QString()), 0.f);
 }
 
