@@ -65,7 +65,6 @@ TEST(Reading, NothingFromWhatIsNoRegularFileAndNeverWaitsOnAPipe)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_TRUE(readContentsTxtC(fifo, 100).isNull());
     EXPECT_EQ(readContentsTxtUTF8(fifo), QStringLiteral(""));
-
 }
 
 TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
