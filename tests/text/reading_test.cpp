@@ -70,23 +70,25 @@ TEST(Reading, NothingFromWhatIsNoRegularFileAndNeverWaitsOnAPipe)
 TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
 {
     const QString fr = test::frenchSubtitle();
+    const QString ja = test::japaneseSubtitle();
     const struct {
         const char *name;
         QByteArray bytes;
+        QString text;
     } cases[] = {
-        {"utf8.srt", fr.toUtf8()},
-        {"cp1252.srt", test::iconvBytes(fr, "CP1252")},
-        {"utf16.srt", QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE")},
-        {"mac.srt", test::iconvBytes(fr, "MACINTOSH")},
+        {"utf8.srt", fr.toUtf8(), fr},
+        {"cp1252.srt", test::iconvBytes(fr, "CP1252"), fr},
+        {"utf16.srt", QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE"), fr},
+        {"mac.srt", test::iconvBytes(fr, "MACINTOSH"), fr},
+        {"jis.srt", test::iconvBytes(ja, "ISO-2022-JP"), ja}, // seven bits, and escapes
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = test::writeFile(scratch(QLatin1String(c.name)), c.bytes);
-        test::clearLog();
-        EXPECT_EQ(readContentsTxtUTF8(path), fr);
-        EXPECT_TRUE(test::logLines().isEmpty());
+        EXPECT_EQ(readContentsTxtUTF8(path), c.text);
     }
-    EXPECT_EQ(folderContents().size(), 4) << "no copy made";
+    EXPECT_TRUE(test::logLines().isEmpty());
+    EXPECT_EQ(folderContents().size(), 5) << "no copy made";
 
     setDEBUG(1);
     readContentsTxtUTF8(scratch(QStringLiteral("utf16.srt")));
