@@ -91,6 +91,14 @@ TEST(FindAndReplace, ARewriteThatSettlesLateGivesItsFixedPoint)
     EXPECT_TRUE(large.startsWith(QStringLiteral("bbbc")));
     EXPECT_FALSE(test::logContains(QStringLiteral("never settles")));
 
+    // The bound for growth from a small start is 16 Mi units: "aaab" with
+    // "ab" -> K b's ends, after three passes, at 3K - 2 units.
+    for (const int k : {5592406, 5592407}) {
+        const QString end = findAndReplace(QStringLiteral("aaab"), QStringLiteral("ab"), QString(k, QLatin1Char('b')), true);
+        EXPECT_EQ(end.size(), k == 5592406 ? 16 * 1024 * 1024 : k + 2) << "past the bound: the one-pass result";
+    }
+    EXPECT_EQ(test::logLines().size(), 1);
+
     // One unit more on every pass, for ever: stopped all the same.
     EXPECT_EQ(findAndReplace(QStringLiteral("aaba"), QStringLiteral("aba"), QStringLiteral("baab"), true),
               QStringLiteral("abaab"));
