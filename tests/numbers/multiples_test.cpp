@@ -35,6 +35,8 @@ TEST(NbsSousMultipleCommun, SearchesTheBandsThenTheFallbackList)
     const std::tuple<int, int, int, int> cases[] = {
         {720, 576, 16, 16}, {1920, 1080, 16, 12}, {646, 437, 16, 19}, {597, 995, 10, 199}, {97, 194, 16, 1},
         {7, 11, 3, 1},      {9, 15, 2, 1},        {0, 0, 5, 5},       {-1920, 1080, 16, 12},
+        // Outside the bands: the largest of the fallback list that divides both.
+        {11, 22, 100, 11},  {41, 82, 100, 41},    {197, 394, 50, 197},
         // Large divisors: no overflow and no walk through a billion candidates.
         {INT_MAX, INT_MAX, INT_MAX - 1, INT_MAX}, {INT_MIN, 0, INT_MAX, 1073741824},
         // Below 1 there is no band to search: 1, said in the log.
