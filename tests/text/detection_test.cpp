@@ -126,6 +126,8 @@ TEST(Detection, EdgeCases)
         {"NUL bytes only", QByteArray(64, '\0'), kUTF8StringEncoding},
         // Terminal colours are escapes too, but not the ones of ISO-2022-JP.
         {"ANSI colours", "\x1B[31mred\x1B[0m plain\n", kUTF8StringEncoding},
+        // Unmarked UTF-16 shorter than 64 units, with a surrogate pair.
+        {"short UTF-16 LE", test::iconvBytes(QStringLiteral("abc🎬 and more text\n"), "UTF-16LE"), kUTF16LittleEndianStringEncoding},
         // One NUL does not make Latin 1 text UTF-16.
         {"Latin 1 with a NUL", test::iconvBytes(test::frenchSubtitle(), "CP1252") + QByteArray(1, '\0') + "x",
          kWindowsCP1252StringEncoding},
@@ -134,6 +136,10 @@ TEST(Detection, EdgeCases)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(detectStringEncoding(c.bytes), c.encoding);
     }
+    // A unit in the surrogates, up to the last one, makes no UTF-32.
+    const QByteArray hello = test::iconvBytes(QStringLiteral("Hello, world\n"), "UTF-32LE");
+    EXPECT_EQ(detectStringEncoding(hello + QByteArray("\x00\xE0\0\0", 4) + hello), kUTF32LittleEndianStringEncoding);
+    EXPECT_NE(detectStringEncoding(hello + QByteArray("\xFF\xDF\0\0", 4) + hello), kUTF32LittleEndianStringEncoding);
     const DecodedText empty = decodeDetectingEncoding(QByteArray());
     EXPECT_TRUE(empty.text.isEmpty() && !empty.text.isNull()) << "an empty text, not none";
     EXPECT_TRUE(empty.error.isNull());
@@ -186,3 +192,4 @@ TEST(Detection, Utf8IsCheckedUpToTheFirstBadByteWherever)
         EXPECT_EQ(text::scanUtf8(text).validLength, text.size());
     }
 }
+

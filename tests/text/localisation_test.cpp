@@ -45,55 +45,41 @@ protected:
 
 TEST_F(Localisation, KeyOfATranslatedText)
 {
+    const QString mine = test::writeFile(test::scratchDir() + QStringLiteral("/mine/My.strings"), "\"MINE\" = \"Mien\";\n");
     const struct {
-        QString text;
-        QString file;
-        QString expected;
+        QString text, file, expected; // expected null: the text comes back, said in the log
     } cases[] = {
         {QStringLiteral("Valider"), QStringLiteral("Test"), QStringLiteral("OK_BUTTON")},
         {QStringLiteral("Valider"), QStringLiteral("Test.strings"), QStringLiteral("OK_BUTTON")},
         {QStringLiteral("Valider"), QStringLiteral("Wide"), QStringLiteral("OK_BUTTON")},
         // The value ends at the second "=".
         {QStringLiteral("a"), QStringLiteral("Test"), QStringLiteral("EQUALS")},
+        {QStringLiteral("a=b"), QStringLiteral("Test"), QString()},
         // An unquoted value is everything between the "=" signs.
         {QStringLiteral(" bare word ;"), QStringLiteral("Test"), QStringLiteral("BARE")},
-        // A comment is just another line.
+        {QStringLiteral("bare word"), QStringLiteral("Test"), QString()},
+        // A comment is just another line; the first match wins; the case counts.
         {QStringLiteral("in a comment"), QStringLiteral("Test"), QStringLiteral("COMMENT_KEY")},
-        // The first match wins.
         {QStringLiteral("one"), QStringLiteral("Test"), QStringLiteral("DUP")},
         {QStringLiteral("two"), QStringLiteral("Test"), QStringLiteral("DUP")},
+        {QStringLiteral("valider"), QStringLiteral("Test"), QString()},
+        // In the localisation folder; by path, with or without the extension.
         {QStringLiteral("Here"), QStringLiteral("Only"), QStringLiteral("LOCAL")},
+        {QStringLiteral("Mien"), mine, QStringLiteral("MINE")},
+        {QStringLiteral("Mien"), mine.chopped(8), QStringLiteral("MINE")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text.toStdString() + " in " + c.file.toStdString());
-        EXPECT_EQ(str2LocalisationTitle(c.text, c.file), c.expected);
-    }
-    EXPECT_TRUE(test::logLines().isEmpty());
-}
-
-TEST_F(Localisation, TextComesBackWhenNoKeyMatches)
-{
-    for (const QString &text : {QStringLiteral("valider"), QStringLiteral("a=b"), QStringLiteral("bare word")}) {
-        SCOPED_TRACE(text.toStdString());
-        test::clearLog();
-        EXPECT_EQ(str2LocalisationTitle(text, QStringLiteral("Test")), text);
-        EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("str2LocalisationTitl:-( from '") + text + QLatin1Char('\'')});
+        EXPECT_EQ(str2LocalisationTitle(c.text, c.file), c.expected.isNull() ? c.text : c.expected);
+        EXPECT_EQ(test::takeLog(), c.expected.isNull() ? QStringList{QStringLiteral("str2LocalisationTitl:-( from '") + c.text + QLatin1Char('\'')}
+                                                       : QStringList());
     }
     // No file: the text, without a word.
-    test::clearLog();
     EXPECT_EQ(str2LocalisationTitle(QStringLiteral("Valider"), QStringLiteral("Nothing")), QStringLiteral("Valider"));
     EXPECT_EQ(str2LocalisationTitle(QStringLiteral("Valider"), QString()), QStringLiteral("Valider"));
     EXPECT_TRUE(test::logLines().isEmpty());
     EXPECT_TRUE(str2LocalisationTitle(QString(), QStringLiteral("Test")).isNull());
     EXPECT_TRUE(str2LocalisationTitle(QStringLiteral(""), QStringLiteral("Test")).isNull());
-}
-
-TEST_F(Localisation, AFileGivenByPath)
-{
-    const QString path = test::writeFile(test::scratchDir() + QStringLiteral("/mine/My.strings"), "\"MINE\" = \"Mien\";\n");
-    EXPECT_EQ(str2LocalisationTitle(QStringLiteral("Mien"), path), QStringLiteral("MINE"));
-    // Without its extension the path is looked for with ".strings".
-    EXPECT_EQ(str2LocalisationTitle(QStringLiteral("Mien"), test::scratchDir() + QStringLiteral("/mine/My")), QStringLiteral("MINE"));
 }
 
 TEST_F(Localisation, AllKeysInFileOrder)
@@ -105,8 +91,7 @@ TEST_F(Localisation, AllKeysInFileOrder)
     EXPECT_EQ(localisationAllKeysFromFile(QStringLiteral("Test.txt")), expected);
     EXPECT_EQ(localisationAllKeysFromFile(QStringLiteral("Wide")), expected);
     EXPECT_EQ(localisationAllKeysFromFile(QStringLiteral("Only")), QStringList{QStringLiteral("LOCAL")});
-    EXPECT_TRUE(localisationAllKeysFromFile(QStringLiteral("Nothing")).isEmpty());
-    EXPECT_TRUE(localisationAllKeysFromFile(QString()).isEmpty());
-    EXPECT_TRUE(localisationAllKeysFromFile(QStringLiteral("")).isEmpty());
+    for (const QString &none : {QStringLiteral("Nothing"), QString(), QStringLiteral("")})
+        EXPECT_TRUE(localisationAllKeysFromFile(none).isEmpty());
     EXPECT_TRUE(test::logLines().isEmpty());
 }

@@ -65,42 +65,34 @@ TEST(Reading, NothingFromWhatIsNoRegularFileAndNeverWaitsOnAPipe)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_TRUE(readContentsTxtC(fifo, 100).isNull());
     EXPECT_EQ(readContentsTxtUTF8(fifo), QStringLiteral(""));
-
-    const QString path = test::writeFile(scratch(QStringLiteral("d.txt")), "abc\n");
-    setDEBUG(1);
-    EXPECT_EQ(readContentsTxtC(path, 2), QStringLiteral("a"));
-    // After the size's own lines.
-    EXPECT_EQ(test::logLines().mid(test::logLines().size() - 2),
-              (QStringList{QStringLiteral("poidsFile(src, o)   : 4.000000"), QStringLiteral("charInt             = 2")}));
 }
 
 TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
 {
     const QString fr = test::frenchSubtitle();
+    const QString ja = test::japaneseSubtitle();
     const struct {
         const char *name;
         QByteArray bytes;
+        QString text;
     } cases[] = {
-        {"utf8.srt", fr.toUtf8()},
-        {"cp1252.srt", test::iconvBytes(fr, "CP1252")},
-        {"utf16.srt", QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE")},
-        {"mac.srt", test::iconvBytes(fr, "MACINTOSH")},
+        {"utf8.srt", fr.toUtf8(), fr},
+        {"cp1252.srt", test::iconvBytes(fr, "CP1252"), fr},
+        {"utf16.srt", QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE"), fr},
+        {"mac.srt", test::iconvBytes(fr, "MACINTOSH"), fr},
+        {"jis.srt", test::iconvBytes(ja, "ISO-2022-JP"), ja}, // seven bits, and escapes
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString path = test::writeFile(scratch(QLatin1String(c.name)), c.bytes);
-        test::clearLog();
-        EXPECT_EQ(readContentsTxtUTF8(path), fr);
-        EXPECT_TRUE(test::logLines().isEmpty());
+        EXPECT_EQ(readContentsTxtUTF8(path), c.text);
     }
-    EXPECT_EQ(folderContents().size(), 4) << "no copy made";
+    EXPECT_TRUE(test::logLines().isEmpty());
+    EXPECT_EQ(folderContents().size(), 5) << "no copy made";
 
     setDEBUG(1);
     readContentsTxtUTF8(scratch(QStringLiteral("utf16.srt")));
     EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            : 10")});
-    test::clearLog();
-    readContentsTxtUTF8(test::writeFile(scratch(QStringLiteral("be.srt")), test::iconvBytes(fr, "UTF-16BE")));
-    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            : -1879047936")});
 
     const QString empty = test::writeFile(scratch(QStringLiteral("empty.txt")), QByteArray());
     EXPECT_FALSE(readContentsTxtUTF8(empty).isNull());
@@ -113,9 +105,7 @@ TEST(ReadContentsTxtUTF8, LargeFilesGiveTheWholeTextWhereverThePiecesAreCut)
     // before them, the cuts between the pieces of the read (every 256 KiB)
     // fall at every place within a character.
     const QString pattern = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC\n");
-    QString body;
-    while (body.size() < 300 * 1024 / 11 * 5)
-        body += pattern;
+    const QString body = pattern.repeated(300 * 1024 / 11); // 300 KiB: more than a piece
     for (int lead = 0; lead <= 10; ++lead) {
         SCOPED_TRACE(lead);
         const QString text = QString(lead, QLatin1Char('x')) + body;
@@ -169,9 +159,7 @@ TEST(ReadContentsTxtUTF8, RefusedFileIsReadThroughACopyThatStaysBesideWhateverIt
     const QStringList names = {
         QStringLiteral("b.srt"),
         QStringLiteral("it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b.srt"),
-        QStringLiteral("-n.srt"),
-        QStringLiteral("; rm -rf x; .srt"),
-        QStringLiteral("sp ace > out.srt"),
+        QStringLiteral("-n; rm -rf x; > out.srt"),
     };
     for (const QString &name : names) {
         SCOPED_TRACE(name.toStdString());
