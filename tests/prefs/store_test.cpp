@@ -20,6 +20,7 @@
 #include <QPoint>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 
 #include <ctime>
 #include <fcntl.h>
@@ -90,11 +91,9 @@ TEST(PrefStore, FileLivesInTheConfigHome)
         ScopedEnv env("XDG_CONFIG_HOME", unusable);
         EXPECT_EQ(preferencesFilePath(), storeFile());
     }
-    const QString other = scratchDir() + u"/cfg"_s;
-    ScopedEnv set("XDG_CONFIG_HOME", other);
+    ScopedEnv set("XDG_CONFIG_HOME", scratchDir() + u"/cfg"_s);
     ASSERT_TRUE(prefWrite(u"k"_s, 1));
-    EXPECT_TRUE(QFileInfo(other + u"/org.reelkit.tests.plist"_s).isFile());
-    EXPECT_TRUE(QFileInfo(other + u"/org.reelkit.tests.plist.lock"_s).isFile());
+    EXPECT_EQ(QDir(scratchDir() + u"/cfg"_s).entryList(QDir::Files), (QStringList{u"org.reelkit.tests.plist"_s, u"org.reelkit.tests.plist.lock"_s}));
 }
 
 TEST(PrefStore, EveryKindComesBackAsWrittenThroughEachWay)
@@ -203,6 +202,17 @@ TEST(PrefStore, RewriteInPlaceWithTheOldTimestampIsSeen)
     EXPECT_EQ(prefRead2(u"k"_s), u"bbbb"_s);
 }
 
+TEST(PrefStore, ASettledStoreStillSeesAnotherProcesssReplacement)
+{
+    // Read two seconds after its last change, the store is known by its
+    // status alone; another process's replacement is a new file all the same.
+    ASSERT_TRUE(prefWrite(u"k"_s, 1));
+    QThread::msleep(2100);
+    ASSERT_EQ(prefRead2(u"k"_s), 1);
+    ASSERT_TRUE(runToEnd(kHelper, {u"load"_s, writeValuesFile(u"values.plist"_s, {{u"k"_s, 2}})}));
+    EXPECT_EQ(prefRead2(u"k"_s), 2);
+}
+
 TEST(PrefStore, AWriteClearsWhatKilledWritersLeft)
 {
     ASSERT_TRUE(prefWrite(u"k"_s, 1));
@@ -240,7 +250,6 @@ TEST(PrefStore, AWriteClearsWhatKilledWritersLeft)
             writeFile(folder + u'/' + name, "x");
         age(name, 3600);
     }
-
     // The half-written files leave the store readable and writable.
     EXPECT_EQ(prefRead2(u"k"_s), 1);
     ASSERT_TRUE(prefWrite(u"k"_s, 2));
