@@ -1,4 +1,5 @@
 #include <reel/core/fileio.h>
+#include <reel/core/filereplace.h>
 
 #include "filestate.h"
 #include "sandbox.h"
@@ -54,4 +55,23 @@ TEST(FileIo, FailedWriteLeavesTheOldFile)
     EXPECT_TRUE(QFileInfo(dir + QStringLiteral("/taken/inner")).isDir());
     EXPECT_EQ(test::readFile(blocker), QByteArray("keep"));
     EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"file", "taken"}));
+}
+
+TEST(FileReplace, AFullDiskLeavesTheOldContents)
+{
+    // A file with one name is replaced by a new one beside it; with two
+    // names it is written in place. Either write stops at the size limit.
+    const QString dir = test::scratchDir();
+    const QString single = test::writeFile(dir + QStringLiteral("/single"), "old");
+    const QString linked = test::writeFile(dir + QStringLiteral("/linked"), "old");
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(), QFile::encodeName(dir + QStringLiteral("/other")).constData()), 0);
+    const test::FileSizeLimit full(4);
+    for (const QString &path : {single, linked}) {
+        QString error;
+        EXPECT_FALSE(replaceFileContents(path, "longer than four bytes", &error)) << path.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(test::readFile(path), QByteArray("old"));
+    }
+    EXPECT_TRUE(replaceFileContents(linked, "new"));
+    EXPECT_EQ(test::readFile(dir + QStringLiteral("/other")), QByteArray("new"));
 }

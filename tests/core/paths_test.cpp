@@ -57,18 +57,12 @@ TEST(Paths, PuttingPathsTogether)
 {
     const struct {
         const char *path, *component, *expected;
-    } components[] = {
-        {"/tmp/", "x", "/tmp/x"}, {"/", "x", "/x"},  {"", "x", "x"},
-        {"/tmp", "", "/tmp"},     {"/tmp//", "a//b/", "/tmp/a/b"},
-    };
+    } components[] = {{"/tmp/", "x", "/tmp/x"}, {"/", "x", "/x"}, {"", "x", "x"}, {"/tmp", "", "/tmp"}, {"/tmp//", "a//b/", "/tmp/a/b"}};
     for (const auto &c : components)
         EXPECT_EQ(stringByAppendingPathComponent(q(c.path), q(c.component)), q(c.expected)) << c.path << " + " << c.component;
     const struct {
         const char *path, *extension, *expected;
-    } extensions[] = {
-        {"/a/b.srt", "txt", "/a/b.srt.txt"}, {"/tmp/", "mov", "/tmp.mov"},
-        {"/tmp/scratch.", "tiff", "/tmp/scratch..tiff"}, {"/tmp/a", "", "/tmp/a"},
-    };
+    } extensions[] = {{"/a/b.srt", "txt", "/a/b.srt.txt"}, {"/tmp/", "mov", "/tmp.mov"}, {"/tmp/a.", "tiff", "/tmp/a..tiff"}, {"/tmp/a", "", "/tmp/a"}};
     for (const auto &c : extensions)
         EXPECT_EQ(stringByAppendingPathExtension(q(c.path), q(c.extension)), q(c.expected)) << c.path;
 }
@@ -79,29 +73,19 @@ TEST(Paths, TildesAndStandardForms)
     EXPECT_EQ(homeDirectory(), home);
     EXPECT_FALSE(userName().isEmpty());
     EXPECT_TRUE(homeDirectoryForUser(QStringLiteral("no-such-user-xyz")).isNull());
-    const struct {
-        const char *path;
-        QString expanded;
-    } tildes[] = {
-        {"~", home},
-        // The rest of the path is kept as written, trailing separator included.
-        {"~/", home + QStringLiteral("/")},
-        {"/tmp/~x", QStringLiteral("/tmp/~x")},
+    // The rest of the path is kept as written, trailing separator included.
+    const std::pair<const char *, QString> tildes[] = {
+        {"~", home}, {"~/", home + QStringLiteral("/")}, {"/tmp/~x", QStringLiteral("/tmp/~x")},
         {"~no-such-user-xyz/a", QStringLiteral("~no-such-user-xyz/a")},
-        {"~root/x", homeDirectoryForUser(QStringLiteral("root")) + QStringLiteral("/x")},
-    };
-    for (const auto &c : tildes)
-        EXPECT_EQ(stringByExpandingTildeInPath(q(c.path)), c.expanded) << c.path;
+        {"~root/x", homeDirectoryForUser(QStringLiteral("root")) + QStringLiteral("/x")}};
+    for (const auto &[path, expanded] : tildes)
+        EXPECT_EQ(stringByExpandingTildeInPath(q(path)), expanded) << path;
     EXPECT_TRUE(stringByExpandingTildeInPath(QString()).isNull());
 
-    const struct {
-        const char *path;
-        QString standard;
-    } standard[] = {
+    const std::pair<const char *, QString> standard[] = {
         {"/a/./b//c/", QStringLiteral("/a/b/c")}, {"/a/b/../c", QStringLiteral("/a/c")}, {"/../a", QStringLiteral("/a")},
         {"a/../b", QStringLiteral("a/../b")},     {"./a", QStringLiteral("a")},          {"//", QStringLiteral("/")},
-        {".", QStringLiteral(".")},               {"~/x/../y", home + QStringLiteral("/y")},
-    };
-    for (const auto &c : standard)
-        EXPECT_EQ(stringByStandardizingPath(q(c.path)), c.standard) << c.path;
+        {".", QStringLiteral(".")},               {"~/x/../y", home + QStringLiteral("/y")}};
+    for (const auto &[path, expected] : standard)
+        EXPECT_EQ(stringByStandardizingPath(q(path)), expected) << path;
 }
