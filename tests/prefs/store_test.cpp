@@ -202,7 +202,7 @@ TEST(PrefStore, RewriteInPlaceWithTheOldTimestampIsSeen)
     EXPECT_EQ(prefRead2(u"k"_s), u"bbbb"_s);
 }
 
-TEST(PrefStore, ASettledStoreStillSeesAnotherProcesssReplacement)
+TEST(PrefStore, ASettledStoreStillSeesAReplacementByAnotherProcess)
 {
     // Read two seconds after its last change, the store is known by its
     // status alone; another process's replacement is a new file all the same.
