@@ -8,19 +8,6 @@
 
 using namespace reel;
 
-TEST(Application, LoopEndsWhenTheLastWindowCloses)
-{
-    AppDelegate delegate; // answers yes
-    QWidget window;
-    QTimer::singleShot(50, &window, &QWidget::close);
-    // A loop that did not end on its own would be stopped here with 99.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
-    guard.start(10000);
-    EXPECT_EQ(runApplication(*qApp, delegate, &window), 0);
-}
-
 namespace {
 
 class StayOpen : public AppDelegate {
@@ -30,15 +17,19 @@ public:
 
 } // namespace
 
-TEST(Application, ADelegateThatSaysNoKeepsTheLoopRunning)
+TEST(Application, TheLoopEndsWithTheLastWindowWhenTheDelegateSaysSo)
 {
-    StayOpen delegate;
-    QWidget window;
-    QTimer::singleShot(50, &window, &QWidget::close);
-    QTimer stop;
-    stop.setSingleShot(true);
-    QObject::connect(&stop, &QTimer::timeout, [] { QCoreApplication::exit(7); });
-    stop.start(400);
-    EXPECT_EQ(runApplication(*qApp, delegate, &window), 7);
+    AppDelegate yes;
+    StayOpen no;
+    // A loop that did not end on its own is stopped with 7.
+    for (auto [delegate, stopAfter, expected] : {std::tuple<AppDelegate *, int, int>{&yes, 10000, 0}, {&no, 400, 7}}) {
+        QWidget window;
+        QTimer::singleShot(50, &window, &QWidget::close);
+        QTimer stop;
+        stop.setSingleShot(true);
+        QObject::connect(&stop, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+        stop.start(stopAfter);
+        EXPECT_EQ(runApplication(*qApp, *delegate, &window), expected);
+    }
     qApp->setQuitOnLastWindowClosed(true);
 }

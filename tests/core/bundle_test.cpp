@@ -2,64 +2,56 @@
 #include <reel/core/fileio.h>
 #include <reel/core/plistcodec.h>
 
-#include "bplist.h"
 #include "bundles.h"
 #include "logcapture.h"
+#include "plists.h"
 #include "sandbox.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 using namespace reel;
 
 namespace {
 
-QString makeBundle(const QString &name, const QVariantMap &info, PlistFormat format = PlistFormat::Xml)
-{
-    const QString path = test::makeBundle(name, info);
-    if (format == PlistFormat::Binary)
-        EXPECT_TRUE(writeFileAtomically(path + QStringLiteral("/Contents/Info.plist"), plistToData(info, format)));
-    return path;
-}
-
 using EnvBundle = test::ScopedBundle;
+
+QString localized(const QString &key, const QString &value, const QString &table = QStringLiteral("Localized"))
+{
+    return Bundle::main().localizedString(key, value, table);
+}
 
 } // namespace
 
-TEST(Bundle, TheTestBundle)
+TEST(Bundle, AChangedInfoPlistIsSeenByTheNextLookup)
 {
-    const Bundle b = Bundle::main();
-    EXPECT_EQ(b.bundlePath(), test::testBundlePath());
-    EXPECT_EQ(b.name(), QStringLiteral("reelkit-tests"));
-    EXPECT_EQ(b.identifier(), QStringLiteral("org.reelkit.tests"));
-    EXPECT_EQ(b.resourcePath(), test::testBundlePath() + QStringLiteral("/Contents/Resources"));
-    EXPECT_EQ(b.objectForInfoDictionaryKey(QStringLiteral("CFBundleDevelopmentRegion")).toString(), QStringLiteral("en"));
-    EXPECT_FALSE(b.objectForInfoDictionaryKey(QStringLiteral("NoSuchKey")).isValid());
-
-    EXPECT_EQ(b.localizedString(QStringLiteral("D_Langue"), QStringLiteral(""), QStringLiteral("Localized")), QStringLiteral("en"));
-    // A missing key gives the value, or the key when no value is given.
-    EXPECT_EQ(b.localizedString(QStringLiteral("Nope"), QStringLiteral(""), QStringLiteral("Localized")), QStringLiteral(""));
-    EXPECT_EQ(b.localizedString(QStringLiteral("Nope"), QString(), QStringLiteral("Localized")), QStringLiteral("Nope"));
-    EXPECT_EQ(b.localizedString(QStringLiteral("D_Langue"), QStringLiteral("x"), QStringLiteral("NoTable")), QStringLiteral("x"));
-}
-
-TEST(Bundle, BinaryInfoAndChanges)
-{
-    const QString path = makeBundle(QStringLiteral("Converter"), {{QStringLiteral("CFBundleName"), QStringLiteral("Converter")}},
-                                    PlistFormat::Binary);
+    const QString path = test::makeBundle(QStringLiteral("Converter"), {});
+    const QString info = path + QStringLiteral("/Contents/Info.plist");
     EnvBundle env(path);
-    EXPECT_EQ(Bundle::main().name(), QStringLiteral("Converter"));
-    EXPECT_EQ(Bundle::main().identifier(), QStringLiteral("org.reelkit.Converter"));
-
-    // A changed Info.plist is seen by the next lookup.
-    ASSERT_TRUE(writeFileAtomically(path + QStringLiteral("/Contents/Info.plist"),
-                                    plistToData(QVariantMap{{QStringLiteral("CFBundleName"), QStringLiteral("Renamed and longer")}},
-                                                PlistFormat::Xml)));
-    EXPECT_EQ(Bundle::main().name(), QStringLiteral("Renamed and longer"));
+    // Each change is stamped with its own time, so no row depends on a clock tick.
+    const struct {
+        const char *name;
+        const char *bundleName;
+        PlistFormat format;
+        time_t mtime;
+    } changes[] = {
+        {"binary", "Aaaa", PlistFormat::Binary, 1000000000},
+        {"same size, later", "Bbbb", PlistFormat::Binary, 1000000001},
+        {"other size, same time", "Cccccc", PlistFormat::Xml, 1000000001},
+    };
+    test::forEachCase(changes, [&](const auto &c) {
+        ASSERT_TRUE(writeFileAtomically(info, plistToData(QVariantMap{{QStringLiteral("CFBundleName"), c.bundleName}}, c.format)));
+        const timespec times[2] = {{c.mtime, 0}, {c.mtime, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(info).constData(), times, 0), 0);
+        EXPECT_EQ(Bundle::main().name(), QLatin1String(c.bundleName));
+        EXPECT_EQ(Bundle::main().identifier(), QStringLiteral("org.reelkit.") + QLatin1String(c.bundleName));
+    });
 }
 
 TEST(Bundle, WithoutInformationValues)
@@ -67,11 +59,9 @@ TEST(Bundle, WithoutInformationValues)
     const QString path = test::scratchDir() + QStringLiteral("/Bare.app");
     QDir().mkpath(path);
     EnvBundle env(path);
-    const Bundle b = Bundle::main();
-    EXPECT_TRUE(b.infoDictionary().isEmpty());
+    EXPECT_TRUE(Bundle::main().infoDictionary().isEmpty());
     // The name falls back to the running executable's.
-    EXPECT_EQ(b.name(), QStringLiteral("test_core"));
-
+    EXPECT_EQ(Bundle::main().name(), QStringLiteral("test_core"));
     test::writeFile(path + QStringLiteral("/Contents/Info.plist"), "not a property list");
     EXPECT_EQ(Bundle::main().name(), QStringLiteral("test_core"));
 }
@@ -81,66 +71,60 @@ TEST(Bundle, RefusedFilesGiveNothingWithALogLine)
     // A dictionary key holding U+0000, in the information and in a table.
     using namespace test::bplist;
     const QByteArray nulKey = file({dict({1}, {2}), utf16(QStringView(u"a\0b", 3).toString()), ascii("v")});
-    const QString path = makeBundle(QStringLiteral("Hostile"), {});
+    const QString path = test::makeBundle(QStringLiteral("Hostile"), {});
     EnvBundle env(path);
     const QString info = test::writeFile(path + QStringLiteral("/Contents/Info.plist"), nulKey);
     const QString table = test::writeFile(path + QStringLiteral("/Contents/Resources/en.lproj/Localized.strings"), nulKey);
     EXPECT_TRUE(Bundle::main().infoDictionary().isEmpty());
     EXPECT_TRUE(test::logContains(QStringLiteral("Info.plist          :-( refused '") + info + QStringLiteral("': ")));
-    EXPECT_EQ(Bundle::main().localizedString(QStringLiteral("a"), QStringLiteral("v"), QStringLiteral("Localized")),
-              QStringLiteral("v"));
+    EXPECT_EQ(localized(QStringLiteral("a"), QStringLiteral("v")), QStringLiteral("v"));
     EXPECT_TRUE(test::logContains(QStringLiteral("localizedString     :-( refused '") + table + QStringLiteral("': ")));
 }
 
-TEST(Bundle, Resources)
-{
-    const QString path = makeBundle(QStringLiteral("Res"), {{QStringLiteral("CFBundleName"), QStringLiteral("Res")}});
-    EnvBundle env(path);
-    const QString res = path + QStringLiteral("/Contents/Resources");
-    test::writeFile(res + QStringLiteral("/top.strings"), "\"a\" = \"b\";");
-    test::writeFile(res + QStringLiteral("/en.lproj/only-en.strings"), "\"a\" = \"b\";");
-    test::writeFile(res + QStringLiteral("/noext"), "x");
-    const Bundle b = Bundle::main();
-    EXPECT_EQ(b.pathForResource(QStringLiteral("top"), QStringLiteral("strings")), res + QStringLiteral("/top.strings"));
-    EXPECT_EQ(b.pathForResource(QStringLiteral("only-en"), QStringLiteral("strings")),
-              res + QStringLiteral("/en.lproj/only-en.strings"));
-    EXPECT_EQ(b.pathForResource(QStringLiteral("top.strings"), QString()), res + QStringLiteral("/top.strings"));
-    EXPECT_EQ(b.pathForResource(QStringLiteral("noext"), QString()), res + QStringLiteral("/noext"));
-    EXPECT_TRUE(b.pathForResource(QStringLiteral("missing"), QStringLiteral("strings")).isNull());
-    EXPECT_TRUE(b.pathForResource(QString(), QString()).isNull());
-}
-
-TEST(Bundle, LocalizationPreference)
+TEST(Bundle, ResourcesAndLocalizations)
 {
     // Only another language: it is the one used.
-    const QString de = makeBundle(QStringLiteral("De"), {});
+    const QString de = test::makeBundle(QStringLiteral("De"), {});
     test::writeFile(de + QStringLiteral("/Contents/Resources/de.lproj/Localized.strings"), "\"D_Langue\" = \"de\";");
     {
         EnvBundle env(de);
         EXPECT_EQ(Bundle::main().preferredLocalizations(), QStringList{QStringLiteral("de")});
-        EXPECT_EQ(Bundle::main().localizedString(QStringLiteral("D_Langue"), QStringLiteral(""), QStringLiteral("Localized")),
-                  QStringLiteral("de"));
+        EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("")), QStringLiteral("de"));
     }
 
-    const QString path = makeBundle(QStringLiteral("Fr"), {{QStringLiteral("CFBundleDevelopmentRegion"), QStringLiteral("fr")}});
+    const QString path = test::makeBundle(QStringLiteral("Fr"), {{QStringLiteral("CFBundleDevelopmentRegion"), QStringLiteral("fr")}});
     EnvBundle env(path);
     const QString res = path + QStringLiteral("/Contents/Resources");
     // Only a French localisation: it is the one used, whatever the user's language.
     test::writeFile(res + QStringLiteral("/French.lproj/Localized.strings"), "\"D_Langue\" = \"fr\";");
     EXPECT_EQ(Bundle::main().preferredLocalizations(), (QStringList{"French"}));
-    EXPECT_EQ(Bundle::main().localizedString(QStringLiteral("D_Langue"), QStringLiteral(""), QStringLiteral("Localized")),
-              QStringLiteral("fr"));
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("")), QStringLiteral("fr"));
     // With English present too, English (the test's language) wins.
     test::writeFile(res + QStringLiteral("/en.lproj/Localized.strings"), "\"D_Langue\" = \"en\";");
     EXPECT_EQ(Bundle::main().preferredLocalizations().first(), QStringLiteral("en"));
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("")), QStringLiteral("en"));
+    // A missing key gives the value, or the key when no value is given.
+    EXPECT_EQ(localized(QStringLiteral("Nope"), QStringLiteral("")), QStringLiteral(""));
+    EXPECT_EQ(localized(QStringLiteral("Nope"), QString()), QStringLiteral("Nope"));
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("x"), QStringLiteral("NoTable")), QStringLiteral("x"));
+
+    // Resources: at the top first, then in the localisations.
+    test::writeFile(res + QStringLiteral("/top.strings"), "x");
+    const Bundle b = Bundle::main();
+    EXPECT_EQ(b.pathForResource(QStringLiteral("top"), QStringLiteral("strings")), res + QStringLiteral("/top.strings"));
+    EXPECT_EQ(b.pathForResource(QStringLiteral("top.strings"), QString()), res + QStringLiteral("/top.strings"));
+    EXPECT_EQ(b.pathForResource(QStringLiteral("Localized"), QStringLiteral("strings")),
+              res + QStringLiteral("/en.lproj/Localized.strings"));
+    EXPECT_TRUE(b.pathForResource(QStringLiteral("missing"), QStringLiteral("strings")).isNull());
+    EXPECT_TRUE(b.pathForResource(QString(), QString()).isNull());
 }
 
 TEST(Bundle, NamedPipeResourceDoesNotBlock)
 {
-    const QString path = makeBundle(QStringLiteral("Fifo"), {});
+    const QString path = test::makeBundle(QStringLiteral("Fifo"), {});
     EnvBundle env(path);
     const QString lproj = path + QStringLiteral("/Contents/Resources/en.lproj");
     QDir().mkpath(lproj);
     ASSERT_EQ(::mkfifo(QFile::encodeName(lproj + QStringLiteral("/Localized.strings")).constData(), 0600), 0);
-    EXPECT_EQ(Bundle::main().localizedString(QStringLiteral("k"), QStringLiteral("v"), QStringLiteral("Localized")), QStringLiteral("v"));
+    EXPECT_EQ(localized(QStringLiteral("k"), QStringLiteral("v")), QStringLiteral("v"));
 }

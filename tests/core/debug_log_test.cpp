@@ -12,14 +12,13 @@
 
 using namespace reel;
 
-TEST(Debug, LevelKeepsEightBits)
+TEST(Debug, LevelKeepsEightBitsAndGatesTheLog)
 {
     const struct {
         int set, get;
         bool on;
     } cases[] = {
-        {0, 0, false}, {1, 1, true},  {255, -1, true}, {256, 0, false},
-        {-1, -1, true}, {257, 1, true}, {128, -128, true}, {512, 0, false},
+        {0, 0, false}, {1, 1, true}, {255, -1, true}, {256, 0, false}, {257, 1, true}, {128, -128, true},
     };
     for (const auto &c : cases) {
         setDEBUG(c.set);
@@ -29,19 +28,16 @@ TEST(Debug, LevelKeepsEightBits)
         EXPECT_FALSE(getDEBUGDEV(1) || getDEBUGDEV(2)) << c.set;
     }
     myDEBUGDEV();
-}
 
-TEST(Log, GatesFollowTheLevel)
-{
+    setDEBUG(0);
+    test::clearLog();
     logDebug("hidden %d", 1);
     logDev(1, "developer %d", 1);
     logAlways("always %d", 1);
     setDEBUG(-1);
     logDebug("shown %@", QStringLiteral("x"));
     logDev(2, "developer %d", 2);
-    setDEBUG(256);
-    logDebug("hidden again");
-    EXPECT_EQ(test::logLines(), (QStringList{"always 1", "shown x"}));
+    EXPECT_EQ(test::takeLog(), (QStringList{"always 1", "shown x"}));
 }
 
 TEST(Log, TrimmedValues)
@@ -49,13 +45,11 @@ TEST(Log, TrimmedValues)
     const QString fifty(50, QLatin1Char('a'));
     EXPECT_EQ(valueTrimmedForLogAsStr(fifty), fifty);
     EXPECT_EQ(valueTrimmedForLogAsStr(fifty + QLatin1Char('b')), fifty + QString::fromUtf8(" [\xe2\x80\xa6]"));
-    EXPECT_EQ(valueTrimmedForLogAsStr(fifty + QLatin1Char('b')).size(), 54);
     EXPECT_EQ(valueTrimmedForLogAsStr(QVariant()), QStringLiteral("(null)"));
     EXPECT_EQ(valueTrimmedForLogAsStr(25), QStringLiteral("25"));
     // Lists are cut in their description text.
-    const QString list = valueTrimmedForLogAsStr(QVariantList{fifty});
-    EXPECT_EQ(list.size(), 54);
-    EXPECT_TRUE(list.startsWith(QStringLiteral("(\n    ")));
+    EXPECT_EQ(valueTrimmedForLogAsStr(QVariantList{fifty}),
+              QStringLiteral("(\n    ") + QString(44, QLatin1Char('a')) + QString::fromUtf8(" [\xe2\x80\xa6]"));
 }
 
 namespace {

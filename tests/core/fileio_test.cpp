@@ -1,5 +1,7 @@
 #include <reel/core/fileio.h>
+#include <reel/core/filereplace.h>
 
+#include "filestate.h"
 #include "sandbox.h"
 
 #include <gtest/gtest.h>
@@ -8,25 +10,20 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
 using namespace reel;
 
 TEST(FileIo, ReadsRegularFilesOnly)
 {
     const QString dir = test::scratchDir();
-    test::writeFile(dir + QStringLiteral("/a.txt"), "abc");
-    EXPECT_EQ(readRegularFile(dir + QStringLiteral("/a.txt")), QByteArray("abc"));
-    test::writeFile(dir + QStringLiteral("/empty"), "");
-    EXPECT_EQ(readRegularFile(dir + QStringLiteral("/empty")), QByteArray(""));
-
+    EXPECT_EQ(readRegularFile(test::writeFile(dir + QStringLiteral("/a.txt"), "abc")), QByteArray("abc"));
+    EXPECT_EQ(readRegularFile(test::writeFile(dir + QStringLiteral("/empty"), "")), QByteArray(""));
     QString error;
     EXPECT_FALSE(readRegularFile(dir + QStringLiteral("/missing"), &error));
     EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(readRegularFile(dir));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir + QStringLiteral("/fifo")).constData(), 0600), 0);
-    EXPECT_FALSE(readRegularFile(dir + QStringLiteral("/fifo"))) << "a named pipe is never waited on";
-    EXPECT_FALSE(readRegularFile(QStringLiteral("/dev/zero")));
+    // A named pipe is never waited on.
+    for (const QString &path : {dir, dir + QStringLiteral("/fifo"), QStringLiteral("/dev/zero")})
+        EXPECT_FALSE(readRegularFile(path)) << path.toStdString();
 }
 
 TEST(FileIo, AtomicReplaceKeepsModeAndLeavesNoTemporaryFile)
@@ -37,35 +34,44 @@ TEST(FileIo, AtomicReplaceKeepsModeAndLeavesNoTemporaryFile)
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
     ASSERT_TRUE(writeFileAtomically(path, "two"));
     EXPECT_EQ(test::readFile(path), QByteArray("two"));
-    EXPECT_EQ(QFileInfo(path).permissions() & 0x7777, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-                                                         | QFileDevice::WriteUser | QFileDevice::ReadGroup);
+    EXPECT_EQ(test::modeOf(path), 0640);
     EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"prefs.plist"});
 }
 
 TEST(FileIo, FailedWriteLeavesTheOldFile)
 {
     const QString dir = test::scratchDir();
-    const QString blocker = dir + QStringLiteral("/file");
-    test::writeFile(blocker, "keep");
-    QString error;
-    // The folder part is a regular file: nothing can be created there, even as root.
-    EXPECT_FALSE(writeFileAtomically(blocker + QStringLiteral("/x"), "new", &error));
-    EXPECT_FALSE(error.isEmpty());
-    // A folder in the way of the rename.
+    const QString blocker = test::writeFile(dir + QStringLiteral("/file"), "keep");
     QDir().mkpath(dir + QStringLiteral("/taken/inner"));
-    EXPECT_FALSE(writeFileAtomically(dir + QStringLiteral("/taken"), "new", &error));
+    const QString withNul = blocker + QChar(0) + QStringLiteral("/b");
+    // The folder part a regular file (nothing can be created there, even as
+    // root); a folder in the way of the rename; a path holding NUL.
+    for (const QString &path : {blocker + QStringLiteral("/x"), dir + QStringLiteral("/taken"), withNul}) {
+        QString error;
+        EXPECT_FALSE(writeFileAtomically(path, "new", &error)) << path.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+    EXPECT_FALSE(readRegularFile(withNul)) << "paths with NUL are refused";
     EXPECT_TRUE(QFileInfo(dir + QStringLiteral("/taken/inner")).isDir());
     EXPECT_EQ(test::readFile(blocker), QByteArray("keep"));
     EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), (QStringList{"file", "taken"}));
 }
 
-TEST(FileIo, PathsWithNulAreRefused)
+TEST(FileReplace, AFullDiskLeavesTheOldContents)
 {
+    // A file with one name is replaced by a new one beside it; with two
+    // names it is written in place. Either write stops at the size limit.
     const QString dir = test::scratchDir();
-    const QString path = dir + QStringLiteral("/a");
-    test::writeFile(path, "keep");
-    const QString withNul = path + QChar(0) + QStringLiteral("/b");
-    EXPECT_FALSE(readRegularFile(withNul));
-    EXPECT_FALSE(writeFileAtomically(withNul, "new"));
-    EXPECT_EQ(test::readFile(path), QByteArray("keep"));
+    const QString single = test::writeFile(dir + QStringLiteral("/single"), "old");
+    const QString linked = test::writeFile(dir + QStringLiteral("/linked"), "old");
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(), QFile::encodeName(dir + QStringLiteral("/other")).constData()), 0);
+    const test::FileSizeLimit full(4);
+    for (const QString &path : {single, linked}) {
+        QString error;
+        EXPECT_FALSE(replaceFileContents(path, "longer than four bytes", &error)) << path.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(test::readFile(path), QByteArray("old"));
+    }
+    EXPECT_TRUE(replaceFileContents(linked, "new"));
+    EXPECT_EQ(test::readFile(dir + QStringLiteral("/other")), QByteArray("new"));
 }

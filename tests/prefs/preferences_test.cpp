@@ -1,14 +1,21 @@
-// Single values, child dictionaries and the developer switch.
+// Single values, child dictionaries, the developer switch and plist files.
 #include "logcapture.h"
+#include "prefstest.h"
 #include "sandbox.h"
 
 #include <reel/core/debug.h>
-#include <reel/core/describe.h>
+#include <reel/core/plistcodec.h>
 #include <reel/prefs.h>
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSize>
+#include <QStandardPaths>
+#include <QTimeZone>
+
+#include <sys/stat.h>
 
 using namespace reel;
 using namespace reel::test;
@@ -20,27 +27,40 @@ const QString kVideo = u"video"_s;
 const QString kWidth = u"width"_s;
 const QString kHeight = u"height"_s;
 
+// Written by hand, as another program would.
+const char kXml[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+<plist version="1.0"><dict>
+	<key>name</key><string>caf&#233; &amp; cr&#xE8;me</string>
+	<key>count</key><integer>-12</integer>
+	<key>ratio</key><real>1.25</real>
+	<key>on</key><true/>
+	<key>when</key><date>2008-01-02T10:11:12Z</date>
+	<key>bytes</key><data>AAH/</data>
+	<key>list</key><array><string>a</string><dict/></array>
+</dict></plist>
+)";
+
+const QVariantMap kContents{
+    {u"name"_s, u"café & crème"_s},
+    {u"count"_s, -12},
+    {u"ratio"_s, 1.25},
+    {u"on"_s, true},
+    {u"when"_s, QDateTime(QDate(2008, 1, 2), QTime(10, 11, 12), QTimeZone::utc())},
+    {u"bytes"_s, QByteArray("\x00\x01\xff", 3)},
+    {u"list"_s, QVariantList{u"a"_s, QVariantMap{}}},
+};
+
 } // namespace
 
 TEST(Preferences, ReadGivesTheValueAsText)
 {
-    const QVariantList list{1, u"two"_s};
-    const struct {
-        QVariant value;
-        QString text;
-    } cases[] = {
-        {25, u"25"_s},
-        {1.5, u"1.5"_s},
-        {true, u"1"_s},
-        {false, u"0"_s},
-        {u""_s, u""_s},
-        {QByteArray("\x0b\x77", 2), u"<0b77>"_s},
-        {list, describe(list)},
-    };
-    for (const auto &c : cases) {
-        ASSERT_TRUE(prefWrite(u"k"_s, c.value));
-        EXPECT_EQ(prefRead(u"k"_s), c.text) << c.text.toStdString();
-        EXPECT_EQ(prefRead2(u"k"_s), c.value) << c.text.toStdString();
+    const std::pair<QVariant, QString> cases[] = {
+        {25, u"25"_s}, {true, u"1"_s}, {QByteArray("\x0b\x77", 2), u"<0b77>"_s}, {QVariantList{1, u"two"_s}, u"(\n    1,\n    two\n)"_s}};
+    for (const auto &[value, text] : cases) {
+        ASSERT_TRUE(prefWrite(u"k"_s, value));
+        EXPECT_EQ(prefRead(u"k"_s), text);
+        EXPECT_EQ(prefRead2(u"k"_s), value);
     }
 }
 
@@ -49,8 +69,6 @@ TEST(Preferences, NothingStoredAndNullArguments)
     EXPECT_EQ(prefRead(u"absent"_s), u""_s);
     EXPECT_FALSE(prefRead(u"absent"_s).isNull());
     EXPECT_FALSE(prefRead2(u"absent"_s).isValid());
-    EXPECT_EQ(prefRead(QString()), u""_s);
-    EXPECT_FALSE(prefRead2(QString()).isValid());
     EXPECT_FALSE(prefWrite(QString(), 1));
     EXPECT_TRUE(prefDelete(QString()));
     EXPECT_TRUE(prefDelete(u"absent"_s));
@@ -64,30 +82,17 @@ TEST(Preferences, NothingStoredAndNullArguments)
     EXPECT_TRUE(prefDeleteChildDico(QString(), kWidth));
     EXPECT_FALSE(QFileInfo::exists(preferencesFilePath())) << "nothing above touches the disk";
 
+    // An empty key is a key like any other; a null one is none.
     ASSERT_TRUE(prefWrite(u"k"_s, 25));
     EXPECT_FALSE(prefWrite(u"k"_s, QVariant()));
-    // An empty key is a key like any other.
-    EXPECT_TRUE(prefWrite(u""_s, 3));
-    EXPECT_EQ(readPreferences(), (QVariantMap{{u"k"_s, 25}, {u""_s, 3}}));
-}
-
-TEST(Preferences, DebugLines)
-{
-    setDEBUG(1);
-    EXPECT_TRUE(prefWrite(u"k"_s, 25));
-    EXPECT_TRUE(prefWrite(u"k"_s, 25));
-    EXPECT_EQ(logLines(), (QStringList{u"prefWrite           - old ? nil"_s, u"prefWrite           - def : 25"_s,
-                                       u"prefWrite           - old ? 25"_s, u"prefWrite           - def : 25"_s}));
-    ASSERT_TRUE(prefWrite(u"long"_s, QString(60, u'x')));
-    clearLog();
-    EXPECT_EQ(prefRead(u"long"_s), QString(60, u'x'));
-    EXPECT_EQ(logLines(), QStringList{u"prefRead            : "_s + QString(50, u'x') + u" […]"_s});
-
-    setDEBUG(0);
-    clearLog();
-    EXPECT_TRUE(prefWrite(u"k"_s, 26));
-    EXPECT_EQ(prefRead(u"k"_s), u"26"_s);
-    EXPECT_TRUE(logLines().isEmpty());
+    EXPECT_TRUE(prefWriteChildDico(u""_s, u""_s, 3));
+    EXPECT_EQ(readPreferences(), (QVariantMap{{u"k"_s, 25}, {u""_s, QVariantMap{{u""_s, 3}}}}));
+    EXPECT_EQ(prefReadChildDico(u""_s, u""_s), 3);
+    EXPECT_FALSE(prefRead2(QString()).isValid());
+    EXPECT_EQ(prefRead(QString()), u""_s);
+    EXPECT_FALSE(prefReadDico(QString()).has_value());
+    EXPECT_FALSE(prefReadChildDico(QString(), u""_s).isValid());
+    EXPECT_FALSE(prefReadChildDico(u""_s, QString()).isValid());
 }
 
 TEST(Preferences, DeleteRemovesOnlyTheKeyAndReportsUnappliedChanges)
@@ -107,46 +112,43 @@ TEST(Preferences, DeleteRemovesOnlyTheKeyAndReportsUnappliedChanges)
     EXPECT_TRUE(prefDelete(u"b"_s));
     EXPECT_TRUE(prefDelete(u"absent"_s));
     EXPECT_EQ(asked, 2);
-    EXPECT_EQ(logCount(u"hasUnappliedChanges :-("_s), 2);
+    EXPECT_EQ(takeLog(), (QStringList{u"hasUnappliedChanges :-("_s, u"hasUnappliedChanges :-("_s}));
     unapplied = false;
-    clearLog();
     EXPECT_TRUE(prefDelete(u"c"_s));
     EXPECT_TRUE(logLines().isEmpty());
     setUnappliedChangesHook(previous);
 }
 
-TEST(ChildDicts, ChildrenGatherUnderTheParent)
+TEST(ChildDicts, ChildrenGatherUnderTheParentAndLeaveOneByOne)
 {
-    setDEBUG(1);
     EXPECT_TRUE(prefWriteChildDico(kVideo, kWidth, 720));
     EXPECT_EQ(prefRead2(kVideo), (QVariantMap{{kWidth, 720}}));
     EXPECT_TRUE(prefWriteChildDico(kVideo, kHeight, 576));
-    EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kWidth, 720}, {kHeight, 576}}));
-    EXPECT_EQ(logLines().filter(u"prefWriteChildDico"_s), (QStringList{u"prefWriteChildDico  : new key=width, new value=720"_s,
-                                                                        u"prefWriteChildDico  : new key=height, new value=576"_s}));
     // Replacing a child keeps the others.
     EXPECT_TRUE(prefWriteChildDico(kVideo, kWidth, 704));
     EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kWidth, 704}, {kHeight, 576}}));
     EXPECT_EQ(prefReadChildDico(kVideo, kWidth), 704);
     EXPECT_FALSE(prefReadChildDico(kVideo, u"depth"_s).isValid());
-}
 
-TEST(ChildDicts, DeletingChildren)
-{
-    ASSERT_TRUE(prefWriteChildDico(kVideo, kWidth, 720));
-    ASSERT_TRUE(prefWriteChildDico(kVideo, kHeight, 576));
+    // Deleting what is not there leaves the file alone.
     const QByteArray before = readFile(preferencesFilePath());
     EXPECT_TRUE(prefDeleteChildDico(kVideo, u"depth"_s));
     EXPECT_TRUE(prefDeleteChildDico(u"audio"_s, kWidth));
     EXPECT_EQ(readFile(preferencesFilePath()), before);
-
-    setDEBUG(1);
     EXPECT_TRUE(prefDeleteChildDico(kVideo, kWidth));
-    EXPECT_EQ(logLines(), QStringList{u"key to delete       : key=width, value=720"_s});
     EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kHeight, 576}}));
     // The last child gone, an empty dictionary stays.
     EXPECT_TRUE(prefDeleteChildDico(kVideo, kHeight));
     EXPECT_EQ(prefReadDico(kVideo), QVariantMap{});
+
+    // A whole dictionary replaces the old one.
+    setDEBUG(1);
+    EXPECT_TRUE(prefWriteDico(kVideo, QVariantMap{{kWidth, 720}}));
+    EXPECT_TRUE(logHas(u"prefWriteDico       - old n'existe plus :-)"_s));
+    EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kWidth, 720}}));
+    clearLog();
+    EXPECT_TRUE(prefWriteDico(u"audio"_s, QVariantMap{}));
+    EXPECT_FALSE(logHas(u"prefWriteDico       - old n'existe plus :-)"_s));
 }
 
 TEST(ChildDicts, ParentHoldingSomethingElseIsKept)
@@ -165,16 +167,6 @@ TEST(ChildDicts, ParentHoldingSomethingElseIsKept)
     }
 }
 
-TEST(ChildDicts, WriteDicoReplacesTheWholeDictionary)
-{
-    setDEBUG(1);
-    EXPECT_TRUE(prefWriteDico(kVideo, QVariantMap{{kWidth, 720}}));
-    EXPECT_FALSE(logHas(u"prefWriteDico       - old n'existe plus :-)"_s));
-    EXPECT_TRUE(prefWriteDico(kVideo, QVariantMap{{kHeight, 576}}));
-    EXPECT_TRUE(logHas(u"prefWriteDico       - old n'existe plus :-)"_s));
-    EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kHeight, 576}}));
-}
-
 TEST(DevSwitch, AnswersFromTheIdPreferenceReadOnEveryCall)
 {
     const QString marker = u"reelkit-videoworkshop.org"_s;
@@ -185,17 +177,97 @@ TEST(DevSwitch, AnswersFromTheIdPreferenceReadOnEveryCall)
         QVariant id;
         bool on;
     } cases[] = {
-        {u"user "_s + marker + u" at home"_s, true},
-        {marker.toUpper(), false},
-        {marker.toUtf8(), false},
-        {QVariantList{marker}, false},
-        {marker, true},
+        {u"user "_s + marker + u" at home"_s, true}, {marker.toUpper(), false}, {marker.toUtf8(), false},
+        {QVariantList{marker}, false},               {marker, true},
     };
     for (const auto &c : cases) {
         ASSERT_TRUE(prefWrite(u"id"_s, c.id));
-        EXPECT_EQ(getDEBUGMOI(), c.on) << describe(c.id).toStdString();
+        EXPECT_EQ(getDEBUGMOI(), c.on) << c.id.toString().toStdString();
     }
     // The last value was the marker: deleting it turns the switch off at once.
     ASSERT_TRUE(prefDelete(u"id"_s));
     EXPECT_FALSE(getDEBUGMOI());
+}
+
+TEST(PlistFiles, ReadsXmlAndBinaryFiles)
+{
+    const QString xml = writeFile(scratchDir() + u"/a.plist"_s, kXml);
+    EXPECT_EQ(readPlist(xml), kContents);
+
+    // A binary file written by another program when there is one.
+    const QString binary = scratchDir() + u"/b.plist"_s;
+    if (!QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
+        ASSERT_TRUE(runToEnd(u"plistutil"_s, {u"-i"_s, xml, u"-o"_s, binary}).has_value());
+    else
+        writeFile(binary, plistToData(kContents, PlistFormat::Binary));
+    ASSERT_TRUE(readFile(binary).startsWith("bplist00"));
+    EXPECT_EQ(readPlist(binary), kContents);
+
+    writeFile(homePath() + u"/c.plist"_s, kXml);
+    EXPECT_EQ(readPlist(u"~/c.plist"_s), kContents);
+}
+
+TEST(PlistFiles, ReadGivesNothing)
+{
+    // Quietly for what is no file or no dictionary; with a line for contents
+    // the reader refuses (the hostile files have their own tests).
+    const QString dir = scratchDir();
+    writeFile(dir + u"/list.plist"_s, plistToData(QVariantList{1, 2}, PlistFormat::Xml));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir + u"/fifo.plist"_s).constData(), 0600), 0);
+    for (const QString &path : {dir + u"/missing.plist"_s, dir + u"/list.plist"_s, dir + u"/fifo.plist"_s, QString(), u""_s, dir})
+        EXPECT_FALSE(readPlist(path).has_value()) << path.toStdString();
+    EXPECT_TRUE(logLines().isEmpty());
+
+    const QString text = writeFile(dir + u"/text.plist"_s, "not a property list");
+    EXPECT_FALSE(readPlist(text).has_value());
+    EXPECT_TRUE(logContains(u"readPlist           :-( refused '"_s + text + u"': "_s));
+}
+
+TEST(PlistFiles, CreateWritesBinaryOverWhateverFileStoodThere)
+{
+    const QString dir = scratchDir();
+    const QString path = dir + u"/out.plist"_s;
+    EXPECT_TRUE(createNewPlist(path, kContents));
+    EXPECT_EQ(takeLog(), QStringList{u"write plist :-) "_s + path});
+    EXPECT_TRUE(readFile(path).startsWith("bplist00"));
+    EXPECT_EQ(readPlist(path), kContents);
+    // Any property-list value may be the root.
+    EXPECT_TRUE(createNewPlist(path, QVariantList{u"x"_s}));
+    EXPECT_EQ(plistFromData(readFile(path)), QVariant(QVariantList{u"x"_s}));
+
+    // Colons are taken out of the path.
+    EXPECT_TRUE(createNewPlist(dir + u"/a:b.plist"_s, QVariantMap{{u"k"_s, 1}}));
+    EXPECT_TRUE(QFileInfo(dir + u"/ab.plist"_s).isFile());
+    EXPECT_FALSE(QFileInfo::exists(dir + u"/a:b.plist"_s));
+    EXPECT_TRUE(createNewPlist(u"~/:x:.plist"_s, QVariantMap{}));
+    EXPECT_TRUE(QFileInfo(homePath() + u"/x.plist"_s).isFile());
+}
+
+TEST(PlistFiles, CreateRefusesWhatCannotBeWritten)
+{
+    const QString dir = scratchDir();
+    const QString path = dir + u"/out.plist"_s;
+    EXPECT_FALSE(createNewPlist(QString(), QVariantMap{}));
+    EXPECT_FALSE(createNewPlist(path, QVariant()));
+    EXPECT_TRUE(logLines().isEmpty());
+
+    // A value that is not a property-list type, deep inside.
+    EXPECT_FALSE(createNewPlist(path, QVariantMap{{u"size"_s, QVariant::fromValue(QSize(1, 1))}}));
+    const QStringList lines = takeLog();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines.at(0).startsWith(u"Property list invalid for format"_s));
+    EXPECT_EQ(lines.mid(1), (QStringList{u"error release - pre"_s, u"error release - post"_s}));
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    // A failed write is a failure, even where something already stands; the
+    // reason follows.
+    QDir().mkpath(dir + u"/folder.plist"_s);
+    for (const QString &target : {dir + u"/no/such/folder/x.plist"_s, dir + u"/folder.plist"_s}) {
+        EXPECT_FALSE(createNewPlist(target, QVariantMap{}));
+        const QStringList failed = takeLog();
+        ASSERT_EQ(failed.size(), 2);
+        EXPECT_EQ(failed.at(0), u"write plist :-( "_s + target);
+        EXPECT_TRUE(failed.at(1).startsWith(u"write plist         : "_s) && failed.at(1).size() > 22) << failed.at(1).toStdString();
+    }
+    EXPECT_TRUE(QFileInfo(dir + u"/folder.plist"_s).isDir());
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QProcess>
-#include <QStandardPaths>
 
 #include <optional>
 
@@ -17,12 +16,6 @@ inline std::optional<QByteArray> runToEnd(const QString &program, const QStringL
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return std::nullopt;
     return process.readAllStandardOutput();
-}
-
-// plistutil, the independent reader and writer, when it is installed.
-inline bool havePlistutil()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty();
 }
 
 } // namespace reel::test

@@ -1,29 +1,31 @@
-// The store file itself: types, other processes, damage and failures.
+// The store file itself: types, other processes, damage, hostile files and
+// failures.
+#include "fuzzseeds.h"
 #include "logcapture.h"
-#include "plistvalues.h"
+#include "plists.h"
 #include "prefstest.h"
 #include "privileges.h"
 #include "sandbox.h"
 #include "scoped.h"
+#include "tables.h"
 
 #include <reel/core/plistcodec.h>
 #include <reel/prefs.h>
 
 #include <gtest/gtest.h>
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPoint>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTimeZone>
+#include <QThread>
 
 #include <ctime>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace reel;
 using namespace reel::test;
@@ -43,22 +45,41 @@ QString storeFile()
     return configHome() + u"/org.reelkit.tests.plist"_s;
 }
 
-// Every kind of value the store keeps, each of the type it must come back as.
-const QVariantMap &everyType()
-{
-    static const QVariantMap values = plistCaseValues();
-    return values;
-}
-
-void expectEveryType(const std::function<QVariant(const QString &)> &read)
-{
-    for (const PlistCase &c : plistCases())
-        EXPECT_TRUE(sameValue(read(c.key), c.value)) << c.key.toStdString() << ": " << testing::PrintToString(read(c.key));
-}
-
 QString writeValuesFile(const QString &name, const QVariantMap &values)
 {
     return writeFile(scratchDir() + u'/' + name, plistToData(values, PlistFormat::Binary));
+}
+
+void writeEach()
+{
+    for (const PlistCase &c : plistCases())
+        EXPECT_TRUE(prefWrite(c.key, c.value)) << c.key.toStdString();
+}
+
+QVariantMap readEach(const std::function<QVariant(const QString &)> &read)
+{
+    QVariantMap out;
+    for (const PlistCase &c : plistCases())
+        out.insert(c.key, read(c.key));
+    return out;
+}
+
+// The hostile files in the scratch folder, and one larger than the limit
+// (sparse: nothing is written but its header).
+QStringList writeHostileFiles()
+{
+    QStringList paths;
+    for (const HostilePlist &h : hostilePlists()) {
+        const QString name = QString::fromLatin1(h.name) + u".plist"_s;
+        paths << writeFile(scratchDir() + u'/' + name, h.bytes);
+        saveFuzzSeed(h.bytes.startsWith("bplist") ? "binary" : "xml", name, h.bytes);
+    }
+    saveFuzzSeed("binary", u"deep-600.plist"_s, bplist::nestedArrays(600));
+    saveFuzzSeed("xml", u"deep-600.plist"_s, nestedXml(600));
+    const QString large = scratchDir() + u"/larger-than-the-limit.plist"_s;
+    QFile file(large);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write("bplist00") == 8 && file.resize(kPlistMaxBytes + 1));
+    return paths << large;
 }
 
 } // namespace
@@ -68,65 +89,74 @@ TEST(PrefStore, FileLivesInTheConfigHome)
     EXPECT_EQ(preferencesFilePath(), storeFile());
     for (const QString &unusable : {QString(), u"relative/config"_s}) {
         ScopedEnv env("XDG_CONFIG_HOME", unusable);
-        EXPECT_EQ(preferencesFilePath(), homePath() + u"/.config/org.reelkit.tests.plist"_s);
+        EXPECT_EQ(preferencesFilePath(), storeFile());
     }
-    const QString other = scratchDir() + u"/cfg"_s;
-    ScopedEnv set("XDG_CONFIG_HOME", other);
+    ScopedEnv set("XDG_CONFIG_HOME", scratchDir() + u"/cfg"_s);
     ASSERT_TRUE(prefWrite(u"k"_s, 1));
-    EXPECT_TRUE(QFileInfo(other + u"/org.reelkit.tests.plist"_s).isFile());
-    EXPECT_TRUE(QFileInfo(other + u"/org.reelkit.tests.plist.lock"_s).isFile());
+    EXPECT_EQ(QDir(scratchDir() + u"/cfg"_s).entryList(QDir::Files), (QStringList{u"org.reelkit.tests.plist"_s, u"org.reelkit.tests.plist.lock"_s}));
 }
 
-TEST(PrefStore, EveryTypeRoundTripsThroughTheFile)
+TEST(PrefStore, EveryKindComesBackAsWrittenThroughEachWay)
 {
-    for (auto it = everyType().cbegin(); it != everyType().cend(); ++it)
-        ASSERT_TRUE(prefWrite(it.key(), *it)) << it.key().toStdString();
-    expectEveryType(prefRead2);
-    const QByteArray bytes = readFile(storeFile());
-    EXPECT_TRUE(bytes.startsWith("bplist00"));
-
-    // A new process reading the store finds the same values.
-    const auto dumped = runToEnd(kHelper, QStringList{u"dump"_s} + everyType().keys());
-    ASSERT_TRUE(dumped.has_value());
-    const QVariantMap other = plistFromData(*dumped).value_or(QVariant()).toMap();
-    expectEveryType([&other](const QString &key) { return other.value(key); });
-
-    if (!havePlistutil())
-        GTEST_SKIP() << "plistutil not installed";
-    const auto xml = runToEnd(u"plistutil"_s, {u"-i"_s, storeFile(), u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
-    ASSERT_TRUE(xml.has_value());
-    for (const PlistCase &c : plistCases()) {
-        if (!c.plistutil.isEmpty())
-            EXPECT_TRUE(xml->contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml->constData();
-    }
+    const QString plist = scratchDir() + u"/created.plist"_s;
+    const struct {
+        const char *name;
+        std::function<QVariantMap()> roundTrip;
+    } ways[] = {
+        {"createNewPlist, readPlist",
+         [&] {
+             EXPECT_TRUE(createNewPlist(plist, plistCaseValues()));
+             return readPlist(plist).value_or(QVariantMap());
+         }},
+        {"prefWrite, read here",
+         [] {
+             writeEach();
+             return readEach(prefRead2);
+         }},
+        {"written by another process after this one read the store",
+         [] {
+             EXPECT_TRUE(prefWrite(u"int"_s, 1) && prefRead2(u"int"_s) == 1);
+             EXPECT_TRUE(runToEnd(kHelper, {u"load"_s, writeValuesFile(u"values.plist"_s, plistCaseValues())}));
+             return readEach(prefRead2);
+         }},
+        {"prefWrite, read by another process",
+         [] {
+             writeEach();
+             const auto dumped = runToEnd(kHelper, QStringList{u"dump"_s} + plistCaseValues().keys());
+             EXPECT_TRUE(dumped.has_value());
+             return plistFromData(dumped.value_or("")).value_or(QVariant()).toMap();
+         }},
+    };
+    forEachCase(ways, [](const auto &way) {
+        QDir(configHome()).removeRecursively();
+        const QVariantMap back = way.roundTrip();
+        for (const PlistCase &c : plistCases())
+            EXPECT_TRUE(sameValue(back.value(c.key), c.value)) << c.key.toStdString() << ": "
+                                                               << testing::PrintToString(back.value(c.key));
+    });
 }
 
-TEST(PrefStore, SinglePrecisionReadsBackAsWritten)
+TEST(PrefStore, FailedWriteLeavesTheFileAsItWas)
 {
-    ASSERT_TRUE(prefWrite(u"rate"_s, 29.97f));
-    EXPECT_EQ(prefRead(u"rate"_s), u"29.97"_s);
-    EXPECT_EQ(prefRead2(u"rate"_s).typeId(), QMetaType::Float);
-}
-
-TEST(PrefStore, WhatTheFileCannotHoldIsRefused)
-{
-    // A key no reader would take back; an unpaired surrogate is no text.
     ASSERT_TRUE(prefWrite(u"k"_s, 1));
     const QByteArray before = readFile(storeFile());
-    EXPECT_FALSE(prefWrite(QStringView(u"a\0b", 3).toString(), 1));
-    EXPECT_FALSE(prefWrite(u"k"_s, QString(QChar(0xD800))));
-    EXPECT_FALSE(prefWriteChildDico(u"d"_s, QStringView(u"\0", 1).toString(), 1));
-    EXPECT_EQ(readFile(storeFile()), before);
-    EXPECT_EQ(logLines().filter(u"preferences         :-( cannot write '"_s).size(), 3);
-}
-
-TEST(PrefStore, ValuesWrittenByAnotherProcessAreSeen)
-{
-    // Read (and so remember) the store first, then change it from outside.
-    ASSERT_TRUE(prefWrite(u"int"_s, 1));
-    ASSERT_EQ(prefRead2(u"int"_s), 1);
-    ASSERT_TRUE(runToEnd(kHelper, {u"load"_s, writeValuesFile(u"values.plist"_s, everyType())}));
-    expectEveryType(prefRead2);
+    const QVariant point = QVariant::fromValue(QPoint(1, 2));
+    const struct {
+        const char *name;
+        std::function<bool()> write;
+    } refused[] = {
+        {"key holding U+0000", [] { return prefWrite(QStringView(u"a\0b", 3).toString(), 1); }},
+        {"unpaired surrogate", [] { return prefWrite(u"k"_s, QString(QChar(0xD800))); }},
+        {"child key holding U+0000", [] { return prefWriteChildDico(u"d"_s, QStringView(u"\0", 1).toString(), 1); }},
+        {"not a property-list type", [&] { return prefWrite(u"k"_s, point); }},
+        {"one deep inside", [&] { return prefWrite(u"j"_s, QVariantList{1, point}); }},
+    };
+    forEachCase(refused, [&](const auto &c) {
+        EXPECT_FALSE(c.write());
+        EXPECT_EQ(readFile(storeFile()), before);
+        EXPECT_EQ(takeLog().filter(u"preferences         :-( cannot write '"_s + storeFile() + u"': "_s).size(), 1);
+    });
+    EXPECT_EQ(readPreferences(), (QVariantMap{{u"k"_s, 1}}));
 }
 
 TEST(PrefStore, ConcurrentWritersLoseNoKey)
@@ -172,17 +202,15 @@ TEST(PrefStore, RewriteInPlaceWithTheOldTimestampIsSeen)
     EXPECT_EQ(prefRead2(u"k"_s), u"bbbb"_s);
 }
 
-TEST(PrefStore, LeftoverTemporaryFileLeavesTheStoreReadable)
+TEST(PrefStore, ASettledStoreStillSeesAReplacementByAnotherProcess)
 {
-    // What a crash between writing the temporary file and renaming it leaves.
-    ASSERT_TRUE(prefWrite(u"kept"_s, 7));
-    const QByteArray whole = plistToData(QVariantMap{{u"kept"_s, 8}, {u"x"_s, 1}}, PlistFormat::Binary);
-    writeFile(configHome() + u"/.org.reelkit.tests.plist.Ab3dEf"_s, whole.left(whole.size() / 2));
-
-    EXPECT_EQ(prefRead2(u"kept"_s), 7);
-    EXPECT_TRUE(prefWrite(u"more"_s, 9));
-    EXPECT_EQ(readPreferences(), (QVariantMap{{u"kept"_s, 7}, {u"more"_s, 9}}));
-    EXPECT_FALSE(logContains(u"cannot"_s));
+    // Read two seconds after its last change, the store is known by its
+    // status alone; another process's replacement is a new file all the same.
+    ASSERT_TRUE(prefWrite(u"k"_s, 1));
+    QThread::msleep(2100);
+    ASSERT_EQ(prefRead2(u"k"_s), 1);
+    ASSERT_TRUE(runToEnd(kHelper, {u"load"_s, writeValuesFile(u"values.plist"_s, {{u"k"_s, 2}})}));
+    EXPECT_EQ(prefRead2(u"k"_s), 2);
 }
 
 TEST(PrefStore, AWriteClearsWhatKilledWritersLeft)
@@ -213,63 +241,24 @@ TEST(PrefStore, AWriteClearsWhatKilledWritersLeft)
     ASSERT_EQ(fresh.size(), 1);
     // Old files that are not this store's temporary files stay.
     const QStringList others{u".org.reelkit.tests.plist.Ab3dE"_s, u".org.reelkit.tests.plist.Ab3dEf.bak"_s,
-                             u".org.reelkit.other.plist.Ab3dEf"_s, u"org.reelkit.tests.plist.Ab3dEf"_s};
+                             u".org.reelkit.other.plist.Ab3dEf"_s, u"org.reelkit.tests.plist.Ab3dEf"_s,
+                             u".org.reelkit.tests.plist.Folder"_s};
     for (const QString &name : others) {
-        writeFile(folder + u'/' + name, "x");
+        if (name.endsWith(u"Folder"_s))
+            QDir().mkdir(folder + u'/' + name);
+        else
+            writeFile(folder + u'/' + name, "x");
         age(name, 3600);
     }
-    QDir().mkdir(folder + u"/.org.reelkit.tests.plist.Folder"_s);
-    age(u".org.reelkit.tests.plist.Folder"_s, 3600);
-
+    // The half-written files leave the store readable and writable.
+    EXPECT_EQ(prefRead2(u"k"_s), 1);
     ASSERT_TRUE(prefWrite(u"k"_s, 2));
     EXPECT_FALSE(QFileInfo::exists(folder + u'/' + old.first()));
     EXPECT_TRUE(QFileInfo::exists(folder + u'/' + fresh.first()));
-    for (const QString &name : others + QStringList{u".org.reelkit.tests.plist.Folder"_s})
+    for (const QString &name : others)
         EXPECT_TRUE(QFileInfo::exists(folder + u'/' + name)) << name.toStdString();
-    EXPECT_EQ(prefRead2(u"k"_s), 2);
-}
-
-TEST(PrefStore, FailedWriteLeavesTheFileAsItWas)
-{
-    ASSERT_TRUE(prefWrite(u"k"_s, 1));
-    const QByteArray before = readFile(storeFile());
-    EXPECT_FALSE(prefWrite(u"k"_s, QVariant::fromValue(QPoint(1, 2))));
-    EXPECT_FALSE(prefWrite(u"j"_s, QVariantList{1, QVariant::fromValue(QPoint(1, 2))}));
-    EXPECT_EQ(readFile(storeFile()), before);
-    EXPECT_EQ(readPreferences(), (QVariantMap{{u"k"_s, 1}}));
-    EXPECT_TRUE(logContains(u"preferences         :-( cannot write '"_s + storeFile()));
-}
-
-TEST(PrefStore, DamagedFileIsSetAsideAndTheStoreStartsEmpty)
-{
-    const QByteArray binary = plistToData(QVariantMap{{u"k"_s, u"a long value"_s}}, PlistFormat::Binary);
-    const struct {
-        const char *name;
-        QByteArray bytes;
-        bool foundByWrite;
-    } cases[] = {
-        {"text", "this is not a property list", false},
-        {"truncated", binary.left(binary.size() - 10), false},
-        {"array root", plistToData(QVariantList{1, 2}, PlistFormat::Xml), false},
-        {"empty", "", false},
-        {"found by a write", "garbage", true},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        QDir(configHome()).removeRecursively();
-        writeFile(storeFile(), c.bytes);
-        clearLog();
-        if (!c.foundByWrite) {
-            EXPECT_FALSE(prefRead2(u"k"_s).isValid());
-            EXPECT_FALSE(QFileInfo::exists(storeFile()));
-        }
-        EXPECT_TRUE(prefWrite(u"new"_s, 1));
-        const QStringList aside = QDir(configHome()).entryList({u"org.reelkit.tests.plist.corrupt-*"_s});
-        ASSERT_EQ(aside.size(), 1);
-        EXPECT_EQ(readFile(configHome() + u'/' + aside.first()), c.bytes);
-        EXPECT_TRUE(logContains(u"set aside as '"_s + configHome() + u'/' + aside.first()));
-        EXPECT_EQ(readPreferences(), (QVariantMap{{u"new"_s, 1}}));
-    }
+    EXPECT_EQ(readPreferences(), (QVariantMap{{u"k"_s, 2}}));
+    EXPECT_FALSE(logContains(u"cannot"_s));
 }
 
 TEST(PrefStore, UnavailableStoreReadsNothingAndRefusesWrites)
@@ -277,15 +266,23 @@ TEST(PrefStore, UnavailableStoreReadsNothingAndRefusesWrites)
     const QString dir = scratchDir();
     writeFile(dir + u"/file"_s, "x");
     QDir().mkpath(dir + u"/cfg/org.reelkit.tests.plist"_s);
-    // The config home a file; the store a folder.
-    for (const QString &config : {dir + u"/file"_s, dir + u"/cfg"_s}) {
-        SCOPED_TRACE(config.toStdString());
-        ScopedEnv env("XDG_CONFIG_HOME", config);
+    QDir().mkpath(dir + u"/locked/org.reelkit.tests.plist.lock"_s);
+    const struct {
+        const char *name;
+        QString config;
+        bool readFails;
+    } cases[] = {
+        {"the config home a file", dir + u"/file"_s, true},
+        {"the store a folder", dir + u"/cfg"_s, true},
+        {"the lock a folder", dir + u"/locked"_s, false},
+    };
+    forEachCase(cases, [](const auto &c) {
+        ScopedEnv env("XDG_CONFIG_HOME", c.config);
         clearLog();
         EXPECT_EQ(prefRead(u"k"_s), u""_s);
         EXPECT_FALSE(prefRead2(u"k"_s).isValid());
         EXPECT_FALSE(prefReadDico(u"k"_s).has_value());
-        EXPECT_EQ(logLines().filter(u":-( cannot read"_s).size(), 1) << "logged once, not on every read";
+        EXPECT_EQ(logLines().filter(u":-( cannot read"_s).size(), c.readFails ? 1 : 0) << "logged once, not on every read";
         EXPECT_FALSE(prefWrite(u"k"_s, 1));
         EXPECT_FALSE(prefWriteDico(u"k"_s, QVariantMap{}));
         EXPECT_FALSE(prefWriteChildDico(u"k"_s, u"c"_s, 1));
@@ -293,7 +290,7 @@ TEST(PrefStore, UnavailableStoreReadsNothingAndRefusesWrites)
         EXPECT_TRUE(prefDeleteChildDico(u"k"_s, u"c"_s));
         EXPECT_TRUE(logContains(u":-( cannot write"_s));
         EXPECT_FALSE(getDEBUGMOI());
-    }
+    });
 }
 
 TEST(PrefStore, UnreadableOrReadOnlyFileIsNeverReplaced)
@@ -310,4 +307,76 @@ TEST(PrefStore, UnreadableOrReadOnlyFileIsNeverReplaced)
     EXPECT_FALSE(prefWrite(u"k"_s, 2));
     ::chmod(path.constData(), 0600);
     EXPECT_EQ(readFile(storeFile()), before);
+}
+
+TEST(HostilePlists, RefusedWithALogLineInBoundedTimeAndMemory)
+{
+    const QStringList paths = writeHostileFiles();
+    // Another process, so that a reader that runs away is held to its
+    // limits: 1 GiB of address space (without AddressSanitizer) or of
+    // resident memory (with it), and a minute.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"ASAN_OPTIONS"_s, env.value(u"ASAN_OPTIONS"_s) + u":hard_rss_limit_mb=1024"_s);
+    QProcess helper;
+    helper.setProcessEnvironment(env);
+    helper.start(QStringLiteral(PREFS_HELPER), QStringList{u"read"_s} + paths);
+    ASSERT_TRUE(helper.waitForFinished(60000)) << "a reader hangs";
+    const QString out = QString::fromLocal8Bit(helper.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(helper.readAllStandardError());
+    ASSERT_EQ(helper.exitStatus(), QProcess::NormalExit) << err.right(2000).toStdString();
+    ASSERT_EQ(helper.exitCode(), 0) << err.right(2000).toStdString();
+    for (const QString &path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_TRUE(out.contains(u"refused "_s + path + u'\n'));
+        EXPECT_TRUE(err.contains(u"readPlist           :-( refused '"_s + path + u"': "_s));
+    }
+}
+
+TEST(HostilePlists, EveryTruncationIsRefused)
+{
+    const QVariantMap value{{u"name"_s, u"caf\u00e9"_s}, {u"count"_s, 25}, {u"list"_s, QVariantList{1.5, true}}};
+    const QByteArray binary = plistToData(value, PlistFormat::Binary);
+    const QByteArray xml = plistToData(value, PlistFormat::Xml);
+    ASSERT_FALSE(binary.isEmpty() || xml.isEmpty());
+    saveFuzzSeed("binary", u"small.plist"_s, binary);
+    saveFuzzSeed("xml", u"small.plist"_s, xml);
+    const QString path = scratchDir() + u"/cut.plist"_s;
+    for (const QByteArray &whole : {binary, xml}) {
+        // XML may lose what follows its last element.
+        const qsizetype end = whole.startsWith("bplist") ? whole.size() : whole.lastIndexOf('>') + 1;
+        for (qsizetype n = 0; n < end; ++n) {
+            writeFile(path, whole.left(n));
+            clearLog();
+            EXPECT_FALSE(readPlist(path).has_value()) << n;
+            EXPECT_EQ(logLines().filter(u"readPlist           :-( refused '"_s + path).size(), 1) << n;
+        }
+    }
+}
+
+TEST(HostilePlists, AsThePreferenceStoreTheyAreSetAsideAndTheStoreStartsEmpty)
+{
+    // A root that is no dictionary is no store either. Every other file is
+    // first met by a write rather than a read.
+    const QStringList paths = writeHostileFiles()
+                              << writeFile(scratchDir() + u"/array-root.plist"_s,
+                                           plistToData(QVariantList{1, 2}, PlistFormat::Xml));
+    const QString store = preferencesFilePath();
+    const QString config = QFileInfo(store).path();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        SCOPED_TRACE(paths[i].toStdString());
+        QDir(config).removeRecursively();
+        QDir().mkpath(config);
+        ASSERT_TRUE(QFile::copy(paths[i], store));
+        clearLog();
+        if (i % 2) {
+            EXPECT_FALSE(prefRead2(u"k"_s).isValid());
+            EXPECT_FALSE(QFileInfo::exists(store));
+        }
+        EXPECT_TRUE(prefWrite(u"new"_s, 1));
+        const QStringList aside = QDir(config).entryList({u"org.reelkit.tests.plist.corrupt-*"_s});
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(QFileInfo(config + u'/' + aside.first()).size(), QFileInfo(paths[i]).size());
+        EXPECT_TRUE(logContains(u"set aside as '"_s + config + u'/' + aside.first() + u"', starting empty"_s));
+        EXPECT_EQ(readPreferences(), (QVariantMap{{u"new"_s, 1}}));
+    }
 }

@@ -1,0 +1,278 @@
+// Property lists for the codec, file and store tests: every kind of value at
+// its edges, plistutil as the independent reader, and binary files put
+// together object by object (lying trailers, shared references, bad text)
+// that no writer would make.
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QTimeZone>
+#include <QVariant>
+#include <QVariantList>
+#include <QVariantMap>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace reel::test {
+
+struct PlistCase {
+    QString key;
+    QVariant value;
+    // What plistutil prints for the value once it has read our binary file;
+    // empty where it cannot carry the value.
+    QByteArray plistutil;
+};
+
+inline const std::vector<PlistCase> &plistCases()
+{
+    using L = std::numeric_limits<qint64>;
+    const auto utc = [](int y, int mo, int d, int h, int mi, int s, int ms = 0) {
+        return QDateTime(QDate(y, mo, d), QTime(h, mi, s, ms), QTimeZone::utc());
+    };
+    static const std::vector<PlistCase> cases{
+        {QStringLiteral("float"), 29.97f, "<real>29.969999313354492</real>"},
+        {QStringLiteral("double"), 0.1, "<real>0.10000000000000001</real>"},
+        {QStringLiteral("nan"), std::numeric_limits<double>::quiet_NaN(), "<real>nan</real>"},
+        {QStringLiteral("infinity"), std::numeric_limits<double>::infinity(), "<real>+infinity</real>"},
+        {QStringLiteral("minus infinity"), -std::numeric_limits<double>::infinity(), "<real>-infinity</real>"},
+        {QStringLiteral("int"), 25, "<integer>25</integer>"},
+        {QStringLiteral("int32 min"), std::numeric_limits<int>::min(), "<integer>-2147483648</integer>"},
+        {QStringLiteral("int64 min"), L::min(), "<integer>-9223372036854775808</integer>"},
+        {QStringLiteral("int64 max"), L::max(), "<integer>9223372036854775807</integer>"},
+        {QStringLiteral("uint64 max"), QVariant::fromValue(std::numeric_limits<quint64>::max()),
+         "<integer>18446744073709551615</integer>"},
+        {QStringLiteral("true"), true, "<true/>"},
+        {QStringLiteral("false"), false, "<false/>"},
+        {QStringLiteral("empty string"), QStringLiteral(""), "<string></string>"},
+        {QStringLiteral("string with NUL"), QStringView(u"a\0b", 3).toString(), ""},
+        {QStringLiteral("non-BMP text"), QString::fromUtf8("\xf0\x9f\x8e\xac caf\xc3\xa9 \xf4\x8f\xbf\xbf"),
+         "<string>\xf0\x9f\x8e\xac caf\xc3\xa9 \xf4\x8f\xbf\xbf</string>"},
+        {QStringLiteral("markup and CR"), QStringLiteral("a<b>&c\r\nd"), "<string>a&lt;b&gt;&amp;c\r\nd</string>"},
+        {QStringLiteral("date with milliseconds"), utc(2008, 1, 2, 10, 11, 12, 123), "<date>2008-01-02T10:11:12Z</date>"},
+        {QStringLiteral("old date"), utc(1, 1, 1, 0, 0, 0), "<date>1-01-01T00:00:00Z</date>"},
+        {QStringLiteral("far-future date"), utc(9999, 12, 31, 23, 59, 59, 999), "<date>9999-12-31T23:59:59Z</date>"},
+        {QStringLiteral("empty data"), QByteArray(""), "<data>\n\t</data>"},
+        {QStringLiteral("data"), QByteArray("\x00\x01\xff", 3), "<data>\n\tAAH/\n\t</data>"},
+        {QStringLiteral("empty array"), QVariantList{}, "<array/>"},
+        {QStringLiteral("empty dictionary"), QVariantMap{}, "<dict/>"},
+        {QStringLiteral("nested"),
+         QVariantMap{{QStringLiteral("list"), QVariantList{QVariantMap{{QStringLiteral("x"), QVariantList{1, 2.5}}}}}},
+         "<key>x</key>"},
+    };
+    return cases;
+}
+
+inline QVariantMap plistCaseValues()
+{
+    QVariantMap values;
+    for (const PlistCase &c : plistCases())
+        values.insert(c.key, c.value);
+    return values;
+}
+
+// The same value of the same type; NaN is the same as NaN.
+inline bool sameValue(const QVariant &a, const QVariant &b)
+{
+    if (a.typeId() != b.typeId())
+        return false;
+    if (a.typeId() == QMetaType::Double || a.typeId() == QMetaType::Float) {
+        const double x = a.toDouble();
+        const double y = b.toDouble();
+        return (std::isnan(x) && std::isnan(y)) || (x == y && std::signbit(x) == std::signbit(y));
+    }
+    return a == b;
+}
+
+inline bool havePlistutil()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("plistutil")).isEmpty();
+}
+
+// The file at path as plistutil reads it, in XML; nothing when it fails.
+inline std::optional<QByteArray> plistutilXml(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("plistutil"), {QStringLiteral("-i"), path, QStringLiteral("-f"), QStringLiteral("xml"),
+                                          QStringLiteral("-o"), QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return std::nullopt;
+    return p.readAllStandardOutput();
+}
+
+namespace bplist {
+
+inline void putBig(QByteArray &out, quint64 value, int size)
+{
+    for (int i = size - 1; i >= 0; --i)
+        out.append(char(i >= 8 ? 0 : (value >> (8 * i)) & 0xFF));
+}
+
+// A marker with its count: type is the high nibble (0x4 data, 0x5 ASCII,
+// 0x6 UTF-16, 0xA array, 0xD dictionary).
+inline QByteArray marker(int type, quint64 count)
+{
+    QByteArray out(1, char((type << 4) | int(count < 15 ? count : 0xF)));
+    if (count >= 15) {
+        out.append(char(0x13));
+        putBig(out, count, 8);
+    }
+    return out;
+}
+
+inline QByteArray ascii(const QByteArray &text)
+{
+    return marker(0x5, quint64(text.size())) + text;
+}
+
+inline QByteArray utf16(const QString &text)
+{
+    QByteArray out = marker(0x6, quint64(text.size()));
+    for (const QChar c : text)
+        putBig(out, c.unicode(), 2);
+    return out;
+}
+
+// An array of object numbers; a dictionary, its keys' then its values'.
+inline QByteArray array(const std::vector<quint64> &items, int refSize = 1, int type = 0xA)
+{
+    QByteArray out = marker(type, type == 0xD ? items.size() / 2 : items.size());
+    for (const quint64 ref : items)
+        putBig(out, ref, refSize);
+    return out;
+}
+
+inline QByteArray dict(std::vector<quint64> keys, const std::vector<quint64> &values, int refSize = 1)
+{
+    keys.insert(keys.end(), values.begin(), values.end());
+    return array(keys, refSize, 0xD);
+}
+
+// What the trailer says; -1 lets the builder fill in the true value.
+struct Layout {
+    int offsetSize = -1;
+    int refSize = 1;
+    qint64 objects = -1;
+    quint64 top = 0;
+    qint64 table = -1;
+    std::vector<quint64> offsets; // replaces the true offsets when not empty
+};
+
+// "bplist00", the objects, the offset table and the trailer.
+inline QByteArray file(const std::vector<QByteArray> &objects, const Layout &layout = {})
+{
+    QByteArray out("bplist00");
+    std::vector<quint64> offsets;
+    for (const QByteArray &object : objects) {
+        offsets.push_back(quint64(out.size()));
+        out += object;
+    }
+    if (!layout.offsets.empty())
+        offsets = layout.offsets;
+    const quint64 table = quint64(out.size());
+    const int offsetSize = layout.offsetSize > 0 ? layout.offsetSize : table < 256 ? 1 : table < 65536 ? 2 : 4;
+    for (const quint64 offset : offsets)
+        putBig(out, offset, offsetSize);
+    out.append(6, '\0');
+    out.append(char(offsetSize));
+    out.append(char(layout.refSize));
+    putBig(out, layout.objects >= 0 ? quint64(layout.objects) : offsets.size(), 8);
+    putBig(out, layout.top, 8);
+    putBig(out, layout.table >= 0 ? quint64(layout.table) : table, 8);
+    return out;
+}
+
+// depth arrays, each holding the next (references of 4 bytes).
+inline QByteArray nestedArrays(int depth)
+{
+    std::vector<QByteArray> objects;
+    for (int i = 0; i + 1 < depth; ++i)
+        objects.push_back(array({quint64(i + 1)}, 4));
+    objects.push_back(array({}, 4));
+    Layout layout;
+    layout.refSize = 4;
+    return file(objects, layout);
+}
+
+} // namespace bplist
+
+// Files made to break a reader, each refused: lying trailers and counts,
+// references out of range or in a cycle, bad text, nesting past any limit,
+// objects that multiply when expanded.
+struct HostilePlist {
+    const char *name;
+    QByteArray bytes;
+};
+
+inline QByteArray nestedXml(int depth)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">" + QByteArray("<array>").repeated(depth)
+           + QByteArray("</array>").repeated(depth) + "</plist>\n";
+}
+
+inline const std::vector<HostilePlist> &hostilePlists()
+{
+    using namespace bplist;
+    static const std::vector<HostilePlist> files = [] {
+        Layout bigCount, farTop, farTable, wideOffsets, wideRefs, pastTable, intoHeader, overlapping;
+        bigCount.objects = qint64(1) << 40;
+        farTop.top = 5;
+        farTable.table = qint64(1) << 40;
+        wideOffsets.offsetSize = 9;
+        wideRefs.refSize = 9;
+        pastTable.offsets = {8, 4000};
+        intoHeader.offsets = {8, 2};
+        // 5 000 object numbers that all lead to one 60 000-byte data object:
+        // 300 MB if each were read on its own.
+        std::vector<quint64> refs;
+        for (quint64 i = 1; i <= 5000; ++i)
+            refs.push_back(i);
+        overlapping.refSize = 2;
+        overlapping.offsets.assign(5001, 8 + quint64(array(refs, 2).size()));
+        overlapping.offsets[0] = 8;
+        const QByteArray k = ascii("k");
+        const QByteArray small = file({dict({1}, {2}), k, ascii("a long value")});
+        return std::vector<HostilePlist>{
+            {"nul-key", file({dict({1}, {2}), utf16(QStringView(u"a\0b", 3).toString()), ascii("v")})},
+            {"nul-key-ascii", file({dict({1}, {1}), ascii(QByteArray("a\0b", 3))})},
+            {"deep-binary", nestedArrays(100000)},
+            {"deep-xml", nestedXml(1000000)},
+            {"reference-bomb", file({array(std::vector<quint64>(100, 1)), array(std::vector<quint64>(100, 2)),
+                                     array(std::vector<quint64>(100, 3)), array(std::vector<quint64>(100, 4)), k})},
+            {"self-reference", file({dict({1}, {0}), k})},
+            {"reference-cycle", file({dict({1}, {2}), k, array({0})})},
+            {"overlapping-objects", file({array(refs, 2), marker(0x4, 60000) + QByteArray(60000, 'x')}, overlapping)},
+            {"lying-count", file({dict({1}, {2}), k, marker(0xA, quint64(1) << 40)})},
+            {"lying-object-count", file({dict({}, {})}, bigCount)},
+            {"top-object-out-of-range", file({dict({}, {})}, farTop)},
+            {"offset-table-out-of-range", file({dict({}, {})}, farTable)},
+            {"offset-size-nine", file({dict({}, {})}, wideOffsets)},
+            {"reference-size-nine", file({dict({}, {})}, wideRefs)},
+            {"offset-past-the-objects", file({dict({1}, {1}), k}, pastTable)},
+            {"offset-into-the-header", file({dict({1}, {1}), k}, intoHeader)},
+            {"reference-out-of-range", file({dict({1}, {7}), k})},
+            {"key-not-a-string", file({dict({1}, {1}), array({})})},
+            {"unpaired-surrogate", file({dict({1}, {2}), k, utf16(QString(QChar(0xD800)))})},
+            {"ascii-above-0x7f", file({dict({1}, {2}), k, ascii("caf\xe9")})},
+            // A real is 4 or 8 bytes; a 2-byte one is refused even with bytes to spare.
+            {"real-of-two-bytes", file({dict({1}, {2}), k, QByteArray("\x21\x3f\x80\0\0\0\0\0\0", 9)})},
+            {"truncated", small.left(small.size() - 10)},
+            {"empty", ""},
+            {"xml-entity-expansion",
+             "<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY a \"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\">"
+             "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
+             "<plist><dict><key>k</key><string>&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;</string></dict></plist>"},
+            {"xml-key-without-value", "<plist><dict><key>k</key></dict></plist>"},
+            {"xml-unknown-element", "<plist><dict><key>k</key><script>x</script></dict></plist>"},
+            {"not-a-property-list", "this is not a property list"},
+        };
+    }();
+    return files;
+}
+
+} // namespace reel::test
