@@ -321,10 +321,7 @@ TEST(TaskWithStr, ToolsFolderIsReachedThroughTheTemporaryFolder)
     ASSERT_EQ(toolsFolderInTemporaryFolder(), copy);
     EXPECT_EQ(taskWithStr(tools + u"/hello; "_s + tools + u"/hello; echo "_s + tools, nil), u"hi\nhi\n"_s + copy);
     // The same folder written another way is not the text that is replaced.
-    const QString link = test::scratchDir() + u"/res"_s;
-    ASSERT_TRUE(QFile::link(resources, link));
-    for (const QString &other : {resources + u"//tools"_s, link + u"/tools"_s})
-        EXPECT_EQ(taskWithStr(u"echo "_s + other, nil), other);
+    EXPECT_EQ(taskWithStr(u"echo "_s + resources + u"//tools"_s, nil), resources + u"//tools"_s);
 }
 
 TEST(IsStringSafe4TaskWithStr, DecidedOnTheTextAlone)
