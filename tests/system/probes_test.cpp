@@ -31,7 +31,7 @@ TEST(Probes, VersionWordsAndTheirText)
 
     const std::pair<const char *, int> releases[] = {
         {"10.4.9", 0x1049}, {"12", 0x1200},       {"22.04", 0x2240},   {"23.10", 0x23A0}, {"6.1.0-18-amd64", 0x0610},
-        {"5.15.148", 0x05FF}, {"2024.1", 0x9910}, {"3.2.1.9", 0x0321}, {"7.", 0x0700},    {"rolling", 0},
+        {"5.15.148", 0x05FF}, {"2024.1", 0x9910}, {"3.2.1.9", 0x0321}, {"7.", 0x0700},    {"2.6-32", 0x0260}, {"rolling", 0},
         {"", 0},            {" 12", 0},           {"v12", 0}};
     for (const auto &[release, word] : releases)
         EXPECT_EQ(osVersionFromText(QString::fromLatin1(release)), word) << release;
