@@ -9,7 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTextEdit>
 
 using namespace reel;
 
@@ -44,10 +46,12 @@ TEST(SetObjEnabled, ABoxSwitchesItsOwnControls)
     auto *innerBox = new QGroupBox(&box);
     auto *innerField = new QLineEdit(innerBox);
     auto *subclassField = new NameField(&box);
+    auto *editor = new QTextEdit(&box);
+    auto *list = new QListWidget(&box);
     ASSERT_NE(textColour(label, false), textColour(label, true));
     for (bool enabled : {false, true, false}) {
         setObjEnabled(&box, enabled);
-        for (QWidget *control : std::initializer_list<QWidget *>{field, label, button, innerField, subclassField})
+        for (QWidget *control : std::initializer_list<QWidget *>{field, label, button, innerField, subclassField, editor, list})
             EXPECT_EQ(control->isEnabled(), enabled) << control->metaObject()->className() << " " << enabled;
         for (QWidget *text : std::initializer_list<QWidget *>{field, label, innerField})
             EXPECT_EQ(text->palette().color(QPalette::Active, text->foregroundRole()), textColour(text, enabled))

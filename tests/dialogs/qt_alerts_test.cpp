@@ -1,6 +1,7 @@
 // The alerts shown for real with Qt Widgets on the offscreen platform, their
 // buttons pressed with real clicks. Timed limits are 1 s or less.
 #include "logcapture.h"
+#include "tables.h"
 
 #include <reel/dialogs/alerts.h>
 #include <reel/dialogs/qtpresenter.h>
@@ -90,6 +91,7 @@ struct Shown {
     QStringList buttons;
     Qt::WindowModality modality = Qt::NonModal;
     QWidget *parent = nullptr;
+    bool field = false;
 };
 
 Shown look(QMessageBox *box)
@@ -98,21 +100,23 @@ Shown look(QMessageBox *box)
     auto *message = box->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
     Shown shown{title->text(), message ? message->text() : u""_s,
                 title->textFormat() == Qt::PlainText && (!message || message->textFormat() == Qt::PlainText),
-                box->icon(), {}, box->windowModality(), box->parentWidget()};
+                box->icon(), {}, box->windowModality(), box->parentWidget(), box->findChild<QLineEdit *>() != nullptr};
     for (QAbstractButton *button : box->buttons())
         shown.buttons.append(button->text().replace(u"&&"_s, u"&"_s));
     return shown;
 }
 
-// True when the text field lies below the message and above the buttons.
+// True when the text field lies below the message, lined up with it, and
+// above the buttons.
 bool fieldBetweenMessageAndButtons(QMessageBox *box)
 {
     QCoreApplication::sendPostedEvents(box, QEvent::LayoutRequest);
     box->layout()->activate();
     auto *field = box->findChild<QLineEdit *>();
-    const int top = field->mapTo(box, QPoint()).y();
-    return top > box->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s)->mapTo(box, QPoint()).y()
-        && top + field->height() <= box->findChild<QDialogButtonBox *>()->mapTo(box, QPoint()).y();
+    auto *message = box->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
+    const QPoint at = field->mapTo(box, QPoint());
+    return at.y() > message->mapTo(box, QPoint()).y() && at.x() == message->mapTo(box, QPoint()).x()
+        && at.y() + field->height() <= box->findChild<QDialogButtonBox *>()->mapTo(box, QPoint()).y();
 }
 
 // The Qt presenter, keeping its last answer for the test to look at.
@@ -131,32 +135,116 @@ protected:
 
 } // namespace
 
-TEST_F(QtAlerts, ModalAlertShowsTextsAsTypedAndReturnsOne)
+// Each blocking kind of alert, shown and answered (or left alone) with real
+// clicks. Texts show as typed, in plain text; style 2 is critical.
+TEST_F(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
 {
+    enum class Call { Alert, Delayed, Checkbox };
+    const QString go = u"Go"_s, skip = u"Skip"_s, other = u"Save & Quit"_s, nil;
     const struct {
+        const char *name;
+        Call call;
         QString title, message;
-        int style;
-        QMessageBox::Icon icon;
+        int style, seconds;
+        QStringList buttons; // the titles given: default, alternate, other
+        QString press;       // null: nobody presses
+        bool close, tick;
+        QVariant expected;
+        QStringList shown;
+        int passes; // -1: answered
     } cases[] = {
-        {QString(), QString(), 0, QMessageBox::Warning},
-        {u"Disk full"_s, u"Only 5% left, 100%"_s, 2, QMessageBox::Critical},
-        {u"<b>x</b> & %@ %d"_s, u"<i>y</i><br>%s <a href=\"x\">link</a>"_s, 1, QMessageBox::Warning},
+        {"nil texts", Call::Alert, nil, nil, 0, 0, {}, u"OK"_s, false, false, 1, {u"OK"_s}, -1},
+        {"critical", Call::Alert, u"Disk full"_s, u"Only 5% left, 100%"_s, 2, 0, {}, u"OK"_s, false, false, 1, {u"OK"_s}, -1},
+        {"markup", Call::Alert, u"<b>x</b> & %@ %d"_s, u"<i>y</i><br>%s <a href=\"x\">link</a>"_s, 1, 0, {}, u"OK"_s, false,
+         false, 1, {u"OK"_s}, -1},
+        {"question, other button", Call::Delayed, u"T"_s, u"M"_s, 0, 0, {go, skip, other}, other, false, false, other,
+         {go, skip, other}, -1},
+        {"timed, alternate button", Call::Delayed, u"T"_s, u"M"_s, 0, 1, {go, skip, other}, skip, false, false, skip,
+         {go, skip, other}, -1},
+        // Closing the window presses the escape button.
+        {"timed, closed", Call::Delayed, u"T"_s, u"M"_s, 0, 1, {go, skip, other}, nil, true, false, skip, {go, skip, other}, -1},
+        {"timed, nobody answers", Call::Delayed, u"100% <b>sure</b>?"_s, nil, 2, 1, {go, skip}, nil, false, false, go,
+         {go, skip}, 10},
+        {"checkbox ticked, then a button", Call::Checkbox, u"T"_s, u"M"_s, 0, 1, {go, skip}, skip, false, true,
+         QVariantList{skip, 1}, {go, skip}, -1},
+        {"checkbox ticked, nobody answers", Call::Checkbox, u"T"_s, u"M"_s, 0, 1, {go, skip}, nil, false, true,
+         QVariantList{go, 1}, {go, skip}, 10},
     };
-    for (const auto &c : cases) {
+    test::forEachCase(cases, [&](const auto &c) {
         Shown shown;
-        WhenShown driver([&shown](QMessageBox *box) {
+        QString checkboxTitle;
+        WhenShown driver([&](QMessageBox *box) {
             shown = look(box);
-            press(box, u"OK"_s);
+            if (c.tick) {
+                ASSERT_NE(box->checkBox(), nullptr);
+                checkboxTitle = box->checkBox()->text().replace(u"&&"_s, u"&"_s);
+                click(box->checkBox());
+            }
+            if (c.close)
+                box->close();
+            else if (!c.press.isNull())
+                press(box, c.press);
         });
-        EXPECT_EQ(displayAlert(c.title, c.message, c.style, nullptr), kAlertDefaultReturn) << c.title.toStdString();
+        // A checkbox answered by a button has a title of its own.
+        const QString titled = c.press.isNull() ? nil : u"Always & skip"_s;
+        const QString b0 = c.buttons.value(0), b1 = c.buttons.value(1), b2 = c.buttons.value(2);
+        const QVariant result = c.call == Call::Alert ? QVariant(displayAlert(c.title, c.message, c.style, nullptr))
+            : c.call == Call::Delayed ? QVariant(displayAlertDelayed(c.title, c.message, b0, b1, b2, c.style, c.seconds))
+                                      : QVariant(displayAlertDelayedCheckbox(c.title, c.message, b0, b1, b2, c.style,
+                                                                             c.seconds, titled));
+        EXPECT_EQ(result, c.expected);
         ASSERT_TRUE(driver.acted);
-        EXPECT_EQ(shown.title, c.title.isNull() ? u""_s : c.title);
-        EXPECT_EQ(shown.message, c.message.isNull() ? u""_s : c.message);
+        EXPECT_EQ(shown.title, c.title);
+        EXPECT_EQ(shown.message, c.message);
         EXPECT_TRUE(shown.plainText);
-        EXPECT_EQ(shown.icon, c.icon);
-        EXPECT_EQ(shown.buttons, QStringList{u"OK"_s});
+        EXPECT_EQ(shown.icon, c.style == 2 ? QMessageBox::Critical : QMessageBox::Warning);
+        EXPECT_EQ(shown.buttons, c.shown);
         EXPECT_EQ(shown.modality, Qt::ApplicationModal);
+        EXPECT_FALSE(shown.field);
+        if (c.tick)
+            EXPECT_EQ(checkboxTitle, titled.isNull() ? defaultCheckboxTitle() : titled);
+        EXPECT_EQ(m_widgets.last.timedOut, c.passes >= 0);
+        EXPECT_EQ(m_widgets.last.passes, c.passes >= 0 ? c.passes : m_widgets.last.passes);
         EXPECT_TRUE(visibleAlerts().isEmpty());
+    });
+    // A negative limit gives up before any event is handled.
+    EXPECT_EQ(displayAlertDelayedCheckbox(nil, nil, nil, nil, nil, 0, -1, nil), (QVariantList{u"button 1"_s, 0}));
+    EXPECT_TRUE(m_widgets.last.timedOut);
+    EXPECT_EQ(m_widgets.last.passes, 0);
+}
+
+// The field lies between the message and the buttons, also after a style
+// change makes the box lay itself out again; the return key presses OK.
+TEST_F(QtAlerts, DialogReturnsTheTypedText)
+{
+    const QString typed = u"typed & 10%"_s;
+    for (const bool retype : {false, true}) {
+        QStringList buttons;
+        QString fieldText;
+        QSize fieldSize;
+        bool fieldPlaced = false;
+        WhenShown driver([&](QMessageBox *box) {
+            if (!retype)
+                box->setStyleSheet(u"QLabel { margin: 3px; }"_s);
+            buttons = look(box).buttons;
+            auto *field = box->findChild<QLineEdit *>();
+            ASSERT_NE(field, nullptr);
+            fieldText = field->text();
+            fieldSize = field->size();
+            fieldPlaced = fieldBetweenMessageAndButtons(box);
+            if (!retype)
+                return press(box, u"OK"_s);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+        EXPECT_EQ(displayDialog(u"Name"_s, u"Type a name"_s, u"x"_s, QString()), retype ? typed : u"x"_s);
+        ASSERT_TRUE(driver.acted);
+        EXPECT_EQ(buttons, (QStringList{u"OK"_s, u"Cancel"_s}));
+        EXPECT_EQ(fieldText, u"x"_s);
+        EXPECT_EQ(fieldSize, QSize(300, 40));
+        EXPECT_TRUE(fieldPlaced) << retype;
     }
 }
 
@@ -166,7 +254,7 @@ TEST_F(QtAlerts, SheetsReturnAtOnceOnTheirWindow)
     auto *inner = new QWidget(&window);
     window.show();
     // A sheet goes on the window that holds the given widget.
-    EXPECT_EQ(displayAlert(u"Saved"_s, u"50% <b>done</b>"_s, 2, inner), kAlertDefaultReturn);
+    EXPECT_EQ(displayAlert(u"Saved"_s, u"50% <b>done</b>"_s, 2, inner), 1);
     displayAlertSheet(QString(), u"second"_s, &window);
 
     const QList<QMessageBox *> sheets = window.findChildren<QMessageBox *>();
@@ -188,57 +276,24 @@ TEST_F(QtAlerts, SheetsReturnAtOnceOnTheirWindow)
     EXPECT_EQ(window.findChildren<QMessageBox *>().size(), 1);
 }
 
-TEST_F(QtAlerts, DialogReturnsTheTypedText)
+TEST_F(QtAlerts, HeldSheetIsShownOnItsWindowThenRemoved)
 {
-    enum class Edit { Keep, Clear, Replace };
-    const QString typed = u"typed & 10%"_s;
-    const struct {
-        QString defaultText, cancelTitle;
-        Edit edit;
-        QString pressed; // null: the return key
-        QString expected;
-        bool restyle; // a style change makes the box lay itself out again
-    } cases[] = {
-        {u"x"_s, QString(), Edit::Keep, u"OK"_s, u"x"_s, true},
-        {u"x"_s, QString(), Edit::Clear, u"OK"_s, QString(), false},
-        {u"x"_s, QString(), Edit::Replace, QString(), typed, false},
-        {u"x"_s, QString(), Edit::Keep, u"Cancel"_s, QString(), false},
-        {QString(), u"Later"_s, Edit::Replace, u"Later"_s, QString(), false},
-    };
-    for (const auto &c : cases) {
+    QWidget window;
+    window.show();
+    for (int seconds : {-1, 0}) {
         Shown shown;
-        QString fieldText;
-        QSize fieldSize;
-        bool fieldPlaced = false;
-        WhenShown driver([&](QMessageBox *box) {
-            if (c.restyle)
-                box->setStyleSheet(u"QLabel { margin: 3px; }"_s);
-            shown = look(box);
-            auto *field = box->findChild<QLineEdit *>();
-            ASSERT_NE(field, nullptr);
-            fieldText = field->text();
-            fieldSize = field->size();
-            fieldPlaced = fieldBetweenMessageAndButtons(box);
-            if (c.edit != Edit::Keep) {
-                field->setFocus();
-                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClick(field, Qt::Key_Backspace);
-            }
-            if (c.edit == Edit::Replace)
-                QTest::keyClicks(field, typed);
-            if (c.pressed.isNull())
-                QTest::keyClick(field, Qt::Key_Return);
-            else
-                press(box, c.pressed);
-        });
-        const QString result = displayDialog(u"Name"_s, u"Type a name"_s, c.defaultText, c.cancelTitle);
-        ASSERT_TRUE(driver.acted);
-        EXPECT_EQ(result, c.expected) << int(c.edit) << " " << c.pressed.toStdString();
-        EXPECT_EQ(result.isNull(), c.expected.isNull());
-        EXPECT_EQ(shown.buttons, (QStringList{u"OK"_s, c.cancelTitle.isNull() ? u"Cancel"_s : c.cancelTitle}));
-        EXPECT_EQ(fieldText, c.defaultText.isNull() ? u""_s : c.defaultText);
-        EXPECT_EQ(fieldSize, QSize(300, 40));
-        EXPECT_TRUE(fieldPlaced);
+        // The sheet is repainted during its passes, so it can be looked at.
+        WhenShown driver([&shown](QMessageBox *box) { shown = look(box); });
+        displayAlertDelayedSheet(u"Busy"_s, u"50%"_s, u""_s, u"Later"_s, QString(), 2, seconds, &window);
+        EXPECT_EQ(test::takeLog(), QStringList{u"giveUpAfterSeconds : %1"_s.arg(seconds)} + QStringList(seconds + 1, u"i = 0"_s));
+        EXPECT_TRUE(window.findChildren<QMessageBox *>().isEmpty());
+        ASSERT_EQ(driver.acted, seconds == 0);
+        if (driver.acted) {
+            EXPECT_EQ(shown.title, u"Busy"_s);
+            EXPECT_EQ(shown.buttons, (QStringList{u"OK"_s, u"Later"_s}));
+            EXPECT_EQ(shown.parent, &window);
+            EXPECT_EQ(shown.modality, Qt::WindowModal);
+        }
     }
 }
 
@@ -247,7 +302,7 @@ TEST_F(QtAlerts, AlertsNobodyCouldAnswerAreLoggedInstead)
     int code = 0;
     std::thread worker([&code] { code = displayAlert(u"From a worker"_s, QString(), 0, nullptr); });
     worker.join();
-    EXPECT_EQ(code, kAlertDefaultReturn);
+    EXPECT_EQ(code, 1);
     EXPECT_TRUE(test::logHas(u"alert               :-(  not on the main thread, not shown"_s));
     EXPECT_TRUE(test::logHas(u"alert               : From a worker - "_s));
 
@@ -255,100 +310,9 @@ TEST_F(QtAlerts, AlertsNobodyCouldAnswerAreLoggedInstead)
     ASSERT_EQ(QGuiApplication::platformName(), u"offscreen"_s);
     ScopedAlertPresenter automatic(nullptr);
     EXPECT_NE(dynamic_cast<HeadlessPresenter *>(&alertPresenter()), nullptr);
-    EXPECT_EQ(displayAlert(u"Nobody there"_s, QString(), 0, nullptr), kAlertDefaultReturn);
-    EXPECT_TRUE(test::logHas(u"alert               : Nobody there - "_s));
     // The widgets library, linked here, is asked and answers no screen.
     const ScreenPresenterQuery widgets = setScreenPresenterQuery(nullptr);
     setScreenPresenterQuery(widgets);
     ASSERT_NE(widgets, nullptr);
     EXPECT_EQ(widgets(), nullptr);
-}
-
-TEST_F(QtAlerts, TimedButtonsReturnTheirOwnTitles)
-{
-    const QString yes = u"Convert"_s, no = u"Skip"_s, other = u"Save & Quit"_s;
-    for (int seconds : {0, 1}) {
-        // A null title closes the window, which presses the escape button.
-        for (const QString &pressed : {yes, no, other, QString()}) {
-            QStringList shown;
-            WhenShown driver([&](QMessageBox *box) {
-                shown = look(box).buttons;
-                if (pressed.isNull())
-                    box->close();
-                else
-                    press(box, pressed);
-            });
-            EXPECT_EQ(displayAlertDelayed(u"Title"_s, u"Message"_s, yes, no, other, 0, seconds), pressed.isNull() ? no : pressed)
-                << seconds;
-            EXPECT_EQ(shown, (QStringList{yes, no, other}));
-            EXPECT_FALSE(m_widgets.last.timedOut);
-        }
-    }
-}
-
-TEST_F(QtAlerts, NobodyAnswersAndTheDefaultComesBackAfterTheRightPasses)
-{
-    Shown shown;
-    WhenShown driver([&shown](QMessageBox *box) { shown = look(box); }); // looks, never answers
-    EXPECT_EQ(displayAlertDelayed(u"100% <b>sure</b>?"_s, QString(), u"Convert"_s, u"Skip"_s, QString(), 2, 1), u"Convert"_s);
-    EXPECT_TRUE(driver.acted);
-    EXPECT_EQ(shown.title, u"100% <b>sure</b>?"_s);
-    EXPECT_TRUE(shown.plainText);
-    EXPECT_EQ(shown.icon, QMessageBox::Critical);
-    EXPECT_TRUE(m_widgets.last.timedOut);
-    EXPECT_EQ(m_widgets.last.passes, 10);
-    EXPECT_TRUE(visibleAlerts().isEmpty());
-
-    // A negative limit gives up before any event is handled.
-    EXPECT_EQ(displayAlertDelayedCheckbox(QString(), QString(), QString(), QString(), QString(), 0, -1, QString()),
-              (QVariantList{u"button 1"_s, 0}));
-    EXPECT_TRUE(m_widgets.last.timedOut);
-    EXPECT_EQ(m_widgets.last.passes, 0);
-    EXPECT_TRUE(visibleAlerts().isEmpty());
-}
-
-TEST_F(QtAlerts, CheckboxStateComesBack)
-{
-    // A null press: nobody presses a button.
-    for (const QString &pressed : {u"Skip"_s, QString()}) {
-        const QString checkboxTitle = pressed.isNull() ? QString() : u"Always & skip"_s;
-        QString shownTitle;
-        WhenShown driver([&](QMessageBox *box) {
-            ASSERT_NE(box->checkBox(), nullptr);
-            shownTitle = box->checkBox()->text().replace(u"&&"_s, u"&"_s);
-            click(box->checkBox());
-            if (!pressed.isNull())
-                press(box, pressed);
-        });
-        EXPECT_EQ(displayAlertDelayedCheckbox(u"Title"_s, u"Message"_s, u"Go"_s, u"Skip"_s, QString(), 0, 1, checkboxTitle),
-                  (QVariantList{pressed.isNull() ? u"Go"_s : pressed, 1}));
-        EXPECT_EQ(shownTitle, checkboxTitle.isNull() ? defaultCheckboxTitle() : checkboxTitle);
-        EXPECT_EQ(m_widgets.last.timedOut, pressed.isNull());
-    }
-}
-
-TEST_F(QtAlerts, HeldSheetIsShownOnItsWindowThenRemoved)
-{
-    QWidget window;
-    window.show();
-    for (int seconds : {-1, 0}) {
-        test::clearLog();
-        Shown shown;
-        // The sheet is repainted during its passes, so it can be looked at.
-        WhenShown driver([&shown](QMessageBox *box) { shown = look(box); });
-        displayAlertDelayedSheet(u"Busy"_s, u"50%"_s, u""_s, u"Later"_s, QString(), 2, seconds, &window);
-        EXPECT_TRUE(test::logHas(u"giveUpAfterSeconds : %1"_s.arg(seconds)));
-        EXPECT_EQ(test::logHas(u"i = 0"_s), seconds == 0);
-        EXPECT_FALSE(test::logContains(u"i = 1"_s));
-        EXPECT_TRUE(window.findChildren<QMessageBox *>().isEmpty());
-        ASSERT_EQ(driver.acted, seconds == 0);
-        if (driver.acted) {
-            EXPECT_EQ(shown.title, u"Busy"_s);
-            EXPECT_EQ(shown.message, u"50%"_s);
-            EXPECT_EQ(shown.buttons, (QStringList{u"OK"_s, u"Later"_s}));
-            EXPECT_EQ(shown.parent, &window);
-            EXPECT_EQ(shown.modality, Qt::WindowModal);
-            EXPECT_EQ(shown.icon, QMessageBox::Warning);
-        }
-    }
 }

@@ -38,7 +38,7 @@ TEST(EyetvDuration, ReadFromTheDescriptionFile)
         {"one line", "<key>actual duration</key><real>3600.5</real>", 3600.5f},
         {"tab-indented", "\t<key>actual duration</key>\n\t\t<real>1799.25</real>", 1799.25f},
         {"value split over lines", "<key>actual duration</key>\n<real>54\n00</real>", 5400.0f},
-        {"spaces collapse", "<key>actual duration</key><real>  42   </real>", 42.0f},
+        {"spaces collapse", "<key>actual   duration</key><real>  42   </real>", 42.0f},
         {"text after the number", "<key>actual duration</key><real>12.5s</real>", 12.5f},
         {"not UTF-8 elsewhere",
          "<key>comment</key><string>\xe9t\xe9</string><key>actual duration</key><real>60</real>", 60.0f},
@@ -53,20 +53,16 @@ TEST(EyetvDuration, ReadFromTheDescriptionFile)
         test::writeFile(bundle + u"/000000000.eyetvr"_s, description(c.durationPart));
         test::saveFuzzSeed("camera", u"eyetv-%1.eyetvr"_s.arg(QLatin1String(c.what)).replace(u' ', u'-'),
                            "e" + description(c.durationPart));
-        const QString stream = test::writeFile(bundle + u"/000000000.mpg"_s, "x");
-        EXPECT_EQ(bundledVideoEyetvDuration(stream), c.seconds) << c.what;
+        EXPECT_EQ(bundledVideoEyetvDuration(bundle + u"/000000000.mpg"_s), c.seconds) << c.what;
     }
-    EXPECT_TRUE(test::logLines().isEmpty());
+    EXPECT_TRUE(test::takeLog().isEmpty());
 
-    const QString bundle = test::scratchDir() + u"/Rec.eyetv"_s;
-    const QString eyetvr =
-        test::writeFile(bundle + u"/1.eyetvr"_s, description("<key>actual duration</key><real>90</real>"));
+    const QString eyetvr = test::writeFile(test::scratchDir() + u"/Rec.eyetv/1.eyetvr"_s,
+                                           description("<key>actual duration</key><real>90</real>"));
     setDEBUG(1);
-    EXPECT_EQ(bundledVideoEyetvDuration(bundle + u"/1.mpg"_s), 90.0f);
-    for (const QString &line : {u"bundledVideoEyetvDura- debut"_s, u"input               : "_s + bundle + u"/1.mpg"_s,
-                                u"input               : "_s + bundle + u"/"_s, u"pathStrEyetvr         : "_s + eyetvr,
-                                u"returnFloat          : 90.000000"_s})
-        EXPECT_TRUE(test::logHas(line)) << line.toStdString();
+    EXPECT_EQ(bundledVideoEyetvDuration(test::scratchDir() + u"/Rec.eyetv/1.mpg"_s), 90.0f);
+    EXPECT_TRUE(test::logHas(u"pathStrEyetvr         : "_s + eyetvr));
+    EXPECT_TRUE(test::logHas(u"returnFloat          : 90.000000"_s));
 }
 
 TEST(EyetvDuration, MissingAndUnreadableDescriptions)
@@ -76,32 +72,29 @@ TEST(EyetvDuration, MissingAndUnreadableDescriptions)
     test::writeFile(s + u"/loose/a.eyetvr"_s, description("<key>actual duration</key><real>9</real>"));
     for (const QString &outside : {s + u"/loose/a.mpg"_s, s + u"/Rec.eyetv"_s, QString()})
         EXPECT_EQ(bundledVideoEyetvDuration(outside), 0.0f) << outside.toStdString();
-    EXPECT_TRUE(test::logLines().isEmpty());
+    EXPECT_TRUE(test::takeLog().isEmpty());
 
     // No description (only one not exactly of the extension): "not readable".
-    const QString bare = test::writeFile(s + u"/Bare.eyetv/000.mpg"_s, "x");
     test::writeFile(s + u"/Bare.eyetv/000.EYETVR"_s, "not exactly the extension");
-    EXPECT_EQ(bundledVideoEyetvDuration(bare), 0.0f);
-    EXPECT_EQ(test::logLines(), QStringList{u"bundledVideoEyetvDura- not readable"_s});
+    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Bare.eyetv/000.mpg"_s), 0.0f);
+    EXPECT_EQ(test::takeLog(), QStringList{u"bundledVideoEyetvDura- not readable"_s});
 
     // A folder or a named pipe where the description should be: "no read",
     // without ever waiting on the pipe.
-    test::clearLog();
     QDir().mkpath(s + u"/Dir.eyetv/000.eyetvr"_s);
     QDir().mkpath(s + u"/Fifo.eyetv"_s);
     ASSERT_EQ(::mkfifo(QFile::encodeName(s + u"/Fifo.eyetv/000.eyetvr"_s).constData(), 0644), 0);
     EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Dir.eyetv/000.mpg"_s), 0.0f);
     EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Fifo.eyetv/000.mpg"_s), 0.0f);
-    EXPECT_EQ(test::logLines(), QStringList(2, u"bundledVideoEyetvDura- no read"_s));
+    EXPECT_EQ(test::takeLog(), QStringList(2, u"bundledVideoEyetvDura- no read"_s));
 
     // A description past the property-list limit is not read whole (a sparse
     // file: its size costs no disk).
-    test::clearLog();
     const QString huge = test::writeFile(s + u"/Huge.eyetv/000.eyetvr"_s,
                                          description("<key>actual duration</key><real>9</real>"));
     ASSERT_TRUE(QFile::resize(huge, qint64(kPlistMaxBytes) + 1));
     EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Huge.eyetv/000.mpg"_s), 0.0f);
-    EXPECT_EQ(test::logLines(), QStringList{u"bundledVideoEyetvDura- too large"_s});
+    EXPECT_EQ(test::takeLog(), QStringList{u"bundledVideoEyetvDura- too large"_s});
 }
 
 TEST(Titles, CleanedOfSuffixesAndUnderscores)
@@ -119,10 +112,8 @@ TEST(Titles, CleanedOfSuffixesAndUnderscores)
         {u"/m/Show-PAL-NV.mpg"_s, {}, u"Show-PAL"_s},
         // Cut where the name ends, not at an earlier "-NF".
         {u"/m/Game-NFL-Day-NF.ts"_s, {}, u"Game-NFL-Day"_s},
-        {u"/m/-PAL-Special-PAL.ts"_s, {}, u"-PAL-Special"_s},
         {u"/m/Film-PAL-DVD.mpg"_s, {u"-DVD"_s}, u"Film"_s},
         {u"/m/Film-DVD-PAL.mpg"_s, {u"-DVD"_s}, u"Film-DVD"_s},
-        {u"/m/Film.mpg"_s, {u""_s}, u"Film"_s},
         {u"/m/a.mpg"_s, {}, u"a"_s},
         {u"/m/_.mpg"_s, {}, u" "_s},
         {u"/m/____.mpg"_s, {}, u" "_s},
@@ -133,13 +124,7 @@ TEST(Titles, CleanedOfSuffixesAndUnderscores)
     for (const auto &c : cases)
         EXPECT_EQ(nameCleanedFromSrcpathstr(c.path, c.extra), c.title) << c.path.toStdString();
     EXPECT_TRUE(nameCleanedFromSrcpathstr(QString(), {}).isEmpty());
-    EXPECT_TRUE(test::logLines().isEmpty());
-
-    setDEBUG(1);
-    nameCleanedFromSrcpathstr(u"/m/A_B.mpg"_s, {u"-X"_s});
-    for (const QString &line : {u"pathes2Titles - deb"_s, u"suffixesMa : (\n    -X,\n    -PAL,\n    -NV,\n    -NF\n)"_s,
-                                u"str def : A B"_s, u"pathes2Titles - fin"_s})
-        EXPECT_TRUE(test::logHas(line)) << line.toStdString();
+    EXPECT_TRUE(test::takeLog().isEmpty());
 }
 
 TEST(MasterCopies, NamedBesideTheSource)
@@ -148,7 +133,9 @@ TEST(MasterCopies, NamedBesideTheSource)
         {"/a/b.mov", "/a/b_MASTER.mov"},
         {"a.b.mov", "a.b_MASTER.mov"},
         {"/tmp/x", "/tmp/x_MASTER"},
+        // Under 28 characters before the extension the name stays whole.
         {"/abcdefghijklmnopqrs.mov", "/abcdefghijklmnopqrs_MASTER.mov"},
+        {"/abcdefghij.lmnopqrst.mov", "/abcdefghij_lmnopqrst_MASTER.mov"},
         {"/Volumes/Video/My.Holiday.Movie.Part.One.mov", "/Volumes/Video/My_Holiday_Movie_Par_MASTER.mov"},
         {"/videos/abcdefghijklmnopqrstuvwxyz.mov", "/videos/abcdefghijklmnopqrst_MASTER.mov"},
         {"/videos/My`Film: Part.Two.mov", "/videos/MyFilm- Part_Two_MASTER.mov"},

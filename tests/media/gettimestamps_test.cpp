@@ -156,27 +156,38 @@ TEST(TimeStampReader, SurvivesMutatedInput)
     }
 }
 
-TEST(TimeStampTool, PrintsEveryClipOnceWithItsTime)
+TEST(TimeStampTool, PrintsEveryClipOnceWithItsTimeAndReportsTheDamage)
 {
-    const QString bdmv = test::makeCard(test::scratchDir() + u"/AVCHD"_s,
-                                        {{u"00001"_s, kMay2009}, {u"00002"_s, std::nullopt},
-                                         {u"00003"_s, CameraTime{2010, 12, 24, 18, 0, 5}}});
+    const QString s = test::scratchDir();
+    const QString bdmv = test::makeCard(s + u"/AVCHD"_s, {{u"00001"_s, kMay2009}, {u"00002"_s, std::nullopt},
+                                                         {u"00003"_s, CameraTime{2010, 12, 24, 18, 0, 5}}});
     // A second playlist repeats a clip and names one whose stream is m2ts.
     test::writeFile(bdmv + u"/PLAYLIST/00001.MPL"_s, test::mplsBytes({u"00003"_s, u"00004"_s}));
     test::writeFile(bdmv + u"/STREAM/00004.m2ts"_s, test::clipStreamBytes(CameraTime{2012, 2, 29, 1, 2, 3}, 188));
     // Without a time in the stream, its modification time.
     test::setModificationTime(bdmv + u"/STREAM/00002.MTS"_s, QDateTime(QDate(2010, 3, 4), QTime(5, 6, 7)));
-
-    const ToolRun r = runTool({bdmv + u"/PLAYLIST/"_s});
+    const QString lines = u"00001 : 2009-05-02 12:34:56\n00002 : 2010-03-04 05:06:07\n"
+                          u"00003 : 2010-12-24 18:00:05\n00004 : 2012-02-29 01:02:03\n"_s;
+    ToolRun r = runTool({bdmv + u"/PLAYLIST/"_s});
     EXPECT_FALSE(r.crashed);
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, u"00001 : 2009-05-02 12:34:56\n00002 : 2010-03-04 05:06:07\n"
-                     u"00003 : 2010-12-24 18:00:05\n00004 : 2012-02-29 01:02:03\n"_s);
+    EXPECT_EQ(r.out, lines);
     EXPECT_EQ(r.err, QString());
     test::saveFuzzSeed("camera", u"timestamp-lines.txt"_s, "t" + r.out.toUtf8());
+
+    // A damaged playlist is reported; the clips of the others still print.
+    const QString bad = test::writeFile(bdmv + u"/PLAYLIST/00002.mpls"_s, test::mplsBytes({u"00009"_s}).left(70));
+    QFile::link(s + u"/nowhere"_s, bdmv + u"/PLAYLIST/00003.mpls"_s);
+    test::writeFile(bdmv + u"/PLAYLIST/00004.mpls"_s, test::mplsBytes({u"00001"_s, u"00005"_s}));
+    r = runTool({bdmv + u"/PLAYLIST"_s});
+    EXPECT_FALSE(r.crashed);
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.out, lines);
+    EXPECT_EQ(r.err, u"gettimestamps: %1: truncated play list\n"
+                     u"gettimestamps: clip 00005: no readable stream file\n"_s.arg(bad));
 }
 
-TEST(TimeStampTool, RefusesWhatIsNotACardAndKeepsTheGoodPlaylists)
+TEST(TimeStampTool, RefusesWhatIsNotACard)
 {
     const QString s = test::scratchDir();
     const QString file = test::writeFile(s + u"/file.mpls"_s, test::mplsBytes({u"00001"_s}));
@@ -199,16 +210,4 @@ TEST(TimeStampTool, RefusesWhatIsNotACardAndKeepsTheGoodPlaylists)
         EXPECT_TRUE(r.err.endsWith(QLatin1String(c.message))) << r.err.toStdString();
         EXPECT_EQ(r.out, QString()) << c.message;
     }
-
-    // A damaged playlist is reported; the clips of the others still print.
-    const QString bdmv = test::makeCard(s + u"/card"_s, {{u"00001"_s, kMay2009}});
-    const QString bad = test::writeFile(bdmv + u"/PLAYLIST/00002.mpls"_s, test::mplsBytes({u"00009"_s}).left(70));
-    QFile::link(s + u"/nowhere"_s, bdmv + u"/PLAYLIST/00003.mpls"_s);
-    test::writeFile(bdmv + u"/PLAYLIST/00004.mpls"_s, test::mplsBytes({u"00001"_s, u"00005"_s}));
-    const ToolRun r = runTool({bdmv + u"/PLAYLIST"_s});
-    EXPECT_FALSE(r.crashed);
-    EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.out, u"00001 : 2009-05-02 12:34:56\n"_s);
-    EXPECT_EQ(r.err, u"gettimestamps: %1: truncated play list\n"
-                     u"gettimestamps: clip 00005: no readable stream file\n"_s.arg(bad));
 }

@@ -3,44 +3,33 @@
 #include <gtest/gtest.h>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 
-TEST(MediaTables, ExtensionListsEachCallOwnsItsList)
+TEST(MediaTables, EachCallOwnsItsListAndTheDvdListsBeginTheWiderOnes)
 {
-    const std::pair<QStringList (*)(), QStringList> cases[] = {
-        {extMultiplexedDvd, {"mpg", "mpeg", "mod", "ts", "vob"}},
-        {extMultiplexed, {"mpg", "mpeg", "mod", "ts", "vob", "tod", "vro"}},
-        {extElementariesDvd, {"m2v", "mpv"}},
-        {extElementaries, {"m2v", "mpv", "m1v"}},
-        {extAudioPcm, {"wav", "wave", "aif", "aiff"}},
-        {extAudioCompressedDvd, {"ac3", "mp2", "mpa", "m1a"}},
-    };
-    for (const auto &[table, expected] : cases) {
-        QStringList first = table();
-        EXPECT_EQ(first, expected);
-        first.clear();
-        EXPECT_EQ(table(), expected);
+    const std::pair<QStringList (*)(), QStringList (*)()> pairs[] = {{extMultiplexedDvd, extMultiplexed},
+                                                                       {extElementariesDvd, extElementaries}};
+    for (const auto &[dvd, wider] : pairs) {
+        QStringList list = dvd();
+        EXPECT_EQ(wider().mid(0, list.size()), list);
+        list.clear();
+        EXPECT_FALSE(dvd().isEmpty());
     }
-}
-
-TEST(MediaTables, QtExtensionsHandled)
-{
-    const QStringList common{"mov", "3ivx", "unsupportedVideoCodecFfmpeg"};
-    for (const char *mode : {"A", "a"})
-        EXPECT_EQ(qtExtensionsHandledArray(QString::fromLatin1(mode)), QStringList{"dv"} + common) << mode;
-    for (const QString &mode : {QStringLiteral("AB"), QStringLiteral(""), QString(), QStringLiteral("b")})
-        EXPECT_EQ(qtExtensionsHandledArray(mode), QStringList{"ffts"} + common) << mode.toStdString();
+    EXPECT_TRUE(extMultiplexed().contains(u"vro"_s) && extElementaries().contains(u"m1v"_s));
+    EXPECT_TRUE(extAudioPcm().contains(u"aiff"_s) && extAudioCompressedDvd().contains(u"ac3"_s));
+    // "dv" for the mode "A" in either case, "ffts" for any other.
+    EXPECT_EQ(qtExtensionsHandledArray(u"a"_s), (QStringList{u"dv"_s, u"mov"_s, u"3ivx"_s, u"unsupportedVideoCodecFfmpeg"_s}));
+    for (const QString &mode : {u"AB"_s, u""_s, QString()})
+        EXPECT_EQ(qtExtensionsHandledArray(mode).first(), u"ffts"_s) << mode.toStdString();
 }
 
 TEST(MediaTables, StandardFrameRatesAreSingles)
 {
     QVariantList rates = standardsFpsArray();
-    const float expected[] = {12.5f, 25.f, 11.99f, 23.98f, 12.f, 24.f, 14.98f, 29.97f, 15.f, 30.f};
     ASSERT_EQ(rates.size(), 10);
-    for (int i = 0; i < 10; ++i) {
-        EXPECT_EQ(rates.at(i).typeId(), QMetaType::Float) << i;
-        EXPECT_EQ(rates.at(i).toFloat(), expected[i]) << i;
-    }
-    EXPECT_NE(rates.at(3).toFloat(), 23.976f);
+    for (const QVariant &rate : rates)
+        EXPECT_EQ(rate.typeId(), QMetaType::Float) << rate.toFloat();
+    EXPECT_EQ(rates.at(3).toFloat(), 23.98f); // two decimals, not 23.976
     rates[0] = 0;
     EXPECT_EQ(standardsFpsArray().at(0).toFloat(), 12.5f) << "each call owns its list";
 }

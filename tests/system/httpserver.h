@@ -24,13 +24,20 @@
 
 namespace reel::test {
 
+inline sockaddr_in loopback(quint16 port)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(port);
+    return address;
+}
+
 // A socket bound to a free port of 127.0.0.1.
 inline int boundSocket(quint16 *port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = loopback(0);
     socklen_t length = sizeof address;
     if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
         || ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0) {
@@ -56,11 +63,8 @@ inline quint16 closedPort()
 inline bool acceptsConnections(quint16 port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    const bool connected = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    const sockaddr_in address = loopback(port);
+    const bool connected = fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
     if (fd >= 0)
         ::close(fd);
     return connected;
@@ -141,21 +145,19 @@ private:
             request.append(buffer, n);
         }
         const QByteArray head = request.left(request.indexOf("\r\n\r\n"));
-        const QList<QByteArray> words = head.left(head.indexOf("\r\n")).split(' ');
         Reply reply{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"};
         {
             std::lock_guard lock(m_mutex);
             m_requests.append(head);
-            if (const auto found = m_routes.find(words.value(1)); found != m_routes.end())
+            if (const auto found = m_routes.find(head.left(head.indexOf("\r\n")).split(' ').value(1)); found != m_routes.end())
                 reply = found->second;
         }
         const qsizetype piece = reply.pauseMs > 0 ? 1 : reply.raw.size();
         for (qsizetype sent = 0, n = 0; !reply.silent && !m_stop && sent < reply.raw.size(); sent += n) {
-            if ((n = ::send(fd, reply.raw.constData() + sent, size_t(qMin(piece, reply.raw.size() - sent)), MSG_NOSIGNAL))
-                <= 0)
+            n = ::send(fd, reply.raw.constData() + sent, size_t(qMin(piece, reply.raw.size() - sent)), MSG_NOSIGNAL);
+            if (n <= 0)
                 break;
-            if (reply.pauseMs > 0)
-                std::this_thread::sleep_for(std::chrono::milliseconds(reply.pauseMs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(reply.pauseMs));
         }
         if (reply.silent || reply.keepOpen)
             m_held.push_back(fd);
