@@ -95,6 +95,8 @@ TEST(PathParts, NamesAndFoldersOfBundles)
         {dvd, u"My Film.mov"_s, u"My Film"_s, home + u"/Movies"_s, dvd, u"My Film"_s},
         {u"~/a.b.mov"_s, u"a.b.mov"_s, u"a.b"_s, home, u"~/a.b.mov"_s, u"a.b"_s},
         {u"x.eyetv/"_s, u"x.eyetv"_s, u"x"_s, u""_s, u"x.eyetv/"_s, u"x"_s},
+        {u".iMovieProject/Shared Movies/iDVD/F.mov"_s, u"F.mov"_s, u"F"_s, u""_s,
+         u".iMovieProject/Shared Movies/iDVD/F.mov"_s, u""_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path.toStdString());
