@@ -145,10 +145,4 @@ bool makeLink(const QString &target, const QString &link)
     return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
 }
 
-bool exists(const QString &path)
-{
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
-}
-
 } // namespace reel::test

@@ -45,7 +45,5 @@ public:
 bool makeSocket(const QString &path);
 bool makeFifo(const QString &path);
 bool makeLink(const QString &target, const QString &link);
-// True when the item itself (links not followed) is there.
-bool exists(const QString &path);
 
 } // namespace reel::test

@@ -49,21 +49,22 @@ TEST(LsCocoa, FullSortedPathsHiddenIncluded)
     EXPECT_EQ(lsCocoa(u"~/list"_s), all);
     EXPECT_EQ(lsCocoa(d + u"/"_s), all);
     for (const QString &nothing : {QString(), home + u"/empty"_s, d + u"/b.mov"_s, d + u"/missing"_s})
-        EXPECT_TRUE(lsCocoa(nothing).isEmpty()) << nothing.toStdString();
+        EXPECT_TRUE(lsCocoa(nothing).isEmpty() && lsGrepCocoa(nothing, u"mov"_s).isEmpty()) << nothing.toStdString();
 
+    // The extension is compared without case; no extension asked: the bare names.
     EXPECT_EQ(lsGrepCocoa(d, u"mov"_s), under(d, {u"a.MOV"_s, u"b.mov"_s}));
-    const QStringList bare = under(d, {u".hidden"_s, u"Z"_s, u"folder"_s, u"noext"_s});
-    EXPECT_EQ(lsGrepCocoa(d, QString()), bare);
-    EXPECT_EQ(lsGrepCocoa(d, u""_s), bare);
+    for (const QString &none : {QString(), u""_s})
+        EXPECT_EQ(lsGrepCocoa(d, none), under(d, {u".hidden"_s, u"Z"_s, u"folder"_s, u"noext"_s}));
     EXPECT_TRUE(lsGrepCocoa(d, u"avi"_s).isEmpty());
-    EXPECT_TRUE(lsGrepCocoa(QString(), u"mov"_s).isEmpty());
 
-    EXPECT_EQ(fileFromFolder(d, u"mov"_s), d + u"/b.mov"_s);
-    EXPECT_EQ(fileFromFolder(d, u"MOV"_s), d + u"/a.MOV"_s);
-    EXPECT_EQ(fileFromFolder(d, u"avi"_s), u""_s);
-    EXPECT_EQ(fileFromFolder(u"~/list"_s, u"mov"_s), u""_s) << "not expanded";
+    // The first in listing order whose extension matches exactly; the folder is not expanded.
+    const std::pair<QString, QString> firsts[] = {
+        {u"mov"_s, d + u"/b.mov"_s}, {u"MOV"_s, d + u"/a.MOV"_s}, {u"avi"_s, u""_s}};
+    for (const auto &[extension, file] : firsts)
+        EXPECT_EQ(fileFromFolder(d, extension), file) << extension.toStdString();
+    EXPECT_EQ(fileFromFolder(u"~/list"_s, u"mov"_s), u""_s);
     EXPECT_EQ(fileFromFolder(QString(), u"mov"_s), u""_s);
-    EXPECT_TRUE(test::logLines().isEmpty());
+    EXPECT_TRUE(test::takeLog().isEmpty());
 
     setDEBUG(1);
     lsGrepCocoa(d, u"mov"_s);
@@ -73,21 +74,6 @@ TEST(LsCocoa, FullSortedPathsHiddenIncluded)
                                 u"lsGrepCocoa return  : "_s,
                                 u"fichier: b.mov, extension : mov"_s, u"fileFromFolder str : "_s + d + u"/b.mov"_s})
         EXPECT_TRUE(test::logContains(line)) << line.toStdString();
-}
-
-TEST(LsCocoaRecursive, DepthFirstAndEndsOnLoops)
-{
-    const QString d = test::scratchDir() + u"/t"_s;
-    test::writeFile(d + u"/b/x.mov"_s, "x");
-    test::writeFile(d + u"/b/c/y.mov"_s, "y");
-    test::writeFile(d + u"/a.mov"_s, "a");
-    QDir().mkpath(d + u"/empty"_s);
-    test::makeLink(u".."_s, d + u"/b/c/up"_s);
-    test::makeLink(d, d + u"/self"_s);
-    EXPECT_EQ(lsCocoaRecursive(d), under(d, {u"a.mov"_s, u"b"_s, u"b/c"_s, u"b/c/up"_s, u"b/c/y.mov"_s, u"b/x.mov"_s,
-                                             u"empty"_s, u"self"_s}));
-    for (const QString &nothing : {d + u"/empty"_s, d + u"/a.mov"_s, QString()})
-        EXPECT_TRUE(lsCocoaRecursive(nothing).isEmpty()) << nothing.toStdString();
 }
 
 TEST(FindCocoa, BreadthFirstFilesMatchingThePath)
@@ -171,15 +157,18 @@ TEST(TreeWalk, TreesDeeperThanTheOpenFoldersAreWalkedWhole)
         expected << (folder += u"/level%1"_s.arg(i));
     ASSERT_TRUE(QDir().mkpath(folder));
     test::writeFile(folder + u"/bottom.mov"_s, QByteArray(4096, 'b'));
-    test::makeLink(d, folder + u"/top"_s); // back to the root: listed, never entered
+    test::makeLink(u"../.."_s, folder + u"/up"_s); // back up the tree: listed, never entered
+    test::makeLink(d, folder + u"/top"_s);
     test::writeFile(d + u"/zz.mov"_s, QByteArray(1024, 'z'));
-    qint64 bytes = 4096 + 1024 + qint64(QFile::encodeName(d).size()); // the link's size is its text
+    qint64 bytes = 4096 + 1024 + 5 + qint64(QFile::encodeName(d).size()); // a link's size is its text
     for (const QString &level : expected)
         bytes += QFileInfo(level).size();
-    expected << folder + u"/bottom.mov"_s << folder + u"/top"_s << d + u"/zz.mov"_s;
+    expected << folder + u"/bottom.mov"_s << folder + u"/top"_s << folder + u"/up"_s << d + u"/zz.mov"_s;
 
     EXPECT_EQ(lsCocoaRecursive(d), expected);
     EXPECT_EQ(lsCocoaRecursive(d + u"//"_s), expected) << "the folder as written, cleaned";
+    for (const QString &nothing : {d + u"/zz.mov"_s, d + u"/missing"_s, QString()})
+        EXPECT_TRUE(lsCocoaRecursive(nothing).isEmpty()) << nothing.toStdString();
     EXPECT_FLOAT_EQ(poidsFolderMo(d), float(bytes / kMiB));
     EXPECT_EQ(findCocoa(d, u".mov"_s, QString()), (QStringList{d + u"/zz.mov"_s, folder + u"/bottom.mov"_s}));
 }

@@ -34,23 +34,15 @@ TEST(Presence, WhatCountsAsPresentAndAsAFolder)
         QString path;
         bool present, folder;
     } cases[] = {
-        {QString(), false, false},
-        {u""_s, false, false},
-        {file, true, false},
-        {s + u"/folder"_s, true, true},
-        {s + u"/folder/"_s, true, true},
-        {s + u"/missing"_s, false, false},
+        {QString(), false, false},           {u""_s, false, false},            {file, true, false},
+        {s + u"/folder"_s, true, true},      {s + u"/folder/"_s, true, true},  {s + u"/missing"_s, false, false},
         {locked, ::geteuid() == 0, false}, // root reads everything
-        {s + u"/lockedLink"_s, true, false},
-        {s + u"/fileLink"_s, true, false},
-        {s + u"/folderLink"_s, true, true},
+        {s + u"/lockedLink"_s, true, false}, {s + u"/fileLink"_s, true, false}, {s + u"/folderLink"_s, true, true},
         {s + u"/dangling"_s, false, false},
-        {s + u"/sock"_s, false, false}, // exists, cannot be opened, not a link
-        {s + u"/fifo"_s, true, false},  // readable, and never waited on
-        {u"~/Movies"_s, true, false},   // expanded for presence, not for the folder test
-        {u"~/Movies/m.mov"_s, true, false},
-        {u"~/Movies/none.mov"_s, false, false},
-        {u"/dev/null"_s, true, false},
+        {s + u"/sock"_s, false, false},    // exists, cannot be opened, not a link
+        {s + u"/fifo"_s, true, false},     // readable, and never waited on
+        {u"~/Movies"_s, true, false},      // expanded for presence, not for the folder test
+        {u"~/Movies/m.mov"_s, true, false},  {u"~/Movies/none.mov"_s, false, false}, {u"/dev/null"_s, true, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path.toStdString());
@@ -95,6 +87,8 @@ TEST(PathParts, NamesAndFoldersOfBundles)
         {dvd, u"My Film.mov"_s, u"My Film"_s, home + u"/Movies"_s, dvd, u"My Film"_s},
         {u"~/a.b.mov"_s, u"a.b.mov"_s, u"a.b"_s, home, u"~/a.b.mov"_s, u"a.b"_s},
         {u"x.eyetv/"_s, u"x.eyetv"_s, u"x"_s, u""_s, u"x.eyetv/"_s, u"x"_s},
+        {u".iMovieProject/Shared Movies/iDVD/F.mov"_s, u"F.mov"_s, u"F"_s, u""_s,
+         u".iMovieProject/Shared Movies/iDVD/F.mov"_s, u""_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.path.toStdString());

@@ -1,8 +1,11 @@
 // Deleting what the guard lets through: the deleter, the trash fallback and
 // the log lines, all inside the sandbox.
 #include "backends.h"
+#include "filestate.h"
 #include "logcapture.h"
+#include "privileges.h"
 #include "sandbox.h"
+#include "tables.h"
 
 #include <reel/core/debug.h>
 #include <reel/files/presence.h>
@@ -16,29 +19,39 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/mount.h>
-#include <sys/stat.h>
+#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
 using namespace reel;
 using namespace Qt::StringLiterals;
-using test::exists;
+using test::existsNoFollow;
 using test::makeLink;
 
 namespace {
 
+QString trashFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash"_s;
+}
+
 QString trashFiles()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Trash/files"_s;
+    return trashFolder() + u"/files"_s;
 }
 
 QByteArray trashed(const QString &name)
 {
     return test::readFile(trashFiles() + u"/"_s + name);
+}
+
+QString errorText(int code)
+{
+    return QString::fromLocal8Bit(std::strerror(code));
 }
 
 bool exchange(const QString &a, const QString &b)
@@ -78,114 +91,123 @@ private:
     int m_fd = -1;
 };
 
+// count folders, each named name, nested below the folder open at fd; a
+// descriptor on the deepest (the caller closes it), -1 on failure.
+int nest(int fd, const char *name, int count)
+{
+    int at = ::dup(fd);
+    for (int i = 0; at >= 0 && i < count; ++i) {
+        const int next = ::mkdirat(at, name, 0700) == 0 ? ::openat(at, name, O_PATH | O_DIRECTORY | O_CLOEXEC) : -1;
+        ::close(at);
+        at = next;
+    }
+    return at;
+}
+
 } // namespace
 
-TEST(RmCocoa, DeletesWholeTreesWithoutFollowingLinksAndNotifies)
+TEST(RmCocoa, DeletesWithoutFollowingLinksAndSaysWhatWasNotThere)
 {
     setDEBUG(1);
     const QString s = test::scratchDir();
     const QString canary = test::writeFile(s + u"/canary/bird"_s, "tweet");
     test::writeFile(s + u"/tree/.hidden"_s, "h");
     test::writeFile(s + u"/tree/a/b/c.mov"_s, "c");
-    ASSERT_TRUE(test::makeFifo(s + u"/tree/a/pipe"_s));
-    ASSERT_TRUE(makeLink(s + u"/canary"_s, s + u"/tree/a/toCanary"_s));
-    ASSERT_TRUE(makeLink(canary, s + u"/tree/birdLink"_s));
+    const QString tree = s + u"/tree"_s, dangling = s + u"/dangling"_s, socket = s + u"/sock"_s;
+    ASSERT_TRUE(test::makeFifo(tree + u"/a/pipe"_s) && makeLink(s + u"/canary"_s, tree + u"/a/toCanary"_s)
+                && makeLink(canary, tree + u"/birdLink"_s) && makeLink(s + u"/nowhere"_s, dangling)
+                && test::makeSocket(socket));
     QStringList seen;
     const FileSystemChangedHook previous = setFileSystemChangedHook([&](const QString &path) { seen << path; });
-
-    const QString tree = s + u"/tree"_s;
+    test::clearLog();
     EXPECT_TRUE(rmCocoa(tree));
-    setFileSystemChangedHook(previous);
-    EXPECT_FALSE(exists(tree));
-    EXPECT_EQ(test::readFile(canary), QByteArray("tweet")) << "links inside are removed, never followed";
-    ASSERT_FALSE(seen.isEmpty());
-    EXPECT_EQ(seen.last(), tree);
     for (const QString &line : {u"rmCocoa             - debut - "_s + tree, u"File current        : exists: "_s + tree,
                                 u"rmCocoa             - pre-fin"_s, u"rmCocoa             - fin - "_s + tree})
         EXPECT_TRUE(test::logHas(line)) << line.toStdString();
+    test::clearLog();
+    EXPECT_EQ(seen, (QStringList{tree, tree})) << "looked at, then changed";
+    // A dangling link goes as the link; nothing there is a success, unnotified.
+    EXPECT_TRUE(rmCocoa(dangling));
+    EXPECT_TRUE(test::logHas(u"Cocoa:does not exist;-) ERR: nil ("_s + dangling + u")"_s));
+    EXPECT_TRUE(rmCocoa(s + u"/missing"_s));
+    EXPECT_TRUE(test::logHas(u"rmCocoa d           : nil"_s));
+    EXPECT_FALSE(test::logContains(u"pre-fin"_s));
+    setFileSystemChangedHook(previous);
+    EXPECT_EQ(test::readFile(canary), QByteArray("tweet")) << "links inside are removed, never followed";
 
+    // There but not present (a socket cannot be opened, even by root): it is
+    // deleted too, after the line that says so; a plain deletion is silent.
     setDEBUG(0);
     test::clearLog();
     const QString file = test::writeFile(s + u"/f.mov"_s, "f");
-    EXPECT_TRUE(rmCocoa(file));
-    EXPECT_FALSE(exists(file));
-    EXPECT_TRUE(test::logLines().isEmpty()) << "a plain deletion is silent without debug";
+    EXPECT_TRUE(rmCocoa(socket) && rmCocoa(file));
+    EXPECT_EQ(test::takeLog(), QStringList{u"Cocoa:exists!!!     :-( "_s + socket});
+    for (const QString &gone : {tree, dangling, socket, file})
+        EXPECT_FALSE(existsNoFollow(gone)) << gone.toStdString();
 }
 
-TEST(RmCocoa, MissingPathsDanglingLinksAndUnreadableItems)
+TEST(RmCocoa, FallsBackToTheHomeTrash)
 {
-    setDEBUG(1);
+    // The deleter fails, so each item goes to the freedesktop.org trash,
+    // numbered before its extension when the name is taken there.
     const QString s = test::scratchDir();
-    EXPECT_TRUE(rmCocoa(s + u"/missing"_s));
-    EXPECT_TRUE(test::logHas(u"rmCocoa d           : nil"_s));
-    EXPECT_TRUE(test::logContains(u"Cocoa:does not exist:-/ ERR: "_s));
-
-    test::clearLog();
-    const QString dangling = s + u"/dangling"_s;
-    ASSERT_TRUE(makeLink(s + u"/nowhere"_s, dangling));
-    EXPECT_TRUE(rmCocoa(dangling));
-    EXPECT_FALSE(exists(dangling));
-    EXPECT_TRUE(test::logHas(u"Cocoa:does not exist;-) ERR: nil ("_s + dangling + u")"_s));
-    EXPECT_FALSE(test::logContains(u"pre-fin"_s)) << "no notification for what was not there";
-
-    // There but not present (a socket cannot be opened, even by root): it is
-    // deleted too, after the line that says so.
-    setDEBUG(0);
-    test::clearLog();
-    const QString socket = s + u"/sock"_s;
-    ASSERT_TRUE(test::makeSocket(socket));
-    ASSERT_FALSE(testPresenceC(socket));
-    EXPECT_TRUE(rmCocoa(socket));
-    EXPECT_FALSE(exists(socket));
-    EXPECT_EQ(test::logLines(), QStringList{u"Cocoa:exists!!!     :-( "_s + socket});
-}
-
-TEST(RmCocoa, FallsBackToTheTrashAndTellsWhenBothFail)
-{
-    const QString s = test::scratchDir();
-    const QString file = test::writeFile(s + u"/stuck 100%.mov"_s, "data");
     test::FailingDeleter deleter;
-    {
-        ScopedRemovalBackend scoped(deleter);
-        EXPECT_TRUE(rmCocoa(file));
-    }
-    EXPECT_FALSE(exists(file));
-    EXPECT_EQ(trashed(u"stuck 100%.mov"_s), QByteArray("data"));
-    // Nobody else may look into the trash.
-    for (const QString &folder : {trashFiles() + u"/.."_s, trashFiles(), trashFiles() + u"/../info"_s}) {
-        struct stat st {};
-        ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &st), 0) << folder.toStdString();
-        EXPECT_EQ(st.st_mode & 0777, 0700u) << folder.toStdString();
-    }
-    // The record a file manager restores it from (freedesktop.org trash).
-    const QStringList info = QString::fromUtf8(test::readFile(trashFiles() + u"/../info/stuck 100%.mov.trashinfo"_s))
-                                 .split(u'\n');
-    ASSERT_EQ(info.size(), 4);
-    EXPECT_EQ(info[0], u"[Trash Info]"_s);
-    EXPECT_EQ(info[1], u"Path="_s + s + u"/stuck%20100%25.mov"_s);
-    EXPECT_TRUE(QRegularExpression(u"^DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$"_s).match(info[2]).hasMatch())
-        << info[2].toStdString();
-    EXPECT_EQ(info[3], u""_s);
-    const QStringList trashLines{u"File current        :-( not deleted 1"_s, u"File current        :-/ …to trash"_s};
-    EXPECT_EQ(test::logLines(), trashLines);
+    ScopedRemovalBackend scoped(deleter);
+    const QStringList tried{u"File current        :-( not deleted 1"_s, u"File current        :-/ …to trash"_s};
+    const struct {
+        const char *name;
+        QString item, trashedAs, recorded;
+        bool takenInFiles = false;
+    } rows[] = {
+        {"the trash is made", u"/stuck 100%.mov"_s, u"stuck 100%.mov"_s, u"/stuck%20100%25.mov"_s},
+        {"the trash is there", u"/clip"_s, u"clip"_s, u"/clip"_s},
+        {"a second item of a name", u"/again/stuck 100%.mov"_s, u"stuck 100%.2.mov"_s, u"/again/stuck%20100%25.mov"_s},
+        {"a name held in files without a record", u"/taken.mov"_s, u"taken.2.mov"_s, u"/taken.mov"_s, true},
+        {"a hidden name", u"/.hidden"_s, u".hidden"_s, u"/.hidden"_s},
+        {"a hidden name again", u"/again/.hidden"_s, u".hidden.2"_s, u"/again/.hidden"_s},
+    };
+    test::forEachCase(rows, [&](const auto &row) {
+        if (row.takenInFiles)
+            test::writeFile(trashFiles() + row.item, "theirs");
+        const QString item = test::writeFile(s + row.item, row.item.toUtf8());
+        EXPECT_TRUE(rmCocoa(item));
+        EXPECT_FALSE(existsNoFollow(item));
+        EXPECT_EQ(trashed(row.trashedAs), row.item.toUtf8());
+        const QString info = QString::fromUtf8(test::readFile(trashFolder() + u"/info/"_s + row.trashedAs + u".trashinfo"_s));
+        const QRegularExpression record(u"^\\[Trash Info\\]\nPath=%1\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$"_s.arg(
+            QRegularExpression::escape(s + row.recorded)));
+        EXPECT_TRUE(record.match(info).hasMatch()) << info.toStdString();
+        EXPECT_EQ(test::takeLog(), tried);
+        if (row.takenInFiles)
+            EXPECT_EQ(test::readFile(trashFiles() + row.item), QByteArray("theirs"));
+    });
+    EXPECT_EQ(QDir(trashFolder() + u"/info"_s).entryList(QDir::Files | QDir::Hidden).size(), 6)
+        << "no record is left of a name given up";
+    for (const QString &folder : {trashFolder(), trashFiles(), trashFolder() + u"/info"_s})
+        EXPECT_EQ(test::modeOf(folder), 0700) << "nobody else may look into " << folder.toStdString();
 
-    test::clearLog();
-    const QString kept = test::writeFile(s + u"/kept.mov"_s, "data");
-    deleter.trashSucceeds = false;
-    {
-        ScopedRemovalBackend scoped(deleter);
-        EXPECT_FALSE(rmCocoa(kept));
-    }
-    EXPECT_TRUE(exists(kept));
-    EXPECT_EQ(test::logLines(), trashLines + QStringList{u"File current        :-( failure"_s});
-
-    // moveToTrash itself says whether the item went.
+    // moveToTrash says whether the item went.
     const QString old = test::writeFile(s + u"/old.txt"_s, "old");
     EXPECT_TRUE(moveToTrash(old));
-    EXPECT_FALSE(exists(old));
     EXPECT_EQ(trashed(u"old.txt"_s), QByteArray("old"));
-    EXPECT_FALSE(moveToTrash(s + u"/missing"_s));
-    EXPECT_FALSE(moveToTrash(QString()));
+    EXPECT_FALSE(moveToTrash(s + u"/missing"_s) || moveToTrash(QString()));
+
+    // A trash that fails leaves the item, and the reason is logged.
+    const QString kept = test::writeFile(s + u"/kept.mov"_s, "data");
+    deleter.trashSucceeds = false;
+    EXPECT_FALSE(rmCocoa(kept));
+    EXPECT_EQ(test::takeLog(), tried + QStringList{u"File current        :-( failure"_s});
+    deleter.trashSucceeds = true;
+    test::ScopedEnv dataHome("XDG_DATA_HOME", s + u"/data"_s);
+    ASSERT_TRUE(QDir().mkpath(s + u"/elsewhere"_s) && QDir().mkpath(s + u"/data"_s));
+    ASSERT_TRUE(makeLink(s + u"/elsewhere"_s, s + u"/data/Trash"_s));
+    EXPECT_FALSE(rmCocoa(kept)) << "a trash that is a link is never used";
+    EXPECT_TRUE(existsNoFollow(kept) && QDir(s + u"/elsewhere"_s).isEmpty());
+    EXPECT_EQ(test::takeLog(), tried + (QStringList{u"File current        :-( trash: "_s + errorText(ENOTDIR),
+                                                    u"File current        :-( failure"_s}));
+    QString why;
+    EXPECT_FALSE(systemRemovalBackend().trashAfterFailure(s + u"/missing"_s, &why));
+    EXPECT_EQ(why, errorText(ENOENT));
 }
 
 TEST(SystemRemovalBackend, RemovesLinksAsLinksAndRefusesNonsense)
@@ -197,7 +219,7 @@ TEST(SystemRemovalBackend, RemovesLinksAsLinksAndRefusesNonsense)
     RemovalBackend &system = systemRemovalBackend();
     QString error;
     EXPECT_TRUE(system.remove(s + u"/dirLink"_s, &error)) << error.toStdString();
-    EXPECT_FALSE(exists(s + u"/dirLink"_s));
+    EXPECT_FALSE(existsNoFollow(s + u"/dirLink"_s));
     // A link among the folders was not judged by the guard: nothing happens.
     for (const QString &bad : {s + u"/dirLink2/bird"_s, QString(), u""_s, u"relative"_s, s + u"/."_s, s + u"/.."_s,
                                s + u"/missing"_s}) {
@@ -206,6 +228,78 @@ TEST(SystemRemovalBackend, RemovesLinksAsLinksAndRefusesNonsense)
         EXPECT_FALSE(error.isEmpty()) << bad.toStdString();
     }
     EXPECT_EQ(test::readFile(canary), QByteArray("tweet"));
+}
+
+TEST(SystemRemovalBackend, AnEntryThatCannotBeLookedAtIsAFailure)
+{
+    // The folder lists its names but cannot be searched: x cannot be looked
+    // at, and that failure is the one reported, not what it leaves behind.
+    const QString locked = test::scratchDir() + u"/locked"_s;
+    test::writeFile(locked + u"/x"_s, "x");
+    ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0600), 0);
+    QString error;
+    {
+        test::ScopedOwnerRightsOnly ownerOnly;
+        EXPECT_FALSE(systemRemovalBackend().remove(locked, &error));
+    }
+    EXPECT_EQ(error, locked + u": "_s + errorText(EACCES));
+    ::chmod(QFile::encodeName(locked).constData(), 0700);
+    EXPECT_TRUE(existsNoFollow(locked + u"/x"_s));
+}
+
+TEST(SystemRemovalBackend, WalksTreesTheMountTableCannotName)
+{
+    // Below a path longer than the kernel names, mount points are looked for
+    // by walking the tree for a change of device: "." and ".." are not walked
+    // again, and a tree deeper than the walk goes counts as holding one.
+    rlimit saved {};
+    ::getrlimit(RLIMIT_NOFILE, &saved);
+    if (saved.rlim_max != RLIM_INFINITY && saved.rlim_max < 4400)
+        GTEST_SKIP() << "the walk keeps a descriptor open per level";
+    rlimit raised = saved;
+    raised.rlim_cur = raised.rlim_max == RLIM_INFINITY ? 8192 : std::min<rlim_t>(raised.rlim_max, 8192);
+    ::setrlimit(RLIMIT_NOFILE, &raised);
+    const QString top = test::scratchDir() + u"/long"_s;
+    ASSERT_TRUE(QDir().mkpath(top));
+    const int topFd = ::open(QFile::encodeName(top).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const QByteArray part(250, 'l');
+    const int parentFd = nest(topFd, part.constData(), 17);
+    ::close(topFd);
+    ASSERT_GE(parentFd, 0);
+    const QString parent = top + QString(u'/' + QString::fromLatin1(part)).repeated(17);
+
+    // Each item holds a file and a chain of folders named ".d"; what the walk
+    // refuses is left whole.
+    const auto tree = [&](const char *item, int depth) {
+        ::mkdirat(parentFd, item, 0700);
+        const int itemFd = ::openat(parentFd, item, O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(::openat(itemFd, "f", O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
+        const int deepest = nest(itemFd, ".d", depth);
+        ::close(itemFd);
+        return deepest;
+    };
+    const auto removed = [&](const char *item) {
+        QString error;
+        const bool ok = systemRemovalBackend().remove(parent + u'/' + QLatin1String(item), &error);
+        struct stat st {};
+        EXPECT_EQ(::fstatat(parentFd, item, &st, AT_SYMLINK_NOFOLLOW) != 0, ok);
+        EXPECT_TRUE(ok || error.endsWith(u": "_s + errorText(EXDEV))) << error.toStdString();
+        return ok;
+    };
+    ::close(tree("shallow", 1));
+    EXPECT_TRUE(removed("shallow"));
+    const int deepest = tree("deep", 4097);
+    ASSERT_GE(deepest, 0);
+    EXPECT_FALSE(removed("deep")) << "4097 levels below the item";
+    const int above = ::openat(deepest, "..", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    ::close(deepest);
+    ASSERT_EQ(::unlinkat(above, ".d", AT_REMOVEDIR), 0);
+    ::close(above);
+    EXPECT_TRUE(removed("deep")) << "4096 levels below the item";
+    ::close(parentFd);
+    QString error;
+    EXPECT_TRUE(systemRemovalBackend().remove(top, &error)) << error.toStdString();
+    ::setrlimit(RLIMIT_NOFILE, &saved);
 }
 
 TEST(RmCocoa, TheTrashFallbackNeverFollowsAFolderSwappedForALink)

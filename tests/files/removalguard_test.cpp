@@ -2,6 +2,7 @@
 // that fails the test if anything would be deleted, and every harmless case
 // deletes only inside the sandbox.
 #include "backends.h"
+#include "filestate.h"
 #include "logcapture.h"
 #include "sandbox.h"
 
@@ -15,7 +16,7 @@
 
 using namespace reel;
 using namespace Qt::StringLiterals;
-using test::exists;
+using test::existsNoFollow;
 using test::makeLink;
 
 namespace {
@@ -89,9 +90,9 @@ protected:
     void TearDown() override
     {
         // Whatever happened, the home folder and the real home are intact.
-        EXPECT_TRUE(exists(home + u"/Movies/keep.mov"_s));
+        EXPECT_TRUE(existsNoFollow(home + u"/Movies/keep.mov"_s));
         if (!realHome().isEmpty())
-            EXPECT_TRUE(QFileInfo(realHome()).isDir() || !exists(realHome()));
+            EXPECT_TRUE(QFileInfo(realHome()).isDir() || !existsNoFollow(realHome()));
     }
     QString home, scratch, user;
 };
@@ -235,9 +236,9 @@ TEST_F(RemovalGuardTest, HarmlessPathsAreDeletedInsideTheSandboxOnly)
             cwd.emplace(row.cwd);
         EXPECT_EQ(judgeRemoval(row.path).resolved, row.gone);
         EXPECT_TRUE(rmCocoa(row.path));
-        EXPECT_FALSE(exists(row.gone));
+        EXPECT_FALSE(existsNoFollow(row.gone));
     }
-    EXPECT_TRUE(exists(scratch + u"/dir"_s));
+    EXPECT_TRUE(existsNoFollow(scratch + u"/dir"_s));
     EXPECT_EQ(test::readFile(canary + u"/bird"_s), QByteArray("tweet"));
     EXPECT_TRUE(QFileInfo(home).isDir());
     EXPECT_EQ(QFileInfo(real).isDir(), realIsFolder);
@@ -267,10 +268,10 @@ TEST_F(RemovalGuardTest, DotDotNeverClimbsOutOfWhatIsNoFolder)
     // Between real folders ".." still resolves, and the item is deleted.
     test::writeFile(movies + u"/gone.mov"_s, "x");
     EXPECT_TRUE(rmCocoa(movies + u"/sub/deeper/../../gone.mov"_s));
-    EXPECT_FALSE(exists(movies + u"/gone.mov"_s));
+    EXPECT_FALSE(existsNoFollow(movies + u"/gone.mov"_s));
     EXPECT_TRUE(rmCocoa(movies + u"/sub/./deeper/../deeper"_s));
-    EXPECT_FALSE(exists(movies + u"/sub/deeper"_s));
-    EXPECT_TRUE(exists(movies + u"/sub"_s));
+    EXPECT_FALSE(existsNoFollow(movies + u"/sub/deeper"_s));
+    EXPECT_TRUE(existsNoFollow(movies + u"/sub"_s));
 }
 
 TEST_F(RemovalGuardTest, ItemsOneLevelIntoAVolumeAndTheAuthoringFolderPass)
@@ -283,7 +284,7 @@ TEST_F(RemovalGuardTest, ItemsOneLevelIntoAVolumeAndTheAuthoringFolderPass)
                                 u"/media/"_s + user + u"/USB/film.mov"_s, u"/media/"_s + user + u"/USB/Show.eyetv/a.mpg"_s,
                                 u"/media/"_s + user + u"/USB/*x"_s}) {
         SCOPED_TRACE(path.toStdString());
-        ASSERT_FALSE(exists(path));
+        ASSERT_FALSE(existsNoFollow(path));
         EXPECT_EQ(judgeRemoval(path).verdict, RemovalVerdict::Allowed);
         test::StrictRecorder recorder;
         ScopedRemovalBackend scoped(recorder);

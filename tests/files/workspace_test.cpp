@@ -12,56 +12,46 @@
 using namespace reel;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Stand-ins for the desktop's opener and for an application, first on PATH:
-// each writes its arguments, one per line, to a record file and ends.
-class Workspace : public ::testing::Test {
-protected:
-    QString handed(const QString &name, bool expectStarted = true) { return m_standIns.handed(name, expectStarted); }
-
-    test::DesktopStandIns m_standIns{{u"xdg-open"_s, u"myplayer"_s}};
-};
-
-} // namespace
-
-TEST_F(Workspace, RevealShowsTheFolderOrTheFolderHoldingTheItem)
+TEST(Workspace, RevealShowsTheFolderOrTheFolderHoldingTheItem)
 {
+    const test::DesktopStandIns standIns;
     const QString folder = test::homePath() + u"/My Movies"_s;
     test::writeFile(folder + u"/clip.mov"_s, "x");
     revealFolderInFinder(u"~/My Movies/clip.mov"_s);
-    EXPECT_EQ(handed(u"xdg-open"_s), folder + u"/\n"_s);
+    EXPECT_EQ(standIns.handed(u"xdg-open"_s), folder + u"/\n"_s);
     EXPECT_EQ(test::logLines(), QStringList{u"pathStr             : "_s + folder + u"/"_s});
     revealFolderInFinder(folder);
-    EXPECT_EQ(handed(u"xdg-open"_s), folder + u"/\n"_s);
+    EXPECT_EQ(standIns.handed(u"xdg-open"_s), folder + u"/\n"_s);
 
     test::clearLog();
     for (const QString &nothing : {u"~/missing"_s, u""_s, QString()})
         revealFolderInFinder(nothing);
-    EXPECT_TRUE(handed(u"xdg-open"_s, false).isNull());
+    EXPECT_TRUE(standIns.handed(u"xdg-open"_s, false).isNull());
     EXPECT_TRUE(test::logLines().isEmpty());
 }
 
-TEST_F(Workspace, OpenWithTheDesktopOrANamedApplication)
+TEST(Workspace, OpenWithTheDesktopOrANamedApplication)
 {
+    // Stand-ins for the desktop's opener and an application, first on PATH.
+    const test::DesktopStandIns standIns{{u"xdg-open"_s, u"myplayer"_s}};
     const QString s = test::scratchDir();
     const QString file = test::writeFile(s + u"/-odd name.mov"_s, "x");
     const std::pair<QString, QString> handOvers[] = {
         {QString(), u"xdg-open"_s}, {u""_s, u"xdg-open"_s}, {u"myplayer"_s, u"myplayer"_s}};
     for (const auto &[application, started] : handOvers) {
         EXPECT_TRUE(openWith(file, application));
-        EXPECT_EQ(handed(started), file + u'\n') << application.toStdString();
+        EXPECT_EQ(standIns.handed(started), file + u'\n') << application.toStdString();
     }
     {
         // A relative path is handed over absolute, so it never reads as an option.
         test::ScopedCwd cwd(s);
         EXPECT_TRUE(openWith(u"-odd name.mov"_s, u"myplayer"_s));
-        EXPECT_EQ(handed(u"myplayer"_s), file + u'\n');
+        EXPECT_EQ(standIns.handed(u"myplayer"_s), file + u'\n');
     }
     EXPECT_FALSE(openWith(QString(), QString()));
     EXPECT_FALSE(openWith(u""_s, u"myplayer"_s));
     EXPECT_FALSE(openWith(s + u"/missing"_s, u"myplayer"_s));
-    EXPECT_TRUE(handed(u"myplayer"_s, false).isNull());
+    EXPECT_TRUE(standIns.handed(u"myplayer"_s, false).isNull());
     EXPECT_TRUE(openWith(file, u"no-such-application-here"_s)) << "handed over is all it says";
 }
 
