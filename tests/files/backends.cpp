@@ -30,13 +30,26 @@ bool under(const QString &path, const QString &root)
     return !root.isEmpty() && path.startsWith(root + u'/');
 }
 
-// The item's folder, resolved, lies strictly inside the resolved sandbox.
-bool safelyInside(const QString &path)
+// The item's folder, resolved, lies strictly inside the resolved sandbox;
+// for the trash, the home folder and the data home lie in the sandbox too.
+bool safelyInside(const QString &path, bool trash)
 {
-    if (!path.startsWith(u'/') || !insideSandbox(path))
+    if (!path.startsWith(u'/') || !insideSandbox(path) || path == sandboxRoot() || path == resolved(sandboxRoot()))
+        return false;
+    if (trash
+        && (!insideSandbox(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+            || !insideSandbox(QDir::homePath())))
         return false;
     const QFileInfo info(path);
     return under(resolved(info.absolutePath()) + u'/' + info.fileName(), resolved(sandboxRoot()));
+}
+
+bool refuse(const char *what, const QString &path, QString *error)
+{
+    ADD_FAILURE() << what << path.toStdString();
+    if (error)
+        *error = u"refused by the test"_s;
+    return false;
 }
 
 // Installed before any test runs, for the whole suite.
@@ -50,36 +63,25 @@ struct InstallKeeper {
 bool StrictRecorder::remove(const QString &path, QString *error)
 {
     calls << u"remove "_s + path;
-    ADD_FAILURE() << "the deleter was asked to remove " << path.toStdString();
-    if (error)
-        *error = u"refused by the test"_s;
-    return false;
+    return refuse("the deleter was asked to remove ", path, error);
 }
 
 bool StrictRecorder::moveToTrash(const QString &path)
 {
     calls << u"trash "_s + path;
-    ADD_FAILURE() << "the deleter was asked to trash " << path.toStdString();
-    return false;
+    return refuse("the deleter was asked to trash ", path, nullptr);
 }
 
 bool StrictRecorder::trashAfterFailure(const QString &path, QString *error)
 {
     calls << u"trash instead "_s + path;
-    ADD_FAILURE() << "the deleter was asked to trash " << path.toStdString();
-    if (error)
-        *error = u"refused by the test"_s;
-    return false;
+    return refuse("the deleter was asked to trash ", path, error);
 }
 
 bool SandboxKeeper::remove(const QString &path, QString *error)
 {
-    if (!safelyInside(path) || path == sandboxRoot() || path == resolved(sandboxRoot())) {
-        ADD_FAILURE() << "deletion outside the sandbox stopped: " << path.toStdString();
-        if (error)
-            *error = u"outside the sandbox"_s;
-        return false;
-    }
+    if (!safelyInside(path, false))
+        return refuse("deletion outside the sandbox stopped: ", path, error);
     if (QFileInfo(path).isSymLink() && !under(resolved(path), resolved(sandboxRoot()))) {
         // A link out of the sandbox: removing the link is all that may happen.
         if (::unlink(QFile::encodeName(path).constData()) == 0)
@@ -93,24 +95,14 @@ bool SandboxKeeper::remove(const QString &path, QString *error)
 
 bool SandboxKeeper::moveToTrash(const QString &path)
 {
-    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!safelyInside(path) || !insideSandbox(trash) || !insideSandbox(QDir::homePath())) {
-        ADD_FAILURE() << "trash outside the sandbox stopped: " << path.toStdString();
-        return false;
-    }
-    return systemRemovalBackend().moveToTrash(path);
+    return safelyInside(path, true) ? systemRemovalBackend().moveToTrash(path)
+                                    : refuse("trash outside the sandbox stopped: ", path, nullptr);
 }
 
 bool SandboxKeeper::trashAfterFailure(const QString &path, QString *error)
 {
-    const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (!safelyInside(path) || !insideSandbox(trash) || !insideSandbox(QDir::homePath())) {
-        ADD_FAILURE() << "trash outside the sandbox stopped: " << path.toStdString();
-        if (error)
-            *error = u"outside the sandbox"_s;
-        return false;
-    }
-    return systemRemovalBackend().trashAfterFailure(path, error);
+    return safelyInside(path, true) ? systemRemovalBackend().trashAfterFailure(path, error)
+                                    : refuse("trash outside the sandbox stopped: ", path, error);
 }
 
 bool FailingDeleter::remove(const QString &, QString *error)

@@ -16,8 +16,7 @@ struct stat statOf(const QString &path)
 
 bool existsNoFollow(const QString &path)
 {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+    return statOf(path).st_mode != 0; // every item has a type
 }
 
 bool isLinkAt(const QString &path)

@@ -2,6 +2,7 @@
 
 #include <reel/core/log.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 #include <utility>
@@ -47,10 +48,7 @@ int logCount(const QString &text)
 bool logContains(const QString &fragment)
 {
     std::lock_guard lock(g_mutex);
-    for (const QString &line : g_lines)
-        if (line.contains(fragment))
-            return true;
-    return false;
+    return std::any_of(g_lines.cbegin(), g_lines.cend(), [&](const QString &line) { return line.contains(fragment); });
 }
 
 void startCapture()
@@ -65,10 +63,8 @@ void startCapture()
 void stopCapture(bool printLines)
 {
     reel::setLogSink({});
-    if (!printLines)
-        return;
     const QStringList lines = logLines();
-    if (lines.isEmpty())
+    if (!printLines || lines.isEmpty())
         return;
     std::fprintf(stderr, "--- log of the failed test (%d lines) ---\n", int(lines.size()));
     for (const QString &line : lines)

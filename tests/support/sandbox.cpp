@@ -105,9 +105,7 @@ QString writeFile(const QString &path, const QByteArray &bytes)
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool insideSandbox(const QString &path)
@@ -133,13 +131,11 @@ void setUpSandbox(const char *bundlePath)
         fs::create_directories(sub(d));
     ::chmod(sub("run").c_str(), 0700);
 
-    ::setenv("HOME", sub("home").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (sub("home") + "/.config").c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (sub("home") + "/.local/share").c_str(), 1);
-    ::setenv("XDG_CACHE_HOME", (sub("home") + "/.cache").c_str(), 1);
-    ::setenv("XDG_STATE_HOME", (sub("home") + "/.local/state").c_str(), 1);
-    ::setenv("XDG_RUNTIME_DIR", sub("run").c_str(), 1);
-    ::setenv("TMPDIR", sub("tmp").c_str(), 1);
+    for (const auto &[name, folder] : {std::pair{"HOME", "home"}, {"XDG_CONFIG_HOME", "home/.config"},
+                                       {"XDG_DATA_HOME", "home/.local/share"}, {"XDG_CACHE_HOME", "home/.cache"},
+                                       {"XDG_STATE_HOME", "home/.local/state"}, {"XDG_RUNTIME_DIR", "run"},
+                                       {"TMPDIR", "tmp"}})
+        ::setenv(name, sub(folder).c_str(), 1);
     ::setenv("REELKIT_BUNDLE", g_bundle.c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // One language and locale for every run, wherever it is started from.
