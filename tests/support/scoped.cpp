@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include <cstdlib>
@@ -32,11 +33,8 @@ ScopedEnv::~ScopedEnv()
         ::unsetenv(m_name.constData());
 }
 
-ScopedCwd::ScopedCwd(const QString &folder)
+ScopedCwd::ScopedCwd(const QString &folder) : m_old(QFile::encodeName(QDir::currentPath()))
 {
-    char buffer[4096];
-    if (::getcwd(buffer, sizeof buffer))
-        m_old = buffer;
     EXPECT_EQ(::chdir(QFile::encodeName(folder).constData()), 0) << folder.toStdString();
 }
 
