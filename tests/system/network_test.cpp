@@ -66,10 +66,6 @@ TEST_F(Network, WhatEachServerBehaviourGives)
         {"/unknown-charset", page("Caf\xc3\xa9", "text/html; charset=x-no-such"), u"Café"_s},
         {"/bom", page("\xef\xbb\xbfok", "text/plain"), u"ok"_s},
         {"/empty", page(""), u""_s},
-        {"/chunked",
-         {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5;x=y\r\nhello\r\n7\r\n, world\r\n0\r\nX-Trailer: 1\r\n\r\n"},
-         u"hello, world"_s},
-        {"/until-close", {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\nall of it"}, u"all of it"_s},
         {"/interim", {"HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"}, u"ok"_s},
         // The body is complete at its length: no waiting for the close.
         {"/held-open", {page("kept").raw, false, true}, u"kept"_s},
@@ -78,13 +74,11 @@ TEST_F(Network, WhatEachServerBehaviourGives)
         {"/multiple-choices", moved("300 Multiple Choices", "/ascii"), u"hello\n"_s},
         {"/bad-request", moved("400 Bad Request", "/ascii"), u""_s, "HTTP status 400"},
         {"/missing", page("gone", "text/html", "404 Not Found"), u""_s, "HTTP status 404"},
-        {"/garbage", {"SSH-2.0-OpenSSH\r\n\r\n"}, u""_s, ""},
+        // Framing (chunks, bodies ended by the close) is the transfer library's;
+        // a broken one is a failure.
         {"/cut", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort"}, u""_s, ""},
-        {"/bad-chunk", {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\nhello\r\n0\r\n\r\n"}, u""_s, ""},
         // Pages are asked for unencoded; a cut compressed body would not tell.
         {"/gzip", page("\x1f\x8b", "text/html", "200 OK", "Content-Encoding: gzip\r\n"), u""_s, "content encoded as gzip"},
-        {"/deflate", page(qCompress("squeezed").mid(4), "text/html", "200 OK", "Content-Encoding: deflate\r\n"), u""_s,
-         "content encoded as deflate"},
         {"/loop", moved("302 Found", "/loop"), u""_s, "redirection to "},
         {"/to-ftp", moved("302 Found", "ftp://127.0.0.1/x"), u""_s, "redirection to ftp://127.0.0.1/x"},
         // The page limit, however the page is sent.
