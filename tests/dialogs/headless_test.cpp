@@ -14,15 +14,7 @@
 #include <functional>
 
 using namespace reel;
-
-namespace {
-
-QString s(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 TEST(HeadlessAlerts, EveryAlertAnswersAtOnce)
 {
@@ -35,20 +27,20 @@ TEST(HeadlessAlerts, EveryAlertAnswersAtOnce)
         QVariant expected;
         QStringList log;
     } cases[] = {
-        {"alert", [] { return QVariant(displayAlert(s("Disk full"), s("5% <b>left</b>"), 2, nullptr)); }, 1,
-         {s("alert               : Disk full - 5% <b>left</b>")}},
-        {"dialog", [] { return QVariant(displayDialog(s("Name"), s("m"), s("x"), QString())); }, s("x"),
-         {s("alert               : Name - m")}},
+        {"alert", [] { return QVariant(displayAlert(u"Disk full"_s, u"5% <b>left</b>"_s, 2, nullptr)); }, 1,
+         {u"alert               : Disk full - 5% <b>left</b>"_s}},
+        {"dialog", [] { return QVariant(displayDialog(u"Name"_s, u"m"_s, u"x"_s, QString())); }, u"x"_s,
+         {u"alert               : Name - m"_s}},
         {"timed question",
-         [] { return QVariant(displayAlertDelayed(s("Q"), s("m"), s("Convert"), s("Skip"), QString(), 0, 3600)); },
-         s("Convert"), {s("alert               : Q - m"), s("FERMETURE AUTO       : TIMEOUT")}},
+         [] { return QVariant(displayAlertDelayed(u"Q"_s, u"m"_s, u"Convert"_s, u"Skip"_s, QString(), 0, 3600)); },
+         u"Convert"_s, {u"alert               : Q - m"_s, u"FERMETURE AUTO       : TIMEOUT"_s}},
         {"checkbox",
-         [] { return QVariant(displayAlertDelayedCheckbox(s("Q"), s("m"), QString(), s("Skip"), QString(), 0, 0, s("c"))); },
-         QVariantList{s("button 1"), 0},
-         {s("alert               : Q - m"), s("FERMETURE AUTO      : TIMEOUT"), s("bt                  ? button 1 (btAlt=Skip)")}},
+         [] { return QVariant(displayAlertDelayedCheckbox(u"Q"_s, u"m"_s, QString(), u"Skip"_s, QString(), 0, 0, u"c"_s)); },
+         QVariantList{u"button 1"_s, 0},
+         {u"alert               : Q - m"_s, u"FERMETURE AUTO      : TIMEOUT"_s, u"bt                  ? button 1 (btAlt=Skip)"_s}},
         {"held sheet",
-         [] { displayAlertDelayedSheet(s("t"), s("m"), s("OK"), QString(), QString(), 0, 3600, nullptr); return QVariant(); },
-         QVariant(), {s("giveUpAfterSeconds : 3600"), s("alert               : t - m")}},
+         [] { displayAlertDelayedSheet(u"t"_s, u"m"_s, u"OK"_s, QString(), QString(), 0, 3600, nullptr); return QVariant(); },
+         QVariant(), {u"giveUpAfterSeconds : 3600"_s, u"alert               : t - m"_s}},
     };
     for (const auto &c : cases) {
         test::clearLog();
@@ -61,8 +53,8 @@ TEST(HeadlessAlerts, WidgetsPresenterWithoutAnApplicationAnswersHeadless)
 {
     QtAlertPresenter widgets;
     ScopedAlertPresenter use(&widgets);
-    EXPECT_EQ(displayAlertDelayed(s("Q"), s("m"), s("Convert"), s("Skip"), QString(), 0, 0), s("Convert"));
-    EXPECT_EQ(displayAlertDelayedCheckbox(s("Q"), s("m"), s("Go"), QString(), QString(), 0, 60, QString()),
-              (QVariantList{s("Go"), 0}));
-    EXPECT_TRUE(test::logHas(s("alert               : Q - m")));
+    EXPECT_EQ(displayAlertDelayed(u"Q"_s, u"m"_s, u"Convert"_s, u"Skip"_s, QString(), 0, 0), u"Convert"_s);
+    EXPECT_EQ(displayAlertDelayedCheckbox(u"Q"_s, u"m"_s, u"Go"_s, QString(), QString(), 0, 60, QString()),
+              (QVariantList{u"Go"_s, 0}));
+    EXPECT_TRUE(test::logHas(u"alert               : Q - m"_s));
 }

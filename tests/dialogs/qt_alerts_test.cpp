@@ -92,6 +92,7 @@ struct Shown {
     Qt::WindowModality modality = Qt::NonModal;
     QWidget *parent = nullptr;
     bool field = false;
+    bool operator==(const Shown &) const = default;
 };
 
 Shown look(QMessageBox *box)
@@ -194,13 +195,8 @@ TEST_F(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
                                                                              c.seconds, titled));
         EXPECT_EQ(result, c.expected);
         ASSERT_TRUE(driver.acted);
-        EXPECT_EQ(shown.title, c.title);
-        EXPECT_EQ(shown.message, c.message);
-        EXPECT_TRUE(shown.plainText);
-        EXPECT_EQ(shown.icon, c.style == 2 ? QMessageBox::Critical : QMessageBox::Warning);
-        EXPECT_EQ(shown.buttons, c.shown);
-        EXPECT_EQ(shown.modality, Qt::ApplicationModal);
-        EXPECT_FALSE(shown.field);
+        const auto icon = c.style == 2 ? QMessageBox::Critical : QMessageBox::Warning;
+        EXPECT_EQ(shown, (Shown{c.title, c.message, true, icon, c.shown, Qt::ApplicationModal}));
         if (c.tick)
             EXPECT_EQ(checkboxTitle, titled.isNull() ? defaultCheckboxTitle() : titled);
         EXPECT_EQ(m_widgets.last.timedOut, c.passes >= 0);
@@ -248,53 +244,39 @@ TEST_F(QtAlerts, DialogReturnsTheTypedText)
     }
 }
 
-TEST_F(QtAlerts, SheetsReturnAtOnceOnTheirWindow)
+// A held sheet is shown during its passes (so it can be looked at), then
+// removed; other sheets return at once and stay until pressed.
+TEST_F(QtAlerts, SheetsGoOnTheWindowThatHoldsTheirWidget)
 {
     QWidget window;
     auto *inner = new QWidget(&window);
     window.show();
-    // A sheet goes on the window that holds the given widget.
+    for (int seconds : {-1, 0}) {
+        Shown shown;
+        WhenShown driver([&shown](QMessageBox *box) { shown = look(box); });
+        displayAlertDelayedSheet(u"Busy"_s, u"50%"_s, u""_s, u"Later"_s, QString(), 2, seconds, inner);
+        EXPECT_EQ(test::takeLog(), QStringList{u"giveUpAfterSeconds : %1"_s.arg(seconds)} + QStringList(seconds + 1, u"i = 0"_s));
+        EXPECT_TRUE(window.findChildren<QMessageBox *>().isEmpty());
+        ASSERT_EQ(driver.acted, seconds == 0);
+        if (driver.acted)
+            EXPECT_EQ(shown, (Shown{u"Busy"_s, u"50%"_s, true, QMessageBox::Warning, {u"OK"_s, u"Later"_s},
+                                    Qt::WindowModal, &window}));
+    }
+
     EXPECT_EQ(displayAlert(u"Saved"_s, u"50% <b>done</b>"_s, 2, inner), 1);
     displayAlertSheet(QString(), u"second"_s, &window);
-
     const QList<QMessageBox *> sheets = window.findChildren<QMessageBox *>();
     ASSERT_EQ(sheets.size(), 2);
-    const Shown first = look(sheets[0]);
-    EXPECT_EQ(first.message, u"50% <b>done</b>"_s);
-    EXPECT_TRUE(first.plainText);
-    EXPECT_EQ(first.icon, QMessageBox::Critical);
-    EXPECT_EQ(first.modality, Qt::WindowModal);
-    EXPECT_EQ(first.parent, &window);
+    EXPECT_EQ(look(sheets[0]), (Shown{u"Saved"_s, u"50% <b>done</b>"_s, true, QMessageBox::Critical, {u"OK"_s},
+                                      Qt::WindowModal, &window}));
     EXPECT_EQ(look(sheets[1]).icon, QMessageBox::Warning);
     EXPECT_TRUE(sheets[1]->isVisible());
-
     // Pressing OK on a sheet closes and frees it.
     QPointer<QMessageBox> pressed = sheets[0];
     press(pressed, u"OK"_s);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(pressed.isNull());
     EXPECT_EQ(window.findChildren<QMessageBox *>().size(), 1);
-}
-
-TEST_F(QtAlerts, HeldSheetIsShownOnItsWindowThenRemoved)
-{
-    QWidget window;
-    window.show();
-    for (int seconds : {-1, 0}) {
-        Shown shown;
-        // The sheet is repainted during its passes, so it can be looked at.
-        WhenShown driver([&shown](QMessageBox *box) { shown = look(box); });
-        displayAlertDelayedSheet(u"Busy"_s, u"50%"_s, u""_s, u"Later"_s, QString(), 2, seconds, &window);
-        EXPECT_EQ(test::takeLog(), QStringList{u"giveUpAfterSeconds : %1"_s.arg(seconds)} + QStringList(seconds + 1, u"i = 0"_s));
-        EXPECT_TRUE(window.findChildren<QMessageBox *>().isEmpty());
-        ASSERT_EQ(driver.acted, seconds == 0);
-        if (driver.acted) {
-            EXPECT_EQ(shown.title, u"Busy"_s);
-            EXPECT_EQ(shown.buttons, (QStringList{u"OK"_s, u"Later"_s}));
-            EXPECT_EQ(shown.parent, &window);
-            EXPECT_EQ(shown.modality, Qt::WindowModal);
-        }
-    }
 }
 
 TEST_F(QtAlerts, AlertsNobodyCouldAnswerAreLoggedInstead)

@@ -50,7 +50,6 @@ TEST_F(RecordedAlerts, DisplayAlertBugSpeaksTheBundlesLanguage)
         {"french", "\"D_Langue\" = \"fr\";\n", "fr.lproj",
          u"Vous n'auriez pas du voir cette alerte apparaître. Merci d'en faire une capture (et de préparer -en plus- une "
          "capture de l'application…)"_s},
-        {"key missing", "\"Other\" = \"fr\";\n", "en.lproj", english},
         {"another language", "\"D_Langue\" = \"de\";\n", "de.lproj", english},
     };
     test::forEachCase(cases, [&](const auto &c) {

@@ -13,9 +13,6 @@
 #include <optional>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 namespace reel::test {
 
 struct CameraTime {
@@ -115,8 +112,8 @@ inline QString makeCard(const QString &root, const std::vector<std::pair<QString
 
 inline void setModificationTime(const QString &path, const QDateTime &when)
 {
-    const struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(when.toSecsSinceEpoch()), 0}};
-    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0) << path.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append) && file.setFileTime(when, QFileDevice::FileModificationTime)) << path.toStdString();
 }
 
 } // namespace reel::test

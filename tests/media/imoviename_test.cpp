@@ -4,6 +4,7 @@
 #include "bundles.h"
 #include "logcapture.h"
 #include "sandbox.h"
+#include "scoped.h"
 #include "toolscript.h"
 
 #include <reel/core/debug.h>
@@ -20,23 +21,6 @@ using namespace reel;
 using namespace Qt::StringLiterals;
 using test::CameraTime;
 
-namespace {
-
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char *zone) : m_env(std::in_place, "TZ", zone) { ::tzset(); }
-    ~ScopedTimeZone()
-    {
-        m_env.reset();
-        ::tzset();
-    }
-
-private:
-    std::optional<test::ScopedEnv> m_env;
-};
-
-} // namespace
-
 TEST(IMovieNames, CameraClipsTakeTheirRecordingTime)
 {
     const QString bdmv = test::makeCard(test::scratchDir() + u"/AVCHD"_s,
@@ -44,9 +28,8 @@ TEST(IMovieNames, CameraClipsTakeTheirRecordingTime)
     test::setModificationTime(bdmv + u"/STREAM/00002.MTS"_s, QDateTime(QDate(2010, 3, 4), QTime(5, 6, 7)));
 
     EXPECT_EQ(dateCreation2iMovieName(bdmv + u"/STREAM/00001.MTS"_s), u"2009-05-02 12:34:56-00001"_s);
-    EXPECT_EQ(test::logLines(), (QStringList{u"dateCreation2iMovieN\u2026"_s, u"taskArray1PipeMax   - deb"_s,
-                                             u"str line 0 : 00001 : 2009-05-02 12:34:56"_s}));
-    test::clearLog();
+    EXPECT_TRUE(test::logHas(u"dateCreation2iMovieN\u2026"_s));
+    EXPECT_TRUE(test::logHas(u"str line 0 : 00001 : 2009-05-02 12:34:56"_s));
     // No time in the stream: the tool gives the stream's modification time.
     EXPECT_EQ(dateCreation2iMovieName(bdmv + u"/STREAM/00002.MTS"_s), u"2010-03-04 05:06:07-00002"_s);
     EXPECT_TRUE(test::logHas(u"str line 1 : 00002 : 2010-03-04 05:06:07"_s));
@@ -70,11 +53,13 @@ TEST(IMovieNames, OtherwiseTheCreationDateWithoutAnEasternZone)
         {"EST5", colon, u" -0500-My;Clip"_s},
     };
     for (const auto &c : cases) {
-        ScopedTimeZone zone(c.zone);
+        test::ScopedEnv zone("TZ", c.zone);
+        ::tzset();
         const QString date = dateCreation(c.clip).left(19).replace(u':', u';');
         EXPECT_EQ(dateCreation2iMovieName(c.clip), u"clip-"_s + date + c.afterDate) << c.zone;
         EXPECT_TRUE(QRegularExpression(u"^\\d{4}-\\d\\d-\\d\\d \\d\\d;\\d\\d;\\d\\d$"_s).match(date).hasMatch());
     }
+    ::tzset();
 
     // The same card without a usable tool: the creation date as well.
     test::ScopedBundle noTools(test::makeBundle(u"bare"_s, {}));
@@ -97,8 +82,9 @@ TEST(IMovieNames, EveryPlaylistItemRunsTheToolOnTheSameFolder)
                       "echo '00003 : 2001-01-01 00:00:00'\necho '00007 : 2002-02-02 02:02:02 : extra'\n"
                       "echo '00005 : 1999-09-09 09:09:09' >&2\n");
     test::ScopedBundle standin(bundle);
-    // Both "PLAYLIST" and "PLAYLIST.old" count; "playlist" does not.
-    for (const QString &item : {u"PLAYLIST/00000.mpls"_s, u"PLAYLIST.old"_s, u"playlist"_s})
+    // Both "PLAYLIST" and "PLAYLIST.old" count; "playlist", "CLIPINF" and
+    // "STREAM" do not (more of them, so a swapped test runs it more often).
+    for (const QString &item : {u"PLAYLIST/00000.mpls"_s, u"PLAYLIST.old"_s, u"playlist"_s, u"CLIPINF/x"_s})
         test::writeFile(s + u"/BDMV/"_s + item, "x");
     const QString clip = test::writeFile(s + u"/BDMV/STREAM/00007.MTS"_s, "x");
     const QString other = test::writeFile(s + u"/BDMV/STREAM/00005.MTS"_s, "x");

@@ -17,35 +17,22 @@
 #include <vector>
 
 #include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace reel::test {
 
-inline sockaddr_in loopback(quint16 port)
-{
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(port);
-    return address;
-}
-
 // A socket bound to a free port of 127.0.0.1.
 inline int boundSocket(quint16 *port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address = loopback(0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0
-        || ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) != 0) {
-        ADD_FAILURE() << "cannot bind a socket on 127.0.0.1";
-        if (fd >= 0)
-            ::close(fd);
-        return -1;
-    }
+    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr *>(&address), length), 0) << "cannot bind a socket on 127.0.0.1";
+    ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length);
     *port = ntohs(address.sin_port);
     return fd;
 }
@@ -54,59 +41,44 @@ inline int boundSocket(quint16 *port)
 inline quint16 closedPort()
 {
     quint16 port = 0;
-    if (const int fd = boundSocket(&port); fd >= 0)
-        ::close(fd);
+    ::close(boundSocket(&port));
     return port;
 }
 
-// Whether something on 127.0.0.1 accepts a connection at port.
-inline bool acceptsConnections(quint16 port)
+struct Reply {
+    QByteArray raw;        // sent as it is, then the connection closes
+    bool silent = false;   // accept, read the request, never answer
+    bool keepOpen = false; // send raw, then keep the connection open
+    int pauseMs = 0;       // send raw a byte at a time, pausing this long after each
+};
+
+// "HTTP/1.1 <status>" with the headers and a Content-Length for body.
+inline Reply page(const QByteArray &body, const QByteArray &contentType = "text/html",
+                  const QByteArray &status = "200 OK", const QByteArray &extraHeaders = QByteArray())
 {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_in address = loopback(port);
-    const bool connected = fd >= 0 && ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return connected;
+    const QByteArray type = contentType.isEmpty() ? QByteArray() : "Content-Type: " + contentType + "\r\n";
+    return {"HTTP/1.1 " + status + "\r\n" + type + "Content-Length: " + QByteArray::number(body.size()) + "\r\n"
+            + extraHeaders + "\r\n" + body};
 }
 
 class LocalHttpServer {
 public:
-    struct Reply {
-        QByteArray raw;        // sent as it is, then the connection closes
-        bool silent = false;   // accept, read the request, never answer
-        bool keepOpen = false; // send raw, then keep the connection open
-        int pauseMs = 0;       // send raw a byte at a time, pausing this long after each
-    };
-    // "HTTP/1.1 <status>" with the headers and a Content-Length for body.
-    static Reply page(const QByteArray &body, const QByteArray &contentType = "text/html",
-                      const QByteArray &status = "200 OK", const QByteArray &extraHeaders = QByteArray())
+    LocalHttpServer() : m_listener(boundSocket(&m_port))
     {
-        const QByteArray type = contentType.isEmpty() ? QByteArray() : "Content-Type: " + contentType + "\r\n";
-        return {"HTTP/1.1 " + status + "\r\n" + type + "Content-Length: " + QByteArray::number(body.size()) + "\r\n"
-                + extraHeaders + "\r\n" + body};
-    }
-
-    LocalHttpServer()
-    {
-        m_listener = boundSocket(&m_port);
-        if (m_listener >= 0 && ::listen(m_listener, 8) == 0)
-            m_thread = std::thread([this] {
-                while (!m_stop)
-                    if (readable(m_listener))
-                        if (const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC); fd >= 0)
-                            answer(fd);
-            });
+        ::listen(m_listener, 8);
+        m_thread = std::thread([this] {
+            while (!m_stop)
+                if (readable(m_listener))
+                    answer(::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC));
+        });
     }
     ~LocalHttpServer()
     {
         m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
+        m_thread.join();
         for (int fd : m_held)
             ::close(fd);
-        if (m_listener >= 0)
-            ::close(m_listener);
+        ::close(m_listener);
     }
 
     // What a request for path (with its query) gets; 404 otherwise.
@@ -165,8 +137,8 @@ private:
             ::close(fd);
     }
 
-    int m_listener = -1;
-    quint16 m_port = 0;
+    quint16 m_port = 0; // before m_listener, which sets it
+    int m_listener;
     std::atomic<bool> m_stop{false};
     mutable std::mutex m_mutex;
     std::map<QByteArray, Reply> m_routes;

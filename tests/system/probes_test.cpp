@@ -3,10 +3,8 @@
 #include "bundles.h"
 #include "logcapture.h"
 #include "sandbox.h"
-#include "toolscript.h"
 
 #include <reel/core/debug.h>
-#include <reel/core/format.h>
 #include <reel/numbers/parsing.h>
 #include <reel/system/machine.h>
 #include <reel/system/versions.h>
@@ -15,7 +13,6 @@
 
 #include <QRegularExpression>
 
-#include <cmath>
 
 #include <unistd.h>
 
@@ -46,11 +43,6 @@ TEST(Probes, VersionWordsAndTheirText)
     for (const auto &[contents, id] : osReleases)
         EXPECT_EQ(versionIdOfOsRelease(contents), QString::fromLatin1(id)) << contents;
 
-    // Round trip: the word's text reads back as the release's number.
-    for (const char *release : {"10.4.9", "12.0.0", "22.4.0", "23.10.0", "9.1.15"}) {
-        const QString text = versionTextFromBCD(osVersionFromText(QString::fromLatin1(release)));
-        EXPECT_EQ(versionStr2Float(text), versionStr2Float(QString::fromLatin1(release))) << release;
-    }
 }
 
 TEST(Probes, TheRunningSystemProcessorsAndArchitecture)
@@ -68,9 +60,7 @@ TEST(Probes, TheRunningSystemProcessorsAndArchitecture)
         for (int n : {-250, -99, 0, 5, 99, 100, 199, 200, 250, 1000, 1099})
             EXPECT_EQ(os(n), version >= n / 100 + 10 && version < n / 100 + 10.1) << n;
     }
-    const double platform = platformVersionNumber();
-    ASSERT_FALSE(std::isnan(platform));
-    EXPECT_EQ(isLionOrGreater(), platform >= 3.0);
+    EXPECT_TRUE(isLionOrGreater()); // any kernel since 2011
 
     test::clearLog();
     const int count = nbProcessors();
@@ -90,6 +80,7 @@ TEST(Probes, CpuModelsFromCpuinfo)
         {"processor\t: 0\ncpu\t\t: 740/750\nclock\t\t: 400MHz\n", 9}, {"cpu\t\t: 750FX\n", 9},
         {"cpu\t\t: 7400, altivec supported\n", 10}, {"cpu\t\t: 7447A, altivec supported\n", 11},
         {"cpu\t\t: PPC970MP, altivec supported\n", 100}, {"cpu\t\t: 603e\n", 4}, {"cpu\t\t: 603ev\n", 5},
+        {"cpu\t\t: 7441\n", 11}, {"cpu\t\t: 7457, altivec supported\n", 11}, {"cpu\t\t: 601\n", 1},
         {"cpu\t\t: POWER9 (raw), altivec supported\n", 750},
         // x86: "cpu family", "cpu MHz" are other keys.
         {"processor\t: 0\ncpu family\t: 6\ncpu MHz\t\t: 2400.000\ncpu cores\t: 4\n", 750}, {"", 750},
@@ -97,15 +88,11 @@ TEST(Probes, CpuModelsFromCpuinfo)
     for (const auto &[cpuinfo, subtype] : cases)
         EXPECT_EQ(cpuSubtypeFromCpuinfo(cpuinfo), subtype) << cpuinfo;
 
-    // This machine: the answer and its lines agree.
+    // This machine (no test farm runs on a G3): the answer and its lines.
     setDEBUG(1);
-    const bool g3 = cpuG3();
-    const QStringList lines = test::takeLog();
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines.at(0).startsWith(u"cpuSubtype          : "_s));
-    EXPECT_EQ(lines.at(1), g3 ? u"cpuG3               :-("_s : u"cpu > G3            :-)"_s);
+    EXPECT_FALSE(cpuG3());
     if (archIntel())
-        EXPECT_EQ(lines.at(0), u"cpuSubtype          : 750"_s);
+        EXPECT_EQ(test::takeLog(), (QStringList{u"cpuSubtype          : 750"_s, u"cpu > G3            :-)"_s}));
 }
 
 TEST(Probes, DisplayAcceleration)
@@ -153,43 +140,26 @@ TEST(Probes, LoginNameFromTheHomeFolder)
 
 TEST(Probes, MediaFrameworkVersionFromTheBundlesFfmpeg)
 {
-    // The real tool of the test bundle.
-    EXPECT_GT(versionQT(), 0.0f);
-    ASSERT_EQ(test::logLines().size(), 2) << test::logLines().join(u'\n').toStdString();
-    static const QRegularExpression line(u"^QuickTime           : \\d+\\.\\d+$"_s);
-    EXPECT_TRUE(line.match(test::logLines().at(1)).hasMatch()) << test::logLines().at(1).toStdString();
-
     // Major and minor only: the micro number (100 and up in ffmpeg's own
-    // releases) would spill into the minor one.
-    const struct {
-        const char *what;
-        const char *script; // null: no tool
-        float version;
-        const char *line;
-    } cases[] = {
-        {"ffmpeg 5.1", // Debian 12
-         "echo 'ffmpeg version 5.1.6-0+deb12u1 Copyright (c) 2000-2024'\n"
-         "echo 'libavutil      57. 28.100 / 57. 28.100'\necho 'libavformat    59. 27.100 / 59. 27.100'\n",
-         59.27f, "QuickTime           : 59.27"},
-        {"ffmpeg 6.0", "echo 'libavutil      58.  2.100 / 58.  2.100'\necho 'libavformat    60.  3.100 / 60.  3.100'\n",
-         60.03f, "QuickTime           : 60.3"},
-        {"ffmpeg 0.8", "echo 'libavformat    53.  4.  0 / 53.  4.  0'\n", 53.04f, "QuickTime           : 53.4"},
-        // A minor number past 99 is held at 99, below the next major.
-        {"ffmpeg 0.7", "echo 'libavformat    52.111.  0 / 52.111.  0'\n", 52.99f, "QuickTime           : 52.99"},
-        {"nothing about libavformat", "echo 'ffmpeg version 6.0'\necho 'libavformatx 1. 2.3'\n", 0.0f,
-         "versionQT           :-( echec"},
-        {"missing", nullptr, 0.0f, "versionQT           :-( echec"},
+    // releases) would spill into the minor one; a minor number past 99 is
+    // held at 99, below the next major.
+    const std::pair<const char *, const char *> outputs[] = { // null: none
+        {"ffmpeg version 5.1.6-0+deb12u1 Copyright (c) 2000-2024\nlibavutil      57. 28.100 / 57. 28.100\n"
+         "libavformat    59. 27.100 / 59. 27.100\n", "59.27"},
+        {"libavformat    60.  3.100 / 60.  3.100\n", "60.3"},
+        {"libavformat    52.111.  0 / 52.111.  0\n", "52.99"},
+        {"ffmpeg version 6.0\nlibavformatx 1. 2.3\n", nullptr},
     };
+    for (const auto &[output, version] : outputs)
+        EXPECT_EQ(libavformatVersion(QString::fromLatin1(output)), QLatin1String(version)) << output;
+
+    // The real tool of the test bundle, then a bundle without one.
     setDEBUG(1);
-    for (const auto &c : cases) {
-        const QString bundle = test::makeBundle(QString::fromLatin1(c.what).replace(u' ', u'_'), {});
-        if (c.script)
-            test::writeScript(bundle + u"/Contents/Resources/tools/ffmpeg"_s, c.script);
-        test::ScopedBundle scoped(bundle);
-        test::clearLog();
-        EXPECT_FLOAT_EQ(versionQT(), c.version) << c.what;
-        EXPECT_TRUE(test::logHas(QString::fromLatin1(c.line))) << c.what;
-        if (c.version > 0)
-            EXPECT_TRUE(test::logHas(format("%f", c.version))) << c.what;
-    }
+    EXPECT_GT(versionQT(), 0.0f);
+    EXPECT_TRUE(test::logLines().filter(QRegularExpression(u"^QuickTime           : \\d+\\.\\d+$"_s)).size() == 1)
+        << test::logLines().join(u'\n').toStdString();
+    test::ScopedBundle bare(test::makeBundle(u"bare"_s, {}));
+    test::clearLog();
+    EXPECT_EQ(versionQT(), 0.0f);
+    EXPECT_EQ(test::takeLog(), QStringList{u"versionQT           :-( echec"_s});
 }
