@@ -96,32 +96,26 @@ TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopyWhereverThePiecesOfTheReadAreC
 
 TEST(ReadContentsTxtUTF8, WhatCannotBeDecodedReadsAsAsciiThroughACopyThatStaysBeside)
 {
-    // Bytes no detection can decode: a UTF-8 mark before Windows Latin 1;
-    // bytes of an encoding detection does not know.
-    const QByteArray broken("\xEF\xBB\xBF" "caf\xE9\n");
+    // Bytes of an encoding detection does not know; bytes no detection can
+    // decode (a UTF-8 mark before Windows Latin 1), under a name a shell
+    // would read, and with someone else's file at the copy's path.
     const QByteArray koi8 = test::iconvBytes(test::russianSubtitle(), "KOI8-R");
+    const QByteArray broken("\xEF\xBB\xBF" "caf\xE9\n");
     const QString hostile = QStringLiteral("-n; it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b > out.srt");
     const struct {
-        const char *name;
         QString file;
         QByteArray bytes; // null: no file
         const char *copy; // someone else's file at the copy's path, or null
-        QString logLine;  // a line the read writes (before the path, or whole)
-        QStringList folder;
+        QString logLine;  // the start of a line the read writes
+        bool copyStays;
     } cases[] = {
-        {"unknown encoding", QStringLiteral("koi8.srt"), koi8, nullptr, QStringLiteral("encoding            :-/ 1 (ascii)"),
-         {QStringLiteral("koi8.srt")}},
-        {"undecodable", QStringLiteral("b.srt"), broken, nullptr, QStringLiteral("New already exists   :-( "),
-         {QStringLiteral("b.srt"), QStringLiteral("b.srt.txt")}},
-        {"a name a shell would read", hostile, broken, nullptr, QStringLiteral("New already exists   :-( "),
-         {hostile, hostile + QStringLiteral(".txt")}},
-        {"a copy already there", QStringLiteral("c.srt"), broken, "keep me", QStringLiteral("readContentsTxtUTF8 :-/ '"),
-         {QStringLiteral("c.srt"), QStringLiteral("c.srt.txt")}},
-        {"missing", QStringLiteral("none.srt"), QByteArray(), nullptr, QStringLiteral("Error reading file at path "),
-         {QStringLiteral("none.srt")}},
+        {QStringLiteral("koi8.srt"), koi8, nullptr, QStringLiteral("encoding            :-/ 1 (ascii)"), false},
+        {hostile, broken, nullptr, QStringLiteral("New already exists   :-( ") + scratch(hostile), true}, // "-y" never overwrites
+        {QStringLiteral("c.srt"), broken, "keep me", QStringLiteral("readContentsTxtUTF8 :-/ '"), true},
+        {QStringLiteral("none.srt"), QByteArray(), nullptr, QStringLiteral("Error reading file at path "), false},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.file.toStdString());
         QDir(test::scratchDir()).removeRecursively();
         test::clearLog();
         const QString path = scratch(c.file);
@@ -132,10 +126,10 @@ TEST(ReadContentsTxtUTF8, WhatCannotBeDecodedReadsAsAsciiThroughACopyThatStaysBe
         EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(c.bytes));
         const QStringList log = test::logLines();
         EXPECT_TRUE(std::any_of(log.cbegin(), log.cend(), [&](const QString &line) { return line.startsWith(c.logLine); }));
-        // "-y" never overwrites: the file read stays, and so does its copy.
-        EXPECT_EQ(folderContents(), c.folder);
+        // The file read stays, and so does its copy.
+        EXPECT_EQ(folderContents(), c.copyStays ? (QStringList{c.file, c.file + QStringLiteral(".txt")}) : QStringList{c.file});
         EXPECT_EQ(test::readFile(path), c.bytes);
-        if (c.folder.size() == 2)
+        if (c.copyStays)
             EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), c.copy ? QByteArray(c.copy) : c.bytes);
     }
 }
