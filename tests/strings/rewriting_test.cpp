@@ -33,6 +33,7 @@ TEST(FindAndReplace, OnePassFixedPointAndMarkerRoundTrip)
         // Repeated with the search inside the replacement: one pass.
         {u"a-b", u"-", u"--", true, u"a--b"}, {u"yWa", u"Wa", u"xWa", true, u"yxWa"},
         {u"ay", u"y", u"yy", true, u"ayy"}, {u"aa", u"a", u"aa", true, u"aaaa"},
+        {u"x1y\uE000" u"1", u"1", u"11", true, u"x11y\uE000" u"11"},
         // A source holding the fixed marker keeps it; a marker formed by the
         // text and an inserted replacement; marker and neighbours forming the
         // searched text; masking that still leaves the searched text.
@@ -45,13 +46,6 @@ TEST(FindAndReplace, OnePassFixedPointAndMarkerRoundTrip)
         EXPECT_EQ(findAndReplace(q(c.source), q(c.search), q(c.replacement), c.recursive), q(c.expected))
             << "'" << q(c.source).toStdString() << "' '" << q(c.search).toStdString() << "' " << c.recursive;
 
-    // Random numbers usually hold the digit searched: still one pass.
-    for (int digit = 0; digit <= 9; ++digit) {
-        const QString d = QString::number(digit);
-        EXPECT_EQ(findAndReplace(QStringLiteral("x") + d + QStringLiteral("y\uE000") + d, d, d + d, true),
-                  QStringLiteral("x") + d + d + QStringLiteral("y\uE000") + d + d)
-            << digit;
-    }
     EXPECT_TRUE(test::logLines().isEmpty()) << "every trace is a debug line";
 }
 
@@ -63,9 +57,8 @@ TEST(FindAndReplace, UntouchedSourceEmptySearchAndEndlessGrowth)
                   source.constData()) << "the very same string";
     EXPECT_TRUE(findAndReplace(QString(), QStringLiteral("x"), QStringLiteral("y"), true).isNull());
 
-    EXPECT_EQ(findAndReplace(QStringLiteral("abc"), QStringLiteral(""), QStringLiteral("x"), true), QStringLiteral("abc"));
-    EXPECT_EQ(findAndReplace(QStringLiteral("abc"), QString(), QStringLiteral("x"), false), QStringLiteral("abc"));
-    EXPECT_EQ(test::logCount(QStringLiteral("findAndReplace      :-( empty search text, 'abc' left as it is")), 2);
+    EXPECT_EQ(findAndReplace(QStringLiteral("abc"), QString(), QStringLiteral("x"), true), QStringLiteral("abc"));
+    EXPECT_EQ(test::takeLog(), QStringList{QStringLiteral("findAndReplace      :-( empty search text, 'abc' left as it is")});
 
     // Every "ab" gives a new one further on while the b's double: without a
     // bound this runs out of memory.
@@ -80,16 +73,12 @@ TEST(FindAndReplace, ARewriteThatSettlesLateGivesItsFixedPoint)
     // settles after 100 passes at 1 + 100 * 999 units.
     const QString settled = findAndReplace(QString(100, QLatin1Char('a')) + QLatin1Char('b'), QStringLiteral("ab"),
                                            QString(1000, QLatin1Char('b')), true);
-    EXPECT_EQ(settled.size(), 99901);
-    EXPECT_EQ(settled.count(QLatin1Char('b')), 99901) << "nothing but b's";
-    EXPECT_FALSE(test::logContains(QStringLiteral("never settles")));
+    EXPECT_TRUE(settled == QString(99901, QLatin1Char('b')));
 
     // The same in a text larger from the start than the bound for growth.
     const QString tail(16 * 1024 * 1024, QLatin1Char('c'));
     const QString large = findAndReplace(QStringLiteral("aab") + tail, QStringLiteral("ab"), QStringLiteral("bb"), true);
-    EXPECT_EQ(large.size(), 3 + tail.size());
-    EXPECT_TRUE(large.startsWith(QStringLiteral("bbbc")));
-    EXPECT_FALSE(test::logContains(QStringLiteral("never settles")));
+    EXPECT_TRUE(large == QStringLiteral("bbb") + tail);
 
     // The bound for growth from a small start is 16 Mi units: "aaab" with
     // "ab" -> K b's ends, after three passes, at 3K - 2 units.
@@ -97,7 +86,7 @@ TEST(FindAndReplace, ARewriteThatSettlesLateGivesItsFixedPoint)
         const QString end = findAndReplace(QStringLiteral("aaab"), QStringLiteral("ab"), QString(k, QLatin1Char('b')), true);
         EXPECT_EQ(end.size(), k == 5592406 ? 16 * 1024 * 1024 : k + 2) << "past the bound: the one-pass result";
     }
-    EXPECT_EQ(test::logLines().size(), 1);
+    EXPECT_EQ(test::logLines().size(), 1) << "only past the bound";
 
     // One unit more on every pass, for ever: stopped all the same.
     EXPECT_EQ(findAndReplace(QStringLiteral("aaba"), QStringLiteral("aba"), QStringLiteral("baab"), true),
@@ -135,15 +124,11 @@ TEST(TrimStr, ShortensTheNameKeepsFolderAndExtension)
         {u"/tmp/ab\U0001F600c.mov", 3, u"/tmp/ab.mov"}, // never half a surrogate pair
         {u"/tmp/ab\U0001F600c.mov", 4, u"/tmp/ab\U0001F600.mov"},
         {u"/tmp/ab\xDC00c.mov", 2, u"/tmp/ab.mov"}, // a lone low surrogate is no pair
-        {u"LongName.mov", 8, u"LongName.mov"},
+        {u"LongName.mov", 8, u"LongName.mov"}, {u"/tmp/clip.abcdefghijklm", 40, u"/tmp/clip"}, // 13 characters are no extension
     };
     for (const auto &c : cases)
         EXPECT_EQ(trimStr(q(c.path), c.maximum), q(c.expected)) << q(c.path).toStdString();
     EXPECT_TRUE(trimStr(QString(), 5).isEmpty());
-    EXPECT_TRUE(test::logLines().isEmpty());
-
-    // 13 characters are no extension.
-    EXPECT_EQ(trimStr(QStringLiteral("/tmp/clip.abcdefghijklm"), 40), QStringLiteral("/tmp/clip"));
     EXPECT_EQ(test::logLines(),
               QStringList(QString::fromUtf8("trimStr() oops!     :-( ce n'était certainement pas une ext (trop de "
                                             "chars ;-) -> RAZ): abcdefghijklm")));

@@ -1,6 +1,7 @@
 #include "logcapture.h"
 #include "samples.h"
 #include "sandbox.h"
+#include "tables.h"
 
 #include <reel/core/debug.h>
 #include <reel/text/reading.h>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <sys/stat.h>
 
 using namespace reel;
@@ -26,9 +28,6 @@ QStringList folderContents()
     return QDir(test::scratchDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Bytes no detection can decode: a UTF-8 mark before Windows Latin 1.
-const QByteArray kBroken("\xEF\xBB\xBF" "caf\xE9\n");
-
 } // namespace
 
 TEST(ReadContentsTxtC, FirstLineUpToTheLimit)
@@ -38,141 +37,99 @@ TEST(ReadContentsTxtC, FirstLineUpToTheLimit)
         int maxChars;
         QString expected; // null: nothing
     } cases[] = {
-        {"abc\ndef", 100, QStringLiteral("abc\n")}, {"abc\ndef", 3, QStringLiteral("ab")},
-        {"abc\ndef", 4, QStringLiteral("abc")},    {"abc\ndef", 5, QStringLiteral("abc\n")},
+        {"abc\ndef", 100, QStringLiteral("abc\n")}, {"abc\ndef", 3, QStringLiteral("ab")}, {"abc\ndef", 5, QStringLiteral("abc\n")},
         // A file shorter than the limit keeps its last byte.
-        {"abc", 100, QStringLiteral("abc")}, {"abc", 4, QStringLiteral("abc")}, {"abc", 3, QStringLiteral("ab")},
-        {"abc", 1, QStringLiteral("")},      {"abc", 0, QString()},             {"abc", -5, QString()},
-        {"\n", 100, QStringLiteral("\n")},  {QByteArray("ab\0cd", 5), 100, QStringLiteral("ab")},
+        {"abc", 4, QStringLiteral("abc")}, {"abc", 3, QStringLiteral("ab")}, {"abc", 1, QStringLiteral("")},
+        {"abc", 0, QString()}, {QByteArray("ab\0cd", 5), 100, QStringLiteral("ab")},
         {"\xE9t\xE9\n", 100, QStringLiteral("été\n")}, {"", 100, QString()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bytes.toStdString() + " limit " + std::to_string(c.maxChars));
-        const QString path = test::writeFile(scratch(QStringLiteral("line.txt")), c.bytes);
-        const QString line = readContentsTxtC(path, c.maxChars);
+        const QString line = readContentsTxtC(test::writeFile(scratch(QStringLiteral("line.txt")), c.bytes), c.maxChars);
         EXPECT_EQ(line.isNull(), c.expected.isNull());
         EXPECT_EQ(line, c.expected);
     }
-}
-
-TEST(Reading, NothingFromWhatIsNoRegularFileAndNeverWaitsOnAPipe)
-{
+    // Nothing from what is no regular file; a pipe without a writer is not waited on.
     EXPECT_TRUE(readContentsTxtC(scratch(QStringLiteral("missing")), 100).isNull());
-    EXPECT_TRUE(readContentsTxtC(QString(), 100).isNull());
     EXPECT_TRUE(readContentsTxtC(test::scratchDir(), 100).isNull());
-    // A pipe without a writer is not waited on.
-    const QString fifo = scratch(QStringLiteral("fifo"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_TRUE(readContentsTxtC(fifo, 100).isNull());
-    EXPECT_EQ(readContentsTxtUTF8(fifo), QStringLiteral(""));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(scratch(QStringLiteral("fifo"))).constData(), 0600), 0);
+    EXPECT_TRUE(readContentsTxtC(scratch(QStringLiteral("fifo")), 100).isNull());
+    EXPECT_EQ(readContentsTxtUTF8(scratch(QStringLiteral("fifo"))), QStringLiteral(""));
 }
 
-TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopy)
+TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopyWhereverThePiecesOfTheReadAreCut)
 {
     const QString fr = test::frenchSubtitle();
     const QString ja = test::japaneseSubtitle();
-    const struct {
-        const char *name;
+    const QString ascii(400 * 1024, QLatin1Char('a')); // more than a piece of the read (256 KiB)
+    struct Case {
+        QString name;
         QByteArray bytes;
         QString text;
-    } cases[] = {
-        {"utf8.srt", fr.toUtf8(), fr},
-        {"cp1252.srt", test::iconvBytes(fr, "CP1252"), fr},
-        {"utf16.srt", QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE"), fr},
-        {"mac.srt", test::iconvBytes(fr, "MACINTOSH"), fr},
-        {"jis.srt", test::iconvBytes(ja, "ISO-2022-JP"), ja}, // seven bits, and escapes
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString path = test::writeFile(scratch(QLatin1String(c.name)), c.bytes);
-        EXPECT_EQ(readContentsTxtUTF8(path), c.text);
-    }
-    EXPECT_TRUE(test::logLines().isEmpty());
-    EXPECT_EQ(folderContents().size(), 5) << "no copy made";
-
-    setDEBUG(1);
-    readContentsTxtUTF8(scratch(QStringLiteral("utf16.srt")));
-    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            : 10")});
-
-    const QString empty = test::writeFile(scratch(QStringLiteral("empty.txt")), QByteArray());
-    EXPECT_FALSE(readContentsTxtUTF8(empty).isNull());
-    EXPECT_TRUE(readContentsTxtUTF8(QString()).isNull());
-}
-
-TEST(ReadContentsTxtUTF8, LargeFilesGiveTheWholeTextWhereverThePiecesAreCut)
-{
+    QList<Case> cases = {
+        {QStringLiteral("UTF-8"), fr.toUtf8(), fr},
+        {QStringLiteral("Windows Latin 1"), test::iconvBytes(fr, "CP1252"), fr},
+        {QStringLiteral("UTF-16 with a mark"), QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE"), fr},
+        {QStringLiteral("ISO-2022-JP: seven bits, and escapes"), test::iconvBytes(ja, "ISO-2022-JP"), ja},
+        {QStringLiteral("empty"), QByteArray(), QStringLiteral("")},
+        {QStringLiteral("Windows Latin 1 after a piece of ASCII"), ascii.toLatin1() + test::iconvBytes(fr, "CP1252"), ascii + fr},
+    };
     // Characters of one to four bytes, eleven in all: with 0 to 10 bytes
-    // before them, the cuts between the pieces of the read (every 256 KiB)
-    // fall at every place within a character.
-    const QString pattern = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC\n");
-    const QString body = pattern.repeated(300 * 1024 / 11); // 300 KiB: more than a piece
-    for (int lead = 0; lead <= 10; ++lead) {
-        SCOPED_TRACE(lead);
-        const QString text = QString(lead, QLatin1Char('x')) + body;
-        const QString path = test::writeFile(scratch(QStringLiteral("large.txt")), text.toUtf8());
-        EXPECT_EQ(readContentsTxtUTF8(path), text);
-    }
-    // French in Windows Latin 1 after more ASCII than a piece holds.
-    const QString fr = test::frenchSubtitle();
-    const QString ascii(400 * 1024, QLatin1Char('a'));
-    const QString path =
-        test::writeFile(scratch(QStringLiteral("late.srt")), ascii.toLatin1() + test::iconvBytes(fr, "CP1252"));
-    EXPECT_EQ(readContentsTxtUTF8(path), ascii + fr);
+    // before them, the cuts between the pieces fall at every place within a
+    // character.
+    const QString body = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC\n").repeated(300 * 1024 / 11);
+    for (int lead = 0; lead <= 10; ++lead)
+        cases.append({QStringLiteral("UTF-8 after %1 bytes").arg(lead), (QString(lead, u'x') + body).toUtf8(), QString(lead, u'x') + body});
+    setDEBUG(1);
+    test::forEachCase(cases, [](const Case &c) {
+        EXPECT_EQ(readContentsTxtUTF8(test::writeFile(scratch(QStringLiteral("read.txt")), c.bytes)), c.text);
+    });
+    EXPECT_TRUE(test::logHas(QStringLiteral("encoding            : 10")));
+    EXPECT_EQ(folderContents(), QStringList{QStringLiteral("read.txt")}) << "no copy made";
+    EXPECT_TRUE(readContentsTxtUTF8(QString()).isNull());
     // UTF-8 cut short at its very end is no UTF-8: its last byte reads as
     // something else.
     const QString cut = test::writeFile(scratch(QStringLiteral("cut.txt")), ascii.toLatin1() + "caf\xC3");
     EXPECT_EQ(readContentsTxtUTF8(cut).size(), ascii.size() + 4);
 }
 
-TEST(ReadContentsTxtUTF8, UnknownEncodingReadsAsAscii)
+TEST(ReadContentsTxtUTF8, WhatCannotBeDecodedReadsAsAsciiThroughACopyThatStaysBeside)
 {
+    // Bytes of an encoding detection does not know; bytes no detection can
+    // decode (a UTF-8 mark before Windows Latin 1), under a name a shell
+    // would read, and with someone else's file at the copy's path.
     const QByteArray koi8 = test::iconvBytes(test::russianSubtitle(), "KOI8-R");
-    const QString path = test::writeFile(scratch(QStringLiteral("koi8.srt")), koi8);
-    EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(koi8));
-    EXPECT_EQ(test::logLines(), QStringList{QStringLiteral("encoding            :-/ 1 (ascii)")});
-    EXPECT_EQ(folderContents(), QStringList{QStringLiteral("koi8.srt")});
-}
-
-TEST(ReadContentsTxtUTF8, SomeoneElsesFileAtTheCopyPathIsLeftAlone)
-{
-    const QString path = test::writeFile(scratch(QStringLiteral("b.srt")), kBroken);
-    const QString copy = test::writeFile(scratch(QStringLiteral("b.srt.txt")), "keep me");
-    EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
-    EXPECT_EQ(test::readFile(copy), QByteArray("keep me"));
-    EXPECT_TRUE(test::logHas(QStringLiteral("readContentsTxtUTF8 :-/ '") + copy + QStringLiteral("' already exists, no copy made")));
-}
-
-TEST(ReadContentsTxtUTF8, MissingFileLeavesAnEmptyFileAndGivesEmptyText)
-{
-    const QString path = scratch(QStringLiteral("none.srt"));
-    const QString text = readContentsTxtUTF8(path);
-    EXPECT_FALSE(text.isNull());
-    EXPECT_TRUE(text.isEmpty());
-    ASSERT_FALSE(test::logLines().isEmpty());
-    EXPECT_TRUE(test::logLines().first().startsWith(QStringLiteral("Error reading file at path ") + path + QLatin1Char('\n')));
-    EXPECT_EQ(folderContents(), QStringList{QStringLiteral("none.srt")});
-    EXPECT_EQ(test::readFile(path), QByteArray());
-}
-
-TEST(ReadContentsTxtUTF8, RefusedFileIsReadThroughACopyThatStaysBesideWhateverItsName)
-{
-    const QStringList names = {
-        QStringLiteral("b.srt"),
-        QStringLiteral("it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b.srt"),
-        QStringLiteral("-n; rm -rf x; > out.srt"),
+    const QByteArray broken("\xEF\xBB\xBF" "caf\xE9\n");
+    const QString hostile = QStringLiteral("-n; it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b > out.srt");
+    const struct {
+        QString file;
+        QByteArray bytes; // null: no file
+        const char *copy; // someone else's file at the copy's path, or null
+        QString logLine;  // the start of a line the read writes
+        bool copyStays;
+    } cases[] = {
+        {QStringLiteral("koi8.srt"), koi8, nullptr, QStringLiteral("encoding            :-/ 1 (ascii)"), false},
+        {hostile, broken, nullptr, QStringLiteral("New already exists   :-( ") + scratch(hostile), true}, // "-y" never overwrites
+        {QStringLiteral("c.srt"), broken, "keep me", QStringLiteral("readContentsTxtUTF8 :-/ '"), true},
+        {QStringLiteral("none.srt"), QByteArray(), nullptr, QStringLiteral("Error reading file at path "), false},
     };
-    for (const QString &name : names) {
-        SCOPED_TRACE(name.toStdString());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
         QDir(test::scratchDir()).removeRecursively();
         test::clearLog();
-        const QString path = test::writeFile(scratch(name), kBroken);
-        EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(kBroken));
-        ASSERT_FALSE(test::logLines().isEmpty());
-        EXPECT_TRUE(test::logLines().first().startsWith(QStringLiteral("Error reading file at path ") + path + QLatin1Char('\n')));
-        // "-y" never overwrites: the file read stays, and so does its copy.
-        EXPECT_TRUE(test::logHas(QStringLiteral("New already exists   :-( ") + path));
-        EXPECT_EQ(folderContents(), (QStringList{name, name + QStringLiteral(".txt")}));
-        EXPECT_EQ(test::readFile(path), kBroken);
-        EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), kBroken);
+        const QString path = scratch(c.file);
+        if (!c.bytes.isNull())
+            test::writeFile(path, c.bytes);
+        if (c.copy)
+            test::writeFile(path + QStringLiteral(".txt"), c.copy);
+        EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(c.bytes));
+        const QStringList log = test::logLines();
+        EXPECT_TRUE(std::any_of(log.cbegin(), log.cend(), [&](const QString &line) { return line.startsWith(c.logLine); }));
+        // The file read stays, and so does its copy.
+        EXPECT_EQ(folderContents(), c.copyStays ? (QStringList{c.file, c.file + QStringLiteral(".txt")}) : QStringList{c.file});
+        EXPECT_EQ(test::readFile(path), c.bytes);
+        if (c.copyStays)
+            EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), c.copy ? QByteArray(c.copy) : c.bytes);
     }
 }

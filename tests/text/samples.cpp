@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <iconv.h>
 
 namespace reel::test {
@@ -41,22 +40,18 @@ QString germanText()
 
 QByteArray iconvBytes(const QString &text, const char *charset)
 {
-    const QByteArray utf8 = text.toUtf8();
-    iconv_t cd = iconv_open(charset, "UTF-8");
-    if (cd == iconv_t(-1)) {
-        ADD_FAILURE() << "no iconv conversion to " << charset;
-        return QByteArray();
-    }
+    QByteArray utf8 = text.toUtf8();
     QByteArray out(utf8.size() * 4 + 16, '\0');
-    char *in = const_cast<char *>(utf8.constData());
-    size_t inLeft = size_t(utf8.size());
+    char *in = utf8.data();
     char *target = out.data();
+    size_t inLeft = size_t(utf8.size());
     size_t outLeft = size_t(out.size());
-    const bool ok = iconv(cd, &in, &inLeft, &target, &outLeft) != size_t(-1)
-                    && iconv(cd, nullptr, nullptr, &target, &outLeft) != size_t(-1);
-    iconv_close(cd);
-    if (!ok)
+    iconv_t cd = iconv_open(charset, "UTF-8");
+    if (cd == iconv_t(-1) || iconv(cd, &in, &inLeft, &target, &outLeft) == size_t(-1)
+        || iconv(cd, nullptr, nullptr, &target, &outLeft) == size_t(-1))
         ADD_FAILURE() << "iconv cannot convert the sample to " << charset;
+    if (cd != iconv_t(-1))
+        iconv_close(cd);
     out.truncate(target - out.data());
     return out;
 }
