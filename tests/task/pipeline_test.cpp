@@ -72,8 +72,8 @@ TEST(Runners, InputErrorsAndEnvironmentOfEachEntryPoint)
     test::forEachCase(cases, [&](const auto &c) {
         const QString errors = s + u'/' + QLatin1String(c.name);
         {
-            test::ScopedStream input(STDIN_FILENO, in, false);
-            test::ScopedStream capture(STDERR_FILENO, errors, true);
+            const test::ScopedStream input(STDIN_FILENO, in, O_RDONLY);
+            const test::ScopedStream capture(STDERR_FILENO, errors, O_WRONLY | O_CREAT | O_TRUNC);
             EXPECT_EQ(c.run(), c.output);
         }
         EXPECT_EQ(test::readFile(errors), c.errors);
