@@ -13,10 +13,7 @@ using namespace reel;
 
 TEST(Describe, ValuesAsOldStylePropertyListText)
 {
-    const struct {
-        QVariant value;
-        const char *text;
-    } cases[] = {
+    const std::pair<QVariant, const char *> cases[] = {
         {QVariant(), "(null)"},
         {QStringLiteral("a b"), "a b"},
         {true, "1"},
@@ -40,8 +37,8 @@ TEST(Describe, ValuesAsOldStylePropertyListText)
                      {QStringLiteral("q"), QStringLiteral("say \"hi\"\n")}},
          "{\n    \"a key\" = (\n        1,\n        2\n    );\n    q = \"say \\\"hi\\\"\\n\";\n    width = 720;\n}"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(describe(c.value), QString::fromUtf8(c.text));
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(describe(value), QString::fromUtf8(text));
 
     const QDateTime utc(QDate(2008, 1, 2), QTime(9, 11, 12), QTimeZone::utc());
     const QString text = describe(utc);

@@ -1,7 +1,6 @@
 #include "fuzzseeds.h"
 #include "plists.h"
 #include "sandbox.h"
-#include "tables.h"
 
 #include <reel/core/plistcodec.h>
 #include <reel/core/stringsfile.h>
@@ -84,10 +83,7 @@ TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
     QVariant deep = QVariantList{};
     for (int i = 1; i < kPlistMaxDepth; ++i)
         deep = QVariantList{deep};
-    const struct {
-        const char *name;
-        QVariant value;
-    } refused[] = {
+    const std::pair<const char *, QVariant> refused[] = {
         {"key holding U+0000", QVariantMap{{QStringView(u"a\0", 2).toString(), 1}}},
         {"unpaired surrogate", QString(QChar(0xDC00))},
         {"nesting past the limit", QVariantList{deep}},
@@ -97,14 +93,14 @@ TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
         {"not a property-list type", QVariantList{1, QVariant::fromValue(QPoint(1, 2))}},
         {"nil", QVariant()},
     };
-    forEachCase(refused, [](const auto &c) {
+    for (const auto &[name, value] : refused) {
         for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml}) {
             QString error;
-            EXPECT_TRUE(plistToData(c.value, format, &error).isEmpty());
-            EXPECT_TRUE(error.startsWith(u"Property list invalid for format ("_s)) << error.toStdString();
+            EXPECT_TRUE(plistToData(value, format, &error).isEmpty()) << name;
+            EXPECT_TRUE(error.startsWith(u"Property list invalid for format ("_s)) << name << error.toStdString();
         }
-        EXPECT_FALSE(isPropertyList(c.value));
-    });
+        EXPECT_FALSE(isPropertyList(value)) << name;
+    }
 
     // At the limit, written and read back in both forms.
     for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml})

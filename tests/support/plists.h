@@ -137,6 +137,7 @@ struct Layout {
     quint64 top = 0;
     qint64 table = -1;
     std::vector<quint64> offsets; // replaces the true offsets when not empty
+    char spare = 0;               // the trailer's first byte, which readers skip
 };
 
 // "bplist00", the objects, the offset table and the trailer.
@@ -154,7 +155,7 @@ inline QByteArray file(const std::vector<QByteArray> &objects, const Layout &lay
     const int offsetSize = layout.offsetSize > 0 ? layout.offsetSize : table < 256 ? 1 : table < 65536 ? 2 : 4;
     for (const quint64 offset : offsets)
         putBig(out, offset, offsetSize);
-    out.append(6, '\0').append(char(offsetSize)).append(char(layout.refSize));
+    out.append(layout.spare).append(5, '\0').append(char(offsetSize)).append(char(layout.refSize));
     putBig(out, layout.objects >= 0 ? quint64(layout.objects) : offsets.size(), 8);
     putBig(out, layout.top, 8);
     putBig(out, layout.table >= 0 ? quint64(layout.table) : table, 8);
@@ -211,6 +212,8 @@ inline const std::vector<HostilePlist> &hostilePlists()
             {"offset-past-the-objects", file({dict({1}, {1}), k}, {.offsets = {8, 4000}})},
             {"offset-into-the-header", file({dict({1}, {1}), k}, {.offsets = {8, 2}})},
             {"reference-out-of-range", file({dict({1}, {7}), k})},
+            // One past the offset table lies the trailer: here an offset that would pass.
+            {"reference-equal-to-the-count", file({dict({1}, {2}), k}, {.spare = 11})},
             {"key-not-a-string", file({dict({1}, {1}), array({})})},
             {"unpaired-surrogate", file({dict({1}, {2}), k, utf16(QString(QChar(0xD800)))})},
             {"ascii-above-0x7f", file({dict({1}, {2}), k, ascii("caf\xe9")})},
