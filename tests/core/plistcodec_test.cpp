@@ -1,7 +1,6 @@
 #include "fuzzseeds.h"
 #include "plists.h"
 #include "sandbox.h"
-#include "tables.h"
 
 #include <reel/core/plistcodec.h>
 #include <reel/core/stringsfile.h>
@@ -9,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QProcess>
 #include <QPoint>
 
 using namespace reel;
@@ -39,20 +39,21 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
     // The independent reader finds the same values in the binary form.
     const QString path = writeFile(scratchDir() + u"/every-kind.plist"_s, plistToData(plistCaseValues(), PlistFormat::Binary));
     saveFuzzSeed("binary", u"every-kind.plist"_s, readFile(path));
-    if (!havePlistutil())
+    QProcess plistutil;
+    plistutil.start(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
+    if (!plistutil.waitForStarted())
         GTEST_SKIP() << "plistutil not installed";
-    const auto xml = plistutilXml(path);
-    ASSERT_TRUE(xml.has_value());
+    ASSERT_TRUE(plistutil.waitForFinished(60000) && plistutil.exitCode() == 0);
+    const QByteArray xml = plistutil.readAllStandardOutput();
     for (const PlistCase &c : plistCases())
-        EXPECT_TRUE(xml->contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml->constData();
+        EXPECT_TRUE(xml.contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml.constData();
 }
 
 TEST(PlistCodec, DatesKeepTheirMillisecondsAndTheirCentury)
 {
-    const QDateTime base(QDate(2024, 5, 6), QTime(7, 8, 9), QTimeZone::utc());
-    for (int ms : {1, 7, 123, 250, 999}) {
-        for (const QDateTime &date : {base.addMSecs(ms), QDateTime(QDate(1990, 1, 2), QTime(3, 4, 5, ms), QTimeZone::utc())})
-            EXPECT_EQ(plistFromData(plistToData(QVariantList{date}, PlistFormat::Binary)), QVariant(QVariantList{date})) << ms;
+    for (int ms : {1, 7, 250, 999}) {
+        const QDateTime date(QDate(1990, 1, 2), QTime(3, 4, 5, ms), QTimeZone::utc());
+        EXPECT_EQ(plistFromData(plistToData(QVariantList{date}, PlistFormat::Binary)), QVariant(QVariantList{date})) << ms;
     }
     // As other writers put them in XML.
     const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><array>"
@@ -82,10 +83,7 @@ TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
     QVariant deep = QVariantList{};
     for (int i = 1; i < kPlistMaxDepth; ++i)
         deep = QVariantList{deep};
-    const struct {
-        const char *name;
-        QVariant value;
-    } refused[] = {
+    const std::pair<const char *, QVariant> refused[] = {
         {"key holding U+0000", QVariantMap{{QStringView(u"a\0", 2).toString(), 1}}},
         {"unpaired surrogate", QString(QChar(0xDC00))},
         {"nesting past the limit", QVariantList{deep}},
@@ -95,14 +93,14 @@ TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
         {"not a property-list type", QVariantList{1, QVariant::fromValue(QPoint(1, 2))}},
         {"nil", QVariant()},
     };
-    forEachCase(refused, [](const auto &c) {
+    for (const auto &[name, value] : refused) {
         for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml}) {
             QString error;
-            EXPECT_TRUE(plistToData(c.value, format, &error).isEmpty());
-            EXPECT_TRUE(error.startsWith(u"Property list invalid for format ("_s)) << error.toStdString();
+            EXPECT_TRUE(plistToData(value, format, &error).isEmpty()) << name;
+            EXPECT_TRUE(error.startsWith(u"Property list invalid for format ("_s)) << name << error.toStdString();
         }
-        EXPECT_FALSE(isPropertyList(c.value));
-    });
+        EXPECT_FALSE(isPropertyList(value)) << name;
+    }
 
     // At the limit, written and read back in both forms.
     for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml})

@@ -10,16 +10,13 @@ using namespace reel;
 
 TEST(Scan, IntValue)
 {
-    const struct {
-        const char *text;
-        int expected;
-    } cases[] = {
+    const std::pair<const char *, int> cases[] = {
         {"  -7x", -7}, {"+3", 3},   {"", 0},         {"--5", 0},    {"\n\t 12", 12},
         {"12.9", 12},  {"0x10", 0}, {"\xe2\x80\x83" "8", 8}, // em space is white space
         {"99999999999", 2147483647}, {"-99999999999", -2147483647 - 1},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(intValue(QString::fromUtf8(c.text)), c.expected) << c.text;
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(intValue(QString::fromUtf8(text)), expected) << text;
     EXPECT_EQ(longLongValue(u"9223372036854775807"), std::numeric_limits<qint64>::max());
     EXPECT_EQ(longLongValue(u"-9223372036854775808"), std::numeric_limits<qint64>::min());
     EXPECT_EQ(longLongValue(u"-99999999999999999999"), std::numeric_limits<qint64>::min());
@@ -27,17 +24,14 @@ TEST(Scan, IntValue)
 
 TEST(Scan, FloatValue)
 {
-    const struct {
-        const char *text;
-        float expected;
-    } cases[] = {
+    const std::pair<const char *, float> cases[] = {
         {" 05.40", 5.4f}, {"-3.5abc", -3.5f}, {".5", 0.5f}, {"5.", 5.0f}, {"1e3", 1000.f}, {"1e+", 1.0f},
         {"12,5", 12.f},   {".", 0.f},         {"-", 0.f},   {"inf", 0.f}, {"nan", 0.f},
         // Read in double precision and narrowed once.
         {"23.98", 23.98f}, {"2.675", 2.675f},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(floatValue(QString::fromUtf8(c.text)), c.expected) << c.text;
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(floatValue(QString::fromUtf8(text)), expected) << text;
     EXPECT_TRUE(std::isinf(floatValue(u"-1e39")) && floatValue(u"-1e39") < 0);
     EXPECT_EQ(doubleValue(u"1e-400"), 0.0);
     EXPECT_EQ(doubleValue(u"0.1"), 0.1);

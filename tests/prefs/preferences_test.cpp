@@ -33,47 +33,34 @@ const char kXml[] = R"(<?xml version="1.0" encoding="UTF-8"?>
 <plist version="1.0"><dict>
 	<key>name</key><string>caf&#233; &amp; cr&#xE8;me</string>
 	<key>count</key><integer>-12</integer>
-	<key>ratio</key><real>1.25</real>
-	<key>on</key><true/>
 	<key>when</key><date>2008-01-02T10:11:12Z</date>
-	<key>bytes</key><data>AAH/</data>
-	<key>list</key><array><string>a</string><dict/></array>
+	<key>list</key><array><data>AAH/</data><dict/></array>
 </dict></plist>
 )";
 
 const QVariantMap kContents{
     {u"name"_s, u"café & crème"_s},
     {u"count"_s, -12},
-    {u"ratio"_s, 1.25},
-    {u"on"_s, true},
     {u"when"_s, QDateTime(QDate(2008, 1, 2), QTime(10, 11, 12), QTimeZone::utc())},
-    {u"bytes"_s, QByteArray("\x00\x01\xff", 3)},
-    {u"list"_s, QVariantList{u"a"_s, QVariantMap{}}},
+    {u"list"_s, QVariantList{QByteArray("\x00\x01\xff", 3), QVariantMap{}}},
 };
 
 } // namespace
 
 TEST(Preferences, ReadGivesTheValueAsText)
 {
-    const std::pair<QVariant, QString> cases[] = {
-        {25, u"25"_s}, {true, u"1"_s}, {QByteArray("\x0b\x77", 2), u"<0b77>"_s}, {QVariantList{1, u"two"_s}, u"(\n    1,\n    two\n)"_s}};
-    for (const auto &[value, text] : cases) {
-        ASSERT_TRUE(prefWrite(u"k"_s, value));
-        EXPECT_EQ(prefRead(u"k"_s), text);
-        EXPECT_EQ(prefRead2(u"k"_s), value);
-    }
+    ASSERT_TRUE(prefWrite(u"k"_s, QVariantList{1, u"two"_s}));
+    EXPECT_EQ(prefRead(u"k"_s), u"(\n    1,\n    two\n)"_s);
 }
 
 TEST(Preferences, NothingStoredAndNullArguments)
 {
-    EXPECT_EQ(prefRead(u"absent"_s), u""_s);
-    EXPECT_FALSE(prefRead(u"absent"_s).isNull());
+    EXPECT_TRUE(prefRead(u"absent"_s).isEmpty() && !prefRead(u"absent"_s).isNull());
     EXPECT_FALSE(prefRead2(u"absent"_s).isValid());
     EXPECT_FALSE(prefWrite(QString(), 1));
     EXPECT_TRUE(prefDelete(QString()));
     EXPECT_TRUE(prefDelete(u"absent"_s));
     EXPECT_FALSE(prefReadChildDico(kVideo, kWidth).isValid());
-    EXPECT_FALSE(prefReadDico(kVideo).has_value());
     EXPECT_FALSE(prefWriteChildDico(QString(), kWidth, 1));
     EXPECT_FALSE(prefWriteChildDico(kVideo, QString(), 1));
     EXPECT_FALSE(prefWriteChildDico(kVideo, kWidth, QVariant()));
@@ -89,7 +76,6 @@ TEST(Preferences, NothingStoredAndNullArguments)
     EXPECT_EQ(readPreferences(), (QVariantMap{{u"k"_s, 25}, {u""_s, QVariantMap{{u""_s, 3}}}}));
     EXPECT_EQ(prefReadChildDico(u""_s, u""_s), 3);
     EXPECT_FALSE(prefRead2(QString()).isValid());
-    EXPECT_EQ(prefRead(QString()), u""_s);
     EXPECT_FALSE(prefReadDico(QString()).has_value());
     EXPECT_FALSE(prefReadChildDico(QString(), u""_s).isValid());
     EXPECT_FALSE(prefReadChildDico(u""_s, QString()).isValid());
@@ -101,17 +87,10 @@ TEST(Preferences, DeleteRemovesOnlyTheKeyAndReportsUnappliedChanges)
     ASSERT_TRUE(prefWrite(u"b"_s, 2));
     EXPECT_TRUE(prefDelete(u"a"_s));
     EXPECT_EQ(readPreferences(), (QVariantMap{{u"b"_s, 2}}));
-    EXPECT_TRUE(logLines().isEmpty());
-
     bool unapplied = true;
-    int asked = 0;
-    const UnappliedChangesHook previous = setUnappliedChangesHook([&] {
-        ++asked;
-        return unapplied;
-    });
+    const UnappliedChangesHook previous = setUnappliedChangesHook([&] { return unapplied; });
     EXPECT_TRUE(prefDelete(u"b"_s));
     EXPECT_TRUE(prefDelete(u"absent"_s));
-    EXPECT_EQ(asked, 2);
     EXPECT_EQ(takeLog(), (QStringList{u"hasUnappliedChanges :-("_s, u"hasUnappliedChanges :-("_s}));
     unapplied = false;
     EXPECT_TRUE(prefDelete(u"c"_s));
@@ -128,7 +107,6 @@ TEST(ChildDicts, ChildrenGatherUnderTheParentAndLeaveOneByOne)
     EXPECT_TRUE(prefWriteChildDico(kVideo, kWidth, 704));
     EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kWidth, 704}, {kHeight, 576}}));
     EXPECT_EQ(prefReadChildDico(kVideo, kWidth), 704);
-    EXPECT_FALSE(prefReadChildDico(kVideo, u"depth"_s).isValid());
 
     // Deleting what is not there leaves the file alone.
     const QByteArray before = readFile(preferencesFilePath());
@@ -153,8 +131,7 @@ TEST(ChildDicts, ChildrenGatherUnderTheParentAndLeaveOneByOne)
 
 TEST(ChildDicts, ParentHoldingSomethingElseIsKept)
 {
-    for (const QVariant &other : {QVariant(u"720x576"_s), QVariant(5), QVariant(QVariantList{kWidth})}) {
-        SCOPED_TRACE(other.typeName());
+    for (const QVariant &other : {QVariant(u"720x576"_s), QVariant(QVariantList{kWidth})}) {
         ASSERT_TRUE(prefWrite(kVideo, other));
         clearLog();
         EXPECT_FALSE(prefWriteChildDico(kVideo, kWidth, 720));
@@ -173,57 +150,44 @@ TEST(DevSwitch, AnswersFromTheIdPreferenceReadOnEveryCall)
     setDEBUG(1);
     EXPECT_FALSE(getDEBUGMOI());
     EXPECT_TRUE(logLines().isEmpty()) << "without an id nothing more is read";
-    const struct {
-        QVariant id;
-        bool on;
-    } cases[] = {
+    const std::pair<QVariant, bool> cases[] = {
         {u"user "_s + marker + u" at home"_s, true}, {marker.toUpper(), false}, {marker.toUtf8(), false},
         {QVariantList{marker}, false},               {marker, true},
     };
-    for (const auto &c : cases) {
-        ASSERT_TRUE(prefWrite(u"id"_s, c.id));
-        EXPECT_EQ(getDEBUGMOI(), c.on) << c.id.toString().toStdString();
+    for (const auto &[id, on] : cases) {
+        ASSERT_TRUE(prefWrite(u"id"_s, id));
+        EXPECT_EQ(getDEBUGMOI(), on) << id.toString().toStdString();
     }
     // The last value was the marker: deleting it turns the switch off at once.
     ASSERT_TRUE(prefDelete(u"id"_s));
     EXPECT_FALSE(getDEBUGMOI());
 }
 
-TEST(PlistFiles, ReadsXmlAndBinaryFiles)
+TEST(PlistFiles, ReadsWhatOtherProgramsWrite)
 {
-    const QString xml = writeFile(scratchDir() + u"/a.plist"_s, kXml);
-    EXPECT_EQ(readPlist(xml), kContents);
-
-    // A binary file written by another program when there is one.
+    const QString xml = writeFile(homePath() + u"/a.plist"_s, kXml);
+    EXPECT_EQ(readPlist(u"~/a.plist"_s), kContents);
+    if (QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
+        GTEST_SKIP() << "plistutil not installed";
     const QString binary = scratchDir() + u"/b.plist"_s;
-    if (!QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
-        ASSERT_TRUE(runToEnd(u"plistutil"_s, {u"-i"_s, xml, u"-o"_s, binary}).has_value());
-    else
-        writeFile(binary, plistToData(kContents, PlistFormat::Binary));
+    ASSERT_TRUE(runToEnd(u"plistutil"_s, {u"-i"_s, xml, u"-o"_s, binary}).has_value());
     ASSERT_TRUE(readFile(binary).startsWith("bplist00"));
     EXPECT_EQ(readPlist(binary), kContents);
-
-    writeFile(homePath() + u"/c.plist"_s, kXml);
-    EXPECT_EQ(readPlist(u"~/c.plist"_s), kContents);
 }
 
 TEST(PlistFiles, ReadGivesNothing)
 {
     // Quietly for what is no file or no dictionary; with a line for contents
-    // the reader refuses (the hostile files have their own tests).
+    // the reader refuses.
     const QString dir = scratchDir();
     writeFile(dir + u"/list.plist"_s, plistToData(QVariantList{1, 2}, PlistFormat::Xml));
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir + u"/fifo.plist"_s).constData(), 0600), 0);
-    for (const QString &path : {dir + u"/missing.plist"_s, dir + u"/list.plist"_s, dir + u"/fifo.plist"_s, QString(), u""_s, dir})
+    for (const QString &path : {dir + u"/missing.plist"_s, dir + u"/list.plist"_s, dir + u"/fifo.plist"_s, QString(), dir})
         EXPECT_FALSE(readPlist(path).has_value()) << path.toStdString();
     EXPECT_TRUE(logLines().isEmpty());
-
-    const QString text = writeFile(dir + u"/text.plist"_s, "not a property list");
-    EXPECT_FALSE(readPlist(text).has_value());
-    EXPECT_TRUE(logContains(u"readPlist           :-( refused '"_s + text + u"': "_s));
 }
 
-TEST(PlistFiles, CreateWritesBinaryOverWhateverFileStoodThere)
+TEST(PlistFiles, CreateWritesBinaryOrFailsWithTheReason)
 {
     const QString dir = scratchDir();
     const QString path = dir + u"/out.plist"_s;
@@ -231,36 +195,23 @@ TEST(PlistFiles, CreateWritesBinaryOverWhateverFileStoodThere)
     EXPECT_EQ(takeLog(), QStringList{u"write plist :-) "_s + path});
     EXPECT_TRUE(readFile(path).startsWith("bplist00"));
     EXPECT_EQ(readPlist(path), kContents);
-    // Any property-list value may be the root.
-    EXPECT_TRUE(createNewPlist(path, QVariantList{u"x"_s}));
-    EXPECT_EQ(plistFromData(readFile(path)), QVariant(QVariantList{u"x"_s}));
+    // Any property-list value may be the root; colons are taken out of the path.
+    EXPECT_TRUE(createNewPlist(u"~/:x:.plist"_s, QVariantList{u"x"_s}));
+    EXPECT_EQ(plistFromData(readFile(homePath() + u"/x.plist"_s)), QVariant(QVariantList{u"x"_s}));
+    EXPECT_EQ(takeLog(), QStringList{u"write plist :-) "_s + homePath() + u"/x.plist"_s});
 
-    // Colons are taken out of the path.
-    EXPECT_TRUE(createNewPlist(dir + u"/a:b.plist"_s, QVariantMap{{u"k"_s, 1}}));
-    EXPECT_TRUE(QFileInfo(dir + u"/ab.plist"_s).isFile());
-    EXPECT_FALSE(QFileInfo::exists(dir + u"/a:b.plist"_s));
-    EXPECT_TRUE(createNewPlist(u"~/:x:.plist"_s, QVariantMap{}));
-    EXPECT_TRUE(QFileInfo(homePath() + u"/x.plist"_s).isFile());
-}
-
-TEST(PlistFiles, CreateRefusesWhatCannotBeWritten)
-{
-    const QString dir = scratchDir();
-    const QString path = dir + u"/out.plist"_s;
     EXPECT_FALSE(createNewPlist(QString(), QVariantMap{}));
     EXPECT_FALSE(createNewPlist(path, QVariant()));
     EXPECT_TRUE(logLines().isEmpty());
-
     // A value that is not a property-list type, deep inside.
-    EXPECT_FALSE(createNewPlist(path, QVariantMap{{u"size"_s, QVariant::fromValue(QSize(1, 1))}}));
+    const QString other = dir + u"/other.plist"_s;
+    EXPECT_FALSE(createNewPlist(other, QVariantMap{{u"size"_s, QVariant::fromValue(QSize(1, 1))}}));
     const QStringList lines = takeLog();
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines.at(0).startsWith(u"Property list invalid for format"_s));
+    EXPECT_TRUE(lines.value(0).startsWith(u"Property list invalid for format"_s));
     EXPECT_EQ(lines.mid(1), (QStringList{u"error release - pre"_s, u"error release - post"_s}));
-    EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_FALSE(QFileInfo::exists(other));
 
-    // A failed write is a failure, even where something already stands; the
-    // reason follows.
+    // A failed write is a failure, even where something already stands.
     QDir().mkpath(dir + u"/folder.plist"_s);
     for (const QString &target : {dir + u"/no/such/folder/x.plist"_s, dir + u"/folder.plist"_s}) {
         EXPECT_FALSE(createNewPlist(target, QVariantMap{}));

@@ -3,7 +3,7 @@
 //   prefs_helper dump <key>...     prints the keys' values (binary plist)
 //   prefs_helper die-writing       is killed (SIGXFSZ) while it writes the store
 //   prefs_helper read <file>...    readPlist of each file, "read" or "refused"
-//                                  per line, then "peak <KiB>"; the process
+//                                  per line; the process
 //                                  is held to 1 GiB of address space (without
 //                                  AddressSanitizer, which has its own limit)
 #include <reel/core/plistcodec.h>
@@ -54,11 +54,8 @@ int main(int argc, char **argv)
         for (int i = 2; i < argc; ++i) {
             const bool read = reel::readPlist(QString::fromLocal8Bit(argv[i])).has_value();
             std::printf("%s %s\n", read ? "read" : "refused", argv[i]);
-            std::fflush(stdout);
+            std::fflush(stdout); // which file it was, should the reader be killed
         }
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        std::printf("peak %ld\n", usage.ru_maxrss);
         return 0;
     }
     return 2;

@@ -3,7 +3,6 @@
 #include "logcapture.h"
 #include "sandbox.h"
 #include "streams.h"
-#include "tables.h"
 
 #include <reel/core/bundle.h>
 #include <reel/core/constants.h>
@@ -57,27 +56,23 @@ TEST(Runners, InputErrorsAndEnvironmentOfEachEntryPoint)
     // Each tool passes its input on, writes an error, then its fonts folder.
     const QString tool = u"cat; echo %1 >&2; echo $FONTCONFIG_PATH"_s;
     const QStringList two{sh, c, tool.arg(u"e1"_s), bar, sh, c, tool.arg(u"e2"_s)};
-    const struct {
-        const char *name;
-        std::function<QString()> run;
-        QString output;
-        QByteArray errors;
-    } cases[] = {
+    // Entry point, its output, what reached the program's error stream.
+    const std::tuple<const char *, std::function<QString()>, QString, QByteArray> cases[] = {
         {"taskWithStr", [] { return taskWithStr(u"cat; echo e >&2; echo $LC_CTYPE $FONTCONFIG_FILE $FONTCONFIG_PATH"_s, nil); },
          u"in\nen_US.UTF-8 %1/reelkit-tests/fonts.conf %2"_s.arg(data, fonts), "e\n"},
         {"taskArrayPipes", [&] { return taskArrayPipes(two); }, u"in\n%1\ne2\n%1\n"_s.arg(fonts), "e1\n"},
         {"taskArray1PipeMax", [&] { return taskArray1PipeMax(two, false); }, fonts + u"\nmine\n"_s, "e1\ne2\n"},
         {"taskArray1PipeMax joining errors", [&] { return taskArray1PipeMax(two, true); }, fonts + u"\ne2\nmine\n"_s, "e1\n"},
     };
-    test::forEachCase(cases, [&](const auto &c) {
-        const QString errors = s + u'/' + QLatin1String(c.name);
+    for (const auto &[name, run, output, errors] : cases) {
+        const QString errorsFile = s + u'/' + QLatin1String(name);
         {
-            test::ScopedStream input(STDIN_FILENO, in, false);
-            test::ScopedStream capture(STDERR_FILENO, errors, true);
-            EXPECT_EQ(c.run(), c.output);
+            const test::ScopedStream input(STDIN_FILENO, in, O_RDONLY);
+            const test::ScopedStream capture(STDERR_FILENO, errorsFile, O_WRONLY | O_CREAT | O_TRUNC);
+            EXPECT_EQ(run(), output) << name;
         }
-        EXPECT_EQ(test::readFile(errors), c.errors);
-    });
+        EXPECT_EQ(test::readFile(errorsFile), errors) << name;
+    }
     // The program's own environment is left as it was.
     EXPECT_EQ(qgetenv("LC_CTYPE"), QByteArray("C"));
     // XDG_DATA_HOME moves the fonts file only when it is absolute.

@@ -23,30 +23,23 @@
 
 namespace reel::test {
 
-// Points standard stream 0 or 2 at a file for the life of the object.
-class ScopedStream {
-public:
-    ScopedStream(int stream, const QString &path, bool forWriting) : m_stream(stream), m_saved(::dup(stream))
+// Points standard stream 0 or 2 at a file (opened with flags) for the life
+// of the object.
+struct ScopedStream {
+    ScopedStream(int stream, const QString &path, int flags) : stream(stream), saved(::dup(stream))
     {
-        const int fd = ::open(QFile::encodeName(path).constData(),
-                              forWriting ? O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC : O_RDONLY | O_CLOEXEC, 0644);
-        EXPECT_GE(fd, 0) << path.toStdString();
         ::fflush(stderr);
-        ::dup2(fd, stream);
+        const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0644);
+        EXPECT_EQ(::dup2(fd, stream), stream) << path.toStdString();
         ::close(fd);
     }
     ~ScopedStream()
     {
         ::fflush(stderr);
-        ::dup2(m_saved, m_stream);
-        ::close(m_saved);
+        ::dup2(saved, stream);
+        ::close(saved);
     }
-    ScopedStream(const ScopedStream &) = delete;
-    ScopedStream &operator=(const ScopedStream &) = delete;
-
-private:
-    int m_stream;
-    int m_saved;
+    const int stream, saved;
 };
 
 // No child, not even a running one that could become a zombie.
