@@ -52,7 +52,7 @@ TEST(Probes, TheRunningSystemProcessorsAndArchitecture)
         EXPECT_EQ(version, versionStr2Float(text));
         EXPECT_EQ(test::takeLog(), QStringList{u"Operating System    : "_s + text});
         // os(n) is the band [n / 100 + 10, n / 100 + 10.1).
-        for (int n : {-250, -99, 0, 99, 100, 250, 1099})
+        for (int n : {-250, -99, 0, 5, 99, 100, 199, 200, 250, 1000, 1099})
             EXPECT_EQ(os(n), version >= n / 100 + 10 && version < n / 100 + 10.1) << n;
     }
     EXPECT_TRUE(isLionOrGreater()); // any kernel since 2011
