@@ -1,11 +1,10 @@
-// The alerts shown for real with Qt Widgets on the offscreen platform, their
-// buttons pressed with real clicks. Timed limits are 1 s or less.
+// Alerts shown for real with Qt Widgets on the offscreen platform, answered
+// with real clicks and keys. Timed limits are 1 s or less.
 #include "logcapture.h"
 #include "tables.h"
 
 #include <reel/dialogs/alerts.h>
 #include <reel/dialogs/qtpresenter.h>
-#include <reel/dialogs/timedalerts.h>
 
 #include <gtest/gtest.h>
 
@@ -15,10 +14,11 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLayout>
+#include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +27,7 @@
 
 using namespace reel;
 using namespace Qt::StringLiterals;
+using Kind = AlertRequest::Kind;
 
 namespace {
 
@@ -68,20 +69,18 @@ private:
     QTimer m_poll;
 };
 
-void click(QWidget *widget)
-{
-    ASSERT_NE(widget, nullptr);
-    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
-}
-
-// The button showing title ("&" is doubled on screen).
+// Clicks the button showing title ("&" is doubled on screen).
 void press(QMessageBox *box, const QString &title)
 {
-    QAbstractButton *found = nullptr;
     for (QAbstractButton *button : box->buttons())
         if (button->text() == QString(title).replace(u'&', u"&&"_s))
-            found = button;
-    click(found);
+            return QTest::mouseClick(button, Qt::LeftButton);
+    ADD_FAILURE() << "no button " << title.toStdString();
+}
+
+QString onScreen(const QAbstractButton *button)
+{
+    return button ? button->text().replace(u"&&"_s, u"&"_s) : QString();
 }
 
 struct Shown {
@@ -91,7 +90,7 @@ struct Shown {
     QStringList buttons;
     Qt::WindowModality modality = Qt::NonModal;
     QWidget *parent = nullptr;
-    bool field = false;
+    QString defaultButton, checkbox;
     bool operator==(const Shown &) const = default;
 };
 
@@ -101,9 +100,10 @@ Shown look(QMessageBox *box)
     auto *message = box->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
     Shown shown{title->text(), message ? message->text() : u""_s,
                 title->textFormat() == Qt::PlainText && (!message || message->textFormat() == Qt::PlainText),
-                box->icon(), {}, box->windowModality(), box->parentWidget(), box->findChild<QLineEdit *>() != nullptr};
+                box->icon(), {}, box->windowModality(), box->parentWidget(), onScreen(box->defaultButton()),
+                onScreen(box->checkBox())};
     for (QAbstractButton *button : box->buttons())
-        shown.buttons.append(button->text().replace(u"&&"_s, u"&"_s));
+        shown.buttons.append(onScreen(button));
     return shown;
 }
 
@@ -120,181 +120,138 @@ bool fieldBetweenMessageAndButtons(QMessageBox *box)
         && at.y() + field->height() <= box->findChild<QDialogButtonBox *>()->mapTo(box, QPoint()).y();
 }
 
-// The Qt presenter, keeping its last answer for the test to look at.
-class WatchedWidgets : public AlertPresenter {
-public:
-    AlertAnswer present(const AlertRequest &request) override { return last = widgets.present(request); }
-    QtAlertPresenter widgets;
-    AlertAnswer last;
-};
-
-class QtAlerts : public ::testing::Test {
-protected:
-    WatchedWidgets m_widgets;
-    ScopedAlertPresenter m_use{&m_widgets};
-};
+auto answerOf(const AlertAnswer &a)
+{
+    return std::tuple(a.button, a.timedOut, a.passes, a.text, a.checked);
+}
 
 } // namespace
 
-// Each blocking kind of alert, shown and answered (or left alone) with real
-// clicks. Texts show as typed, in plain text; style 2 is critical.
-TEST_F(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
+// Each blocking kind, shown and answered (or left alone) with real clicks.
+// Texts show as typed, in plain text. A held sheet goes on the window that
+// holds its widget for its passes (so it can be looked at), then goes.
+TEST(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
 {
-    enum class Call { Alert, Delayed, Checkbox };
-    const QString go = u"Go"_s, skip = u"Skip"_s, other = u"Save & Quit"_s, nil;
+    QWidget window;
+    auto *inner = new QWidget(&window);
+    window.show();
+    const QString go = u"Go"_s, skip = u"Skip"_s, other = u"Save & Quit"_s;
+    const auto pressing = [](QString title) { return [title](QMessageBox *box) { press(box, title); }; };
     const struct {
         const char *name;
-        Call call;
-        QString title, message;
-        int style, seconds;
-        QStringList buttons; // the titles given: default, alternate, other
-        QString press;       // null: nobody presses
-        bool close, tick;
-        QVariant expected;
-        QStringList shown;
-        int passes; // -1: answered
+        AlertRequest request;
+        std::function<void(QMessageBox *)> act;
+        AlertAnswer expected;
     } cases[] = {
-        {"nil texts", Call::Alert, nil, nil, 0, 0, {}, u"OK"_s, false, false, 1, {u"OK"_s}, -1},
-        {"critical", Call::Alert, u"Disk full"_s, u"Only 5% left, 100%"_s, 2, 0, {}, u"OK"_s, false, false, 1, {u"OK"_s}, -1},
-        {"markup", Call::Alert, u"<b>x</b> & %@ %d"_s, u"<i>y</i><br>%s <a href=\"x\">link</a>"_s, 1, 0, {}, u"OK"_s, false,
-         false, 1, {u"OK"_s}, -1},
-        {"question, other button", Call::Delayed, u"T"_s, u"M"_s, 0, 0, {go, skip, other}, other, false, false, other,
-         {go, skip, other}, -1},
-        {"timed, alternate button", Call::Delayed, u"T"_s, u"M"_s, 0, 1, {go, skip, other}, skip, false, false, skip,
-         {go, skip, other}, -1},
+        {"critical, markup", {.title = u"<b>x</b> & %@"_s, .message = u"<i>y</i><br>%s <a href=\"x\">l</a>"_s,
+                              .critical = true}, pressing(u"OK"_s), {}},
+        {"other button", {.defaultButton = go, .alternateButton = skip, .otherButton = other}, pressing(other),
+         {AlertButton::Other}},
+        {"alternate button", {.defaultButton = go, .alternateButton = skip, .otherButton = other}, pressing(skip),
+         {AlertButton::Alternate}},
         // Closing the window presses the escape button.
-        {"timed, closed", Call::Delayed, u"T"_s, u"M"_s, 0, 1, {go, skip, other}, nil, true, false, skip, {go, skip, other}, -1},
-        {"timed, nobody answers", Call::Delayed, u"100% <b>sure</b>?"_s, nil, 2, 1, {go, skip}, nil, false, false, go,
-         {go, skip}, 10},
-        {"checkbox ticked, then a button", Call::Checkbox, u"T"_s, u"M"_s, 0, 1, {go, skip}, skip, false, true,
-         QVariantList{skip, 1}, {go, skip}, -1},
-        {"checkbox ticked, nobody answers", Call::Checkbox, u"T"_s, u"M"_s, 0, 1, {go, skip}, nil, false, true,
-         QVariantList{go, 1}, {go, skip}, 10},
+        {"timed, closed", {.kind = Kind::Timed, .defaultButton = go, .alternateButton = skip, .timeLimit = 1},
+         [](QMessageBox *box) { box->close(); }, {AlertButton::Alternate}},
+        {"timed, nobody answers", {.kind = Kind::Timed, .defaultButton = go, .alternateButton = skip, .timeLimit = 1},
+         [](QMessageBox *) {}, {AlertButton::Default, true, 10}},
+        {"checkbox ticked, then a button",
+         {.kind = Kind::Timed, .defaultButton = go, .alternateButton = skip, .hasCheckbox = true,
+          .checkboxTitle = u"Always & skip"_s, .timeLimit = 1},
+         [](QMessageBox *box) {
+             QTest::mouseClick(box->checkBox(), Qt::LeftButton);
+             press(box, u"Skip"_s);
+         },
+         {AlertButton::Alternate, false, 0, QString(), true}},
+        {"held sheet", {.kind = Kind::TimedSheet, .title = u"Busy"_s, .alternateButton = u"Later"_s, .window = inner},
+         [](QMessageBox *) {}, {}},
     };
     test::forEachCase(cases, [&](const auto &c) {
         Shown shown;
-        QString checkboxTitle;
         WhenShown driver([&](QMessageBox *box) {
             shown = look(box);
-            if (c.tick) {
-                ASSERT_NE(box->checkBox(), nullptr);
-                checkboxTitle = box->checkBox()->text().replace(u"&&"_s, u"&"_s);
-                click(box->checkBox());
-            }
-            if (c.close)
-                box->close();
-            else if (!c.press.isNull())
-                press(box, c.press);
+            c.act(box);
         });
-        // A checkbox answered by a button has a title of its own.
-        const QString titled = c.press.isNull() ? nil : u"Always & skip"_s;
-        const QString b0 = c.buttons.value(0), b1 = c.buttons.value(1), b2 = c.buttons.value(2);
-        const QVariant result = c.call == Call::Alert ? QVariant(displayAlert(c.title, c.message, c.style, nullptr))
-            : c.call == Call::Delayed ? QVariant(displayAlertDelayed(c.title, c.message, b0, b1, b2, c.style, c.seconds))
-                                      : QVariant(displayAlertDelayedCheckbox(c.title, c.message, b0, b1, b2, c.style,
-                                                                             c.seconds, titled));
-        EXPECT_EQ(result, c.expected);
+        EXPECT_EQ(answerOf(QtAlertPresenter().present(c.request)), answerOf(c.expected));
         ASSERT_TRUE(driver.acted);
-        const auto icon = c.style == 2 ? QMessageBox::Critical : QMessageBox::Warning;
-        EXPECT_EQ(shown, (Shown{c.title, c.message, true, icon, c.shown, Qt::ApplicationModal}));
-        if (c.tick)
-            EXPECT_EQ(checkboxTitle, titled.isNull() ? defaultCheckboxTitle() : titled);
-        EXPECT_EQ(m_widgets.last.timedOut, c.passes >= 0);
-        EXPECT_EQ(m_widgets.last.passes, c.passes >= 0 ? c.passes : m_widgets.last.passes);
-        EXPECT_TRUE(visibleAlerts().isEmpty());
+        const AlertRequest &r = c.request;
+        EXPECT_EQ(shown, (Shown{r.title, r.message, true, r.critical ? QMessageBox::Critical : QMessageBox::Warning,
+                                r.shownButtons(), r.window ? Qt::WindowModal : Qt::ApplicationModal,
+                                r.window ? &window : nullptr, r.shownButtons().first(), r.checkboxTitle}));
+        EXPECT_TRUE(visibleAlerts().isEmpty() && !window.findChild<QMessageBox *>());
     });
-    // A negative limit gives up before any event is handled.
-    EXPECT_EQ(displayAlertDelayedCheckbox(nil, nil, nil, nil, nil, 0, -1, nil), (QVariantList{u"button 1"_s, 0}));
-    EXPECT_TRUE(m_widgets.last.timedOut);
-    EXPECT_EQ(m_widgets.last.passes, 0);
+    EXPECT_EQ(test::takeLog(), QStringList{u"i = 0"_s});
+    // A limit below zero gives up before any event is handled.
+    const AlertAnswer none = QtAlertPresenter().present({.kind = Kind::Timed, .hasCheckbox = true, .timeLimit = -1});
+    EXPECT_EQ(answerOf(none), answerOf({AlertButton::Default, true}));
 }
 
 // The field lies between the message and the buttons, also after a style
-// change makes the box lay itself out again; the return key presses OK.
-TEST_F(QtAlerts, DialogReturnsTheTypedText)
+// change makes the box lay itself out again, or in a grid whose first item is
+// the message; the return key presses OK.
+TEST(QtAlerts, DialogReturnsTheTypedText)
 {
+    const AlertRequest dialog{.title = u"Name"_s, .message = u"Type a name"_s, .alternateButton = u"Cancel"_s,
+                              .hasTextField = true, .fieldText = u"x"_s, .fieldSize = QSize(300, 40)};
     const QString typed = u"typed & 10%"_s;
-    for (const bool retype : {false, true}) {
-        QStringList buttons;
+    for (const int mode : {0, 1, 2}) {
         QString fieldText;
-        QSize fieldSize;
         bool fieldPlaced = false;
         WhenShown driver([&](QMessageBox *box) {
-            if (!retype)
+            if (mode == 2) {
+                box->setIcon(QMessageBox::NoIcon); // a style change keeps the grid below
+                delete box->layout();
+                auto *grid = new QGridLayout(box);
+                grid->addWidget(box->findChild<QLabel *>(u"qt_msgbox_label"_s), 0, 0);
+                grid->addWidget(box->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s), 1, 0);
+                grid->addWidget(box->findChild<QDialogButtonBox *>(), 2, 0);
+            }
+            if (mode != 1)
                 box->setStyleSheet(u"QLabel { margin: 3px; }"_s);
-            buttons = look(box).buttons;
             auto *field = box->findChild<QLineEdit *>();
             ASSERT_NE(field, nullptr);
             fieldText = field->text();
-            fieldSize = field->size();
-            fieldPlaced = fieldBetweenMessageAndButtons(box);
-            if (!retype)
+            fieldPlaced = box->layout()->indexOf(field) >= 0 && fieldBetweenMessageAndButtons(box);
+            if (mode != 1)
                 return press(box, u"OK"_s);
             field->setFocus();
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(field, typed);
             QTest::keyClick(field, Qt::Key_Return);
         });
-        EXPECT_EQ(displayDialog(u"Name"_s, u"Type a name"_s, u"x"_s, QString()), retype ? typed : u"x"_s);
+        EXPECT_EQ(QtAlertPresenter().present(dialog).text, mode == 1 ? typed : u"x"_s);
         ASSERT_TRUE(driver.acted);
-        EXPECT_EQ(buttons, (QStringList{u"OK"_s, u"Cancel"_s}));
         EXPECT_EQ(fieldText, u"x"_s);
-        EXPECT_EQ(fieldSize, QSize(300, 40));
-        EXPECT_TRUE(fieldPlaced) << retype;
+        EXPECT_TRUE(fieldPlaced) << mode;
     }
 }
 
-// A held sheet is shown during its passes (so it can be looked at), then
-// removed; other sheets return at once and stay until pressed.
-TEST_F(QtAlerts, SheetsGoOnTheWindowThatHoldsTheirWidget)
+// A sheet returns at once and stays until pressed; pressing closes and frees it.
+TEST(QtAlerts, SheetsStayUntilPressed)
 {
     QWidget window;
-    auto *inner = new QWidget(&window);
     window.show();
-    for (int seconds : {-1, 0}) {
-        Shown shown;
-        WhenShown driver([&shown](QMessageBox *box) { shown = look(box); });
-        displayAlertDelayedSheet(u"Busy"_s, u"50%"_s, u""_s, u"Later"_s, QString(), 2, seconds, inner);
-        EXPECT_EQ(test::takeLog(), QStringList{u"giveUpAfterSeconds : %1"_s.arg(seconds)} + QStringList(seconds + 1, u"i = 0"_s));
-        EXPECT_TRUE(window.findChildren<QMessageBox *>().isEmpty());
-        ASSERT_EQ(driver.acted, seconds == 0);
-        if (driver.acted)
-            EXPECT_EQ(shown, (Shown{u"Busy"_s, u"50%"_s, true, QMessageBox::Warning, {u"OK"_s, u"Later"_s},
-                                    Qt::WindowModal, &window}));
-    }
-
-    EXPECT_EQ(displayAlert(u"Saved"_s, u"50% <b>done</b>"_s, 2, inner), 1);
-    displayAlertSheet(QString(), u"second"_s, &window);
-    const QList<QMessageBox *> sheets = window.findChildren<QMessageBox *>();
-    ASSERT_EQ(sheets.size(), 2);
-    EXPECT_EQ(look(sheets[0]), (Shown{u"Saved"_s, u"50% <b>done</b>"_s, true, QMessageBox::Critical, {u"OK"_s},
-                                      Qt::WindowModal, &window}));
-    EXPECT_EQ(look(sheets[1]).icon, QMessageBox::Warning);
-    EXPECT_TRUE(sheets[1]->isVisible());
-    // Pressing OK on a sheet closes and frees it.
-    QPointer<QMessageBox> pressed = sheets[0];
-    press(pressed, u"OK"_s);
+    QtAlertPresenter().present({.kind = Kind::Sheet, .title = u"Saved"_s, .critical = true, .window = &window});
+    QPointer<QMessageBox> sheet = window.findChild<QMessageBox *>();
+    ASSERT_TRUE(sheet && sheet->isVisible());
+    EXPECT_EQ(look(sheet), (Shown{u"Saved"_s, u""_s, true, QMessageBox::Critical, {u"OK"_s}, Qt::WindowModal, &window, u"OK"_s}));
+    press(sheet, u"OK"_s);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(pressed.isNull());
-    EXPECT_EQ(window.findChildren<QMessageBox *>().size(), 1);
+    EXPECT_TRUE(sheet.isNull());
 }
 
-TEST_F(QtAlerts, AlertsNobodyCouldAnswerAreLoggedInstead)
+TEST(QtAlerts, AlertsNobodyCouldAnswerAreLoggedInstead)
 {
+    ScopedAlertPresenter automatic(nullptr);
+    // Left to choose, nothing is shown on the offscreen platform.
+    ASSERT_EQ(QGuiApplication::platformName(), u"offscreen"_s);
+    EXPECT_NE(dynamic_cast<HeadlessPresenter *>(&alertPresenter()), nullptr);
+
+    QtAlertPresenter presenter;
+    ScopedAlertPresenter use(&presenter);
     int code = 0;
     std::thread worker([&code] { code = displayAlert(u"From a worker"_s, QString(), 0, nullptr); });
     worker.join();
     EXPECT_EQ(code, 1);
     EXPECT_TRUE(test::logHas(u"alert               :-(  not on the main thread, not shown"_s));
     EXPECT_TRUE(test::logHas(u"alert               : From a worker - "_s));
-
-    // Left to choose, nothing is shown on the offscreen platform.
-    ASSERT_EQ(QGuiApplication::platformName(), u"offscreen"_s);
-    ScopedAlertPresenter automatic(nullptr);
-    EXPECT_NE(dynamic_cast<HeadlessPresenter *>(&alertPresenter()), nullptr);
-    // The widgets library, linked here, is asked and answers no screen.
-    const ScreenPresenterQuery widgets = setScreenPresenterQuery(nullptr);
-    setScreenPresenterQuery(widgets);
-    ASSERT_NE(widgets, nullptr);
-    EXPECT_EQ(widgets(), nullptr);
 }

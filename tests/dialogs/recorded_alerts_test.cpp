@@ -5,7 +5,6 @@
 #include "sandbox.h"
 #include "tables.h"
 
-#include <reel/core/debug.h>
 #include <reel/dialogs/alerts.h>
 #include <reel/dialogs/passclock.h>
 #include <reel/dialogs/recordingpresenter.h>
@@ -39,30 +38,15 @@ protected:
 
 TEST_F(RecordedAlerts, DisplayAlertBugSpeaksTheBundlesLanguage)
 {
-    const QString english = u"You would not have to see this alert. Thanks to make a screenshot of it (and to prepare a "
-                            "screenshot of the application...)"_s;
-    const struct {
-        const char *name;
-        QByteArray strings; // the bundle's only Localized.strings
-        const char *folder;
-        QString expected;
-    } cases[] = {
-        {"french", "\"D_Langue\" = \"fr\";\n", "fr.lproj",
-         u"Vous n'auriez pas du voir cette alerte apparaître. Merci d'en faire une capture (et de préparer -en plus- une "
-         "capture de l'application…)"_s},
-        {"another language", "\"D_Langue\" = \"de\";\n", "de.lproj", english},
-    };
-    test::forEachCase(cases, [&](const auto &c) {
-        const QString path = test::scratchDir() + u'/' + QLatin1String(c.name) + u".app"_s;
-        test::writeFile(path + u"/Contents/Resources/"_s + QLatin1String(c.folder) + u"/Localized.strings"_s, c.strings);
-        // A bundle with one localisation speaks it, whatever the user's language.
-        test::ScopedBundle bundle(path);
-        EXPECT_EQ(displayAlertBug(u"state <3> 100%"_s), 1);
-        EXPECT_EQ(m_alerts.last().title, u":-(\n"_s + c.expected);
-        EXPECT_EQ(m_alerts.last().message, u"state <3> 100%"_s);
-        EXPECT_TRUE(m_alerts.last().critical);
-        EXPECT_EQ(m_alerts.last().kind, Kind::Modal);
-    });
+    // A bundle with one localisation speaks it, whatever the user's language.
+    const QString path = test::scratchDir() + u"/fr.app"_s;
+    test::writeFile(path + u"/Contents/Resources/fr.lproj/Localized.strings"_s, "\"D_Langue\" = \"fr\";\n");
+    test::ScopedBundle bundle(path);
+    EXPECT_EQ(displayAlertBug(u"state <3> 100%"_s), 1);
+    EXPECT_EQ(m_alerts.last().title, u":-(\nVous n'auriez pas du voir cette alerte apparaître. Merci d'en faire une "
+                                     "capture (et de préparer -en plus- une capture de l'application…)"_s);
+    EXPECT_EQ(m_alerts.last().message, u"state <3> 100%"_s);
+    EXPECT_TRUE(m_alerts.last().critical && m_alerts.last().kind == Kind::Modal);
 }
 
 // The two timed questions read null and empty titles by different rules; a
@@ -86,27 +70,19 @@ TEST_F(RecordedAlerts, TimedQuestionsThroughBothEntryPoints)
          {u"FERMETURE AUTO       : TIMEOUT"_s}},
         {false, kEmpty, kNull, kNull, 5, kNobody, false, u"OK"_s, {u"OK"_s}, 5, {u"FERMETURE AUTO       : TIMEOUT"_s}},
         {false, kNull, kNull, kNull, 5, kNobody, false, kNull, {u"OK"_s}, 5, {u"FERMETURE AUTO       : TIMEOUT"_s}},
-        {false, kEmpty, kNull, kNull, 0, kDefault, false, u"OK"_s, {u"OK"_s}, 0, {}},
-        {false, kNull, kNull, kNull, 0, kDefault, false, kNull, {u"OK"_s}, 0, {}},
         {false, kNull, kNull, kNull, -3, kNobody, false, kNull, {u"OK"_s}, 0, {}},
         // A later button needs every earlier title.
         {false, kNull, u"Skip"_s, u"Later"_s, 0, kDefault, false, kNull, {u"OK"_s}, 0, {}},
-        {false, kEmpty, u"Skip"_s, u"Later"_s, 0, kDefault, false, u"OK"_s, {u"OK"_s}, 0, {}},
-        {false, u"Yes"_s, kNull, u"Maybe"_s, 0, kDefault, false, u"Yes"_s, {u"Yes"_s}, 0, {}},
         {false, u"Yes"_s, u"No"_s, kEmpty, 0, kAlternate, false, u"No"_s, {u"Yes"_s, u"No"_s}, 0, {}},
         {false, u"A"_s, u"B"_s, u"C"_s, 1, kOther, false, u"C"_s, {u"A"_s, u"B"_s, u"C"_s}, 1, {}},
         {true, kNull, kNull, kNull, 0, kNobody, false, QVariantList{u"button 1"_s, 0}, {u"OK"_s}, 10,
          {u"FERMETURE AUTO      : TIMEOUT"_s, u"bt                  ? button 1"_s}},
-        {true, u"Go"_s, u"Skip"_s, u"Later"_s, -1, kNobody, true, QVariantList{u"Go"_s, 1}, {u"Go"_s, u"Skip"_s, u"Later"_s},
-         -1, {u"FERMETURE AUTO      : TIMEOUT"_s, u"bt                  ? Go (btDefault=Go) (btAlt=Skip) (btOther=Later)"_s}},
         {true, u"Go"_s, u"Skip"_s, u"Later"_s, 5, kAlternate, true, QVariantList{u"Skip"_s, 1},
          {u"Go"_s, u"Skip"_s, u"Later"_s}, 5,
          {u"FERMETURE USER      : CLIC=-1001"_s, u"bt                  ? Skip (btDefault=Go) (btAlt=Skip) (btOther=Later)"_s}},
         // The other button answers for itself even without an alternate one.
         {true, u"Go"_s, kNull, u"Later"_s, 5, kOther, false, QVariantList{u"Later"_s, 0}, {u"Go"_s, u"Later"_s}, 5,
          {u"FERMETURE USER      : CLIC=-1"_s, u"bt                  ? Later (btDefault=Go) (btOther=Later)"_s}},
-        {true, kNull, u"Skip"_s, kNull, 5, kDefault, false, QVariantList{u"button 1"_s, 0}, {u"OK"_s, u"Skip"_s}, 5,
-         {u"FERMETURE USER      : CLIC=-1000"_s, u"bt                  ? button 1 (btAlt=Skip)"_s}},
         // Empty titles are titles: they are shown and returned as they are.
         {true, kEmpty, kEmpty, kNull, 5, kAlternate, false, QVariantList{kEmpty, 0}, {kEmpty, kEmpty}, 5,
          {u"FERMETURE USER      : CLIC=-1001"_s, u"bt                  ?  (btDefault=) (btAlt=)"_s}},
@@ -124,32 +100,19 @@ TEST_F(RecordedAlerts, TimedQuestionsThroughBothEntryPoints)
         EXPECT_EQ(result.toString().isNull(), c.expected.toString().isNull());
         const AlertRequest shown = m_alerts.last();
         EXPECT_EQ(shown.shownButtons(), c.shown);
-        EXPECT_EQ(shown.kind, c.limit == 0 ? Kind::Modal : Kind::Timed);
-        EXPECT_EQ(shown.timeLimit, c.limit);
-        EXPECT_EQ(shown.hasCheckbox, c.checkbox);
-        EXPECT_FALSE(shown.hasTextField);
-        EXPECT_EQ(shown.critical, c.checkbox);
+        EXPECT_EQ(std::tuple(shown.kind, shown.timeLimit, shown.hasCheckbox, shown.hasTextField, shown.critical),
+                  std::tuple(c.limit == 0 ? Kind::Modal : Kind::Timed, c.limit, c.checkbox, false, c.checkbox));
         // Only the closing lines are written at debug level 0.
         EXPECT_EQ(test::takeLog(), c.log);
     });
     EXPECT_EQ(m_alerts.last().checkboxTitle, kEmpty);
     EXPECT_EQ(m_alerts.last().title, kEmpty);
-}
 
-TEST_F(RecordedAlerts, DelayedDebugLinesAndLiteralTexts)
-{
-    setDEBUG(1);
+    // Titles and messages reach the screen as typed.
     m_alerts.willPress(AlertButton::Default);
     displayAlertDelayed(u"100% %@ <b>"_s, u"50% %d%%"_s, u"Yes"_s, kNull, kNull, 1, 7);
-    EXPECT_EQ(test::takeLog(), (QStringList{u"giveUpAfterSeconds  : 7"_s, u"FERMETURE USER       : CLIC"_s}));
-    // Titles and messages reach the screen with a single "%".
-    EXPECT_EQ(m_alerts.last().title, u"100% %@ <b>"_s);
-    EXPECT_EQ(m_alerts.last().message, u"50% %d%%"_s);
-    EXPECT_FALSE(m_alerts.last().critical);
-    displayAlertDelayed(kNull, kNull, u"Yes"_s, kNull, kNull, 2, 0);
-    EXPECT_EQ(test::takeLog(), (QStringList{u"giveUpAfterSeconds  : 0"_s, u"ALERTE NORMALE"_s}));
-    EXPECT_EQ(m_alerts.last().message, kEmpty);
-    EXPECT_TRUE(m_alerts.last().critical);
+    EXPECT_EQ(std::tuple(m_alerts.last().title, m_alerts.last().message, m_alerts.last().critical),
+              std::tuple(u"100% %@ <b>"_s, u"50% %d%%"_s, false));
 }
 
 TEST_F(RecordedAlerts, DialogAnswers)
@@ -176,7 +139,7 @@ TEST(AlertPassClock, PassesCountedInSinglePrecision)
 {
     const struct {
         int seconds, passes;
-    } cases[] = {{1, 10}, {2, 20}, {3, 31}, {5, 51}, {10, 100}, {60, 601}, {0, 0}, {-1, 0}, {INT_MIN, 0}};
+    } cases[] = {{1, 10}, {3, 31}, {60, 601}, {0, 0}, {INT_MIN, 0}};
     for (const auto &c : cases)
         EXPECT_EQ(alertPassesForLimit(c.seconds), c.passes) << c.seconds;
     // From 2^21 s on, adding 0.1 s rounds back to the same float: a longer

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QStringList>
+#include <QtEndian>
 
 #include <optional>
 #include <vector>
@@ -19,12 +20,11 @@ struct CameraTime {
     int year, month, day, hour, minute, second;
 };
 
+// The low bytes of v, big-endian.
 inline QByteArray be(quint32 v, int bytes)
 {
-    QByteArray b;
-    for (int shift = 8 * (bytes - 1); shift >= 0; shift -= 8)
-        b.append(char((v >> shift) & 0xff));
-    return b;
+    const quint32 big = qToBigEndian(v);
+    return QByteArray(reinterpret_cast<const char *>(&big) + 4 - bytes, bytes);
 }
 
 // A playlist file ("MPLS"): header, an empty AppInfo block at 40, the play
@@ -51,15 +51,8 @@ inline QByteArray mdpmSeiBytes(const CameraTime &t)
         + QByteArray("\xe1\x00\x00\x01\x02", 5);
     const QByteArray payload = "\x05" + QByteArray(1, char(mdpm.size())) + mdpm + "\x80";
     QByteArray out("\x00\x00\x00\x01\x06", 5);
-    int zeros = 0;
-    for (char c : payload) {
-        if (zeros >= 2 && quint8(c) <= 3) {
-            out.append('\x03');
-            zeros = 0;
-        }
-        out.append(c);
-        zeros = c == 0 ? zeros + 1 : 0;
-    }
+    for (char c : payload)
+        out += (out.endsWith(QByteArray(2, '\0')) && quint8(c) <= 3 ? "\x03" : "") + QByteArray(1, c);
     return out;
 }
 
@@ -99,15 +92,14 @@ inline QByteArray clipStreamBytes(std::optional<CameraTime> time, int packetSize
 // Returns the BDMV folder.
 inline QString makeCard(const QString &root, const std::vector<std::pair<QString, std::optional<CameraTime>>> &clips)
 {
-    const QString bdmv = root + QStringLiteral("/BDMV");
+    const QString bdmv = root + QStringLiteral("/BDMV/");
     QStringList names;
     for (const auto &[name, time] : clips) {
-        names << name;
-        writeFile(bdmv + QStringLiteral("/STREAM/") + name + QStringLiteral(".MTS"), clipStreamBytes(time));
-        writeFile(bdmv + QStringLiteral("/CLIPINF/") + name + QStringLiteral(".CPI"), "HDMV0100");
+        writeFile(bdmv + QStringLiteral("STREAM/") + (names << name).last() + QStringLiteral(".MTS"), clipStreamBytes(time));
+        writeFile(bdmv + QStringLiteral("CLIPINF/") + name + QStringLiteral(".CPI"), "HDMV0100");
     }
-    writeFile(bdmv + QStringLiteral("/PLAYLIST/00000.mpls"), mplsBytes(names));
-    return bdmv;
+    writeFile(bdmv + QStringLiteral("PLAYLIST/00000.mpls"), mplsBytes(names));
+    return bdmv.chopped(1);
 }
 
 inline void setModificationTime(const QString &path, const QDateTime &when)

@@ -13,7 +13,6 @@
 
 #include <QRegularExpression>
 
-
 #include <unistd.h>
 
 using namespace reel;
@@ -21,25 +20,21 @@ using namespace Qt::StringLiterals;
 
 TEST(Probes, VersionWordsAndTheirText)
 {
-    const std::pair<int, const char *> words[] = {
-        {0x1049, "10.4.9"}, {0x1068, "10.6.8"}, {0x23A0, "23.10.0"}, {0x0610, "06.1.0"}, {0x7FFF1049, "10.4.9"}};
+    const std::pair<int, const char *> words[] = {{0x23A0, "23.10.0"}, {0x0610, "06.1.0"}, {0x7FFF1049, "10.4.9"}};
     for (const auto &[word, text] : words)
         EXPECT_EQ(versionTextFromBCD(word), QLatin1String(text)) << std::hex << word;
 
     const std::pair<const char *, int> releases[] = {
-        {"10.4.9", 0x1049}, {"12", 0x1200},       {"22.04", 0x2240},   {"23.10", 0x23A0}, {"6.1.0-18-amd64", 0x0610},
-        {"5.15.148", 0x05FF}, {"2024.1", 0x9910}, {"3.2.1.9", 0x0321}, {"7.", 0x0700},    {"2.6-32", 0x0260}, {"rolling", 0},
-        {"", 0},            {" 12", 0},           {"v12", 0}};
+        {"10.4.9", 0x1049}, {"23.10", 0x23A0}, {"6.1.0-18-amd64", 0x0610}, {"5.15.148", 0x05FF}, {"2024.1", 0x9910},
+        {"3.2.1.9", 0x0321}, {"7.", 0x0700},   {"2.6-32", 0x0260},         {"", 0},              {" 12", 0}};
     for (const auto &[release, word] : releases)
         EXPECT_EQ(osVersionFromText(QString::fromLatin1(release)), word) << release;
     EXPECT_EQ(osVersionFromText(QString()), 0);
 
     // os-release files as distributions ship them: quoted, single-quoted, bare.
     const std::pair<const char *, const char *> osReleases[] = {
-        {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nVERSION_ID=\"12\"\n", "12"},
-        {"NAME=Ubuntu\nVERSION_ID=\"22.04\"\nVERSION=\"22.04.4 LTS\"\n", "22.04"},
-        {"VERSION_ID='3.19'\n", "3.19"}, {"VERSION_ID=39\n", "39"}, {"VERSION_ID=\"\n", "\""},
-        {"ID=arch\nBUILD_ID=rolling\n", ""}};
+        {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nVERSION_ID=\"12\"\nVERSION=\"12 (bookworm)\"\n", "12"},
+        {"VERSION_ID='3.19'\n", "3.19"}, {"VERSION_ID=39\n", "39"}, {"VERSION_ID=\"\n", "\""}, {"ID=arch\n", ""}};
     for (const auto &[contents, id] : osReleases)
         EXPECT_EQ(versionIdOfOsRelease(contents), QString::fromLatin1(id)) << contents;
 
@@ -78,12 +73,10 @@ TEST(Probes, CpuModelsFromCpuinfo)
     // Lines of real /proc/cpuinfo files.
     const std::pair<const char *, int> cases[] = {
         {"processor\t: 0\ncpu\t\t: 740/750\nclock\t\t: 400MHz\n", 9}, {"cpu\t\t: 750FX\n", 9},
-        {"cpu\t\t: 7400, altivec supported\n", 10}, {"cpu\t\t: 7447A, altivec supported\n", 11},
-        {"cpu\t\t: PPC970MP, altivec supported\n", 100}, {"cpu\t\t: 603e\n", 4}, {"cpu\t\t: 603ev\n", 5},
-        {"cpu\t\t: 7441\n", 11}, {"cpu\t\t: 7457, altivec supported\n", 11}, {"cpu\t\t: 601\n", 1},
-        {"cpu\t\t: POWER9 (raw), altivec supported\n", 750},
+        {"cpu\t\t: 7400, altivec supported\n", 10}, {"cpu\t\t: PPC970MP, altivec supported\n", 100},
+        {"cpu\t\t: 603ev\n", 5}, {"cpu\t\t: 604e\n", 7}, {"cpu\t\t: 7441\n", 11}, {"cpu\t\t: 601\n", 1},
         // x86: "cpu family", "cpu MHz" are other keys.
-        {"processor\t: 0\ncpu family\t: 6\ncpu MHz\t\t: 2400.000\ncpu cores\t: 4\n", 750}, {"", 750},
+        {"processor\t: 0\ncpu family\t: 6\ncpu MHz\t\t: 2400.000\n", 750},
     };
     for (const auto &[cpuinfo, subtype] : cases)
         EXPECT_EQ(cpuSubtypeFromCpuinfo(cpuinfo), subtype) << cpuinfo;
@@ -98,11 +91,9 @@ TEST(Probes, CpuModelsFromCpuinfo)
 TEST(Probes, DisplayAcceleration)
 {
     const std::pair<const char *, bool> renderers[] = {
-        {"llvmpipe (LLVM 15.0.6, 256 bits)", false}, {"softpipe", false}, {"Software Rasterizer", false},
-        {"Mesa X11 swrast", false}, {"Google SwiftShader", false}, {"Microsoft Basic Render Driver", false},
-        {"", false}, {"   ", false}, {"Mesa Intel(R) UHD Graphics 620 (KBL GT2)", true},
-        {"AMD Radeon RX 580 Series (polaris10, LLVM 15.0.6, DRM 3.49, 6.1.0-18-amd64)", true},
-    };
+        {"llvmpipe (LLVM 15.0.6, 256 bits)", false}, {"Mesa X11 swrast", false}, {"   ", false},
+        {"Mesa Intel(R) UHD Graphics 620 (KBL GT2)", true},
+        {"AMD Radeon RX 580 Series (polaris10, LLVM 15.0.6, DRM 3.49, 6.1.0-18-amd64)", true}};
     for (const auto &[renderer, hardware] : renderers)
         EXPECT_EQ(rendererIsHardware(QString::fromLatin1(renderer)), hardware) << renderer;
 
@@ -126,10 +117,8 @@ TEST(Probes, DisplayAcceleration)
 TEST(Probes, LoginNameFromTheHomeFolder)
 {
     const std::pair<const char *, const char *> cases[] = { // null: nil
-        {"/Users/bob/", "bob"},  {"/home/bob", "bob"}, {"/Volumes/Users/bob/", "bob"}, {"/home/users/ann", "users"},
-        {"/srv/home/ann/x", "ann"}, {"/Users/", nullptr}, {"/home", nullptr}, {"/users/bob", nullptr},
-        {"/var/lib/bob", nullptr}, {"/", nullptr},
-    };
+        {"/Users/bob/", "bob"}, {"/home/users/ann", "users"}, {"/srv/home/ann/x", "ann"},
+        {"/home", nullptr},     {"/users/bob", nullptr},      {"/var/lib/bob", nullptr}};
     for (const auto &[home, name] : cases) {
         test::ScopedEnv env("HOME", home);
         const QString found = usrLoginName();
@@ -146,7 +135,6 @@ TEST(Probes, MediaFrameworkVersionFromTheBundlesFfmpeg)
     const std::pair<const char *, const char *> outputs[] = { // null: none
         {"ffmpeg version 5.1.6-0+deb12u1 Copyright (c) 2000-2024\nlibavutil      57. 28.100 / 57. 28.100\n"
          "libavformat    59. 27.100 / 59. 27.100\n", "59.27"},
-        {"libavformat    60.  3.100 / 60.  3.100\n", "60.3"},
         {"libavformat    52.111.  0 / 52.111.  0\n", "52.99"},
         {"ffmpeg version 6.0\nlibavformatx 1. 2.3\n", nullptr},
     };

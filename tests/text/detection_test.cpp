@@ -36,7 +36,6 @@ QList<Case> realWorldSamples()
                                          "Καλημέρα! Πώς είσαι σήμερα; Θα πάμε στην Αθήνα το απόγευμα.\n");
     // Short lines uchardet takes for Central European, Mac Central European
     // or nothing in Mac OS Roman; the Central European ones must stay so.
-    const QString pt = QStringLiteral("Não sei o que é isso. A condição é difícil, mas vamos à praia amanhã.\n");
     const QString shortFr = QStringLiteral("Ça va très bien, merci. Où est la gare ? À demain !\n");
     const QString sv = QStringLiteral("Det är en fin dag. Vi går till sjön och äter smörgåsar.\n");
     const QString cs = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.\n");
@@ -48,11 +47,8 @@ QList<Case> realWorldSamples()
         {"ASCII", "1\n00:00:01,000 --> 00:00:02,000\nHello!\n", kUTF8StringEncoding,
          QStringLiteral("1\n00:00:01,000 --> 00:00:02,000\nHello!\n")},
         {"UTF-16 LE with mark", withMark("\xFF\xFE", 2, test::iconvBytes(fr, "UTF-16LE")), kUnicodeStringEncoding, fr},
-        {"UTF-16 BE with mark", withMark("\xFE\xFF", 2, test::iconvBytes(ru, "UTF-16BE")), kUnicodeStringEncoding, ru},
         {"UTF-16 LE", test::iconvBytes(fr, "UTF-16LE"), kUTF16LittleEndianStringEncoding, fr},
         {"UTF-16 BE", test::iconvBytes(ru, "UTF-16BE"), kUTF16BigEndianStringEncoding, ru},
-        {"UTF-16 LE Japanese", test::iconvBytes(ja, "UTF-16LE"), kUTF16LittleEndianStringEncoding, ja},
-        {"UTF-32 LE with mark", withMark("\xFF\xFE\x00\x00", 4, test::iconvBytes(fr, "UTF-32LE")), kUTF32StringEncoding, fr},
         {"UTF-32 LE", test::iconvBytes(fr, "UTF-32LE"), kUTF32LittleEndianStringEncoding, fr},
         {"UTF-32 BE", test::iconvBytes(ja, "UTF-32BE"), kUTF32BigEndianStringEncoding, ja},
         {"Windows-1252 French", test::iconvBytes(fr, "CP1252"), kWindowsCP1252StringEncoding, fr},
@@ -63,11 +59,9 @@ QList<Case> realWorldSamples()
         {"EUC-JP", test::iconvBytes(ja, "EUC-JP"), kJapaneseEUCStringEncoding, ja},
         {"ISO-2022-JP", test::iconvBytes(ja, "ISO-2022-JP"), kISO2022JPStringEncoding, ja},
         {"Mac OS Roman French", test::iconvBytes(fr, "MACINTOSH"), kMacOSRomanStringEncoding, fr},
-        {"Mac OS Roman German", test::iconvBytes(de, "MACINTOSH"), kMacOSRomanStringEncoding, de},
         // Curly apostrophes are letters in Mac OS Roman; accents tell.
         {"Windows-1252 apostrophes", test::iconvBytes(apostrophes, "CP1252"), kWindowsCP1252StringEncoding, apostrophes},
         {"Mac OS Roman apostrophes", test::iconvBytes(apostrophes, "MACINTOSH"), kMacOSRomanStringEncoding, apostrophes},
-        {"Mac OS Roman Portuguese", test::iconvBytes(pt, "MACINTOSH"), kMacOSRomanStringEncoding, pt},
         {"Mac OS Roman short French", test::iconvBytes(shortFr, "MACINTOSH"), kMacOSRomanStringEncoding, shortFr},
         {"Mac OS Roman Swedish", test::iconvBytes(sv, "MACINTOSH"), kMacOSRomanStringEncoding, sv},
         {"ISO Latin 1 Swedish", test::iconvBytes(sv, "CP1252"), kISOLatin1StringEncoding, sv},

@@ -8,70 +8,54 @@
 #include <gtest/gtest.h>
 
 using namespace reel;
-
-namespace {
-
-const QByteArray kStrings = "/* \"COMMENT_KEY\" = \"in a comment\"; */\n"
-                            "\"OK_BUTTON\" = \"Valider\";\n"
-                            "\"EQUALS\" = \"a=b\";\n"
-                            "\"BARE\" = bare word ;\n"
-                            "\"ESC\\\"APED\" = \"escaped\";\n"
-                            "KEY_AFTER_QUOTE\" = \"half\";\n"
-                            "\r\n"
-                            "\"DUP\" = \"one\";\n"
-                            "\"DUP\" = \"two\";\n"
-                            "no entry here\n";
-
-// A bundle whose resources hold Test.strings (the entries above), a UTF-16
-// copy of it and a strings file found only in its localisation folder.
-test::ScopedBundle useBundle()
-{
-    const QString bundle = test::makeBundle(QStringLiteral("Loc"), {{QStringLiteral("CFBundleName"), QStringLiteral("Loc")}});
-    const QString resources = bundle + QStringLiteral("/Contents/Resources/");
-    test::writeFile(resources + QStringLiteral("Test.strings"), kStrings);
-    test::writeFile(resources + QStringLiteral("Wide.strings"),
-                    QByteArray("\xFF\xFE", 2) + test::iconvBytes(QString::fromUtf8(kStrings), "UTF-16LE"));
-    test::writeFile(resources + QStringLiteral("en.lproj/Only.strings"), "\"LOCAL\" = \"Here\";\n");
-    return test::ScopedBundle(bundle);
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 TEST(Localisation, KeyOfATranslatedText)
 {
-    const test::ScopedBundle bundle = useBundle();
-    const QString mine = test::writeFile(test::scratchDir() + QStringLiteral("/mine/My.strings"), "\"MINE\" = \"Mien\";\n");
+    const QByteArray strings = "/* \"COMMENT_KEY\" = \"in a comment\"; */\n"
+                               "\"OK_BUTTON\" = \"Valider\";\n"
+                               "\"EQUALS\" = \"a=b\";\n"
+                               "\"BARE\" = bare word ;\n"
+                               "\"ESC\\\"APED\" = \"escaped\";\n"
+                               "KEY_AFTER_QUOTE\" = \"half\";\n"
+                               "\r\n"
+                               "\"DUP\" = \"one\";\n"
+                               "\"DUP\" = \"two\";\n"
+                               "no entry here\n";
+    // Test.strings, a UTF-16 copy of it and a file only in the localisation folder.
+    const QString bundle = test::makeBundle(u"Loc"_s, {{u"CFBundleName"_s, u"Loc"_s}});
+    const QString resources = bundle + u"/Contents/Resources/"_s;
+    test::writeFile(resources + u"Test.strings"_s, strings);
+    test::writeFile(resources + u"Wide.strings"_s,
+                    QByteArray("\xFF\xFE", 2) + test::iconvBytes(QString::fromUtf8(strings), "UTF-16LE"));
+    test::writeFile(resources + u"en.lproj/Only.strings"_s, "\"LOCAL\" = \"Here\";\n");
+    const test::ScopedBundle use(bundle);
+    const QString mine = test::writeFile(test::scratchDir() + u"/mine/My.strings"_s, "\"MINE\" = \"Mien\";\n");
     const struct {
         QString text, file, expected; // expected null: the text comes back, said in the log
     } cases[] = {
         // The value ends at the second "="; an unquoted value is everything
         // between the "=" signs.
-        {QStringLiteral("Valider"), QStringLiteral("Test"), QStringLiteral("OK_BUTTON")},
-        {QStringLiteral("a"), QStringLiteral("Test"), QStringLiteral("EQUALS")}, {QStringLiteral("a=b"), QStringLiteral("Test"), QString()},
-        {QStringLiteral(" bare word ;"), QStringLiteral("Test"), QStringLiteral("BARE")},
-        {QStringLiteral("bare word"), QStringLiteral("Test"), QString()},
+        {u"Valider"_s, u"Test"_s, u"OK_BUTTON"_s}, {u"a"_s, u"Test"_s, u"EQUALS"_s}, {u"a=b"_s, u"Test"_s, QString()},
+        {u" bare word ;"_s, u"Test"_s, u"BARE"_s}, {u"bare word"_s, u"Test"_s, QString()},
         // A comment is just another line; the first match wins; the case counts.
-        {QStringLiteral("in a comment"), QStringLiteral("Test"), QStringLiteral("COMMENT_KEY")},
-        {QStringLiteral("one"), QStringLiteral("Test"), QStringLiteral("DUP")}, {QStringLiteral("valider"), QStringLiteral("Test"), QString()},
+        {u"in a comment"_s, u"Test"_s, u"COMMENT_KEY"_s}, {u"one"_s, u"Test"_s, u"DUP"_s}, {u"valider"_s, u"Test"_s, QString()},
         // In the localisation folder; by path.
-        {QStringLiteral("Here"), QStringLiteral("Only"), QStringLiteral("LOCAL")}, {QStringLiteral("Mien"), mine, QStringLiteral("MINE")},
+        {u"Here"_s, u"Only"_s, u"LOCAL"_s}, {u"Mien"_s, mine, u"MINE"_s},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.text.toStdString() + " in " + c.file.toStdString());
-        EXPECT_EQ(str2LocalisationTitle(c.text, c.file), c.expected.isNull() ? c.text : c.expected);
-        EXPECT_EQ(test::takeLog(), c.expected.isNull() ? QStringList{QStringLiteral("str2LocalisationTitl:-( from '") + c.text + QLatin1Char('\'')}
+        EXPECT_EQ(str2LocalisationTitle(c.text, c.file), c.expected.isNull() ? c.text : c.expected) << c.text.toStdString();
+        EXPECT_EQ(test::takeLog(), c.expected.isNull() ? QStringList{u"str2LocalisationTitl:-( from '"_s + c.text + u'\''}
                                                        : QStringList());
     }
     // No file: the text, without a word.
-    EXPECT_EQ(str2LocalisationTitle(QStringLiteral("Valider"), QStringLiteral("Nothing")), QStringLiteral("Valider"));
-    EXPECT_TRUE(str2LocalisationTitle(QStringLiteral(""), QStringLiteral("Test")).isNull());
+    EXPECT_EQ(str2LocalisationTitle(u"Valider"_s, u"Nothing"_s), u"Valider"_s);
+    EXPECT_TRUE(str2LocalisationTitle(u""_s, u"Test"_s).isNull());
 
     // Every key, in file order.
-    const QStringList keys = {QStringLiteral("COMMENT_KEY"), QStringLiteral("OK_BUTTON"), QStringLiteral("EQUALS"),
-                              QStringLiteral("BARE"),        QStringLiteral("KEY_AFTER_QUOTE"), QStringLiteral("DUP"),
-                              QStringLiteral("DUP")};
-    EXPECT_EQ(localisationAllKeysFromFile(QStringLiteral("Test.txt")), keys);
-    EXPECT_EQ(localisationAllKeysFromFile(QStringLiteral("Wide")), keys);
-    EXPECT_TRUE(localisationAllKeysFromFile(QStringLiteral("Nothing")).isEmpty());
+    const QStringList keys = {u"COMMENT_KEY"_s, u"OK_BUTTON"_s, u"EQUALS"_s, u"BARE"_s, u"KEY_AFTER_QUOTE"_s, u"DUP"_s, u"DUP"_s};
+    EXPECT_EQ(localisationAllKeysFromFile(u"Test.txt"_s), keys);
+    EXPECT_EQ(localisationAllKeysFromFile(u"Wide"_s), keys);
+    EXPECT_TRUE(localisationAllKeysFromFile(u"Nothing"_s).isEmpty());
     EXPECT_TRUE(test::logLines().isEmpty());
 }

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,29 +33,22 @@ QStringList folderContents()
 
 TEST(ReadContentsTxtC, FirstLineUpToTheLimit)
 {
-    const struct {
-        QByteArray bytes;
-        int maxChars;
-        QString expected; // null: nothing
-    } cases[] = {
-        {"abc\ndef", 100, QStringLiteral("abc\n")}, {"abc\ndef", 3, QStringLiteral("ab")}, {"abc\ndef", 5, QStringLiteral("abc\n")},
+    const std::tuple<QByteArray, int, QString> cases[] = { // null: nothing
+        {"abc\ndef", 3, u"ab"_s}, {"abc\ndef", 5, u"abc\n"_s},
         // A file shorter than the limit keeps its last byte.
-        {"abc", 4, QStringLiteral("abc")}, {"abc", 3, QStringLiteral("ab")}, {"abc", 1, QStringLiteral("")},
-        {"abc", 0, QString()}, {QByteArray("ab\0cd", 5), 100, QStringLiteral("ab")},
-        {"\xE9t\xE9\n", 100, QStringLiteral("été\n")}, {"", 100, QString()},
+        {"abc", 4, u"abc"_s}, {"abc", 1, u""_s}, {"abc", 0, QString()}, {QByteArray("ab\0cd", 5), 100, u"ab"_s},
+        {"\xE9t\xE9\n", 100, u"été\n"_s}, {"", 100, QString()},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.bytes.toStdString() + " limit " + std::to_string(c.maxChars));
-        const QString line = readContentsTxtC(test::writeFile(scratch(QStringLiteral("line.txt")), c.bytes), c.maxChars);
-        EXPECT_EQ(line.isNull(), c.expected.isNull());
-        EXPECT_EQ(line, c.expected);
+    for (const auto &[bytes, maxChars, expected] : cases) {
+        const QString line = readContentsTxtC(test::writeFile(scratch(u"line.txt"_s), bytes), maxChars);
+        EXPECT_EQ(std::pair(line, line.isNull()), std::pair(expected, expected.isNull())) << bytes.toStdString() << maxChars;
     }
     // Nothing from what is no regular file; a pipe without a writer is not waited on.
-    EXPECT_TRUE(readContentsTxtC(scratch(QStringLiteral("missing")), 100).isNull());
+    EXPECT_TRUE(readContentsTxtC(scratch(u"missing"_s), 100).isNull());
     EXPECT_TRUE(readContentsTxtC(test::scratchDir(), 100).isNull());
-    ASSERT_EQ(::mkfifo(QFile::encodeName(scratch(QStringLiteral("fifo"))).constData(), 0600), 0);
-    EXPECT_TRUE(readContentsTxtC(scratch(QStringLiteral("fifo")), 100).isNull());
-    EXPECT_EQ(readContentsTxtUTF8(scratch(QStringLiteral("fifo"))), QStringLiteral(""));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(scratch(u"fifo"_s)).constData(), 0600), 0);
+    EXPECT_TRUE(readContentsTxtC(scratch(u"fifo"_s), 100).isNull());
+    EXPECT_EQ(readContentsTxtUTF8(scratch(u"fifo"_s)), u""_s);
 }
 
 TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopyWhereverThePiecesOfTheReadAreCut)
@@ -68,29 +62,27 @@ TEST(ReadContentsTxtUTF8, DetectedTextWithoutACopyWhereverThePiecesOfTheReadAreC
         QString text;
     };
     QList<Case> cases = {
-        {QStringLiteral("UTF-8"), fr.toUtf8(), fr},
-        {QStringLiteral("Windows Latin 1"), test::iconvBytes(fr, "CP1252"), fr},
-        {QStringLiteral("UTF-16 with a mark"), QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE"), fr},
-        {QStringLiteral("ISO-2022-JP: seven bits, and escapes"), test::iconvBytes(ja, "ISO-2022-JP"), ja},
-        {QStringLiteral("empty"), QByteArray(), QStringLiteral("")},
-        {QStringLiteral("Windows Latin 1 after a piece of ASCII"), ascii.toLatin1() + test::iconvBytes(fr, "CP1252"), ascii + fr},
+        {u"UTF-16 with a mark"_s, QByteArray("\xFF\xFE", 2) + test::iconvBytes(fr, "UTF-16LE"), fr},
+        {u"ISO-2022-JP: seven bits, and escapes"_s, test::iconvBytes(ja, "ISO-2022-JP"), ja},
+        {u"empty"_s, QByteArray(), u""_s},
+        {u"Windows Latin 1 after a piece of ASCII"_s, ascii.toLatin1() + test::iconvBytes(fr, "CP1252"), ascii + fr},
     };
     // Characters of one to four bytes, eleven in all: with 0 to 10 bytes
     // before them, the cuts between the pieces fall at every place within a
     // character.
     const QString body = QString::fromUtf8("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xAC\n").repeated(300 * 1024 / 11);
     for (int lead = 0; lead <= 10; ++lead)
-        cases.append({QStringLiteral("UTF-8 after %1 bytes").arg(lead), (QString(lead, u'x') + body).toUtf8(), QString(lead, u'x') + body});
+        cases.append({u"UTF-8 after %1 bytes"_s.arg(lead), (QString(lead, u'x') + body).toUtf8(), QString(lead, u'x') + body});
     setDEBUG(1);
     test::forEachCase(cases, [](const Case &c) {
-        EXPECT_EQ(readContentsTxtUTF8(test::writeFile(scratch(QStringLiteral("read.txt")), c.bytes)), c.text);
+        EXPECT_EQ(readContentsTxtUTF8(test::writeFile(scratch(u"read.txt"_s), c.bytes)), c.text);
     });
-    EXPECT_TRUE(test::logHas(QStringLiteral("encoding            : 10")));
-    EXPECT_EQ(folderContents(), QStringList{QStringLiteral("read.txt")}) << "no copy made";
+    EXPECT_TRUE(test::logHas(u"encoding            : 10"_s));
+    EXPECT_EQ(folderContents(), QStringList{u"read.txt"_s}) << "no copy made";
     EXPECT_TRUE(readContentsTxtUTF8(QString()).isNull());
     // UTF-8 cut short at its very end is no UTF-8: its last byte reads as
     // something else.
-    const QString cut = test::writeFile(scratch(QStringLiteral("cut.txt")), ascii.toLatin1() + "caf\xC3");
+    const QString cut = test::writeFile(scratch(u"cut.txt"_s), ascii.toLatin1() + "caf\xC3");
     EXPECT_EQ(readContentsTxtUTF8(cut).size(), ascii.size() + 4);
 }
 
@@ -101,7 +93,7 @@ TEST(ReadContentsTxtUTF8, WhatCannotBeDecodedReadsAsAsciiThroughACopyThatStaysBe
     // would read, and with someone else's file at the copy's path.
     const QByteArray koi8 = test::iconvBytes(test::russianSubtitle(), "KOI8-R");
     const QByteArray broken("\xEF\xBB\xBF" "caf\xE9\n");
-    const QString hostile = QStringLiteral("-n; it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b > out.srt");
+    const QString hostile = u"-n; it's \"quoted\" $HOME `touch pwned` $(touch pwned2) a\\b > out.srt"_s;
     const struct {
         QString file;
         QByteArray bytes; // null: no file
@@ -109,10 +101,10 @@ TEST(ReadContentsTxtUTF8, WhatCannotBeDecodedReadsAsAsciiThroughACopyThatStaysBe
         QString logLine;  // the start of a line the read writes
         bool copyStays;
     } cases[] = {
-        {QStringLiteral("koi8.srt"), koi8, nullptr, QStringLiteral("encoding            :-/ 1 (ascii)"), false},
-        {hostile, broken, nullptr, QStringLiteral("New already exists   :-( ") + scratch(hostile), true}, // "-y" never overwrites
-        {QStringLiteral("c.srt"), broken, "keep me", QStringLiteral("readContentsTxtUTF8 :-/ '"), true},
-        {QStringLiteral("none.srt"), QByteArray(), nullptr, QStringLiteral("Error reading file at path "), false},
+        {u"koi8.srt"_s, koi8, nullptr, u"encoding            :-/ 1 (ascii)"_s, false},
+        {hostile, broken, nullptr, u"New already exists   :-( "_s + scratch(hostile), true}, // "-y" never overwrites
+        {u"c.srt"_s, broken, "keep me", u"readContentsTxtUTF8 :-/ '"_s, true},
+        {u"none.srt"_s, QByteArray(), nullptr, u"Error reading file at path "_s, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file.toStdString());
@@ -122,14 +114,14 @@ TEST(ReadContentsTxtUTF8, WhatCannotBeDecodedReadsAsAsciiThroughACopyThatStaysBe
         if (!c.bytes.isNull())
             test::writeFile(path, c.bytes);
         if (c.copy)
-            test::writeFile(path + QStringLiteral(".txt"), c.copy);
+            test::writeFile(path + u".txt"_s, c.copy);
         EXPECT_EQ(readContentsTxtUTF8(path), QString::fromLatin1(c.bytes));
         const QStringList log = test::logLines();
         EXPECT_TRUE(std::any_of(log.cbegin(), log.cend(), [&](const QString &line) { return line.startsWith(c.logLine); }));
         // The file read stays, and so does its copy.
-        EXPECT_EQ(folderContents(), c.copyStays ? (QStringList{c.file, c.file + QStringLiteral(".txt")}) : QStringList{c.file});
+        EXPECT_EQ(folderContents(), c.copyStays ? (QStringList{c.file, c.file + u".txt"_s}) : QStringList{c.file});
         EXPECT_EQ(test::readFile(path), c.bytes);
         if (c.copyStays)
-            EXPECT_EQ(test::readFile(path + QStringLiteral(".txt")), c.copy ? QByteArray(c.copy) : c.bytes);
+            EXPECT_EQ(test::readFile(path + u".txt"_s), c.copy ? QByteArray(c.copy) : c.bytes);
     }
 }

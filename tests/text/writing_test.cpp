@@ -1,6 +1,7 @@
 #include "filestate.h"
 #include "logcapture.h"
 #include "privileges.h"
+#include "samples.h"
 #include "sandbox.h"
 #include "tables.h"
 
@@ -16,6 +17,7 @@
 #include <unistd.h>
 
 using namespace reel;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -39,7 +41,7 @@ struct Writer {
 };
 const Writer kWriters[] = {
     {"writeTextFileUtf8NoBom", [](const QString &p, const QString &t) { return writeTextFileUtf8NoBom(p, t); }, "ecrit               :-( "},
-    {"writeTextFileEncoding", [](const QString &p, const QString &t) { return writeTextFileEncoding(p, t, QStringLiteral("utf8")); }, "ecrit               :-( "},
+    {"writeTextFileEncoding", [](const QString &p, const QString &t) { return writeTextFileEncoding(p, t, u"utf8"_s); }, "ecrit               :-( "},
     {"ecritureFichier", [](const QString &p, const QString &t) { return ecritureFichier(p, t, 1); }, "Error writing file at "},
 };
 const Writer kReplacers[] = {kWriters[1], kWriters[2]};
@@ -50,69 +52,64 @@ TEST(Writing, WhatEachWriterPutsInTheFile)
 {
     // The mark only on the file the call creates; the UTF-8 writer appends.
     const QString path = scratch("bom.srt");
-    EXPECT_TRUE(writeTextFileUtf8Bom(path, QStringLiteral("été\n")));
-    EXPECT_TRUE(writeTextFileUtf8Bom(path, QStringLiteral("deux")));
-    EXPECT_EQ(test::readFile(path), kMark + QStringLiteral("été\ndeux").toUtf8());
+    EXPECT_TRUE(writeTextFileUtf8Bom(path, u"été\n"_s));
+    EXPECT_TRUE(writeTextFileUtf8Bom(path, u"deux"_s));
+    EXPECT_EQ(test::readFile(path), kMark + u"été\ndeux"_s.toUtf8());
     // writeUtf8Bom overwrites the first bytes of a file that is there, only.
     const QString plain = test::writeFile(scratch("plain.srt"), "old\n");
-    EXPECT_TRUE(writeTextFileUtf8Bom(plain, QStringLiteral("é")));
+    EXPECT_TRUE(writeTextFileUtf8Bom(plain, u"é"_s));
     EXPECT_TRUE(writeUtf8Bom(plain));
     EXPECT_EQ(test::readFile(plain), kMark + "\n\xC3\xA9");
     EXPECT_FALSE(writeUtf8Bom(scratch("missing.txt")));
     EXPECT_FALSE(test::existsNoFollow(scratch("missing.txt")));
-    EXPECT_TRUE(test::takeLog().value(0).startsWith(QStringLiteral("Fixed BOM           :-( ") + scratch("missing.txt")));
+    EXPECT_TRUE(test::takeLog().value(0).startsWith(u"Fixed BOM           :-( "_s + scratch("missing.txt")));
 
     // ecritureFichier: every line ending becomes a line feed; the number goes to the log.
-    EXPECT_TRUE(ecritureFichier(scratch("lines.txt"), QStringLiteral("a\r\nb\rc\n\r\r\n"), -42));
+    EXPECT_TRUE(ecritureFichier(scratch("lines.txt"), u"a\r\nb\rc\n\r\r\n"_s, -42));
     EXPECT_EQ(test::readFile(scratch("lines.txt")), QByteArray("a\nb\nc\n\n\n"));
-    EXPECT_EQ(test::takeLog(), QStringList{QStringLiteral("-42")});
+    EXPECT_EQ(test::takeLog(), QStringList{u"-42"_s});
 
     // "~" is the home folder.
     test::forEachCase(kWriters, [](const Writer &writer) {
-        EXPECT_TRUE(writer.write(QStringLiteral("~/") + QLatin1String(writer.name), QStringLiteral("home")));
+        EXPECT_TRUE(writer.write(u"~/"_s + QLatin1String(writer.name), u"home"_s));
         EXPECT_EQ(test::readFile(test::homePath() + QLatin1Char('/') + QLatin1String(writer.name)), QByteArray("home"));
     });
 }
 
 TEST(Writing, TheEncodingNameChoosesTheEncodingAndTheAlert)
 {
-    const QString text = QStringLiteral("Été 😀");
-    const struct {
-        QString name;
-        QByteArray bytes;
-        QString alert; // null: none
-    } cases[] = {
-        {QStringLiteral("UTF-16BE"), encodeText(text, kUTF16BigEndianStringEncoding, false).value(), "NSUTF16BigEndianStringEncoding"},
-        {QStringLiteral("utf16le"), encodeText(text, kUTF16LittleEndianStringEncoding, false).value(), "NSUTF16LittleEndianStringEncoding"},
-        {QStringLiteral("Unicode (UTF-16)"), encodeText(text, kUnicodeStringEncoding, false).value(), "NSUnicodeStringEncoding"},
-        {QStringLiteral("UTF-8"), text.toUtf8(), "NSUTF8StringEncoding"}, {QStringLiteral("UTF-16 Mac Roman"), "\x83t\x8E ?", QString()},
-        {QStringLiteral("Latin-1"), "?t? ?", QString()}, {QStringLiteral("UTF-32"), "?t? ?", QString()},
+    const QString text = u"Été 😀"_s;
+    // The bytes from iconv; names that are no UTF name lose what ASCII cannot hold.
+    const std::tuple<QString, QByteArray, const char *> cases[] = { // alert, null: none
+        {u"UTF-16BE"_s, test::iconvBytes(text, "UTF-16BE"), "NSUTF16BigEndianStringEncoding"},
+        {u"utf16le"_s, test::iconvBytes(text, "UTF-16LE"), "NSUTF16LittleEndianStringEncoding"},
+        {u"UTF-8"_s, text.toUtf8(), "NSUTF8StringEncoding"}, {u"UTF-16 Mac Roman"_s, "\x83t\x8E ?", nullptr},
+        {u"Latin-1"_s, "?t? ?", nullptr},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name.toStdString());
+    for (const auto &[name, bytes, alert] : cases) {
         RecordingPresenter alerts;
         ScopedAlertPresenter use(&alerts);
-        EXPECT_TRUE(writeTextFileEncoding(scratch("enc.txt"), text, c.name));
-        EXPECT_EQ(test::readFile(scratch("enc.txt")).toHex(' ').toStdString(), c.bytes.toHex(' ').toStdString());
-        EXPECT_EQ(alerts.count() ? alerts.last().title + QLatin1Char(' ') + alerts.last().message : QString(),
-                  c.alert.isNull() ? QString() : QStringLiteral("encoding ") + c.alert);
+        EXPECT_TRUE(writeTextFileEncoding(scratch("enc.txt"), text, name));
+        EXPECT_EQ(test::readFile(scratch("enc.txt")).toHex(' '), bytes.toHex(' ')) << name.toStdString();
+        EXPECT_EQ(alerts.count() ? alerts.last().title + u' ' + alerts.last().message : QString(),
+                  alert ? u"encoding "_s + QLatin1String(alert) : QString());
     }
 }
 
 TEST(Writing, RefusesWhatItCannotWriteAndAFailedWriteLeavesTheOldFile)
 {
     test::forEachCase(kWriters, [&](const Writer &writer) {
-        EXPECT_FALSE(writer.write(QString(), QStringLiteral("x")));
+        EXPECT_FALSE(writer.write(QString(), u"x"_s));
         EXPECT_FALSE(writer.write(scratch("never.txt"), QString()));
         // A folder in the way stays a folder; a pipe is not written (nor
         // waited on); links that lead to each other lead nowhere.
         test::writeFile(scratch("folder.txt/inside"), "kept");
-        EXPECT_FALSE(writer.write(scratch("folder.txt"), QStringLiteral("x")));
+        EXPECT_FALSE(writer.write(scratch("folder.txt"), u"x"_s));
         ASSERT_EQ(::mkfifo(QFile::encodeName(scratch("fifo")).constData(), 0600), 0);
-        EXPECT_FALSE(writer.write(scratch("fifo"), QStringLiteral("x")));
-        ASSERT_TRUE(QFile::link(QStringLiteral("loop2"), scratch("loop1")));
-        ASSERT_TRUE(QFile::link(QStringLiteral("loop1"), scratch("loop2")));
-        EXPECT_FALSE(writer.write(scratch("loop1"), QStringLiteral("x")));
+        EXPECT_FALSE(writer.write(scratch("fifo"), u"x"_s));
+        ASSERT_TRUE(QFile::link(u"loop2"_s, scratch("loop1")));
+        ASSERT_TRUE(QFile::link(u"loop1"_s, scratch("loop2")));
+        EXPECT_FALSE(writer.write(scratch("loop1"), u"x"_s));
         EXPECT_TRUE(test::isLinkAt(scratch("loop1")) && test::isLinkAt(scratch("loop2")));
         EXPECT_EQ(test::readFile(scratch("folder.txt/inside")), QByteArray("kept"));
         QDir(test::scratchDir()).removeRecursively();
@@ -126,14 +123,14 @@ TEST(Writing, RefusesWhatItCannotWriteAndAFailedWriteLeavesTheOldFile)
         EXPECT_FALSE(onAFullDisk(path));
         EXPECT_EQ(test::readFile(path), QByteArray("old contents\n"));
         EXPECT_EQ(QDir(test::scratchDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList{QStringLiteral("old.txt")});
+                  QStringList{u"old.txt"_s});
         EXPECT_TRUE(test::logContains(QLatin1String(writer.failure) + path));
         {
             // A file that may not be written; a folder that may not be
             // written, where the file may, with the disk full.
             test::ScopedOwnerRightsOnly bound;
             setMode(path, 0444);
-            EXPECT_FALSE(writer.write(path, QStringLiteral("new")));
+            EXPECT_FALSE(writer.write(path, u"new"_s));
             EXPECT_EQ(test::modeOf(path), 0444);
             setMode(path, 0644);
             setMode(test::scratchDir(), 0555);
@@ -145,7 +142,7 @@ TEST(Writing, RefusesWhatItCannotWriteAndAFailedWriteLeavesTheOldFile)
     });
     // The UTF-8 writer never writes through a link that leads nowhere.
     ASSERT_TRUE(QFile::link(scratch("target.txt"), scratch("link.txt")));
-    EXPECT_FALSE(writeTextFileUtf8(scratch("link.txt"), QStringLiteral("x"), true));
+    EXPECT_FALSE(writeTextFileUtf8(scratch("link.txt"), u"x"_s, true));
     EXPECT_FALSE(test::existsNoFollow(scratch("target.txt")));
 }
 
@@ -156,9 +153,9 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
         // stay links and the file keeps its mode.
         const QString file = test::writeFile(scratch("real/file.txt"), "old");
         setMode(file, 0640);
-        ASSERT_TRUE(QFile::link(QStringLiteral("file.txt"), scratch("real/relative")));
+        ASSERT_TRUE(QFile::link(u"file.txt"_s, scratch("real/relative")));
         ASSERT_TRUE(QFile::link(scratch("real/relative"), scratch("absolute")));
-        EXPECT_TRUE(writer.write(scratch("absolute"), QStringLiteral("through links")));
+        EXPECT_TRUE(writer.write(scratch("absolute"), u"through links"_s));
         EXPECT_EQ(test::readFile(file), QByteArray("through links"));
         EXPECT_TRUE(test::isLinkAt(scratch("absolute")) && test::isLinkAt(scratch("real/relative")));
         EXPECT_EQ(test::modeOf(file), 0640);
@@ -166,7 +163,7 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
         // Every name of a file with several sees the new text.
         const QString other = scratch("other name.txt");
         ASSERT_EQ(::link(QFile::encodeName(file).constData(), QFile::encodeName(other).constData()), 0);
-        EXPECT_TRUE(writer.write(file, QStringLiteral("one file, two names")));
+        EXPECT_TRUE(writer.write(file, u"one file, two names"_s));
         EXPECT_EQ(test::readFile(other), QByteArray("one file, two names"));
 
         if (::geteuid() == 0) {
@@ -176,9 +173,9 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
             QDir().mkpath(shared);
             setMode(shared, 01777);
             ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 65534, 65534), 0);
-            ASSERT_TRUE(QFile::link(file, shared + QStringLiteral("/planted")));
-            ASSERT_EQ(::lchown(QFile::encodeName(shared + QStringLiteral("/planted")).constData(), 65533, 65533), 0);
-            EXPECT_FALSE(writer.write(shared + QStringLiteral("/planted"), QStringLiteral("planted")));
+            ASSERT_TRUE(QFile::link(file, shared + u"/planted"_s));
+            ASSERT_EQ(::lchown(QFile::encodeName(shared + u"/planted"_s).constData(), 65533, 65533), 0);
+            EXPECT_FALSE(writer.write(shared + u"/planted"_s, u"planted"_s));
             EXPECT_EQ(test::readFile(other), QByteArray("one file, two names"));
         }
         QDir(test::scratchDir()).removeRecursively();
