@@ -22,18 +22,12 @@ namespace convert::test {
 
 namespace {
 
-// The shared clips live beside the per-test folders and go at the end.
+// The shared clips outlive the per-test folders, in one the sandbox removes
+// at the end.
 QString sharedFolder()
 {
-    return reel::test::sandboxRoot() + u"/clips"_s;
+    return reel::test::sandboxRoot() + u"/run/clips"_s;
 }
-
-class SharedClipsCleanup : public ::testing::Environment {
-public:
-    void TearDown() override { QDir(sharedFolder()).removeRecursively(); }
-};
-
-const auto *const cleanup = ::testing::AddGlobalTestEnvironment(new SharedClipsCleanup);
 
 // Three seconds of a moving test picture at that size and rate.
 QStringList picture(const QString &size, const QString &rate)
@@ -92,17 +86,6 @@ bool ffmpeg(const QStringList &words)
     return run.exitCode == 0;
 }
 
-QString makeClip(const QString &name, const SampleClip &settings)
-{
-    const QString path = reel::test::scratchDir() + u'/' + name;
-    QString error;
-    if (!makeSampleClip(path, settings, &error)) {
-        ADD_FAILURE() << error.toStdString();
-        return QString();
-    }
-    return path;
-}
-
 QString sharedClip(Clip clip)
 {
     static const char *const names[] = {"ntsc.mkv", "tracks.mkv", "silent.mp4", "long.mkv"};
@@ -131,23 +114,17 @@ QString probe(const QString &path, const QString &entry, const QString &streamSe
 ProgramRun runProgram(const QString &program, const QStringList &arguments, const QString &workingDirectory)
 {
     QProcess process;
-    process.setProgram(program);
-    process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start();
-    ProgramRun result;
-    if (!process.waitForStarted() || !process.waitForFinished(300000)) {
+    process.setWorkingDirectory(workingDirectory); // none: this program's
+    process.start(program, arguments);
+    if (!process.waitForFinished(300000)) {
         ADD_FAILURE() << "could not run " << program.toStdString();
         process.kill();
         process.waitForFinished();
-        return result;
+        return ProgramRun();
     }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return ProgramRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                      QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
 ProgramRun convertWith(const QStringList &arguments, const QString &workingDirectory)
@@ -191,27 +168,15 @@ QString outFolder(const QString &name)
 
 StreamInfo stream(int index, const char *type, const char *codec, bool isDefault, const char *language)
 {
-    StreamInfo s;
-    s.index = index;
-    s.type = QString::fromUtf8(type);
-    s.codec = QString::fromUtf8(codec);
-    s.isDefault = isDefault;
-    s.language = QString::fromUtf8(language);
-    if (s.type == "video"_L1) {
-        s.width = 320;
-        s.height = 240;
-        s.fps = 25;
-    }
-    return s;
+    const bool video = qstrcmp(type, "video") == 0;
+    return StreamInfo{.index = index, .type = QString::fromUtf8(type), .codec = QString::fromUtf8(codec),
+                      .language = QString::fromUtf8(language), .isDefault = isDefault, .width = video ? 320 : 0,
+                      .height = video ? 240 : 0, .fps = video ? 25.0f : 0};
 }
 
 SourceInfo sourceWith(const QList<StreamInfo> &streams, float duration)
 {
-    SourceInfo source;
-    source.path = u"/videos/a.mkv"_s;
-    source.title = u"a"_s;
-    source.duration = duration;
-    source.streams = streams;
+    SourceInfo source{.path = u"/videos/a.mkv"_s, .title = u"a"_s, .duration = duration, .streams = streams};
     for (int i = 0; i < streams.size(); ++i) {
         if (source.videoStream < 0 && streams.at(i).type == "video"_L1 && !streams.at(i).attachedPicture)
             source.videoStream = i;

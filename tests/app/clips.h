@@ -10,10 +10,6 @@
 
 namespace convert::test {
 
-// A clip of ffmpeg's test sources in the test's scratch folder; fails the
-// running test (and returns a null string) when ffmpeg makes nothing.
-QString makeClip(const QString &name, const SampleClip &settings);
-
 // The clips people actually have, made once per test program (they outlive
 // the per-test scratch folders) with moving grain, so that encoders spend
 // their bits as on a recording. Small pictures keep the suite fast.
