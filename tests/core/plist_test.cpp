@@ -1,19 +1,46 @@
+// Property lists, the strings files and the application bundle that holds them.
+#include "bundles.h"
 #include "fuzzseeds.h"
+#include "logcapture.h"
 #include "plists.h"
 #include "sandbox.h"
 
+#include <reel/core/bundle.h>
+#include <reel/core/fileio.h>
 #include <reel/core/plistcodec.h>
 #include <reel/core/stringsfile.h>
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
+#include <QFile>
 #include <QPoint>
+#include <QProcess>
+#include <QStringEncoder>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 using namespace reel;
 using namespace reel::test;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+QString localized(const QString &key, const QString &value, const QString &table = QStringLiteral("Localized"))
+{
+    return Bundle::main().localizedString(key, value, table);
+}
+
+QHash<QString, QString> parsed(const QByteArray &bytes)
+{
+    test::saveFuzzSeed("strings", QString::number(qHash(bytes), 16) + QStringLiteral(".strings"), bytes);
+    const auto table = parseStringsFile(bytes);
+    EXPECT_TRUE(table.has_value()) << bytes.constData();
+    return table.value_or(QHash<QString, QString>{});
+}
+
+} // namespace
 
 TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
 {
@@ -51,9 +78,9 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
 
 TEST(PlistCodec, DatesKeepTheirMillisecondsAndTheirCentury)
 {
-    for (int ms : {1, 7, 250, 999}) {
-        const QDateTime date(QDate(1990, 1, 2), QTime(3, 4, 5, ms), QTimeZone::utc());
-        EXPECT_EQ(plistFromData(plistToData(QVariantList{date}, PlistFormat::Binary)), QVariant(QVariantList{date})) << ms;
+    for (int ms : {1, 7, 999}) {
+        const QVariant dates = QVariantList{QDateTime(QDate(1990, 1, 2), QTime(3, 4, 5, ms), QTimeZone::utc())};
+        EXPECT_EQ(plistFromData(plistToData(dates, PlistFormat::Binary)), dates) << ms;
     }
     // As other writers put them in XML.
     const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><array>"
@@ -71,10 +98,12 @@ TEST(PlistCodec, FilesOnlyOtherWritersMake)
     const QVariantMap shared{{u"s"_s, u"s"_s}};
     EXPECT_EQ(plistFromData(file({array({1, 1, 2, 3}), dict({2}, {2}), ascii("s"), QByteArray("\x81\x01\x02", 3)})),
               QVariant(QVariantList{shared, shared, u"s"_s, QVariant::fromValue(quint64(258))}));
-    for (const HostilePlist &h : hostilePlists()) {
+    // A real of eight bytes cut short by the end of the objects.
+    std::vector<HostilePlist> hostile = hostilePlists();
+    hostile.push_back({"real-cut-short", file({dict({1}, {2}), ascii("k"), QByteArray("\x23\x3f\xf0\0\0", 5)})});
+    for (const HostilePlist &h : hostile) {
         QString error;
-        EXPECT_FALSE(plistFromData(h.bytes, &error).has_value()) << h.name;
-        EXPECT_FALSE(error.isEmpty()) << h.name;
+        EXPECT_TRUE(!plistFromData(h.bytes, &error).has_value() && !error.isEmpty()) << h.name;
     }
 }
 
@@ -96,8 +125,8 @@ TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
     for (const auto &[name, value] : refused) {
         for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml}) {
             QString error;
-            EXPECT_TRUE(plistToData(value, format, &error).isEmpty()) << name;
-            EXPECT_TRUE(error.startsWith(u"Property list invalid for format ("_s)) << name << error.toStdString();
+            EXPECT_TRUE(plistToData(value, format, &error).isEmpty() && error.startsWith(u"Property list invalid for format ("_s))
+                << name << error.toStdString();
         }
         EXPECT_FALSE(isPropertyList(value)) << name;
     }
@@ -133,12 +162,10 @@ TEST(PlistCodec, ObjectAndSizeLimitsHoldBothWays)
     std::vector<quint64> overRefs(6141, 1);
     overRefs.push_back(2);
     QString error;
-    EXPECT_TRUE(plistToData(over, PlistFormat::Binary, &error).isEmpty());
-    EXPECT_TRUE(error.contains(u"objects"_s)) << error.toStdString();
+    EXPECT_TRUE(plistToData(over, PlistFormat::Binary, &error).isEmpty() && error.contains(u"objects"_s)) << error.toStdString();
     EXPECT_FALSE(plistFromData(file({array(overRefs, 2), inner, zero}, layout)).has_value());
-
-    EXPECT_TRUE(plistToData(QByteArray(kPlistMaxBytes, 'x'), PlistFormat::Binary, &error).isEmpty());
-    EXPECT_TRUE(error.contains(u"larger than"_s)) << error.toStdString();
+    EXPECT_TRUE(plistToData(QByteArray(kPlistMaxBytes, 'x'), PlistFormat::Binary, &error).isEmpty() &&
+                error.contains(u"larger than"_s)) << error.toStdString();
 }
 
 TEST(PlistCodec, FilesFoundByFuzzingStayHarmless)
@@ -148,10 +175,99 @@ TEST(PlistCodec, FilesFoundByFuzzingStayHarmless)
     for (const QString &name : dir.entryList(QDir::Files)) {
         const QByteArray bytes = readFile(dir.filePath(name));
         QString error;
-        if (const auto value = plistFromData(bytes, &error))
-            EXPECT_FALSE(plistToData(*value, PlistFormat::Binary).isEmpty()) << name.toStdString();
-        else
-            EXPECT_FALSE(error.isEmpty()) << name.toStdString();
+        const auto value = plistFromData(bytes, &error);
+        EXPECT_TRUE(value ? !plistToData(*value, PlistFormat::Binary).isEmpty() : !error.isEmpty()) << name.toStdString();
         parseStringsFile(bytes);
     }
+}
+
+TEST(Bundle, AChangedInfoPlistIsSeenByTheNextLookup)
+{
+    const QString path = test::makeBundle(QStringLiteral("Converter"), {});
+    const QString info = path + QStringLiteral("/Contents/Info.plist");
+    test::ScopedBundle env(path);
+    // Each change is stamped with its own time, so no row depends on a clock tick.
+    const std::tuple<const char *, PlistFormat, time_t> changes[] = {
+        {"Aaaa", PlistFormat::Binary, 1000000000},
+        {"Bbbb", PlistFormat::Binary, 1000000001}, // the same size, later
+        {"Cccccc", PlistFormat::Xml, 1000000001},  // another size, the same time
+    };
+    for (const auto &[name, format, mtime] : changes) {
+        ASSERT_TRUE(writeFileAtomically(info, plistToData(QVariantMap{{QStringLiteral("CFBundleName"), name}}, format)));
+        const timespec times[2] = {{mtime, 0}, {mtime, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(info).constData(), times, 0), 0);
+        EXPECT_EQ(Bundle::main().identifier(), QStringLiteral("org.reelkit.") + QLatin1String(name));
+    }
+    // Without information, or with what is no property list, the name is the running executable's.
+    test::writeFile(info, "not a property list");
+    EXPECT_TRUE(Bundle::main().infoDictionary().isEmpty());
+    EXPECT_EQ(Bundle::main().name(), QStringLiteral("test_core"));
+}
+
+TEST(Bundle, RefusedFilesGiveNothingWithALogLineAndNamedPipesDoNotBlock)
+{
+    // A dictionary key holding U+0000, in the information and in a table.
+    const QByteArray nulKey = test::hostilePlists().front().bytes;
+    const QString path = test::makeBundle(QStringLiteral("Hostile"), {});
+    test::ScopedBundle env(path);
+    const QString info = test::writeFile(path + QStringLiteral("/Contents/Info.plist"), nulKey);
+    const QString table = test::writeFile(path + QStringLiteral("/Contents/Resources/en.lproj/Localized.strings"), nulKey);
+    EXPECT_TRUE(Bundle::main().infoDictionary().isEmpty());
+    EXPECT_TRUE(test::logContains(QStringLiteral("Info.plist          :-( refused '") + info + QStringLiteral("': ")));
+    EXPECT_EQ(localized(QStringLiteral("a"), QStringLiteral("v")), QStringLiteral("v"));
+    EXPECT_TRUE(test::logContains(QStringLiteral("localizedString     :-( refused '") + table + QStringLiteral("': ")));
+    ASSERT_TRUE(QFile::remove(table));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(table).constData(), 0600), 0);
+    EXPECT_EQ(localized(QStringLiteral("k"), QStringLiteral("v")), QStringLiteral("v"));
+}
+
+TEST(Bundle, ResourcesAndLocalizations)
+{
+    const QString path = test::makeBundle(QStringLiteral("Fr"), {{QStringLiteral("CFBundleDevelopmentRegion"), QStringLiteral("fr")}});
+    test::ScopedBundle env(path);
+    const QString res = path + QStringLiteral("/Contents/Resources");
+    // Only a French localisation: it is the one used, whatever the user's language.
+    test::writeFile(res + QStringLiteral("/French.lproj/Localized.strings"), "\"D_Langue\" = \"fr\";");
+    EXPECT_EQ(Bundle::main().preferredLocalizations(), (QStringList{"French"}));
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("")), QStringLiteral("fr"));
+    // With English present too, English (the test's language) wins.
+    test::writeFile(res + QStringLiteral("/en.lproj/Localized.strings"), "\"D_Langue\" = \"en\";");
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("")), QStringLiteral("en"));
+    // A missing key gives the value, or the key when no value is given.
+    EXPECT_EQ(localized(QStringLiteral("Nope"), QStringLiteral("")), QStringLiteral(""));
+    EXPECT_EQ(localized(QStringLiteral("Nope"), QString()), QStringLiteral("Nope"));
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("x"), QStringLiteral("NoTable")), QStringLiteral("x"));
+    // Resources: at the top first, then in the localisations.
+    test::writeFile(res + QStringLiteral("/top.strings"), "x");
+    const Bundle b = Bundle::main();
+    EXPECT_EQ(b.pathForResource(QStringLiteral("top"), QStringLiteral("strings")), res + QStringLiteral("/top.strings"));
+    EXPECT_EQ(b.pathForResource(QStringLiteral("Localized"), QStringLiteral("strings")),
+              res + QStringLiteral("/en.lproj/Localized.strings"));
+    EXPECT_TRUE(b.pathForResource(QStringLiteral("missing"), QStringLiteral("strings")).isNull());
+}
+
+TEST(StringsFile, SyntaxAndEncodings)
+{
+    EXPECT_EQ(parsed("/* A comment \"x\" = \"y\"; */\n// line comment\n\"OK_BUTTON\" = \"Valider\";\nbare_key = bare.value;\n"
+                     "\"Self\";\n\"esc\" = \"a\\\"b\\\\c\\nd\\te\\U00e9\\101\\u\";\n  \"spaced\"   =\n   \"v\" ;"),
+              (QHash<QString, QString>{{QStringLiteral("OK_BUTTON"), QStringLiteral("Valider")},
+                                       {QStringLiteral("bare_key"), QStringLiteral("bare.value")},
+                                       {QStringLiteral("Self"), QStringLiteral("Self")},
+                                       {QStringLiteral("esc"), QString::fromUtf8("a\"b\\c\nd\te\xc3\xa9" "Au")},
+                                       {QStringLiteral("spaced"), QStringLiteral("v")}}));
+    // The property-list form holds a table too.
+    EXPECT_EQ(parsed("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                     "<key>k</key><string>v</string></dict></plist>"),
+              (QHash<QString, QString>{{QStringLiteral("k"), QStringLiteral("v")}}));
+
+    const QString text = QString::fromUtf8("\"D_Langue\" = \"fran\xc3\xa7" "ais\";");
+    QStringEncoder le(QStringConverter::Utf16LE), be(QStringConverter::Utf16BE);
+    for (const QByteArray &bytes : {text.toUtf8(), QByteArray("\xEF\xBB\xBF") + text.toUtf8(), QByteArray("\xFF\xFE") + le.encode(text),
+                                    QByteArray("\xFE\xFF") + be.encode(text), text.toLatin1()})
+        EXPECT_EQ(parsed(bytes).value(QStringLiteral("D_Langue")), QString::fromUtf8("fran\xc3\xa7" "ais"));
+
+    for (const char *bad : {"\"a\" = \"b\"", "\"a\" = ;", "\"a\" \"b\";", "/* open", "\"unterminated = \"x\";",
+                            "{ \"a\" = \"b\";", "= \"b\";"})
+        EXPECT_FALSE(parseStringsFile(QByteArray(bad)).has_value()) << bad;
+    EXPECT_TRUE(parseStringsFile(QByteArray("")).has_value() && parseStringsFile(QByteArray("{ \"a\" = \"b\"; }")).has_value());
 }
