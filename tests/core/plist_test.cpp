@@ -223,6 +223,13 @@ TEST(Bundle, RefusedFilesGiveNothingWithALogLineAndNamedPipesDoNotBlock)
 
 TEST(Bundle, ResourcesAndLocalizations)
 {
+    // Only another language, none wanted: it is the one used.
+    const QString de = test::makeBundle(QStringLiteral("De"), {});
+    test::writeFile(de + QStringLiteral("/Contents/Resources/de.lproj/Localized.strings"), "\"D_Langue\" = \"de\";");
+    {
+        test::ScopedBundle env(de);
+        EXPECT_EQ(Bundle::main().preferredLocalizations(), QStringList{QStringLiteral("de")});
+    }
     const QString path = test::makeBundle(QStringLiteral("Fr"), {{QStringLiteral("CFBundleDevelopmentRegion"), QStringLiteral("fr")}});
     test::ScopedBundle env(path);
     const QString res = path + QStringLiteral("/Contents/Resources");
