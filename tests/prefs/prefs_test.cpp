@@ -84,8 +84,10 @@ const QVariantMap kContents{
 TEST(Preferences, NothingStoredNullArgumentsAndValuesAsText)
 {
     EXPECT_TRUE(prefRead(u"absent"_s).isEmpty() && !prefRead(u"absent"_s).isNull());
+    EXPECT_FALSE(prefRead2(u"absent"_s).isValid());
     EXPECT_FALSE(prefWrite(QString(), 1));
-    EXPECT_TRUE(prefDelete(QString()) && prefDelete(u"absent"_s));
+    EXPECT_TRUE(prefDelete(QString()));
+    EXPECT_TRUE(prefDelete(u"absent"_s));
     EXPECT_FALSE(prefWriteChildDico(QString(), kWidth, 1) || prefWriteChildDico(kVideo, QString(), 1));
     EXPECT_FALSE(prefWriteChildDico(kVideo, kWidth, QVariant()));
     EXPECT_FALSE(prefWriteDico(kVideo, std::nullopt) || prefWriteDico(QString(), QVariantMap{}));
@@ -105,14 +107,16 @@ TEST(Preferences, NothingStoredNullArgumentsAndValuesAsText)
 TEST(Preferences, DeleteRemovesOnlyTheKeyAndReportsUnappliedChanges)
 {
     ASSERT_TRUE(prefWrite(u"a"_s, 1) && prefWrite(u"b"_s, 2));
-    bool unapplied = false;
-    const UnappliedChangesHook previous = setUnappliedChangesHook([&] { return unapplied; });
     EXPECT_TRUE(prefDelete(u"a"_s));
     EXPECT_EQ(readPreferences(), (QVariantMap{{u"b"_s, 2}}));
-    EXPECT_TRUE(logLines().isEmpty());
-    unapplied = true;
-    EXPECT_TRUE(prefDelete(u"b"_s) && prefDelete(u"absent"_s));
+    bool unapplied = true;
+    const UnappliedChangesHook previous = setUnappliedChangesHook([&] { return unapplied; });
+    EXPECT_TRUE(prefDelete(u"b"_s));
+    EXPECT_TRUE(prefDelete(u"absent"_s));
     EXPECT_EQ(takeLog(), (QStringList{u"hasUnappliedChanges :-("_s, u"hasUnappliedChanges :-("_s}));
+    unapplied = false;
+    EXPECT_TRUE(prefDelete(u"c"_s));
+    EXPECT_TRUE(logLines().isEmpty());
     setUnappliedChangesHook(previous);
 }
 
@@ -136,7 +140,9 @@ TEST(ChildDicts, ChildrenGatherUnderTheParentAndLeaveOneByOne)
     EXPECT_EQ(prefReadDico(kVideo), QVariantMap{});
 
     // A whole dictionary replaces the old one.
+    setDEBUG(1);
     EXPECT_TRUE(prefWriteDico(kVideo, QVariantMap{{kWidth, 720}}));
+    EXPECT_TRUE(logHas(u"prefWriteDico       - old n'existe plus :-)"_s));
     EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kWidth, 720}}));
 }
 
