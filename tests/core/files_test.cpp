@@ -1,0 +1,207 @@
+// The temporary folder, private new files and whole-file reads and writes.
+#include <reel/core/constants.h>
+#include <reel/core/fileio.h>
+#include <reel/core/privatefiles.h>
+#include <reel/text/writing.h>
+
+#include "filestate.h"
+#include "logcapture.h"
+#include "sandbox.h"
+#include "scoped.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <functional>
+#include <unistd.h>
+
+using namespace reel;
+
+namespace {
+
+// Owned by the running user, a real folder, mode exactly 0700.
+void expectPrivate(const QString &path)
+{
+    const struct stat st = test::statOf(path);
+    EXPECT_TRUE(S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && test::modeOf(path) == 0700) << path.toStdString();
+}
+
+QString mineUnder(const QString &tmp)
+{
+    return tmp + QStringLiteral("/reelkit-tests-") + QString::number(::geteuid());
+}
+
+QString in(const QString &dir, const char *name)
+{
+    return dir + QLatin1Char('/') + QLatin1String(name);
+}
+
+} // namespace
+
+TEST(Constants, DefaultTemporaryFolderIsPrivateAndNeverStored)
+{
+    ASSERT_TRUE(TMPFOLDER.isNull());
+    const QString mine = mineUnder(qEnvironmentVariable("TMPDIR"));
+    const mode_t old = ::umask(0777); // made 0700 even so
+    EXPECT_EQ(getTMPFOLDER(), mine);
+    ::umask(old);
+    expectPrivate(mine);
+    EXPECT_TRUE(TMPFOLDER.isNull());
+    const test::ScopedEnv slash("TMPDIR", qEnvironmentVariable("TMPDIR") + QStringLiteral("/"));
+    EXPECT_EQ(getTMPFOLDER(), mine);
+    // A $TMPDIR that is not there: its path as before, and one log line
+    // however often the tools ask.
+    const QString gone = test::scratchDir() + QStringLiteral("/gone");
+    const test::ScopedEnv missing("TMPDIR", gone);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(getTMPFOLDER(), mineUnder(gone));
+    EXPECT_EQ(test::takeLog().size(), 1);
+    // A folder set by the program is used as it is.
+    setTMPFOLDER(QStringLiteral("/tmp/x-does-not-exist"));
+    EXPECT_EQ(getTMPFOLDER(), QStringLiteral("/tmp/x-does-not-exist"));
+}
+
+TEST(Constants, ATemporaryFolderOthersCouldWriteIntoIsNotUsed)
+{
+    const QString elsewhere = test::scratchDir() + QStringLiteral("/elsewhere");
+    QDir().mkpath(elsewhere);
+    const auto folder = [](mode_t mode) {
+        return [mode](const QString &p) { return QDir().mkdir(p) && ::chmod(QFile::encodeName(p).constData(), mode) == 0; };
+    };
+    const std::pair<const char *, std::function<bool(const QString &)>> cases[] = {
+        {"a folder opened 0777", folder(0777)},
+        {"a folder group-writable", folder(0770)},
+        {"a link planted to a folder of the user", [&](const QString &p) { return QFile::link(elsewhere, p); }},
+        {"a file at the name", [](const QString &p) { return !test::writeFile(p, "x").isEmpty(); }},
+        {"a folder of another user", // only root can make one
+         [&](const QString &p) {
+             return ::geteuid() == 0 && folder(0700)(p) && ::chown(QFile::encodeName(p).constData(), 65534, 65534) == 0;
+         }},
+    };
+    int n = 0;
+    for (const auto &[name, plant] : cases) {
+        SCOPED_TRACE(name);
+        const QString tmp = test::scratchDir() + QStringLiteral("/tmp") + QString::number(++n);
+        QDir().mkpath(tmp);
+        const test::ScopedEnv env("TMPDIR", tmp);
+        const QString wanted = mineUnder(tmp);
+        if (!plant(wanted)) {
+            EXPECT_NE(::geteuid(), 0u) << "only another user's folder may be out of reach";
+            continue;
+        }
+        const struct stat before = test::statOf(wanted);
+        const QString used = getTMPFOLDER();
+        EXPECT_TRUE(used.startsWith(wanted + QStringLiteral("-"))) << used.toStdString();
+        expectPrivate(used);
+        // The same fresh folder on the next call, without another line;
+        // what was planted is left as it was.
+        EXPECT_EQ(getTMPFOLDER(), used);
+        EXPECT_EQ(test::takeLog().filter(QStringLiteral("is not private")).size(), 1);
+        EXPECT_TRUE(test::statOf(wanted).st_mode == before.st_mode && test::statOf(wanted).st_uid == before.st_uid);
+    }
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
+}
+
+TEST(Constants, FlagsAndComponents)
+{
+    // OPENPERM starts at 1 and keeps eight signed bits; the components start at 0.
+    EXPECT_EQ(getOPENPERM(), 1);
+    setOPENPERM(255);
+    EXPECT_EQ(getOPENPERM(), -1);
+    for (int (*get)() : {getWMV, getDIVX, getAIC, getPRORESdec, getPRORES, getMPEG2, getMTS})
+        EXPECT_EQ(get(), 0);
+}
+
+TEST(PrivateFiles, NewFilesNeverGoThroughAPlantedLink)
+{
+    const QString dir = test::scratchDir();
+    const QString target = test::writeFile(in(dir, "precious"), "precious");
+    QFile::link(target, in(dir, "link"));
+    QFile::link(in(dir, "nowhere"), in(dir, "dangling"));
+    QString error;
+    for (const char *name : {"link", "dangling", "precious"})
+        EXPECT_TRUE(createNewFile(in(dir, name), &error) == -1 && !error.isEmpty()) << name;
+    EXPECT_FALSE(QFileInfo::exists(in(dir, "nowhere")));
+
+    // Replacing removes the link itself; its target keeps its bytes.
+    const int fd = replaceWithNewFile(in(dir, "link"), &error);
+    ASSERT_GE(fd, 0) << error.toStdString();
+    ASSERT_EQ(::write(fd, "new", 3), 3);
+    ::close(fd);
+    EXPECT_TRUE(!test::isLinkAt(in(dir, "link")) && test::modeOf(in(dir, "link")) == 0600);
+    EXPECT_EQ(test::readFile(in(dir, "link")), QByteArray("new"));
+    EXPECT_EQ(test::readFile(target), QByteArray("precious"));
+    QDir().mkdir(in(dir, "folder"));
+    EXPECT_EQ(replaceWithNewFile(in(dir, "folder")), -1);
+
+    // Unique names: distinct, made exclusively, private.
+    const QString a = createUniqueFile(dir, QStringLiteral("passlog-"), QStringLiteral("-0.log"));
+    const QString b = createUniqueFile(dir, QStringLiteral("passlog-"), QStringLiteral("-0.log"));
+    EXPECT_NE(a, b);
+    for (const QString &made : {a, b})
+        EXPECT_TRUE(made.startsWith(in(dir, "passlog-")) && made.endsWith(QStringLiteral("-0.log")) &&
+                    made.size() == dir.size() + 21 && test::modeOf(made) == 0600) << made.toStdString();
+    EXPECT_TRUE(createUniqueFile(in(dir, "missing"), QStringLiteral("x"), QString(), &error).isNull());
+}
+
+TEST(FileIo, ReadsRegularFilesOnly)
+{
+    const QString dir = test::scratchDir();
+    EXPECT_EQ(readRegularFile(test::writeFile(in(dir, "a.txt"), "abc")), QByteArray("abc"));
+    EXPECT_EQ(readRegularFile(test::writeFile(in(dir, "empty"), "")), QByteArray(""));
+    QString error;
+    EXPECT_TRUE(!readRegularFile(in(dir, "missing"), &error) && !error.isEmpty());
+    // A named pipe is never waited on.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(in(dir, "fifo")).constData(), 0600), 0);
+    for (const QString &path : {dir, in(dir, "fifo"), QStringLiteral("/dev/zero")})
+        EXPECT_FALSE(readRegularFile(path)) << path.toStdString();
+}
+
+TEST(FileIo, AtomicReplaceKeepsModeAndFailedWriteLeavesTheOldFile)
+{
+    const QString dir = test::scratchDir();
+    const QString path = in(dir, "prefs.plist");
+    ASSERT_TRUE(writeFileAtomically(path, "one"));
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+    ASSERT_TRUE(writeFileAtomically(path, "two"));
+    EXPECT_TRUE(test::readFile(path) == "two" && test::modeOf(path) == 0640);
+
+    const QString blocker = test::writeFile(in(dir, "file"), "keep");
+    QDir().mkpath(in(dir, "taken/inner"));
+    const QString withNul = blocker + QChar(0) + QStringLiteral("/b");
+    // The folder part a regular file (nothing can be created there, even as
+    // root); a folder in the way of the rename; a path holding NUL.
+    for (const QString &target : {blocker + QStringLiteral("/x"), in(dir, "taken"), withNul}) {
+        QString error;
+        EXPECT_TRUE(!writeFileAtomically(target, "new", &error) && !error.isEmpty()) << target.toStdString();
+    }
+    EXPECT_FALSE(readRegularFile(withNul)) << "paths with NUL are refused";
+    EXPECT_TRUE(QFileInfo(in(dir, "taken/inner")).isDir());
+    EXPECT_EQ(test::readFile(blocker), QByteArray("keep"));
+    EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"file", "prefs.plist", "taken"})) << "no temporary file is left";
+}
+
+TEST(FileReplace, AFullDiskLeavesTheOldContents)
+{
+    // A file with one name is replaced by a new one beside it; with two
+    // names it is written in place. Either write stops at the size limit.
+    // Through the exported writer, so the test links in shared builds too.
+    const auto replace = [](const QString &path, const char *text) {
+        return writeTextFileEncoding(path, QString::fromLatin1(text), QStringLiteral("utf8"));
+    };
+    const QString dir = test::scratchDir();
+    const QString single = test::writeFile(in(dir, "single"), "old");
+    const QString linked = test::writeFile(in(dir, "linked"), "old");
+    ASSERT_EQ(::link(QFile::encodeName(linked).constData(), QFile::encodeName(in(dir, "other")).constData()), 0);
+    const test::FileSizeLimit full(4);
+    for (const QString &path : {single, linked}) {
+        EXPECT_FALSE(replace(path, "longer than four bytes")) << path.toStdString();
+        EXPECT_EQ(test::readFile(path), QByteArray("old"));
+    }
+    EXPECT_TRUE(replace(linked, "new"));
+    EXPECT_EQ(test::readFile(in(dir, "other")), QByteArray("new"));
+}

@@ -1,0 +1,280 @@
+// Property lists, the strings files and the application bundle that holds them.
+#include "bundles.h"
+#include "fuzzseeds.h"
+#include "logcapture.h"
+#include "plists.h"
+#include "sandbox.h"
+
+#include <reel/core/bundle.h>
+#include <reel/core/fileio.h>
+#include <reel/core/plistcodec.h>
+#include <reel/core/stringsfile.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPoint>
+#include <QProcess>
+#include <QStringEncoder>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace reel;
+using namespace reel::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString localized(const QString &key, const QString &value, const QString &table = QStringLiteral("Localized"))
+{
+    return Bundle::main().localizedString(key, value, table);
+}
+
+QHash<QString, QString> parsed(const QByteArray &bytes)
+{
+    test::saveFuzzSeed("strings", QString::number(qHash(bytes), 16) + QStringLiteral(".strings"), bytes);
+    const auto table = parseStringsFile(bytes);
+    EXPECT_TRUE(table.has_value()) << bytes.constData();
+    return table.value_or(QHash<QString, QString>{});
+}
+
+} // namespace
+
+TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
+{
+    for (const PlistCase &c : plistCases()) {
+        SCOPED_TRACE(c.key.toStdString());
+        const QByteArray binary = plistToData(QVariantList{c.value}, PlistFormat::Binary);
+        const QVariant back = plistFromData(binary).value_or(QVariant()).toList().value(0);
+        EXPECT_TRUE(sameValue(back, c.value)) << testing::PrintToString(back);
+
+        // XML has no single precision: a float comes back as the double of
+        // its decimal text. It cannot carry U+0000 at all.
+        QString error;
+        const QByteArray xml = plistToData(QVariantList{c.value}, PlistFormat::Xml, &error);
+        if (c.plistutil.isEmpty()) {
+            EXPECT_TRUE(xml.isEmpty() && error.contains(u"U+0000"_s)) << error.toStdString();
+            continue;
+        }
+        saveFuzzSeed("xml", c.key + u".plist"_s, xml);
+        const QVariant fromXml = plistFromData(xml).value_or(QVariant()).toList().value(0);
+        EXPECT_TRUE(sameValue(fromXml, c.value.typeId() == QMetaType::Float ? QVariant(29.97) : c.value)) << xml.constData();
+    }
+
+    // The independent reader finds the same values in the binary form.
+    const QString path = writeFile(scratchDir() + u"/every-kind.plist"_s, plistToData(plistCaseValues(), PlistFormat::Binary));
+    saveFuzzSeed("binary", u"every-kind.plist"_s, readFile(path));
+    QProcess plistutil;
+    plistutil.start(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
+    if (!plistutil.waitForStarted())
+        GTEST_SKIP() << "plistutil not installed";
+    ASSERT_TRUE(plistutil.waitForFinished(60000) && plistutil.exitCode() == 0);
+    const QByteArray xml = plistutil.readAllStandardOutput();
+    for (const PlistCase &c : plistCases())
+        EXPECT_TRUE(xml.contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml.constData();
+}
+
+TEST(PlistCodec, DatesKeepTheirMillisecondsAndTheirCentury)
+{
+    for (int ms : {1, 7, 999}) {
+        const QVariant dates = QVariantList{QDateTime(QDate(1990, 1, 2), QTime(3, 4, 5, ms), QTimeZone::utc())};
+        EXPECT_EQ(plistFromData(plistToData(dates, PlistFormat::Binary)), dates) << ms;
+    }
+    // As other writers put them in XML.
+    const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><array>"
+                           "<date>1850-03-04T05:06:07Z</date><date>987-06-05T04:03:02Z</date>"
+                           "<date>2008-01-02T10:11:12.5Z</date></array></plist>";
+    EXPECT_EQ(plistFromData(xml), QVariant(QVariantList{QDateTime(QDate(1850, 3, 4), QTime(5, 6, 7), QTimeZone::utc()),
+                                                        QDateTime(QDate(987, 6, 5), QTime(4, 3, 2), QTimeZone::utc()),
+                                                        QDateTime(QDate(2008, 1, 2), QTime(10, 11, 12, 500), QTimeZone::utc())}));
+}
+
+TEST(PlistCodec, FilesOnlyOtherWritersMake)
+{
+    using namespace bplist;
+    // Two places refer to one dictionary, three to one string; a UID.
+    const QVariantMap shared{{u"s"_s, u"s"_s}};
+    EXPECT_EQ(plistFromData(file({array({1, 1, 2, 3}), dict({2}, {2}), ascii("s"), QByteArray("\x81\x01\x02", 3)})),
+              QVariant(QVariantList{shared, shared, u"s"_s, QVariant::fromValue(quint64(258))}));
+    // A real of eight bytes cut short by the end of the objects.
+    std::vector<HostilePlist> hostile = hostilePlists();
+    hostile.push_back({"real-cut-short", file({dict({1}, {2}), ascii("k"), QByteArray("\x23\x3f\xf0\0\0", 5)})});
+    for (const HostilePlist &h : hostile) {
+        QString error;
+        EXPECT_TRUE(!plistFromData(h.bytes, &error).has_value() && !error.isEmpty()) << h.name;
+    }
+}
+
+TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
+{
+    QVariant deep = QVariantList{};
+    for (int i = 1; i < kPlistMaxDepth; ++i)
+        deep = QVariantList{deep};
+    const std::pair<const char *, QVariant> refused[] = {
+        {"key holding U+0000", QVariantMap{{QStringView(u"a\0", 2).toString(), 1}}},
+        {"unpaired surrogate", QString(QChar(0xDC00))},
+        {"nesting past the limit", QVariantList{deep}},
+        {"date past the range", QDateTime(QDate(99999, 1, 1), QTime(0, 0), QTimeZone::utc())},
+        {"date before the range", QDateTime(QDate(-99999, 1, 1), QTime(0, 0), QTimeZone::utc())},
+        {"invalid date", QDateTime()},
+        {"not a property-list type", QVariantList{1, QVariant::fromValue(QPoint(1, 2))}},
+        {"nil", QVariant()},
+    };
+    for (const auto &[name, value] : refused) {
+        for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml}) {
+            QString error;
+            EXPECT_TRUE(plistToData(value, format, &error).isEmpty() && error.startsWith(u"Property list invalid for format ("_s))
+                << name << error.toStdString();
+        }
+        EXPECT_FALSE(isPropertyList(value)) << name;
+    }
+
+    // At the limit, written and read back in both forms.
+    for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml})
+        EXPECT_EQ(plistFromData(plistToData(deep, format)), deep);
+    EXPECT_FALSE(plistFromData(bplist::nestedArrays(kPlistMaxDepth + 1)).has_value());
+
+    // XML cannot carry control characters other than tab, line feed and
+    // carriage return; the binary form can.
+    const QString control = u"bell \a"_s;
+    EXPECT_TRUE(plistToData(control, PlistFormat::Xml).isEmpty());
+    EXPECT_EQ(plistFromData(plistToData(control, PlistFormat::Binary)), QVariant(control));
+    EXPECT_TRUE(plistToData(QDateTime(QDate(-5, 1, 1), QTime(0, 0), QTimeZone::utc()), PlistFormat::Xml).isEmpty());
+}
+
+TEST(PlistCodec, ObjectAndSizeLimitsHoldBothWays)
+{
+    // 6 141 places for one list of 682 zeros: 1 + 6 141 x 683 objects once
+    // expanded, exactly the limit; one zero more is over it.
+    static_assert(kPlistMaxObjects == 1 + 6141 * 683);
+    const QVariantList atLimit(6141, QVariantList(682, 0));
+    using namespace bplist;
+    Layout layout;
+    layout.refSize = 2;
+    const QByteArray inner = array(std::vector<quint64>(682, 2), 2);
+    const QByteArray zero("\x10\x00", 2);
+    EXPECT_EQ(plistFromData(file({array(std::vector<quint64>(6141, 1), 2), inner, zero}, layout)), QVariant(atLimit));
+
+    QVariantList over = atLimit;
+    over.append(0);
+    std::vector<quint64> overRefs(6141, 1);
+    overRefs.push_back(2);
+    QString error;
+    EXPECT_TRUE(plistToData(over, PlistFormat::Binary, &error).isEmpty() && error.contains(u"objects"_s)) << error.toStdString();
+    EXPECT_FALSE(plistFromData(file({array(overRefs, 2), inner, zero}, layout)).has_value());
+    EXPECT_TRUE(plistToData(QByteArray(kPlistMaxBytes, 'x'), PlistFormat::Binary, &error).isEmpty() &&
+                error.contains(u"larger than"_s)) << error.toStdString();
+}
+
+TEST(PlistCodec, FilesFoundByFuzzingStayHarmless)
+{
+    // Inputs that once made a reader crash, hang or run out of memory.
+    const QDir dir(testDataPath() + u"/fuzz"_s);
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        const QByteArray bytes = readFile(dir.filePath(name));
+        QString error;
+        const auto value = plistFromData(bytes, &error);
+        EXPECT_TRUE(value ? !plistToData(*value, PlistFormat::Binary).isEmpty() : !error.isEmpty()) << name.toStdString();
+        parseStringsFile(bytes);
+    }
+}
+
+TEST(Bundle, AChangedInfoPlistIsSeenByTheNextLookup)
+{
+    const QString path = test::makeBundle(QStringLiteral("Converter"), {});
+    const QString info = path + QStringLiteral("/Contents/Info.plist");
+    test::ScopedBundle env(path);
+    // Each change is stamped with its own time, so no row depends on a clock tick.
+    const std::tuple<const char *, PlistFormat, time_t> changes[] = {
+        {"Aaaa", PlistFormat::Binary, 1000000000},
+        {"Bbbb", PlistFormat::Binary, 1000000001}, // the same size, later
+        {"Cccccc", PlistFormat::Xml, 1000000001},  // another size, the same time
+    };
+    for (const auto &[name, format, mtime] : changes) {
+        ASSERT_TRUE(writeFileAtomically(info, plistToData(QVariantMap{{QStringLiteral("CFBundleName"), name}}, format)));
+        const timespec times[2] = {{mtime, 0}, {mtime, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(info).constData(), times, 0), 0);
+        EXPECT_EQ(Bundle::main().identifier(), QStringLiteral("org.reelkit.") + QLatin1String(name));
+    }
+    // Without information, or with what is no property list, the name is the running executable's.
+    test::writeFile(info, "not a property list");
+    EXPECT_TRUE(Bundle::main().infoDictionary().isEmpty());
+    EXPECT_EQ(Bundle::main().name(), QStringLiteral("test_core"));
+}
+
+TEST(Bundle, RefusedFilesGiveNothingWithALogLineAndNamedPipesDoNotBlock)
+{
+    // A dictionary key holding U+0000, in the information and in a table.
+    const QByteArray nulKey = test::hostilePlists().front().bytes;
+    const QString path = test::makeBundle(QStringLiteral("Hostile"), {});
+    test::ScopedBundle env(path);
+    const QString info = test::writeFile(path + QStringLiteral("/Contents/Info.plist"), nulKey);
+    const QString table = test::writeFile(path + QStringLiteral("/Contents/Resources/en.lproj/Localized.strings"), nulKey);
+    EXPECT_TRUE(Bundle::main().infoDictionary().isEmpty());
+    EXPECT_TRUE(test::logContains(QStringLiteral("Info.plist          :-( refused '") + info + QStringLiteral("': ")));
+    EXPECT_EQ(localized(QStringLiteral("a"), QStringLiteral("v")), QStringLiteral("v"));
+    EXPECT_TRUE(test::logContains(QStringLiteral("localizedString     :-( refused '") + table + QStringLiteral("': ")));
+    ASSERT_TRUE(QFile::remove(table));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(table).constData(), 0600), 0);
+    EXPECT_EQ(localized(QStringLiteral("k"), QStringLiteral("v")), QStringLiteral("v"));
+}
+
+TEST(Bundle, ResourcesAndLocalizations)
+{
+    // Only another language, none wanted: it is the one used.
+    const QString de = test::makeBundle(QStringLiteral("De"), {});
+    test::writeFile(de + QStringLiteral("/Contents/Resources/de.lproj/Localized.strings"), "\"D_Langue\" = \"de\";");
+    {
+        test::ScopedBundle env(de);
+        EXPECT_EQ(Bundle::main().preferredLocalizations(), QStringList{QStringLiteral("de")});
+    }
+    const QString path = test::makeBundle(QStringLiteral("Fr"), {{QStringLiteral("CFBundleDevelopmentRegion"), QStringLiteral("fr")}});
+    test::ScopedBundle env(path);
+    const QString res = path + QStringLiteral("/Contents/Resources");
+    // Only a French localisation: it is the one used, whatever the user's language.
+    test::writeFile(res + QStringLiteral("/French.lproj/Localized.strings"), "\"D_Langue\" = \"fr\";");
+    EXPECT_EQ(Bundle::main().preferredLocalizations(), (QStringList{"French"}));
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("")), QStringLiteral("fr"));
+    // With English present too, English (the test's language) wins.
+    test::writeFile(res + QStringLiteral("/en.lproj/Localized.strings"), "\"D_Langue\" = \"en\";");
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("")), QStringLiteral("en"));
+    // A missing key gives the value, or the key when no value is given.
+    EXPECT_EQ(localized(QStringLiteral("Nope"), QStringLiteral("")), QStringLiteral(""));
+    EXPECT_EQ(localized(QStringLiteral("Nope"), QString()), QStringLiteral("Nope"));
+    EXPECT_EQ(localized(QStringLiteral("D_Langue"), QStringLiteral("x"), QStringLiteral("NoTable")), QStringLiteral("x"));
+    // Resources: at the top first, then in the localisations.
+    test::writeFile(res + QStringLiteral("/top.strings"), "x");
+    const Bundle b = Bundle::main();
+    EXPECT_EQ(b.pathForResource(QStringLiteral("top"), QStringLiteral("strings")), res + QStringLiteral("/top.strings"));
+    EXPECT_EQ(b.pathForResource(QStringLiteral("Localized"), QStringLiteral("strings")),
+              res + QStringLiteral("/en.lproj/Localized.strings"));
+    EXPECT_TRUE(b.pathForResource(QStringLiteral("missing"), QStringLiteral("strings")).isNull());
+}
+
+TEST(StringsFile, SyntaxAndEncodings)
+{
+    EXPECT_EQ(parsed("/* A comment \"x\" = \"y\"; */\n// line comment\n\"OK_BUTTON\" = \"Valider\";\nbare_key = bare.value;\n"
+                     "\"Self\";\n\"esc\" = \"a\\\"b\\\\c\\nd\\te\\U00e9\\101\\u\";\n  \"spaced\"   =\n   \"v\" ;"),
+              (QHash<QString, QString>{{QStringLiteral("OK_BUTTON"), QStringLiteral("Valider")},
+                                       {QStringLiteral("bare_key"), QStringLiteral("bare.value")},
+                                       {QStringLiteral("Self"), QStringLiteral("Self")},
+                                       {QStringLiteral("esc"), QString::fromUtf8("a\"b\\c\nd\te\xc3\xa9" "Au")},
+                                       {QStringLiteral("spaced"), QStringLiteral("v")}}));
+    // The property-list form holds a table too.
+    EXPECT_EQ(parsed("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                     "<key>k</key><string>v</string></dict></plist>"),
+              (QHash<QString, QString>{{QStringLiteral("k"), QStringLiteral("v")}}));
+
+    const QString text = QString::fromUtf8("\"D_Langue\" = \"fran\xc3\xa7" "ais\";");
+    QStringEncoder le(QStringConverter::Utf16LE), be(QStringConverter::Utf16BE);
+    for (const QByteArray &bytes : {text.toUtf8(), QByteArray("\xEF\xBB\xBF") + text.toUtf8(), QByteArray("\xFF\xFE") + le.encode(text),
+                                    QByteArray("\xFE\xFF") + be.encode(text), text.toLatin1()})
+        EXPECT_EQ(parsed(bytes).value(QStringLiteral("D_Langue")), QString::fromUtf8("fran\xc3\xa7" "ais"));
+
+    for (const char *bad : {"\"a\" = \"b\"", "\"a\" = ;", "\"a\" \"b\";", "/* open", "\"unterminated = \"x\";",
+                            "{ \"a\" = \"b\";", "= \"b\";"})
+        EXPECT_FALSE(parseStringsFile(QByteArray(bad)).has_value()) << bad;
+    EXPECT_TRUE(parseStringsFile(QByteArray("")).has_value() && parseStringsFile(QByteArray("{ \"a\" = \"b\"; }")).has_value());
+}
