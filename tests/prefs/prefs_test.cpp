@@ -372,7 +372,7 @@ TEST(PrefStore, UnavailableStoreReadsNothingAndRefusesWrites)
         EXPECT_FALSE(prefRead2(u"k"_s).isValid() || prefReadDico(u"k"_s).has_value() || getDEBUGMOI());
         EXPECT_EQ(logLines().filter(u":-( cannot read"_s).size(), readFails ? 1 : 0) << "logged once, not on every read";
         EXPECT_FALSE(prefWrite(u"k"_s, 1) || prefWriteChildDico(u"k"_s, u"c"_s, 1));
-        EXPECT_TRUE(prefDeleteChildDico(u"k"_s, u"c"_s));
+        EXPECT_TRUE(prefDelete(u"k"_s) && prefDeleteChildDico(u"k"_s, u"c"_s));
         EXPECT_TRUE(logContains(u":-( cannot write"_s));
     }
 }
