@@ -336,7 +336,7 @@ TEST_F(RemovalGuardTest, AHomeReachedThroughALinkIsKnownByItsRealPathToo)
 {
     const QString real = scratch + u"/realhome"_s;
     QDir().mkpath(real + u"/Movies"_s);
-    makeLink(real, scratch + u"/linkhome"_s);
+    makeLink(u"realhome"_s, scratch + u"/linkhome"_s); // relative: resolved in the link's folder
     test::ScopedEnv env("HOME", scratch + u"/linkhome"_s);
     expectRefused({{Ancestor, {real, real + u"/"_s, u"~"_s, u"~/"_s, scratch + u"/linkhome/."_s}}});
     EXPECT_EQ(judgeRemoval(real + u"/Movies"_s).verdict, RemovalVerdict::Allowed);
