@@ -1,9 +1,14 @@
 // Application bundles made for one test.
 #pragma once
 
+#include "sandbox.h"
 #include "scoped.h"
 
-#include <QString>
+#include <reel/core/fileio.h>
+#include <reel/core/plistcodec.h>
+
+#include <QDir>
+#include <QFileInfo>
 #include <QVariantMap>
 
 namespace reel::test {
@@ -12,7 +17,18 @@ namespace reel::test {
 // XML form) and an empty Contents/Resources; with linkTools, its
 // Resources/tools links the same tools as the test bundle's. Returns the
 // bundle's path.
-QString makeBundle(const QString &name, const QVariantMap &info, bool linkTools = false);
+inline QString makeBundle(const QString &name, const QVariantMap &info, bool linkTools = false)
+{
+    const QString path = scratchDir() + QLatin1Char('/') + name + QStringLiteral(".app");
+    const QString tools = path + QStringLiteral("/Contents/Resources/tools");
+    QDir().mkpath(linkTools ? tools : path + QStringLiteral("/Contents/Resources"));
+    EXPECT_TRUE(writeFileAtomically(path + QStringLiteral("/Contents/Info.plist"), plistToData(info, PlistFormat::Xml)));
+    const QDir source(testBundlePath() + QStringLiteral("/Contents/Resources/tools"));
+    for (const QFileInfo &tool : linkTools ? source.entryInfoList(QDir::Files | QDir::System) : QFileInfoList())
+        QFile::link(tool.symLinkTarget().isEmpty() ? tool.absoluteFilePath() : tool.symLinkTarget(),
+                    tools + QLatin1Char('/') + tool.fileName());
+    return path;
+}
 
 // Makes the toolkit run as the bundle at path (REELKIT_BUNDLE) for its life.
 class ScopedBundle : public ScopedEnv {

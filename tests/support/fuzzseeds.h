@@ -1,7 +1,12 @@
-// Files the tests make that also seed the fuzz targets (fuzz/corpus/).
+// Files the tests make that also seed the fuzz targets (fuzz/corpus/), and
+// the inputs the fuzzers once found harmful.
 #pragma once
 
+#include "sandbox.h"
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QList>
 #include <QString>
 
@@ -10,7 +15,17 @@ namespace reel::test {
 // With REELKIT_FUZZ_SEEDS set to a folder, saves bytes there as
 // <target>/<name> (the target's name in fuzz/); otherwise does nothing.
 // Files over 64 KiB are left out: a fuzzer mutates small inputs best.
-void saveFuzzSeed(const char *target, const QString &name, const QByteArray &bytes);
+inline void saveFuzzSeed(const char *target, const QString &name, const QByteArray &bytes)
+{
+    const QString root = qEnvironmentVariable("REELKIT_FUZZ_SEEDS");
+    if (root.isEmpty() || bytes.size() > 65536)
+        return;
+    const QString dir = root + QLatin1Char('/') + QString::fromLatin1(target);
+    QDir().mkpath(dir);
+    QFile file(dir + QLatin1Char('/') + name);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
 
 // An input that a fuzz target once found harmful, kept as
 // tests/data/fuzz/<target>/<name>. Its first byte is the one that picked the
@@ -23,6 +38,13 @@ struct FuzzFinding {
 };
 
 // The findings kept for target, by name.
-QList<FuzzFinding> fuzzFindings(const char *target);
+inline QList<FuzzFinding> fuzzFindings(const char *target)
+{
+    QList<FuzzFinding> findings;
+    const QDir dir(testDataPath() + QStringLiteral("/fuzz/") + QString::fromLatin1(target));
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name))
+        findings.append({name, readFile(dir.filePath(name))});
+    return findings;
+}
 
 } // namespace reel::test

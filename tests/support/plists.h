@@ -101,10 +101,7 @@ inline QByteArray marker(int type, quint64 count)
     return out;
 }
 
-inline QByteArray ascii(const QByteArray &text)
-{
-    return marker(0x5, quint64(text.size())) + text;
-}
+inline QByteArray ascii(const QByteArray &text) { return marker(0x5, quint64(text.size())) + text; }
 
 inline QByteArray utf16(const QString &text)
 {

@@ -21,9 +21,14 @@ namespace {
 std::string g_root;
 std::string g_bundle;
 
+std::string sub(const char *name)
+{
+    return g_root + "/" + name;
+}
+
+// Only ever clear a folder this process made: <tmp>/reelkit-test-XXXXXX.
 bool isSandboxRoot(const std::string &root)
 {
-    // Only ever clear a folder this process made: <tmp>/reelkit-test-XXXXXX.
     const fs::path p(root);
     const std::string name = p.filename().string();
     return p.is_absolute() && name.rfind("reelkit-test-", 0) == 0 && name.size() == 19
@@ -32,30 +37,20 @@ bool isSandboxRoot(const std::string &root)
 
 // Deletes a folder below the sandbox without following links, making
 // read-only folders writable first so that tests that lock folders clean up.
-void removeTree(const fs::path &dir)
+void removeTree(const std::string &dir)
 {
     std::error_code ec;
-    const std::string d = dir.string();
-    if (g_root.empty() || d.compare(0, g_root.size() + 1, g_root + "/") != 0)
+    if (g_root.empty() || dir.compare(0, g_root.size() + 1, g_root + "/") != 0)
         std::abort();
-    if (!fs::exists(fs::symlink_status(dir, ec)))
-        return;
     if (fs::is_directory(fs::symlink_status(dir, ec))) {
-        ::chmod(d.c_str(), 0700);
+        ::chmod(dir.c_str(), 0700);
         for (auto it = fs::recursive_directory_iterator(dir, fs::directory_options::skip_permission_denied, ec);
-             it != fs::recursive_directory_iterator(); it.increment(ec)) {
-            if (ec)
-                break;
+             !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
             if (it->is_directory(ec) && !it->is_symlink(ec))
                 ::chmod(it->path().c_str(), 0700);
         }
     }
     fs::remove_all(dir, ec);
-}
-
-std::string sub(const char *name)
-{
-    return g_root + "/" + name;
 }
 
 } // namespace
@@ -85,8 +80,7 @@ QString scratchDir()
     const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
     QString name = info ? QString::fromLatin1(info->test_suite_name()) + QLatin1Char('.') + QString::fromLatin1(info->name())
                         : QStringLiteral("global");
-    name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString dir = QString::fromStdString(sub("work")) + QLatin1Char('/') + name;
+    const QString dir = QString::fromStdString(sub("work")) + QLatin1Char('/') + name.replace(QLatin1Char('/'), QLatin1Char('_'));
     QDir().mkpath(dir);
     return dir;
 }
@@ -118,19 +112,13 @@ bool insideSandbox(const QString &path)
 void setUpSandbox(const char *bundlePath)
 {
     const char *tmp = std::getenv("TMPDIR");
-    std::string base = (tmp && *tmp) ? tmp : "/tmp";
-    std::string pattern = base + "/reelkit-test-XXXXXX";
-    if (!::mkdtemp(pattern.data()))
-        std::abort();
-    g_root = fs::weakly_canonical(pattern).string();
-    if (!isSandboxRoot(g_root))
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/reelkit-test-XXXXXX";
+    if (!::mkdtemp(pattern.data()) || !isSandboxRoot(g_root = fs::weakly_canonical(pattern).string()))
         std::abort();
     g_bundle = bundlePath;
-
     for (const char *d : {"home", "tmp", "work", "run"})
         fs::create_directories(sub(d));
     ::chmod(sub("run").c_str(), 0700);
-
     for (const auto &[name, folder] : {std::pair{"HOME", "home"}, {"XDG_CONFIG_HOME", "home/.config"},
                                        {"XDG_DATA_HOME", "home/.local/share"}, {"XDG_CACHE_HOME", "home/.cache"},
                                        {"XDG_STATE_HOME", "home/.local/state"}, {"XDG_RUNTIME_DIR", "run"},

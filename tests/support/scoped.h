@@ -1,10 +1,16 @@
 // Process state a test changes for a scope and gives back afterwards.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
 
+#include <cstdlib>
 #include <optional>
+#include <unistd.h>
 
 namespace reel::test {
 
@@ -12,12 +18,26 @@ namespace reel::test {
 // removes it. The old value (or its absence) comes back afterwards.
 class ScopedEnv {
 public:
-    ScopedEnv(const char *name, const QByteArray &value);
-    ScopedEnv(const char *name, const QString &value);
+    ScopedEnv(const char *name, const QByteArray &value) : m_name(name)
+    {
+        if (const char *old = std::getenv(name))
+            m_old = QByteArray(old);
+        if (value.isNull())
+            ::unsetenv(name);
+        else
+            ::setenv(name, value.constData(), 1);
+    }
+    ScopedEnv(const char *name, const QString &value)
+        : ScopedEnv(name, value.isNull() ? QByteArray() : QFile::encodeName(value)) {}
     ScopedEnv(const char *name, const char *value) : ScopedEnv(name, value ? QByteArray(value) : QByteArray()) {}
-    ~ScopedEnv();
+    ~ScopedEnv()
+    {
+        if (m_old)
+            ::setenv(m_name.constData(), m_old->constData(), 1);
+        else
+            ::unsetenv(m_name.constData());
+    }
     ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
 
 private:
     QByteArray m_name;
@@ -27,10 +47,16 @@ private:
 // Changes the working folder for the life of the object.
 class ScopedCwd {
 public:
-    explicit ScopedCwd(const QString &folder);
-    ~ScopedCwd();
+    explicit ScopedCwd(const QString &folder) : m_old(QFile::encodeName(QDir::currentPath()))
+    {
+        EXPECT_EQ(::chdir(QFile::encodeName(folder).constData()), 0) << folder.toStdString();
+    }
+    ~ScopedCwd()
+    {
+        if (!m_old.isEmpty() && ::chdir(m_old.constData()) != 0)
+            std::abort();
+    }
     ScopedCwd(const ScopedCwd &) = delete;
-    ScopedCwd &operator=(const ScopedCwd &) = delete;
 
 private:
     QByteArray m_old;
