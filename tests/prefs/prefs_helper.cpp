@@ -1,12 +1,10 @@
 // Another process on the preference store of the bundle in REELKIT_BUNDLE:
 //   prefs_helper load <file>       stores every entry of a plist file, one by one
-//   prefs_helper dump <key>...     prints the keys' values (binary plist)
 //   prefs_helper die-writing       is killed (SIGXFSZ) while it writes the store
 //   prefs_helper read <file>...    readPlist of each file, "read" or "refused"
 //                                  per line; the process
 //                                  is held to 1 GiB of address space (without
 //                                  AddressSanitizer, which has its own limit)
-#include <reel/core/plistcodec.h>
 #include <reel/prefs/plistfiles.h>
 #include <reel/prefs/preferences.h>
 
@@ -24,17 +22,6 @@ int main(int argc, char **argv)
             if (!reel::prefWrite(it.key(), it.value()))
                 return 1;
         }
-        return 0;
-    }
-    if (argc >= 2 && std::strcmp(argv[1], "dump") == 0) {
-        QVariantMap out;
-        for (int i = 2; i < argc; ++i) {
-            const QString key = QString::fromLocal8Bit(argv[i]);
-            if (const QVariant value = reel::prefRead2(key); value.isValid())
-                out.insert(key, value);
-        }
-        const QByteArray bytes = reel::plistToData(out, reel::PlistFormat::Binary);
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "die-writing") == 0) {

@@ -38,26 +38,19 @@ inline const std::vector<PlistCase> &plistCases()
         {QStringLiteral("double"), 0.1, "<real>0.10000000000000001</real>"},
         {QStringLiteral("nan"), std::numeric_limits<double>::quiet_NaN(), "<real>nan</real>"},
         {QStringLiteral("infinity"), std::numeric_limits<double>::infinity(), "<real>+infinity</real>"},
-        {QStringLiteral("minus infinity"), -std::numeric_limits<double>::infinity(), "<real>-infinity</real>"},
         {QStringLiteral("int"), 25, "<integer>25</integer>"},
-        {QStringLiteral("int32 min"), std::numeric_limits<int>::min(), "<integer>-2147483648</integer>"},
         {QStringLiteral("int64 min"), L::min(), "<integer>-9223372036854775808</integer>"},
         {QStringLiteral("int64 max"), L::max(), "<integer>9223372036854775807</integer>"},
         {QStringLiteral("uint64 max"), QVariant::fromValue(std::numeric_limits<quint64>::max()),
          "<integer>18446744073709551615</integer>"},
         {QStringLiteral("true"), true, "<true/>"},
-        {QStringLiteral("false"), false, "<false/>"},
-        {QStringLiteral("empty string"), QStringLiteral(""), "<string></string>"},
         {QStringLiteral("string with NUL"), QStringView(u"a\0b", 3).toString(), ""},
         {QStringLiteral("non-BMP text"), QString::fromUtf8("\xf0\x9f\x8e\xac caf\xc3\xa9 \xf4\x8f\xbf\xbf"),
          "<string>\xf0\x9f\x8e\xac caf\xc3\xa9 \xf4\x8f\xbf\xbf</string>"},
         {QStringLiteral("markup and CR"), QStringLiteral("a<b>&c\r\nd"), "<string>a&lt;b&gt;&amp;c\r\nd</string>"},
         {QStringLiteral("date with milliseconds"), utc(2008, 1, 2, 10, 11, 12, 123), "<date>2008-01-02T10:11:12Z</date>"},
-        {QStringLiteral("old date"), utc(1, 1, 1, 0, 0, 0), "<date>1-01-01T00:00:00Z</date>"},
         {QStringLiteral("far-future date"), utc(9999, 12, 31, 23, 59, 59, 999), "<date>9999-12-31T23:59:59Z</date>"},
-        {QStringLiteral("empty data"), QByteArray(""), "<data>\n\t</data>"},
         {QStringLiteral("data"), QByteArray("\x00\x01\xff", 3), "<data>\n\tAAH/\n\t</data>"},
-        {QStringLiteral("empty array"), QVariantList{}, "<array/>"},
         {QStringLiteral("empty dictionary"), QVariantMap{}, "<dict/>"},
         {QStringLiteral("nested"),
          QVariantMap{{QStringLiteral("list"), QVariantList{QVariantMap{{QStringLiteral("x"), QVariantList{1, 2.5}}}}}},
@@ -90,7 +83,7 @@ inline void putBig(QByteArray &out, quint64 value, int size)
 }
 
 // A marker with its count: type is the high nibble (0x4 data, 0x5 ASCII,
-// 0x6 UTF-16, 0xA array, 0xD dictionary).
+// 0xA array, 0xD dictionary).
 inline QByteArray marker(int type, quint64 count)
 {
     QByteArray out(1, char((type << 4) | int(count < 15 ? count : 0xF)));
@@ -102,14 +95,6 @@ inline QByteArray marker(int type, quint64 count)
 }
 
 inline QByteArray ascii(const QByteArray &text) { return marker(0x5, quint64(text.size())) + text; }
-
-inline QByteArray utf16(const QString &text)
-{
-    QByteArray out = marker(0x6, quint64(text.size()));
-    for (const QChar c : text)
-        putBig(out, c.unicode(), 2);
-    return out;
-}
 
 // An array of object numbers; a dictionary, its keys' then its values'.
 inline QByteArray array(const std::vector<quint64> &items, int refSize = 1, int type = 0xA)
@@ -191,13 +176,11 @@ inline const std::vector<HostilePlist> &hostilePlists()
         overlapping.offsets[0] = 8;
         const QByteArray k = ascii("k");
         return std::vector<HostilePlist>{
-            {"nul-key", file({dict({1}, {2}), utf16(QStringView(u"a\0b", 3).toString()), ascii("v")})},
-            {"nul-key-ascii", file({dict({1}, {1}), ascii(QByteArray("a\0b", 3))})},
+            {"nul-key", file({dict({1}, {2}), QByteArray("\x63\0a\0\0\0b", 7), ascii("v")})},
             {"deep-binary", nestedArrays(100000)},
             {"deep-xml", "<plist>" + QByteArray("<array>").repeated(1000000) + QByteArray("</array>").repeated(1000000) + "</plist>"},
             {"reference-bomb", file({array(std::vector<quint64>(100, 1)), array(std::vector<quint64>(100, 2)),
                                      array(std::vector<quint64>(100, 3)), array(std::vector<quint64>(100, 4)), k})},
-            {"self-reference", file({dict({1}, {0}), k})},
             {"reference-cycle", file({dict({1}, {2}), k, array({0})})},
             {"overlapping-objects", file({array(refs, 2), marker(0x4, 60000) + QByteArray(60000, 'x')}, overlapping)},
             {"lying-count", file({dict({1}, {2}), k, marker(0xA, quint64(1) << 40)})},
@@ -212,7 +195,7 @@ inline const std::vector<HostilePlist> &hostilePlists()
             // One past the offset table lies the trailer: here an offset that would pass.
             {"reference-equal-to-the-count", file({dict({1}, {2}), k}, {.spare = 11})},
             {"key-not-a-string", file({dict({1}, {1}), array({})})},
-            {"unpaired-surrogate", file({dict({1}, {2}), k, utf16(QString(QChar(0xD800)))})},
+            {"unpaired-surrogate", file({dict({1}, {2}), k, QByteArray("\x61\xd8\0", 3)})},
             {"ascii-above-0x7f", file({dict({1}, {2}), k, ascii("caf\xe9")})},
             // A real is 4 or 8 bytes; a 2-byte one is refused even with bytes to spare.
             {"real-of-two-bytes", file({dict({1}, {2}), k, QByteArray("\x21\x3f\x80\0\0\0\0\0\0", 9)})},
