@@ -147,8 +147,6 @@ TEST(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
                               .critical = true}, pressing(u"OK"_s), {}},
         {"other button", {.defaultButton = go, .alternateButton = skip, .otherButton = other}, pressing(other),
          {AlertButton::Other}},
-        {"alternate button", {.defaultButton = go, .alternateButton = skip, .otherButton = other}, pressing(skip),
-         {AlertButton::Alternate}},
         // Closing the window presses the escape button.
         {"timed, closed", {.kind = Kind::Timed, .defaultButton = go, .alternateButton = skip, .timeLimit = 1},
          [](QMessageBox *box) { box->close(); }, {AlertButton::Alternate}},
