@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <climits>
 #include <optional>
 
@@ -104,6 +106,16 @@ TEST_F(RecordedAlerts, TimedQuestionsThroughBothEntryPoints)
     displayAlertDelayed(u"100% %@ <b>"_s, u"50% %d%%"_s, u"Yes"_s, kNull, kNull, 1, 7);
     EXPECT_EQ(std::tuple(m_alerts.last().title, m_alerts.last().message, m_alerts.last().critical),
               std::tuple(u"100% %@ <b>"_s, u"50% %d%%"_s, false));
+}
+
+// A sheet, or an alert on a window, is answered later: the call says OK at once.
+TEST_F(RecordedAlerts, AlertsOnAWindowAnswerOK)
+{
+    QWidget window;
+    displayAlertSheet(u"Saved"_s, u"m"_s, &window);
+    EXPECT_EQ(std::tuple(m_alerts.last().kind, m_alerts.last().window), std::tuple(Kind::Sheet, &window));
+    m_alerts.willPress(kAlternate);
+    EXPECT_EQ(displayAlert(u"t"_s, u"m"_s, 0, &window), 1);
 }
 
 TEST_F(RecordedAlerts, DialogAnswers)
