@@ -55,7 +55,8 @@ inline const std::vector<PlistCase> &plistCases()
         {QStringLiteral("data"), QByteArray("\x00\x01\xff", 3), "<data>\n\tAAH/\n\t</data>"},
         {QStringLiteral("empty dictionary"), QVariantMap{}, "<dict/>"},
         {QStringLiteral("nested"),
-         QVariantMap{{QStringLiteral("list"), QVariantList{QVariantMap{{QStringLiteral("x"), QVariantList{1, 2.5}}}}}},
+         QVariantMap{{QStringLiteral("list"), QVariantList{QVariantMap{{QStringLiteral("x"), QVariantList{1, 2.5}}}}},
+                     {QStringLiteral("y"), true}},
          "<key>x</key>"},
     };
     return cases;
