@@ -387,9 +387,8 @@ TEST(HostilePlists, RefusedWithALogLineAndSetAsideAsTheStore)
 {
     QStringList paths;
     for (const HostilePlist &h : hostilePlists()) {
-        const QString name = QString::fromLatin1(h.name) + u".plist"_s;
-        paths << writeFile(scratchDir() + u'/' + name, h.bytes);
-        saveFuzzSeed(h.bytes.startsWith("bplist") ? "binary" : "xml", name, h.bytes);
+        paths << writeFile(scratchDir() + u'/' + h.name, h.bytes);
+        saveFuzzSeed(h.bytes.startsWith("bplist") ? "binary" : "xml", h.name, h.bytes);
     }
     QFile large(scratchDir() + u"/larger-than-the-limit.plist"_s);
     ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.write("bplist00") == 8 && large.resize(kPlistMaxBytes + 1));

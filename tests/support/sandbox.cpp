@@ -21,10 +21,7 @@ namespace {
 std::string g_root;
 std::string g_bundle;
 
-std::string sub(const char *name)
-{
-    return g_root + "/" + name;
-}
+std::string sub(const char *name) { return g_root + "/" + name; }
 
 // Only ever clear a folder this process made: <tmp>/reelkit-test-XXXXXX.
 bool isSandboxRoot(const std::string &root)
@@ -55,25 +52,10 @@ void removeTree(const std::string &dir)
 
 } // namespace
 
-QString sandboxRoot()
-{
-    return QString::fromStdString(g_root);
-}
-
-QString homePath()
-{
-    return QString::fromStdString(sub("home"));
-}
-
-QString testBundlePath()
-{
-    return QString::fromStdString(g_bundle);
-}
-
-QString testDataPath()
-{
-    return QStringLiteral(REELKIT_TEST_DATA_DIR);
-}
+QString sandboxRoot() { return QString::fromStdString(g_root); }
+QString homePath() { return QString::fromStdString(sub("home")); }
+QString testBundlePath() { return QString::fromStdString(g_bundle); }
+QString testDataPath() { return QStringLiteral(REELKIT_TEST_DATA_DIR); }
 
 QString scratchDir()
 {
