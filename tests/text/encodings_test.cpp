@@ -32,13 +32,13 @@ TEST(EncodingNames, LookUpByNumberAndByName)
 
 TEST(EncodingFiles, NameOrTextOfADetectedFileAndTextInAGivenEncoding)
 {
-    const QString fr = test::frenchSubtitle();
+    const QString fr = test::sample("french");
     const QString utf8 = test::writeFile(test::scratchDir() + u"/utf8.srt"_s, fr.toUtf8());
     EXPECT_EQ(encodingCharsetIdentify(utf8, false), u"UTF- 8"_s);
     EXPECT_EQ(encodingCharsetIdentify(utf8, true), fr);
     EXPECT_EQ(test::takeLog(), QStringList(2, u"encoding : UTF- 8"_s));
     // KOI8-R is not detected; ASCII then reads every byte.
-    const QByteArray koi8 = test::iconvBytes(test::russianSubtitle(), "KOI8-R");
+    const QByteArray koi8 = test::iconvBytes(test::sample("russian"), "KOI8-R");
     const QString koi8Path = test::writeFile(test::scratchDir() + u"/koi8.srt"_s, koi8);
     EXPECT_TRUE(encodingCharsetIdentify(koi8Path, false).isNull());
     EXPECT_EQ(test::takeLog().value(1).left(25), u"encodingCharsetIdenti:-( "_s);

@@ -12,16 +12,7 @@ using namespace Qt::StringLiterals;
 
 TEST(Localisation, KeyOfATranslatedText)
 {
-    const QByteArray strings = "/* \"COMMENT_KEY\" = \"in a comment\"; */\n"
-                               "\"OK_BUTTON\" = \"Valider\";\n"
-                               "\"EQUALS\" = \"a=b\";\n"
-                               "\"BARE\" = bare word ;\n"
-                               "\"ESC\\\"APED\" = \"escaped\";\n"
-                               "KEY_AFTER_QUOTE\" = \"half\";\n"
-                               "\r\n"
-                               "\"DUP\" = \"one\";\n"
-                               "\"DUP\" = \"two\";\n"
-                               "no entry here\n";
+    const QByteArray strings = test::readFile(test::testDataPath() + u"/text/Test.strings"_s);
     // Test.strings, a UTF-16 copy of it and a file only in the localisation folder.
     const QString bundle = test::makeBundle(u"Loc"_s, {{u"CFBundleName"_s, u"Loc"_s}});
     const QString resources = bundle + u"/Contents/Resources/"_s;

@@ -7,11 +7,9 @@
 
 namespace reel::test {
 
-// Subtitles as they come: numbered cues with timings, then text.
-QString frenchSubtitle();   // Western European letters, in Windows-1252 and Mac OS Roman
-QString russianSubtitle();  // Cyrillic
-QString japaneseSubtitle(); // kana and kanji
-QString germanText();       // umlauts and sharp s, all in ISO Latin 1
+// tests/data/text/<name>.txt: subtitles as they come (numbered cues with
+// timings, then text) and lines in one language each.
+QString sample(const char *name);
 
 // The text converted by the C library's iconv to charset (an iconv name);
 // the test fails when the text does not fit.

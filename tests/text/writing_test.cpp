@@ -31,8 +31,6 @@ void setMode(const QString &path, mode_t mode)
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
 }
 
-const QByteArray kMark("\xEF\xBB\xBF");
-
 // The writers of a whole text: the UTF-8 one appends, the others replace the file.
 struct Writer {
     const char *name;
@@ -54,12 +52,12 @@ TEST(Writing, WhatEachWriterPutsInTheFile)
     const QString path = scratch("bom.srt");
     EXPECT_TRUE(writeTextFileUtf8Bom(path, u"été\n"_s));
     EXPECT_TRUE(writeTextFileUtf8Bom(path, u"deux"_s));
-    EXPECT_EQ(test::readFile(path), kMark + u"été\ndeux"_s.toUtf8());
+    EXPECT_EQ(test::readFile(path), "\xEF\xBB\xBF"_ba + u"été\ndeux"_s.toUtf8());
     // writeUtf8Bom overwrites the first bytes of a file that is there, only.
     const QString plain = test::writeFile(scratch("plain.srt"), "old\n");
     EXPECT_TRUE(writeTextFileUtf8Bom(plain, u"é"_s));
     EXPECT_TRUE(writeUtf8Bom(plain));
-    EXPECT_EQ(test::readFile(plain), kMark + "\n\xC3\xA9");
+    EXPECT_EQ(test::readFile(plain), "\xEF\xBB\xBF\n\xC3\xA9"_ba);
     EXPECT_FALSE(writeUtf8Bom(scratch("missing.txt")));
     EXPECT_FALSE(test::existsNoFollow(scratch("missing.txt")));
     EXPECT_TRUE(test::takeLog().value(0).startsWith(u"Fixed BOM           :-( "_s + scratch("missing.txt")));
@@ -98,32 +96,25 @@ TEST(Writing, TheEncodingNameChoosesTheEncodingAndTheAlert)
 
 TEST(Writing, RefusesWhatItCannotWriteAndAFailedWriteLeavesTheOldFile)
 {
+    // A folder in the way stays a folder; a pipe is not written (nor waited
+    // on); links that lead to each other lead nowhere.
+    test::writeFile(scratch("folder.txt/inside"), "kept");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(scratch("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(u"loop2"_s, scratch("loop1")) && QFile::link(u"loop1"_s, scratch("loop2")));
+    const QString folder = scratch("old"), path = folder + u"/old.txt"_s;
     test::forEachCase(kWriters, [&](const Writer &writer) {
-        EXPECT_FALSE(writer.write(QString(), u"x"_s));
+        for (const QString &where : {QString(), scratch("folder.txt"), scratch("fifo"), scratch("loop1")})
+            EXPECT_FALSE(writer.write(where, u"x"_s)) << where.toStdString();
         EXPECT_FALSE(writer.write(scratch("never.txt"), QString()));
-        // A folder in the way stays a folder; a pipe is not written (nor
-        // waited on); links that lead to each other lead nowhere.
-        test::writeFile(scratch("folder.txt/inside"), "kept");
-        EXPECT_FALSE(writer.write(scratch("folder.txt"), u"x"_s));
-        ASSERT_EQ(::mkfifo(QFile::encodeName(scratch("fifo")).constData(), 0600), 0);
-        EXPECT_FALSE(writer.write(scratch("fifo"), u"x"_s));
-        ASSERT_TRUE(QFile::link(u"loop2"_s, scratch("loop1")));
-        ASSERT_TRUE(QFile::link(u"loop1"_s, scratch("loop2")));
-        EXPECT_FALSE(writer.write(scratch("loop1"), u"x"_s));
-        EXPECT_TRUE(test::isLinkAt(scratch("loop1")) && test::isLinkAt(scratch("loop2")));
-        EXPECT_EQ(test::readFile(scratch("folder.txt/inside")), QByteArray("kept"));
-        QDir(test::scratchDir()).removeRecursively();
 
         // The disk fills up: nothing of the new text stays, nothing is left beside.
-        const auto onAFullDisk = [&](const QString &path) {
+        const auto onAFullDisk = [&] {
             test::FileSizeLimit limit(100);
             return writer.write(path, QString(4096, QLatin1Char('x')));
         };
-        const QString path = test::writeFile(scratch("old.txt"), "old contents\n");
-        EXPECT_FALSE(onAFullDisk(path));
-        EXPECT_EQ(test::readFile(path), QByteArray("old contents\n"));
-        EXPECT_EQ(QDir(test::scratchDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                  QStringList{u"old.txt"_s});
+        test::writeFile(path, "old contents\n");
+        EXPECT_FALSE(onAFullDisk());
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{u"old.txt"_s});
         EXPECT_TRUE(test::logContains(QLatin1String(writer.failure) + path));
         {
             // A file that may not be written; a folder that may not be
@@ -133,13 +124,14 @@ TEST(Writing, RefusesWhatItCannotWriteAndAFailedWriteLeavesTheOldFile)
             EXPECT_FALSE(writer.write(path, u"new"_s));
             EXPECT_EQ(test::modeOf(path), 0444);
             setMode(path, 0644);
-            setMode(test::scratchDir(), 0555);
-            EXPECT_FALSE(onAFullDisk(path));
-            setMode(test::scratchDir(), 0755);
+            setMode(folder, 0555);
+            EXPECT_FALSE(onAFullDisk());
+            setMode(folder, 0755);
         }
         EXPECT_EQ(test::readFile(path), QByteArray("old contents\n"));
-        QDir(test::scratchDir()).removeRecursively();
     });
+    EXPECT_TRUE(test::isLinkAt(scratch("loop1")) && test::isLinkAt(scratch("loop2")));
+    EXPECT_EQ(test::readFile(scratch("folder.txt/inside")), QByteArray("kept"));
     // The UTF-8 writer never writes through a link that leads nowhere.
     ASSERT_TRUE(QFile::link(scratch("target.txt"), scratch("link.txt")));
     EXPECT_FALSE(writeTextFileUtf8(scratch("link.txt"), u"x"_s, true));
@@ -153,8 +145,7 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
         // stay links and the file keeps its mode.
         const QString file = test::writeFile(scratch("real/file.txt"), "old");
         setMode(file, 0640);
-        ASSERT_TRUE(QFile::link(u"file.txt"_s, scratch("real/relative")));
-        ASSERT_TRUE(QFile::link(scratch("real/relative"), scratch("absolute")));
+        ASSERT_TRUE(QFile::link(u"file.txt"_s, scratch("real/relative")) && QFile::link(scratch("real/relative"), scratch("absolute")));
         EXPECT_TRUE(writer.write(scratch("absolute"), u"through links"_s));
         EXPECT_EQ(test::readFile(file), QByteArray("through links"));
         EXPECT_TRUE(test::isLinkAt(scratch("absolute")) && test::isLinkAt(scratch("real/relative")));
@@ -169,13 +160,12 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
         if (::geteuid() == 0) {
             // A link that someone else left in a shared sticky folder (as
             // /tmp) is not followed, as the kernel would not.
-            const QString shared = scratch("shared");
-            QDir().mkpath(shared);
+            const QString shared = scratch("shared"), planted = shared + u"/planted"_s;
+            ASSERT_TRUE(QDir().mkpath(shared) && QFile::link(file, planted));
             setMode(shared, 01777);
             ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 65534, 65534), 0);
-            ASSERT_TRUE(QFile::link(file, shared + u"/planted"_s));
-            ASSERT_EQ(::lchown(QFile::encodeName(shared + u"/planted"_s).constData(), 65533, 65533), 0);
-            EXPECT_FALSE(writer.write(shared + u"/planted"_s, u"planted"_s));
+            ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), 65533, 65533), 0);
+            EXPECT_FALSE(writer.write(planted, u"planted"_s));
             EXPECT_EQ(test::readFile(other), QByteArray("one file, two names"));
         }
         QDir(test::scratchDir()).removeRecursively();
