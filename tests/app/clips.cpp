@@ -135,7 +135,8 @@ ProgramRun convertWith(const QStringList &arguments, const QString &workingDirec
 
 QString bundleWithTool(const QString &tool, const QByteArray &script)
 {
-    const QString bundle = reel::test::makeBundle(u"Stand-in "_s + tool, {}, true);
+    static int made = 0; // one bundle per call, even for the same tool
+    const QString bundle = reel::test::makeBundle(u"Stand-in %1 %2"_s.arg(tool).arg(++made), {}, true);
     const QString path = bundle + u"/Contents/Resources/tools/"_s + tool;
     QFile::remove(path);
     reel::test::writeFile(path, script);

@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -243,6 +244,9 @@ TEST(Conversion, AJobThatCannotRunSaysWhy)
     // An ffmpeg nobody may run: it is there, but it cannot be started.
     const QString unstartable = bundleWithTool(u"ffmpeg"_s, "#!/bin/sh\n");
     QFile::setPermissions(unstartable + u"/Contents/Resources/tools/ffmpeg"_s, QFile::ReadOwner | QFile::WriteOwner);
+    // Lines that reach the reader in one piece, as when it lags behind.
+    const QString burst = bundleWithTool(u"ffmpeg"_s, "#!/bin/sh\nprintf 'Guessed Channel Layout: mono\\n"
+                                                      "[aac @ 0x5581] Unsupported channel layout\\nConversion failed!\\n' >&2\nexit 1\n");
     const QString folder = outFolder();
     const JobSettings planned = planOne(sharedClip(Clip::Silent), u"mp4"_s, qualityBudget(30), folder);
     ASSERT_FALSE(planned.outputExists);
@@ -257,6 +261,7 @@ TEST(Conversion, AJobThatCannotRunSaysWhy)
         {"ffmpeg fails", "Stream map '0:9' matches no streams.", 9},
         {"ffmpeg is missing", "missing tool: ffmpeg", 0, bare},
         {"ffmpeg cannot be started", "ffmpeg could not be started", 0, unstartable},
+        {"its reason among other lines", "failed with code 1: aac: Unsupported channel layout", 0, burst},
         // Another program writes the output meanwhile: it is kept.
         {"an output appeared after the plan", "already exists", 0, {}, "precious"},
     };
@@ -528,6 +533,9 @@ TEST(Disc, TwoClipsBecomeADiscWithSubtitlesAndAnImage)
     // Nothing else, hidden or not.
     EXPECT_EQ(namesIn(folder), (QStringList{u"DVD"_s, u"DVD.iso"_s, u"First.mpg"_s, u"Second.mpg"_s}));
     EXPECT_EQ(namesIn(folder + u"/DVD"_s), (QStringList{u"AUDIO_TS"_s, u"VIDEO_TS"_s}));
+    // spumux found the program's fonts through the link to its bundle.
+    QDirIterator link(reel::systemTemporaryFolder(), {u"app.app"_s}, QDir::System | QDir::AllEntries, QDirIterator::Subdirectories);
+    EXPECT_TRUE(link.hasNext() && QFileInfo(link.next()).isSymLink());
 }
 
 // What is left when the disc is cancelled, or its image tool fails after
