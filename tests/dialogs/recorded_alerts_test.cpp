@@ -55,7 +55,7 @@ TEST_F(RecordedAlerts, TimedQuestionsThroughBothEntryPoints)
         // A later button needs every earlier title.
         {false, kNull, u"Skip"_s, u"Later"_s, 0, AlertButton::Default, false, kNull, {u"OK"_s}, 0, {}},
         {false, u"A"_s, u"B"_s, u"C"_s, 1, AlertButton::Other, false, u"C"_s, {u"A"_s, u"B"_s, u"C"_s}, 1, {}},
-        {true, kNull, kNull, kNull, 0, kNobody, false, QVariantList{u"button 1"_s, 0}, {u"OK"_s}, 10,
+        {true, kNull, kNull, kNull, 0, kNobody, true, QVariantList{u"button 1"_s, 1}, {u"OK"_s}, 10,
          {u"FERMETURE AUTO      : TIMEOUT"_s, u"bt                  ? button 1"_s}},
         {true, u"Go"_s, u"Skip"_s, u"Later"_s, 5, AlertButton::Alternate, true, QVariantList{u"Skip"_s, 1},
          {u"Go"_s, u"Skip"_s, u"Later"_s}, 5,
