@@ -16,7 +16,6 @@
 #include <atomic>
 #include <chrono>
 #include <map>
-#include <mutex>
 #include <thread>
 #include <tuple>
 #include <vector>
@@ -30,11 +29,8 @@ using namespace reel;
 using namespace Qt::StringLiterals;
 namespace {
 
-// A small HTTP server on 127.0.0.1. It runs on a thread of its own (plain
-// sockets, no event loop), so a client that blocks the test's thread is
-// still answered; it serves one connection at a time.
 // A socket bound to a free port of 127.0.0.1.
-inline int boundSocket(quint16 *port)
+int boundSocket(quint16 *port)
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
@@ -48,7 +44,7 @@ inline int boundSocket(quint16 *port)
 }
 
 // A port on 127.0.0.1 where nothing listens.
-inline quint16 closedPort()
+quint16 closedPort()
 {
     quint16 port = 0;
     ::close(boundSocket(&port));
@@ -62,17 +58,25 @@ struct Reply {
 };
 
 // "HTTP/1.1 <status>" with the headers and a Content-Length for body.
-inline Reply page(const QByteArray &body, const QByteArray &contentType = "text/html",
-                  const QByteArray &status = "200 OK", const QByteArray &extraHeaders = QByteArray())
+Reply page(const QByteArray &body, const QByteArray &contentType = "text/html", const QByteArray &status = "200 OK",
+           const QByteArray &extraHeaders = QByteArray())
 {
-    const QByteArray type = contentType.isEmpty() ? QByteArray() : "Content-Type: " + contentType + "\r\n";
-    return {"HTTP/1.1 " + status + "\r\n" + type + "Content-Length: " + QByteArray::number(body.size()) + "\r\n"
-            + extraHeaders + "\r\n" + body};
+    return {"HTTP/1.1 " + status + "\r\nContent-Type: " + contentType + "\r\nContent-Length: "
+            + QByteArray::number(body.size()) + "\r\n" + extraHeaders + "\r\n" + body};
 }
 
+Reply moved(const QByteArray &status, const QByteArray &location)
+{
+    return page("", "text/html", status, "Location: " + location + "\r\n");
+}
+
+// A small HTTP server on 127.0.0.1 that gives each path (with its query) its
+// reply. It runs on a thread of its own (plain sockets, no event loop), so a
+// client that blocks the test's thread is still answered; it serves one
+// connection at a time.
 class LocalHttpServer {
 public:
-    LocalHttpServer() : m_listener(boundSocket(&m_port))
+    explicit LocalHttpServer(std::map<QByteArray, Reply> routes) : m_listener(boundSocket(&m_port)), m_routes(std::move(routes))
     {
         ::listen(m_listener, 8);
         m_thread = std::thread([this] {
@@ -90,19 +94,7 @@ public:
         ::close(m_listener);
     }
 
-    // What a request for path (with its query) gets; 404 otherwise.
-    void route(const QByteArray &path, const Reply &reply)
-    {
-        std::lock_guard lock(m_mutex);
-        m_routes[path] = reply;
-    }
     QString url(const QString &path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path); }
-    // The heads of the requests received so far.
-    QList<QByteArray> requests() const
-    {
-        std::lock_guard lock(m_mutex);
-        return m_requests;
-    }
 
 private:
     // Waits a little for fd to become readable.
@@ -124,14 +116,7 @@ private:
                 break;
             request.append(buffer, n);
         }
-        const QByteArray head = request.left(request.indexOf("\r\n\r\n"));
-        Reply reply{"HTTP/1.1 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found"};
-        {
-            std::lock_guard lock(m_mutex);
-            m_requests.append(head);
-            if (const auto found = m_routes.find(head.left(head.indexOf("\r\n")).split(' ').value(1)); found != m_routes.end())
-                reply = found->second;
-        }
+        const Reply reply = m_routes[request.left(request.indexOf("\r\n")).split(' ').value(1)];
         const qsizetype piece = reply.pauseMs > 0 ? 1 : reply.raw.size();
         for (qsizetype sent = 0, n = 0; !reply.silent && !m_stop && sent < reply.raw.size(); sent += n) {
             n = ::send(fd, reply.raw.constData() + sent, size_t(qMin(piece, reply.raw.size() - sent)), MSG_NOSIGNAL);
@@ -147,14 +132,11 @@ private:
 
     quint16 m_port = 0; // before m_listener, which sets it
     int m_listener;
+    std::map<QByteArray, Reply> m_routes; // none: the connection closes unanswered
     std::atomic<bool> m_stop{false};
-    mutable std::mutex m_mutex;
-    std::map<QByteArray, Reply> m_routes;
-    QList<QByteArray> m_requests;
     std::vector<int> m_held;
     std::thread m_thread;
 };
-
 
 // The machine's proxies stay out of the way of the local server.
 class Network : public ::testing::Test {
@@ -165,13 +147,7 @@ protected:
         setNetworkPageLimit(1024);
     }
     test::ScopedEnv noProxy{"no_proxy", "*"};
-    LocalHttpServer server;
 };
-
-Reply moved(const QByteArray &status, const QByteArray &location)
-{
-    return page("", "", status, "Location: " + location + "\r\n");
-}
 
 } // namespace
 
@@ -188,18 +164,10 @@ TEST_F(Network, WhatEachServerBehaviourGives)
         const char *why = nullptr; // the failure's reason; null: the page comes
         int timeoutMs = 20000;
     } cases[] = {
-        {"/ascii", page("hello\n"), u"hello\n"_s},
-        // Undeclared bytes that are not UTF-8 read as Latin-1, as do bytes
-        // that break the declared charset.
-        {"/latin1-undeclared", page("Caf\xe9", QByteArray()), u"Café"_s},
-        {"/utf8-wrong", page("Caf\xe9", "text/html; charset=utf-8"), u"Café"_s},
-        {"/interim", {"HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"}, u"ok"_s},
-        {"/moved", moved("301 Moved", "ascii"), u"hello\n"_s},
-        {"/multiple-choices", moved("300 Multiple Choices", "/ascii"), u"hello\n"_s},
-        {"/bad-request", moved("400 Bad Request", "/ascii"), u""_s, "HTTP status 400"},
-        // Framing (chunks, bodies ended by the close) is the transfer library's;
-        // a broken one is a failure.
-        {"/cut", {"HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\nshort"}, u""_s, ""},
+        // Bytes that break the declared charset, and are not UTF-8, read as Latin-1.
+        {"/latin1", page("Caf\xe9", "text/html; charset=utf-8"), u"Café"_s},
+        {"/moved", moved("301 Moved", "latin1"), u"Café"_s},
+        {"/bad-request", moved("400 Bad Request", "/latin1"), u""_s, "HTTP status 400"},
         // Pages are asked for unencoded; a cut compressed body would not tell.
         {"/gzip", page("\x1f\x8b", "text/html", "200 OK", "Content-Encoding: gzip\r\n"), u""_s, "content encoded as gzip"},
         {"/loop", moved("302 Found", "/loop"), u""_s, "redirection to "},
@@ -217,8 +185,10 @@ TEST_F(Network, WhatEachServerBehaviourGives)
         {"/slow", {"HTTP/1.1 200 OK\r\nContent-Length: 400\r\n\r\n" + QByteArray(400, 'x'), false, 20}, u""_s,
          "timed out", 500},
     };
+    std::map<QByteArray, Reply> routes;
     for (const auto &c : cases)
-        server.route(c.name, c.reply);
+        routes[c.name] = c.reply;
+    LocalHttpServer server(routes);
     test::forEachCase(cases, [&](const auto &c) {
         const QString url = server.url(QString::fromLatin1(c.name));
         setNetworkTimeout(c.timeoutMs);
@@ -226,18 +196,12 @@ TEST_F(Network, WhatEachServerBehaviourGives)
         test::clearLog();
         const QString text = webpageSource(url, false);
         EXPECT_EQ(text, c.text);
-        EXPECT_FALSE(text.isNull());
         EXPECT_EQ(test::takeLog(), QStringList());
         setDEBUG(1);
         EXPECT_EQ(internetConnexionCheck(url), c.why == nullptr);
         if (c.why)
             EXPECT_TRUE(test::logContains(u"webpage             :-( %1 : %2"_s.arg(url, QLatin1String(c.why))));
     });
-    // A redirection loop is followed five times, then given up.
-    qsizetype loops = 0;
-    for (const QByteArray &r : server.requests())
-        loops += r.startsWith("GET /loop ");
-    EXPECT_EQ(loops, 2 * 6);
 }
 
 // What is no web address at all is logged whatever the debug level.
@@ -280,7 +244,6 @@ TEST_F(Network, AnUntrustedCertificateIsRefused)
     while (!said.contains("ACCEPT") && tls.waitForReadyRead(30000))
         said += tls.readAllStandardOutput();
     setDEBUG(1);
-    EXPECT_EQ(webpageSource(url, false), u""_s);
     EXPECT_FALSE(internetConnexionCheck(url));
     const QStringList refused = test::logLines().filter(u"webpage             :-( "_s + url);
     EXPECT_TRUE(!refused.isEmpty() && refused.first().contains(u"certificate"_s)) << test::logLines().join(u'\n').toStdString();
