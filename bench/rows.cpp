@@ -278,16 +278,23 @@ struct Inputs {
         setChildLog(saved);
         if (!converted.ok())
             throw std::runtime_error("the converter failed: " + converted.error);
+        // "conversion tool : <program> <arguments>", a line per tool run. The
+        // statistics file of a two-pass encode lies in the converter's
+        // temporary folder, gone once it ends: the bare passes keep theirs
+        // in the scratch folder.
         std::ifstream in(log);
         for (std::string line; std::getline(in, line);) {
-            const size_t pass = line.find("ffmpeg pass ");
-            const size_t colon = pass == std::string::npos ? pass : line.find(" : ", pass);
-            if (colon != std::string::npos) {
-                std::vector<std::string> argv{taskset, "-c", "0", ffmpeg};
-                for (const std::string &word : words(line.substr(colon + 3)))
-                    argv.push_back(word);
-                converterPasses.push_back(argv);
-            }
+            const size_t tool = line.find("conversion tool");
+            const size_t colon = tool == std::string::npos ? tool : line.find(" : ", tool);
+            if (colon == std::string::npos)
+                continue;
+            const std::vector<std::string> ran = words(line.substr(colon + 3));
+            if (ran.empty() || ran[0].substr(ran[0].rfind('/') + 1) != "ffmpeg")
+                continue;
+            std::vector<std::string> argv{taskset, "-c", "0", ffmpeg};
+            for (size_t i = 1; i < ran.size(); ++i)
+                argv.push_back(ran[i - 1] == "-passlogfile" ? scratch.file("passlog") : ran[i]);
+            converterPasses.push_back(argv);
         }
         if (converterPasses.empty())
             throw std::runtime_error("the converter's log names no ffmpeg command (see " + log + ")");

@@ -141,6 +141,21 @@ TEST(PlistCodec, ObjectAndSizeLimitsHoldBothWays)
                 error.contains(u"larger than"_s)) << error.toStdString();
 }
 
+TEST(PlistCodec, AWrittenListHoldsLittleMoreMemoryThanItsBytes)
+{
+    // The writer asks for its buffer once, from a bound that equal leaves
+    // (written once) can put far above the size.
+    QVariantMap unique;
+    for (int i = 0; i < 20000; ++i)
+        unique.insert(u"clé %1"_s.arg(i), QVariantList{u"Émission %1"_s.arg(i), quint64(1) << 63, QByteArray(40, char(i))});
+    const QVariant rows[] = {QVariantList(200000, u"the same text"_s), unique};
+    for (const QVariant &value : rows) {
+        const QByteArray bytes = plistToData(value, PlistFormat::Binary);
+        EXPECT_LE(bytes.capacity(), bytes.size() + bytes.size() / 8);
+        EXPECT_EQ(plistFromData(bytes), value);
+    }
+}
+
 TEST(PlistCodec, FilesFoundByFuzzingStayHarmless)
 {
     // Inputs that once made a reader crash, hang or run out of memory.

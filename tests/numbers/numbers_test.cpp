@@ -81,7 +81,7 @@ TEST(NbsSousMultipleCommun, SearchesTheBandsThenTheFallbackList)
         {-1920, 1080, 16, 12},
         // Outside the bands: the largest of the fallback list that divides both; large divisors: no overflow
         // and no walk through a billion candidates; below 1, no band to search: 1, said in the log.
-        {11, 22, 100, 11}, {197, 394, 50, 197}, {INT_MAX, INT_MAX, INT_MAX - 1, INT_MAX},
+        {11, 22, 100, 11}, {41, 82, 100, 41}, {197, 394, 50, 197}, {INT_MAX, INT_MAX, INT_MAX - 1, INT_MAX},
         {INT_MIN, 0, INT_MAX, 1073741824}, {10, 20, 0, 1}};
     for (const auto &[a, b, m, expected] : cases)
         EXPECT_EQ(nbsSousMultipleCommun(a, b, m), expected) << a << " " << b << " " << m;

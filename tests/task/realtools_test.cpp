@@ -176,7 +176,8 @@ TEST(RealTools, VersionsOfTheAuthoringTools)
     test::ScopedBundle use(bundle);
     const std::pair<QByteArray, float> cases[] = {
         {"", 0}, {"echo 'tool, version 0.6.14.' >&2", 0.0614f}, {"echo 'version x'; echo 'other version 0.0'", 0},
-        {"echo 'version 0.0.0'; echo 'tool version 0.6.1'; echo 'version 0.7'", 0.0601f}, {"true", 0}};
+        {"echo 'version 0.0.0'; echo 'tool version 0.6.1'; echo 'version 0.7'", 0.0601f}, {"true", 0},
+        {"echo 'version 0.7.2, the first word'", 0.0702f}};
     for (const auto &[help, expected] : cases) {
         test::clearLog();
         for (const char *name : {"spumux", "dvdauthor"})

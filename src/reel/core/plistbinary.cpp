@@ -1,5 +1,6 @@
 #include "reel/core/plistbinary.h"
 
+#include "reel/core/bigbuffers.h"
 #include "reel/core/plistcodec.h"
 #include "reel/core/plistvalue.h"
 
@@ -434,11 +435,24 @@ private:
 
 class Writer {
 public:
-    explicit Writer(qint64 objects) : m_refSize(bytesFor(quint64(std::max<qint64>(objects - 1, 0)))) {}
+    explicit Writer(const ValueCount &count)
+        : m_count(count), m_refSize(bytesFor(quint64(std::max<qint64>(count.objects - 1, 0))))
+    {
+    }
 
     QByteArray write(const QVariant &value, QString *error)
     {
-        m_out.reserve(1024);
+        // One buffer for the whole list, asked for at once: when large, it
+        // then gets huge pages, and it is never copied to grow. Equal leaves
+        // are written once, so the bound may be well above the size.
+        const qint64 objectBytes = m_count.bytes + m_count.references * m_refSize;
+        const qint64 bound = qint64(kMagicSize) + objectBytes
+            + m_count.objects * bytesFor(quint64(kMagicSize) + quint64(objectBytes)) + qint64(kTrailerSize);
+        m_out.reserve(qsizetype(std::min<qint64>(bound, kPlistMaxBytes + 1)));
+        adviseHugePages(m_out.data(), m_out.capacity());
+        m_offsets.reserve(size_t(m_count.objects));
+        m_lengths.reserve(size_t(m_count.objects));
+        m_hashes.reserve(size_t(m_count.objects));
         m_out.append(kMagic, qsizetype(kMagicSize));
         const quint32 top = this->value(value);
         if (m_tooLarge)
@@ -458,6 +472,8 @@ public:
         put(p + 24, table, 8);
         if (m_out.size() > kPlistMaxBytes)
             return tooLarge(error);
+        if (m_out.capacity() - m_out.size() > m_out.size() / 8)
+            m_out.squeeze();
         return std::move(m_out);
     }
 
@@ -687,6 +703,7 @@ private:
         return 0;
     }
 
+    const ValueCount m_count;
     QByteArray m_out;
     int m_refSize;
     std::vector<quint64> m_offsets;
@@ -704,9 +721,9 @@ std::optional<QVariant> readBinary(const QByteArray &bytes, QString *error)
     return Reader(bytes).read(error);
 }
 
-QByteArray writeBinary(const QVariant &value, qint64 objects, QString *error)
+QByteArray writeBinary(const QVariant &value, const ValueCount &count, QString *error)
 {
-    return Writer(objects).write(value, error);
+    return Writer(count).write(value, error);
 }
 
 } // namespace reel::plist

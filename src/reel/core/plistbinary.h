@@ -4,6 +4,8 @@
 // (strings, numbers, dates, data) are written once.
 #pragma once
 
+#include "reel/core/plistvalue.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -17,7 +19,7 @@ namespace reel::plist {
 // limits of plistcodec.h.
 std::optional<QVariant> readBinary(const QByteArray &bytes, QString *error);
 
-// Writes a value that checkValue accepted, holding objects values and keys.
-QByteArray writeBinary(const QVariant &value, qint64 objects, QString *error);
+// Writes a value that checkValue accepted, with the counts it gave.
+QByteArray writeBinary(const QVariant &value, const ValueCount &count, QString *error);
 
 } // namespace reel::plist

@@ -24,10 +24,10 @@ std::optional<QVariant> plistFromData(const QByteArray &bytes, QString *error)
 
 QByteArray plistToData(const QVariant &value, PlistFormat format, QString *error)
 {
-    const std::optional<qint64> objects = plist::checkValue(value, error);
-    if (!objects)
+    const std::optional<plist::ValueCount> count = plist::checkValue(value, error);
+    if (!count)
         return {};
-    return format == PlistFormat::Binary ? plist::writeBinary(value, *objects, error) : plist::writeXml(value, error);
+    return format == PlistFormat::Binary ? plist::writeBinary(value, *count, error) : plist::writeXml(value, error);
 }
 
 bool isPropertyList(const QVariant &value, QString *error)

@@ -116,26 +116,39 @@ public:
 
     bool check(const QVariant &value, int depth)
     {
-        if (++m_objects > kPlistMaxObjects)
+        if (++m_count.objects > kPlistMaxObjects)
             return fail(QStringLiteral("more than %1 objects").arg(kPlistMaxObjects));
-        switch (kindOf(value)) {
+        // A marker and a count take at most 10 bytes; numbers and dates 9,
+        // but an integer above INT64_MAX 17.
+        const Kind kind = kindOf(value);
+        switch (kind) {
         case Kind::Invalid: {
             const char *name = value.isValid() ? value.metaType().name() : "nil";
             return fail(QStringLiteral("property lists cannot contain objects of type '%1'")
                             .arg(QString::fromLatin1(name ? name : "unknown")));
         }
-        case Kind::String:
-            if (!isValidText(value.toString()))
+        case Kind::String: {
+            const QString text = value.toString();
+            if (!isValidText(text))
                 return fail(QStringLiteral("a string holds an unpaired surrogate"));
+            m_count.bytes += 10 + 2 * text.size();
+            return true;
+        }
+        case Kind::Data:
+            // The size without a copy, whose count would touch the data.
+            m_count.bytes += 10 + static_cast<const QByteArray *>(value.constData())->size();
             return true;
         case Kind::Date:
             if (!dateToMs(value.toDateTime()))
                 return fail(QStringLiteral("a date is invalid or too far from 2001"));
+            m_count.bytes += 9;
             return true;
         case Kind::Array:
             if (depth >= kPlistMaxDepth)
                 return deep();
+            m_count.bytes += 10;
             for (const QVariant &item : arrayOf(value)) {
+                ++m_count.references;
                 if (!check(item, depth + 1))
                     return false;
             }
@@ -144,22 +157,29 @@ public:
             if (depth >= kPlistMaxDepth)
                 return deep();
             const QVariantMap map = dictionaryOf(value);
+            m_count.bytes += 10;
             for (auto it = map.cbegin(); it != map.cend(); ++it) {
                 if (!isValidKey(it.key()))
                     return fail(QStringLiteral("a dictionary key holds U+0000 or an unpaired surrogate"));
-                if (++m_objects > kPlistMaxObjects)
+                if (++m_count.objects > kPlistMaxObjects)
                     return fail(QStringLiteral("more than %1 objects").arg(kPlistMaxObjects));
+                m_count.references += 2;
+                m_count.bytes += 10 + 2 * it.key().size();
                 if (!check(it.value(), depth + 1))
                     return false;
             }
             return true;
         }
+        case Kind::Unsigned:
+            m_count.bytes += 17;
+            return true;
         default:
+            m_count.bytes += kind == Kind::Boolean ? 1 : 9;
             return true;
         }
     }
 
-    qint64 objects() const { return m_objects; }
+    const ValueCount &count() const { return m_count; }
 
 private:
     bool deep() { return fail(QStringLiteral("containers nested deeper than %1").arg(kPlistMaxDepth)); }
@@ -171,17 +191,17 @@ private:
     }
 
     QString *m_error;
-    qint64 m_objects = 0;
+    ValueCount m_count;
 };
 
 } // namespace
 
-std::optional<qint64> checkValue(const QVariant &value, QString *error)
+std::optional<ValueCount> checkValue(const QVariant &value, QString *error)
 {
     Checker checker(error);
     if (!checker.check(value, 0))
         return std::nullopt;
-    return checker.objects();
+    return checker.count();
 }
 
 QVariantMap dictionaryOf(const QVariant &value)

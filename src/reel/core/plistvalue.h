@@ -44,10 +44,19 @@ bool isValidKey(QStringView text);
 // "Property list invalid for format (why)", the writers' refusal.
 QString invalid(const QString &why);
 
+// What checkValue counts of a value: its objects (values and keys), the
+// references its containers hold, and the bytes its objects take in the
+// binary form at most, references aside.
+struct ValueCount {
+    qint64 objects = 0;
+    qint64 references = 0;
+    qint64 bytes = 0;
+};
+
 // Checks what both writers require of a value and everything in it: types,
-// texts, dates, nesting and the object count. The number of objects (values
-// and keys) on success; nothing and *error otherwise.
-std::optional<qint64> checkValue(const QVariant &value, QString *error);
+// texts, dates, nesting and the object count. Its counts on success; nothing
+// and *error otherwise.
+std::optional<ValueCount> checkValue(const QVariant &value, QString *error);
 
 // The entries of a dictionary value (QVariantMap or QVariantHash) in key
 // order.
