@@ -14,6 +14,8 @@ constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
 // Below this a buffer fills quickly enough, and may share its pages with
 // other small blocks of the allocator.
 constexpr qsizetype kLarge = qsizetype(8) << 20;
+// Blocks of StringBlocks grow from a page to this, then jump to kLarge.
+constexpr qsizetype kHugeFrom = qsizetype(1) << 20;
 // Strings from this length may get a buffer of their own in StringBlocks:
 // one allocation is then little beside the copy.
 constexpr qsizetype kOwnBuffer = 64 * 1024;
@@ -60,8 +62,13 @@ QString StringBlocks::make(qsizetype length, char16_t **units, qsizetype hint)
 {
     if (length + 1 > m_left) {
         // Each block twice the last, from a page's worth, so that a few
-        // strings take little and many take few blocks.
-        qsizetype size = std::min(m_maxUnits, std::max<qsizetype>(2048, m_lastSize * 2));
+        // strings take little and many take few blocks. Past a megabyte the
+        // next block is at once large enough for huge pages: the ones between
+        // would each be filled a fault per 4 KiB.
+        qsizetype size = std::max<qsizetype>(2048, m_lastSize * 2);
+        if (size > kHugeFrom / qsizetype(sizeof(char16_t)))
+            size = std::max(size, kLarge / qsizetype(sizeof(char16_t)));
+        size = std::min(m_maxUnits, size);
         if (hint > 0)
             size = std::min(size, hint);
         // A string that would fill much of a new block gets a buffer of its
