@@ -435,24 +435,23 @@ private:
 
 class Writer {
 public:
-    explicit Writer(const ValueCount &count)
-        : m_count(count), m_refSize(bytesFor(quint64(std::max<qint64>(count.objects - 1, 0))))
-    {
-    }
-
-    QByteArray write(const QVariant &value, QString *error)
+    explicit Writer(const ValueCount &count) : m_refSize(bytesFor(quint64(std::max<qint64>(count.objects - 1, 0))))
     {
         // One buffer for the whole list, asked for at once: when large, it
         // then gets huge pages, and it is never copied to grow. Equal leaves
         // are written once, so the bound may be well above the size.
-        const qint64 objectBytes = m_count.bytes + m_count.references * m_refSize;
+        const qint64 objectBytes = count.bytes + count.references * m_refSize;
         const qint64 bound = qint64(kMagicSize) + objectBytes
-            + m_count.objects * bytesFor(quint64(kMagicSize) + quint64(objectBytes)) + qint64(kTrailerSize);
+            + count.objects * bytesFor(quint64(kMagicSize) + quint64(objectBytes)) + qint64(kTrailerSize);
         m_out.reserve(qsizetype(std::min<qint64>(bound, kPlistMaxBytes + 1)));
         adviseHugePages(m_out.data(), m_out.capacity());
-        m_offsets.reserve(size_t(m_count.objects));
-        m_lengths.reserve(size_t(m_count.objects));
-        m_hashes.reserve(size_t(m_count.objects));
+        m_offsets.reserve(size_t(count.objects));
+        m_lengths.reserve(size_t(count.objects));
+        m_hashes.reserve(size_t(count.objects));
+    }
+
+    QByteArray write(const QVariant &value, QString *error)
+    {
         m_out.append(kMagic, qsizetype(kMagicSize));
         const quint32 top = this->value(value);
         if (m_tooLarge)
@@ -703,7 +702,6 @@ private:
         return 0;
     }
 
-    const ValueCount m_count;
     QByteArray m_out;
     int m_refSize;
     std::vector<quint64> m_offsets;
