@@ -607,6 +607,26 @@ bool RowResult::memoryPass() const
     return row.memory.maxAnchorRatio <= 0 || double(reelPeakKiB()) <= row.memory.maxAnchorRatio * double(anchorPeakKiB());
 }
 
+namespace {
+
+// Adds one slice of a side's work to its total for the repetition.
+void addSlice(Sample &total, const Sample &slice, int index)
+{
+    if (index == 0 || !slice.ok()) {
+        total = slice;
+        return;
+    }
+    total.usage.wall += slice.usage.wall;
+    total.usage.cpu += slice.usage.cpu;
+    total.usage.minorFaults += slice.usage.minorFaults;
+    total.usage.majorFaults += slice.usage.majorFaults;
+    if (total.usage.totalCpu >= 0 && slice.usage.totalCpu >= 0)
+        total.usage.totalCpu += slice.usage.totalCpu;
+    total.peakKiB = std::max(total.peakKiB, slice.peakKiB);
+}
+
+} // namespace
+
 RowResult runRow(const Row &row, int repetitions)
 {
     RowResult result{row, {}, {}, {}, {}};
@@ -634,8 +654,12 @@ RowResult runRow(const Row &row, int repetitions)
         keep(row.anchor(), "anchor");
     }
     for (int i = 0; i < repetitions && result.error.empty(); ++i) {
-        const Sample r = keep(row.reel(), "reelkit");
-        const Sample a = keep(row.anchor(), "anchor");
+        Sample r;
+        Sample a;
+        for (int slice = 0; slice < std::max(row.slices, 1) && result.error.empty(); ++slice) {
+            addSlice(r, keep(row.reel(), "reelkit"), slice);
+            addSlice(a, keep(row.anchor(), "anchor"), slice);
+        }
         const Sample s = row.smaller ? keep(row.smaller(), "reelkit, smaller input") : Sample{};
         if (!r.ok() || !a.ok() || (row.smaller && !s.ok()))
             break;

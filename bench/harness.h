@@ -124,6 +124,10 @@ struct Row {
     // shows its total with its children, over the anchor (not judged).
     std::string totalNote;
     bool warmUp = false; // one unmeasured run of each side first (file-system caches)
+    // Each repetition runs both sides this many times, alternately, and
+    // adds up each side's slices: a row of many short operations is cut so,
+    // that a burst of other work on a shared machine falls on both sides.
+    int slices = 1;
     // Why the row cannot run on this machine (shown instead of figures); an
     // empty text when it can. Asked before prepare.
     std::function<std::string()> skip;

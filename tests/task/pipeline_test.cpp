@@ -12,6 +12,7 @@
 #include <reel/task/environment.h>
 #include <reel/task/pipeline.h>
 #include <reel/task/shellrun.h>
+#include <reel/task/spawn.h>
 
 #include <gtest/gtest.h>
 
@@ -226,6 +227,39 @@ TEST(Pipelines, ToolsStartCleanOfTheProgramsSignalsAndDescriptors)
     ::pthread_sigmask(SIG_SETMASK, &oldMask, nullptr);
     ::sigaction(SIGUSR1, &oldUsr1, nullptr);
     ::sigaction(SIGPIPE, &oldPipe, nullptr);
+}
+
+// The child reads the handlers it must undo from its status file in one go.
+TEST(Pipelines, CaughtSignalsComeFromTheStatusLine)
+{
+    const struct {
+        std::string_view status;
+        std::optional<quint64> mask;
+    } rows[] = {
+        {"Name:\tx\nSigIgn:\t0000000000001000\nSigCgt:\t0000000180014a02\nCapInh:\t0\n", 0x180014a02u},
+        {"Name:\tx\nSigCgt:\tffffffffffffffff\n", ~quint64(0)},
+        {"Name:\tx\nSigCgt:\t000000018001\n", std::nullopt},       // cut short
+        {"Name:\tx\nSigCgt:\t0000000180014a02", std::nullopt},     // the read stopped here
+        {"Name:\tx\nSigCgt:\t00000001800x4a02\n", std::nullopt},  // not hexadecimal
+        {"Name:\tx\nSigCgt:\t00000001800144a02\n", std::nullopt}, // 17 digits
+        {"Name:\tx\nSigIgn:\t0000000000000000\n", std::nullopt},
+        {"SigCgt:\t0000000000000001\n", std::nullopt}, // not a line of its own
+        {"", std::nullopt},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(task::detail::caughtSignalMask(row.status), row.mask) << row.status;
+
+    struct sigaction handle {}, old {};
+    handle.sa_handler = [](int) {};
+    ASSERT_EQ(::sigaction(SIGUSR2, &handle, &old), 0);
+    QFile file(u"/proc/self/status"_s);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray status = file.readAll();
+    ::sigaction(SIGUSR2, &old, nullptr);
+    const std::optional<quint64> mask = task::detail::caughtSignalMask(std::string_view(status.data(), status.size()));
+    ASSERT_TRUE(mask.has_value());
+    EXPECT_EQ((*mask >> (SIGUSR2 - 1)) & 1, 1u);
+    EXPECT_EQ((*mask >> (SIGKILL - 1)) & 1, 0u);
 }
 
 TEST(Runners, ReturnWhenTheLastToolEnds)

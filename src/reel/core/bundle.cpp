@@ -116,24 +116,33 @@ Bundle Bundle::main()
     if (!overridden.isEmpty())
         return atPath(overridden);
 
-    const QString exe = runningExecutable();
-    const QString exeDir = QFileInfo(exe).absolutePath();
+    // Where the running program's bundle is, found once: the program does
+    // not move while it runs, and this is asked on every tool run. Its
+    // information is still read afresh when the file changes.
+    struct Place {
+        QString bundlePath;
+        QString executable;
+        bool hasInfo = false;
+    };
+    static const Place place = [] {
+        const QString exe = runningExecutable();
+        const QString exeDir = QFileInfo(exe).absolutePath();
+        // Name.app/Contents/MacOS/exe
+        if (QFileInfo(exeDir).fileName() == QLatin1String("MacOS")
+            && QFileInfo::exists(exeDir + QStringLiteral("/../Info.plist")))
+            return Place{QDir::cleanPath(exeDir + QStringLiteral("/../..")), exe, true};
+        // An executable beside Contents/
+        return Place{exeDir, exe, QFileInfo::exists(exeDir + QStringLiteral("/Contents/Info.plist"))};
+    }();
     Bundle b;
-    // Name.app/Contents/MacOS/exe
-    if (QFileInfo(exeDir).fileName() == QLatin1String("MacOS")
-        && QFileInfo::exists(exeDir + QStringLiteral("/../Info.plist"))) {
-        b.d = makeBundle(QDir::cleanPath(exeDir + QStringLiteral("/../..")), exe);
-        return b;
-    }
-    // An executable beside Contents/
-    if (QFileInfo::exists(exeDir + QStringLiteral("/Contents/Info.plist"))) {
-        b.d = makeBundle(exeDir, exe);
+    if (place.hasInfo) {
+        b.d = makeBundle(place.bundlePath, place.executable);
         return b;
     }
     auto d = std::make_shared<Data>();
-    d->bundlePath = exeDir;
-    d->resourcePath = exeDir;
-    d->executablePath = exe;
+    d->bundlePath = place.bundlePath;
+    d->resourcePath = place.bundlePath;
+    d->executablePath = place.executable;
     b.d = d;
     return b;
 }

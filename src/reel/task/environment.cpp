@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <string_view>
 
 #include <unistd.h>
 
@@ -75,12 +76,16 @@ QByteArrayList toolEnvironment()
         {QByteArrayLiteral("FONTCONFIG_PATH"), toolFontconfigPath()},
     };
     QByteArrayList entries;
-    for (const QByteArray &entry : programEnvironment()) {
-        const QByteArray name = entryName(entry);
-        const bool isReplaced =
-            std::any_of(replaced.begin(), replaced.end(), [&](const auto &pair) { return pair.first == name; });
+    entries.reserve(replaced.size() + 64);
+    // Made on every tool run: only the entries kept are copied.
+    for (char **entry = environ; entry && *entry; ++entry) {
+        const std::string_view text(*entry);
+        const std::string_view name = text.substr(0, text.find('='));
+        const bool isReplaced = std::any_of(replaced.begin(), replaced.end(), [&](const auto &pair) {
+            return std::string_view(pair.first.constData(), size_t(pair.first.size())) == name;
+        });
         if (!isReplaced)
-            entries.append(entry);
+            entries.append(QByteArray(text.data(), qsizetype(text.size())));
     }
     for (const auto &[name, value] : replaced)
         entries.append(name + '=' + QFile::encodeName(value));

@@ -13,7 +13,6 @@
 #include <vector>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -191,6 +190,43 @@ struct ChildStreams {
     const char *directory; // null: the program's own
 };
 
+// The signals this process has handlers for, from its status file; nothing
+// when that cannot be read. Called in a child started by vfork, which has
+// its own copy of the handlers, so no other thread can change them while it
+// looks: system calls and stack memory only.
+std::optional<quint64> caughtSignals()
+{
+    char text[4096];
+    const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    // The system gives the whole file to the first read; reading on to its
+    // end would cost one more call for nothing.
+    size_t used = 0;
+    std::optional<quint64> mask;
+    while (!mask && used < sizeof text) {
+        const ssize_t count = ::read(fd, text + used, sizeof text - used);
+        if (count > 0)
+            used += size_t(count);
+        else if (count == 0 || errno != EINTR)
+            break;
+        mask = detail::caughtSignalMask(std::string_view(text, used));
+    }
+    ::close(fd);
+    return mask;
+}
+
+// Whether sig has a handler of the program's; the system is asked when the
+// caught set is unknown.
+bool handled(int sig, const std::optional<quint64> &caught)
+{
+    if (caught)
+        return (*caught >> (sig - 1)) & 1;
+    struct sigaction action {};
+    // The C library refuses its own signals; the exec resets them.
+    return ::sigaction(sig, nullptr, &action) == 0 && action.sa_handler != SIG_IGN && action.sa_handler != SIG_DFL;
+}
+
 // The child side of startSharingMemory. It shares the program's memory and
 // runs on the parent's stack, so it makes system calls only, and ends in
 // the tool or in _exit. *failure gets the errno of the step that failed.
@@ -199,16 +235,16 @@ struct ChildStreams {
 {
     // A handler of the program's would run here on the program's memory:
     // every caught signal, and a broken pipe, go back to the default action
-    // (the tool then dies of a broken pipe as it would under a shell).
+    // (the tool then dies of a broken pipe as it would under a shell). The
+    // caught set comes in one read: asking each signal in turn costs more
+    // than the rest of starting a small tool where system calls are dear.
+    const std::optional<quint64> caught = caughtSignals();
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sig == SIGKILL || sig == SIGSTOP)
             continue;
+        if (sig != SIGPIPE && !handled(sig, caught))
+            continue;
         struct sigaction action {};
-        if (::sigaction(sig, nullptr, &action) != 0) // the C library's own signals
-            continue;
-        if (sig != SIGPIPE && (action.sa_handler == SIG_IGN || action.sa_handler == SIG_DFL))
-            continue;
-        action = {};
         action.sa_handler = SIG_DFL;
         ::sigaction(sig, &action, nullptr);
     }
@@ -352,14 +388,7 @@ void drain(int fd, Sink &&sink, const QString &who)
     QByteArray large;
     char *buffer = first;
     qsizetype size = kFirstReadSize;
-    pollfd watched{fd, POLLIN, 0};
     for (;;) {
-        if (::poll(&watched, 1, -1) < 0) {
-            if (errno == EINTR)
-                continue;
-            logAlways("%@:-( poll - %@", who, errnoText(errno));
-            break;
-        }
         const ssize_t count = ::read(fd, buffer, size_t(size));
         if (count > 0) {
             sink(buffer, qsizetype(count));
@@ -372,7 +401,7 @@ void drain(int fd, Sink &&sink, const QString &who)
         }
         if (count == 0)
             break;
-        if (errno == EINTR || errno == EAGAIN)
+        if (errno == EINTR)
             continue;
         logAlways("%@:-( read - %@", who, errnoText(errno));
         break;
@@ -380,6 +409,28 @@ void drain(int fd, Sink &&sink, const QString &who)
 }
 
 } // namespace
+
+std::optional<quint64> detail::caughtSignalMask(std::string_view status)
+{
+    constexpr std::string_view key = "\nSigCgt:\t";
+    const size_t at = status.find(key);
+    if (at == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view digits = status.substr(at + key.size());
+    quint64 mask = 0;
+    size_t i = 0;
+    for (; i < digits.size() && i < 16; ++i) {
+        const char c = digits[i];
+        const int value = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (value < 0)
+            break;
+        mask = mask << 4 | quint64(value);
+    }
+    // A line cut short by the read, or of another form, tells nothing.
+    if (i != 16 || digits.size() == 16 || digits[16] != '\n')
+        return std::nullopt;
+    return mask;
+}
 
 void Output::append(const char *data, qsizetype size)
 {

@@ -70,4 +70,10 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
 // The text of an Output (null when not UTF-8), or null when nothing ran.
 QString outputText(std::optional<Output> output);
 
+namespace detail {
+// The caught-signal mask of a /proc/<pid>/status text (bit n - 1 for signal
+// n); nothing when the text has no whole "SigCgt:" line.
+std::optional<quint64> caughtSignalMask(std::string_view status);
+} // namespace detail
+
 } // namespace reel::task
