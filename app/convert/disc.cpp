@@ -79,9 +79,11 @@ DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset
             titles << source;
     }
     if (titles.size() > kMaxDiscTitles) {
-        result.problem = QStringLiteral("a DVD holds at most %1 titles, and %2 videos were given")
+        result.problem = QStringLiteral("a disc made here holds at most %1 titles, and %2 videos were given: "
+                                        "leave %3 out, or make two discs")
                              .arg(kMaxDiscTitles)
-                             .arg(titles.size());
+                             .arg(titles.size())
+                             .arg(titles.size() - kMaxDiscTitles);
         return result;
     }
     float totalDuration = 0;

@@ -24,8 +24,11 @@ constexpr qint64 kDualLayerBytes = 4171712LL * 2048;
 // Kept off the titles for the IFO files, the file systems and the
 // subtitles' subpictures.
 constexpr int kDiscReservePercent = 2;
-// A DVD has at most 99 titles, and at most 99 chapters in each.
-constexpr int kMaxDiscTitles = 99;
+// A DVD has at most 99 titles, and at most 99 chapters in each. The titles
+// here are played one after the other through the video manager's menu,
+// whose commands dvdauthor caps at 128: two for each title after the first,
+// and three more, leave room for 63.
+constexpr int kMaxDiscTitles = 63;
 constexpr int kMaxChapters = 99;
 
 struct DiscSettings {

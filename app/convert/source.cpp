@@ -48,6 +48,29 @@ double number(const QJsonValue &value)
     return ok && std::isfinite(parsed) ? parsed : 0;
 }
 
+// A stream's duration: its own, else Matroska's "DURATION" tag
+// ("01:02:03.456000000"); 0 when neither is a usable number.
+float streamDuration(const QJsonObject &object)
+{
+    double seconds = number(object.value(QLatin1String("duration")));
+    if (!(seconds > 0)) {
+        static const QRegularExpression clock(QStringLiteral("^(\\d{1,6}):(\\d\\d):(\\d\\d(?:\\.\\d+)?)$"));
+        const QRegularExpressionMatch match =
+            clock.match(object.value(QLatin1String("tags")).toObject().value(QLatin1String("DURATION")).toString());
+        if (match.hasMatch())
+            seconds = match.captured(1).toDouble() * 3600 + match.captured(2).toDouble() * 60
+                      + match.captured(3).toDouble();
+    }
+    return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
+}
+
+// Demuxers of single pictures: image2 and the "_pipe" readers of PNG, JPEG
+// and the others, which ffprobe picks by content whatever the extension.
+bool isPictureFormat(const QString &formatName)
+{
+    return formatName == QLatin1String("image2") || formatName.endsWith(QLatin1String("_pipe"));
+}
+
 FieldOrder fieldOrderFrom(const QString &text)
 {
     // The order fields are shown in: "tb" is coded top first but shown
@@ -120,6 +143,10 @@ StreamInfo streamFrom(const QJsonObject &object)
     stream.variableRate = std::fabs(spread - 1) > 0.005 && std::fabs(spread - 2) > 0.01;
     stream.fieldOrder = fieldOrderFrom(object.value(QLatin1String("field_order")).toString());
     stream.channels = qMax(0, object.value(QLatin1String("channels")).toInt());
+    stream.duration = streamDuration(object);
+    bool counted = false;
+    const qint64 frames = object.value(QLatin1String("nb_frames")).toString().toLongLong(&counted);
+    stream.frames = counted && frames >= 0 ? frames : -1;
     return stream;
 }
 
@@ -183,6 +210,7 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
     info.streams.clear();
     info.videoStream = -1;
     info.hasAudio = false;
+    info.stillPicture = false;
     for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray()) {
         const StreamInfo stream = streamFrom(value.toObject());
         if (stream.index < 0 || stream.type.isEmpty())
@@ -213,6 +241,14 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
             duration = std::max(duration, number(value.toObject().value(QLatin1String("duration"))));
     }
     info.duration = duration > 0 && duration < 1e7 ? float(duration) : 0.0f;
+    // A picture would become a video of one frame that nobody can watch.
+    const QString formatName = root.value(QLatin1String("format")).toObject().value(QLatin1String("format_name")).toString();
+    const bool oneFrame = video.frames == 1 || (video.fps > 0 && info.duration > 0 && info.duration * video.fps < 1.5f);
+    if (isPictureFormat(formatName) || (oneFrame && !info.hasAudio)) {
+        info.stillPicture = true;
+        info.error = QStringLiteral("%1 is a still picture, not a video").arg(info.path);
+        return;
+    }
     if (!(info.duration > 0))
         info.error = QStringLiteral("%1 has no duration that ffmpeg can read").arg(info.path);
 }
@@ -262,10 +298,14 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         return info;
     }
     readProbeJson(run.out, info);
-    if (info.video() && !(info.duration > 0)) {
+    if (info.video() && !(info.duration > 0) && !info.stillPicture) {
         info.duration = countedDuration(info, limits);
-        if (info.duration > 0)
+        if (info.duration > 0 && !info.hasAudio && info.duration * info.video()->fps < 1.5f) {
+            info.stillPicture = true;
+            info.error = QStringLiteral("%1 is a still picture, not a video").arg(info.path);
+        } else if (info.duration > 0) {
             info.error.clear();
+        }
     }
     const QString said = lastLine(run.err);
     if (!info.usable() && run.exitCode != 0 && !said.isEmpty())

@@ -31,6 +31,8 @@ struct StreamInfo {
     QString title;
     bool isDefault = false;
     bool attachedPicture = false; // cover art, not a video
+    float duration = 0;    // seconds, as the container gives it; 0 when it does not
+    qint64 frames = -1;    // the frame count the container gives; -1 when it does not
     // Video
     int width = 0;
     int height = 0;
@@ -58,6 +60,7 @@ struct SourceInfo {
     FieldOrder fieldOrder = FieldOrder::Unknown;
     bool fieldOrderTested = false; // decided by the interlace test, not the stream
     bool hasAudio = false;
+    bool stillPicture = false; // a picture, refused as such
     QString error;         // why the source cannot be converted; empty when it can
 
     bool usable() const { return error.isEmpty(); }
@@ -77,7 +80,8 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits = RunLimits{
 
 // Fills info's streams, duration and picture from ffprobe's JSON output
 // (-show_format -show_streams -of json); sets info.error when the text is not
-// such output or holds no video.
+// such output, holds no video, or holds a still picture (an image format, or
+// a single frame with no sound to carry it) rather than a video.
 void readProbeJson(const QByteArray &json, SourceInfo &info);
 
 // The verdict of ffmpeg's idet filter from its log ("Multi frame detection:

@@ -517,7 +517,8 @@ TEST(Disc, ChaptersEveryFewMinutesAndASetTooLargeRefusedWithTheSizeThatFits)
                                "target size of 4393 MB fits")},
         {{film(20 * 3600)}, u"dvd-pal"_s, usual, true, u"leave some videos out"_s},
         {{film(60)}, u"mp4"_s, usual, false, u"a disc is made with a DVD preset"_s},
-        {QList<SourceInfo>(100, film(60)), u"dvd-pal"_s, usual, false, u"at most 99 titles"_s},
+        // dvdauthor's menu commands hold 63 titles, fewer than a DVD's 99.
+        {QList<SourceInfo>(64, film(60)), u"dvd-pal"_s, usual, false, u"at most 63 titles, and 64 videos were given: leave 1 out"_s},
     };
     for (const auto &c : refused) {
         const DiscBudget budget =
