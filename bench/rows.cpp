@@ -310,6 +310,17 @@ struct Inputs {
         argv.push_back(clipPath());
         return debug ? command(argv) : commandOwnCpu(argv);
     }
+    // The whole conversion, tools included, with or without the checks of
+    // its output.
+    Sample convertWhole(bool verify) const
+    {
+        std::vector<std::string> argv{taskset, "-c", "0", kConverter, "--preset", "mp4", "--bitrate", "800", "-o",
+                                      convertedFolder(), "--overwrite"};
+        if (!verify)
+            argv.push_back("--no-verify");
+        argv.push_back(clipPath());
+        return command(argv);
+    }
     // The bare ffmpeg commands, then their output and statistics files
     // removed so that the next run finds what the converter finds.
     Sample bareConversion() const
@@ -712,6 +723,17 @@ std::vector<Row> Workbench::rows()
         .prepare = [&in] { in.needConversion(); },
         .reel = [&in] { return in.convert(false); },
         .anchor = [&in] { return in.bareConversion(); },
+    });
+    // What checking an output costs: opened and probed, then decoded whole,
+    // against the same conversion that calls its output done unchecked.
+    rows.push_back({
+        .operation = "the same conversion with its output checked and decoded whole (reelkit-convert)",
+        .anchorName = "reelkit-convert --no-verify",
+        .target = 1.10,
+        .skip = noConverter,
+        .prepare = [&in] { in.needConversion(); },
+        .reel = [&in] { return in.convertWhole(true); },
+        .anchor = [&in] { return in.convertWhole(false); },
     });
     rows.push_back({
         .operation = str(kStartUpRuns) + " start-ups of the converter (reelkit-convert --version)",

@@ -492,7 +492,7 @@ void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
     }
     case Kind::Authoring:
         if (!ok || !reel::testPresenceCocoa(m_partialDisc + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO"))) {
-            finish(State::Failed, QStringLiteral("dvdauthor failed: %1").arg(toolReason(exitCode, status)));
+            finish(State::Failed, toolReason(exitCode, status));
             return;
         }
         break;
