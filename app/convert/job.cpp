@@ -313,6 +313,14 @@ void ConversionJob::toolEnded(int exitCode, QProcess::ExitStatus status)
         moveIntoPlace();
         return;
     }
+    if (m_stage == Stage::Probe && (status != QProcess::NormalExit || exitCode != 0)) {
+        const QStringList words = m_output.lastWords();
+        finish(State::Failed, QStringLiteral("the output cannot be opened as a video (%1); it was removed, the source "
+                                             "is untouched")
+                                  .arg(words.isEmpty() ? QStringLiteral("ffprobe failed with code %1").arg(exitCode)
+                                                       : words.last()));
+        return;
+    }
     const QString failure = toolFailure(exitCode, status);
     if (!failure.isEmpty()) {
         finish(State::Failed, failure);

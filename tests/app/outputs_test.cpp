@@ -158,6 +158,7 @@ TEST(Verification, ADamagedOutputIsAFailedConversion)
         {"ffmpeg exits 0 after a trailer it could not write",
          damaging("echo \"Error writing trailer of $last: No space left on device\" >&2"),
          "ffmpeg could not write: Error writing trailer of"},
+        {"an output no player opens", damaging("echo 'not a video' > \"$last\""), "the output cannot be opened as a video"},
         {"an output cut short", damaging("truncate -s $(( $(stat -c %s \"$last\") * 2 / 5 )) \"$last\""),
          "does not decode"},
         {"an output without its sound",
