@@ -279,10 +279,8 @@ struct Inputs {
         setChildLog(saved);
         if (!converted.ok())
             throw std::runtime_error("the converter failed: " + converted.error);
-        // "conversion tool : <program> <arguments>", a line per tool run. The
-        // statistics file of a two-pass encode lies in the converter's
-        // temporary folder, gone once it ends: the bare passes keep theirs
-        // in the scratch folder.
+        // "conversion tool : <program> <arguments>", a line per tool run:
+        // the passes, then the decode that checks the output.
         std::ifstream in(log);
         for (std::string line; std::getline(in, line);) {
             const size_t tool = line.find("conversion tool");
@@ -292,9 +290,17 @@ struct Inputs {
             const std::vector<std::string> ran = words(line.substr(colon + 3));
             if (ran.empty() || ran[0].substr(ran[0].rfind('/') + 1) != "ffmpeg")
                 continue;
+            // The run's work folder is gone with it: its files (the pass's
+            // output, then the check's input) go to the scratch folder.
             std::vector<std::string> argv{taskset, "-c", "0", ffmpeg};
-            for (size_t i = 1; i < ran.size(); ++i)
-                argv.push_back(ran[i - 1] == "-passlogfile" ? scratch.file("passlog") : ran[i]);
+            for (size_t i = 1; i < ran.size(); ++i) {
+                if (ran[i - 1] == "-passlogfile")
+                    argv.push_back(scratch.file("passlog"));
+                else if (ran[i].find("/.reelkit-work-") != std::string::npos)
+                    argv.push_back(scratch.file(ran[i].substr(ran[i].rfind('/') + 1)));
+                else
+                    argv.push_back(ran[i]);
+            }
             converterPasses.push_back(argv);
         }
         if (converterPasses.empty())
