@@ -2,10 +2,13 @@
 
 #include "inputs.h"
 
+#include <reel/core/bundle.h>
+#include <reel/core/paths.h>
 #include <reel/core/plistcodec.h>
 #include <reel/files/listing.h>
 #include <reel/files/presence.h>
 #include <reel/files/sizes.h>
+#include <reel/media/eyetvimovie.h>
 #include <reel/prefs/plistfiles.h>
 #include <reel/strings/rewriting.h>
 #include <reel/strings/transforms.h>
@@ -45,6 +48,8 @@ constexpr int kWideEntries = 200000;
 constexpr qint64 kSpacedBytes = 10'000'000;
 constexpr qint64 kProseBytes = 100'000'000;
 constexpr int kStartUpRuns = 20;
+constexpr int kCardClips = 200; // the smaller card has a quarter of them
+constexpr qint64 kCardClipBytes = qint64(16) << 20; // a few seconds of AVCHD
 
 // The two trees: folders of folders of files, kMarker in every tenth name.
 struct TreeShape {
@@ -192,6 +197,7 @@ struct Inputs {
     std::optional<ProseStats> proseUtf8;
     std::optional<ProseStats> proseWindows;
     std::map<int, bool> plists;
+    std::map<int, std::string> cards; // the PLAYLIST folder by number of clips
     bool catalogueWritten = false;
     bool wideWritten = false;
     // The ffmpeg commands the converter ran, one per pass, and the files
@@ -220,6 +226,19 @@ struct Inputs {
     std::string widePath() const { return scratch.file("wide.plist"); }
     std::string wideXmlPath() const { return scratch.file("wide.xml"); }
     std::string clipPath() const { return scratch.file("clip.mp4"); }
+    // The time-stamp tool of the benchmark's own bundle, which the toolkit runs.
+    std::string timeStampTool() const
+    {
+        return reel::stringByAppendingPathComponent(reel::Bundle::main().resourcePath(), QStringLiteral("tools/gettimestamps"))
+            .toStdString();
+    }
+    const std::string &card(int clips)
+    {
+        auto it = cards.find(clips);
+        if (it == cards.end())
+            it = cards.emplace(clips, makeCameraCard(scratch.file("card-" + str(clips)), clips, kCardClipBytes)).first;
+        return it->second;
+    }
     std::string convertedFolder() const { return scratch.file("converted"); }
 
     void needToolOutput()
@@ -710,6 +729,38 @@ std::vector<Row> Workbench::rows()
             },
         });
     }
+
+    // One run of the time-stamp tool names a whole card; each clip is read
+    // only as far as its recording time. The anchor is that tool alone,
+    // started by the benchmark: the toolkit's share is the start, the
+    // reading of the lines and the log. The clips' holes are read as
+    // zeros, as a card's tail would be.
+    const auto nameCard = [&in](int clips) {
+        return inChild([&in, clips] {
+            const QString playlist = q(in.card(clips));
+            QMap<QString, QString> names;
+            const Usage usage = measure([&] { names = reel::dateCreation2iMovieNames(playlist); });
+            check(names.size() == clips && names.value(QStringLiteral("00001")) == QStringLiteral("2009-05-02 12:01:00-00001"),
+                  "named " + str(names.size()) + " clips, the first " + names.value(QStringLiteral("00001")).toStdString());
+            return usage;
+        });
+    };
+    rows.push_back({
+        .operation = "name the clips of a " + str(kCardClips) + "-clip camera card (dateCreation2iMovieNames)",
+        .anchorName = "gettimestamps alone",
+        .target = 1.5,
+        .maxSeconds = 2.0,
+        .smaller = [nameCard] { return nameCard(kCardClips / 4); },
+        .growthFactor = 4.0,
+        .maxGrowth = 4.5,
+        .warmUp = true,
+        .prepare = [&in] {
+            in.card(kCardClips);
+            in.card(kCardClips / 4);
+        },
+        .reel = [nameCard] { return nameCard(kCardClips); },
+        .anchor = [&in] { return command({in.timeStampTool(), in.card(kCardClips)}); },
+    });
 
     const auto noConverter = [] {
         return std::string(kConverter).empty() ? std::string("the converter is not built (REELKIT_BUILD_APPS=OFF)")

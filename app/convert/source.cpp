@@ -282,7 +282,7 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
     info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
     // Only now: a card clip's name comes from a tool that reads the file.
     if (isCardClip(info.path))
-        info.title = sourceTitle(info.path);
+        info.title = sourceTitle(info.path, &info.titleNote);
     if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
         info.error = missingToolsMessage({QStringLiteral("ffprobe")});
         return info;

@@ -49,6 +49,7 @@ struct StreamInfo {
 struct SourceInfo {
     QString path;          // absolute
     QString title;         // the cleaned name shown to the user
+    QString titleNote;     // how a card clip's title was had, when not from the camera's time; else empty
     float duration = 0;    // seconds
     double sizeMB = -1;    // mebibytes, -1 when unknown
     QList<StreamInfo> streams;

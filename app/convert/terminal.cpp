@@ -384,6 +384,8 @@ void printJob(std::FILE *out, const JobSettings &job)
     print(out, QStringLiteral("%1: %2 -> %3\n  picture: %4; %5\n  tracks: %6\n")
                    .arg(job.source.title, durationText(job.source.duration), job.output, job.picture.description,
                         budgetText(job), trackSummary(job.tracks)));
+    if (!job.source.titleNote.isEmpty())
+        print(out, QStringLiteral("  title: %1\n").arg(job.source.titleNote));
 }
 
 // The ffmpeg lines of a job, as a real run would start them.
@@ -545,8 +547,11 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         return kExitUsage;
 
     QStringList empty;
-    const QStringList found = discoverSources(files, &empty, limits.cancelled);
-    bool sourcesOk = true;
+    QStringList unreadable;
+    const QStringList found = discoverSources(files, &empty, limits.cancelled, &unreadable);
+    bool sourcesOk = unreadable.isEmpty();
+    for (const QString &problem : std::as_const(unreadable))
+        complain(err, problem);
     for (const QString &folder : std::as_const(empty)) {
         complain(err, QStringLiteral("no videos found in %1").arg(folder));
         sourcesOk = false;

@@ -276,6 +276,10 @@ void ConvertWindow::buildInterface()
         reel::displayAlert(QStringLiteral("No videos found"),
                            QStringLiteral("%1 holds no file with a video's extension.").arg(folder), 0, this);
     });
+    connect(m_reader, &SourceReader::unreadableFolder, this, [this](const QString &problem) {
+        reel::displayAlert(QStringLiteral("Cannot read the card"), problem.left(1).toUpper() + problem.mid(1) + u'.',
+                           reel::kCriticalAlertStyle, this);
+    });
     connect(m_reader, &SourceReader::sampleFailed, this, [this](const QString &error) {
         reel::displayAlert(QStringLiteral("No sample clip"), error, reel::kCriticalAlertStyle, this);
     });
