@@ -176,7 +176,7 @@ void DiscAuthoring::runStep(int index)
         emit stepChanged(m_stepText);
         if (isDone())
             return;
-        const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000));
+        const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000), discFrameMs(m_job.preset)).cues;
         const QString srt = titleFile(step.title, QStringLiteral(".srt"));
         const QString xml = titleFile(step.title, QStringLiteral("-subtitles.xml"));
         if (cues.isEmpty()) {

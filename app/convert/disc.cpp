@@ -206,6 +206,11 @@ QString dvdFormat(const Preset &preset)
     return preset.height == 576 ? QStringLiteral("pal") : QStringLiteral("ntsc");
 }
 
+double discFrameMs(const Preset &preset)
+{
+    return preset.height == 576 ? 40.0 : 1001.0 / 30;
+}
+
 QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &titles, const QString &format)
 {
     // Players start in the menu of the video manager; its commands play the

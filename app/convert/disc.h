@@ -99,6 +99,10 @@ QString spumuxXml(const QString &srt, const Preset &preset, const QString &font)
 // case.
 QString dvdFormat(const Preset &preset);
 
+// One frame of the disc's picture in milliseconds: 40 in PAL, 1001/30 in
+// NTSC.
+double discFrameMs(const Preset &preset);
+
 // The tool that makes the ISO image: genisoimage (its UDF bridge is what
 // DVD players read) else xorriso, from the bundle's tools folder or the
 // PATH; empty when there is neither.
