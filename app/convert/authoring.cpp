@@ -185,7 +185,7 @@ void DiscAuthoring::runStep(int index)
             stepDone(true);
             return;
         }
-        if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues)))) {
+        if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues, m_job.preset, &m_remarks)))) {
             finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_work));
             return;
         }
