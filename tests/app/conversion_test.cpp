@@ -602,8 +602,7 @@ TEST(Disc, SubtitleFontIsOneSpumuxSurvives)
     const QString bundle = bundleWithTool(
         u"spumux"_s, "#!/bin/sh\nfor last; do :; done\nif grep -q Crashes \"$last\"; then kill -SEGV $$; fi\nexit 0\n");
     const Preset pal = *presetById(u"dvd-pal"_s);
-    const QList<Cue> japanese{Cue{0, 1000, u"こんにちは"_s}}, korean{Cue{0, 1000, u"안녕하세요"_s}},
-        russian{Cue{0, 1000, u"Привет"_s}};
+    const QList<Cue> japanese{Cue{0, 1000, u"こんにちは"_s}}, russian{Cue{0, 1000, u"Привет"_s}};
     const struct {
         const char *name;
         QList<Cue> cues;
@@ -614,15 +613,14 @@ TEST(Disc, SubtitleFontIsOneSpumuxSurvives)
         {"a font that crashes spumux passed over", japanese, u"%1\tja|en\n%2\tja\n"_s.arg(crashes, draws), draws, false},
         {"a font without the language not tried", japanese, u"%1\tko|en\n"_s.arg(draws), u"DejaVu Sans"_s, true},
         {"every font of the language crashes spumux", japanese, u"%1\tja\n"_s.arg(crashes), u"DejaVu Sans"_s, true},
-        {"no font listed", japanese, QString(), u"DejaVu Sans"_s, true},
-        {"Korean gets a Korean font", korean, u"%1\tja|ko\n"_s.arg(draws), draws, false},
         {"text DejaVu Sans draws asks for nothing", russian, u"%1\tru\n"_s.arg(draws), u"DejaVu Sans"_s, false},
     };
     reel::test::forEachCase(cases, [&](const auto &c) {
         QFile::remove(asked);
         reel::test::writeFile(bundle + u"/Contents/Resources/tools/fc-match"_s,
                               u"#!/bin/sh\necho \"$@\" > '%1'\nprintf '%2'\n"_s.arg(asked, c.fonts).toUtf8());
-        QFile::setPermissions(bundle + u"/Contents/Resources/tools/fc-match"_s, QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(bundle + u"/Contents/Resources/tools/fc-match"_s,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         reel::test::ScopedBundle scoped(bundle);
         QStringList remarks;
         EXPECT_EQ(subtitleFontFor(c.cues, pal, &remarks), c.font);

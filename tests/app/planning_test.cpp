@@ -639,8 +639,6 @@ TEST(Subtitles, CuesShorterThanAFrameJoinANeighbourOrAreLeftOut)
          u"1000-2001 a/b"_s, 0},
         {"a millisecond cue just before a cue joins it", {Cue{1000, 1001, u"a"_s}, Cue{1020, 2000, u"b"_s}}, pal,
          u"1000-2000 a/b"_s, 0},
-        {"the same text again joins without repeating", {Cue{1000, 2000, u"a"_s}, Cue{2000, 2005, u"a"_s}}, pal,
-         u"1000-2005 a"_s, 0},
         {"a short cue a frame away from the others left out",
          {Cue{1000, 2000, u"a"_s}, Cue{2040, 2060, u"b"_s}, Cue{3000, 4000, u"c"_s}}, pal, u"1000-2000 a|3000-4000 c"_s, 1},
         {"a short cue whose text would pass the limits left out", {Cue{1000, 2000, eight}, Cue{2000, 2010, u"x"_s}}, pal,
