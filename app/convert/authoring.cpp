@@ -231,7 +231,7 @@ void DiscAuthoring::runStep(int index)
         emit stepChanged(m_stepText);
         if (isDone())
             return;
-        const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000));
+        const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000), discFrameMs(m_job.preset)).cues;
         const QString srt = titleFile(step.title, QStringLiteral(".srt"));
         const QString xml = titleFile(step.title, QStringLiteral("-subtitles.xml"));
         if (cues.isEmpty()) {
@@ -240,7 +240,7 @@ void DiscAuthoring::runStep(int index)
             stepDone(true);
             return;
         }
-        if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues)))) {
+        if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues, m_job.preset, &m_remarks)))) {
             finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
             return;
         }

@@ -435,11 +435,15 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
         const auto track = subtitles.constFind(job.source.path);
         if (track == subtitles.cend())
             continue;
+        // Left out: what could not be read, and what the disc cannot show.
+        const int leftOut = track->skipped
+                            + cuesForDisc(track->cues, qint64(double(job.source.duration) * 1000), discFrameMs(job.preset))
+                                  .leftOut;
         print(out, QStringLiteral("  subtitles of %1: %2 (%3 cues%4%5)\n")
                        .arg(job.source.title, track->path)
                        .arg(track->cues.size())
                        .arg(track->encodingName.isEmpty() ? QString() : QStringLiteral(", ") + track->encodingName,
-                            track->skipped > 0 ? QStringLiteral(", %1 left out").arg(track->skipped) : QString()));
+                            leftOut > 0 ? QStringLiteral(", %1 left out").arg(leftOut) : QString()));
     }
 }
 

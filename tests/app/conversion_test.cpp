@@ -16,6 +16,7 @@
 #include <job.h>
 #include <options.h>
 #include <plan.h>
+#include <toolfonts.h>
 #include <tools.h>
 
 #include <reel/core.h>
@@ -522,7 +523,7 @@ TEST(Disc, TwoClipsBecomeADiscWithSubtitlesAndAnImage)
     const ProgramRun run = convertWith({u"-p"_s, u"dvd-pal"_s, u"--disc"_s, u"-b"_s, u"2000"_s, u"-o"_s,
                                                        folder, first, second});
     ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString() << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains(u"subtitles of First: %1/First.srt (3 cues, Cyrillic (Windows))"_s.arg(s)))
+    EXPECT_TRUE(run.out.contains(u"subtitles of First: %1/First.srt (3 cues, Cyrillic (Windows), 1 left out)"_s.arg(s)))
         << run.out.toStdString();
 
     const QString videoTs = folder + u"/DVD/VIDEO_TS"_s;
@@ -540,6 +541,98 @@ TEST(Disc, TwoClipsBecomeADiscWithSubtitlesAndAnImage)
     // spumux found the program's fonts through the link to its bundle.
     QDirIterator link(reel::systemTemporaryFolder(), {u"app.app"_s}, QDir::System | QDir::AllEntries, QDirIterator::Subdirectories);
     EXPECT_TRUE(link.hasNext() && QFileInfo(link.next()).isSymLink());
+}
+
+// Subtitle files that once broke spumux, each beside a video of its own on
+// one disc: every title keeps a subpicture stream, and the cues thinned
+// before spumux are counted.
+TEST(Disc, SubtitlesThatSpumuxOnceCouldNotTake)
+{
+    const QString s = reel::test::scratchDir();
+    const auto srt = [](const QList<Cue> &cues) { return writeSrt(cues).toUtf8(); };
+    QList<Cue> milliseconds{Cue{0, 1000, u"Hello"_s}};
+    for (int i = 0; i < 10000; ++i)
+        milliseconds << Cue{1000 + i, 1001 + i, QString::number(i)};
+    QList<Cue> dense; // within 2 s, half a second each
+    for (int i = 0; i < 10000; ++i)
+        dense << Cue{i / 5, i / 5 + 500, u"line %1"_s.arg(i)};
+    const QString japanese = reel::test::writeFile(
+        s + u"/japanese.srt"_s,
+        u"1\r\n00:00:00,300 --> 00:00:01,400\r\nこんにちは、世界！\r\n\r\n2\r\n00:00:01,500 --> 00:00:02,600\r\n"
+        "日本語の 字幕 です\r\n"_s.toUtf8());
+    const struct {
+        const char *name;
+        QByteArray text; // null: the Japanese file in Shift JIS
+        QString says;    // in the line of its subtitles
+    } cases[] = {
+        {"Shift JIS Japanese, in a font spumux survives", {}, u"(2 cues, Japanese (Shift JIS))"_s},
+        // The first cue takes seven, the others are past the end or alone.
+        {"ten thousand millisecond cues", srt(milliseconds), u"(10001 cues, UTF-8, 9993 left out)"_s},
+        // Joined eight at a time, then cut to a few milliseconds by the next.
+        {"ten thousand cues within two seconds", srt(dense), u"(10000 cues, UTF-8, 9992 left out)"_s},
+        {"a cue exactly one frame long", srt({Cue{1000, 1040, u"one frame"_s}, Cue{2000, 2039, u"less"_s}}),
+         u"(2 cues, UTF-8, 1 left out)"_s},
+    };
+    QStringList videos{u"-p"_s, u"dvd-pal"_s, u"--disc"_s, u"-b"_s, u"2000"_s, u"-o"_s, outFolder()};
+    for (qsizetype i = 0; i < std::size(cases); ++i) {
+        const QString video = s + u"/Title %1.mp4"_s.arg(i + 1);
+        ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), video));
+        const QString beside = s + u"/Title %1.srt"_s.arg(i + 1);
+        if (cases[i].text.isNull())
+            ASSERT_EQ(runProgram(u"iconv"_s, {u"-f"_s, u"UTF-8"_s, u"-t"_s, u"SHIFT_JIS"_s, u"-o"_s, beside, japanese}).exitCode, 0);
+        else
+            reel::test::writeFile(beside, cases[i].text);
+        videos << video;
+    }
+    const ProgramRun run = convertWith(videos);
+    ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString() << run.out.toStdString();
+    EXPECT_FALSE(run.err.contains(u"could not be rendered"_s)) << run.err.toStdString();
+    for (qsizetype i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        EXPECT_TRUE(run.out.contains(u"subtitles of Title %1: %2/Title %1.srt %3"_s.arg(i + 1).arg(s, cases[i].says)))
+            << run.out.toStdString();
+        EXPECT_TRUE(probe(outFolder() + u"/DVD/VIDEO_TS/VTS_0%1_1.VOB"_s.arg(i + 1), u"stream=codec_type"_s)
+                        .contains(u"subtitle"_s));
+    }
+}
+
+// The font for a script DejaVu Sans lacks, among what fc-match lists, with
+// a spumux that crashes on some fonts as real ones do.
+TEST(Disc, SubtitleFontIsOneSpumuxSurvives)
+{
+    const QString s = reel::test::scratchDir();
+    const QString crashes = s + u"/Crashes.ttf"_s, draws = s + u"/Draws.ttf"_s;
+    const QString asked = s + u"/fc-match asked"_s;
+    const QString bundle = bundleWithTool(
+        u"spumux"_s, "#!/bin/sh\nfor last; do :; done\nif grep -q Crashes \"$last\"; then kill -SEGV $$; fi\nexit 0\n");
+    const Preset pal = *presetById(u"dvd-pal"_s);
+    const QList<Cue> japanese{Cue{0, 1000, u"こんにちは"_s}}, russian{Cue{0, 1000, u"Привет"_s}};
+    const struct {
+        const char *name;
+        QList<Cue> cues;
+        QString fonts; // what fc-match lists: file, tab, languages
+        QString font;
+        bool remark;   // that the letters show as boxes
+    } cases[] = {
+        {"a font that crashes spumux passed over", japanese, u"%1\tja|en\n%2\tja\n"_s.arg(crashes, draws), draws, false},
+        {"a font without the language not tried", japanese, u"%1\tko|en\n"_s.arg(draws), u"DejaVu Sans"_s, true},
+        {"every font of the language crashes spumux", japanese, u"%1\tja\n"_s.arg(crashes), u"DejaVu Sans"_s, true},
+        {"text DejaVu Sans draws asks for nothing", russian, u"%1\tru\n"_s.arg(draws), u"DejaVu Sans"_s, false},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        QFile::remove(asked);
+        reel::test::writeFile(bundle + u"/Contents/Resources/tools/fc-match"_s,
+                              u"#!/bin/sh\necho \"$@\" > '%1'\nprintf '%2'\n"_s.arg(asked, c.fonts).toUtf8());
+        QFile::setPermissions(bundle + u"/Contents/Resources/tools/fc-match"_s,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        reel::test::ScopedBundle scoped(bundle);
+        QStringList remarks;
+        EXPECT_EQ(subtitleFontFor(c.cues, pal, &remarks), c.font);
+        // A second title in the same script adds no second remark.
+        subtitleFontFor(c.cues, pal, &remarks);
+        EXPECT_EQ(remarks.size(), c.remark ? 1 : 0) << remarks.join(u'|').toStdString();
+        EXPECT_EQ(QFile::exists(asked), c.font != u"DejaVu Sans"_s || c.remark);
+    });
 }
 
 // What is left when the disc is cancelled, or its image tool fails after
