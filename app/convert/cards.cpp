@@ -1,5 +1,7 @@
 #include "cards.h"
 
+#include "placement.h"
+
 #include <reel/core.h>
 #include <reel/files.h>
 #include <reel/media.h>
@@ -12,7 +14,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <system_error>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -30,7 +31,7 @@ bool isRegularFile(const QString &path)
 // "permission denied"
 QString errnoText(int code)
 {
-    QString text = QString::fromStdString(std::generic_category().message(code));
+    QString text = systemErrorText(code);
     if (!text.isEmpty())
         text[0] = text.at(0).toLower();
     return text;

@@ -32,6 +32,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <optional>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -485,4 +486,45 @@ TEST(Disc, SixtyThreeTitlesAuthorAndMoreAreRefusedBeforeEncoding)
     EXPECT_EQ(run.exitCode, kExitUsage);
     EXPECT_TRUE(run.err.contains(u"at most 63 titles, and 64 videos were given: leave 1 out"_s)) << run.err.toStdString();
     EXPECT_EQ(namesIn(outFolder(u"none"_s)), QStringList());
+}
+
+// Subtitles asked for that do not reach the disc leave it made without
+// them, and the run failed, said on its last line with the tool's own
+// words, not its standing ones.
+TEST(Disc, SubtitlesThatCannotGoOnTheDiscFailTheRun)
+{
+    const QString s = reel::test::scratchDir();
+    const QString video = s + u"/Holiday.mp4"_s;
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), video));
+    const QString srt = reel::test::writeFile(s + u"/Holiday.srt"_s, "1\n00:00:00,500 --> 00:00:02,000\nHello\n");
+    const QByteArray standing = "echo 'DVDAuthor::spumux, version 0.7.2.' >&2\n"
+                                "echo 'Send bug reports to <dvdauthor-users@lists.sourceforge.net>' >&2\n";
+    const struct {
+        const char *name;
+        QString bundle;      // with the spumux of the row
+        QStringList given;   // --subtitles
+        const char *says;    // on the last line
+    } cases[] = {
+        {"spumux crashes", bundleWithTool(u"spumux"_s, "#!/bin/sh\n" + standing + "kill -SEGV $$\n"), {},
+         "the subtitles %1 could not be put on \"Holiday\": spumux crashed (Segmentation fault)"},
+        {"spumux refuses", bundleWithTool(u"spumux"_s, "#!/bin/sh\n" + standing + "echo 'ERR:  Cannot open font' >&2\nexit 1\n"),
+         {}, "spumux failed with code 1: Cannot open font"},
+        {"the file given is no subtitle file", {}, {u"--subtitles"_s, s}, "cannot be read (not a regular file)"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        std::optional<reel::test::ScopedBundle> tools;
+        if (!c.bundle.isEmpty())
+            tools.emplace(c.bundle);
+        const QString folder = outFolder(QString::fromUtf8(c.name));
+        const ProgramRun run = convertWith(QStringList{u"-p"_s, u"dvd-pal"_s, u"--disc"_s, u"-b"_s, u"2000"_s, u"-o"_s,
+                                                       folder} + c.given + QStringList{video});
+        EXPECT_EQ(run.exitCode, kExitFailed) << run.err.toStdString();
+        const QString last = run.err.trimmed().split(u'\n').last();
+        EXPECT_TRUE(last.startsWith(u"reelkit-convert: the disc is not all that was asked for: "_s)) << last.toStdString();
+        EXPECT_TRUE(last.contains(QString::fromUtf8(c.says).replace(u"%1"_s, srt))) << last.toStdString();
+        EXPECT_FALSE(last.contains(u"bug reports"_s));
+        // The disc is there, without them.
+        EXPECT_EQ(namesIn(folder), (QStringList{u"DVD"_s, u"DVD.iso"_s, u"Holiday.mpg"_s}));
+        EXPECT_FALSE(probe(folder + u"/DVD/VIDEO_TS/VTS_01_1.VOB"_s, u"stream=codec_type"_s).contains(u"subtitle"_s));
+    });
 }
