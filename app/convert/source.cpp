@@ -38,32 +38,6 @@ double ratio(const QString &text)
     return numerator > 0 && denominator > 0 ? numerator / denominator : 0;
 }
 
-// ffprobe writes durations as strings, counts as numbers; both are read.
-double number(const QJsonValue &value)
-{
-    if (value.isDouble())
-        return value.toDouble();
-    bool ok = false;
-    const double parsed = value.toString().toDouble(&ok);
-    return ok && std::isfinite(parsed) ? parsed : 0;
-}
-
-// A stream's duration: its own, else Matroska's "DURATION" tag
-// ("01:02:03.456000000"); 0 when neither is a usable number.
-float streamDuration(const QJsonObject &object)
-{
-    double seconds = number(object.value(QLatin1String("duration")));
-    if (!(seconds > 0)) {
-        static const QRegularExpression clock(QStringLiteral("^(\\d{1,6}):(\\d\\d):(\\d\\d(?:\\.\\d+)?)$"));
-        const QRegularExpressionMatch match =
-            clock.match(object.value(QLatin1String("tags")).toObject().value(QLatin1String("DURATION")).toString());
-        if (match.hasMatch())
-            seconds = match.captured(1).toDouble() * 3600 + match.captured(2).toDouble() * 60
-                      + match.captured(3).toDouble();
-    }
-    return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
-}
-
 // Demuxers of single pictures: image2 and the "_pipe" readers of PNG, JPEG
 // and the others, which ffprobe picks by content whatever the extension.
 bool isPictureFormat(const QString &formatName)
@@ -92,13 +66,13 @@ int rotationOf(const QJsonObject &stream)
     for (const QJsonValue &entry : stream.value(QLatin1String("side_data_list")).toArray()) {
         const QJsonObject side = entry.toObject();
         if (side.contains(QLatin1String("rotation"))) {
-            degrees = number(side.value(QLatin1String("rotation")));
+            degrees = probeNumber(side.value(QLatin1String("rotation")));
             found = true;
             break;
         }
     }
     if (!found)
-        degrees = number(stream.value(QLatin1String("tags")).toObject().value(QLatin1String("rotate")));
+        degrees = probeNumber(stream.value(QLatin1String("tags")).toObject().value(QLatin1String("rotate")));
     if (!std::isfinite(degrees) || std::fabs(degrees) > 1e6)
         return 0;
     const int quarter = int(std::lround(degrees / 90.0)) % 4;
@@ -143,7 +117,7 @@ StreamInfo streamFrom(const QJsonObject &object)
     stream.variableRate = std::fabs(spread - 1) > 0.005 && std::fabs(spread - 2) > 0.01;
     stream.fieldOrder = fieldOrderFrom(object.value(QLatin1String("field_order")).toString());
     stream.channels = qMax(0, object.value(QLatin1String("channels")).toInt());
-    stream.duration = streamDuration(object);
+    stream.duration = probeStreamDuration(object);
     bool counted = false;
     const qint64 frames = object.value(QLatin1String("nb_frames")).toString().toLongLong(&counted);
     stream.frames = counted && frames >= 0 ? frames : -1;
@@ -191,12 +165,35 @@ float countedDuration(const SourceInfo &info, const RunLimits &limits)
     if (!run.succeeded())
         return 0;
     const QJsonArray streams = QJsonDocument::fromJson(run.out).object().value(QLatin1String("streams")).toArray();
-    const double frames = streams.isEmpty() ? 0 : number(streams.first().toObject().value(QLatin1String("nb_read_packets")));
+    const double frames = streams.isEmpty() ? 0 : probeNumber(streams.first().toObject().value(QLatin1String("nb_read_packets")));
     const double seconds = frames / double(video.fps);
     return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
 }
 
 } // namespace
+
+double probeNumber(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return value.toDouble();
+    bool ok = false;
+    const double parsed = value.toString().toDouble(&ok);
+    return ok && std::isfinite(parsed) ? parsed : 0;
+}
+
+float probeStreamDuration(const QJsonObject &stream)
+{
+    double seconds = probeNumber(stream.value(QLatin1String("duration")));
+    if (!(seconds > 0)) {
+        static const QRegularExpression clock(QStringLiteral("^(\\d{1,6}):(\\d\\d):(\\d\\d(?:\\.\\d+)?)$"));
+        const QRegularExpressionMatch match =
+            clock.match(stream.value(QLatin1String("tags")).toObject().value(QLatin1String("DURATION")).toString());
+        if (match.hasMatch())
+            seconds = match.captured(1).toDouble() * 3600 + match.captured(2).toDouble() * 60
+                      + match.captured(3).toDouble();
+    }
+    return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
+}
 
 void readProbeJson(const QByteArray &json, SourceInfo &info)
 {
@@ -234,11 +231,11 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
     info.displayAspect = turned ? 1.0f / shown : shown;
     info.fieldOrder = video.fieldOrder;
 
-    double duration = number(root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")));
+    double duration = probeNumber(root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")));
     if (!(duration > 0)) {
         // Some containers give only their streams' durations.
         for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray())
-            duration = std::max(duration, number(value.toObject().value(QLatin1String("duration"))));
+            duration = std::max(duration, probeNumber(value.toObject().value(QLatin1String("duration"))));
     }
     info.duration = duration > 0 && duration < 1e7 ? float(duration) : 0.0f;
     // A picture would become a video of one frame that nobody can watch.

@@ -5,6 +5,8 @@
 #include "toolrun.h"
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 
@@ -91,6 +93,14 @@ void readProbeJson(const QByteArray &json, SourceInfo &info);
 // Unknown when the text holds no such line, too few frames decided, or
 // counts that no video reaches (logged).
 FieldOrder idetVerdict(const QString &log);
+
+// A number of ffprobe's JSON, which writes durations as strings and counts
+// as numbers; 0 when it is no finite number.
+double probeNumber(const QJsonValue &value);
+
+// A stream's duration in ffprobe's JSON: its own, else Matroska's
+// "DURATION" tag ("01:02:03.456000000"); 0 when neither is usable.
+float probeStreamDuration(const QJsonObject &stream);
 
 // "progressive", "interlaced, top field first"...
 QString fieldOrderText(FieldOrder order);

@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -11,15 +10,6 @@
 namespace convert {
 
 namespace {
-
-double number(const QJsonValue &value)
-{
-    if (value.isDouble())
-        return value.toDouble();
-    bool ok = false;
-    const double parsed = value.toString().toDouble(&ok);
-    return ok && std::isfinite(parsed) ? parsed : 0;
-}
 
 // A stream's length as the source has it, else the whole source's.
 float sourceSeconds(const SourceInfo &source, int stream)
@@ -72,24 +62,16 @@ QString outputProblem(const QByteArray &probeJson, const Expectation &expected)
     const QJsonObject format = document.object().value(QLatin1String("format")).toObject();
     if (!document.isObject() || format.isEmpty())
         return QStringLiteral("the output cannot be opened as a video");
-    const double whole = number(format.value(QLatin1String("duration")));
+    const double whole = probeNumber(format.value(QLatin1String("duration")));
     double videoSeconds = -1;
     double audioSeconds = -1;
     int videos = 0;
     int audios = 0;
     int subtitles = 0;
-    static const QRegularExpression clock(QStringLiteral("^(\\d{1,6}):(\\d\\d):(\\d\\d(?:\\.\\d+)?)$"));
     for (const QJsonValue &value : document.object().value(QLatin1String("streams")).toArray()) {
         const QJsonObject stream = value.toObject();
         const QString type = stream.value(QLatin1String("codec_type")).toString();
-        double length = number(stream.value(QLatin1String("duration")));
-        if (!(length > 0)) {
-            const QRegularExpressionMatch match = clock.match(
-                stream.value(QLatin1String("tags")).toObject().value(QLatin1String("DURATION")).toString());
-            if (match.hasMatch())
-                length = match.captured(1).toDouble() * 3600 + match.captured(2).toDouble() * 60
-                         + match.captured(3).toDouble();
-        }
+        double length = probeStreamDuration(stream);
         if (!(length > 0))
             length = whole;
         if (type == QLatin1String("video") && videos++ == 0)

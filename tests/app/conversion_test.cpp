@@ -48,21 +48,6 @@ namespace {
 
 constexpr int kWaitMs = 300000; // catches a hang; a loaded machine is slow
 
-JobSettings planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination)
-{
-    const Plan plan = planJobs({probeSource(clip)}, presetById(presetId).value(), budget, destination);
-    EXPECT_TRUE(plan.problems.isEmpty()) << plan.problems.join(u'\n').toStdString();
-    return plan.jobs.value(0);
-}
-
-void runToEnd(ConversionJob &job)
-{
-    QSignalSpy finished(&job, &ConversionJob::finished);
-    job.start();
-    if (!job.isDone())
-        EXPECT_TRUE(finished.wait(kWaitMs));
-}
-
 // Two seconds of a camera's transport stream (192-byte packets, H.264 and
 // AC-3) whose picture carries the recording time as cameras write it.
 QByteArray cameraStream(const CameraTime &time)

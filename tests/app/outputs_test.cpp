@@ -90,21 +90,6 @@ QString wholeProblem(const QString &path, double seconds)
     return QString();
 }
 
-JobSettings planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination)
-{
-    const Plan plan = planJobs({probeSource(clip)}, presetById(presetId).value(), budget, destination);
-    EXPECT_TRUE(plan.problems.isEmpty()) << plan.problems.join(u'\n').toStdString();
-    return plan.jobs.value(0);
-}
-
-void runToEnd(ConversionJob &job)
-{
-    QSignalSpy finished(&job, &ConversionJob::finished);
-    job.start();
-    if (!job.isDone())
-        EXPECT_TRUE(finished.wait(kWaitMs));
-}
-
 // The converter started, its output read as it comes.
 struct Started {
     std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
