@@ -34,10 +34,10 @@ namespace {
 // spumux renders every cue into memory; a hostile subtitle file must not
 // take the machine with it.
 constexpr rlim_t kSpumuxMemoryBytes = rlim_t(1024) * 1024 * 1024;
-// spumux copies the title once: a minute or two for a DVD's worth, more
-// only when something is wrong.
+// spumux copies the title once: a few minutes for a DVD's worth from a
+// slow stick, more only when something is wrong.
 constexpr int kSpumuxBaseSeconds = 120;
-constexpr double kSpumuxSecondsPerMB = 0.1;
+constexpr double kSpumuxSecondsPerMB = 0.5;
 // Reading a title back decodes it, which costs more than the authoring's
 // copy.
 constexpr double kCheckWeight = 0.5;

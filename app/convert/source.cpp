@@ -277,9 +277,16 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         return info;
     }
     info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
+
     // Only now: a card clip's name comes from a tool that reads the file.
     if (isCardClip(info.path))
         info.title = sourceTitle(info.path, &info.titleNote);
+    // A card's clip never written, a download never begun: no tool needed.
+    if (st.st_size == 0) {
+        info.error = QStringLiteral("%1 cannot be read: the file is empty").arg(path);
+        reel::logAlways("probeSource         :-( %@", info.error);
+        return info;
+    }
     if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
         info.error = missingToolsMessage({QStringLiteral("ffprobe")});
         return info;

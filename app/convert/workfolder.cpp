@@ -66,7 +66,12 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
         const QByteArray made = pattern;
         const int lock = ::open((made + '/' + kLockName).constData(),
                                 O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        // A file system without locks (some network shares) still takes the
+        // run: a sweep that cannot take a lock leaves the folder alone.
+        const bool locked = lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0;
+        if (lock >= 0 && !locked && (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)) {
+            reel::logAlways("WorkFolder          :-/ %@ takes no lock: %@", destination, systemErrorText(errno));
+        } else if (!locked) {
             const int why = errno;
             if (lock >= 0)
                 ::close(lock);
