@@ -14,6 +14,7 @@
 #include <job.h>
 #include <options.h>
 #include <plan.h>
+#include <tooloutput.h>
 #include <tools.h>
 #include <verify.h>
 #include <workfolder.h>
@@ -175,6 +176,45 @@ TEST(Verification, ADamagedOutputIsAFailedConversion)
     EXPECT_TRUE(good.verified());
     EXPECT_TRUE(std::any_of(values.cbegin(), values.cend(), [](float v) { return v > 92 && v < 100; }));
     EXPECT_EQ(namesIn(folder), QStringList{u"ntsc.mp4"_s});
+}
+
+// A tool's words read as they come: the same lines however the bytes are
+// cut, the last one kept without its line end, and the first that says a
+// write failed noted, whatever the tool's exit status will say.
+TEST(ToolOutput, LinesWhateverTheChunksAndTheFailedWriteNoted)
+{
+    const struct {
+        const char *name;
+        QList<QByteArray> chunks;
+        QStringList lines;
+        const char *failure;
+    } cases[] = {
+        {"progress in carriage returns, then a message",
+         {"frame=1 time=00:00:01\rframe=2 time=0", "0:00:02\rError writing trailer of x.mp4: No space left on device\n"},
+         {u"frame=1 time=00:00:01"_s, u"frame=2 time=00:00:02"_s, u"Error writing trailer of x.mp4: No space left on device"_s},
+         "Error writing trailer of x.mp4: No space left on device"},
+        {"a last line without its end", {"one\r\n", "two"}, {u"one"_s, u"two"_s}, ""},
+        {"normalize's full disk",
+         {"Audio File Library: unable to write data (disk full) -- wrote 1 out of 2 frames [error 6]"},
+         {u"Audio File Library: unable to write data (disk full) -- wrote 1 out of 2 frames [error 6]"_s},
+         "Audio File Library: unable to write data (disk full) -- wrote 1 out of 2 frames [error 6]"},
+        {"words that only look alike", {"Writing trailer done\nspace left: 3 GB\n"},
+         {u"Writing trailer done"_s, u"space left: 3 GB"_s}, ""},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        ToolOutput output;
+        QStringList lines;
+        const auto take = [&](const QString &line) {
+            lines << line;
+            output.keep(line);
+        };
+        for (const QByteArray &chunk : c.chunks)
+            output.feed(chunk, take);
+        output.flush(take);
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(output.writeFailure(), QString::fromUtf8(c.failure));
+        EXPECT_EQ(output.lastWords(), c.lines);
+    });
 }
 
 // A destination far too small, nearly big enough, and big enough: whatever
