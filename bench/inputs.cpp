@@ -315,4 +315,99 @@ QVariantMap wideDictionary(int entries)
     return root;
 }
 
+namespace {
+
+std::string bigEndian(std::uint32_t v, int bytes)
+{
+    std::string out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out += char((v >> (8 * i)) & 0xff);
+    return out;
+}
+
+// The header, an empty AppInfo block and the play list, one item per clip.
+std::string playlistBytes(int clips)
+{
+    std::string items;
+    for (int i = 1; i <= clips; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%05dM2TS", i);
+        std::string item(name);
+        item.resize(82, '\0');
+        items += bigEndian(82, 2) + item;
+    }
+    return "MPLS0200" + bigEndian(58, 4) + std::string(28, '\0') + bigEndian(14, 4) + std::string(14, '\0')
+        + bigEndian(std::uint32_t(6 + items.size()), 4) + bigEndian(0, 2) + bigEndian(std::uint32_t(clips), 2)
+        + bigEndian(0, 2) + items;
+}
+
+// The user-data SEI with the MDPM block (tags 0x18 and 0x19: the BCD date
+// and time), escaped as H.264 escapes its payloads.
+std::string mdpmSei(int year, int month, int day, int hour, int minute, int second)
+{
+    const auto bcd = [](int v) { return char(((v / 10) << 4) | (v % 10)); };
+    const std::string mdpm = std::string("\x17\xee\x8c\x60\xf8\x4d\x11\xd9\x8c\xd6\x08\x00\x20\x0c\x9a\x66MDPM\x03", 21)
+        + std::string("\x18\x80") + bcd(year / 100) + bcd(year % 100) + bcd(month) + "\x19" + bcd(day) + bcd(hour)
+        + bcd(minute) + bcd(second) + std::string("\xe1\x00\x00\x01\x02", 5);
+    std::string payload(1, '\x05'); // user data unregistered, then its size
+    payload += char(mdpm.size());
+    payload += mdpm;
+    payload += '\x80';
+    std::string out("\x00\x00\x00\x01\x06", 5);
+    for (const char c : payload) {
+        const size_t n = out.size();
+        if (n >= 2 && out[n - 1] == '\0' && out[n - 2] == '\0' && static_cast<unsigned char>(c) <= 3)
+            out += '\x03';
+        out += c;
+    }
+    return out;
+}
+
+// A 192-byte packet: the 4-byte time code, the 188-byte transport packet.
+std::string packet(int pid, bool start, int counter, std::string payload)
+{
+    payload.resize(184, '\xff');
+    return std::string(4, '\0') + '\x47' + char((start ? 0x40 : 0) | (pid >> 8)) + char(pid & 0xff)
+        + char(0x10 | (counter & 15)) + payload;
+}
+
+} // namespace
+
+std::string makeCameraCard(const std::string &root, int clips, std::int64_t clipBytes)
+{
+    constexpr int kWrittenPackets = (256 << 10) / 192;
+    const std::string bdmv = root + "/BDMV";
+    for (const std::string &folder : {root, bdmv, bdmv + "/PLAYLIST", bdmv + "/STREAM"}) {
+        if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
+            fail("cannot make", folder);
+    }
+    {
+        Writer playlist(bdmv + "/PLAYLIST/00000.mpls");
+        playlist.add(playlistBytes(clips));
+        playlist.finish();
+    }
+    for (int i = 1; i <= clips; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/STREAM/%05d.MTS", i);
+        const std::string path = bdmv + name;
+        {
+            Writer clip(path);
+            // An access unit delimiter, the camera's SEI, the start of a key
+            // frame; then picture and sound packets.
+            const std::string first = std::string("\x00\x00\x01\xe0\x00\x00\x80\x00\x00", 9)
+                + std::string("\x00\x00\x00\x01\x09\xf0", 6) + mdpmSei(2009, 5, 2, 12 + i / 60, i % 60, 0)
+                + std::string("\x00\x00\x01\x65\x88\x84", 6);
+            for (int p = 0; p < kWrittenPackets; ++p) {
+                const bool video = p % 2 == 0;
+                clip.add(packet(video ? 0x1011 : 0x1100, p < 2, p / 2,
+                                p == 0 ? first : std::string(184, video ? '\x5a' : '\x0b')));
+            }
+            clip.finish();
+        }
+        if (::truncate(path.c_str(), clipBytes) != 0)
+            fail("cannot grow", path);
+    }
+    return bdmv + "/PLAYLIST";
+}
+
 } // namespace bench

@@ -80,4 +80,11 @@ QVariantMap catalogue(int entries);
 // One flat dictionary: "entry-000000" to "value 0" and so on.
 QVariantMap wideDictionary(int entries);
 
+// A camera card below root (made): BDMV/PLAYLIST/00000.mpls naming clips
+// clips, and BDMV/STREAM/00001.MTS on, each a transport stream whose first
+// video packet carries the clip's recording time as cameras write it (clip
+// n at 2009-05-02 12:00:00 plus n minutes), its first 256 KiB written and
+// the rest of its clipBytes a hole. Returns the PLAYLIST folder.
+std::string makeCameraCard(const std::string &root, int clips, std::int64_t clipBytes);
+
 } // namespace bench

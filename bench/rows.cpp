@@ -2,10 +2,13 @@
 
 #include "inputs.h"
 
+#include <reel/core/bundle.h>
+#include <reel/core/paths.h>
 #include <reel/core/plistcodec.h>
 #include <reel/files/listing.h>
 #include <reel/files/presence.h>
 #include <reel/files/sizes.h>
+#include <reel/media/eyetvimovie.h>
 #include <reel/prefs/plistfiles.h>
 #include <reel/strings/rewriting.h>
 #include <reel/strings/transforms.h>
@@ -45,6 +48,8 @@ constexpr int kWideEntries = 200000;
 constexpr qint64 kSpacedBytes = 10'000'000;
 constexpr qint64 kProseBytes = 100'000'000;
 constexpr int kStartUpRuns = 20;
+constexpr int kCardClips = 200; // the smaller card has a quarter of them
+constexpr qint64 kCardClipBytes = qint64(16) << 20; // a few seconds of AVCHD
 
 // The two trees: folders of folders of files, kMarker in every tenth name.
 struct TreeShape {
@@ -181,6 +186,7 @@ struct Inputs {
     std::string find = tool("find");
     std::string iconv = tool("iconv");
     std::string ffmpeg = tool("ffmpeg");
+    std::string ffprobe = tool("ffprobe");
     std::string plistutil = tool("plistutil");
     // The conversions run on one core, on both sides: the encoder then
     // starts as many threads each time, and its CPU time varies less.
@@ -192,11 +198,14 @@ struct Inputs {
     std::optional<ProseStats> proseUtf8;
     std::optional<ProseStats> proseWindows;
     std::map<int, bool> plists;
+    std::map<int, std::string> cards; // the PLAYLIST folder by number of clips
     bool catalogueWritten = false;
     bool wideWritten = false;
-    // The ffmpeg commands the converter ran, one per pass, and the files
-    // they leave.
+    // The commands the converter ran: ffmpeg, one per pass; then the checks
+    // of its output, ffprobe and ffmpeg's decode, which read the output the
+    // converter left.
     std::vector<std::vector<std::string>> converterPasses;
+    std::vector<std::vector<std::string>> converterChecks;
 
     std::string toolOutputPath() const { return scratch.file("tool-output.txt"); }
     std::string spacedPath() const { return scratch.file("spaced.txt"); }
@@ -220,6 +229,19 @@ struct Inputs {
     std::string widePath() const { return scratch.file("wide.plist"); }
     std::string wideXmlPath() const { return scratch.file("wide.xml"); }
     std::string clipPath() const { return scratch.file("clip.mp4"); }
+    // The time-stamp tool of the benchmark's own bundle, which the toolkit runs.
+    std::string timeStampTool() const
+    {
+        return reel::stringByAppendingPathComponent(reel::Bundle::main().resourcePath(), QStringLiteral("tools/gettimestamps"))
+            .toStdString();
+    }
+    const std::string &card(int clips)
+    {
+        auto it = cards.find(clips);
+        if (it == cards.end())
+            it = cards.emplace(clips, makeCameraCard(scratch.file("card-" + str(clips)), clips, kCardClipBytes)).first;
+        return it->second;
+    }
     std::string convertedFolder() const { return scratch.file("converted"); }
 
     void needToolOutput()
@@ -279,10 +301,9 @@ struct Inputs {
         setChildLog(saved);
         if (!converted.ok())
             throw std::runtime_error("the converter failed: " + converted.error);
-        // "conversion tool : <program> <arguments>", a line per tool run. The
-        // statistics file of a two-pass encode lies in the converter's
-        // temporary folder, gone once it ends: the bare passes keep theirs
-        // in the scratch folder.
+        // "conversion tool : <program> <arguments>", a line per tool run.
+        // The run's work folder is gone with it: a pass writes in the
+        // scratch folder instead, and the checks read the converter's output.
         std::ifstream in(log);
         for (std::string line; std::getline(in, line);) {
             const size_t tool = line.find("conversion tool");
@@ -290,12 +311,22 @@ struct Inputs {
             if (colon == std::string::npos)
                 continue;
             const std::vector<std::string> ran = words(line.substr(colon + 3));
-            if (ran.empty() || ran[0].substr(ran[0].rfind('/') + 1) != "ffmpeg")
+            const std::string name = ran.empty() ? std::string() : ran[0].substr(ran[0].rfind('/') + 1);
+            if (name != "ffmpeg" && name != "ffprobe")
                 continue;
-            std::vector<std::string> argv{taskset, "-c", "0", ffmpeg};
-            for (size_t i = 1; i < ran.size(); ++i)
-                argv.push_back(ran[i - 1] == "-passlogfile" ? scratch.file("passlog") : ran[i]);
-            converterPasses.push_back(argv);
+            // The decode writes to "-", a pass to a file or /dev/null.
+            const bool check = name == "ffprobe" || ran.back() == "-";
+            std::vector<std::string> argv{taskset, "-c", "0", name == "ffmpeg" ? ffmpeg : ffprobe};
+            for (size_t i = 1; i < ran.size(); ++i) {
+                if (ran[i - 1] == "-passlogfile")
+                    argv.push_back(scratch.file("passlog"));
+                else if (ran[i].find("/.reelkit-work-") != std::string::npos)
+                    argv.push_back(check ? convertedFolder() + "/clip.mp4"
+                                         : scratch.file(ran[i].substr(ran[i].rfind('/') + 1)));
+                else
+                    argv.push_back(ran[i]);
+            }
+            (check ? converterChecks : converterPasses).push_back(argv);
         }
         if (converterPasses.empty())
             throw std::runtime_error("the converter's log names no ffmpeg command (see " + log + ")");
@@ -310,13 +341,24 @@ struct Inputs {
         argv.push_back(clipPath());
         return debug ? command(argv) : commandOwnCpu(argv);
     }
-    // The bare ffmpeg commands, then their output and statistics files
-    // removed so that the next run finds what the converter finds.
-    Sample bareConversion() const
+    // The checks the converter made of its output, bare.
+    Sample bareChecks() const
+    {
+        std::vector<Sample> checks;
+        for (const std::vector<std::string> &argv : converterChecks)
+            checks.push_back(command(argv));
+        return sum(checks);
+    }
+    // The bare passes (then, with checks, the checks), then their output and
+    // statistics files removed so that the next run finds what the converter
+    // finds.
+    Sample bareConversion(bool checks) const
     {
         std::vector<Sample> passes;
         for (const std::vector<std::string> &argv : converterPasses)
             passes.push_back(command(argv));
+        if (checks)
+            passes.push_back(bareChecks());
         for (const std::vector<std::string> &argv : converterPasses) {
             const std::string &output = argv.back();
             if (output.rfind(scratch.path(), 0) == 0)
@@ -694,6 +736,38 @@ std::vector<Row> Workbench::rows()
         });
     }
 
+    // One run of the time-stamp tool names a whole card; each clip is read
+    // only as far as its recording time. The anchor is that tool alone,
+    // started by the benchmark: the toolkit's share is the start, the
+    // reading of the lines and the log. The clips' holes are read as
+    // zeros, as a card's tail would be.
+    const auto nameCard = [&in](int clips) {
+        return inChild([&in, clips] {
+            const QString playlist = q(in.card(clips));
+            QMap<QString, QString> names;
+            const Usage usage = measure([&] { names = reel::dateCreation2iMovieNames(playlist); });
+            check(names.size() == clips && names.value(QStringLiteral("00001")) == QStringLiteral("2009-05-02 12:01:00-00001"),
+                  "named " + str(names.size()) + " clips, the first " + names.value(QStringLiteral("00001")).toStdString());
+            return usage;
+        });
+    };
+    rows.push_back({
+        .operation = "name the clips of a " + str(kCardClips) + "-clip camera card (dateCreation2iMovieNames)",
+        .anchorName = "gettimestamps alone",
+        .target = 1.5,
+        .maxSeconds = 2.0,
+        .smaller = [nameCard] { return nameCard(kCardClips / 4); },
+        .growthFactor = 4.0,
+        .maxGrowth = 4.5,
+        .warmUp = true,
+        .prepare = [&in] {
+            in.card(kCardClips);
+            in.card(kCardClips / 4);
+        },
+        .reel = [nameCard] { return nameCard(kCardClips); },
+        .anchor = [&in] { return command({in.timeStampTool(), in.card(kCardClips)}); },
+    });
+
     const auto noConverter = [] {
         return std::string(kConverter).empty() ? std::string("the converter is not built (REELKIT_BUILD_APPS=OFF)")
                                                : std::string();
@@ -701,17 +775,30 @@ std::vector<Row> Workbench::rows()
     // x264's own CPU time varies by several per cent between identical
     // runs, more than the overhead to be judged: the converter's own CPU
     // time (its process alone) is set against the bare commands', and its
-    // total, with the tools it runs (ffprobe, ffmpeg's interlace test and
-    // the passes), is shown beside.
+    // total, with the tools it runs (ffprobe, ffmpeg's interlace test, the
+    // passes and the checks of the output), is shown beside.
     rows.push_back({
         .operation = "converter's own CPU in a 10 s 720p conversion to MP4, two passes (reelkit-convert)",
         .anchorName = "the ffmpeg commands it ran, bare",
         .target = 0.02,
-        .totalNote = "with the tools it runs (probe, interlace test, passes)",
+        .totalNote = "with the tools it runs (probe, interlace test, passes, checks)",
         .skip = noConverter,
         .prepare = [&in] { in.needConversion(); },
         .reel = [&in] { return in.convert(false); },
-        .anchor = [&in] { return in.bareConversion(); },
+        .anchor = [&in] { return in.bareConversion(true); },
+    });
+    // What checking an output costs: the converter's checks of that
+    // conversion (ffprobe, then ffmpeg decoding it whole), as it ran them,
+    // against its passes. Set against the whole converter with and without
+    // --no-verify, the few per cent would drown in x264's own spread.
+    rows.push_back({
+        .operation = "the checks of that conversion's output: probed, decoded whole (reelkit-convert)",
+        .anchorName = "its two passes, bare",
+        .target = 0.15,
+        .skip = noConverter,
+        .prepare = [&in] { in.needConversion(); },
+        .reel = [&in] { return in.bareChecks(); },
+        .anchor = [&in] { return in.bareConversion(false); },
     });
     rows.push_back({
         .operation = str(kStartUpRuns) + " start-ups of the converter (reelkit-convert --version)",

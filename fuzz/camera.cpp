@@ -41,6 +41,14 @@ void clip(const QByteArray &bytes)
 {
     const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
     const auto time = gettimestamps::findRecordingTime(data.data(), data.size());
+    // A time settled on a lead is the one the whole gives (the lead cut
+    // where the input's last byte says, each prefix an exact copy).
+    const std::size_t lead = data.empty() ? 0 : std::size_t(data.back()) * data.size() / 256;
+    const std::vector<std::uint8_t> start(data.begin(), data.begin() + std::ptrdiff_t(lead));
+    if (const auto settled = gettimestamps::findSettledRecordingTime(start.data(), start.size())) {
+        if (!time || gettimestamps::formatTime(*settled) != gettimestamps::formatTime(*time))
+            __builtin_trap();
+    }
     if (!time)
         return;
     const auto &t = *time;
@@ -59,6 +67,10 @@ void timeStampLines(const QString &output)
     if (!name.isNull() && !name.endsWith(QLatin1Char('-') + clip))
         __builtin_trap();
     reel::nameFromTimeStampLines(output, QStringLiteral("00001"));
+    // The names of a whole card are those the clips get one by one.
+    const QMap<QString, QString> names = reel::namesFromTimeStampLines(output);
+    if (name.isNull() ? names.contains(clip) : names.value(clip) != name)
+        __builtin_trap();
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The converter's SubRip reader: any text gives cues that are well formed,
 // that read back the same once written, and that a disc can show one at a
-// time.
+// time, each for a frame at least.
 #include <srt.h>
 
 #include <cstdint>
@@ -43,15 +43,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     check(read.cues.size() <= convert::kMaxCues);
     check(sameCues(convert::parseSrt(convert::writeSrt(read.cues)).cues, read.cues));
 
-    // A video of 10 s, and one without a known end.
+    // A video of 10 s, and one without a known end; PAL and NTSC frames.
     for (const qint64 duration : {qint64(10000), qint64(0)}) {
-        const QList<convert::Cue> shown = convert::cuesForDisc(read.cues, duration);
-        checkCues(shown);
-        for (qsizetype i = 0; i < shown.size(); ++i) {
-            check(duration <= 0 || shown.at(i).endMs <= duration);
-            check(i == 0 || shown.at(i - 1).endMs <= shown.at(i).startMs);
+        for (const double frame : {40.0, 1001.0 / 30}) {
+            const convert::DiscCues shown = convert::cuesForDisc(read.cues, duration, frame);
+            checkCues(shown.cues);
+            check(shown.leftOut >= 0 && shown.leftOut <= read.cues.size());
+            for (qsizetype i = 0; i < shown.cues.size(); ++i) {
+                const convert::Cue &cue = shown.cues.at(i);
+                check(duration <= 0 || cue.endMs <= duration);
+                check(i == 0 || shown.cues.at(i - 1).endMs <= cue.startMs);
+                // At most one subpicture a frame.
+                check(double(cue.endMs - cue.startMs) >= frame);
+            }
+            check(sameCues(convert::parseSrt(convert::writeSrt(shown.cues)).cues, shown.cues));
         }
-        check(sameCues(convert::parseSrt(convert::writeSrt(shown)).cues, shown));
     }
     return 0;
 }

@@ -6,7 +6,9 @@
 // picks the reader (see input.h): "f" ffmpeg progress, "m" mplayer status,
 // "p" the other progress markers, "e" mpeg2enc, "h" a help text with a
 // version line, "a" ffmpeg -version, "o" an os-release file or a kernel
-// release, "i" the interlace test's log, "j" ffprobe's JSON.
+// release, "i" the interlace test's log, "w" a tool's output as the
+// converter reads it for evidence of a failed write, "j" ffprobe's JSON (of
+// a source, and of an output being checked).
 #include "input.h"
 
 #include <reel/numbers/parsing.h>
@@ -17,9 +19,13 @@
 #include <picture.h>
 #include <presets.h>
 #include <source.h>
+#include <tooloutput.h>
 #include <tracks.h>
+#include <verify.h>
 
 #include <QRegularExpression>
+
+#include <algorithm>
 
 #include <climits>
 #include <cmath>
@@ -112,8 +118,42 @@ void release(const QString &text, const QByteArray &bytes)
     }
 }
 
+// Cut anywhere, the bytes give the same lines, and the failure noted is one
+// of the lines kept.
+void toolOutput(const QByteArray &bytes)
+{
+    QStringList whole;
+    QStringList pieces;
+    convert::ToolOutput once;
+    once.feed(bytes, [&](const QString &line) { whole << line; });
+    once.flush([&](const QString &line) { whole << line; });
+    convert::ToolOutput split;
+    const qsizetype cut = bytes.isEmpty() ? 0 : qsizetype(uint8_t(bytes.at(0))) % (bytes.size() + 1);
+    split.feed(bytes.left(cut), [&](const QString &line) { pieces << line; });
+    split.feed(bytes.mid(cut), [&](const QString &line) { pieces << line; });
+    split.flush([&](const QString &line) { pieces << line; });
+    if (whole != pieces)
+        __builtin_trap(); // a line depends on how the bytes arrived
+    for (const QString &line : std::as_const(whole))
+        once.keep(line);
+    const QString failure = once.writeFailure();
+    if (!failure.isEmpty()
+        && std::none_of(whole.cbegin(), whole.cend(), [&](const QString &line) { return line.trimmed() == failure; }))
+        __builtin_trap(); // the failure is a line the tool wrote
+}
+
 void probeJson(const QByteArray &bytes)
 {
+    // An output being checked against what its job expects.
+    for (const bool audio : {false, true}) {
+        convert::Expectation expected;
+        expected.audio = audio;
+        expected.videoSeconds = 10;
+        expected.audioSeconds = audio ? 10 : 0;
+        expected.subtitles = audio ? 1 : 0;
+        convert::outputProblem(bytes, expected);
+    }
+
     convert::SourceInfo info;
     info.path = QStringLiteral("/videos/clip.mov");
     convert::readProbeJson(bytes, info);
@@ -143,7 +183,7 @@ void probeJson(const QByteArray &bytes)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz::quietLog();
-    const fuzz::Picked input = fuzz::pick(data, size, "fmpehaoij");
+    const fuzz::Picked input = fuzz::pick(data, size, "fmpehaoiwj");
     switch (input.reader) {
     case 0:
         ffmpeg(fuzz::text(input));
@@ -168,6 +208,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         break;
     case 7:
         convert::idetVerdict(fuzz::text(input));
+        break;
+    case 8:
+        toolOutput(input.rest);
         break;
     default:
         probeJson(input.rest);

@@ -17,8 +17,9 @@ packages=(
   util-linux
   # the media tools the toolkit drives
   ffmpeg mplayer mjpegtools dvdauthor normalize-audio bc
-  # disc images, and a TrueType font for spumux's subtitles
-  xorriso fonts-dejavu-core
+  # disc images, and TrueType fonts for spumux's subtitles (Latin, Greek,
+  # Cyrillic...; Japanese, which DejaVu lacks)
+  xorriso fonts-dejavu-core fonts-ipafont-gothic
   # a virtual display for screenshots and desktop runs without a screen
   xvfb xauth
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs again, as an unprivileged user, the suites whose answers depend on who
-# runs them (permissions, ownership, removal, the private temporary folder):
-# core, files, text and prefs, from a test build that scripts/test.sh made.
+# runs them (permissions, ownership, removal, the private temporary folder,
+# the converter's work folders and what it may read): core, files, text,
+# prefs, media and app, from a test build that scripts/test.sh made.
 # Run as root; it switches to the user (nobody, or $REELKIT_TEST_USER), whose
 # home need not exist, in a sandbox that user owns.
 #   scripts/test-unprivileged.sh [ctest arguments...]
@@ -13,7 +14,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${REELKIT_TEST_BUILD:-$here/build/test}" && pwd)
 user=${REELKIT_TEST_USER:-nobody}
-suites=(core files text prefs)
+suites=(core files text prefs media app)
 
 if [[ $(id -u) -ne 0 ]]; then
   echo "test-unprivileged: running as $(id -un) already; scripts/test.sh covered it"

@@ -1,8 +1,10 @@
 #include "authoring.h"
 
+#include "placement.h"
 #include "toolfonts.h"
 #include "toolrun.h"
 #include "tools.h"
+#include "verify.h"
 
 #include <reel/core.h>
 #include <reel/files.h>
@@ -13,12 +15,15 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTemporaryDir>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <algorithm>
 
 #include <csignal>
+#include <cstring>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,7 +31,19 @@ namespace convert {
 
 namespace {
 
-constexpr int kKeptToolLines = 20;
+// spumux renders every cue into memory; a hostile subtitle file must not
+// take the machine with it.
+constexpr rlim_t kSpumuxMemoryBytes = rlim_t(1024) * 1024 * 1024;
+// spumux copies the title once: a few minutes for a DVD's worth from a
+// slow stick, more only when something is wrong.
+constexpr int kSpumuxBaseSeconds = 120;
+constexpr double kSpumuxSecondsPerMB = 0.5;
+// Reading a title back decodes it, which costs more than the authoring's
+// copy.
+constexpr double kCheckWeight = 0.5;
+// A title read back may end this far from its video: the program stream's
+// start offset and the last sound frame.
+constexpr double kTitleToleranceSeconds = 0.6;
 
 double sizeMB(const QString &path)
 {
@@ -41,7 +58,8 @@ bool writeUtf8(const QString &path, const QString &text)
 }
 
 // The line that says why a tool failed: dvdauthor's and spumux's "ERR:",
-// xorriso's "FAILURE", else the last line.
+// xorriso's "FAILURE", else the last line that is not the tools' standing
+// words (their name and version, build options, where to send bug reports).
 QString failureReason(const QStringList &lines)
 {
     for (const QString &line : lines) {
@@ -50,7 +68,14 @@ QString failureReason(const QStringList &lines)
         if (line.contains(QLatin1String(": FAILURE :")))
             return line.mid(line.indexOf(QLatin1String(": FAILURE :")) + 11).trimmed();
     }
-    return lines.isEmpty() ? QStringLiteral("no message") : lines.last();
+    static const QRegularExpression standing(
+        QStringLiteral("bug report|^Build options|^DVDAuthor::|, version \\d|^INFO:|^STAT:"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (!standing.match(*line).hasMatch())
+            return *line;
+    }
+    return QString();
 }
 
 } // namespace
@@ -94,7 +119,21 @@ DiscAuthoring::~DiscAuthoring()
 
 QString DiscAuthoring::titleFile(int title, const QString &suffix) const
 {
-    return reel::stringByAppendingPathComponent(m_work, QStringLiteral("title-%1%2").arg(title + 1, 2, 10, QLatin1Char('0')).arg(suffix));
+    return reel::stringByAppendingPathComponent(m_scratch, QStringLiteral("title-%1%2").arg(title + 1, 2, 10, QLatin1Char('0')).arg(suffix));
+}
+
+QStringList DiscAuthoring::titleVobs(int title) const
+{
+    // One titleset per title: VTS_01_1.VOB, VTS_01_2.VOB... past 1 GB.
+    const QString prefix = QStringLiteral("VTS_%1_").arg(title + 1, 2, 10, QLatin1Char('0'));
+    QStringList vobs;
+    for (int part = 1; part <= 9; ++part) {
+        const QString name = QStringLiteral("DVD/VIDEO_TS/%1%2.VOB").arg(prefix).arg(part);
+        if (!reel::testPresenceC(reel::stringByAppendingPathComponent(m_scratch, name)))
+            break;
+        vobs << name;
+    }
+    return vobs;
 }
 
 void DiscAuthoring::start()
@@ -106,7 +145,11 @@ void DiscAuthoring::start()
         finish(State::Failed, QStringLiteral("a disc needs at least one video"));
         return;
     }
-    QStringList needed{QStringLiteral("dvdauthor")};
+    if (m_job.titles.size() > kMaxDiscTitles) {
+        finish(State::Failed, QStringLiteral("a disc holds at most %1 titles").arg(kMaxDiscTitles));
+        return;
+    }
+    QStringList needed{QStringLiteral("dvdauthor"), QStringLiteral("ffmpeg")};
     const bool anySubtitles = std::any_of(m_job.titles.cbegin(), m_job.titles.cend(),
                                           [](const DiscTitle &title) { return !title.cues.isEmpty(); });
     if (anySubtitles)
@@ -122,16 +165,23 @@ void DiscAuthoring::start()
     }
     reel::logDebug("disc                : dvdauthor %@, spumux %@", QString::number(reel::versionSpumuxDvdauthor(false)),
                    QString::number(reel::versionSpumuxDvdauthor(true)));
-    // A hidden folder of its own beside the disc's place: the disc is moved
+    // The run's private folder beside the disc's place: the disc is moved
     // there whole at the end.
-    QTemporaryDir work(reel::stringByAppendingPathComponent(m_job.destination, QStringLiteral(".reelkit-disc-XXXXXX")));
-    if (!work.isValid()) {
-        finish(State::Failed, QStringLiteral("cannot make a folder in %1: %2").arg(m_job.destination, work.errorString()));
+    if (!m_work) {
+        QString error;
+        m_work = WorkFolder::create(m_job.destination, &error);
+        if (!m_work) {
+            finish(State::Failed, error);
+            return;
+        }
+    }
+    m_scratch = m_work->uniqueFile(QStringLiteral("disc"), QString());
+    if (!QDir().mkdir(m_scratch)) {
+        finish(State::Failed, QStringLiteral("cannot make a folder in %1").arg(m_work->path()));
         return;
     }
-    work.setAutoRemove(false);
-    m_work = work.path();
-    m_partialImage = m_work + QStringLiteral(".iso");
+    m_partialDisc = reel::stringByAppendingPathComponent(m_scratch, QStringLiteral("DVD"));
+    m_partialImage = m_partialDisc + QStringLiteral(".iso");
 
     if (anySubtitles) {
         QString error;
@@ -149,12 +199,17 @@ void DiscAuthoring::start()
             m_steps << Step{Kind::Subtitles, i, mb};
     }
     m_steps << Step{Kind::Authoring, -1, totalMB};
+    for (int i = 0; i < m_job.titles.size(); ++i)
+        m_steps << Step{Kind::CheckTitle, i, sizeMB(m_job.titles.at(i).mpeg) * kCheckWeight};
     if (m_job.makeImage) {
         m_isoTool = isoTool();
-        if (m_isoTool.isEmpty())
+        if (m_isoTool.isEmpty()) {
             m_remarks << QStringLiteral("no ISO image: neither genisoimage nor xorriso is installed");
-        else
+        } else {
             m_steps << Step{Kind::Image, -1, totalMB};
+            if (!QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
+                m_steps << Step{Kind::CheckImage, -1, 0.01};
+        }
     }
     for (const Step &step : std::as_const(m_steps))
         m_totalWeight += step.weight;
@@ -176,7 +231,7 @@ void DiscAuthoring::runStep(int index)
         emit stepChanged(m_stepText);
         if (isDone())
             return;
-        const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000));
+        const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000), discFrameMs(m_job.preset)).cues;
         const QString srt = titleFile(step.title, QStringLiteral(".srt"));
         const QString xml = titleFile(step.title, QStringLiteral("-subtitles.xml"));
         if (cues.isEmpty()) {
@@ -185,8 +240,8 @@ void DiscAuthoring::runStep(int index)
             stepDone(true);
             return;
         }
-        if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues)))) {
-            finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_work));
+        if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues, m_job.preset, &m_remarks)))) {
+            finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
             return;
         }
         startTool(toolPath(QStringLiteral("spumux")),
@@ -194,6 +249,20 @@ void DiscAuthoring::runStep(int index)
                    reel::lastPathComponent(xml)});
         m_process->setStandardInputFile(title.mpeg);
         m_process->setStandardOutputFile(titleFile(step.title, QStringLiteral("-subtitled.mpg")));
+        m_process->setChildProcessModifier([] {
+            ::setpgid(0, 0);
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+            const struct rlimit memory = {kSpumuxMemoryBytes, kSpumuxMemoryBytes};
+            ::setrlimit(RLIMIT_AS, &memory);
+        });
+        const int limitMs = int((kSpumuxBaseSeconds + kSpumuxSecondsPerMB * step.weight) * 1000);
+        QProcess *process = m_process;
+        QTimer::singleShot(limitMs, process, [this, process, limitMs] {
+            if (process != m_process || process->state() == QProcess::NotRunning)
+                return;
+            m_output.keep(QStringLiteral("ERR: spumux took longer than %1 s and was stopped").arg(limitMs / 1000));
+            process->kill();
+        });
         m_process->start();
         return;
     }
@@ -213,13 +282,47 @@ void DiscAuthoring::runStep(int index)
         m_process->start();
         return;
     }
+    case Kind::CheckTitle: {
+        m_stepText = QStringLiteral("Reading back \"%1\"").arg(m_job.titles.at(step.title).title);
+        emit stepChanged(m_stepText);
+        if (isDone())
+            return;
+        const QStringList vobs = titleVobs(step.title);
+        if (vobs.isEmpty()) {
+            finish(State::Failed, QStringLiteral("dvdauthor made no video for \"%1\"").arg(m_job.titles.at(step.title).title));
+            return;
+        }
+        m_decodedSeconds = 0;
+        // Names relative to the folder: no "|" of a path breaks the list.
+        startTool(toolPath(QStringLiteral("ffmpeg")), decodeArguments(QStringLiteral("concat:") + vobs.join(QLatin1Char('|'))));
+        m_process->setStandardOutputFile(QProcess::nullDevice());
+        m_process->start();
+        return;
+    }
     case Kind::Image:
         m_stepText = QStringLiteral("Making the ISO image");
         emit stepChanged(m_stepText);
         if (isDone())
             return;
-        startTool(m_isoTool, isoArguments(m_isoTool, m_work, m_partialImage, volumeLabel(m_job.settings.name)));
+        startTool(m_isoTool, isoArguments(m_isoTool, m_partialDisc, m_partialImage, volumeLabel(m_job.settings.name)));
         m_process->setProcessChannelMode(QProcess::MergedChannels);
+        m_process->start();
+        return;
+    case Kind::CheckImage:
+        m_stepText = QStringLiteral("Reading back the ISO image");
+        emit stepChanged(m_stepText);
+        if (isDone())
+            return;
+        if (!reel::testPresenceC(m_partialImage)) {
+            stepDone(true);
+            return;
+        }
+        m_listing.clear();
+        startTool(QStandardPaths::findExecutable(QStringLiteral("xorriso")),
+                  {QStringLiteral("-indev"), m_partialImage, QStringLiteral("-find"), QStringLiteral("/"),
+                   QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-exec"), QStringLiteral("lsdl")});
+        connect(m_process, &QProcess::readyReadStandardOutput, this,
+                [this] { m_listing += m_process->readAllStandardOutput(); });
         m_process->start();
         return;
     }
@@ -229,12 +332,11 @@ void DiscAuthoring::startTool(const QString &program, const QStringList &argumen
 {
     if (m_process)
         m_process->deleteLater();
-    m_pending.clear();
-    m_toolLines.clear();
+    m_output.clear();
     m_process = new QProcess(this);
     m_process->setProgram(program);
     m_process->setArguments(arguments);
-    m_process->setWorkingDirectory(m_work);
+    m_process->setWorkingDirectory(m_scratch);
     m_process->setProcessEnvironment(toolProcessEnvironment());
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setChildProcessModifier([] {
@@ -244,7 +346,10 @@ void DiscAuthoring::startTool(const QString &program, const QStringList &argumen
     });
     reel::logDebug("disc tool           : %@ %@", program, reel::array2Str(arguments));
     connect(m_process, &QProcess::readyReadStandardError, this, &DiscAuthoring::readOutput);
-    connect(m_process, &QProcess::readyReadStandardOutput, this, &DiscAuthoring::readOutput);
+    connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
+        if (m_process->processChannelMode() == QProcess::MergedChannels)
+            readOutput();
+    });
     connect(m_process, &QProcess::finished, this, &DiscAuthoring::toolEnded);
     connect(m_process, &QProcess::errorOccurred, this, [this, program](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart && !isDone())
@@ -255,17 +360,11 @@ void DiscAuthoring::startTool(const QString &program, const QStringList &argumen
 void DiscAuthoring::readOutput()
 {
     // Merged, everything comes as output; otherwise the output may be the
-    // disc's own bytes, sent to a file.
-    m_pending += m_process->processChannelMode() == QProcess::MergedChannels ? m_process->readAllStandardOutput()
-                                                                             : m_process->readAllStandardError();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < m_pending.size(); ++i) {
-        if (m_pending.at(i) == '\r' || m_pending.at(i) == '\n') {
-            toolLine(QString::fromUtf8(m_pending.constData() + start, i - start));
-            start = i + 1;
-        }
-    }
-    m_pending.remove(0, start);
+    // disc's own bytes, sent to a file, or a listing read apart.
+    const QByteArray bytes = m_process->processChannelMode() == QProcess::MergedChannels
+                                 ? m_process->readAllStandardOutput()
+                                 : m_process->readAllStandardError();
+    m_output.feed(bytes, [this](const QString &line) { toolLine(line); });
 }
 
 void DiscAuthoring::toolLine(const QString &line)
@@ -305,6 +404,19 @@ void DiscAuthoring::toolLine(const QString &line)
         }
         break;
     }
+    case Kind::CheckTitle: {
+        if (line.contains(reel::progressFfmpegGrepStr())) {
+            const float seconds = reel::progressFfmpeg(line);
+            m_decodedSeconds = std::max(m_decodedSeconds, double(seconds));
+            const float duration = m_job.titles.at(step.title).duration;
+            if (duration > 0)
+                setStepProgress(seconds / duration);
+            return;
+        }
+        if (!isDecodeError(line))
+            return;
+        break;
+    }
     case Kind::Image: {
         static const QRegularExpression done(QStringLiteral("(\\d+(?:\\.\\d+)?)% done"));
         const QRegularExpressionMatch match = done.match(line);
@@ -314,12 +426,12 @@ void DiscAuthoring::toolLine(const QString &line)
         }
         break;
     }
+    case Kind::CheckImage:
+        break;
     }
     if (line.startsWith(QLatin1String("INFO:")) || line.startsWith(QLatin1String("STAT:")))
         return;
-    m_toolLines << line.trimmed();
-    if (m_toolLines.size() > kKeptToolLines)
-        m_toolLines.removeFirst();
+    m_output.keep(line);
 }
 
 void DiscAuthoring::setStepProgress(float fraction)
@@ -335,21 +447,36 @@ void DiscAuthoring::setStepProgress(float fraction)
     }
 }
 
+QString DiscAuthoring::toolReason(int exitCode, QProcess::ExitStatus status) const
+{
+    const QString tool = reel::lastPathComponent(m_process->program());
+    QString reason = failureReason(m_output.lastWords());
+    if (!m_output.writeFailure().isEmpty())
+        reason = m_output.writeFailure();
+    QString said;
+    if (status != QProcess::NormalExit)
+        said = QStringLiteral("%1 crashed (%2)").arg(tool, QString::fromLocal8Bit(::strsignal(exitCode)));
+    else if (exitCode != 0)
+        said = QStringLiteral("%1 failed with code %2").arg(tool).arg(exitCode);
+    else
+        said = QStringLiteral("%1 could not write").arg(tool);
+    if (!reason.isEmpty())
+        said += QStringLiteral(": ") + reason;
+    // A full disk, which dvdauthor reports as "Error 0 -- Success".
+    return said + fullDiskHint(m_job.destination);
+}
+
 void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
 {
     if (m_state != State::Running)
         return;
-    if (!m_pending.isEmpty()) {
-        toolLine(QString::fromUtf8(m_pending));
-        m_pending.clear();
-    }
+    m_output.flush([this](const QString &line) { toolLine(line); });
     if (m_cancelling) {
         finish(State::Cancelled, QString());
         return;
     }
-    const bool ok = status == QProcess::NormalExit && exitCode == 0;
+    const bool ok = status == QProcess::NormalExit && exitCode == 0 && m_output.writeFailure().isEmpty();
     const Step step = m_steps.at(m_step);
-    const QString reason = failureReason(m_toolLines);
     switch (step.kind) {
     case Kind::Subtitles: {
         const QString output = titleFile(step.title, QStringLiteral("-subtitled.mpg"));
@@ -357,28 +484,82 @@ void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
         if (ok && reel::poidsFile(output, QStringLiteral("O")) > 0) {
             m_subtitled[step.title] = true;
         } else {
-            m_remarks << QStringLiteral("the subtitles %1 could not be rendered (%2); \"%3\" is on the disc without "
-                                        "them")
-                             .arg(title.subtitlePath, reason, title.title);
+            m_problems << QStringLiteral("the subtitles %1 could not be put on \"%2\": %3")
+                              .arg(title.subtitlePath, title.title, toolReason(exitCode, status));
             reel::rmCocoa(output);
         }
         break;
     }
     case Kind::Authoring:
-        if (!ok || !reel::testPresenceCocoa(m_work + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO"))) {
-            finish(State::Failed, QStringLiteral("dvdauthor failed: %1").arg(reason));
+        if (!ok || !reel::testPresenceCocoa(m_partialDisc + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO"))) {
+            finish(State::Failed, toolReason(exitCode, status));
             return;
         }
-        tidyWorkFolder();
+        break;
+    case Kind::CheckTitle:
+        if (!titleReadsBack(step, exitCode, status))
+            return;
         break;
     case Kind::Image:
         if (!ok || !(reel::poidsFile(m_partialImage, QStringLiteral("O")) > 0)) {
-            m_remarks << QStringLiteral("the ISO image could not be made: %1").arg(reason);
+            m_problems << QStringLiteral("the ISO image could not be made: %1").arg(toolReason(exitCode, status));
+            reel::rmCocoa(m_partialImage);
+        }
+        break;
+    case Kind::CheckImage: {
+        const QString problem = ok ? imageProblem() : toolReason(exitCode, status);
+        if (!problem.isEmpty()) {
+            m_problems << QStringLiteral("the ISO image does not read back (%1); it was removed").arg(problem);
             reel::rmCocoa(m_partialImage);
         }
         break;
     }
+    }
     stepDone(true);
+}
+
+bool DiscAuthoring::titleReadsBack(const Step &step, int exitCode, QProcess::ExitStatus status)
+{
+    const DiscTitle &title = m_job.titles.at(step.title);
+    const QStringList words = m_output.lastWords();
+    QString problem;
+    if (status != QProcess::NormalExit || exitCode != 0 || !words.isEmpty())
+        problem = words.isEmpty() ? QStringLiteral("ffmpeg failed with code %1").arg(exitCode) : words.first();
+    else if (title.duration > 0 && m_decodedSeconds < double(title.duration) - kTitleToleranceSeconds)
+        problem = QStringLiteral("it plays %1 s of %2 s").arg(m_decodedSeconds, 0, 'f', 1).arg(double(title.duration), 0, 'f', 1);
+    if (problem.isEmpty())
+        return true;
+    finish(State::Failed, QStringLiteral("the disc's title \"%1\" does not read back (%2)").arg(title.title, problem)
+                              + fullDiskHint(m_job.destination));
+    return false;
+}
+
+QString DiscAuthoring::imageProblem() const
+{
+    // xorriso's lsdl: "-rw-r--r--  1 0  0  12288 Dec  7 16:07 '/VIDEO_TS/VIDEO_TS.IFO'".
+    static const QRegularExpression entry(QStringLiteral("^\\S+\\s+\\d+\\s+\\S+\\s+\\S+\\s+(\\d+)\\s.*'([^']+)'\\s*$"));
+    QHash<QString, qint64> listed;
+    for (const QString &line : QString::fromUtf8(m_listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = entry.match(line);
+        if (match.hasMatch())
+            listed.insert(match.captured(2).toUpper(), match.captured(1).toLongLong());
+    }
+    qint64 total = 0;
+    for (const QString &folder : {QStringLiteral("VIDEO_TS"), QStringLiteral("AUDIO_TS")}) {
+        const QString path = reel::stringByAppendingPathComponent(m_partialDisc, folder);
+        for (const QFileInfo &file : QDir(path).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+            const QString name = QStringLiteral("/%1/%2").arg(folder, file.fileName()).toUpper();
+            total += file.size();
+            if (!listed.contains(name))
+                return QStringLiteral("%1 is missing from it").arg(name.mid(1));
+            if (listed.value(name) != file.size())
+                return QStringLiteral("%1 holds %2 of %3 bytes").arg(name.mid(1)).arg(listed.value(name)).arg(file.size());
+        }
+    }
+    const double imageBytes = reel::poidsFile(m_partialImage, QStringLiteral("O"));
+    if (imageBytes < double(total))
+        return QStringLiteral("it holds %1 bytes for %2 of files").arg(qint64(imageBytes)).arg(total);
+    return QString();
 }
 
 void DiscAuthoring::stepDone(bool)
@@ -398,7 +579,7 @@ bool DiscAuthoring::prepareAuthoring()
         const QString target = m_subtitled.at(i) ? titleFile(i, QStringLiteral("-subtitled.mpg"))
                                                  : QFileInfo(title.mpeg).absoluteFilePath();
         if (!reel::ln_sCocoa(target, link)) {
-            finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_work));
+            finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
             return false;
         }
         AuthoredTitle authored;
@@ -408,22 +589,12 @@ bool DiscAuthoring::prepareAuthoring()
         authored.subtitled = m_subtitled.at(i);
         titles << authored;
     }
-    const QString xml = dvdauthorXml(QStringLiteral("."), titles, dvdFormat(m_job.preset));
-    if (!writeUtf8(reel::stringByAppendingPathComponent(m_work, QStringLiteral("dvdauthor.xml")), xml)) {
-        finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_work));
+    const QString xml = dvdauthorXml(QStringLiteral("DVD"), titles, dvdFormat(m_job.preset));
+    if (!writeUtf8(reel::stringByAppendingPathComponent(m_scratch, QStringLiteral("dvdauthor.xml")), xml)) {
+        finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
         return false;
     }
     return true;
-}
-
-void DiscAuthoring::tidyWorkFolder()
-{
-    // Only the disc stays: VIDEO_TS and AUDIO_TS.
-    for (const QString &item : reel::lsCocoa(m_work)) {
-        const QString name = reel::lastPathComponent(item);
-        if (name != QLatin1String("VIDEO_TS") && name != QLatin1String("AUDIO_TS"))
-            reel::rmCocoa(item);
-    }
 }
 
 void DiscAuthoring::finishDisc()
@@ -432,26 +603,30 @@ void DiscAuthoring::finishDisc()
     // Folders made private while unfinished open like the user's others.
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ::chmod(QFile::encodeName(m_work).constData(), 0777 & ~mask);
-    const bool withImage = reel::testPresenceCocoa(m_partialImage);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        // Named now, so that a disc made meanwhile is never replaced.
-        const DiscPaths paths = discPathsFor(m_job.destination, m_job.settings.name);
-        if (!reel::mvCocoa(m_work, paths.folder, QStringLiteral("n")))
-            continue;
-        m_folder = paths.folder;
-        if (withImage) {
-            if (reel::mvCocoa(m_partialImage, paths.iso, QStringLiteral("n")))
-                m_image = paths.iso;
-            else
-                m_remarks << QStringLiteral("the ISO image could not be moved to %1").arg(paths.iso);
-        }
-        m_progress = 100;
-        emit progressChanged(m_progress);
-        finish(State::Finished, QString());
+    ::chmod(QFile::encodeName(m_partialDisc).constData(), 0777 & ~mask);
+    const bool withImage = reel::testPresenceC(m_partialImage);
+    const DiscPaths paths = discPathsFor(m_job.destination, m_job.settings.name);
+    // Named by the first number free for both, never replacing a disc made
+    // meanwhile.
+    const Placement disc = placeItem(m_partialDisc, paths.folder, false, [](const QString &folder) {
+        struct stat st = {};
+        return ::lstat(QFile::encodeName(folder + QStringLiteral(".iso")).constData(), &st) == 0;
+    });
+    if (!disc.ok()) {
+        finish(State::Failed, QStringLiteral("the disc could not be moved into %1: %2").arg(m_job.destination, disc.error));
         return;
     }
-    finish(State::Failed, QStringLiteral("the disc could not be moved into %1").arg(m_job.destination));
+    m_folder = disc.path;
+    if (withImage) {
+        const Placement image = placeItem(m_partialImage, m_folder + QStringLiteral(".iso"), false);
+        if (image.ok())
+            m_image = image.path;
+        else
+            m_problems << QStringLiteral("the ISO image could not be moved beside the disc: %1").arg(image.error);
+    }
+    m_progress = 100;
+    emit progressChanged(m_progress);
+    finish(State::Finished, QString());
 }
 
 void DiscAuthoring::cancel()
@@ -478,20 +653,22 @@ void DiscAuthoring::finish(State state, const QString &error)
     m_error = error;
     if (!error.isEmpty())
         reel::logAlways("disc                :-( %@", error);
-    if (state != State::Finished)
-        removeUnfinished();
+    for (const QString &problem : std::as_const(m_problems))
+        reel::logAlways("disc                :-( %@", problem);
+    removeUnfinished();
+    m_work.reset();
     emit finished();
 }
 
 void DiscAuthoring::removeUnfinished()
 {
-    for (const QString &path : {m_work, m_partialImage}) {
-        if (path.isEmpty())
-            continue;
-        struct stat st = {};
-        if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && !reel::rmCocoa(path))
-            reel::logAlways("disc                :-( %@ could not be removed", path);
-    }
+    // Whatever is left of the scratch folder: the tools' files, and the
+    // disc and image when they never took their place.
+    if (m_scratch.isEmpty())
+        return;
+    struct stat st = {};
+    if (::lstat(QFile::encodeName(m_scratch).constData(), &st) == 0 && !reel::rmCocoa(m_scratch))
+        reel::logAlways("disc                :-( %@ could not be removed", m_scratch);
 }
 
 } // namespace convert

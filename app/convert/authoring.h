@@ -3,9 +3,10 @@
 // the folder written into an ISO image, each tool run asynchronously with
 // its progress read as it comes.
 //
-// Everything is made under hidden names beside the disc's place and moved
-// there at the very end; cancel or a failure removes it (rmCocoa), so no
-// unfinished disc is ever left under the disc's name.
+// Everything is made in the run's private work folder, beside the disc's
+// place, and moved there only at the very end, once every title has been
+// read back and the image's listing matches the folder; cancel or a failure
+// removes it, so no unfinished disc is ever left under the disc's name.
 #pragma once
 
 #include "disc.h"
@@ -13,6 +14,8 @@
 #include "presets.h"
 #include "srt.h"
 #include "subtitles.h"
+#include "tooloutput.h"
+#include "workfolder.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -20,6 +23,8 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace convert {
 
@@ -63,15 +68,21 @@ public:
     // 0 to 100; 100 once the disc is in place.
     float progress() const { return m_progress; }
     QString error() const { return m_error; }
-    // Things the user should know that did not stop the disc: subtitles
-    // left out, an image that could not be made.
+    // Things the user should know that did not stop the disc.
     QStringList remarks() const { return m_remarks; }
+    // What was asked for and is missing from a finished disc: subtitles that
+    // could not be rendered, an image that could not be made. A disc with
+    // problems is a failed run, though the disc is kept.
+    QStringList problems() const { return m_problems; }
     // The disc folder (holding VIDEO_TS) and the ISO image once finished;
     // the image is empty when none was made.
     QString folder() const { return m_folder; }
     QString image() const { return m_image; }
     // The folder everything is made in until the end.
-    QString workFolder() const { return m_work; }
+    QString workFolder() const { return m_scratch; }
+    // The run's work folder to make the disc in; without one, the disc makes
+    // its own in the destination when it starts.
+    void setWorkFolder(std::shared_ptr<WorkFolder> work) { m_work = std::move(work); }
     // "Authoring the DVD"...; empty before the start.
     QString stepText() const { return m_stepText; }
 
@@ -86,7 +97,7 @@ signals:
     void finished();
 
 private:
-    enum class Kind { Subtitles, Authoring, Image };
+    enum class Kind { Subtitles, Authoring, CheckTitle, Image, CheckImage };
     struct Step {
         Kind kind;
         int title = -1;
@@ -98,23 +109,29 @@ private:
     void readOutput();
     void toolLine(const QString &line);
     void toolEnded(int exitCode, QProcess::ExitStatus status);
+    bool titleReadsBack(const Step &step, int exitCode, QProcess::ExitStatus status);
+    QString imageProblem() const;
+    QString toolReason(int exitCode, QProcess::ExitStatus status) const;
     void stepDone(bool ok);
     void setStepProgress(float fraction);
     bool prepareAuthoring();
-    void tidyWorkFolder();
     void finishDisc();
     void finish(State state, const QString &error);
     void removeUnfinished();
     QString titleFile(int title, const QString &suffix) const;
+    QStringList titleVobs(int title) const;
 
     DiscJob m_job;
     State m_state = State::Waiting;
     float m_progress = 0;
     QString m_error;
     QStringList m_remarks;
+    QStringList m_problems;
     QString m_stepText;
-    QString m_work;
-    QString m_partialImage;
+    std::shared_ptr<WorkFolder> m_work;
+    QString m_scratch;      // in the work folder: the title links, the tools' files
+    QString m_partialDisc;  // <scratch>/DVD, holding VIDEO_TS
+    QString m_partialImage; // <scratch>/DVD.iso
     QString m_folder;
     QString m_image;
     QString m_isoTool;
@@ -126,9 +143,10 @@ private:
     double m_authoredMB = 0;     // titlesets dvdauthor has finished
     double m_titlesetMB = 0;     // where it is in the current one
     bool m_cancelling = false;
+    double m_decodedSeconds = 0; // how far the check of a title has read
     QProcess *m_process = nullptr;
-    QByteArray m_pending;
-    QStringList m_toolLines;     // the tool's last words, for a failure
+    ToolOutput m_output;
+    QByteArray m_listing;        // the image's listing, read back
 };
 
 } // namespace convert

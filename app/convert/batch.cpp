@@ -1,5 +1,7 @@
 #include "batch.h"
 
+#include <reel/core.h>
+
 #include <algorithm>
 
 namespace convert {
@@ -62,6 +64,13 @@ int ConversionBatch::finishedCount() const
                              [](const ConversionJob *job) { return job->state() == ConversionJob::State::Finished; }));
 }
 
+int ConversionBatch::verifiedCount() const
+{
+    return int(std::count_if(m_jobs.cbegin(), m_jobs.cend(), [](const ConversionJob *job) {
+        return job->state() == ConversionJob::State::Finished && job->verified();
+    }));
+}
+
 QStringList ConversionBatch::failures() const
 {
     QStringList list;
@@ -78,6 +87,17 @@ void ConversionBatch::start()
         return;
     m_running = true;
     m_clock.start();
+    if (!m_jobs.isEmpty()) {
+        // A job that gets none makes its own, and says why it cannot.
+        QString error;
+        m_work = WorkFolder::create(reel::stringByDeletingLastPathComponent(m_jobs.first()->settings().output), &error);
+        const QString folder = m_work ? m_work->destination() : QString();
+        for (ConversionJob *job : std::as_const(m_jobs)) {
+            if (m_work && reel::stringByStandardizingPath(reel::stringByDeletingLastPathComponent(job->settings().output))
+                              == folder)
+                job->setWorkFolder(m_work);
+        }
+    }
     startNext();
 }
 
@@ -89,6 +109,8 @@ void ConversionBatch::startNext()
         m_running = false;
         m_elapsedAtEnd = m_clock.elapsed();
         emit finished();
+        // Whoever goes on from the outputs (a disc) took it in finished().
+        m_work.reset();
         return;
     }
     emit jobStarted(m_current);

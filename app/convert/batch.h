@@ -8,6 +8,8 @@
 #include <QList>
 #include <QObject>
 
+#include <memory>
+
 namespace convert {
 
 class ConversionBatch : public QObject {
@@ -29,8 +31,16 @@ public:
     int remainingSeconds() const;
 
     int finishedCount() const;
+    // Of those, the outputs that passed their checks.
+    int verifiedCount() const;
     // "<title>: <why>" for each job that failed.
     QStringList failures() const;
+
+    // The run's work folder, made in the first job's destination at the
+    // start and shared with its jobs; null before the start, once finished()
+    // has returned, or when none could be made. A disc that follows takes it
+    // in finished().
+    std::shared_ptr<WorkFolder> workFolder() const { return m_work; }
 
     void start();
     // Stops the running job (its partial output is removed) and drops the
@@ -48,6 +58,7 @@ private:
     double weight(int index) const;
 
     QList<ConversionJob *> m_jobs;
+    std::shared_ptr<WorkFolder> m_work;
     int m_current = -1;
     bool m_running = false;
     bool m_cancelled = false;

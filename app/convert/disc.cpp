@@ -79,9 +79,11 @@ DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset
             titles << source;
     }
     if (titles.size() > kMaxDiscTitles) {
-        result.problem = QStringLiteral("a DVD holds at most %1 titles, and %2 videos were given")
+        result.problem = QStringLiteral("a disc made here holds at most %1 titles, and %2 videos were given: "
+                                        "leave %3 out, or make two discs")
                              .arg(kMaxDiscTitles)
-                             .arg(titles.size());
+                             .arg(titles.size())
+                             .arg(titles.size() - kMaxDiscTitles);
         return result;
     }
     float totalDuration = 0;
@@ -206,6 +208,11 @@ QString dvdFormat(const Preset &preset)
     return preset.height == 576 ? QStringLiteral("pal") : QStringLiteral("ntsc");
 }
 
+double discFrameMs(const Preset &preset)
+{
+    return preset.height == 576 ? 40.0 : 1001.0 / 30;
+}
+
 QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &titles, const QString &format)
 {
     // Players start in the menu of the video manager; its commands play the
@@ -249,7 +256,7 @@ QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &tit
     return xml;
 }
 
-QString subtitleFontFor(const QList<Cue> &cues)
+QString subtitleLanguage(const QList<Cue> &cues)
 {
     bool han = false;
     for (const Cue &cue : cues) {
@@ -261,13 +268,13 @@ QString subtitleFontFor(const QList<Cue> &cues)
             switch (QChar::script(code)) {
             case QChar::Script_Hiragana:
             case QChar::Script_Katakana:
-                return QStringLiteral("sans-serif:lang=ja");
+                return QStringLiteral("ja");
             case QChar::Script_Hangul:
-                return QStringLiteral("sans-serif:lang=ko");
+                return QStringLiteral("ko");
             case QChar::Script_Thai:
-                return QStringLiteral("sans-serif:lang=th");
+                return QStringLiteral("th");
             case QChar::Script_Devanagari:
-                return QStringLiteral("sans-serif:lang=hi");
+                return QStringLiteral("hi");
             case QChar::Script_Han:
                 han = true;
                 break;
@@ -277,7 +284,7 @@ QString subtitleFontFor(const QList<Cue> &cues)
         }
     }
     // Han alone, without kana, is Chinese.
-    return han ? QStringLiteral("sans-serif:lang=zh-cn") : QStringLiteral("DejaVu Sans");
+    return han ? QStringLiteral("zh-cn") : QString();
 }
 
 QString spumuxXml(const QString &srt, const Preset &preset, const QString &font)

@@ -24,8 +24,11 @@ constexpr qint64 kDualLayerBytes = 4171712LL * 2048;
 // Kept off the titles for the IFO files, the file systems and the
 // subtitles' subpictures.
 constexpr int kDiscReservePercent = 2;
-// A DVD has at most 99 titles, and at most 99 chapters in each.
-constexpr int kMaxDiscTitles = 99;
+// A DVD has at most 99 titles, and at most 99 chapters in each. The titles
+// here are played one after the other through the video manager's menu,
+// whose commands dvdauthor caps at 128: two for each title after the first,
+// and three more, leave room for 63.
+constexpr int kMaxDiscTitles = 63;
 constexpr int kMaxChapters = 99;
 
 struct DiscSettings {
@@ -91,13 +94,17 @@ struct AuthoredTitle {
 QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &titles, const QString &format);
 
 // spumux's XML to render the SubRip file srt (UTF-8) onto a title of the
-// preset in font, a fontconfig pattern found through the tools' fonts
-// configuration.
+// preset in font: a font file, or a fontconfig pattern found through the
+// tools' fonts configuration.
 QString spumuxXml(const QString &srt, const Preset &preset, const QString &font);
 
 // "pal" or "ntsc", as dvdauthor writes it; VIDEO_FORMAT takes it in upper
 // case.
 QString dvdFormat(const Preset &preset);
+
+// One frame of the disc's picture in milliseconds: 40 in PAL, 1001/30 in
+// NTSC.
+double discFrameMs(const Preset &preset);
 
 // The tool that makes the ISO image: genisoimage (its UDF bridge is what
 // DVD players read) else xorriso, from the bundle's tools folder or the
@@ -106,10 +113,10 @@ QString isoTool();
 // Its words to make iso from the folder holding VIDEO_TS.
 QStringList isoArguments(const QString &tool, const QString &folder, const QString &iso, const QString &label);
 
-// The font spumux renders the cues with: DejaVu Sans (Latin, Greek,
-// Cyrillic, Hebrew, Arabic...), or for Japanese, Chinese, Korean, Thai and
-// Devanagari text whatever sans-serif font fontconfig has for that
-// language; spumux takes a single font, with no fallback glyph by glyph.
-QString subtitleFontFor(const QList<Cue> &cues);
+// The language, as fontconfig names it, of the first script in the cues
+// that DejaVu Sans lacks: "ja" (kana), "ko", "th", "hi", "zh-cn" (Han
+// without kana); empty when DejaVu Sans draws them all (Latin, Greek,
+// Cyrillic, Hebrew, Arabic...).
+QString subtitleLanguage(const QList<Cue> &cues);
 
 } // namespace convert

@@ -48,13 +48,18 @@ QStringList videosIn(const QString &folder)
 
 // A camera card gives its clips first, in the order they were shot, then
 // whatever other videos it holds (a camera's MP4 folder); any other folder
-// its videos by extension.
-QStringList videosOf(const QString &folder)
+// its videos by extension. *problem says why a card's clips cannot be had.
+QStringList videosOf(const QString &folder, QString *problem)
 {
     const QString stream = cardStreamFolder(folder);
     if (stream.isNull())
         return videosIn(folder);
-    QStringList found = cardClips(stream);
+    QString error;
+    QStringList found = cardClips(stream, &error);
+    if (!error.isEmpty()) {
+        *problem = QStringLiteral("cannot read the card's clips in %1: %2").arg(stream, error);
+        reel::logAlways("discoverSources     :-( %@", *problem);
+    }
     reel::logDebug("discoverSources     : camera card %@, %d clips", folder, int(found.size()));
     for (const QString &other : videosIn(folder)) {
         if (!isCardClip(other))
@@ -80,7 +85,8 @@ QStringList videoExtensions()
     return extensions;
 }
 
-QStringList discoverSources(const QStringList &paths, QStringList *empty, const std::function<bool()> &cancelled)
+QStringList discoverSources(const QStringList &paths, QStringList *empty, const std::function<bool()> &cancelled,
+                            QStringList *unreadable)
 {
     QStringList sources;
     for (const QString &path : paths) {
@@ -88,10 +94,13 @@ QStringList discoverSources(const QStringList &paths, QStringList *empty, const 
             break;
         const QString expanded = reel::stringByExpandingTildeInPath(path);
         if (!expanded.isEmpty() && reel::isDirectory(expanded)) {
-            const QStringList found = videosOf(expanded);
+            QString problem;
+            const QStringList found = videosOf(expanded, &problem);
             reel::logDebug("discoverSources     : %d videos in %@", int(found.size()), expanded);
             sources << found;
-            if (found.isEmpty() && empty)
+            if (!problem.isEmpty() && unreadable)
+                *unreadable << problem;
+            else if (found.isEmpty() && empty)
                 *empty << path;
         } else {
             sources << path;

@@ -18,8 +18,11 @@ QStringList videoExtensions();
 // below it (by extension, in name order, hidden items and links to folders
 // left out); a camera card's folder by its clips first (cards.h). Anything else is kept as given, so that what is not a video is
 // still reported as such. Folders without a video go to *empty when given;
-// cancelled, when given, is asked between folders.
+// cancelled, when given, is asked between folders. A card whose STREAM
+// folder cannot be read goes to *unreadable, when given, as a sentence that
+// names that folder and why ("cannot read the card's clips in
+// <card>/BDMV/STREAM: permission denied"), instead of to *empty.
 QStringList discoverSources(const QStringList &paths, QStringList *empty = nullptr,
-                            const std::function<bool()> &cancelled = {});
+                            const std::function<bool()> &cancelled = {}, QStringList *unreadable = nullptr);
 
 } // namespace convert

@@ -1,8 +1,10 @@
 #include "job.h"
 
 #include "command.h"
+#include "placement.h"
 #include "toolrun.h"
 #include "tools.h"
+#include "verify.h"
 
 #include <reel/core.h>
 #include <reel/files.h>
@@ -22,46 +24,12 @@ namespace convert {
 
 namespace {
 
-// The error lines kept for the failure message.
-constexpr int kKeptToolLines = 20;
-
-// A free hidden name beside the output: ".<name>.part<n>.<ext>", with the
-// extension last so that ffmpeg and a file browser still see the kind.
-QString temporaryBeside(const QString &output)
-{
-    const QString folder = reel::stringByDeletingLastPathComponent(output);
-    const QString name = reel::stringByDeletingPathExtension(reel::lastPathComponent(output));
-    const QString extension = reel::pathExtension(output);
-    for (int n = 1;; ++n) {
-        const QString candidate = reel::stringByAppendingPathComponent(
-            folder, QStringLiteral(".%1.part%2.%3").arg(name).arg(n).arg(extension));
-        if (!reel::testPresenceCocoa(candidate))
-            return candidate;
-    }
-}
-
-// A prefix for the encoder's statistics in the temporary folder, claimed by
-// creating its first file exclusively under an unpredictable name, so that
-// nothing can have been planted under the names the encoder writes. Null
-// when the folder takes no new file.
-QString passlogPrefix(QString *error)
-{
-    const QString first = QStringLiteral("-0.log");
-    const QString claimed =
-        reel::createUniqueFile(reel::getTMPFOLDER(), QStringLiteral("passlog-"), first, error);
-    return claimed.isNull() ? QString() : claimed.chopped(first.size());
-}
-
-QProcessEnvironment processEnvironment(const QByteArrayList &entries)
-{
-    QProcessEnvironment environment;
-    for (const QByteArray &entry : entries) {
-        const qsizetype eq = entry.indexOf('=');
-        if (eq > 0)
-            environment.insert(QString::fromLocal8Bit(entry.left(eq)), QString::fromLocal8Bit(entry.mid(eq + 1)));
-    }
-    return environment;
-}
+// Shares of a job's progress: decoding and evening out the sound, and
+// checking the result; the encoder's passes take the rest.
+constexpr float kSoundShare = 0.05f;
+constexpr float kCheckShare = 0.08f;
+// The WAV normalize reads: 16-bit stereo at 48 kHz.
+constexpr double kSoundBytesPerSecond = 48000.0 * 2 * 2;
 
 } // namespace
 
@@ -105,15 +73,20 @@ QString ffmpegFailureReason(const QStringList &lines)
     return reason;
 }
 
-ConversionJob::ConversionJob(const JobSettings &settings, QObject *parent) : QObject(parent), m_settings(settings) {}
+ConversionJob::ConversionJob(const JobSettings &settings, QObject *parent)
+    : QObject(parent), m_settings(settings), m_planned(settings.output)
+{
+}
 
 ConversionJob::~ConversionJob()
 {
     if (m_state != State::Running)
         return;
-    m_process->disconnect(this);
-    m_process->kill();
-    m_process->waitForFinished(kToolStopGraceMs);
+    if (m_process) {
+        m_process->disconnect(this);
+        m_process->kill();
+        m_process->waitForFinished(kToolStopGraceMs);
+    }
     removeLeftovers(true);
 }
 
@@ -135,23 +108,14 @@ void ConversionJob::start()
         finish(State::Failed, missingToolsMessage({QStringLiteral("ffmpeg")}));
         return;
     }
+    if (m_settings.verify && !reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
+        finish(State::Failed, missingToolsMessage({QStringLiteral("ffprobe")}));
+        return;
+    }
     // The plan never names the source as the output; this guards against a
     // link or a folder that changed since, whatever the overwrite choice.
     if (isSameFile(m_settings.output, m_settings.source.path)) {
         finish(State::Failed, QStringLiteral("%1 is the source itself and is kept").arg(m_settings.output));
-        return;
-    }
-    // The batch asks before it starts; this guards against an output that
-    // appeared since.
-    if (!m_settings.overwrite && reel::testPresenceCocoa(m_settings.output)) {
-        finish(State::Failed, QStringLiteral("%1 already exists and is kept").arg(m_settings.output));
-        return;
-    }
-    m_temporary = temporaryBeside(m_settings.output);
-    QString passlogError;
-    m_passlog = passlogPrefix(&passlogError);
-    if (m_passlog.isNull()) {
-        finish(State::Failed, QStringLiteral("no statistics file in %1: %2").arg(reel::getTMPFOLDER(), passlogError));
         return;
     }
     if (m_settings.normalize && m_settings.tracks.audio >= 0
@@ -159,10 +123,35 @@ void ConversionJob::start()
         finish(State::Failed, missingToolsMessage({QStringLiteral("normalize")}));
         return;
     }
+    if (!m_work) {
+        QString error;
+        m_work = WorkFolder::create(reel::stringByDeletingLastPathComponent(m_settings.output), &error);
+        if (!m_work) {
+            finish(State::Failed, error);
+            return;
+        }
+    }
+    // Nothing in the work folder is anybody else's: no name there can have
+    // been planted, and no other run writes there.
+    m_temporary = m_work->uniqueFile(QStringLiteral("video"), QLatin1Char('.') + m_settings.preset.extension);
+    m_passlog = m_work->uniqueFile(QStringLiteral("passlog"), QString());
+    if (m_settings.normalize && m_settings.tracks.audio >= 0)
+        startSound();
+    else
+        startPass(1);
+}
+
+void ConversionJob::runTool(const QString &program, const QStringList &arguments, bool readOutput)
+{
+    if (m_process)
+        m_process->deleteLater();
+    m_output.clear();
+    m_probeJson.clear();
     m_process = new QProcess(this);
-    m_process->setProcessEnvironment(processEnvironment(reel::toolEnvironment()));
+    m_process->setProcessEnvironment(toolProcessEnvironment());
     m_process->setStandardInputFile(QProcess::nullDevice());
-    m_process->setStandardOutputFile(QProcess::nullDevice());
+    if (!readOutput)
+        m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->setChildProcessModifier([] {
         // Ctrl-C on a terminal reaches the program alone, which cancels and
         // cleans up, instead of stopping the tool behind its back.
@@ -171,22 +160,15 @@ void ConversionJob::start()
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     });
     connect(m_process, &QProcess::readyReadStandardError, this, &ConversionJob::readStatus);
-    connect(m_process, &QProcess::finished, this, &ConversionJob::passEnded);
+    if (readOutput)
+        connect(m_process, &QProcess::readyReadStandardOutput, this,
+                [this] { m_probeJson += m_process->readAllStandardOutput(); });
+    connect(m_process, &QProcess::finished, this, &ConversionJob::toolEnded);
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
             finish(State::Failed, QStringLiteral("%1 could not be started: %2")
                                       .arg(reel::lastPathComponent(m_process->program()), m_process->errorString()));
     });
-    if (m_settings.normalize && m_settings.tracks.audio >= 0)
-        startSound();
-    else
-        startPass(1);
-}
-
-void ConversionJob::runTool(const QString &program, const QStringList &arguments)
-{
-    m_pending.clear();
-    m_toolErrors.clear();
     reel::logDebug("conversion tool     : %@ %@", program, reel::array2Str(arguments));
     m_process->setProgram(program);
     m_process->setArguments(arguments);
@@ -196,9 +178,10 @@ void ConversionJob::runTool(const QString &program, const QStringList &arguments
 void ConversionJob::startSound()
 {
     m_stage = Stage::Sound;
-    // Beside the output, where the room for it was counted, not in the
-    // temporary folder (often in memory): an hour of sound is 660 MB.
-    m_sound = temporaryBeside(reel::stringByDeletingPathExtension(m_settings.output) + QStringLiteral(".wav"));
+    // In the work folder, beside the output, where the room for it was
+    // counted, not in the temporary folder (often in memory): an hour of
+    // sound is 660 MB.
+    m_sound = m_work->uniqueFile(QStringLiteral("sound"), QStringLiteral(".wav"));
     runTool(toolPath(QStringLiteral("ffmpeg")), soundArguments(m_settings, m_sound));
 }
 
@@ -217,18 +200,21 @@ void ConversionJob::startPass(int pass)
     runTool(toolPath(QStringLiteral("ffmpeg")), passArguments(m_settings, pass, m_passlog, m_temporary));
 }
 
+void ConversionJob::startProbe()
+{
+    m_stage = Stage::Probe;
+    runTool(toolPath(QStringLiteral("ffprobe")), probeArguments(m_temporary), true);
+}
+
+void ConversionJob::startDecode()
+{
+    m_stage = Stage::Decode;
+    runTool(toolPath(QStringLiteral("ffmpeg")), decodeArguments(m_temporary));
+}
+
 void ConversionJob::readStatus()
 {
-    m_pending += m_process->readAllStandardError();
-    // Status lines end with a carriage return, messages with a line feed.
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < m_pending.size(); ++i) {
-        if (m_pending.at(i) == '\r' || m_pending.at(i) == '\n') {
-            statusLine(QString::fromUtf8(m_pending.constData() + start, i - start));
-            start = i + 1;
-        }
-    }
-    m_pending.remove(0, start);
+    m_output.feed(m_process->readAllStandardError(), [this](const QString &line) { statusLine(line); });
 }
 
 void ConversionJob::statusLine(const QString &line)
@@ -236,10 +222,9 @@ void ConversionJob::statusLine(const QString &line)
     if (line.trimmed().isEmpty())
         return;
     const QString marker = m_stage == Stage::Normalize ? reel::progressNormalizeGrepStr() : reel::progressFfmpegGrepStr();
-    if (!line.contains(marker)) {
-        m_toolErrors << line.trimmed();
-        if (m_toolErrors.size() > kKeptToolLines)
-            m_toolErrors.removeFirst();
+    if (m_stage == Stage::Probe || !line.contains(marker)) {
+        if (m_stage != Stage::Decode || isDecodeError(line))
+            m_output.keep(line);
         return;
     }
     if (m_stage == Stage::Normalize) {
@@ -254,10 +239,10 @@ void ConversionJob::statusLine(const QString &line)
 void ConversionJob::reportProgress(float fraction)
 {
     fraction = std::clamp(fraction, 0.0f, 1.0f);
-    // Decoding and evening out the sound take a tenth of the job; the
-    // encoder's passes share the rest.
     const bool evening = m_settings.normalize && m_settings.tracks.audio >= 0;
-    const float soundShare = evening ? 0.05f : 0.0f;
+    const float soundShare = evening ? kSoundShare : 0.0f;
+    const float checkShare = m_settings.verify ? kCheckShare : 0.0f;
+    const float encodeShare = 1 - 2 * soundShare - checkShare;
     float done = 0;
     switch (m_stage) {
     case Stage::Sound:
@@ -268,9 +253,13 @@ void ConversionJob::reportProgress(float fraction)
         break;
     case Stage::Encode: {
         const int passes = passCount(m_settings);
-        done = 2 * soundShare + (1 - 2 * soundShare) * (float(m_pass - 1) + fraction) / float(passes);
+        done = 2 * soundShare + encodeShare * (float(m_pass - 1) + fraction) / float(passes);
         break;
     }
+    case Stage::Probe:
+    case Stage::Decode:
+        done = 2 * soundShare + encodeShare + checkShare * fraction;
+        break;
     }
     // The move into place is the last step: 100 waits for it.
     const float percent = std::min(done * 100.0f, 99.9f);
@@ -280,67 +269,134 @@ void ConversionJob::reportProgress(float fraction)
     }
 }
 
-void ConversionJob::passEnded(int exitCode, QProcess::ExitStatus status)
+QString ConversionJob::toolFailure(int exitCode, QProcess::ExitStatus status) const
+{
+    const QString tool = m_stage == Stage::Normalize ? QStringLiteral("normalize")
+                         : m_stage == Stage::Probe   ? QStringLiteral("ffprobe")
+                                                     : QStringLiteral("ffmpeg");
+    const QString folder = reel::stringByDeletingLastPathComponent(m_settings.output);
+    if (status != QProcess::NormalExit || exitCode != 0) {
+        const QStringList words = m_output.lastWords();
+        const QString reason = m_stage == Stage::Encode || m_stage == Stage::Sound ? ffmpegFailureReason(words)
+                                                                                    : words.value(words.size() - 1);
+        const QString why = reason.isEmpty() ? QStringLiteral("no message") : reason;
+        return (status != QProcess::NormalExit ? QStringLiteral("%1 stopped unexpectedly (%2)").arg(tool, why)
+                                               : QStringLiteral("%1 failed with code %2: %3").arg(tool).arg(exitCode).arg(why))
+               + fullDiskHint(folder);
+    }
+    // Its exit status says nothing of a write that failed on the way.
+    if (!m_output.writeFailure().isEmpty())
+        return QStringLiteral("%1 could not write: %2").arg(tool, m_output.writeFailure()) + fullDiskHint(folder);
+    return QString();
+}
+
+void ConversionJob::toolEnded(int exitCode, QProcess::ExitStatus status)
 {
     if (m_state != State::Running)
         return;
-    if (!m_pending.isEmpty()) {
-        statusLine(QString::fromUtf8(m_pending));
-        m_pending.clear();
-    }
+    m_output.flush([this](const QString &line) { statusLine(line); });
     if (m_cancelling) {
         finish(State::Cancelled, QString());
         return;
     }
-    if (status != QProcess::NormalExit || exitCode != 0) {
-        const QString tool = m_stage == Stage::Normalize ? QStringLiteral("normalize") : QStringLiteral("ffmpeg");
-        const QString reason = m_stage == Stage::Normalize ? m_toolErrors.value(m_toolErrors.size() - 1)
-                                                           : ffmpegFailureReason(m_toolErrors);
-        const QString why = reason.isEmpty() ? QStringLiteral("no message") : reason;
-        const QString error = status != QProcess::NormalExit
-                                  ? QStringLiteral("%1 stopped unexpectedly (%2)").arg(tool, why)
-                                  : QStringLiteral("%1 failed with code %2: %3").arg(tool).arg(exitCode).arg(why);
-        finish(State::Failed, error);
+    if (m_stage == Stage::Decode) {
+        // Any error the decoder met is a damaged output, whatever its code.
+        const QStringList words = m_output.lastWords();
+        if (status != QProcess::NormalExit || exitCode != 0 || !words.isEmpty()) {
+            finish(State::Failed, QStringLiteral("the output does not decode (%1); it was removed, the source is "
+                                                 "untouched")
+                                      .arg(words.isEmpty() ? QStringLiteral("ffmpeg failed with code %1").arg(exitCode)
+                                                           : words.first()));
+            return;
+        }
+        m_verified = true;
+        moveIntoPlace();
         return;
     }
-    if (m_stage == Stage::Sound) {
-        startNormalize();
+    if (m_stage == Stage::Probe && (status != QProcess::NormalExit || exitCode != 0)) {
+        const QStringList words = m_output.lastWords();
+        finish(State::Failed, QStringLiteral("the output cannot be opened as a video (%1); it was removed, the source "
+                                             "is untouched")
+                                  .arg(words.isEmpty() ? QStringLiteral("ffprobe failed with code %1").arg(exitCode)
+                                                       : words.last()));
         return;
     }
-    if (m_stage == Stage::Normalize) {
-        startPass(1);
+    const QString failure = toolFailure(exitCode, status);
+    if (!failure.isEmpty()) {
+        finish(State::Failed, failure);
         return;
     }
-    if (m_pass < passCount(m_settings)) {
-        startPass(m_pass + 1);
+    switch (m_stage) {
+    case Stage::Sound:
+        if (soundIsWhole())
+            startNormalize();
+        return;
+    case Stage::Normalize:
+        // normalize writes the sound anew, and a full disk cuts it short.
+        if (soundIsWhole())
+            startPass(1);
+        return;
+    case Stage::Encode:
+        if (m_pass < passCount(m_settings)) {
+            startPass(m_pass + 1);
+            return;
+        }
+        if (!(reel::poidsFile(m_temporary, QStringLiteral("O")) > 0)) {
+            finish(State::Failed, QStringLiteral("ffmpeg wrote nothing for %1").arg(m_settings.source.path));
+            return;
+        }
+        if (m_settings.verify)
+            startProbe();
+        else
+            moveIntoPlace();
+        return;
+    case Stage::Probe: {
+        const QString problem = outputProblem(m_probeJson, expectationFor(m_settings));
+        if (!problem.isEmpty()) {
+            finish(State::Failed, QStringLiteral("%1; it was removed, the source is untouched").arg(problem)
+                                      + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
+            return;
+        }
+        startDecode();
         return;
     }
-    moveIntoPlace();
+    case Stage::Decode:
+        return;
+    }
+}
+
+bool ConversionJob::soundIsWhole()
+{
+    // ffmpeg may end a WAV that the disk cut short without a word.
+    const Expectation expected = expectationFor(m_settings);
+    const double bytes = reel::poidsFile(m_sound, QStringLiteral("O"));
+    const double seconds = bytes > 0 ? bytes / kSoundBytesPerSecond : 0;
+    if (expected.audioSeconds > 0 && seconds < double(expected.audioSeconds - expected.tolerance())) {
+        finish(State::Failed, QStringLiteral("the sound could not be decoded whole (%1 s of %2 s)")
+                                      .arg(seconds, 0, 'f', 1)
+                                      .arg(double(expected.audioSeconds), 0, 'f', 1)
+                                  + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
+        return false;
+    }
+    return true;
 }
 
 void ConversionJob::moveIntoPlace()
 {
-    if (!(reel::poidsFile(m_temporary, QStringLiteral("O")) > 0)) {
-        finish(State::Failed, QStringLiteral("ffmpeg wrote nothing for %1").arg(m_settings.source.path));
-        return;
-    }
     // The last look before anything is replaced.
-    if (isSameFile(m_settings.output, m_settings.source.path)) {
+    if (m_settings.overwrite && isSameFile(m_settings.output, m_settings.source.path)) {
         finish(State::Failed, QStringLiteral("%1 is the source itself and is kept").arg(m_settings.output));
         return;
     }
-    const QString overwrite = m_settings.overwrite ? QStringLiteral("y") : QStringLiteral("n");
-    if (!reel::mvCocoa(m_temporary, m_settings.output, overwrite)) {
-        finish(State::Failed, reel::testPresenceCocoa(m_settings.output)
-                                  ? QStringLiteral("%1 appeared meanwhile and is kept").arg(m_settings.output)
-                                  : QStringLiteral("the output could not be moved to %1").arg(m_settings.output));
+    const QString source = m_settings.source.path;
+    const Placement placed = placeItem(m_temporary, m_settings.output, m_settings.overwrite,
+                                       [&source](const QString &candidate) { return isSameFile(candidate, source); });
+    if (!placed.ok()) {
+        finish(State::Failed, placed.error);
         return;
     }
-    outputReady();
-}
-
-void ConversionJob::outputReady()
-{
+    m_settings.output = placed.path;
+    m_temporary.clear();
     // The output is in place under its final name: the place for a step
     // that works on it (a disc authored from it, say) before the job ends.
     m_progress = 100;
@@ -374,6 +430,8 @@ void ConversionJob::finish(State state, const QString &error)
     if (!error.isEmpty())
         reel::logAlways("conversion          :-( %@", error);
     removeLeftovers(state != State::Finished);
+    // The folder goes with the last job or disc that holds it.
+    m_work.reset();
     emit finished();
 }
 

@@ -1,5 +1,5 @@
-// One conversion: ffmpeg run asynchronously (one or two passes) into a
-// temporary file beside the output, which is moved into place at the end.
+// One conversion: ffmpeg run asynchronously (one or two passes) into the
+// run's private work folder, the result checked, then moved into place.
 //
 // The toolkit's tool runners block their caller until a tool ends; a
 // conversion takes minutes, so the job runs ffmpeg itself through QProcess
@@ -7,12 +7,16 @@
 #pragma once
 
 #include "plan.h"
+#include "tooloutput.h"
+#include "workfolder.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace convert {
 
@@ -32,6 +36,8 @@ public:
     // A job destroyed while running stops its tool and removes what it wrote.
     ~ConversionJob() override;
 
+    // The settings; once finished, output is where the file was put (a
+    // numbered name when something took the planned one meanwhile).
     const JobSettings &settings() const { return m_settings; }
     State state() const { return m_state; }
     bool isDone() const { return m_state != State::Waiting && m_state != State::Running; }
@@ -41,7 +47,16 @@ public:
     QString error() const { return m_error; }
     // Where ffmpeg writes until the move; empty before the start.
     QString temporaryPath() const { return m_temporary; }
+    // The output the plan named; settings().output differs when that name
+    // was taken meanwhile.
+    QString plannedOutput() const { return m_planned; }
+    // Whether the output passed its checks (false when they were not asked for).
+    bool verified() const { return m_verified; }
     qint64 elapsedMs() const;
+
+    // The run's work folder to write in; without one, the job makes its own
+    // beside the output when it starts.
+    void setWorkFolder(std::shared_ptr<WorkFolder> work) { m_work = std::move(work); }
 
     // Starts the first pass; the job ends with finished(), also when it
     // cannot start at all.
@@ -56,35 +71,41 @@ signals:
 
 private:
     // What the tool running now does: the sound decoded and evened out
-    // (with normalize), then the encoder's passes.
-    enum class Stage { Sound, Normalize, Encode };
+    // (with normalize), the encoder's passes, then the checks of the result.
+    enum class Stage { Sound, Normalize, Encode, Probe, Decode };
 
     void startSound();
     void startNormalize();
     void startPass(int pass);
-    void runTool(const QString &program, const QStringList &arguments);
+    void startProbe();
+    void startDecode();
+    void runTool(const QString &program, const QStringList &arguments, bool readOutput = false);
     void reportProgress(float fraction);
     void readStatus();
     void statusLine(const QString &line);
-    void passEnded(int exitCode, QProcess::ExitStatus status);
+    void toolEnded(int exitCode, QProcess::ExitStatus status);
+    QString toolFailure(int exitCode, QProcess::ExitStatus status) const;
+    bool soundIsWhole();
     void moveIntoPlace();
-    void outputReady();
     void finish(State state, const QString &error);
     void removeLeftovers(bool temporaryToo);
 
     JobSettings m_settings;
+    QString m_planned;
     State m_state = State::Waiting;
     float m_progress = 0;
     QString m_error;
+    std::shared_ptr<WorkFolder> m_work;
     QString m_temporary;
     QString m_passlog;
     int m_pass = 0;
     Stage m_stage = Stage::Encode;
     QString m_sound;          // the WAV file normalize works on; empty when none
     bool m_cancelling = false;
+    bool m_verified = false;
     QProcess *m_process = nullptr;
-    QByteArray m_pending;     // status bytes after the last line break
-    QStringList m_toolErrors; // the tool's latest lines other than its progress
+    ToolOutput m_output;
+    QByteArray m_probeJson;
     QElapsedTimer m_clock;
     qint64 m_elapsedAtEnd = 0;
 };

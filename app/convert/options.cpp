@@ -64,6 +64,7 @@ Options parseOptions(const QStringList &arguments)
     const QCommandLineOption discName(QStringLiteral("disc-name"), QString(), QStringLiteral("NAME"));
     const QCommandLineOption subtitles(QStringLiteral("subtitles"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption normalize(QStringLiteral("normalize"), QString());
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"), QString());
     const QCommandLineOption window({QStringLiteral("w"), QStringLiteral("window")}, QString());
     const QCommandLineOption terminal({QStringLiteral("t"), QStringLiteral("terminal")}, QString());
     const QCommandLineOption debug({QStringLiteral("d"), QStringLiteral("debug")}, QString());
@@ -72,7 +73,7 @@ Options parseOptions(const QStringList &arguments)
 
     QCommandLineParser parser;
     parser.addOptions({preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                       subtitles, normalize, window, terminal, debug, help, version});
+                       subtitles, normalize, noVerify, window, terminal, debug, help, version});
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         options.error = unknown.isEmpty()
@@ -85,6 +86,7 @@ Options parseOptions(const QStringList &arguments)
     options.version = parser.isSet(version);
     options.overwrite = parser.isSet(overwrite);
     options.dryRun = parser.isSet(dryRun);
+    options.verify = !parser.isSet(noVerify);
     options.debug = parser.isSet(debug);
     if (parser.isSet(window) && parser.isSet(terminal)) {
         options.error = QStringLiteral("--window and --terminal exclude each other");
@@ -220,6 +222,9 @@ QString usageText(const QString &program)
                "                     on a terminal you are asked); a source is never replaced\n"
                "  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing\n"
                "      --normalize    even out each video's sound with normalize before encoding\n"
+               "      --no-verify    do not check the outputs (by default each is opened, its tracks\n"
+               "                     and durations compared with the source's, and decoded whole\n"
+               "                     before it is called done; a disc's titles and image are read back)\n"
                "      --disc         with a DVD preset, go on to a DVD: one title per video in a\n"
                "                     VIDEO_TS folder, and an ISO image (genisoimage or xorriso)\n"
                "      --dual-layer   a disc of 8.5 GB instead of 4.7 GB\n"
@@ -243,8 +248,9 @@ QString usageText(const QString &program)
                "The sound track marked default (else the first) is kept; MP4 keeps text subtitles.\n"
                "Without FILE, a 5-second sample made with ffmpeg's test sources is converted.\n"
                "Started without arguments where a display answers, it opens its window.\n"
-               "Exit codes: 0 done, 1 a conversion failed, 2 bad option or size, 3 missing tool,\n"
-               "4 unreadable source, 5 output exists, 130 interrupted.\n")
+               "Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad option\n"
+               "or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,\n"
+               "5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).\n")
         .arg(program)
         .arg(kMinCrf)
         .arg(kMaxCrf)

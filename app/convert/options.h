@@ -17,7 +17,7 @@ enum ExitCode {
     kExitMissingTool = 3,   // ffmpeg or ffprobe missing from the bundle
     kExitBadSource = 4,     // a source that cannot be read as a video (or is no regular file)
     kExitOutputExists = 5,  // an output exists and may not be replaced
-    kExitInterrupted = 130, // stopped by Ctrl-C; partial outputs removed
+    kExitInterrupted = 130, // stopped by Ctrl-C, a closed terminal or output pipe; partial outputs removed
 };
 
 struct Options {
@@ -36,6 +36,7 @@ struct Options {
     QString discName = QStringLiteral("DVD");
     QStringList subtitles;      // --subtitles files, the first for the first video...
     bool normalize = false;     // even out each video's sound with normalize
+    bool verify = true;         // check each output (and the disc) before calling it done
     bool dryRun = false;
     bool debug = false;
     bool help = false;

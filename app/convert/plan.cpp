@@ -28,6 +28,13 @@ QString canonicalPath(const QString &path)
     return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
 }
 
+// Anything at path, a link included, dangling or not.
+bool occupied(const QString &path)
+{
+    struct stat st = {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
 } // namespace
 
 bool isSameFile(const QString &a, const QString &b)
@@ -53,7 +60,7 @@ QString outputPathFor(const SourceInfo &source, const Preset &preset, const QStr
             continue;
         if (std::any_of(taken.cbegin(), taken.cend(), [&path](const QString &other) { return isSameFile(path, other); }))
             continue;
-        if (skipExisting && reel::testPresenceCocoa(path))
+        if (skipExisting && occupied(path))
             continue;
         return path;
     }
@@ -112,7 +119,7 @@ Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budg
         if (!problem.isEmpty())
             plan.remarks << problem;
         job.output = outputPathFor(source, preset, destination, taken);
-        job.outputExists = reel::testPresenceCocoa(job.output);
+        job.outputExists = occupied(job.output);
         taken << job.output;
         if (job.estimatedMB >= 0)
             plan.requiredMB += job.estimatedMB;

@@ -33,6 +33,9 @@ struct JobSettings {
     // The WAV file the sound is taken from instead of the source's track;
     // set by the job once normalize has run.
     QString soundInput;
+    // The output checked (opened, streams and durations, decoded whole)
+    // before it takes its name.
+    bool verify = true;
 };
 
 struct Plan {

@@ -73,9 +73,12 @@ void SourceReader::readOnWorker(const QStringList &paths, int generation)
 {
     const std::function<bool()> cancelled = [this, generation] { return m_generation != generation; };
     QStringList empty;
-    const QStringList files = discoverSources(paths, &empty, cancelled);
+    QStringList unreadable;
+    const QStringList files = discoverSources(paths, &empty, cancelled, &unreadable);
     for (const QString &folder : std::as_const(empty))
         deliver(generation, [this, folder] { emit emptyFolder(folder); });
+    for (const QString &problem : std::as_const(unreadable))
+        deliver(generation, [this, problem] { emit unreadableFolder(problem); });
     QList<int> tickets;
     for (const QString &file : files) {
         const int ticket = m_nextTicket++;

@@ -43,6 +43,8 @@ signals:
     void sourceRead(int ticket, const convert::SourceInfo &source);
     void sampleFailed(const QString &error);
     void emptyFolder(const QString &folder);
+    // A card whose clips cannot be listed: the sentence says where and why.
+    void unreadableFolder(const QString &problem);
     // The last request was answered.
     void idle();
 

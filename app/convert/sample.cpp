@@ -5,6 +5,10 @@
 #include <reel/core.h>
 #include <reel/files.h>
 
+#include <QFile>
+
+#include <cstdio>
+
 namespace convert {
 
 bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error, const RunLimits &limits)
@@ -26,16 +30,22 @@ bool makeSampleClip(const QString &path, const SampleClip &settings, QString *er
     words << QStringLiteral("-c:v") << QStringLiteral("mpeg4") << QStringLiteral("-q:v") << QStringLiteral("2");
     if (settings.audio)
         words << QStringLiteral("-c:a") << QStringLiteral("pcm_s16le");
-    words << path;
-
-    // A clip left from an earlier run must not pass for this one.
-    if (reel::testPresenceCocoa(path))
-        reel::rmCocoa(path);
+    // Made under a name of its own and renamed over the sample in one step:
+    // a second run making the sample meanwhile never reads half a file.
+    QString why;
+    const QString partial = reel::createUniqueFile(reel::stringByDeletingLastPathComponent(path),
+                                                   QStringLiteral(".reelkit_sample-"), QStringLiteral(".mkv"), &why);
+    if (partial.isNull()) {
+        if (error)
+            *error = QStringLiteral("ffmpeg could not make the sample %1: %2").arg(path, why);
+        return false;
+    }
+    words << partial;
     const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
-    if (run.succeeded() && reel::poidsFile(path, QStringLiteral("O")) > 0)
+    if (run.succeeded() && reel::poidsFile(partial, QStringLiteral("O")) > 0
+        && ::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) == 0)
         return true;
-    if (reel::testPresenceCocoa(path))
-        reel::rmCocoa(path);
+    reel::rmCocoa(partial);
     if (error) {
         const QString unfinished = unfinishedRunText(QStringLiteral("ffmpeg"), run, limits);
         const QString said = unfinished.isEmpty() ? QString::fromUtf8(run.err).trimmed() : unfinished;

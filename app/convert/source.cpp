@@ -38,14 +38,11 @@ double ratio(const QString &text)
     return numerator > 0 && denominator > 0 ? numerator / denominator : 0;
 }
 
-// ffprobe writes durations as strings, counts as numbers; both are read.
-double number(const QJsonValue &value)
+// Demuxers of single pictures: image2 and the "_pipe" readers of PNG, JPEG
+// and the others, which ffprobe picks by content whatever the extension.
+bool isPictureFormat(const QString &formatName)
 {
-    if (value.isDouble())
-        return value.toDouble();
-    bool ok = false;
-    const double parsed = value.toString().toDouble(&ok);
-    return ok && std::isfinite(parsed) ? parsed : 0;
+    return formatName == QLatin1String("image2") || formatName.endsWith(QLatin1String("_pipe"));
 }
 
 FieldOrder fieldOrderFrom(const QString &text)
@@ -69,13 +66,13 @@ int rotationOf(const QJsonObject &stream)
     for (const QJsonValue &entry : stream.value(QLatin1String("side_data_list")).toArray()) {
         const QJsonObject side = entry.toObject();
         if (side.contains(QLatin1String("rotation"))) {
-            degrees = number(side.value(QLatin1String("rotation")));
+            degrees = probeNumber(side.value(QLatin1String("rotation")));
             found = true;
             break;
         }
     }
     if (!found)
-        degrees = number(stream.value(QLatin1String("tags")).toObject().value(QLatin1String("rotate")));
+        degrees = probeNumber(stream.value(QLatin1String("tags")).toObject().value(QLatin1String("rotate")));
     if (!std::isfinite(degrees) || std::fabs(degrees) > 1e6)
         return 0;
     const int quarter = int(std::lround(degrees / 90.0)) % 4;
@@ -120,6 +117,10 @@ StreamInfo streamFrom(const QJsonObject &object)
     stream.variableRate = std::fabs(spread - 1) > 0.005 && std::fabs(spread - 2) > 0.01;
     stream.fieldOrder = fieldOrderFrom(object.value(QLatin1String("field_order")).toString());
     stream.channels = qMax(0, object.value(QLatin1String("channels")).toInt());
+    stream.duration = probeStreamDuration(object);
+    bool counted = false;
+    const qint64 frames = object.value(QLatin1String("nb_frames")).toString().toLongLong(&counted);
+    stream.frames = counted && frames >= 0 ? frames : -1;
     return stream;
 }
 
@@ -164,12 +165,35 @@ float countedDuration(const SourceInfo &info, const RunLimits &limits)
     if (!run.succeeded())
         return 0;
     const QJsonArray streams = QJsonDocument::fromJson(run.out).object().value(QLatin1String("streams")).toArray();
-    const double frames = streams.isEmpty() ? 0 : number(streams.first().toObject().value(QLatin1String("nb_read_packets")));
+    const double frames = streams.isEmpty() ? 0 : probeNumber(streams.first().toObject().value(QLatin1String("nb_read_packets")));
     const double seconds = frames / double(video.fps);
     return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
 }
 
 } // namespace
+
+double probeNumber(const QJsonValue &value)
+{
+    if (value.isDouble())
+        return value.toDouble();
+    bool ok = false;
+    const double parsed = value.toString().toDouble(&ok);
+    return ok && std::isfinite(parsed) ? parsed : 0;
+}
+
+float probeStreamDuration(const QJsonObject &stream)
+{
+    double seconds = probeNumber(stream.value(QLatin1String("duration")));
+    if (!(seconds > 0)) {
+        static const QRegularExpression clock(QStringLiteral("^(\\d{1,6}):(\\d\\d):(\\d\\d(?:\\.\\d+)?)$"));
+        const QRegularExpressionMatch match =
+            clock.match(stream.value(QLatin1String("tags")).toObject().value(QLatin1String("DURATION")).toString());
+        if (match.hasMatch())
+            seconds = match.captured(1).toDouble() * 3600 + match.captured(2).toDouble() * 60
+                      + match.captured(3).toDouble();
+    }
+    return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
+}
 
 void readProbeJson(const QByteArray &json, SourceInfo &info)
 {
@@ -183,6 +207,7 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
     info.streams.clear();
     info.videoStream = -1;
     info.hasAudio = false;
+    info.stillPicture = false;
     for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray()) {
         const StreamInfo stream = streamFrom(value.toObject());
         if (stream.index < 0 || stream.type.isEmpty())
@@ -206,13 +231,21 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
     info.displayAspect = turned ? 1.0f / shown : shown;
     info.fieldOrder = video.fieldOrder;
 
-    double duration = number(root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")));
+    double duration = probeNumber(root.value(QLatin1String("format")).toObject().value(QLatin1String("duration")));
     if (!(duration > 0)) {
         // Some containers give only their streams' durations.
         for (const QJsonValue &value : root.value(QLatin1String("streams")).toArray())
-            duration = std::max(duration, number(value.toObject().value(QLatin1String("duration"))));
+            duration = std::max(duration, probeNumber(value.toObject().value(QLatin1String("duration"))));
     }
     info.duration = duration > 0 && duration < 1e7 ? float(duration) : 0.0f;
+    // A picture would become a video of one frame that nobody can watch.
+    const QString formatName = root.value(QLatin1String("format")).toObject().value(QLatin1String("format_name")).toString();
+    const bool oneFrame = video.frames == 1 || (video.fps > 0 && info.duration > 0 && info.duration * video.fps < 1.5f);
+    if (isPictureFormat(formatName) || (oneFrame && !info.hasAudio)) {
+        info.stillPicture = true;
+        info.error = QStringLiteral("%1 is a still picture, not a video").arg(info.path);
+        return;
+    }
     if (!(info.duration > 0))
         info.error = QStringLiteral("%1 has no duration that ffmpeg can read").arg(info.path);
 }
@@ -244,9 +277,16 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         return info;
     }
     info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
+
     // Only now: a card clip's name comes from a tool that reads the file.
     if (isCardClip(info.path))
-        info.title = sourceTitle(info.path);
+        info.title = sourceTitle(info.path, &info.titleNote);
+    // A card's clip never written, a download never begun: no tool needed.
+    if (st.st_size == 0) {
+        info.error = QStringLiteral("%1 cannot be read: the file is empty").arg(path);
+        reel::logAlways("probeSource         :-( %@", info.error);
+        return info;
+    }
     if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
         info.error = missingToolsMessage({QStringLiteral("ffprobe")});
         return info;
@@ -262,10 +302,14 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         return info;
     }
     readProbeJson(run.out, info);
-    if (info.video() && !(info.duration > 0)) {
+    if (info.video() && !(info.duration > 0) && !info.stillPicture) {
         info.duration = countedDuration(info, limits);
-        if (info.duration > 0)
+        if (info.duration > 0 && !info.hasAudio && info.duration * info.video()->fps < 1.5f) {
+            info.stillPicture = true;
+            info.error = QStringLiteral("%1 is a still picture, not a video").arg(info.path);
+        } else if (info.duration > 0) {
             info.error.clear();
+        }
     }
     const QString said = lastLine(run.err);
     if (!info.usable() && run.exitCode != 0 && !said.isEmpty())

@@ -5,6 +5,8 @@
 #include "toolrun.h"
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 
@@ -31,6 +33,8 @@ struct StreamInfo {
     QString title;
     bool isDefault = false;
     bool attachedPicture = false; // cover art, not a video
+    float duration = 0;    // seconds, as the container gives it; 0 when it does not
+    qint64 frames = -1;    // the frame count the container gives; -1 when it does not
     // Video
     int width = 0;
     int height = 0;
@@ -47,6 +51,7 @@ struct StreamInfo {
 struct SourceInfo {
     QString path;          // absolute
     QString title;         // the cleaned name shown to the user
+    QString titleNote;     // how a card clip's title was had, when not from the camera's time; else empty
     float duration = 0;    // seconds
     double sizeMB = -1;    // mebibytes, -1 when unknown
     QList<StreamInfo> streams;
@@ -58,6 +63,7 @@ struct SourceInfo {
     FieldOrder fieldOrder = FieldOrder::Unknown;
     bool fieldOrderTested = false; // decided by the interlace test, not the stream
     bool hasAudio = false;
+    bool stillPicture = false; // a picture, refused as such
     QString error;         // why the source cannot be converted; empty when it can
 
     bool usable() const { return error.isEmpty(); }
@@ -77,7 +83,8 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits = RunLimits{
 
 // Fills info's streams, duration and picture from ffprobe's JSON output
 // (-show_format -show_streams -of json); sets info.error when the text is not
-// such output or holds no video.
+// such output, holds no video, or holds a still picture (an image format, or
+// a single frame with no sound to carry it) rather than a video.
 void readProbeJson(const QByteArray &json, SourceInfo &info);
 
 // The verdict of ffmpeg's idet filter from its log ("Multi frame detection:
@@ -86,6 +93,14 @@ void readProbeJson(const QByteArray &json, SourceInfo &info);
 // Unknown when the text holds no such line, too few frames decided, or
 // counts that no video reaches (logged).
 FieldOrder idetVerdict(const QString &log);
+
+// A number of ffprobe's JSON, which writes durations as strings and counts
+// as numbers; 0 when it is no finite number.
+double probeNumber(const QJsonValue &value);
+
+// A stream's duration in ffprobe's JSON: its own, else Matroska's
+// "DURATION" tag ("01:02:03.456000000"); 0 when neither is usable.
+float probeStreamDuration(const QJsonObject &stream);
 
 // "progressive", "interlaced, top field first"...
 QString fieldOrderText(FieldOrder order);

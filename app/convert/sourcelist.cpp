@@ -87,7 +87,7 @@ void SourceList::showSource(int row)
     QTreeWidgetItem *item = topLevelItem(row);
     const SourceInfo &source = m_sources.at(row);
     item->setText(Title, source.title);
-    item->setToolTip(Title, source.path);
+    item->setToolTip(Title, source.titleNote.isEmpty() ? source.path : source.path + u'\n' + source.titleNote);
     const bool read = m_states.at(row) != RowState::Reading;
     item->setText(Duration, source.usable() ? durationText(source.duration) : QString());
     item->setText(Size, read ? sizeText(source.sizeMB) : QString());

@@ -1,9 +1,12 @@
 #include "srt.h"
 
+#include <reel/core.h>
+
 #include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
 namespace convert {
 
@@ -102,6 +105,19 @@ QString plainText(const QStringList &lines)
     return kept.join(QLatin1Char('\n'));
 }
 
+// Joins text to into, after or before it, unless the two would pass the
+// limits of a cue; text that is a line of into already joins as it is.
+bool joinText(QString &into, const QString &text, bool after)
+{
+    if (into.split(QLatin1Char('\n')).contains(text))
+        return true;
+    if (into.count(QLatin1Char('\n')) + text.count(QLatin1Char('\n')) + 2 > kMaxCueLines
+        || into.size() + 1 + text.size() > kMaxCueChars)
+        return false;
+    into = after ? into + QLatin1Char('\n') + text : text + QLatin1Char('\n') + into;
+    return true;
+}
+
 } // namespace
 
 SrtRead parseSrt(const QString &input)
@@ -157,34 +173,77 @@ SrtRead parseSrt(const QString &input)
     return read;
 }
 
-QList<Cue> cuesForDisc(QList<Cue> cues, qint64 durationMs)
+DiscCues cuesForDisc(QList<Cue> cues, qint64 durationMs, double frameMs)
 {
     std::stable_sort(cues.begin(), cues.end(), [](const Cue &a, const Cue &b) { return a.startMs < b.startMs; });
+    DiscCues disc;
     QList<Cue> shown;
-    for (const Cue &cue : std::as_const(cues)) {
-        if (durationMs > 0 && cue.startMs >= durationMs)
+    QList<int> joined; // how many cues of the file each shown cue holds
+    for (qsizetype i = 0; i < cues.size(); ++i) {
+        if (durationMs > 0 && cues.at(i).startMs >= durationMs) {
+            disc.leftOut += int(cues.size() - i);
             break;
-        Cue next = cue;
+        }
+        Cue next = cues.at(i);
         if (durationMs > 0)
             next.endMs = std::min(next.endMs, durationMs);
         if (!shown.isEmpty() && next.startMs < shown.last().endMs) {
             Cue &before = shown.last();
-            const bool same = before.text.split(QLatin1Char('\n')).contains(next.text);
-            const bool fits = before.text.count(QLatin1Char('\n')) + next.text.count(QLatin1Char('\n')) + 2 <= kMaxCueLines
-                              && before.text.size() + 1 + next.text.size() <= kMaxCueChars;
-            if (next.startMs - before.startMs < kJoinWithinMs && (same || fits)) {
-                if (!same)
-                    before.text += QLatin1Char('\n') + next.text;
+            if (next.startMs - before.startMs < kJoinWithinMs && joinText(before.text, next.text, true)) {
                 before.endMs = std::max(before.endMs, next.endMs);
+                ++joined.last();
                 continue;
             }
             before.endMs = next.startMs;
-            if (before.endMs <= before.startMs)
+            if (before.endMs <= before.startMs) {
+                disc.leftOut += joined.takeLast();
                 shown.removeLast();
+            }
         }
         shown << next;
+        joined << 1;
     }
-    return shown;
+    if (!(frameMs > 0)) {
+        disc.cues = shown;
+        return disc;
+    }
+
+    // A subpicture shorter than a frame is never seen, yet costs spumux a
+    // whole one: thousands in a few seconds took it past gigabytes.
+    const auto within = [frameMs](qint64 from, qint64 to) { return double(to - from) < frameMs; };
+    int tooShort = 0;
+    std::optional<Cue> pending; // shorter than a frame, for the cue after it
+    int pendingJoined = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        Cue cue = shown.at(i);
+        int count = joined.at(i);
+        if (pending) {
+            if (within(pending->endMs, cue.startMs) && joinText(cue.text, pending->text, false)) {
+                cue.startMs = pending->startMs;
+                count += pendingJoined;
+            } else {
+                tooShort += pendingJoined;
+            }
+            pending.reset();
+        }
+        if (!within(cue.startMs, cue.endMs)) {
+            disc.cues << cue;
+            continue;
+        }
+        if (!disc.cues.isEmpty() && within(disc.cues.last().endMs, cue.startMs)
+            && joinText(disc.cues.last().text, cue.text, true)) {
+            disc.cues.last().endMs = cue.endMs;
+            continue;
+        }
+        pending = cue;
+        pendingJoined = count;
+    }
+    if (pending)
+        tooShort += pendingJoined;
+    if (tooShort > 0)
+        reel::logAlways("cuesForDisc         :-/ cues shorter than a frame left out: %d", tooShort);
+    disc.leftOut += tooShort;
+    return disc;
 }
 
 QString srtTime(qint64 ms)

@@ -33,13 +33,22 @@ constexpr int kMaxCueChars = 500;
 // before they start are skipped.
 SrtRead parseSrt(const QString &text);
 
+struct DiscCues {
+    QList<Cue> cues;
+    int leftOut = 0; // cues whose text the disc never shows
+};
+
 // The cues as a DVD shows them: in time order; a cue starting within 200 ms
 // of the one before joins its text (two speakers at once) while the two fit
 // the limits above; any other overlap ends the earlier cue where the later
 // one starts (and drops it when nothing of it is left) (a DVD shows one
 // subpicture at a time); cues that start at or after durationMs are dropped
 // and those that run past it are cut there (no cut when durationMs <= 0).
-QList<Cue> cuesForDisc(QList<Cue> cues, qint64 durationMs);
+// Then a cue shorter than frameMs joins the cue it touches within a frame,
+// the one before else the one after, when the text fits, and is dropped
+// when it cannot: every cue shown lasts a frame at least, so no text gives
+// spumux more than one subpicture a frame.
+DiscCues cuesForDisc(QList<Cue> cues, qint64 durationMs, double frameMs);
 
 // "00:01:02,345".
 QString srtTime(qint64 ms);

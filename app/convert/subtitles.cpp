@@ -11,6 +11,18 @@
 
 namespace convert {
 
+namespace {
+
+// The toolkit's table spells UTF-8 "UTF- 8", which its own callers keep.
+QString encodingName(reel::StringEncoding encoding)
+{
+    if (encoding == reel::kUTF8StringEncoding)
+        return QStringLiteral("UTF-8");
+    return reel::encodingCharsetInt2Name(int(encoding), QString()).toString();
+}
+
+} // namespace
+
 QString subtitleBeside(const QString &videoPath)
 {
     const QString folder = reel::stringByDeletingLastPathComponent(videoPath);
@@ -58,7 +70,7 @@ SubtitleTrack readSubtitles(const QString &path)
         reel::logAlways("subtitles           :-( %@", track.error);
         return track;
     }
-    track.encodingName = reel::encodingCharsetInt2Name(int(decoded.encoding), QString()).toString();
+    track.encodingName = encodingName(decoded.encoding);
     const SrtRead read = parseSrt(decoded.text);
     track.cues = read.cues;
     track.skipped = read.skipped;

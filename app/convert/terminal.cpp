@@ -9,6 +9,7 @@
 #include "sample.h"
 #include "subtitles.h"
 #include "tools.h"
+#include "workfolder.h"
 
 #include <reel/core.h>
 #include <reel/files.h>
@@ -60,15 +61,19 @@ public:
     }
 
 private:
-    // Ctrl-C, a polite kill, and the terminal going away.
-    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+    // Ctrl-C, a polite kill, the terminal going away, and the pipe the
+    // output goes to closed (a closed terminal ends the reader first).
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
     struct sigaction m_old[std::size(kSignals)] = {};
 };
 
+// A stream whose reader has gone (SIGPIPE, now caught) fails quietly: the
+// interrupt handling cleans up.
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), stream);
     std::fflush(stream);
+    std::clearerr(stream);
 }
 
 QString programName()
@@ -167,7 +172,7 @@ public:
                          .arg(times));
     }
 
-    void jobFinished(int index, std::FILE *err)
+    void jobFinished(int index, std::FILE *err, bool verified)
     {
         if (m_barShown) {
             print(m_out, QStringLiteral("\n"));
@@ -177,8 +182,11 @@ public:
         const ConversionJob *job = m_batch.job(index);
         switch (job->state()) {
         case ConversionJob::State::Finished:
-            print(m_out, QStringLiteral("  done: %1 (%2) in %3\n")
-                             .arg(job->settings().output,
+            if (job->settings().output != job->plannedOutput())
+                print(m_out, QStringLiteral("  note: %1 appeared meanwhile and is kept; this video is %2\n")
+                                 .arg(job->plannedOutput(), job->settings().output));
+            print(m_out, QStringLiteral("  done%1: %2 (%3) in %4\n")
+                             .arg(verified ? QStringLiteral(" and verified") : QString(), job->settings().output,
                                   sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
                                   timeText(job->elapsedMs() / 1000)));
             break;
@@ -295,25 +303,39 @@ private:
     bool m_installed = false;
 };
 
-bool askYesNo(std::FILE *err, const QString &question)
+enum class Answer { Yes, No, Interrupted };
+
+Answer askYesNo(std::FILE *err, const QString &question)
 {
     print(err, question + QStringLiteral(" [y/N] "));
     char answer[16] = {};
-    if (!std::fgets(answer, sizeof answer, stdin))
-        return false;
-    return answer[0] == 'y' || answer[0] == 'Y';
+    // Ctrl-C ends the read (the handler does not restart it): the run ends
+    // there, as it does everywhere else.
+    const bool read = std::fgets(answer, sizeof answer, stdin) != nullptr;
+    if (interrupted)
+        return Answer::Interrupted;
+    if (!read)
+        return Answer::No;
+    return answer[0] == 'y' || answer[0] == 'Y' ? Answer::Yes : Answer::No;
 }
 
 // Settles each existing output: replaced with --overwrite or a yes on a
-// terminal; otherwise kept, and its job dropped. Returns the jobs to run.
-QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options &options, std::FILE *err, int *kept)
+// terminal; otherwise kept, and its job dropped. Returns the jobs to run;
+// *stopped when Ctrl-C came at a question.
+QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options &options, std::FILE *err, int *kept,
+                                         bool *stopped)
 {
     const bool canAsk = isatty(fileno(stdin)) && isatty(fileno(err));
     QList<JobSettings> toRun;
     for (JobSettings &job : jobs) {
         if (job.outputExists) {
             const QString question = QStringLiteral("%1 exists. Replace it?").arg(job.output);
-            if (options.overwrite || (canAsk && askYesNo(err, question))) {
+            const Answer answer = options.overwrite ? Answer::Yes : canAsk ? askYesNo(err, question) : Answer::No;
+            if (answer == Answer::Interrupted) {
+                *stopped = true;
+                return {};
+            }
+            if (answer == Answer::Yes) {
                 job.overwrite = true;
             } else {
                 const QString hint = canAsk ? QString() : QStringLiteral(" (give --overwrite to replace it)");
@@ -362,6 +384,8 @@ void printJob(std::FILE *out, const JobSettings &job)
     print(out, QStringLiteral("%1: %2 -> %3\n  picture: %4; %5\n  tracks: %6\n")
                    .arg(job.source.title, durationText(job.source.duration), job.output, job.picture.description,
                         budgetText(job), trackSummary(job.tracks)));
+    if (!job.source.titleNote.isEmpty())
+        print(out, QStringLiteral("  title: %1\n").arg(job.source.titleNote));
 }
 
 // The ffmpeg lines of a job, as a real run would start them.
@@ -398,9 +422,9 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
 {
     const DiscPaths paths = discPathsFor(destination, settings.name);
     const QString tool = isoTool();
-    print(out, QStringLiteral("disc: %1 of %2 titles in %3%4; %5\n")
-                   .arg(discKindText(settings.dualLayer))
-                   .arg(jobs.size())
+    print(out, QStringLiteral("disc: %1 of %2 in %3%4; %5\n")
+                   .arg(discKindText(settings.dualLayer),
+                        jobs.size() == 1 ? QStringLiteral("1 title") : QStringLiteral("%1 titles").arg(jobs.size()))
                    .arg(paths.folder,
                         tool.isEmpty() ? QStringLiteral(" (no ISO image: install xorriso or genisoimage)")
                                        : QStringLiteral(" and %1").arg(paths.iso),
@@ -411,17 +435,23 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
         const auto track = subtitles.constFind(job.source.path);
         if (track == subtitles.cend())
             continue;
+        // Left out: what could not be read, and what the disc cannot show.
+        const int leftOut = track->skipped
+                            + cuesForDisc(track->cues, qint64(double(job.source.duration) * 1000), discFrameMs(job.preset))
+                                  .leftOut;
         print(out, QStringLiteral("  subtitles of %1: %2 (%3 cues%4%5)\n")
                        .arg(job.source.title, track->path)
                        .arg(track->cues.size())
                        .arg(track->encodingName.isEmpty() ? QString() : QStringLiteral(", ") + track->encodingName,
-                            track->skipped > 0 ? QStringLiteral(", %1 left out").arg(track->skipped) : QString()));
+                            leftOut > 0 ? QStringLiteral(", %1 left out").arg(leftOut) : QString()));
     }
 }
 
-int makeDisc(const DiscJob &job, std::FILE *out, std::FILE *err, qint64 startedMs)
+int makeDisc(const DiscJob &job, std::shared_ptr<WorkFolder> work, const QStringList &earlierProblems, std::FILE *out,
+             std::FILE *err, qint64 startedMs)
 {
     DiscAuthoring disc(job);
+    disc.setWorkFolder(std::move(work));
     DiscPrinter printer(disc, out, startedMs);
     QEventLoop loop;
     QObject::connect(&disc, &DiscAuthoring::stepChanged, &loop, [&](const QString &text) { printer.step(text); });
@@ -443,9 +473,17 @@ int makeDisc(const DiscJob &job, std::FILE *out, std::FILE *err, qint64 startedM
     case DiscAuthoring::State::Finished:
         print(out, QStringLiteral("disc: %1 (VIDEO_TS)%2\n")
                        .arg(disc.folder(), disc.image().isEmpty() ? QString() : QStringLiteral(", ") + disc.image()));
+        if (!earlierProblems.isEmpty() || !disc.problems().isEmpty()) {
+            // What was asked for and is missing makes the run a failure,
+            // said last.
+            complain(err, QStringLiteral("the disc is not all that was asked for: %1")
+                              .arg((earlierProblems + disc.problems()).join(QStringLiteral("; "))));
+            return kExitFailed;
+        }
         return kExitOk;
     case DiscAuthoring::State::Cancelled:
         print(out, QStringLiteral("  cancelled; the unfinished disc was removed\n"));
+        complain(err, QStringLiteral("interrupted"));
         return kExitInterrupted;
     default:
         complain(err, QStringLiteral("no disc: %1").arg(disc.error()));
@@ -513,8 +551,11 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         return kExitUsage;
 
     QStringList empty;
-    const QStringList found = discoverSources(files, &empty, limits.cancelled);
-    bool sourcesOk = true;
+    QStringList unreadable;
+    const QStringList found = discoverSources(files, &empty, limits.cancelled, &unreadable);
+    bool sourcesOk = unreadable.isEmpty();
+    for (const QString &problem : std::as_const(unreadable))
+        complain(err, problem);
     for (const QString &folder : std::as_const(empty)) {
         complain(err, QStringLiteral("no videos found in %1").arg(folder));
         sourcesOk = false;
@@ -537,6 +578,7 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     Budget budget = effectiveBudget(options, preset);
     const DiscSettings discSettings{options.dualLayer, options.chapterMinutes, options.discName};
     QHash<QString, SubtitleTrack> subtitles;
+    QStringList subtitleProblems; // subtitles that cannot go on the disc
     if (options.disc) {
         const DiscBudget disc = planDiscBudget(sources, preset, budget, discSettings);
         if (!disc.ok) {
@@ -554,9 +596,8 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         QStringList videos;
         for (const SourceInfo &source : std::as_const(sources))
             videos << source.path;
-        QStringList problems;
-        subtitles = subtitlesFor(videos, options.subtitles, &problems);
-        for (const QString &problem : std::as_const(problems))
+        subtitles = subtitlesFor(videos, options.subtitles, &subtitleProblems);
+        for (const QString &problem : std::as_const(subtitleProblems))
             complain(err, problem);
     }
 
@@ -600,15 +641,25 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     if (options.disc)
         printDisc(out, plan.jobs, subtitles, discSettings, destination);
     if (options.dryRun) {
-        print(out, QStringLiteral("Dry run: nothing was converted. A real run writes each output under a hidden "
-                                  "name beside it and moves it into place at the end.\n"));
+        print(out, QStringLiteral("Dry run: nothing was converted. A real run writes each output in a private work "
+                                  "folder in the destination, checks it, and moves it into place at the end.\n"));
         return kExitOk;
     }
 
     int kept = 0;
-    const QList<JobSettings> jobs = settleExistingOutputs(plan.jobs, options, err, &kept);
+    bool stopped = false;
+    QList<JobSettings> jobs = settleExistingOutputs(plan.jobs, options, err, &kept, &stopped);
+    if (stopped || interrupted)
+        return interruptedExit();
     if (jobs.isEmpty())
         return kExitOutputExists;
+    for (JobSettings &job : jobs)
+        job.verify = options.verify;
+    // What killed runs left in the destination goes before this run adds
+    // its own work folder.
+    const QString swept = sweepAbandonedWork(destination).text(destination);
+    if (!swept.isEmpty())
+        print(out, QStringLiteral("note: %1\n").arg(swept));
 
     ConversionBatch batch(jobs);
     ProgressPrinter printer(batch, out, options.disc ? 1 - kDiscShareOfRun : 1.0f);
@@ -616,8 +667,13 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     QObject::connect(&batch, &ConversionBatch::jobStarted, &loop, [&](int i) { printer.jobStarted(i); });
     QObject::connect(&batch, &ConversionBatch::progressChanged, &loop,
                      [&](int i, float job, float overall) { printer.progress(i, job, overall); });
-    QObject::connect(&batch, &ConversionBatch::jobFinished, &loop, [&](int i) { printer.jobFinished(i, err); });
-    QObject::connect(&batch, &ConversionBatch::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&batch, &ConversionBatch::jobFinished, &loop,
+                     [&](int i) { printer.jobFinished(i, err, batch.job(i)->verified()); });
+    std::shared_ptr<WorkFolder> work;
+    QObject::connect(&batch, &ConversionBatch::finished, &loop, [&] {
+        work = batch.workFolder();
+        loop.quit();
+    });
 
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
@@ -629,19 +685,27 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     if (batch.isRunning())
         loop.exec();
 
-    print(out, QStringLiteral("%1 of %2 converted in %3, into %4\n")
+    print(out, QStringLiteral("%1 of %2 converted%3 in %4, into %5\n")
                    .arg(batch.finishedCount())
                    .arg(jobs.size())
-                   .arg(timeText(batch.elapsedMs() / 1000), destination));
+                   .arg(options.verify ? QStringLiteral(" and verified") : QStringLiteral(" (not verified)"),
+                        timeText(batch.elapsedMs() / 1000), destination));
     if (batch.wasCancelled())
-        return kExitInterrupted;
+        return interruptedExit();
     if (!batch.failures().isEmpty()) {
         if (options.disc)
             complain(err, QStringLiteral("no disc: not every video was converted"));
         return kExitFailed;
     }
-    if (options.disc)
-        return makeDisc(discJobFor(jobs, subtitles, discSettings, destination), out, err, batch.elapsedMs());
+    if (options.disc) {
+        // The titles as the jobs placed them (a name taken meanwhile gives a
+        // numbered one).
+        QList<JobSettings> placed;
+        for (int i = 0; i < batch.count(); ++i)
+            placed << batch.job(i)->settings();
+        return makeDisc(discJobFor(placed, subtitles, discSettings, destination), std::move(work),
+                        subtitleProblems, out, err, batch.elapsedMs());
+    }
     return kept > 0 ? kExitOutputExists : kExitOk;
 }
 

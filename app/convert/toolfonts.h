@@ -5,7 +5,12 @@
 // finds no font at all, and spumux renders no subtitle.
 #pragma once
 
+#include "presets.h"
+#include "srt.h"
+
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace convert {
 
@@ -18,5 +23,15 @@ QString toolFontsConfiguration();
 // there that this program did not write (no marker line) is the user's, and
 // is kept. False, with *error, when either could not be made.
 bool prepareToolFonts(QString *error);
+
+// The font spumux draws the cues in, for a title of the preset. Text that
+// DejaVu Sans draws gets "DejaVu Sans" (the bundle's). Other scripts get the
+// file of a font fontconfig has for their language (subtitleLanguage), the
+// first in which spumux draws the longest cue and survives: some fonts crash
+// it (Droid Sans Fallback at once, Noto Sans CJK on a text taller than the
+// picture). With none, DejaVu Sans, which draws the letters it lacks as
+// boxes, and a remark added to *remarks (once) saying so. Runs fc-match and
+// spumux, each for a moment, in the tools' fonts configuration.
+QString subtitleFontFor(const QList<Cue> &cues, const Preset &preset, QStringList *remarks);
 
 } // namespace convert

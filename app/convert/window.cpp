@@ -5,6 +5,7 @@
 #include "sourcelist.h"
 #include "tools.h"
 #include "tracks.h"
+#include "workfolder.h"
 
 #include <reel/core.h>
 #include <reel/dialogs.h>
@@ -274,6 +275,10 @@ void ConvertWindow::buildInterface()
     connect(m_reader, &SourceReader::emptyFolder, this, [this](const QString &folder) {
         reel::displayAlert(QStringLiteral("No videos found"),
                            QStringLiteral("%1 holds no file with a video's extension.").arg(folder), 0, this);
+    });
+    connect(m_reader, &SourceReader::unreadableFolder, this, [this](const QString &problem) {
+        reel::displayAlert(QStringLiteral("Cannot read the card"), problem.left(1).toUpper() + problem.mid(1) + u'.',
+                           reel::kCriticalAlertStyle, this);
     });
     connect(m_reader, &SourceReader::sampleFailed, this, [this](const QString &error) {
         reel::displayAlert(QStringLiteral("No sample clip"), error, reel::kCriticalAlertStyle, this);
@@ -713,15 +718,18 @@ void ConvertWindow::startConversion()
         QStringList videos;
         for (const JobSettings &job : std::as_const(jobs))
             videos << job.source.path;
-        QStringList problems;
-        m_subtitles = subtitlesFor(videos, {}, &problems);
-        if (!problems.isEmpty())
-            reel::displayAlert(QStringLiteral("Subtitles left out"), problems.join(QLatin1Char('\n')), 0, this);
+        m_subtitleProblems.clear();
+        m_subtitles = subtitlesFor(videos, {}, &m_subtitleProblems);
+        if (!m_subtitleProblems.isEmpty())
+            reel::displayAlert(QStringLiteral("Subtitles left out"), m_subtitleProblems.join(QLatin1Char('\n')), 0, this);
     }
     for (JobSettings &job : jobs)
         job.normalize = m_normalizeCheck->isChecked() && job.tracks.audio >= 0;
 
     saveSettings();
+    // What killed runs left in the destination goes before this run adds
+    // its own work folder.
+    m_swept = sweepAbandonedWork(folder).text(folder);
     m_batchRows = rows;
     for (int row : std::as_const(m_batchRows))
         m_sources->setState(row, SourceList::RowState::Waiting, QStringLiteral("waiting"));
@@ -785,9 +793,13 @@ void ConvertWindow::jobFinished(int index)
     switch (job->state()) {
     case ConversionJob::State::Finished:
         m_sources->setState(row, SourceList::RowState::Done,
-                            QStringLiteral("done, %1")
-                                .arg(sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
-                            job->settings().output);
+                            QStringLiteral("%1, %2")
+                                .arg(job->verified() ? QStringLiteral("done and verified") : QStringLiteral("done"),
+                                     sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
+                            job->settings().output == job->plannedOutput()
+                                ? job->settings().output
+                                : QStringLiteral("%1\n(%2 appeared meanwhile and is kept)")
+                                      .arg(job->settings().output, job->plannedOutput()));
         m_jobBar->setValue(kBarSteps);
         break;
     case ConversionJob::State::Failed:
@@ -810,9 +822,9 @@ void ConvertWindow::batchFinished()
     const bool cancelled = batch->wasCancelled();
     if (m_discAfterBatch && !cancelled && batch->failures().isEmpty()
         && batch->finishedCount() == batch->count()) {
-        // The disc goes on from the converted titles; the batch's own end
-        // comes with the disc's.
-        startDisc();
+        // The disc goes on from the converted titles, in the batch's work
+        // folder; the batch's own end comes with the disc's.
+        startDisc(batch->workFolder());
         return;
     }
     m_jobLabel->setText(cancelled ? QStringLiteral("Cancelled; unfinished outputs removed")
@@ -843,10 +855,12 @@ void ConvertWindow::batchFinished()
 void ConvertWindow::offerFolder(const ConversionBatch *batch)
 {
     const QStringList failures = batch->failures();
-    QString message = QStringLiteral("%1 of %2 videos converted into %3.")
-                          .arg(batch->finishedCount())
+    QString message = QStringLiteral("%1 of %2 videos converted and verified into %3.")
+                          .arg(batch->verifiedCount())
                           .arg(batch->count())
                           .arg(m_batchDestination);
+    if (!m_swept.isEmpty())
+        message += QStringLiteral("\n\nBefore it started, it %1.").arg(m_swept);
     if (!failures.isEmpty())
         message += QStringLiteral("\n\n") + failures.join(QLatin1Char('\n'));
     const QString show = QStringLiteral("Show Folder");
@@ -859,12 +873,14 @@ void ConvertWindow::offerFolder(const ConversionBatch *batch)
         m_revealer(m_batchDestination);
 }
 
-void ConvertWindow::startDisc()
+void ConvertWindow::startDisc(std::shared_ptr<WorkFolder> work)
 {
+    // The titles as the jobs placed them.
     QList<JobSettings> jobs;
     for (int i = 0; i < m_batch->count(); ++i)
         jobs << m_batch->job(i)->settings();
     m_disc = new DiscAuthoring(discJobFor(jobs, m_subtitles, currentDiscSettings(), m_batchDestination), this);
+    m_disc->setWorkFolder(std::move(work));
     connect(m_disc, &DiscAuthoring::stepChanged, this, [this](const QString &text) {
         m_jobLabel->setText(text);
         m_jobBar->setValue(0);
@@ -898,7 +914,7 @@ void ConvertWindow::discFinished()
         if (state != DiscAuthoring::State::Cancelled) {
             QString message;
             if (state == DiscAuthoring::State::Finished) {
-                message = QStringLiteral("%1 videos converted and put on the disc:\n%2 (VIDEO_TS)")
+                message = QStringLiteral("%1 videos converted, verified and put on the disc, which was read back whole:\n%2 (VIDEO_TS)")
                               .arg(batch->count())
                               .arg(disc->folder());
                 if (!disc->image().isEmpty())
@@ -907,9 +923,13 @@ void ConvertWindow::discFinished()
                 message = QStringLiteral("The videos are converted in %1, but the disc could not be made: %2")
                               .arg(m_batchDestination, disc->error());
             }
+            const QStringList problems =
+                state == DiscAuthoring::State::Finished ? m_subtitleProblems + disc->problems() : QStringList();
+            if (!problems.isEmpty())
+                message += QStringLiteral("\n\nNot on the disc, though asked for:\n") + problems.join(QLatin1Char('\n'));
             if (!disc->remarks().isEmpty())
                 message += QStringLiteral("\n\n") + disc->remarks().join(QLatin1Char('\n'));
-            const bool clean = state == DiscAuthoring::State::Finished && disc->remarks().isEmpty();
+            const bool clean = state == DiscAuthoring::State::Finished && disc->remarks().isEmpty() && problems.isEmpty();
             const QString show = QStringLiteral("Show Folder");
             const QString answer = reel::displayAlertDelayed(
                 state == DiscAuthoring::State::Finished ? QStringLiteral("Disc made") : QStringLiteral("No disc"),

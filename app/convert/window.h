@@ -84,7 +84,7 @@ private:
     void jobFinished(int index);
     void batchFinished();
     void offerFolder(const ConversionBatch *batch);
-    void startDisc();
+    void startDisc(std::shared_ptr<WorkFolder> work);
     void discFinished();
     DiscSettings currentDiscSettings() const;
     bool makingDisc() const;
@@ -126,6 +126,8 @@ private:
     QPointer<DiscAuthoring> m_disc;
     bool m_discAfterBatch = false;             // the running batch goes on to a disc
     QHash<QString, SubtitleTrack> m_subtitles; // the disc's, by source path
+    QStringList m_subtitleProblems;            // subtitles that cannot go on the disc
+    QString m_swept;                           // what was removed of killed runs' work, to say at the end
     QString m_discName = QStringLiteral("DVD");
     QList<int> m_batchRows; // the source row of each job of the batch
     QString m_batchDestination;

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QHash>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cerrno>
@@ -99,6 +100,22 @@ QString sharedClip(Clip clip)
         return QString();
     made.insert(int(clip), path);
     return path;
+}
+
+JobSettings planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination)
+{
+    const Plan plan = planJobs({probeSource(clip)}, presetById(presetId).value(), budget, destination);
+    EXPECT_TRUE(plan.problems.isEmpty()) << plan.problems.join(u'\n').toStdString();
+    return plan.jobs.value(0);
+}
+
+void runToEnd(ConversionJob &job)
+{
+    QSignalSpy finished(&job, &ConversionJob::finished);
+    job.start();
+    // Long enough to catch a hang only: a loaded machine is slow.
+    if (!job.isDone())
+        EXPECT_TRUE(finished.wait(300000));
 }
 
 QString probe(const QString &path, const QString &entry, const QString &streamSelector)

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <budget.h>
+#include <job.h>
+#include <plan.h>
 #include <sample.h>
 #include <source.h>
 
@@ -57,6 +59,11 @@ QString outFolder(const QString &name = QStringLiteral("out"));
 // A source as ffprobe would describe it: 320x240, 4:3, progressive, 10 s.
 StreamInfo stream(int index, const char *type, const char *codec, bool isDefault = false, const char *language = "");
 SourceInfo sourceWith(const QList<StreamInfo> &streams, float duration = 10);
+
+// The job of one clip as the plan makes it (failing the test on a
+// problem), and a job run to its end.
+JobSettings planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination);
+void runToEnd(ConversionJob &job);
 
 inline Budget sizeBudget(int mb) { return Budget{Budget::Mode::TargetSize, mb, 0, 0}; }
 inline Budget bitrateBudget(int kbps) { return Budget{Budget::Mode::Bitrate, 0, kbps, 0}; }

@@ -517,7 +517,8 @@ TEST(Disc, ChaptersEveryFewMinutesAndASetTooLargeRefusedWithTheSizeThatFits)
                                "target size of 4393 MB fits")},
         {{film(20 * 3600)}, u"dvd-pal"_s, usual, true, u"leave some videos out"_s},
         {{film(60)}, u"mp4"_s, usual, false, u"a disc is made with a DVD preset"_s},
-        {QList<SourceInfo>(100, film(60)), u"dvd-pal"_s, usual, false, u"at most 99 titles"_s},
+        // dvdauthor's menu commands hold 63 titles, fewer than a DVD's 99.
+        {QList<SourceInfo>(64, film(60)), u"dvd-pal"_s, usual, false, u"at most 63 titles, and 64 videos were given: leave 1 out"_s},
     };
     for (const auto &c : refused) {
         const DiscBudget budget =
@@ -614,9 +615,49 @@ TEST(Subtitles, FilesFromTheWildGiveTheirCues)
     const QList<Cue> shown = cuesForDisc({Cue{4000, 6000, u"later"_s}, Cue{1000, 5000, u"long"_s},
                                           Cue{1100, 2000, u"- Hi!"_s}, Cue{9000, 12000, u"end"_s},
                                           Cue{10000, 11000, u"after"_s}},
-                                         10000);
+                                         10000, 40)
+                                 .cues;
     EXPECT_EQ(cueList(shown), u"1000-4000 long/- Hi!|4000-6000 later|9000-10000 end"_s);
     EXPECT_EQ(writeSrt(shown.mid(2)), u"1\n00:00:09,000 --> 00:00:10,000\nend\n\n"_s);
+}
+
+TEST(Subtitles, CuesShorterThanAFrameJoinANeighbourOrAreLeftOut)
+{
+    constexpr double pal = 40, ntsc = 1001.0 / 30;
+    const QString eight = u"1\n2\n3\n4\n5\n6\n7\n8"_s;
+    QList<Cue> backToBack; // a millisecond each
+    for (int i = 0; i < 10000; ++i)
+        backToBack << Cue{i, i + 1, QString::number(i)};
+    const struct {
+        const char *name;
+        QList<Cue> cues;
+        double frame;
+        QString shown; // as cueList gives it, on a video of 10 s
+        int leftOut;
+    } cases[] = {
+        {"a cue exactly one frame long kept", {Cue{1000, 1040, u"a"_s}}, pal, u"1000-1040 a"_s, 0},
+        {"a millisecond cue right after a cue joins it", {Cue{1000, 2000, u"a"_s}, Cue{2000, 2001, u"b"_s}}, pal,
+         u"1000-2001 a/b"_s, 0},
+        {"a millisecond cue just before a cue joins it", {Cue{1000, 1001, u"a"_s}, Cue{1020, 2000, u"b"_s}}, pal,
+         u"1000-2000 a/b"_s, 0},
+        {"a short cue a frame away from the others left out",
+         {Cue{1000, 2000, u"a"_s}, Cue{2040, 2060, u"b"_s}, Cue{3000, 4000, u"c"_s}}, pal, u"1000-2000 a|3000-4000 c"_s, 1},
+        {"a short cue whose text would pass the limits left out", {Cue{1000, 2000, eight}, Cue{2000, 2010, u"x"_s}}, pal,
+         u"1000-2000 1/2/3/4/5/6/7/8"_s, 1},
+        {"short cues together make a frame", {Cue{1000, 1020, u"a"_s}, Cue{1020, 1040, u"b"_s}}, pal, u"1000-1040 a/b"_s, 0},
+        {"an NTSC frame: 33 ms is shorter, 34 ms is not", {Cue{1000, 1033, u"a"_s}, Cue{3000, 3034, u"b"_s}}, ntsc,
+         u"3000-3034 b"_s, 1},
+        {"cut short by the end, or past it, left out",
+         {Cue{5000, 6000, u"a"_s}, Cue{9980, 12000, u"b"_s}, Cue{10000, 11000, u"c"_s}}, pal, u"5000-6000 a"_s, 2},
+        {"cut short by the next cue, then joined to the one before", {Cue{1000, 3000, u"a"_s}, Cue{1210, 1215, u"b"_s},
+                                                                      Cue{1215, 2000, u"c"_s}}, pal, u"1000-1215 a/b|1215-2000 c"_s, 0},
+        {"ten thousand millisecond cues back to back all left out", backToBack, pal, QString(), 10000},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        const DiscCues disc = cuesForDisc(c.cues, 10000, c.frame);
+        EXPECT_EQ(cueList(disc.cues), c.shown);
+        EXPECT_EQ(disc.leftOut, c.leftOut);
+    });
 }
 
 TEST(Subtitles, FilesFoundByFuzzingStayHarmless)
@@ -625,7 +666,7 @@ TEST(Subtitles, FilesFoundByFuzzingStayHarmless)
     const QDir dir(reel::test::testDataPath() + u"/fuzz"_s);
     for (const QString &name : dir.entryList(QDir::Files)) {
         const SrtRead read = parseSrt(QString::fromUtf8(reel::test::readFile(dir.filePath(name))));
-        for (const Cue &cue : cuesForDisc(read.cues, 10000))
+        for (const Cue &cue : cuesForDisc(read.cues, 10000, 40).cues)
             EXPECT_LT(cue.startMs, cue.endMs) << name.toStdString();
     }
 }

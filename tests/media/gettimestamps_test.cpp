@@ -3,14 +3,19 @@
 #include "avchdcard.h"
 #include "fuzzseeds.h"
 #include "sandbox.h"
+#include "tables.h"
 
 #include <avchd.h>
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 
 #include <random>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace reel;
 using namespace Qt::StringLiterals;
@@ -39,11 +44,21 @@ std::vector<std::string> parse(const QByteArray &bytes, std::string *error)
     return gettimestamps::readPlaylist(data.data(), data.size(), error);
 }
 
+std::optional<std::string> shown(const std::optional<gettimestamps::RecordingTime> &t)
+{
+    return t ? std::optional<std::string>(gettimestamps::formatTime(*t)) : std::nullopt;
+}
+
 std::optional<std::string> timeOf(const QByteArray &bytes)
 {
     const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
-    const auto t = gettimestamps::findRecordingTime(data.data(), data.size());
-    return t ? std::optional<std::string>(gettimestamps::formatTime(*t)) : std::nullopt;
+    return shown(gettimestamps::findRecordingTime(data.data(), data.size()));
+}
+
+std::optional<std::string> settledTimeOf(const QByteArray &bytes)
+{
+    const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
+    return shown(gettimestamps::findSettledRecordingTime(data.data(), data.size()));
 }
 
 const CameraTime kMay2009{2009, 5, 2, 12, 34, 56};
@@ -97,8 +112,54 @@ TEST(TimeStampReader, SurvivesMutatedInput)
         ASSERT_TRUE(error.empty() || clips.empty()) << i;
         for (const std::string &clip : clips)
             ASSERT_TRUE(clip.size() == 5 && clip.find_first_not_of("0123456789") == std::string::npos) << i;
-        timeOf(bytes);
+        // What a lead settles, the whole gives.
+        const std::optional<std::string> whole = timeOf(bytes);
+        if (const std::optional<std::string> settled = settledTimeOf(bytes.left(below(bytes.size() + 1))))
+            ASSERT_EQ(settled, whole) << i;
     }
+}
+
+// A clip is read from its start in growing pieces until its time is
+// settled, as far as 4 MiB: the time the whole lead gives, and no more read
+// than it takes.
+TEST(TimeStampReader, ReadsAClipOnlyAsFarAsItsTimeNeeds)
+{
+    using gettimestamps::kFirstPieceBytes;
+    using gettimestamps::kStreamLeadBytes;
+    const QByteArray sei = test::mdpmSeiBytes(kMay2009);
+    // Bare H.264 with the time at offset.
+    const auto timeAt = [&](qsizetype offset) { return QByteArray(offset, '\xff') + sei; };
+    const std::string may = "2009-05-02 12:34:56";
+    const struct {
+        const char *name;
+        QByteArray start; // the clip's first bytes; the rest of its size is a hole
+        qint64 size;
+        std::optional<std::string> time;
+        std::size_t read;
+    } cases[] = {
+        {"a camera's clip answers from its first piece", test::clipStreamBytes(kMay2009), qint64(64) << 20, may,
+         kFirstPieceBytes},
+        {"a time beyond the first piece", timeAt(100000), qint64(8) << 20, may, 2 * kFirstPieceBytes},
+        {"a time that ends at the lead's end", timeAt(qsizetype(kStreamLeadBytes) - sei.size()), qint64(8) << 20, may,
+         kStreamLeadBytes},
+        {"a time cut by the lead's end is not seen", timeAt(qsizetype(kStreamLeadBytes) - 12), qint64(8) << 20,
+         std::nullopt, kStreamLeadBytes},
+        {"an empty clip", QByteArray(), 0, std::nullopt, 0},
+        {"a short clip without a time is read whole", QByteArray(1000, '\x5a'), 1000, std::nullopt, 1000},
+    };
+    const QString path = test::scratchDir() + u"/00001.MTS"_s;
+    test::forEachCase(cases, [&](const auto &c) {
+        test::writeFile(path, c.start);
+        ASSERT_TRUE(QFile::resize(path, c.size));
+        // As before the pieces: the whole lead at once.
+        EXPECT_EQ(timeOf(c.start.leftJustified(qsizetype(std::min<qint64>(c.size, kStreamLeadBytes)), '\0', true)), c.time);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        std::size_t read = 0;
+        EXPECT_EQ(shown(gettimestamps::readRecordingTime(fd, &read)), c.time);
+        EXPECT_EQ(read, c.read);
+        ::close(fd);
+    });
 }
 
 TEST(TimeStampTool, PrintsEveryClipOnceWithItsTimeAndReportsTheDamageOrMisuse)

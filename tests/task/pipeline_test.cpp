@@ -94,6 +94,7 @@ TEST(Runners, InputErrorsAndEnvironmentOfEachEntryPoint)
     // Each tool passes its input on, writes an error, then its fonts folder.
     const QString tool = u"cat; echo %1 >&2; echo $FONTCONFIG_PATH"_s;
     const QStringList two{sh, c, tool.arg(u"e1"_s), bar, sh, c, tool.arg(u"e2"_s)};
+    QString kept;
     // Entry point, its output, what reached the program's error stream.
     const std::tuple<const char *, std::function<QString()>, QString, QByteArray> cases[] = {
         {"taskWithStr", [] { return taskWithStr(u"cat; echo e >&2; echo $LC_CTYPE $FONTCONFIG_FILE $FONTCONFIG_PATH"_s, nil); },
@@ -101,6 +102,8 @@ TEST(Runners, InputErrorsAndEnvironmentOfEachEntryPoint)
         {"taskArrayPipes", [&] { return taskArrayPipes(two); }, u"in\n%1\ne2\n%1\n"_s.arg(fonts), "e1\n"},
         {"taskArray1PipeMax", [&] { return taskArray1PipeMax(two, false); }, fonts + u"\nmine\n"_s, "e1\ne2\n"},
         {"taskArray1PipeMax joining errors", [&] { return taskArray1PipeMax(two, true); }, fonts + u"\ne2\nmine\n"_s, "e1\n"},
+        {"taskArray1PipeMax keeping errors", [&] { return taskArray1PipeMaxKeepingErrors(two, &kept); },
+         fonts + u"\nmine\n"_s, "e1\n"},
     };
     for (const auto &[name, run, output, errors] : cases) {
         const QString errorsFile = s + u'/' + QLatin1String(name);
@@ -111,6 +114,11 @@ TEST(Runners, InputErrorsAndEnvironmentOfEachEntryPoint)
         }
         EXPECT_EQ(test::readFile(errorsFile), errors) << name;
     }
+    EXPECT_EQ(kept, u"e2\n"_s);
+    // Kept errors stop at 64 KiB; the tool writing more is not held up.
+    EXPECT_EQ(taskArray1PipeMaxKeepingErrors({sh, c, u"head -c 100000 /dev/zero | tr '\\0' x >&2; echo done"_s}, &kept),
+              u"done\n"_s);
+    EXPECT_EQ(kept, QString(64 * 1024, u'x'));
     // The program's own environment is left as it was.
     EXPECT_EQ(qgetenv("LC_CTYPE"), QByteArray("C"));
     // XDG_DATA_HOME moves the fonts file only when it is absolute.

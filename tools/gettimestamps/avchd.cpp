@@ -23,9 +23,10 @@ namespace fs = std::filesystem;
 
 // Playlists are a few kilobytes; anything far larger is not one.
 constexpr std::size_t kMaxPlaylistBytes = 1 << 20;
-// The recording time is repeated in every key frame; the first seconds of a
-// clip are enough to meet one.
-constexpr std::size_t kStreamLeadBytes = 4 << 20;
+// Both packet sizes are told by the first 197 bytes.
+constexpr std::size_t kPacketProbeBytes = 197;
+// AVCHD's video, found before any other.
+constexpr int kAvchdVideoPid = 0x1011;
 
 constexpr std::size_t kHeaderBytes = 40;
 
@@ -92,19 +93,24 @@ std::optional<int> bcd(std::uint8_t b)
     return (b >> 4) * 10 + (b & 15);
 }
 
-// The time of one MDPM block (the bytes after its signature).
-std::optional<RecordingTime> readMdpm(const std::uint8_t *data, std::size_t size)
+// The time of one MDPM block (the bytes after its signature). The bytes are
+// read in order, so only a block cut short (*cut set) could read otherwise
+// with more bytes.
+std::optional<RecordingTime> readMdpm(const std::uint8_t *data, std::size_t size, bool *cut)
 {
     Unescaper in(data, size);
     std::uint8_t count = 0;
-    if (!in.next(&count))
+    *cut = !in.next(&count);
+    if (*cut)
         return std::nullopt;
     std::optional<std::array<std::uint8_t, 4>> dateTag, timeTag;
     for (int i = 0; i < count && !(dateTag && timeTag); ++i) {
         std::array<std::uint8_t, 5> entry{};
-        for (auto &b : entry)
-            if (!in.next(&b))
+        for (auto &b : entry) {
+            *cut = !in.next(&b);
+            if (*cut)
                 return std::nullopt;
+        }
         const std::array<std::uint8_t, 4> value = {entry[1], entry[2], entry[3], entry[4]};
         if (entry[0] == 0x18)
             dateTag = value;
@@ -124,7 +130,9 @@ std::optional<RecordingTime> readMdpm(const std::uint8_t *data, std::size_t size
     return t;
 }
 
-std::optional<RecordingTime> scanForMdpm(const std::uint8_t *data, std::size_t size)
+// The first valid block. In a lead (whole false) a block cut short by its
+// end stops the search: more bytes could make it valid.
+std::optional<RecordingTime> scanForMdpm(const std::uint8_t *data, std::size_t size, bool whole)
 {
     const std::uint8_t *end = data + size;
     const std::uint8_t *at = data;
@@ -133,8 +141,11 @@ std::optional<RecordingTime> scanForMdpm(const std::uint8_t *data, std::size_t s
         if (at == end)
             return std::nullopt;
         at += kMdpmSignature.size();
-        if (auto t = readMdpm(at, std::size_t(end - at)))
+        bool cut = false;
+        if (auto t = readMdpm(at, std::size_t(end - at), &cut))
             return t;
+        if (cut && !whole)
+            return std::nullopt;
     }
 }
 
@@ -163,7 +174,7 @@ public:
             if (p[0] != 0x47)
                 continue;
             const int pid = ((p[1] & 0x1f) << 8) | p[2];
-            if (pid == 0x1011)
+            if (pid == kAvchdVideoPid)
                 return pid;
             const auto [payload, length] = payloadOf(p);
             if (!byStreamId && (p[1] & 0x40) && length >= 4 && payload[0] == 0 && payload[1] == 0
@@ -211,23 +222,37 @@ private:
 
 enum class ReadResult { Ok, Missing, NotRegular, TooLarge, Failed };
 
-// Up to limit bytes of a regular file (a larger file gives TooLarge unless
-// truncating is allowed). Never opens a pipe or a device in a blocking way.
-ReadResult readFile(const fs::path &path, std::size_t limit, bool truncate, std::vector<std::uint8_t> *bytes)
+// A regular file opened for reading (never a pipe or a device waited on),
+// with its status; -1 and *result set when it cannot be.
+int openRegular(const fs::path &path, struct stat *st, ReadResult *result)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return ReadResult::NotRegular;
+    if (fd < 0) {
+        *result = errno == ENOENT ? ReadResult::Missing : ReadResult::Failed;
+        return -1;
     }
-    if (!truncate && std::uint64_t(st.st_size) > limit) {
+    if (::fstat(fd, st) != 0 || !S_ISREG(st->st_mode)) {
+        ::close(fd);
+        *result = ReadResult::NotRegular;
+        return -1;
+    }
+    *result = ReadResult::Ok;
+    return fd;
+}
+
+// A whole regular file of at most limit bytes (a larger one gives TooLarge).
+ReadResult readFile(const fs::path &path, std::size_t limit, std::vector<std::uint8_t> *bytes)
+{
+    struct stat st {};
+    ReadResult result;
+    const int fd = openRegular(path, &st, &result);
+    if (fd < 0)
+        return result;
+    if (std::uint64_t(st.st_size) > limit) {
         ::close(fd);
         return ReadResult::TooLarge;
     }
-    bytes->assign(std::min<std::uint64_t>(std::uint64_t(st.st_size), limit), 0);
+    bytes->assign(std::size_t(st.st_size), 0);
     std::size_t got = 0;
     while (got < bytes->size()) {
         const ssize_t n = ::read(fd, bytes->data() + got, bytes->size() - got);
@@ -269,14 +294,15 @@ std::string localTime(std::time_t when)
 
 std::string clipTime(const fs::path &stream)
 {
-    std::vector<std::uint8_t> bytes;
-    if (readFile(stream, kStreamLeadBytes, true, &bytes) != ReadResult::Ok)
-        return std::string();
-    if (auto t = findRecordingTime(bytes.data(), bytes.size()))
-        return formatTime(*t);
     struct stat st {};
-    if (::stat(stream.c_str(), &st) != 0)
+    ReadResult result;
+    const int fd = openRegular(stream, &st, &result);
+    if (fd < 0)
         return std::string();
+    const std::optional<RecordingTime> recorded = readRecordingTime(fd);
+    ::close(fd);
+    if (recorded)
+        return formatTime(*recorded);
     return localTime(st.st_mtime);
 }
 
@@ -317,19 +343,71 @@ std::vector<std::string> readPlaylist(const std::uint8_t *data, std::size_t size
     return clips;
 }
 
-std::optional<RecordingTime> findRecordingTime(const std::uint8_t *data, std::size_t size)
+namespace {
+
+// whole: the bytes are all there is; else a lead, whose answer must hold
+// whatever follows it.
+std::optional<RecordingTime> recordingTime(const std::uint8_t *data, std::size_t size, bool whole)
 {
-    if (!data || size == 0)
+    if (!data || size == 0 || (!whole && size < kPacketProbeBytes))
         return std::nullopt;
     const TransportStream ts(data, size);
     if (ts.isPacketized()) {
         if (const auto pid = ts.videoPid()) {
+            // A video found by its stream id gives way to AVCHD's, which
+            // may yet come.
+            if (!whole && *pid != kAvchdVideoPid)
+                return std::nullopt;
             const std::vector<std::uint8_t> video = ts.payload(*pid);
-            if (auto t = scanForMdpm(video.data(), video.size()))
+            if (auto t = scanForMdpm(video.data(), video.size(), whole))
                 return t;
         }
+        // The bare bytes are searched only once the video has had its
+        // whole lead.
+        if (!whole)
+            return std::nullopt;
     }
-    return scanForMdpm(data, size);
+    return scanForMdpm(data, size, whole);
+}
+
+} // namespace
+
+std::optional<RecordingTime> findRecordingTime(const std::uint8_t *data, std::size_t size)
+{
+    return recordingTime(data, size, true);
+}
+
+std::optional<RecordingTime> findSettledRecordingTime(const std::uint8_t *data, std::size_t size)
+{
+    return recordingTime(data, size, false);
+}
+
+std::optional<RecordingTime> readRecordingTime(int fd, std::size_t *bytesRead)
+{
+    // Cameras write the time in the first key frame: most clips answer
+    // from their first piece, and a large clip is not read to its lead's end.
+    std::vector<std::uint8_t> bytes;
+    std::size_t wanted = kFirstPieceBytes;
+    for (;;) {
+        std::size_t got = bytes.size();
+        bytes.resize(wanted);
+        while (got < wanted) {
+            const ssize_t n = ::read(fd, bytes.data() + got, wanted - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += std::size_t(n);
+        }
+        bytes.resize(got);
+        if (bytesRead)
+            *bytesRead = got;
+        if (got < wanted || got >= kStreamLeadBytes)
+            return findRecordingTime(bytes.data(), got);
+        if (auto t = findSettledRecordingTime(bytes.data(), got))
+            return t;
+        wanted = std::min(wanted * 2, kStreamLeadBytes);
+    }
 }
 
 std::string formatTime(const RecordingTime &t)
@@ -378,7 +456,7 @@ int run(const std::string &folderText, std::ostream &out, std::ostream &err)
         std::vector<std::uint8_t> bytes;
         std::string error;
         std::vector<std::string> clips;
-        switch (readFile(playlist, kMaxPlaylistBytes, false, &bytes)) {
+        switch (readFile(playlist, kMaxPlaylistBytes, &bytes)) {
         case ReadResult::Ok:
             clips = readPlaylist(bytes.data(), bytes.size(), &error);
             break;

@@ -43,10 +43,28 @@ struct RecordingTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
 };
 
+// The most of a clip that is searched for its time: the time is repeated in
+// every key frame, and the first seconds of a clip hold several.
+constexpr std::size_t kStreamLeadBytes = 4 << 20;
+// The first piece of a clip that is read; each further piece doubles what
+// was read, up to kStreamLeadBytes.
+constexpr std::size_t kFirstPieceBytes = 64 << 10;
+
 // The first valid MDPM recording time in the leading bytes of a clip: an
 // MPEG transport stream with 188- or 192-byte packets (the video packets are
 // joined first, so a SEI split across packets is found) or bare H.264.
 std::optional<RecordingTime> findRecordingTime(const std::uint8_t *data, std::size_t size);
+
+// The time findRecordingTime gives for every stream that starts with these
+// bytes; nothing while more bytes could still change the answer (a block cut
+// at the end, a video stream not yet known for sure).
+std::optional<RecordingTime> findSettledRecordingTime(const std::uint8_t *data, std::size_t size);
+
+// The time findRecordingTime gives for the first kStreamLeadBytes of the
+// clip open on fd (all of a shorter one), read from where fd stands in
+// pieces that grow, and no further than the answer needs. *bytesRead, when
+// given, is how much was read.
+std::optional<RecordingTime> readRecordingTime(int fd, std::size_t *bytesRead = nullptr);
 
 // "YYYY-MM-DD HH:MM:SS".
 std::string formatTime(const RecordingTime &t);

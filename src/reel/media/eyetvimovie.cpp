@@ -35,13 +35,20 @@ QString clipName(const QString &path)
     return stringByDeletingPathExtension(lastPathComponent(path));
 }
 
+const QString kTimeStampSeparator = QStringLiteral(" : ");
+
+QString timeStampTool()
+{
+    return stringByAppendingPathComponent(Bundle::main().resourcePath(), QStringLiteral("tools/gettimestamps"));
+}
+
 // "<time stamp>-<clip>" from the time-stamp tool's lines for the card whose
 // PLAYLIST folder lies in grand; null when no line names the clip.
 QString nameFromCameraTimeStamps(const QString &grand, const QString &clip)
 {
     const QStringList items = lsCocoa(grand);
     logDebug("dateCreation2iMovieN- a : %@", items);
-    const QString tool = stringByAppendingPathComponent(Bundle::main().resourcePath(), QStringLiteral("tools/gettimestamps"));
+    const QString tool = timeStampTool();
     for (const QString &item : items) {
         if (!item.contains(QLatin1String("PLAYLIST")))
             continue;
@@ -80,19 +87,31 @@ float eyetvDescriptionDuration(const QByteArray &bytes)
 
 QString nameFromTimeStampLines(const QString &output, const QString &clip)
 {
-    const QString separator = QStringLiteral(" : ");
     const QStringList lines = linesToArray(output);
     logDebug("dateCreation2iMovieN- linesA : %@", lines);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         logAlways("str line %d : %@", int(i), line);
-        if (!line.contains(separator))
+        if (!line.contains(kTimeStampSeparator))
             continue;
-        const QStringList parts = line.split(separator);
+        const QStringList parts = line.split(kTimeStampSeparator);
         if (parts.first() == clip)
             return format("%@-%@", parts.at(1), clip);
     }
     return QString();
+}
+
+QMap<QString, QString> namesFromTimeStampLines(const QString &output)
+{
+    QMap<QString, QString> names;
+    for (const QString &line : linesToArray(output)) {
+        if (!line.contains(kTimeStampSeparator))
+            continue;
+        const QStringList parts = line.split(kTimeStampSeparator);
+        if (!names.contains(parts.first()))
+            names.insert(parts.first(), format("%@-%@", parts.at(1), parts.first()));
+    }
+    return names;
 }
 
 float bundledVideoEyetvDuration(const QString &path)
@@ -155,6 +174,22 @@ QString dateCreation2iMovieName(const QString &path)
     if (getDEBUGDEV(2))
         displayAlert(QStringLiteral("dstPathNameStr :"), name, 0, nullptr);
     return name.isNull() ? lastPathComponent(path) : name;
+}
+
+QMap<QString, QString> dateCreation2iMovieNames(const QString &playlistFolder)
+{
+    if (playlistFolder.isNull())
+        return {};
+    logDebug("iMovieNames         : %@", playlistFolder);
+    // A card's clips in one run: the tool reads the playlists and the lead
+    // of every clip each time it runs.
+    QString errors;
+    const QString output = taskArray1PipeMaxKeepingErrors({timeStampTool(), playlistFolder}, &errors);
+    for (const QString &message : linesToArray(errors))
+        logAlways("iMovieNames         :-/ %@", message);
+    const QMap<QString, QString> names = namesFromTimeStampLines(output);
+    logDebug("iMovieNames         : %d clips named", int(names.size()));
+    return names;
 }
 
 QString nameCleanedFromSrcpathstr(const QString &path, const QStringList &extraSuffixes)

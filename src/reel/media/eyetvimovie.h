@@ -6,6 +6,7 @@
 #include "reel/core/export.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -26,12 +27,25 @@ float eyetvDescriptionDuration(const QByteArray &bytes);
 // "<clip> : <time stamp>" that names the clip; null when none does.
 QString nameFromTimeStampLines(const QString &output, const QString &clip);
 
+// Every name the time-stamp tool's lines give: the clip -> "<time stamp>-
+// <clip>", the first line for a clip winning, as nameFromTimeStampLines
+// reads them.
+QMap<QString, QString> namesFromTimeStampLines(const QString &output);
+
 // A name for a camera clip: "<time stamp>-<clip>" from the time-stamp tool
 // when the card's PLAYLIST folder lies two levels above the clip and the tool
 // names the clip, else "clip-<creation date>-<clip>" with ":" turned into
 // ";" (a date without a time zone; without a creation date, "clip--<clip>").
 // Nil for a nil path.
 QString dateCreation2iMovieName(const QString &path);
+
+// The names of every clip of a camera card that the time-stamp tool names,
+// from one run of the tool on the card's PLAYLIST folder: the clip's bare
+// name -> "<time stamp>-<clip>", each as dateCreation2iMovieName names that
+// clip. The tool's messages are logged (always), not written on the
+// program's error output. Empty for a null folder, without the tool, or
+// when it names no clip.
+QMap<QString, QString> dateCreation2iMovieNames(const QString &playlistFolder);
 
 // The bare name of the source (an EyeTV recording's own name) without the
 // extra suffixes, then "-PAL", "-NV" and "-NF", each cut where the name ends

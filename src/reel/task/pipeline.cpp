@@ -43,9 +43,12 @@ QVariantList variantList(const QStringList &list)
     return values;
 }
 
-QString runResult(const task::PipelinePlan &plan, std::string_view label)
+QString runResult(const task::PipelinePlan &plan, std::string_view label, QString *errors = nullptr)
 {
-    const QString text = task::outputText(task::runPipeline(plan, label));
+    std::optional<task::Output> output = task::runPipeline(plan, label);
+    if (errors && output)
+        *errors = QString::fromUtf8(output->errors());
+    const QString text = task::outputText(std::move(output));
     return isNoOutput(text) ? QString() : text;
 }
 
@@ -102,7 +105,11 @@ QString taskArrayPipes(const QStringList &list)
     return detail::taskArrayPipesOfValues(variantList(list));
 }
 
-QString detail::taskArray1PipeMaxOfValues(const QVariantList &list, bool joinErrors)
+namespace {
+
+// taskArray1PipeMax; with errors, the last tool's error output is kept there
+// instead of going to the program's own.
+QString oneOrTwoTools(const QVariantList &list, bool joinErrors, QString *errors)
 {
     logAlways("taskArray1PipeMax   - deb");
     if (list.isEmpty() || !testPresenceCocoa(list.first()))
@@ -148,12 +155,29 @@ QString detail::taskArray1PipeMaxOfValues(const QVariantList &list, bool joinErr
         plan.stages.append(*second);
     plan.firstReadsNothing = true;
     plan.lastErrorsJoin = joinErrors;
-    return runResult(plan, "taskArray1PipeMax");
+    plan.lastErrorsKept = errors != nullptr;
+    return runResult(plan, "taskArray1PipeMax", errors);
+}
+
+} // namespace
+
+QString detail::taskArray1PipeMaxOfValues(const QVariantList &list, bool joinErrors)
+{
+    return oneOrTwoTools(list, joinErrors, nullptr);
 }
 
 QString taskArray1PipeMax(const QStringList &list, bool joinErrors)
 {
     return detail::taskArray1PipeMaxOfValues(variantList(list), joinErrors);
+}
+
+QString taskArray1PipeMaxKeepingErrors(const QStringList &list, QString *errors)
+{
+    QString kept;
+    const QString output = oneOrTwoTools(variantList(list), false, &kept);
+    if (errors)
+        *errors = kept;
+    return output;
 }
 
 QString detail::array2StrOfValues(const QVariantList &list)

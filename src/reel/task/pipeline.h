@@ -42,6 +42,12 @@ QString taskArrayPipes(const QStringList &list);
 // otherwise as for taskArrayPipes.
 QString taskArray1PipeMax(const QStringList &list, bool joinErrors);
 
+// taskArray1PipeMax(list, false) for a tool whose messages are for the log,
+// not for the program's own error output (a user's terminal): the last
+// tool's error output comes back in *errors instead, its first 64 KiB
+// decoded as UTF-8; empty when it wrote none or did not run.
+QString taskArray1PipeMaxKeepingErrors(const QStringList &list, QString *errors);
+
 // The texts of the list joined with single spaces, nothing quoted; "" for an
 // empty list.
 QString array2Str(const QStringList &list);

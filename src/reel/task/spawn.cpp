@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -498,6 +499,19 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     }
     ::fcntl(resultWrite.get(), F_SETPIPE_SZ, kResultPipeSize); // best effort
 
+    // Kept error output goes to a file in memory, read once the tool has
+    // ended: a second pipe would need both read together, or a tool that
+    // writes much of it would block.
+    Fd errorsFile;
+    if (plan.lastErrorsKept && !plan.lastErrorsJoin) {
+        int fd = ::memfd_create("tool-errors", MFD_CLOEXEC);
+        if (fd < 0 || !moveAboveStandardStreams(fd)) {
+            logAlways("%@:-( error file - %@", who, errnoText(errno));
+            return std::nullopt;
+        }
+        errorsFile.reset(fd);
+    }
+
     // The last tool is the program's child, waited for once its output has
     // ended; the earlier ones are detached and never waited for, since one
     // may run on after the last has ended (reading the program's input that
@@ -519,7 +533,10 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
         pid_t pid = -1;
         const int rc = spawnStage(&pid, prepared[size_t(i)], i == 0 ? -1 : previousRead.get(),
                                   i == 0 && plan.firstReadsNothing, last ? resultWrite.get() : nextWrite.get(),
-                                  last && plan.lastErrorsJoin ? resultWrite.get() : -1, directory, !last);
+                                  !last                 ? -1
+                                  : plan.lastErrorsJoin ? resultWrite.get()
+                                                        : errorsFile.get(),
+                                  directory, !last);
         if (rc != 0) {
             failure = rc;
             failedProgram = plan.stages.at(i).program;
@@ -547,6 +564,20 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     drain(resultRead.get(), [&output](const char *data, qsizetype size) { output.append(data, size); }, who);
     resultRead.reset();
     reap(lastTool);
+    if (errorsFile.get() >= 0) {
+        output.m_errors.resize(kKeptErrorBytes);
+        qsizetype got = 0;
+        while (got < output.m_errors.size()) {
+            const ssize_t count = ::pread(errorsFile.get(), output.m_errors.data() + got,
+                                          size_t(output.m_errors.size() - got), off_t(got));
+            if (count < 0 && errno == EINTR)
+                continue;
+            if (count <= 0)
+                break;
+            got += count;
+        }
+        output.m_errors.truncate(got);
+    }
     return output;
 }
 

@@ -31,6 +31,7 @@ struct PipelinePlan {
     QList<Stage> stages;          // each one's output feeds the next one's input
     bool firstReadsNothing = false; // the first tool reads /dev/null, else the program's own input
     bool lastErrorsJoin = false;   // the last tool's error output joins the result
+    bool lastErrorsKept = false;   // else it is kept in the Output (errors()), not the program's own
     QString workingDirectory;     // null: the program's own
 };
 
@@ -47,6 +48,8 @@ public:
 class Output {
 public:
     qint64 size() const { return m_size; }
+    // The start of the last stage's error output, when the plan kept it.
+    const QByteArray &errors() const { return m_errors; }
     // The text (an initial byte-order mark dropped); a null string when the
     // bytes are not valid UTF-8.
     QString takeText();
@@ -59,7 +62,11 @@ private:
     qsizetype m_used = 0;
     Utf8Decoder m_decoder;
     qint64 m_size = 0;
+    QByteArray m_errors;
 };
+
+// The most of a tool's error output that a plan keeps.
+constexpr qsizetype kKeptErrorBytes = 64 * 1024;
 
 // Starts the stages in order, reads the result to its end and waits for the
 // last stage only. Nothing when a stage cannot be started (the stages
