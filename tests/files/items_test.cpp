@@ -312,6 +312,13 @@ TEST(MoveCopy, ADangerousOrUnreadableDestinationIsNotReplaced)
     EXPECT_FALSE(mvCocoa(src, dangling, QString()) || cpCocoa(src, dangling, QString()));
     EXPECT_EQ(srcFromLn(dangling), s + u"/nowhere"_s);
     EXPECT_TRUE(existsNoFollow(src));
+    // "/" after a file names nothing: no source, and no destination to clear.
+    const QString dst = test::writeFile(s + u"/dst"_s, "keep");
+    for (const Op &op : kOps) {
+        SCOPED_TRACE(op.name);
+        EXPECT_FALSE(op.run(src + u"/"_s, s + u"/out"_s, u"y"_s) || op.run(src, dst + u"/"_s, u"y"_s));
+        EXPECT_TRUE(test::readFile(dst) == "keep" && existsNoFollow(src) && !existsNoFollow(s + u"/out"_s));
+    }
 }
 
 TEST(MoveCopy, NeverDestroysTheSourceItself)

@@ -277,11 +277,12 @@ TEST_F(RemovalGuardTest, HarmlessPathsAreDeletedInsideTheSandboxOnly)
     EXPECT_EQ(test::readFile(canary + u"/bird"_s), QByteArray("tweet"));
 }
 
-TEST_F(RemovalGuardTest, DotDotNeverClimbsOutOfWhatIsNoFolder)
+TEST_F(RemovalGuardTest, DotsAndSlashesAfterWhatIsNoFolderNameNothing)
 {
     // What the kernel (and rm) makes of each path: ".." past a file or a
-    // missing name fails with ENOTDIR or ENOENT, and a last component "."
-    // or ".." is refused; none of them may cost the Movies folder.
+    // missing name, and "/" after a file or a link to none, fail with
+    // ENOTDIR or ENOENT, and a last component "." or ".." is refused; none
+    // of them may cost the Movies folder or the file.
     const QString movies = home + u"/Movies"_s;
     test::writeFile(movies + u"/sub/deeper/x"_s, "x");
     makeLink(movies + u"/keep.mov"_s, scratch + u"/toFile"_s);
@@ -294,6 +295,8 @@ TEST_F(RemovalGuardTest, DotDotNeverClimbsOutOfWhatIsNoFolder)
                            u"/sub/keep.mov/../.."_s, u"/keep.mov/../../Movies/sub"_s})},
         {NothingThere, {u"keep.mov/.."_s, u"./missing/.."_s}, movies},
         {NothingThere, prefixed(scratch, {u"/toFile/.."_s, u"/dangling/.."_s, u"/loop/.."_s})},
+        {NothingThere, prefixed(scratch, {u"/toFile/"_s, u"/dangling/"_s, u"/loop//"_s})},
+        {NothingThere, {movies + u"/keep.mov/"_s, u"keep.mov//"_s}, movies},
         {Dots, prefixed(movies, {u"/sub/.."_s, u"/sub/deeper/../.."_s, u"/sub/./"_s, u"/sub/."_s, u"/sub/deeper/.."_s})},
         {Dots, {u"sub/.."_s, u"."_s}, movies},
     });
