@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -56,8 +57,22 @@ QStringList prefixed(const QString &prefix, const QStringList &rests)
     return out;
 }
 
-// Judges each path, then runs rmCocoa with a recorder that fails the test if
-// called, and checks the one line the refusal logs (none for an ancestor).
+// The one line a refusal logs: rmCocoa's (none for an ancestor), or the trash's.
+QString refusalLine(RemovalVerdict verdict, const QString &path, bool trash)
+{
+    const QString label = trash ? u"moveToTrash         :-( "_s : u"rmCocoa             :-( "_s;
+    switch (verdict) {
+    case Dirname: return u"alerte de sécurité dirname"_s;
+    case Joker: return u"alerte de sécurité joker"_s;
+    case NothingThere: return label + u"nothing there: "_s + path;
+    case Dots: return label + u"refusing \".\" or \"..\": "_s + path;
+    case Ancestor: return trash ? label + u"the home folder or one above it: "_s + path : QString();
+    default: return u"?"_s;
+    }
+}
+
+// Judges each path, then runs rmCocoa and moveToTrash with a recorder that
+// fails the test if called, and checks the one line each refusal logs.
 void expectRefused(const std::vector<Group> &groups)
 {
     for (const Group &group : groups) {
@@ -69,14 +84,12 @@ void expectRefused(const std::vector<Group> &groups)
             EXPECT_EQ(int(judgeRemoval(path).verdict), int(group.expected));
             test::StrictRecorder recorder;
             ScopedRemovalBackend scoped(recorder);
-            test::clearLog();
-            EXPECT_FALSE(rmCocoa(path));
-            const QString line = group.expected == Dirname ? u"alerte de sécurité dirname"_s
-                : group.expected == Joker                 ? u"alerte de sécurité joker"_s
-                : group.expected == NothingThere          ? u"rmCocoa             :-( nothing there: "_s + path
-                : group.expected == Dots ? u"rmCocoa             :-( refusing \".\" or \"..\": "_s + path
-                                         : QString();
-            EXPECT_EQ(test::takeLog(), line.isNull() ? QStringList() : QStringList{line});
+            for (const bool trash : {false, true}) {
+                test::clearLog();
+                EXPECT_FALSE(trash ? moveToTrash(path) : rmCocoa(path)) << trash;
+                const QString line = refusalLine(group.expected, path, trash);
+                EXPECT_EQ(test::takeLog(), line.isNull() ? QStringList() : QStringList{line});
+            }
         }
     }
 }
@@ -359,8 +372,9 @@ TEST_F(RemovalGuardTest, NilEmptyLoopsAndNulCharacters)
     // Cut at the NUL, these would name "/home" and the home folder.
     for (const QString &path : {u"/\0x/home"_s, home + u"\0/x"_s, u"\0"_s}) {
         EXPECT_EQ(judgeRemoval(path).verdict, RemovalVerdict::RefusedUnknown);
-        EXPECT_FALSE(rmCocoa(path));
-        EXPECT_EQ(test::takeLog(), QStringList{u"rmCocoa             :-( cannot be judged: "_s + path});
+        EXPECT_FALSE(rmCocoa(path) || moveToTrash(path));
+        EXPECT_EQ(test::takeLog(), (QStringList{u"rmCocoa             :-( cannot be judged: "_s + path,
+                                                u"moveToTrash         :-( cannot be judged: "_s + path}));
     }
     EXPECT_FALSE(testPresenceC(u"/\0x"_s));
 }
@@ -432,6 +446,7 @@ TEST(RmCocoa, FallsBackToTheHomeTrash)
 
     // moveToTrash says whether the item went.
     EXPECT_TRUE(moveToTrash(test::writeFile(s + u"/old.txt"_s, "old")) && !moveToTrash(s + u"/missing"_s));
+    EXPECT_EQ(test::takeLog(), QStringList{u"moveToTrash         :-( not moved: "_s + s + u"/missing"_s});
 
     // A trash that fails leaves the item, and the reason is logged.
     const QString kept = test::writeFile(s + u"/kept.mov"_s, "data");
@@ -526,12 +541,51 @@ TEST(RmCocoa, TheTrashFallbackNeverFollowsAFolderSwappedForALink)
     EXPECT_GT(tries, 10);
 }
 
-TEST(RmCocoa, ATreeHoldingAMountPointIsLeftWhole)
+// Mounts are made only in a run of the suite of its own, in a private mount
+// namespace (MountPoints below starts it): whatever a fault did to them
+// stays there. The run knows its parent's namespace, and that it is not in it.
+QByteArray mountNamespace()
+{
+    char buffer[64] = {};
+    const ssize_t n = ::readlink("/proc/self/ns/mnt", buffer, sizeof buffer - 1);
+    return n > 0 ? QByteArray(buffer, n) : QByteArray();
+}
+
+class InMountNamespace : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QByteArray parent = qgetenv("REELKIT_TEST_PARENT_MOUNTS");
+        if (parent.isEmpty() || parent == mountNamespace())
+            GTEST_SKIP() << "runs only in the private mount namespace MountPoints makes";
+    }
+};
+
+TEST(MountPoints, NeitherDeletedNorTrashedInAPrivateMountNamespace)
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "mounting needs root";
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"REELKIT_TEST_PARENT_MOUNTS"_s, QString::fromLatin1(mountNamespace()));
+    run.setProcessEnvironment(env);
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(u"unshare"_s, {u"--mount"_s, u"--propagation"_s, u"private"_s, u"--"_s,
+                             QFileInfo(u"/proc/self/exe"_s).canonicalFilePath(), u"--gtest_filter=InMountNamespace.*"_s});
+    if (!run.waitForFinished(-1))
+        GTEST_SKIP() << "unshare cannot be run";
+    const QString out = QString::fromLocal8Bit(run.readAll());
+    if (out.contains(u"unshare failed"_s) || out.contains(u"[  SKIPPED ]"_s))
+        GTEST_SKIP() << out.toStdString();
+    EXPECT_EQ(run.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"[  PASSED  ] 1 test."_s)) << out.toStdString();
+}
+
+TEST_F(InMountNamespace, ATreeHoldingAMountPointIsNeitherDeletedNorTrashed)
+{
     const QString s = test::scratchDir();
     test::writeFile(s + u"/elsewhere/theirs.mov"_s, "theirs");
+    ASSERT_TRUE(makeLink(u"tree"_s, s + u"/toTree"_s));
     // A volume on another device, and a bind mount of the same file system.
     for (const bool bind : {false, true}) {
         SCOPED_TRACE(bind ? "bind mount" : "volume");
@@ -547,11 +601,14 @@ TEST(RmCocoa, ATreeHoldingAMountPointIsLeftWhole)
         const QString owner = bind ? s + u"/elsewhere"_s : point;
 
         // Nothing is deleted, nothing goes to any trash, on either side.
-        for (const QString &path : {tree, tree + u"/sub"_s, point}) {
+        for (const QString &path : {tree, tree + u"/sub/"_s, point, s + u"/toTree/sub"_s}) {
             SCOPED_TRACE(path.toStdString());
             test::clearLog();
             EXPECT_FALSE(rmCocoa(path));
             EXPECT_TRUE(test::logHas(u"File current        :-( failure"_s));
+            test::clearLog();
+            EXPECT_FALSE(moveToTrash(path));
+            EXPECT_EQ(test::takeLog(), QStringList{u"moveToTrash         :-( a mounted volume is or lies inside: "_s + path});
             EXPECT_EQ(test::readFile(tree + u"/a.mov"_s), QByteArray("a"));
             EXPECT_EQ(test::readFile(inside), QByteArray("inside"));
         }
