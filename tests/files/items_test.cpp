@@ -155,8 +155,14 @@ TEST(Workspace, RevealAndOpenHandTheFullPathToTheDesktop)
         EXPECT_TRUE(openWith(u"-odd name.mov"_s, u"myplayer"_s));
         EXPECT_EQ(standIns.handed(u"myplayer"_s), file + u'\n');
     }
-    EXPECT_FALSE(openWith(u"~/missing"_s, u"myplayer"_s));
-    EXPECT_TRUE(standIns.handed(u"myplayer"_s, false).isNull());
+    // Nil, "" and what is not there are never handed over.
+    test::clearLog();
+    for (const QString &path : {QString(), u""_s, u"~/missing"_s, file + u"/"_s}) {
+        revealFolderInFinder(path);
+        EXPECT_FALSE(openWith(path, u"myplayer"_s) || openWith(path, QString()));
+    }
+    EXPECT_TRUE(standIns.handed(u"myplayer"_s, false).isNull() && standIns.handed(u"xdg-open"_s, false).isNull());
+    EXPECT_EQ(test::takeLog(), QStringList());
 }
 
 TEST(FindCocoa, BreadthFirstFilesMatchingThePath)

@@ -501,6 +501,26 @@ TEST(SystemRemovalBackend, AnEntryThatCannotBeLookedAtIsAFailure)
     EXPECT_TRUE(existsNoFollow(locked + u"/x"_s));
 }
 
+TEST(SystemRemovalBackend, TheTrashFallbackRefusesAFolderReplacedSinceTheDeletion)
+{
+    // The deletion fails (nothing by that name yet) and notes the folder it
+    // opened; a real folder put in its place afterwards is not that one.
+    const QString s = test::scratchDir(), item = s + u"/folder/clip.mov"_s;
+    ASSERT_TRUE(QDir().mkpath(s + u"/folder"_s));
+    RemovalBackend &system = systemRemovalBackend();
+    QString why;
+    ASSERT_FALSE(system.remove(item, nullptr));
+    ASSERT_TRUE(QDir().rename(s + u"/folder"_s, s + u"/judged"_s));
+    test::writeFile(item, "new");
+    EXPECT_FALSE(system.trashAfterFailure(item, &why));
+    EXPECT_EQ(why, u"the folder was replaced since the deletion began"_s);
+    EXPECT_EQ(test::readFile(item), QByteArray("new"));
+    // Unchanged, the same folder lets the item go.
+    ASSERT_FALSE(system.remove(s + u"/judged/x"_s, nullptr));
+    test::writeFile(s + u"/judged/x"_s, "x");
+    EXPECT_TRUE(system.trashAfterFailure(s + u"/judged/x"_s, &why)) << why.toStdString();
+}
+
 TEST(RmCocoa, TheTrashFallbackNeverFollowsAFolderSwappedForALink)
 {
     // While rmCocoa runs on real/home (deleting fails, so the trash is
