@@ -10,6 +10,8 @@
 // close-on-exec, and a tool inherits only its standard streams.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArrayList>
 #include <QList>
 #include <QString>
@@ -79,8 +81,9 @@ QString outputText(std::optional<Output> output);
 
 namespace detail {
 // The caught-signal mask of a /proc/<pid>/status text (bit n - 1 for signal
-// n); nothing when the text has no whole "SigCgt:" line.
-std::optional<quint64> caughtSignalMask(std::string_view status);
+// n); nothing when the text has no whole "SigCgt:" line. Exported for the
+// tests.
+REEL_EXPORT std::optional<quint64> caughtSignalMask(std::string_view status);
 } // namespace detail
 
 } // namespace reel::task
