@@ -477,6 +477,15 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     for (qsizetype i = 0; i < plan.stages.size(); ++i) {
         const Stage &stage = plan.stages.at(i);
         PreparedStage &p = prepared[size_t(i)];
+        // UTF-8 has no form for an unpaired surrogate: the tool would be
+        // given "?", another name than the word says.
+        const bool valid = stage.program.isValidUtf16()
+            && std::all_of(stage.arguments.begin(), stage.arguments.end(),
+                           [](const QString &word) { return word.isValidUtf16(); });
+        if (!valid) {
+            logAlways("%@:-( unpaired surrogate in the words of '%@'", who, stage.program);
+            return std::nullopt;
+        }
         p.path = QFile::encodeName(stage.program);
         p.argv.append(p.path);
         for (const QString &argument : stage.arguments)
