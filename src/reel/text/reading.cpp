@@ -56,11 +56,6 @@ bool copyToNewFile(const QString &from, const QString &to, QString *why)
     return false;
 }
 
-QString asciiText(QByteArrayView bytes)
-{
-    return decodeText(bytes, kASCIIStringEncoding).value_or(QString());
-}
-
 QString asciiFile(const QString &path)
 {
     return readFileAsAscii(path).value_or(QStringLiteral(""));
@@ -142,26 +137,41 @@ QString readContentsTxtC(const QString &path, int maxChars)
     if (n <= 0)
         return QString();
 
-    // What fgets gives: up to n - 1 bytes, ending after the first LF.
-    QByteArray line;
+    // What fgets gives: up to n - 1 bytes, ending after the first LF; a C
+    // string ends at its first NUL. Read a piece at a time, so that reading
+    // stops as soon as either shows, and each piece goes straight into the
+    // text (ASCII: every byte the character of the same number).
     const qsizetype want = n - 1;
+    if (want == 0)
+        return QStringLiteral("");
+    QString line = largeUninitializedString(want);
+    auto *const out = reinterpret_cast<char16_t *>(line.data());
+    qsizetype used = 0;
     char buffer[65536];
-    while (line.size() < want) {
-        const qint64 got = file.read(buffer, qMin<qint64>(qint64(sizeof buffer), want - line.size()));
+    bool ended = false;
+    while (used < want && !ended) {
+        const qint64 got = file.read(buffer, qMin<qint64>(qint64(sizeof buffer), want - used));
         if (got < 0)
             return QString();
         if (got == 0)
             break;
-        if (const void *lf = std::memchr(buffer, '\n', size_t(got))) {
-            line.append(buffer, static_cast<const char *>(lf) - buffer + 1);
-            break;
+        qsizetype take = qsizetype(got);
+        if (const void *nul = std::memchr(buffer, '\0', size_t(take))) {
+            take = static_cast<const char *>(nul) - buffer;
+            ended = true;
         }
-        line.append(buffer, qsizetype(got));
+        if (const void *lf = std::memchr(buffer, '\n', size_t(take))) {
+            take = static_cast<const char *>(lf) - buffer + 1;
+            ended = true;
+        }
+        for (qsizetype i = 0; i < take; ++i)
+            out[used + i] = uchar(buffer[i]);
+        used += take;
     }
-    // A C string ends at its first NUL.
-    if (const qsizetype nul = line.indexOf('\0'); nul >= 0)
-        line.truncate(nul);
-    return asciiText(line);
+    if (used == 0)
+        return QStringLiteral("");
+    truncateLargeString(line, used);
+    return line;
 }
 
 } // namespace reel
