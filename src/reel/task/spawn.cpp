@@ -456,9 +456,13 @@ bool Output::append(const char *data, qsizetype size)
     const qsizetype needed = m_used + size + 4;
     if (m_text.size() < needed) {
         const qsizetype capacity = m_text.capacity();
+        // Doubled as the output grows, but never past what the limit lets
+        // the text reach: the text of L bytes takes at most 2L bytes.
+        if (needed > capacity)
+            m_text.reserve(qMax(needed, qsizetype(qMin<qint64>(qint64(capacity) * 2, m_limit + 4))));
         m_text.resize(needed);
         if (m_text.capacity() != capacity)
-            adviseHugePages(m_text.data() + m_used, (m_text.capacity() - m_used) * qsizetype(sizeof(QChar)));
+            adviseHugePages(m_text.data(), m_text.capacity() * qsizetype(sizeof(QChar)));
     }
     QChar *const start = m_text.data();
     m_used = m_decoder.appendToBuffer(start + m_used, QByteArrayView(data, size)) - start;
