@@ -318,6 +318,40 @@ TEST(Runners, OutputIsDecodedAsItArrives)
         EXPECT_EQ(shown(taskArrayPipes(QStringList{sh, c, QString::fromUtf8(script)})), shown(expected)) << script;
 }
 
+// Past the limit the last tool is stopped, whatever it still means to
+// write, and the run gives nil with a line saying so.
+TEST(Runners, OutputPastTheLimitStopsTheRun)
+{
+    const qint64 saved = setToolOutputLimit(1000);
+    EXPECT_EQ(saved, qint64(1) << 30);
+    const QString yes = u"/usr/bin/yes"_s;
+    const struct {
+        const char *name;
+        QStringList list;
+        QString text; // null: stopped
+        bool onePipe = false;
+    } cases[] = {
+        {"the limit itself is taken", {sh, c, u"head -c 1000 /dev/zero | tr '\\0' a"_s}, QString(1000, u'a')},
+        {"one byte more", {sh, c, u"head -c 1001 /dev/zero | tr '\\0' a"_s}, nil},
+        {"a tool that never ends", {yes}, nil},
+        {"output that is no UTF-8 counts too", {sh, c, u"printf '\\377'; exec /usr/bin/yes"_s}, nil},
+        {"a child of the tool writes on", {sh, c, u"/usr/bin/yes & wait"_s}, nil},
+        {"the last of two", {yes, bar, u"/bin/cat"_s}, nil},
+        {"one pipe at most", {yes, u"y"_s}, nil, true},
+    };
+    test::forEachCase(cases, [&](const auto &row) {
+        test::clearLog();
+        const QString text = row.onePipe ? taskArray1PipeMax(row.list, true) : taskArrayPipes(row.list);
+        EXPECT_EQ(shown(text), shown(row.text));
+        const QString runner = row.onePipe ? u"taskArray1PipeMax   "_s : u"taskArrayPipes      "_s;
+        EXPECT_EQ(test::logHas(u"%1:-( output over the limit of 1000 bytes, '%2' stopped"_s.arg(runner, row.list.value(row.list.indexOf(bar) + 1))),
+                  row.text.isNull());
+    });
+    EXPECT_TRUE(noChildLeft());
+    setToolOutputLimit(-5);
+    EXPECT_EQ(setToolOutputLimit(saved), 0);
+}
+
 TEST(Runners, Trace)
 {
     setDEBUG(1);
