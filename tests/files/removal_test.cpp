@@ -598,7 +598,7 @@ TEST(MountPoints, NeitherDeletedNorTrashedInAPrivateMountNamespace)
     if (out.contains(u"unshare failed"_s) || out.contains(u"[  SKIPPED ]"_s))
         GTEST_SKIP() << out.toStdString();
     EXPECT_EQ(run.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains(u"[  PASSED  ] 1 test."_s)) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"[  PASSED  ] 2 tests."_s)) << out.toStdString();
 }
 
 TEST_F(InMountNamespace, ATreeHoldingAMountPointIsNeitherDeletedNorTrashed)
@@ -610,8 +610,9 @@ TEST_F(InMountNamespace, ATreeHoldingAMountPointIsNeitherDeletedNorTrashed)
     for (const bool bind : {false, true}) {
         SCOPED_TRACE(bind ? "bind mount" : "volume");
         const QString tree = s + u"/tree"_s;
-        // The mount table escapes the space; an undecoded path would hide the mount.
-        const QString point = tree + u"/sub/my mnt"_s;
+        // The mount table escapes a blank, a tab and "\\" (as \040, \011,
+        // \134); a path decoded wrong would hide the mount.
+        const QString point = tree + u"/sub/my mnt\t\\x"_s;
         test::writeFile(tree + u"/a.mov"_s, "a");
         ASSERT_TRUE(QDir().mkpath(point));
         ScopedMount mount(s + u"/elsewhere"_s, point, bind);
@@ -644,4 +645,19 @@ TEST_F(InMountNamespace, ATreeHoldingAMountPointIsNeitherDeletedNorTrashed)
                   QStringList());
         EXPECT_TRUE(QDir(trash(u"/files"_s)).isEmpty());
     }
+}
+
+TEST_F(InMountNamespace, AFileTheSystemWillNotUnlinkIsNotSaidDeleted)
+{
+    // A folder made read-only by a bind mount: root cannot unlink there
+    // either, and the trash cannot take the file away.
+    const QString folder = test::scratchDir() + u"/read-only"_s;
+    const QString file = test::writeFile(folder + u"/kept.mov"_s, "kept");
+    ScopedMount mount(folder, folder, true);
+    const QByteArray at = QFile::encodeName(folder);
+    if (mount.fd < 0 || ::mount(nullptr, at.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+        GTEST_SKIP() << "cannot mount here";
+    EXPECT_FALSE(rmCocoa(file));
+    EXPECT_EQ(test::readFile(file), QByteArray("kept"));
+    EXPECT_TRUE(QDir(trash(u"/files"_s)).isEmpty());
 }
