@@ -280,6 +280,10 @@ TEST_F(RemovalGuardTest, HarmlessPathsAreDeletedInsideTheSandboxOnly)
     };
     for (const auto &[path, gone, folder] : rows) {
         SCOPED_TRACE(path.toStdString());
+        // A user without a home folder (nobody's is /nonexistent) has a
+        // dangling link there, and "/" after it names nothing.
+        if (path.endsWith(u"Home2/"_s) && !QFileInfo(real).isDir())
+            continue;
         std::optional<test::ScopedCwd> cwd;
         if (!folder.isNull())
             cwd.emplace(folder);
