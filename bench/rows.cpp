@@ -50,6 +50,11 @@ constexpr qint64 kProseBytes = 100'000'000;
 constexpr int kStartUpRuns = 20;
 constexpr int kCardClips = 200; // the smaller card has a quarter of them
 constexpr qint64 kCardClipBytes = qint64(16) << 20; // a few seconds of AVCHD
+constexpr int kPlistAttributes = 100000; // on <plist>: about 1 MB
+constexpr int kPlistAttlists = 50000;    // declarations in the DOCTYPE: about 1.5 MB
+constexpr qint64 kSparseBytes = qint64(1) << 30;
+constexpr qint64 kFloodBytes = qint64(2) << 30; // written by the tool
+constexpr qint64 kFloodLimit = qint64(256) << 20; // what the run takes of it
 
 // The two trees: folders of folders of files, kMarker in every tenth name.
 struct TreeShape {
@@ -80,6 +85,25 @@ const char *const kPythonSplit = R"(
 import sys
 s = open(sys.argv[1], encoding='utf-8').read()
 n = measure(lambda: len(s.splitlines()))
+assert n == int(sys.argv[2]), (n, sys.argv[2])
+)";
+
+// A refused list is no failure of the anchor: it has read the file all the
+// same.
+const char *const kPythonPlistRefused = R"(
+import plistlib, sys
+def load():
+    try:
+        return plistlib.load(open(sys.argv[1], 'rb'))
+    except Exception:
+        return None
+measure(load)
+)";
+
+// The whole text read and decoded, as a script would read a file.
+const char *const kPythonReadText = R"(
+import sys
+n = measure(lambda: len(open(sys.argv[1], encoding='utf-8').read()))
 assert n == int(sys.argv[2]), (n, sys.argv[2])
 )";
 
@@ -185,6 +209,7 @@ struct Inputs {
     std::string du = tool("du");
     std::string find = tool("find");
     std::string iconv = tool("iconv");
+    std::string head = tool("head");
     std::string ffmpeg = tool("ffmpeg");
     std::string ffprobe = tool("ffprobe");
     std::string plistutil = tool("plistutil");
@@ -243,6 +268,48 @@ struct Inputs {
         return it->second;
     }
     std::string convertedFolder() const { return scratch.file("converted"); }
+    std::string hostilePlistPath(const std::string &shape) const { return scratch.file("hostile-" + shape + ".plist"); }
+    std::string sparsePath() const { return scratch.file("sparse.txt"); }
+    std::map<std::string, bool> hostilePlists;
+
+    // An XML property list whose markup the reader refuses: count items of
+    // the shape (" aN=\"N\"" attributes on <plist>, or <!ATTLIST>
+    // declarations in the DOCTYPE).
+    void needHostilePlist(const std::string &shape, int count)
+    {
+        if (hostilePlists[shape])
+            return;
+        std::ofstream out(hostilePlistPath(shape), std::ios::binary);
+        out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+        if (shape == "attlist") {
+            out << "<!DOCTYPE plist [\n";
+            for (int i = 0; i < count; ++i)
+                out << "<!ATTLIST plist a" << i << " CDATA \"\">\n";
+            out << "]>\n<plist version=\"1.0\">";
+        } else {
+            out << "<plist version=\"1.0\"";
+            for (int i = 0; i < count; ++i)
+                out << " a" << i << "=\"" << i << "\"";
+            out << ">";
+        }
+        out << "<dict><key>k</key><string>v</string></dict></plist>\n";
+        if (!out)
+            throw std::runtime_error("cannot write " + hostilePlistPath(shape));
+        hostilePlists[shape] = true;
+    }
+    // A file of NUL bytes, a hole on the disk, as truncate -s makes it.
+    void needSparse()
+    {
+        struct stat st {};
+        if (::stat(sparsePath().c_str(), &st) == 0 && st.st_size == kSparseBytes)
+            return;
+        const int fd = ::open(sparsePath().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        const bool made = fd >= 0 && ::ftruncate(fd, kSparseBytes) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        if (!made)
+            throw std::runtime_error("cannot make " + sparsePath());
+    }
 
     void needToolOutput()
     {
@@ -816,6 +883,85 @@ std::vector<Row> Workbench::rows()
             for (int i = 0; i < kStartUpRuns; ++i)
                 runs.push_back(command({in.ffmpeg, "-version"}));
             return sum(runs);
+        },
+    });
+
+    // Markup the reader refuses before it parses: the refusal must come in
+    // one pass, whatever the number of attributes or declarations.
+    for (const auto &[shape, count, what] :
+         {std::tuple{std::string("attributes"), kPlistAttributes, "attributes on <plist>"},
+          std::tuple{std::string("attlist"), kPlistAttlists, "<!ATTLIST> declarations"}}) {
+        rows.push_back({
+            .operation = "refuse an XML property list with " + str(count) + " " + what + " (readPlist)",
+            .anchorName = "Python plistlib.load",
+            .target = 1.0,
+            .maxSeconds = 1.0,
+            .prepare = [&in, shape = shape, count = count] { in.needHostilePlist(shape, count); },
+            .reel = [&in, shape = shape] {
+                return inChild([&in, shape] {
+                    std::optional<QVariantMap> value;
+                    const Usage usage = measure([&] { value = reel::readPlist(q(in.hostilePlistPath(shape))); });
+                    check(!value, "the property list was read");
+                    return usage;
+                });
+            },
+            .anchor = [&in, shape = shape] {
+                return selfMeasuredCommand({in.python, "-c", pythonScript(kPythonPlistRefused), in.hostilePlistPath(shape)});
+            },
+        });
+    }
+
+    // Every byte a character: the text alone is two bytes a byte, and the
+    // read may hold little more. Most of either side's time is the kernel
+    // clearing the pages of the file's hole and of the text: the file is
+    // read once by each side first, so that neither pays for the other.
+    // Python keeps such text one byte a character, a QString two: twice the
+    // pages to clear, hence the target.
+    rows.push_back({
+        .operation = "read a 1 GiB sparse file of NUL bytes (readContentsTxtUTF8)",
+        .anchorName = "Python open(encoding='utf-8').read()",
+        .target = 2.5,
+        .memory = {.bytes = double(kSparseBytes), .maxBytesPerByte = 2.05},
+        .warmUp = true,
+        .prepare = [&in] { in.needSparse(); },
+        .reel = [&in] {
+            return inChild([&in] {
+                QString text;
+                const Usage usage = measure([&] { text = reel::readContentsTxtUTF8(q(in.sparsePath())); });
+                check(text.size() == kSparseBytes && text.back() == QChar(0), "read " + str(text.size()) + " characters");
+                return usage;
+            });
+        },
+        .anchor = [&in] {
+            return selfMeasuredCommand({in.python, "-c", pythonScript(kPythonReadText), in.sparsePath(), str(kSparseBytes)});
+        },
+        .cleanUp = [&in] { ::unlink(in.sparsePath().c_str()); },
+    });
+
+    // A tool that writes far more than a run takes: stopped at the limit,
+    // having held no more than the text of that many bytes (two bytes a
+    // byte). The anchor captures as much and keeps it.
+    rows.push_back({
+        .operation = "stop a tool writing 2 GiB at a 256 MiB output limit (taskArray1PipeMax)",
+        .anchorName = "Python subprocess.run of 256 MiB, text=True",
+        .target = 1.0,
+        .memory = {.bytes = double(kFloodLimit), .maxBytesPerByte = 2.1},
+        .reel = [&in] {
+            return inChild([&in] {
+                reel::setToolOutputLimit(kFloodLimit);
+                QString out;
+                const Usage usage = measure([&] {
+                    out = reel::taskArray1PipeMax({q(in.head), QStringLiteral("-c"), QString::number(kFloodBytes),
+                                                   QStringLiteral("/dev/zero")},
+                                                  false);
+                });
+                check(out.isNull(), "the run gave " + str(out.size()) + " characters");
+                return usage;
+            });
+        },
+        .anchor = [&in] {
+            return selfMeasuredCommand({in.python, "-c", pythonScript(kPythonCapture), str(kFloodLimit), in.head, "-c",
+                                        str(kFloodLimit), "/dev/zero"});
         },
     });
 

@@ -13,6 +13,11 @@ namespace convert {
 
 bool makeSampleClip(const QString &path, const SampleClip &settings, QString *error, const RunLimits &limits)
 {
+    if (path.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no private temporary folder to make the sample in");
+        return false;
+    }
     const QString seconds = QString::number(settings.seconds, 'f', 3);
     QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                       QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
@@ -58,6 +63,8 @@ bool makeSampleClip(const QString &path, const SampleClip &settings, QString *er
 QString builtInSamplePath()
 {
     const QString folder = reel::getTMPFOLDER();
+    if (folder.isEmpty())
+        return QString();
     reel::mkdirCocoa(folder);
     return reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit_sample.mkv"));
 }

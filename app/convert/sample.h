@@ -26,7 +26,7 @@ bool makeSampleClip(const QString &path, const SampleClip &settings, QString *er
                     const RunLimits &limits = RunLimits{120000, {}});
 
 // Where the built-in sample is made: "reelkit_sample.mkv" in the temporary
-// folder.
+// folder; null when there is none (makeSampleClip then refuses).
 QString builtInSamplePath();
 
 } // namespace convert

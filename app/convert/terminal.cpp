@@ -274,8 +274,11 @@ public:
             return;
         // The last run's lines only: the temporary folder is no archive. The
         // old log goes and a new file is made, never opened through a link.
-        const QString path =
-            reel::stringByAppendingPathComponent(reel::getTMPFOLDER(), QStringLiteral("reelkit-convert.log"));
+        // Without a temporary folder the lines stay on standard error.
+        const QString folder = reel::getTMPFOLDER();
+        if (folder.isEmpty())
+            return;
+        const QString path = reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit-convert.log"));
         const int fd = reel::replaceWithNewFile(path);
         if (fd < 0 || !m_file.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
             if (fd >= 0)

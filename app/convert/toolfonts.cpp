@@ -37,7 +37,12 @@ QString xmlText(const QString &text)
 
 bool linkToBundle(QString *error)
 {
-    const QString link = reel::stringByAppendingPathComponent(reel::getTMPFOLDER(), QStringLiteral("app.app"));
+    const QString folder = reel::getTMPFOLDER();
+    if (folder.isEmpty()) {
+        *error = QStringLiteral("there is no private temporary folder");
+        return false;
+    }
+    const QString link = reel::stringByAppendingPathComponent(folder, QStringLiteral("app.app"));
     const QString bundle = reel::Bundle::main().bundlePath();
     struct stat st = {};
     if (::lstat(QFile::encodeName(link).constData(), &st) == 0) {
@@ -155,7 +160,10 @@ bool spumuxDraws(const QString &font, const Cue &cue, const Preset &preset)
 
 QString toolFontsConfiguration()
 {
-    const QString cache = reel::stringByAppendingPathComponent(reel::getTMPFOLDER(), QStringLiteral("fontconfig"));
+    const QString folder = reel::getTMPFOLDER();
+    if (folder.isEmpty())
+        return QString();
+    const QString cache = reel::stringByAppendingPathComponent(folder, QStringLiteral("fontconfig"));
     return QStringLiteral("<?xml version=\"1.0\"?>\n"
                           "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
                           "%1\n"
@@ -174,7 +182,13 @@ bool prepareToolFonts(QString *error)
         return false;
     }
     const QString path = reel::toolFontconfigFile();
-    const QByteArray wanted = toolFontsConfiguration().toUtf8();
+    const QString configuration = toolFontsConfiguration();
+    if (configuration.isNull()) {
+        *error = QStringLiteral("there is no private temporary folder");
+        reel::logAlways("prepareToolFonts    :-( %@", *error);
+        return false;
+    }
+    const QByteArray wanted = configuration.toUtf8();
     QFile existing(path);
     struct stat st = {};
     const bool present = ::lstat(QFile::encodeName(path).constData(), &st) == 0;

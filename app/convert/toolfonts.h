@@ -15,7 +15,8 @@
 namespace convert {
 
 // The configuration written for the tools: the bundle's own fonts, the
-// system's fonts and settings, a cache in the temporary folder.
+// system's fonts and settings, a cache in the temporary folder. Null when
+// there is no temporary folder.
 QString toolFontsConfiguration();
 
 // Makes "app.app" in the temporary folder a link to the running bundle, and

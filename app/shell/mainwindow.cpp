@@ -13,10 +13,12 @@ ShellWindow::ShellWindow(QWidget *parent) : QWidget(parent)
 
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("<b>%1</b>").arg(bundle.name().toHtmlEscaped()), this);
+    const QString temporary = reel::getTMPFOLDER();
     auto *details = new QLabel(this);
     details->setTextFormat(Qt::PlainText);
     details->setText(QStringLiteral("Bundle: %1\nTools: %2/tools\nTemporary folder: %3")
-                         .arg(bundle.bundlePath(), bundle.resourcePath(), reel::getTMPFOLDER()));
+                         .arg(bundle.bundlePath(), bundle.resourcePath(),
+                              temporary.isEmpty() ? QStringLiteral("none") : temporary));
     auto *quit = new QPushButton(QStringLiteral("Close"), this);
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 

@@ -396,6 +396,20 @@ TEST(Terminal, ALinkPlantedAsTheLogIsNeverWrittenThrough)
     EXPECT_TRUE(QFileInfo(log).isFile());
 }
 
+TEST(Terminal, WithoutATemporaryFolderNothingIsMadeElsewhere)
+{
+    // The sample, the link to the bundle and the fonts' cache would have
+    // been made in the working folder.
+    const QString here = reel::test::scratchDir();
+    const reel::test::ScopedCwd cwd(here);
+    reel::setTMPFOLDER(u""_s);
+    QString error;
+    EXPECT_TRUE(builtInSamplePath().isNull());
+    EXPECT_FALSE(makeSampleClip(builtInSamplePath(), SampleClip(), &error));
+    EXPECT_FALSE(prepareToolFonts(&error));
+    EXPECT_TRUE(QDir(here).isEmpty());
+}
+
 TEST(Terminal, ADryRunShowsThePlanTracksAndCommandsAndChangesNothing)
 {
     const QString out = reel::test::scratchDir() + u"/not yet"_s;

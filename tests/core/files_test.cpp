@@ -6,6 +6,7 @@
 
 #include "filestate.h"
 #include "logcapture.h"
+#include "privileges.h"
 #include "sandbox.h"
 #include "scoped.h"
 
@@ -50,13 +51,39 @@ TEST(Constants, DefaultTemporaryFolderIsPrivateAndNeverStored)
     ::umask(old);
     expectPrivate(mine);
     EXPECT_TRUE(TMPFOLDER.isNull());
-    // A $TMPDIR that is not there: its path as before, and one log line
-    // however often the tools ask.
+    // A $TMPDIR that is not there: no folder, and one log line however
+    // often the tools ask.
     const QString gone = test::scratchDir() + u"/gone"_s;
     const test::ScopedEnv missing("TMPDIR", gone);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(getTMPFOLDER(), mineUnder(gone));
+        EXPECT_TRUE(getTMPFOLDER().isNull());
     EXPECT_EQ(test::takeLog().size(), 1);
+}
+
+TEST(Constants, WhatWasPlantedIsNotUsedWhenNoPrivateFolderCanBeMadeBesideIt)
+{
+    const QString elsewhere = test::scratchDir() + u"/elsewhere"_s;
+    QDir().mkpath(elsewhere);
+    const std::pair<const char *, std::function<bool(const QString &)>> cases[] = {
+        {"a link to a folder anyone may write", [&](const QString &p) { return QFile::link(elsewhere, p); }},
+        {"a folder opened 0777", [](const QString &p) { return QDir().mkdir(p) && ::chmod(QFile::encodeName(p).constData(), 0777) == 0; }},
+    };
+    for (const auto &[name, plant] : cases) {
+        SCOPED_TRACE(name);
+        const QString tmp = test::scratchDir() + u'/' + QLatin1String(name);
+        ASSERT_TRUE(QDir().mkpath(tmp) && plant(mineUnder(tmp)));
+        const test::ScopedEnv env("TMPDIR", tmp);
+        {
+            // The folder above may not be written (root too).
+            test::ScopedOwnerRightsOnly bound;
+            ASSERT_EQ(::chmod(QFile::encodeName(tmp).constData(), 0555), 0);
+            EXPECT_TRUE(getTMPFOLDER().isNull());
+            EXPECT_TRUE(getTMPFOLDER().isNull());
+            ::chmod(QFile::encodeName(tmp).constData(), 0755);
+        }
+        EXPECT_EQ(test::takeLog().filter(u"none used"_s).size(), 1);
+    }
+    EXPECT_TRUE(QDir(elsewhere).isEmpty());
 }
 
 TEST(Constants, ATemporaryFolderOthersCouldWriteIntoIsNotUsed)

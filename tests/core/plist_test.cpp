@@ -4,6 +4,7 @@
 #include "logcapture.h"
 #include "plists.h"
 #include "sandbox.h"
+#include "tables.h"
 
 #include <reel/core/bundle.h>
 #include <reel/core/fileio.h>
@@ -154,6 +155,70 @@ TEST(PlistCodec, AWrittenListHoldsLittleMoreMemoryThanItsBytes)
         EXPECT_LE(bytes.capacity(), bytes.size() + bytes.size() / 8);
         EXPECT_EQ(plistFromData(bytes), value);
     }
+}
+
+// The reader's time grows with the square of some shapes the grammar has
+// none of (a second each for a few thousand), and with the objects of a
+// file: the markup is looked at first, in one pass, as the reader would
+// decode it.
+TEST(PlistCodec, XmlShapesOutsideTheGrammarAreRefusedBeforeTheyAreParsed)
+{
+    const auto times = [](int n, const auto &part) {
+        QByteArray bytes;
+        for (int i = 0; i < n; ++i)
+            bytes += part(i);
+        return bytes;
+    };
+    const auto attribute = [](int i) { return " a" + QByteArray::number(i) + "=\"1\""; };
+    const QByteArray utf16 = QByteArray("\xFF\xFE", 2)
+        + QStringEncoder(QStringConverter::Utf16LE)(u"<plist><dict a='1'/></plist>"_s);
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        const char *why;
+    } refused[] = {
+        {"attributes on <plist>, quadratic", "<plist" + times(100000, attribute) + "><dict/></plist>",
+         "line 1: an attribute other than version on <plist>"},
+        {"attribute declarations, quadratic",
+         "<!DOCTYPE plist [" + times(50000, [](int i) { return "<!ATTLIST plist a" + QByteArray::number(i) + " CDATA #IMPLIED>"; })
+             + "]><plist/>",
+         "declarations in the DOCTYPE"},
+        {"objects past the limit, counted as they open",
+         "<plist><array>" + QByteArray("<dict/>").repeated(int(kPlistMaxObjects) - 1) + "\n<true/></array></plist>",
+         "line 2: more than 4194304 objects"},
+        {"a second version", R"(<plist version="1.0" version="1.0"/>)", "an attribute other than version"},
+        {"an attribute on a value", "<plist>\n<string x='1'>a</string></plist>", "line 2: an attribute on <string>"},
+        {"markup hidden in UTF-7", R"(<?xml version="1.0" encoding="UTF-7"?><plist><dict+ACA-a+AD0AIg-1+ACI-/></plist>)",
+         "an attribute on <dict>"},
+        {"attributes in UTF-16", utf16, "an attribute on <dict>"},
+        {"an unknown declared encoding", R"(<?xml version="1.0" encoding="bogus"?><plist/>)", "Encoding bogus is unsupported"},
+        {"a DOCTYPE after the root", "<plist><true/></plist><!DOCTYPE plist>", "misplaced DOCTYPE"},
+        {"a declaration outside the DOCTYPE", "<plist><!ELEMENT plist ANY><true/></plist>", "a declaration outside"},
+    };
+    test::forEachCase(refused, [](const auto &c) {
+        saveFuzzSeed("xml", QString::fromLatin1(c.name).replace(u' ', u'-') + u".plist"_s, c.bytes);
+        QString error;
+        EXPECT_FALSE(plistFromData(c.bytes, &error).has_value());
+        EXPECT_TRUE(error.startsWith(u"XML property list, line "_s) && error.contains(QLatin1String(c.why))) << error.toStdString();
+    });
+
+    // Markup in comments, CDATA, processing instructions and quoted
+    // literals is none; a declared encoding other than UTF-8 is read.
+    const struct {
+        const char *name;
+        QByteArray bytes;
+        QVariant value;
+    } accepted[] = {
+        {"markup that is text",
+         R"(<?xml version="1.0"?><!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "x[y].dtd" [ <!-- <!ATTLIST x> --> ]>)"
+         R"(<plist version='1>0'><!-- <dict a="1"> --><array><?pi <x a="1"?><string><![CDATA[<dict a="1">]]></string></array></plist>)",
+         QVariantList{u"<dict a=\"1\">"_s}},
+        {"Latin-1 declared", "<?xml version='1.0' encoding='ISO-8859-1'?><plist><string>\xe9</string></plist>", u"é"_s},
+    };
+    test::forEachCase(accepted, [](const auto &c) {
+        QString error;
+        EXPECT_EQ(plistFromData(c.bytes, &error), std::optional(c.value)) << error.toStdString();
+    });
 }
 
 TEST(PlistCodec, FilesFoundByFuzzingStayHarmless)

@@ -155,8 +155,14 @@ TEST(Workspace, RevealAndOpenHandTheFullPathToTheDesktop)
         EXPECT_TRUE(openWith(u"-odd name.mov"_s, u"myplayer"_s));
         EXPECT_EQ(standIns.handed(u"myplayer"_s), file + u'\n');
     }
-    EXPECT_FALSE(openWith(u"~/missing"_s, u"myplayer"_s));
-    EXPECT_TRUE(standIns.handed(u"myplayer"_s, false).isNull());
+    // Nil, "" and what is not there are never handed over.
+    test::clearLog();
+    for (const QString &path : {QString(), u""_s, u"~/missing"_s, file + u"/"_s}) {
+        revealFolderInFinder(path);
+        EXPECT_FALSE(openWith(path, u"myplayer"_s) || openWith(path, QString()));
+    }
+    EXPECT_TRUE(standIns.handed(u"myplayer"_s, false).isNull() && standIns.handed(u"xdg-open"_s, false).isNull());
+    EXPECT_EQ(test::takeLog(), QStringList());
 }
 
 TEST(FindCocoa, BreadthFirstFilesMatchingThePath)
@@ -312,6 +318,13 @@ TEST(MoveCopy, ADangerousOrUnreadableDestinationIsNotReplaced)
     EXPECT_FALSE(mvCocoa(src, dangling, QString()) || cpCocoa(src, dangling, QString()));
     EXPECT_EQ(srcFromLn(dangling), s + u"/nowhere"_s);
     EXPECT_TRUE(existsNoFollow(src));
+    // "/" after a file names nothing: no source, and no destination to clear.
+    const QString dst = test::writeFile(s + u"/dst"_s, "keep");
+    for (const Op &op : kOps) {
+        SCOPED_TRACE(op.name);
+        EXPECT_FALSE(op.run(src + u"/"_s, s + u"/out"_s, u"y"_s) || op.run(src, dst + u"/"_s, u"y"_s));
+        EXPECT_TRUE(test::readFile(dst) == "keep" && existsNoFollow(src) && !existsNoFollow(s + u"/out"_s));
+    }
 }
 
 TEST(MoveCopy, NeverDestroysTheSourceItself)

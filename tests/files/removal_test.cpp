@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -56,8 +57,22 @@ QStringList prefixed(const QString &prefix, const QStringList &rests)
     return out;
 }
 
-// Judges each path, then runs rmCocoa with a recorder that fails the test if
-// called, and checks the one line the refusal logs (none for an ancestor).
+// The one line a refusal logs: rmCocoa's (none for an ancestor), or the trash's.
+QString refusalLine(RemovalVerdict verdict, const QString &path, bool trash)
+{
+    const QString label = trash ? u"moveToTrash         :-( "_s : u"rmCocoa             :-( "_s;
+    switch (verdict) {
+    case Dirname: return u"alerte de sécurité dirname"_s;
+    case Joker: return u"alerte de sécurité joker"_s;
+    case NothingThere: return label + u"nothing there: "_s + path;
+    case Dots: return label + u"refusing \".\" or \"..\": "_s + path;
+    case Ancestor: return trash ? label + u"the home folder or one above it: "_s + path : QString();
+    default: return u"?"_s;
+    }
+}
+
+// Judges each path, then runs rmCocoa and moveToTrash with a recorder that
+// fails the test if called, and checks the one line each refusal logs.
 void expectRefused(const std::vector<Group> &groups)
 {
     for (const Group &group : groups) {
@@ -69,14 +84,12 @@ void expectRefused(const std::vector<Group> &groups)
             EXPECT_EQ(int(judgeRemoval(path).verdict), int(group.expected));
             test::StrictRecorder recorder;
             ScopedRemovalBackend scoped(recorder);
-            test::clearLog();
-            EXPECT_FALSE(rmCocoa(path));
-            const QString line = group.expected == Dirname ? u"alerte de sécurité dirname"_s
-                : group.expected == Joker                 ? u"alerte de sécurité joker"_s
-                : group.expected == NothingThere          ? u"rmCocoa             :-( nothing there: "_s + path
-                : group.expected == Dots ? u"rmCocoa             :-( refusing \".\" or \"..\": "_s + path
-                                         : QString();
-            EXPECT_EQ(test::takeLog(), line.isNull() ? QStringList() : QStringList{line});
+            for (const bool trash : {false, true}) {
+                test::clearLog();
+                EXPECT_FALSE(trash ? moveToTrash(path) : rmCocoa(path)) << trash;
+                const QString line = refusalLine(group.expected, path, trash);
+                EXPECT_EQ(test::takeLog(), line.isNull() ? QStringList() : QStringList{line});
+            }
         }
     }
 }
@@ -267,6 +280,10 @@ TEST_F(RemovalGuardTest, HarmlessPathsAreDeletedInsideTheSandboxOnly)
     };
     for (const auto &[path, gone, folder] : rows) {
         SCOPED_TRACE(path.toStdString());
+        // A user without a home folder (nobody's is /nonexistent) has a
+        // dangling link there, and "/" after it names nothing.
+        if (path.endsWith(u"Home2/"_s) && !QFileInfo(real).isDir())
+            continue;
         std::optional<test::ScopedCwd> cwd;
         if (!folder.isNull())
             cwd.emplace(folder);
@@ -277,11 +294,12 @@ TEST_F(RemovalGuardTest, HarmlessPathsAreDeletedInsideTheSandboxOnly)
     EXPECT_EQ(test::readFile(canary + u"/bird"_s), QByteArray("tweet"));
 }
 
-TEST_F(RemovalGuardTest, DotDotNeverClimbsOutOfWhatIsNoFolder)
+TEST_F(RemovalGuardTest, DotsAndSlashesAfterWhatIsNoFolderNameNothing)
 {
     // What the kernel (and rm) makes of each path: ".." past a file or a
-    // missing name fails with ENOTDIR or ENOENT, and a last component "."
-    // or ".." is refused; none of them may cost the Movies folder.
+    // missing name, and "/" after a file or a link to none, fail with
+    // ENOTDIR or ENOENT, and a last component "." or ".." is refused; none
+    // of them may cost the Movies folder or the file.
     const QString movies = home + u"/Movies"_s;
     test::writeFile(movies + u"/sub/deeper/x"_s, "x");
     makeLink(movies + u"/keep.mov"_s, scratch + u"/toFile"_s);
@@ -294,6 +312,8 @@ TEST_F(RemovalGuardTest, DotDotNeverClimbsOutOfWhatIsNoFolder)
                            u"/sub/keep.mov/../.."_s, u"/keep.mov/../../Movies/sub"_s})},
         {NothingThere, {u"keep.mov/.."_s, u"./missing/.."_s}, movies},
         {NothingThere, prefixed(scratch, {u"/toFile/.."_s, u"/dangling/.."_s, u"/loop/.."_s})},
+        {NothingThere, prefixed(scratch, {u"/toFile/"_s, u"/dangling/"_s, u"/loop//"_s})},
+        {NothingThere, {movies + u"/keep.mov/"_s, u"keep.mov//"_s}, movies},
         {Dots, prefixed(movies, {u"/sub/.."_s, u"/sub/deeper/../.."_s, u"/sub/./"_s, u"/sub/."_s, u"/sub/deeper/.."_s})},
         {Dots, {u"sub/.."_s, u"."_s}, movies},
     });
@@ -356,8 +376,9 @@ TEST_F(RemovalGuardTest, NilEmptyLoopsAndNulCharacters)
     // Cut at the NUL, these would name "/home" and the home folder.
     for (const QString &path : {u"/\0x/home"_s, home + u"\0/x"_s, u"\0"_s}) {
         EXPECT_EQ(judgeRemoval(path).verdict, RemovalVerdict::RefusedUnknown);
-        EXPECT_FALSE(rmCocoa(path));
-        EXPECT_EQ(test::takeLog(), QStringList{u"rmCocoa             :-( cannot be judged: "_s + path});
+        EXPECT_FALSE(rmCocoa(path) || moveToTrash(path));
+        EXPECT_EQ(test::takeLog(), (QStringList{u"rmCocoa             :-( cannot be judged: "_s + path,
+                                                u"moveToTrash         :-( cannot be judged: "_s + path}));
     }
     EXPECT_FALSE(testPresenceC(u"/\0x"_s));
 }
@@ -429,6 +450,7 @@ TEST(RmCocoa, FallsBackToTheHomeTrash)
 
     // moveToTrash says whether the item went.
     EXPECT_TRUE(moveToTrash(test::writeFile(s + u"/old.txt"_s, "old")) && !moveToTrash(s + u"/missing"_s));
+    EXPECT_EQ(test::takeLog(), QStringList{u"moveToTrash         :-( not moved: "_s + s + u"/missing"_s});
 
     // A trash that fails leaves the item, and the reason is logged.
     const QString kept = test::writeFile(s + u"/kept.mov"_s, "data");
@@ -483,6 +505,26 @@ TEST(SystemRemovalBackend, AnEntryThatCannotBeLookedAtIsAFailure)
     EXPECT_TRUE(existsNoFollow(locked + u"/x"_s));
 }
 
+TEST(SystemRemovalBackend, TheTrashFallbackRefusesAFolderReplacedSinceTheDeletion)
+{
+    // The deletion fails (nothing by that name yet) and notes the folder it
+    // opened; a real folder put in its place afterwards is not that one.
+    const QString s = test::scratchDir(), item = s + u"/folder/clip.mov"_s;
+    ASSERT_TRUE(QDir().mkpath(s + u"/folder"_s));
+    RemovalBackend &system = systemRemovalBackend();
+    QString why;
+    ASSERT_FALSE(system.remove(item, nullptr));
+    ASSERT_TRUE(QDir().rename(s + u"/folder"_s, s + u"/judged"_s));
+    test::writeFile(item, "new");
+    EXPECT_FALSE(system.trashAfterFailure(item, &why));
+    EXPECT_EQ(why, u"the folder was replaced since the deletion began"_s);
+    EXPECT_EQ(test::readFile(item), QByteArray("new"));
+    // Unchanged, the same folder lets the item go.
+    ASSERT_FALSE(system.remove(s + u"/judged/x"_s, nullptr));
+    test::writeFile(s + u"/judged/x"_s, "x");
+    EXPECT_TRUE(system.trashAfterFailure(s + u"/judged/x"_s, &why)) << why.toStdString();
+}
+
 TEST(RmCocoa, TheTrashFallbackNeverFollowsAFolderSwappedForALink)
 {
     // While rmCocoa runs on real/home (deleting fails, so the trash is
@@ -523,18 +565,58 @@ TEST(RmCocoa, TheTrashFallbackNeverFollowsAFolderSwappedForALink)
     EXPECT_GT(tries, 10);
 }
 
-TEST(RmCocoa, ATreeHoldingAMountPointIsLeftWhole)
+// Mounts are made only in a run of the suite of its own, in a private mount
+// namespace (MountPoints below starts it): whatever a fault did to them
+// stays there. The run knows its parent's namespace, and that it is not in it.
+QByteArray mountNamespace()
+{
+    char buffer[64] = {};
+    const ssize_t n = ::readlink("/proc/self/ns/mnt", buffer, sizeof buffer - 1);
+    return n > 0 ? QByteArray(buffer, n) : QByteArray();
+}
+
+class InMountNamespace : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QByteArray parent = qgetenv("REELKIT_TEST_PARENT_MOUNTS");
+        if (parent.isEmpty() || parent == mountNamespace())
+            GTEST_SKIP() << "runs only in the private mount namespace MountPoints makes";
+    }
+};
+
+TEST(MountPoints, NeitherDeletedNorTrashedInAPrivateMountNamespace)
 {
     if (::geteuid() != 0)
         GTEST_SKIP() << "mounting needs root";
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"REELKIT_TEST_PARENT_MOUNTS"_s, QString::fromLatin1(mountNamespace()));
+    run.setProcessEnvironment(env);
+    run.setProcessChannelMode(QProcess::MergedChannels);
+    run.start(u"unshare"_s, {u"--mount"_s, u"--propagation"_s, u"private"_s, u"--"_s,
+                             QFileInfo(u"/proc/self/exe"_s).canonicalFilePath(), u"--gtest_filter=InMountNamespace.*"_s});
+    if (!run.waitForFinished(-1))
+        GTEST_SKIP() << "unshare cannot be run";
+    const QString out = QString::fromLocal8Bit(run.readAll());
+    if (out.contains(u"unshare failed"_s) || out.contains(u"[  SKIPPED ]"_s))
+        GTEST_SKIP() << out.toStdString();
+    EXPECT_EQ(run.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains(u"[  PASSED  ] 2 tests."_s)) << out.toStdString();
+}
+
+TEST_F(InMountNamespace, ATreeHoldingAMountPointIsNeitherDeletedNorTrashed)
+{
     const QString s = test::scratchDir();
     test::writeFile(s + u"/elsewhere/theirs.mov"_s, "theirs");
+    ASSERT_TRUE(makeLink(u"tree"_s, s + u"/toTree"_s));
     // A volume on another device, and a bind mount of the same file system.
     for (const bool bind : {false, true}) {
         SCOPED_TRACE(bind ? "bind mount" : "volume");
         const QString tree = s + u"/tree"_s;
-        // The mount table escapes the space; an undecoded path would hide the mount.
-        const QString point = tree + u"/sub/my mnt"_s;
+        // The mount table escapes a blank, a tab and "\\" (as \040, \011,
+        // \134); a path decoded wrong would hide the mount.
+        const QString point = tree + u"/sub/my mnt\t\\x"_s;
         test::writeFile(tree + u"/a.mov"_s, "a");
         ASSERT_TRUE(QDir().mkpath(point));
         ScopedMount mount(s + u"/elsewhere"_s, point, bind);
@@ -544,11 +626,14 @@ TEST(RmCocoa, ATreeHoldingAMountPointIsLeftWhole)
         const QString owner = bind ? s + u"/elsewhere"_s : point;
 
         // Nothing is deleted, nothing goes to any trash, on either side.
-        for (const QString &path : {tree, tree + u"/sub"_s, point}) {
+        for (const QString &path : {tree, tree + u"/sub/"_s, point, s + u"/toTree/sub"_s}) {
             SCOPED_TRACE(path.toStdString());
             test::clearLog();
             EXPECT_FALSE(rmCocoa(path));
             EXPECT_TRUE(test::logHas(u"File current        :-( failure"_s));
+            test::clearLog();
+            EXPECT_FALSE(moveToTrash(path));
+            EXPECT_EQ(test::takeLog(), QStringList{u"moveToTrash         :-( a mounted volume is or lies inside: "_s + path});
             EXPECT_EQ(test::readFile(tree + u"/a.mov"_s), QByteArray("a"));
             EXPECT_EQ(test::readFile(inside), QByteArray("inside"));
         }
@@ -564,4 +649,19 @@ TEST(RmCocoa, ATreeHoldingAMountPointIsLeftWhole)
                   QStringList());
         EXPECT_TRUE(QDir(trash(u"/files"_s)).isEmpty());
     }
+}
+
+TEST_F(InMountNamespace, AFileTheSystemWillNotUnlinkIsNotSaidDeleted)
+{
+    // A folder made read-only by a bind mount: root cannot unlink there
+    // either, and the trash cannot take the file away.
+    const QString folder = test::scratchDir() + u"/read-only"_s;
+    const QString file = test::writeFile(folder + u"/kept.mov"_s, "kept");
+    ScopedMount mount(folder, folder, true);
+    const QByteArray at = QFile::encodeName(folder);
+    if (mount.fd < 0 || ::mount(nullptr, at.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+        GTEST_SKIP() << "cannot mount here";
+    EXPECT_FALSE(rmCocoa(file));
+    EXPECT_EQ(test::readFile(file), QByteArray("kept"));
+    EXPECT_TRUE(QDir(trash(u"/files"_s)).isEmpty());
 }

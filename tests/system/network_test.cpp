@@ -166,6 +166,17 @@ TEST_F(Network, WhatEachServerBehaviourGives)
     } cases[] = {
         // Bytes that break the declared charset, and are not UTF-8, read as Latin-1.
         {"/latin1", page("Caf\xe9", "text/html; charset=utf-8"), u"Café"_s},
+        // Whatever the charset, bytes that are not valid text in it fall back.
+        {"/utf16-whole", page(QByteArray("h\0i\0", 4), "text/plain; charset=UTF-16LE"), u"hi"_s},
+        {"/utf16-odd-length", page("abc", "text/plain; charset=utf-16"), u"abc"_s},
+        {"/utf16-unpaired", page(QByteArray("\0\xD8" "a\0", 4), "text/plain; charset=utf-16le"),
+         QString::fromLatin1(QByteArray("\0\xD8" "a\0", 4))},
+        {"/utf16be-cut-pair", page("\xD8\x3D", "text/plain; charset=utf-16be"), u"\u00d8="_s},
+        {"/utf32-past-unicode", page(QByteArray("\0\0\x11\0", 4), "text/plain; charset=\"utf-32\""),
+         QString::fromLatin1(QByteArray("\0\0\x11\0", 4))},
+        {"/utf32-wraps-to-a-pair", page(QByteArray("\0\0\x01\x04", 4), "text/plain; charset=utf-32le"),
+         QString::fromLatin1(QByteArray("\0\0\x01\x04", 4))},
+        {"/utf7-lone-surrogate", page("a+2D0-", "text/plain; charset=utf-7"), u"a+2D0-"_s},
         {"/moved", moved("301 Moved", "latin1"), u"Café"_s},
         {"/bad-request", moved("400 Bad Request", "/latin1"), u""_s, "HTTP status 400"},
         // Pages are asked for unencoded; a cut compressed body would not tell.

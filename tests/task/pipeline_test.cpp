@@ -3,6 +3,7 @@
 #include "logcapture.h"
 #include "sandbox.h"
 #include "scoped.h"
+#include "tables.h"
 #include "toolscript.h"
 
 #include <reel/core/bundle.h>
@@ -197,6 +198,17 @@ TEST(Runners, ToolsThatEndBadly)
     // A NUL cannot be passed to a tool: the word would be cut.
     EXPECT_TRUE(taskArrayPipes(QStringList{u"/bin/echo"_s, u"a"_s + QChar(0) + u"b"_s}).isNull());
     EXPECT_TRUE(test::logHas(u"taskArrayPipes      :-( NUL in the words of '/bin/echo'"_s));
+    // Nor an unpaired surrogate, which UTF-8 would give as "?": another name.
+    const QString lone = u"a"_s + QChar(0xD800);
+    const std::pair<const char *, std::function<QString()>> surrogates[] = {
+        {"taskArrayPipes     ", [&] { return taskArrayPipes(QStringList{u"/bin/echo"_s, lone}); }},
+        {"taskArray1PipeMax  ", [&] { return taskArray1PipeMax(QStringList{u"/bin/echo"_s, u"x"_s, bar, u"/bin/echo"_s, lone}, true); }},
+        {"taskWithStr        ", [&] { return taskWithStr(u"echo "_s + lone, nil); }},
+    };
+    for (const auto &[runner, run] : surrogates) {
+        EXPECT_TRUE(run().isNull()) << runner;
+        EXPECT_TRUE(test::logContains(QLatin1String(runner) + u" :-( unpaired surrogate in the words of "_s)) << runner;
+    }
     EXPECT_EQ(openDescriptorCount(), before);
     EXPECT_TRUE(noChildLeft());
 }
@@ -306,6 +318,40 @@ TEST(Runners, OutputIsDecodedAsItArrives)
         EXPECT_EQ(shown(taskArrayPipes(QStringList{sh, c, QString::fromUtf8(script)})), shown(expected)) << script;
 }
 
+// Past the limit the last tool is stopped, whatever it still means to
+// write, and the run gives nil with a line saying so.
+TEST(Runners, OutputPastTheLimitStopsTheRun)
+{
+    const qint64 saved = setToolOutputLimit(1000);
+    EXPECT_EQ(saved, qint64(1) << 30);
+    const QString yes = u"/usr/bin/yes"_s;
+    const struct {
+        const char *name;
+        QStringList list;
+        QString text; // null: stopped
+        bool onePipe = false;
+    } cases[] = {
+        {"the limit itself is taken", {sh, c, u"head -c 1000 /dev/zero | tr '\\0' a"_s}, QString(1000, u'a')},
+        {"one byte more", {sh, c, u"head -c 1001 /dev/zero | tr '\\0' a"_s}, nil},
+        {"a tool that never ends", {yes}, nil},
+        {"output that is no UTF-8 counts too", {sh, c, u"printf '\\377'; exec /usr/bin/yes"_s}, nil},
+        {"a child of the tool writes on", {sh, c, u"/usr/bin/yes & wait"_s}, nil},
+        {"the last of two", {yes, bar, u"/bin/cat"_s}, nil},
+        {"one pipe at most", {yes, u"y"_s}, nil, true},
+    };
+    test::forEachCase(cases, [&](const auto &row) {
+        test::clearLog();
+        const QString text = row.onePipe ? taskArray1PipeMax(row.list, true) : taskArrayPipes(row.list);
+        EXPECT_EQ(shown(text), shown(row.text));
+        const QString runner = row.onePipe ? u"taskArray1PipeMax   "_s : u"taskArrayPipes      "_s;
+        EXPECT_EQ(test::logHas(u"%1:-( output over the limit of 1000 bytes, '%2' stopped"_s.arg(runner, row.list.value(row.list.indexOf(bar) + 1))),
+                  row.text.isNull());
+    });
+    EXPECT_TRUE(noChildLeft());
+    setToolOutputLimit(-5);
+    EXPECT_EQ(setToolOutputLimit(saved), 0);
+}
+
 TEST(Runners, Trace)
 {
     setDEBUG(1);
@@ -357,6 +403,54 @@ TEST(TaskWithStr, ToolsFolderIsReachedThroughTheTemporaryFolder)
     EXPECT_EQ(taskWithStr(tools + u"/hello; "_s + tools + u"/hello; echo "_s + tools, nil), u"hi\nhi\n"_s + copy);
     // The same folder written another way is not the text that is replaced.
     EXPECT_EQ(taskWithStr(u"echo "_s + resources + u"//tools"_s, nil), resources + u"//tools"_s);
+}
+
+TEST(TaskWithStr, ATemporaryFolderTheShellWouldActOnIsQuotedWhereItStands)
+{
+    const QString s = test::scratchDir();
+    const QString tmp = s + u"/it's \"$(touch canary)\" `touch canary` a\\b $HOME\nc"_s;
+    ASSERT_TRUE(QDir().mkpath(tmp));
+    const test::ScopedEnv env("TMPDIR", tmp);
+    const QString copy = toolsFolderInTemporaryFolder();
+    ASSERT_TRUE(copy.startsWith(tmp + u'/')) << copy.toStdString();
+    test::writeScript(copy + u"/hello"_s, "echo hi\n");
+    const QString tools = Bundle::main().resourcePath() + u"/tools"_s;
+    struct Case {
+        const char *name;
+        QString line;
+        QString output; // nil: refused, nothing run
+    };
+    const Case cases[] = {
+        {"a tool of the copy runs though its path has blanks", tools + u"/hello"_s, u"hi"_s},
+        {"outside quotes, in '...' and in \"...\" the path is taken literally",
+         u"printf '%s|' "_s + tools + u"/x '"_s + tools + u"/y' \""_s + tools + u"/z\""_s,
+         copy + u"/x|"_s + copy + u"/y|"_s + copy + u"/z|"_s},
+        {"in a command substitution", u"echo \"$(echo "_s + tools + u")\""_s, nil},
+        {"in backquotes", u"echo `echo "_s + tools + u"`"_s, nil},
+        {"in a here-document", u"cat <<E\n"_s + tools + u"\nE"_s, nil},
+        {"after a backslash", u"echo \\"_s + tools, nil},
+        {"in a comment its line feed would end", u"true # "_s + tools, nil},
+    };
+    test::forEachCase(cases, [&](const Case &row) {
+        test::clearLog();
+        EXPECT_EQ(shown(taskWithStr(row.line, s)), shown(row.output));
+        EXPECT_EQ(test::logContains(u"taskWithStr         :-( cannot quote the tools folder"_s), row.output.isNull());
+    });
+    EXPECT_FALSE(QFile::exists(s + u"/canary"_s));
+}
+
+TEST(TaskWithStr, WithoutATemporaryFolderALineNamingTheToolsDoesNotRun)
+{
+    setTMPFOLDER(u""_s);
+    const QString s = test::scratchDir();
+    EXPECT_TRUE(toolsFolderInTemporaryFolder().isNull() && toolFontconfigPath().isNull());
+    // The fonts folder is left out, not taken from the program.
+    const test::ScopedEnv mine("FONTCONFIG_PATH", "mine");
+    EXPECT_EQ(taskWithStr(u"echo \"[$FONTCONFIG_PATH]\""_s, s), u"[]"_s);
+    const QString line = u"touch ran; "_s + Bundle::main().resourcePath() + u"/tools/x"_s;
+    EXPECT_TRUE(taskWithStr(line, s).isNull());
+    EXPECT_TRUE(test::logHas(u"taskWithStr         :-( no temporary folder for the tools of '"_s + line + u'\''));
+    EXPECT_FALSE(QFile::exists(s + u"/ran"_s));
 }
 
 TEST(IsStringSafe4TaskWithStr, DecidedOnTheTextAlone)

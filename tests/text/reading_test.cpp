@@ -36,6 +36,10 @@ TEST(ReadContentsTxtC, FirstLineUpToTheLimit)
         // A file shorter than the limit keeps its last byte.
         {"abc", 4, u"abc"_s}, {"abc", 1, u""_s}, {"abc", 0, QString()}, {QByteArray("ab\0cd", 5), 100, u"ab"_s},
         {"\xE9t\xE9\n", 100, u"été\n"_s}, {"", 100, QString()},
+        // Lines longer than the reader's buffer (64 KiB).
+        {QByteArray(100000, 'a') + "\nb", 1 << 30, QString(100000, u'a') + u"\n"_s},
+        {QByteArray(100000, 'a') + "\nb", 70000, QString(69999, u'a')},
+        {QByteArray(70000, 'a') + QByteArray(1 << 20, '\0'), 1 << 30, QString(70000, u'a')},
     };
     for (const auto &[bytes, maxChars, expected] : cases) {
         const QString line = readContentsTxtC(test::writeFile(scratch(u"line.txt"_s), bytes), maxChars);

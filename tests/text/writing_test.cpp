@@ -171,3 +171,25 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
         QDir(test::scratchDir()).removeRecursively();
     });
 }
+
+TEST(Writing, TheAppendingWritersNeverFollowALinkAnotherUserPlantedInASharedFolder)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    // Root's file, and a link to it that nobody left in a sticky folder
+    // anyone may write (as /tmp), and one root left there itself.
+    const QString precious = test::writeFile(scratch("precious.txt"), "root's own\n");
+    const QString shared = scratch("shared"), planted = shared + u"/planted"_s, own = shared + u"/own"_s;
+    ASSERT_TRUE(QDir().mkpath(shared) && QFile::link(precious, planted) && QFile::link(precious, own));
+    setMode(shared, 01777);
+    ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
+    const Writer appenders[] = {
+        kWriters[0],
+        {"writeTextFileUtf8Bom", [](const QString &p, const QString &t) { return writeTextFileUtf8Bom(p, t); }, ""},
+        {"writeUtf8Bom", [](const QString &p, const QString &) { return writeUtf8Bom(p); }, ""},
+    };
+    test::forEachCase(appenders, [&](const Writer &writer) { EXPECT_FALSE(writer.write(planted, u"planted"_s)); });
+    EXPECT_EQ(test::readFile(precious), QByteArray("root's own\n"));
+    EXPECT_TRUE(writeTextFileUtf8NoBom(own, u"more\n"_s));
+    EXPECT_EQ(test::readFile(precious), QByteArray("root's own\nmore\n"));
+}

@@ -5,12 +5,12 @@
 #include <cstring>
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace reel {
 
 namespace {
 
-constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
 // Below this a buffer fills quickly enough, and may share its pages with
 // other small blocks of the allocator.
 constexpr qsizetype kLarge = qsizetype(8) << 20;
@@ -27,9 +27,13 @@ void adviseHugePages(void *data, qsizetype bytes)
 #ifdef MADV_HUGEPAGE
     if (!data || bytes < kLarge)
         return;
+    // Whole small pages, not only the huge ones within: advising part of a
+    // mapping splits it, and the allocator can then no longer grow it in
+    // place (mremap fails), so growing copies it, holding both at once.
+    const auto page = std::uintptr_t(::sysconf(_SC_PAGESIZE));
     const auto start = reinterpret_cast<std::uintptr_t>(data);
-    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t last = (start + std::uintptr_t(bytes)) & ~(kHugePage - 1);
+    const std::uintptr_t first = start & ~(page - 1);
+    const std::uintptr_t last = (start + std::uintptr_t(bytes) + page - 1) & ~(page - 1);
     if (last > first)
         ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE); // a hint: its failure changes nothing
 #else

@@ -10,9 +10,10 @@
 
 namespace reel {
 
-// Asks for huge pages for the whole 2 MiB pages within [data, data + bytes)
-// when the range is large; changes nothing else, and nothing at all where
-// the system has no such pages.
+// Asks for huge pages for the pages of [data, data + bytes) when the range
+// is large; changes nothing else, and nothing at all where the system has no
+// such pages. Give it a whole buffer: advising part of a mapping splits it,
+// and a buffer that then grows is copied rather than moved.
 void adviseHugePages(void *data, qsizetype bytes);
 
 // QString(size, Qt::Uninitialized), advised as above.

@@ -24,7 +24,8 @@ extern int MTSCOMPONENTINT;
 // the effective user id. That default is made (0700) and checked on every
 // call, and never stored: a folder there that is a link, another user's or
 // open to others is not used, and a fresh private one beside it is
-// (privateFolder).
+// (privateFolder). Null, logged once, when no private folder can be had:
+// there is then no temporary folder, and its users make nothing.
 QString getTMPFOLDER();
 void setTMPFOLDER(const QString &path);
 

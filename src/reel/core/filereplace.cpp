@@ -95,9 +95,9 @@ bool mayFollow(const QByteArray &link, const struct stat &linkState)
     return !shared || linkState.st_uid == ::geteuid() || linkState.st_uid == folder.st_uid;
 }
 
-// path with its symbolic links followed to the first name that is not one,
-// which need not exist. Folders on the way are the kernel's business.
-std::optional<QByteArray> followLinks(QByteArray path, int *code)
+} // namespace
+
+std::optional<QByteArray> followLinksForWriting(QByteArray path, int *code)
 {
     for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
         struct stat st {};
@@ -122,6 +122,8 @@ std::optional<QByteArray> followLinks(QByteArray path, int *code)
     *code = ELOOP;
     return std::nullopt;
 }
+
+namespace {
 
 // A new file beside the target, with a name no one else has, created with
 // mode (less the umask). -1 with errno set when none can be made.
@@ -233,7 +235,7 @@ bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *
     if (path.contains(QChar(0)))
         return fail(QStringLiteral("path holds a NUL character"));
     int code = 0;
-    const std::optional<QByteArray> target = followLinks(QFile::encodeName(path), &code);
+    const std::optional<QByteArray> target = followLinksForWriting(QFile::encodeName(path), &code);
     if (!target)
         return fail(errnoText(code));
     if (target->endsWith('/'))

@@ -6,7 +6,18 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace reel {
+
+// path (its bytes for the system) with its symbolic links followed to the
+// first name that is not one, which need not exist; folders on the way are
+// the kernel's business. Every writer of the toolkit that follows links
+// goes through here: a link that another user put in a sticky folder anyone
+// may write (/tmp) is not followed, as the kernel's protected links would
+// not, whatever the system's setting. Nothing then, with *code EACCES, and
+// for a loop (ELOOP).
+std::optional<QByteArray> followLinksForWriting(QByteArray path, int *code);
 
 // Replaces the contents of the file at path with bytes.
 // - Symbolic links are followed to the file they lead to and stay links; a

@@ -2,6 +2,7 @@
 
 #include "reel/core/plistcodec.h"
 #include "reel/core/plistvalue.h"
+#include "reel/core/plistxmlmarkup.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>
@@ -22,7 +23,13 @@ namespace {
 
 class Reader {
 public:
-    explicit Reader(const QByteArray &bytes) : m_xml(bytes) {}
+    explicit Reader(const XmlDocument &document)
+    {
+        if (document.text.isNull())
+            m_xml.addData(document.bytes);
+        else
+            m_xml.addData(document.text);
+    }
 
     std::optional<QVariant> read(QString *error)
     {
@@ -447,7 +454,13 @@ private:
 
 std::optional<QVariant> readXml(const QByteArray &bytes, QString *error)
 {
-    return Reader(bytes).read(error);
+    const XmlDocument document = prepareXml(bytes);
+    if (!document.refusal.isNull()) {
+        if (error)
+            *error = QStringLiteral("XML property list, line %1: %2").arg(document.refusalLine).arg(document.refusal);
+        return std::nullopt;
+    }
+    return Reader(document).read(error);
 }
 
 QByteArray writeXml(const QVariant &value, QString *error)

@@ -11,9 +11,10 @@
 
 namespace reel::plist {
 
-// Reads with QXmlStreamReader and an explicit stack. Refuses documents that
-// declare entities, unknown elements, and anything over the limits of
-// plistcodec.h.
+// Reads with QXmlStreamReader and an explicit stack, once the markup was
+// looked at (plistxmlmarkup.h). Refuses documents with attributes other
+// than the version of <plist>, declarations in the DOCTYPE (entities among
+// them), unknown elements, and anything over the limits of plistcodec.h.
 std::optional<QVariant> readXml(const QByteArray &bytes, QString *error);
 
 // Writes a value that checkValue accepted. Refuses strings with characters

@@ -19,7 +19,9 @@ namespace reel {
 // link) of the running user open to no one else. Otherwise, with a log line,
 // a fresh private folder beside it ("<wanted>-XXXXXX", unpredictable), made
 // once per process and reused while it stays private. Should even that
-// fail (no such $TMPDIR), the wanted path, with a log line the first time.
+// fail (no such $TMPDIR, no right or no room to make a folder there), null,
+// with a log line the first time: there is then no folder to use, and what
+// was found at the wanted path is never used instead.
 QString privateFolder(const QString &wanted);
 
 // True when path is a real folder (not a link) owned by the running user

@@ -16,6 +16,7 @@ target_sources(reelkit_core PRIVATE
   reel/core/plistfile.cpp
   reel/core/plistvalue.cpp
   reel/core/plistxml.cpp
+  reel/core/plistxmlmarkup.cpp
   reel/core/privatefiles.cpp
   reel/core/scan.cpp
   reel/core/stringsfile.cpp

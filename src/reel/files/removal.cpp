@@ -251,6 +251,32 @@ bool deleteOrTrash(const QString &resolved)
     return true;
 }
 
+// The line of a refusal, after the caller's padded label; none for the home
+// folder and the folders above it, which rmCocoa refuses silently.
+void logRefusal(RemovalVerdict verdict, const char *label, const QString &path)
+{
+    switch (verdict) {
+    case RemovalVerdict::Allowed:
+    case RemovalVerdict::RefusedAncestor:
+        break;
+    case RemovalVerdict::RefusedDirname:
+        logAlways("alerte de sécurité dirname");
+        break;
+    case RemovalVerdict::RefusedJoker:
+        logAlways("alerte de sécurité joker");
+        break;
+    case RemovalVerdict::RefusedUnknown:
+        logAlways("%@ :-( cannot be judged: %@", label, path);
+        break;
+    case RemovalVerdict::RefusedNothingThere:
+        logAlways("%@ :-( nothing there: %@", label, path);
+        break;
+    case RemovalVerdict::RefusedDots:
+        logAlways("%@ :-( refusing \".\" or \"..\": %@", label, path);
+        break;
+    }
+}
+
 } // namespace
 
 RemovalBackend::~RemovalBackend() = default;
@@ -286,7 +312,29 @@ bool moveToTrash(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    return removalBackend().moveToTrash(stringByExpandingTildeInPath(path));
+    const RemovalJudgement judgement = judgeRemoval(path);
+    if (judgement.verdict == RemovalVerdict::RefusedAncestor)
+        logAlways("moveToTrash         :-( the home folder or one above it: %@", path);
+    if (judgement.verdict != RemovalVerdict::Allowed) {
+        logRefusal(judgement.verdict, "moveToTrash        ", path);
+        return false;
+    }
+    // The trash is a rename: a mounted volume inside would go with it, and
+    // emptying the trash would delete what is on it.
+    const QString &item = judgement.resolved;
+    const int dirfd = openFolderWithoutLinks(stringByDeletingLastPathComponent(item));
+    const bool mounted = dirfd >= 0 && files::holdsMountPoint(dirfd, files::nativePath(lastPathComponent(item)).constData());
+    if (dirfd >= 0)
+        ::close(dirfd);
+    if (mounted) {
+        logAlways("moveToTrash         :-( a mounted volume is or lies inside: %@", path);
+        return false;
+    }
+    if (dirfd < 0 || !removalBackend().moveToTrash(item)) {
+        logAlways("moveToTrash         :-( not moved: %@", path);
+        return false;
+    }
+    return true;
 }
 
 bool rmCocoa(const QString &path)
@@ -295,25 +343,8 @@ bool rmCocoa(const QString &path)
         return false;
     logDebug("rmCocoa             - debut - %@", path);
     const RemovalJudgement judgement = judgeRemoval(path);
-    switch (judgement.verdict) {
-    case RemovalVerdict::Allowed:
-        break;
-    case RemovalVerdict::RefusedAncestor:
-        return false;
-    case RemovalVerdict::RefusedDirname:
-        logAlways("alerte de sécurité dirname");
-        return false;
-    case RemovalVerdict::RefusedJoker:
-        logAlways("alerte de sécurité joker");
-        return false;
-    case RemovalVerdict::RefusedUnknown:
-        logAlways("rmCocoa             :-( cannot be judged: %@", path);
-        return false;
-    case RemovalVerdict::RefusedNothingThere:
-        logAlways("rmCocoa             :-( nothing there: %@", path);
-        return false;
-    case RemovalVerdict::RefusedDots:
-        logAlways("rmCocoa             :-( refusing \".\" or \"..\": %@", path);
+    if (judgement.verdict != RemovalVerdict::Allowed) {
+        logRefusal(judgement.verdict, "rmCocoa            ", path);
         return false;
     }
     const QString &expanded = judgement.expanded;

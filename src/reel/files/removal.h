@@ -16,7 +16,10 @@ namespace reel {
 bool rmCocoa(const QString &path);
 
 // Moves the item ("~" expanded) to the user's trash (the freedesktop.org
-// trash). True when it went there.
+// trash). True when it went there. Refused, with a log line, whatever the
+// removal guard refuses (the home folder and the folders above it included)
+// and an item that is a mount point or holds one: the trash would carry the
+// volume away, and emptying it would delete what is on it.
 bool moveToTrash(const QString &path);
 
 // What actually deletes. The system backend deletes without following
@@ -32,6 +35,8 @@ public:
     // False, with *error, when the item (or part of it) is still there.
     virtual bool remove(const QString &path, QString *error) = 0;
     // Moves the item at an absolute path to the trash; true when it went.
+    // moveToTrash() calls it once the path passed the guard and holds no
+    // mount point.
     virtual bool moveToTrash(const QString &path) = 0;
     // rmCocoa's fallback once remove(path) failed: moves the item to the
     // trash only where that cannot reach anything else. The system backend

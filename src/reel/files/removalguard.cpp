@@ -155,7 +155,15 @@ QString resolvedItemPath(const QString &path, bool followFinal)
     if (expanded.isEmpty())
         return QStringLiteral("");
     const QString absolute = absoluteFrom(expanded);
-    return absolute.isEmpty() ? QString() : resolveThroughLinks(absolute, followFinal);
+    const QString resolved = absolute.isEmpty() ? QString() : resolveThroughLinks(absolute, followFinal);
+    // A trailing "/" asks for a folder: after a file, or a link that leads
+    // to no folder, the kernel answers ENOTDIR, and rm deletes nothing.
+    if (!resolved.isNull() && expanded.endsWith(kSlash) && files::lstatPath(resolved)) {
+        const auto st = files::statPath(resolved);
+        if (!st || !S_ISDIR(st->st_mode))
+            return QString();
+    }
+    return resolved;
 }
 
 namespace {

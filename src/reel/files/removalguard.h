@@ -6,9 +6,11 @@
 // symbolic links. A "." or ".." that follows a missing name, a file or
 // anything else that is not a folder names nothing (the kernel answers
 // ENOENT or ENOTDIR): such a path is refused, never climbed back to the
-// folder that holds the name. A final component that is a symbolic link
-// stays the link (also when written with a trailing "/"): removing it never
-// touches its target. The rules then run in this order on that path R:
+// folder that holds the name. So is a trailing "/" after an item that is no
+// folder (a file, a link that leads to none). A final component that is a
+// symbolic link stays the link (also when written with a trailing "/" after
+// a link to a folder): removing it never touches its target. The rules then
+// run in this order on that path R:
 //   1. ancestors: R (the root counting as "") occurs inside the home folder's
 //      path or a user folder ("/Users/<name>", "/home/<name>"): refused
 //      silently. This covers the home folder, every folder above it and the
@@ -45,7 +47,8 @@ enum class RemovalVerdict {
     RefusedJoker,    // "alerte de sécurité joker"
     RefusedUnknown,  // nil, a NUL character, or a relative path while the
                      // working folder is unknown
-    RefusedNothingThere, // "." or ".." after something that is no folder
+    RefusedNothingThere, // "." or ".." after something that is no folder,
+                         // or "/" after an item that is none
     RefusedDots,         // the last component is "." or ".."
 };
 

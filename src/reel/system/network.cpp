@@ -3,6 +3,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
+#include "reel/text/codecs.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -202,16 +203,63 @@ QByteArray charsetOf(const QByteArray &contentType)
     return QByteArray();
 }
 
+// The toolkit's own decoder for a UTF-16 or UTF-32 charset: Qt's give U+FFFD
+// for a cut unit and pass unpaired surrogates and code points above U+10FFFF
+// without an error. The byte order is the mark's, else this machine's, as
+// Qt reads such pages.
+std::optional<StringEncoding> unicodeForm(QStringConverter::Encoding encoding, QByteArrayView body)
+{
+    constexpr bool big = Q_BYTE_ORDER == Q_BIG_ENDIAN;
+    switch (encoding) {
+    case QStringConverter::Utf16:
+        if (body.startsWith("\xFE\xFF") || body.startsWith("\xFF\xFE"))
+            return kUnicodeStringEncoding;
+        return big ? kUTF16BigEndianStringEncoding : kUTF16LittleEndianStringEncoding;
+    case QStringConverter::Utf16LE:
+        return kUTF16LittleEndianStringEncoding;
+    case QStringConverter::Utf16BE:
+        return kUTF16BigEndianStringEncoding;
+    case QStringConverter::Utf32:
+        if (body.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)) || body.startsWith(QByteArrayView("\xFF\xFE\0\0", 4)))
+            return kUTF32StringEncoding;
+        return big ? kUTF32BigEndianStringEncoding : kUTF32LittleEndianStringEncoding;
+    case QStringConverter::Utf32LE:
+        return kUTF32LittleEndianStringEncoding;
+    case QStringConverter::Utf32BE:
+        return kUTF32BigEndianStringEncoding;
+    default:
+        return std::nullopt;
+    }
+}
+
+// The body in its declared charset; nothing when the charset is unknown or
+// the body is not valid text in it.
+std::optional<QString> decodeDeclared(const QByteArray &body, const QByteArray &charset)
+{
+    std::optional<QString> text;
+    const std::optional<QStringConverter::Encoding> known = QStringConverter::encodingForName(charset.constData());
+    if (const std::optional<StringEncoding> form = known ? unicodeForm(*known, body) : std::nullopt) {
+        text = decodeText(body, *form);
+    } else {
+        QStringDecoder declared(charset.constData(), QStringDecoder::Flag::Stateless);
+        if (!declared.isValid())
+            return std::nullopt;
+        text = declared(body);
+        if (declared.hasError())
+            return std::nullopt;
+    }
+    // UTF-7 and the UTF-16 forms can give unpaired surrogates.
+    if (!text || !text->isValidUtf16())
+        return std::nullopt;
+    return text;
+}
+
 QString decode(const Page &page)
 {
     const QByteArray charset = charsetOf(page.contentType);
     if (!charset.isEmpty()) {
-        QStringDecoder declared(charset.constData(), QStringDecoder::Flag::Stateless);
-        if (declared.isValid()) {
-            QString text = declared(page.body);
-            if (!declared.hasError())
-                return text;
-        }
+        if (std::optional<QString> text = decodeDeclared(page.body, charset))
+            return *text;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(page.body);

@@ -20,8 +20,9 @@ namespace reel {
 // The text of the page at url, or "" when it cannot be fetched (unreachable,
 // refused, timed out, an answer other than 2xx, a URL that does not parse);
 // nil for a nil url. The bytes are decoded with the charset the server
-// declares; without one, or when they are not valid in it, as UTF-8, and as
-// Latin-1 when they are not valid UTF-8 either.
+// declares; without one, or when they are not valid text in it (a unit cut
+// short, an unpaired surrogate, a code point above U+10FFFF), as UTF-8, and
+// as Latin-1 when they are not valid UTF-8 either.
 QString webpageSource(const QString &url, bool verbose);
 
 // True when the page at url could be fetched, whatever its characters; false

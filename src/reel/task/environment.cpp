@@ -26,9 +26,11 @@ QString userDataFolder()
     return stringByAppendingPathComponent(homeDirectory(), QStringLiteral(".local/share"));
 }
 
+// Null without a temporary folder: an empty one would make the path relative.
 QString bundleCopyInTemporaryFolder()
 {
-    return stringByAppendingPathComponent(getTMPFOLDER(), QStringLiteral("app.app"));
+    const QString folder = getTMPFOLDER();
+    return folder.isEmpty() ? QString() : stringByAppendingPathComponent(folder, QStringLiteral("app.app"));
 }
 
 QByteArray entryName(const QByteArray &entry)
@@ -47,12 +49,14 @@ QString toolFontconfigFile()
 
 QString toolFontconfigPath()
 {
-    return bundleCopyInTemporaryFolder() + QStringLiteral("/Contents/Resources/fonts");
+    const QString bundle = bundleCopyInTemporaryFolder();
+    return bundle.isNull() ? QString() : bundle + QStringLiteral("/Contents/Resources/fonts");
 }
 
 QString toolsFolderInTemporaryFolder()
 {
-    return bundleCopyInTemporaryFolder() + QStringLiteral("/Contents/Resources/tools");
+    const QString bundle = bundleCopyInTemporaryFolder();
+    return bundle.isNull() ? QString() : bundle + QStringLiteral("/Contents/Resources/tools");
 }
 
 QString toolsFolderInBundle()
@@ -87,8 +91,12 @@ QByteArrayList toolEnvironment()
         if (!isReplaced)
             entries.append(QByteArray(text.data(), qsizetype(text.size())));
     }
-    for (const auto &[name, value] : replaced)
-        entries.append(name + '=' + QFile::encodeName(value));
+    // Without a temporary folder the fonts folder is left out (fontconfig's
+    // own), rather than the program's value or a relative path.
+    for (const auto &[name, value] : replaced) {
+        if (!value.isNull())
+            entries.append(name + '=' + QFile::encodeName(value));
+    }
     return entries;
 }
 

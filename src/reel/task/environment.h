@@ -18,10 +18,12 @@ namespace reel {
 // "$XDG_DATA_HOME" (when set to an absolute path), else "~/.local/share",
 // followed by the application's name and "fonts.conf".
 QString toolFontconfigFile();
-// The temporary folder, "app.app", then "/Contents/Resources/fonts".
+// The temporary folder, "app.app", then "/Contents/Resources/fonts"; null
+// when there is no temporary folder (getTMPFOLDER null or empty).
 QString toolFontconfigPath();
 // The tools folder of the bundle copy in the temporary folder:
-// <temporary folder>/app.app/Contents/Resources/tools.
+// <temporary folder>/app.app/Contents/Resources/tools; null when there is no
+// temporary folder.
 QString toolsFolderInTemporaryFolder();
 // The bundle's own tools folder: <resource path>/tools.
 QString toolsFolderInBundle();
@@ -30,6 +32,7 @@ QString toolsFolderInBundle();
 QByteArrayList programEnvironment();
 // The program's environment with LC_CTYPE, FONTCONFIG_FILE and
 // FONTCONFIG_PATH replaced (earlier values of those names are dropped).
+// Without a temporary folder FONTCONFIG_PATH is only dropped.
 QByteArrayList toolEnvironment();
 
 // An environment as a dictionary, for the log.

@@ -48,6 +48,13 @@ QString taskArray1PipeMax(const QStringList &list, bool joinErrors);
 // decoded as UTF-8; empty when it wrote none or did not run.
 QString taskArray1PipeMaxKeepingErrors(const QStringList &list, QString *errors);
 
+// The most output a run takes from its last tool, in bytes (1 GiB unless
+// set), for every runner (taskWithStr too). A tool that writes more is
+// killed once past it, and the run gives nil with a log line.
+qint64 toolOutputLimit();
+// Sets it (values below 0 count as 0) and returns the previous value.
+qint64 setToolOutputLimit(qint64 bytes);
+
 // The texts of the list joined with single spaces, nothing quoted; "" for an
 // empty list.
 QString array2Str(const QStringList &list);

@@ -8,6 +8,7 @@
 #include "reel/task/spawn.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace reel {
 
@@ -19,6 +20,86 @@ bool isShellSpecial(QChar c)
     return special.contains(c) || c.isSpace() || c.category() == QChar::Other_Control;
 }
 
+// The copy's path as the shell must be given it where it stands.
+enum class Quoting { None, Single, Double };
+
+QString quotedFor(const QString &path, Quoting where)
+{
+    QString quoted;
+    for (const QChar c : path) {
+        if (c == QLatin1Char('\'') && where != Quoting::Double)
+            quoted += QLatin1String("'\\''");
+        else if (where == Quoting::Double && QStringView(u"\\\"$`").contains(c))
+            quoted += QLatin1Char('\\') + c;
+        else
+            quoted += c;
+    }
+    return where == Quoting::None ? QLatin1Char('\'') + quoted + QLatin1Char('\'') : quoted;
+}
+
+bool needsQuoting(const QString &path)
+{
+    return std::any_of(path.begin(), path.end(), isShellSpecial) || path.contains(QLatin1Char('#'))
+        || path.contains(QLatin1Char('~'));
+}
+
+// line with every folder in it replaced by copy, quoted for the quotes it
+// stands in. Nothing when one stands where the quoting cannot be told: after
+// a backslash, or once the line has opened a command substitution, a
+// parameter expansion, a here-document or a comment.
+std::optional<QString> replaceQuoted(const QString &line, const QString &folder, const QString &copy)
+{
+    QString out;
+    Quoting where = Quoting::None;
+    bool unsure = false;
+    bool escaped = false;
+    for (qsizetype i = 0; i < line.size();) {
+        if (QStringView(line).sliced(i).startsWith(folder)) {
+            if (unsure || escaped)
+                return std::nullopt;
+            out += quotedFor(copy, where);
+            i += folder.size();
+            continue;
+        }
+        const QChar c = line.at(i);
+        const QChar next = i + 1 < line.size() ? line.at(i + 1) : QChar();
+        out += c;
+        ++i;
+        if (escaped) {
+            escaped = false;
+            continue;
+        }
+        switch (where) {
+        case Quoting::Single:
+            if (c == QLatin1Char('\''))
+                where = Quoting::None;
+            break;
+        case Quoting::Double:
+            if (c == QLatin1Char('"'))
+                where = Quoting::None;
+            else if (c == QLatin1Char('\\'))
+                escaped = true;
+            else if (c == QLatin1Char('`') || (c == QLatin1Char('$') && (next == QLatin1Char('(') || next == QLatin1Char('{'))))
+                unsure = true;
+            break;
+        case Quoting::None:
+            if (c == QLatin1Char('\''))
+                where = Quoting::Single;
+            else if (c == QLatin1Char('"'))
+                where = Quoting::Double;
+            else if (c == QLatin1Char('\\'))
+                escaped = true;
+            else if (c == QLatin1Char('`') || (c == QLatin1Char('$') && (next == QLatin1Char('(') || next == QLatin1Char('{')))
+                     || (c == QLatin1Char('<') && next == QLatin1Char('<')))
+                unsure = true;
+            else if (c == QLatin1Char('#') && (i == 1 || line.at(i - 2).isSpace() || QStringView(u";&|()").contains(line.at(i - 2))))
+                unsure = true;
+            break;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 QString taskWithStr(const QString &commandLine, const QString &directory)
@@ -27,7 +108,26 @@ QString taskWithStr(const QString &commandLine, const QString &directory)
         logAlways("taskWithStr         :-( no command line");
         return QString();
     }
-    const QString line = findAndReplace(commandLine, toolsFolderInBundle(), toolsFolderInTemporaryFolder(), false);
+    const QString folder = toolsFolderInBundle();
+    QString line = commandLine;
+    if (commandLine.contains(folder)) {
+        const QString copy = toolsFolderInTemporaryFolder();
+        if (copy.isNull()) {
+            logAlways("taskWithStr         :-( no temporary folder for the tools of '%@'", commandLine);
+            return QString();
+        }
+        if (!needsQuoting(copy)) {
+            line = findAndReplace(commandLine, folder, copy, false);
+        } else {
+            const std::optional<QString> quoted = replaceQuoted(commandLine, folder, copy);
+            if (!quoted) {
+                logAlways("taskWithStr         :-( cannot quote the tools folder '%@' where it stands in '%@'", copy,
+                          commandLine);
+                return QString();
+            }
+            line = *quoted;
+        }
+    }
 
     task::PipelinePlan plan;
     plan.stages.append({QStringLiteral("/bin/sh"), {QStringLiteral("-c"), line}, toolEnvironment()});

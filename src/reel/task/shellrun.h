@@ -12,10 +12,16 @@ namespace reel {
 // Runs commandLine with "/bin/sh -c" in the tool environment, the bundle's
 // tools folder rewritten to the copy in the temporary folder, and returns
 // what it wrote on its standard output as text, one final line feed
-// removed. Standard input and error are the program's own. The working
-// directory is directory ("~" expanded) when that is a present folder, else
-// the program's own. Nil when the output is empty, not UTF-8, or nothing
-// could be started; blocks until the output ends and the shell has exited.
+// removed. A copy's path holding characters the shell acts on (a space, a
+// quote, "$"...) is quoted for the place where it stands (outside quotes,
+// in '...' or in "..."). Standard input and error are the program's own. The
+// working directory is directory ("~" expanded) when that is a present
+// folder, else the program's own. Nil when the output is empty, not UTF-8,
+// or nothing could be started; nil, logged, without running anything, when
+// the line names the bundle's tools folder and there is no temporary folder,
+// or the copy's path would have to be quoted where the quoting cannot be
+// told (after "`", "$(", "${", "<<" or a comment). Blocks until the output
+// ends and the shell has exited.
 QString taskWithStr(const QString &commandLine, const QString &directory);
 
 // True when the shell would hand word to a tool unchanged: the pipe word "|",

@@ -2,10 +2,12 @@
 
 #include "reel/core/bigbuffers.h"
 #include "reel/core/log.h"
+#include "reel/task/pipeline.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -27,6 +29,8 @@ namespace {
 // read buffer grows to match once a tool fills it.
 constexpr int kResultPipeSize = 1024 * 1024;
 constexpr qsizetype kFirstReadSize = 32 * 1024;
+
+std::atomic<qint64> g_outputLimit{qint64(1) << 30};
 
 // A descriptor the run owns; closed when it goes out of scope.
 class Fd {
@@ -378,7 +382,8 @@ QString errnoText(int code)
     return QString::fromLocal8Bit(std::strerror(code));
 }
 
-// Reads fd to its end, giving each piece to sink as it comes. The first
+// Reads fd to its end, or until sink answers false, giving each piece to
+// sink as it comes. The first
 // reads go to the stack: most tools print little, and a heap buffer made
 // and freed on every run would be given back to the system and faulted in
 // again each time.
@@ -392,7 +397,8 @@ void drain(int fd, Sink &&sink, const QString &who)
     for (;;) {
         const ssize_t count = ::read(fd, buffer, size_t(size));
         if (count > 0) {
-            sink(buffer, qsizetype(count));
+            if (!sink(buffer, qsizetype(count)))
+                break;
             if (count == size && large.isEmpty()) {
                 large.resize(kResultPipeSize);
                 buffer = large.data();
@@ -433,31 +439,41 @@ std::optional<quint64> detail::caughtSignalMask(std::string_view status)
     return mask;
 }
 
-void Output::append(const char *data, qsizetype size)
+bool Output::append(const char *data, qsizetype size)
 {
     m_size += size;
+    if (m_size > m_limit) {
+        m_overLimit = true;
+        m_text = QString();
+        return false;
+    }
     // Text that is not UTF-8 is lost already; the rest is only drained.
     if (m_decoder.hasError())
-        return;
+        return true;
     // UTF-8 never gives more UTF-16 units than bytes; the margin covers a
     // character the decoder carried over from the previous piece. Growing
     // moves a large buffer without copying it (the allocator remaps it).
     const qsizetype needed = m_used + size + 4;
     if (m_text.size() < needed) {
         const qsizetype capacity = m_text.capacity();
+        // Doubled as the output grows, but never past what the limit lets
+        // the text reach: the text of L bytes takes at most 2L bytes.
+        if (needed > capacity)
+            m_text.reserve(qMax(needed, qsizetype(qMin<qint64>(qint64(capacity) * 2, m_limit + 4))));
         m_text.resize(needed);
         if (m_text.capacity() != capacity)
-            adviseHugePages(m_text.data() + m_used, (m_text.capacity() - m_used) * qsizetype(sizeof(QChar)));
+            adviseHugePages(m_text.data(), m_text.capacity() * qsizetype(sizeof(QChar)));
     }
     QChar *const start = m_text.data();
     m_used = m_decoder.appendToBuffer(start + m_used, QByteArrayView(data, size)) - start;
+    return true;
 }
 
 QString Output::takeText()
 {
     if (m_size == 0)
         return QStringLiteral("");
-    const bool clean = m_decoder.decodedCleanly();
+    const bool clean = m_decoder.decodedCleanly() && !m_overLimit;
     QString text = std::exchange(m_text, QString());
     const qsizetype used = std::exchange(m_used, 0);
     m_size = 0;
@@ -477,6 +493,15 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     for (qsizetype i = 0; i < plan.stages.size(); ++i) {
         const Stage &stage = plan.stages.at(i);
         PreparedStage &p = prepared[size_t(i)];
+        // UTF-8 has no form for an unpaired surrogate: the tool would be
+        // given "?", another name than the word says.
+        const bool valid = stage.program.isValidUtf16()
+            && std::all_of(stage.arguments.begin(), stage.arguments.end(),
+                           [](const QString &word) { return word.isValidUtf16(); });
+        if (!valid) {
+            logAlways("%@:-( unpaired surrogate in the words of '%@'", who, stage.program);
+            return std::nullopt;
+        }
         p.path = QFile::encodeName(stage.program);
         p.argv.append(p.path);
         for (const QString &argument : stage.arguments)
@@ -561,7 +586,12 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     }
 
     Output output;
-    drain(resultRead.get(), [&output](const char *data, qsizetype size) { output.append(data, size); }, who);
+    output.m_limit = toolOutputLimit();
+    drain(resultRead.get(), [&output](const char *data, qsizetype size) { return output.append(data, size); }, who);
+    if (output.m_overLimit) {
+        ::kill(lastTool, SIGKILL);
+        logAlways("%@:-( output over the limit of %lld bytes, '%@' stopped", who, output.m_limit, plan.stages.last().program);
+    }
     resultRead.reset();
     reap(lastTool);
     if (errorsFile.get() >= 0) {
@@ -587,3 +617,17 @@ QString outputText(std::optional<Output> output)
 }
 
 } // namespace reel::task
+
+namespace reel {
+
+qint64 toolOutputLimit()
+{
+    return task::g_outputLimit.load();
+}
+
+qint64 setToolOutputLimit(qint64 bytes)
+{
+    return task::g_outputLimit.exchange(qMax<qint64>(0, bytes));
+}
+
+} // namespace reel

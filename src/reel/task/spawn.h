@@ -10,6 +10,8 @@
 // close-on-exec, and a tool inherits only its standard streams.
 #pragma once
 
+#include "reel/core/export.h"
+
 #include <QByteArrayList>
 #include <QList>
 #include <QString>
@@ -51,17 +53,20 @@ public:
     // The start of the last stage's error output, when the plan kept it.
     const QByteArray &errors() const { return m_errors; }
     // The text (an initial byte-order mark dropped); a null string when the
-    // bytes are not valid UTF-8.
+    // bytes are not valid UTF-8, or went past the limit.
     QString takeText();
 
 private:
     friend std::optional<Output> runPipeline(const PipelinePlan &, std::string_view);
-    void append(const char *data, qsizetype size);
+    // False, and nothing more taken, once the output is past the limit.
+    bool append(const char *data, qsizetype size);
 
     QString m_text; // m_used units decoded, then room for more
     qsizetype m_used = 0;
     Utf8Decoder m_decoder;
     qint64 m_size = 0;
+    qint64 m_limit = 0;
+    bool m_overLimit = false;
     QByteArray m_errors;
 };
 
@@ -71,7 +76,9 @@ constexpr qsizetype kKeptErrorBytes = 64 * 1024;
 // Starts the stages in order, reads the result to its end and waits for the
 // last stage only. Nothing when a stage cannot be started (the stages
 // already started are killed) or the pipes cannot be made; the failure is
-// logged under label.
+// logged under label. Past toolOutputLimit() the last stage is killed and
+// the result no longer read (the tools still writing to it end on a broken
+// pipe); the Output then has no text, and the stop is logged.
 std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label);
 
 // The text of an Output (null when not UTF-8), or null when nothing ran.
@@ -79,8 +86,9 @@ QString outputText(std::optional<Output> output);
 
 namespace detail {
 // The caught-signal mask of a /proc/<pid>/status text (bit n - 1 for signal
-// n); nothing when the text has no whole "SigCgt:" line.
-std::optional<quint64> caughtSignalMask(std::string_view status);
+// n); nothing when the text has no whole "SigCgt:" line. Exported for the
+// tests.
+REEL_EXPORT std::optional<quint64> caughtSignalMask(std::string_view status);
 } // namespace detail
 
 } // namespace reel::task

@@ -110,12 +110,72 @@ QString unsupported(StringEncoding encoding)
 
 namespace text {
 
+namespace {
+
+ByteTable identityTable()
+{
+    ByteTable table{};
+    for (int b = 0; b < 256; ++b) {
+        table.units[b] = char16_t(b);
+        table.defined[b] = true;
+    }
+    table.asciiAsIs = true;
+    return table;
+}
+
+ByteTable nextstepTable()
+{
+    ByteTable table = identityTable();
+    for (int b = 0x80; b < 256; ++b) {
+        table.units[b] = kNextstepHighHalf[b - 0x80];
+        table.defined[b] = table.units[b] != kUnassigned;
+    }
+    return table;
+}
+
+std::optional<ByteTable> macRomanTable()
+{
+    const ByteTable *glibc = singleByteTable(iconvName(kMacOSRomanStringEncoding));
+    if (!glibc)
+        return std::nullopt;
+    ByteTable table = *glibc;
+    for (char16_t &unit : table.units) {
+        for (const MacRomanFix &fix : kMacRomanFixes) {
+            if (unit == fix.glibc)
+                unit = fix.platform;
+        }
+    }
+    return table;
+}
+
+} // namespace
+
 const ByteTable *singleByteTableOf(quint32 encoding)
 {
-    if (encoding == kMacOSRomanStringEncoding)
-        return nullptr;
+    switch (encoding) {
+    case kASCIIStringEncoding:
+    case kISOLatin1StringEncoding: {
+        static const ByteTable latin1 = identityTable();
+        return &latin1;
+    }
+    case kNEXTSTEPStringEncoding: {
+        static const ByteTable nextstep = nextstepTable();
+        return &nextstep;
+    }
+    case kMacOSRomanStringEncoding: {
+        static const std::optional<ByteTable> macRoman = macRomanTable();
+        return macRoman ? &*macRoman : nullptr;
+    }
+    default:
+        break;
+    }
     const char *charset = iconvName(encoding);
     return charset ? singleByteTable(charset) : nullptr;
+}
+
+const char *iconvNameOf(quint32 encoding)
+{
+    return iconvName(encoding);
 }
 
 } // namespace text

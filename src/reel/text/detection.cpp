@@ -4,6 +4,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/format.h"
 #include "reel/text/iconvcodec.h"
+#include "reel/text/piecedecoding.h"
 #include "reel/text/unicodeforms.h"
 
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -349,44 +351,101 @@ private:
 };
 
 // Pieces of this size go through one buffer that is used again and again:
-// a large file is never held whole besides its text. The first piece holds
-// what the marks, the wide forms and the ISO-2022-JP test look at.
+// a large file is never held whole besides its text. The first piece is
+// also the window detection judges a file by: what the marks, the wide
+// forms, the ISO-2022-JP test and the guesses look at lies within it.
 constexpr qsizetype kPiece = 256 * 1024;
 static_assert(kPiece >= kGuessWindow && kPiece >= kWideSample);
 
-// The file read in one pass where that gives the same text as reading it
-// whole and decoding it: text that is well-formed UTF-8 (decoded as it is
-// checked), or that detection, from the window where UTF-8 stops, gives to
-// a single-byte encoding (decoded by table). Nothing in any other case
-// (marks, wide forms, other encodings, errors, a file that changes while it
-// is read), which the whole read then handles.
-std::optional<DecodedText> readInOnePass(const QString &path)
-{
-    FileReader file(path);
-    const qint64 size = file.size();
-    if (size <= 0)
-        return std::nullopt;
-    std::unique_ptr<char[]> buffer(new char[size_t(kPiece)]);
-    const qint64 headSize = file.read(buffer.get(), std::min<qint64>(size, kPiece));
-    if (headSize <= 0)
-        return std::nullopt;
-    const QByteArray head(buffer.get(), headSize);
-    if (markedOrWide(head, size) != kNoStringEncoding)
-        return std::nullopt;
+struct Buffer {
+    std::unique_ptr<char[]> data{new char[size_t(kPiece)]};
+    const uchar *bytes() const { return reinterpret_cast<const uchar *>(data.get()); }
+};
 
-    // At most one unit per byte either way.
+// The file from its start, as large as it was when opened, decoded into out
+// (room for decoder.maxUnits(size) units). The units written, or nothing
+// with *why.
+std::optional<qsizetype> decodeFile(FileReader &file, qint64 size, text::PieceDecoder &decoder, Buffer &buffer,
+                                    char16_t *out, QString *why)
+{
+    if (!file.rewind()) {
+        *why = QStringLiteral("the file cannot be read again from its start");
+        return std::nullopt;
+    }
+    qint64 done = 0;       // bytes decoded
+    qsizetype pending = 0; // bytes in the buffer not decoded yet
+    qsizetype written = 0;
+    for (;;) {
+        const qint64 want = std::min<qint64>(kPiece - pending, size - done - pending);
+        const qint64 got = want > 0 ? file.read(buffer.data.get() + pending, want) : 0;
+        if (got < 0) {
+            *why = QStringLiteral("the file could not be read to its end");
+            return std::nullopt;
+        }
+        pending += got;
+        // A file that shrank meanwhile ends where its bytes do.
+        const bool last = got < want || done + pending == size;
+        const text::PieceStep step = decoder.decode(buffer.bytes(), pending, last, out + written);
+        done += step.read;
+        written += step.written;
+        if (step.invalid) {
+            *why = decoder.error(done);
+            return std::nullopt;
+        }
+        if (last)
+            return written;
+        // A character the piece cut goes to the front, and more follows it.
+        pending -= step.read;
+        std::memmove(buffer.data.get(), buffer.data.get() + step.read, size_t(pending));
+    }
+}
+
+// The whole file in the encoding, into a text sized for it.
+DecodedText decodeWholeFile(FileReader &file, qint64 size, StringEncoding encoding, Buffer &buffer, QString text)
+{
+    DecodedText result;
+    result.encoding = encoding;
+    text::PieceDecoder decoder(encoding);
+    if (text.size() < decoder.maxUnits(size))
+        text = largeUninitializedString(decoder.maxUnits(size));
+    QString why;
+    if (const std::optional<qsizetype> written =
+            decodeFile(file, size, decoder, buffer, reinterpret_cast<char16_t *>(text.data()), &why)) {
+        truncateLargeString(text, *written);
+        result.text = *written == 0 ? QStringLiteral("") : text;
+    } else {
+        result.error = why;
+    }
+    return result;
+}
+
+// The file read once through the buffer where that gives the same text as
+// reading it whole and decoding it: text that is well-formed UTF-8 is
+// decoded as it is checked; where UTF-8 stops, the window there decides
+// the encoding, and the file is decoded again from its start into the same
+// text. Marks and wide forms are decoded at once.
+DecodedText readDetecting(FileReader &file, qint64 size)
+{
+    Buffer buffer;
+    const qint64 headSize = file.read(buffer.data.get(), std::min<qint64>(size, kPiece));
+    if (headSize != std::min<qint64>(size, kPiece))
+        return DecodedText{QString(), kNoStringEncoding, QStringLiteral("the file could not be read")};
+    const QByteArray head(buffer.data.get(), headSize);
+    if (const StringEncoding marked = markedOrWide(head, size); marked != kNoStringEncoding)
+        return decodeWholeFile(file, size, marked, buffer, QString());
+
+    // At most one unit per byte in every encoding a guess gives.
     QString text = largeUninitializedString(size);
     auto *const out = reinterpret_cast<char16_t *>(text.data());
-    qint64 read = 0;    // bytes of the file decoded
+    qint64 read = 0; // bytes of the file decoded
     qsizetype written = 0;
-    qsizetype pending = headSize; // bytes in the buffer not decoded yet
+    qsizetype pending = headSize;
     bool sevenBit = true;
     bool escape = false;
     std::optional<qint64> stop; // where UTF-8 stops
     for (;;) {
-        const auto *bytes = reinterpret_cast<const uchar *>(buffer.get());
-        const text::Utf8Step step = text::decodeUtf8Prefix(bytes, pending, out + written);
-        if (step.sevenBit && sevenBit && std::memchr(bytes, 0x1B, size_t(step.read)))
+        const text::Utf8Step step = text::decodeUtf8Prefix(buffer.bytes(), pending, out + written);
+        if (step.sevenBit && sevenBit && std::memchr(buffer.data.get(), 0x1B, size_t(step.read)))
             escape = true;
         sevenBit = sevenBit && step.sevenBit;
         read += step.read;
@@ -395,22 +454,15 @@ std::optional<DecodedText> readInOnePass(const QString &path)
             stop = read;
             break;
         }
-        // A sequence the piece cut goes to the front, and more follows it.
         const qsizetype carried = pending - step.read;
-        std::memmove(buffer.get(), buffer.get() + step.read, size_t(carried));
+        std::memmove(buffer.data.get(), buffer.data.get() + step.read, size_t(carried));
         const qint64 room = std::min<qint64>(kPiece - carried, size - (read + carried));
-        const qint64 got = room > 0 ? file.read(buffer.get() + carried, room) : 0;
+        const qint64 got = room > 0 ? file.read(buffer.data.get() + carried, room) : 0;
         if (got < 0)
-            return std::nullopt;
+            return DecodedText{QString(), kNoStringEncoding, QStringLiteral("the file could not be read to its end")};
         if (got == 0) {
-            if (carried > 0) {
+            if (carried > 0)
                 stop = read; // cut short by the end
-                break;
-            }
-            // Grown meanwhile: the text has no room for more.
-            char extra;
-            if (read != size || file.read(&extra, 1) != 0)
-                return std::nullopt;
             break;
         }
         pending = carried + got;
@@ -418,33 +470,58 @@ std::optional<DecodedText> readInOnePass(const QString &path)
 
     if (!stop) {
         if (sevenBit && escape && isIso2022Jp(head))
-            return std::nullopt;
+            return decodeWholeFile(file, size, kISO2022JPStringEncoding, buffer, std::move(text));
         truncateLargeString(text, written);
-        return DecodedText{text, kUTF8StringEncoding, QString()};
+        return DecodedText{written == 0 ? QStringLiteral("") : text, kUTF8StringEncoding, QString()};
     }
 
     const qint64 start = windowStart(*stop);
     const std::optional<QByteArray> window = file.readAt(start, std::min<qint64>(size - start, kGuessWindow));
     if (!window)
-        return std::nullopt;
+        return DecodedText{QString(), kNoStringEncoding, QStringLiteral("the file could not be read")};
     const StringEncoding guess = guessFromWindow(*window);
-    const text::ByteTable *table = text::singleByteTableOf(guess);
-    if (!table || !file.rewind())
-        return std::nullopt;
-    qint64 done = 0;
-    while (done < size) {
-        const qint64 got = file.read(buffer.get(), std::min<qint64>(kPiece, size - done));
-        if (got <= 0)
-            return std::nullopt;
-        const auto *bytes = reinterpret_cast<const uchar *>(buffer.get());
-        if (text::decodeByTable(*table, bytes, got, out + done) != got)
-            return std::nullopt;
-        done += got;
+    if (guess == kNotFoundStringEncoding)
+        return DecodedText{QString(), guess, QStringLiteral("the encoding of the text could not be detected")};
+    return decodeWholeFile(file, size, guess, buffer, std::move(text));
+}
+
+// The encoding the first window of the file shows, and whether its bytes
+// are valid in it.
+DecodedText detectFromStart(FileReader &file, qint64 size)
+{
+    Buffer buffer;
+    const qint64 headSize = file.read(buffer.data.get(), std::min<qint64>(size, kPiece));
+    if (headSize != std::min<qint64>(size, kPiece))
+        return DecodedText{QString(), kNoStringEncoding, QStringLiteral("the file could not be read")};
+    const QByteArrayView head(buffer.data.get(), headSize);
+    const bool whole = headSize == size;
+    QString units(headSize, Qt::Uninitialized);
+    auto *const out = reinterpret_cast<char16_t *>(units.data());
+
+    StringEncoding encoding = markedOrWide(head, size);
+    if (encoding == kNoStringEncoding) {
+        // UTF-8 when the window is, but for a character its end cuts.
+        text::PieceDecoder utf8(kUTF8StringEncoding);
+        const text::PieceStep step = utf8.decode(buffer.bytes(), headSize, whole, out);
+        if (!step.invalid) {
+            const bool sevenBit = std::none_of(head.begin(), head.end(), [](char c) { return uchar(c) >= 0x80; });
+            if (sevenBit && std::memchr(head.data(), 0x1B, size_t(headSize)) && isIso2022Jp(head))
+                encoding = kISO2022JPStringEncoding;
+            else
+                return DecodedText{QString(), kUTF8StringEncoding, QString()};
+        } else {
+            const qint64 start = windowStart(step.read);
+            const std::optional<QByteArray> window = file.readAt(start, std::min<qint64>(size - start, kGuessWindow));
+            if (!window)
+                return DecodedText{QString(), kNoStringEncoding, QStringLiteral("the file could not be read")};
+            encoding = guessFromWindow(*window);
+            if (encoding == kNotFoundStringEncoding)
+                return DecodedText{QString(), encoding, QStringLiteral("the encoding of the text could not be detected")};
+        }
     }
-    char extra;
-    if (file.read(&extra, 1) != 0)
-        return std::nullopt;
-    return DecodedText{text, guess, QString()};
+    text::PieceDecoder decoder(encoding);
+    const text::PieceStep step = decoder.decode(buffer.bytes(), headSize, whole, out);
+    return DecodedText{QString(), encoding, step.invalid ? decoder.error(step.read) : QString()};
 }
 
 } // namespace
@@ -500,17 +577,39 @@ std::optional<QByteArray> readTextFileBytes(const QString &path, QString *error)
     return bytes;
 }
 
-DecodedText readFileDetectingEncoding(const QString &path, QByteArray *bytesRead)
+DecodedText readFileDetectingEncoding(const QString &path)
 {
-    if (std::optional<DecodedText> read = readInOnePass(path))
-        return *read;
     DecodedText result;
-    const std::optional<QByteArray> bytes = readTextFileBytes(path, &result.error);
-    if (!bytes)
+    FileReader file(path);
+    const qint64 size = file.size();
+    if (size <= 0) {
+        // The reason it cannot be read; or an empty file.
+        const std::optional<QByteArray> bytes = readTextFileBytes(path, &result.error);
+        if (!bytes)
+            return result;
+        result = decodeDetectingEncoding(*bytes);
+    } else {
+        result = readDetecting(file, size);
+    }
+    if (!result.error.isNull())
+        result.error = format("The file '%@' could not be read: %@", path, result.error);
+    return result;
+}
+
+DecodedText detectFileEncoding(const QString &path)
+{
+    DecodedText result;
+    FileReader file(path);
+    const qint64 size = file.size();
+    if (size <= 0) {
+        const std::optional<QByteArray> bytes = readTextFileBytes(path, &result.error);
+        if (!bytes)
+            return result;
+        result = decodeDetectingEncoding(*bytes);
+        result.text = QString();
         return result;
-    if (bytesRead)
-        *bytesRead = *bytes;
-    result = decodeDetectingEncoding(*bytes);
+    }
+    result = detectFromStart(file, size);
     if (!result.error.isNull())
         result.error = format("The file '%@' could not be read: %@", path, result.error);
     return result;
@@ -519,16 +618,35 @@ DecodedText readFileDetectingEncoding(const QString &path, QByteArray *bytesRead
 DecodedText readFileWithEncoding(const QString &path, StringEncoding encoding)
 {
     DecodedText result;
-    const std::optional<QByteArray> bytes = readTextFileBytes(path, &result.error);
-    if (!bytes)
-        return result;
-    result.encoding = encoding;
-    QString why;
-    if (std::optional<QString> text = decodeText(*bytes, encoding, &why))
-        result.text = *text;
-    else
-        result.error = format("The file '%@' could not be read with the encoding %u: %@", path, encoding, why);
+    FileReader file(path);
+    const qint64 size = file.size();
+    if (size >= 0 && text::PieceDecoder(encoding).valid()) {
+        Buffer buffer;
+        result = decodeWholeFile(file, size, encoding, buffer, QString());
+    } else {
+        const std::optional<QByteArray> bytes = readTextFileBytes(path, &result.error);
+        if (!bytes)
+            return result;
+        result.encoding = encoding;
+        QString why;
+        if (std::optional<QString> text = decodeText(*bytes, encoding, &why))
+            result.text = *text;
+        else
+            result.error = why;
+    }
+    if (!result.error.isNull())
+        result.error = format("The file '%@' could not be read with the encoding %u: %@", path, encoding, result.error);
     return result;
+}
+
+std::optional<QString> readFileAsAscii(const QString &path, QString *error)
+{
+    const DecodedText read = readFileWithEncoding(path, kASCIIStringEncoding);
+    if (read.error.isNull())
+        return read.text;
+    if (error)
+        *error = read.error;
+    return std::nullopt;
 }
 
 } // namespace reel

@@ -46,13 +46,24 @@ DecodedText decodeDetectingEncoding(QByteArrayView bytes);
 // read.
 std::optional<QByteArray> readTextFileBytes(const QString &path, QString *error);
 
-// The file read with the detected encoding. Text that is UTF-8 or in a
-// single-byte encoding is read in one pass through a small buffer, straight
-// into its text, and never held whole as bytes. *bytes, when given,
-// receives what was read whenever no text came of it.
-DecodedText readFileDetectingEncoding(const QString &path, QByteArray *bytes = nullptr);
-// The file read with the given encoding.
+// The file read with the detected encoding, through one small buffer
+// straight into its text: at its peak it holds the text and no copy of the
+// bytes. Text that is well-formed UTF-8 is decoded as it is checked; where
+// UTF-8 stops, the bytes around that place decide the encoding, as
+// detectStringEncoding would on the whole, and the file is decoded again
+// into the same text. A file that changes meanwhile is read as large as it
+// was when opened.
+DecodedText readFileDetectingEncoding(const QString &path);
+// The encoding of the file judged from its first 256 KiB alone (the whole
+// file when it is no larger, with detectStringEncoding's answer): the text
+// stays null, and the error says when these bytes are not valid in it.
+DecodedText detectFileEncoding(const QString &path);
+// The file read with the given encoding, through one small buffer straight
+// into its text (Mac OS Symbol and non-lossy ASCII are decoded whole).
 DecodedText readFileWithEncoding(const QString &path, StringEncoding encoding);
+// The file read as ASCII, which keeps every byte: nothing, with *error,
+// only when it cannot be read.
+std::optional<QString> readFileAsAscii(const QString &path, QString *error = nullptr);
 
 } // namespace reel
 REEL_EXPORT_END

@@ -58,21 +58,24 @@ QString encodingCharsetIdentify(const QString &path, bool wantContents)
 {
     if (path.isNull() || !testPresenceCocoa(path))
         return QString();
-    QByteArray bytes;
-    const DecodedText read = readFileDetectingEncoding(path, &bytes);
+    // The name needs only the start of the file.
+    const DecodedText read = wantContents ? readFileDetectingEncoding(path) : detectFileEncoding(path);
     logDebug("encoding             : %u", read.encoding);
     const QString name = encodingCharsetInt2Name(int(read.encoding), QString()).toString();
     logAlways("encoding : %@", name.isNull() ? QStringLiteral("nil") : name);
 
-    if (!read.text.isNull() && read.error.isNull() && read.encoding != kNotFoundStringEncoding)
-        return wantContents ? read.text : name;
+    const bool named = read.error.isNull() && read.encoding != kNotFoundStringEncoding;
+    if (named && !wantContents)
+        return name;
+    if (named && !read.text.isNull())
+        return read.text;
 
     if (!read.error.isNull())
         logAlways("encodingCharsetIdenti:-( %@", read.error);
     // Nothing was read when the file could not be (encoding 0); otherwise
     // ASCII reads every byte.
     if (wantContents && read.encoding != kNoStringEncoding)
-        return decodeText(bytes, kASCIIStringEncoding).value_or(QString());
+        return readFileAsAscii(path).value_or(QString());
     return QString();
 }
 

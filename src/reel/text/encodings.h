@@ -23,11 +23,15 @@ QVariant encodingCharsetInt2Name(int number, const QString &name);
 // The file's encoding detected: its display name, or without wantContents
 // nothing when detection failed or the encoding has no name; with
 // wantContents the file's text (read as ASCII when detection failed).
-// Nothing for a null path or one that is not present.
+// Nothing for a null path or one that is not present. The name is judged
+// from the first 256 KiB of the file alone (detectFileEncoding); the text
+// is read as readFileDetectingEncoding reads it, holding at its peak little
+// more than the text.
 QString encodingCharsetIdentify(const QString &path, bool wantContents);
 
 // The file's text read with the encoding; nothing for a null path, a path
-// that is not present, encoding 0, or bytes that are not valid in it.
+// that is not present, encoding 0, or bytes that are not valid in it. Read
+// through a small buffer straight into the text.
 QString convertFromEncoding(const QString &path, StringEncoding encoding);
 
 } // namespace reel

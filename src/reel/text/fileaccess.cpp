@@ -1,6 +1,9 @@
 #include "reel/text/fileaccess.h"
 
+#include "reel/core/filereplace.h"
 #include "reel/files/native.h"
+
+#include <optional>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -11,8 +14,23 @@ namespace reel::text {
 
 bool openRegularFile(QFile &file, const QString &path, int flags, QString *why)
 {
+    QByteArray native = files::nativePath(path);
+    // A writer follows links as every writer does (never one planted by
+    // another user in a sticky folder), then opens what it found without
+    // following one again. O_EXCL never follows a link.
+    const bool writing = (flags & O_ACCMODE) != O_RDONLY;
+    if (writing && !(flags & O_EXCL)) {
+        int code = 0;
+        std::optional<QByteArray> target = followLinksForWriting(native, &code);
+        if (!target) {
+            *why = files::errnoText(code);
+            return false;
+        }
+        native = std::move(*target);
+        flags |= O_NOFOLLOW;
+    }
     // Without O_NONBLOCK, opening a pipe waits for the other end.
-    const int fd = ::open(files::nativePath(path).constData(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd = ::open(native.constData(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
         *why = files::errnoText(errno);
         return false;

@@ -194,6 +194,35 @@ std::optional<QString> iconvDecode(QByteArrayView bytes, const char *charset, QS
     return text;
 }
 
+IconvPieces::IconvPieces(const char *charset) : m_cd(::iconv_open(kHostUtf16, charset)) {}
+
+IconvPieces::~IconvPieces()
+{
+    if (valid())
+        ::iconv_close(m_cd);
+}
+
+bool IconvPieces::valid() const
+{
+    return m_cd != iconv_t(-1);
+}
+
+bool IconvPieces::decode(const uchar *bytes, qsizetype size, bool last, char16_t *out, qsizetype room, qsizetype *read,
+                         qsizetype *written)
+{
+    char *source = reinterpret_cast<char *>(const_cast<uchar *>(bytes));
+    size_t left = size_t(size);
+    char *target = reinterpret_cast<char *>(out);
+    size_t space = size_t(room) * 2;
+    const size_t result = ::iconv(m_cd, &source, &left, &target, &space);
+    const int stop = result == size_t(-1) ? errno : 0;
+    // The end of the text also ends a shift state.
+    const bool ended = stop == 0 && last && ::iconv(m_cd, nullptr, nullptr, &target, &space) != size_t(-1);
+    *read = size - qsizetype(left);
+    *written = (target - reinterpret_cast<char *>(out)) / 2;
+    return last ? ended : stop == 0 || stop == EINVAL;
+}
+
 std::optional<QByteArray> iconvEncode(QStringView text, const char *charset, bool allowLossy, QString *error)
 {
     Converter converter(charset, kHostUtf16);

@@ -25,13 +25,38 @@ const ByteTable *singleByteTable(const char *charset);
 // first byte the table does not define, or size when there is none.
 qsizetype decodeByTable(const ByteTable &table, const uchar *bytes, qsizetype size, char16_t *out);
 
-// The table of a single-byte encoding decoded by lookup and nothing else
-// (Mac OS Roman is not: its text is mended afterwards); null for the others.
+// The table of a single-byte encoding (ASCII and ISO Latin 1, NEXTSTEP,
+// Mac OS Roman as the platform has it, the iconv ones): what decodeText
+// gives, byte by byte. Null for the others.
 const ByteTable *singleByteTableOf(quint32 encoding);
+
+// The iconv name of an encoding iconv converts; null for the others.
+const char *iconvNameOf(quint32 encoding);
 
 // charset is an iconv name ("CP1252", "EUC-JP"...). Strict: an invalid or
 // cut sequence gives nothing, with *error.
 std::optional<QString> iconvDecode(QByteArrayView bytes, const char *charset, QString *error);
+
+// A charset decoded in pieces: a sequence the end of a piece cuts short
+// waits for the next one.
+class IconvPieces {
+public:
+    explicit IconvPieces(const char *charset);
+    ~IconvPieces();
+    IconvPieces(const IconvPieces &) = delete;
+    IconvPieces &operator=(const IconvPieces &) = delete;
+
+    bool valid() const;
+    // Decodes what it can of bytes into out (room units); *read bytes were
+    // taken, *written units made. False for bytes that are not valid (at
+    // *read), for a sequence cut short by the end with last, and for
+    // output past room.
+    bool decode(const uchar *bytes, qsizetype size, bool last, char16_t *out, qsizetype room, qsizetype *read,
+                qsizetype *written);
+
+private:
+    void *m_cd;
+};
 
 // With allowLossy, a character the charset cannot hold (an unpaired surrogate
 // included) becomes "?", converted like any other character so that the

@@ -1,6 +1,6 @@
 #include "reel/text/reading.h"
 
-#include "reel/core/fileio.h"
+#include "reel/core/bigbuffers.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/movecopy.h"
@@ -22,22 +22,43 @@ namespace reel {
 
 namespace {
 
-QString asciiText(QByteArrayView bytes)
+// Copies the bytes of the file at from to a new file at to, a piece at a
+// time; never replaces anything. A file that cannot be read gives an empty
+// copy; a failed write takes its half file away again.
+bool copyToNewFile(const QString &from, const QString &to, QString *why)
 {
-    return decodeText(bytes, kASCIIStringEncoding).value_or(QString());
+    QFile target;
+    if (!text::openRegularFile(target, to, O_WRONLY | O_CREAT | O_EXCL, why))
+        return false;
+    QFile source;
+    QString unread;
+    if (text::openRegularFile(source, from, O_RDONLY, &unread)) {
+        char buffer[65536];
+        for (;;) {
+            const qint64 got = source.read(buffer, sizeof buffer);
+            if (got < 0) {
+                target.resize(0);
+                break;
+            }
+            if (got == 0)
+                break;
+            if (target.write(buffer, got) != got) {
+                *why = target.errorString();
+                target.close();
+                rmCocoa(to);
+                return false;
+            }
+        }
+    }
+    if (text::writeAndClose(target, QByteArray(), why))
+        return true;
+    rmCocoa(to);
+    return false;
 }
 
-// Writes bytes to a new file at path; never replaces anything. A failed
-// write takes its half file away again.
-bool writeNewFile(const QString &path, const QByteArray &bytes, QString *why)
+QString asciiFile(const QString &path)
 {
-    QFile file;
-    if (!text::openRegularFile(file, path, O_WRONLY | O_CREAT | O_EXCL, why))
-        return false;
-    if (text::writeAndClose(file, bytes, why))
-        return true;
-    rmCocoa(path);
-    return false;
+    return readFileAsAscii(path).value_or(QStringLiteral(""));
 }
 
 // The road taken when the file cannot be read or decoded: its bytes go to a
@@ -46,19 +67,18 @@ bool writeNewFile(const QString &path, const QByteArray &bytes, QString *why)
 QString readThroughCopy(const QString &path)
 {
     const QString copy = stringByAppendingPathExtension(path, QStringLiteral("txt"));
-    const QByteArray bytes = readRegularFile(path).value_or(QByteArray());
     if (files::lstatPath(copy)) {
-        // Someone else's file: it stays as it is, and no copy is needed to
-        // read the bytes already at hand.
+        // Someone else's file: it stays as it is, and the file is read as
+        // it stands.
         logAlways("readContentsTxtUTF8 :-/ '%@' already exists, no copy made", copy);
-        return asciiText(bytes);
+        return asciiFile(path);
     }
     QString why;
-    if (!writeNewFile(copy, bytes, &why)) {
+    if (!copyToNewFile(path, copy, &why)) {
         logAlways("readContentsTxtUTF8 :-( cannot copy to '%@' (%@)", copy, why);
         return QString();
     }
-    const QString text = asciiText(bytes);
+    const QString text = asciiFile(copy);
     mvCocoa(copy, path, QStringLiteral("-y"));
     logDebug("str                 : %@", text);
     return text;
@@ -81,13 +101,12 @@ QString readContentsTxtUTF8(const QString &path)
 {
     if (path.isNull())
         return QString();
-    QByteArray bytes;
-    DecodedText read = readFileDetectingEncoding(path, &bytes);
+    DecodedText read = readFileDetectingEncoding(path);
     if (read.encoding != kNoStringEncoding)
         logDebug("encoding            : %d", int(read.encoding));
     if (read.encoding == kNotFoundStringEncoding) {
         logAlways("encoding            :-/ %d (ascii)", int(kASCIIStringEncoding));
-        read.text = asciiText(bytes);
+        read.text = asciiFile(path);
         read.error = QString();
     }
     if (read.error.isNull())
@@ -118,26 +137,41 @@ QString readContentsTxtC(const QString &path, int maxChars)
     if (n <= 0)
         return QString();
 
-    // What fgets gives: up to n - 1 bytes, ending after the first LF.
-    QByteArray line;
+    // What fgets gives: up to n - 1 bytes, ending after the first LF; a C
+    // string ends at its first NUL. Read a piece at a time, so that reading
+    // stops as soon as either shows, and each piece goes straight into the
+    // text (ASCII: every byte the character of the same number).
     const qsizetype want = n - 1;
+    if (want == 0)
+        return QStringLiteral("");
+    QString line = largeUninitializedString(want);
+    auto *const out = reinterpret_cast<char16_t *>(line.data());
+    qsizetype used = 0;
     char buffer[65536];
-    while (line.size() < want) {
-        const qint64 got = file.read(buffer, qMin<qint64>(qint64(sizeof buffer), want - line.size()));
+    bool ended = false;
+    while (used < want && !ended) {
+        const qint64 got = file.read(buffer, qMin<qint64>(qint64(sizeof buffer), want - used));
         if (got < 0)
             return QString();
         if (got == 0)
             break;
-        if (const void *lf = std::memchr(buffer, '\n', size_t(got))) {
-            line.append(buffer, static_cast<const char *>(lf) - buffer + 1);
-            break;
+        qsizetype take = qsizetype(got);
+        if (const void *nul = std::memchr(buffer, '\0', size_t(take))) {
+            take = static_cast<const char *>(nul) - buffer;
+            ended = true;
         }
-        line.append(buffer, qsizetype(got));
+        if (const void *lf = std::memchr(buffer, '\n', size_t(take))) {
+            take = static_cast<const char *>(lf) - buffer + 1;
+            ended = true;
+        }
+        for (qsizetype i = 0; i < take; ++i)
+            out[used + i] = uchar(buffer[i]);
+        used += take;
     }
-    // A C string ends at its first NUL.
-    if (const qsizetype nul = line.indexOf('\0'); nul >= 0)
-        line.truncate(nul);
-    return asciiText(line);
+    if (used == 0)
+        return QStringLiteral("");
+    truncateLargeString(line, used);
+    return line;
 }
 
 } // namespace reel

@@ -16,14 +16,17 @@ namespace reel {
 // overwrites: the copy stays beside a file that is still there). Nothing is
 // ever written over an item that already stands at the copy's path. A path
 // where nothing is gives "" and leaves an empty file there. Nothing for a
-// null path, or when the copy cannot be made.
+// null path, or when the copy cannot be made. The file is read through a
+// small buffer: at its peak the read holds the text and little more (two
+// bytes a character).
 QString readContentsTxtUTF8(const QString &path);
 
 // The first line of the regular file at path (as written), line feed
 // included, read as ASCII: at most maxChars - 1 bytes, and the whole line
 // when the file is shorter than that. Cut at a NUL byte. Nothing for an
 // empty file, a file that cannot be opened (or is no regular file), and a
-// maxChars of 0 or less; "" for a maxChars of 1.
+// maxChars of 0 or less; "" for a maxChars of 1. Reading stops at the first
+// line feed or NUL: the rest of the file is never read.
 QString readContentsTxtC(const QString &path, int maxChars);
 
 } // namespace reel

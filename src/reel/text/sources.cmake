@@ -6,6 +6,7 @@ target_sources(reelkit_core PRIVATE
   reel/text/fileaccess.cpp
   reel/text/iconvcodec.cpp
   reel/text/localisation.cpp
+  reel/text/piecedecoding.cpp
   reel/text/reading.cpp
   reel/text/singlebyte.cpp
   reel/text/singlebytetables.cpp
