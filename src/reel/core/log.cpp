@@ -51,6 +51,12 @@ QByteArray prefix()
 
 } // namespace
 
+QString LogLabel::padded() const
+{
+    QString text = m_isText ? m_text.toString() : QString::fromUtf8(m_utf8.data(), qsizetype(m_utf8.size()));
+    return text.leftJustified(kLogLabelWidth, QLatin1Char(' '), true);
+}
+
 LogSink setLogSink(LogSink newSink)
 {
     std::lock_guard lock(sinkMutex());
