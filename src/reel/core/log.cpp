@@ -98,7 +98,7 @@ void redirectLogs2File(const QString &path)
     if (FILE *probe = std::fopen(file.constData(), "a+")) {
         std::fclose(probe);
     } else {
-        logLine(format("redirectLogs2File   :-( '%@' %s", path, std::strerror(errno)));
+        logAlways(LogLabel("redirectLogs2File"), ":-( '%@' %s", path, std::strerror(errno));
         return;
     }
     newStdout = std::freopen(file.constData(), "a+", stdout);

@@ -77,7 +77,8 @@ QString privateFolder(const QString &wanted)
     if (!::mkdtemp(pattern.data())) {
         // Said once: the tools ask for the folder on every run.
         if (!g_unavailable.contains(wanted)) {
-            logAlways("privateFolder       :-( '%@' is not private (%@), and no folder can be made beside it (%@): "
+            logAlways(LogLabel("privateFolder"),
+                      ":-( '%@' is not private (%@), and no folder can be made beside it (%@): "
                       "none used",
                       wanted, why, errnoText(errno));
             g_unavailable.insert(wanted);
@@ -85,9 +86,9 @@ QString privateFolder(const QString &wanted)
         // What stands at the wanted path may be another user's: never used.
         return QString();
     }
-    logAlways("privateFolder       :-( '%@' is not private (%@), not used", wanted, why);
+    logAlways(LogLabel("privateFolder"), ":-( '%@' is not private (%@), not used", wanted, why);
     const QString fresh = QFile::decodeName(pattern);
-    logAlways("privateFolder       :-/ using '%@'", fresh);
+    logAlways(LogLabel("privateFolder"), ":-/ using '%@'", fresh);
     g_replacements.insert(wanted, fresh);
     return fresh;
 }

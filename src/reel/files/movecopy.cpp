@@ -166,7 +166,7 @@ bool transfer(const QString &source, const QString &destination, bool overwrite,
     logDebug(lines.current, from);
     logDebug(lines.fresh, to);
     if (!testPresenceCocoa(from)) {
-        logAlways("File current        :-( does not exist: %@", from);
+        logAlways(LogLabel("File current"), ":-( does not exist: %@", from);
         return false;
     }
     if (const QString why = overlap(from, to); !why.isNull()) {

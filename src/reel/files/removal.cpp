@@ -238,14 +238,14 @@ bool deleteOrTrash(const QString &resolved)
     RemovalBackend &backend = removalBackend();
     if (backend.remove(resolved, nullptr))
         return true;
-    logAlways("File current        :-( not deleted 1");
+    logAlways(LogLabel("File current"), ":-( not deleted 1");
     QString why;
     const bool trashed = backend.trashAfterFailure(resolved, &why);
-    logAlways("File current        :-/ …to trash");
+    logAlways(LogLabel("File current"), ":-/ …to trash");
     if (!trashed && !why.isEmpty())
-        logAlways("File current        :-( %@", why);
+        logAlways(LogLabel("File current"), ":-( %@", why);
     if (!trashed || stillThere(resolved)) {
-        logAlways("File current        :-( failure");
+        logAlways(LogLabel("File current"), ":-( failure");
         return false;
     }
     return true;
@@ -314,7 +314,7 @@ bool moveToTrash(const QString &path)
         return false;
     const RemovalJudgement judgement = judgeRemoval(path);
     if (judgement.verdict == RemovalVerdict::RefusedAncestor)
-        logAlways("moveToTrash         :-( the home folder or one above it: %@", path);
+        logAlways(LogLabel("moveToTrash"), ":-( the home folder or one above it: %@", path);
     if (judgement.verdict != RemovalVerdict::Allowed) {
         logRefusal(judgement.verdict, "moveToTrash        ", path);
         return false;
@@ -327,11 +327,11 @@ bool moveToTrash(const QString &path)
     if (dirfd >= 0)
         ::close(dirfd);
     if (mounted) {
-        logAlways("moveToTrash         :-( a mounted volume is or lies inside: %@", path);
+        logAlways(LogLabel("moveToTrash"), ":-( a mounted volume is or lies inside: %@", path);
         return false;
     }
     if (dirfd < 0 || !removalBackend().moveToTrash(item)) {
-        logAlways("moveToTrash         :-( not moved: %@", path);
+        logAlways(LogLabel("moveToTrash"), ":-( not moved: %@", path);
         return false;
     }
     return true;
@@ -341,7 +341,7 @@ bool rmCocoa(const QString &path)
 {
     if (path.isNull())
         return false;
-    logDebug("rmCocoa             - debut - %@", path);
+    logDebug(LogLabel("rmCocoa"), "- debut - %@", path);
     const RemovalJudgement judgement = judgeRemoval(path);
     if (judgement.verdict != RemovalVerdict::Allowed) {
         logRefusal(judgement.verdict, "rmCocoa            ", path);
@@ -351,13 +351,14 @@ bool rmCocoa(const QString &path)
     const QString &resolved = judgement.resolved;
 
     if (testPresenceCocoa(resolved)) {
-        logDebug("File current        : exists: %@", expanded);
+        logDebug(LogLabel("File current"), ": exists: %@", expanded);
         if (!deleteOrTrash(resolved))
             return false;
     } else {
         QString error;
         const auto attributes = files::fileSystemAttributes(resolved, &error);
-        logDebug("rmCocoa d           : %@", attributes ? valueTrimmedForLogAsStr(*attributes) : QStringLiteral("nil"));
+        logDebug(LogLabel("rmCocoa d"), ": %@",
+                 attributes ? valueTrimmedForLogAsStr(*attributes) : QStringLiteral("nil"));
         if (!attributes) {
             // Leads nowhere; a dangling link is removed as the link itself.
             logDebug("Cocoa:does not exist:-/ ERR: %@ (%@)", error, expanded);
@@ -371,13 +372,13 @@ bool rmCocoa(const QString &path)
         }
         // There, but not readable (or a socket): unlinking needs no read
         // permission, so it is deleted like any other item.
-        logAlways("Cocoa:exists!!!     :-( %@", expanded);
+        logAlways(LogLabel("Cocoa:exists!!!"), ":-( %@", expanded);
         if (!deleteOrTrash(resolved))
             return false;
     }
-    logDebug("rmCocoa             - pre-fin");
+    logDebug(LogLabel("rmCocoa"), "- pre-fin");
     refreshFinder(resolved);
-    logDebug("rmCocoa             - fin - %@", expanded);
+    logDebug(LogLabel("rmCocoa"), "- fin - %@", expanded);
     return true;
 }
 

@@ -70,7 +70,7 @@ void revealFolderInFinder(const QString &path)
     folder = handedPath(folder);
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    logAlways("pathStr             : %@", folder);
+    logAlways(LogLabel("pathStr"), ": %@", folder);
     openWithDesktop(folder);
 }
 

@@ -64,7 +64,7 @@ float keptOutOfRange(const QString &name, float x, int digits)
 bool nbMultiple(int n, int m)
 {
     if (m == 0) {
-        logAlways("nbMultiple          :-( %d divided by 0", n);
+        logAlways(LogLabel("nbMultiple"), ":-( %d divided by 0", n);
         return false;
     }
     // In 64 bits, so that INT_MIN % -1 is simply 0.
@@ -137,7 +137,7 @@ int nbsSousMultipleCommun(int a, int b, int m)
         }
     }
     const int result = found.value_or(1);
-    logDebug("SousMultiple mod     :-) %d", result);
+    logDebug(LogLabel("SousMultiple mod"), " :-) %d", result);
     logAlways("nbsSousMultipleCommun: fin %d", result);
     return result;
 }
@@ -145,27 +145,27 @@ int nbsSousMultipleCommun(int a, int b, int m)
 int nbMultipleArrondi(int n, int m)
 {
     if (m == 0) {
-        logAlways("nbMultipleArrondi    :-( no multiple of 0, %d returned as it is", n);
+        logAlways(LogLabel("nbMultipleArrondi"), " :-( no multiple of 0, %d returned as it is", n);
         return n;
     }
     const qint64 remainder = qint64(n) % qint64(m);
     if (remainder == 0)
         return n;
     const qint64 below = qint64(n) - remainder;
-    logDebug("arrondiInferieur     : %d", below);
+    logDebug(LogLabel("arrondiInferieur"), " : %d", below);
     const int half = m / 2;
     qint64 result = below;
     if (float(remainder) >= float(half)) {
         result = below + m;
-        logDebug("nbMultipleArrondi    : arrondir au dessus");
+        logDebug(LogLabel("nbMultipleArrondi"), " : arrondir au dessus");
     } else {
-        logDebug("nbMultipleArrondi    : arrondir en-dessous");
+        logDebug(LogLabel("nbMultipleArrondi"), " : arrondir en-dessous");
     }
     if (result > INT_MAX || result < INT_MIN) {
-        logAlways("nbMultipleArrondi    :-( %d + %d leaves the integers, %d kept", below, m, below);
+        logAlways(LogLabel("nbMultipleArrondi"), " :-( %d + %d leaves the integers, %d kept", below, m, below);
         result = below;
     }
-    logAlways("nbMultipleArrondi    :-) %d", result);
+    logAlways(LogLabel("nbMultipleArrondi"), " :-) %d", result);
     return int(result);
 }
 
@@ -195,7 +195,7 @@ float nbArrondi(float x, int digits)
             result = keptOutOfRange(QStringLiteral("nbArrondi           "), x, digits);
         }
     }
-    logAlways("nbArrondi            : %f", result);
+    logAlways(LogLabel("nbArrondi"), " : %f", result);
     return result;
 }
 
@@ -217,7 +217,7 @@ float nbTrimmed(float x, int digits)
         else
             result = keptOutOfRange(QStringLiteral("nbTrimmed           "), x, digits);
     }
-    logDebug("nbTrimmed           : %f", result);
+    logDebug(LogLabel("nbTrimmed"), ": %f", result);
     return result;
 }
 

@@ -144,11 +144,11 @@ Loaded setAside(const QString &path, const QString &why)
         aside = path + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
         const QString reason = errnoText(errno);
-        logAlways("preferences         :-( damaged '%@' (%@) cannot be set aside: %@", path, why, reason);
+        logAlways(LogLabel("preferences"), ":-( damaged '%@' (%@) cannot be set aside: %@", path, why, reason);
         return {Load::Unavailable, {}, reason};
     }
     g_cache.valid = false;
-    logAlways("preferences         :-/ damaged '%@' (%@) set aside as '%@', starting empty", path, why, aside);
+    logAlways(LogLabel("preferences"), ":-/ damaged '%@' (%@) set aside as '%@', starting empty", path, why, aside);
     return {};
 }
 
@@ -251,7 +251,7 @@ std::optional<QVariantMap> readPreferences()
     if (loaded.state != Load::Ok) {
         const QString failure = path + loaded.why;
         if (failure != g_readFailure)
-            logAlways("preferences         :-( cannot read '%@': %@", path, loaded.why);
+            logAlways(LogLabel("preferences"), ":-( cannot read '%@': %@", path, loaded.why);
         g_readFailure = failure;
         return std::nullopt;
     }
@@ -270,7 +270,7 @@ bool updatePreferences(const std::function<bool(QVariantMap &values)> &change)
     const std::lock_guard guard(g_mutex);
     const QString path = preferencesFilePath();
     auto fail = [&](const QString &why) {
-        logAlways("preferences         :-( cannot write '%@': %@", path, why);
+        logAlways(LogLabel("preferences"), ":-( cannot write '%@': %@", path, why);
         return false;
     };
 
