@@ -251,8 +251,8 @@ bool deleteOrTrash(const QString &resolved)
     return true;
 }
 
-// The line of a refusal, after the caller's padded label; none for the home
-// folder and the folders above it, which rmCocoa refuses silently.
+// The line of a refusal, under the caller's label; none for the home folder
+// and the folders above it, which rmCocoa refuses silently.
 void logRefusal(RemovalVerdict verdict, const char *label, const QString &path)
 {
     switch (verdict) {
@@ -266,13 +266,13 @@ void logRefusal(RemovalVerdict verdict, const char *label, const QString &path)
         logAlways("alerte de sécurité joker");
         break;
     case RemovalVerdict::RefusedUnknown:
-        logAlways("%@ :-( cannot be judged: %@", label, path);
+        logAlways(LogLabel(label), ":-( cannot be judged: %@", path);
         break;
     case RemovalVerdict::RefusedNothingThere:
-        logAlways("%@ :-( nothing there: %@", label, path);
+        logAlways(LogLabel(label), ":-( nothing there: %@", path);
         break;
     case RemovalVerdict::RefusedDots:
-        logAlways("%@ :-( refusing \".\" or \"..\": %@", label, path);
+        logAlways(LogLabel(label), ":-( refusing \".\" or \"..\": %@", path);
         break;
     }
 }
@@ -316,7 +316,7 @@ bool moveToTrash(const QString &path)
     if (judgement.verdict == RemovalVerdict::RefusedAncestor)
         logAlways(LogLabel("moveToTrash"), ":-( the home folder or one above it: %@", path);
     if (judgement.verdict != RemovalVerdict::Allowed) {
-        logRefusal(judgement.verdict, "moveToTrash        ", path);
+        logRefusal(judgement.verdict, "moveToTrash", path);
         return false;
     }
     // The trash is a rename: a mounted volume inside would go with it, and
@@ -344,7 +344,7 @@ bool rmCocoa(const QString &path)
     logDebug(LogLabel("rmCocoa"), "- debut - %@", path);
     const RemovalJudgement judgement = judgeRemoval(path);
     if (judgement.verdict != RemovalVerdict::Allowed) {
-        logRefusal(judgement.verdict, "rmCocoa            ", path);
+        logRefusal(judgement.verdict, "rmCocoa", path);
         return false;
     }
     const QString &expanded = judgement.expanded;

@@ -53,9 +53,9 @@ int powerOfTen(int digits)
 // The two rounding functions share their limits: digits up to 9 (the
 // factor must fit an int) and a scaled value whose integer part fits an int.
 // Outside them x itself is the result: a float that large is already whole.
-float keptOutOfRange(const QString &name, float x, int digits)
+float keptOutOfRange(const char *name, float x, int digits)
 {
-    logAlways("%@:-( %f with %d digits is out of range, kept as it is", name, x, digits);
+    logAlways(LogLabel(name), ":-( %f with %d digits is out of range, kept as it is", x, digits);
     return x;
 }
 
@@ -174,12 +174,12 @@ float nbArrondi(float x, int digits)
     const float half = x >= 0 ? 0.5f : -0.5f;
     float result = x;
     if (digits > 9) {
-        result = keptOutOfRange(QStringLiteral("nbArrondi           "), x, digits);
+        result = keptOutOfRange("nbArrondi", x, digits);
     } else if (digits == 0) {
         if (const std::optional<int> whole = detail::truncatedToInt(x + half))
             result = float(*whole);
         else
-            result = keptOutOfRange(QStringLiteral("nbArrondi           "), x, digits);
+            result = keptOutOfRange("nbArrondi", x, digits);
     } else {
         const int factor = powerOfTen(digits);
         // One rounding for the product and the half, as a fused multiply-add.
@@ -192,7 +192,7 @@ float nbArrondi(float x, int digits)
             logDebug("%d", *whole);
             logDebug("%f", result);
         } else {
-            result = keptOutOfRange(QStringLiteral("nbArrondi           "), x, digits);
+            result = keptOutOfRange("nbArrondi", x, digits);
         }
     }
     logAlways(LogLabel("nbArrondi"), " : %f", result);
@@ -203,19 +203,19 @@ float nbTrimmed(float x, int digits)
 {
     float result = x;
     if (digits > 9) {
-        result = keptOutOfRange(QStringLiteral("nbTrimmed           "), x, digits);
+        result = keptOutOfRange("nbTrimmed", x, digits);
     } else if (digits == 0) {
         if (const std::optional<int> whole = detail::truncatedToInt(x))
             result = float(*whole);
         else
-            result = keptOutOfRange(QStringLiteral("nbTrimmed           "), x, digits);
+            result = keptOutOfRange("nbTrimmed", x, digits);
     } else {
         const int factor = powerOfTen(digits);
         const float scaled = float(factor) * x;
         if (const std::optional<int> whole = detail::truncatedToInt(scaled))
             result = float(*whole) / float(factor);
         else
-            result = keptOutOfRange(QStringLiteral("nbTrimmed           "), x, digits);
+            result = keptOutOfRange("nbTrimmed", x, digits);
     }
     logDebug(LogLabel("nbTrimmed"), ": %f", result);
     return result;

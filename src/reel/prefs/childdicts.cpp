@@ -20,7 +20,7 @@ enum class Edit { Done, NotDictionary, Unavailable };
 // (nothing when the parent key holds nothing) and returns true when the copy
 // is to replace it. A parent key holding anything else is left as it is, and
 // logged under label.
-Edit editParent(const QString &label, const QString &parentKey,
+Edit editParent(const char *label, const QString &parentKey,
                 const std::function<bool(std::optional<QVariantMap> &dico)> &edit)
 {
     QVariant other;
@@ -42,7 +42,7 @@ Edit editParent(const QString &label, const QString &parentKey,
     if (!available)
         return Edit::Unavailable;
     if (other.isValid()) {
-        logAlways("%@:-( key=%@ holds no dictionary, left as it is: %@", label, parentKey,
+        logAlways(LogLabel(label), ":-( key=%@ holds no dictionary, left as it is: %@", parentKey,
                   valueTrimmedForLogAsStr(other));
         return Edit::NotDictionary;
     }
@@ -100,7 +100,7 @@ bool prefWriteChildDico(const QString &parentKey, const QString &childKey, const
     if (parentKey.isNull() || childKey.isNull() || !value.isValid())
         return false;
     bool replaced = false;
-    const Edit edit = editParent(QStringLiteral("prefWriteChildDico  "), parentKey, [&](std::optional<QVariantMap> &dico) {
+    const Edit edit = editParent("prefWriteChildDico", parentKey, [&](std::optional<QVariantMap> &dico) {
         if (dico) {
             logDev(1, LogLabel("prefWriteChildDico"), ": new key=%@, old dico: %@", childKey, *dico);
             dico->insert(childKey, value);
@@ -130,7 +130,7 @@ bool prefDeleteChildDico(const QString &parentKey, const QString &childKey)
     const std::optional<QVariantMap> values = readPreferences();
     if (!values || !values->contains(parentKey))
         return true;
-    editParent(QStringLiteral("prefDeleteChildDico "), parentKey, [&](std::optional<QVariantMap> &dico) {
+    editParent("prefDeleteChildDico", parentKey, [&](std::optional<QVariantMap> &dico) {
         if (!dico)
             return false;
         logDev(1, LogLabel("prefDeleteChildDico0"), ": key=%@ : %@", childKey, *dico);

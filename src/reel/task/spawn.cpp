@@ -388,7 +388,7 @@ QString errnoText(int code)
 // and freed on every run would be given back to the system and faulted in
 // again each time.
 template <typename Sink>
-void drain(int fd, Sink &&sink, const QString &who)
+void drain(int fd, Sink &&sink, std::string_view label)
 {
     char first[kFirstReadSize];
     QByteArray large;
@@ -410,7 +410,7 @@ void drain(int fd, Sink &&sink, const QString &who)
             break;
         if (errno == EINTR)
             continue;
-        logAlways("%@:-( read - %@", who, errnoText(errno));
+        logAlways(LogLabel(label), ":-( read - %@", errnoText(errno));
         break;
     }
 }
@@ -485,7 +485,6 @@ QString Output::takeText()
 
 std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label)
 {
-    const QString who = QString::fromUtf8(label.data(), qsizetype(label.size())).leftJustified(20);
     if (plan.stages.isEmpty())
         return std::nullopt;
 
@@ -499,7 +498,7 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
             && std::all_of(stage.arguments.begin(), stage.arguments.end(),
                            [](const QString &word) { return word.isValidUtf16(); });
         if (!valid) {
-            logAlways("%@:-( unpaired surrogate in the words of '%@'", who, stage.program);
+            logAlways(LogLabel(label), ":-( unpaired surrogate in the words of '%@'", stage.program);
             return std::nullopt;
         }
         p.path = QFile::encodeName(stage.program);
@@ -510,7 +509,7 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
             p.envp.append(entry);
         // A word cut at a NUL would name something else than its text says.
         if (p.argv.holdsNul()) {
-            logAlways("%@:-( NUL in the words of '%@'", who, stage.program);
+            logAlways(LogLabel(label), ":-( NUL in the words of '%@'", stage.program);
             return std::nullopt;
         }
     }
@@ -519,7 +518,7 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     Fd resultRead;
     Fd resultWrite;
     if (!makePipe(resultRead, resultWrite)) {
-        logAlways("%@:-( pipe - %@", who, errnoText(errno));
+        logAlways(LogLabel(label), ":-( pipe - %@", errnoText(errno));
         return std::nullopt;
     }
     ::fcntl(resultWrite.get(), F_SETPIPE_SZ, kResultPipeSize); // best effort
@@ -531,7 +530,7 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     if (plan.lastErrorsKept && !plan.lastErrorsJoin) {
         int fd = ::memfd_create("tool-errors", MFD_CLOEXEC);
         if (fd < 0 || !moveAboveStandardStreams(fd)) {
-            logAlways("%@:-( error file - %@", who, errnoText(errno));
+            logAlways(LogLabel(label), ":-( error file - %@", errnoText(errno));
             return std::nullopt;
         }
         errorsFile.reset(fd);
@@ -581,16 +580,17 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
         for (const pid_t pid : std::as_const(started))
             ::kill(pid, SIGKILL);
         resultRead.reset();
-        logAlways("%@:-( cannot start '%@' - %@", who, failedProgram, errnoText(failure));
+        logAlways(LogLabel(label), ":-( cannot start '%@' - %@", failedProgram, errnoText(failure));
         return std::nullopt;
     }
 
     Output output;
     output.m_limit = toolOutputLimit();
-    drain(resultRead.get(), [&output](const char *data, qsizetype size) { return output.append(data, size); }, who);
+    drain(resultRead.get(), [&output](const char *data, qsizetype size) { return output.append(data, size); }, label);
     if (output.m_overLimit) {
         ::kill(lastTool, SIGKILL);
-        logAlways("%@:-( output over the limit of %lld bytes, '%@' stopped", who, output.m_limit, plan.stages.last().program);
+        logAlways(LogLabel(label), ":-( output over the limit of %lld bytes, '%@' stopped", output.m_limit,
+                  plan.stages.last().program);
     }
     resultRead.reset();
     reap(lastTool);
