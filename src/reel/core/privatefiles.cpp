@@ -1,5 +1,6 @@
 #include "reel/core/privatefiles.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 
 #include <QFile>
@@ -18,10 +19,6 @@ namespace reel {
 
 namespace {
 
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 int failWith(QString *error, int code)
 {

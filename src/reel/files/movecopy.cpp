@@ -1,5 +1,6 @@
 #include "reel/files/movecopy.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/native.h"
@@ -70,7 +71,7 @@ bool copyItem(const QString &source, const QString &destination, QString *error)
 bool copyIntoFreePlace(const QString &from, const QString &to, QString *why)
 {
     if (files::lstatPath(to)) {
-        *why = files::errnoText(EEXIST);
+        *why = errnoText(EEXIST);
         return false;
     }
     if (copyItem(from, to, why))
@@ -101,7 +102,7 @@ bool moveItem(const QString &source, const QString &destination, QString *error)
         }
     }
     if (code != EXDEV) {
-        *error = files::errnoText(code);
+        *error = errnoText(code);
         return false;
     }
     if (!copyIntoFreePlace(source, destination, error))

@@ -1,5 +1,6 @@
 #include "reel/files/removal.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/hometrash.h"
@@ -140,7 +141,7 @@ public:
         auto fail = [&](int code) {
             t_lastFailure.code = code;
             if (error)
-                *error = QStringLiteral("%1: %2").arg(path, files::errnoText(code));
+                *error = QStringLiteral("%1: %2").arg(path, errnoText(code));
             return false;
         };
         const QString name = lastPathComponent(path);
@@ -196,23 +197,23 @@ public:
         const LastFailure failure = std::exchange(t_lastFailure, {});
         const QString name = lastPathComponent(path);
         if (!path.startsWith(QLatin1Char('/')) || !isPlainName(name))
-            return fail(files::errnoText(EINVAL));
+            return fail(errnoText(EINVAL));
         // A link among the folders, a folder that is no more, or a mount
         // point: the trash could only reach something the guard never
         // judged, or carry a mounted volume away.
         if (failure.path == path
             && (failure.code == ELOOP || failure.code == ENOTDIR || failure.code == EXDEV))
-            return fail(QStringLiteral("not moved to the trash after: ") + files::errnoText(failure.code));
+            return fail(QStringLiteral("not moved to the trash after: ") + errnoText(failure.code));
         const int dirfd = openFolderWithoutLinks(stringByDeletingLastPathComponent(path));
         if (dirfd < 0)
-            return fail(QStringLiteral("the folders along the path changed: ") + files::errnoText(errno));
+            return fail(QStringLiteral("the folders along the path changed: ") + errnoText(errno));
         struct stat folder {};
         struct stat item {};
         const QByteArray nativeName = files::nativePath(name);
         QString why;
         bool ok = false;
         if (::fstat(dirfd, &folder) != 0 || ::fstatat(dirfd, nativeName.constData(), &item, AT_SYMLINK_NOFOLLOW) != 0)
-            why = files::errnoText(errno);
+            why = errnoText(errno);
         else if (failure.path == path && failure.folderKnown && (folder.st_dev != failure.dev || folder.st_ino != failure.ino))
             why = QStringLiteral("the folder was replaced since the deletion began");
         else if (S_ISDIR(item.st_mode) && files::holdsMountPoint(dirfd, nativeName.constData()))

@@ -1,5 +1,6 @@
 #include "reel/prefs/store.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/bundle.h"
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
@@ -36,10 +37,6 @@ constexpr auto kLockWait = std::chrono::seconds(10);
 // tick), so they are checked against the bytes on the next read.
 constexpr qint64 kSettledNs = 2'000'000'000;
 
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 struct FileKey {
     dev_t dev = 0;
