@@ -1,5 +1,7 @@
 #include "reel/core/log.h"
 
+#include "reel/base/errortext_p.h"
+
 #include "reel/core/describe.h"
 
 #include <QFile>
@@ -98,7 +100,7 @@ void redirectLogs2File(const QString &path)
     if (FILE *probe = std::fopen(file.constData(), "a+")) {
         std::fclose(probe);
     } else {
-        logAlways(LogLabel("redirectLogs2File"), ":-( '%@' %s", path, std::strerror(errno));
+        logAlways(LogLabel("redirectLogs2File"), ":-( '%@' %@", path, errnoText(errno));
         return;
     }
     newStdout = std::freopen(file.constData(), "a+", stdout);
