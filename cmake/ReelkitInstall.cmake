@@ -23,9 +23,10 @@ foreach(component IN LISTS REELKIT_COMPONENTS)
   install(EXPORT reelkit-${component}Targets NAMESPACE reelkit:: DESTINATION ${_reelkit_cmakedir})
 endforeach()
 
+# Private headers ("*_p.h") declare what the libraries do not export.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/src/reel
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
-  FILES_MATCHING PATTERN "*.h")
+  FILES_MATCHING PATTERN "*.h" PATTERN "*_p.h" EXCLUDE)
 
 # What a static library needs from its users' link: the modules of its
 # private dependencies.

@@ -163,7 +163,8 @@ void DiscAuthoring::start()
         finish(State::Failed, missingToolsMessage(missing));
         return;
     }
-    reel::logDebug("disc                : dvdauthor %@, spumux %@", QString::number(reel::versionSpumuxDvdauthor(false)),
+    reel::logDebug(reel::LogLabel("disc"), ": dvdauthor %@, spumux %@",
+                   QString::number(reel::versionSpumuxDvdauthor(false)),
                    QString::number(reel::versionSpumuxDvdauthor(true)));
     // The run's private folder beside the disc's place: the disc is moved
     // there whole at the end.
@@ -344,7 +345,7 @@ void DiscAuthoring::startTool(const QString &program, const QStringList &argumen
         ::setpgid(0, 0);
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     });
-    reel::logDebug("disc tool           : %@ %@", program, reel::array2Str(arguments));
+    reel::logDebug(reel::LogLabel("disc tool"), ": %@ %@", program, reel::array2Str(arguments));
     connect(m_process, &QProcess::readyReadStandardError, this, &DiscAuthoring::readOutput);
     connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
         if (m_process->processChannelMode() == QProcess::MergedChannels)
@@ -652,9 +653,9 @@ void DiscAuthoring::finish(State state, const QString &error)
     m_state = state;
     m_error = error;
     if (!error.isEmpty())
-        reel::logAlways("disc                :-( %@", error);
+        reel::logAlways(reel::LogLabel("disc"), ":-( %@", error);
     for (const QString &problem : std::as_const(m_problems))
-        reel::logAlways("disc                :-( %@", problem);
+        reel::logAlways(reel::LogLabel("disc"), ":-( %@", problem);
     removeUnfinished();
     m_work.reset();
     emit finished();
@@ -668,7 +669,7 @@ void DiscAuthoring::removeUnfinished()
         return;
     struct stat st = {};
     if (::lstat(QFile::encodeName(m_scratch).constData(), &st) == 0 && !reel::rmCocoa(m_scratch))
-        reel::logAlways("disc                :-( %@ could not be removed", m_scratch);
+        reel::logAlways(reel::LogLabel("disc"), ":-( %@ could not be removed", m_scratch);
 }
 
 } // namespace convert

@@ -170,7 +170,7 @@ QString sourceTitle(const QString &path, QString *note)
         why = QStringLiteral("the card has no playlist");
     }
     const QString title = modificationTimeTitle(path);
-    reel::logDebug("sourceTitle         : %@ named by its modification time: %@", path, why);
+    reel::logDebug(reel::LogLabel("sourceTitle"), ": %@ named by its modification time: %@", path, why);
     if (note)
         *note = QStringLiteral("named by the file's modification time: %1").arg(why);
     return title;

@@ -58,9 +58,9 @@ QStringList videosOf(const QString &folder, QString *problem)
     QStringList found = cardClips(stream, &error);
     if (!error.isEmpty()) {
         *problem = QStringLiteral("cannot read the card's clips in %1: %2").arg(stream, error);
-        reel::logAlways("discoverSources     :-( %@", *problem);
+        reel::logAlways(reel::LogLabel("discoverSources"), ":-( %@", *problem);
     }
-    reel::logDebug("discoverSources     : camera card %@, %d clips", folder, int(found.size()));
+    reel::logDebug(reel::LogLabel("discoverSources"), ": camera card %@, %d clips", folder, int(found.size()));
     for (const QString &other : videosIn(folder)) {
         if (!isCardClip(other))
             found << other;
@@ -96,7 +96,7 @@ QStringList discoverSources(const QStringList &paths, QStringList *empty, const 
         if (!expanded.isEmpty() && reel::isDirectory(expanded)) {
             QString problem;
             const QStringList found = videosOf(expanded, &problem);
-            reel::logDebug("discoverSources     : %d videos in %@", int(found.size()), expanded);
+            reel::logDebug(reel::LogLabel("discoverSources"), ": %d videos in %@", int(found.size()), expanded);
             sources << found;
             if (!problem.isEmpty() && unreadable)
                 *unreadable << problem;

@@ -169,7 +169,7 @@ void ConversionJob::runTool(const QString &program, const QStringList &arguments
             finish(State::Failed, QStringLiteral("%1 could not be started: %2")
                                       .arg(reel::lastPathComponent(m_process->program()), m_process->errorString()));
     });
-    reel::logDebug("conversion tool     : %@ %@", program, reel::array2Str(arguments));
+    reel::logDebug(reel::LogLabel("conversion tool"), ": %@ %@", program, reel::array2Str(arguments));
     m_process->setProgram(program);
     m_process->setArguments(arguments);
     m_process->start();
@@ -428,7 +428,7 @@ void ConversionJob::finish(State state, const QString &error)
     m_state = state;
     m_error = error;
     if (!error.isEmpty())
-        reel::logAlways("conversion          :-( %@", error);
+        reel::logAlways(reel::LogLabel("conversion"), ":-( %@", error);
     removeLeftovers(state != State::Finished);
     // The folder goes with the last job or disc that holds it.
     m_work.reset();

@@ -39,7 +39,7 @@ int moveNoReplace(const QByteArray &from, const QByteArray &to)
         return EEXIST;
     if (exists(to))
         return EEXIST;
-    reel::logAlways("placeItem           :-/ %@: moved without a guard against a race",
+    reel::logAlways(reel::LogLabel("placeItem"), ":-/ %@: moved without a guard against a race",
                     QFile::decodeName(to));
     return ::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
 }
@@ -73,7 +73,7 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
     struct stat st = {};
     if (::lstat(source.constData(), &st) != 0) {
         placement.error = QStringLiteral("%1 is gone: %2").arg(from, systemErrorText(errno));
-        reel::logAlways("placeItem           :-( %@", placement.error);
+        reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
         return placement;
     }
     const bool folder = S_ISDIR(st.st_mode);
@@ -88,7 +88,7 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
             placement.path = wanted;
             return placement;
         }
-        reel::logAlways("placeItem           :-( %@", placement.error);
+        reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
         return placement;
     }
     for (int number = 1; number <= kMostNumbers; ++number) {
@@ -100,17 +100,18 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
             continue;
         if (error != 0) {
             placement.error = QStringLiteral("cannot move the output to %1: %2").arg(candidate, systemErrorText(error));
-            reel::logAlways("placeItem           :-( %@", placement.error);
+            reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
             return placement;
         }
         placement.path = candidate;
         placement.renumbered = number > 1;
         if (placement.renumbered)
-            reel::logAlways("placeItem           ;-) %@ was taken meanwhile: kept, the output is %@", wanted, candidate);
+            reel::logAlways(reel::LogLabel("placeItem"), ";-) %@ was taken meanwhile: kept, the output is %@", wanted,
+                            candidate);
         return placement;
     }
     placement.error = QStringLiteral("no free name beside %1").arg(wanted);
-    reel::logAlways("placeItem           :-( %@", placement.error);
+    reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
     return placement;
 }
 

@@ -273,7 +273,7 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
                              : S_ISSOCK(st.st_mode)                        ? QStringLiteral("a socket")
                                                                            : QStringLiteral("a special file");
         info.error = QStringLiteral("%1 is %2, not a regular file; only files can be converted").arg(path, kind);
-        reel::logAlways("probeSource         :-( %@", info.error);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
         return info;
     }
     info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
@@ -284,7 +284,7 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
     // A card's clip never written, a download never begun: no tool needed.
     if (st.st_size == 0) {
         info.error = QStringLiteral("%1 cannot be read: the file is empty").arg(path);
-        reel::logAlways("probeSource         :-( %@", info.error);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
         return info;
     }
     if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
@@ -298,7 +298,7 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
     const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
     if (run.outcome != RunResult::Outcome::Finished) {
         info.error = QStringLiteral("%1 on %2").arg(unfinishedRunText(QStringLiteral("ffprobe"), run, limits), path);
-        reel::logAlways("probeSource         :-( %@", info.error);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
         return info;
     }
     readProbeJson(run.out, info);
@@ -315,7 +315,7 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
     if (!info.usable() && run.exitCode != 0 && !said.isEmpty())
         info.error = QStringLiteral("%1 cannot be read: %2").arg(path, said);
     if (!info.usable()) {
-        reel::logAlways("probeSource         :-( %@", info.error);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
         return info;
     }
     const StreamInfo &video = *info.video();
@@ -332,7 +332,7 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         if (!error.isEmpty())
             info.error = QStringLiteral("%1 on %2").arg(error, path);
     }
-    reel::logDebug("probeSource         :-) %@: %d x %d, %@, %@ s", info.path, info.width, info.height,
+    reel::logDebug(reel::LogLabel("probeSource"), ":-) %@: %d x %d, %@, %@ s", info.path, info.width, info.height,
                    fieldOrderText(info.fieldOrder), QString::number(info.duration));
     return info;
 }
@@ -355,7 +355,7 @@ FieldOrder idetVerdict(const QString &log)
     const qint64 bottom = count(2);
     const qint64 progressive = count(3);
     if (top < 0 || bottom < 0 || progressive < 0) {
-        reel::logAlways("idetVerdict         :-( frame counts out of range: %@", match.captured(0));
+        reel::logAlways(reel::LogLabel("idetVerdict"), ":-( frame counts out of range: %@", match.captured(0));
         return FieldOrder::Unknown;
     }
     // A handful of frames decides nothing; moving test patterns fool the

@@ -241,7 +241,7 @@ DiscCues cuesForDisc(QList<Cue> cues, qint64 durationMs, double frameMs)
     if (pending)
         tooShort += pendingJoined;
     if (tooShort > 0)
-        reel::logAlways("cuesForDisc         :-/ cues shorter than a frame left out: %d", tooShort);
+        reel::logAlways(reel::LogLabel("cuesForDisc"), ":-/ cues shorter than a frame left out: %d", tooShort);
     disc.leftOut += tooShort;
     return disc;
 }

@@ -46,20 +46,20 @@ SubtitleTrack readSubtitles(const QString &path)
     struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
         track.error = QStringLiteral("the subtitles %1 cannot be read (no such file)").arg(path);
-        reel::logAlways("subtitles           :-( %@", track.error);
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
         return track;
     }
     // Never read a folder, a pipe or a device.
     if (!S_ISREG(st.st_mode)) {
         track.error = QStringLiteral("the subtitles %1 cannot be read (not a regular file)").arg(path);
-        reel::logAlways("subtitles           :-( %@", track.error);
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
         return track;
     }
     if (st.st_size > kMaxSubtitleBytes) {
         track.error = QStringLiteral("the subtitles %1 are too large (%2 MB) to be subtitles")
                           .arg(path)
                           .arg(double(st.st_size) / (1024 * 1024), 0, 'f', 1);
-        reel::logAlways("subtitles           :-( %@", track.error);
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
         return track;
     }
     const reel::DecodedText decoded = reel::readFileDetectingEncoding(path);
@@ -67,7 +67,7 @@ SubtitleTrack readSubtitles(const QString &path)
         track.error = QStringLiteral("the subtitles %1 cannot be read: %2")
                           .arg(path, decoded.error.isEmpty() ? QStringLiteral("their encoding is not known")
                                                              : decoded.error);
-        reel::logAlways("subtitles           :-( %@", track.error);
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
         return track;
     }
     track.encodingName = encodingName(decoded.encoding);
@@ -76,10 +76,10 @@ SubtitleTrack readSubtitles(const QString &path)
     track.skipped = read.skipped;
     if (track.cues.isEmpty()) {
         track.error = QStringLiteral("the subtitles %1 hold no cue that can be read").arg(path);
-        reel::logAlways("subtitles           :-( %@", track.error);
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
         return track;
     }
-    reel::logDebug("subtitles           :-) %@: %d cues, %@, %d left out", name, int(track.cues.size()),
+    reel::logDebug(reel::LogLabel("subtitles"), ":-) %@: %d cues, %@, %d left out", name, int(track.cues.size()),
                    track.encodingName, track.skipped);
     return track;
 }

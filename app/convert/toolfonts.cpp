@@ -107,7 +107,7 @@ QStringList fontFilesFor(const QString &language)
 {
     const QString matcher = fontMatcher();
     if (matcher.isEmpty()) {
-        reel::logAlways("subtitleFontFor     :-( no fc-match to find a font for %@", language);
+        reel::logAlways(reel::LogLabel("subtitleFontFor"), ":-( no fc-match to find a font for %@", language);
         return {};
     }
     // Unpruned (-a): a font that adds no letters to one before it is still
@@ -118,7 +118,8 @@ QStringList fontFilesFor(const QString &language)
                                       QStringLiteral("sans-serif:lang=") + language},
                                      limits);
     if (!run.succeeded()) {
-        reel::logAlways("subtitleFontFor     :-( %@ %@", failureText(QStringLiteral("fc-match"), run, limits),
+        reel::logAlways(reel::LogLabel("subtitleFontFor"), ":-( %@ %@",
+                        failureText(QStringLiteral("fc-match"), run, limits),
                         QString::fromUtf8(run.err).trimmed());
         return {};
     }
@@ -152,7 +153,8 @@ bool spumuxDraws(const QString &font, const Cue &cue, const Preset &preset)
                                       QStringLiteral("0"), xml},
                                      limits);
     if (!run.succeeded())
-        reel::logAlways("subtitleFontFor     :-( %@ refused: %@", font, failureText(QStringLiteral("spumux"), run, limits));
+        reel::logAlways(reel::LogLabel("subtitleFontFor"), ":-( %@ refused: %@", font,
+                        failureText(QStringLiteral("spumux"), run, limits));
     return run.succeeded();
 }
 
@@ -178,14 +180,14 @@ QString toolFontsConfiguration()
 bool prepareToolFonts(QString *error)
 {
     if (!linkToBundle(error)) {
-        reel::logAlways("prepareToolFonts    :-( %@", *error);
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
         return false;
     }
     const QString path = reel::toolFontconfigFile();
     const QString configuration = toolFontsConfiguration();
     if (configuration.isNull()) {
         *error = QStringLiteral("there is no private temporary folder");
-        reel::logAlways("prepareToolFonts    :-( %@", *error);
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
         return false;
     }
     const QByteArray wanted = configuration.toUtf8();
@@ -195,7 +197,7 @@ bool prepareToolFonts(QString *error)
     if (present && !S_ISREG(st.st_mode)) {
         // Never read through a link, a pipe or a device.
         *error = QStringLiteral("%1 is no regular file").arg(path);
-        reel::logAlways("prepareToolFonts    :-( %@", *error);
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
         return false;
     }
     if (present && existing.open(QIODevice::ReadOnly)) {
@@ -204,7 +206,7 @@ bool prepareToolFonts(QString *error)
         if (text == wanted)
             return true;
         if (!text.contains(kMarker.toUtf8())) {
-            reel::logDebug("prepareToolFonts    ;-) %@ is the user's own", path);
+            reel::logDebug(reel::LogLabel("prepareToolFonts"), ";-) %@ is the user's own", path);
             return true;
         }
     }
@@ -212,7 +214,7 @@ bool prepareToolFonts(QString *error)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(wanted) != wanted.size() || !file.commit()) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        reel::logAlways("prepareToolFonts    :-( %@", *error);
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
         return false;
     }
     return true;
@@ -229,14 +231,14 @@ QString subtitleFontFor(const QList<Cue> &cues, const Preset &preset, QStringLis
     });
     for (const QString &file : fontFilesFor(language)) {
         if (spumuxDraws(file, *longest, preset)) {
-            reel::logDebug("subtitleFontFor     :-) %@ for %@", file, language);
+            reel::logDebug(reel::LogLabel("subtitleFontFor"), ":-) %@ for %@", file, language);
             return file;
         }
     }
     const QString remark = QStringLiteral("the %1 subtitles are drawn in DejaVu Sans, which shows their letters as "
                                           "boxes: no %1 font is installed that spumux can draw with")
                                .arg(languageName(language));
-    reel::logAlways("subtitleFontFor     :-/ %@", remark);
+    reel::logAlways(reel::LogLabel("subtitleFontFor"), ":-/ %@", remark);
     if (remarks && !remarks->contains(remark))
         *remarks << remark;
     return kDefaultFont;

@@ -46,7 +46,7 @@ RunResult runBounded(const QString &program, const QStringList &arguments, const
     });
     process.start();
     if (!process.waitForStarted()) {
-        reel::logAlways("runBounded          :-( %@ not started: %@", program, process.errorString());
+        reel::logAlways(reel::LogLabel("runBounded"), ":-( %@ not started: %@", program, process.errorString());
         return result;
     }
     const QDeadlineTimer deadline(limits.timeoutMs);
@@ -58,7 +58,7 @@ RunResult runBounded(const QString &program, const QStringList &arguments, const
             result.outcome = cancelled ? RunResult::Outcome::Cancelled : RunResult::Outcome::TimedOut;
             process.kill();
             process.waitForFinished(-1);
-            reel::logAlways("runBounded          :-( %@ %@", program,
+            reel::logAlways(reel::LogLabel("runBounded"), ":-( %@ %@", program,
                             cancelled ? QStringLiteral("cancelled") : QStringLiteral("timed out"));
             return result;
         }

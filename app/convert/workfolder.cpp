@@ -60,7 +60,7 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
                              + "XXXXXX";
         if (!::mkdtemp(pattern.data())) {
             *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, systemErrorText(errno));
-            reel::logAlways("WorkFolder          :-( %@", *error);
+            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
             return nullptr;
         }
         const QByteArray made = pattern;
@@ -70,7 +70,8 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
         // run: a sweep that cannot take a lock leaves the folder alone.
         const bool locked = lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0;
         if (lock >= 0 && !locked && (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)) {
-            reel::logAlways("WorkFolder          :-/ %@ takes no lock: %@", destination, systemErrorText(errno));
+            reel::logAlways(reel::LogLabel("WorkFolder"), ":-/ %@ takes no lock: %@", destination,
+                            systemErrorText(errno));
         } else if (!locked) {
             const int why = errno;
             if (lock >= 0)
@@ -78,7 +79,7 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
             ::unlink((made + '/' + kLockName).constData());
             ::rmdir(made.constData());
             *error = QStringLiteral("cannot lock a work folder in %1: %2").arg(destination, systemErrorText(why));
-            reel::logAlways("WorkFolder          :-( %@", *error);
+            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
             return nullptr;
         }
         const QByteArray suffix = made.mid(made.size() - 6);
@@ -92,18 +93,18 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
             if (why == EEXIST)
                 continue;
             *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, systemErrorText(why));
-            reel::logAlways("WorkFolder          :-( %@", *error);
+            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
             return nullptr;
         }
         std::shared_ptr<WorkFolder> work(new WorkFolder);
         work->m_destination = folder;
         work->m_path = QFile::decodeName(named);
         work->m_lockFd = lock;
-        reel::logDebug("WorkFolder          :-) %@", work->m_path);
+        reel::logDebug(reel::LogLabel("WorkFolder"), ":-) %@", work->m_path);
         return work;
     }
     *error = QStringLiteral("cannot make a work folder in %1: every name was taken").arg(destination);
-    reel::logAlways("WorkFolder          :-( %@", *error);
+    reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
     return nullptr;
 }
 
@@ -111,7 +112,7 @@ WorkFolder::~WorkFolder()
 {
     // Removed while still locked: a sweeping run never meets it half gone.
     if (!reel::rmCocoa(m_path))
-        reel::logAlways("WorkFolder          :-( %@ could not be removed", m_path);
+        reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@ could not be removed", m_path);
     if (m_lockFd >= 0)
         ::close(m_lockFd);
 }
@@ -176,10 +177,10 @@ SweepReport sweepAbandonedWork(const QString &destination)
         if (reel::rmCocoa(item)) {
             ++report.removed;
             report.removedMB += mb > 0 ? mb : 0;
-            reel::logAlways("sweepAbandonedWork  ;-) removed %@", item);
+            reel::logAlways(reel::LogLabel("sweepAbandonedWork"), ";-) removed %@", item);
         } else {
             report.failed << item;
-            reel::logAlways("sweepAbandonedWork  :-( %@ could not be removed", item);
+            reel::logAlways(reel::LogLabel("sweepAbandonedWork"), ":-( %@ could not be removed", item);
         }
         if (lock >= 0)
             ::close(lock);

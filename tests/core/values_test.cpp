@@ -172,6 +172,22 @@ TEST(Debug, LevelKeepsEightBitsAndGatesTheLog)
     EXPECT_EQ(valueTrimmedForLogAsStr(fifty + QLatin1Char('b')), fifty + q(" [\xe2\x80\xa6]"));
 }
 
+TEST(Log, LabelTakesItsColumnAsHandPaddedLinesDid)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"rmCocoa", "rmCocoa             "},                      // short label left unpadded
+        {"isStringSafe4TaskWit", "isStringSafe4TaskWit"},         // a space added at the width
+        {"isStringSafe4TaskWithStr", "isStringSafe4TaskWit"},     // long label not cut
+        {"", "                    "},                             // empty label dropped
+    };
+    for (const auto &[label, handPadded] : rows) {
+        logAlways(LogLabel(label), ":-( %@", u"x"_s);
+        logAlways(LogLabel(q(label)), ":-( %@", u"x"_s);
+        const QString expected = q(handPadded) + u":-( x"_s;
+        EXPECT_EQ(test::takeLog(), (QStringList{expected, expected})) << label;
+    }
+}
+
 TEST(Log, RedirectOncePerProcessAndNeverToAnUnusablePath)
 {
     const auto runProbe = [](const QStringList &args) {

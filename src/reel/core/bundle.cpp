@@ -225,7 +225,7 @@ QString Bundle::localizedString(const QString &key, const QString &value, const 
         QString why;
         const std::optional<QHash<QString, QString>> strings = parseStringsFile(*bytes, &why);
         if (!strings)
-            logAlways("localizedString     :-( refused '%@': %@", path, why);
+            logAlways(LogLabel("localizedString"), ":-( refused '%@': %@", path, why);
         if (strings && strings->contains(key))
             return strings->value(key);
         break; // the preferred localisation has the table: no other is asked

@@ -1,5 +1,8 @@
 #include "reel/core/fileio.h"
 
+#include "reel/base/errortext_p.h"
+#include "reel/base/io_p.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -13,30 +16,6 @@
 #include <unistd.h>
 
 namespace reel {
-
-namespace {
-
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
-
-bool writeAll(int fd, const char *data, qint64 size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(qMin<qint64>(size, 1 << 30)));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
-}
-
-} // namespace
 
 std::optional<QByteArray> readRegularFile(const QString &path, QString *error, qint64 maxBytes)
 {
@@ -65,10 +44,9 @@ std::optional<QByteArray> readRegularFile(const QString &path, QString *error, q
         bytes.reserve(qsizetype(std::min<qint64>(st.st_size, limit)));
     char buffer[65536];
     while (bytes.size() < limit) {
-        const ssize_t n = ::read(fd, buffer, size_t(std::min<qint64>(qint64(sizeof buffer), limit - bytes.size())));
+        const ssize_t n = retryOnInterrupt(
+            [&] { return ::read(fd, buffer, size_t(std::min<qint64>(qint64(sizeof buffer), limit - bytes.size()))); });
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
             const int code = errno;
             ::close(fd);
             return fail(errnoText(code));

@@ -1,5 +1,9 @@
 #include "reel/core/filereplace.h"
 
+#include "reel/base/errortext_p.h"
+#include "reel/base/fd_p.h"
+#include "reel/base/io_p.h"
+
 #include <QFile>
 #include <QRandomGenerator>
 
@@ -22,57 +26,12 @@ constexpr int kTempNameTries = 64;
 // Room for ".", the random suffix and the end inside a name of 255 bytes.
 constexpr qsizetype kTempNameStem = 200;
 
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    ~Fd() { reset(); }
-    int get() const { return m_fd; }
-    // Closes now; false (errno set) when the close reports an error.
-    bool reset()
-    {
-        const int fd = std::exchange(m_fd, -1);
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-bool writeAllAt(int fd, const char *data, qint64 size, off_t offset)
-{
-    while (size > 0) {
-        const ssize_t n = ::pwrite(fd, data, size_t(qMin<qint64>(size, 1 << 30)), offset);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        size -= n;
-        offset += n;
-    }
-    return true;
-}
-
+// The whole of size bytes from the start; nothing when fewer came.
 std::optional<QByteArray> readAll(int fd, qint64 size)
 {
     QByteArray bytes(qsizetype(size), Qt::Uninitialized);
-    qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(size - done), off_t(done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return std::nullopt;
-        done += n;
-    }
+    if (readFully(fd, bytes.data(), size, 0) != size)
+        return std::nullopt;
     return bytes;
 }
 
@@ -154,7 +113,7 @@ Beside replaceBeside(const QByteArray &target, const QByteArray &bytes, const st
     const QByteArray folder = folderOf(target);
     const QByteArray name = target.mid(target.lastIndexOf('/') + 1);
     QByteArray temp;
-    Fd fd(createTemp(folder, name, old ? 0600 : 0666, &temp));
+    UniqueFd fd(createTemp(folder, name, old ? 0600 : 0666, &temp));
     if (fd.get() < 0) {
         *code = errno;
         const bool folderRefuses = *code == EACCES || *code == EPERM || *code == EROFS || *code == ENAMETOOLONG;
@@ -180,7 +139,7 @@ Beside replaceBeside(const QByteArray &target, const QByteArray &bytes, const st
             return discard(Beside::Failed);
         }
     }
-    if (!writeAllAt(fd.get(), bytes.constData(), bytes.size(), 0) || ::fsync(fd.get()) != 0 || !fd.reset()) {
+    if (!writeAll(fd.get(), bytes.constData(), bytes.size(), 0) || ::fsync(fd.get()) != 0 || !fd.close()) {
         *code = errno;
         return discard(Beside::Failed);
     }
@@ -188,7 +147,7 @@ Beside replaceBeside(const QByteArray &target, const QByteArray &bytes, const st
         *code = errno;
         return discard(Beside::Failed);
     }
-    if (Fd dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir.get() >= 0)
+    if (UniqueFd dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir.get() >= 0)
         ::fsync(dir.get());
     return Beside::Done;
 }
@@ -210,11 +169,11 @@ bool writeInPlace(int fd, bool readable, const struct stat &old, const QByteArra
         ::ftruncate(fd, oldSize);
         return false;
     }
-    if (writeAllAt(fd, bytes.constData(), bytes.size(), 0) && ::ftruncate(fd, off_t(bytes.size())) == 0
+    if (writeAll(fd, bytes.constData(), bytes.size(), 0) && ::ftruncate(fd, off_t(bytes.size())) == 0
         && ::fsync(fd) == 0)
         return true;
     *why = errnoText(errno);
-    const bool restored = oldBytes && writeAllAt(fd, oldBytes->constData(), oldBytes->size(), 0);
+    const bool restored = oldBytes && writeAll(fd, oldBytes->constData(), oldBytes->size(), 0);
     ::ftruncate(fd, oldSize);
     if (!restored)
         *why += QStringLiteral(" (the old contents are damaged)");
@@ -256,7 +215,7 @@ bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *
     const bool readable = raw >= 0 || errno != EACCES;
     if (!readable)
         raw = ::open(target->constData(), O_WRONLY | flags);
-    Fd fd(raw);
+    UniqueFd fd(raw);
     if (fd.get() < 0)
         return fail(errnoText(errno));
     // The state of the file opened, should the name have changed hands.
@@ -278,7 +237,7 @@ bool replaceFileContents(const QString &path, const QByteArray &bytes, QString *
     QString why;
     if (!writeInPlace(fd.get(), readable, old, bytes, &why))
         return fail(why);
-    if (!fd.reset())
+    if (!fd.close())
         return fail(errnoText(errno));
     return true;
 }

@@ -1,5 +1,7 @@
 #include "reel/core/log.h"
 
+#include "reel/base/errortext_p.h"
+
 #include "reel/core/describe.h"
 
 #include <QFile>
@@ -51,6 +53,12 @@ QByteArray prefix()
 
 } // namespace
 
+QString LogLabel::padded() const
+{
+    QString text = m_isText ? m_text.toString() : QString::fromUtf8(m_utf8.data(), qsizetype(m_utf8.size()));
+    return text.leftJustified(kLogLabelWidth, QLatin1Char(' '), true);
+}
+
 LogSink setLogSink(LogSink newSink)
 {
     std::lock_guard lock(sinkMutex());
@@ -92,7 +100,7 @@ void redirectLogs2File(const QString &path)
     if (FILE *probe = std::fopen(file.constData(), "a+")) {
         std::fclose(probe);
     } else {
-        logLine(format("redirectLogs2File   :-( '%@' %s", path, std::strerror(errno)));
+        logAlways(LogLabel("redirectLogs2File"), ":-( '%@' %@", path, errnoText(errno));
         return;
     }
     newStdout = std::freopen(file.constData(), "a+", stdout);

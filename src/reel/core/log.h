@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string_view>
 
 REEL_EXPORT_BEGIN
 namespace reel {
@@ -26,11 +27,40 @@ void logLine(const QString &text);
 using LogSink = std::function<void(const QString &text)>;
 LogSink setLogSink(LogSink sink);
 
+// Most lines start with a label (the function or the thing they are about)
+// in a column this wide, so that what follows lines up.
+inline constexpr qsizetype kLogLabelWidth = 20;
+
+// A line's label, padded with spaces to kLogLabelWidth or cut to it:
+// logAlways(LogLabel("rmCocoa"), ":-( nothing there: %@", path) writes
+// "rmCocoa", 13 spaces, then ":-( nothing there: ...". It only refers to its
+// text, which becomes a QString when a line is written: make it in the call.
+class LogLabel {
+public:
+    explicit LogLabel(const char *utf8) : m_utf8(utf8) {}
+    explicit LogLabel(std::string_view utf8) : m_utf8(utf8) {}
+    explicit LogLabel(const QString &text) : m_text(text), m_isText(true) {}
+
+    // The label in its column, ready to start a line.
+    QString padded() const;
+
+private:
+    std::string_view m_utf8;
+    QStringView m_text;
+    bool m_isText = false;
+};
+
 // A line written whatever the debug level (failures, a few traces).
 template <typename... Args>
 void logAlways(std::string_view fmt, const Args &...args)
 {
     logLine(format(fmt, args...));
+}
+
+template <typename... Args>
+void logAlways(const LogLabel &label, std::string_view fmt, const Args &...args)
+{
+    logLine(label.padded() + format(fmt, args...));
 }
 
 // A line written only when the debug level is non-zero.
@@ -41,12 +71,26 @@ void logDebug(std::string_view fmt, const Args &...args)
         logLine(format(fmt, args...));
 }
 
+template <typename... Args>
+void logDebug(const LogLabel &label, std::string_view fmt, const Args &...args)
+{
+    if (debugOn())
+        logLine(label.padded() + format(fmt, args...));
+}
+
 // A developer line: written only when getDEBUGDEV(level) answers true.
 template <typename... Args>
 void logDev(int level, std::string_view fmt, const Args &...args)
 {
     if (getDEBUGDEV(level))
         logLine(format(fmt, args...));
+}
+
+template <typename... Args>
+void logDev(int level, const LogLabel &label, std::string_view fmt, const Args &...args)
+{
+    if (getDEBUGDEV(level))
+        logLine(label.padded() + format(fmt, args...));
 }
 
 // The standard streams after redirectLogs2File reopened them; null before.

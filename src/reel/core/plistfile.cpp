@@ -14,7 +14,7 @@ std::optional<QVariant> readPlistFile(const QString &path, const QString &label)
     QString why;
     std::optional<QVariant> value = plistFromData(*bytes, &why);
     if (!value)
-        logAlways("%@:-( refused '%@': %@", label.leftJustified(20), path, why);
+        logAlways(LogLabel(label), ":-( refused '%@': %@", path, why);
     return value;
 }
 

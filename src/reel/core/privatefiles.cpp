@@ -1,5 +1,6 @@
 #include "reel/core/privatefiles.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 
 #include <QFile>
@@ -18,10 +19,6 @@ namespace reel {
 
 namespace {
 
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 int failWith(QString *error, int code)
 {
@@ -77,7 +74,8 @@ QString privateFolder(const QString &wanted)
     if (!::mkdtemp(pattern.data())) {
         // Said once: the tools ask for the folder on every run.
         if (!g_unavailable.contains(wanted)) {
-            logAlways("privateFolder       :-( '%@' is not private (%@), and no folder can be made beside it (%@): "
+            logAlways(LogLabel("privateFolder"),
+                      ":-( '%@' is not private (%@), and no folder can be made beside it (%@): "
                       "none used",
                       wanted, why, errnoText(errno));
             g_unavailable.insert(wanted);
@@ -85,9 +83,9 @@ QString privateFolder(const QString &wanted)
         // What stands at the wanted path may be another user's: never used.
         return QString();
     }
-    logAlways("privateFolder       :-( '%@' is not private (%@), not used", wanted, why);
+    logAlways(LogLabel("privateFolder"), ":-( '%@' is not private (%@), not used", wanted, why);
     const QString fresh = QFile::decodeName(pattern);
-    logAlways("privateFolder       :-/ using '%@'", fresh);
+    logAlways(LogLabel("privateFolder"), ":-/ using '%@'", fresh);
     g_replacements.insert(wanted, fresh);
     return fresh;
 }

@@ -50,7 +50,7 @@ void setTextColour(QWidget *field, bool enabled)
 void setObjEnabled(QWidget *view, bool enabled)
 {
     if (!view) {
-        logAlways("setObjEnabled       :-(  no view");
+        logAlways(LogLabel("setObjEnabled"), ":-(  no view");
         return;
     }
     if (isControl(view))

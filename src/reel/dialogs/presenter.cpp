@@ -63,7 +63,7 @@ AlertPresenter::~AlertPresenter() = default;
 
 AlertAnswer HeadlessPresenter::present(const AlertRequest &request)
 {
-    logAlways("alert               : %@ - %@", request.title, request.message);
+    logAlways(LogLabel("alert"), ": %@ - %@", request.title, request.message);
     AlertAnswer answer;
     answer.timedOut = request.kind == AlertRequest::Kind::Timed;
     answer.text = request.fieldText;

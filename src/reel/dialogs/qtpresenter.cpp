@@ -109,7 +109,7 @@ private:
         const int buttonIndex = grid && buttonBox ? grid->indexOf(buttonBox) : -1;
         const int labelIndex = grid && label ? grid->indexOf(label) : -1;
         if (buttonIndex < 0 || labelIndex < 0) {
-            logAlways("alert field         :-(  no place for the text field");
+            logAlways(LogLabel("alert field"), ":-(  no place for the text field");
             return;
         }
         int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
@@ -226,7 +226,7 @@ bool widgetsUsable()
     if (!qobject_cast<const QApplication *>(app))
         return false;
     if (QThread::currentThread() != app->thread()) {
-        logAlways("alert               :-(  not on the main thread, not shown");
+        logAlways(LogLabel("alert"), ":-(  not on the main thread, not shown");
         return false;
     }
     return true;

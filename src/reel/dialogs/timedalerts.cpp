@@ -67,7 +67,7 @@ QString displayAlertDelayed(const QString &title, const QString &message, const 
     }
     request.critical = style == kCriticalAlertStyle;
 
-    logDebug("giveUpAfterSeconds  : %d", giveUpAfterSeconds);
+    logDebug(LogLabel("giveUpAfterSeconds"), ": %d", giveUpAfterSeconds);
     if (giveUpAfterSeconds <= 0) {
         logDebug("ALERTE NORMALE");
         request.kind = AlertRequest::Kind::Modal;
@@ -78,11 +78,11 @@ QString displayAlertDelayed(const QString &title, const QString &message, const 
     const AlertAnswer answer = alertPresenter().present(request);
 
     if (answer.timedOut) {
-        logAlways("FERMETURE AUTO       : TIMEOUT");
+        logAlways(LogLabel("FERMETURE AUTO"), " : TIMEOUT");
         return titleOrFallbackWhenEmpty(btDefault, QStringLiteral("OK"));
     }
     if (request.kind == AlertRequest::Kind::Timed)
-        logDebug("FERMETURE USER       : CLIC");
+        logDebug(LogLabel("FERMETURE USER"), " : CLIC");
     switch (answer.button) {
     case AlertButton::Default:
         return titleOrFallbackWhenEmpty(btDefault, QStringLiteral("OK"));
@@ -113,10 +113,10 @@ QVariantList displayAlertDelayedCheckbox(const QString &title, const QString &me
 
     QString result;
     if (answer.timedOut) {
-        logAlways("FERMETURE AUTO      : TIMEOUT");
+        logAlways(LogLabel("FERMETURE AUTO"), ": TIMEOUT");
         result = titleOrFallbackWhenNull(btDefault, QStringLiteral("button 1"));
     } else {
-        logAlways("FERMETURE USER      : CLIC=%d", responseFor(answer.button));
+        logAlways(LogLabel("FERMETURE USER"), ": CLIC=%d", responseFor(answer.button));
         switch (answer.button) {
         case AlertButton::Default:
             result = titleOrFallbackWhenNull(btDefault, QStringLiteral("button 1"));
@@ -129,7 +129,7 @@ QVariantList displayAlertDelayedCheckbox(const QString &title, const QString &me
             break;
         }
     }
-    logAlways("bt                  ? %@%@%@%@", result, piece(" (btDefault=%@)", btDefault), piece(" (btAlt=%@)", btAlt),
+    logAlways(LogLabel("bt"), "? %@%@%@%@", result, piece(" (btDefault=%@)", btDefault), piece(" (btAlt=%@)", btAlt),
               piece(" (btOther=%@)", btOther));
     return QVariantList{result, answer.checked ? 1 : 0};
 }

@@ -52,16 +52,16 @@ bool mkdirCocoa(const QString &path)
 {
     if (path.isNull())
         return false;
-    logDebug("mkdir               :    '%@'", path);
+    logDebug(LogLabel("mkdir"), ":    '%@'", path);
     const QString expanded = stringByExpandingTildeInPath(path);
     if (!createFolders(expanded, true)) {
-        logAlways("mkdir               :-(  '%@'", path);
+        logAlways(LogLabel("mkdir"), ":-(  '%@'", path);
         if (!createFolders(expanded, false)) {
-            logAlways("mkdir               :-(( '%@'", path);
+            logAlways(LogLabel("mkdir"), ":-(( '%@'", path);
             return false;
         }
     }
-    logDebug("mkdir               :-)  '%@'", path);
+    logDebug(LogLabel("mkdir"), ":-)  '%@'", path);
     refreshFinder(expanded);
     return true;
 }
@@ -86,7 +86,7 @@ bool droitsAcces(const QString &path)
     logDebug("testStr : %@", name);
     const QString scratch = stringByAppendingPathComponent(folder, name);
     const bool ok = mkdirCocoa(scratch) && testPresenceCocoa(scratch) && rmCocoa(scratch) && !testPresenceCocoa(scratch);
-    logAlways("droitsAcces         ? %d (%@)", ok ? 1 : 0, folder);
+    logAlways(LogLabel("droitsAcces"), "? %d (%@)", ok ? 1 : 0, folder);
     return ok;
 }
 

@@ -1,5 +1,8 @@
 #include "reel/files/hometrash.h"
 
+#include "reel/base/errortext_p.h"
+#include "reel/base/fd_p.h"
+#include "reel/base/io_p.h"
 #include "reel/files/native.h"
 
 #include <QDateTime>
@@ -27,21 +30,6 @@ void makePrivateFolders(const QString &path)
     }
 }
 
-class Fd {
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // Opens (making it when missing) the folder name of at, which must be a real
 // folder of the running user: the trash is never a link somewhere else.
@@ -63,23 +51,6 @@ int openOwnFolder(int at, const char *name, QString *why)
         return -1;
     }
     return fd;
-}
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        left -= n;
-    }
-    return true;
 }
 
 // renameat without replacing anything at the destination.
@@ -110,15 +81,15 @@ bool moveToHomeTrashAt(int dirfd, const QByteArray &name, const QString &origina
     if (!dataHome.startsWith(QLatin1Char('/')))
         return fail(QStringLiteral("no data home for the trash"));
     makePrivateFolders(dataHome);
-    Fd home(::open(nativePath(dataHome).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd home(::open(nativePath(dataHome).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (home.get() < 0)
         return fail(errnoText(errno));
     QString why;
-    Fd trash(openOwnFolder(home.get(), "Trash", &why));
+    UniqueFd trash(openOwnFolder(home.get(), "Trash", &why));
     if (trash.get() < 0)
         return fail(QStringLiteral("trash: ") + why);
-    Fd files(openOwnFolder(trash.get(), "files", &why));
-    Fd info(files.get() < 0 ? -1 : openOwnFolder(trash.get(), "info", &why));
+    UniqueFd files(openOwnFolder(trash.get(), "files", &why));
+    UniqueFd info(files.get() < 0 ? -1 : openOwnFolder(trash.get(), "info", &why));
     if (files.get() < 0 || info.get() < 0)
         return fail(QStringLiteral("trash: ") + why);
 
@@ -145,7 +116,7 @@ bool moveToHomeTrashAt(int dirfd, const QByteArray &name, const QString &origina
                 continue;
             return fail(QStringLiteral("trash: ") + errnoText(errno));
         }
-        const bool written = writeAll(fd, record);
+        const bool written = writeAll(fd, record.constData(), record.size());
         ::close(fd);
         const int code = written ? renameNoReplace(dirfd, name.constData(), files.get(), trashName.constData()) : EIO;
         if (code == 0)

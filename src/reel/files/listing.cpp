@@ -58,13 +58,13 @@ QStringList pathsOf(const std::vector<Item> &items)
 // logs them.
 std::vector<Item> listedItems(const QString &folder)
 {
-    logDebug("lsCocoa             - debut : %@", folder);
+    logDebug(LogLabel("lsCocoa"), "- debut : %@", folder);
     const QString expanded = stringByExpandingTildeInPath(folder);
     std::vector<Item> items;
     if (const auto listing = files::listDirectory(expanded))
         appendItems(items, expanded, *listing);
     if (debugOn())
-        logDebug("lsCocoa             - fin : %d items : %@", int(items.size()), pathsOf(items));
+        logDebug(LogLabel("lsCocoa"), "- fin : %d items : %@", int(items.size()), pathsOf(items));
     return items;
 }
 
@@ -84,16 +84,16 @@ QStringList lsGrepCocoa(const QString &folder, const QString &extension)
     const QString asked = extension.isNull() ? QStringLiteral("") : extension;
     const QString wanted = asked.toUpper();
     const QStringList items = lsCocoa(folder);
-    logDebug("lsGrepCocoa a       : %@", items);
+    logDebug(LogLabel("lsGrepCocoa a"), ": %@", items);
     QStringList kept;
     for (const QString &item : items) {
         const QString ext = pathExtension(item);
-        logDebug("lsGrepCocoa extStr  :'%@' ? ext=%@ file=%@", asked, ext, item);
+        logDebug(LogLabel("lsGrepCocoa extStr"), ":'%@' ? ext=%@ file=%@", asked, ext, item);
         if (ext.toUpper() == wanted)
             kept.append(item);
     }
     if (!kept.isEmpty())
-        logDebug("lsGrepCocoa return  : %@", kept);
+        logDebug(LogLabel("lsGrepCocoa return"), ": %@", kept);
     return kept;
 }
 
@@ -123,7 +123,7 @@ QStringList findCocoa(const QString &folder, const QString &text, const QString 
     QString needle = text.isNull() ? QStringLiteral("") : text;
     if (ignoreCase)
         needle = needle.toLower();
-    logDebug("findCocoa           - debut : %@ _grep:%@ _iname:%@", folder, needle, caseFlag);
+    logDebug(LogLabel("findCocoa"), "- debut : %@ _grep:%@ _iname:%@", folder, needle, caseFlag);
 
     // Breadth first, as a work list read by index where each folder is
     // replaced by its items at the end: the files of a folder are judged in
@@ -176,8 +176,8 @@ QStringList findCocoa(const QString &folder, const QString &text, const QString 
             judge(candidate, entry.type);
         }
     }
-    logAlways("findCocoa           - fin : %d items", int(found.size()));
-    logDebug("findCocoa           - fin : %d items : %@", int(found.size()), found);
+    logAlways(LogLabel("findCocoa"), "- fin : %d items", int(found.size()));
+    logDebug(LogLabel("findCocoa"), "- fin : %d items : %@", int(found.size()), found);
     return found;
 }
 

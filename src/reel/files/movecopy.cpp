@@ -1,5 +1,6 @@
 #include "reel/files/movecopy.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/native.h"
@@ -70,7 +71,7 @@ bool copyItem(const QString &source, const QString &destination, QString *error)
 bool copyIntoFreePlace(const QString &from, const QString &to, QString *why)
 {
     if (files::lstatPath(to)) {
-        *why = files::errnoText(EEXIST);
+        *why = errnoText(EEXIST);
         return false;
     }
     if (copyItem(from, to, why))
@@ -101,7 +102,7 @@ bool moveItem(const QString &source, const QString &destination, QString *error)
         }
     }
     if (code != EXDEV) {
-        *error = files::errnoText(code);
+        *error = errnoText(code);
         return false;
     }
     if (!copyIntoFreePlace(source, destination, error))
@@ -135,7 +136,7 @@ QString overlap(const QString &source, const QString &destination)
     return QString();
 }
 
-// The log lines that tell a move from a copy.
+// The log lines that tell a move from a copy: their text after the label.
 struct TransferLines {
     const char *verb;         // "cannot move"
     const char *current;      // debug: the source
@@ -143,15 +144,13 @@ struct TransferLines {
     const char *taken;        // the destination is there and stays
     bool takenAlways;         // that line is written whatever the debug level
     const char *deletedFirst; // debug: the destination was cleared
+    const char *doneLabel;    // "File moved"
     const char *done;         // debug: success
 };
 
-const TransferLines kMoveLines{"cannot move",          "File current        :   %@", "File new            :   %@",
-                               "New already exists   :-( %@", true, "New deleted first    :-) %@",
-                               "File moved          :-) %@"};
-const TransferLines kCopyLines{"cannot copy",          "File current        : %@", "File new            : %@",
-                               "New already exists  :-( %@", false, "New deleted first   :-) %@",
-                               "File copied         :-) %@"};
+// A move writes two of its lines one column further than a copy.
+const TransferLines kMoveLines{"cannot move", ":   %@", ":   %@", " :-( %@", true, " :-) %@", "File moved", ":-) %@"};
+const TransferLines kCopyLines{"cannot copy", ": %@", ": %@", ":-( %@", false, ":-) %@", "File copied", ":-) %@"};
 
 // What a move and a copy share: both paths expanded, the source present, no
 // overlap, and the destination cleared when "y" allows it. Then transfer
@@ -163,10 +162,10 @@ bool transfer(const QString &source, const QString &destination, bool overwrite,
         return false;
     const QString from = stringByExpandingTildeInPath(source);
     const QString to = stringByExpandingTildeInPath(destination);
-    logDebug(lines.current, from);
-    logDebug(lines.fresh, to);
+    logDebug(LogLabel("File current"), lines.current, from);
+    logDebug(LogLabel("File new"), lines.fresh, to);
     if (!testPresenceCocoa(from)) {
-        logAlways("File current        :-( does not exist: %@", from);
+        logAlways(LogLabel("File current"), ":-( does not exist: %@", from);
         return false;
     }
     if (const QString why = overlap(from, to); !why.isNull()) {
@@ -176,13 +175,13 @@ bool transfer(const QString &source, const QString &destination, bool overwrite,
     if (testPresenceCocoa(to)) {
         if (!overwrite) {
             if (lines.takenAlways)
-                logAlways(lines.taken, to);
+                logAlways(LogLabel("New already exists"), lines.taken, to);
             else
-                logDebug(lines.taken, to);
+                logDebug(LogLabel("New already exists"), lines.taken, to);
             return false;
         }
         rmCocoa(to); // the guard may refuse: the transfer then finds it there
-        logDebug(lines.deletedFirst, to);
+        logDebug(LogLabel("New deleted first"), lines.deletedFirst, to);
     }
     QString why;
     if (!carry(from, to, &why)) {
@@ -190,7 +189,7 @@ bool transfer(const QString &source, const QString &destination, bool overwrite,
         return false;
     }
     refreshFinder(to);
-    logDebug(lines.done, to);
+    logDebug(LogLabel(lines.doneLabel), lines.done, to);
     return true;
 }
 

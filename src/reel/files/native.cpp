@@ -1,5 +1,7 @@
 #include "reel/files/native.h"
 
+#include "reel/base/errortext_p.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -20,10 +22,6 @@ QByteArray nativePath(const QString &path)
     return QFile::encodeName(path);
 }
 
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 std::optional<struct stat> statPath(const QString &path)
 {

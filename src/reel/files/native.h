@@ -23,9 +23,6 @@ namespace reel::files {
 // would name another item than its text says.
 QByteArray nativePath(const QString &path);
 
-// The C library's text for an errno value.
-QString errnoText(int code);
-
 // stat / lstat of a path; nothing when the call fails (errno is kept).
 std::optional<struct stat> statPath(const QString &path);
 std::optional<struct stat> lstatPath(const QString &path);

@@ -83,14 +83,14 @@ QString EyetvBundle(const QString &path)
 {
     if (path.isNull())
         return QString();
-    logDebug("EyetvBundle         - debut - %@", path);
+    logDebug(LogLabel("EyetvBundle"), "- debut - %@", path);
     QString result = path;
     if (path.contains(kEyetvMarker)) {
         const QString parent = stringByDeletingLastPathComponent(path);
         if (lastPathComponent(parent).endsWith(kEyetvSuffix))
             result = parent;
     }
-    logDebug("EyetvBundle         - fin   - %@", result);
+    logDebug(LogLabel("EyetvBundle"), "- fin   - %@", result);
     return result;
 }
 
@@ -98,10 +98,10 @@ QString fichier_nom(const QString &path)
 {
     if (path.isNull())
         return QString();
-    logDebug("fichier_nom         - debut - %@", path);
+    logDebug(LogLabel("fichier_nom"), "- debut - %@", path);
     const QString bundle = EyetvBundle(stringByExpandingTildeInPath(path));
     const QString result = stringByDeletingPathExtension(lastPathComponent(bundle));
-    logDebug("fichier_nom         - fin   - %@", result);
+    logDebug(LogLabel("fichier_nom"), "- fin   - %@", result);
     return result;
 }
 
@@ -113,10 +113,10 @@ QString fichier_dirname(const QString &path)
     const qsizetype dvd = expanded.indexOf(kIMovieDvdMarker);
     if (dvd >= 0) {
         expanded.truncate(dvd + kIMovieProject.size());
-        logDebug("bundle imovie        : %@", expanded);
+        logDebug(LogLabel("bundle imovie"), " : %@", expanded);
     }
     const QString result = stringByDeletingLastPathComponent(EyetvBundle(expanded));
-    logDebug("fichier_dirname     - fin   - %@", result);
+    logDebug(LogLabel("fichier_dirname"), "- fin   - %@", result);
     return result;
 }
 
@@ -124,7 +124,7 @@ QString bundledVideoName(const QString &path)
 {
     if (path.isNull())
         return QString();
-    logDebug("input               : %@", path);
+    logDebug(LogLabel("input"), ": %@", path);
     for (const QString &marker : {kIMovieMarker, kEyetvMarker}) {
         const qsizetype at = path.indexOf(marker);
         if (at >= 0)

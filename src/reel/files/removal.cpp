@@ -1,5 +1,6 @@
 #include "reel/files/removal.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/hometrash.h"
@@ -140,7 +141,7 @@ public:
         auto fail = [&](int code) {
             t_lastFailure.code = code;
             if (error)
-                *error = QStringLiteral("%1: %2").arg(path, files::errnoText(code));
+                *error = QStringLiteral("%1: %2").arg(path, errnoText(code));
             return false;
         };
         const QString name = lastPathComponent(path);
@@ -196,23 +197,23 @@ public:
         const LastFailure failure = std::exchange(t_lastFailure, {});
         const QString name = lastPathComponent(path);
         if (!path.startsWith(QLatin1Char('/')) || !isPlainName(name))
-            return fail(files::errnoText(EINVAL));
+            return fail(errnoText(EINVAL));
         // A link among the folders, a folder that is no more, or a mount
         // point: the trash could only reach something the guard never
         // judged, or carry a mounted volume away.
         if (failure.path == path
             && (failure.code == ELOOP || failure.code == ENOTDIR || failure.code == EXDEV))
-            return fail(QStringLiteral("not moved to the trash after: ") + files::errnoText(failure.code));
+            return fail(QStringLiteral("not moved to the trash after: ") + errnoText(failure.code));
         const int dirfd = openFolderWithoutLinks(stringByDeletingLastPathComponent(path));
         if (dirfd < 0)
-            return fail(QStringLiteral("the folders along the path changed: ") + files::errnoText(errno));
+            return fail(QStringLiteral("the folders along the path changed: ") + errnoText(errno));
         struct stat folder {};
         struct stat item {};
         const QByteArray nativeName = files::nativePath(name);
         QString why;
         bool ok = false;
         if (::fstat(dirfd, &folder) != 0 || ::fstatat(dirfd, nativeName.constData(), &item, AT_SYMLINK_NOFOLLOW) != 0)
-            why = files::errnoText(errno);
+            why = errnoText(errno);
         else if (failure.path == path && failure.folderKnown && (folder.st_dev != failure.dev || folder.st_ino != failure.ino))
             why = QStringLiteral("the folder was replaced since the deletion began");
         else if (S_ISDIR(item.st_mode) && files::holdsMountPoint(dirfd, nativeName.constData()))
@@ -238,21 +239,21 @@ bool deleteOrTrash(const QString &resolved)
     RemovalBackend &backend = removalBackend();
     if (backend.remove(resolved, nullptr))
         return true;
-    logAlways("File current        :-( not deleted 1");
+    logAlways(LogLabel("File current"), ":-( not deleted 1");
     QString why;
     const bool trashed = backend.trashAfterFailure(resolved, &why);
-    logAlways("File current        :-/ …to trash");
+    logAlways(LogLabel("File current"), ":-/ …to trash");
     if (!trashed && !why.isEmpty())
-        logAlways("File current        :-( %@", why);
+        logAlways(LogLabel("File current"), ":-( %@", why);
     if (!trashed || stillThere(resolved)) {
-        logAlways("File current        :-( failure");
+        logAlways(LogLabel("File current"), ":-( failure");
         return false;
     }
     return true;
 }
 
-// The line of a refusal, after the caller's padded label; none for the home
-// folder and the folders above it, which rmCocoa refuses silently.
+// The line of a refusal, under the caller's label; none for the home folder
+// and the folders above it, which rmCocoa refuses silently.
 void logRefusal(RemovalVerdict verdict, const char *label, const QString &path)
 {
     switch (verdict) {
@@ -266,13 +267,13 @@ void logRefusal(RemovalVerdict verdict, const char *label, const QString &path)
         logAlways("alerte de sécurité joker");
         break;
     case RemovalVerdict::RefusedUnknown:
-        logAlways("%@ :-( cannot be judged: %@", label, path);
+        logAlways(LogLabel(label), ":-( cannot be judged: %@", path);
         break;
     case RemovalVerdict::RefusedNothingThere:
-        logAlways("%@ :-( nothing there: %@", label, path);
+        logAlways(LogLabel(label), ":-( nothing there: %@", path);
         break;
     case RemovalVerdict::RefusedDots:
-        logAlways("%@ :-( refusing \".\" or \"..\": %@", label, path);
+        logAlways(LogLabel(label), ":-( refusing \".\" or \"..\": %@", path);
         break;
     }
 }
@@ -314,9 +315,9 @@ bool moveToTrash(const QString &path)
         return false;
     const RemovalJudgement judgement = judgeRemoval(path);
     if (judgement.verdict == RemovalVerdict::RefusedAncestor)
-        logAlways("moveToTrash         :-( the home folder or one above it: %@", path);
+        logAlways(LogLabel("moveToTrash"), ":-( the home folder or one above it: %@", path);
     if (judgement.verdict != RemovalVerdict::Allowed) {
-        logRefusal(judgement.verdict, "moveToTrash        ", path);
+        logRefusal(judgement.verdict, "moveToTrash", path);
         return false;
     }
     // The trash is a rename: a mounted volume inside would go with it, and
@@ -327,11 +328,11 @@ bool moveToTrash(const QString &path)
     if (dirfd >= 0)
         ::close(dirfd);
     if (mounted) {
-        logAlways("moveToTrash         :-( a mounted volume is or lies inside: %@", path);
+        logAlways(LogLabel("moveToTrash"), ":-( a mounted volume is or lies inside: %@", path);
         return false;
     }
     if (dirfd < 0 || !removalBackend().moveToTrash(item)) {
-        logAlways("moveToTrash         :-( not moved: %@", path);
+        logAlways(LogLabel("moveToTrash"), ":-( not moved: %@", path);
         return false;
     }
     return true;
@@ -341,23 +342,24 @@ bool rmCocoa(const QString &path)
 {
     if (path.isNull())
         return false;
-    logDebug("rmCocoa             - debut - %@", path);
+    logDebug(LogLabel("rmCocoa"), "- debut - %@", path);
     const RemovalJudgement judgement = judgeRemoval(path);
     if (judgement.verdict != RemovalVerdict::Allowed) {
-        logRefusal(judgement.verdict, "rmCocoa            ", path);
+        logRefusal(judgement.verdict, "rmCocoa", path);
         return false;
     }
     const QString &expanded = judgement.expanded;
     const QString &resolved = judgement.resolved;
 
     if (testPresenceCocoa(resolved)) {
-        logDebug("File current        : exists: %@", expanded);
+        logDebug(LogLabel("File current"), ": exists: %@", expanded);
         if (!deleteOrTrash(resolved))
             return false;
     } else {
         QString error;
         const auto attributes = files::fileSystemAttributes(resolved, &error);
-        logDebug("rmCocoa d           : %@", attributes ? valueTrimmedForLogAsStr(*attributes) : QStringLiteral("nil"));
+        logDebug(LogLabel("rmCocoa d"), ": %@",
+                 attributes ? valueTrimmedForLogAsStr(*attributes) : QStringLiteral("nil"));
         if (!attributes) {
             // Leads nowhere; a dangling link is removed as the link itself.
             logDebug("Cocoa:does not exist:-/ ERR: %@ (%@)", error, expanded);
@@ -371,13 +373,13 @@ bool rmCocoa(const QString &path)
         }
         // There, but not readable (or a socket): unlinking needs no read
         // permission, so it is deleted like any other item.
-        logAlways("Cocoa:exists!!!     :-( %@", expanded);
+        logAlways(LogLabel("Cocoa:exists!!!"), ":-( %@", expanded);
         if (!deleteOrTrash(resolved))
             return false;
     }
-    logDebug("rmCocoa             - pre-fin");
+    logDebug(LogLabel("rmCocoa"), "- pre-fin");
     refreshFinder(resolved);
-    logDebug("rmCocoa             - fin - %@", expanded);
+    logDebug(LogLabel("rmCocoa"), "- fin - %@", expanded);
     return true;
 }
 

@@ -74,23 +74,23 @@ double poidsFile(const QString &path, const QString &unit)
     if (!st)
         return -1;
     const qint64 count = qint64(st->st_size);
-    logDebug("dict (size)         : %@", count);
-    logDebug("current file size   : %lld units", count);
+    logDebug(LogLabel("dict (size)"), ": %@", count);
+    logDebug(LogLabel("current file size"), ": %lld units", count);
     const double result = inUnit(count, unit);
-    logDebug("current file size   : %.2f %@", result, unit);
+    logDebug(LogLabel("current file size"), ": %.2f %@", result, unit);
     return result;
 }
 
 double poidsFileC(const QString &path, const QString &unit)
 {
-    logDebug("poidsFileC          : (1)");
+    logDebug(LogLabel("poidsFileC"), ": (1)");
     if (path.isNull())
         return -1;
     const QString expanded = stringByExpandingTildeInPath(path);
-    logDebug("poidsFileC          : (2)");
+    logDebug(LogLabel("poidsFileC"), ": (2)");
     if (!testPresenceC(expanded))
         return -1;
-    logDebug("poidsFileC          : (3)");
+    logDebug(LogLabel("poidsFileC"), ": (3)");
     // Only a regular file has an end to seek to; a pipe or a device is never
     // opened, a folder's stream position is no size.
     const auto st = files::statPath(expanded);
@@ -99,7 +99,7 @@ double poidsFileC(const QString &path, const QString &unit)
     const int fd = ::open(files::nativePath(expanded).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    logDebug("poidsFileC          : (4)");
+    logDebug(LogLabel("poidsFileC"), ": (4)");
     const QString extension = pathExtension(expanded);
     const bool text = extension == QLatin1String("txt") || extension == QLatin1String("log");
     FILE *stream = ::fdopen(fd, text ? "r" : "rb");
@@ -112,11 +112,11 @@ double poidsFileC(const QString &path, const QString &unit)
         size = qint64(::ftello(stream));
     std::fclose(stream);
     logDebug("fclose end");
-    logDebug("poidsFileC          :   %lld units", size);
+    logDebug(LogLabel("poidsFileC"), ":   %lld units", size);
     if (size < 0)
         return -1;
     const double result = inUnit(size, unit);
-    logDebug("poidsFileC          :-) %.2f %@", result, unit);
+    logDebug(LogLabel("poidsFileC"), ":-) %.2f %@", result, unit);
     return result;
 }
 
@@ -132,7 +132,7 @@ float poidsFolderMo(const QString &folder)
             bytes += qint64(item.st->st_size);
     });
     const float total = float(double(bytes) * kMebi);
-    logDebug("current folder size  : %f Mo", double(total));
+    logDebug(LogLabel("current folder size"), " : %f Mo", double(total));
     return total;
 }
 
@@ -145,17 +145,17 @@ int espaceDiskDispo(const QString &path)
 {
     if (path.isNull() || !testPresenceCocoa(path))
         return -1;
-    logDebug("free disk space file: %@", path);
+    logDebug(LogLabel("free disk space file"), ": %@", path);
     // The same expanded path the presence test accepted.
     QString error;
     const auto attributes = files::fileSystemAttributes(stringByExpandingTildeInPath(path), &error);
     if (!attributes) {
-        logAlways("error               :-( %@", error);
+        logAlways(LogLabel("error"), ":-( %@", error);
         return -1;
     }
     const quint64 free = attributes->value(QStringLiteral("NSFileSystemFreeSize")).toULongLong();
     const int mebibytes = int(quint32(free >> 20));
-    logDebug("free disk space     : %d Mo", mebibytes);
+    logDebug(LogLabel("free disk space"), ": %d Mo", mebibytes);
     return mebibytes;
 }
 
@@ -193,7 +193,7 @@ QString dateCreation(const QString &path)
     // and permission change, so it says less about the creation).
     const struct statx_timestamp &when = (sx.stx_mask & STATX_BTIME) ? sx.stx_btime : sx.stx_mtime;
     const QDateTime date = QDateTime::fromMSecsSinceEpoch(qint64(when.tv_sec) * 1000 + when.tv_nsec / 1000000);
-    logDebug("dict (creation)     : %@", date);
+    logDebug(LogLabel("dict (creation)"), ": %@", date);
     return describeDate(date);
 }
 

@@ -54,8 +54,7 @@ QByteArray leadingBytes(const QString &path, qsizetype count)
 
 struct StreamKind {
     QByteArray expected;
-    const char *match;
-    const char *mismatch;
+    const char *label;
 };
 
 } // namespace
@@ -70,7 +69,7 @@ void revealFolderInFinder(const QString &path)
     folder = handedPath(folder);
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    logAlways("pathStr             : %@", folder);
+    logAlways(LogLabel("pathStr"), ": %@", folder);
     openWithDesktop(folder);
 }
 
@@ -91,10 +90,9 @@ bool fileCocoa(const QString &path, int kind)
     if (path.isNull() || !testPresenceCocoa(path))
         return false;
     static const StreamKind kinds[] = {
-        {QByteArray("\x47", 1), "ts headers          :-) %@", "ts headers          :-( %@"},
-        {QByteArray("\x00\x00\x01\xBA\x44\x00\x04\x00\x04\x01", 10), "ps headers          :-) %@",
-         "ps headers          :-( %@"},
-        {QByteArray("\x0B\x77", 2), "ac3 headers         :-) %@", "ac3 headers         :-( %@"},
+        {QByteArray("\x47", 1), "ts headers"},
+        {QByteArray("\x00\x00\x01\xBA\x44\x00\x04\x00\x04\x01", 10), "ps headers"},
+        {QByteArray("\x0B\x77", 2), "ac3 headers"},
     };
     if (kind < 0 || kind > 2)
         return false;
@@ -102,7 +100,7 @@ bool fileCocoa(const QString &path, int kind)
     // Read from the same expanded path the presence test accepted.
     const QByteArray bytes = leadingBytes(stringByExpandingTildeInPath(path), k.expected.size());
     const bool match = bytes == k.expected;
-    logAlways(match ? k.match : k.mismatch, bytes);
+    logAlways(LogLabel(k.label), match ? ":-) %@" : ":-( %@", bytes);
     return match;
 }
 

@@ -47,15 +47,15 @@ QString timeStampTool()
 QString nameFromCameraTimeStamps(const QString &grand, const QString &clip)
 {
     const QStringList items = lsCocoa(grand);
-    logDebug("dateCreation2iMovieN- a : %@", items);
+    logDebug(LogLabel("dateCreation2iMovieName"), "- a : %@", items);
     const QString tool = timeStampTool();
     for (const QString &item : items) {
         if (!item.contains(QLatin1String("PLAYLIST")))
             continue;
         const QString playlist = stringByAppendingPathComponent(grand, QStringLiteral("PLAYLIST/"));
-        logDebug("dateCreation2iMovieN- folderPLAYLIST : %@", playlist);
+        logDebug(LogLabel("dateCreation2iMovieName"), "- folderPLAYLIST : %@", playlist);
         const QString output = taskArray1PipeMax(QStringList{tool, playlist}, false);
-        logDebug("dateCreation2iMovieN- str : %@", output);
+        logDebug(LogLabel("dateCreation2iMovieName"), "- str : %@", output);
         const QString name = nameFromTimeStampLines(output, clip);
         if (!name.isNull())
             return name;
@@ -88,7 +88,7 @@ float eyetvDescriptionDuration(const QByteArray &bytes)
 QString nameFromTimeStampLines(const QString &output, const QString &clip)
 {
     const QStringList lines = linesToArray(output);
-    logDebug("dateCreation2iMovieN- linesA : %@", lines);
+    logDebug(LogLabel("dateCreation2iMovieName"), "- linesA : %@", lines);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         logAlways("str line %d : %@", int(i), line);
@@ -119,13 +119,13 @@ float bundledVideoEyetvDuration(const QString &path)
     if (path.isNull() || !path.contains(QLatin1String(".eyetv/")))
         return 0.0f;
     logDebug("bundledVideoEyetvDura- debut");
-    logDebug("input               : %@", path);
+    logDebug(LogLabel("input"), ": %@", path);
     QString folder = stringByDeletingLastPathComponent(path);
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    logDebug("input               : %@", folder);
+    logDebug(LogLabel("input"), ": %@", folder);
     const QString description = fileFromFolder(folder, QStringLiteral("eyetvr"));
-    logDebug("pathStrEyetvr         : %@", description);
+    logDebug(LogLabel("pathStrEyetvr"), "  : %@", description);
     if (!isReadableFile(description)) {
         logAlways("bundledVideoEyetvDura- not readable");
         return 0.0f;
@@ -142,7 +142,7 @@ float bundledVideoEyetvDuration(const QString &path)
         return 0.0f;
     }
     const float duration = eyetvDescriptionDuration(*bytes);
-    logDebug("returnFloat          : %f", duration);
+    logDebug(LogLabel("returnFloat"), " : %f", duration);
     return duration;
 }
 
@@ -152,14 +152,14 @@ QString dateCreation2iMovieName(const QString &path)
         return QString();
     logAlways("dateCreation2iMovieN\u2026");
     const QString grand = stringByDeletingLastPathComponent(stringByDeletingLastPathComponent(path));
-    logDebug("dateCreation2iMovieN- 1: %@", path);
-    logDebug("dateCreation2iMovieN- 2: %@", grand);
+    logDebug(LogLabel("dateCreation2iMovieName"), "- 1: %@", path);
+    logDebug(LogLabel("dateCreation2iMovieName"), "- 2: %@", grand);
     const QString clip = clipName(path);
     const QString stamped = nameFromCameraTimeStamps(grand, clip);
     if (!stamped.isNull())
         return stamped;
 
-    logDebug("dateCreation2iMovieN- 2");
+    logDebug(LogLabel("dateCreation2iMovieName"), "- 2");
     QString date = dateCreation(path);
     logDebug("dstPathNameStr = %@", date);
     if (date.isNull())
@@ -180,15 +180,15 @@ QMap<QString, QString> dateCreation2iMovieNames(const QString &playlistFolder)
 {
     if (playlistFolder.isNull())
         return {};
-    logDebug("iMovieNames         : %@", playlistFolder);
+    logDebug(LogLabel("iMovieNames"), ": %@", playlistFolder);
     // A card's clips in one run: the tool reads the playlists and the lead
     // of every clip each time it runs.
     QString errors;
     const QString output = taskArray1PipeMaxKeepingErrors({timeStampTool(), playlistFolder}, &errors);
     for (const QString &message : linesToArray(errors))
-        logAlways("iMovieNames         :-/ %@", message);
+        logAlways(LogLabel("iMovieNames"), ":-/ %@", message);
     const QMap<QString, QString> names = namesFromTimeStampLines(output);
-    logDebug("iMovieNames         : %d clips named", int(names.size()));
+    logDebug(LogLabel("iMovieNames"), ": %d clips named", int(names.size()));
     return names;
 }
 

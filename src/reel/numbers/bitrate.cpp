@@ -17,24 +17,25 @@ constexpr int kAudioKbps = 192;
 
 int bitrateCalculator(float duration, int sizeMB)
 {
-    logDebug("duration            : %.2f\"", duration);
+    logDebug(LogLabel("duration"), ": %.2f\"", duration);
     if (!(duration > 0)) {
-        logAlways("bitrateCalculator   :-( duration %f, 0 kb/s returned", duration);
+        logAlways(LogLabel("bitrateCalculator"), ":-( duration %f, 0 kb/s returned", duration);
         return 0;
     }
     // Megabytes of 1024 x 1024 bytes to kilobits of 1000 bits.
     const float total = detail::narrowedToFloat(double(float(sizeMB)) * 1024 * 1024 * 8 / 1000);
-    logDebug("poidsAVMax          : %d MB > %.0f bits", sizeMB, total);
+    logDebug(LogLabel("poidsAVMax"), ": %d MB > %.0f bits", sizeMB, total);
     const float audio = duration * kAudioKbps;
-    logDebug("poidsA              : %.0f MB (%.0f bits)", double(audio) * 0.125 / 1024 / 1024 * 1000, audio);
+    logDebug(LogLabel("poidsA"), ": %.0f MB (%.0f bits)", double(audio) * 0.125 / 1024 / 1024 * 1000, audio);
     const float video = total - audio;
-    logDebug("poidsV              : %.0f", video);
+    logDebug(LogLabel("poidsV"), ": %.0f", video);
     const std::optional<int> bitrate = detail::truncatedToInt(video / duration);
     if (!bitrate) {
-        logAlways("bitrateCalculator   :-( %f kb/s over %f s leaves the integers, 0 returned", video, duration);
+        logAlways(LogLabel("bitrateCalculator"), ":-( %f kb/s over %f s leaves the integers, 0 returned", video,
+                  duration);
         return 0;
     }
-    logDebug("bitrate Limited     : %d kb/s", *bitrate);
+    logDebug(LogLabel("bitrate Limited"), ": %d kb/s", *bitrate);
     return *bitrate;
 }
 
@@ -45,7 +46,7 @@ int bitrate2MB(float duration, int bitrate)
     const float kilobits = float(bitrate) * duration;
     const std::optional<int> megabytes = detail::truncatedToInt(double(kilobits) / 8000);
     if (!megabytes || *megabytes == INT_MAX) {
-        logAlways("bitrate2MB          :-( %d kb/s over %f s leaves the integers, 0 returned", bitrate, duration);
+        logAlways(LogLabel("bitrate2MB"), ":-( %d kb/s over %f s leaves the integers, 0 returned", bitrate, duration);
         return 0;
     }
     return *megabytes + 1;

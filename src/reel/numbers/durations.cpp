@@ -42,7 +42,7 @@ QString part(const QStringList &parts, qsizetype index)
 QString secondesInt2Str(int t)
 {
     if (t < 0) {
-        logAlways("secondesInt2Str     :-( negative duration %d, 0 written", t);
+        logAlways(LogLabel("secondesInt2Str"), ":-( negative duration %d, 0 written", t);
         t = 0;
     }
     const int h = t / 3600;
@@ -64,7 +64,7 @@ int secondesStr2Int(const QString &s)
     const qint64 total =
         qint64(intValue(byHour.at(0))) * 3600 + qint64(intValue(byMinute.at(0))) * 60 + intValue(bySecond.at(0));
     if (total > INT_MAX || total < INT_MIN) {
-        logAlways("secondesStr2Int     :-( '%@' leaves the integers, 0 returned", s);
+        logAlways(LogLabel("secondesStr2Int"), ":-( '%@' leaves the integers, 0 returned", s);
         return 0;
     }
     return int(total);
@@ -89,13 +89,13 @@ float secondesCutStr2Float(const QString &s)
 QString secondeFloat2TimecodeStr(float x, int digits)
 {
     if (digits < 0) {
-        logAlways("secondeFloat2Timecod:-( %d digits, none written", digits);
+        logAlways(LogLabel("secondeFloat2TimecodeStr"), ":-( %d digits, none written", digits);
         digits = 0;
     }
     const int d = qMin(digits, 3);
     std::optional<int> whole = detail::truncatedToInt(x);
     if (!whole || x < 0) {
-        logAlways("secondeFloat2Timecod:-( %f seconds has no timecode, 0 written", x);
+        logAlways(LogLabel("secondeFloat2TimecodeStr"), ":-( %f seconds has no timecode, 0 written", x);
         x = 0;
         whole = 0;
     }
@@ -131,7 +131,7 @@ float timecodeStr2Float(const QString &s)
     if (s.isNull())
         return 0;
     QStringList fields = s.split(QLatin1Char(':'));
-    logDebug("tcMArray            : %@", fields);
+    logDebug(LogLabel("tcMArray"), ": %@", fields);
 
     if (fields.size() == 4) {
         const float hours = str2Float(fields.at(0)) * 24 + str2Float(fields.at(1));
@@ -139,7 +139,7 @@ float timecodeStr2Float(const QString &s)
             fields[1] = format("%d", *wholeHours);
             fields.removeFirst();
         } else {
-            logAlways("timecodeStr2Float   :-( '%@' has too many hours, 0 returned", s);
+            logAlways(LogLabel("timecodeStr2Float"), ":-( '%@' has too many hours, 0 returned", s);
             fields.clear();
         }
     }
@@ -164,7 +164,7 @@ float timecodeStr2Float(const QString &s)
                 if (const std::optional<int> whole = detail::truncatedToInt(hundredths)) {
                     fractionText = format("%d", *whole);
                 } else {
-                    logAlways("timecodeStr2Float   :-( frames '%@' give no fraction, 0 added", fractionText);
+                    logAlways(LogLabel("timecodeStr2Float"), ":-( frames '%@' give no fraction, 0 added", fractionText);
                     fractionText = QStringLiteral("0");
                 }
                 divisor = 100;
@@ -173,19 +173,20 @@ float timecodeStr2Float(const QString &s)
                 for (qsizetype i = 0; i < fractionText.size() && std::isfinite(divisor); ++i)
                     divisor = divisor * 10;
             }
-            logDebug("diviseurFloat       : %f, tmpStr : %@", divisor, fractionText);
+            logDebug(LogLabel("diviseurFloat"), ": %f, tmpStr : %@", divisor, fractionText);
             float fraction = str2Float(fractionText) / divisor;
             if (std::isnan(fraction)) {
                 // Digits beyond the float range overflow both sides.
-                logAlways("timecodeStr2Float   :-( fraction '%@' too long, 0 added", valueTrimmedForLogAsStr(fractionText));
+                logAlways(LogLabel("timecodeStr2Float"), ":-( fraction '%@' too long, 0 added",
+                          valueTrimmedForLogAsStr(fractionText));
                 fraction = 0;
             }
-            logDebug("msFloat             : %f", fraction);
+            logDebug(LogLabel("msFloat"), ": %f", fraction);
             result = result + fraction;
         }
     }
 
-    logDebug("returnedFloat       :-) %f", result);
+    logDebug(LogLabel("returnedFloat"), ":-) %f", result);
     if (std::fabs(result) < 0.1 && debugOn() && str2Float(s) != 0) {
         displayAlert(QStringLiteral("utils > timecodeStr2Float ? :-/"), format("…à revoir :-( returnedFloat = %f", result),
                      kCriticalAlertStyle, nullptr);

@@ -53,9 +53,9 @@ int powerOfTen(int digits)
 // The two rounding functions share their limits: digits up to 9 (the
 // factor must fit an int) and a scaled value whose integer part fits an int.
 // Outside them x itself is the result: a float that large is already whole.
-float keptOutOfRange(const QString &name, float x, int digits)
+float keptOutOfRange(const char *name, float x, int digits)
 {
-    logAlways("%@:-( %f with %d digits is out of range, kept as it is", name, x, digits);
+    logAlways(LogLabel(name), ":-( %f with %d digits is out of range, kept as it is", x, digits);
     return x;
 }
 
@@ -64,7 +64,7 @@ float keptOutOfRange(const QString &name, float x, int digits)
 bool nbMultiple(int n, int m)
 {
     if (m == 0) {
-        logAlways("nbMultiple          :-( %d divided by 0", n);
+        logAlways(LogLabel("nbMultiple"), ":-( %d divided by 0", n);
         return false;
     }
     // In 64 bits, so that INT_MIN % -1 is simply 0.
@@ -137,7 +137,7 @@ int nbsSousMultipleCommun(int a, int b, int m)
         }
     }
     const int result = found.value_or(1);
-    logDebug("SousMultiple mod     :-) %d", result);
+    logDebug(LogLabel("SousMultiple mod"), " :-) %d", result);
     logAlways("nbsSousMultipleCommun: fin %d", result);
     return result;
 }
@@ -145,27 +145,27 @@ int nbsSousMultipleCommun(int a, int b, int m)
 int nbMultipleArrondi(int n, int m)
 {
     if (m == 0) {
-        logAlways("nbMultipleArrondi    :-( no multiple of 0, %d returned as it is", n);
+        logAlways(LogLabel("nbMultipleArrondi"), " :-( no multiple of 0, %d returned as it is", n);
         return n;
     }
     const qint64 remainder = qint64(n) % qint64(m);
     if (remainder == 0)
         return n;
     const qint64 below = qint64(n) - remainder;
-    logDebug("arrondiInferieur     : %d", below);
+    logDebug(LogLabel("arrondiInferieur"), " : %d", below);
     const int half = m / 2;
     qint64 result = below;
     if (float(remainder) >= float(half)) {
         result = below + m;
-        logDebug("nbMultipleArrondi    : arrondir au dessus");
+        logDebug(LogLabel("nbMultipleArrondi"), " : arrondir au dessus");
     } else {
-        logDebug("nbMultipleArrondi    : arrondir en-dessous");
+        logDebug(LogLabel("nbMultipleArrondi"), " : arrondir en-dessous");
     }
     if (result > INT_MAX || result < INT_MIN) {
-        logAlways("nbMultipleArrondi    :-( %d + %d leaves the integers, %d kept", below, m, below);
+        logAlways(LogLabel("nbMultipleArrondi"), " :-( %d + %d leaves the integers, %d kept", below, m, below);
         result = below;
     }
-    logAlways("nbMultipleArrondi    :-) %d", result);
+    logAlways(LogLabel("nbMultipleArrondi"), " :-) %d", result);
     return int(result);
 }
 
@@ -174,12 +174,12 @@ float nbArrondi(float x, int digits)
     const float half = x >= 0 ? 0.5f : -0.5f;
     float result = x;
     if (digits > 9) {
-        result = keptOutOfRange(QStringLiteral("nbArrondi           "), x, digits);
+        result = keptOutOfRange("nbArrondi", x, digits);
     } else if (digits == 0) {
         if (const std::optional<int> whole = detail::truncatedToInt(x + half))
             result = float(*whole);
         else
-            result = keptOutOfRange(QStringLiteral("nbArrondi           "), x, digits);
+            result = keptOutOfRange("nbArrondi", x, digits);
     } else {
         const int factor = powerOfTen(digits);
         // One rounding for the product and the half, as a fused multiply-add.
@@ -192,10 +192,10 @@ float nbArrondi(float x, int digits)
             logDebug("%d", *whole);
             logDebug("%f", result);
         } else {
-            result = keptOutOfRange(QStringLiteral("nbArrondi           "), x, digits);
+            result = keptOutOfRange("nbArrondi", x, digits);
         }
     }
-    logAlways("nbArrondi            : %f", result);
+    logAlways(LogLabel("nbArrondi"), " : %f", result);
     return result;
 }
 
@@ -203,21 +203,21 @@ float nbTrimmed(float x, int digits)
 {
     float result = x;
     if (digits > 9) {
-        result = keptOutOfRange(QStringLiteral("nbTrimmed           "), x, digits);
+        result = keptOutOfRange("nbTrimmed", x, digits);
     } else if (digits == 0) {
         if (const std::optional<int> whole = detail::truncatedToInt(x))
             result = float(*whole);
         else
-            result = keptOutOfRange(QStringLiteral("nbTrimmed           "), x, digits);
+            result = keptOutOfRange("nbTrimmed", x, digits);
     } else {
         const int factor = powerOfTen(digits);
         const float scaled = float(factor) * x;
         if (const std::optional<int> whole = detail::truncatedToInt(scaled))
             result = float(*whole) / float(factor);
         else
-            result = keptOutOfRange(QStringLiteral("nbTrimmed           "), x, digits);
+            result = keptOutOfRange("nbTrimmed", x, digits);
     }
-    logDebug("nbTrimmed           : %f", result);
+    logDebug(LogLabel("nbTrimmed"), ": %f", result);
     return result;
 }
 

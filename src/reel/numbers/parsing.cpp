@@ -38,11 +38,11 @@ float str2Float(const QString &s)
 {
     if (s.isNull())
         return 0;
-    logDebug("str2Float           - deb : %@…", s);
+    logDebug(LogLabel("str2Float"), "- deb : %@…", s);
     const QString cleaned = findAndReplace(s, QStringLiteral(" "), QStringLiteral(""), false);
     qsizetype pos = 0;
     if (const std::optional<float> value = scanFloat(cleaned, &pos, ScanSkip::Letters)) {
-        logDebug("str2Float           - fin :'%@'->%f", cleaned, *value);
+        logDebug(LogLabel("str2Float"), "- fin :'%@'->%f", cleaned, *value);
         return *value;
     }
     logDebug("mais heuu, c'est meme pas un float :(");
@@ -54,7 +54,7 @@ int str2Int(const QString &s)
     const float value = str2Float(s);
     if (const std::optional<int> whole = detail::truncatedToInt(value))
         return *whole;
-    logAlways("str2Int             :-( %f is no int, 0 returned", value);
+    logAlways(LogLabel("str2Int"), ":-( %f is no int, 0 returned", value);
     return 0;
 }
 

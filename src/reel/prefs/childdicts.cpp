@@ -20,7 +20,7 @@ enum class Edit { Done, NotDictionary, Unavailable };
 // (nothing when the parent key holds nothing) and returns true when the copy
 // is to replace it. A parent key holding anything else is left as it is, and
 // logged under label.
-Edit editParent(const QString &label, const QString &parentKey,
+Edit editParent(const char *label, const QString &parentKey,
                 const std::function<bool(std::optional<QVariantMap> &dico)> &edit)
 {
     QVariant other;
@@ -42,7 +42,7 @@ Edit editParent(const QString &label, const QString &parentKey,
     if (!available)
         return Edit::Unavailable;
     if (other.isValid()) {
-        logAlways("%@:-( key=%@ holds no dictionary, left as it is: %@", label, parentKey,
+        logAlways(LogLabel(label), ":-( key=%@ holds no dictionary, left as it is: %@", parentKey,
                   valueTrimmedForLogAsStr(other));
         return Edit::NotDictionary;
     }
@@ -59,7 +59,7 @@ std::optional<QVariantMap> prefReadDico(const QString &key)
     if (!value.isValid())
         return std::nullopt;
     if (!isDictionary(value)) {
-        logDebug("prefReadDico        : key=%@ holds no dictionary: %@", key, valueTrimmedForLogAsStr(value));
+        logDebug(LogLabel("prefReadDico"), ": key=%@ holds no dictionary: %@", key, valueTrimmedForLogAsStr(value));
         return std::nullopt;
     }
     return value.toMap();
@@ -79,19 +79,19 @@ bool prefWriteDico(const QString &key, const std::optional<QVariantMap> &diction
         return false;
     const bool stored = updatePreferences([&](QVariantMap &values) {
         if (const auto old = values.constFind(key); old != values.cend()) {
-            logDev(1, "prefWriteDico       - old existe : %@", *old);
+            logDev(1, LogLabel("prefWriteDico"), "- old existe : %@", *old);
             values.remove(key);
             if (!values.contains(key))
-                logDebug("prefWriteDico       - old n'existe plus :-)");
+                logDebug(LogLabel("prefWriteDico"), "- old n'existe plus :-)");
         }
-        logDev(1, "prefWriteDico       - existe pas ;-)");
+        logDev(1, LogLabel("prefWriteDico"), "- existe pas ;-)");
         values.insert(key, *dictionary);
         return true;
     });
     if (!stored)
         return false;
     if (getDEBUGDEV(1))
-        logDev(1, "prefWriteDico       - existe : %@", preferenceValue(key));
+        logDev(1, LogLabel("prefWriteDico"), "- existe : %@", preferenceValue(key));
     return true;
 }
 
@@ -100,24 +100,25 @@ bool prefWriteChildDico(const QString &parentKey, const QString &childKey, const
     if (parentKey.isNull() || childKey.isNull() || !value.isValid())
         return false;
     bool replaced = false;
-    const Edit edit = editParent(QStringLiteral("prefWriteChildDico  "), parentKey, [&](std::optional<QVariantMap> &dico) {
+    const Edit edit = editParent("prefWriteChildDico", parentKey, [&](std::optional<QVariantMap> &dico) {
         if (dico) {
-            logDev(1, "prefWriteChildDico  : new key=%@, old dico: %@", childKey, *dico);
+            logDev(1, LogLabel("prefWriteChildDico"), ": new key=%@, old dico: %@", childKey, *dico);
             dico->insert(childKey, value);
             replaced = true;
         } else {
             dico = QVariantMap{{childKey, value}};
         }
         if (debugOn())
-            logDebug("prefWriteChildDico  : new key=%@, new value=%@", childKey, valueTrimmedForLogAsStr(value));
+            logDebug(LogLabel("prefWriteChildDico"), ": new key=%@, new value=%@", childKey,
+                     valueTrimmedForLogAsStr(value));
         if (replaced)
-            logDev(1, "prefWriteChildDico  : new key=%@, new tmp dico:%@", childKey, *dico);
+            logDev(1, LogLabel("prefWriteChildDico"), ": new key=%@, new tmp dico:%@", childKey, *dico);
         return true;
     });
     if (edit != Edit::Done)
         return false;
     if (replaced && getDEBUGDEV(2))
-        logDev(2, "prefWriteChildDico  : new key=%@, new final value='%@'", childKey,
+        logDev(2, LogLabel("prefWriteChildDico"), ": new key=%@, new final value='%@'", childKey,
                prefReadChildDico(parentKey, childKey));
     return true;
 }
@@ -129,17 +130,17 @@ bool prefDeleteChildDico(const QString &parentKey, const QString &childKey)
     const std::optional<QVariantMap> values = readPreferences();
     if (!values || !values->contains(parentKey))
         return true;
-    editParent(QStringLiteral("prefDeleteChildDico "), parentKey, [&](std::optional<QVariantMap> &dico) {
+    editParent("prefDeleteChildDico", parentKey, [&](std::optional<QVariantMap> &dico) {
         if (!dico)
             return false;
-        logDev(1, "prefDeleteChildDico0: key=%@ : %@", childKey, *dico);
+        logDev(1, LogLabel("prefDeleteChildDico0"), ": key=%@ : %@", childKey, *dico);
         const auto child = dico->constFind(childKey);
         if (child == dico->cend())
             return false;
         if (debugOn())
-            logDebug("key to delete       : key=%@, value=%@", childKey, valueTrimmedForLogAsStr(*child));
+            logDebug(LogLabel("key to delete"), ": key=%@, value=%@", childKey, valueTrimmedForLogAsStr(*child));
         dico->remove(childKey);
-        logDev(1, "newMDico 1          : key=%@ : %@", childKey, *dico);
+        logDev(1, LogLabel("newMDico 1"), ": key=%@ : %@", childKey, *dico);
         return true;
     });
     return true;

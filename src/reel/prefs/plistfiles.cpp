@@ -20,8 +20,8 @@ std::optional<QVariantMap> readPlist(const QString &path)
     QVariantMap dictionary = root->toMap();
     if (getDEBUGDEV(1)) {
         for (auto it = dictionary.cbegin(); it != dictionary.cend(); ++it) {
-            logDev(1, "readPlist key       : %@", it.key());
-            logDev(1, "readPlist class     : %@", QString::fromLatin1(it.value().typeName()));
+            logDev(1, LogLabel("readPlist key"), ": %@", it.key());
+            logDev(1, LogLabel("readPlist class"), ": %@", QString::fromLatin1(it.value().typeName()));
         }
     }
     return dictionary;
@@ -48,7 +48,7 @@ bool createNewPlist(const QString &path, const QVariant &value)
     const bool ok = written && testPresenceCocoa(target);
     logAlways("write plist :-%@ %@", ok ? QStringLiteral(")") : QStringLiteral("("), target);
     if (!written)
-        logAlways("write plist         : %@", error);
+        logAlways(LogLabel("write plist"), ": %@", error);
     return ok;
 }
 

@@ -32,7 +32,7 @@ QVariant prefRead2(const QString &key)
     if (!value.isValid())
         return {};
     if (debugOn())
-        logDebug("prefRead            : %@", valueTrimmedForLogAsStr(value));
+        logDebug(LogLabel("prefRead"), ": %@", valueTrimmedForLogAsStr(value));
     return value;
 }
 
@@ -43,7 +43,7 @@ bool prefWrite(const QString &key, const QVariant &value)
     const bool stored = updatePreferences([&](QVariantMap &values) {
         if (debugOn()) {
             const auto old = values.constFind(key);
-            logDebug("prefWrite           - old ? %@",
+            logDebug(LogLabel("prefWrite"), "- old ? %@",
                      old == values.cend() ? QStringLiteral("nil") : valueTrimmedForLogAsStr(*old));
         }
         values.insert(key, value);
@@ -52,7 +52,7 @@ bool prefWrite(const QString &key, const QVariant &value)
     if (!stored)
         return false;
     if (debugOn())
-        logDebug("prefWrite           - def : %@", valueTrimmedForLogAsStr(preferenceValue(key)));
+        logDebug(LogLabel("prefWrite"), "- def : %@", valueTrimmedForLogAsStr(preferenceValue(key)));
     return true;
 }
 
@@ -69,7 +69,7 @@ bool prefDelete(const QString &key)
             return true;
     }
     if (const UnappliedChangesHook &hook = unappliedChangesHook(); hook && hook())
-        logAlways("hasUnappliedChanges :-(");
+        logAlways(LogLabel("hasUnappliedChanges"), ":-(");
     return true;
 }
 

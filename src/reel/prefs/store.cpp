@@ -1,5 +1,6 @@
 #include "reel/prefs/store.h"
 
+#include "reel/base/errortext_p.h"
 #include "reel/core/bundle.h"
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
@@ -36,10 +37,6 @@ constexpr auto kLockWait = std::chrono::seconds(10);
 // tick), so they are checked against the bytes on the next read.
 constexpr qint64 kSettledNs = 2'000'000'000;
 
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 struct FileKey {
     dev_t dev = 0;
@@ -144,11 +141,11 @@ Loaded setAside(const QString &path, const QString &why)
         aside = path + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0) {
         const QString reason = errnoText(errno);
-        logAlways("preferences         :-( damaged '%@' (%@) cannot be set aside: %@", path, why, reason);
+        logAlways(LogLabel("preferences"), ":-( damaged '%@' (%@) cannot be set aside: %@", path, why, reason);
         return {Load::Unavailable, {}, reason};
     }
     g_cache.valid = false;
-    logAlways("preferences         :-/ damaged '%@' (%@) set aside as '%@', starting empty", path, why, aside);
+    logAlways(LogLabel("preferences"), ":-/ damaged '%@' (%@) set aside as '%@', starting empty", path, why, aside);
     return {};
 }
 
@@ -251,7 +248,7 @@ std::optional<QVariantMap> readPreferences()
     if (loaded.state != Load::Ok) {
         const QString failure = path + loaded.why;
         if (failure != g_readFailure)
-            logAlways("preferences         :-( cannot read '%@': %@", path, loaded.why);
+            logAlways(LogLabel("preferences"), ":-( cannot read '%@': %@", path, loaded.why);
         g_readFailure = failure;
         return std::nullopt;
     }
@@ -270,7 +267,7 @@ bool updatePreferences(const std::function<bool(QVariantMap &values)> &change)
     const std::lock_guard guard(g_mutex);
     const QString path = preferencesFilePath();
     auto fail = [&](const QString &why) {
-        logAlways("preferences         :-( cannot write '%@': %@", path, why);
+        logAlways(LogLabel("preferences"), ":-( cannot write '%@': %@", path, why);
         return false;
     };
 

@@ -69,7 +69,7 @@ template <typename List>
 List &insertAt(List &target, const List &source, uint index)
 {
     if (qsizetype(index) > target.size()) {
-        logAlways("insertObjectsFromArr:-( index %u past the %lld elements, nothing inserted", index,
+        logAlways(LogLabel("insertObjectsFromArray"), ":-( index %u past the %lld elements, nothing inserted", index,
                   qint64(target.size()));
         return target;
     }

@@ -141,12 +141,12 @@ std::optional<Masked> maskReplacements(const QString &source, const QString &one
     for (int i = 0; i < kRandomMarkerTries; ++i) {
         // The C library's generator, never seeded here.
         const QString marker = format("%ld", static_cast<long>(random()));
-        logDebug("findAndReplace #1bis: replaceTmpStr : %@", marker);
+        logDebug(LogLabel("findAndReplace #1bis"), ": replaceTmpStr : %@", marker);
         if (std::optional<Masked> m = tryMarker(marker))
             return m;
     }
     if (const std::optional<QString> marker = unusedPrivateUseChar({source, onePass, search})) {
-        logDebug("findAndReplace #1bis: replaceTmpStr : %@", *marker);
+        logDebug(LogLabel("findAndReplace #1bis"), ": replaceTmpStr : %@", *marker);
         return tryMarker(*marker);
     }
     return std::nullopt;
@@ -157,7 +157,8 @@ std::optional<Masked> maskReplacements(const QString &source, const QString &one
 QString findAndReplace(const QString &source, const QString &search, const QString &replacement, bool isRecursive)
 {
     if (search.isEmpty()) {
-        logAlways("findAndReplace      :-( empty search text, '%@' left as it is", valueTrimmedForLogAsStr(source));
+        logAlways(LogLabel("findAndReplace"), ":-( empty search text, '%@' left as it is",
+                  valueTrimmedForLogAsStr(source));
         return source;
     }
     const QStringMatcher searchMatcher(search, Qt::CaseSensitive);
@@ -170,17 +171,18 @@ QString findAndReplace(const QString &source, const QString &search, const QStri
     QString working = onePass;
     QString target = search;
     if (replacement.contains(search)) {
-        logDebug("findAndReplace      : oops, isRecursive != safe (returnStr:'%@')", onePass);
-        logDebug("findAndReplace #1   : replaceTmpStr : %@", fixedMarker());
+        logDebug(LogLabel("findAndReplace"), ": oops, isRecursive != safe (returnStr:'%@')", onePass);
+        logDebug(LogLabel("findAndReplace #1"), ": replaceTmpStr : %@", fixedMarker());
         const std::optional<Masked> masked = maskReplacements(source, onePass, search, replacement);
         if (!masked) {
-            logDebug("findAndReplace      :-( '%@'->'%@'", search, replacement);
+            logDebug(LogLabel("findAndReplace"), ":-( '%@'->'%@'", search, replacement);
             return onePass;
         }
         working = masked->text;
         target = masked->marker;
-        logDebug("findAndReplace #3   : returnStr(%@), replaceTmpStr('%@')->searchStr('%@'), replaceStr('%@')", working,
-                 target, target, replacement);
+        logDebug(LogLabel("findAndReplace #3"),
+                 ": returnStr(%@), replaceTmpStr('%@')->searchStr('%@'), replaceStr('%@')", working, target,
+                 target, replacement);
     }
 
     // Passes until target is gone. Each pass is traced as the nested call of
@@ -188,8 +190,8 @@ QString findAndReplace(const QString &source, const QString &search, const QStri
     // keep producing occurrences; a text met before is found by comparing
     // with a copy kept at passes 1, 2, 4, 8..., which finds any cycle within
     // twice its length and start.
-    logDebug("findAndReplace #def : isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working, target,
-             replacement);
+    logDebug(LogLabel("findAndReplace #def"), ": isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')",
+             working, target, replacement);
     const QStringMatcher targetMatcher(target, Qt::CaseSensitive);
     const qsizetype start = qMax(source.size(), working.size());
     const qsizetype largest = qMax(kLargestText, 2 * start);
@@ -209,7 +211,8 @@ QString findAndReplace(const QString &source, const QString &search, const QStri
             if (next == working) // a pass that changes nothing would repeat for ever
                 return working;
             working = std::move(next);
-            logDebug("findAndReplace #def : isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working,
+            logDebug(LogLabel("findAndReplace #def"),
+                     ": isRecursive, returnStr('%@'), searchStr('%@'), replaceStr('%@')", working,
                      target, replacement);
             ++passes;
             work += working.size();
@@ -222,7 +225,7 @@ QString findAndReplace(const QString &source, const QString &search, const QStri
             }
         }
         if (endless) {
-            logAlways("findAndReplace      :-(( '%@'->'%@' never settles, stopped after %lld passes",
+            logAlways(LogLabel("findAndReplace"), ":-(( '%@'->'%@' never settles, stopped after %lld passes",
                       valueTrimmedForLogAsStr(search), valueTrimmedForLogAsStr(replacement), qint64(passes));
             return onePass;
         }
@@ -233,7 +236,7 @@ QString trimStr(const QString &path, uint maximum)
 {
     QString extension = pathExtension(path);
     if (extension.size() > 12) {
-        logAlways("trimStr() oops!     :-( ce n'était certainement pas une ext (trop de chars ;-) -> RAZ): %@",
+        logAlways(LogLabel("trimStr() oops!"), ":-( ce n'était certainement pas une ext (trop de chars ;-) -> RAZ): %@",
                   extension);
         extension.clear();
     }

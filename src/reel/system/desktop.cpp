@@ -13,7 +13,7 @@ void openLocation(const QString &url)
         return;
     const QUrl parsed(url);
     if (!parsed.isValid() || parsed.scheme().isEmpty()) {
-        logAlways("openLocation        :-( not a URL '%@'", url);
+        logAlways(LogLabel("openLocation"), ":-( not a URL '%@'", url);
         return;
     }
     QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromLatin1(parsed.toEncoded())});
@@ -21,7 +21,7 @@ void openLocation(const QString &url)
 
 QVariant appleScript(const QString &source)
 {
-    logDebug("appleScript         :-( no AppleScript here (%@)", source);
+    logDebug(LogLabel("appleScript"), ":-( no AppleScript here (%@)", source);
     return QVariant();
 }
 

@@ -30,7 +30,7 @@ int nbProcessors()
 {
     const long online = ::sysconf(_SC_NPROCESSORS_ONLN);
     const int count = online > 0 ? int(qMin<long>(online, 1 << 20)) : 1;
-    logAlways("Processors/Cores    x %d", count);
+    logAlways(LogLabel("Processors/Cores"), "x %d", count);
     return count;
 }
 
@@ -51,11 +51,12 @@ bool quartzExtremeCard()
 {
     const DisplayRendererQuery query = g_rendererQuery.load();
     if (query && rendererIsHardware(query())) {
-        logAlways("Quartz Extreme      :-) compatible video card");
+        logAlways(LogLabel("Quartz Extreme"), ":-) compatible video card");
         return true;
     }
-    logAlways("Quartz Extreme      :-( not compatible video card");
-    logAlways("INFORMATION         : if you have two graphic cards, the two cards must be Quartz Extreme compatible.");
+    logAlways(LogLabel("Quartz Extreme"), ":-( not compatible video card");
+    logAlways(LogLabel("INFORMATION"),
+              ": if you have two graphic cards, the two cards must be Quartz Extreme compatible.");
     logAlways("                      if this is not the case, please remove the non compatible card.");
     return false;
 }
@@ -92,12 +93,12 @@ bool cpuG3()
     QFile file(QStringLiteral("/proc/cpuinfo"));
     const QByteArray cpuinfo = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     const long subtype = cpuSubtypeFromCpuinfo(cpuinfo);
-    logDebug("cpuSubtype          : %ld", subtype);
+    logDebug(LogLabel("cpuSubtype"), ": %ld", subtype);
     if (subtype == 9) {
-        logAlways("cpuG3               :-(");
+        logAlways(LogLabel("cpuG3"), ":-(");
         return true;
     }
-    logAlways("cpu > G3            :-)");
+    logAlways(LogLabel("cpu > G3"), ":-)");
     return false;
 }
 

@@ -273,13 +273,13 @@ std::optional<QString> pageText(const QString &urlText)
 {
     const QUrl url(urlText);
     if (!url.isValid() || !(isHttp(url) || url.isLocalFile())) {
-        logAlways("webpage             :-( not a web address '%@'", urlText);
+        logAlways(LogLabel("webpage"), ":-( not a web address '%@'", urlText);
         return std::nullopt;
     }
     QString why;
     const std::optional<Page> page = fetch(url, &why);
     if (!page) {
-        logDebug("webpage             :-( %@ : %@", urlText, why);
+        logDebug(LogLabel("webpage"), ":-( %@ : %@", urlText, why);
         return std::nullopt;
     }
     return decode(*page);
@@ -304,9 +304,9 @@ bool internetConnexionCheck(const QString &url)
 {
     if (url.isNull())
         return false;
-    logDebug("internetConnexionChe- deb: %@", lastPathComponent(url));
+    logDebug(LogLabel("internetConnexionCheck"), "- deb: %@", lastPathComponent(url));
     const std::optional<QString> text = pageText(url);
-    logDebug("internetConnexionChe- fin: src == %@", text.value_or(QStringLiteral("nil")));
+    logDebug(LogLabel("internetConnexionCheck"), "- fin: src == %@", text.value_or(QStringLiteral("nil")));
     return text.has_value();
 }
 

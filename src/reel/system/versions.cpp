@@ -126,11 +126,11 @@ float versionOS()
 {
     const int v = osVersion();
     if (v == 0) {
-        logAlways("versionOS           :-( echec");
+        logAlways(LogLabel("versionOS"), ":-( echec");
         return 0.0f;
     }
     const QString text = versionTextFromBCD(v);
-    logAlways("Operating System    : %@", text);
+    logAlways(LogLabel("Operating System"), ": %@", text);
     return versionStr2Float(text);
 }
 
@@ -148,10 +148,10 @@ float versionQT()
         ? libavformatVersion(taskArray1PipeMax(QStringList{ffmpeg, QStringLiteral("-version")}, false))
         : QString();
     if (text.isNull()) {
-        logAlways("versionQT           :-( echec");
+        logAlways(LogLabel("versionQT"), ":-( echec");
         return 0.0f;
     }
-    logAlways("QuickTime           : %@", text);
+    logAlways(LogLabel("QuickTime"), ": %@", text);
     const float version = versionStr2Float(text);
     logDebug("%f", version);
     return version;

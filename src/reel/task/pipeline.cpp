@@ -56,10 +56,10 @@ QString runResult(const task::PipelinePlan &plan, std::string_view label, QStrin
 
 QString detail::taskArrayPipesOfValues(const QVariantList &list)
 {
-    logAlways("taskArrayPipes      - deb");
+    logAlways(LogLabel("taskArrayPipes"), "- deb");
     if (list.isEmpty() || !testPresenceCocoa(list.first()))
         return QString();
-    logDebug("taskArrayPipes      - 1");
+    logDebug(LogLabel("taskArrayPipes"), "- 1");
 
     QList<QStringList> groups(1);
     for (const QVariant &value : list) {
@@ -83,18 +83,18 @@ QString detail::taskArrayPipesOfValues(const QVariantList &list)
 
     const QByteArrayList environment = toolEnvironment();
     if (debugOn())
-        logDebug("env post            : %@", environmentDictionary(environment));
+        logDebug(LogLabel("env post"), ": %@", environmentDictionary(environment));
 
     task::PipelinePlan plan;
     for (const QStringList &group : std::as_const(groups)) {
         const QString &tool = group.first();
         // Every tool is checked before any is started.
         if (!testPresenceCocoa(tool)) {
-            logAlways("taskArrayPipes      :-( tool !present '%@'", tool);
+            logAlways(LogLabel("taskArrayPipes"), ":-( tool !present '%@'", tool);
             return QString();
         }
         plan.stages.append({tool, group.mid(1), environment});
-        logDebug("taskArrayPipes      : ma %@", group);
+        logDebug(LogLabel("taskArrayPipes"), ": ma %@", group);
     }
     plan.lastErrorsJoin = true;
     return runResult(plan, "taskArrayPipes");
@@ -111,10 +111,10 @@ namespace {
 // instead of going to the program's own.
 QString oneOrTwoTools(const QVariantList &list, bool joinErrors, QString *errors)
 {
-    logAlways("taskArray1PipeMax   - deb");
+    logAlways(LogLabel("taskArray1PipeMax"), "- deb");
     if (list.isEmpty() || !testPresenceCocoa(list.first()))
         return QString();
-    logDebug("taskArray1PipeMax   - 1");
+    logDebug(LogLabel("taskArray1PipeMax"), "- 1");
 
     // The presence test expands "~"; the tool started is the one it found.
     task::Stage first{expandedWord(describe(list.first())), {}, toolEnvironment()};
@@ -133,20 +133,20 @@ QString oneOrTwoTools(const QVariantList &list, bool joinErrors, QString *errors
         if (++i >= list.size())
             return QString();
         const QString tool = describe(list.at(i));
-        logDebug("taskArray1PipeMax   - 1-0 : '%@'", tool);
+        logDebug(LogLabel("taskArray1PipeMax"), "- 1-0 : '%@'", tool);
         if (!testPresenceCocoa(tool))
             return QString();
-        logDebug("taskArray1PipeMax   - 1-2");
+        logDebug(LogLabel("taskArray1PipeMax"), "- 1-2");
         second = task::Stage{expandedWord(tool), {}, programEnvironment()};
     }
-    logDebug("taskArray1PipeMax   - 2");
+    logDebug(LogLabel("taskArray1PipeMax"), "- 2");
     if (first.arguments.isEmpty())
         return QString();
-    logDebug("taskArray1PipeMax   - 3");
+    logDebug(LogLabel("taskArray1PipeMax"), "- 3");
     if (getDEBUGDEV(1) || getDEBUGMOI()) {
-        logAlways("taskArray1PipeMax   - task args : %@", first.arguments);
+        logAlways(LogLabel("taskArray1PipeMax"), "- task args : %@", first.arguments);
         if (second)
-            logAlways("taskArray1PipeMax   - task Piped args : %@", second->arguments);
+            logAlways(LogLabel("taskArray1PipeMax"), "- task Piped args : %@", second->arguments);
     }
 
     task::PipelinePlan plan;

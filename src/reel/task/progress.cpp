@@ -171,7 +171,7 @@ QString progressMovencoderGrepStr()
 float progressMpeg2enc(const QString &text, float rate, int total)
 {
     if (rate == 0 || total == 0) {
-        logAlways("progressMpeg2enc    :-( rate %f total %d", double(rate), total);
+        logAlways(LogLabel("progressMpeg2enc"), ":-( rate %f total %d", double(rate), total);
         return 0;
     }
     const float v = progresses(text, QStringLiteral("Enc1"));

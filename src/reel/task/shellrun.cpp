@@ -105,7 +105,7 @@ std::optional<QString> replaceQuoted(const QString &line, const QString &folder,
 QString taskWithStr(const QString &commandLine, const QString &directory)
 {
     if (commandLine.isNull()) {
-        logAlways("taskWithStr         :-( no command line");
+        logAlways(LogLabel("taskWithStr"), ":-( no command line");
         return QString();
     }
     const QString folder = toolsFolderInBundle();
@@ -113,7 +113,7 @@ QString taskWithStr(const QString &commandLine, const QString &directory)
     if (commandLine.contains(folder)) {
         const QString copy = toolsFolderInTemporaryFolder();
         if (copy.isNull()) {
-            logAlways("taskWithStr         :-( no temporary folder for the tools of '%@'", commandLine);
+            logAlways(LogLabel("taskWithStr"), ":-( no temporary folder for the tools of '%@'", commandLine);
             return QString();
         }
         if (!needsQuoting(copy)) {
@@ -121,8 +121,8 @@ QString taskWithStr(const QString &commandLine, const QString &directory)
         } else {
             const std::optional<QString> quoted = replaceQuoted(commandLine, folder, copy);
             if (!quoted) {
-                logAlways("taskWithStr         :-( cannot quote the tools folder '%@' where it stands in '%@'", copy,
-                          commandLine);
+                logAlways(LogLabel("taskWithStr"), ":-( cannot quote the tools folder '%@' where it stands in '%@'",
+                          copy, commandLine);
                 return QString();
             }
             line = *quoted;
@@ -135,7 +135,7 @@ QString taskWithStr(const QString &commandLine, const QString &directory)
         // The presence test expands "~"; the folder it found is the one used.
         const QString folder = stringByExpandingTildeInPath(directory);
         if (!isDirectory(folder)) {
-            logAlways("taskWithStr         :-( not a folder '%@'", directory);
+            logAlways(LogLabel("taskWithStr"), ":-( not a folder '%@'", directory);
             return QString();
         }
         plan.workingDirectory = folder;
@@ -145,13 +145,13 @@ QString taskWithStr(const QString &commandLine, const QString &directory)
     QString text = task::outputText(task::runPipeline(plan, "taskWithStr"));
     logDebug("laTask release");
     if (!text.isNull())
-        logDebug("stringOutput        :   '%@'", text);
+        logDebug(LogLabel("stringOutput"), ":   '%@'", text);
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     if (text.isNull())
         return QString();
     if (text.isEmpty()) {
-        logAlways("stringOutput        :-/ '%@'", text);
+        logAlways(LogLabel("stringOutput"), ":-/ '%@'", text);
         return QString();
     }
     return text;
@@ -168,7 +168,7 @@ bool isStringSafe4TaskWithStr(const QString &word)
     const bool safe = !word.isEmpty() && word.isValidUtf16() && !word.startsWith(QLatin1Char('~'))
         && !word.startsWith(QLatin1Char('#')) && std::none_of(word.begin(), word.end(), isShellSpecial);
     if (!safe)
-        logDebug("isStringSafe4TaskWit:-( '%@'", word);
+        logDebug(LogLabel("isStringSafe4TaskWithStr"), ":-( '%@'", word);
     return safe;
 }
 

@@ -1,5 +1,8 @@
 #include "reel/task/spawn.h"
 
+#include "reel/base/errortext_p.h"
+#include "reel/base/fd_p.h"
+#include "reel/base/io_p.h"
 #include "reel/core/bigbuffers.h"
 #include "reel/core/log.h"
 #include "reel/task/pipeline.h"
@@ -32,33 +35,6 @@ constexpr qsizetype kFirstReadSize = 32 * 1024;
 
 std::atomic<qint64> g_outputLimit{qint64(1) << 30};
 
-// A descriptor the run owns; closed when it goes out of scope.
-class Fd {
-public:
-    Fd() = default;
-    explicit Fd(int fd) : m_fd(fd) {}
-    Fd(Fd &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
-    Fd &operator=(Fd &&other) noexcept
-    {
-        if (this != &other)
-            reset(std::exchange(other.m_fd, -1));
-        return *this;
-    }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    ~Fd() { reset(); }
-
-    int get() const { return m_fd; }
-    void reset(int fd = -1)
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
-
-private:
-    int m_fd = -1;
-};
 
 // Keeps a new descriptor off 0, 1 and 2 (taken when the program closed its
 // own streams): duplicating a descriptor onto itself would leave its
@@ -75,7 +51,7 @@ bool moveAboveStandardStreams(int &fd)
     return moved >= 0;
 }
 
-bool makePipe(Fd &readEnd, Fd &writeEnd)
+bool makePipe(UniqueFd &readEnd, UniqueFd &writeEnd)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0)
@@ -182,8 +158,7 @@ void reap(pid_t pid)
 {
     int status = 0;
     // ECHILD (the program lets the system reap its children) ends the wait too.
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    retryOnInterrupt([&] { return ::waitpid(pid, &status, 0); });
 }
 
 // What a child sets up between its start and the tool's exec.
@@ -350,8 +325,8 @@ int spawnStage(pid_t *pid, PreparedStage &stage, int input, bool inputFromNull, 
         int rc;
         pid_t pid;
     };
-    Fd reportRead;
-    Fd reportWrite;
+    UniqueFd reportRead;
+    UniqueFd reportWrite;
     if (!makePipe(reportRead, reportWrite))
         return errno;
     const pid_t middle = ::fork();
@@ -367,9 +342,7 @@ int spawnStage(pid_t *pid, PreparedStage &stage, int input, bool inputFromNull, 
     }
     reportWrite.reset();
     Report report{EIO, -1};
-    ssize_t got;
-    while ((got = ::read(reportRead.get(), &report, sizeof report)) < 0 && errno == EINTR) {
-    }
+    const ssize_t got = retryOnInterrupt([&] { return ::read(reportRead.get(), &report, sizeof report); });
     if (got != ssize_t(sizeof report))
         report = Report{EIO, -1};
     reap(middle);
@@ -377,10 +350,6 @@ int spawnStage(pid_t *pid, PreparedStage &stage, int input, bool inputFromNull, 
     return report.rc;
 }
 
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 // Reads fd to its end, or until sink answers false, giving each piece to
 // sink as it comes. The first
@@ -388,7 +357,7 @@ QString errnoText(int code)
 // and freed on every run would be given back to the system and faulted in
 // again each time.
 template <typename Sink>
-void drain(int fd, Sink &&sink, const QString &who)
+void drain(int fd, Sink &&sink, std::string_view label)
 {
     char first[kFirstReadSize];
     QByteArray large;
@@ -410,7 +379,7 @@ void drain(int fd, Sink &&sink, const QString &who)
             break;
         if (errno == EINTR)
             continue;
-        logAlways("%@:-( read - %@", who, errnoText(errno));
+        logAlways(LogLabel(label), ":-( read - %@", errnoText(errno));
         break;
     }
 }
@@ -485,7 +454,6 @@ QString Output::takeText()
 
 std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label)
 {
-    const QString who = QString::fromUtf8(label.data(), qsizetype(label.size())).leftJustified(20);
     if (plan.stages.isEmpty())
         return std::nullopt;
 
@@ -499,7 +467,7 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
             && std::all_of(stage.arguments.begin(), stage.arguments.end(),
                            [](const QString &word) { return word.isValidUtf16(); });
         if (!valid) {
-            logAlways("%@:-( unpaired surrogate in the words of '%@'", who, stage.program);
+            logAlways(LogLabel(label), ":-( unpaired surrogate in the words of '%@'", stage.program);
             return std::nullopt;
         }
         p.path = QFile::encodeName(stage.program);
@@ -510,16 +478,16 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
             p.envp.append(entry);
         // A word cut at a NUL would name something else than its text says.
         if (p.argv.holdsNul()) {
-            logAlways("%@:-( NUL in the words of '%@'", who, stage.program);
+            logAlways(LogLabel(label), ":-( NUL in the words of '%@'", stage.program);
             return std::nullopt;
         }
     }
     const QByteArray directory = plan.workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(plan.workingDirectory);
 
-    Fd resultRead;
-    Fd resultWrite;
+    UniqueFd resultRead;
+    UniqueFd resultWrite;
     if (!makePipe(resultRead, resultWrite)) {
-        logAlways("%@:-( pipe - %@", who, errnoText(errno));
+        logAlways(LogLabel(label), ":-( pipe - %@", errnoText(errno));
         return std::nullopt;
     }
     ::fcntl(resultWrite.get(), F_SETPIPE_SZ, kResultPipeSize); // best effort
@@ -527,11 +495,11 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     // Kept error output goes to a file in memory, read once the tool has
     // ended: a second pipe would need both read together, or a tool that
     // writes much of it would block.
-    Fd errorsFile;
+    UniqueFd errorsFile;
     if (plan.lastErrorsKept && !plan.lastErrorsJoin) {
         int fd = ::memfd_create("tool-errors", MFD_CLOEXEC);
         if (fd < 0 || !moveAboveStandardStreams(fd)) {
-            logAlways("%@:-( error file - %@", who, errnoText(errno));
+            logAlways(LogLabel(label), ":-( error file - %@", errnoText(errno));
             return std::nullopt;
         }
         errorsFile.reset(fd);
@@ -543,13 +511,13 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
     // stays open, or sleeping).
     QList<pid_t> started;
     pid_t lastTool = -1;
-    Fd previousRead;
+    UniqueFd previousRead;
     int failure = 0;
     QString failedProgram;
     for (qsizetype i = 0; i < plan.stages.size(); ++i) {
         const bool last = i == plan.stages.size() - 1;
-        Fd nextRead;
-        Fd nextWrite;
+        UniqueFd nextRead;
+        UniqueFd nextWrite;
         if (!last && !makePipe(nextRead, nextWrite)) {
             failure = errno;
             failedProgram = plan.stages.at(i).program;
@@ -581,32 +549,24 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
         for (const pid_t pid : std::as_const(started))
             ::kill(pid, SIGKILL);
         resultRead.reset();
-        logAlways("%@:-( cannot start '%@' - %@", who, failedProgram, errnoText(failure));
+        logAlways(LogLabel(label), ":-( cannot start '%@' - %@", failedProgram, errnoText(failure));
         return std::nullopt;
     }
 
     Output output;
     output.m_limit = toolOutputLimit();
-    drain(resultRead.get(), [&output](const char *data, qsizetype size) { return output.append(data, size); }, who);
+    drain(resultRead.get(), [&output](const char *data, qsizetype size) { return output.append(data, size); }, label);
     if (output.m_overLimit) {
         ::kill(lastTool, SIGKILL);
-        logAlways("%@:-( output over the limit of %lld bytes, '%@' stopped", who, output.m_limit, plan.stages.last().program);
+        logAlways(LogLabel(label), ":-( output over the limit of %lld bytes, '%@' stopped", output.m_limit,
+                  plan.stages.last().program);
     }
     resultRead.reset();
     reap(lastTool);
     if (errorsFile.get() >= 0) {
         output.m_errors.resize(kKeptErrorBytes);
-        qsizetype got = 0;
-        while (got < output.m_errors.size()) {
-            const ssize_t count = ::pread(errorsFile.get(), output.m_errors.data() + got,
-                                          size_t(output.m_errors.size() - got), off_t(got));
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0)
-                break;
-            got += count;
-        }
-        output.m_errors.truncate(got);
+        const qint64 got = readFully(errorsFile.get(), output.m_errors.data(), output.m_errors.size(), 0);
+        output.m_errors.truncate(qsizetype(qMax<qint64>(got, 0)));
     }
     return output;
 }

@@ -34,12 +34,12 @@ float versionSpumuxDvdauthor(bool spumux)
     if (!testPresenceCocoa(tool))
         return 0;
     const QString output = taskArrayPipes(QStringList{tool, QStringLiteral("-h")});
-    logDebug("versionSpumux       : %@", output.isNull() ? QStringLiteral("nil") : output);
+    logDebug(LogLabel("versionSpumux"), ": %@", output.isNull() ? QStringLiteral("nil") : output);
     if (output.isNull())
         return 0;
 
     const float version = versionInHelpText(output);
-    logDebug("versionSpumuxDvdauth: %f", double(version));
+    logDebug(LogLabel("versionSpumuxDvdauthor"), ": %f", double(version));
     return version;
 }
 

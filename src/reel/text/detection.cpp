@@ -1,5 +1,7 @@
 #include "reel/text/detection.h"
 
+#include "reel/base/fd_p.h"
+#include "reel/base/io_p.h"
 #include "reel/core/bigbuffers.h"
 #include "reel/core/fileio.h"
 #include "reel/core/format.h"
@@ -291,15 +293,10 @@ public:
     {
         if (path.isEmpty() || path.contains(QChar(0)))
             return;
-        m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        m_fd.reset(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
         struct stat st {};
-        if (m_fd >= 0 && ::fstat(m_fd, &st) == 0 && S_ISREG(st.st_mode))
+        if (m_fd.valid() && ::fstat(m_fd.get(), &st) == 0 && S_ISREG(st.st_mode))
             m_size = st.st_size;
-    }
-    ~FileReader()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
     }
     FileReader(const FileReader &) = delete;
     FileReader &operator=(const FileReader &) = delete;
@@ -309,44 +306,22 @@ public:
 
     // Reads up to size bytes at the current offset; fewer only at the end.
     // -1 on an error.
-    qint64 read(char *into, qint64 size)
-    {
-        qint64 got = 0;
-        while (got < size) {
-            const ssize_t n = ::read(m_fd, into + got, size_t(size - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                return -1;
-            if (n == 0)
-                break;
-            got += n;
-        }
-        return got;
-    }
+    qint64 read(char *into, qint64 size) { return readFully(m_fd.get(), into, size); }
 
     std::optional<QByteArray> readAt(qint64 offset, qint64 size)
     {
         QByteArray bytes(size, Qt::Uninitialized);
-        qint64 got = 0;
-        while (got < size) {
-            const ssize_t n = ::pread(m_fd, bytes.data() + got, size_t(size - got), offset + got);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                return std::nullopt;
-            if (n == 0)
-                break;
-            got += n;
-        }
+        const qint64 got = readFully(m_fd.get(), bytes.data(), size, off_t(offset));
+        if (got < 0)
+            return std::nullopt;
         bytes.truncate(got);
         return bytes;
     }
 
-    bool rewind() { return ::lseek(m_fd, 0, SEEK_SET) == 0; }
+    bool rewind() { return ::lseek(m_fd.get(), 0, SEEK_SET) == 0; }
 
 private:
-    int m_fd = -1;
+    UniqueFd m_fd;
     qint64 m_size = -1;
 };
 

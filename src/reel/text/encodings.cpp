@@ -60,7 +60,7 @@ QString encodingCharsetIdentify(const QString &path, bool wantContents)
         return QString();
     // The name needs only the start of the file.
     const DecodedText read = wantContents ? readFileDetectingEncoding(path) : detectFileEncoding(path);
-    logDebug("encoding             : %u", read.encoding);
+    logDebug(LogLabel("encoding"), " : %u", read.encoding);
     const QString name = encodingCharsetInt2Name(int(read.encoding), QString()).toString();
     logAlways("encoding : %@", name.isNull() ? QStringLiteral("nil") : name);
 
@@ -85,10 +85,10 @@ QString convertFromEncoding(const QString &path, StringEncoding encoding)
         return QString();
     const DecodedText read = readFileWithEncoding(path, encoding);
     if (!read.error.isNull()) {
-        logAlways("convertFromEncoding  :-( %@", read.error);
+        logAlways(LogLabel("convertFromEncoding"), " :-( %@", read.error);
         return QString();
     }
-    logAlways("convertFromEncoding  :-)");
+    logAlways(LogLabel("convertFromEncoding"), " :-)");
     return read.text;
 }
 

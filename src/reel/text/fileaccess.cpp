@@ -1,5 +1,7 @@
 #include "reel/text/fileaccess.h"
 
+#include "reel/base/errortext_p.h"
+#include "reel/base/io_p.h"
 #include "reel/core/filereplace.h"
 #include "reel/files/native.h"
 
@@ -23,16 +25,16 @@ bool openRegularFile(QFile &file, const QString &path, int flags, QString *why)
         int code = 0;
         std::optional<QByteArray> target = followLinksForWriting(native, &code);
         if (!target) {
-            *why = files::errnoText(code);
+            *why = errnoText(code);
             return false;
         }
         native = std::move(*target);
         flags |= O_NOFOLLOW;
     }
     // Without O_NONBLOCK, opening a pipe waits for the other end.
-    const int fd = ::open(native.constData(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd = openRetrying(native.constData(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
     if (fd < 0) {
-        *why = files::errnoText(errno);
+        *why = errnoText(errno);
         return false;
     }
     struct stat st {};

@@ -53,7 +53,7 @@ QString str2LocalisationTitle(const QString &text, const QString &file)
         if (value == text)
             return key;
     }
-    logAlways("str2LocalisationTitl:-( from '%@'", text);
+    logAlways(LogLabel("str2LocalisationTitle"), ":-( from '%@'", text);
     return text;
 }
 

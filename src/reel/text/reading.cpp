@@ -70,17 +70,17 @@ QString readThroughCopy(const QString &path)
     if (files::lstatPath(copy)) {
         // Someone else's file: it stays as it is, and the file is read as
         // it stands.
-        logAlways("readContentsTxtUTF8 :-/ '%@' already exists, no copy made", copy);
+        logAlways(LogLabel("readContentsTxtUTF8"), ":-/ '%@' already exists, no copy made", copy);
         return asciiFile(path);
     }
     QString why;
     if (!copyToNewFile(path, copy, &why)) {
-        logAlways("readContentsTxtUTF8 :-( cannot copy to '%@' (%@)", copy, why);
+        logAlways(LogLabel("readContentsTxtUTF8"), ":-( cannot copy to '%@' (%@)", copy, why);
         return QString();
     }
     const QString text = asciiFile(copy);
     mvCocoa(copy, path, QStringLiteral("-y"));
-    logDebug("str                 : %@", text);
+    logDebug(LogLabel("str"), ": %@", text);
     return text;
 }
 
@@ -103,9 +103,9 @@ QString readContentsTxtUTF8(const QString &path)
         return QString();
     DecodedText read = readFileDetectingEncoding(path);
     if (read.encoding != kNoStringEncoding)
-        logDebug("encoding            : %d", int(read.encoding));
+        logDebug(LogLabel("encoding"), ": %d", int(read.encoding));
     if (read.encoding == kNotFoundStringEncoding) {
-        logAlways("encoding            :-/ %d (ascii)", int(kASCIIStringEncoding));
+        logAlways(LogLabel("encoding"), ":-/ %d (ascii)", int(kASCIIStringEncoding));
         read.text = asciiFile(path);
         read.error = QString();
     }
@@ -123,7 +123,7 @@ QString readContentsTxtC(const QString &path, int maxChars)
         return QString();
 
     const double size = poidsFile(path, QStringLiteral("o"));
-    logDebug("poidsFile(src, o)   : %f", size);
+    logDebug(LogLabel("poidsFile(src, o)"), ": %f", size);
     if (std::fabs(size) < 0.1)
         return QString();
     // Room for the whole file and the end of the C string when the file is
@@ -133,7 +133,7 @@ QString readContentsTxtC(const QString &path, int maxChars)
         ++n;
     if (maxChars < n)
         n = maxChars;
-    logDebug("charInt             = %d", n);
+    logDebug(LogLabel("charInt"), "= %d", n);
     if (n <= 0)
         return QString();
 

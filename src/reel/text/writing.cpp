@@ -61,10 +61,10 @@ bool writeUtf8Bom(const QString &path)
     QFile file;
     QString why;
     if (!text::openRegularFile(file, path, O_WRONLY, &why) || !text::writeAndClose(file, kUtf8Mark, &why)) {
-        logAlways("Fixed BOM           :-( %@ (%@)", path, why);
+        logAlways(LogLabel("Fixed BOM"), ":-( %@ (%@)", path, why);
         return false;
     }
-    logDebug("Fixed BOM           :-) %@", path);
+    logDebug(LogLabel("Fixed BOM"), ":-) %@", path);
     return true;
 }
 
@@ -92,7 +92,7 @@ bool writeTextFileUtf8(const QString &path, const QString &text, bool withBom)
 
     QFile out;
     if (!text::openRegularFile(out, file, O_WRONLY | O_APPEND, &why)) {
-        logAlways("ecrit               :-( %@ (%@)", file, why);
+        logAlways(LogLabel("ecrit"), ":-( %@ (%@)", file, why);
         return false;
     }
     const qint64 before = out.size();
@@ -102,15 +102,15 @@ bool writeTextFileUtf8(const QString &path, const QString &text, bool withBom)
         // Half a text would read as the whole one: take it back off.
         if (!out.resize(before))
             why += QStringLiteral(" (part of the text stays)");
-        logAlways("ecrit               :-( %@ (%@)", file, why);
+        logAlways(LogLabel("ecrit"), ":-( %@ (%@)", file, why);
         return false;
     }
     out.close();
     if (out.error() != QFileDevice::NoError) {
-        logAlways("ecrit               :-( %@ (%@)", file, out.errorString());
+        logAlways(LogLabel("ecrit"), ":-( %@ (%@)", file, out.errorString());
         return false;
     }
-    logDebug("ecrit               :-) %@", file);
+    logDebug(LogLabel("ecrit"), ":-) %@", file);
     return true;
 }
 
@@ -135,11 +135,11 @@ bool writeTextFileEncoding(const QString &path, const QString &text, const QStri
 
     QString why;
     if (!replaceFileContents(file, lossyBytes(text, chosen.encoding), &why)) {
-        logAlways("ecrit               :-( %@ (%@)", file, why);
+        logAlways(LogLabel("ecrit"), ":-( %@ (%@)", file, why);
         return false;
     }
     refreshFinder(file);
-    logDebug("ecrit               :-) %@", file);
+    logDebug(LogLabel("ecrit"), ":-) %@", file);
     return true;
 }
 
@@ -165,7 +165,7 @@ bool ecritureFichier(const QString &path, const QString &content, int number)
         return false;
     }
     refreshFinder(file);
-    logDebug("ecritureFichier     :-)");
+    logDebug(LogLabel("ecritureFichier"), ":-)");
     return true;
 }
 

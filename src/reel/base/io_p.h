@@ -1,0 +1,37 @@
+// Reads, writes and opens that a signal does not cut short. Internal to the
+// libraries; exported for the tests.
+#pragma once
+
+#include "reel/core/export.h"
+
+#include <QtGlobal>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/types.h>
+
+namespace reel {
+
+// Calls call until it fails with something other than EINTR.
+template <typename Call>
+auto retryOnInterrupt(Call &&call)
+{
+    for (;;) {
+        const auto result = call();
+        if (!(result == -1 && errno == EINTR))
+            return result;
+    }
+}
+
+// open(2) retried on EINTR (an open of a FIFO or a slow device can be).
+REEL_EXPORT int openRetrying(const char *path, int flags, mode_t mode = 0);
+
+// Writes all size bytes (at offset with pwrite when offset is not negative).
+// False, errno set, when any of it could not be written.
+REEL_EXPORT bool writeAll(int fd, const char *data, qint64 size, off_t offset = -1);
+
+// Reads until size bytes came or the end (at offset with pread when offset
+// is not negative). The bytes read, or -1 with errno set on an error.
+REEL_EXPORT qint64 readFully(int fd, char *into, qint64 size, off_t offset = -1);
+
+} // namespace reel

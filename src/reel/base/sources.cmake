@@ -1,0 +1,6 @@
+# The system plumbing every subsystem shares: descriptors, error texts,
+# reads and writes that survive signals. Private to the libraries.
+target_sources(reelkit_core PRIVATE
+  reel/base/errortext.cpp
+  reel/base/io.cpp
+)
