@@ -29,7 +29,7 @@ bool isRegularFile(const QString &path)
 }
 
 // "permission denied"
-QString errnoText(int code)
+QString lowercaseErrorText(int code)
 {
     QString text = systemErrorText(code);
     if (!text.isEmpty())
@@ -129,7 +129,7 @@ QStringList cardClips(const QString &streamFolder, QString *error)
         ::closedir(dir);
     } else {
         if (error)
-            *error = errnoText(errno);
+            *error = lowercaseErrorText(errno);
         return QStringList();
     }
     QStringList clips;

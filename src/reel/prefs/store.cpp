@@ -1,6 +1,7 @@
 #include "reel/prefs/store.h"
 
 #include "reel/base/errortext_p.h"
+#include "reel/base/fd_p.h"
 #include "reel/core/bundle.h"
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
@@ -155,28 +156,23 @@ public:
     StoreLock() = default;
     StoreLock(const StoreLock &) = delete;
     StoreLock &operator=(const StoreLock &) = delete;
-    ~StoreLock()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
 
     bool acquire(const QString &storePath, QString *why)
     {
         const QByteArray native = QFile::encodeName(storePath + QStringLiteral(".lock"));
-        m_fd = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0600);
-        if (m_fd < 0) {
+        m_fd.reset(::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0600));
+        if (!m_fd.valid()) {
             *why = errnoText(errno);
             return false;
         }
         struct stat st {};
-        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (::fstat(m_fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
             *why = QStringLiteral("lock file is not a regular file");
             return false;
         }
         const auto deadline = std::chrono::steady_clock::now() + kLockWait;
         for (;;) {
-            if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+            if (::flock(m_fd.get(), LOCK_EX | LOCK_NB) == 0)
                 return true;
             if (errno == EINTR)
                 continue;
@@ -193,7 +189,7 @@ public:
     }
 
 private:
-    int m_fd = -1;
+    UniqueFd m_fd;
 };
 
 bool makeFolder(const QString &folder, QString *why)
