@@ -7,7 +7,7 @@
 #include "reel/core/export.h"
 #include "reel/dialogs/presenter.h"
 #include "reel/widgets/qtpresenter.h"
-#include "reel/widgets/displayrenderer.h"
+#include "reel/widgets/displayrenderer_p.h"
 #include "reel/system/machine.h"
 
 #include <QApplication>
