@@ -6,6 +6,7 @@
 #include "window.h"
 
 #include <reel/core.h>
+#include <reel/widgets.h>
 
 #include <QCoreApplication>
 #include <QStringList>

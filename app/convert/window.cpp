@@ -12,6 +12,7 @@
 #include <reel/files.h>
 #include <reel/numbers.h>
 #include <reel/prefs.h>
+#include <reel/widgets.h>
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include <reel/core.h>
+#include <reel/widgets.h>
 
 #include <QTimer>
 

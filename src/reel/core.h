@@ -1,9 +1,8 @@
 // Core runtime: debug switches and log, shared constants and the temporary
-// folder, the application bundle and shell, and the exact helpers (paths,
+// folder, the application bundle, and the exact helpers (paths,
 // number scanning, value descriptions, property lists) the rest builds on.
 #pragma once
 
-#include "reel/core/application.h"
 #include "reel/core/bundle.h"
 #include "reel/core/constants.h"
 #include "reel/core/debug.h"

@@ -1,10 +1,8 @@
-// Dialogs: the presenter, alerts, timed alerts and control enabling.
+// Dialogs: the presenter, alerts and timed alerts.
 #pragma once
 
 #include "reel/dialogs/alerts.h"
-#include "reel/dialogs/controls.h"
 #include "reel/dialogs/passclock.h"
 #include "reel/dialogs/presenter.h"
-#include "reel/dialogs/qtpresenter.h"
 #include "reel/dialogs/recordingpresenter.h"
 #include "reel/dialogs/timedalerts.h"

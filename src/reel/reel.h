@@ -11,3 +11,5 @@
 #include "reel/system.h"
 #include "reel/task.h"
 #include "reel/text.h"
+#include "reel/widgets.h"
+#include "reel/network.h"

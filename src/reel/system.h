@@ -1,7 +1,6 @@
-// System probes, network and scripting.
+// System probes and scripting.
 #pragma once
 
 #include "reel/system/desktop.h"
 #include "reel/system/machine.h"
-#include "reel/system/network.h"
 #include "reel/system/versions.h"

@@ -1,6 +1,6 @@
 // applicationMain makes its own application object, so this suite runs
 // without one.
-#include <reel/core/application.h>
+#include <reel/widgets/application.h>
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Values as text and text as values: descriptions, formats, numbers read from
 // text, paths; the log, and the application loop.
-#include <reel/core/application.h>
 #include <reel/core/debug.h>
 #include <reel/core/describe.h>
 #include <reel/core/format.h>
 #include <reel/core/log.h>
 #include <reel/core/paths.h>
 #include <reel/core/scan.h>
+#include <reel/widgets/application.h>
 
 #include "logcapture.h"
 #include "sandbox.h"

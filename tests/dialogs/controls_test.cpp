@@ -1,7 +1,7 @@
 // setObjEnabled on real widgets.
 #include "logcapture.h"
 
-#include <reel/dialogs/controls.h>
+#include <reel/widgets/controls.h>
 
 #include <gtest/gtest.h>
 

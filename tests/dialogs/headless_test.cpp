@@ -3,8 +3,8 @@
 #include "logcapture.h"
 
 #include <reel/dialogs/alerts.h>
-#include <reel/dialogs/qtpresenter.h>
 #include <reel/dialogs/timedalerts.h>
+#include <reel/widgets/qtpresenter.h>
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "tables.h"
 
 #include <reel/dialogs/alerts.h>
-#include <reel/dialogs/qtpresenter.h>
+#include <reel/widgets/qtpresenter.h>
 
 #include <gtest/gtest.h>
 

@@ -8,6 +8,10 @@ with a definition in the libraries (not inline, not a template, not defined
 in the header) must be exported by one of them; and the libraries export
 nothing but reelkit's own names. clang's syntax tree gives the declarations
 with their mangled names; nm gives what the libraries export.
+
+The installed headers are checked too: none is private ("*_p.h"), each
+compiles alone, and <reel/reel.h> reaches every one, so that what each
+declares is among what is checked above.
 """
 import json
 import os
@@ -15,15 +19,53 @@ import shlex
 import subprocess
 import sys
 import tempfile
+from concurrent.futures import ThreadPoolExecutor
 
 FUNCTIONS = {'FunctionDecl', 'CXXMethodDecl', 'CXXConstructorDecl', 'CXXDestructorDecl', 'CXXConversionDecl'}
 SKIPPED = {'FunctionTemplateDecl', 'ClassTemplateDecl', 'ClassTemplatePartialSpecializationDecl',
            'TypeAliasTemplateDecl', 'VarTemplateDecl', 'LinkageSpecDecl'}
 
 
+def qt_flags():
+    return shlex.split(subprocess.run(['pkg-config', '--cflags', 'Qt6Widgets'], check=True, capture_output=True,
+                                      text=True).stdout)
+
+
+def installed_headers(prefix):
+    root = os.path.join(prefix, 'include')
+    found = []
+    for folder, _, files in os.walk(os.path.join(root, 'reel')):
+        found += [os.path.relpath(os.path.join(folder, f), root) for f in files if f.endswith('.h')]
+    return sorted(found)
+
+
+def header_faults(clang, prefix):
+    """The installed headers that are private, do not compile alone, or are
+    out of <reel/reel.h>'s reach."""
+    include = '-I' + os.path.join(prefix, 'include')
+    headers = installed_headers(prefix)
+    faults = [f'private header installed: {h}' for h in headers if h.endswith('_p.h')]
+
+    def alone(header):
+        command = [clang, '-std=c++20', '-fsyntax-only', '-fPIC', include, *qt_flags(), '-x', 'c++', '-']
+        run = subprocess.run(command, input=f'#include <{header}>\n', capture_output=True, text=True)
+        return None if run.returncode == 0 else f'does not compile alone: {header}\n{run.stderr}'
+
+    with ThreadPoolExecutor(max_workers=os.cpu_count() or 1) as pool:
+        faults += [f for f in pool.map(alone, headers) if f]
+
+    command = [clang, '-std=c++20', '-M', include, *qt_flags(), '-x', 'c++', '-']
+    deps = subprocess.run(command, input='#include <reel/reel.h>\n', check=True, capture_output=True,
+                          text=True).stdout.replace('\\\n', ' ').split()
+    reached = {os.path.normpath(d) for d in deps}
+    root = os.path.join(prefix, 'include')
+    faults += [f'not reached from reel/reel.h: {h}' for h in headers
+               if os.path.normpath(os.path.join(root, h)) not in reached]
+    return faults, len(headers)
+
+
 def declarations(clang, prefix):
-    flags = subprocess.run(['pkg-config', '--cflags', 'Qt6Widgets'], check=True, capture_output=True,
-                           text=True).stdout
+    flags = ' '.join(shlex.quote(f) for f in qt_flags())
     with tempfile.TemporaryDirectory() as scratch:
         source = os.path.join(scratch, 'all.cpp')
         with open(source, 'w') as f:
@@ -120,7 +162,13 @@ def main():
         print('exported but not reelkit\'s:', readable, '(' + name + ')')
         faults += 1
 
-    print(f'{len(wanted)} declarations checked against {len(have)} exported names: {faults} faults')
+    problems, count = header_faults(clang, prefix)
+    for problem in problems:
+        print(problem)
+    faults += len(problems)
+
+    print(f'{count} headers and {len(wanted)} declarations checked against {len(have)} exported names: '
+          f'{faults} faults')
     return 1 if faults else 0
 
 

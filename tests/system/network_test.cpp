@@ -6,7 +6,7 @@
 #include "tables.h"
 
 #include <reel/core/debug.h>
-#include <reel/system/network.h>
+#include <reel/network/network.h>
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include <reel/task/environment.h>
 #include <reel/task/pipeline.h>
 #include <reel/task/shellrun.h>
-#include <reel/task/spawn.h>
+#include <reel/task/spawn_p.h>
 
 #include <gtest/gtest.h>
 

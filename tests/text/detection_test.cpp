@@ -2,7 +2,7 @@
 #include "samples.h"
 
 #include <reel/text/detection.h>
-#include <reel/text/unicodeforms.h>
+#include <reel/text/unicodeforms_p.h>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // libraries; exported for the tests.
 #pragma once
 
-#include "reel/core/export.h"
+#include "reel/base/export.h"
 
 #include <QtGlobal>
 

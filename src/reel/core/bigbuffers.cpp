@@ -1,4 +1,4 @@
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 
 #include <algorithm>
 #include <cstdint>

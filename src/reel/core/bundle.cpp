@@ -3,7 +3,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
 #include "reel/core/plistcodec.h"
-#include "reel/core/plistfile.h"
+#include "reel/core/plistfile_p.h"
 #include "reel/core/stringsfile.h"
 
 #include <QCoreApplication>

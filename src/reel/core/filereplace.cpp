@@ -1,4 +1,4 @@
-#include "reel/core/filereplace.h"
+#include "reel/core/filereplace_p.h"
 
 #include "reel/base/errortext_p.h"
 #include "reel/base/fd_p.h"

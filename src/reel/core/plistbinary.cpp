@@ -1,8 +1,8 @@
-#include "reel/core/plistbinary.h"
+#include "reel/core/plistbinary_p.h"
 
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 #include "reel/core/plistcodec.h"
-#include "reel/core/plistvalue.h"
+#include "reel/core/plistvalue_p.h"
 
 #include <QHashFunctions>
 #include <QVariantList>

@@ -1,8 +1,8 @@
 #include "reel/core/plistcodec.h"
 
-#include "reel/core/plistbinary.h"
-#include "reel/core/plistvalue.h"
-#include "reel/core/plistxml.h"
+#include "reel/core/plistbinary_p.h"
+#include "reel/core/plistvalue_p.h"
+#include "reel/core/plistxml_p.h"
 
 namespace reel {
 

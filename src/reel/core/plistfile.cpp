@@ -1,4 +1,4 @@
-#include "reel/core/plistfile.h"
+#include "reel/core/plistfile_p.h"
 
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"

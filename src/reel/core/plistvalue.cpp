@@ -1,4 +1,4 @@
-#include "reel/core/plistvalue.h"
+#include "reel/core/plistvalue_p.h"
 
 #include "reel/core/numberkind.h"
 #include "reel/core/plistcodec.h"

@@ -1,8 +1,8 @@
-#include "reel/core/plistxml.h"
+#include "reel/core/plistxml_p.h"
 
 #include "reel/core/plistcodec.h"
-#include "reel/core/plistvalue.h"
-#include "reel/core/plistxmlmarkup.h"
+#include "reel/core/plistvalue_p.h"
+#include "reel/core/plistxmlmarkup_p.h"
 
 #include <QRegularExpression>
 #include <QTimeZone>

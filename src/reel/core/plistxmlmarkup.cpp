@@ -1,4 +1,4 @@
-#include "reel/core/plistxmlmarkup.h"
+#include "reel/core/plistxmlmarkup_p.h"
 
 #include "reel/core/plistcodec.h"
 

@@ -21,9 +21,3 @@ target_sources(reelkit_core PRIVATE
   reel/core/scan.cpp
   reel/core/stringsfile.cpp
 )
-
-# The application shell, and the widgets library's place behind the core's hooks.
-target_sources(reelkit_widgets PRIVATE
-  reel/core/application.cpp
-  reel/core/widgetsbackend.cpp
-)

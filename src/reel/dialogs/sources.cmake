@@ -6,9 +6,3 @@ target_sources(reelkit_core PRIVATE
   reel/dialogs/recordingpresenter.cpp
   reel/dialogs/timedalerts.cpp
 )
-
-# Control enabling and the Qt Widgets presenter.
-target_sources(reelkit_widgets PRIVATE
-  reel/dialogs/controls.cpp
-  reel/dialogs/qtpresenter.cpp
-)

@@ -2,7 +2,7 @@
 
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 #include "reel/files/presence.h"
 #include "reel/files/removal.h"
 

@@ -1,9 +1,9 @@
-#include "reel/files/hometrash.h"
+#include "reel/files/hometrash_p.h"
 
 #include "reel/base/errortext_p.h"
 #include "reel/base/fd_p.h"
 #include "reel/base/io_p.h"
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "reel/files/listing.h"
 
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/files/native.h"
-#include "reel/files/treewalk.h"
+#include "reel/files/native_p.h"
+#include "reel/files/treewalk_p.h"
 
 #include <deque>
 #include <set>

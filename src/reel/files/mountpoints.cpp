@@ -1,4 +1,4 @@
-#include "reel/files/mountpoints.h"
+#include "reel/files/mountpoints_p.h"
 
 #include "reel/core/fileio.h"
 

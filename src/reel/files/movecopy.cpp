@@ -3,7 +3,7 @@
 #include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 #include "reel/files/presence.h"
 #include "reel/files/removal.h"
 #include "reel/files/removalguard.h"

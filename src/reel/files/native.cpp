@@ -1,4 +1,4 @@
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 
 #include "reel/base/errortext_p.h"
 

@@ -3,7 +3,7 @@
 #include "reel/core/describe.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 
 #include <atomic>
 #include <fcntl.h>

@@ -3,9 +3,9 @@
 #include "reel/base/errortext_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/files/hometrash.h"
-#include "reel/files/mountpoints.h"
-#include "reel/files/native.h"
+#include "reel/files/hometrash_p.h"
+#include "reel/files/mountpoints_p.h"
+#include "reel/files/native_p.h"
 #include "reel/files/presence.h"
 
 #include <QFile>

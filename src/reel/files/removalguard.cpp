@@ -1,7 +1,7 @@
 #include "reel/files/removalguard.h"
 
 #include "reel/core/paths.h"
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 #include "reel/files/presence.h"
 
 #include <QFile>

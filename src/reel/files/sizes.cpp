@@ -3,9 +3,9 @@
 #include "reel/core/describe.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 #include "reel/files/presence.h"
-#include "reel/files/treewalk.h"
+#include "reel/files/treewalk_p.h"
 
 #include <QDateTime>
 

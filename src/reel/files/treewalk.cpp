@@ -1,6 +1,6 @@
-#include "reel/files/treewalk.h"
+#include "reel/files/treewalk_p.h"
 
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 
 #include <cerrno>
 #include <set>

@@ -1,7 +1,7 @@
 #include "reel/numbers/bitrate.h"
 
 #include "reel/core/log.h"
-#include "reel/numbers/checked.h"
+#include "reel/numbers/checked_p.h"
 
 #include <climits>
 #include <optional>

@@ -3,7 +3,7 @@
 #include "reel/core/log.h"
 #include "reel/core/scan.h"
 #include "reel/dialogs/alerts.h"
-#include "reel/numbers/checked.h"
+#include "reel/numbers/checked_p.h"
 #include "reel/numbers/parsing.h"
 #include "reel/strings/rewriting.h"
 

@@ -1,7 +1,7 @@
 #include "reel/numbers/multiples.h"
 
 #include "reel/core/log.h"
-#include "reel/numbers/checked.h"
+#include "reel/numbers/checked_p.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,7 +3,7 @@
 #include "reel/core/describe.h"
 #include "reel/core/log.h"
 #include "reel/core/scan.h"
-#include "reel/numbers/checked.h"
+#include "reel/numbers/checked_p.h"
 #include "reel/numbers/multiples.h"
 #include "reel/strings/lists.h"
 #include "reel/strings/rewriting.h"

@@ -4,7 +4,7 @@
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/core/plistcodec.h"
-#include "reel/core/plistfile.h"
+#include "reel/core/plistfile_p.h"
 #include "reel/files/presence.h"
 
 

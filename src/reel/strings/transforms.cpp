@@ -1,6 +1,6 @@
 #include "reel/strings/transforms.h"
 
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 
 #include <QStringView>
 

@@ -8,7 +8,7 @@
 #include "reel/files/presence.h"
 #include "reel/prefs/devswitch.h"
 #include "reel/task/environment.h"
-#include "reel/task/spawn.h"
+#include "reel/task/spawn_p.h"
 
 #include <optional>
 

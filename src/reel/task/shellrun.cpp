@@ -5,7 +5,7 @@
 #include "reel/files/presence.h"
 #include "reel/strings/rewriting.h"
 #include "reel/task/environment.h"
-#include "reel/task/spawn.h"
+#include "reel/task/spawn_p.h"
 
 #include <algorithm>
 #include <optional>

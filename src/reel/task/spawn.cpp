@@ -1,9 +1,9 @@
-#include "reel/task/spawn.h"
+#include "reel/task/spawn_p.h"
 
 #include "reel/base/errortext_p.h"
 #include "reel/base/fd_p.h"
 #include "reel/base/io_p.h"
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 #include "reel/core/log.h"
 #include "reel/task/pipeline.h"
 

@@ -1,9 +1,9 @@
 #include "reel/text/codecs.h"
 
 #include "reel/core/format.h"
-#include "reel/text/iconvcodec.h"
-#include "reel/text/singlebyte.h"
-#include "reel/text/unicodeforms.h"
+#include "reel/text/iconvcodec_p.h"
+#include "reel/text/singlebyte_p.h"
+#include "reel/text/unicodeforms_p.h"
 
 namespace reel {
 

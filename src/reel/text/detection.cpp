@@ -2,12 +2,12 @@
 
 #include "reel/base/fd_p.h"
 #include "reel/base/io_p.h"
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 #include "reel/core/fileio.h"
 #include "reel/core/format.h"
-#include "reel/text/iconvcodec.h"
-#include "reel/text/piecedecoding.h"
-#include "reel/text/unicodeforms.h"
+#include "reel/text/iconvcodec_p.h"
+#include "reel/text/piecedecoding_p.h"
+#include "reel/text/unicodeforms_p.h"
 
 #include <QFile>
 #include <QList>

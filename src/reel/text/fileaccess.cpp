@@ -1,9 +1,9 @@
-#include "reel/text/fileaccess.h"
+#include "reel/text/fileaccess_p.h"
 
 #include "reel/base/errortext_p.h"
 #include "reel/base/io_p.h"
-#include "reel/core/filereplace.h"
-#include "reel/files/native.h"
+#include "reel/core/filereplace_p.h"
+#include "reel/files/native_p.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
-#include "reel/text/piecedecoding.h"
+#include "reel/text/piecedecoding_p.h"
 
 #include "reel/core/format.h"
-#include "reel/text/unicodeforms.h"
+#include "reel/text/unicodeforms_p.h"
 
 #include <QtEndian>
 

@@ -1,15 +1,15 @@
 #include "reel/text/reading.h"
 
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/movecopy.h"
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 #include "reel/files/removal.h"
 #include "reel/files/sizes.h"
 #include "reel/text/codecs.h"
 #include "reel/text/detection.h"
-#include "reel/text/fileaccess.h"
+#include "reel/text/fileaccess_p.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "reel/text/singlebyte.h"
+#include "reel/text/singlebyte_p.h"
 
 #include "reel/core/format.h"
 

@@ -10,7 +10,7 @@
 // 0xD3 and 0xD4 and map to the same character followed by the variant tag
 // U+F87F, so they are listed here with the plain character and the tag is
 // added by the codec.
-#include "reel/text/singlebyte.h"
+#include "reel/text/singlebyte_p.h"
 
 namespace reel::text {
 

@@ -1,6 +1,6 @@
-#include "reel/text/unicodeforms.h"
+#include "reel/text/unicodeforms_p.h"
 
-#include "reel/core/bigbuffers.h"
+#include "reel/core/bigbuffers_p.h"
 #include "reel/core/format.h"
 
 #include <QtEndian>

@@ -1,13 +1,13 @@
 #include "reel/text/writing.h"
 
-#include "reel/core/filereplace.h"
+#include "reel/core/filereplace_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/dialogs/alerts.h"
 #include "reel/files/presence.h"
 #include "reel/strings/rewriting.h"
 #include "reel/text/codecs.h"
-#include "reel/text/fileaccess.h"
+#include "reel/text/fileaccess_p.h"
 
 #include <QFile>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "reel/text/codecs.h"
-#include "reel/text/iconvcodec.h"
+#include "reel/text/iconvcodec_p.h"
 
 #include <QString>
 

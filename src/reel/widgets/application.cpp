@@ -1,4 +1,4 @@
-#include "reel/core/application.h"
+#include "reel/widgets/application.h"
 
 #include "reel/core/bundle.h"
 

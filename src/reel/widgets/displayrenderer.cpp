@@ -1,4 +1,4 @@
-#include "reel/system/displayrenderer.h"
+#include "reel/widgets/displayrenderer_p.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // Internal to files/.
 #pragma once
 
-#include "reel/files/native.h"
+#include "reel/files/native_p.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "reel/dialogs/qtpresenter.h"
+#include "reel/widgets/qtpresenter.h"
 
 #include "reel/core/log.h"
 #include "reel/dialogs/passclock.h"

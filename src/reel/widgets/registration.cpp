@@ -6,8 +6,8 @@
 // hooks set) even when the program calls nothing else of it.
 #include "reel/core/export.h"
 #include "reel/dialogs/presenter.h"
-#include "reel/dialogs/qtpresenter.h"
-#include "reel/system/displayrenderer.h"
+#include "reel/widgets/qtpresenter.h"
+#include "reel/widgets/displayrenderer_p.h"
 #include "reel/system/machine.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "reel/system/network.h"
+#include "reel/network/network.h"
 
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"

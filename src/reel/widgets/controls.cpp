@@ -1,4 +1,4 @@
-#include "reel/dialogs/controls.h"
+#include "reel/widgets/controls.h"
 
 #include "reel/core/log.h"
 

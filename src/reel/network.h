@@ -1,0 +1,5 @@
+// The network library (reelkit::network): web pages and the connection
+// check. Links libcurl.
+#pragma once
+
+#include "reel/network/network.h"
