@@ -4,7 +4,7 @@
 
 #include <reel/core/bundle.h>
 #include <reel/core/paths.h>
-#include <reel/core/plistcodec.h>
+#include <reel/plist/codec.h>
 #include <reel/files/listing.h>
 #include <reel/files/presence.h>
 #include <reel/files/sizes.h>

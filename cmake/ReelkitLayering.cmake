@@ -10,7 +10,7 @@
 # Subsystems are layered, lowest first: a folder includes from its own layer
 # and those below it only, so the include graph has no cycle.
 cmake_policy(VERSION 3.21)
-set(layers base core strings dialogs files prefs numbers task text media system network widgets)
+set(layers base plist core strings dialogs files prefs numbers task text media system network widgets)
 set(allowed_core core)
 set(allowed_widgets core widgets)
 set(allowed_network core network)

@@ -2,7 +2,7 @@
 // unchanged through each writer.
 #pragma once
 
-#include <reel/core/plistcodec.h>
+#include <reel/plist/codec.h>
 
 #include <QByteArray>
 

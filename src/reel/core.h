@@ -1,7 +1,10 @@
 // Core runtime: debug switches and log, shared constants and the temporary
 // folder, the application bundle, and the exact helpers (paths,
-// number scanning, value descriptions, property lists) the rest builds on.
+// number scanning, value descriptions) the rest builds on, over the
+// property-list codec.
 #pragma once
+
+#include "reel/plist.h"
 
 #include "reel/core/bundle.h"
 #include "reel/core/constants.h"
@@ -10,9 +13,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/format.h"
 #include "reel/core/log.h"
-#include "reel/core/numberkind.h"
 #include "reel/core/paths.h"
-#include "reel/core/plistcodec.h"
 #include "reel/core/privatefiles.h"
 #include "reel/core/scan.h"
 #include "reel/core/stringsfile.h"

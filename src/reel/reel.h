@@ -6,6 +6,7 @@
 #include "reel/files.h"
 #include "reel/media.h"
 #include "reel/numbers.h"
+#include "reel/plist.h"
 #include "reel/prefs.h"
 #include "reel/strings.h"
 #include "reel/system.h"

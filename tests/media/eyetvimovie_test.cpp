@@ -3,7 +3,7 @@
 #include "logcapture.h"
 #include "sandbox.h"
 
-#include <reel/core/plistcodec.h>
+#include <reel/plist/codec.h>
 #include <reel/media/eyetvimovie.h>
 
 #include <gtest/gtest.h>

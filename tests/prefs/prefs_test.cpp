@@ -8,7 +8,7 @@
 #include "scoped.h"
 
 #include <reel/core/debug.h>
-#include <reel/core/plistcodec.h>
+#include <reel/plist/codec.h>
 #include <reel/prefs.h>
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "scoped.h"
 
 #include <reel/core/fileio.h>
-#include <reel/core/plistcodec.h>
+#include <reel/plist/codec.h>
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,5 +1,13 @@
 #include "reel/base/io_p.h"
 
+#include "reel/base/errortext_p.h"
+#include "reel/base/fd_p.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace reel {
@@ -52,6 +60,41 @@ qint64 readFully(int fd, char *into, qint64 size, off_t offset)
         got += n;
     }
     return got;
+}
+
+std::optional<QByteArray> readRegularFileBytes(const QString &path, QString *error, qint64 maxBytes)
+{
+    auto fail = [&](const QString &why) -> std::optional<QByteArray> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    if (path.isEmpty())
+        return fail(QStringLiteral("empty path"));
+    // A NUL would cut the path short in every system call.
+    if (path.contains(QChar(0)))
+        return fail(QStringLiteral("path holds a NUL character"));
+    const UniqueFd fd(openRetrying(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!fd.valid())
+        return fail(errnoText(errno));
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return fail(QStringLiteral("not a regular file"));
+    const qint64 limit = maxBytes < 0 ? std::numeric_limits<qint64>::max() : maxBytes;
+    QByteArray bytes;
+    if (st.st_size > 0)
+        bytes.reserve(qsizetype(std::min<qint64>(st.st_size, limit)));
+    char buffer[65536];
+    while (bytes.size() < limit) {
+        const ssize_t n = retryOnInterrupt(
+            [&] { return ::read(fd.get(), buffer, size_t(std::min<qint64>(qint64(sizeof buffer), limit - bytes.size()))); });
+        if (n < 0)
+            return fail(errnoText(errno));
+        if (n == 0)
+            break;
+        bytes.append(buffer, qsizetype(n));
+    }
+    return bytes;
 }
 
 } // namespace reel

@@ -2,8 +2,8 @@
 
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
-#include "reel/core/plistcodec.h"
-#include "reel/core/plistfile_p.h"
+#include "reel/plist/codec.h"
+#include "reel/plist/file_p.h"
 #include "reel/core/stringsfile.h"
 
 #include <QCoreApplication>
@@ -57,7 +57,10 @@ QVariantMap readInfo(const QString &plistPath)
     if (entry.mtimeNs == mtimeNs && entry.size == qint64(st.st_size))
         return entry.info;
     QVariantMap info;
-    const std::optional<QVariant> root = readPlistFile(plistPath, QStringLiteral("Info.plist"));
+    QString refusal;
+    const std::optional<QVariant> root = readPlistFile(plistPath, &refusal);
+    if (!refusal.isEmpty())
+        logAlways(LogLabel("Info.plist"), ":-( refused '%@': %@", plistPath, refusal);
     if (root && root->metaType().id() == QMetaType::QVariantMap)
         info = root->toMap();
     entry = {mtimeNs, qint64(st.st_size), info};

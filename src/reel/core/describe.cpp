@@ -1,6 +1,6 @@
 #include "reel/core/describe.h"
 
-#include "reel/core/numberkind.h"
+#include "reel/plist/numberkind.h"
 
 #include <QByteArray>
 #include <QStringList>

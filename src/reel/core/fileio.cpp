@@ -19,44 +19,7 @@ namespace reel {
 
 std::optional<QByteArray> readRegularFile(const QString &path, QString *error, qint64 maxBytes)
 {
-    auto fail = [&](const QString &why) -> std::optional<QByteArray> {
-        if (error)
-            *error = why;
-        return std::nullopt;
-    };
-    if (path.isEmpty())
-        return fail(QStringLiteral("empty path"));
-    // A NUL would cut the path short in every system call.
-    if (path.contains(QChar(0)))
-        return fail(QStringLiteral("path holds a NUL character"));
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return fail(errnoText(errno));
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return fail(QStringLiteral("not a regular file"));
-    }
-    const qint64 limit = maxBytes < 0 ? std::numeric_limits<qint64>::max() : maxBytes;
-    QByteArray bytes;
-    if (st.st_size > 0)
-        bytes.reserve(qsizetype(std::min<qint64>(st.st_size, limit)));
-    char buffer[65536];
-    while (bytes.size() < limit) {
-        const ssize_t n = retryOnInterrupt(
-            [&] { return ::read(fd, buffer, size_t(std::min<qint64>(qint64(sizeof buffer), limit - bytes.size()))); });
-        if (n < 0) {
-            const int code = errno;
-            ::close(fd);
-            return fail(errnoText(code));
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, qsizetype(n));
-    }
-    ::close(fd);
-    return bytes;
+    return readRegularFileBytes(path, error, maxBytes);
 }
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error)

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <locale.h>
+#include <optional>
 #include <string>
 
 namespace reel {
@@ -88,6 +89,110 @@ QString padded(const Directive &directive, const QString &text)
     return directive.flags.find('-') != std::string::npos ? text + fill : fill + text;
 }
 
+// The length modifier at i, if any: h, hh, l, ll, q, j, z, t.
+Length readLength(std::string_view fmt, size_t &i)
+{
+    auto twice = [&](char c) {
+        const bool doubled = i + 1 < fmt.size() && fmt[i + 1] == c;
+        i += doubled ? 2 : 1;
+        return doubled;
+    };
+    if (i >= fmt.size())
+        return Length::None;
+    switch (fmt[i]) {
+    case 'h':
+        return twice('h') ? Length::Char : Length::Short;
+    case 'l':
+        return twice('l') ? Length::LongLong : Length::Long;
+    case 'q':
+    case 'j':
+        ++i;
+        return Length::LongLong;
+    case 'z':
+    case 't':
+        ++i;
+        return Length::Size;
+    default:
+        return Length::None;
+    }
+}
+
+// The directive whose '%' stands just before i, i then past it; nothing when
+// the text ends before its conversion character.
+std::optional<Directive> readDirective(std::string_view fmt, size_t &i)
+{
+    Directive directive;
+    auto digits = [&](std::string &into) {
+        while (i < fmt.size() && fmt[i] >= '0' && fmt[i] <= '9')
+            into += fmt[i++];
+    };
+    while (i < fmt.size() && std::string_view("-+ #0'").find(fmt[i]) != std::string_view::npos)
+        directive.flags += fmt[i++];
+    digits(directive.width);
+    if (i < fmt.size() && fmt[i] == '.') {
+        directive.precision += fmt[i++];
+        digits(directive.precision);
+    }
+    directive.length = readLength(fmt, i);
+    if (i >= fmt.size())
+        return std::nullopt;
+    directive.conversion = fmt[i++];
+    return directive;
+}
+
+QString character(const Directive &directive, const QVariant &v)
+{
+    const char32_t code = v.metaType().id() == QMetaType::QString && !v.toString().isEmpty()
+                              ? v.toString().at(0).unicode()
+                              : char32_t(v.toUInt());
+    return padded(directive, QString::fromUcs4(&code, 1));
+}
+
+QString string(const Directive &directive, const QVariant &v)
+{
+    QString s = v.isValid() ? v.toString() : QStringLiteral("(null)");
+    if (directive.precision.size() > 1)
+        s.truncate(std::stoi(directive.precision.substr(1)));
+    return padded(directive, s);
+}
+
+// The text of a directive, taking its argument with takeArg; nothing for a
+// conversion this formatter does not know.
+template <typename TakeArg>
+std::optional<QString> converted(const Directive &directive, TakeArg &&takeArg)
+{
+    switch (directive.conversion) {
+    case '%':
+        return QStringLiteral("%");
+    case '@':
+        return padded(directive, describe(takeArg()));
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'x':
+    case 'X':
+    case 'o':
+        return formatInteger(directive, takeArg());
+    case 'f':
+    case 'F':
+    case 'e':
+    case 'E':
+    case 'g':
+    case 'G':
+    case 'a':
+    case 'A':
+        return cFormat(directive, "", takeArg().toDouble());
+    case 'c':
+    case 'C':
+        return character(directive, takeArg());
+    case 's':
+    case 'S':
+        return string(directive, takeArg());
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 QString formatv(std::string_view fmt, const QVariantList &args)
@@ -96,121 +201,25 @@ QString formatv(std::string_view fmt, const QVariantList &args)
     out.reserve(qsizetype(fmt.size()) + 16);
     qsizetype next = 0;
     size_t literalStart = 0;
-    size_t i = 0;
-
-    auto flushLiteral = [&](size_t end) {
-        if (end > literalStart)
-            out += QString::fromUtf8(fmt.data() + literalStart, qsizetype(end - literalStart));
-    };
     auto takeArg = [&]() -> QVariant { return next < args.size() ? args.at(next++) : QVariant(); };
 
-    while (i < fmt.size()) {
+    for (size_t i = 0; i < fmt.size();) {
         if (fmt[i] != '%') {
             ++i;
             continue;
         }
-        flushLiteral(i);
-        const size_t directiveStart = i;
-        ++i;
-        Directive directive;
-        while (i < fmt.size() && std::string_view("-+ #0'").find(fmt[i]) != std::string_view::npos)
-            directive.flags += fmt[i++];
-        while (i < fmt.size() && fmt[i] >= '0' && fmt[i] <= '9')
-            directive.width += fmt[i++];
-        if (i < fmt.size() && fmt[i] == '.') {
-            directive.precision += fmt[i++];
-            while (i < fmt.size() && fmt[i] >= '0' && fmt[i] <= '9')
-                directive.precision += fmt[i++];
-        }
-        if (i < fmt.size()) {
-            switch (fmt[i]) {
-            case 'h':
-                ++i;
-                directive.length = Length::Short;
-                if (i < fmt.size() && fmt[i] == 'h') {
-                    ++i;
-                    directive.length = Length::Char;
-                }
-                break;
-            case 'l':
-                ++i;
-                directive.length = Length::Long;
-                if (i < fmt.size() && fmt[i] == 'l') {
-                    ++i;
-                    directive.length = Length::LongLong;
-                }
-                break;
-            case 'q':
-            case 'j':
-                ++i;
-                directive.length = Length::LongLong;
-                break;
-            case 'z':
-            case 't':
-                ++i;
-                directive.length = Length::Size;
-                break;
-            default:
-                break;
-            }
-        }
-        if (i >= fmt.size()) {
-            // A lone trailing directive is kept as written.
-            literalStart = directiveStart;
-            break;
-        }
-        directive.conversion = fmt[i++];
+        const size_t directiveStart = i++;
+        const std::optional<Directive> directive = readDirective(fmt, i);
+        if (!directive)
+            break; // a lone trailing directive is kept as written
+        out += QString::fromUtf8(fmt.data() + literalStart, qsizetype(directiveStart - literalStart));
         literalStart = i;
-        switch (directive.conversion) {
-        case '%':
-            out += QLatin1Char('%');
-            break;
-        case '@':
-            out += padded(directive, describe(takeArg()));
-            break;
-        case 'd':
-        case 'i':
-        case 'u':
-        case 'x':
-        case 'X':
-        case 'o':
-            out += formatInteger(directive, takeArg());
-            break;
-        case 'f':
-        case 'F':
-        case 'e':
-        case 'E':
-        case 'g':
-        case 'G':
-        case 'a':
-        case 'A':
-            out += cFormat(directive, "", takeArg().toDouble());
-            break;
-        case 'c':
-        case 'C': {
-            const QVariant v = takeArg();
-            const char32_t code = v.metaType().id() == QMetaType::QString && !v.toString().isEmpty()
-                                      ? v.toString().at(0).unicode()
-                                      : char32_t(v.toUInt());
-            out += padded(directive, QString::fromUcs4(&code, 1));
-            break;
-        }
-        case 's':
-        case 'S': {
-            const QVariant v = takeArg();
-            QString s = v.isValid() ? v.toString() : QStringLiteral("(null)");
-            if (directive.precision.size() > 1)
-                s.truncate(std::stoi(directive.precision.substr(1)));
-            out += padded(directive, s);
-            break;
-        }
-        default:
-            // Unknown directive: keep it as written, consume nothing.
+        if (const std::optional<QString> text = converted(*directive, takeArg))
+            out += *text;
+        else // kept as written, consuming nothing
             out += QString::fromUtf8(fmt.data() + directiveStart, qsizetype(i - directiveStart));
-            break;
-        }
     }
-    flushLiteral(fmt.size());
+    out += QString::fromUtf8(fmt.data() + literalStart, qsizetype(fmt.size() - literalStart));
     return out;
 }
 

@@ -1,6 +1,6 @@
 #include "reel/core/stringsfile.h"
 
-#include "reel/core/plistcodec.h"
+#include "reel/plist/codec.h"
 
 #include <QStringDecoder>
 #include <QVariantMap>

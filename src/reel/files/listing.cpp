@@ -1,6 +1,6 @@
 #include "reel/files/listing.h"
 
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/native_p.h"

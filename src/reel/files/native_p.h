@@ -2,7 +2,7 @@
 // sorted folder listings, file-system figures), also used by the text files.
 #pragma once
 
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/core/plistcodec.h"
+#include "reel/plist/codec.h"
 #include "reel/core/scan.h"
 #include "reel/dialogs/alerts.h"
 #include "reel/files/listing.h"

@@ -99,20 +99,79 @@ Handle newHandle()
     return Handle(curl_easy_init(), &curl_easy_cleanup);
 }
 
+std::optional<Page> fetchLocalFile(const QString &path, QString *why)
+{
+    if (QFileInfo(path).size() > networkPageLimit()) {
+        *why = QStringLiteral("page too large");
+        return std::nullopt;
+    }
+    std::optional<QByteArray> bytes = readRegularFile(path, why);
+    if (!bytes)
+        return std::nullopt;
+    return Page{*bytes, QByteArray()};
+}
+
+// Sets what every request of a fetch shares; the header list must outlive
+// the handle's transfers.
+void configure(CURL *curl, Transfer &transfer, char *detail, curl_slist *headers)
+{
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
+    // No signals: the caller may be any thread of a program with its own.
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+    // Redirections are followed by the caller, one by one, to refuse https
+    // to http.
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    curl_easy_setopt(curl, CURLOPT_USERAGENT, "reelkit");
+    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(transfer.limit));
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &onBody);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
+    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &onHeader);
+    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
+}
+
+// The page of a successful answer; nothing, with why, for a page that came
+// encoded.
+std::optional<Page> pageOf(CURL *curl, const Transfer &transfer, QString *why)
+{
+    curl_header *coding = nullptr;
+    if (curl_easy_header(curl, "Content-Encoding", 0, CURLH_HEADER, -1, &coding) == CURLHE_OK) {
+        const QByteArray name = QByteArray(coding->value).trimmed().toLower();
+        if (!name.isEmpty() && name != "identity") {
+            *why = QStringLiteral("content encoded as ") + QString::fromLatin1(name);
+            return std::nullopt;
+        }
+    }
+    const char *type = nullptr;
+    curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &type);
+    return Page{transfer.body, QByteArray(type)};
+}
+
+// Where an answer of status sends the request next; nothing, with why, when
+// it is not a redirection this fetch follows.
+std::optional<QUrl> redirection(CURL *curl, long status, const QUrl &url, int redirects, QString *why)
+{
+    const char *location = nullptr;
+    curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &location);
+    if (status < 300 || status > 399 || !location) {
+        *why = QStringLiteral("HTTP status %1").arg(status);
+        return std::nullopt;
+    }
+    const QUrl next = QUrl::fromEncoded(location);
+    if (redirects == kMaxRedirects || !isHttp(next)
+        || (url.scheme() == QLatin1String("https") && next.scheme() != QLatin1String("https"))) {
+        *why = QStringLiteral("redirection to ") + next.toString();
+        return std::nullopt;
+    }
+    return next;
+}
+
 // The page at url, following redirections; nothing, with why, on failure.
 std::optional<Page> fetch(QUrl url, QString *why)
 {
-    if (url.isLocalFile()) {
-        const QString path = url.toLocalFile();
-        if (QFileInfo(path).size() > networkPageLimit()) {
-            *why = QStringLiteral("page too large");
-            return std::nullopt;
-        }
-        std::optional<QByteArray> bytes = readRegularFile(path, why);
-        if (!bytes)
-            return std::nullopt;
-        return Page{*bytes, QByteArray()};
-    }
+    if (url.isLocalFile())
+        return fetchLocalFile(url.toLocalFile(), why);
 
     const Handle handle = newHandle();
     CURL *const curl = handle.get();
@@ -123,23 +182,11 @@ std::optional<Page> fetch(QUrl url, QString *why)
     Transfer transfer;
     transfer.limit = networkPageLimit();
     char detail[CURL_ERROR_SIZE] = {};
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
-    // No signals: the caller may be any thread of a program with its own.
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
-    // Redirections are followed here, one by one, to refuse https to http.
-    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(curl, CURLOPT_USERAGENT, "reelkit");
     // The page as it is: a compressed one whose end was cut off would not
-    // tell, so an answer encoded all the same is refused below.
+    // tell, so an answer encoded all the same is refused.
     const std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(
         curl_slist_append(nullptr, "Accept-Encoding: identity"), &curl_slist_free_all);
-    curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers.get());
-    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(transfer.limit));
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &onBody);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, &onHeader);
-    curl_easy_setopt(curl, CURLOPT_HEADERDATA, &transfer);
+    configure(curl, transfer, detail, headers.get());
 
     const QDeadlineTimer deadline(networkTimeout());
     for (int redirects = 0;; ++redirects) {
@@ -157,35 +204,14 @@ std::optional<Page> fetch(QUrl url, QString *why)
             *why = failure(code, detail, transfer);
             return std::nullopt;
         }
-
         long status = 0;
         curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &status);
-        if (status >= 200 && status < 300) {
-            curl_header *coding = nullptr;
-            if (curl_easy_header(curl, "Content-Encoding", 0, CURLH_HEADER, -1, &coding) == CURLHE_OK) {
-                const QByteArray name = QByteArray(coding->value).trimmed().toLower();
-                if (!name.isEmpty() && name != "identity") {
-                    *why = QStringLiteral("content encoded as ") + QString::fromLatin1(name);
-                    return std::nullopt;
-                }
-            }
-            const char *type = nullptr;
-            curl_easy_getinfo(curl, CURLINFO_CONTENT_TYPE, &type);
-            return Page{transfer.body, QByteArray(type)};
-        }
-        const char *location = nullptr;
-        curl_easy_getinfo(curl, CURLINFO_REDIRECT_URL, &location);
-        if (status < 300 || status > 399 || !location) {
-            *why = QStringLiteral("HTTP status %1").arg(status);
+        if (status >= 200 && status < 300)
+            return pageOf(curl, transfer, why);
+        const std::optional<QUrl> next = redirection(curl, status, url, redirects, why);
+        if (!next)
             return std::nullopt;
-        }
-        const QUrl next = QUrl::fromEncoded(location);
-        if (redirects == kMaxRedirects || !isHttp(next)
-            || (url.scheme() == QLatin1String("https") && next.scheme() != QLatin1String("https"))) {
-            *why = QStringLiteral("redirection to ") + next.toString();
-            return std::nullopt;
-        }
-        url = next;
+        url = *next;
     }
 }
 

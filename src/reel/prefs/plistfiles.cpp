@@ -3,8 +3,8 @@
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/core/plistcodec.h"
-#include "reel/core/plistfile_p.h"
+#include "reel/plist/codec.h"
+#include "reel/plist/file_p.h"
 #include "reel/files/presence.h"
 
 
@@ -14,7 +14,11 @@ std::optional<QVariantMap> readPlist(const QString &path)
 {
     if (path.isNull())
         return std::nullopt;
-    const std::optional<QVariant> root = readPlistFile(stringByExpandingTildeInPath(path), QStringLiteral("readPlist"));
+    const QString file = stringByExpandingTildeInPath(path);
+    QString refusal;
+    const std::optional<QVariant> root = readPlistFile(file, &refusal);
+    if (!refusal.isEmpty())
+        logAlways(LogLabel("readPlist"), ":-( refused '%@': %@", file, refusal);
     if (!root || root->metaType().id() != QMetaType::QVariantMap)
         return std::nullopt;
     QVariantMap dictionary = root->toMap();

@@ -6,7 +6,7 @@
 #include "reel/core/fileio.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
-#include "reel/core/plistcodec.h"
+#include "reel/plist/codec.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -5,7 +5,7 @@
 
 #include "reel/core/export.h"
 #include "reel/core/listforms.h"
-#include "reel/core/numberkind.h"
+#include "reel/plist/numberkind.h"
 
 #include <QString>
 #include <QStringList>

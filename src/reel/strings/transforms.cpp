@@ -1,6 +1,6 @@
 #include "reel/strings/transforms.h"
 
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 
 #include <QStringView>
 

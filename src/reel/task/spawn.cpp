@@ -3,7 +3,7 @@
 #include "reel/base/errortext_p.h"
 #include "reel/base/fd_p.h"
 #include "reel/base/io_p.h"
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 #include "reel/core/log.h"
 #include "reel/task/pipeline.h"
 
@@ -452,11 +452,12 @@ QString Output::takeText()
     return text;
 }
 
-std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label)
-{
-    if (plan.stages.isEmpty())
-        return std::nullopt;
+namespace {
 
+// The stages as the system takes them; nothing, with a log line, when a word
+// could not reach the tool as its text says.
+std::optional<std::vector<PreparedStage>> prepareStages(const PipelinePlan &plan, std::string_view label)
+{
     std::vector<PreparedStage> prepared(size_t(plan.stages.size()));
     for (qsizetype i = 0; i < plan.stages.size(); ++i) {
         const Stage &stage = plan.stages.at(i);
@@ -482,7 +483,57 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
             return std::nullopt;
         }
     }
+    return prepared;
+}
+
+// Starts the tools, each reading the one before; the last writes to
+// resultWrite and its errors to errorsWrite (-1: inherited). The last
+// tool's process, or -1 when one could not start: those started are then
+// killed, since half a pipeline could wait forever on an input nobody feeds.
+pid_t startStages(const PipelinePlan &plan, std::vector<PreparedStage> &prepared, int resultWrite, int errorsWrite,
+                  std::string_view label)
+{
     const QByteArray directory = plan.workingDirectory.isEmpty() ? QByteArray() : QFile::encodeName(plan.workingDirectory);
+    // The last tool is the program's child, waited for once its output has
+    // ended; the earlier ones are detached and never waited for, since one
+    // may run on after the last has ended (reading the program's input that
+    // stays open, or sleeping).
+    QList<pid_t> started;
+    UniqueFd previousRead;
+    for (qsizetype i = 0; i < plan.stages.size(); ++i) {
+        const bool last = i == plan.stages.size() - 1;
+        UniqueFd nextRead;
+        UniqueFd nextWrite;
+        int failure = 0;
+        pid_t pid = -1;
+        if (!last && !makePipe(nextRead, nextWrite))
+            failure = errno;
+        else
+            failure = spawnStage(&pid, prepared[size_t(i)], i == 0 ? -1 : previousRead.get(),
+                                 i == 0 && plan.firstReadsNothing, last ? resultWrite : nextWrite.get(),
+                                 last ? errorsWrite : -1, directory, !last);
+        if (failure != 0) {
+            for (const pid_t tool : std::as_const(started))
+                ::kill(tool, SIGKILL);
+            logAlways(LogLabel(label), ":-( cannot start '%@' - %@", plan.stages.at(i).program, errnoText(failure));
+            return -1;
+        }
+        started.append(pid);
+        // Only the tools hold the pipe between them from here on.
+        previousRead = std::move(nextRead);
+    }
+    return started.last();
+}
+
+} // namespace
+
+std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view label)
+{
+    if (plan.stages.isEmpty())
+        return std::nullopt;
+    std::optional<std::vector<PreparedStage>> prepared = prepareStages(plan, label);
+    if (!prepared)
+        return std::nullopt;
 
     UniqueFd resultRead;
     UniqueFd resultWrite;
@@ -505,53 +556,11 @@ std::optional<Output> runPipeline(const PipelinePlan &plan, std::string_view lab
         errorsFile.reset(fd);
     }
 
-    // The last tool is the program's child, waited for once its output has
-    // ended; the earlier ones are detached and never waited for, since one
-    // may run on after the last has ended (reading the program's input that
-    // stays open, or sleeping).
-    QList<pid_t> started;
-    pid_t lastTool = -1;
-    UniqueFd previousRead;
-    int failure = 0;
-    QString failedProgram;
-    for (qsizetype i = 0; i < plan.stages.size(); ++i) {
-        const bool last = i == plan.stages.size() - 1;
-        UniqueFd nextRead;
-        UniqueFd nextWrite;
-        if (!last && !makePipe(nextRead, nextWrite)) {
-            failure = errno;
-            failedProgram = plan.stages.at(i).program;
-            break;
-        }
-        pid_t pid = -1;
-        const int rc = spawnStage(&pid, prepared[size_t(i)], i == 0 ? -1 : previousRead.get(),
-                                  i == 0 && plan.firstReadsNothing, last ? resultWrite.get() : nextWrite.get(),
-                                  !last                 ? -1
-                                  : plan.lastErrorsJoin ? resultWrite.get()
-                                                        : errorsFile.get(),
-                                  directory, !last);
-        if (rc != 0) {
-            failure = rc;
-            failedProgram = plan.stages.at(i).program;
-            break;
-        }
-        started.append(pid);
-        if (last)
-            lastTool = pid;
-        // Only the tools hold the pipe between them from here on.
-        previousRead = std::move(nextRead);
-    }
-    previousRead.reset();
+    const pid_t lastTool = startStages(plan, *prepared, resultWrite.get(),
+                                       plan.lastErrorsJoin ? resultWrite.get() : errorsFile.get(), label);
     resultWrite.reset();
-
-    if (failure != 0) {
-        // Half a pipeline could wait forever on an input nobody feeds.
-        for (const pid_t pid : std::as_const(started))
-            ::kill(pid, SIGKILL);
-        resultRead.reset();
-        logAlways(LogLabel(label), ":-( cannot start '%@' - %@", failedProgram, errnoText(failure));
+    if (lastTool < 0)
         return std::nullopt;
-    }
 
     Output output;
     output.m_limit = toolOutputLimit();

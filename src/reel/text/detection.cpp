@@ -2,7 +2,7 @@
 
 #include "reel/base/fd_p.h"
 #include "reel/base/io_p.h"
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 #include "reel/core/fileio.h"
 #include "reel/core/format.h"
 #include "reel/text/iconvcodec_p.h"

@@ -1,6 +1,6 @@
 #include "reel/text/iconvcodec_p.h"
 
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 #include "reel/core/format.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "reel/text/reading.h"
 
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/movecopy.h"

@@ -1,6 +1,6 @@
 #include "reel/text/unicodeforms_p.h"
 
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 #include "reel/core/format.h"
 
 #include <QtEndian>
@@ -114,6 +114,38 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
     return scan;
 }
 
+namespace {
+
+// Copies ASCII sixteen bytes at a time: each block is widened whole and
+// kept up to its first byte above 127, where p and o then stand. Units
+// never outnumber the bytes read, so the store stays within the output.
+void copyAsciiBlocks(const uchar *&p, const uchar *end, char16_t *&o)
+{
+#ifdef __SSE2__
+    while (end - p >= 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const __m128i zero = _mm_setzero_si128();
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_unpacklo_epi8(block, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(o + 8), _mm_unpackhi_epi8(block, zero));
+        const unsigned high = unsigned(_mm_movemask_epi8(block));
+        if (high != 0) {
+            const int ascii = std::countr_zero(high);
+            p += ascii;
+            o += ascii;
+            return;
+        }
+        p += 16;
+        o += 16;
+    }
+#else
+    Q_UNUSED(p);
+    Q_UNUSED(end);
+    Q_UNUSED(o);
+#endif
+}
+
+} // namespace
+
 Utf8Step decodeUtf8Prefix(const uchar *bytes, qsizetype size, char16_t *out)
 {
     const uchar *p = bytes;
@@ -121,27 +153,7 @@ Utf8Step decodeUtf8Prefix(const uchar *bytes, qsizetype size, char16_t *out)
     char16_t *o = out;
     Utf8Step step;
     for (;;) {
-        // ASCII, sixteen bytes at a time: each block is widened whole and
-        // kept up to its first byte above 127. Units never outnumber the
-        // bytes read, so the store stays within out.
-#ifdef __SSE2__
-        while (end - p >= 16) {
-            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-            const __m128i zero = _mm_setzero_si128();
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_unpacklo_epi8(block, zero));
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(o + 8), _mm_unpackhi_epi8(block, zero));
-            const unsigned high = unsigned(_mm_movemask_epi8(block));
-            if (high == 0) {
-                p += 16;
-                o += 16;
-                continue;
-            }
-            const int ascii = std::countr_zero(high);
-            p += ascii;
-            o += ascii;
-            break;
-        }
-#endif
+        copyAsciiBlocks(p, end, o);
         if (p == end)
             break;
         const uchar lead = *p;

@@ -1,7 +1,7 @@
 // Which QVariant types stand for number objects, and of which kind.
 #pragma once
 
-#include "reel/core/export.h"
+#include "reel/base/export.h"
 
 #include <QVariant>
 

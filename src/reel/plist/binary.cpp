@@ -1,8 +1,8 @@
-#include "reel/core/plistbinary_p.h"
+#include "reel/plist/binary_p.h"
 
-#include "reel/core/bigbuffers_p.h"
-#include "reel/core/plistcodec.h"
-#include "reel/core/plistvalue_p.h"
+#include "reel/base/bigbuffers_p.h"
+#include "reel/plist/codec.h"
+#include "reel/plist/value_p.h"
 
 #include <QHashFunctions>
 #include <QVariantList>
@@ -178,116 +178,170 @@ private:
         return true;
     }
 
+    // Reads the object at offset that holds no references.
     bool leaf(quint64 object, quint64 offset)
     {
         const uchar marker = m_data[offset];
         const uchar low = marker & 0xF;
-        quint64 pos = offset + 1;
+        const quint64 pos = offset + 1;
         QVariant &out = m_memo[object];
         uchar flags = Done;
+        bool ok = false;
         switch (marker >> 4) {
         case 0x0:
-            if (marker != kFalse && marker != kTrue)
-                return fail(QStringLiteral("unsupported object 0x%1").arg(marker, 2, 16, QLatin1Char('0')));
-            out = marker == kTrue;
+            ok = booleanAt(marker, out);
             break;
-        case kInt: {
-            if (low <= 3) {
-                const int size = 1 << low;
-                if (!have(pos, quint64(size)))
-                    return fail(QStringLiteral("truncated integer"));
-                const quint64 v = bigEndian(m_data + pos, size);
-                out = integer(qint64(v)); // 1, 2 and 4 bytes unsigned, 8 signed
-            } else if (low == 4) {
-                if (!have(pos, 16))
-                    return fail(QStringLiteral("truncated integer"));
-                const quint64 high = bigEndian(m_data + pos, 8);
-                const quint64 v = bigEndian(m_data + pos + 8, 8);
-                if (high == 0)
-                    out = unsignedInteger(v);
-                else if (high == ~quint64(0) && qint64(v) < 0)
-                    out = integer(qint64(v));
-                else
-                    return fail(QStringLiteral("integer beyond 64 bits"));
-            } else {
-                return fail(QStringLiteral("bad integer size"));
-            }
+        case kInt:
+            ok = integerAt(low, pos, out);
             break;
-        }
         case kReal:
-            if (low == 2 && have(pos, 4))
-                out = std::bit_cast<float>(quint32(bigEndian(m_data + pos, 4)));
-            else if (low == 3 && have(pos, 8))
-                out = std::bit_cast<double>(bigEndian(m_data + pos, 8));
-            else
-                return fail(QStringLiteral("bad or truncated real"));
+            ok = realAt(low, pos, out);
             break;
-        case kDate >> 4: {
-            if (marker != kDate || !have(pos, 8))
-                return fail(QStringLiteral("bad or truncated date"));
-            const std::optional<QDateTime> date = dateFromSeconds(std::bit_cast<double>(bigEndian(m_data + pos, 8)));
-            if (!date)
-                return fail(QStringLiteral("date out of range"));
-            out = *date;
+        case kDate >> 4:
+            ok = dateAt(marker, pos, out);
             break;
-        }
-        case kData: {
-            quint64 n = 0;
-            if (!count(low, pos, n))
-                return false;
-            if (!have(pos, n))
-                return fail(QStringLiteral("truncated data"));
-            if (!payload(n))
-                return false;
-            out = QByteArray(reinterpret_cast<const char *>(m_data + pos), qsizetype(n));
+        case kData:
+            ok = dataAt(low, pos, out);
             break;
-        }
-        case kAscii: {
-            quint64 n = 0;
-            if (!count(low, pos, n))
-                return false;
-            if (!have(pos, n))
-                return fail(QStringLiteral("truncated string"));
-            if (!payload(n))
-                return false;
-            const char *s = reinterpret_cast<const char *>(m_data + pos);
-            bool nul = false;
-            for (quint64 i = 0; i < n; ++i) {
-                if (uchar(s[i]) > 0x7F)
-                    return fail(QStringLiteral("an ASCII string holds a byte above 0x7F"));
-                nul |= s[i] == 0;
-            }
-            out = QString::fromLatin1(s, qsizetype(n));
-            flags |= IsString | (nul ? 0 : KeyOk);
+        case kAscii:
+            ok = asciiAt(low, pos, out, flags);
             break;
-        }
-        case kUtf16: {
-            quint64 n = 0;
-            if (!count(low, pos, n))
-                return false;
-            if (n > (m_table - std::min(pos, m_table)) / 2)
-                return fail(QStringLiteral("truncated string"));
-            if (!payload(2 * n))
-                return false;
-            QString text(qsizetype(n), Qt::Uninitialized);
-            qFromBigEndian<char16_t>(m_data + pos, qsizetype(n), text.data());
-            if (!isValidText(text))
-                return fail(QStringLiteral("a string holds an unpaired surrogate"));
-            flags |= IsString | (text.contains(QChar(0)) ? 0 : KeyOk);
-            out = std::move(text);
+        case kUtf16:
+            ok = utf16At(low, pos, out, flags);
             break;
-        }
-        case kUid: {
-            const int size = low + 1;
-            if (size > 8 || !have(pos, quint64(size)))
-                return fail(QStringLiteral("bad or truncated UID"));
-            out = QVariant::fromValue<quint64>(bigEndian(m_data + pos, size));
+        case kUid:
+            ok = uidAt(low, pos, out);
             break;
-        }
         default:
-            return fail(QStringLiteral("unsupported object 0x%1").arg(marker, 2, 16, QLatin1Char('0')));
+            ok = unsupported(marker);
         }
-        m_state[object] = flags;
+        if (ok)
+            m_state[object] = flags;
+        return ok;
+    }
+
+    bool unsupported(uchar marker)
+    {
+        return fail(QStringLiteral("unsupported object 0x%1").arg(marker, 2, 16, QLatin1Char('0')));
+    }
+
+    bool booleanAt(uchar marker, QVariant &out)
+    {
+        if (marker != kFalse && marker != kTrue)
+            return unsupported(marker);
+        out = marker == kTrue;
+        return true;
+    }
+
+    // 1, 2 and 4 bytes are unsigned, 8 signed, 16 a signed 128-bit integer
+    // whose value must fit 64 bits.
+    bool integerAt(uchar low, quint64 pos, QVariant &out)
+    {
+        if (low <= 3) {
+            const int size = 1 << low;
+            if (!have(pos, quint64(size)))
+                return fail(QStringLiteral("truncated integer"));
+            out = integer(qint64(bigEndian(m_data + pos, size)));
+            return true;
+        }
+        if (low != 4)
+            return fail(QStringLiteral("bad integer size"));
+        if (!have(pos, 16))
+            return fail(QStringLiteral("truncated integer"));
+        const quint64 high = bigEndian(m_data + pos, 8);
+        const quint64 v = bigEndian(m_data + pos + 8, 8);
+        if (high == 0)
+            out = unsignedInteger(v);
+        else if (high == ~quint64(0) && qint64(v) < 0)
+            out = integer(qint64(v));
+        else
+            return fail(QStringLiteral("integer beyond 64 bits"));
+        return true;
+    }
+
+    bool realAt(uchar low, quint64 pos, QVariant &out)
+    {
+        if (low == 2 && have(pos, 4))
+            out = std::bit_cast<float>(quint32(bigEndian(m_data + pos, 4)));
+        else if (low == 3 && have(pos, 8))
+            out = std::bit_cast<double>(bigEndian(m_data + pos, 8));
+        else
+            return fail(QStringLiteral("bad or truncated real"));
+        return true;
+    }
+
+    bool dateAt(uchar marker, quint64 pos, QVariant &out)
+    {
+        if (marker != kDate || !have(pos, 8))
+            return fail(QStringLiteral("bad or truncated date"));
+        const std::optional<QDateTime> date = dateFromSeconds(std::bit_cast<double>(bigEndian(m_data + pos, 8)));
+        if (!date)
+            return fail(QStringLiteral("date out of range"));
+        out = *date;
+        return true;
+    }
+
+    // The count of a payload of n bytes and where it starts; false when the
+    // payload is not all in the file or overlaps what was read before.
+    bool payloadAt(uchar low, quint64 &pos, quint64 &n, const QString &truncated)
+    {
+        if (!count(low, pos, n))
+            return false;
+        if (!have(pos, n))
+            return fail(truncated);
+        return payload(n);
+    }
+
+    bool dataAt(uchar low, quint64 pos, QVariant &out)
+    {
+        quint64 n = 0;
+        if (!payloadAt(low, pos, n, QStringLiteral("truncated data")))
+            return false;
+        out = QByteArray(reinterpret_cast<const char *>(m_data + pos), qsizetype(n));
+        return true;
+    }
+
+    bool asciiAt(uchar low, quint64 pos, QVariant &out, uchar &flags)
+    {
+        quint64 n = 0;
+        if (!payloadAt(low, pos, n, QStringLiteral("truncated string")))
+            return false;
+        const char *s = reinterpret_cast<const char *>(m_data + pos);
+        bool nul = false;
+        for (quint64 i = 0; i < n; ++i) {
+            if (uchar(s[i]) > 0x7F)
+                return fail(QStringLiteral("an ASCII string holds a byte above 0x7F"));
+            nul |= s[i] == 0;
+        }
+        out = QString::fromLatin1(s, qsizetype(n));
+        flags |= IsString | (nul ? 0 : KeyOk);
+        return true;
+    }
+
+    bool utf16At(uchar low, quint64 pos, QVariant &out, uchar &flags)
+    {
+        quint64 n = 0;
+        if (!count(low, pos, n))
+            return false;
+        if (n > (m_table - std::min(pos, m_table)) / 2)
+            return fail(QStringLiteral("truncated string"));
+        if (!payload(2 * n))
+            return false;
+        QString text(qsizetype(n), Qt::Uninitialized);
+        qFromBigEndian<char16_t>(m_data + pos, qsizetype(n), text.data());
+        if (!isValidText(text))
+            return fail(QStringLiteral("a string holds an unpaired surrogate"));
+        flags |= IsString | (text.contains(QChar(0)) ? 0 : KeyOk);
+        out = std::move(text);
+        return true;
+    }
+
+    bool uidAt(uchar low, quint64 pos, QVariant &out)
+    {
+        const int size = low + 1;
+        if (size > 8 || !have(pos, quint64(size)))
+            return fail(QStringLiteral("bad or truncated UID"));
+        out = QVariant::fromValue<quint64>(bigEndian(m_data + pos, size));
         return true;
     }
 

@@ -1,8 +1,8 @@
-#include "reel/core/plistcodec.h"
+#include "reel/plist/codec.h"
 
-#include "reel/core/plistbinary_p.h"
-#include "reel/core/plistvalue_p.h"
-#include "reel/core/plistxml_p.h"
+#include "reel/plist/binary_p.h"
+#include "reel/plist/value_p.h"
+#include "reel/plist/xml_p.h"
 
 namespace reel {
 

@@ -1,7 +1,7 @@
-#include "reel/core/plistvalue_p.h"
+#include "reel/plist/value_p.h"
 
-#include "reel/core/numberkind.h"
-#include "reel/core/plistcodec.h"
+#include "reel/plist/numberkind.h"
+#include "reel/plist/codec.h"
 
 #include <QStringList>
 #include <QTimeZone>

@@ -1,6 +1,6 @@
-#include "reel/core/plistxmlmarkup_p.h"
+#include "reel/plist/xmlmarkup_p.h"
 
-#include "reel/core/plistcodec.h"
+#include "reel/plist/codec.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

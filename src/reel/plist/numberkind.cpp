@@ -1,4 +1,4 @@
-#include "reel/core/numberkind.h"
+#include "reel/plist/numberkind.h"
 
 namespace reel {
 

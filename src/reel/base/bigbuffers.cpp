@@ -1,4 +1,4 @@
-#include "reel/core/bigbuffers_p.h"
+#include "reel/base/bigbuffers_p.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // (strings, numbers, dates, data) are written once.
 #pragma once
 
-#include "reel/core/plistvalue_p.h"
+#include "reel/plist/value_p.h"
 
 #include <QByteArray>
 #include <QString>

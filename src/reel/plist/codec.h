@@ -21,7 +21,7 @@
 // unpaired surrogate, and the limits below hold.
 #pragma once
 
-#include "reel/core/export.h"
+#include "reel/base/export.h"
 
 #include <QByteArray>
 #include <QString>
