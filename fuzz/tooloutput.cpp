@@ -15,13 +15,13 @@
 #include <reel/system/versions.h>
 #include <reel/task/progress.h>
 #include <reel/task/versions.h>
-#include <budget.h>
-#include <picture.h>
-#include <presets.h>
-#include <source.h>
-#include <tooloutput.h>
-#include <tracks.h>
-#include <verify.h>
+#include <jobs/tooloutput.h>
+#include <model/budget.h>
+#include <model/picture.h>
+#include <model/presets.h>
+#include <model/source.h>
+#include <model/tracks.h>
+#include <model/verify.h>
 
 #include <QRegularExpression>
 

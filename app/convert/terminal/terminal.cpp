@@ -1,0 +1,716 @@
+#include "terminal/terminal.h"
+
+#include "jobs/authoring.h"
+#include "jobs/batch.h"
+#include "jobs/workfolder.h"
+#include "model/command.h"
+#include "model/disc.h"
+#include "model/plan.h"
+#include "model/subtitles.h"
+#include "model/tools.h"
+#include "probing/discovery.h"
+#include "probing/probe.h"
+#include "probing/sample.h"
+
+#include <reel/core.h>
+#include <reel/files.h>
+#include <reel/numbers.h>
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QDir>
+#include <QFile>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QHash>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <iterator>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace convert {
+
+namespace {
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void onInterrupt(int)
+{
+    interrupted = 1;
+}
+
+// Ctrl-C cancels the batch (so the partial output goes) instead of killing
+// the program; the previous handler comes back at the end.
+class InterruptGuard {
+public:
+    InterruptGuard()
+    {
+        interrupted = 0;
+        struct sigaction action = {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &action, &m_old[i]);
+    }
+    ~InterruptGuard()
+    {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &m_old[i], nullptr);
+    }
+
+private:
+    // Ctrl-C, a polite kill, the terminal going away, and the pipe the
+    // output goes to closed (a closed terminal ends the reader first).
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
+    struct sigaction m_old[std::size(kSignals)] = {};
+};
+
+// A stream whose reader has gone (SIGPIPE, now caught) fails quietly: the
+// interrupt handling cleans up.
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+    std::clearerr(stream);
+}
+
+QString programName()
+{
+    return QStringLiteral("reelkit-convert");
+}
+
+void complain(std::FILE *err, const QString &text)
+{
+    print(err, QStringLiteral("%1: %2\n").arg(programName(), text));
+}
+
+QString timeText(qint64 seconds)
+{
+    return seconds < 0 ? QStringLiteral("?") : reel::secondesInt2Str(int(seconds));
+}
+
+// The terminal's width in columns; 80 when it does not say.
+int terminalColumns(std::FILE *out)
+{
+    struct winsize size = {};
+    if (::ioctl(fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
+}
+
+// The bar line for a terminal of columns columns, one column short of the
+// edge so that the terminal never wraps it: the bar shrinks first, then the
+// times and the overall figure go.
+QString barLine(int columns, float jobPercent, float overall, const QString &times)
+{
+    const int room = qMax(1, columns - 1);
+    const QString percent = QStringLiteral(" %1%").arg(int(jobPercent), 3);
+    const QStringList tails{QStringLiteral("  overall %1%  %2").arg(int(overall), 3).arg(times),
+                            QStringLiteral("  overall %1%").arg(int(overall), 3), QString()};
+    constexpr int kWidest = 30;
+    constexpr int kNarrowest = 10;
+    for (const QString &tail : tails) {
+        const int barWidth = qMin(kWidest, int(room - 4 - percent.size() - tail.size()));
+        if (barWidth < kNarrowest && !tail.isEmpty())
+            continue;
+        if (barWidth < 1)
+            break;
+        const int filled = qBound(0, int(jobPercent / 100 * barWidth), barWidth);
+        return QStringLiteral("  [%1%2]%3%4")
+            .arg(QString(filled, QLatin1Char('#')), QString(barWidth - filled, QLatin1Char('.')), percent, tail);
+    }
+    return percent.trimmed().left(room);
+}
+
+// The bar redrawn in place on a terminal; elsewhere (a pipe, a log file) a
+// line at every tenth of a job.
+class ProgressPrinter {
+public:
+    // overallShare: the part of the whole run that the conversions are (the
+    // disc that follows them takes the rest).
+    ProgressPrinter(const ConversionBatch &batch, std::FILE *out, float overallShare = 1)
+        : m_batch(batch), m_out(out), m_tty(isatty(fileno(out)) != 0), m_share(overallShare)
+    {
+    }
+
+    void jobStarted(int index)
+    {
+        m_lastStep = -1;
+        const JobSettings &settings = m_batch.job(index)->settings();
+        print(m_out, QStringLiteral("[%1/%2] %3 -> %4\n")
+                         .arg(index + 1)
+                         .arg(m_batch.count())
+                         .arg(reel::lastPathComponent(settings.source.path), settings.output));
+    }
+
+    void progress(int index, float jobPercent, float overall)
+    {
+        overall *= m_share;
+        const qint64 elapsed = m_batch.elapsedMs() / 1000;
+        const QString times = QStringLiteral("elapsed %1, left %2")
+                                  .arg(timeText(elapsed), timeText(m_batch.remainingSeconds()));
+        if (m_tty) {
+            // Read at every redraw: the window may have been resized.
+            const QString line = barLine(terminalColumns(m_out), jobPercent, overall, times);
+            // Blanks over what a longer earlier line left.
+            const QString blanks(qMax<qsizetype>(0, m_shownWidth - line.size()), QLatin1Char(' '));
+            print(m_out, QStringLiteral("\r") + line + blanks);
+            m_shownWidth = line.size();
+            m_barShown = true;
+            return;
+        }
+        const int step = int(jobPercent) / 10;
+        if (step <= m_lastStep)
+            return;
+        m_lastStep = step;
+        print(m_out, QStringLiteral("progress: %1 %2% (overall %3%, %4)\n")
+                         .arg(m_batch.job(index)->settings().source.title)
+                         .arg(int(jobPercent))
+                         .arg(int(overall))
+                         .arg(times));
+    }
+
+    void jobFinished(int index, std::FILE *err, bool verified)
+    {
+        if (m_barShown) {
+            print(m_out, QStringLiteral("\n"));
+            m_barShown = false;
+            m_shownWidth = 0;
+        }
+        const ConversionJob *job = m_batch.job(index);
+        switch (job->state()) {
+        case ConversionJob::State::Finished:
+            if (job->settings().output != job->plannedOutput())
+                print(m_out, QStringLiteral("  note: %1 appeared meanwhile and is kept; this video is %2\n")
+                                 .arg(job->plannedOutput(), job->settings().output));
+            print(m_out, QStringLiteral("  done%1: %2 (%3) in %4\n")
+                             .arg(verified ? QStringLiteral(" and verified") : QString(), job->settings().output,
+                                  sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
+                                  timeText(job->elapsedMs() / 1000)));
+            break;
+        case ConversionJob::State::Failed:
+            complain(err, QStringLiteral("%1 failed: %2").arg(job->settings().source.title, job->error()));
+            break;
+        case ConversionJob::State::Cancelled:
+            if (index == m_batch.currentIndex())
+                print(m_out, QStringLiteral("  cancelled; the partial output was removed\n"));
+            break;
+        default:
+            break;
+        }
+    }
+
+private:
+    const ConversionBatch &m_batch;
+    std::FILE *m_out;
+    bool m_tty;
+    float m_share = 1;
+    bool m_barShown = false;
+    qsizetype m_shownWidth = 0;
+    int m_lastStep = -1;
+};
+
+// The disc's steps and progress, as the conversions' are printed.
+class DiscPrinter {
+public:
+    DiscPrinter(const DiscAuthoring &disc, std::FILE *out, qint64 startedMs)
+        : m_disc(disc), m_out(out), m_tty(isatty(fileno(out)) != 0), m_startedMs(startedMs)
+    {
+        m_clock.start();
+    }
+
+    void step(const QString &text)
+    {
+        endBar();
+        m_lastStep = -1;
+        print(m_out, QStringLiteral("[disc] %1\n").arg(text));
+    }
+
+    void progress(float percent)
+    {
+        const float overall = (1 - kDiscShareOfRun) * 100 + kDiscShareOfRun * percent;
+        const qint64 elapsed = (m_startedMs + m_clock.elapsed()) / 1000;
+        const QString times = QStringLiteral("elapsed %1").arg(timeText(elapsed));
+        if (m_tty) {
+            const QString line = barLine(terminalColumns(m_out), percent, overall, times);
+            const QString blanks(qMax<qsizetype>(0, m_shownWidth - line.size()), QLatin1Char(' '));
+            print(m_out, QStringLiteral("\r") + line + blanks);
+            m_shownWidth = line.size();
+            return;
+        }
+        const int step = int(percent) / 10;
+        if (step <= m_lastStep)
+            return;
+        m_lastStep = step;
+        print(m_out, QStringLiteral("progress: disc %1% (overall %2%, %3)\n").arg(int(percent)).arg(int(overall)).arg(times));
+    }
+
+    void endBar()
+    {
+        if (m_shownWidth > 0)
+            print(m_out, QStringLiteral("\n"));
+        m_shownWidth = 0;
+    }
+
+private:
+    const DiscAuthoring &m_disc;
+    std::FILE *m_out;
+    bool m_tty;
+    qint64 m_startedMs;
+    QElapsedTimer m_clock;
+    qsizetype m_shownWidth = 0;
+    int m_lastStep = -1;
+};
+
+// The toolkit's diagnostic lines go to a log file unless --debug asks for
+// them on standard error, so that they do not break into the progress.
+class LogRouting {
+public:
+    explicit LogRouting(bool toStderr)
+    {
+        if (toStderr)
+            return;
+        // The last run's lines only: the temporary folder is no archive. The
+        // old log goes and a new file is made, never opened through a link.
+        // Without a temporary folder the lines stay on standard error.
+        const QString folder = reel::getTMPFOLDER();
+        if (folder.isEmpty())
+            return;
+        const QString path = reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit-convert.log"));
+        const int fd = reel::replaceWithNewFile(path);
+        if (fd < 0 || !m_file.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+            if (fd >= 0)
+                ::close(fd);
+            return;
+        }
+        m_previous = reel::setLogSink([this](const QString &text) {
+            const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
+            m_file.write(stamp + ' ' + text.toUtf8() + '\n');
+            m_file.flush();
+        });
+        m_installed = true;
+    }
+    ~LogRouting()
+    {
+        if (m_installed)
+            reel::setLogSink(m_previous);
+    }
+    LogRouting(const LogRouting &) = delete;
+    LogRouting &operator=(const LogRouting &) = delete;
+
+private:
+    QFile m_file;
+    reel::LogSink m_previous;
+    bool m_installed = false;
+};
+
+enum class Answer { Yes, No, Interrupted };
+
+Answer askYesNo(std::FILE *err, const QString &question)
+{
+    print(err, question + QStringLiteral(" [y/N] "));
+    char answer[16] = {};
+    // Ctrl-C ends the read (the handler does not restart it): the run ends
+    // there, as it does everywhere else.
+    const bool read = std::fgets(answer, sizeof answer, stdin) != nullptr;
+    if (interrupted)
+        return Answer::Interrupted;
+    if (!read)
+        return Answer::No;
+    return answer[0] == 'y' || answer[0] == 'Y' ? Answer::Yes : Answer::No;
+}
+
+// Settles each existing output: replaced with --overwrite or a yes on a
+// terminal; otherwise kept, and its job dropped. Returns the jobs to run;
+// *stopped when Ctrl-C came at a question.
+QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options &options, std::FILE *err, int *kept,
+                                         bool *stopped)
+{
+    const bool canAsk = isatty(fileno(stdin)) && isatty(fileno(err));
+    QList<JobSettings> toRun;
+    for (JobSettings &job : jobs) {
+        if (job.outputExists) {
+            const QString question = QStringLiteral("%1 exists. Replace it?").arg(job.output);
+            const Answer answer = options.overwrite ? Answer::Yes : canAsk ? askYesNo(err, question) : Answer::No;
+            if (answer == Answer::Interrupted) {
+                *stopped = true;
+                return {};
+            }
+            if (answer == Answer::Yes) {
+                job.overwrite = true;
+            } else {
+                const QString hint = canAsk ? QString() : QStringLiteral(" (give --overwrite to replace it)");
+                complain(err, QStringLiteral("%1 already exists and is kept%2").arg(job.output, hint));
+                ++*kept;
+                continue;
+            }
+        }
+        toRun << job;
+    }
+    return toRun;
+}
+
+// The output folder, resolved so that the removal of a partial output never
+// meets a link. Made when missing, except for a dry run, which changes
+// nothing.
+QString destinationFolder(const Options &options, std::FILE *out, std::FILE *err, bool *ok)
+{
+    *ok = true;
+    const QString folder = options.outputDir.isNull() ? QDir::currentPath()
+                                                      : reel::stringByExpandingTildeInPath(options.outputDir);
+    if (!reel::isDirectory(folder)) {
+        if (options.dryRun) {
+            print(out, QStringLiteral("The output folder %1 does not exist yet; it would be made.\n").arg(folder));
+            return QFileInfo(folder).absoluteFilePath();
+        }
+        if (!reel::mkdirCocoa(folder)) {
+            complain(err, QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
+            *ok = false;
+            return QString();
+        }
+    }
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? folder : canonical;
+}
+
+QString budgetText(const JobSettings &job)
+{
+    if (job.mode == Budget::Mode::Quality)
+        return QStringLiteral("quality %1 (the size is not known in advance)").arg(job.crf);
+    return QStringLiteral("%1 kb/s picture, about %2").arg(job.videoKbps).arg(sizeText(job.estimatedMB));
+}
+
+void printJob(std::FILE *out, const JobSettings &job)
+{
+    print(out, QStringLiteral("%1: %2 -> %3\n  picture: %4; %5\n  tracks: %6\n")
+                   .arg(job.source.title, durationText(job.source.duration), job.output, job.picture.description,
+                        budgetText(job), trackSummary(job.tracks)));
+    if (!job.source.titleNote.isEmpty())
+        print(out, QStringLiteral("  title: %1\n").arg(job.source.titleNote));
+}
+
+// The ffmpeg lines of a job, as a real run would start them.
+void printDryRun(std::FILE *out, const JobSettings &job, const Options &options)
+{
+    const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
+    {
+        if (job.outputExists) {
+            print(out, QStringLiteral("  %1 exists and would be %2\n")
+                           .arg(job.output, options.overwrite ? QStringLiteral("replaced")
+                                                              : QStringLiteral("kept (give --overwrite to replace it)")));
+        }
+        if (job.normalize) {
+            const QString wav = QStringLiteral("reelkit-sound.wav");
+            print(out, QStringLiteral("  sound: %1\n  normalize: %2\n")
+                           .arg(shellLine(ffmpeg, soundArguments(job, wav)),
+                                shellLine(toolPath(QStringLiteral("normalize")), {wav})));
+        }
+        JobSettings shown = job;
+        if (job.normalize)
+            shown.soundInput = QStringLiteral("reelkit-sound.wav");
+        for (int pass = 1; pass <= passCount(job); ++pass) {
+            print(out, QStringLiteral("  ffmpeg pass %1 of %2: %3\n")
+                           .arg(pass)
+                           .arg(passCount(job))
+                           .arg(shellLine(ffmpeg, passArguments(shown, pass, QStringLiteral("reelkit-passlog"),
+                                                                job.output))));
+        }
+    }
+}
+
+void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QString, SubtitleTrack> &subtitles,
+               const DiscSettings &settings, const QString &destination)
+{
+    const DiscPaths paths = discPathsFor(destination, settings.name);
+    const QString tool = isoTool();
+    print(out, QStringLiteral("disc: %1 of %2 in %3%4; %5\n")
+                   .arg(discKindText(settings.dualLayer),
+                        jobs.size() == 1 ? QStringLiteral("1 title") : QStringLiteral("%1 titles").arg(jobs.size()))
+                   .arg(paths.folder,
+                        tool.isEmpty() ? QStringLiteral(" (no ISO image: install xorriso or genisoimage)")
+                                       : QStringLiteral(" and %1").arg(paths.iso),
+                        settings.chapterMinutes > 0
+                            ? QStringLiteral("a chapter every %1 minutes").arg(settings.chapterMinutes)
+                            : QStringLiteral("no chapters")));
+    for (const JobSettings &job : jobs) {
+        const auto track = subtitles.constFind(job.source.path);
+        if (track == subtitles.cend())
+            continue;
+        // Left out: what could not be read, and what the disc cannot show.
+        const int leftOut = track->skipped
+                            + cuesForDisc(track->cues, qint64(double(job.source.duration) * 1000), discFrameMs(job.preset))
+                                  .leftOut;
+        print(out, QStringLiteral("  subtitles of %1: %2 (%3 cues%4%5)\n")
+                       .arg(job.source.title, track->path)
+                       .arg(track->cues.size())
+                       .arg(track->encodingName.isEmpty() ? QString() : QStringLiteral(", ") + track->encodingName,
+                            leftOut > 0 ? QStringLiteral(", %1 left out").arg(leftOut) : QString()));
+    }
+}
+
+int makeDisc(const DiscJob &job, std::shared_ptr<WorkFolder> work, const QStringList &earlierProblems, std::FILE *out,
+             std::FILE *err, qint64 startedMs)
+{
+    DiscAuthoring disc(job);
+    disc.setWorkFolder(std::move(work));
+    DiscPrinter printer(disc, out, startedMs);
+    QEventLoop loop;
+    QObject::connect(&disc, &DiscAuthoring::stepChanged, &loop, [&](const QString &text) { printer.step(text); });
+    QObject::connect(&disc, &DiscAuthoring::progressChanged, &loop, [&](float percent) { printer.progress(percent); });
+    QObject::connect(&disc, &DiscAuthoring::finished, &loop, &QEventLoop::quit);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (interrupted)
+            disc.cancel();
+    });
+    watch.start(100);
+    disc.start();
+    if (!disc.isDone())
+        loop.exec();
+    printer.endBar();
+    for (const QString &remark : disc.remarks())
+        complain(err, remark);
+    switch (disc.state()) {
+    case DiscAuthoring::State::Finished:
+        print(out, QStringLiteral("disc: %1 (VIDEO_TS)%2\n")
+                       .arg(disc.folder(), disc.image().isEmpty() ? QString() : QStringLiteral(", ") + disc.image()));
+        if (!earlierProblems.isEmpty() || !disc.problems().isEmpty()) {
+            // What was asked for and is missing makes the run a failure,
+            // said last.
+            complain(err, QStringLiteral("the disc is not all that was asked for: %1")
+                              .arg((earlierProblems + disc.problems()).join(QStringLiteral("; "))));
+            return kExitFailed;
+        }
+        return kExitOk;
+    case DiscAuthoring::State::Cancelled:
+        print(out, QStringLiteral("  cancelled; the unfinished disc was removed\n"));
+        complain(err, QStringLiteral("interrupted"));
+        return kExitInterrupted;
+    default:
+        complain(err, QStringLiteral("no disc: %1").arg(disc.error()));
+        return kExitFailed;
+    }
+}
+
+} // namespace
+
+int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
+{
+    if (!options.error.isEmpty()) {
+        complain(err, options.error);
+        print(err, QStringLiteral("Try '%1 --help'.\n").arg(programName()));
+        return kExitUsage;
+    }
+    if (options.help) {
+        print(out, usageText(programName()));
+        return kExitOk;
+    }
+    if (options.version) {
+        print(out, QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(REELKIT_CONVERT_VERSION)));
+        return kExitOk;
+    }
+    if (options.debug)
+        reel::setDEBUG(1);
+    LogRouting logRouting(options.debug);
+    const Preset preset = *presetById(options.presetId);
+
+    const QStringList missing = missingTools();
+    if (!missing.isEmpty()) {
+        complain(err, missingToolsMessage(missing));
+        return kExitMissingTool;
+    }
+
+    // From here on Ctrl-C ends what runs (a probe, the sample, a
+    // conversion) and the program says so.
+    InterruptGuard guard;
+    const RunLimits limits{kProbeTimeoutMs, [] { return interrupted != 0; }};
+    auto interruptedExit = [&] {
+        print(err, QStringLiteral("\n"));
+        complain(err, QStringLiteral("interrupted"));
+        return kExitInterrupted;
+    };
+
+    QStringList files = options.files;
+    if (files.isEmpty()) {
+        SampleClip settings;
+        const QString sample = builtInSamplePath();
+        QString error;
+        print(out, QStringLiteral("No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
+                       .arg(settings.seconds));
+        if (!makeSampleClip(sample, settings, &error, RunLimits{120000, limits.cancelled})) {
+            if (interrupted)
+                return interruptedExit();
+            complain(err, error);
+            return kExitFailed;
+        }
+        files << sample;
+    }
+
+    bool destinationOk = false;
+    const QString destination = destinationFolder(options, out, err, &destinationOk);
+    if (!destinationOk)
+        return kExitUsage;
+
+    QStringList empty;
+    QStringList unreadable;
+    const QStringList found = discoverSources(files, &empty, limits.cancelled, &unreadable);
+    bool sourcesOk = unreadable.isEmpty();
+    for (const QString &problem : std::as_const(unreadable))
+        complain(err, problem);
+    for (const QString &folder : std::as_const(empty)) {
+        complain(err, QStringLiteral("no videos found in %1").arg(folder));
+        sourcesOk = false;
+    }
+    QList<SourceInfo> sources;
+    for (const QString &file : found) {
+        const SourceInfo source = probeSource(file, limits);
+        if (interrupted)
+            return interruptedExit();
+        if (!source.usable()) {
+            complain(err, source.error);
+            sourcesOk = false;
+        }
+        sources << source;
+    }
+    if (!sourcesOk)
+        return kExitBadSource;
+
+    // A disc is checked whole before anything runs: its titles share it.
+    Budget budget = effectiveBudget(options, preset);
+    const DiscSettings discSettings{options.dualLayer, options.chapterMinutes, options.discName};
+    QHash<QString, SubtitleTrack> subtitles;
+    QStringList subtitleProblems; // subtitles that cannot go on the disc
+    if (options.disc) {
+        const DiscBudget disc = planDiscBudget(sources, preset, budget, discSettings);
+        if (!disc.ok) {
+            complain(err, disc.problem);
+            QStringList hints;
+            if (disc.suggestedSizeMB > 0)
+                hints << QStringLiteral("--size %1").arg(disc.suggestedSizeMB);
+            if (disc.suggestDualLayer)
+                hints << QStringLiteral("--dual-layer");
+            if (!hints.isEmpty())
+                print(err, QStringLiteral("Give %1.\n").arg(hints.join(QStringLiteral(" or "))));
+            return kExitUsage;
+        }
+        budget = disc.budget;
+        QStringList videos;
+        for (const SourceInfo &source : std::as_const(sources))
+            videos << source.path;
+        subtitles = subtitlesFor(videos, options.subtitles, &subtitleProblems);
+        for (const QString &problem : std::as_const(subtitleProblems))
+            complain(err, problem);
+    }
+
+    Plan plan = planJobs(sources, preset, budget, destination, options.dryRun);
+    for (const QString &problem : plan.problems)
+        complain(err, problem);
+    if (plan.jobs.size() != sources.size())
+        return kExitUsage;
+    if (!plan.fitsOnDisk())
+        return kExitFailed;
+    if (options.disc) {
+        // The converted titles, the disc folder and its image side by side.
+        const double needed = plan.requiredMB * 3;
+        if (plan.freeMB >= 0 && needed > plan.freeMB) {
+            complain(err, QStringLiteral("the videos, the disc folder and its image need about %1 and %2 has %3 free")
+                              .arg(sizeText(needed), destination, sizeText(plan.freeMB)));
+            return kExitFailed;
+        }
+        // Every video goes on the disc: an output in the way gets a
+        // numbered name beside it, unless --overwrite replaces it.
+        QStringList taken;
+        for (const SourceInfo &source : std::as_const(sources))
+            taken << source.path;
+        for (JobSettings &job : plan.jobs) {
+            if (job.outputExists && !options.overwrite) {
+                job.output = outputPathFor(job.source, job.preset, destination, taken + QStringList{job.output}, true);
+                job.outputExists = false;
+            }
+            taken << job.output;
+        }
+    }
+    for (JobSettings &job : plan.jobs)
+        job.normalize = options.normalize && job.tracks.audio >= 0;
+    for (const QString &remark : plan.remarks)
+        print(out, QStringLiteral("note: %1\n").arg(remark));
+    for (const JobSettings &job : plan.jobs) {
+        printJob(out, job);
+        if (options.dryRun)
+            printDryRun(out, job, options);
+    }
+    if (options.disc)
+        printDisc(out, plan.jobs, subtitles, discSettings, destination);
+    if (options.dryRun) {
+        print(out, QStringLiteral("Dry run: nothing was converted. A real run writes each output in a private work "
+                                  "folder in the destination, checks it, and moves it into place at the end.\n"));
+        return kExitOk;
+    }
+
+    int kept = 0;
+    bool stopped = false;
+    QList<JobSettings> jobs = settleExistingOutputs(plan.jobs, options, err, &kept, &stopped);
+    if (stopped || interrupted)
+        return interruptedExit();
+    if (jobs.isEmpty())
+        return kExitOutputExists;
+    for (JobSettings &job : jobs)
+        job.verify = options.verify;
+    // What killed runs left in the destination goes before this run adds
+    // its own work folder.
+    const QString swept = sweepAbandonedWork(destination).text(destination);
+    if (!swept.isEmpty())
+        print(out, QStringLiteral("note: %1\n").arg(swept));
+
+    ConversionBatch batch(jobs);
+    ProgressPrinter printer(batch, out, options.disc ? 1 - kDiscShareOfRun : 1.0f);
+    QEventLoop loop;
+    QObject::connect(&batch, &ConversionBatch::jobStarted, &loop, [&](int i) { printer.jobStarted(i); });
+    QObject::connect(&batch, &ConversionBatch::progressChanged, &loop,
+                     [&](int i, float job, float overall) { printer.progress(i, job, overall); });
+    QObject::connect(&batch, &ConversionBatch::jobFinished, &loop,
+                     [&](int i) { printer.jobFinished(i, err, batch.job(i)->verified()); });
+    std::shared_ptr<WorkFolder> work;
+    QObject::connect(&batch, &ConversionBatch::finished, &loop, [&] {
+        work = batch.workFolder();
+        loop.quit();
+    });
+
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (interrupted)
+            batch.cancel();
+    });
+    watch.start(100);
+    batch.start();
+    if (batch.isRunning())
+        loop.exec();
+
+    print(out, QStringLiteral("%1 of %2 converted%3 in %4, into %5\n")
+                   .arg(batch.finishedCount())
+                   .arg(jobs.size())
+                   .arg(options.verify ? QStringLiteral(" and verified") : QStringLiteral(" (not verified)"),
+                        timeText(batch.elapsedMs() / 1000), destination));
+    if (batch.wasCancelled())
+        return interruptedExit();
+    if (!batch.failures().isEmpty()) {
+        if (options.disc)
+            complain(err, QStringLiteral("no disc: not every video was converted"));
+        return kExitFailed;
+    }
+    if (options.disc) {
+        // The titles as the jobs placed them (a name taken meanwhile gives a
+        // numbered one).
+        QList<JobSettings> placed;
+        for (int i = 0; i < batch.count(); ++i)
+            placed << batch.job(i)->settings();
+        return makeDisc(discJobFor(placed, subtitles, discSettings, destination), std::move(work),
+                        subtitleProblems, out, err, batch.elapsedMs());
+    }
+    return kept > 0 ? kExitOutputExists : kExitOk;
+}
+
+} // namespace convert
