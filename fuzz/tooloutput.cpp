@@ -50,6 +50,8 @@ void otherProgress(const QString &text)
     reel::progressMov2wavMux2mov(text);
     reel::progressNormalize(text);
     reel::progressMovencoder(text);
+    if (reel::progressDvdauthor(text) != 0 && !text.contains(reel::progressDvdauthorGrepStr()))
+        __builtin_trap();
 }
 
 // The player's figure over total as the calculator gives it: the quotient

@@ -392,11 +392,9 @@ void DiscAuthoring::toolLine(const QString &line)
         break;
     }
     case Kind::Authoring: {
-        // "STAT: VOBU 1234 at 456MB, 1 PGCs", counted again in each titleset.
-        static const QRegularExpression at(QStringLiteral("STAT: VOBU \\d+ at (\\d+)MB"));
-        const QRegularExpressionMatch match = at.match(line);
-        if (match.hasMatch()) {
-            const double mb = match.captured(1).toDouble();
+        // Counted again in each titleset.
+        if (line.contains(reel::progressDvdauthorGrepStr())) {
+            const double mb = reel::progressDvdauthor(line);
             if (mb < m_titlesetMB)
                 m_authoredMB += m_titlesetMB;
             m_titlesetMB = mb;
