@@ -78,6 +78,11 @@ QString failureReason(const QStringList &lines)
     return QString();
 }
 
+bool anySubtitles(const DiscJob &job)
+{
+    return std::any_of(job.titles.cbegin(), job.titles.cend(), [](const DiscTitle &title) { return !title.cues.isEmpty(); });
+}
+
 } // namespace
 
 DiscJob discJobFor(const QList<JobSettings> &jobs, const QHash<QString, SubtitleTrack> &subtitles,
@@ -103,17 +108,15 @@ DiscJob discJobFor(const QList<JobSettings> &jobs, const QHash<QString, Subtitle
     return disc;
 }
 
-DiscAuthoring::DiscAuthoring(const DiscJob &job, QObject *parent) : QObject(parent), m_job(job) {}
+DiscAuthoring::DiscAuthoring(const DiscJob &job, QObject *parent) : ToolProcess("disc", "disc tool", parent), m_job(job)
+{
+}
 
 DiscAuthoring::~DiscAuthoring()
 {
-    if (m_state != State::Running)
+    if (state() != State::Running)
         return;
-    if (m_process) {
-        m_process->disconnect(this);
-        m_process->kill();
-        m_process->waitForFinished(kToolStopGraceMs);
-    }
+    killTool();
     removeUnfinished();
 }
 
@@ -138,9 +141,8 @@ QStringList DiscAuthoring::titleVobs(int title) const
 
 void DiscAuthoring::start()
 {
-    if (m_state != State::Waiting)
+    if (!begin())
         return;
-    m_state = State::Running;
     if (m_job.titles.isEmpty()) {
         finish(State::Failed, QStringLiteral("a disc needs at least one video"));
         return;
@@ -149,10 +151,16 @@ void DiscAuthoring::start()
         finish(State::Failed, QStringLiteral("a disc holds at most %1 titles").arg(kMaxDiscTitles));
         return;
     }
+    if (!toolsAreThere() || !makeScratch())
+        return;
+    planSteps();
+    runStep(0);
+}
+
+bool DiscAuthoring::toolsAreThere()
+{
     QStringList needed{QStringLiteral("dvdauthor"), QStringLiteral("ffmpeg")};
-    const bool anySubtitles = std::any_of(m_job.titles.cbegin(), m_job.titles.cend(),
-                                          [](const DiscTitle &title) { return !title.cues.isEmpty(); });
-    if (anySubtitles)
+    if (anySubtitles(m_job))
         needed << QStringLiteral("spumux");
     QStringList missing;
     for (const QString &tool : std::as_const(needed)) {
@@ -161,36 +169,47 @@ void DiscAuthoring::start()
     }
     if (!missing.isEmpty()) {
         finish(State::Failed, missingToolsMessage(missing));
-        return;
+        return false;
     }
     reel::logDebug(reel::LogLabel("disc"), ": dvdauthor %@, spumux %@",
                    QString::number(reel::versionSpumuxDvdauthor(false)),
                    QString::number(reel::versionSpumuxDvdauthor(true)));
-    // The run's private folder beside the disc's place: the disc is moved
-    // there whole at the end.
-    if (!m_work) {
+    return true;
+}
+
+// The run's private folder beside the disc's place: the disc is moved there
+// whole at the end.
+bool DiscAuthoring::makeScratch()
+{
+    std::shared_ptr<WorkFolder> &folder = work();
+    if (!folder) {
         QString error;
-        m_work = WorkFolder::create(m_job.destination, &error);
-        if (!m_work) {
+        folder = WorkFolder::create(m_job.destination, &error);
+        if (!folder) {
             finish(State::Failed, error);
-            return;
+            return false;
         }
     }
-    m_scratch = m_work->uniqueFile(QStringLiteral("disc"), QString());
+    m_scratch = folder->uniqueFile(QStringLiteral("disc"), QString());
     if (!QDir().mkdir(m_scratch)) {
-        finish(State::Failed, QStringLiteral("cannot make a folder in %1").arg(m_work->path()));
-        return;
+        finish(State::Failed, QStringLiteral("cannot make a folder in %1").arg(folder->path()));
+        return false;
     }
     m_partialDisc = reel::stringByAppendingPathComponent(m_scratch, QStringLiteral("DVD"));
     m_partialImage = m_partialDisc + QStringLiteral(".iso");
-
-    if (anySubtitles) {
+    if (anySubtitles(m_job)) {
         QString error;
         if (!prepareToolFonts(&error))
             m_remarks << QStringLiteral("the fonts configuration for the subtitles could not be made (%1); "
                                         "spumux uses the system's")
                              .arg(error);
     }
+    return true;
+}
+
+// The steps, each weighed by the megabytes its tool goes through.
+void DiscAuthoring::planSteps()
+{
     double totalMB = 0;
     for (int i = 0; i < m_job.titles.size(); ++i) {
         const double mb = sizeMB(m_job.titles.at(i).mpeg);
@@ -214,7 +233,6 @@ void DiscAuthoring::start()
     }
     for (const Step &step : std::as_const(m_steps))
         m_totalWeight += step.weight;
-    runStep(0);
 }
 
 void DiscAuthoring::runStep(int index)
@@ -226,153 +244,153 @@ void DiscAuthoring::runStep(int index)
     }
     const Step &step = m_steps.at(index);
     switch (step.kind) {
-    case Kind::Subtitles: {
-        const DiscTitle &title = m_job.titles.at(step.title);
-        m_stepText = QStringLiteral("Rendering the subtitles of \"%1\"").arg(title.title);
-        emit stepChanged(m_stepText);
-        if (isDone())
-            return;
-        const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000), discFrameMs(m_job.preset)).cues;
-        const QString srt = titleFile(step.title, QStringLiteral(".srt"));
-        const QString xml = titleFile(step.title, QStringLiteral("-subtitles.xml"));
-        if (cues.isEmpty()) {
-            m_remarks << QStringLiteral("the subtitles %1 have no cue within \"%2\"; it is on the disc without them")
-                             .arg(title.subtitlePath, title.title);
-            stepDone(true);
-            return;
-        }
-        if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues, m_job.preset, &m_remarks)))) {
-            finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
-            return;
-        }
-        startTool(toolPath(QStringLiteral("spumux")),
-                  {QStringLiteral("-m"), QStringLiteral("dvd"), QStringLiteral("-s"), QStringLiteral("0"),
-                   reel::lastPathComponent(xml)});
-        m_process->setStandardInputFile(title.mpeg);
-        m_process->setStandardOutputFile(titleFile(step.title, QStringLiteral("-subtitled.mpg")));
-        m_process->setChildProcessModifier([] {
-            ::setpgid(0, 0);
-            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-            const struct rlimit memory = {kSpumuxMemoryBytes, kSpumuxMemoryBytes};
-            ::setrlimit(RLIMIT_AS, &memory);
-        });
-        const int limitMs = int((kSpumuxBaseSeconds + kSpumuxSecondsPerMB * step.weight) * 1000);
-        QProcess *process = m_process;
-        QTimer::singleShot(limitMs, process, [this, process, limitMs] {
-            if (process != m_process || process->state() == QProcess::NotRunning)
-                return;
-            m_output.keep(QStringLiteral("ERR: spumux took longer than %1 s and was stopped").arg(limitMs / 1000));
-            process->kill();
-        });
-        m_process->start();
+    case Kind::Subtitles:
+        startSubtitles(step);
         return;
-    }
-    case Kind::Authoring: {
-        m_stepText = QStringLiteral("Authoring the DVD");
-        emit stepChanged(m_stepText);
-        if (isDone())
-            return;
-        if (!prepareAuthoring())
-            return;
-        QProcessEnvironment environment = toolProcessEnvironment();
-        // dvdauthor's default frame size and rate when a stream leaves it open.
-        environment.insert(QStringLiteral("VIDEO_FORMAT"), dvdFormat(m_job.preset).toUpper());
-        startTool(toolPath(QStringLiteral("dvdauthor")), {QStringLiteral("-x"), QStringLiteral("dvdauthor.xml")});
-        m_process->setProcessEnvironment(environment);
-        m_process->setProcessChannelMode(QProcess::MergedChannels);
-        m_process->start();
+    case Kind::Authoring:
+        startAuthoring();
         return;
-    }
-    case Kind::CheckTitle: {
-        m_stepText = QStringLiteral("Reading back \"%1\"").arg(m_job.titles.at(step.title).title);
-        emit stepChanged(m_stepText);
-        if (isDone())
-            return;
-        const QStringList vobs = titleVobs(step.title);
-        if (vobs.isEmpty()) {
-            finish(State::Failed, QStringLiteral("dvdauthor made no video for \"%1\"").arg(m_job.titles.at(step.title).title));
-            return;
-        }
-        m_decodedSeconds = 0;
-        // Names relative to the folder: no "|" of a path breaks the list.
-        startTool(toolPath(QStringLiteral("ffmpeg")), decodeArguments(QStringLiteral("concat:") + vobs.join(QLatin1Char('|'))));
-        m_process->setStandardOutputFile(QProcess::nullDevice());
-        m_process->start();
+    case Kind::CheckTitle:
+        startTitleCheck(step);
         return;
-    }
     case Kind::Image:
-        m_stepText = QStringLiteral("Making the ISO image");
-        emit stepChanged(m_stepText);
-        if (isDone())
-            return;
-        startTool(m_isoTool, isoArguments(m_isoTool, m_partialDisc, m_partialImage, volumeLabel(m_job.settings.name)));
-        m_process->setProcessChannelMode(QProcess::MergedChannels);
-        m_process->start();
+        startImage();
         return;
     case Kind::CheckImage:
-        m_stepText = QStringLiteral("Reading back the ISO image");
-        emit stepChanged(m_stepText);
-        if (isDone())
-            return;
-        if (!reel::testPresenceC(m_partialImage)) {
-            stepDone(true);
-            return;
-        }
-        m_listing.clear();
-        startTool(QStandardPaths::findExecutable(QStringLiteral("xorriso")),
-                  {QStringLiteral("-indev"), m_partialImage, QStringLiteral("-find"), QStringLiteral("/"),
-                   QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-exec"), QStringLiteral("lsdl")});
-        connect(m_process, &QProcess::readyReadStandardOutput, this,
-                [this] { m_listing += m_process->readAllStandardOutput(); });
-        m_process->start();
+        startImageCheck();
         return;
     }
 }
 
-void DiscAuthoring::startTool(const QString &program, const QStringList &arguments)
+// Says what the step does; false when whoever was told cancelled the disc.
+bool DiscAuthoring::announce(const QString &text)
 {
-    if (m_process)
-        m_process->deleteLater();
-    m_output.clear();
-    m_process = new QProcess(this);
-    m_process->setProgram(program);
-    m_process->setArguments(arguments);
-    m_process->setWorkingDirectory(m_scratch);
-    m_process->setProcessEnvironment(toolProcessEnvironment());
-    m_process->setStandardInputFile(QProcess::nullDevice());
-    m_process->setChildProcessModifier([] {
-        // Ctrl-C reaches the program, which cancels and cleans up.
-        ::setpgid(0, 0);
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-    });
-    reel::logDebug(reel::LogLabel("disc tool"), ": %@ %@", program, reel::array2Str(arguments));
-    connect(m_process, &QProcess::readyReadStandardError, this, &DiscAuthoring::readOutput);
-    connect(m_process, &QProcess::readyReadStandardOutput, this, [this] {
-        if (m_process->processChannelMode() == QProcess::MergedChannels)
-            readOutput();
-    });
-    connect(m_process, &QProcess::finished, this, &DiscAuthoring::toolEnded);
-    connect(m_process, &QProcess::errorOccurred, this, [this, program](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart && !isDone())
-            finish(State::Failed, QStringLiteral("%1 could not be started").arg(reel::lastPathComponent(program)));
-    });
+    m_stepText = text;
+    emit stepChanged(m_stepText);
+    return !isDone();
 }
 
-void DiscAuthoring::readOutput()
+void DiscAuthoring::startSubtitles(const Step &step)
 {
-    // Merged, everything comes as output; otherwise the output may be the
-    // disc's own bytes, sent to a file, or a listing read apart.
-    const QByteArray bytes = m_process->processChannelMode() == QProcess::MergedChannels
-                                 ? m_process->readAllStandardOutput()
-                                 : m_process->readAllStandardError();
-    m_output.feed(bytes, [this](const QString &line) { toolLine(line); });
+    const DiscTitle &title = m_job.titles.at(step.title);
+    if (!announce(QStringLiteral("Rendering the subtitles of \"%1\"").arg(title.title)))
+        return;
+    const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000), discFrameMs(m_job.preset)).cues;
+    const QString srt = titleFile(step.title, QStringLiteral(".srt"));
+    const QString xml = titleFile(step.title, QStringLiteral("-subtitles.xml"));
+    if (cues.isEmpty()) {
+        m_remarks << QStringLiteral("the subtitles %1 have no cue within \"%2\"; it is on the disc without them")
+                         .arg(title.subtitlePath, title.title);
+        stepDone();
+        return;
+    }
+    if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues, m_job.preset, &m_remarks)))) {
+        finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
+        return;
+    }
+    QProcess *tool = startTool(toolPath(QStringLiteral("spumux")),
+                               {QStringLiteral("-m"), QStringLiteral("dvd"), QStringLiteral("-s"), QStringLiteral("0"),
+                                reel::lastPathComponent(xml)});
+    tool->setStandardInputFile(title.mpeg);
+    tool->setStandardOutputFile(titleFile(step.title, QStringLiteral("-subtitled.mpg")));
+    tool->setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        const struct rlimit memory = {kSpumuxMemoryBytes, kSpumuxMemoryBytes};
+        ::setrlimit(RLIMIT_AS, &memory);
+    });
+    const int limitMs = int((kSpumuxBaseSeconds + kSpumuxSecondsPerMB * step.weight) * 1000);
+    QTimer::singleShot(limitMs, tool, [this, tool, limitMs] {
+        if (tool != process() || tool->state() == QProcess::NotRunning)
+            return;
+        output().keep(QStringLiteral("ERR: spumux took longer than %1 s and was stopped").arg(limitMs / 1000));
+        tool->kill();
+    });
+    tool->start();
+}
+
+void DiscAuthoring::startAuthoring()
+{
+    if (!announce(QStringLiteral("Authoring the DVD")) || !prepareAuthoring())
+        return;
+    QProcessEnvironment environment = toolProcessEnvironment();
+    // dvdauthor's default frame size and rate when a stream leaves it open.
+    environment.insert(QStringLiteral("VIDEO_FORMAT"), dvdFormat(m_job.preset).toUpper());
+    QProcess *tool = startTool(toolPath(QStringLiteral("dvdauthor")), {QStringLiteral("-x"), QStringLiteral("dvdauthor.xml")});
+    tool->setProcessEnvironment(environment);
+    tool->setProcessChannelMode(QProcess::MergedChannels);
+    tool->start();
+}
+
+void DiscAuthoring::startTitleCheck(const Step &step)
+{
+    if (!announce(QStringLiteral("Reading back \"%1\"").arg(m_job.titles.at(step.title).title)))
+        return;
+    const QStringList vobs = titleVobs(step.title);
+    if (vobs.isEmpty()) {
+        finish(State::Failed, QStringLiteral("dvdauthor made no video for \"%1\"").arg(m_job.titles.at(step.title).title));
+        return;
+    }
+    m_decodedSeconds = 0;
+    // Names relative to the folder: no "|" of a path breaks the list.
+    QProcess *tool = startTool(toolPath(QStringLiteral("ffmpeg")), decodeArguments(QStringLiteral("concat:") + vobs.join(QLatin1Char('|'))));
+    tool->setStandardOutputFile(QProcess::nullDevice());
+    tool->start();
+}
+
+void DiscAuthoring::startImage()
+{
+    if (!announce(QStringLiteral("Making the ISO image")))
+        return;
+    QProcess *tool = startTool(m_isoTool, isoArguments(m_isoTool, m_partialDisc, m_partialImage, volumeLabel(m_job.settings.name)));
+    tool->setProcessChannelMode(QProcess::MergedChannels);
+    tool->start();
+}
+
+void DiscAuthoring::startImageCheck()
+{
+    if (!announce(QStringLiteral("Reading back the ISO image")))
+        return;
+    if (!reel::testPresenceC(m_partialImage)) {
+        stepDone();
+        return;
+    }
+    m_listing.clear();
+    QProcess *tool = startTool(QStandardPaths::findExecutable(QStringLiteral("xorriso")),
+                               {QStringLiteral("-indev"), m_partialImage, QStringLiteral("-find"), QStringLiteral("/"),
+                                QStringLiteral("-type"), QStringLiteral("f"), QStringLiteral("-exec"), QStringLiteral("lsdl")});
+    connect(tool, &QProcess::readyReadStandardOutput, this, [this, tool] { m_listing += tool->readAllStandardOutput(); });
+    tool->start();
+}
+
+// A tool made ready in the disc's folder; the caller starts it.
+QProcess *DiscAuthoring::startTool(const QString &program, const QStringList &arguments)
+{
+    QProcess *tool = prepareTool(program, arguments);
+    tool->setWorkingDirectory(m_scratch);
+    return tool;
+}
+
+QString DiscAuthoring::notStartedText(const QString &program, const QString &) const
+{
+    return QStringLiteral("%1 could not be started").arg(reel::lastPathComponent(program));
 }
 
 void DiscAuthoring::toolLine(const QString &line)
 {
-    if (line.trimmed().isEmpty() || m_step < 0 || m_step >= m_steps.size())
+    if (m_step < 0 || m_step >= m_steps.size())
         return;
-    const Step &step = m_steps.at(m_step);
+    if (progressLine(m_steps.at(m_step), line))
+        return;
+    if (line.startsWith(QLatin1String("INFO:")) || line.startsWith(QLatin1String("STAT:")))
+        return;
+    output().keep(line);
+}
+
+// Whether the line was the step's progress (or, reading a title back, no
+// error), and read as such.
+bool DiscAuthoring::progressLine(const Step &step, const QString &line)
+{
     switch (step.kind) {
     case Kind::Subtitles: {
         // "STAT: 0:00:01.440", several to a line.
@@ -385,23 +403,21 @@ void DiscAuthoring::toolLine(const QString &line)
                       + match.captured(3).toDouble();
         }
         const float duration = m_job.titles.at(step.title).duration;
-        if (seconds >= 0 && duration > 0) {
-            setStepProgress(float(seconds / double(duration)));
-            return;
-        }
-        break;
+        if (seconds < 0 || !(duration > 0))
+            return false;
+        setStepProgress(float(seconds / double(duration)));
+        return true;
     }
     case Kind::Authoring: {
+        if (!line.contains(reel::progressDvdauthorGrepStr()))
+            return false;
         // Counted again in each titleset.
-        if (line.contains(reel::progressDvdauthorGrepStr())) {
-            const double mb = reel::progressDvdauthor(line);
-            if (mb < m_titlesetMB)
-                m_authoredMB += m_titlesetMB;
-            m_titlesetMB = mb;
-            setStepProgress(float((m_authoredMB + m_titlesetMB) / step.weight));
-            return;
-        }
-        break;
+        const double mb = reel::progressDvdauthor(line);
+        if (mb < m_titlesetMB)
+            m_authoredMB += m_titlesetMB;
+        m_titlesetMB = mb;
+        setStepProgress(float((m_authoredMB + m_titlesetMB) / step.weight));
+        return true;
     }
     case Kind::CheckTitle: {
         if (line.contains(reel::progressFfmpegGrepStr())) {
@@ -410,27 +426,22 @@ void DiscAuthoring::toolLine(const QString &line)
             const float duration = m_job.titles.at(step.title).duration;
             if (duration > 0)
                 setStepProgress(seconds / duration);
-            return;
+            return true;
         }
-        if (!isDecodeError(line))
-            return;
-        break;
+        return !isDecodeError(line);
     }
     case Kind::Image: {
         static const QRegularExpression done(QStringLiteral("(\\d+(?:\\.\\d+)?)% done"));
         const QRegularExpressionMatch match = done.match(line);
-        if (match.hasMatch()) {
-            setStepProgress(float(match.captured(1).toDouble() / 100));
-            return;
-        }
-        break;
+        if (!match.hasMatch())
+            return false;
+        setStepProgress(float(match.captured(1).toDouble() / 100));
+        return true;
     }
     case Kind::CheckImage:
         break;
     }
-    if (line.startsWith(QLatin1String("INFO:")) || line.startsWith(QLatin1String("STAT:")))
-        return;
-    m_output.keep(line);
+    return false;
 }
 
 void DiscAuthoring::setStepProgress(float fraction)
@@ -439,19 +450,15 @@ void DiscAuthoring::setStepProgress(float fraction)
         return;
     const double step = m_steps.at(m_step).weight * double(std::clamp(fraction, 0.0f, 1.0f));
     // 100 waits for the disc to be in place.
-    const float percent = std::min(float((m_doneWeight + step) / m_totalWeight * 100), 99.9f);
-    if (percent > m_progress) {
-        m_progress = percent;
-        emit progressChanged(m_progress);
-    }
+    setProgress(std::min(float((m_doneWeight + step) / m_totalWeight * 100), 99.9f));
 }
 
 QString DiscAuthoring::toolReason(int exitCode, QProcess::ExitStatus status) const
 {
-    const QString tool = reel::lastPathComponent(m_process->program());
-    QString reason = failureReason(m_output.lastWords());
-    if (!m_output.writeFailure().isEmpty())
-        reason = m_output.writeFailure();
+    const QString tool = reel::lastPathComponent(process()->program());
+    QString reason = failureReason(output().lastWords());
+    if (!output().writeFailure().isEmpty())
+        reason = output().writeFailure();
     QString said;
     if (status != QProcess::NormalExit)
         said = QStringLiteral("%1 crashed (%2)").arg(tool, QString::fromLocal8Bit(::strsignal(exitCode)));
@@ -467,28 +474,12 @@ QString DiscAuthoring::toolReason(int exitCode, QProcess::ExitStatus status) con
 
 void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
 {
-    if (m_state != State::Running)
-        return;
-    m_output.flush([this](const QString &line) { toolLine(line); });
-    if (m_cancelling) {
-        finish(State::Cancelled, QString());
-        return;
-    }
-    const bool ok = status == QProcess::NormalExit && exitCode == 0 && m_output.writeFailure().isEmpty();
+    const bool ok = status == QProcess::NormalExit && exitCode == 0 && output().writeFailure().isEmpty();
     const Step step = m_steps.at(m_step);
     switch (step.kind) {
-    case Kind::Subtitles: {
-        const QString output = titleFile(step.title, QStringLiteral("-subtitled.mpg"));
-        const DiscTitle &title = m_job.titles.at(step.title);
-        if (ok && reel::poidsFile(output, QStringLiteral("O")) > 0) {
-            m_subtitled[step.title] = true;
-        } else {
-            m_problems << QStringLiteral("the subtitles %1 could not be put on \"%2\": %3")
-                              .arg(title.subtitlePath, title.title, toolReason(exitCode, status));
-            reel::rmCocoa(output);
-        }
+    case Kind::Subtitles:
+        subtitlesEnded(step, ok, exitCode, status);
         break;
-    }
     case Kind::Authoring:
         if (!ok || !reel::testPresenceCocoa(m_partialDisc + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO"))) {
             finish(State::Failed, toolReason(exitCode, status));
@@ -514,13 +505,27 @@ void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
         break;
     }
     }
-    stepDone(true);
+    stepDone();
+}
+
+// Subtitles that spumux could not render leave their title without them.
+void DiscAuthoring::subtitlesEnded(const Step &step, bool ok, int exitCode, QProcess::ExitStatus status)
+{
+    const QString rendered = titleFile(step.title, QStringLiteral("-subtitled.mpg"));
+    const DiscTitle &title = m_job.titles.at(step.title);
+    if (ok && reel::poidsFile(rendered, QStringLiteral("O")) > 0) {
+        m_subtitled[step.title] = true;
+        return;
+    }
+    m_problems << QStringLiteral("the subtitles %1 could not be put on \"%2\": %3")
+                      .arg(title.subtitlePath, title.title, toolReason(exitCode, status));
+    reel::rmCocoa(rendered);
 }
 
 bool DiscAuthoring::titleReadsBack(const Step &step, int exitCode, QProcess::ExitStatus status)
 {
     const DiscTitle &title = m_job.titles.at(step.title);
-    const QStringList words = m_output.lastWords();
+    const QStringList words = output().lastWords();
     QString problem;
     if (status != QProcess::NormalExit || exitCode != 0 || !words.isEmpty())
         problem = words.isEmpty() ? QStringLiteral("ffmpeg failed with code %1").arg(exitCode) : words.first();
@@ -561,7 +566,7 @@ QString DiscAuthoring::imageProblem() const
     return QString();
 }
 
-void DiscAuthoring::stepDone(bool)
+void DiscAuthoring::stepDone()
 {
     m_doneWeight += m_steps.at(m_step).weight;
     setStepProgress(0);
@@ -623,40 +628,15 @@ void DiscAuthoring::finishDisc()
         else
             m_problems << QStringLiteral("the ISO image could not be moved beside the disc: %1").arg(image.error);
     }
-    m_progress = 100;
-    emit progressChanged(m_progress);
+    setProgress(100);
     finish(State::Finished, QString());
 }
 
-void DiscAuthoring::cancel()
+void DiscAuthoring::finishing(State)
 {
-    if (m_state == State::Waiting) {
-        finish(State::Cancelled, QString());
-        return;
-    }
-    if (m_state != State::Running || m_cancelling)
-        return;
-    m_cancelling = true;
-    if (!m_process || m_process->state() == QProcess::NotRunning) {
-        finish(State::Cancelled, QString());
-        return;
-    }
-    stopGently(m_process);
-}
-
-void DiscAuthoring::finish(State state, const QString &error)
-{
-    if (isDone())
-        return;
-    m_state = state;
-    m_error = error;
-    if (!error.isEmpty())
-        reel::logAlways(reel::LogLabel("disc"), ":-( %@", error);
     for (const QString &problem : std::as_const(m_problems))
         reel::logAlways(reel::LogLabel("disc"), ":-( %@", problem);
     removeUnfinished();
-    m_work.reset();
-    emit finished();
 }
 
 void DiscAuthoring::removeUnfinished()

@@ -9,22 +9,16 @@
 // removes it, so no unfinished disc is ever left under the disc's name.
 #pragma once
 
-#include "jobs/tooloutput.h"
-#include "jobs/workfolder.h"
+#include "jobs/toolprocess.h"
 #include "model/disc.h"
 #include "model/plan.h"
 #include "model/presets.h"
 #include "model/srt.h"
 #include "model/subtitles.h"
 
-#include <QElapsedTimer>
 #include <QList>
-#include <QObject>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
-
-#include <memory>
 
 namespace convert {
 
@@ -54,20 +48,13 @@ DiscJob discJobFor(const QList<JobSettings> &jobs, const QHash<QString, Subtitle
 // the progress shown: its tools copy, where the encoder computes.
 constexpr float kDiscShareOfRun = 0.1f;
 
-class DiscAuthoring : public QObject {
+class DiscAuthoring : public ToolProcess {
     Q_OBJECT
 public:
-    enum class State { Waiting, Running, Finished, Failed, Cancelled };
-
     explicit DiscAuthoring(const DiscJob &job, QObject *parent = nullptr);
     // Destroyed while running: stops its tool and removes what it made.
     ~DiscAuthoring() override;
 
-    State state() const { return m_state; }
-    bool isDone() const { return m_state != State::Waiting && m_state != State::Running; }
-    // 0 to 100; 100 once the disc is in place.
-    float progress() const { return m_progress; }
-    QString error() const { return m_error; }
     // Things the user should know that did not stop the disc.
     QStringList remarks() const { return m_remarks; }
     // What was asked for and is missing from a finished disc: subtitles that
@@ -80,21 +67,19 @@ public:
     QString image() const { return m_image; }
     // The folder everything is made in until the end.
     QString workFolder() const { return m_scratch; }
-    // The run's work folder to make the disc in; without one, the disc makes
-    // its own in the destination when it starts.
-    void setWorkFolder(std::shared_ptr<WorkFolder> work) { m_work = std::move(work); }
     // "Authoring the DVD"...; empty before the start.
     QString stepText() const { return m_stepText; }
 
     void start();
-    // Stops the tool and removes the unfinished disc; finished() follows with
-    // the Cancelled state.
-    void cancel();
 
 signals:
     void stepChanged(const QString &text);
-    void progressChanged(float percent);
-    void finished();
+
+protected:
+    void toolLine(const QString &line) override;
+    void toolEnded(int exitCode, QProcess::ExitStatus status) override;
+    void finishing(State state) override;
+    QString notStartedText(const QString &program, const QString &why) const override;
 
 private:
     enum class Kind { Subtitles, Authoring, CheckTitle, Image, CheckImage };
@@ -104,31 +89,34 @@ private:
         double weight = 0;
     };
 
+    bool toolsAreThere();
+    bool makeScratch();
+    void planSteps();
     void runStep(int index);
-    void startTool(const QString &program, const QStringList &arguments);
-    void readOutput();
-    void toolLine(const QString &line);
-    void toolEnded(int exitCode, QProcess::ExitStatus status);
+    bool announce(const QString &text);
+    void startSubtitles(const Step &step);
+    void startAuthoring();
+    void startTitleCheck(const Step &step);
+    void startImage();
+    void startImageCheck();
+    QProcess *startTool(const QString &program, const QStringList &arguments);
+    bool progressLine(const Step &step, const QString &line);
+    void subtitlesEnded(const Step &step, bool ok, int exitCode, QProcess::ExitStatus status);
     bool titleReadsBack(const Step &step, int exitCode, QProcess::ExitStatus status);
     QString imageProblem() const;
     QString toolReason(int exitCode, QProcess::ExitStatus status) const;
-    void stepDone(bool ok);
+    void stepDone();
     void setStepProgress(float fraction);
     bool prepareAuthoring();
     void finishDisc();
-    void finish(State state, const QString &error);
     void removeUnfinished();
     QString titleFile(int title, const QString &suffix) const;
     QStringList titleVobs(int title) const;
 
     DiscJob m_job;
-    State m_state = State::Waiting;
-    float m_progress = 0;
-    QString m_error;
     QStringList m_remarks;
     QStringList m_problems;
     QString m_stepText;
-    std::shared_ptr<WorkFolder> m_work;
     QString m_scratch;      // in the work folder: the title links, the tools' files
     QString m_partialDisc;  // <scratch>/DVD, holding VIDEO_TS
     QString m_partialImage; // <scratch>/DVD.iso
@@ -142,10 +130,7 @@ private:
     double m_totalWeight = 0;
     double m_authoredMB = 0;     // titlesets dvdauthor has finished
     double m_titlesetMB = 0;     // where it is in the current one
-    bool m_cancelling = false;
     double m_decodedSeconds = 0; // how far the check of a title has read
-    QProcess *m_process = nullptr;
-    ToolOutput m_output;
     QByteArray m_listing;        // the image's listing, read back
 };
 

@@ -4,21 +4,14 @@
 #include "model/placement.h"
 #include "model/tools.h"
 #include "model/verify.h"
-#include "probing/toolrun.h"
 
 #include <reel/core.h>
 #include <reel/files.h>
 #include <reel/task.h>
 
-#include <QCoreApplication>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 
 #include <algorithm>
-
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 namespace convert {
 
@@ -74,34 +67,29 @@ QString ffmpegFailureReason(const QStringList &lines)
 }
 
 ConversionJob::ConversionJob(const JobSettings &settings, QObject *parent)
-    : QObject(parent), m_settings(settings), m_planned(settings.output)
+    : ToolProcess("conversion", "conversion tool", parent), m_settings(settings), m_planned(settings.output)
 {
 }
 
 ConversionJob::~ConversionJob()
 {
-    if (m_state != State::Running)
+    if (state() != State::Running)
         return;
-    if (m_process) {
-        m_process->disconnect(this);
-        m_process->kill();
-        m_process->waitForFinished(kToolStopGraceMs);
-    }
+    killTool();
     removeLeftovers(true);
 }
 
 qint64 ConversionJob::elapsedMs() const
 {
-    if (m_state == State::Running)
+    if (state() == State::Running)
         return m_clock.elapsed();
     return m_elapsedAtEnd;
 }
 
 void ConversionJob::start()
 {
-    if (m_state != State::Waiting)
+    if (!begin())
         return;
-    m_state = State::Running;
     m_clock.start();
     const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
     if (!reel::testPresenceCocoa(ffmpeg)) {
@@ -123,18 +111,19 @@ void ConversionJob::start()
         finish(State::Failed, missingToolsMessage({QStringLiteral("normalize")}));
         return;
     }
-    if (!m_work) {
+    std::shared_ptr<WorkFolder> &folder = work();
+    if (!folder) {
         QString error;
-        m_work = WorkFolder::create(reel::stringByDeletingLastPathComponent(m_settings.output), &error);
-        if (!m_work) {
+        folder = WorkFolder::create(reel::stringByDeletingLastPathComponent(m_settings.output), &error);
+        if (!folder) {
             finish(State::Failed, error);
             return;
         }
     }
     // Nothing in the work folder is anybody else's: no name there can have
     // been planted, and no other run writes there.
-    m_temporary = m_work->uniqueFile(QStringLiteral("video"), QLatin1Char('.') + m_settings.preset.extension);
-    m_passlog = m_work->uniqueFile(QStringLiteral("passlog"), QString());
+    m_temporary = folder->uniqueFile(QStringLiteral("video"), QLatin1Char('.') + m_settings.preset.extension);
+    m_passlog = folder->uniqueFile(QStringLiteral("passlog"), QString());
     if (m_settings.normalize && m_settings.tracks.audio >= 0)
         startSound();
     else
@@ -143,36 +132,13 @@ void ConversionJob::start()
 
 void ConversionJob::runTool(const QString &program, const QStringList &arguments, bool readOutput)
 {
-    if (m_process)
-        m_process->deleteLater();
-    m_output.clear();
     m_probeJson.clear();
-    m_process = new QProcess(this);
-    m_process->setProcessEnvironment(toolProcessEnvironment());
-    m_process->setStandardInputFile(QProcess::nullDevice());
-    if (!readOutput)
-        m_process->setStandardOutputFile(QProcess::nullDevice());
-    m_process->setChildProcessModifier([] {
-        // Ctrl-C on a terminal reaches the program alone, which cancels and
-        // cleans up, instead of stopping the tool behind its back.
-        ::setpgid(0, 0);
-        // A program that dies takes its encoder with it.
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-    });
-    connect(m_process, &QProcess::readyReadStandardError, this, &ConversionJob::readStatus);
+    QProcess *tool = prepareTool(program, arguments);
     if (readOutput)
-        connect(m_process, &QProcess::readyReadStandardOutput, this,
-                [this] { m_probeJson += m_process->readAllStandardOutput(); });
-    connect(m_process, &QProcess::finished, this, &ConversionJob::toolEnded);
-    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            finish(State::Failed, QStringLiteral("%1 could not be started: %2")
-                                      .arg(reel::lastPathComponent(m_process->program()), m_process->errorString()));
-    });
-    reel::logDebug(reel::LogLabel("conversion tool"), ": %@ %@", program, reel::array2Str(arguments));
-    m_process->setProgram(program);
-    m_process->setArguments(arguments);
-    m_process->start();
+        connect(tool, &QProcess::readyReadStandardOutput, this, [this, tool] { m_probeJson += tool->readAllStandardOutput(); });
+    else
+        tool->setStandardOutputFile(QProcess::nullDevice());
+    tool->start();
 }
 
 void ConversionJob::startSound()
@@ -181,7 +147,7 @@ void ConversionJob::startSound()
     // In the work folder, beside the output, where the room for it was
     // counted, not in the temporary folder (often in memory): an hour of
     // sound is 660 MB.
-    m_sound = m_work->uniqueFile(QStringLiteral("sound"), QStringLiteral(".wav"));
+    m_sound = work()->uniqueFile(QStringLiteral("sound"), QStringLiteral(".wav"));
     runTool(toolPath(QStringLiteral("ffmpeg")), soundArguments(m_settings, m_sound));
 }
 
@@ -212,19 +178,12 @@ void ConversionJob::startDecode()
     runTool(toolPath(QStringLiteral("ffmpeg")), decodeArguments(m_temporary));
 }
 
-void ConversionJob::readStatus()
+void ConversionJob::toolLine(const QString &line)
 {
-    m_output.feed(m_process->readAllStandardError(), [this](const QString &line) { statusLine(line); });
-}
-
-void ConversionJob::statusLine(const QString &line)
-{
-    if (line.trimmed().isEmpty())
-        return;
     const QString marker = m_stage == Stage::Normalize ? reel::progressNormalizeGrepStr() : reel::progressFfmpegGrepStr();
     if (m_stage == Stage::Probe || !line.contains(marker)) {
         if (m_stage != Stage::Decode || isDecodeError(line))
-            m_output.keep(line);
+            output().keep(line);
         return;
     }
     if (m_stage == Stage::Normalize) {
@@ -262,11 +221,7 @@ void ConversionJob::reportProgress(float fraction)
         break;
     }
     // The move into place is the last step: 100 waits for it.
-    const float percent = std::min(done * 100.0f, 99.9f);
-    if (percent > m_progress) {
-        m_progress = percent;
-        emit progressChanged(m_progress);
-    }
+    setProgress(std::min(done * 100.0f, 99.9f));
 }
 
 QString ConversionJob::toolFailure(int exitCode, QProcess::ExitStatus status) const
@@ -275,8 +230,9 @@ QString ConversionJob::toolFailure(int exitCode, QProcess::ExitStatus status) co
                          : m_stage == Stage::Probe   ? QStringLiteral("ffprobe")
                                                      : QStringLiteral("ffmpeg");
     const QString folder = reel::stringByDeletingLastPathComponent(m_settings.output);
+    const ToolOutput &said = output();
     if (status != QProcess::NormalExit || exitCode != 0) {
-        const QStringList words = m_output.lastWords();
+        const QStringList words = said.lastWords();
         const QString reason = m_stage == Stage::Encode || m_stage == Stage::Sound ? ffmpegFailureReason(words)
                                                                                     : words.value(words.size() - 1);
         const QString why = reason.isEmpty() ? QStringLiteral("no message") : reason;
@@ -285,47 +241,58 @@ QString ConversionJob::toolFailure(int exitCode, QProcess::ExitStatus status) co
                + fullDiskHint(folder);
     }
     // Its exit status says nothing of a write that failed on the way.
-    if (!m_output.writeFailure().isEmpty())
-        return QStringLiteral("%1 could not write: %2").arg(tool, m_output.writeFailure()) + fullDiskHint(folder);
+    if (!said.writeFailure().isEmpty())
+        return QStringLiteral("%1 could not write: %2").arg(tool, said.writeFailure()) + fullDiskHint(folder);
     return QString();
 }
 
 void ConversionJob::toolEnded(int exitCode, QProcess::ExitStatus status)
 {
-    if (m_state != State::Running)
-        return;
-    m_output.flush([this](const QString &line) { statusLine(line); });
-    if (m_cancelling) {
-        finish(State::Cancelled, QString());
-        return;
-    }
     if (m_stage == Stage::Decode) {
-        // Any error the decoder met is a damaged output, whatever its code.
-        const QStringList words = m_output.lastWords();
-        if (status != QProcess::NormalExit || exitCode != 0 || !words.isEmpty()) {
-            finish(State::Failed, QStringLiteral("the output does not decode (%1); it was removed, the source is "
-                                                 "untouched")
-                                      .arg(words.isEmpty() ? QStringLiteral("ffmpeg failed with code %1").arg(exitCode)
-                                                           : words.first()));
-            return;
+        if (checkDecoded(exitCode, status)) {
+            m_verified = true;
+            moveIntoPlace();
         }
-        m_verified = true;
-        moveIntoPlace();
         return;
     }
-    if (m_stage == Stage::Probe && (status != QProcess::NormalExit || exitCode != 0)) {
-        const QStringList words = m_output.lastWords();
-        finish(State::Failed, QStringLiteral("the output cannot be opened as a video (%1); it was removed, the source "
-                                             "is untouched")
-                                  .arg(words.isEmpty() ? QStringLiteral("ffprobe failed with code %1").arg(exitCode)
-                                                       : words.last()));
+    if (m_stage == Stage::Probe && !checkOpens(exitCode, status))
         return;
-    }
     const QString failure = toolFailure(exitCode, status);
     if (!failure.isEmpty()) {
         finish(State::Failed, failure);
         return;
     }
+    nextStep();
+}
+
+// Any error the decoder met is a damaged output, whatever its code.
+bool ConversionJob::checkDecoded(int exitCode, QProcess::ExitStatus status)
+{
+    const QStringList words = output().lastWords();
+    if (status == QProcess::NormalExit && exitCode == 0 && words.isEmpty())
+        return true;
+    finish(State::Failed, QStringLiteral("the output does not decode (%1); it was removed, the source is "
+                                         "untouched")
+                              .arg(words.isEmpty() ? QStringLiteral("ffmpeg failed with code %1").arg(exitCode)
+                                                   : words.first()));
+    return false;
+}
+
+bool ConversionJob::checkOpens(int exitCode, QProcess::ExitStatus status)
+{
+    if (status == QProcess::NormalExit && exitCode == 0)
+        return true;
+    const QStringList words = output().lastWords();
+    finish(State::Failed, QStringLiteral("the output cannot be opened as a video (%1); it was removed, the source "
+                                         "is untouched")
+                              .arg(words.isEmpty() ? QStringLiteral("ffprobe failed with code %1").arg(exitCode)
+                                                   : words.last()));
+    return false;
+}
+
+// The tool that ended did its part: the next one starts.
+void ConversionJob::nextStep()
+{
     switch (m_stage) {
     case Stage::Sound:
         if (soundIsWhole())
@@ -399,40 +366,14 @@ void ConversionJob::moveIntoPlace()
     m_temporary.clear();
     // The output is in place under its final name: the place for a step
     // that works on it (a disc authored from it, say) before the job ends.
-    m_progress = 100;
-    emit progressChanged(m_progress);
+    setProgress(100);
     finish(State::Finished, QString());
 }
 
-void ConversionJob::cancel()
+void ConversionJob::finishing(State state)
 {
-    if (m_state == State::Waiting) {
-        finish(State::Cancelled, QString());
-        return;
-    }
-    if (m_state != State::Running || m_cancelling)
-        return;
-    m_cancelling = true;
-    if (!m_process || m_process->state() == QProcess::NotRunning) {
-        finish(State::Cancelled, QString());
-        return;
-    }
-    stopGently(m_process);
-}
-
-void ConversionJob::finish(State state, const QString &error)
-{
-    if (isDone())
-        return;
     m_elapsedAtEnd = m_clock.isValid() ? m_clock.elapsed() : 0;
-    m_state = state;
-    m_error = error;
-    if (!error.isEmpty())
-        reel::logAlways(reel::LogLabel("conversion"), ":-( %@", error);
     removeLeftovers(state != State::Finished);
-    // The folder goes with the last job or disc that holds it.
-    m_work.reset();
-    emit finished();
 }
 
 void ConversionJob::removeLeftovers(bool temporaryToo)

@@ -6,7 +6,6 @@
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -83,15 +82,6 @@ QString unfinishedRunText(const QString &tool, const RunResult &result, const Ru
         break;
     }
     return QStringLiteral("%1 could not be started").arg(tool);
-}
-
-void stopGently(QProcess *process)
-{
-    process->terminate();
-    QTimer::singleShot(kToolStopGraceMs, process, [process] {
-        if (process->state() != QProcess::NotRunning)
-            process->kill();
-    });
 }
 
 } // namespace convert

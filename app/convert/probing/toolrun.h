@@ -14,8 +14,6 @@
 
 #include <functional>
 
-class QProcess;
-
 namespace convert {
 
 struct RunLimits {
@@ -46,12 +44,5 @@ RunResult runBounded(const QString &program, const QStringList &arguments, const
 // "ffprobe gave no answer within 30 s", "ffprobe was cancelled"... for a
 // run that did not finish; empty for one that did.
 QString unfinishedRunText(const QString &tool, const RunResult &result, const RunLimits &limits);
-
-// How long a tool asked to stop may take before it is killed.
-constexpr int kToolStopGraceMs = 3000;
-
-// Asks a running tool to end (ffmpeg and the authoring tools end cleanly on
-// SIGTERM) and kills it when it has not after kToolStopGraceMs.
-void stopGently(QProcess *process);
 
 } // namespace convert
