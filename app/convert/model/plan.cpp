@@ -94,7 +94,8 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
 }
 
 Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budget &budget,
-              const QString &destination, bool destinationMayBeMissing, const QStringList &protectedPaths)
+              const QString &destination, bool destinationMayBeMissing, const QStringList &protectedPaths,
+              std::optional<int> freeMB)
 {
     Plan plan;
     if (!reel::isDirectory(destination) && !(destinationMayBeMissing && !reel::testPresenceCocoa(destination))) {
@@ -127,7 +128,7 @@ Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budg
             ++plan.unknownSizes;
         plan.jobs << job;
     }
-    plan.freeMB = reel::espaceDiskDispo(destination);
+    plan.freeMB = freeMB ? *freeMB : reel::espaceDiskDispo(destination);
     if (!plan.fitsOnDisk()) {
         plan.problems << QStringLiteral("the outputs need about %1 and %2 has %3 free")
                              .arg(sizeText(plan.requiredMB), destination, sizeText(plan.freeMB));

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace convert {
 
 struct JobSettings {
@@ -52,10 +54,11 @@ struct Plan {
 // Plans the conversion of sources into the existing folder destination
 // (which may be missing when the plan is only shown). No output is ever one
 // of the sources, nor one of the protected paths (other files the caller
-// holds on to).
+// holds on to). freeMB is the destination's free space as the caller
+// measured it (-1 when unknown); without it the file system is asked.
 Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budget &budget,
               const QString &destination, bool destinationMayBeMissing = false,
-              const QStringList &protectedPaths = {});
+              const QStringList &protectedPaths = {}, std::optional<int> freeMB = std::nullopt);
 
 // The job for one usable source; ok false with *problem when its budget is
 // refused. The output is left to the caller.

@@ -6,6 +6,7 @@
 #include "model/command.h"
 #include "model/disc.h"
 #include "model/plan.h"
+#include "model/runplan.h"
 #include "model/subtitles.h"
 #include "model/tools.h"
 #include "probing/discovery.h"
@@ -28,6 +29,7 @@
 #include <csignal>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -495,9 +497,9 @@ int makeDisc(const DiscJob &job, std::shared_ptr<WorkFolder> work, const QString
     }
 }
 
-} // namespace
-
-int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
+// What the options answer without converting anything: a mistake, the help
+// or the version.
+std::optional<int> answerAtOnce(const Options &options, std::FILE *out, std::FILE *err)
 {
     if (!options.error.isEmpty()) {
         complain(err, options.error);
@@ -512,173 +514,231 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
         print(out, QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(REELKIT_CONVERT_VERSION)));
         return kExitOk;
     }
-    if (options.debug)
-        reel::setDEBUG(1);
-    LogRouting logRouting(options.debug);
-    const Preset preset = *presetById(options.presetId);
+    return std::nullopt;
+}
 
-    const QStringList missing = missingTools();
-    if (!missing.isEmpty()) {
-        complain(err, missingToolsMessage(missing));
-        return kExitMissingTool;
+// One run in the terminal, step by step; each step that ends the run gives
+// its exit code.
+class TerminalRun {
+public:
+    TerminalRun(const Options &options, std::FILE *out, std::FILE *err)
+        : m_options(options), m_out(out), m_err(err), m_preset(*presetById(options.presetId))
+    {
     }
 
-    // From here on Ctrl-C ends what runs (a probe, the sample, a
-    // conversion) and the program says so.
-    InterruptGuard guard;
-    const RunLimits limits{kProbeTimeoutMs, [] { return interrupted != 0; }};
-    auto interruptedExit = [&] {
-        print(err, QStringLiteral("\n"));
-        complain(err, QStringLiteral("interrupted"));
-        return kExitInterrupted;
-    };
+    int run(const QStringList &missingTools);
 
-    QStringList files = options.files;
-    if (files.isEmpty()) {
-        SampleClip settings;
-        const QString sample = builtInSamplePath();
-        QString error;
-        print(out, QStringLiteral("No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
-                       .arg(settings.seconds));
-        if (!makeSampleClip(sample, settings, &error, RunLimits{120000, limits.cancelled})) {
-            if (interrupted)
-                return interruptedExit();
-            complain(err, error);
-            return kExitFailed;
-        }
-        files << sample;
+private:
+    int interruptedExit();
+    DiscSettings discSettings() const
+    {
+        return DiscSettings{m_options.dualLayer, m_options.chapterMinutes, m_options.discName};
     }
+    std::optional<int> takeFiles(QStringList *files);
+    std::optional<int> readSources(const QStringList &files);
+    std::optional<int> plan(const QStringList &missingTools);
+    std::optional<int> refusalExit();
+    void printPlan();
+    std::optional<int> settle(QList<JobSettings> *jobs, int *kept);
+    int convert(const QList<JobSettings> &jobs, int kept);
 
+    const Options &m_options;
+    std::FILE *m_out;
+    std::FILE *m_err;
+    const Preset m_preset;
+    const RunLimits m_limits{kProbeTimeoutMs, [] { return interrupted != 0; }};
+    QString m_destination;
+    QList<SourceInfo> m_sources;
+    RunPlan m_run;
+};
+
+int TerminalRun::interruptedExit()
+{
+    print(m_err, QStringLiteral("\n"));
+    complain(m_err, QStringLiteral("interrupted"));
+    return kExitInterrupted;
+}
+
+int TerminalRun::run(const QStringList &missingTools)
+{
+    QStringList files = m_options.files;
+    if (const auto exit = takeFiles(&files))
+        return *exit;
     bool destinationOk = false;
-    const QString destination = destinationFolder(options, out, err, &destinationOk);
+    m_destination = destinationFolder(m_options, m_out, m_err, &destinationOk);
     if (!destinationOk)
         return kExitUsage;
+    if (const auto exit = readSources(files))
+        return *exit;
+    if (const auto exit = plan(missingTools))
+        return *exit;
+    printPlan();
+    if (m_options.dryRun) {
+        print(m_out, QStringLiteral("Dry run: nothing was converted. A real run writes each output in a private work "
+                                    "folder in the destination, checks it, and moves it into place at the end.\n"));
+        return kExitOk;
+    }
+    QList<JobSettings> jobs;
+    int kept = 0;
+    if (const auto exit = settle(&jobs, &kept))
+        return *exit;
+    // What killed runs left in the destination goes before this run adds
+    // its own work folder.
+    const QString swept = sweepAbandonedWork(m_destination).text(m_destination);
+    if (!swept.isEmpty())
+        print(m_out, QStringLiteral("note: %1\n").arg(swept));
+    return convert(jobs, kept);
+}
 
+// The files given, or the built-in sample when there are none.
+std::optional<int> TerminalRun::takeFiles(QStringList *files)
+{
+    if (!files->isEmpty())
+        return std::nullopt;
+    SampleClip settings;
+    const QString sample = builtInSamplePath();
+    QString error;
+    print(m_out, QStringLiteral("No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
+                     .arg(settings.seconds));
+    if (!makeSampleClip(sample, settings, &error, RunLimits{120000, m_limits.cancelled})) {
+        if (interrupted)
+            return interruptedExit();
+        complain(m_err, error);
+        return kExitFailed;
+    }
+    *files << sample;
+    return std::nullopt;
+}
+
+// Every source found and read; any that cannot be converted ends the run.
+std::optional<int> TerminalRun::readSources(const QStringList &files)
+{
     QStringList empty;
     QStringList unreadable;
-    const QStringList found = discoverSources(files, &empty, limits.cancelled, &unreadable);
+    const QStringList found = discoverSources(files, &empty, m_limits.cancelled, &unreadable);
     bool sourcesOk = unreadable.isEmpty();
     for (const QString &problem : std::as_const(unreadable))
-        complain(err, problem);
+        complain(m_err, problem);
     for (const QString &folder : std::as_const(empty)) {
-        complain(err, QStringLiteral("no videos found in %1").arg(folder));
+        complain(m_err, QStringLiteral("no videos found in %1").arg(folder));
         sourcesOk = false;
     }
-    QList<SourceInfo> sources;
     for (const QString &file : found) {
-        const SourceInfo source = probeSource(file, limits);
+        const SourceInfo source = probeSource(file, m_limits);
         if (interrupted)
             return interruptedExit();
         if (!source.usable()) {
-            complain(err, source.error);
+            complain(m_err, source.error);
             sourcesOk = false;
         }
-        sources << source;
+        m_sources << source;
     }
     if (!sourcesOk)
         return kExitBadSource;
+    return std::nullopt;
+}
 
-    // A disc is checked whole before anything runs: its titles share it.
-    Budget budget = effectiveBudget(options, preset);
-    const DiscSettings discSettings{options.dualLayer, options.chapterMinutes, options.discName};
-    QHash<QString, SubtitleTrack> subtitles;
-    QStringList subtitleProblems; // subtitles that cannot go on the disc
-    if (options.disc) {
-        const DiscBudget disc = planDiscBudget(sources, preset, budget, discSettings);
-        if (!disc.ok) {
-            complain(err, disc.problem);
-            QStringList hints;
-            if (disc.suggestedSizeMB > 0)
-                hints << QStringLiteral("--size %1").arg(disc.suggestedSizeMB);
-            if (disc.suggestDualLayer)
-                hints << QStringLiteral("--dual-layer");
-            if (!hints.isEmpty())
-                print(err, QStringLiteral("Give %1.\n").arg(hints.join(QStringLiteral(" or "))));
-            return kExitUsage;
-        }
-        budget = disc.budget;
-        QStringList videos;
-        for (const SourceInfo &source : std::as_const(sources))
-            videos << source.path;
-        subtitles = subtitlesFor(videos, options.subtitles, &subtitleProblems);
-        for (const QString &problem : std::as_const(subtitleProblems))
-            complain(err, problem);
-    }
+std::optional<int> TerminalRun::plan(const QStringList &missingTools)
+{
+    RunRequest request;
+    request.sources = m_sources;
+    request.preset = m_preset;
+    request.budget = effectiveBudget(m_options, m_preset);
+    request.destination = m_destination;
+    request.destinationMayBeMissing = m_options.dryRun;
+    request.missingTools = missingTools;
+    request.freeMB = reel::espaceDiskDispo(m_destination);
+    request.normalize = m_options.normalize;
+    request.verify = m_options.verify;
+    request.disc = m_options.disc;
+    request.discSettings = discSettings();
+    request.subtitleFiles = m_options.subtitles;
+    // Unless --overwrite replaces them, outputs in the way of a disc's
+    // titles are numbered.
+    request.numberOutputsInTheWay = m_options.disc && !m_options.overwrite;
+    m_run = planRun(request);
+    return refusalExit();
+}
 
-    Plan plan = planJobs(sources, preset, budget, destination, options.dryRun);
-    for (const QString &problem : plan.problems)
-        complain(err, problem);
-    if (plan.jobs.size() != sources.size())
+// Says why the plan was refused, with the subtitles that cannot go on the
+// disc first; the exit code when it was.
+std::optional<int> TerminalRun::refusalExit()
+{
+    switch (m_run.refusal) {
+    case RunPlan::Refusal::MissingTools:
+        for (const QString &problem : std::as_const(m_run.plan.problems))
+            complain(m_err, problem);
+        return kExitMissingTool;
+    case RunPlan::Refusal::DiscBudget: {
+        complain(m_err, m_run.disc.problem);
+        QStringList hints;
+        if (m_run.disc.suggestedSizeMB > 0)
+            hints << QStringLiteral("--size %1").arg(m_run.disc.suggestedSizeMB);
+        if (m_run.disc.suggestDualLayer)
+            hints << QStringLiteral("--dual-layer");
+        if (!hints.isEmpty())
+            print(m_err, QStringLiteral("Give %1.\n").arg(hints.join(QStringLiteral(" or "))));
         return kExitUsage;
-    if (!plan.fitsOnDisk())
+    }
+    default:
+        break;
+    }
+    for (const QString &problem : std::as_const(m_run.subtitleProblems))
+        complain(m_err, problem);
+    for (const QString &problem : std::as_const(m_run.plan.problems))
+        complain(m_err, problem);
+    switch (m_run.refusal) {
+    case RunPlan::Refusal::Jobs:
+        return kExitUsage;
+    case RunPlan::Refusal::NoRoom:
+    case RunPlan::Refusal::NoRoomForDisc:
         return kExitFailed;
-    if (options.disc) {
-        // The converted titles, the disc folder and its image side by side.
-        const double needed = plan.requiredMB * 3;
-        if (plan.freeMB >= 0 && needed > plan.freeMB) {
-            complain(err, QStringLiteral("the videos, the disc folder and its image need about %1 and %2 has %3 free")
-                              .arg(sizeText(needed), destination, sizeText(plan.freeMB)));
-            return kExitFailed;
-        }
-        // Every video goes on the disc: an output in the way gets a
-        // numbered name beside it, unless --overwrite replaces it.
-        QStringList taken;
-        for (const SourceInfo &source : std::as_const(sources))
-            taken << source.path;
-        for (JobSettings &job : plan.jobs) {
-            if (job.outputExists && !options.overwrite) {
-                job.output = outputPathFor(job.source, job.preset, destination, taken + QStringList{job.output}, true);
-                job.outputExists = false;
-            }
-            taken << job.output;
-        }
+    default:
+        return std::nullopt;
     }
-    for (JobSettings &job : plan.jobs)
-        job.normalize = options.normalize && job.tracks.audio >= 0;
-    for (const QString &remark : plan.remarks)
-        print(out, QStringLiteral("note: %1\n").arg(remark));
-    for (const JobSettings &job : plan.jobs) {
-        printJob(out, job);
-        if (options.dryRun)
-            printDryRun(out, job, options);
-    }
-    if (options.disc)
-        printDisc(out, plan.jobs, subtitles, discSettings, destination);
-    if (options.dryRun) {
-        print(out, QStringLiteral("Dry run: nothing was converted. A real run writes each output in a private work "
-                                  "folder in the destination, checks it, and moves it into place at the end.\n"));
-        return kExitOk;
-    }
+}
 
-    int kept = 0;
+void TerminalRun::printPlan()
+{
+    for (const QString &remark : std::as_const(m_run.plan.remarks))
+        print(m_out, QStringLiteral("note: %1\n").arg(remark));
+    for (const JobSettings &job : std::as_const(m_run.plan.jobs)) {
+        printJob(m_out, job);
+        if (m_options.dryRun)
+            printDryRun(m_out, job, m_options);
+    }
+    if (m_options.disc)
+        printDisc(m_out, m_run.plan.jobs, m_run.subtitles, discSettings(), m_destination);
+}
+
+// The outputs that exist replaced or kept; the jobs left to run.
+std::optional<int> TerminalRun::settle(QList<JobSettings> *jobs, int *kept)
+{
     bool stopped = false;
-    QList<JobSettings> jobs = settleExistingOutputs(plan.jobs, options, err, &kept, &stopped);
+    *jobs = settleExistingOutputs(m_run.plan.jobs, m_options, m_err, kept, &stopped);
     if (stopped || interrupted)
         return interruptedExit();
-    if (jobs.isEmpty())
+    if (jobs->isEmpty())
         return kExitOutputExists;
-    for (JobSettings &job : jobs)
-        job.verify = options.verify;
-    // What killed runs left in the destination goes before this run adds
-    // its own work folder.
-    const QString swept = sweepAbandonedWork(destination).text(destination);
-    if (!swept.isEmpty())
-        print(out, QStringLiteral("note: %1\n").arg(swept));
+    return std::nullopt;
+}
 
+// The batch run to its end, then the disc when one was asked for.
+int TerminalRun::convert(const QList<JobSettings> &jobs, int kept)
+{
     ConversionBatch batch(jobs);
-    ProgressPrinter printer(batch, out, options.disc ? 1 - kDiscShareOfRun : 1.0f);
+    ProgressPrinter printer(batch, m_out, m_options.disc ? 1 - kDiscShareOfRun : 1.0f);
     QEventLoop loop;
     QObject::connect(&batch, &ConversionBatch::jobStarted, &loop, [&](int i) { printer.jobStarted(i); });
     QObject::connect(&batch, &ConversionBatch::progressChanged, &loop,
                      [&](int i, float job, float overall) { printer.progress(i, job, overall); });
     QObject::connect(&batch, &ConversionBatch::jobFinished, &loop,
-                     [&](int i) { printer.jobFinished(i, err, batch.job(i)->verified()); });
+                     [&](int i) { printer.jobFinished(i, m_err, batch.job(i)->verified()); });
     std::shared_ptr<WorkFolder> work;
     QObject::connect(&batch, &ConversionBatch::finished, &loop, [&] {
         work = batch.workFolder();
         loop.quit();
     });
-
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
         if (interrupted)
@@ -689,28 +749,48 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     if (batch.isRunning())
         loop.exec();
 
-    print(out, QStringLiteral("%1 of %2 converted%3 in %4, into %5\n")
-                   .arg(batch.finishedCount())
-                   .arg(jobs.size())
-                   .arg(options.verify ? QStringLiteral(" and verified") : QStringLiteral(" (not verified)"),
-                        timeText(batch.elapsedMs() / 1000), destination));
+    print(m_out, QStringLiteral("%1 of %2 converted%3 in %4, into %5\n")
+                     .arg(batch.finishedCount())
+                     .arg(jobs.size())
+                     .arg(m_options.verify ? QStringLiteral(" and verified") : QStringLiteral(" (not verified)"),
+                          timeText(batch.elapsedMs() / 1000), m_destination));
     if (batch.wasCancelled())
         return interruptedExit();
     if (!batch.failures().isEmpty()) {
-        if (options.disc)
-            complain(err, QStringLiteral("no disc: not every video was converted"));
+        if (m_options.disc)
+            complain(m_err, QStringLiteral("no disc: not every video was converted"));
         return kExitFailed;
     }
-    if (options.disc) {
-        // The titles as the jobs placed them (a name taken meanwhile gives a
-        // numbered one).
-        QList<JobSettings> placed;
-        for (int i = 0; i < batch.count(); ++i)
-            placed << batch.job(i)->settings();
-        return makeDisc(discJobFor(placed, subtitles, discSettings, destination), std::move(work),
-                        subtitleProblems, out, err, batch.elapsedMs());
+    if (!m_options.disc)
+        return kept > 0 ? kExitOutputExists : kExitOk;
+    // The titles as the jobs placed them (a name taken meanwhile gives a
+    // numbered one).
+    QList<JobSettings> placed;
+    for (int i = 0; i < batch.count(); ++i)
+        placed << batch.job(i)->settings();
+    return makeDisc(discJobFor(placed, m_run.subtitles, discSettings(), m_destination),
+                    std::move(work), m_run.subtitleProblems, m_out, m_err, batch.elapsedMs());
+}
+
+} // namespace
+
+int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
+{
+    if (const auto answer = answerAtOnce(options, out, err))
+        return *answer;
+    if (options.debug)
+        reel::setDEBUG(1);
+    LogRouting logRouting(options.debug);
+    // Without them no source can even be read.
+    const QStringList missing = missingTools();
+    if (!missing.isEmpty()) {
+        complain(err, missingToolsMessage(missing));
+        return kExitMissingTool;
     }
-    return kept > 0 ? kExitOutputExists : kExitOk;
+    // From here on Ctrl-C ends what runs (a probe, the sample, a
+    // conversion) and the program says so.
+    InterruptGuard guard;
+    return TerminalRun(options, out, err).run(missing);
 }
 
 } // namespace convert

@@ -111,7 +111,8 @@ QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
 ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
     : QWidget(parent),
       m_presets(presets()),
-      m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); })
+      m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
+      m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); })
 {
     setWindowTitle(QStringLiteral("reelkit Convert"));
     m_reader = new SourceReader(this);
@@ -128,11 +129,28 @@ ConvertWindow::~ConvertWindow() = default;
 void ConvertWindow::buildInterface()
 {
     auto *layout = new QVBoxLayout(this);
-
     m_sources = new SourceList(this);
     m_sources->setObjectName(QStringLiteral("sources"));
     layout->addWidget(m_sources, 1);
+    layout->addLayout(buildSourceButtons());
+    m_settingsBox = new QGroupBox(QStringLiteral("Output"), this);
+    auto *grid = new QGridLayout(m_settingsBox);
+    buildPresetAndBudget(grid);
+    buildDestinationAndDisc(grid);
+    buildPlanLine(grid);
+    layout->addWidget(m_settingsBox);
+    layout->addLayout(buildProgress());
+    layout->addLayout(buildActions());
+    m_clock = new QTimer(this);
+    m_clock->setInterval(500);
+    connectControls();
+    resize(820, 520);
+    // Room for the list's columns, the output settings and both bars.
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 440)));
+}
 
+QLayout *ConvertWindow::buildSourceButtons()
+{
     auto *sourceButtons = new QHBoxLayout;
     m_addButton = new QPushButton(QStringLiteral("Add Videos…"), this);
     m_addButton->setObjectName(QStringLiteral("add"));
@@ -148,10 +166,12 @@ void ConvertWindow::buildInterface()
     auto *dropHint = new QLabel(QStringLiteral("or drop videos or folders on the list"), this);
     dropHint->setEnabled(false);
     sourceButtons->addWidget(dropHint);
-    layout->addLayout(sourceButtons);
+    return sourceButtons;
+}
 
-    m_settingsBox = new QGroupBox(QStringLiteral("Output"), this);
-    auto *grid = new QGridLayout(m_settingsBox);
+// The preset, then the three ways to pay for the picture, each with its figure.
+void ConvertWindow::buildPresetAndBudget(QGridLayout *grid)
+{
     m_presetBox = new QComboBox(m_settingsBox);
     m_presetBox->setObjectName(QStringLiteral("preset"));
     for (const Preset &preset : m_presets)
@@ -187,7 +207,10 @@ void ConvertWindow::buildInterface()
     grid->addWidget(m_sizeSpin, 1, 3);
     grid->addWidget(m_bitrateRadio, 1, 4);
     grid->addWidget(m_bitrateSpin, 1, 5);
+}
 
+void ConvertWindow::buildDestinationAndDisc(QGridLayout *grid)
+{
     m_destinationEdit = new QLineEdit(m_settingsBox);
     m_destinationEdit->setObjectName(QStringLiteral("destination"));
     m_destinationButton = new QPushButton(QStringLiteral("Choose…"), m_settingsBox);
@@ -216,7 +239,11 @@ void ConvertWindow::buildInterface()
     grid->addWidget(m_dualLayerCheck, 3, 1);
     grid->addWidget(m_chapterSpin, 3, 2, 1, 2);
     grid->addWidget(m_normalizeCheck, 3, 4, 1, 2);
+}
 
+// What the settings give (or why they are refused), and the free space.
+void ConvertWindow::buildPlanLine(QGridLayout *grid)
+{
     m_planLabel = new QLabel(m_settingsBox);
     m_planLabel->setObjectName(QStringLiteral("plan"));
     m_planLabel->setWordWrap(true);
@@ -228,8 +255,10 @@ void ConvertWindow::buildInterface()
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(5, 1);
-    layout->addWidget(m_settingsBox);
+}
 
+QLayout *ConvertWindow::buildProgress()
+{
     auto *progress = new QGridLayout;
     m_jobLabel = new QLabel(QStringLiteral("Ready"), this);
     m_jobLabel->setTextFormat(Qt::PlainText);
@@ -249,8 +278,11 @@ void ConvertWindow::buildInterface()
     progress->addWidget(new QLabel(QStringLiteral("All videos:"), this), 2, 0);
     progress->addWidget(m_overallBar, 2, 1);
     progress->addWidget(m_timeLabel, 3, 1, Qt::AlignRight);
-    layout->addLayout(progress);
+    return progress;
+}
 
+QLayout *ConvertWindow::buildActions()
+{
     auto *actions = new QHBoxLayout;
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancel"));
@@ -260,11 +292,11 @@ void ConvertWindow::buildInterface()
     actions->addStretch(1);
     actions->addWidget(m_cancelButton);
     actions->addWidget(m_convertButton);
-    layout->addLayout(actions);
+    return actions;
+}
 
-    m_clock = new QTimer(this);
-    m_clock->setInterval(500);
-
+void ConvertWindow::connectControls()
+{
     connect(m_addButton, &QPushButton::clicked, this, &ConvertWindow::chooseFiles);
     connect(m_sampleButton, &QPushButton::clicked, this, &ConvertWindow::addSample);
     connect(m_removeButton, &QPushButton::clicked, m_sources, &SourceList::removeSelected);
@@ -311,10 +343,6 @@ void ConvertWindow::buildInterface()
     connect(m_convertButton, &QPushButton::clicked, this, &ConvertWindow::startConversion);
     connect(m_cancelButton, &QPushButton::clicked, this, &ConvertWindow::cancelConversion);
     connect(m_clock, &QTimer::timeout, this, &ConvertWindow::refreshTimes);
-
-    resize(820, 520);
-    // Room for the list's columns, the output settings and both bars.
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 440)));
 }
 
 void ConvertWindow::loadSettings(const Options &options)
@@ -535,7 +563,7 @@ void ConvertWindow::refreshPlan()
         m_planLabel->setText(QStringLiteral("%1 video%2, about %3 in all%4")
                                  .arg(planned)
                                  .arg(planned > 1 ? QStringLiteral("s") : QString(), sizeText(totalMB), discText));
-    const int freeMB = reel::isDirectory(destination()) ? reel::espaceDiskDispo(destination()) : -1;
+    const int freeMB = reel::isDirectory(destination()) ? m_freeSpace(destination()) : -1;
     m_freeLabel->setText(freeMB < 0 ? QStringLiteral("Free space: ?")
                                     : QStringLiteral("Free space: %1").arg(sizeText(freeMB)));
 }
@@ -552,6 +580,12 @@ void ConvertWindow::addSources(const QStringList &paths)
 void ConvertWindow::setFolderRevealer(std::function<void(const QString &)> revealer)
 {
     m_revealer = std::move(revealer);
+}
+
+void ConvertWindow::setFreeSpaceProbe(std::function<int(const QString &)> probe)
+{
+    m_freeSpace = std::move(probe);
+    refreshPlan();
 }
 
 void ConvertWindow::chooseFiles()
@@ -648,89 +682,116 @@ void ConvertWindow::startConversion()
 {
     if (m_batch || isReading())
         return;
-    const QStringList missing = missingTools();
-    if (!missing.isEmpty()) {
-        reel::displayAlert(QStringLiteral("Cannot convert"), missingToolsMessage(missing), reel::kCriticalAlertStyle,
-                           this);
-        return;
-    }
-    const QList<SourceInfo> &all = m_sources->sources();
     QList<int> rows = m_sources->rowsToConvert();
-    if (rows.isEmpty()) {
-        bool anyDone = false;
-        for (int row = 0; row < all.size(); ++row)
-            anyDone = anyDone || m_sources->rowState(row) == SourceList::RowState::Done;
-        if (anyDone)
-            reel::displayAlert(QStringLiteral("Nothing left to convert"),
-                               QStringLiteral("Every video in the list has been converted. Add more videos, or "
-                                              "remove a video and add it again to convert it with other settings."),
-                               0, this);
-        else
-            reel::displayAlert(QStringLiteral("Nothing to convert"),
-                               QStringLiteral("Add videos with \"Add Videos…\" or drop them on the list."), 0, this);
-        return;
-    }
     const QString folder = QFileInfo(destination()).canonicalFilePath();
+    const RunPlan run = planRun(runRequest(rows, folder));
+    if (!mayConvert(run, rows, folder))
+        return;
+    m_batchDestination = folder;
+    QList<JobSettings> jobs = run.plan.jobs;
+    QStringList sourcePaths;
+    for (const SourceInfo &source : m_sources->sources())
+        sourcePaths << source.path;
+    const qsizetype chosen = jobs.size();
+    if (!settleExistingOutputs(jobs, rows, sourcePaths))
+        return;
+    decideDisc(run, jobs.size() == chosen);
+    startBatch(jobs, rows);
+}
+
+RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &folder) const
+{
+    RunRequest request;
+    const QList<SourceInfo> &all = m_sources->sources();
+    for (int row : rows)
+        request.sources << all.at(row);
+    // No output may be any video of the list, converted or not.
+    for (const SourceInfo &source : all)
+        request.protectedPaths << source.path;
+    request.preset = currentPreset();
+    request.budget = currentBudget();
+    request.destination = folder;
+    request.missingTools = missingTools();
+    request.freeMB = reel::isDirectory(folder) ? m_freeSpace(folder) : -1;
+    request.normalize = m_normalizeCheck->isChecked();
+    request.disc = makingDisc();
+    request.discSettings = currentDiscSettings();
+    return request;
+}
+
+// Says why nothing starts, in the order the user meets it: the tools, an
+// empty list, the destination, then the plan's own refusals.
+bool ConvertWindow::mayConvert(const RunPlan &run, const QList<int> &rows, const QString &folder)
+{
+    if (run.refusal == RunPlan::Refusal::MissingTools) {
+        reel::displayAlert(QStringLiteral("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
+                           reel::kCriticalAlertStyle, this);
+        return false;
+    }
+    if (rows.isEmpty()) {
+        sayNothingToConvert();
+        return false;
+    }
     if (folder.isEmpty() || !reel::isDirectory(folder)) {
         reel::displayAlert(QStringLiteral("No destination folder"),
                            QStringLiteral("%1 is not a folder. Choose where the videos go.").arg(destination()),
                            reel::kCriticalAlertStyle, this);
-        return;
+        return false;
     }
-    QList<SourceInfo> chosen;
-    QStringList sourcePaths;
-    for (int row : std::as_const(rows))
-        chosen << all.at(row);
-    for (const SourceInfo &source : all)
-        sourcePaths << source.path;
-    // A disc is checked whole before anything runs: its titles share it.
-    Budget budget = currentBudget();
+    if (run.refusal == RunPlan::Refusal::DiscBudget) {
+        reel::displayAlert(QStringLiteral("The videos do not fit the disc"), run.disc.problem,
+                           reel::kCriticalAlertStyle, this);
+        return false;
+    }
+    if (run.refused()) {
+        reel::displayAlert(QStringLiteral("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
+                           reel::kCriticalAlertStyle, this);
+        return false;
+    }
+    return true;
+}
+
+void ConvertWindow::sayNothingToConvert()
+{
+    bool anyDone = false;
+    for (int row = 0; row < m_sources->sources().size(); ++row)
+        anyDone = anyDone || m_sources->rowState(row) == SourceList::RowState::Done;
+    if (anyDone)
+        reel::displayAlert(QStringLiteral("Nothing left to convert"),
+                           QStringLiteral("Every video in the list has been converted. Add more videos, or "
+                                          "remove a video and add it again to convert it with other settings."),
+                           0, this);
+    else
+        reel::displayAlert(QStringLiteral("Nothing to convert"),
+                           QStringLiteral("Add videos with \"Add Videos…\" or drop them on the list."), 0, this);
+}
+
+// A disc needs all its titles: videos left out by the question about
+// existing outputs leave the disc out.
+void ConvertWindow::decideDisc(const RunPlan &run, bool everyVideo)
+{
     const bool disc = makingDisc();
     m_subtitles.clear();
-    if (disc) {
-        const DiscBudget discBudget = planDiscBudget(chosen, currentPreset(), budget, currentDiscSettings());
-        if (!discBudget.ok) {
-            reel::displayAlert(QStringLiteral("The videos do not fit the disc"), discBudget.problem,
-                               reel::kCriticalAlertStyle, this);
-            return;
-        }
-        budget = discBudget.budget;
-    }
-    const Plan plan = planJobs(chosen, currentPreset(), budget, folder, false, sourcePaths);
-    if (!plan.problems.isEmpty()) {
-        reel::displayAlert(QStringLiteral("Cannot convert"), plan.problems.join(QLatin1Char('\n')),
-                           reel::kCriticalAlertStyle, this);
-        return;
-    }
-
-    m_batchDestination = folder;
-    QList<JobSettings> jobs = plan.jobs;
-    if (!settleExistingOutputs(jobs, rows, sourcePaths))
-        return;
-    // A disc needs all its titles: videos left out by the question above
-    // leave the disc out.
-    m_discAfterBatch = disc && jobs.size() == chosen.size();
+    m_discAfterBatch = disc && everyVideo;
     if (disc && !m_discAfterBatch)
         reel::displayAlert(QStringLiteral("No disc this time"),
                            QStringLiteral("Some videos were skipped, and a disc is made of every video in the list. "
                                           "The others are converted."),
                            0, this);
     if (m_discAfterBatch) {
-        QStringList videos;
-        for (const JobSettings &job : std::as_const(jobs))
-            videos << job.source.path;
-        m_subtitleProblems.clear();
-        m_subtitles = subtitlesFor(videos, {}, &m_subtitleProblems);
+        m_subtitles = run.subtitles;
+        m_subtitleProblems = run.subtitleProblems;
         if (!m_subtitleProblems.isEmpty())
             reel::displayAlert(QStringLiteral("Subtitles left out"), m_subtitleProblems.join(QLatin1Char('\n')), 0, this);
     }
-    for (JobSettings &job : jobs)
-        job.normalize = m_normalizeCheck->isChecked() && job.tracks.audio >= 0;
+}
 
+void ConvertWindow::startBatch(const QList<JobSettings> &jobs, const QList<int> &rows)
+{
     saveSettings();
     // What killed runs left in the destination goes before this run adds
     // its own work folder.
-    m_swept = sweepAbandonedWork(folder).text(folder);
+    m_swept = sweepAbandonedWork(m_batchDestination).text(m_batchDestination);
     m_batchRows = rows;
     for (int row : std::as_const(m_batchRows))
         m_sources->setState(row, SourceList::RowState::Waiting, QStringLiteral("waiting"));

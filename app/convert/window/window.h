@@ -6,6 +6,7 @@
 #include "jobs/batch.h"
 #include "model/options.h"
 #include "model/plan.h"
+#include "model/runplan.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -14,8 +15,10 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -50,6 +53,9 @@ public:
 
     // What "Show Folder" does; the desktop's file browser unless replaced.
     void setFolderRevealer(std::function<void(const QString &folder)> revealer);
+    // Where the destination's free space (in MB, -1 when unknown) is asked;
+    // the file system unless replaced.
+    void setFreeSpaceProbe(std::function<int(const QString &folder)> probe);
 
 public slots:
     void startConversion();
@@ -66,6 +72,13 @@ protected:
 
 private:
     void buildInterface();
+    QLayout *buildSourceButtons();
+    void buildPresetAndBudget(QGridLayout *grid);
+    void buildDestinationAndDisc(QGridLayout *grid);
+    void buildPlanLine(QGridLayout *grid);
+    QLayout *buildProgress();
+    QLayout *buildActions();
+    void connectControls();
     void loadSettings(const Options &options);
     void saveSettings() const;
     const Preset &currentPreset() const;
@@ -77,7 +90,12 @@ private:
     void chooseFiles();
     void chooseDestination();
     void addSample();
+    RunRequest runRequest(const QList<int> &rows, const QString &folder) const;
+    bool mayConvert(const RunPlan &run, const QList<int> &rows, const QString &folder);
+    void sayNothingToConvert();
     bool settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &rows, const QStringList &sourcePaths);
+    void decideDisc(const RunPlan &run, bool everyVideo);
+    void startBatch(const QList<JobSettings> &jobs, const QList<int> &rows);
     void setRunning(bool running);
     void jobStarted(int index);
     void jobProgress(int index, float jobPercent, float overall);
@@ -132,6 +150,7 @@ private:
     QList<int> m_batchRows; // the source row of each job of the batch
     QString m_batchDestination;
     std::function<void(const QString &)> m_revealer;
+    std::function<int(const QString &)> m_freeSpace;
 };
 
 } // namespace convert

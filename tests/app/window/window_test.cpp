@@ -303,3 +303,31 @@ TEST(Window, MakesADiscWhenAsked)
     EXPECT_EQ(revealed, QStringList{folder});
     EXPECT_TRUE(reel::testPresenceC(folder + u"/DVD/VIDEO_TS/VTS_01_1.VOB"_s));
 }
+
+// A disc needs room for its titles, the disc folder and its image side by
+// side: the window refuses one that lacks it, with the terminal's words,
+// before anything runs.
+TEST(Window, RefusesADiscWithoutRoomForIt)
+{
+    const QString folder = outFolder();
+    reel::RecordingPresenter alerts;
+    reel::ScopedAlertPresenter use(&alerts);
+    Options options = windowOptions(folder, {sharedClip(Clip::Silent)}, u"dvd-pal"_s);
+    options.budget = bitrateBudget(5000);
+    options.budgetGiven = true;
+    options.disc = true;
+    ConvertWindow window(options);
+    waitUntilRead(window);
+    // 3 s at 5000 kb/s: about 2 MB, which fits, though three times that does not.
+    window.setFreeSpaceProbe([](const QString &) { return 3; });
+    EXPECT_EQ(child<QLabel>(window, "freeSpace")->text(), u"Free space: 3.0 MB"_s);
+    window.startConversion();
+    EXPECT_EQ(window.batch(), nullptr);
+    ASSERT_EQ(alerts.count(), 1);
+    EXPECT_EQ(alerts.last().title, u"Cannot convert"_s);
+    EXPECT_TRUE(alerts.last().critical);
+    const QString message = alerts.last().message;
+    EXPECT_TRUE(message.startsWith(u"the videos, the disc folder and its image need about "_s)) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(u" and %1 has 3.0 MB free"_s.arg(folder))) << message.toStdString();
+    EXPECT_EQ(namesIn(folder), QStringList());
+}
