@@ -44,36 +44,168 @@ QString plainError(const QString &text)
     return plain;
 }
 
+// The words of the command line.
+struct OptionWords {
+    const QCommandLineOption preset{{QStringLiteral("p"), QStringLiteral("preset")}, QString(), QStringLiteral("P")};
+    const QCommandLineOption quality{{QStringLiteral("q"), QStringLiteral("quality")}, QString(), QStringLiteral("CRF")};
+    const QCommandLineOption size{{QStringLiteral("s"), QStringLiteral("size")}, QString(), QStringLiteral("MB")};
+    const QCommandLineOption bitrate{{QStringLiteral("b"), QStringLiteral("bitrate")}, QString(), QStringLiteral("KBPS")};
+    const QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("DIR")};
+    const QCommandLineOption overwrite{{QStringLiteral("y"), QStringLiteral("overwrite")}, QString()};
+    const QCommandLineOption dryRun{{QStringLiteral("n"), QStringLiteral("dry-run")}, QString()};
+    const QCommandLineOption disc{QStringLiteral("disc"), QString()};
+    const QCommandLineOption dualLayer{QStringLiteral("dual-layer"), QString()};
+    const QCommandLineOption chapters{QStringLiteral("chapters"), QString(), QStringLiteral("MIN")};
+    const QCommandLineOption discName{QStringLiteral("disc-name"), QString(), QStringLiteral("NAME")};
+    const QCommandLineOption subtitles{QStringLiteral("subtitles"), QString(), QStringLiteral("FILE")};
+    const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
+    const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
+    const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
+    const QCommandLineOption terminal{{QStringLiteral("t"), QStringLiteral("terminal")}, QString()};
+    const QCommandLineOption debug{{QStringLiteral("d"), QStringLiteral("debug")}, QString()};
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QString()};
+    const QCommandLineOption version{{QStringLiteral("V"), QStringLiteral("version")}, QString()};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
+                subtitles, normalize, noVerify, window, terminal, debug, help, version};
+    }
+};
+
+// Each reader below takes its part of the line into options; false, with
+// options.error, at the first mistake.
+
+bool readModeAndPreset(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    if (parser.isSet(words.window) && parser.isSet(words.terminal)) {
+        options.error = QStringLiteral("--window and --terminal exclude each other");
+        return false;
+    }
+    if (parser.isSet(words.window))
+        options.mode = Options::Mode::Window;
+    else if (parser.isSet(words.terminal))
+        options.mode = Options::Mode::Terminal;
+    if (parser.isSet(words.preset)) {
+        options.presetId = parser.value(words.preset);
+        options.presetGiven = true;
+        if (!presetById(options.presetId)) {
+            options.error = QStringLiteral("unknown preset '%1' (presets: %2)").arg(options.presetId, presetIds());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    const int budgets = int(parser.isSet(words.quality)) + int(parser.isSet(words.size)) + int(parser.isSet(words.bitrate));
+    if (budgets > 1) {
+        options.error = QStringLiteral("give one of --quality, --size and --bitrate");
+        return false;
+    }
+    options.budgetGiven = budgets == 1;
+    if (parser.isSet(words.quality)) {
+        const auto crf = numberIn(parser.value(words.quality), kMinCrf, kMaxCrf);
+        if (!crf) {
+            options.error = QStringLiteral("--quality takes a whole number from %1 (best) to %2, not '%3'")
+                                .arg(kMinCrf)
+                                .arg(kMaxCrf)
+                                .arg(parser.value(words.quality));
+            return false;
+        }
+        options.budget.mode = Budget::Mode::Quality;
+        options.budget.crf = *crf;
+    } else if (parser.isSet(words.size)) {
+        const auto mb = numberIn(parser.value(words.size), 1, 1 << 24);
+        if (!mb) {
+            options.error = QStringLiteral("--size takes a whole number of megabytes above 0, not '%1'")
+                                .arg(parser.value(words.size));
+            return false;
+        }
+        options.budget.mode = Budget::Mode::TargetSize;
+        options.budget.sizeMB = *mb;
+    } else if (parser.isSet(words.bitrate)) {
+        const auto kbps = numberIn(parser.value(words.bitrate), 1, 1 << 24);
+        if (!kbps) {
+            options.error = QStringLiteral("--bitrate takes a whole number of kb/s above 0, not '%1'")
+                                .arg(parser.value(words.bitrate));
+            return false;
+        }
+        options.budget.mode = Budget::Mode::Bitrate;
+        options.budget.videoKbps = *kbps;
+    }
+    return true;
+}
+
+// The disc's chapters, name and subtitle files.
+bool readDiscValues(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    if (parser.isSet(words.chapters)) {
+        const auto minutes = numberIn(parser.value(words.chapters), 0, 24 * 60);
+        if (!minutes) {
+            options.error = QStringLiteral("--chapters takes whole minutes from 0 (none) to %1, not '%2'")
+                                .arg(24 * 60)
+                                .arg(parser.value(words.chapters));
+            return false;
+        }
+        options.chapterMinutes = *minutes;
+    }
+    if (parser.isSet(words.discName)) {
+        options.discName = parser.value(words.discName).trimmed();
+        if (options.discName.isEmpty() || options.discName.contains(QLatin1Char('/'))
+            || options.discName.startsWith(QLatin1Char('.'))) {
+            options.error = QStringLiteral("--disc-name takes a name for the disc folder, not '%1'")
+                                .arg(parser.value(words.discName));
+            return false;
+        }
+    }
+    for (const QString &file : std::as_const(options.subtitles)) {
+        if (file.isEmpty()) {
+            options.error = QStringLiteral("--subtitles needs a file");
+            return false;
+        }
+    }
+    return true;
+}
+
+// --disc and what goes with it only.
+bool readDisc(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    options.disc = parser.isSet(words.disc);
+    options.dualLayer = parser.isSet(words.dualLayer);
+    options.normalize = parser.isSet(words.normalize);
+    options.subtitles = parser.values(words.subtitles);
+    if (!options.disc) {
+        for (const QCommandLineOption *discOnly : {&words.dualLayer, &words.chapters, &words.discName, &words.subtitles}) {
+            if (parser.isSet(*discOnly)) {
+                options.error = QStringLiteral("--%1 goes with --disc").arg(discOnly->names().constFirst());
+                return false;
+            }
+        }
+    }
+    if (options.disc && options.presetGiven && presetById(options.presetId)->family != Family::DvdMpeg2) {
+        options.error = QStringLiteral("--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
+                            .arg(options.presetId);
+        return false;
+    }
+    if (options.disc && !options.presetGiven) {
+        options.error = QStringLiteral("--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc");
+        return false;
+    }
+    return readDiscValues(parser, words, options);
+}
+
+
 } // namespace
 
 Options parseOptions(const QStringList &arguments)
 {
     Options options;
     options.anyArgument = arguments.size() > 1;
-
-    const QCommandLineOption preset({QStringLiteral("p"), QStringLiteral("preset")}, QString(), QStringLiteral("P"));
-    const QCommandLineOption quality({QStringLiteral("q"), QStringLiteral("quality")}, QString(), QStringLiteral("CRF"));
-    const QCommandLineOption size({QStringLiteral("s"), QStringLiteral("size")}, QString(), QStringLiteral("MB"));
-    const QCommandLineOption bitrate({QStringLiteral("b"), QStringLiteral("bitrate")}, QString(), QStringLiteral("KBPS"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("DIR"));
-    const QCommandLineOption overwrite({QStringLiteral("y"), QStringLiteral("overwrite")}, QString());
-    const QCommandLineOption dryRun({QStringLiteral("n"), QStringLiteral("dry-run")}, QString());
-    const QCommandLineOption disc(QStringLiteral("disc"), QString());
-    const QCommandLineOption dualLayer(QStringLiteral("dual-layer"), QString());
-    const QCommandLineOption chapters(QStringLiteral("chapters"), QString(), QStringLiteral("MIN"));
-    const QCommandLineOption discName(QStringLiteral("disc-name"), QString(), QStringLiteral("NAME"));
-    const QCommandLineOption subtitles(QStringLiteral("subtitles"), QString(), QStringLiteral("FILE"));
-    const QCommandLineOption normalize(QStringLiteral("normalize"), QString());
-    const QCommandLineOption noVerify(QStringLiteral("no-verify"), QString());
-    const QCommandLineOption window({QStringLiteral("w"), QStringLiteral("window")}, QString());
-    const QCommandLineOption terminal({QStringLiteral("t"), QStringLiteral("terminal")}, QString());
-    const QCommandLineOption debug({QStringLiteral("d"), QStringLiteral("debug")}, QString());
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
-    const QCommandLineOption version({QStringLiteral("V"), QStringLiteral("version")}, QString());
-
+    const OptionWords words;
     QCommandLineParser parser;
-    parser.addOptions({preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                       subtitles, normalize, noVerify, window, terminal, debug, help, version});
+    parser.addOptions(words.all());
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         options.error = unknown.isEmpty()
@@ -82,117 +214,19 @@ Options parseOptions(const QStringList &arguments)
         return options;
     }
     options.files = parser.positionalArguments();
-    options.help = parser.isSet(help);
-    options.version = parser.isSet(version);
-    options.overwrite = parser.isSet(overwrite);
-    options.dryRun = parser.isSet(dryRun);
-    options.verify = !parser.isSet(noVerify);
-    options.debug = parser.isSet(debug);
-    if (parser.isSet(window) && parser.isSet(terminal)) {
-        options.error = QStringLiteral("--window and --terminal exclude each other");
+    options.help = parser.isSet(words.help);
+    options.version = parser.isSet(words.version);
+    options.overwrite = parser.isSet(words.overwrite);
+    options.dryRun = parser.isSet(words.dryRun);
+    options.verify = !parser.isSet(words.noVerify);
+    options.debug = parser.isSet(words.debug);
+    if (!readModeAndPreset(parser, words, options) || !readBudget(parser, words, options)
+        || !readDisc(parser, words, options))
         return options;
-    }
-    if (parser.isSet(window))
-        options.mode = Options::Mode::Window;
-    else if (parser.isSet(terminal))
-        options.mode = Options::Mode::Terminal;
-
-    if (parser.isSet(preset)) {
-        options.presetId = parser.value(preset);
-        options.presetGiven = true;
-        if (!presetById(options.presetId)) {
-            options.error = QStringLiteral("unknown preset '%1' (presets: %2)").arg(options.presetId, presetIds());
-            return options;
-        }
-    }
-    const int budgets = int(parser.isSet(quality)) + int(parser.isSet(size)) + int(parser.isSet(bitrate));
-    if (budgets > 1) {
-        options.error = QStringLiteral("give one of --quality, --size and --bitrate");
-        return options;
-    }
-    options.budgetGiven = budgets == 1;
-    if (parser.isSet(quality)) {
-        const auto crf = numberIn(parser.value(quality), kMinCrf, kMaxCrf);
-        if (!crf) {
-            options.error = QStringLiteral("--quality takes a whole number from %1 (best) to %2, not '%3'")
-                                .arg(kMinCrf)
-                                .arg(kMaxCrf)
-                                .arg(parser.value(quality));
-            return options;
-        }
-        options.budget.mode = Budget::Mode::Quality;
-        options.budget.crf = *crf;
-    } else if (parser.isSet(size)) {
-        const auto mb = numberIn(parser.value(size), 1, 1 << 24);
-        if (!mb) {
-            options.error = QStringLiteral("--size takes a whole number of megabytes above 0, not '%1'")
-                                .arg(parser.value(size));
-            return options;
-        }
-        options.budget.mode = Budget::Mode::TargetSize;
-        options.budget.sizeMB = *mb;
-    } else if (parser.isSet(bitrate)) {
-        const auto kbps = numberIn(parser.value(bitrate), 1, 1 << 24);
-        if (!kbps) {
-            options.error = QStringLiteral("--bitrate takes a whole number of kb/s above 0, not '%1'")
-                                .arg(parser.value(bitrate));
-            return options;
-        }
-        options.budget.mode = Budget::Mode::Bitrate;
-        options.budget.videoKbps = *kbps;
-    }
-    options.disc = parser.isSet(disc);
-    options.dualLayer = parser.isSet(dualLayer);
-    options.normalize = parser.isSet(normalize);
-    options.subtitles = parser.values(subtitles);
-    if (!options.disc) {
-        for (const QCommandLineOption *discOnly : {&dualLayer, &chapters, &discName, &subtitles}) {
-            if (parser.isSet(*discOnly)) {
-                options.error = QStringLiteral("--%1 goes with --disc").arg(discOnly->names().constFirst());
-                return options;
-            }
-        }
-    }
-    if (options.disc && options.presetGiven && presetById(options.presetId)->family != Family::DvdMpeg2) {
-        options.error = QStringLiteral("--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
-                            .arg(options.presetId);
-        return options;
-    }
-    if (options.disc && !options.presetGiven) {
-        options.error = QStringLiteral("--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc");
-        return options;
-    }
-    if (parser.isSet(chapters)) {
-        const auto minutes = numberIn(parser.value(chapters), 0, 24 * 60);
-        if (!minutes) {
-            options.error = QStringLiteral("--chapters takes whole minutes from 0 (none) to %1, not '%2'")
-                                .arg(24 * 60)
-                                .arg(parser.value(chapters));
-            return options;
-        }
-        options.chapterMinutes = *minutes;
-    }
-    if (parser.isSet(discName)) {
-        options.discName = parser.value(discName).trimmed();
-        if (options.discName.isEmpty() || options.discName.contains(QLatin1Char('/'))
-            || options.discName.startsWith(QLatin1Char('.'))) {
-            options.error = QStringLiteral("--disc-name takes a name for the disc folder, not '%1'")
-                                .arg(parser.value(discName));
-            return options;
-        }
-    }
-    for (const QString &file : std::as_const(options.subtitles)) {
-        if (file.isEmpty()) {
-            options.error = QStringLiteral("--subtitles needs a file");
-            return options;
-        }
-    }
-    if (parser.isSet(output)) {
-        options.outputDir = parser.value(output);
-        if (options.outputDir.isEmpty()) {
+    if (parser.isSet(words.output)) {
+        options.outputDir = parser.value(words.output);
+        if (options.outputDir.isEmpty())
             options.error = QStringLiteral("--output needs a folder");
-            return options;
-        }
     }
     return options;
 }

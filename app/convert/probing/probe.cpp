@@ -71,22 +71,18 @@ float countedDuration(const SourceInfo &info, const RunLimits &limits)
     return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
 }
 
-} // namespace
-
-SourceInfo probeSource(const QString &path, const RunLimits &limits)
+// Whether path is a regular file that can be read (links followed); else
+// info.error says what it is instead.
+bool isReadableFile(const QString &path, SourceInfo &info, struct stat &st)
 {
-    SourceInfo info;
-    info.path = path.isEmpty() ? path : QFileInfo(reel::stringByExpandingTildeInPath(path)).absoluteFilePath();
-    info.title = reel::nameCleanedFromSrcpathstr(info.path, QStringList());
-    struct stat st = {};
     if (info.path.isEmpty() || ::stat(QFile::encodeName(info.path).constData(), &st) != 0
         || !reel::testPresenceCocoa(info.path)) {
         info.error = QStringLiteral("cannot read %1").arg(path);
-        return info;
+        return false;
     }
     if (S_ISDIR(st.st_mode)) {
         info.error = QStringLiteral("%1 is a folder, not a video").arg(path);
-        return info;
+        return false;
     }
     // A pipe or a device would keep ffprobe waiting for data that may never
     // come, and cannot be read twice (two passes).
@@ -97,8 +93,21 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
                                                                            : QStringLiteral("a special file");
         info.error = QStringLiteral("%1 is %2, not a regular file; only files can be converted").arg(path, kind);
         reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
-        return info;
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+SourceInfo probeSource(const QString &path, const RunLimits &limits)
+{
+    SourceInfo info;
+    info.path = path.isEmpty() ? path : QFileInfo(reel::stringByExpandingTildeInPath(path)).absoluteFilePath();
+    info.title = reel::nameCleanedFromSrcpathstr(info.path, QStringList());
+    struct stat st = {};
+    if (!isReadableFile(path, info, st))
+        return info;
     info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
 
     // Only now: a card clip's name comes from a tool that reads the file.
