@@ -1,7 +1,7 @@
 // The converter's SubRip reader: any text gives cues that are well formed,
 // that read back the same once written, and that a disc can show one at a
 // time, each for a frame at least.
-#include <srt.h>
+#include <model/srt.h>
 
 #include <cstdint>
 

@@ -15,13 +15,13 @@
 #include <reel/system/versions.h>
 #include <reel/task/progress.h>
 #include <reel/task/versions.h>
-#include <budget.h>
-#include <picture.h>
-#include <presets.h>
-#include <source.h>
-#include <tooloutput.h>
-#include <tracks.h>
-#include <verify.h>
+#include <jobs/tooloutput.h>
+#include <model/budget.h>
+#include <model/picture.h>
+#include <model/presets.h>
+#include <model/source.h>
+#include <model/tracks.h>
+#include <model/verify.h>
 
 #include <QRegularExpression>
 
@@ -50,6 +50,8 @@ void otherProgress(const QString &text)
     reel::progressMov2wavMux2mov(text);
     reel::progressNormalize(text);
     reel::progressMovencoder(text);
+    if (reel::progressDvdauthor(text) != 0 && !text.contains(reel::progressDvdauthorGrepStr()))
+        __builtin_trap();
 }
 
 // The player's figure over total as the calculator gives it: the quotient

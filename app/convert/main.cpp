@@ -1,9 +1,9 @@
 // reelkit-convert: the window where a display answers, the terminal form
 // otherwise or whenever it is given arguments (see --help).
-#include "display.h"
-#include "options.h"
-#include "terminal.h"
-#include "window.h"
+#include "model/options.h"
+#include "terminal/terminal.h"
+#include "window/display.h"
+#include "window/window.h"
 
 #include <reel/core.h>
 #include <reel/widgets.h>

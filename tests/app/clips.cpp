@@ -3,7 +3,7 @@
 #include "bundles.h"
 #include "sandbox.h"
 
-#include <tools.h>
+#include <model/tools.h>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -148,6 +149,26 @@ ProgramRun convertWith(const QStringList &arguments, const QString &workingDirec
 {
     return runProgram(QStringLiteral(REELKIT_CONVERT_EXE), arguments,
                       workingDirectory.isEmpty() ? reel::test::scratchDir() : workingDirectory);
+}
+
+bool Started::waitForOutput(const QString &pattern, int ms)
+{
+    const QRegularExpression line(pattern, QRegularExpression::MultilineOption);
+    const auto seen = [&] { return line.match(QString::fromUtf8(out)).hasMatch(); };
+    return QTest::qWaitFor([&] {
+        out += process->readAllStandardOutput();
+        return seen() || process->state() == QProcess::NotRunning;
+    }, ms) && seen();
+}
+
+Started startConverter(const QStringList &arguments)
+{
+    Started started;
+    started.process->setStandardInputFile(QProcess::nullDevice());
+    started.process->setWorkingDirectory(reel::test::scratchDir());
+    started.process->start(QStringLiteral(REELKIT_CONVERT_EXE), arguments);
+    EXPECT_TRUE(started.process->waitForStarted());
+    return started;
 }
 
 QString bundleWithTool(const QString &tool, const QByteArray &script)

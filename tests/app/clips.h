@@ -1,14 +1,17 @@
 // Clips, sources, tool stand-ins and measurements for the converter's tests.
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
-#include <budget.h>
-#include <job.h>
-#include <plan.h>
-#include <sample.h>
-#include <source.h>
+#include <memory>
+
+#include <jobs/job.h>
+#include <model/budget.h>
+#include <model/plan.h>
+#include <probing/probe.h>
+#include <probing/sample.h>
 
 namespace convert::test {
 
@@ -41,6 +44,17 @@ struct ProgramRun {
 ProgramRun runProgram(const QString &program, const QStringList &arguments, const QString &workingDirectory = QString());
 // reelkit-convert itself, run in the test's scratch folder unless told.
 ProgramRun convertWith(const QStringList &arguments, const QString &workingDirectory = QString());
+
+// The converter started in the test's scratch folder, its output read as
+// it comes.
+struct Started {
+    std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
+    QByteArray out;
+
+    // Until a line of the output matches pattern.
+    bool waitForOutput(const QString &pattern, int ms = 120000);
+};
+Started startConverter(const QStringList &arguments);
 
 // A bundle whose tool is the script given, beside links to the real others.
 QString bundleWithTool(const QString &tool, const QByteArray &script);

@@ -5,6 +5,7 @@
 #include "fuzzseeds.h"
 #include "logcapture.h"
 #include "sandbox.h"
+#include "tables.h"
 #include "toolscript.h"
 
 #include <reel/core/bundle.h>
@@ -82,6 +83,37 @@ TEST(Progress, Readers)
         EXPECT_EQ(progressMpeg2enc(QString::fromUtf8(text), rate, total), expected);
     EXPECT_TRUE(test::logHas(QStringLiteral("progressMpeg2enc    :-( rate 25.000000 total 0")));
 
+}
+
+// What dvdauthor 0.7 prints while it authors two titlesets (its progress
+// lines end in a carriage return, cut off with the line): only the VOBU
+// lines carry the marker and a figure.
+TEST(Progress, DvdauthorLines)
+{
+    const struct {
+        const char *name;
+        const char *line;
+        bool progress; // holds the marker
+        float megabytes;
+    } cases[] = {
+        {"a titleset's first VOBUs", "STAT: VOBU 7 at 1MB, 1 PGCs", true, 1},
+        {"further in", "STAT: VOBU 42 at 16MB, 1 PGCs", true, 16},
+        {"nothing written yet", "STAT: VOBU 1 at 0MB, 1 PGCs", true, 0},
+        {"the fixing pass", "STAT: fixing VOBU at 5MB (17/42, 38%)", false, 0},
+        {"the end of the fixing pass", "STAT: fixed 42 VOBUs                         ", false, 0},
+        {"a titleset begun", "STAT: Picking VTS 02", false, 0},
+        {"a file read", "STAT: Processing b.mpg...", false, 0},
+        {"a remark", "INFO: Video pts = 0.540 .. 3.540", false, 0},
+        {"the chapters", "CHAPTERS: VTS[1/1] 0.000", false, 0},
+        {"its name and version", "DVDAuthor::dvdauthor, version 0.7.2.", false, 0},
+        {"an error", "ERR:  Cannot open DVD/VIDEO_TS/VTS_01_0.IFO", false, 0},
+        {"no text", nullptr, false, 0},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        const QString line = QString::fromUtf8(c.line);
+        EXPECT_EQ(progressDvdauthor(line), c.megabytes);
+        EXPECT_EQ(line.contains(progressDvdauthorGrepStr()), c.progress);
+    });
 }
 
 TEST(Progress, MplayerAgreesWithTheShellPipeline)

@@ -148,6 +148,15 @@ float progressMovencoder(const QString &text)
     return progresses(text, progressMovencoderGrepStr());
 }
 
+float progressDvdauthor(const QString &text)
+{
+    if (text.isNull())
+        return 0;
+    static const QRegularExpression written(QStringLiteral("STAT: VOBU \\d+ at (\\d+)MB"));
+    const QRegularExpressionMatch match = written.match(text);
+    return match.hasMatch() ? match.captured(1).toFloat() : 0.0f;
+}
+
 QString progressFfmpegGrepStr()
 {
     return ffmpegMarker();
@@ -166,6 +175,11 @@ QString progressNormalizeGrepStr()
 QString progressMovencoderGrepStr()
 {
     return QStringLiteral("Processing (");
+}
+
+QString progressDvdauthorGrepStr()
+{
+    return QStringLiteral("STAT: VOBU ");
 }
 
 float progressMpeg2enc(const QString &text, float rate, int total)

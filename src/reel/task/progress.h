@@ -22,12 +22,19 @@ float progressMov2wavMux2mov(const QString &text);
 float progressNormalize(const QString &text);
 float progressMovencoder(const QString &text);
 
+// The megabytes dvdauthor has written of the titleset it is making, from its
+// "STAT: VOBU 1234 at 456MB, 1 PGCs" lines; the count starts again in each
+// titleset. The lines of its fixing pass ("STAT: fixing VOBU at 5MB (17/42,
+// 38%)") hold no marker.
+float progressDvdauthor(const QString &text);
+
 // The markers the readers above look for, to pick progress lines out of a
 // tool's output.
 QString progressFfmpegGrepStr();
 QString progressMov2wavMux2movGrepStr();
 QString progressNormalizeGrepStr();
 QString progressMovencoderGrepStr();
+QString progressDvdauthorGrepStr();
 
 // The frame after "Enc1" divided by the frame rate and by the total
 // duration, in percent. 0 (logged) when rate or total is 0.

@@ -1,0 +1,174 @@
+#include "model/command.h"
+
+#include <reel/task.h>
+
+namespace convert {
+
+namespace {
+
+QString kbps(int value)
+{
+    return QString::number(value) + QLatin1Char('k');
+}
+
+QString streamWord(int index)
+{
+    return QStringLiteral("0:%1").arg(index);
+}
+
+// The encoder's statistics file: the name x264 makes of -passlogfile, given
+// to x265 too so that one list of leftovers covers both.
+QString statisticsFile(const QString &passlog)
+{
+    return passlog + QStringLiteral("-0.log");
+}
+
+// x265's own option list is "key=value:key=value"; a value is read with
+// backslash escapes.
+QString x265Value(QString value)
+{
+    for (const char special : {'\\', ':', '=', '\''})
+        value.replace(QLatin1Char(special), QStringLiteral("\\") + QLatin1Char(special));
+    return value;
+}
+
+// Sound in the given codec at the presets' rate, 48 kHz stereo, its time
+// stamps taken from the samples themselves: dvdauthor rejects the small
+// jumps that a container's rounded stamps leave.
+QStringList audioArguments(const QString &codec)
+{
+    return {QStringLiteral("-af"), QStringLiteral("aresample=async=1"), QStringLiteral("-c:a"), codec,
+            QStringLiteral("-b:a"), kbps(kAudioKbps), QStringLiteral("-ar"), QStringLiteral("48000"),
+            QStringLiteral("-ac"), QStringLiteral("2")};
+}
+
+QStringList dvdArguments(const JobSettings &job)
+{
+    // Constant bitrate: the only rate control of the MPEG-2 encoder that
+    // fills a size on easy pictures as well as on hard ones.
+    const Preset &preset = job.preset;
+    const bool pal = preset.height == 576;
+    QStringList words{QStringLiteral("-vf"), job.picture.filters.join(QLatin1Char(',')),
+                      QStringLiteral("-r"), ffmpegRate(preset.fps),
+                      QStringLiteral("-aspect"), job.picture.aspect,
+                      QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                      QStringLiteral("-c:v"), preset.videoEncoder,
+                      QStringLiteral("-b:v"), kbps(job.videoKbps),
+                      QStringLiteral("-minrate"), kbps(job.videoKbps),
+                      QStringLiteral("-maxrate"), kbps(job.videoKbps),
+                      QStringLiteral("-bufsize"), QStringLiteral("1835k"),
+                      QStringLiteral("-g"), pal ? QStringLiteral("15") : QStringLiteral("18"),
+                      QStringLiteral("-bf"), QStringLiteral("2")};
+    if (isInterlaced(job.picture.output)) {
+        // Fields coded apart, in the source's order.
+        words << QStringLiteral("-flags") << QStringLiteral("+ildct+ilme") << QStringLiteral("-top")
+              << (job.picture.output == FieldOrder::TopFirst ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    if (job.tracks.audio >= 0)
+        words << audioArguments(QStringLiteral("ac3"));
+    // The DVD muxer starts with a pack whose clock reference is zero, in the
+    // 2048-byte sectors and at the mux rate of the DVD-Video format.
+    words << QStringLiteral("-sn") << QStringLiteral("-dn") << QStringLiteral("-f") << QStringLiteral("dvd")
+          << QStringLiteral("-muxrate") << QStringLiteral("10080k") << QStringLiteral("-packetsize")
+          << QStringLiteral("2048");
+    return words;
+}
+
+QStringList mp4Arguments(const JobSettings &job, int pass, const QString &passlog)
+{
+    const bool last = pass >= passCount(job);
+    const bool twoPass = passCount(job) > 1;
+    const bool hevc = job.preset.videoEncoder == QLatin1String("libx265");
+    // The frames keep their own times in every pass: ffmpeg would otherwise
+    // make MP4 output constant-rate by repeating frames, which the null
+    // output of the first pass does not, and the second pass would encode
+    // frames the statistics never saw.
+    QStringList words{QStringLiteral("-vf"), job.picture.filters.join(QLatin1Char(',')),
+                      QStringLiteral("-fps_mode"), QStringLiteral("vfr"),
+                      QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                      QStringLiteral("-c:v"), job.preset.videoEncoder,
+                      QStringLiteral("-preset"), QStringLiteral("medium")};
+    if (job.mode == Budget::Mode::Quality)
+        words << QStringLiteral("-crf") << QString::number(job.crf);
+    else
+        words << QStringLiteral("-b:v") << kbps(job.videoKbps);
+    if (hevc) {
+        QString params = QStringLiteral("log-level=error");
+        if (twoPass)
+            params += QStringLiteral(":pass=%1:stats=%2").arg(pass).arg(x265Value(statisticsFile(passlog)));
+        // "hvc1" is the tag Apple's players insist on.
+        words << QStringLiteral("-x265-params") << params << QStringLiteral("-tag:v") << QStringLiteral("hvc1");
+    } else if (twoPass) {
+        words << QStringLiteral("-pass") << QString::number(pass) << QStringLiteral("-passlogfile") << passlog;
+    }
+    if (!last) {
+        words << QStringLiteral("-an") << QStringLiteral("-sn") << QStringLiteral("-dn") << QStringLiteral("-f")
+              << QStringLiteral("null");
+        return words;
+    }
+    if (job.tracks.audio >= 0)
+        words << audioArguments(QStringLiteral("aac"));
+    if (!job.tracks.subtitles.isEmpty())
+        words << QStringLiteral("-c:s") << QStringLiteral("mov_text");
+    words << QStringLiteral("-dn") << QStringLiteral("-movflags") << QStringLiteral("+faststart")
+          << QStringLiteral("-f") << QStringLiteral("mp4");
+    return words;
+}
+
+} // namespace
+
+QStringList passArguments(const JobSettings &job, int pass, const QString &passlog, const QString &output)
+{
+    const bool last = pass >= passCount(job);
+    QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+                      QStringLiteral("-loglevel"), QStringLiteral("error"),
+                      QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
+                      QStringLiteral("-y"), QStringLiteral("-i"), job.source.path};
+    const bool evenedSound = last && job.tracks.audio >= 0 && !job.soundInput.isEmpty();
+    if (evenedSound)
+        words << QStringLiteral("-i") << job.soundInput;
+    words << QStringLiteral("-map") << streamWord(job.tracks.video);
+    if (last) {
+        if (evenedSound)
+            words << QStringLiteral("-map") << QStringLiteral("1:a:0");
+        else if (job.tracks.audio >= 0)
+            words << QStringLiteral("-map") << streamWord(job.tracks.audio);
+        if (job.preset.family == Family::Mp4) {
+            for (int subtitle : job.tracks.subtitles)
+                words << QStringLiteral("-map") << streamWord(subtitle);
+        }
+        // Sparse tracks (subtitles) can lag far behind the picture.
+        words << QStringLiteral("-max_muxing_queue_size") << QStringLiteral("4096");
+    }
+    if (job.preset.family == Family::DvdMpeg2)
+        words << dvdArguments(job);
+    else
+        words << mp4Arguments(job, pass, passlog);
+    words << (last ? output : QStringLiteral("/dev/null"));
+    return words;
+}
+
+QStringList soundArguments(const JobSettings &job, const QString &wav)
+{
+    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+            QStringLiteral("error"), QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
+            QStringLiteral("-y"), QStringLiteral("-i"), job.source.path, QStringLiteral("-map"),
+            streamWord(job.tracks.audio), QStringLiteral("-vn"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
+            QStringLiteral("-ar"), QStringLiteral("48000"), QStringLiteral("-ac"), QStringLiteral("2"),
+            QStringLiteral("-rf64"), QStringLiteral("auto"), QStringLiteral("-f"), QStringLiteral("wav"), wav};
+}
+
+QString shellLine(const QString &program, const QStringList &words)
+{
+    QStringList quoted;
+    for (const QString &word : QStringList{program} + words) {
+        if (word != QLatin1String("|") && reel::isStringSafe4TaskWithStr(word))
+            quoted << word;
+        else
+            quoted << QLatin1Char('\'') + QString(word).replace(QLatin1Char('\''), QStringLiteral("'\\''"))
+                          + QLatin1Char('\'');
+    }
+    return quoted.join(QLatin1Char(' '));
+}
+
+} // namespace convert

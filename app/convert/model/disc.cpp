@@ -1,0 +1,332 @@
+#include "model/disc.h"
+
+#include "model/tools.h"
+#include "model/tracks.h"
+
+#include <reel/core.h>
+#include <reel/files.h>
+#include <reel/numbers.h>
+
+#include <QFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
+namespace convert {
+
+namespace {
+
+constexpr double kBytesPerMB = 1024.0 * 1024.0;
+// No chapter mark this close to a title's end: it would hold nothing.
+constexpr float kLastChapterRoom = 10;
+
+bool hasSound(const SourceInfo &source, const Preset &preset)
+{
+    return chooseTracks(source, preset).audio >= 0;
+}
+
+QString videosText(int count)
+{
+    return count == 1 ? QStringLiteral("the video") : QStringLiteral("the %1 videos").arg(count);
+}
+
+QString timestamp(int seconds)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// Anything at path, a dangling link included.
+bool occupied(const QString &path)
+{
+    struct stat st = {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+} // namespace
+
+int discCapacityMB(bool dualLayer)
+{
+    return int((dualLayer ? kDualLayerBytes : kSingleLayerBytes) / qint64(kBytesPerMB));
+}
+
+int discRoomMB(bool dualLayer)
+{
+    const int capacity = discCapacityMB(dualLayer);
+    return capacity - capacity * kDiscReservePercent / 100;
+}
+
+QString discKindText(bool dualLayer)
+{
+    return dualLayer ? QStringLiteral("a dual-layer DVD (8.5 GB)") : QStringLiteral("a single-layer DVD (4.7 GB)");
+}
+
+DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset, const Budget &asked,
+                          const DiscSettings &settings)
+{
+    DiscBudget result;
+    if (preset.family != Family::DvdMpeg2) {
+        result.problem = QStringLiteral("a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1").arg(preset.id);
+        return result;
+    }
+    QList<SourceInfo> titles;
+    for (const SourceInfo &source : sources) {
+        if (source.usable())
+            titles << source;
+    }
+    if (titles.size() > kMaxDiscTitles) {
+        result.problem = QStringLiteral("a disc made here holds at most %1 titles, and %2 videos were given: "
+                                        "leave %3 out, or make two discs")
+                             .arg(kMaxDiscTitles)
+                             .arg(titles.size())
+                             .arg(titles.size() - kMaxDiscTitles);
+        return result;
+    }
+    float totalDuration = 0;
+    bool anySound = false;
+    for (const SourceInfo &source : std::as_const(titles)) {
+        totalDuration += source.duration;
+        anySound = anySound || hasSound(source, preset);
+    }
+    const int room = discRoomMB(settings.dualLayer);
+    const QString kind = discKindText(settings.dualLayer);
+    const QString durationWords = reel::secondesInt2Str(int(totalDuration + 0.5f));
+
+    if (asked.mode == Budget::Mode::TargetSize) {
+        if (asked.sizeMB > room) {
+            result.problem = QStringLiteral("%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of "
+                                            "%4 MB fits")
+                                 .arg(asked.sizeMB)
+                                 .arg(asked.sizeMB - room)
+                                 .arg(kind)
+                                 .arg(room);
+            result.suggestedSizeMB = room;
+            result.suggestDualLayer = !settings.dualLayer && asked.sizeMB <= discRoomMB(true);
+            return result;
+        }
+        // One bitrate over the titles' whole duration shares the size.
+        const BudgetPlan shared = planBudget(preset, asked, totalDuration, anySound);
+        if (!shared.ok) {
+            result.problem = QStringLiteral("%1 (%2 in all): %3").arg(videosText(int(titles.size())), durationWords,
+                                                                      shared.message);
+            return result;
+        }
+        result.sharedKbps = shared.videoKbps;
+    } else {
+        const BudgetPlan checked = planBudget(preset, asked, totalDuration, anySound);
+        if (!checked.ok) {
+            result.problem = checked.message;
+            return result;
+        }
+        result.sharedKbps = checked.videoKbps;
+    }
+    for (const SourceInfo &source : std::as_const(titles))
+        result.totalMB += estimateMB(preset, result.sharedKbps, source.duration, hasSound(source, preset));
+    result.budget = Budget{Budget::Mode::Bitrate, 0, result.sharedKbps, 0};
+
+    if (result.totalMB > room) {
+        QString problem = QStringLiteral("%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos "
+                                         "(%7 MB).")
+                              .arg(videosText(int(titles.size())), durationWords, sizeText(result.totalMB))
+                              .arg(result.sharedKbps)
+                              .arg(sizeText(result.totalMB - room), kind)
+                              .arg(room);
+        const BudgetPlan fits = planBudget(preset, Budget{Budget::Mode::TargetSize, room, 0, 0}, totalDuration, anySound);
+        if (fits.ok) {
+            problem += QStringLiteral(" A target size of %1 MB fits them (%2 kb/s for each picture).")
+                           .arg(room)
+                           .arg(fits.videoKbps);
+            result.suggestedSizeMB = room;
+        } else {
+            const int dualRoom = discRoomMB(true);
+            const BudgetPlan dual =
+                planBudget(preset, Budget{Budget::Mode::TargetSize, dualRoom, 0, 0}, totalDuration, anySound);
+            result.suggestDualLayer = !settings.dualLayer && dual.ok;
+            if (result.suggestDualLayer)
+                problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit; a dual-layer disc does, "
+                                          "with a target size of %3 MB.")
+                               .arg(preset.id)
+                               .arg(preset.minVideoKbps)
+                               .arg(dualRoom);
+            else
+                problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit: leave some videos out.")
+                               .arg(preset.id)
+                               .arg(preset.minVideoKbps);
+        }
+        result.problem = problem;
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+QStringList chapterMarks(float duration, int minutes)
+{
+    QStringList marks{QStringLiteral("0")};
+    if (minutes <= 0)
+        return marks;
+    for (qint64 at = qint64(minutes) * 60; float(at) < duration - kLastChapterRoom && marks.size() < kMaxChapters;
+         at += qint64(minutes) * 60)
+        marks << timestamp(int(at));
+    return marks;
+}
+
+DiscPaths discPathsFor(const QString &destination, const QString &name)
+{
+    const QString base = name.trimmed().isEmpty() ? QStringLiteral("DVD") : name.trimmed();
+    for (int number = 1;; ++number) {
+        const QString numbered = number == 1 ? base : QStringLiteral("%1 %2").arg(base).arg(number);
+        DiscPaths paths;
+        paths.folder = reel::stringByAppendingPathComponent(destination, numbered);
+        paths.iso = paths.folder + QStringLiteral(".iso");
+        if (!occupied(paths.folder) && !occupied(paths.iso))
+            return paths;
+    }
+}
+
+QString volumeLabel(const QString &name)
+{
+    QString label;
+    for (const QChar c : name.toUpper()) {
+        if ((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            label += c;
+        else if (!label.isEmpty() && !label.endsWith(QLatin1Char('_')))
+            label += QLatin1Char('_');
+    }
+    while (label.endsWith(QLatin1Char('_')))
+        label.chop(1);
+    label.truncate(32);
+    return label.isEmpty() ? QStringLiteral("DVD") : label;
+}
+
+QString dvdFormat(const Preset &preset)
+{
+    return preset.height == 576 ? QStringLiteral("pal") : QStringLiteral("ntsc");
+}
+
+double discFrameMs(const Preset &preset)
+{
+    return preset.height == 576 ? 40.0 : 1001.0 / 30;
+}
+
+QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &titles, const QString &format)
+{
+    // Players start in the menu of the video manager; its commands play the
+    // title that register g1 names, the first when it names none, and end
+    // the disc after the last one.
+    QString jumps;
+    for (int i = 2; i <= titles.size(); ++i)
+        jumps += QStringLiteral("if (g1 eq %1) jump title %1; ").arg(i);
+    QString xml = QStringLiteral("<dvdauthor dest=\"%1\">\n"
+                                 "  <vmgm>\n"
+                                 "    <menus>\n"
+                                 "      <pgc entry=\"title\">\n"
+                                 "        <pre>%2if (g1 gt %3) exit; jump title 1;</pre>\n"
+                                 "      </pgc>\n"
+                                 "    </menus>\n"
+                                 "  </vmgm>\n")
+                      .arg(destination.toHtmlEscaped(), jumps)
+                      .arg(titles.size());
+    for (int i = 0; i < titles.size(); ++i) {
+        const AuthoredTitle &title = titles.at(i);
+        const bool wide = title.aspect == QLatin1String("16:9");
+        xml += QStringLiteral("  <titleset>\n"
+                              "    <titles>\n"
+                              "      <video format=\"%1\" aspect=\"%2\"%3/>\n")
+                   .arg(format, wide ? QStringLiteral("16:9") : QStringLiteral("4:3"),
+                        wide ? QStringLiteral(" widescreen=\"nopanscan\"") : QString());
+        if (title.subtitled)
+            xml += QStringLiteral("      <subpicture/>\n");
+        xml += QStringLiteral("      <pgc>\n");
+        if (title.subtitled)
+            xml += QStringLiteral("        <pre>subtitle = 64;</pre>\n");
+        xml += QStringLiteral("        <vob file=\"%1\" chapters=\"%2\"/>\n"
+                              "        <post>g1 = %3; call vmgm menu entry title;</post>\n"
+                              "      </pgc>\n"
+                              "    </titles>\n"
+                              "  </titleset>\n")
+                   .arg(title.mpeg.toHtmlEscaped(), title.chapters.join(QLatin1Char(',')))
+                   .arg(i + 2);
+    }
+    xml += QStringLiteral("</dvdauthor>\n");
+    return xml;
+}
+
+QString subtitleLanguage(const QList<Cue> &cues)
+{
+    bool han = false;
+    for (const Cue &cue : cues) {
+        for (qsizetype i = 0; i < cue.text.size(); ++i) {
+            const QChar c = cue.text.at(i);
+            const char32_t code = c.isHighSurrogate() && i + 1 < cue.text.size()
+                                      ? QChar::surrogateToUcs4(c, cue.text.at(i + 1))
+                                      : char32_t(c.unicode());
+            switch (QChar::script(code)) {
+            case QChar::Script_Hiragana:
+            case QChar::Script_Katakana:
+                return QStringLiteral("ja");
+            case QChar::Script_Hangul:
+                return QStringLiteral("ko");
+            case QChar::Script_Thai:
+                return QStringLiteral("th");
+            case QChar::Script_Devanagari:
+                return QStringLiteral("hi");
+            case QChar::Script_Han:
+                han = true;
+                break;
+            default:
+                break;
+            }
+        }
+    }
+    // Han alone, without kana, is Chinese.
+    return han ? QStringLiteral("zh-cn") : QString();
+}
+
+QString spumuxXml(const QString &srt, const Preset &preset, const QString &font)
+{
+    const bool pal = preset.height == 576;
+    const QString fps = pal ? QStringLiteral("25") : QStringLiteral("29.97");
+    return QStringLiteral("<subpictures format=\"%1\">\n"
+                          "  <stream>\n"
+                          "    <textsub filename=\"%2\" characterset=\"UTF-8\" font=\"%3\" fontsize=\"%4\"\n"
+                          "             horizontal-alignment=\"center\" vertical-alignment=\"bottom\"\n"
+                          "             left-margin=\"60\" right-margin=\"60\" top-margin=\"20\" bottom-margin=\"%5\"\n"
+                          "             subtitle-fps=\"%6\" movie-fps=\"%6\" movie-width=\"%7\" movie-height=\"%8\"/>\n"
+                          "  </stream>\n"
+                          "</subpictures>\n")
+        .arg(pal ? QStringLiteral("PAL") : QStringLiteral("NTSC"), srt.toHtmlEscaped(), font.toHtmlEscaped(),
+             pal ? QStringLiteral("28.0") : QStringLiteral("24.0"),
+             pal ? QStringLiteral("36") : QStringLiteral("30"), fps)
+        .arg(preset.width)
+        .arg(preset.height);
+}
+
+QString isoTool()
+{
+    for (const QString &name : {QStringLiteral("genisoimage"), QStringLiteral("xorriso")}) {
+        const QString bundled = toolPath(name);
+        if (reel::testPresenceCocoa(bundled))
+            return bundled;
+        const QString onPath = QStandardPaths::findExecutable(name);
+        if (!onPath.isEmpty())
+            return onPath;
+    }
+    return QString();
+}
+
+QStringList isoArguments(const QString &tool, const QString &folder, const QString &iso, const QString &label)
+{
+    if (reel::lastPathComponent(tool) == QLatin1String("genisoimage"))
+        return {QStringLiteral("-dvd-video"), QStringLiteral("-V"), label, QStringLiteral("-o"), iso, folder};
+    // xorriso writes no UDF; its ISO 9660 tree is what players without UDF
+    // read, and what software players and burning programs take.
+    return {QStringLiteral("-as"), QStringLiteral("mkisofs"), QStringLiteral("-V"), label, QStringLiteral("-o"), iso,
+            folder};
+}
+
+} // namespace convert

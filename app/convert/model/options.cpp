@@ -1,0 +1,317 @@
+#include "model/options.h"
+
+#include "model/presets.h"
+
+#include <QCommandLineParser>
+#include <QtGlobal>
+
+#include <optional>
+
+namespace convert {
+
+namespace {
+
+std::optional<int> numberIn(const QString &text, int lowest, int highest)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+QString presetIds()
+{
+    QStringList ids;
+    for (const Preset &preset : presets())
+        ids << preset.id;
+    return ids.join(QStringLiteral(", "));
+}
+
+QString optionWord(const QString &name)
+{
+    return name.size() == 1 ? QStringLiteral("-") + name : QStringLiteral("--") + name;
+}
+
+// Qt's "Missing value after '--size'." as the program's other messages read.
+QString plainError(const QString &text)
+{
+    QString plain = text.trimmed();
+    if (plain.endsWith(QLatin1Char('.')))
+        plain.chop(1);
+    if (!plain.isEmpty())
+        plain[0] = plain.at(0).toLower();
+    return plain;
+}
+
+// The words of the command line.
+struct OptionWords {
+    const QCommandLineOption preset{{QStringLiteral("p"), QStringLiteral("preset")}, QString(), QStringLiteral("P")};
+    const QCommandLineOption quality{{QStringLiteral("q"), QStringLiteral("quality")}, QString(), QStringLiteral("CRF")};
+    const QCommandLineOption size{{QStringLiteral("s"), QStringLiteral("size")}, QString(), QStringLiteral("MB")};
+    const QCommandLineOption bitrate{{QStringLiteral("b"), QStringLiteral("bitrate")}, QString(), QStringLiteral("KBPS")};
+    const QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("DIR")};
+    const QCommandLineOption overwrite{{QStringLiteral("y"), QStringLiteral("overwrite")}, QString()};
+    const QCommandLineOption dryRun{{QStringLiteral("n"), QStringLiteral("dry-run")}, QString()};
+    const QCommandLineOption disc{QStringLiteral("disc"), QString()};
+    const QCommandLineOption dualLayer{QStringLiteral("dual-layer"), QString()};
+    const QCommandLineOption chapters{QStringLiteral("chapters"), QString(), QStringLiteral("MIN")};
+    const QCommandLineOption discName{QStringLiteral("disc-name"), QString(), QStringLiteral("NAME")};
+    const QCommandLineOption subtitles{QStringLiteral("subtitles"), QString(), QStringLiteral("FILE")};
+    const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
+    const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
+    const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
+    const QCommandLineOption terminal{{QStringLiteral("t"), QStringLiteral("terminal")}, QString()};
+    const QCommandLineOption debug{{QStringLiteral("d"), QStringLiteral("debug")}, QString()};
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QString()};
+    const QCommandLineOption version{{QStringLiteral("V"), QStringLiteral("version")}, QString()};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
+                subtitles, normalize, noVerify, window, terminal, debug, help, version};
+    }
+};
+
+// Each reader below takes its part of the line into options; false, with
+// options.error, at the first mistake.
+
+bool readModeAndPreset(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    if (parser.isSet(words.window) && parser.isSet(words.terminal)) {
+        options.error = QStringLiteral("--window and --terminal exclude each other");
+        return false;
+    }
+    if (parser.isSet(words.window))
+        options.mode = Options::Mode::Window;
+    else if (parser.isSet(words.terminal))
+        options.mode = Options::Mode::Terminal;
+    if (parser.isSet(words.preset)) {
+        options.presetId = parser.value(words.preset);
+        options.presetGiven = true;
+        if (!presetById(options.presetId)) {
+            options.error = QStringLiteral("unknown preset '%1' (presets: %2)").arg(options.presetId, presetIds());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    const int budgets = int(parser.isSet(words.quality)) + int(parser.isSet(words.size)) + int(parser.isSet(words.bitrate));
+    if (budgets > 1) {
+        options.error = QStringLiteral("give one of --quality, --size and --bitrate");
+        return false;
+    }
+    options.budgetGiven = budgets == 1;
+    if (parser.isSet(words.quality)) {
+        const auto crf = numberIn(parser.value(words.quality), kMinCrf, kMaxCrf);
+        if (!crf) {
+            options.error = QStringLiteral("--quality takes a whole number from %1 (best) to %2, not '%3'")
+                                .arg(kMinCrf)
+                                .arg(kMaxCrf)
+                                .arg(parser.value(words.quality));
+            return false;
+        }
+        options.budget.mode = Budget::Mode::Quality;
+        options.budget.crf = *crf;
+    } else if (parser.isSet(words.size)) {
+        const auto mb = numberIn(parser.value(words.size), 1, 1 << 24);
+        if (!mb) {
+            options.error = QStringLiteral("--size takes a whole number of megabytes above 0, not '%1'")
+                                .arg(parser.value(words.size));
+            return false;
+        }
+        options.budget.mode = Budget::Mode::TargetSize;
+        options.budget.sizeMB = *mb;
+    } else if (parser.isSet(words.bitrate)) {
+        const auto kbps = numberIn(parser.value(words.bitrate), 1, 1 << 24);
+        if (!kbps) {
+            options.error = QStringLiteral("--bitrate takes a whole number of kb/s above 0, not '%1'")
+                                .arg(parser.value(words.bitrate));
+            return false;
+        }
+        options.budget.mode = Budget::Mode::Bitrate;
+        options.budget.videoKbps = *kbps;
+    }
+    return true;
+}
+
+// The disc's chapters, name and subtitle files.
+bool readDiscValues(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    if (parser.isSet(words.chapters)) {
+        const auto minutes = numberIn(parser.value(words.chapters), 0, 24 * 60);
+        if (!minutes) {
+            options.error = QStringLiteral("--chapters takes whole minutes from 0 (none) to %1, not '%2'")
+                                .arg(24 * 60)
+                                .arg(parser.value(words.chapters));
+            return false;
+        }
+        options.chapterMinutes = *minutes;
+    }
+    if (parser.isSet(words.discName)) {
+        options.discName = parser.value(words.discName).trimmed();
+        if (options.discName.isEmpty() || options.discName.contains(QLatin1Char('/'))
+            || options.discName.startsWith(QLatin1Char('.'))) {
+            options.error = QStringLiteral("--disc-name takes a name for the disc folder, not '%1'")
+                                .arg(parser.value(words.discName));
+            return false;
+        }
+    }
+    for (const QString &file : std::as_const(options.subtitles)) {
+        if (file.isEmpty()) {
+            options.error = QStringLiteral("--subtitles needs a file");
+            return false;
+        }
+    }
+    return true;
+}
+
+// --disc and what goes with it only.
+bool readDisc(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    options.disc = parser.isSet(words.disc);
+    options.dualLayer = parser.isSet(words.dualLayer);
+    options.normalize = parser.isSet(words.normalize);
+    options.subtitles = parser.values(words.subtitles);
+    if (!options.disc) {
+        for (const QCommandLineOption *discOnly : {&words.dualLayer, &words.chapters, &words.discName, &words.subtitles}) {
+            if (parser.isSet(*discOnly)) {
+                options.error = QStringLiteral("--%1 goes with --disc").arg(discOnly->names().constFirst());
+                return false;
+            }
+        }
+    }
+    if (options.disc && options.presetGiven && presetById(options.presetId)->family != Family::DvdMpeg2) {
+        options.error = QStringLiteral("--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
+                            .arg(options.presetId);
+        return false;
+    }
+    if (options.disc && !options.presetGiven) {
+        options.error = QStringLiteral("--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc");
+        return false;
+    }
+    return readDiscValues(parser, words, options);
+}
+
+
+} // namespace
+
+Options parseOptions(const QStringList &arguments)
+{
+    Options options;
+    options.anyArgument = arguments.size() > 1;
+    const OptionWords words;
+    QCommandLineParser parser;
+    parser.addOptions(words.all());
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        options.error = unknown.isEmpty()
+                            ? plainError(parser.errorText())
+                            : QStringLiteral("unknown option '%1'").arg(optionWord(unknown.first()));
+        return options;
+    }
+    options.files = parser.positionalArguments();
+    options.help = parser.isSet(words.help);
+    options.version = parser.isSet(words.version);
+    options.overwrite = parser.isSet(words.overwrite);
+    options.dryRun = parser.isSet(words.dryRun);
+    options.verify = !parser.isSet(words.noVerify);
+    options.debug = parser.isSet(words.debug);
+    if (!readModeAndPreset(parser, words, options) || !readBudget(parser, words, options)
+        || !readDisc(parser, words, options))
+        return options;
+    if (parser.isSet(words.output)) {
+        options.outputDir = parser.value(words.output);
+        if (options.outputDir.isEmpty())
+            options.error = QStringLiteral("--output needs a folder");
+    }
+    return options;
+}
+
+QString usageText(const QString &program)
+{
+    QString presetLines;
+    for (const Preset &preset : presets()) {
+        const QString usual = preset.hasQualityMode()
+                                  ? QStringLiteral("default quality %1").arg(preset.defaultCrf)
+                                  : QStringLiteral("default %1 kb/s").arg(preset.defaultVideoKbps);
+        presetLines += QStringLiteral("  %1%2\n").arg(preset.id, -10).arg(QStringLiteral("%1 (%2)").arg(preset.label, usual));
+    }
+    return QStringLiteral(
+               "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
+               "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
+               "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
+               "\n"
+               "  -p, --preset P     the output kind (default mp4)\n"
+               "  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4 presets only\n"
+               "                     and their default (mp4 23, mp4-hevc 28)\n"
+               "  -s, --size MB      make each output about MB megabytes (two passes for MP4);\n"
+               "                     with --disc, all the titles together\n"
+               "  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default for DVD)\n"
+               "  -o, --output DIR   write the outputs into DIR (default: the current folder)\n"
+               "  -y, --overwrite    replace outputs that already exist (otherwise they are kept;\n"
+               "                     on a terminal you are asked); a source is never replaced\n"
+               "  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing\n"
+               "      --normalize    even out each video's sound with normalize before encoding\n"
+               "      --no-verify    do not check the outputs (by default each is opened, its tracks\n"
+               "                     and durations compared with the source's, and decoded whole\n"
+               "                     before it is called done; a disc's titles and image are read back)\n"
+               "      --disc         with a DVD preset, go on to a DVD: one title per video in a\n"
+               "                     VIDEO_TS folder, and an ISO image (genisoimage or xorriso)\n"
+               "      --dual-layer   a disc of 8.5 GB instead of 4.7 GB\n"
+               "      --chapters MIN a chapter every MIN minutes (default 5; 0: none)\n"
+               "      --disc-name NAME  the disc folder's name (default DVD; numbered when taken)\n"
+               "      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,\n"
+               "                     the next for the next...; an .srt beside a video with its name\n"
+               "                     is taken without asking\n"
+               "  -w, --window       open the window, with the FILEs in it\n"
+               "  -t, --terminal     convert in the terminal even where a display is present\n"
+               "  -d, --debug        write the toolkit's diagnostic log on standard error (otherwise\n"
+               "                     it goes to reelkit-convert.log in the temporary folder)\n"
+               "  -h, --help         show this text\n"
+               "  -V, --version      show the version\n"
+               "\n"
+               "Presets:\n%4"
+               "\n"
+               "Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).\n"
+               "A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV) gives its clips,\n"
+               "named by their recording time. Only regular files are read: not pipes or devices.\n"
+               "The sound track marked default (else the first) is kept; MP4 keeps text subtitles.\n"
+               "Without FILE, a 5-second sample made with ffmpeg's test sources is converted.\n"
+               "Started without arguments where a display answers, it opens its window.\n"
+               "Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad option\n"
+               "or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,\n"
+               "5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).\n")
+        .arg(program)
+        .arg(kMinCrf)
+        .arg(kMaxCrf)
+        .arg(presetLines);
+}
+
+bool displayPresent()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+bool wantsWindow(const Options &options, bool display)
+{
+    switch (options.mode) {
+    case Options::Mode::Window:
+        return true;
+    case Options::Mode::Terminal:
+        return false;
+    case Options::Mode::Automatic:
+        break;
+    }
+    return !options.anyArgument && display;
+}
+
+Budget effectiveBudget(const Options &options, const Preset &preset)
+{
+    return options.budgetGiven ? options.budget : defaultBudget(preset);
+}
+
+} // namespace convert

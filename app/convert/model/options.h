@@ -1,0 +1,68 @@
+// The command line: what the user asked for, and whether the window or the
+// terminal form answers.
+#pragma once
+
+#include "model/budget.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace convert {
+
+// Exit codes of the terminal form.
+enum ExitCode {
+    kExitOk = 0,
+    kExitFailed = 1,        // a conversion failed, or the disk is too full
+    kExitUsage = 2,         // a bad option or value, a budget the preset refuses, no display for --window
+    kExitMissingTool = 3,   // ffmpeg or ffprobe missing from the bundle
+    kExitBadSource = 4,     // a source that cannot be read as a video (or is no regular file)
+    kExitOutputExists = 5,  // an output exists and may not be replaced
+    kExitInterrupted = 130, // stopped by Ctrl-C, a closed terminal or output pipe; partial outputs removed
+};
+
+struct Options {
+    enum class Mode { Automatic, Window, Terminal };
+    Mode mode = Mode::Automatic;
+    QString presetId = QStringLiteral("mp4");
+    bool presetGiven = false;
+    Budget budget;              // meaningful when budgetGiven
+    bool budgetGiven = false;
+    QString outputDir;          // null when not given
+    QStringList files;
+    bool overwrite = false;
+    bool disc = false;          // go on to a DVD (VIDEO_TS folder and ISO image)
+    bool dualLayer = false;
+    int chapterMinutes = 5;     // a chapter every so many minutes; 0: none but the start
+    QString discName = QStringLiteral("DVD");
+    QStringList subtitles;      // --subtitles files, the first for the first video...
+    bool normalize = false;     // even out each video's sound with normalize
+    bool verify = true;         // check each output (and the disc) before calling it done
+    bool dryRun = false;
+    bool debug = false;
+    bool help = false;
+    bool version = false;
+    bool anyArgument = false;   // anything at all after the program name
+    QString error;              // a bad option; empty when the line is good
+};
+
+// Reads the arguments (the program name first) with QCommandLineParser:
+// short and long options, values as the next word or after "=" (and right
+// after a short option), "--" ending the options.
+Options parseOptions(const QStringList &arguments);
+
+// The --help text.
+QString usageText(const QString &program);
+
+// Whether a display is named (DISPLAY or WAYLAND_DISPLAY); whether it
+// answers is display.h's question.
+bool displayPresent();
+
+// The window answers --window, and a bare start where a display is present;
+// the terminal form answers everything else.
+bool wantsWindow(const Options &options, bool display);
+
+// What the options ask for, else the preset's own choice (its quality for
+// MP4, its usual bitrate for DVD).
+Budget effectiveBudget(const Options &options, const Preset &preset);
+
+} // namespace convert

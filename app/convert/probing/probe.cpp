@@ -1,0 +1,172 @@
+#include "probing/probe.h"
+
+#include "model/tools.h"
+#include "probing/cards.h"
+
+#include <reel/core.h>
+#include <reel/files.h>
+#include <reel/media.h>
+#include <reel/numbers.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+#include <sys/stat.h>
+
+namespace convert {
+
+namespace {
+
+// Frames the interlace test looks at: five seconds of NTSC video.
+constexpr int kIdetFrames = 150;
+
+QString lastLine(const QByteArray &text)
+{
+    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.isEmpty() ? QString() : lines.last().trimmed();
+}
+
+// ffmpeg's interlace test on a stretch of the picture a quarter of the way in
+// (openings are often black, which tells nothing).
+FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, QString *error)
+{
+    const double start = info.duration >= 4 ? std::min(double(info.duration) / 4, 300.0) : 0;
+    const QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+                            QStringLiteral("-loglevel"), QStringLiteral("info"),
+                            QStringLiteral("-ss"), QString::number(start, 'f', 3),
+                            QStringLiteral("-i"), info.path,
+                            QStringLiteral("-map"), QStringLiteral("0:%1").arg(info.video()->index),
+                            QStringLiteral("-frames:v"), QString::number(kIdetFrames),
+                            QStringLiteral("-vf"), QStringLiteral("idet"),
+                            QStringLiteral("-an"), QStringLiteral("-sn"), QStringLiteral("-dn"),
+                            QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
+    if (run.outcome == RunResult::Outcome::Cancelled)
+        *error = unfinishedRunText(QStringLiteral("the interlace test"), run, limits);
+    return idetVerdict(QString::fromUtf8(run.err));
+}
+
+// The duration of a stream without times (a raw .m2v or .h264): its frames
+// counted, over its rate. 0 when that cannot be had in time.
+float countedDuration(const SourceInfo &info, const RunLimits &limits)
+{
+    const StreamInfo &video = *info.video();
+    if (!(video.fps > 0))
+        return 0;
+    const QStringList words{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"),
+                            QStringLiteral("%1").arg(video.index), QStringLiteral("-count_packets"),
+                            QStringLiteral("-show_entries"), QStringLiteral("stream=nb_read_packets"),
+                            QStringLiteral("-of"), QStringLiteral("json"), QStringLiteral("-i"), info.path};
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
+    if (!run.succeeded())
+        return 0;
+    const QJsonArray streams = QJsonDocument::fromJson(run.out).object().value(QLatin1String("streams")).toArray();
+    const double frames = streams.isEmpty() ? 0 : probeNumber(streams.first().toObject().value(QLatin1String("nb_read_packets")));
+    const double seconds = frames / double(video.fps);
+    return seconds > 0 && seconds < 1e7 ? float(seconds) : 0.0f;
+}
+
+// Whether path is a regular file that can be read (links followed); else
+// info.error says what it is instead.
+bool isReadableFile(const QString &path, SourceInfo &info, struct stat &st)
+{
+    if (info.path.isEmpty() || ::stat(QFile::encodeName(info.path).constData(), &st) != 0
+        || !reel::testPresenceCocoa(info.path)) {
+        info.error = QStringLiteral("cannot read %1").arg(path);
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        info.error = QStringLiteral("%1 is a folder, not a video").arg(path);
+        return false;
+    }
+    // A pipe or a device would keep ffprobe waiting for data that may never
+    // come, and cannot be read twice (two passes).
+    if (!S_ISREG(st.st_mode)) {
+        const QString kind = S_ISFIFO(st.st_mode)                          ? QStringLiteral("a named pipe")
+                             : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? QStringLiteral("a device")
+                             : S_ISSOCK(st.st_mode)                        ? QStringLiteral("a socket")
+                                                                           : QStringLiteral("a special file");
+        info.error = QStringLiteral("%1 is %2, not a regular file; only files can be converted").arg(path, kind);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+SourceInfo probeSource(const QString &path, const RunLimits &limits)
+{
+    SourceInfo info;
+    info.path = path.isEmpty() ? path : QFileInfo(reel::stringByExpandingTildeInPath(path)).absoluteFilePath();
+    info.title = reel::nameCleanedFromSrcpathstr(info.path, QStringList());
+    struct stat st = {};
+    if (!isReadableFile(path, info, st))
+        return info;
+    info.sizeMB = reel::octet2unite(qint64(st.st_size), QStringLiteral("M"));
+
+    // Only now: a card clip's name comes from a tool that reads the file.
+    if (isCardClip(info.path))
+        info.title = sourceTitle(info.path, &info.titleNote);
+    // A card's clip never written, a download never begun: no tool needed.
+    if (st.st_size == 0) {
+        info.error = QStringLiteral("%1 cannot be read: the file is empty").arg(path);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        return info;
+    }
+    if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
+        info.error = missingToolsMessage({QStringLiteral("ffprobe")});
+        return info;
+    }
+
+    const QStringList words{QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-of"),
+                            QStringLiteral("json"), QStringLiteral("-show_format"), QStringLiteral("-show_streams"),
+                            QStringLiteral("-i"), info.path};
+    const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
+    if (run.outcome != RunResult::Outcome::Finished) {
+        info.error = QStringLiteral("%1 on %2").arg(unfinishedRunText(QStringLiteral("ffprobe"), run, limits), path);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        return info;
+    }
+    readProbeJson(run.out, info);
+    if (info.video() && !(info.duration > 0) && !info.stillPicture) {
+        info.duration = countedDuration(info, limits);
+        if (info.duration > 0 && !info.hasAudio && info.duration * info.video()->fps < 1.5f) {
+            info.stillPicture = true;
+            info.error = QStringLiteral("%1 is a still picture, not a video").arg(info.path);
+        } else if (info.duration > 0) {
+            info.error.clear();
+        }
+    }
+    const QString said = lastLine(run.err);
+    if (!info.usable() && run.exitCode != 0 && !said.isEmpty())
+        info.error = QStringLiteral("%1 cannot be read: %2").arg(path, said);
+    if (!info.usable()) {
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        return info;
+    }
+    const StreamInfo &video = *info.video();
+    if (info.fieldOrder == FieldOrder::Unknown && video.codec == QLatin1String("dvvideo")
+        && (video.height == 480 || video.height == 576)) {
+        // Standard-definition DV is interlaced bottom field first by its
+        // standard, and its container does not say so.
+        info.fieldOrder = FieldOrder::BottomFirst;
+    }
+    if (info.fieldOrder == FieldOrder::Unknown) {
+        QString error;
+        info.fieldOrder = testFieldOrder(info, limits, &error);
+        info.fieldOrderTested = true;
+        if (!error.isEmpty())
+            info.error = QStringLiteral("%1 on %2").arg(error, path);
+    }
+    reel::logDebug(reel::LogLabel("probeSource"), ":-) %@: %d x %d, %@, %@ s", info.path, info.width, info.height,
+                   fieldOrderText(info.fieldOrder), QString::number(info.duration));
+    return info;
+}
+
+} // namespace convert

@@ -1,0 +1,1053 @@
+#include "window/window.h"
+
+#include "jobs/workfolder.h"
+#include "model/tools.h"
+#include "model/tracks.h"
+#include "probing/discovery.h"
+#include "window/reader.h"
+#include "window/sourcelist.h"
+
+#include <reel/core.h>
+#include <reel/dialogs.h>
+#include <reel/files.h>
+#include <reel/numbers.h>
+#include <reel/prefs.h>
+#include <reel/widgets.h>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace convert {
+
+namespace {
+
+// The preference keys of the settings the window remembers.
+const QString kPresetKey = QStringLiteral("ConvertPreset");
+const QString kModeKey = QStringLiteral("ConvertMode");
+const QString kQualityKey = QStringLiteral("ConvertQuality");
+const QString kSizeKey = QStringLiteral("ConvertSizeMB");
+const QString kBitrateKey = QStringLiteral("ConvertBitrate");
+const QString kDestinationKey = QStringLiteral("ConvertDestination");
+const QString kDiscKey = QStringLiteral("ConvertMakeDisc");
+const QString kDualLayerKey = QStringLiteral("ConvertDualLayer");
+const QString kChaptersKey = QStringLiteral("ConvertChapterMinutes");
+const QString kNormalizeKey = QStringLiteral("ConvertNormalize");
+
+// Progress bars count tenths of a percent, so that a long job still moves.
+constexpr int kBarSteps = 1000;
+
+// Alerts about a finished batch close themselves after this; those that
+// report a failure stay until they are read.
+constexpr int kFinishedAlertSeconds = 30;
+
+// The outputs named in the question about existing files.
+constexpr int kNamedOutputs = 8;
+
+int barValue(float percent)
+{
+    return qBound(0, int(percent * kBarSteps / 100), kBarSteps);
+}
+
+QString timeText(qint64 seconds)
+{
+    return seconds < 0 ? QStringLiteral("…") : reel::secondesInt2Str(int(seconds));
+}
+
+QString defaultDestination()
+{
+    const QString videos = reel::stringByAppendingPathComponent(reel::homeDirectory(), QStringLiteral("Videos"));
+    return reel::isDirectory(videos) ? videos : reel::homeDirectory();
+}
+
+QString videoFilter()
+{
+    QStringList patterns;
+    for (const QString &extension : videoExtensions())
+        patterns << QStringLiteral("*.") + extension;
+    return QStringLiteral("Videos (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+}
+
+// "video, audio #2 (eng), 1 subtitle track; 1 dropped" for the list.
+QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
+{
+    QStringList parts{QStringLiteral("video")};
+    if (choice.audio < 0) {
+        parts << QStringLiteral("no sound");
+    } else {
+        QString sound = QStringLiteral("audio #%1").arg(choice.audio);
+        for (const StreamInfo &stream : source.streams) {
+            if (stream.index == choice.audio && !stream.language.isEmpty())
+                sound += QStringLiteral(" (%1)").arg(stream.language);
+        }
+        parts << sound;
+    }
+    if (!choice.subtitles.isEmpty())
+        parts << QStringLiteral("%1 subtitle track%2")
+                     .arg(choice.subtitles.size())
+                     .arg(choice.subtitles.size() > 1 ? QStringLiteral("s") : QString());
+    QString text = parts.join(QStringLiteral(", "));
+    if (!choice.dropped.isEmpty())
+        text += QStringLiteral("; %1 dropped").arg(choice.dropped.size());
+    return text;
+}
+
+} // namespace
+
+ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
+    : QWidget(parent),
+      m_presets(presets()),
+      m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
+      m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); })
+{
+    setWindowTitle(QStringLiteral("reelkit Convert"));
+    m_reader = new SourceReader(this);
+    buildInterface();
+    loadSettings(options);
+    refreshControls();
+    if (!options.files.isEmpty())
+        addSources(options.files);
+    refreshPlan();
+}
+
+ConvertWindow::~ConvertWindow() = default;
+
+void ConvertWindow::buildInterface()
+{
+    auto *layout = new QVBoxLayout(this);
+    m_sources = new SourceList(this);
+    m_sources->setObjectName(QStringLiteral("sources"));
+    layout->addWidget(m_sources, 1);
+    layout->addLayout(buildSourceButtons());
+    m_settingsBox = new QGroupBox(QStringLiteral("Output"), this);
+    auto *grid = new QGridLayout(m_settingsBox);
+    buildPresetAndBudget(grid);
+    buildDestinationAndDisc(grid);
+    buildPlanLine(grid);
+    layout->addWidget(m_settingsBox);
+    layout->addLayout(buildProgress());
+    layout->addLayout(buildActions());
+    m_clock = new QTimer(this);
+    m_clock->setInterval(500);
+    connectControls();
+    resize(820, 520);
+    // Room for the list's columns, the output settings and both bars.
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 440)));
+}
+
+QLayout *ConvertWindow::buildSourceButtons()
+{
+    auto *sourceButtons = new QHBoxLayout;
+    m_addButton = new QPushButton(QStringLiteral("Add Videos…"), this);
+    m_addButton->setObjectName(QStringLiteral("add"));
+    m_sampleButton = new QPushButton(QStringLiteral("Add Sample Clip"), this);
+    m_sampleButton->setObjectName(QStringLiteral("sample"));
+    m_sampleButton->setToolTip(QStringLiteral("A short clip made with ffmpeg's test sources"));
+    m_removeButton = new QPushButton(QStringLiteral("Remove"), this);
+    m_removeButton->setObjectName(QStringLiteral("remove"));
+    sourceButtons->addWidget(m_addButton);
+    sourceButtons->addWidget(m_sampleButton);
+    sourceButtons->addWidget(m_removeButton);
+    sourceButtons->addStretch(1);
+    auto *dropHint = new QLabel(QStringLiteral("or drop videos or folders on the list"), this);
+    dropHint->setEnabled(false);
+    sourceButtons->addWidget(dropHint);
+    return sourceButtons;
+}
+
+// The preset, then the three ways to pay for the picture, each with its figure.
+void ConvertWindow::buildPresetAndBudget(QGridLayout *grid)
+{
+    m_presetBox = new QComboBox(m_settingsBox);
+    m_presetBox->setObjectName(QStringLiteral("preset"));
+    for (const Preset &preset : m_presets)
+        m_presetBox->addItem(preset.label, preset.id);
+    grid->addWidget(new QLabel(QStringLiteral("Preset:"), m_settingsBox), 0, 0);
+    grid->addWidget(m_presetBox, 0, 1, 1, 5);
+
+    m_qualityRadio = new QRadioButton(QStringLiteral("Quality:"), m_settingsBox);
+    m_qualityRadio->setObjectName(QStringLiteral("qualityMode"));
+    m_qualityRadio->setToolTip(QStringLiteral("A constant quality; the size follows the picture"));
+    m_qualitySpin = new QSpinBox(m_settingsBox);
+    m_qualitySpin->setObjectName(QStringLiteral("quality"));
+    m_qualitySpin->setRange(kMinCrf, kMaxCrf);
+    m_qualitySpin->setPrefix(QStringLiteral("CRF "));
+    m_qualitySpin->setToolTip(QStringLiteral("Constant rate factor: lower is better and larger; 18 looks like "
+                                             "the source, 23 is H.264's usual, 28 HEVC's"));
+    m_sizeRadio = new QRadioButton(QStringLiteral("Target size:"), m_settingsBox);
+    m_sizeRadio->setObjectName(QStringLiteral("sizeMode"));
+    m_sizeSpin = new QSpinBox(m_settingsBox);
+    m_sizeSpin->setObjectName(QStringLiteral("sizeMB"));
+    m_sizeSpin->setRange(1, 1000000);
+    m_sizeSpin->setSuffix(QStringLiteral(" MB"));
+    m_sizeSpin->setToolTip(QStringLiteral("Each output, in MB of 1024 x 1024 bytes"));
+    m_bitrateRadio = new QRadioButton(QStringLiteral("Bitrate:"), m_settingsBox);
+    m_bitrateRadio->setObjectName(QStringLiteral("bitrateMode"));
+    m_bitrateSpin = new QSpinBox(m_settingsBox);
+    m_bitrateSpin->setObjectName(QStringLiteral("bitrate"));
+    m_bitrateSpin->setRange(1, 100000);
+    m_bitrateSpin->setSuffix(QStringLiteral(" kb/s"));
+    grid->addWidget(m_qualityRadio, 1, 0);
+    grid->addWidget(m_qualitySpin, 1, 1);
+    grid->addWidget(m_sizeRadio, 1, 2);
+    grid->addWidget(m_sizeSpin, 1, 3);
+    grid->addWidget(m_bitrateRadio, 1, 4);
+    grid->addWidget(m_bitrateSpin, 1, 5);
+}
+
+void ConvertWindow::buildDestinationAndDisc(QGridLayout *grid)
+{
+    m_destinationEdit = new QLineEdit(m_settingsBox);
+    m_destinationEdit->setObjectName(QStringLiteral("destination"));
+    m_destinationButton = new QPushButton(QStringLiteral("Choose…"), m_settingsBox);
+    grid->addWidget(new QLabel(QStringLiteral("Destination:"), m_settingsBox), 2, 0);
+    grid->addWidget(m_destinationEdit, 2, 1, 1, 4);
+    grid->addWidget(m_destinationButton, 2, 5);
+
+    m_discCheck = new QCheckBox(QStringLiteral("Make a disc"), m_settingsBox);
+    m_discCheck->setObjectName(QStringLiteral("disc"));
+    m_discCheck->setToolTip(QStringLiteral("After the conversions, a DVD: one title per video in a VIDEO_TS folder, "
+                                           "and an ISO image to burn. Subtitles come from an .srt beside each "
+                                           "video with its name."));
+    m_dualLayerCheck = new QCheckBox(QStringLiteral("Dual layer (8.5 GB)"), m_settingsBox);
+    m_dualLayerCheck->setObjectName(QStringLiteral("dualLayer"));
+    m_chapterSpin = new QSpinBox(m_settingsBox);
+    m_chapterSpin->setObjectName(QStringLiteral("chapters"));
+    m_chapterSpin->setRange(0, 24 * 60);
+    m_chapterSpin->setValue(5);
+    m_chapterSpin->setPrefix(QStringLiteral("Chapters every "));
+    m_chapterSpin->setSuffix(QStringLiteral(" min"));
+    m_chapterSpin->setSpecialValueText(QStringLiteral("No chapters"));
+    m_normalizeCheck = new QCheckBox(QStringLiteral("Even out the sound"), m_settingsBox);
+    m_normalizeCheck->setObjectName(QStringLiteral("normalize"));
+    m_normalizeCheck->setToolTip(QStringLiteral("Runs normalize on each video's sound before it is encoded"));
+    grid->addWidget(m_discCheck, 3, 0);
+    grid->addWidget(m_dualLayerCheck, 3, 1);
+    grid->addWidget(m_chapterSpin, 3, 2, 1, 2);
+    grid->addWidget(m_normalizeCheck, 3, 4, 1, 2);
+}
+
+// What the settings give (or why they are refused), and the free space.
+void ConvertWindow::buildPlanLine(QGridLayout *grid)
+{
+    m_planLabel = new QLabel(m_settingsBox);
+    m_planLabel->setObjectName(QStringLiteral("plan"));
+    m_planLabel->setWordWrap(true);
+    m_planLabel->setTextFormat(Qt::PlainText);
+    m_freeLabel = new QLabel(m_settingsBox);
+    m_freeLabel->setObjectName(QStringLiteral("freeSpace"));
+    grid->addWidget(m_planLabel, 4, 0, 1, 4);
+    grid->addWidget(m_freeLabel, 4, 4, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(5, 1);
+}
+
+QLayout *ConvertWindow::buildProgress()
+{
+    auto *progress = new QGridLayout;
+    m_jobLabel = new QLabel(QStringLiteral("Ready"), this);
+    m_jobLabel->setTextFormat(Qt::PlainText);
+    m_jobBar = new QProgressBar(this);
+    m_jobBar->setObjectName(QStringLiteral("jobProgress"));
+    m_overallBar = new QProgressBar(this);
+    m_overallBar->setObjectName(QStringLiteral("overallProgress"));
+    for (QProgressBar *bar : {m_jobBar, m_overallBar}) {
+        bar->setRange(0, kBarSteps);
+        bar->setValue(0);
+    }
+    m_timeLabel = new QLabel(this);
+    m_timeLabel->setObjectName(QStringLiteral("times"));
+    progress->addWidget(m_jobLabel, 0, 0, 1, 2);
+    progress->addWidget(new QLabel(QStringLiteral("This video:"), this), 1, 0);
+    progress->addWidget(m_jobBar, 1, 1);
+    progress->addWidget(new QLabel(QStringLiteral("All videos:"), this), 2, 0);
+    progress->addWidget(m_overallBar, 2, 1);
+    progress->addWidget(m_timeLabel, 3, 1, Qt::AlignRight);
+    return progress;
+}
+
+QLayout *ConvertWindow::buildActions()
+{
+    auto *actions = new QHBoxLayout;
+    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancel"));
+    m_convertButton = new QPushButton(QStringLiteral("Convert"), this);
+    m_convertButton->setObjectName(QStringLiteral("convert"));
+    m_convertButton->setDefault(true);
+    actions->addStretch(1);
+    actions->addWidget(m_cancelButton);
+    actions->addWidget(m_convertButton);
+    return actions;
+}
+
+void ConvertWindow::connectControls()
+{
+    connect(m_addButton, &QPushButton::clicked, this, &ConvertWindow::chooseFiles);
+    connect(m_sampleButton, &QPushButton::clicked, this, &ConvertWindow::addSample);
+    connect(m_removeButton, &QPushButton::clicked, m_sources, &SourceList::removeSelected);
+    connect(m_sources, &SourceList::filesDropped, this, &ConvertWindow::addSources);
+    connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::refreshPlan);
+    connect(m_reader, &SourceReader::found, m_sources, &SourceList::addReading);
+    connect(m_reader, &SourceReader::sourceRead, this,
+            [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });
+    connect(m_reader, &SourceReader::emptyFolder, this, [this](const QString &folder) {
+        reel::displayAlert(QStringLiteral("No videos found"),
+                           QStringLiteral("%1 holds no file with a video's extension.").arg(folder), 0, this);
+    });
+    connect(m_reader, &SourceReader::unreadableFolder, this, [this](const QString &problem) {
+        reel::displayAlert(QStringLiteral("Cannot read the card"), problem.left(1).toUpper() + problem.mid(1) + u'.',
+                           reel::kCriticalAlertStyle, this);
+    });
+    connect(m_reader, &SourceReader::sampleFailed, this, [this](const QString &error) {
+        reel::displayAlert(QStringLiteral("No sample clip"), error, reel::kCriticalAlertStyle, this);
+    });
+    connect(m_reader, &SourceReader::idle, this, [this] {
+        refreshControls();
+        refreshPlan();
+        emit sourcesRead();
+    });
+    connect(m_presetBox, &QComboBox::currentIndexChanged, this, &ConvertWindow::presetChanged);
+    for (QRadioButton *radio : {m_qualityRadio, m_sizeRadio, m_bitrateRadio}) {
+        connect(radio, &QRadioButton::toggled, this, [this](bool on) {
+            if (!on)
+                return;
+            refreshControls();
+            refreshPlan();
+        });
+    }
+    for (QSpinBox *spin : {m_qualitySpin, m_sizeSpin, m_bitrateSpin})
+        connect(spin, &QSpinBox::valueChanged, this, &ConvertWindow::refreshPlan);
+    connect(m_destinationEdit, &QLineEdit::editingFinished, this, &ConvertWindow::refreshPlan);
+    for (QCheckBox *check : {m_discCheck, m_dualLayerCheck}) {
+        connect(check, &QCheckBox::toggled, this, [this] {
+            refreshControls();
+            refreshPlan();
+        });
+    }
+    connect(m_destinationButton, &QPushButton::clicked, this, &ConvertWindow::chooseDestination);
+    connect(m_convertButton, &QPushButton::clicked, this, &ConvertWindow::startConversion);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ConvertWindow::cancelConversion);
+    connect(m_clock, &QTimer::timeout, this, &ConvertWindow::refreshTimes);
+}
+
+void ConvertWindow::loadSettings(const Options &options)
+{
+    const QString presetId = options.presetGiven ? options.presetId : reel::prefRead(kPresetKey);
+    const int presetIndex = m_presetBox->findData(presetId);
+    {
+        const QSignalBlocker quiet(m_presetBox);
+        m_presetBox->setCurrentIndex(presetIndex >= 0 ? presetIndex : 0);
+        m_shownPreset = m_presetBox->currentIndex();
+    }
+    const Preset &preset = currentPreset();
+
+    const int quality = reel::prefRead(kQualityKey).isEmpty() ? -1 : reel::prefRead(kQualityKey).toInt();
+    const int size = reel::prefRead(kSizeKey).toInt();
+    const int bitrate = reel::prefRead(kBitrateKey).toInt();
+    m_qualitySpin->setValue(quality >= kMinCrf && quality <= kMaxCrf ? quality : qMax(preset.defaultCrf, 23));
+    m_sizeSpin->setValue(size > 0 ? size : 100);
+    m_bitrateSpin->setValue(bitrate > 0 ? bitrate : preset.defaultVideoKbps);
+
+    const QString savedMode = reel::prefRead(kModeKey);
+    Budget::Mode mode = defaultBudget(preset).mode;
+    if (savedMode == QLatin1String("quality"))
+        mode = Budget::Mode::Quality;
+    else if (savedMode == QLatin1String("size"))
+        mode = Budget::Mode::TargetSize;
+    else if (savedMode == QLatin1String("bitrate"))
+        mode = Budget::Mode::Bitrate;
+    if (options.budgetGiven) {
+        mode = options.budget.mode;
+        if (mode == Budget::Mode::Quality)
+            m_qualitySpin->setValue(options.budget.crf);
+        else if (mode == Budget::Mode::TargetSize)
+            m_sizeSpin->setValue(options.budget.sizeMB);
+        else
+            m_bitrateSpin->setValue(options.budget.videoKbps);
+    }
+    QRadioButton *radio = mode == Budget::Mode::Quality      ? m_qualityRadio
+                          : mode == Budget::Mode::TargetSize ? m_sizeRadio
+                                                             : m_bitrateRadio;
+    radio->setChecked(true);
+
+    m_discCheck->setChecked(options.disc || reel::prefRead(kDiscKey) == QLatin1String("1"));
+    m_dualLayerCheck->setChecked(options.dualLayer || reel::prefRead(kDualLayerKey) == QLatin1String("1"));
+    bool minutesOk = false;
+    const int minutes = reel::prefRead(kChaptersKey).toInt(&minutesOk);
+    m_chapterSpin->setValue(options.disc ? options.chapterMinutes : minutesOk ? minutes : 5);
+    m_normalizeCheck->setChecked(options.normalize || reel::prefRead(kNormalizeKey) == QLatin1String("1"));
+    if (options.disc)
+        m_discName = options.discName;
+
+    QString folder = options.outputDir.isNull() ? reel::prefRead(kDestinationKey)
+                                                : reel::stringByExpandingTildeInPath(options.outputDir);
+    if (folder.isEmpty() || !reel::isDirectory(folder))
+        folder = defaultDestination();
+    m_destinationEdit->setText(folder);
+}
+
+void ConvertWindow::presetChanged(int index)
+{
+    // The quality follows the preset while it is the preset's own.
+    const Preset &before = m_presets.value(m_shownPreset);
+    const Preset &now = m_presets.value(index);
+    if (now.hasQualityMode() && m_qualitySpin->value() == before.defaultCrf)
+        m_qualitySpin->setValue(now.defaultCrf);
+    m_shownPreset = index;
+    refreshControls();
+    refreshPlan();
+}
+
+void ConvertWindow::saveSettings() const
+{
+    reel::prefWrite(kPresetKey, currentPreset().id);
+    const QString mode = m_qualityRadio->isChecked() ? QStringLiteral("quality")
+                         : m_sizeRadio->isChecked()  ? QStringLiteral("size")
+                                                     : QStringLiteral("bitrate");
+    reel::prefWrite(kModeKey, mode);
+    reel::prefWrite(kQualityKey, m_qualitySpin->value());
+    reel::prefWrite(kSizeKey, m_sizeSpin->value());
+    reel::prefWrite(kBitrateKey, m_bitrateSpin->value());
+    if (reel::isDirectory(destination()))
+        reel::prefWrite(kDestinationKey, destination());
+    reel::prefWrite(kDiscKey, m_discCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    reel::prefWrite(kDualLayerKey, m_dualLayerCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    reel::prefWrite(kChaptersKey, m_chapterSpin->value());
+    reel::prefWrite(kNormalizeKey, m_normalizeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+DiscSettings ConvertWindow::currentDiscSettings() const
+{
+    return DiscSettings{m_dualLayerCheck->isChecked(), m_chapterSpin->value(), m_discName};
+}
+
+bool ConvertWindow::makingDisc() const
+{
+    return m_discCheck->isChecked() && currentPreset().family == Family::DvdMpeg2;
+}
+
+const Preset &ConvertWindow::currentPreset() const
+{
+    return m_presets.at(qMax(0, m_presetBox->currentIndex()));
+}
+
+Budget ConvertWindow::currentBudget() const
+{
+    Budget budget;
+    budget.mode = m_qualityRadio->isChecked() ? Budget::Mode::Quality
+                  : m_sizeRadio->isChecked()  ? Budget::Mode::TargetSize
+                                              : Budget::Mode::Bitrate;
+    budget.crf = m_qualitySpin->value();
+    budget.sizeMB = m_sizeSpin->value();
+    budget.videoKbps = m_bitrateSpin->value();
+    return budget;
+}
+
+QString ConvertWindow::destination() const
+{
+    return reel::stringByExpandingTildeInPath(m_destinationEdit->text().trimmed());
+}
+
+bool ConvertWindow::isReading() const
+{
+    return m_reader->isBusy();
+}
+
+void ConvertWindow::refreshControls()
+{
+    const bool reading = isReading();
+    const Preset &preset = currentPreset();
+    // A DVD has no quality mode: its players need a known bitrate.
+    if (m_qualityRadio->isChecked() && !preset.hasQualityMode())
+        m_bitrateRadio->setChecked(true);
+
+    // The box as a whole first, then what the mode leaves out.
+    reel::setObjEnabled(m_settingsBox, !m_running);
+    m_qualityRadio->setEnabled(!m_running && preset.hasQualityMode());
+    m_qualitySpin->setEnabled(!m_running && m_qualityRadio->isChecked());
+    m_sizeSpin->setEnabled(!m_running && m_sizeRadio->isChecked());
+    m_bitrateSpin->setEnabled(!m_running && m_bitrateRadio->isChecked());
+
+    // A disc is made of DVD titles.
+    m_discCheck->setEnabled(!m_running && preset.family == Family::DvdMpeg2);
+    m_dualLayerCheck->setEnabled(!m_running && makingDisc());
+    m_chapterSpin->setEnabled(!m_running && makingDisc());
+    for (QPushButton *button : {m_addButton, m_sampleButton, m_removeButton})
+        button->setEnabled(!m_running);
+    m_convertButton->setEnabled(!m_running && !reading);
+    m_cancelButton->setEnabled(m_running || reading);
+    m_sources->setAcceptDrops(!m_running);
+}
+
+void ConvertWindow::refreshPlan()
+{
+    const Preset &preset = currentPreset();
+    const Budget budget = currentBudget();
+    double totalMB = 0;
+    int planned = 0;
+    int unknownSizes = 0;
+    QString firstProblem;
+    const QList<SourceInfo> &sources = m_sources->sources();
+    for (int row = 0; row < sources.size(); ++row) {
+        const SourceInfo &source = sources.at(row);
+        if (!source.usable()) {
+            m_sources->setOutputText(row, QString(), false);
+            m_sources->setTracksText(row, QString(), QString());
+            continue;
+        }
+        const TrackChoice tracks = chooseTracks(source, preset);
+        m_sources->setTracksText(row, tracksInBrief(source, tracks), trackSummary(tracks));
+        const BudgetPlan plan = planBudget(preset, budget, source.duration, tracks.audio >= 0);
+        if (!plan.ok) {
+            m_sources->setOutputText(row, QStringLiteral("refused"), true);
+            if (firstProblem.isEmpty())
+                firstProblem = plan.message;
+            continue;
+        }
+        const QString capped = plan.capped ? QStringLiteral(" (max)") : QString();
+        QString text;
+        if (budget.mode == Budget::Mode::Quality)
+            text = QStringLiteral("CRF %1").arg(plan.crf);
+        else if (budget.mode == Budget::Mode::TargetSize)
+            text = QStringLiteral("%1 kb/s%2").arg(plan.videoKbps).arg(capped);
+        else
+            text = QStringLiteral("about %1").arg(sizeText(plan.estimatedMB));
+        m_sources->setOutputText(row, text, false);
+        if (plan.estimatedMB >= 0)
+            totalMB += plan.estimatedMB;
+        else
+            ++unknownSizes;
+        ++planned;
+    }
+    const QStringList missing = missingTools();
+    const int reading = m_sources->readingCount();
+    QString discText;
+    if (makingDisc() && planned > 0 && firstProblem.isEmpty()) {
+        const DiscBudget disc = planDiscBudget(sources, preset, budget, currentDiscSettings());
+        if (!disc.ok)
+            firstProblem = disc.problem;
+        else
+            discText = QStringLiteral("; on %1: about %2 of its %3 MB for videos, %4 kb/s each")
+                           .arg(discKindText(m_dualLayerCheck->isChecked()), sizeText(disc.totalMB))
+                           .arg(discRoomMB(m_dualLayerCheck->isChecked()))
+                           .arg(disc.sharedKbps);
+    }
+    if (!missing.isEmpty())
+        m_planLabel->setText(missingToolsMessage(missing));
+    else if (!firstProblem.isEmpty())
+        m_planLabel->setText(firstProblem);
+    else if (reading > 0)
+        m_planLabel->setText(QStringLiteral("Reading %1 video%2…").arg(reading).arg(reading > 1 ? QStringLiteral("s") : QString()));
+    else if (planned == 0)
+        m_planLabel->setText(QStringLiteral("Add videos to convert them."));
+    else if (unknownSizes == planned)
+        m_planLabel->setText(QStringLiteral("%1 video%2; the sizes follow the pictures at constant quality")
+                                 .arg(planned)
+                                 .arg(planned > 1 ? QStringLiteral("s") : QString()));
+    else
+        m_planLabel->setText(QStringLiteral("%1 video%2, about %3 in all%4")
+                                 .arg(planned)
+                                 .arg(planned > 1 ? QStringLiteral("s") : QString(), sizeText(totalMB), discText));
+    const int freeMB = reel::isDirectory(destination()) ? m_freeSpace(destination()) : -1;
+    m_freeLabel->setText(freeMB < 0 ? QStringLiteral("Free space: ?")
+                                    : QStringLiteral("Free space: %1").arg(sizeText(freeMB)));
+}
+
+void ConvertWindow::addSources(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    m_reader->read(paths);
+    refreshControls();
+    refreshPlan();
+}
+
+void ConvertWindow::setFolderRevealer(std::function<void(const QString &)> revealer)
+{
+    m_revealer = std::move(revealer);
+}
+
+void ConvertWindow::setFreeSpaceProbe(std::function<int(const QString &)> probe)
+{
+    m_freeSpace = std::move(probe);
+    refreshPlan();
+}
+
+void ConvertWindow::chooseFiles()
+{
+    const QStringList paths = QFileDialog::getOpenFileNames(this, QStringLiteral("Add Videos"),
+                                                            reel::homeDirectory(), videoFilter());
+    addSources(paths);
+}
+
+void ConvertWindow::chooseDestination()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Destination"), destination());
+    if (!folder.isEmpty()) {
+        m_destinationEdit->setText(folder);
+        refreshPlan();
+    }
+}
+
+void ConvertWindow::addSample()
+{
+    m_reader->makeSample();
+    refreshControls();
+}
+
+void ConvertWindow::setRunning(bool running)
+{
+    m_running = running;
+    refreshControls();
+    if (running)
+        m_clock->start();
+    else
+        m_clock->stop();
+}
+
+// Existing outputs get one question for the whole batch. Keep Both, the
+// default, loses nothing. False when no job is left.
+bool ConvertWindow::settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &rows, const QStringList &sourcePaths)
+{
+    QList<int> existing;
+    for (int i = 0; i < jobs.size(); ++i) {
+        if (jobs.at(i).outputExists)
+            existing << i;
+    }
+    if (existing.isEmpty())
+        return !jobs.isEmpty();
+
+    QStringList names;
+    for (int i : std::as_const(existing)) {
+        if (names.size() < kNamedOutputs)
+            names << reel::lastPathComponent(jobs.at(i).output);
+    }
+    if (existing.size() > kNamedOutputs)
+        names << QStringLiteral("and %1 more").arg(existing.size() - kNamedOutputs);
+    const bool one = existing.size() == 1;
+    const QString keepBoth = QStringLiteral("Keep Both");
+    const QString replace = one ? QStringLiteral("Replace") : QStringLiteral("Replace All");
+    const QString skip = QStringLiteral("Skip");
+    const QString title = one ? QStringLiteral("\"%1\" already exists").arg(names.first())
+                              : QStringLiteral("%1 outputs already exist").arg(existing.size());
+    const QString message =
+        QStringLiteral("In %1:\n%2\n\n%3 writes each new conversion under a numbered name beside the existing "
+                       "file. %4 puts it in the existing file's place. %5 leaves these videos out.")
+            .arg(m_batchDestination, names.join(QLatin1Char('\n')), keepBoth, replace, skip);
+    const QString answer = reel::displayAlertDelayed(title, message, keepBoth, replace, skip, 0, 0);
+
+    if (answer == replace) {
+        for (int i : std::as_const(existing))
+            jobs[i].overwrite = true;
+        return true;
+    }
+    if (answer == skip) {
+        for (qsizetype k = existing.size() - 1; k >= 0; --k) {
+            const int i = existing.at(k);
+            m_sources->setState(rows.at(i), SourceList::RowState::Kept, QStringLiteral("kept existing output"),
+                                jobs.at(i).output);
+            jobs.removeAt(i);
+            rows.removeAt(i);
+        }
+        return !jobs.isEmpty();
+    }
+    QStringList taken = sourcePaths;
+    for (const JobSettings &job : std::as_const(jobs))
+        taken << job.output;
+    for (int i : std::as_const(existing)) {
+        JobSettings &job = jobs[i];
+        job.output = outputPathFor(job.source, job.preset, m_batchDestination, taken, true);
+        job.outputExists = false;
+        taken << job.output;
+    }
+    return true;
+}
+
+void ConvertWindow::startConversion()
+{
+    if (m_batch || isReading())
+        return;
+    QList<int> rows = m_sources->rowsToConvert();
+    const QString folder = QFileInfo(destination()).canonicalFilePath();
+    const RunPlan run = planRun(runRequest(rows, folder));
+    if (!mayConvert(run, rows, folder))
+        return;
+    m_batchDestination = folder;
+    QList<JobSettings> jobs = run.plan.jobs;
+    QStringList sourcePaths;
+    for (const SourceInfo &source : m_sources->sources())
+        sourcePaths << source.path;
+    const qsizetype chosen = jobs.size();
+    if (!settleExistingOutputs(jobs, rows, sourcePaths))
+        return;
+    decideDisc(run, jobs.size() == chosen);
+    startBatch(jobs, rows);
+}
+
+RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &folder) const
+{
+    RunRequest request;
+    const QList<SourceInfo> &all = m_sources->sources();
+    for (int row : rows)
+        request.sources << all.at(row);
+    // No output may be any video of the list, converted or not.
+    for (const SourceInfo &source : all)
+        request.protectedPaths << source.path;
+    request.preset = currentPreset();
+    request.budget = currentBudget();
+    request.destination = folder;
+    request.missingTools = missingTools();
+    request.freeMB = reel::isDirectory(folder) ? m_freeSpace(folder) : -1;
+    request.normalize = m_normalizeCheck->isChecked();
+    request.disc = makingDisc();
+    request.discSettings = currentDiscSettings();
+    return request;
+}
+
+// Says why nothing starts, in the order the user meets it: the tools, an
+// empty list, the destination, then the plan's own refusals.
+bool ConvertWindow::mayConvert(const RunPlan &run, const QList<int> &rows, const QString &folder)
+{
+    if (run.refusal == RunPlan::Refusal::MissingTools) {
+        reel::displayAlert(QStringLiteral("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
+                           reel::kCriticalAlertStyle, this);
+        return false;
+    }
+    if (rows.isEmpty()) {
+        sayNothingToConvert();
+        return false;
+    }
+    if (folder.isEmpty() || !reel::isDirectory(folder)) {
+        reel::displayAlert(QStringLiteral("No destination folder"),
+                           QStringLiteral("%1 is not a folder. Choose where the videos go.").arg(destination()),
+                           reel::kCriticalAlertStyle, this);
+        return false;
+    }
+    if (run.refusal == RunPlan::Refusal::DiscBudget) {
+        reel::displayAlert(QStringLiteral("The videos do not fit the disc"), run.disc.problem,
+                           reel::kCriticalAlertStyle, this);
+        return false;
+    }
+    if (run.refused()) {
+        reel::displayAlert(QStringLiteral("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
+                           reel::kCriticalAlertStyle, this);
+        return false;
+    }
+    return true;
+}
+
+void ConvertWindow::sayNothingToConvert()
+{
+    bool anyDone = false;
+    for (int row = 0; row < m_sources->sources().size(); ++row)
+        anyDone = anyDone || m_sources->rowState(row) == SourceList::RowState::Done;
+    if (anyDone)
+        reel::displayAlert(QStringLiteral("Nothing left to convert"),
+                           QStringLiteral("Every video in the list has been converted. Add more videos, or "
+                                          "remove a video and add it again to convert it with other settings."),
+                           0, this);
+    else
+        reel::displayAlert(QStringLiteral("Nothing to convert"),
+                           QStringLiteral("Add videos with \"Add Videos…\" or drop them on the list."), 0, this);
+}
+
+// A disc needs all its titles: videos left out by the question about
+// existing outputs leave the disc out.
+void ConvertWindow::decideDisc(const RunPlan &run, bool everyVideo)
+{
+    const bool disc = makingDisc();
+    m_subtitles.clear();
+    m_discAfterBatch = disc && everyVideo;
+    if (disc && !m_discAfterBatch)
+        reel::displayAlert(QStringLiteral("No disc this time"),
+                           QStringLiteral("Some videos were skipped, and a disc is made of every video in the list. "
+                                          "The others are converted."),
+                           0, this);
+    if (m_discAfterBatch) {
+        m_subtitles = run.subtitles;
+        m_subtitleProblems = run.subtitleProblems;
+        if (!m_subtitleProblems.isEmpty())
+            reel::displayAlert(QStringLiteral("Subtitles left out"), m_subtitleProblems.join(QLatin1Char('\n')), 0, this);
+    }
+}
+
+void ConvertWindow::startBatch(const QList<JobSettings> &jobs, const QList<int> &rows)
+{
+    saveSettings();
+    // What killed runs left in the destination goes before this run adds
+    // its own work folder.
+    m_swept = sweepAbandonedWork(m_batchDestination).text(m_batchDestination);
+    m_batchRows = rows;
+    for (int row : std::as_const(m_batchRows))
+        m_sources->setState(row, SourceList::RowState::Waiting, QStringLiteral("waiting"));
+    m_batch = new ConversionBatch(jobs, this);
+    connect(m_batch, &ConversionBatch::jobStarted, this, &ConvertWindow::jobStarted);
+    connect(m_batch, &ConversionBatch::progressChanged, this, &ConvertWindow::jobProgress);
+    connect(m_batch, &ConversionBatch::jobFinished, this, &ConvertWindow::jobFinished);
+    connect(m_batch, &ConversionBatch::finished, this, &ConvertWindow::batchFinished);
+    m_jobBar->setValue(0);
+    m_overallBar->setValue(0);
+    setRunning(true);
+    refreshTimes();
+    m_batch->start();
+}
+
+void ConvertWindow::cancelConversion()
+{
+    if (m_disc) {
+        m_disc->cancel();
+        return;
+    }
+    if (m_batch) {
+        m_batch->cancel();
+        return;
+    }
+    if (isReading()) {
+        m_reader->cancel();
+        for (int row = 0; row < m_sources->topLevelItemCount(); ++row) {
+            if (m_sources->rowState(row) == SourceList::RowState::Reading)
+                m_sources->setState(row, SourceList::RowState::Unreadable, QStringLiteral("not read"),
+                                    QStringLiteral("Reading was cancelled; remove the video and add it again."));
+        }
+        refreshControls();
+        refreshPlan();
+    }
+}
+
+void ConvertWindow::jobStarted(int index)
+{
+    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting, QStringLiteral("converting"));
+    m_jobLabel->setText(QStringLiteral("Converting \"%1\" (%2 of %3)")
+                            .arg(m_batch->job(index)->settings().source.title)
+                            .arg(index + 1)
+                            .arg(m_batch->count()));
+    m_jobBar->setValue(0);
+}
+
+void ConvertWindow::jobProgress(int index, float jobPercent, float overall)
+{
+    m_jobBar->setValue(barValue(jobPercent));
+    m_overallBar->setValue(barValue(m_discAfterBatch ? overall * (1 - kDiscShareOfRun) : overall));
+    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting,
+                        QStringLiteral("%1%").arg(int(jobPercent)));
+    refreshTimes();
+}
+
+void ConvertWindow::jobFinished(int index)
+{
+    const ConversionJob *job = m_batch->job(index);
+    const int row = m_batchRows.at(index);
+    switch (job->state()) {
+    case ConversionJob::State::Finished:
+        m_sources->setState(row, SourceList::RowState::Done,
+                            QStringLiteral("%1, %2")
+                                .arg(job->verified() ? QStringLiteral("done and verified") : QStringLiteral("done"),
+                                     sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
+                            job->settings().output == job->plannedOutput()
+                                ? job->settings().output
+                                : QStringLiteral("%1\n(%2 appeared meanwhile and is kept)")
+                                      .arg(job->settings().output, job->plannedOutput()));
+        m_jobBar->setValue(kBarSteps);
+        break;
+    case ConversionJob::State::Failed:
+        m_sources->setState(row, SourceList::RowState::Failed, QStringLiteral("failed: %1").arg(job->error()),
+                            job->error());
+        break;
+    case ConversionJob::State::Cancelled:
+        m_sources->setState(row, SourceList::RowState::Cancelled, QStringLiteral("cancelled"));
+        break;
+    default:
+        break;
+    }
+    const float overall = m_batch->overallProgress();
+    m_overallBar->setValue(barValue(m_discAfterBatch ? overall * (1 - kDiscShareOfRun) : overall));
+}
+
+void ConvertWindow::batchFinished()
+{
+    ConversionBatch *batch = m_batch;
+    const bool cancelled = batch->wasCancelled();
+    if (m_discAfterBatch && !cancelled && batch->failures().isEmpty()
+        && batch->finishedCount() == batch->count()) {
+        // The disc goes on from the converted titles, in the batch's work
+        // folder; the batch's own end comes with the disc's.
+        startDisc(batch->workFolder());
+        return;
+    }
+    m_jobLabel->setText(cancelled ? QStringLiteral("Cancelled; unfinished outputs removed")
+                                  : QStringLiteral("Finished: %1 of %2 converted")
+                                        .arg(batch->finishedCount())
+                                        .arg(batch->count()));
+    if (cancelled) {
+        m_jobBar->setValue(0);
+        m_overallBar->setValue(0);
+    } else {
+        m_overallBar->setValue(kBarSteps);
+    }
+    // The batch is over before the controls come back, so that they see it
+    // gone.
+    m_batch = nullptr;
+    refreshTimes();
+    setRunning(false);
+    // The closing question runs once the batch's own signal has returned.
+    QTimer::singleShot(0, this, [this, batch, cancelled] {
+        if (!cancelled)
+            offerFolder(batch);
+        batch->deleteLater();
+        refreshPlan();
+        emit conversionEnded();
+    });
+}
+
+void ConvertWindow::offerFolder(const ConversionBatch *batch)
+{
+    const QStringList failures = batch->failures();
+    QString message = QStringLiteral("%1 of %2 videos converted and verified into %3.")
+                          .arg(batch->verifiedCount())
+                          .arg(batch->count())
+                          .arg(m_batchDestination);
+    if (!m_swept.isEmpty())
+        message += QStringLiteral("\n\nBefore it started, it %1.").arg(m_swept);
+    if (!failures.isEmpty())
+        message += QStringLiteral("\n\n") + failures.join(QLatin1Char('\n'));
+    const QString show = QStringLiteral("Show Folder");
+    // A failure stays on screen until it is read.
+    const QString answer = reel::displayAlertDelayed(
+        failures.isEmpty() ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion finished with errors"),
+        message, QStringLiteral("Close"), show, QString(), failures.isEmpty() ? 0 : reel::kCriticalAlertStyle,
+        failures.isEmpty() ? kFinishedAlertSeconds : 0);
+    if (answer == show && m_revealer)
+        m_revealer(m_batchDestination);
+}
+
+void ConvertWindow::startDisc(std::shared_ptr<WorkFolder> work)
+{
+    // The titles as the jobs placed them.
+    QList<JobSettings> jobs;
+    for (int i = 0; i < m_batch->count(); ++i)
+        jobs << m_batch->job(i)->settings();
+    m_disc = new DiscAuthoring(discJobFor(jobs, m_subtitles, currentDiscSettings(), m_batchDestination), this);
+    m_disc->setWorkFolder(std::move(work));
+    connect(m_disc, &DiscAuthoring::stepChanged, this, [this](const QString &text) {
+        m_jobLabel->setText(text);
+        m_jobBar->setValue(0);
+    });
+    connect(m_disc, &DiscAuthoring::progressChanged, this, [this](float percent) {
+        m_jobBar->setValue(barValue(percent));
+        m_overallBar->setValue(barValue((1 - kDiscShareOfRun) * 100 + kDiscShareOfRun * percent));
+        refreshTimes();
+    });
+    connect(m_disc, &DiscAuthoring::finished, this, &ConvertWindow::discFinished);
+    m_disc->start();
+}
+
+void ConvertWindow::discFinished()
+{
+    DiscAuthoring *disc = m_disc;
+    ConversionBatch *batch = m_batch;
+    const DiscAuthoring::State state = disc->state();
+    m_jobLabel->setText(state == DiscAuthoring::State::Finished    ? QStringLiteral("Finished: the disc is made")
+                        : state == DiscAuthoring::State::Cancelled ? QStringLiteral("Cancelled; the unfinished disc was removed")
+                                                                   : QStringLiteral("The disc failed"));
+    m_overallBar->setValue(state == DiscAuthoring::State::Finished ? kBarSteps : 0);
+    if (state != DiscAuthoring::State::Finished)
+        m_jobBar->setValue(0);
+    m_disc = nullptr;
+    m_batch = nullptr;
+    m_discAfterBatch = false;
+    refreshTimes();
+    setRunning(false);
+    QTimer::singleShot(0, this, [this, disc, batch, state] {
+        if (state != DiscAuthoring::State::Cancelled) {
+            QString message;
+            if (state == DiscAuthoring::State::Finished) {
+                message = QStringLiteral("%1 videos converted, verified and put on the disc, which was read back whole:\n%2 (VIDEO_TS)")
+                              .arg(batch->count())
+                              .arg(disc->folder());
+                if (!disc->image().isEmpty())
+                    message += QStringLiteral("\n%1 (the image to burn)").arg(disc->image());
+            } else {
+                message = QStringLiteral("The videos are converted in %1, but the disc could not be made: %2")
+                              .arg(m_batchDestination, disc->error());
+            }
+            const QStringList problems =
+                state == DiscAuthoring::State::Finished ? m_subtitleProblems + disc->problems() : QStringList();
+            if (!problems.isEmpty())
+                message += QStringLiteral("\n\nNot on the disc, though asked for:\n") + problems.join(QLatin1Char('\n'));
+            if (!disc->remarks().isEmpty())
+                message += QStringLiteral("\n\n") + disc->remarks().join(QLatin1Char('\n'));
+            const bool clean = state == DiscAuthoring::State::Finished && disc->remarks().isEmpty() && problems.isEmpty();
+            const QString show = QStringLiteral("Show Folder");
+            const QString answer = reel::displayAlertDelayed(
+                state == DiscAuthoring::State::Finished ? QStringLiteral("Disc made") : QStringLiteral("No disc"),
+                message, QStringLiteral("Close"), show, QString(), clean ? 0 : reel::kCriticalAlertStyle,
+                clean ? kFinishedAlertSeconds : 0);
+            if (answer == show && m_revealer)
+                m_revealer(m_batchDestination);
+        }
+        disc->deleteLater();
+        batch->deleteLater();
+        refreshPlan();
+        emit conversionEnded();
+    });
+}
+
+void ConvertWindow::refreshTimes()
+{
+    if (!m_batch) {
+        m_timeLabel->clear();
+        return;
+    }
+    m_timeLabel->setText(QStringLiteral("Elapsed %1, remaining %2")
+                             .arg(timeText(m_batch->elapsedMs() / 1000), timeText(m_batch->remainingSeconds())));
+}
+
+void ConvertWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_disc) {
+        const QString stop = QStringLiteral("Stop and Close");
+        const QString answer = reel::displayAlertDelayed(
+            QStringLiteral("Stop making the disc?"),
+            QStringLiteral("Closing the window stops the disc and removes what was made of it. The converted videos "
+                           "are kept."),
+            QStringLiteral("Keep Going"), stop, QString(), 0, 0);
+        if (answer != stop) {
+            event->ignore();
+            return;
+        }
+        m_disc->cancel();
+    } else if (m_batch) {
+        const QString stop = QStringLiteral("Stop and Close");
+        const QString answer = reel::displayAlertDelayed(
+            QStringLiteral("Stop the conversion?"),
+            QStringLiteral("Closing the window stops the conversion and removes the unfinished output."),
+            QStringLiteral("Keep Converting"), stop, QString(), 0, 0);
+        if (answer != stop) {
+            event->ignore();
+            return;
+        }
+        // The jobs go with the window: a running one stops its tool and
+        // removes its partial output.
+        m_batch->cancel();
+    }
+    m_reader->cancel();
+    saveSettings();
+    event->accept();
+}
+
+} // namespace convert

@@ -1,0 +1,438 @@
+// Conversions end to end with the real tools: an MP4 and a DVD stream, the
+// progress on the way, cancel, what ffprobe says of sources, outputs and
+// sources that must never be overwritten; the terminal form run as the
+// program itself (exit codes and messages, the dry run, interrupts); camera
+// cards in and a DVD out; and the sound evened out.
+#include "avchdcard.h"
+#include "bundles.h"
+#include "clips.h"
+#include "sandbox.h"
+#include "scoped.h"
+#include "tables.h"
+
+#include <jobs/authoring.h>
+#include <jobs/batch.h>
+#include <jobs/job.h>
+#include <model/options.h>
+#include <model/plan.h>
+#include <model/tools.h>
+#include <probing/discovery.h>
+#include <probing/toolfonts.h>
+
+#include <reel/core.h>
+#include <reel/files.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace convert;
+using namespace convert::test;
+using namespace Qt::StringLiterals;
+using reel::test::CameraTime;
+
+namespace {
+
+constexpr int kWaitMs = 300000; // catches a hang; a loaded machine is slow
+
+// A DVD program stream as the converter makes them: 720x576 MPEG-2, AC-3.
+QString dvdStream(const QString &path, int seconds)
+{
+    ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=720x576:rate=25:duration=%1"_s.arg(seconds), u"-f"_s,
+            u"lavfi"_s, u"-i"_s, u"sine=duration=%1:sample_rate=48000"_s.arg(seconds),
+            u"-c:v"_s, u"mpeg2video"_s, u"-b:v"_s, u"3000k"_s, u"-c:a"_s, u"ac3"_s, u"-aspect"_s, u"4:3"_s,
+            u"-f"_s, u"dvd"_s, path});
+    return path;
+}
+
+} // namespace
+
+// A two-pass MP4 of a target size from a file with two sound tracks and
+// subtitles, then a one-pass MP4 of a quality, as one batch.
+TEST(Conversion, AnMp4OfTheSizeAskedAndTheProgressOnTheWay)
+{
+    const Preset mp4 = presetById(u"mp4"_s).value();
+    const QString tracks = sharedClip(Clip::Tracks);
+    const Plan twoPass = planJobs({probeSource(tracks)}, mp4, sizeBudget(1), outFolder());
+    const Plan onePass = planJobs({probeSource(sharedClip(Clip::Silent))}, mp4, qualityBudget(30), outFolder());
+    ASSERT_EQ((twoPass.jobs + onePass.jobs).size(), 2);
+    ConversionBatch batch(twoPass.jobs + onePass.jobs);
+    QList<QList<float>> jobValues(2);
+    QList<float> overall;
+    QObject::connect(&batch, &ConversionBatch::progressChanged, [&](int index, float job, float all) {
+        jobValues[index] << job;
+        overall << all;
+    });
+    QSignalSpy finished(&batch, &ConversionBatch::finished);
+    batch.start();
+    ASSERT_TRUE(finished.wait(kWaitMs));
+
+    EXPECT_EQ(batch.finishedCount(), 2);
+    EXPECT_TRUE(batch.failures().isEmpty()) << batch.failures().join(u'\n').toStdString();
+    for (const QList<float> &values : jobValues) {
+        EXPECT_TRUE(std::is_sorted(values.cbegin(), values.cend()));
+        EXPECT_EQ(values.last(), 100.0f);
+    }
+    // The first pass's end shows as half the two-pass job.
+    EXPECT_TRUE(std::any_of(jobValues[0].cbegin(), jobValues[0].cend(), [](float v) { return v >= 45 && v <= 55; }));
+    EXPECT_TRUE(std::is_sorted(overall.cbegin(), overall.cend()));
+
+    // The sound track marked default is the one kept; the subtitles are text.
+    const QString output = twoPass.jobs.first().output;
+    EXPECT_NEAR(probe(output, u"format=duration"_s).toDouble(), probe(tracks, u"format=duration"_s).toDouble(), 0.1);
+    EXPECT_EQ(probe(output, u"stream=codec_type"_s), u"video,audio,subtitle"_s);
+    EXPECT_EQ(probe(output, u"stream_tags=language"_s, u"a"_s), u"eng"_s);
+    EXPECT_EQ(probe(output, u"stream=codec_name"_s, u"s"_s), u"mov_text"_s);
+    EXPECT_NEAR(reel::poidsFile(output, u"O"_s) / (1024.0 * 1024.0), 1.0, 0.05);
+}
+
+TEST(Conversion, DvdOutputIsAProgramStreamThatDvdauthorTakes)
+{
+    const QString clip = sharedClip(Clip::Ntsc2997);
+    ASSERT_FALSE(clip.isNull());
+    const struct {
+        const char *name, *format, *height, *rate;
+    } cases[] = {{"dvd-pal", "PAL", "576", "25/1"}, {"dvd-ntsc", "NTSC", "480", "30000/1001"}};
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const JobSettings settings = planOne(clip, QString::fromUtf8(c.name), bitrateBudget(4000), outFolder(c.name));
+        ConversionJob job(settings);
+        runToEnd(job);
+        ASSERT_EQ(job.state(), ConversionJob::State::Finished) << job.error().toStdString();
+        EXPECT_EQ(probe(settings.output, u"stream=height"_s, u"v:0"_s), QString::fromUtf8(c.height));
+        EXPECT_EQ(probe(settings.output, u"stream=r_frame_rate"_s, u"v:0"_s), QString::fromUtf8(c.rate));
+        EXPECT_EQ(probe(settings.output, u"stream=display_aspect_ratio"_s, u"v:0"_s), u"4:3"_s);
+        EXPECT_EQ(probe(settings.output, u"stream=codec_name"_s, u"a:0"_s), u"ac3"_s);
+        EXPECT_NEAR(probe(settings.output, u"format=duration"_s).toDouble(), 3.0, 0.1);
+
+        const reel::test::ScopedEnv videoFormat("VIDEO_FORMAT", c.format);
+        const QString dvd = reel::test::scratchDir() + u"/dvd-"_s + QString::fromUtf8(c.format);
+        const ProgramRun title = runProgram(toolPath(u"dvdauthor"_s), {u"-o"_s, dvd, u"-t"_s, settings.output});
+        EXPECT_EQ(title.exitCode, 0) << title.err.toStdString();
+        EXPECT_FALSE(title.err.contains(u"Discontinuity"_s)) << title.err.toStdString();
+        EXPECT_EQ(runProgram(toolPath(u"dvdauthor"_s), {u"-o"_s, dvd, u"-T"_s}).exitCode, 0);
+        EXPECT_TRUE(reel::testPresenceC(dvd + u"/VIDEO_TS/VIDEO_TS.IFO"_s));
+    });
+}
+
+TEST(Conversion, CancelStopsTheToolAndLeavesNoPartialFile)
+{
+    const QString clip = sharedClip(Clip::Long);
+    // Cancelled as soon as the output of the first of two passes has begun.
+    const QString folder = outFolder();
+    ConversionJob job(planOne(clip, u"mp4"_s, bitrateBudget(2000), folder));
+    QSignalSpy finished(&job, &ConversionJob::finished);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!job.temporaryPath().isEmpty() && reel::poidsFile(job.temporaryPath(), u"O"_s) > 0) {
+            watch.stop();
+            job.cancel();
+        }
+    });
+    watch.start(10);
+    job.start();
+    ASSERT_TRUE(finished.wait(kWaitMs));
+    EXPECT_EQ(job.state(), ConversionJob::State::Cancelled) << job.error().toStdString();
+    EXPECT_LT(job.progress(), 100.0f);
+    EXPECT_EQ(namesIn(folder), QStringList());
+    EXPECT_EQ(namesIn(reel::getTMPFOLDER()).filter(u"passlog"_s), QStringList());
+
+    // A job cancelled before its start never runs.
+    ConversionJob waiting(planOne(clip, u"mp4"_s, bitrateBudget(2000), folder));
+    waiting.cancel();
+    EXPECT_EQ(waiting.state(), ConversionJob::State::Cancelled);
+    EXPECT_TRUE(waiting.temporaryPath().isEmpty());
+}
+
+// reelkit-convert --overwrite -o real link/film.mp4, with link -> real:
+// however the paths are written, the output is never the source.
+TEST(Conversion, TheSourceIsNeverTheOutputWhateverTheLinks)
+{
+    const QString root = reel::test::scratchDir();
+    const QString real = outFolder(u"real"_s);
+    const QString film = real + u"/film.mp4"_s;
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), film));
+    ASSERT_TRUE(QFile::link(real, root + u"/link"_s));
+    ASSERT_TRUE(QFile::link(film, root + u"/alias.mp4"_s));
+    ASSERT_EQ(::link(QFile::encodeName(film).constData(), QFile::encodeName(real + u"/hard.mp4"_s).constData()), 0);
+    const QByteArray before = reel::test::readFile(film);
+
+    // The exact command of the report, through the terminal form.
+    const ProgramRun run = convertWith({u"--overwrite"_s, u"-o"_s, real, u"link/film.mp4"_s}, root);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(reel::test::readFile(film) == before);
+    EXPECT_TRUE(reel::testPresenceC(real + u"/film 2.mp4"_s));
+    // Not a terminal: plain progress lines, no bar redrawn with carriage returns.
+    EXPECT_TRUE(run.out.contains(u"progress: film 100% (overall 100%"_s)) << run.out.toStdString();
+    EXPECT_FALSE(run.out.contains(u'\r'));
+
+    // Every way of naming the source is seen through by the plan...
+    const Preset mp4 = presetById(u"mp4"_s).value();
+    SourceInfo source = probeSource(root + u"/link/film.mp4"_s);
+    EXPECT_FALSE(isSameFile(outputPathFor(source, mp4, root + u"/link/"_s, {}), film));
+    source.title = u"hard"_s;
+    EXPECT_FALSE(isSameFile(outputPathFor(source, mp4, real, {}), film));
+    source.title = u"alias"_s;
+    EXPECT_FALSE(isSameFile(outputPathFor(source, mp4, root, {}), film));
+
+    // ...and by the job, should an output be named the source anyway.
+    for (const QString &output : {real + u"/hard.mp4"_s, root + u"/alias.mp4"_s, root + u"/link/../real/film.mp4"_s}) {
+        JobSettings job = planOne(film, u"mp4"_s, qualityBudget(30), real);
+        job.output = output;
+        job.overwrite = true;
+        ConversionJob conversion(job);
+        runToEnd(conversion);
+        EXPECT_EQ(conversion.state(), ConversionJob::State::Failed) << output.toStdString();
+        EXPECT_TRUE(conversion.error().contains(u"is the source itself"_s)) << conversion.error().toStdString();
+        EXPECT_TRUE(reel::test::readFile(film) == before);
+    }
+}
+
+// A job that cannot run fails, says why and leaves nothing behind.
+TEST(Conversion, AJobThatCannotRunSaysWhy)
+{
+    const QString bare = reel::test::makeBundle(u"Bare"_s, {}, false);
+    // An ffmpeg nobody may run: it is there, but it cannot be started.
+    const QString unstartable = bundleWithTool(u"ffmpeg"_s, "#!/bin/sh\n");
+    QFile::setPermissions(unstartable + u"/Contents/Resources/tools/ffmpeg"_s, QFile::ReadOwner | QFile::WriteOwner);
+    // Lines that reach the reader in one piece, as when it lags behind.
+    const QString burst = bundleWithTool(u"ffmpeg"_s, "#!/bin/sh\nprintf 'Guessed Channel Layout: mono\\n"
+                                                      "[aac @ 0x5581] Unsupported channel layout\\nConversion failed!\\n' >&2\nexit 1\n");
+    const QString folder = outFolder();
+    const JobSettings planned = planOne(sharedClip(Clip::Silent), u"mp4"_s, qualityBudget(30), folder);
+    ASSERT_FALSE(planned.outputExists);
+    const struct {
+        const char *name;
+        const char *says;
+        int audio = 0;    // a sound track the source lacks, when not 0
+        QString bundle;   // the tools run, when not the test's own
+    } cases[] = {
+        // ffmpeg's reason, not its last line (a hint follows it).
+        {"ffmpeg fails", "Stream map '0:9' matches no streams.", 9},
+        {"ffmpeg is missing", "missing tool: ffmpeg", 0, bare},
+        {"ffmpeg cannot be started", "ffmpeg could not be started", 0, unstartable},
+        {"its reason among other lines", "failed with code 1: aac: Unsupported channel layout", 0, burst},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        JobSettings settings = planned;
+        if (c.audio)
+            settings.tracks.audio = c.audio;
+        std::optional<reel::test::ScopedBundle> tools;
+        if (!c.bundle.isEmpty())
+            tools.emplace(c.bundle);
+        ConversionJob job(settings);
+        runToEnd(job);
+        EXPECT_EQ(job.state(), ConversionJob::State::Failed);
+        EXPECT_TRUE(job.error().contains(QString::fromUtf8(c.says))) << job.error().toStdString();
+        EXPECT_EQ(namesIn(folder), QStringList());
+    });
+}
+
+TEST(Disc, TwoClipsBecomeADiscWithSubtitlesAndAnImage)
+{
+    const QString s = reel::test::scratchDir();
+    const QString first = s + u"/First.mkv"_s;
+    const QString second = s + u"/Second.mp4"_s;
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Ntsc2997), first));
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), second));
+    // Russian subtitles written on Windows, beside the first video.
+    const QString utf8 = reel::test::writeFile(s + u"/utf8.srt"_s,
+        QStringLiteral("1\r\n00:00:00,300 --> 00:00:01,400\r\nПривет, мир!\r\n\r\n2\r\n00:00:01,500 --> 00:00:02,600\r\n"
+                       "<i>Вторая</i> строка субтитров\r\n\r\n3\r\n00:00:09,000 --> 00:00:10,000\r\nПосле конца\r\n")
+            .toUtf8());
+    ASSERT_EQ(runProgram(u"iconv"_s, {u"-f"_s, u"UTF-8"_s, u"-t"_s, u"WINDOWS-1251"_s, u"-o"_s, s + u"/First.srt"_s, utf8})
+                  .exitCode, 0);
+    const QString folder = outFolder();
+    const ProgramRun run = convertWith({u"-p"_s, u"dvd-pal"_s, u"--disc"_s, u"-b"_s, u"2000"_s, u"-o"_s,
+                                                       folder, first, second});
+    ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString() << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(u"subtitles of First: %1/First.srt (3 cues, Cyrillic (Windows), 1 left out)"_s.arg(s)))
+        << run.out.toStdString();
+
+    const QString videoTs = folder + u"/DVD/VIDEO_TS"_s;
+    // The titles play as long as their sources.
+    for (const QString &vob : {u"/VTS_01_1.VOB"_s, u"/VTS_02_1.VOB"_s})
+        EXPECT_NEAR(probe(videoTs + vob, u"format=duration"_s).toDouble(), 3.0, 0.2) << vob.toStdString();
+    // The subtitles rendered as a subpicture stream of the first title only.
+    EXPECT_TRUE(probe(videoTs + u"/VTS_01_1.VOB"_s, u"stream=codec_type"_s).contains(u"subtitle"_s));
+    EXPECT_FALSE(probe(videoTs + u"/VTS_02_1.VOB"_s, u"stream=codec_type"_s).contains(u"subtitle"_s));
+    // The image, made by the xorriso the machine has (the bundle has none).
+    EXPECT_GT(reel::poidsFile(folder + u"/DVD.iso"_s, u"O"_s), reel::poidsFile(videoTs + u"/VTS_01_1.VOB"_s, u"O"_s));
+    // Nothing else, hidden or not.
+    EXPECT_EQ(namesIn(folder), (QStringList{u"DVD"_s, u"DVD.iso"_s, u"First.mpg"_s, u"Second.mpg"_s}));
+    EXPECT_EQ(namesIn(folder + u"/DVD"_s), (QStringList{u"AUDIO_TS"_s, u"VIDEO_TS"_s}));
+    // spumux found the program's fonts through the link to its bundle.
+    QDirIterator link(reel::systemTemporaryFolder(), {u"app.app"_s}, QDir::System | QDir::AllEntries, QDirIterator::Subdirectories);
+    EXPECT_TRUE(link.hasNext() && QFileInfo(link.next()).isSymLink());
+}
+
+// Subtitle files that once broke spumux, each beside a video of its own on
+// one disc: every title keeps a subpicture stream, and the cues thinned
+// before spumux are counted.
+TEST(Disc, SubtitlesThatSpumuxOnceCouldNotTake)
+{
+    const QString s = reel::test::scratchDir();
+    const auto srt = [](const QList<Cue> &cues) { return writeSrt(cues).toUtf8(); };
+    QList<Cue> milliseconds{Cue{0, 1000, u"Hello"_s}};
+    for (int i = 0; i < 10000; ++i)
+        milliseconds << Cue{1000 + i, 1001 + i, QString::number(i)};
+    QList<Cue> dense; // within 2 s, half a second each
+    for (int i = 0; i < 10000; ++i)
+        dense << Cue{i / 5, i / 5 + 500, u"line %1"_s.arg(i)};
+    const QString japanese = reel::test::writeFile(
+        s + u"/japanese.srt"_s,
+        u"1\r\n00:00:00,300 --> 00:00:01,400\r\nこんにちは、世界！\r\n\r\n2\r\n00:00:01,500 --> 00:00:02,600\r\n"
+        "日本語の 字幕 です\r\n"_s.toUtf8());
+    const struct {
+        const char *name;
+        QByteArray text; // null: the Japanese file in Shift JIS
+        QString says;    // in the line of its subtitles
+    } cases[] = {
+        {"Shift JIS Japanese, in a font spumux survives", {}, u"(2 cues, Japanese (Shift JIS))"_s},
+        // The first cue takes seven, the others are past the end or alone.
+        {"ten thousand millisecond cues", srt(milliseconds), u"(10001 cues, UTF-8, 9993 left out)"_s},
+        // Joined eight at a time, then cut to a few milliseconds by the next.
+        {"ten thousand cues within two seconds", srt(dense), u"(10000 cues, UTF-8, 9992 left out)"_s},
+        {"a cue exactly one frame long", srt({Cue{1000, 1040, u"one frame"_s}, Cue{2000, 2039, u"less"_s}}),
+         u"(2 cues, UTF-8, 1 left out)"_s},
+    };
+    QStringList videos{u"-p"_s, u"dvd-pal"_s, u"--disc"_s, u"-b"_s, u"2000"_s, u"-o"_s, outFolder()};
+    for (qsizetype i = 0; i < std::size(cases); ++i) {
+        const QString video = s + u"/Title %1.mp4"_s.arg(i + 1);
+        ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), video));
+        const QString beside = s + u"/Title %1.srt"_s.arg(i + 1);
+        if (cases[i].text.isNull())
+            ASSERT_EQ(runProgram(u"iconv"_s, {u"-f"_s, u"UTF-8"_s, u"-t"_s, u"SHIFT_JIS"_s, u"-o"_s, beside, japanese}).exitCode, 0);
+        else
+            reel::test::writeFile(beside, cases[i].text);
+        videos << video;
+    }
+    const ProgramRun run = convertWith(videos);
+    ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString() << run.out.toStdString();
+    EXPECT_FALSE(run.err.contains(u"could not be rendered"_s)) << run.err.toStdString();
+    for (qsizetype i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        EXPECT_TRUE(run.out.contains(u"subtitles of Title %1: %2/Title %1.srt %3"_s.arg(i + 1).arg(s, cases[i].says)))
+            << run.out.toStdString();
+        EXPECT_TRUE(probe(outFolder() + u"/DVD/VIDEO_TS/VTS_0%1_1.VOB"_s.arg(i + 1), u"stream=codec_type"_s)
+                        .contains(u"subtitle"_s));
+    }
+}
+
+// The font for a script DejaVu Sans lacks, among what fc-match lists, with
+// a spumux that crashes on some fonts as real ones do.
+TEST(Disc, SubtitleFontIsOneSpumuxSurvives)
+{
+    const QString s = reel::test::scratchDir();
+    const QString crashes = s + u"/Crashes.ttf"_s, draws = s + u"/Draws.ttf"_s;
+    const QString asked = s + u"/fc-match asked"_s;
+    const QString bundle = bundleWithTool(
+        u"spumux"_s, "#!/bin/sh\nfor last; do :; done\nif grep -q Crashes \"$last\"; then kill -SEGV $$; fi\nexit 0\n");
+    const Preset pal = *presetById(u"dvd-pal"_s);
+    const QList<Cue> japanese{Cue{0, 1000, u"こんにちは"_s}}, russian{Cue{0, 1000, u"Привет"_s}};
+    const struct {
+        const char *name;
+        QList<Cue> cues;
+        QString fonts; // what fc-match lists: file, tab, languages
+        QString font;
+        bool remark;   // that the letters show as boxes
+    } cases[] = {
+        {"a font that crashes spumux passed over", japanese, u"%1\tja|en\n%2\tja\n"_s.arg(crashes, draws), draws, false},
+        {"a font without the language not tried", japanese, u"%1\tko|en\n"_s.arg(draws), u"DejaVu Sans"_s, true},
+        {"every font of the language crashes spumux", japanese, u"%1\tja\n"_s.arg(crashes), u"DejaVu Sans"_s, true},
+        {"text DejaVu Sans draws asks for nothing", russian, u"%1\tru\n"_s.arg(draws), u"DejaVu Sans"_s, false},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        QFile::remove(asked);
+        reel::test::writeFile(bundle + u"/Contents/Resources/tools/fc-match"_s,
+                              u"#!/bin/sh\necho \"$@\" > '%1'\nprintf '%2'\n"_s.arg(asked, c.fonts).toUtf8());
+        QFile::setPermissions(bundle + u"/Contents/Resources/tools/fc-match"_s,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        reel::test::ScopedBundle scoped(bundle);
+        QStringList remarks;
+        EXPECT_EQ(subtitleFontFor(c.cues, pal, &remarks), c.font);
+        // A second title in the same script adds no second remark.
+        subtitleFontFor(c.cues, pal, &remarks);
+        EXPECT_EQ(remarks.size(), c.remark ? 1 : 0) << remarks.join(u'|').toStdString();
+        EXPECT_EQ(QFile::exists(asked), c.font != u"DejaVu Sans"_s || c.remark);
+    });
+}
+
+// What is left when the disc is cancelled, or its image tool fails after
+// writing part of the image.
+TEST(Disc, CancelDuringAuthoringLeavesNoDiscFolder)
+{
+    const QString folder = outFolder();
+    DiscJob job{.preset = *presetById(u"dvd-pal"_s), .destination = folder};
+    for (const QString &name : {u"one"_s, u"two"_s})
+        job.titles << DiscTitle{.mpeg = dvdStream(folder + u'/' + name + u".mpg"_s, 2), .title = name, .duration = 2,
+                                .aspect = u"4:3"_s};
+    const QString failingImage = bundleWithTool(
+        u"genisoimage"_s, "#!/bin/sh\nwhile [ \"$1\" != -o ]; do shift; done\necho partial > \"$2\"\nexit 1\n");
+    const struct {
+        const char *name;
+        bool cancel;
+        DiscAuthoring::State state;
+        QStringList names; // in the folder afterwards
+    } cases[] = {
+        {"cancelled while authoring", true, DiscAuthoring::State::Cancelled, {u"one.mpg"_s, u"two.mpg"_s}},
+        // The disc is kept, but the image asked for is a problem: the run failed.
+        {"an image tool that fails", false, DiscAuthoring::State::Finished, {u"DVD"_s, u"one.mpg"_s, u"two.mpg"_s}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        std::optional<reel::test::ScopedBundle> failing;
+        if (!c.cancel)
+            failing.emplace(failingImage);
+        DiscAuthoring disc(job);
+        QObject::connect(&disc, &DiscAuthoring::stepChanged, &disc, [&](const QString &step) {
+            if (c.cancel && step == "Authoring the DVD"_L1)
+                QTimer::singleShot(0, &disc, [&disc] { disc.cancel(); });
+        });
+        QSignalSpy finished(&disc, &DiscAuthoring::finished);
+        disc.start();
+        ASSERT_TRUE(finished.count() > 0 || finished.wait(kWaitMs));
+        EXPECT_EQ(disc.state(), c.state) << disc.error().toStdString();
+        EXPECT_EQ(namesIn(folder), c.names);
+        EXPECT_EQ(disc.problems().join(u'|').contains(u"the ISO image could not be made: genisoimage failed with code 1"_s),
+                  !c.cancel)
+            << disc.problems().join(u'|').toStdString();
+    });
+}
+
+TEST(Normalize, QuietSoundComesOutEven)
+{
+    // A whisper: a sine at a twentieth of full scale.
+    const QString quiet = reel::test::scratchDir() + u"/quiet.mkv"_s;
+    ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=160x120:rate=25:duration=3"_s, u"-f"_s, u"lavfi"_s,
+            u"-i"_s, u"sine=frequency=440:sample_rate=48000:duration=3"_s, u"-af"_s,
+            u"volume=0.05"_s, u"-c:v"_s, u"mpeg4"_s, u"-c:a"_s, u"pcm_s16le"_s, quiet});
+    const auto meanVolume = [](const QString &path) {
+        const ProgramRun run = runProgram(toolPath(u"ffmpeg"_s), {u"-nostdin"_s, u"-i"_s, path, u"-vn"_s,
+                                           u"-af"_s, u"volumedetect"_s, u"-f"_s, u"null"_s, u"-"_s});
+        static const QRegularExpression mean(u"mean_volume: (-?[0-9.]+) dB"_s);
+        return mean.match(run.err).captured(1).toDouble();
+    };
+    // An output of that name is replaced, as -y asks.
+    const QString folder = outFolder();
+    reel::test::writeFile(folder + u"/quiet.mp4"_s, "precious");
+    const ProgramRun run = convertWith({u"--normalize"_s, u"-y"_s, u"-o"_s, folder, quiet});
+    ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString();
+    // ffmpeg's sine peaks at an eighth of full scale: with the whisper, its
+    // mean lies at -18 - 26 - 3 = -47 dBFS. normalize brings the sound to
+    // its -12 dBFS.
+    EXPECT_NEAR(meanVolume(quiet), -47.0, 1.0);
+    EXPECT_NEAR(meanVolume(folder + u"/quiet.mp4"_s), -12.0, 1.5);
+    EXPECT_EQ(namesIn(folder), QStringList{u"quiet.mp4"_s});
+}

@@ -1,0 +1,672 @@
+// What is decided before anything runs: presets, the budget, the picture,
+// the tracks, what ffprobe said, the command line, the batch plan, the file
+// names, the disc's chapters and budget, and the subtitles.
+#include "clips.h"
+#include "fuzzseeds.h"
+#include "logcapture.h"
+#include "sandbox.h"
+#include "tables.h"
+
+#include <model/budget.h>
+#include <model/command.h>
+#include <model/disc.h>
+#include <model/options.h>
+#include <model/picture.h>
+#include <model/placement.h>
+#include <model/plan.h>
+#include <model/presets.h>
+#include <model/source.h>
+#include <model/subtitles.h>
+#include <model/tracks.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+
+using namespace convert;
+using namespace convert::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Preset preset(const char *id)
+{
+    return presetById(QString::fromUtf8(id)).value();
+}
+
+QStringList args(std::initializer_list<const char *> words)
+{
+    QStringList list{u"reelkit-convert"_s};
+    for (const char *word : words)
+        list << QString::fromUtf8(word);
+    return list;
+}
+
+// A picture of that shape and scan at that rate.
+SourceInfo pictureSource(double shape, FieldOrder order = FieldOrder::Progressive, float fps = 25)
+{
+    SourceInfo source = sourceWith({stream(0, "video", "h264")});
+    source.streams[0].fps = fps;
+    source.streams[0].fieldOrder = order;
+    source.displayAspect = float(shape);
+    source.fieldOrder = order;
+    return source;
+}
+
+JobSettings planned(const SourceInfo &source, const char *id, const Budget &budget)
+{
+    JobSettings job;
+    QString problem;
+    EXPECT_TRUE(planJob(source, preset(id), budget, &job, &problem)) << problem.toStdString();
+    return job;
+}
+
+QString valueAfter(const QStringList &words, const char *option)
+{
+    const qsizetype at = words.indexOf(QString::fromUtf8(option));
+    return at >= 0 && at + 1 < words.size() ? words.at(at + 1) : QString();
+}
+
+// A film of that length as ffprobe describes it, with sound.
+SourceInfo film(float seconds)
+{
+    return sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac")}, seconds);
+}
+
+QString cueList(const QList<Cue> &cues)
+{
+    QStringList shown;
+    for (const Cue &cue : cues)
+        shown << u"%1-%2 %3"_s.arg(cue.startMs).arg(cue.endMs).arg(QString(cue.text).replace(u'\n', u'/'));
+    return shown.join(u'|');
+}
+
+} // namespace
+
+TEST(Presets, RatesAsFfmpegTakesThem)
+{
+    const struct {
+        float fps;
+        const char *name; // as ffmpeg takes it
+    } rates[] = {{25.0f, "25"}, {29.97f, "30000/1001"}, {23.98f, "24000/1001"}, {12.5f, "25/2"}};
+    reel::test::forEachCase(rates, [](const auto &c) { EXPECT_EQ(ffmpegRate(c.fps), QString::fromUtf8(c.name)); });
+    // Rounded to the second as a person reads it, and to the hundredth.
+    EXPECT_EQ(durationText(62.5f), u"0h01'03\" (0:01:02.50)"_s);
+}
+
+TEST(Commands, BothPassesDecodeTheSameFramesAndOnlyTheLastWrites)
+{
+    const SourceInfo source = sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac"),
+                                          stream(2, "audio", "aac", true, "eng"), stream(3, "subtitle", "subrip")});
+    for (const char *id : {"mp4", "mp4-hevc"}) {
+        SCOPED_TRACE(id);
+        const JobSettings job = planned(source, id, bitrateBudget(900));
+        ASSERT_EQ(passCount(job), 2);
+        const QString out = u"/out/a.mp4"_s;
+        const QStringList first = passArguments(job, 1, u"/tmp/with:colon/log"_s, out);
+        const QStringList second = passArguments(job, 2, u"/tmp/with:colon/log"_s, out);
+        // Frame timing and filters decide which frames the encoder sees.
+        for (const char *option : {"-vf", "-fps_mode", "-b:v", "-i"})
+            EXPECT_EQ(valueAfter(first, option), valueAfter(second, option)) << option;
+        EXPECT_EQ(valueAfter(first, "-fps_mode"), u"vfr"_s);
+        EXPECT_EQ(first.last(), u"/dev/null"_s);
+        EXPECT_TRUE(first.contains(u"-an"_s));
+        EXPECT_EQ(second.last(), out);
+        EXPECT_TRUE(second.contains(u"0:2"_s));
+        EXPECT_FALSE(second.contains(u"0:1"_s));
+        EXPECT_EQ(valueAfter(second, "-c:s"), u"mov_text"_s);
+    }
+    // x265 reads its statistics path from a colon-separated list.
+    const JobSettings hevc = planned(source, "mp4-hevc", bitrateBudget(900));
+    EXPECT_TRUE(valueAfter(passArguments(hevc, 1, u"/tmp/with:colon/log"_s, QString()), "-x265-params")
+                    .endsWith(u":pass=1:stats=/tmp/with\\:colon/log-0.log"_s));
+
+    // A quality is one pass; a silent source maps no sound.
+    const JobSettings quality = planned(sourceWith({stream(0, "video", "h264")}), "mp4", qualityBudget(20));
+    EXPECT_EQ(passCount(quality), 1);
+    const QStringList only = passArguments(quality, 1, QString(), u"/out/a.mp4"_s);
+    EXPECT_EQ(valueAfter(only, "-crf"), u"20"_s);
+    EXPECT_FALSE(only.contains(u"-pass"_s));
+    EXPECT_FALSE(only.contains(u"-c:a"_s));
+    // A file whose sound comes first still gets its sound encoded.
+    const JobSettings soundFirst =
+        planned(sourceWith({stream(0, "audio", "aac"), stream(1, "video", "h264")}), "mp4", qualityBudget(20));
+    EXPECT_EQ(valueAfter(passArguments(soundFirst, 1, QString(), u"/out/a.mp4"_s), "-c:a"), u"aac"_s);
+
+    EXPECT_EQ(shellLine(u"/bin/ffmpeg"_s, {u"-i"_s, u"/my films/it's.mkv"_s, u"scale=trunc(iw/2)*2"_s, u"|"_s}),
+              u"/bin/ffmpeg -i '/my films/it'\\''s.mkv' 'scale=trunc(iw/2)*2' '|'"_s);
+}
+
+TEST(Budget, QualitiesTargetSizesAndBitrates)
+{
+    // Worked by hand: a target of S MB over 10 s leaves S x 1024 x 1024 x 8 /
+    // 1000 kilobits, less 192 kb/s of sound, less the container's share; an
+    // estimate is the picture plus its share and the sound, in MB of
+    // 1024 x 1024 bytes.
+    const float duration = 10;
+    const struct {
+        const char *preset;
+        Budget budget;
+        bool withAudio;
+        bool ok;
+        int videoKbps;
+        double estimatedMB; // -1: unknown
+        bool capped;
+        const char *messageFragment;
+    } cases[] = {
+        {"mp4", sizeBudget(5), true, true, 4002, 5, false, ""},
+        {"mp4", sizeBudget(5), false, true, 4194, 5, false, ""},
+        {"dvd-pal", sizeBudget(6), true, true, 4647, 6, false, ""},
+        {"dvd-pal", sizeBudget(1), true, false, 0, 0, false,
+         "1 MB is too small for 0h00'10\" of video: it leaves 620 kb/s for the picture, and dvd-pal needs at least "
+         "1000 kb/s (about 2 MB)"},
+        {"dvd-pal", sizeBudget(50), true, true, 8000, 10.1630, true, "stops at 8000"},
+        {"mp4", sizeBudget(0), true, false, 0, 0, false, "at least 1 MB"},
+        {"mp4", bitrateBudget(1500), true, true, 1500, 2.0170, false, ""},
+        {"dvd-pal", bitrateBudget(4000), true, true, 4000, 5.1959, false, ""},
+        {"dvd-ntsc", bitrateBudget(9000), true, false, 0, 0, false, "1000 to 8000"},
+        {"mp4", qualityBudget(23), true, true, 0, -1, false, ""},
+        {"mp4", qualityBudget(52), true, false, 0, 0, false, "0 (best) to 51"},
+        {"dvd-pal", qualityBudget(23), true, false, 0, 0, false, "no quality mode"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const BudgetPlan plan = planBudget(preset(c.preset), c.budget, duration, c.withAudio);
+        ASSERT_EQ(plan.ok, c.ok) << plan.message.toStdString();
+        EXPECT_TRUE(plan.message.contains(QString::fromUtf8(c.messageFragment))) << plan.message.toStdString();
+        if (!c.ok)
+            continue;
+        EXPECT_EQ(plan.videoKbps, c.videoKbps);
+        EXPECT_NEAR(plan.estimatedMB, c.estimatedMB, 0.0001);
+        EXPECT_EQ(plan.capped, c.capped);
+        if (c.budget.mode == Budget::Mode::Quality)
+            EXPECT_EQ(plan.crf, c.budget.crf);
+    }
+    // 1 MB over 43.6 s is 8388.6 kilobits, of which the sound takes 8371.2.
+    EXPECT_TRUE(planBudget(preset("mp4"), sizeBudget(1), 43.6f).message.contains(u"the sound alone fills it"_s));
+    EXPECT_TRUE(planBudget(preset("mp4"), sizeBudget(10), 0).message.contains(u"duration of the source is unknown"_s));
+}
+
+TEST(Picture, DvdFramesKeepTheShapeBetweenBarsAndTheFieldsWhenTheyCan)
+{
+    // Worked by hand: a 4:3 frame of 720 pixels shows a 9:16 picture 720 x
+    // (9/16) / (4/3) = 303.75 pixels wide; a 16:9 frame of 480 lines shows
+    // a 2.35:1 picture 480 x (16/9) / 2.35 = 363.1 lines high.
+    using F = FieldOrder;
+    const struct {
+        const char *name;
+        const char *preset;
+        double shape;
+        F source;
+        float fps;
+        const char *picture; // "aspect width x height" in the frame; null for an MP4
+        const char *pad;     // "" when the picture fills the frame
+        F output;            // deinterlaced when interlaced fields become progressive
+    } cases[] = {
+        {"phone video upright", "dvd-pal", 9.0 / 16.0, F::Progressive, 25, "4:3 304x576", "pad=720:576:208:0:black",
+         F::Progressive},
+        {"wide television", "dvd-pal", 16.0 / 9.0, F::Progressive, 25, "16:9 720x576", "", F::Progressive},
+        {"cinema scope", "dvd-ntsc", 2.35, F::Progressive, 25, "16:9 720x364", "pad=720:480:0:58:black", F::Progressive},
+        {"within a percent of 16:9", "dvd-pal", 1.78, F::Progressive, 25, "16:9 720x576", "", F::Progressive},
+        {"480i to NTSC DVD", "dvd-ntsc", 4.0 / 3.0, F::TopFirst, 29.97f, "4:3 720x480", "", F::TopFirst},
+        {"DV (bottom first) to NTSC DVD", "dvd-ntsc", 4.0 / 3.0, F::BottomFirst, 29.97f, "4:3 720x480", "", F::BottomFirst},
+        {"480i to PAL DVD", "dvd-pal", 4.0 / 3.0, F::TopFirst, 29.97f, "4:3 720x576", "", F::Progressive},
+        {"576i to MP4", "mp4", 4.0 / 3.0, F::TopFirst, 25, nullptr, "", F::Progressive},
+        {"unknown scan to MP4", "mp4", 4.0 / 3.0, F::Unknown, 25, nullptr, "", F::Progressive},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const PicturePlan plan = planPicture(pictureSource(c.shape, c.source, c.fps), preset(c.preset));
+        if (c.picture) {
+            EXPECT_EQ(u"%1 %2x%3"_s.arg(plan.aspect).arg(plan.pictureWidth).arg(plan.pictureHeight),
+                      QString::fromUtf8(c.picture));
+            EXPECT_EQ(plan.filters.last(), u"setdar=%1"_s.arg(plan.aspect).replace(':', '/'));
+        }
+        const QString pad = QString::fromUtf8(c.pad);
+        EXPECT_EQ(plan.filters.filter(u"pad="_s), pad.isEmpty() ? QStringList() : QStringList{pad});
+        EXPECT_EQ(plan.output, c.output);
+        const bool deinterlace = isInterlaced(c.source) && !isInterlaced(c.output);
+        EXPECT_EQ(plan.deinterlace, deinterlace);
+        EXPECT_EQ(!plan.filters.filter(u"bwdif"_s).isEmpty(), deinterlace);
+        // Fields kept apart are scaled apart.
+        EXPECT_EQ(!plan.filters.filter(u"interl=1"_s).isEmpty(), isInterlaced(c.output));
+    }
+}
+
+TEST(Tracks, TheDefaultSoundTextSubtitlesAndWhatWasDropped)
+{
+    const QList<StreamInfo> many{stream(0, "video", "h264"), stream(1, "audio", "aac", false, "fre"),
+                                 stream(2, "audio", "ac3", true, "eng"), stream(3, "subtitle", "subrip", false, "eng"),
+                                 stream(4, "subtitle", "hdmv_pgs_subtitle"), stream(5, "attachment", "ttf")};
+    StreamInfo cover = stream(1, "video", "png");
+    cover.attachedPicture = true;
+    const struct {
+        const char *name;
+        QList<StreamInfo> streams;
+        const char *preset;
+        const char *summary;
+    } cases[] = {
+        {"second track marked default, picture subtitles", many, "mp4",
+         "kept video #0 (h264, 320x240), audio #2 (ac3, eng, default), subtitles #3 (subrip, eng) as MP4 text subtitles; "
+         "dropped audio #1 (aac, fre): one sound track is kept, subtitles #4 (hdmv_pgs_subtitle): picture subtitles"},
+        {"DVD", many, "dvd-pal", "DVD subtitles are made when the disc is authored"},
+        {"none marked default", {stream(0, "video", "h264"), stream(1, "audio", "aac"), stream(2, "audio", "aac")},
+         "mp4", "kept video #0 (h264, 320x240), audio #1 (aac); dropped audio #2 (aac): one sound track is kept"},
+        {"silent", {stream(0, "video", "h264")}, "mp4", "kept video #0 (h264, 320x240) (no sound)"},
+        {"cover art", {stream(0, "video", "h264"), cover}, "mp4", "a cover picture"},
+    };
+    for (const auto &c : cases) {
+        const QString summary = trackSummary(chooseTracks(sourceWith(c.streams), preset(c.preset)));
+        EXPECT_TRUE(summary.contains(QString::fromUtf8(c.summary))) << c.name << ": " << summary.toStdString();
+    }
+    // A silent source spends nothing on sound (as the budget's worked example).
+    EXPECT_EQ(planned(sourceWith({stream(0, "video", "h264")}), "mp4", sizeBudget(5)).videoKbps, 4194);
+}
+
+TEST(Probe, WhatFfprobeSaysIsReadAndNonsenseIsRefused)
+{
+    using F = FieldOrder;
+    const struct {
+        const char *name;
+        const char *json;
+        const char *error;   // fragment; "" when usable
+        const char *picture; // "width x height, shape"
+        F order;
+        const char *steady = ""; // the filter of a sized MP4 that makes changing frame intervals steady
+    } cases[] = {
+        {"not JSON", "frame=1 fps=2", "could be understood", "0x0, 0.000", F::Unknown},
+        {"no streams", "{}", "holds no video", "0x0, 0.000", F::Unknown},
+        {"streams of the wrong kind", R"({"streams":"video","format":{"duration":"3"}})", "holds no video",
+         "0x0, 0.000", F::Unknown},
+        {"a picture without a size", R"({"streams":[{"index":0,"codec_type":"video","width":-5,"height":10}]})",
+         "holds no video", "0x0, 0.000", F::Unknown},
+        {"sound with a cover picture",
+         R"({"streams":[{"index":0,"codec_type":"audio"},{"index":1,"codec_type":"video","width":64,"height":64,"disposition":{"default":0,"attached_pic":1}}],"format":{"duration":"1"}})",
+         "holds no video", "0x0, 0.000", F::Unknown},
+        {"no duration", R"({"streams":[{"index":0,"codec_type":"video","width":320,"height":240}],"format":{"duration":"N/A"}})",
+         "no duration", "320x240, 1.333", F::Unknown},
+        {"anamorphic and interlaced",
+         R"({"streams":[{"index":0,"codec_type":"video","width":720,"height":576,"sample_aspect_ratio":"64:45","field_order":"tt"}],"format":{"duration":"12.5"}})",
+         "", "720x576, 1.778", F::TopFirst},
+        {"turned a quarter by its display matrix",
+         R"({"streams":[{"index":0,"codec_type":"video","width":320,"height":180,"side_data_list":[{"side_data_type":"Display Matrix","rotation":-90}],"field_order":"progressive"}],"format":{"duration":"2"}})",
+         "", "180x320, 0.563", F::Progressive},
+        {"an old rotate tag and a bottom-first scan",
+         R"({"streams":[{"index":0,"codec_type":"video","width":320,"height":180,"tags":{"rotate":"270"},"field_order":"tb"}],"format":{"duration":"2"}})",
+         "", "180x320, 0.563", F::BottomFirst},
+        {"absurd numbers",
+         R"({"streams":[{"index":0,"codec_type":"video","width":320,"height":240,"sample_aspect_ratio":"0:1","avg_frame_rate":"1/0","side_data_list":[{"rotation":1e300}]}],"format":{"duration":"1e300"}})",
+         "no duration", "320x240, 1.333", F::Unknown},
+        {"a phone's frames at changing intervals",
+         R"({"streams":[{"index":0,"codec_type":"video","width":320,"height":240,"avg_frame_rate":"825/47","r_frame_rate":"30/1"}],"format":{"duration":"3"}})",
+         "", "320x240, 1.333", F::Unknown, "fps=30/1"},
+        {"an interlaced picture, its field rate as base",
+         R"({"streams":[{"index":0,"codec_type":"video","width":320,"height":240,"avg_frame_rate":"30000/1001","r_frame_rate":"60000/1001"}],"format":{"duration":"3"}})",
+         "", "320x240, 1.333", F::Unknown},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SourceInfo info;
+        info.path = u"/videos/a.mkv"_s;
+        readProbeJson(QByteArray(c.json), info);
+        EXPECT_TRUE(info.error.contains(QString::fromUtf8(c.error))) << info.error.toStdString();
+        EXPECT_EQ(info.usable(), !*c.error);
+        EXPECT_EQ(u"%1x%2, %3"_s.arg(info.width).arg(info.height).arg(info.displayAspect, 0, 'f', 3),
+                  QString::fromUtf8(c.picture));
+        EXPECT_EQ(info.fieldOrder, c.order);
+        if (info.usable()) {
+            EXPECT_EQ(info.video()->variableRate, *c.steady != 0);
+            EXPECT_EQ(planPicture(info, preset("mp4"), true).filters.filter(u"fps="_s).join(QString()),
+                      QString::fromUtf8(c.steady));
+            EXPECT_TRUE(planPicture(info, preset("mp4"), false).filters.filter(u"fps="_s).isEmpty());
+        }
+    }
+}
+
+TEST(Probe, TheInterlaceTestNeedsOneClearFieldOrder)
+{
+    // Lines of ffmpeg's idet filter on real pictures.
+    const struct {
+        const char *name;
+        const char *log;
+        FieldOrder verdict;
+    } cases[] = {
+        {"480i", "[Parsed_idet_0 @ 0x5574ef76f3c0] Multi frame detection: TFF: 60 BFF: 0 Progressive: 0 Undetermined: 0",
+         FieldOrder::TopFirst},
+        {"DV", "Multi frame detection: TFF: 2 BFF: 140 Progressive: 3 Undetermined: 5", FieldOrder::BottomFirst},
+        {"moving test pattern", "Multi frame detection: TFF: 49 BFF: 45 Progressive: 8 Undetermined: 0", FieldOrder::Progressive},
+        {"film", "Multi frame detection: TFF: 0 BFF: 0 Progressive: 53 Undetermined: 49", FieldOrder::Progressive},
+        {"black opening", "Multi frame detection: TFF: 0 BFF: 0 Progressive: 0 Undetermined: 102", FieldOrder::Unknown},
+        // A replaced tool's nonsense: sums of these would overflow.
+        {"counts no video reaches",
+         "Multi frame detection: TFF: 9000000000000000000 BFF: 9000000000000000000 Progressive: 9000000000000000000 "
+         "Undetermined: 0", FieldOrder::Unknown},
+        {"a count past 64 bits", "Multi frame detection: TFF: 99999999999999999999 BFF: 0 Progressive: 0 Undetermined: 0",
+         FieldOrder::Unknown},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(idetVerdict(QString::fromUtf8(c.log)), c.verdict) << c.name;
+    EXPECT_TRUE(reel::test::logContains(u"idetVerdict         :-( frame counts out of range"_s));
+}
+
+TEST(Probe, WhatTheFuzzerFoundIsReadWithoutHarm)
+{
+    // Inputs of the tool-output fuzz target: "i" before an interlace test's
+    // log, "j" before ffprobe's JSON.
+    for (const reel::test::FuzzFinding &f : reel::test::fuzzFindings("tooloutput")) {
+        SCOPED_TRACE(f.name.toStdString());
+        if (f.reader() == 'i')
+            idetVerdict(QString::fromUtf8(f.rest()));
+        if (f.reader() != 'j')
+            continue;
+        SourceInfo info{.path = u"/videos/a.mkv"_s};
+        readProbeJson(f.rest(), info);
+        if (!info.usable())
+            continue;
+        EXPECT_TRUE(info.width > 0 && info.height > 0 && info.duration > 0);
+        for (const Preset &p : presets())
+            planPicture(info, p, true);
+    }
+}
+
+TEST(CommandLine, OptionsAndMistakes)
+{
+    const struct {
+        QStringList arguments;
+        const char *error; // fragment; "" for a good line
+    } cases[] = {
+        {args({"--bogus"}), "unknown option '--bogus'"},
+        {args({"-x", "a.mkv"}), "unknown option '-x'"},
+        {args({"--size"}), "missing value after '--size'"},
+        {args({"--size", "ten"}), "not 'ten'"},
+        {args({"--bitrate", "-5"}), "above 0"},
+        {args({"-q", "52"}), "0 (best) to 51"},
+        {args({"--size", "5", "--bitrate", "900"}), "one of --quality, --size and --bitrate"},
+        {args({"--preset", "vhs"}), "unknown preset 'vhs'"},
+        {args({"--overwrite=yes"}), "unexpected value after '--overwrite'"},
+        {args({"-o", ""}), "needs a folder"},
+        {args({"--window", "--terminal"}), "exclude each other"},
+    };
+    for (const auto &c : cases)
+        EXPECT_TRUE(parseOptions(c.arguments).error.contains(QString::fromUtf8(c.error), Qt::CaseInsensitive))
+            << c.arguments.join(u' ').toStdString() << ": " << parseOptions(c.arguments).error.toStdString();
+
+    const Options full = parseOptions(args({"--preset", "dvd-pal", "--size", "40", "-o", "/out", "a.mkv", "b.mkv"}));
+    EXPECT_TRUE(full.error.isEmpty()) << full.error.toStdString();
+    EXPECT_EQ(full.presetId, u"dvd-pal"_s);
+    EXPECT_EQ(full.budget.mode, Budget::Mode::TargetSize);
+    EXPECT_EQ(full.budget.sizeMB, 40);
+    EXPECT_EQ(full.files, (QStringList{u"a.mkv"_s, u"b.mkv"_s}));
+    const Options inlined = parseOptions(args({"--preset=dvd-ntsc", "--bitrate=4000", "--", "-odd name.mkv"}));
+    EXPECT_EQ(inlined.budget.videoKbps, 4000);
+    EXPECT_EQ(inlined.files, QStringList{u"-odd name.mkv"_s});
+    const Options brief = parseOptions(args({"-p", "mp4-hevc", "-q", "20", "-yn", "-o", "/out", "a.mkv"}));
+    EXPECT_EQ(brief.presetId, u"mp4-hevc"_s);
+    EXPECT_EQ(brief.budget.crf, 20);
+    EXPECT_TRUE(brief.overwrite);
+    EXPECT_TRUE(brief.dryRun);
+
+    // The window for a bare start on a display, or when asked.
+    const Options none = parseOptions(args({}));
+    EXPECT_TRUE(wantsWindow(none, true));
+    EXPECT_FALSE(wantsWindow(none, false));
+    EXPECT_FALSE(wantsWindow(full, true));
+    EXPECT_FALSE(wantsWindow(parseOptions(args({"--preset", "mp4"})), true));
+    EXPECT_TRUE(wantsWindow(parseOptions(args({"--window", "a.mkv"})), false));
+    EXPECT_FALSE(wantsWindow(parseOptions(args({"--terminal"})), true));
+    EXPECT_EQ(effectiveBudget(none, preset("mp4")).mode, Budget::Mode::Quality);
+    EXPECT_EQ(effectiveBudget(none, preset("dvd-pal")).mode, Budget::Mode::Bitrate);
+}
+
+TEST(Plan, OutputsAreNamedFromTheTitleAndNeverASource)
+{
+    SourceInfo source{.path = u"/films/My_Film-PAL.mp4"_s, .title = u"My Film"_s};
+    const Preset mp4 = preset("mp4");
+    EXPECT_EQ(outputPathFor(source, mp4, u"/out"_s, {}), u"/out/My Film.mp4"_s);
+    EXPECT_EQ(outputPathFor(source, mp4, u"/out"_s, {u"/out/My Film.mp4"_s}), u"/out/My Film 2.mp4"_s);
+
+    source.path = u"/films/My Film.mp4"_s;
+    EXPECT_EQ(outputPathFor(source, mp4, u"/films"_s, {}), u"/films/My Film 2.mp4"_s);
+    // Titles become names that Linux and cards take, cut to the byte limit at
+    // a whole character, never inside one.
+    const struct {
+        QString title, name;
+    } titles[] = {
+        {u"a/b\\c"_s, u"a-b-c"_s},
+        {u"  tab\there\u0007 "_s, u"tabhere"_s},
+        {u".hidden"_s, u"video.hidden"_s},
+        {QString(100, QChar(0x00e9)) + u"\U0001F600"_s + QString(100, QChar(0x00e9)), QString(100, QChar(0x00e9))},
+    };
+    for (const auto &c : titles)
+        EXPECT_EQ(fileNameFromTitle(c.title, 200), c.name) << c.title.toStdString();
+
+    // a.mkv converted beside a.mp4, both in the batch: a.mkv's output would be
+    // the other source.
+    const QString folder = reel::test::scratchDir();
+    SourceInfo mkv = sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac")});
+    mkv.path = reel::test::writeFile(folder + u"/a.mkv"_s, "x");
+    SourceInfo mp4Source = mkv;
+    mp4Source.path = reel::test::writeFile(folder + u"/a.mp4"_s, "y");
+    const Plan plan = planJobs({mkv, mp4Source}, mp4, qualityBudget(23), folder);
+    ASSERT_EQ(plan.jobs.size(), 2);
+    EXPECT_EQ(plan.jobs.at(0).output, folder + u"/a 2.mp4"_s);
+    EXPECT_EQ(plan.jobs.at(1).output, folder + u"/a 3.mp4"_s);
+    EXPECT_EQ(plan.unknownSizes, 2);
+
+    // A source that cannot be read is named; a bitrate gives the room needed:
+    // (1000 + 192) kb/s over 10 s is 1 490 000 bytes, 1.421 MB.
+    const SourceInfo broken{.path = u"/films/b.txt"_s, .error = u"b.txt holds no video"_s};
+    const Plan sized = planJobs({mkv, broken}, mp4, bitrateBudget(1000), folder);
+    EXPECT_EQ(sized.problems, QStringList{broken.error});
+    EXPECT_NEAR(sized.requiredMB, 1.421, 0.001);
+    EXPECT_TRUE(planJobs({mkv}, mp4, bitrateBudget(1000), mkv.path).problems.value(0).contains(u"not a folder"_s));
+}
+
+TEST(Disc, ChaptersEveryFewMinutesAndASetTooLargeRefusedWithTheSizeThatFits)
+{
+    const struct {
+        float duration;
+        int minutes;
+        QStringList marks;
+    } cases[] = {
+        {725, 5, {u"0"_s, u"0:05:00"_s, u"0:10:00"_s}},
+        // Nothing in a title's last ten seconds.
+        {605, 5, {u"0"_s, u"0:05:00"_s}},
+        {3700, 30, {u"0"_s, u"0:30:00"_s, u"1:00:00"_s}},
+        {725, 0, {u"0"_s}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(chapterMarks(c.duration, c.minutes), c.marks) << c.duration << " " << c.minutes;
+    // A DVD title has at most 99 chapters.
+    EXPECT_EQ(chapterMarks(10 * 3600, 1).size(), 99);
+
+    const Preset pal = *presetById(u"dvd-pal"_s);
+    // 2 295 104 sectors of 2048 bytes are 4482 MB; 2 % stay for the IFO
+    // files, the file system and the subpictures: 4393 MB for videos.
+    const Budget usual = bitrateBudget(5000);
+    // Two hours at 5000 kb/s: 4635 MB each with the DVD's packing and the
+    // sound. The target that fits: (4393 x 8388.608 kbit - 14400 s x 192)
+    // / 14400 s = 2367 kb/s, 2272 once the packing is paid.
+    const DiscBudget two = planDiscBudget({film(7200), film(7200)}, pal, usual, DiscSettings{});
+    EXPECT_FALSE(two.ok);
+    EXPECT_TRUE(two.problem.contains(QStringLiteral("need about 9.1 GB at 5000 kb/s: 4.8 GB more than a single-layer "
+                                                    "DVD (4.7 GB) has for videos (4393 MB). A target size of 4393 MB "
+                                                    "fits them (2272 kb/s for each picture)")))
+        << two.problem.toStdString();
+    EXPECT_EQ(two.suggestedSizeMB, 4393);
+
+    // The suggested size is taken, and shared as one bitrate.
+    const DiscBudget shared = planDiscBudget({film(7200), film(7200)}, pal, sizeBudget(4393), DiscSettings{});
+    EXPECT_TRUE(shared.ok && shared.sharedKbps == 2272 && shared.totalMB <= 4393) << shared.problem.toStdString();
+
+    // Ten hours do not fit even at 1000 kb/s: a dual-layer disc holds them.
+    const DiscBudget ten = planDiscBudget({film(36000)}, pal, usual, DiscSettings{});
+    EXPECT_TRUE(ten.suggestDualLayer);
+    EXPECT_TRUE(ten.problem.contains(u"a dual-layer disc does, with a target size of 7985 MB"_s))
+        << ten.problem.toStdString();
+
+    const struct {
+        QList<SourceInfo> sources;
+        QString preset;
+        Budget budget;
+        bool dual;
+        QString says;
+    } refused[] = {
+        {{film(60)}, u"dvd-pal"_s, sizeBudget(5000), false, QStringLiteral("5000 MB is 607 MB more than a single-layer DVD (4.7 GB) has for videos (4393 MB); a "
+                               "target size of 4393 MB fits")},
+        {{film(20 * 3600)}, u"dvd-pal"_s, usual, true, u"leave some videos out"_s},
+        {{film(60)}, u"mp4"_s, usual, false, u"a disc is made with a DVD preset"_s},
+        // dvdauthor's menu commands hold 63 titles, fewer than a DVD's 99.
+        {QList<SourceInfo>(64, film(60)), u"dvd-pal"_s, usual, false, u"at most 63 titles, and 64 videos were given: leave 1 out"_s},
+    };
+    for (const auto &c : refused) {
+        const DiscBudget budget =
+            planDiscBudget(c.sources, *presetById(c.preset), c.budget, DiscSettings{c.dual, 5, u"DVD"_s});
+        EXPECT_TRUE(!budget.ok && budget.problem.contains(c.says)) << budget.problem.toStdString();
+    }
+}
+
+TEST(Subtitles, EachVideoGetsItsOwnFileOrNone)
+{
+    const QString s = reel::test::scratchDir();
+    reel::test::writeFile(s + u"/a.srt"_s, "1\n00:00:01,000 --> 00:00:02,000\nHi\n");
+    reel::test::writeFile(s + u"/b.SRT"_s, QByteArray("\x00\xff\xfe\x00\x81", 5).repeated(50));
+    reel::test::writeFile(s + u"/notes.srt"_s, "Just some notes.\n");
+    QDir(s).mkpath(u"folder.srt"_s);
+    const QString a = s + u"/a.mkv"_s, b = s + u"/b.mkv"_s, c = s + u"/c.mkv"_s;
+    const struct {
+        const char *name;
+        QStringList given;
+        QStringList subtitled;  // videos that get subtitles
+        QStringList problems;   // the file and why, of each problem in order
+    } cases[] = {
+        {"the files beside the videos; a broken one left out", {}, {a}, {u"b.SRT cannot be read"_s}},
+        // Given files come before those beside the videos.
+        {"given files that give nothing", {s + u"/notes.srt"_s, s + u"/missing.srt"_s, s + u"/folder.srt"_s}, {},
+         {u"notes.srt hold no cue"_s, u"missing.srt cannot be read (no such file)"_s,
+          u"folder.srt cannot be read (not a regular file)"_s}},
+        {"a given file too many", QStringList(4, s + u"/a.srt"_s), {a, b, c}, {u"no video of their own"_s}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &tc) {
+        QStringList problems;
+        QStringList subtitled = subtitlesFor({a, b, c}, tc.given, &problems).keys();
+        subtitled.sort();
+        EXPECT_EQ(subtitled, tc.subtitled);
+        ASSERT_EQ(problems.size(), tc.problems.size()) << problems.join(u'|').toStdString();
+        for (qsizetype i = 0; i < problems.size(); ++i)
+            EXPECT_TRUE(problems.at(i).contains(tc.problems.at(i))) << problems.at(i).toStdString();
+    });
+}
+
+TEST(Subtitles, FilesFromTheWildGiveTheirCues)
+{
+    const struct {
+        const char *name;
+        QString text;
+        QString cues; // "start-end text", a text's line breaks as "/"
+        int skipped;
+    } cases[] = {
+        {"byte-order mark and CR LF", u"\uFEFF1\r\n00:00:01,000 --> 00:00:02,000\r\nHello\r\n\r\n"_s, u"1000-2000 Hello"_s, 0},
+        {"bare CR line ends", u"1\r00:00:01,000 --> 00:00:02,000\rA\rB\r\r"_s, u"1000-2000 A/B"_s, 0},
+        {"styling taken off",
+         u"1\n00:00:01,000 --> 00:00:02,000\n<i>It</i> is <font color=\"#ff0\">red</font> {\\an8}&amp; up\n"_s,
+         u"1000-2000 It is red &amp; up"_s, 0},
+        {"no numbers, no blank lines, dots and short fractions",
+         QStringLiteral("00:00:01.5 --> 00:00:02.25\nfirst\n00:00:03,000 --> 00:00:04,000 X1:10 X2:20\nsecond\n7\n"
+                        "00:00:05,000 --> 00:00:06,000\nthird"),
+         u"1500-2250 first|3000-4000 second|5000-6000 third"_s, 0},
+        {"bad times and empty cues left out",
+         QStringLiteral("1\n00:00:05,000 --> 00:00:04,000\nbackwards\n\n2\n00:61:00,000 --> 00:62:00,000\nno such minute\n\n"
+                        "3\n00:00:07,000 --> 00:00:08,000\n\n4\n00:00:09,000 --> 00:00:10,000\n<b></b>\n\n"),
+         {}, 4},
+        {"a timing line written inside a text", u"1\n00:00:01,000 --> 00:00:02,000\n<i>00:00:03,000 --> x</i>\n"_s,
+         u"1000-2000 00:00:03,000 -> x"_s, 0},
+        {"a long arrow in a text", u"1\n00:00:01,000 --> 00:00:02,000\nwait ------> here\n"_s, u"1000-2000 wait -> here"_s, 0},
+        {"a huge index with no blank line before it",
+         u"00:00:01,000 --> 00:00:02,000\nA\n99999999999999999999\n00:00:03,000 --> 00:00:04,000\nB\n"_s,
+         u"1000-2000 A|3000-4000 B"_s, 0},
+        {"the last time a file can hold, and a millisecond past it",
+         u"1\n277:46:39,000 --> 277:46:39,999\nlast\n\n2\n277:46:39,000 --> 277:46:40,000\npast\n"_s,
+         u"999999000-999999999 last"_s, 1},
+        {"NUL and bell bytes in a text", u"1\n00:00:01,000 --> 00:00:02,000\nA\0B\aC\n"_s, u"1000-2000 ABC"_s, 0},
+        {"more lines than a subpicture holds", u"1\n00:00:01,000 --> 00:00:02,000\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n"_s,
+         u"1000-2000 1/2/3/4/5/6/7/8"_s, 0},
+        {"a line longer than a subpicture holds", u"1\n00:00:01,000 --> 00:00:02,000\n"_s + QString(600, u'x'),
+         u"1000-2000 "_s + QString(500, u'x'), 0},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        reel::test::saveFuzzSeed("srt", QString::fromUtf8(c.name).replace(u' ', u'-') + u".srt"_s, c.text.toUtf8());
+        const SrtRead read = parseSrt(c.text);
+        EXPECT_EQ(read.skipped, c.skipped);
+        EXPECT_EQ(cueList(read.cues), c.cues);
+    });
+
+    // A file of endless cues costs no more than the limit.
+    QString many;
+    for (int i = 0; i <= kMaxCues; ++i)
+        many += u"%1 --> %2\nx\n\n"_s.arg(srtTime(i * 1000), srtTime(i * 1000 + 500));
+    const SrtRead capped = parseSrt(many);
+    EXPECT_EQ(capped.cues.size(), kMaxCues);
+    EXPECT_EQ(capped.skipped, 1);
+
+    // On a disc of a 10-second video: in order, one at a time, none past
+    // its end; two speakers at once share one subpicture.
+    const QList<Cue> shown = cuesForDisc({Cue{4000, 6000, u"later"_s}, Cue{1000, 5000, u"long"_s},
+                                          Cue{1100, 2000, u"- Hi!"_s}, Cue{9000, 12000, u"end"_s},
+                                          Cue{10000, 11000, u"after"_s}},
+                                         10000, 40)
+                                 .cues;
+    EXPECT_EQ(cueList(shown), u"1000-4000 long/- Hi!|4000-6000 later|9000-10000 end"_s);
+    EXPECT_EQ(writeSrt(shown.mid(2)), u"1\n00:00:09,000 --> 00:00:10,000\nend\n\n"_s);
+}
+
+TEST(Subtitles, CuesShorterThanAFrameJoinANeighbourOrAreLeftOut)
+{
+    constexpr double pal = 40, ntsc = 1001.0 / 30;
+    const QString eight = u"1\n2\n3\n4\n5\n6\n7\n8"_s;
+    QList<Cue> backToBack; // a millisecond each
+    for (int i = 0; i < 10000; ++i)
+        backToBack << Cue{i, i + 1, QString::number(i)};
+    const struct {
+        const char *name;
+        QList<Cue> cues;
+        double frame;
+        QString shown; // as cueList gives it, on a video of 10 s
+        int leftOut;
+    } cases[] = {
+        {"a cue exactly one frame long kept", {Cue{1000, 1040, u"a"_s}}, pal, u"1000-1040 a"_s, 0},
+        {"a millisecond cue right after a cue joins it", {Cue{1000, 2000, u"a"_s}, Cue{2000, 2001, u"b"_s}}, pal,
+         u"1000-2001 a/b"_s, 0},
+        {"a millisecond cue just before a cue joins it", {Cue{1000, 1001, u"a"_s}, Cue{1020, 2000, u"b"_s}}, pal,
+         u"1000-2000 a/b"_s, 0},
+        {"a short cue a frame away from the others left out",
+         {Cue{1000, 2000, u"a"_s}, Cue{2040, 2060, u"b"_s}, Cue{3000, 4000, u"c"_s}}, pal, u"1000-2000 a|3000-4000 c"_s, 1},
+        {"a short cue whose text would pass the limits left out", {Cue{1000, 2000, eight}, Cue{2000, 2010, u"x"_s}}, pal,
+         u"1000-2000 1/2/3/4/5/6/7/8"_s, 1},
+        {"short cues together make a frame", {Cue{1000, 1020, u"a"_s}, Cue{1020, 1040, u"b"_s}}, pal, u"1000-1040 a/b"_s, 0},
+        {"an NTSC frame: 33 ms is shorter, 34 ms is not", {Cue{1000, 1033, u"a"_s}, Cue{3000, 3034, u"b"_s}}, ntsc,
+         u"3000-3034 b"_s, 1},
+        {"cut short by the end, or past it, left out",
+         {Cue{5000, 6000, u"a"_s}, Cue{9980, 12000, u"b"_s}, Cue{10000, 11000, u"c"_s}}, pal, u"5000-6000 a"_s, 2},
+        {"cut short by the next cue, then joined to the one before", {Cue{1000, 3000, u"a"_s}, Cue{1210, 1215, u"b"_s},
+                                                                      Cue{1215, 2000, u"c"_s}}, pal, u"1000-1215 a/b|1215-2000 c"_s, 0},
+        {"ten thousand millisecond cues back to back all left out", backToBack, pal, QString(), 10000},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        const DiscCues disc = cuesForDisc(c.cues, 10000, c.frame);
+        EXPECT_EQ(cueList(disc.cues), c.shown);
+        EXPECT_EQ(disc.leftOut, c.leftOut);
+    });
+}
+
+TEST(Subtitles, FilesFoundByFuzzingStayHarmless)
+{
+    // Inputs that once made a reader crash or hang; every reader takes them.
+    const QDir dir(reel::test::testDataPath() + u"/fuzz"_s);
+    for (const QString &name : dir.entryList(QDir::Files)) {
+        const SrtRead read = parseSrt(QString::fromUtf8(reel::test::readFile(dir.filePath(name))));
+        for (const Cue &cue : cuesForDisc(read.cues, 10000, 40).cues)
+            EXPECT_LT(cue.startMs, cue.endMs) << name.toStdString();
+    }
+}

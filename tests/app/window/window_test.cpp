@@ -1,0 +1,333 @@
+// The window on the offscreen platform: a folder dropped, a conversion
+// started, the progress bars at their end, the controls afterwards, the
+// questions it asks on the way, a disc, and what it remembers.
+#include "bundles.h"
+#include "clips.h"
+#include "sandbox.h"
+#include "tables.h"
+
+#include <jobs/authoring.h>
+#include <window/sourcelist.h>
+#include <window/window.h>
+
+#include <reel/dialogs.h>
+#include <reel/files.h>
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTimer>
+#include <QUrl>
+
+#include <optional>
+
+using namespace convert;
+using namespace convert::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kWaitMs = 300000; // catches a hang; a loaded machine is slow
+
+// The window's start, with a preset given when one is named.
+Options windowOptions(const QString &destination, const QStringList &files = {}, const QString &preset = {})
+{
+    return Options{.mode = Options::Mode::Window, .presetId = preset.isEmpty() ? u"mp4"_s : preset,
+                   .presetGiven = !preset.isEmpty(), .outputDir = destination, .files = files};
+}
+
+template <typename T>
+T *child(const ConvertWindow &window, const char *name)
+{
+    T *widget = window.findChild<T *>(QString::fromUtf8(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+void waitUntilRead(ConvertWindow &window)
+{
+    if (window.isReading()) {
+        QSignalSpy read(&window, &ConvertWindow::sourcesRead);
+        ASSERT_TRUE(read.wait(kWaitMs));
+    }
+}
+
+// The settings are usable again, each spin box as its mode says; the
+// quality only for a preset that has one.
+void expectSettingsUsable(const ConvertWindow &window, bool qualityOffered = true)
+{
+    for (const char *name : {"preset", "convert", "add", "sizeMode", "bitrateMode"})
+        EXPECT_TRUE(child<QWidget>(window, name)->isEnabled()) << name;
+    EXPECT_FALSE(child<QPushButton>(window, "cancel")->isEnabled());
+    EXPECT_EQ(child<QRadioButton>(window, "qualityMode")->isEnabled(), qualityOffered);
+    for (const auto &[radio, spin] : {std::pair{"qualityMode", "quality"}, {"sizeMode", "sizeMB"}, {"bitrateMode", "bitrate"}})
+        EXPECT_EQ(child<QSpinBox>(window, spin)->isEnabled(), child<QRadioButton>(window, radio)->isChecked()) << spin;
+}
+
+} // namespace
+
+TEST(Window, ConvertsALoadedClipAndTheControlsComeBack)
+{
+    // A folder dropped on the list is searched for videos.
+    const QString holiday = reel::test::scratchDir() + u"/holiday"_s;
+    QDir().mkpath(holiday + u"/day 2"_s);
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Ntsc2997), holiday + u"/day 2/Summer_Trip.mkv"_s));
+    reel::test::writeFile(holiday + u"/notes.txt"_s, "sunny");
+    const QString folder = outFolder();
+    reel::RecordingPresenter alerts;
+    reel::ScopedAlertPresenter use(&alerts);
+    alerts.willPress(reel::AlertButton::Alternate); // "Show Folder"
+
+    ConvertWindow window(windowOptions(folder));
+    QStringList revealed;
+    window.setFolderRevealer([&revealed](const QString &path) { revealed << path; });
+    window.show();
+    // Room for its controls.
+    EXPECT_GE(window.minimumWidth(), window.layout()->minimumSize().width());
+    EXPECT_EQ(child<QSpinBox>(window, "sizeMB")->value(), 100);
+    // Size mode, so that the spin box enabled at the end is not the default one.
+    child<QRadioButton>(window, "sizeMode")->setChecked(true);
+    child<QSpinBox>(window, "sizeMB")->setValue(1);
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(holiday)});
+    QWidget *list = window.sourceList()->viewport();
+    QDragEnterEvent enter(list->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list, &enter);
+    QDropEvent drop(list->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(list, &drop);
+    ASSERT_TRUE(window.isReading());
+    waitUntilRead(window);
+    ASSERT_EQ(window.sourceList()->topLevelItemCount(), 1);
+    EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(SourceList::Title), u"Summer Trip"_s);
+
+    auto *jobBar = child<QProgressBar>(window, "jobProgress");
+    auto *overallBar = child<QProgressBar>(window, "overallProgress");
+    auto *convertButton = child<QPushButton>(window, "convert");
+    QList<int> seen;
+    QObject::connect(overallBar, &QProgressBar::valueChanged, [&seen](int value) { seen << value; });
+
+    QSignalSpy ended(&window, &ConvertWindow::conversionEnded);
+    convertButton->click();
+    ASSERT_NE(window.batch(), nullptr);
+    EXPECT_FALSE(convertButton->isEnabled());
+    EXPECT_FALSE(child<QComboBox>(window, "preset")->isEnabled());
+    EXPECT_FALSE(child<QSpinBox>(window, "sizeMB")->isEnabled());
+    ASSERT_TRUE(ended.wait(kWaitMs));
+
+    EXPECT_EQ(jobBar->value(), jobBar->maximum());
+    EXPECT_EQ(overallBar->value(), overallBar->maximum());
+    EXPECT_TRUE(std::is_sorted(seen.cbegin(), seen.cend()));
+    EXPECT_EQ(window.batch(), nullptr);
+    expectSettingsUsable(window);
+    EXPECT_TRUE(window.sourceList()->status(0).startsWith(u"done"_s)) << window.sourceList()->status(0).toStdString();
+
+    ASSERT_EQ(alerts.count(), 1);
+    EXPECT_EQ(alerts.last().kind, reel::AlertRequest::Kind::Timed);
+    EXPECT_EQ(alerts.last().message, u"1 of 1 videos converted and verified into %1."_s.arg(folder));
+    EXPECT_EQ(revealed, QStringList{folder});
+    // The settings of a conversion are kept from its start; the quality
+    // follows the preset while it is the preset's own.
+    ConvertWindow again;
+    EXPECT_TRUE(child<QRadioButton>(again, "sizeMode")->isChecked());
+    EXPECT_EQ(child<QSpinBox>(again, "sizeMB")->value(), 1);
+    EXPECT_EQ(child<QLineEdit>(again, "destination")->text(), folder);
+    child<QComboBox>(again, "preset")->setCurrentIndex(child<QComboBox>(again, "preset")->findData(u"mp4-hevc"_s));
+    EXPECT_EQ(child<QSpinBox>(again, "quality")->value(), 28);
+
+    // A row done is not converted again.
+    convertButton->click();
+    EXPECT_EQ(window.batch(), nullptr);
+    ASSERT_EQ(alerts.count(), 2);
+    EXPECT_EQ(alerts.last().title, u"Nothing left to convert"_s);
+    EXPECT_EQ(namesIn(folder), QStringList{u"Summer Trip.mp4"_s});
+}
+
+TEST(Window, ExistingOutputsAreKeptBothReplacedOrSkippedOnOneQuestion)
+{
+    const QStringList clips{sharedClip(Clip::Silent), sharedClip(Clip::Ntsc2997)};
+    const struct {
+        const char *name;
+        std::optional<reel::AlertButton> press; // none: the default button
+        QStringList names;                      // the folder afterwards
+        bool precious;                          // the old files are untouched
+        const char *status;
+    } cases[] = {
+        {"Keep Both", std::nullopt, {u"ntsc 2.mpg"_s, u"ntsc.mpg"_s, u"silent 2.mpg"_s, u"silent.mpg"_s}, true, "done"},
+        {"Replace All", reel::AlertButton::Alternate, {u"ntsc.mpg"_s, u"silent.mpg"_s}, false, "done"},
+        {"Skip", reel::AlertButton::Other, {u"ntsc.mpg"_s, u"silent.mpg"_s}, true, "kept existing output"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const QString folder = outFolder(QString::fromUtf8(c.name));
+        for (const char *name : {"/silent.mpg", "/ntsc.mpg"})
+            reel::test::writeFile(folder + QString::fromUtf8(name), "precious");
+        reel::RecordingPresenter alerts;
+        reel::ScopedAlertPresenter use(&alerts);
+        if (c.press)
+            alerts.willPress(*c.press);
+        // The DVD encoder is the quicker one.
+        ConvertWindow window(windowOptions(folder, clips, u"dvd-pal"_s));
+        window.setFolderRevealer([](const QString &) {});
+        waitUntilRead(window);
+        QSignalSpy ended(&window, &ConvertWindow::conversionEnded);
+        window.startConversion();
+        ASSERT_GE(alerts.count(), 1);
+        EXPECT_EQ(alerts.alerts().first().title, u"2 outputs already exist"_s);
+        EXPECT_EQ(alerts.alerts().first().shownButtons(), (QStringList{u"Keep Both"_s, u"Replace All"_s, u"Skip"_s}));
+        EXPECT_TRUE(alerts.alerts().first().message.contains(u"silent.mpg\nntsc.mpg"_s));
+        if (window.batch())
+            ASSERT_TRUE(ended.wait(kWaitMs));
+        EXPECT_EQ(namesIn(folder), c.names);
+        for (const char *name : {"/silent.mpg", "/ntsc.mpg"})
+            EXPECT_EQ(reel::test::readFile(folder + QString::fromUtf8(name)) == "precious", c.precious) << name;
+        for (int row = 0; row < 2; ++row)
+            EXPECT_TRUE(window.sourceList()->status(row).startsWith(QString::fromUtf8(c.status)));
+    });
+}
+
+// Nothing starts on a refused plan or without tools; a failing ffmpeg's
+// reason stays on screen, in an alert that waits for the user.
+TEST(Window, WhatCannotRunSaysWhy)
+{
+    const QString clip = sharedClip(Clip::Silent);
+    const QString failing = bundleWithTool(
+        u"ffmpeg"_s, "#!/bin/sh\necho '[libx264 @ 0x55d0] broken encoder' >&2\necho 'Conversion failed!' >&2\nexit 1\n");
+    using Kind = reel::AlertRequest::Kind;
+    const struct {
+        const char *name;
+        QString bundle; // the tools run, when not the test's own
+        Budget budget;
+        SourceList::Column column;
+        const char *cell;
+        const char *says; // in the alert, and on the plan line when nothing starts
+        const char *title;
+        Kind kind;
+    } cases[] = {
+        {"a bitrate the preset refuses", {}, bitrateBudget(500), SourceList::Output, "refused", "1000 to 8000",
+         "Cannot convert", Kind::Sheet},
+        {"ffmpeg fails", failing, bitrateBudget(4000), SourceList::Status,
+         "failed: ffmpeg failed with code 1: libx264: broken encoder", "libx264: broken encoder",
+         "Conversion finished with errors", Kind::Modal},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        // The real ffprobe reads the clip.
+        std::optional<reel::test::ScopedBundle> tools;
+        if (!c.bundle.isEmpty())
+            tools.emplace(c.bundle);
+        reel::RecordingPresenter alerts;
+        reel::ScopedAlertPresenter use(&alerts);
+        Options options = windowOptions(outFolder(), {clip}, u"dvd-pal"_s);
+        options.budget = c.budget;
+        options.budgetGiven = true;
+        ConvertWindow window(options);
+        waitUntilRead(window);
+        const bool starts = c.kind == Kind::Modal;
+        if (!starts)
+            EXPECT_TRUE(child<QLabel>(window, "plan")->text().contains(QString::fromUtf8(c.says)))
+                << child<QLabel>(window, "plan")->text().toStdString();
+        QSignalSpy ended(&window, &ConvertWindow::conversionEnded);
+        window.startConversion();
+        ASSERT_EQ(window.batch() != nullptr, starts);
+        if (starts)
+            ASSERT_TRUE(ended.wait(kWaitMs));
+        EXPECT_EQ(window.sourceList()->topLevelItem(0)->text(c.column), QString::fromUtf8(c.cell));
+        ASSERT_EQ(alerts.count(), 1);
+        EXPECT_EQ(alerts.last().title, QString::fromUtf8(c.title));
+        EXPECT_TRUE(alerts.last().critical);
+        EXPECT_EQ(alerts.last().kind, c.kind);
+        EXPECT_TRUE(alerts.last().message.contains(QString::fromUtf8(c.says))) << alerts.last().message.toStdString();
+        // A DVD has no quality mode to offer.
+        EXPECT_FALSE(child<QRadioButton>(window, "qualityMode")->isEnabled());
+        if (starts)
+            expectSettingsUsable(window, false);
+    });
+}
+
+TEST(Window, MakesADiscWhenAsked)
+{
+    const QString folder = outFolder();
+    reel::RecordingPresenter alerts;
+    reel::ScopedAlertPresenter use(&alerts);
+    // Closing while the disc is made: "Keep Going"; then "Show Folder".
+    alerts.willAnswer(reel::AlertAnswer{});
+    alerts.willPress(reel::AlertButton::Alternate);
+    ConvertWindow window(windowOptions(folder));
+    QStringList revealed;
+    window.setFolderRevealer([&revealed](const QString &path) { revealed << path; });
+    window.show();
+    auto *disc = child<QCheckBox>(window, "disc");
+    auto *preset = child<QComboBox>(window, "preset");
+    // A disc is made of DVD titles only.
+    preset->setCurrentIndex(preset->findData(u"mp4"_s));
+    EXPECT_FALSE(disc->isEnabled());
+    preset->setCurrentIndex(preset->findData(u"dvd-pal"_s));
+    EXPECT_TRUE(disc->isEnabled());
+    disc->setChecked(true);
+    window.addSources({sharedClip(Clip::Silent)});
+    waitUntilRead(window);
+    // One overall bar for the conversion and the disc after it.
+    auto *overall = child<QProgressBar>(window, "overallProgress");
+    QList<int> seen;
+    QObject::connect(overall, &QProgressBar::valueChanged, [&seen](int value) { seen << value; });
+    // The disc's first step starts its own bar again: the window is closed then.
+    bool asked = false;
+    bool closed = true;
+    QObject::connect(child<QProgressBar>(window, "jobProgress"), &QProgressBar::valueChanged, &window, [&](int value) {
+        if (value != 0 || asked || !window.findChild<DiscAuthoring *>())
+            return;
+        asked = true;
+        QTimer::singleShot(0, &window, [&] { closed = window.close(); });
+    });
+    QSignalSpy ended(&window, &ConvertWindow::conversionEnded);
+    window.startConversion();
+    ASSERT_TRUE(ended.wait(kWaitMs));
+    EXPECT_TRUE(std::is_sorted(seen.cbegin(), seen.cend()));
+    EXPECT_EQ(seen.last(), overall->maximum());
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(closed);
+    ASSERT_EQ(alerts.count(), 2);
+    EXPECT_EQ(alerts.alerts().first().title, u"Stop making the disc?"_s);
+    EXPECT_EQ(alerts.last().title, u"Disc made"_s) << alerts.last().message.toStdString();
+    EXPECT_EQ(revealed, QStringList{folder});
+    EXPECT_TRUE(reel::testPresenceC(folder + u"/DVD/VIDEO_TS/VTS_01_1.VOB"_s));
+}
+
+// A disc needs room for its titles, the disc folder and its image side by
+// side: the window refuses one that lacks it, with the terminal's words,
+// before anything runs.
+TEST(Window, RefusesADiscWithoutRoomForIt)
+{
+    const QString folder = outFolder();
+    reel::RecordingPresenter alerts;
+    reel::ScopedAlertPresenter use(&alerts);
+    Options options = windowOptions(folder, {sharedClip(Clip::Silent)}, u"dvd-pal"_s);
+    options.budget = bitrateBudget(5000);
+    options.budgetGiven = true;
+    options.disc = true;
+    ConvertWindow window(options);
+    waitUntilRead(window);
+    // 3 s at 5000 kb/s: about 2 MB, which fits, though three times that does not.
+    window.setFreeSpaceProbe([](const QString &) { return 3; });
+    EXPECT_EQ(child<QLabel>(window, "freeSpace")->text(), u"Free space: 3.0 MB"_s);
+    window.startConversion();
+    EXPECT_EQ(window.batch(), nullptr);
+    ASSERT_EQ(alerts.count(), 1);
+    EXPECT_EQ(alerts.last().title, u"Cannot convert"_s);
+    EXPECT_TRUE(alerts.last().critical);
+    const QString message = alerts.last().message;
+    EXPECT_TRUE(message.startsWith(u"the videos, the disc folder and its image need about "_s)) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(u" and %1 has 3.0 MB free"_s.arg(folder))) << message.toStdString();
+    EXPECT_EQ(namesIn(folder), QStringList());
+}
