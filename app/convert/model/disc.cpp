@@ -65,6 +65,92 @@ QString discKindText(bool dualLayer)
     return dualLayer ? QStringLiteral("a dual-layer DVD (8.5 GB)") : QStringLiteral("a single-layer DVD (4.7 GB)");
 }
 
+namespace {
+
+// The titles' whole duration and whether any has sound.
+struct Titles {
+    QList<SourceInfo> sources;
+    float duration = 0;
+    bool anySound = false;
+};
+
+// The one bitrate the titles share, or false with result's problem (and
+// suggestions) set.
+bool shareBitrate(const Titles &titles, const Preset &preset, const Budget &asked, const DiscSettings &settings,
+                  DiscBudget &result)
+{
+    const int room = discRoomMB(settings.dualLayer);
+    if (asked.mode != Budget::Mode::TargetSize) {
+        const BudgetPlan checked = planBudget(preset, asked, titles.duration, titles.anySound);
+        if (!checked.ok) {
+            result.problem = checked.message;
+            return false;
+        }
+        result.sharedKbps = checked.videoKbps;
+        return true;
+    }
+    if (asked.sizeMB > room) {
+        result.problem = QStringLiteral("%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of "
+                                        "%4 MB fits")
+                             .arg(asked.sizeMB)
+                             .arg(asked.sizeMB - room)
+                             .arg(discKindText(settings.dualLayer))
+                             .arg(room);
+        result.suggestedSizeMB = room;
+        result.suggestDualLayer = !settings.dualLayer && asked.sizeMB <= discRoomMB(true);
+        return false;
+    }
+    // One bitrate over the titles' whole duration shares the size.
+    const BudgetPlan shared = planBudget(preset, asked, titles.duration, titles.anySound);
+    if (!shared.ok) {
+        result.problem = QStringLiteral("%1 (%2 in all): %3")
+                             .arg(videosText(int(titles.sources.size())),
+                                  reel::secondesInt2Str(int(titles.duration + 0.5f)), shared.message);
+        return false;
+    }
+    result.sharedKbps = shared.videoKbps;
+    return true;
+}
+
+// Why titles of result.totalMB do not fit the disc, and what would.
+void explainTooLarge(const Titles &titles, const Preset &preset, const DiscSettings &settings, DiscBudget &result)
+{
+    const int room = discRoomMB(settings.dualLayer);
+    QString problem = QStringLiteral("%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos "
+                                     "(%7 MB).")
+                          .arg(videosText(int(titles.sources.size())),
+                               reel::secondesInt2Str(int(titles.duration + 0.5f)), sizeText(result.totalMB))
+                          .arg(result.sharedKbps)
+                          .arg(sizeText(result.totalMB - room), discKindText(settings.dualLayer))
+                          .arg(room);
+    const BudgetPlan fits =
+        planBudget(preset, Budget{Budget::Mode::TargetSize, room, 0, 0}, titles.duration, titles.anySound);
+    if (fits.ok) {
+        problem += QStringLiteral(" A target size of %1 MB fits them (%2 kb/s for each picture).")
+                       .arg(room)
+                       .arg(fits.videoKbps);
+        result.suggestedSizeMB = room;
+    } else {
+        const int dualRoom = discRoomMB(true);
+        const BudgetPlan dual =
+            planBudget(preset, Budget{Budget::Mode::TargetSize, dualRoom, 0, 0}, titles.duration, titles.anySound);
+        result.suggestDualLayer = !settings.dualLayer && dual.ok;
+        if (result.suggestDualLayer)
+            problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit; a dual-layer disc does, "
+                                      "with a target size of %3 MB.")
+                           .arg(preset.id)
+                           .arg(preset.minVideoKbps)
+                           .arg(dualRoom);
+        else
+            problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit: leave some videos out.")
+                           .arg(preset.id)
+                           .arg(preset.minVideoKbps);
+    }
+    result.problem = problem;
+}
+
+} // namespace
+
 DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset, const Budget &asked,
                           const DiscSettings &settings)
 {
@@ -73,94 +159,32 @@ DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset
         result.problem = QStringLiteral("a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1").arg(preset.id);
         return result;
     }
-    QList<SourceInfo> titles;
+    Titles titles;
     for (const SourceInfo &source : sources) {
         if (source.usable())
-            titles << source;
+            titles.sources << source;
     }
-    if (titles.size() > kMaxDiscTitles) {
+    if (titles.sources.size() > kMaxDiscTitles) {
         result.problem = QStringLiteral("a disc made here holds at most %1 titles, and %2 videos were given: "
                                         "leave %3 out, or make two discs")
                              .arg(kMaxDiscTitles)
-                             .arg(titles.size())
-                             .arg(titles.size() - kMaxDiscTitles);
+                             .arg(titles.sources.size())
+                             .arg(titles.sources.size() - kMaxDiscTitles);
         return result;
     }
-    float totalDuration = 0;
-    bool anySound = false;
-    for (const SourceInfo &source : std::as_const(titles)) {
-        totalDuration += source.duration;
-        anySound = anySound || hasSound(source, preset);
+    for (const SourceInfo &source : std::as_const(titles.sources)) {
+        titles.duration += source.duration;
+        titles.anySound = titles.anySound || hasSound(source, preset);
     }
-    const int room = discRoomMB(settings.dualLayer);
-    const QString kind = discKindText(settings.dualLayer);
-    const QString durationWords = reel::secondesInt2Str(int(totalDuration + 0.5f));
-
-    if (asked.mode == Budget::Mode::TargetSize) {
-        if (asked.sizeMB > room) {
-            result.problem = QStringLiteral("%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of "
-                                            "%4 MB fits")
-                                 .arg(asked.sizeMB)
-                                 .arg(asked.sizeMB - room)
-                                 .arg(kind)
-                                 .arg(room);
-            result.suggestedSizeMB = room;
-            result.suggestDualLayer = !settings.dualLayer && asked.sizeMB <= discRoomMB(true);
-            return result;
-        }
-        // One bitrate over the titles' whole duration shares the size.
-        const BudgetPlan shared = planBudget(preset, asked, totalDuration, anySound);
-        if (!shared.ok) {
-            result.problem = QStringLiteral("%1 (%2 in all): %3").arg(videosText(int(titles.size())), durationWords,
-                                                                      shared.message);
-            return result;
-        }
-        result.sharedKbps = shared.videoKbps;
-    } else {
-        const BudgetPlan checked = planBudget(preset, asked, totalDuration, anySound);
-        if (!checked.ok) {
-            result.problem = checked.message;
-            return result;
-        }
-        result.sharedKbps = checked.videoKbps;
-    }
-    for (const SourceInfo &source : std::as_const(titles))
+    if (!shareBitrate(titles, preset, asked, settings, result))
+        return result;
+    for (const SourceInfo &source : std::as_const(titles.sources))
         result.totalMB += estimateMB(preset, result.sharedKbps, source.duration, hasSound(source, preset));
     result.budget = Budget{Budget::Mode::Bitrate, 0, result.sharedKbps, 0};
-
-    if (result.totalMB > room) {
-        QString problem = QStringLiteral("%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos "
-                                         "(%7 MB).")
-                              .arg(videosText(int(titles.size())), durationWords, sizeText(result.totalMB))
-                              .arg(result.sharedKbps)
-                              .arg(sizeText(result.totalMB - room), kind)
-                              .arg(room);
-        const BudgetPlan fits = planBudget(preset, Budget{Budget::Mode::TargetSize, room, 0, 0}, totalDuration, anySound);
-        if (fits.ok) {
-            problem += QStringLiteral(" A target size of %1 MB fits them (%2 kb/s for each picture).")
-                           .arg(room)
-                           .arg(fits.videoKbps);
-            result.suggestedSizeMB = room;
-        } else {
-            const int dualRoom = discRoomMB(true);
-            const BudgetPlan dual =
-                planBudget(preset, Budget{Budget::Mode::TargetSize, dualRoom, 0, 0}, totalDuration, anySound);
-            result.suggestDualLayer = !settings.dualLayer && dual.ok;
-            if (result.suggestDualLayer)
-                problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit; a dual-layer disc does, "
-                                          "with a target size of %3 MB.")
-                               .arg(preset.id)
-                               .arg(preset.minVideoKbps)
-                               .arg(dualRoom);
-            else
-                problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit: leave some videos out.")
-                               .arg(preset.id)
-                               .arg(preset.minVideoKbps);
-        }
-        result.problem = problem;
-        return result;
-    }
-    result.ok = true;
+    if (result.totalMB > discRoomMB(settings.dualLayer))
+        explainTooLarge(titles, preset, settings, result);
+    else
+        result.ok = true;
     return result;
 }
 
