@@ -28,7 +28,9 @@ namespace {
 void expectPrivate(const QString &path)
 {
     const struct stat st = test::statOf(path);
-    EXPECT_TRUE(S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && test::modeOf(path) == 0700) << path.toStdString();
+    EXPECT_TRUE(S_ISDIR(st.st_mode)) << path.toStdString();
+    EXPECT_EQ(st.st_uid, ::geteuid()) << path.toStdString();
+    EXPECT_EQ(test::modeOf(path), 0700) << path.toStdString();
 }
 
 QString mineUnder(const QString &tmp)
@@ -71,7 +73,8 @@ TEST(Constants, WhatWasPlantedIsNotUsedWhenNoPrivateFolderCanBeMadeBesideIt)
     for (const auto &[name, plant] : cases) {
         SCOPED_TRACE(name);
         const QString tmp = test::scratchDir() + u'/' + QLatin1String(name);
-        ASSERT_TRUE(QDir().mkpath(tmp) && plant(mineUnder(tmp)));
+        ASSERT_TRUE(QDir().mkpath(tmp));
+        ASSERT_TRUE(plant(mineUnder(tmp)));
         const test::ScopedEnv env("TMPDIR", tmp);
         {
             // The folder above may not be written (root too).
@@ -118,7 +121,8 @@ TEST(Constants, ATemporaryFolderOthersCouldWriteIntoIsNotUsed)
         // what was planted is left as it was.
         EXPECT_EQ(getTMPFOLDER(), used);
         EXPECT_EQ(test::takeLog().filter(u"is not private"_s).size(), 1);
-        EXPECT_TRUE(test::statOf(wanted).st_mode == before.st_mode && test::statOf(wanted).st_uid == before.st_uid);
+        EXPECT_EQ(test::statOf(wanted).st_mode, before.st_mode);
+        EXPECT_EQ(test::statOf(wanted).st_uid, before.st_uid);
     }
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
 }
@@ -140,8 +144,10 @@ TEST(PrivateFiles, NewFilesNeverGoThroughAPlantedLink)
     QFile::link(target, in(dir, "link"));
     QFile::link(in(dir, "nowhere"), in(dir, "dangling"));
     QString error;
-    for (const char *name : {"link", "dangling", "precious"})
-        EXPECT_TRUE(createNewFile(in(dir, name), &error) == -1 && !error.isEmpty()) << name;
+    for (const char *name : {"link", "dangling", "precious"}) {
+        EXPECT_EQ(createNewFile(in(dir, name), &error), -1) << name;
+        EXPECT_FALSE(error.isEmpty()) << name;
+    }
     EXPECT_FALSE(QFileInfo::exists(in(dir, "nowhere")));
 
     // Replacing removes the link itself; its target keeps its bytes.
@@ -149,18 +155,23 @@ TEST(PrivateFiles, NewFilesNeverGoThroughAPlantedLink)
     ASSERT_GE(fd, 0) << error.toStdString();
     ASSERT_EQ(::write(fd, "new", 3), 3);
     ::close(fd);
-    EXPECT_TRUE(!test::isLinkAt(in(dir, "link")) && test::modeOf(in(dir, "link")) == 0600);
+    EXPECT_FALSE(test::isLinkAt(in(dir, "link")));
+    EXPECT_EQ(test::modeOf(in(dir, "link")), 0600);
     EXPECT_EQ(test::readFile(in(dir, "link")), QByteArray("new"));
     EXPECT_EQ(test::readFile(target), QByteArray("precious"));
-    EXPECT_TRUE(QDir().mkdir(in(dir, "folder")) && replaceWithNewFile(in(dir, "folder")) == -1);
+    EXPECT_TRUE(QDir().mkdir(in(dir, "folder")));
+    EXPECT_EQ(replaceWithNewFile(in(dir, "folder")), -1);
 
     // Unique names: distinct, made exclusively, private.
     const QString a = createUniqueFile(dir, u"passlog-"_s, u"-0.log"_s);
     const QString b = createUniqueFile(dir, u"passlog-"_s, u"-0.log"_s);
     EXPECT_NE(a, b);
-    for (const QString &made : {a, b})
-        EXPECT_TRUE(made.startsWith(in(dir, "passlog-")) && made.endsWith(u"-0.log"_s) &&
-                    made.size() == dir.size() + 21 && test::modeOf(made) == 0600) << made.toStdString();
+    for (const QString &made : {a, b}) {
+        EXPECT_TRUE(made.startsWith(in(dir, "passlog-"))) << made.toStdString();
+        EXPECT_TRUE(made.endsWith(u"-0.log"_s)) << made.toStdString();
+        EXPECT_EQ(made.size(), dir.size() + 21) << made.toStdString();
+        EXPECT_EQ(test::modeOf(made), 0600) << made.toStdString();
+    }
     EXPECT_TRUE(createUniqueFile(in(dir, "missing"), u"x"_s, QString(), &error).isNull());
 }
 
@@ -175,21 +186,24 @@ TEST(FileIo, ReadsRegularFilesOnlyAndAReplaceKeepsModeOrLeavesTheOldFile)
     ASSERT_EQ(::mkfifo(QFile::encodeName(in(dir, "read/fifo")).constData(), 0600), 0);
     for (const QString &path : {in(dir, "missing"), dir, in(dir, "read/fifo"), u"/dev/zero"_s, withNul}) {
         QString error;
-        EXPECT_TRUE(!readRegularFile(path, &error) && !error.isEmpty()) << path.toStdString();
+        EXPECT_FALSE(readRegularFile(path, &error)) << path.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << path.toStdString();
     }
 
     const QString path = in(dir, "prefs.plist");
     ASSERT_TRUE(writeFileAtomically(path, "one"));
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
     ASSERT_TRUE(writeFileAtomically(path, "two"));
-    EXPECT_TRUE(test::readFile(path) == "two" && test::modeOf(path) == 0640);
+    EXPECT_EQ(test::readFile(path), "two");
+    EXPECT_EQ(test::modeOf(path), 0640);
 
     QDir().mkpath(in(dir, "taken/inner"));
     // The folder part a regular file (nothing can be created there, even as
     // root); a folder in the way of the rename; a path holding NUL.
     for (const QString &target : {blocker + u"/x"_s, in(dir, "taken"), withNul}) {
         QString error;
-        EXPECT_TRUE(!writeFileAtomically(target, "new", &error) && !error.isEmpty()) << target.toStdString();
+        EXPECT_FALSE(writeFileAtomically(target, "new", &error)) << target.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << target.toStdString();
     }
     EXPECT_TRUE(QFileInfo(in(dir, "taken/inner")).isDir());
     EXPECT_EQ(test::readFile(blocker), QByteArray("keep"));

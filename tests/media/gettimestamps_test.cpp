@@ -110,8 +110,10 @@ TEST(TimeStampReader, SurvivesMutatedInput)
         std::string error;
         const std::vector<std::string> clips = parse(bytes, &error);
         ASSERT_TRUE(error.empty() || clips.empty()) << i;
-        for (const std::string &clip : clips)
-            ASSERT_TRUE(clip.size() == 5 && clip.find_first_not_of("0123456789") == std::string::npos) << i;
+        for (const std::string &clip : clips) {
+            ASSERT_EQ(clip.size(), 5u) << i;
+            ASSERT_EQ(clip.find_first_not_of("0123456789"), std::string::npos) << i;
+        }
         // What a lead settles, the whole gives.
         const std::optional<std::string> whole = timeOf(bytes);
         if (const std::optional<std::string> settled = settledTimeOf(bytes.left(below(bytes.size() + 1))))

@@ -246,7 +246,8 @@ TEST_F(Network, AnUntrustedCertificateIsRefused)
     QProcess make;
     make.start(openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s,
                          u"-nodes"_s, u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s, key, u"-out"_s, cert});
-    ASSERT_TRUE(make.waitForFinished(60000) && make.exitCode() == 0) << make.readAllStandardError().toStdString();
+    ASSERT_TRUE(make.waitForFinished(60000)) << make.readAllStandardError().toStdString();
+    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
 
     const QString url = u"https://127.0.0.1:%1/"_s.arg(closedPort());
     QProcess tls;
@@ -257,7 +258,8 @@ TEST_F(Network, AnUntrustedCertificateIsRefused)
     setDEBUG(1);
     EXPECT_FALSE(internetConnexionCheck(url));
     const QStringList refused = test::logLines().filter(u"webpage             :-( "_s + url);
-    EXPECT_TRUE(!refused.isEmpty() && refused.first().contains(u"certificate"_s)) << test::logLines().join(u'\n').toStdString();
+    ASSERT_FALSE(refused.isEmpty()) << test::logLines().join(u'\n').toStdString();
+    EXPECT_TRUE(refused.first().contains(u"certificate"_s)) << test::logLines().join(u'\n').toStdString();
     tls.kill();
     tls.waitForFinished();
 }

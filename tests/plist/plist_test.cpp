@@ -38,7 +38,8 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
         QString error;
         const QByteArray xml = plistToData(QVariantList{c.value}, PlistFormat::Xml, &error);
         if (c.plistutil.isEmpty()) {
-            EXPECT_TRUE(xml.isEmpty() && error.contains(u"U+0000"_s)) << error.toStdString();
+            EXPECT_TRUE(xml.isEmpty()) << error.toStdString();
+            EXPECT_TRUE(error.contains(u"U+0000"_s)) << error.toStdString();
             continue;
         }
         saveFuzzSeed("xml", c.key + u".plist"_s, xml);
@@ -52,7 +53,8 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
     plistutil.start(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
     if (!plistutil.waitForStarted())
         GTEST_SKIP() << "plistutil not installed";
-    ASSERT_TRUE(plistutil.waitForFinished(60000) && plistutil.exitCode() == 0);
+    ASSERT_TRUE(plistutil.waitForFinished(60000));
+    ASSERT_EQ(plistutil.exitCode(), 0);
     const QByteArray xml = plistutil.readAllStandardOutput();
     for (const PlistCase &c : plistCases())
         EXPECT_TRUE(xml.contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml.constData();
@@ -72,7 +74,8 @@ TEST(PlistCodec, FilesOnlyOtherWritersMake)
                                     QDateTime(QDate(2008, 1, 2), QTime(10, 11, 12, 500), QTimeZone::utc())}));
     for (const HostilePlist &h : hostilePlists()) {
         QString error;
-        EXPECT_TRUE(!plistFromData(h.bytes, &error).has_value() && !error.isEmpty()) << h.name.toStdString();
+        EXPECT_FALSE(plistFromData(h.bytes, &error).has_value()) << h.name.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << h.name.toStdString();
     }
 }
 
@@ -93,8 +96,8 @@ TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
     for (const auto &[name, value] : refused) {
         for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml}) {
             QString error;
-            EXPECT_TRUE(plistToData(value, format, &error).isEmpty() && error.startsWith(u"Property list invalid for format ("_s))
-                << name << error.toStdString();
+            EXPECT_TRUE(plistToData(value, format, &error).isEmpty()) << name << error.toStdString();
+            EXPECT_TRUE(error.startsWith(u"Property list invalid for format ("_s)) << name << error.toStdString();
         }
         EXPECT_FALSE(isPropertyList(value)) << name;
     }
@@ -120,9 +123,10 @@ TEST(PlistCodec, ObjectAndSizeLimitsHoldBothWays)
     EXPECT_EQ(plistFromData(readFile(testDataPath() + u"/plist/at-the-object-limit.plist"_s)), QVariant(over));
     over.append(0);
     QString error;
-    EXPECT_TRUE(plistToData(over, PlistFormat::Binary, &error).isEmpty() && error.contains(u"objects"_s)) << error.toStdString();
-    EXPECT_TRUE(plistToData(QByteArray(kPlistMaxBytes, 'x'), PlistFormat::Binary, &error).isEmpty() &&
-                error.contains(u"larger than"_s)) << error.toStdString();
+    EXPECT_TRUE(plistToData(over, PlistFormat::Binary, &error).isEmpty()) << error.toStdString();
+    EXPECT_TRUE(error.contains(u"objects"_s)) << error.toStdString();
+    EXPECT_TRUE(plistToData(QByteArray(kPlistMaxBytes, 'x'), PlistFormat::Binary, &error).isEmpty()) << error.toStdString();
+    EXPECT_TRUE(error.contains(u"larger than"_s)) << error.toStdString();
 }
 
 TEST(PlistCodec, AWrittenListHoldsLittleMoreMemoryThanItsBytes)
@@ -182,7 +186,8 @@ TEST(PlistCodec, XmlShapesOutsideTheGrammarAreRefusedBeforeTheyAreParsed)
         saveFuzzSeed("xml", QString::fromLatin1(c.name).replace(u' ', u'-') + u".plist"_s, c.bytes);
         QString error;
         EXPECT_FALSE(plistFromData(c.bytes, &error).has_value());
-        EXPECT_TRUE(error.startsWith(u"XML property list, line "_s) && error.contains(QLatin1String(c.why))) << error.toStdString();
+        EXPECT_TRUE(error.startsWith(u"XML property list, line "_s)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.why))) << error.toStdString();
     });
 
     // Markup in comments, CDATA, processing instructions and quoted

@@ -379,7 +379,8 @@ TEST(TaskWithStr, WorkingDirectory)
 {
     const QString s = test::scratchDir();
     const QString folder = s + u"/a folder"_s;
-    ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(test::homePath() + u"/sub"_s));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QDir().mkpath(test::homePath() + u"/sub"_s));
     EXPECT_EQ(taskWithStr(u"pwd"_s, folder), folder);
     EXPECT_EQ(taskWithStr(u"pwd"_s, u"~/sub"_s), test::homePath() + u"/sub"_s);
     for (const QString &nowhere : {s + u"/missing"_s, u""_s, nil})
@@ -443,7 +444,8 @@ TEST(TaskWithStr, WithoutATemporaryFolderALineNamingTheToolsDoesNotRun)
 {
     setTMPFOLDER(u""_s);
     const QString s = test::scratchDir();
-    EXPECT_TRUE(toolsFolderInTemporaryFolder().isNull() && toolFontconfigPath().isNull());
+    EXPECT_TRUE(toolsFolderInTemporaryFolder().isNull());
+    EXPECT_TRUE(toolFontconfigPath().isNull());
     // The fonts folder is left out, not taken from the program.
     const test::ScopedEnv mine("FONTCONFIG_PATH", "mine");
     EXPECT_EQ(taskWithStr(u"echo \"[$FONTCONFIG_PATH]\""_s, s), u"[]"_s);

@@ -144,7 +144,8 @@ TEST(RealTools, FfmpegAndMplayerProgress)
     // The status lines only: the rest of the player's talk may hold quotes
     // the shell form would act on.
     const QString statusText = played.split(QLatin1Char('\n')).filter(QStringLiteral("A:")).join(QLatin1Char('\n'));
-    ASSERT_TRUE(!statusText.isEmpty() && !statusText.contains(QRegularExpression(QStringLiteral("[\"`$\\\\]")))) << played.toStdString();
+    ASSERT_FALSE(statusText.isEmpty()) << played.toStdString();
+    ASSERT_FALSE(statusText.contains(QRegularExpression(QStringLiteral("[\"`$\\\\]")))) << played.toStdString();
     const float percent = progressMplayer(statusText, 2);
     EXPECT_NEAR(percent, 100, 5);
     EXPECT_EQ(percent, mplayerThroughTheShell(statusText, 2));
