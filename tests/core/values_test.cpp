@@ -10,12 +10,12 @@
 
 #include "logcapture.h"
 #include "sandbox.h"
+#include "toolscript.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
@@ -195,11 +195,9 @@ TEST(Log, LabelTakesItsColumnAsHandPaddedLinesDid)
 TEST(Log, RedirectOncePerProcessAndNeverToAnUnusablePath)
 {
     const auto runProbe = [](const QStringList &args) {
-        QProcess probe;
-        probe.start(QStringLiteral(REDIRECT_PROBE), args);
-        EXPECT_TRUE(probe.waitForFinished(30000));
-        EXPECT_EQ(probe.exitCode(), 0);
-        return QString::fromUtf8(probe.readAllStandardError());
+        const test::Run probe = test::runProgram(QStringLiteral(REDIRECT_PROBE), args);
+        EXPECT_EQ(probe.status, 0);
+        return QString::fromUtf8(probe.err);
     };
     // "2026-12-06 08:15:17.123 redirect_probe[123:123] " before each log line.
     const QRegularExpression prefix(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} redirect_probe\[\d+:\d+\] )"),

@@ -4,13 +4,13 @@
 #include "fuzzseeds.h"
 #include "sandbox.h"
 #include "tables.h"
+#include "toolscript.h"
 
 #include <avchd.h>
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
 #include <random>
 
@@ -23,16 +23,10 @@ using test::CameraTime;
 
 namespace {
 
-// Exit status (-1: killed or crashed), standard output and error.
 std::tuple<int, QString, QString> runTool(const QStringList &args)
 {
-    QProcess p;
-    p.start(test::testBundlePath() + u"/Contents/Resources/tools/gettimestamps"_s, args);
-    if (!p.waitForFinished(60000))
-        p.kill();
-    p.waitForFinished();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const test::Run r = test::runProgram(test::testBundlePath() + u"/Contents/Resources/tools/gettimestamps"_s, args);
+    return {r.status, QString::fromUtf8(r.out), QString::fromUtf8(r.err)};
 }
 
 // Exactly sized copies, so that a read past the end is a sanitizer report.

@@ -4,6 +4,7 @@
 #include "sandbox.h"
 #include "scoped.h"
 #include "tables.h"
+#include "toolscript.h"
 
 #include <reel/core/debug.h>
 #include <reel/network/network.h>
@@ -243,11 +244,10 @@ TEST_F(Network, AnUntrustedCertificateIsRefused)
     if (openssl.isEmpty())
         GTEST_SKIP() << "no openssl program to serve TLS";
     const QString key = test::scratchDir() + u"/key.pem"_s, cert = test::scratchDir() + u"/cert.pem"_s;
-    QProcess make;
-    make.start(openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s,
-                         u"-nodes"_s, u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s, key, u"-out"_s, cert});
-    ASSERT_TRUE(make.waitForFinished(60000)) << make.readAllStandardError().toStdString();
-    ASSERT_EQ(make.exitCode(), 0) << make.readAllStandardError().toStdString();
+    const test::Run make = test::runProgram(
+        openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s,
+                  u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s, key, u"-out"_s, cert});
+    ASSERT_EQ(make.status, 0) << make.err.toStdString();
 
     const QString url = u"https://127.0.0.1:%1/"_s.arg(closedPort());
     QProcess tls;

@@ -6,6 +6,7 @@
 #include "plists.h"
 #include "sandbox.h"
 #include "tables.h"
+#include "toolscript.h"
 
 #include <reel/core/fileio.h>
 #include <reel/core/stringsfile.h>
@@ -16,7 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPoint>
-#include <QProcess>
+#include <QStandardPaths>
 #include <QStringEncoder>
 
 #include <fcntl.h>
@@ -49,13 +50,11 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
     // The independent reader finds the same values in the binary form.
     const QString path = writeFile(scratchDir() + u"/every-kind.plist"_s, plistToData(plistCaseValues(), PlistFormat::Binary));
     saveFuzzSeed("binary", u"every-kind.plist"_s, readFile(path));
-    QProcess plistutil;
-    plistutil.start(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
-    if (!plistutil.waitForStarted())
+    if (QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
         GTEST_SKIP() << "plistutil not installed";
-    ASSERT_TRUE(plistutil.waitForFinished(60000));
-    ASSERT_EQ(plistutil.exitCode(), 0);
-    const QByteArray xml = plistutil.readAllStandardOutput();
+    const Run plistutil = runProgram(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
+    ASSERT_EQ(plistutil.status, 0) << plistutil.err.toStdString();
+    const QByteArray &xml = plistutil.out;
     for (const PlistCase &c : plistCases())
         EXPECT_TRUE(xml.contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml.constData();
 }
@@ -72,11 +71,6 @@ TEST(PlistCodec, FilesOnlyOtherWritersMake)
               QVariant(QVariantList{QDateTime(QDate(1850, 3, 4), QTime(5, 6, 7), QTimeZone::utc()),
                                     QDateTime(QDate(987, 6, 5), QTime(4, 3, 2), QTimeZone::utc()),
                                     QDateTime(QDate(2008, 1, 2), QTime(10, 11, 12, 500), QTimeZone::utc())}));
-    for (const HostilePlist &h : hostilePlists()) {
-        QString error;
-        EXPECT_FALSE(plistFromData(h.bytes, &error).has_value()) << h.name.toStdString();
-        EXPECT_FALSE(error.isEmpty()) << h.name.toStdString();
-    }
 }
 
 TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)

@@ -6,6 +6,7 @@
 #include "privileges.h"
 #include "sandbox.h"
 #include "scoped.h"
+#include "toolscript.h"
 
 #include <reel/core/debug.h>
 #include <reel/plist/codec.h>
@@ -36,22 +37,11 @@ namespace {
 const QString kHelper = QStringLiteral(PREFS_HELPER);
 const QString kVideo = u"video"_s, kWidth = u"width"_s, kHeight = u"height"_s;
 
-// Runs program to its end (same environment); its standard output, or
-// nothing when it failed.
-std::optional<QByteArray> runToEnd(const QString &program, const QStringList &args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput();
-}
-
 // Another process stores each of values, one by one.
 bool loadInAnotherProcess(const QVariantMap &values)
 {
     const QString file = writeFile(scratchDir() + u"/load.plist"_s, plistToData(values, PlistFormat::Binary));
-    return runToEnd(kHelper, {u"load"_s, file}).has_value();
+    return runProgram(kHelper, {u"load"_s, file}).status == 0;
 }
 
 void setMtime(const QString &path, time_t seconds)
@@ -190,7 +180,7 @@ TEST(PlistFiles, ReadsWhatOtherProgramsWrite)
     if (QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
         GTEST_SKIP() << "plistutil not installed";
     const QString binary = scratchDir() + u"/b.plist"_s;
-    ASSERT_TRUE(runToEnd(u"plistutil"_s, {u"-i"_s, xml, u"-o"_s, binary}).has_value());
+    ASSERT_EQ(runProgram(u"plistutil"_s, {u"-i"_s, xml, u"-o"_s, binary}).status, 0);
     ASSERT_TRUE(readFile(binary).startsWith("bplist00"));
     EXPECT_EQ(readPlist(binary), kContents);
 }

@@ -34,25 +34,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Points standard stream 0 or 2 at a file (opened with flags) for the life
-// of the object.
-struct ScopedStream {
-    ScopedStream(int stream, const QString &path, int flags) : stream(stream), saved(::dup(stream))
-    {
-        ::fflush(stderr);
-        const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0644);
-        EXPECT_EQ(::dup2(fd, stream), stream) << path.toStdString();
-        ::close(fd);
-    }
-    ~ScopedStream()
-    {
-        ::fflush(stderr);
-        ::dup2(saved, stream);
-        ::close(saved);
-    }
-    const int stream, saved;
-};
-
 // No child, not even a running one that could become a zombie.
 bool noChildLeft()
 {
@@ -109,8 +90,8 @@ TEST(Runners, InputErrorsAndEnvironmentOfEachEntryPoint)
     for (const auto &[name, run, output, errors] : cases) {
         const QString errorsFile = s + u'/' + QLatin1String(name);
         {
-            const ScopedStream input(STDIN_FILENO, in, O_RDONLY);
-            const ScopedStream capture(STDERR_FILENO, errorsFile, O_WRONLY | O_CREAT | O_TRUNC);
+            const test::ScopedStream input(STDIN_FILENO, in, O_RDONLY);
+            const test::ScopedStream capture(STDERR_FILENO, errorsFile, O_WRONLY | O_CREAT | O_TRUNC);
             EXPECT_EQ(run(), output) << name;
         }
         EXPECT_EQ(test::readFile(errorsFile), errors) << name;
