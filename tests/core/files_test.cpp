@@ -9,6 +9,7 @@
 #include "privileges.h"
 #include "sandbox.h"
 #include "scoped.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -62,68 +63,58 @@ TEST(Constants, DefaultTemporaryFolderIsPrivateAndNeverStored)
     EXPECT_EQ(test::takeLog().size(), 1);
 }
 
-TEST(Constants, WhatWasPlantedIsNotUsedWhenNoPrivateFolderCanBeMadeBesideIt)
-{
-    const QString elsewhere = test::scratchDir() + u"/elsewhere"_s;
-    QDir().mkpath(elsewhere);
-    const std::pair<const char *, std::function<bool(const QString &)>> cases[] = {
-        {"a link to a folder anyone may write", [&](const QString &p) { return QFile::link(elsewhere, p); }},
-        {"a folder opened 0777", [](const QString &p) { return QDir().mkdir(p) && ::chmod(QFile::encodeName(p).constData(), 0777) == 0; }},
-    };
-    for (const auto &[name, plant] : cases) {
-        SCOPED_TRACE(name);
-        const QString tmp = test::scratchDir() + u'/' + QLatin1String(name);
-        ASSERT_TRUE(QDir().mkpath(tmp));
-        ASSERT_TRUE(plant(mineUnder(tmp)));
-        const test::ScopedEnv env("TMPDIR", tmp);
-        {
-            // The folder above may not be written (root too).
-            test::ScopedOwnerRightsOnly bound;
-            ASSERT_EQ(::chmod(QFile::encodeName(tmp).constData(), 0555), 0);
-            EXPECT_TRUE(getTMPFOLDER().isNull());
-            EXPECT_TRUE(getTMPFOLDER().isNull());
-            ::chmod(QFile::encodeName(tmp).constData(), 0755);
-        }
-        EXPECT_EQ(test::takeLog().filter(u"none used"_s).size(), 1);
-    }
-    EXPECT_TRUE(QDir(elsewhere).isEmpty());
-}
-
-TEST(Constants, ATemporaryFolderOthersCouldWriteIntoIsNotUsed)
+// Something planted at the folder's name is never used: a private folder is
+// made beside it, or, where the folder above may not be written, none.
+TEST(Constants, WhatWasPlantedAtTheTemporaryFolderIsNotUsed)
 {
     const QString elsewhere = test::scratchDir() + u"/elsewhere"_s;
     QDir().mkpath(elsewhere);
     const auto folder = [](mode_t mode) {
         return [mode](const QString &p) { return QDir().mkdir(p) && ::chmod(QFile::encodeName(p).constData(), mode) == 0; };
     };
-    const std::pair<const char *, std::function<bool(const QString &)>> cases[] = {
-        {"a folder opened 0777", folder(0777)},
-        {"a link planted to a folder of the user", [&](const QString &p) { return QFile::link(elsewhere, p); }},
-        {"a file at the name", [](const QString &p) { return !test::writeFile(p, "x").isEmpty(); }},
+    const auto link = [&](const QString &p) { return QFile::link(elsewhere, p); };
+    const struct {
+        const char *name;
+        std::function<bool(const QString &)> plant;
+        bool lockedAbove; // the folder above may not be written (root too)
+    } cases[] = {
+        {"a folder opened 0777", folder(0777), false},
+        {"a link planted to a folder of the user", link, false},
+        {"a file at the name", [](const QString &p) { return !test::writeFile(p, "x").isEmpty(); }, false},
         {"a folder of another user", // only root can make one
          [&](const QString &p) {
              return ::geteuid() == 0 && folder(0700)(p) && ::chown(QFile::encodeName(p).constData(), 65534, 65534) == 0;
-         }},
+         }, false},
+        {"a link, nothing to be made beside it", link, true},
+        {"a folder opened 0777, nothing to be made beside it", folder(0777), true},
     };
-    for (const auto &[name, plant] : cases) {
-        SCOPED_TRACE(name);
-        const QString tmp = test::scratchDir() + u'/' + QLatin1String(name);
+    test::forEachCase(cases, [&](const auto &c) {
+        const QString tmp = test::scratchDir() + u'/' + QLatin1String(c.name);
         QDir().mkpath(tmp);
         const test::ScopedEnv env("TMPDIR", tmp);
         const QString wanted = mineUnder(tmp);
-        if (!plant(wanted) && ::geteuid() != 0)
-            continue; // only root can plant another user's folder
+        if (!c.plant(wanted) && ::geteuid() != 0)
+            return; // only root can plant another user's folder
         const struct stat before = test::statOf(wanted);
-        const QString used = getTMPFOLDER();
-        EXPECT_TRUE(used.startsWith(wanted + u"-"_s)) << used.toStdString();
-        expectPrivate(used);
-        // The same fresh folder on the next call, without another line;
-        // what was planted is left as it was.
-        EXPECT_EQ(getTMPFOLDER(), used);
-        EXPECT_EQ(test::takeLog().filter(u"is not private"_s).size(), 1);
+        if (c.lockedAbove) {
+            test::ScopedOwnerRightsOnly bound;
+            ASSERT_EQ(::chmod(QFile::encodeName(tmp).constData(), 0555), 0);
+            EXPECT_TRUE(getTMPFOLDER().isNull());
+            EXPECT_TRUE(getTMPFOLDER().isNull());
+            ::chmod(QFile::encodeName(tmp).constData(), 0755);
+            EXPECT_EQ(test::takeLog().filter(u"none used"_s).size(), 1);
+        } else {
+            const QString used = getTMPFOLDER();
+            EXPECT_TRUE(used.startsWith(wanted + u"-"_s)) << used.toStdString();
+            expectPrivate(used);
+            // The same fresh folder on the next call, without another line.
+            EXPECT_EQ(getTMPFOLDER(), used);
+            EXPECT_EQ(test::takeLog().filter(u"is not private"_s).size(), 1);
+        }
+        // What was planted is left as it was.
         EXPECT_EQ(test::statOf(wanted).st_mode, before.st_mode);
         EXPECT_EQ(test::statOf(wanted).st_uid, before.st_uid);
-    }
+    });
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
 }
 

@@ -124,7 +124,8 @@ TEST(Paths, TakingPathsApartAndPuttingThemTogether)
             {lastPathComponent, last}, {stringByDeletingLastPathComponent, parent},
             {pathExtension, extension}, {stringByDeletingPathExtension, withoutExtension}};
         for (const auto &[f, expected] : columns)
-            EXPECT_TRUE(!expected || f(q(path)) == q(expected)) << path << " " << expected;
+            if (expected)
+                EXPECT_EQ(f(q(path)), q(expected)) << path;
     }
     EXPECT_TRUE(lastPathComponent(QString()).isNull());
     EXPECT_EQ(pathComponents(u"a/b/"_s), (QStringList{"a", "b", "/"}));

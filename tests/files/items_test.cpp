@@ -29,16 +29,9 @@ using namespace reel;
 using namespace Qt::StringLiterals;
 using test::existsNoFollow;
 using test::modeOf;
+using test::prefixed;
 
 namespace {
-
-QStringList under(const QString &folder, const QStringList &names)
-{
-    QStringList out;
-    for (const QString &name : names)
-        out << folder + u'/' + name;
-    return out;
-}
 
 constexpr double kMiB = 1024.0 * 1024.0;
 
@@ -182,9 +175,9 @@ TEST(FindCocoa, BreadthFirstFilesMatchingThePath)
     test::makeLink(d + u"/film"_s, d + u"/linkToFilm"_s);
     // What is looked for, the case flag, and what is found.
     const std::tuple<QString, QString, QStringList> cases[] = {
-        {u"Film"_s, QString(), under(d, {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"Film/deep/two.mov"_s})},
+        {u"Film"_s, QString(), prefixed(d + u'/', {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"Film/deep/two.mov"_s})},
         {u"film"_s, u"i"_s,
-         under(d, {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"film/three.mov"_s, u"Film/deep/two.mov"_s})},
+         prefixed(d + u'/', {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"film/three.mov"_s, u"Film/deep/two.mov"_s})},
         {u"FILM"_s, u"I"_s, {}},
     };
     for (const auto &[text, flag, found] : cases) {
@@ -206,15 +199,15 @@ TEST(LsCocoa, FullPathsSortedByTheirUtf16TextHiddenIncluded)
     for (const QString &name : names)
         test::writeFile(d + u'/' + name, "x");
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(lsCocoa(u"~/names/"_s), under(d, names));
-    EXPECT_EQ(lsCocoaRecursive(d), under(d, names));
+    EXPECT_EQ(lsCocoa(u"~/names/"_s), prefixed(d + u'/', names));
+    EXPECT_EQ(lsCocoaRecursive(d), prefixed(d + u'/', names));
     for (const QString &nothing : {QString(), d + u"/b"_s, d + u"/missing"_s}) {
         EXPECT_TRUE(lsCocoa(nothing).isEmpty()) << nothing.toStdString();
         EXPECT_TRUE(lsGrepCocoa(nothing, u"mov"_s).isEmpty()) << nothing.toStdString();
     }
     // The extension is compared without case; the first file of an
     // extension matches it exactly, in the folder as written.
-    EXPECT_EQ(lsGrepCocoa(d, u"mov"_s), under(d, {u"0123456789abcdef.mov"_s, u"a.MOV"_s}));
+    EXPECT_EQ(lsGrepCocoa(d, u"mov"_s), prefixed(d + u'/', {u"0123456789abcdef.mov"_s, u"a.MOV"_s}));
     EXPECT_EQ(fileFromFolder(d, u"MOV"_s), d + u"/a.MOV"_s);
     EXPECT_EQ(fileFromFolder(u"~/names"_s, u"mov"_s), u""_s);
 }

@@ -333,14 +333,6 @@ TEST(Runners, OutputPastTheLimitStopsTheRun)
     EXPECT_EQ(setToolOutputLimit(saved), 0);
 }
 
-TEST(Runners, Trace)
-{
-    setDEBUG(1);
-    taskArrayPipes(words("/bin/echo x | /usr/bin/rev"));
-    EXPECT_TRUE(test::logHas(u"separatedArgsByTasksMa : (\n    (\n        /bin/echo,\n        x\n    ),\n"
-                             "    (\n        /usr/bin/rev\n    )\n)"_s));
-}
-
 TEST(TaskWithStr, OutputKeepsAllButOneFinalLineFeed)
 {
     const std::tuple<const char *, QString, bool> cases[] = {
