@@ -181,7 +181,8 @@ TEST(FindCocoa, BreadthFirstFilesMatchingThePath)
         {u"FILM"_s, u"I"_s, {}},
     };
     for (const auto &[text, flag, found] : cases) {
-        EXPECT_EQ(findCocoa(d, text, flag), found) << text.toStdString() << " " << flag.toStdString();
+        SCOPED_TRACE(text.toStdString() + " " + flag.toStdString());
+        EXPECT_EQ(findCocoa(d, text, flag), found);
         EXPECT_EQ(test::takeLog(), QStringList{u"findCocoa           - fin : %1 items"_s.arg(found.size())});
     }
 }

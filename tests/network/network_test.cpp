@@ -229,8 +229,9 @@ TEST_F(Network, AddressesThatAreNotPagesOfAServer)
         {u""_s, QString(), true}, {u"ftp://127.0.0.1/x"_s, QString(), true}, {u"http://"_s, QString(), true},
     };
     for (const auto &[url, text, notWeb] : cases) {
-        EXPECT_EQ(webpageSource(url, false), text.isNull() ? u""_s : text) << url.toStdString();
-        EXPECT_EQ(internetConnexionCheck(url), !text.isNull()) << url.toStdString();
+        SCOPED_TRACE(url.toStdString());
+        EXPECT_EQ(webpageSource(url, false), text.isNull() ? u""_s : text);
+        EXPECT_EQ(internetConnexionCheck(url), !text.isNull());
         EXPECT_EQ(test::takeLog(), QStringList(notWeb ? 2 : 0, u"webpage             :-( not a web address '%1'"_s.arg(url)));
     }
     EXPECT_TRUE(webpageSource(QString(), true).isNull());
