@@ -196,7 +196,7 @@ TEST(Log, LabelTakesItsColumnAsHandPaddedLinesDid)
 TEST(Log, RedirectOncePerProcessAndNeverToAnUnusablePath)
 {
     const auto runProbe = [](const QStringList &args) {
-        const test::Run probe = test::runProgram(QStringLiteral(REDIRECT_PROBE), args);
+        const test::ProgramRun probe = test::runProgram(QStringLiteral(REDIRECT_PROBE), args);
         EXPECT_EQ(probe.status, 0);
         return QString::fromUtf8(probe.err);
     };

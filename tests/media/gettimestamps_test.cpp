@@ -25,7 +25,7 @@ namespace {
 
 std::tuple<int, QString, QString> runTool(const QStringList &args)
 {
-    const test::Run r = test::runProgram(test::testBundlePath() + u"/Contents/Resources/tools/gettimestamps"_s, args);
+    const test::ProgramRun r = test::runProgram(test::testBundlePath() + u"/Contents/Resources/tools/gettimestamps"_s, args);
     return {r.status, QString::fromUtf8(r.out), QString::fromUtf8(r.err)};
 }
 

@@ -245,7 +245,7 @@ TEST_F(Network, AnUntrustedCertificateIsRefused)
     if (openssl.isEmpty())
         GTEST_SKIP() << "no openssl program to serve TLS";
     const QString key = test::scratchDir() + u"/key.pem"_s, cert = test::scratchDir() + u"/cert.pem"_s;
-    const test::Run make = test::runProgram(
+    const test::ProgramRun make = test::runProgram(
         openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s,
                   u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s, key, u"-out"_s, cert});
     ASSERT_EQ(make.status, 0) << make.err.toStdString();

@@ -52,7 +52,7 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
     saveFuzzSeed("binary", u"every-kind.plist"_s, readFile(path));
     if (QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
         GTEST_SKIP() << "plistutil not installed";
-    const Run plistutil = runProgram(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
+    const ProgramRun plistutil = runProgram(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
     ASSERT_EQ(plistutil.status, 0) << plistutil.err.toStdString();
     const QByteArray &xml = plistutil.out;
     for (const PlistCase &c : plistCases())

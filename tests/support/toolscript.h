@@ -20,12 +20,12 @@ inline QString writeScript(const QString &path, const QByteArray &body)
 
 // How a program ran: its exit status (-1: not started, killed, crashed, or
 // still running after a minute and stopped), standard output and error.
-struct Run {
+struct ProgramRun {
     int status = -1;
     QByteArray out, err;
 };
 
-inline Run runProgram(const QString &program, const QStringList &args)
+inline ProgramRun runProgram(const QString &program, const QStringList &args)
 {
     QProcess p;
     p.start(program, args);
