@@ -76,7 +76,8 @@ TEST(Bundle, RefusedFilesGiveNothingWithALogLineAndNamedPipesDoNotBlock)
     EXPECT_TRUE(test::logContains(u"Info.plist          :-( refused '"_s + info + u"': "_s));
     EXPECT_EQ(localized(u"a"_s, u"v"_s), u"v"_s);
     EXPECT_TRUE(test::logContains(u"localizedString     :-( refused '"_s + table + u"': "_s));
-    ASSERT_TRUE(QFile::remove(table) && ::mkfifo(QFile::encodeName(table).constData(), 0600) == 0);
+    ASSERT_TRUE(QFile::remove(table));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(table).constData(), 0600), 0);
     EXPECT_EQ(localized(u"k"_s, u"v"_s), u"v"_s);
 }
 
@@ -129,5 +130,6 @@ TEST(StringsFile, SyntaxAndEncodings)
     for (const char *bad : {"\"a\" = \"b\"", "\"a\" = ;", "\"a\" \"b\";", "/* open", "\"unterminated = \"x\";",
                             "{ \"a\" = \"b\";", "= \"b\";"})
         EXPECT_FALSE(parseStringsFile(QByteArray(bad)).has_value()) << bad;
-    EXPECT_TRUE(parseStringsFile(QByteArray("")).has_value() && parseStringsFile(QByteArray("{ \"a\" = \"b\"; }")).has_value());
+    EXPECT_TRUE(parseStringsFile(QByteArray("")).has_value());
+    EXPECT_TRUE(parseStringsFile(QByteArray("{ \"a\" = \"b\"; }")).has_value());
 }

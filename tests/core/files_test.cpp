@@ -9,6 +9,7 @@
 #include "privileges.h"
 #include "sandbox.h"
 #include "scoped.h"
+#include "tables.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,9 @@ namespace {
 void expectPrivate(const QString &path)
 {
     const struct stat st = test::statOf(path);
-    EXPECT_TRUE(S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && test::modeOf(path) == 0700) << path.toStdString();
+    EXPECT_TRUE(S_ISDIR(st.st_mode)) << path.toStdString();
+    EXPECT_EQ(st.st_uid, ::geteuid()) << path.toStdString();
+    EXPECT_EQ(test::modeOf(path), 0700) << path.toStdString();
 }
 
 QString mineUnder(const QString &tmp)
@@ -60,66 +63,58 @@ TEST(Constants, DefaultTemporaryFolderIsPrivateAndNeverStored)
     EXPECT_EQ(test::takeLog().size(), 1);
 }
 
-TEST(Constants, WhatWasPlantedIsNotUsedWhenNoPrivateFolderCanBeMadeBesideIt)
-{
-    const QString elsewhere = test::scratchDir() + u"/elsewhere"_s;
-    QDir().mkpath(elsewhere);
-    const std::pair<const char *, std::function<bool(const QString &)>> cases[] = {
-        {"a link to a folder anyone may write", [&](const QString &p) { return QFile::link(elsewhere, p); }},
-        {"a folder opened 0777", [](const QString &p) { return QDir().mkdir(p) && ::chmod(QFile::encodeName(p).constData(), 0777) == 0; }},
-    };
-    for (const auto &[name, plant] : cases) {
-        SCOPED_TRACE(name);
-        const QString tmp = test::scratchDir() + u'/' + QLatin1String(name);
-        ASSERT_TRUE(QDir().mkpath(tmp) && plant(mineUnder(tmp)));
-        const test::ScopedEnv env("TMPDIR", tmp);
-        {
-            // The folder above may not be written (root too).
-            test::ScopedOwnerRightsOnly bound;
-            ASSERT_EQ(::chmod(QFile::encodeName(tmp).constData(), 0555), 0);
-            EXPECT_TRUE(getTMPFOLDER().isNull());
-            EXPECT_TRUE(getTMPFOLDER().isNull());
-            ::chmod(QFile::encodeName(tmp).constData(), 0755);
-        }
-        EXPECT_EQ(test::takeLog().filter(u"none used"_s).size(), 1);
-    }
-    EXPECT_TRUE(QDir(elsewhere).isEmpty());
-}
-
-TEST(Constants, ATemporaryFolderOthersCouldWriteIntoIsNotUsed)
+// Something planted at the folder's name is never used: a private folder is
+// made beside it, or, where the folder above may not be written, none.
+TEST(Constants, WhatWasPlantedAtTheTemporaryFolderIsNotUsed)
 {
     const QString elsewhere = test::scratchDir() + u"/elsewhere"_s;
     QDir().mkpath(elsewhere);
     const auto folder = [](mode_t mode) {
         return [mode](const QString &p) { return QDir().mkdir(p) && ::chmod(QFile::encodeName(p).constData(), mode) == 0; };
     };
-    const std::pair<const char *, std::function<bool(const QString &)>> cases[] = {
-        {"a folder opened 0777", folder(0777)},
-        {"a link planted to a folder of the user", [&](const QString &p) { return QFile::link(elsewhere, p); }},
-        {"a file at the name", [](const QString &p) { return !test::writeFile(p, "x").isEmpty(); }},
+    const auto link = [&](const QString &p) { return QFile::link(elsewhere, p); };
+    const struct {
+        const char *name;
+        std::function<bool(const QString &)> plant;
+        bool lockedAbove; // the folder above may not be written (root too)
+    } cases[] = {
+        {"a folder opened 0777", folder(0777), false},
+        {"a link planted to a folder of the user", link, false},
+        {"a file at the name", [](const QString &p) { return !test::writeFile(p, "x").isEmpty(); }, false},
         {"a folder of another user", // only root can make one
          [&](const QString &p) {
              return ::geteuid() == 0 && folder(0700)(p) && ::chown(QFile::encodeName(p).constData(), 65534, 65534) == 0;
-         }},
+         }, false},
+        {"a link, nothing to be made beside it", link, true},
+        {"a folder opened 0777, nothing to be made beside it", folder(0777), true},
     };
-    for (const auto &[name, plant] : cases) {
-        SCOPED_TRACE(name);
-        const QString tmp = test::scratchDir() + u'/' + QLatin1String(name);
+    test::forEachCase(cases, [&](const auto &c) {
+        const QString tmp = test::scratchDir() + u'/' + QLatin1String(c.name);
         QDir().mkpath(tmp);
         const test::ScopedEnv env("TMPDIR", tmp);
         const QString wanted = mineUnder(tmp);
-        if (!plant(wanted) && ::geteuid() != 0)
-            continue; // only root can plant another user's folder
+        if (!c.plant(wanted) && ::geteuid() != 0)
+            return; // only root can plant another user's folder
         const struct stat before = test::statOf(wanted);
-        const QString used = getTMPFOLDER();
-        EXPECT_TRUE(used.startsWith(wanted + u"-"_s)) << used.toStdString();
-        expectPrivate(used);
-        // The same fresh folder on the next call, without another line;
-        // what was planted is left as it was.
-        EXPECT_EQ(getTMPFOLDER(), used);
-        EXPECT_EQ(test::takeLog().filter(u"is not private"_s).size(), 1);
-        EXPECT_TRUE(test::statOf(wanted).st_mode == before.st_mode && test::statOf(wanted).st_uid == before.st_uid);
-    }
+        if (c.lockedAbove) {
+            test::ScopedOwnerRightsOnly bound;
+            ASSERT_EQ(::chmod(QFile::encodeName(tmp).constData(), 0555), 0);
+            EXPECT_TRUE(getTMPFOLDER().isNull());
+            EXPECT_TRUE(getTMPFOLDER().isNull());
+            ::chmod(QFile::encodeName(tmp).constData(), 0755);
+            EXPECT_EQ(test::takeLog().filter(u"none used"_s).size(), 1);
+        } else {
+            const QString used = getTMPFOLDER();
+            EXPECT_TRUE(used.startsWith(wanted + u"-"_s)) << used.toStdString();
+            expectPrivate(used);
+            // The same fresh folder on the next call, without another line.
+            EXPECT_EQ(getTMPFOLDER(), used);
+            EXPECT_EQ(test::takeLog().filter(u"is not private"_s).size(), 1);
+        }
+        // What was planted is left as it was.
+        EXPECT_EQ(test::statOf(wanted).st_mode, before.st_mode);
+        EXPECT_EQ(test::statOf(wanted).st_uid, before.st_uid);
+    });
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
 }
 
@@ -140,8 +135,10 @@ TEST(PrivateFiles, NewFilesNeverGoThroughAPlantedLink)
     QFile::link(target, in(dir, "link"));
     QFile::link(in(dir, "nowhere"), in(dir, "dangling"));
     QString error;
-    for (const char *name : {"link", "dangling", "precious"})
-        EXPECT_TRUE(createNewFile(in(dir, name), &error) == -1 && !error.isEmpty()) << name;
+    for (const char *name : {"link", "dangling", "precious"}) {
+        EXPECT_EQ(createNewFile(in(dir, name), &error), -1) << name;
+        EXPECT_FALSE(error.isEmpty()) << name;
+    }
     EXPECT_FALSE(QFileInfo::exists(in(dir, "nowhere")));
 
     // Replacing removes the link itself; its target keeps its bytes.
@@ -149,18 +146,23 @@ TEST(PrivateFiles, NewFilesNeverGoThroughAPlantedLink)
     ASSERT_GE(fd, 0) << error.toStdString();
     ASSERT_EQ(::write(fd, "new", 3), 3);
     ::close(fd);
-    EXPECT_TRUE(!test::isLinkAt(in(dir, "link")) && test::modeOf(in(dir, "link")) == 0600);
+    EXPECT_FALSE(test::isLinkAt(in(dir, "link")));
+    EXPECT_EQ(test::modeOf(in(dir, "link")), 0600);
     EXPECT_EQ(test::readFile(in(dir, "link")), QByteArray("new"));
     EXPECT_EQ(test::readFile(target), QByteArray("precious"));
-    EXPECT_TRUE(QDir().mkdir(in(dir, "folder")) && replaceWithNewFile(in(dir, "folder")) == -1);
+    EXPECT_TRUE(QDir().mkdir(in(dir, "folder")));
+    EXPECT_EQ(replaceWithNewFile(in(dir, "folder")), -1);
 
     // Unique names: distinct, made exclusively, private.
     const QString a = createUniqueFile(dir, u"passlog-"_s, u"-0.log"_s);
     const QString b = createUniqueFile(dir, u"passlog-"_s, u"-0.log"_s);
     EXPECT_NE(a, b);
-    for (const QString &made : {a, b})
-        EXPECT_TRUE(made.startsWith(in(dir, "passlog-")) && made.endsWith(u"-0.log"_s) &&
-                    made.size() == dir.size() + 21 && test::modeOf(made) == 0600) << made.toStdString();
+    for (const QString &made : {a, b}) {
+        EXPECT_TRUE(made.startsWith(in(dir, "passlog-"))) << made.toStdString();
+        EXPECT_TRUE(made.endsWith(u"-0.log"_s)) << made.toStdString();
+        EXPECT_EQ(made.size(), dir.size() + 21) << made.toStdString();
+        EXPECT_EQ(test::modeOf(made), 0600) << made.toStdString();
+    }
     EXPECT_TRUE(createUniqueFile(in(dir, "missing"), u"x"_s, QString(), &error).isNull());
 }
 
@@ -175,21 +177,24 @@ TEST(FileIo, ReadsRegularFilesOnlyAndAReplaceKeepsModeOrLeavesTheOldFile)
     ASSERT_EQ(::mkfifo(QFile::encodeName(in(dir, "read/fifo")).constData(), 0600), 0);
     for (const QString &path : {in(dir, "missing"), dir, in(dir, "read/fifo"), u"/dev/zero"_s, withNul}) {
         QString error;
-        EXPECT_TRUE(!readRegularFile(path, &error) && !error.isEmpty()) << path.toStdString();
+        EXPECT_FALSE(readRegularFile(path, &error)) << path.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << path.toStdString();
     }
 
     const QString path = in(dir, "prefs.plist");
     ASSERT_TRUE(writeFileAtomically(path, "one"));
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
     ASSERT_TRUE(writeFileAtomically(path, "two"));
-    EXPECT_TRUE(test::readFile(path) == "two" && test::modeOf(path) == 0640);
+    EXPECT_EQ(test::readFile(path), "two");
+    EXPECT_EQ(test::modeOf(path), 0640);
 
     QDir().mkpath(in(dir, "taken/inner"));
     // The folder part a regular file (nothing can be created there, even as
     // root); a folder in the way of the rename; a path holding NUL.
     for (const QString &target : {blocker + u"/x"_s, in(dir, "taken"), withNul}) {
         QString error;
-        EXPECT_TRUE(!writeFileAtomically(target, "new", &error) && !error.isEmpty()) << target.toStdString();
+        EXPECT_FALSE(writeFileAtomically(target, "new", &error)) << target.toStdString();
+        EXPECT_FALSE(error.isEmpty()) << target.toStdString();
     }
     EXPECT_TRUE(QFileInfo(in(dir, "taken/inner")).isDir());
     EXPECT_EQ(test::readFile(blocker), QByteArray("keep"));

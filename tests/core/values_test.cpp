@@ -10,12 +10,12 @@
 
 #include "logcapture.h"
 #include "sandbox.h"
+#include "toolscript.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
@@ -92,7 +92,8 @@ TEST(Scan, IntAndFloatValuesAndScannerPositions)
     for (const auto &[text, expected] : floats)
         EXPECT_EQ(floatValue(q(text)), expected) << text;
     EXPECT_EQ(floatValue(u"-1e39"), -std::numeric_limits<float>::infinity());
-    EXPECT_TRUE(doubleValue(u"1e-400") == 0.0 && doubleValue(u"0.1") == 0.1);
+    EXPECT_EQ(doubleValue(u"1e-400"), 0.0);
+    EXPECT_EQ(doubleValue(u"0.1"), 0.1);
 
     // text, what is skipped, the position before and after the scan, the value
     const std::tuple<const char16_t *, ScanSkip, qsizetype, qsizetype, std::optional<float>> cases[] = {
@@ -104,7 +105,8 @@ TEST(Scan, IntAndFloatValuesAndScannerPositions)
     };
     for (const auto &[text, skip, start, end, value] : cases) {
         qsizetype pos = start;
-        EXPECT_TRUE(scanFloat(text, &pos, skip) == value && pos == end) << QString::fromUtf16(text).toStdString();
+        EXPECT_EQ(scanFloat(text, &pos, skip), value) << QString::fromUtf16(text).toStdString();
+        EXPECT_EQ(pos, end) << QString::fromUtf16(text).toStdString();
     }
 }
 
@@ -122,7 +124,8 @@ TEST(Paths, TakingPathsApartAndPuttingThemTogether)
             {lastPathComponent, last}, {stringByDeletingLastPathComponent, parent},
             {pathExtension, extension}, {stringByDeletingPathExtension, withoutExtension}};
         for (const auto &[f, expected] : columns)
-            EXPECT_TRUE(!expected || f(q(path)) == q(expected)) << path << " " << expected;
+            if (expected)
+                EXPECT_EQ(f(q(path)), q(expected)) << path;
     }
     EXPECT_TRUE(lastPathComponent(QString()).isNull());
     EXPECT_EQ(pathComponents(u"a/b/"_s), (QStringList{"a", "b", "/"}));
@@ -158,7 +161,9 @@ TEST(Debug, LevelKeepsEightBitsAndGatesTheLog)
     // developer switch off at every level.
     for (const auto &[set, kept] : {std::pair(1, 1), {255, -1}, {128, -128}, {256, 0}}) {
         setDEBUG(set);
-        EXPECT_TRUE(getDEBUG() == kept && debugOn() == (kept != 0) && !getDEBUGDEV(1)) << set;
+        EXPECT_EQ(getDEBUG(), kept) << set;
+        EXPECT_EQ(debugOn(), kept != 0) << set;
+        EXPECT_FALSE(getDEBUGDEV(1)) << set;
     }
     logDebug("hidden %d", 1);
     logAlways("always %d", 1);
@@ -191,10 +196,9 @@ TEST(Log, LabelTakesItsColumnAsHandPaddedLinesDid)
 TEST(Log, RedirectOncePerProcessAndNeverToAnUnusablePath)
 {
     const auto runProbe = [](const QStringList &args) {
-        QProcess probe;
-        probe.start(QStringLiteral(REDIRECT_PROBE), args);
-        EXPECT_TRUE(probe.waitForFinished(30000) && probe.exitCode() == 0);
-        return QString::fromUtf8(probe.readAllStandardError());
+        const test::ProgramRun probe = test::runProgram(QStringLiteral(REDIRECT_PROBE), args);
+        EXPECT_EQ(probe.status, 0);
+        return QString::fromUtf8(probe.err);
     };
     // "2026-12-06 08:15:17.123 redirect_probe[123:123] " before each log line.
     const QRegularExpression prefix(QStringLiteral(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3} redirect_probe\[\d+:\d+\] )"),
@@ -202,15 +206,17 @@ TEST(Log, RedirectOncePerProcessAndNeverToAnUnusablePath)
     const QString first = test::writeFile(test::scratchDir() + u"/first.log"_s, "earlier\n");
     const QString second = test::scratchDir() + u"/second.log"_s;
     // Before the redirection, the first line went to the terminal.
-    EXPECT_TRUE(runProbe({first, second}).contains(q("redirectStdoutToFile\xe2\x80\xa6")) && !QFile::exists(second));
+    EXPECT_TRUE(runProbe({first, second}).contains(q("redirectStdoutToFile\xe2\x80\xa6")));
+    EXPECT_FALSE(QFile::exists(second));
     EXPECT_EQ(QString::fromUtf8(test::readFile(first)).remove(prefix).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
               (QStringList{"earlier", "printed on stdout", q("redirectStdoutToFile\xe2\x80\xa6"), "if (newStdout || newStderr)",
                            "logged after"}));
 
     const QString terminal = runProbe({test::scratchDir() + u"/no/such/folder/x.log"_s});
     // The failure is told on the terminal, which still works.
-    EXPECT_TRUE(terminal.contains(u"redirectLogs2File   :-( "_s) && terminal.contains(u"logged after"_s) &&
-                prefix.match(terminal).hasMatch()) << terminal.toStdString();
+    EXPECT_TRUE(terminal.contains(u"redirectLogs2File   :-( "_s)) << terminal.toStdString();
+    EXPECT_TRUE(terminal.contains(u"logged after"_s)) << terminal.toStdString();
+    EXPECT_TRUE(prefix.match(terminal).hasMatch()) << terminal.toStdString();
 }
 
 // Ending with the last window is applicationMain's test; here the delegate says no.

@@ -89,7 +89,8 @@ TEST_F(RecordedAlerts, TimedQuestionsThroughBothEntryPoints)
 TEST_F(RecordedAlerts, OneButtonAlerts)
 {
     EXPECT_EQ(displayAlertBug(u"state <3> 100%"_s), 1);
-    EXPECT_TRUE(m_alerts.last().title.startsWith(u":-(\n"_s) && m_alerts.last().critical);
+    EXPECT_TRUE(m_alerts.last().title.startsWith(u":-(\n"_s));
+    EXPECT_TRUE(m_alerts.last().critical);
     QWidget window;
     displayAlertSheet(u"Saved"_s, u"m"_s, &window);
     EXPECT_EQ(std::tuple(m_alerts.last().kind, m_alerts.last().window), std::tuple(Kind::Sheet, &window));

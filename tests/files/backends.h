@@ -127,6 +127,15 @@ inline bool makeFifo(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0;
 }
 
+// Each of rests after prefix.
+inline QStringList prefixed(const QString &prefix, const QStringList &rests)
+{
+    QStringList out;
+    for (const QString &rest : rests)
+        out << prefix + rest;
+    return out;
+}
+
 inline bool makeLink(const QString &target, const QString &link)
 {
     return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;

@@ -29,16 +29,9 @@ using namespace reel;
 using namespace Qt::StringLiterals;
 using test::existsNoFollow;
 using test::modeOf;
+using test::prefixed;
 
 namespace {
-
-QStringList under(const QString &folder, const QStringList &names)
-{
-    QStringList out;
-    for (const QString &name : names)
-        out << folder + u'/' + name;
-    return out;
-}
 
 constexpr double kMiB = 1024.0 * 1024.0;
 
@@ -57,9 +50,11 @@ TEST(Presence, WhatCountsAsPresentAndAsAFolder)
     const QString locked = test::writeFile(s + u"/locked"_s, "x");
     ::chmod(QFile::encodeName(locked).constData(), 0);
     QDir().mkpath(s + u"/folder"_s);
-    ASSERT_TRUE(test::makeLink(locked, s + u"/lockedLink"_s) && test::makeLink(s + u"/folder"_s, s + u"/folderLink"_s)
-                && test::makeLink(s + u"/gone"_s, s + u"/dangling"_s) && test::makeSocket(s + u"/sock"_s)
-                && test::makeFifo(s + u"/fifo"_s));
+    ASSERT_TRUE(test::makeLink(locked, s + u"/lockedLink"_s));
+    ASSERT_TRUE(test::makeLink(s + u"/folder"_s, s + u"/folderLink"_s));
+    ASSERT_TRUE(test::makeLink(s + u"/gone"_s, s + u"/dangling"_s));
+    ASSERT_TRUE(test::makeSocket(s + u"/sock"_s));
+    ASSERT_TRUE(test::makeFifo(s + u"/fifo"_s));
     // The path, whether it is present, whether it is a folder.
     const std::tuple<QString, bool, bool> cases[] = {
         {QString(), false, false},           {u""_s, false, false},              {file, true, false},
@@ -94,7 +89,8 @@ TEST(PathParts, NamesAndFoldersOfBundles)
         EXPECT_EQ(parts, row.mid(1));
     }
     // nil gives "" for the basename and the folder, nil for the others.
-    EXPECT_TRUE(!fichier_dirname(QString()).isNull() && fichier_nom(QString()).isNull());
+    EXPECT_FALSE(fichier_dirname(QString()).isNull());
+    EXPECT_TRUE(fichier_nom(QString()).isNull());
 }
 
 TEST(Sizes, InEachUnitFreeSpaceUpdatesAndDates)
@@ -115,7 +111,8 @@ TEST(Sizes, InEachUnitFreeSpaceUpdatesAndDates)
         EXPECT_EQ(poidsFileC(path, unit), stream);
     }
     // No unit means kibibytes; any other unit leaves the count.
-    EXPECT_TRUE(octet2unite(2048, QString()) == 2.0 && octet2unite(2048, u""_s) == 2048.0);
+    EXPECT_EQ(octet2unite(2048, QString()), 2.0);
+    EXPECT_EQ(octet2unite(2048, u""_s), 2048.0);
     EXPECT_GT(espaceDiskDispo(u"~"_s), -1) << "the path the presence test accepted is the one asked";
     // Files (and pipes, judged without being opened) can be updated; folders cannot.
     for (const auto &[path, expected] : {std::pair{three, true}, {fifo, true}, {s, false}})
@@ -131,7 +128,9 @@ TEST(FileCocoa, LeadingBytes)
     const QString s = test::scratchDir(), fifo = s + u"/fifo"_s;
     const QString pack = test::writeFile(s + u"/f"_s, QByteArray("\x00\x00\x01\xBA\x44\x00\x04\x00\x14\x01", 10));
     ASSERT_TRUE(test::makeFifo(fifo));
-    EXPECT_FALSE(fileCocoa(pack, 1) || fileCocoa(fifo, 0) || fileCocoa(pack, 3));
+    EXPECT_FALSE(fileCocoa(pack, 1));
+    EXPECT_FALSE(fileCocoa(fifo, 0));
+    EXPECT_FALSE(fileCocoa(pack, 3));
     EXPECT_TRUE(fileCocoa(test::writeFile(s + u"/a.ac3"_s, "\x0B\x77"), 2));
     EXPECT_EQ(test::takeLog(), (QStringList{u"ps headers          :-( <000001ba 44000400 1401>"_s,
                                             u"ts headers          :-( <>"_s, u"ac3 headers         :-) <0b77>"_s}));
@@ -159,9 +158,11 @@ TEST(Workspace, RevealAndOpenHandTheFullPathToTheDesktop)
     test::clearLog();
     for (const QString &path : {QString(), u""_s, u"~/missing"_s, file + u"/"_s}) {
         revealFolderInFinder(path);
-        EXPECT_FALSE(openWith(path, u"myplayer"_s) || openWith(path, QString()));
+        EXPECT_FALSE(openWith(path, u"myplayer"_s));
+        EXPECT_FALSE(openWith(path, QString()));
     }
-    EXPECT_TRUE(standIns.handed(u"myplayer"_s, false).isNull() && standIns.handed(u"xdg-open"_s, false).isNull());
+    EXPECT_TRUE(standIns.handed(u"myplayer"_s, false).isNull());
+    EXPECT_TRUE(standIns.handed(u"xdg-open"_s, false).isNull());
     EXPECT_EQ(test::takeLog(), QStringList());
 }
 
@@ -174,13 +175,14 @@ TEST(FindCocoa, BreadthFirstFilesMatchingThePath)
     test::makeLink(d + u"/film"_s, d + u"/linkToFilm"_s);
     // What is looked for, the case flag, and what is found.
     const std::tuple<QString, QString, QStringList> cases[] = {
-        {u"Film"_s, QString(), under(d, {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"Film/deep/two.mov"_s})},
+        {u"Film"_s, QString(), prefixed(d + u'/', {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"Film/deep/two.mov"_s})},
         {u"film"_s, u"i"_s,
-         under(d, {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"film/three.mov"_s, u"Film/deep/two.mov"_s})},
+         prefixed(d + u'/', {u"Filmstrip.txt"_s, u"Film/one.mov"_s, u"film/three.mov"_s, u"Film/deep/two.mov"_s})},
         {u"FILM"_s, u"I"_s, {}},
     };
     for (const auto &[text, flag, found] : cases) {
-        EXPECT_EQ(findCocoa(d, text, flag), found) << text.toStdString() << " " << flag.toStdString();
+        SCOPED_TRACE(text.toStdString() + " " + flag.toStdString());
+        EXPECT_EQ(findCocoa(d, text, flag), found);
         EXPECT_EQ(test::takeLog(), QStringList{u"findCocoa           - fin : %1 items"_s.arg(found.size())});
     }
 }
@@ -198,13 +200,15 @@ TEST(LsCocoa, FullPathsSortedByTheirUtf16TextHiddenIncluded)
     for (const QString &name : names)
         test::writeFile(d + u'/' + name, "x");
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(lsCocoa(u"~/names/"_s), under(d, names));
-    EXPECT_EQ(lsCocoaRecursive(d), under(d, names));
-    for (const QString &nothing : {QString(), d + u"/b"_s, d + u"/missing"_s})
-        EXPECT_TRUE(lsCocoa(nothing).isEmpty() && lsGrepCocoa(nothing, u"mov"_s).isEmpty()) << nothing.toStdString();
+    EXPECT_EQ(lsCocoa(u"~/names/"_s), prefixed(d + u'/', names));
+    EXPECT_EQ(lsCocoaRecursive(d), prefixed(d + u'/', names));
+    for (const QString &nothing : {QString(), d + u"/b"_s, d + u"/missing"_s}) {
+        EXPECT_TRUE(lsCocoa(nothing).isEmpty()) << nothing.toStdString();
+        EXPECT_TRUE(lsGrepCocoa(nothing, u"mov"_s).isEmpty()) << nothing.toStdString();
+    }
     // The extension is compared without case; the first file of an
     // extension matches it exactly, in the folder as written.
-    EXPECT_EQ(lsGrepCocoa(d, u"mov"_s), under(d, {u"0123456789abcdef.mov"_s, u"a.MOV"_s}));
+    EXPECT_EQ(lsGrepCocoa(d, u"mov"_s), prefixed(d + u'/', {u"0123456789abcdef.mov"_s, u"a.MOV"_s}));
     EXPECT_EQ(fileFromFolder(d, u"MOV"_s), d + u"/a.MOV"_s);
     EXPECT_EQ(fileFromFolder(u"~/names"_s, u"mov"_s), u""_s);
 }
@@ -220,7 +224,8 @@ TEST(TreeWalk, NamesThatAreNotUtf8AndSmallFilesOfLargeFoldersAreCounted)
         {"caf\xe9.mov", 3000}, {"sub/\xff\xfe", 5000}, {"plain.mov", 7}, {"huge.bin", qint64(1024 * kMiB)}};
     for (const auto &[name, size] : files) {
         const int fd = ::open((QFile::encodeName(d) + '/' + name).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-        ASSERT_TRUE(fd >= 0 && ::ftruncate(fd, off_t(size)) == 0);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::ftruncate(fd, off_t(size)), 0);
         ::close(fd);
     }
     for (int i = 0; i < 200; ++i)
@@ -269,7 +274,8 @@ TEST(MoveCopy, OverwriteOnlyWithExactlyYAndTellTheTruth)
         EXPECT_FALSE(op.run(s + u"/none"_s, s + u"/x"_s, u"y"_s));
         EXPECT_EQ(test::takeLog(), QStringList{u"File current        :-( does not exist: "_s + s + u"/none"_s});
         const QString into = s + u"/no/such/folder/x.mov"_s;
-        EXPECT_FALSE(op.run(src, into, QString()) || existsNoFollow(into));
+        EXPECT_FALSE(op.run(src, into, QString()));
+        EXPECT_FALSE(existsNoFollow(into));
         EXPECT_TRUE(test::takeLog().filter(into).size() == 1) << "the platform's error is logged";
 
         EXPECT_TRUE(op.run(src, dst, u"y"_s));
@@ -292,12 +298,15 @@ TEST(MoveCopy, FoldersLinksAndTilde)
 
     // A folder that holds a pipe is not copied: reading it would wait.
     test::makeFifo(home + u"/tree/a/pipe"_s);
-    EXPECT_FALSE(cpCocoa(u"~/tree"_s, u"~/copy2"_s, QString()) || existsNoFollow(home + u"/copy2"_s));
+    EXPECT_FALSE(cpCocoa(u"~/tree"_s, u"~/copy2"_s, QString()));
+    EXPECT_FALSE(existsNoFollow(home + u"/copy2"_s));
 
     EXPECT_TRUE(ln_sCocoa(u"moved"_s, home + u"/l"_s));
     EXPECT_EQ(srcFromLn(home + u"/l"_s), u"moved"_s);
-    EXPECT_FALSE(ln_sCocoa(u"f"_s, home + u"/l"_s) || ln_sCocoa(QString(), home + u"/m"_s)) << "taken, or nil";
-    EXPECT_TRUE(srcFromLn(home + u"/moved"_s).isNull() && srcFromLn(QString()).isNull());
+    EXPECT_FALSE(ln_sCocoa(u"f"_s, home + u"/l"_s)) << "taken, or nil";
+    EXPECT_FALSE(ln_sCocoa(QString(), home + u"/m"_s)) << "taken, or nil";
+    EXPECT_TRUE(srcFromLn(home + u"/moved"_s).isNull());
+    EXPECT_TRUE(srcFromLn(QString()).isNull());
 }
 
 TEST(MoveCopy, ADangerousOrUnreadableDestinationIsNotReplaced)
@@ -315,15 +324,19 @@ TEST(MoveCopy, ADangerousOrUnreadableDestinationIsNotReplaced)
     // A dangling link exists, though it is not present: it is never replaced.
     const QString dangling = s + u"/dangling"_s;
     test::makeLink(s + u"/nowhere"_s, dangling);
-    EXPECT_FALSE(mvCocoa(src, dangling, QString()) || cpCocoa(src, dangling, QString()));
+    EXPECT_FALSE(mvCocoa(src, dangling, QString()));
+    EXPECT_FALSE(cpCocoa(src, dangling, QString()));
     EXPECT_EQ(srcFromLn(dangling), s + u"/nowhere"_s);
     EXPECT_TRUE(existsNoFollow(src));
     // "/" after a file names nothing: no source, and no destination to clear.
     const QString dst = test::writeFile(s + u"/dst"_s, "keep");
     for (const Op &op : kOps) {
         SCOPED_TRACE(op.name);
-        EXPECT_FALSE(op.run(src + u"/"_s, s + u"/out"_s, u"y"_s) || op.run(src, dst + u"/"_s, u"y"_s));
-        EXPECT_TRUE(test::readFile(dst) == "keep" && existsNoFollow(src) && !existsNoFollow(s + u"/out"_s));
+        EXPECT_FALSE(op.run(src + u"/"_s, s + u"/out"_s, u"y"_s));
+        EXPECT_FALSE(op.run(src, dst + u"/"_s, u"y"_s));
+        EXPECT_EQ(test::readFile(dst), "keep");
+        EXPECT_TRUE(existsNoFollow(src));
+        EXPECT_FALSE(existsNoFollow(s + u"/out"_s));
     }
 }
 
@@ -342,7 +355,8 @@ TEST(MoveCopy, NeverDestroysTheSourceItself)
             EXPECT_FALSE(op.run(from, to, u"y"_s));
             EXPECT_EQ(test::readFile(file), QByteArray("clip"));
             const QStringList lines = test::takeLog();
-            EXPECT_TRUE(lines.size() == 1 && lines[0].startsWith(op.keepsSource ? u"cannot copy"_s : u"cannot move"_s));
+            ASSERT_EQ(lines.size(), 1);
+            EXPECT_TRUE(lines[0].startsWith(op.keepsSource ? u"cannot copy"_s : u"cannot move"_s));
         }
     }
     EXPECT_FALSE(existsNoFollow(s + u"/dir/sub"_s));
@@ -355,12 +369,15 @@ TEST(Folders, MkdirChmodAndTheScratchFolderTest)
     EXPECT_TRUE(mkdirCocoa(u"~/a/b"_s));
     ::umask(oldMask);
     const QString home = test::homePath();
-    EXPECT_TRUE(modeOf(home + u"/a"_s) == 0777 && modeOf(home + u"/a/b"_s) == 0777);
+    EXPECT_EQ(modeOf(home + u"/a"_s), 0777);
+    EXPECT_EQ(modeOf(home + u"/a/b"_s), 0777);
     // An existing folder is a success, silent, and keeps its mode.
     ::chmod(QFile::encodeName(home + u"/a"_s).constData(), 0700);
-    EXPECT_TRUE(mkdirCocoa(u"~/a/"_s) && modeOf(home + u"/a"_s) == 0700);
+    EXPECT_TRUE(mkdirCocoa(u"~/a/"_s));
+    EXPECT_EQ(modeOf(home + u"/a"_s), 0700);
     const QString file = test::writeFile(test::scratchDir() + u"/clip.mov"_s, "x");
-    EXPECT_FALSE(mkdirCocoa(QString()) || mkdirCocoa(file + u"/sub"_s));
+    EXPECT_FALSE(mkdirCocoa(QString()));
+    EXPECT_FALSE(mkdirCocoa(file + u"/sub"_s));
     EXPECT_EQ(test::takeLog(), (QStringList{u"mkdir               :-(  '%1/sub'"_s.arg(file),
                                             u"mkdir               :-(( '%1/sub'"_s.arg(file)}));
 
@@ -376,7 +393,8 @@ TEST(Folders, MkdirChmodAndTheScratchFolderTest)
     const QString s = test::scratchDir();
     EXPECT_TRUE(droitsAcces(file));
     EXPECT_TRUE(test::takeLog().contains(u"droitsAcces         ? 1 ("_s + s + u")"_s));
-    EXPECT_FALSE(droitsAcces(file + u"/x"_s) || droitsAcces(QString()));
+    EXPECT_FALSE(droitsAcces(file + u"/x"_s));
+    EXPECT_FALSE(droitsAcces(QString()));
     EXPECT_TRUE(test::takeLog().contains(u"droitsAcces         ? 0 ("_s + file + u")"_s));
     EXPECT_EQ(QDir(s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{u"clip.mov"_s});
 }

@@ -105,7 +105,8 @@ inline QString makeCard(const QString &root, const std::vector<std::pair<QString
 inline void setModificationTime(const QString &path, const QDateTime &when)
 {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::Append) && file.setFileTime(when, QFileDevice::FileModificationTime)) << path.toStdString();
+    ASSERT_TRUE(file.open(QIODevice::Append)) << path.toStdString();
+    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime)) << path.toStdString();
 }
 
 } // namespace reel::test

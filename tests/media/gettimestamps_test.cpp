@@ -4,13 +4,13 @@
 #include "fuzzseeds.h"
 #include "sandbox.h"
 #include "tables.h"
+#include "toolscript.h"
 
 #include <avchd.h>
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
 #include <random>
 
@@ -23,16 +23,10 @@ using test::CameraTime;
 
 namespace {
 
-// Exit status (-1: killed or crashed), standard output and error.
 std::tuple<int, QString, QString> runTool(const QStringList &args)
 {
-    QProcess p;
-    p.start(test::testBundlePath() + u"/Contents/Resources/tools/gettimestamps"_s, args);
-    if (!p.waitForFinished(60000))
-        p.kill();
-    p.waitForFinished();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    const test::ProgramRun r = test::runProgram(test::testBundlePath() + u"/Contents/Resources/tools/gettimestamps"_s, args);
+    return {r.status, QString::fromUtf8(r.out), QString::fromUtf8(r.err)};
 }
 
 // Exactly sized copies, so that a read past the end is a sanitizer report.
@@ -110,8 +104,10 @@ TEST(TimeStampReader, SurvivesMutatedInput)
         std::string error;
         const std::vector<std::string> clips = parse(bytes, &error);
         ASSERT_TRUE(error.empty() || clips.empty()) << i;
-        for (const std::string &clip : clips)
-            ASSERT_TRUE(clip.size() == 5 && clip.find_first_not_of("0123456789") == std::string::npos) << i;
+        for (const std::string &clip : clips) {
+            ASSERT_EQ(clip.size(), 5u) << i;
+            ASSERT_EQ(clip.find_first_not_of("0123456789"), std::string::npos) << i;
+        }
         // What a lead settles, the whole gives.
         const std::optional<std::string> whole = timeOf(bytes);
         if (const std::optional<std::string> settled = settledTimeOf(bytes.left(below(bytes.size() + 1))))

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <ctime>
 
 #include <fcntl.h>
@@ -52,28 +51,6 @@ TEST(IMovieNames, CameraClipsTakeTheirRecordingTimeElseTheCreationDate)
 
 namespace {
 
-// The program's own error output, caught in a file while the object lives.
-class ErrorOutputCatch {
-public:
-    explicit ErrorOutputCatch(const QString &path) : m_saved(::dup(STDERR_FILENO))
-    {
-        std::fflush(stderr);
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        EXPECT_EQ(::dup2(fd, STDERR_FILENO), STDERR_FILENO);
-        ::close(fd);
-    }
-    ~ErrorOutputCatch()
-    {
-        std::fflush(stderr);
-        ::dup2(m_saved, STDERR_FILENO);
-        ::close(m_saved);
-    }
-    ErrorOutputCatch(const ErrorOutputCatch &) = delete;
-
-private:
-    int m_saved;
-};
-
 int toolRuns()
 {
     return int(test::logLines().count(u"taskArray1PipeMax   - deb"_s));
@@ -100,7 +77,7 @@ TEST(IMovieNames, AWholeCardInOneRunOfTheTool)
     const QString errors = s + u"/errors.txt"_s;
     QMap<QString, QString> names;
     {
-        const ErrorOutputCatch caught(errors);
+        const test::ScopedStream caught(STDERR_FILENO, errors, O_WRONLY | O_CREAT | O_TRUNC);
         names = dateCreation2iMovieNames(bdmv + u"/PLAYLIST"_s);
     }
     EXPECT_EQ(toolRuns(), 1);

@@ -4,6 +4,7 @@
 #include "sandbox.h"
 #include "scoped.h"
 #include "tables.h"
+#include "toolscript.h"
 
 #include <reel/core/debug.h>
 #include <reel/network/network.h>
@@ -228,8 +229,9 @@ TEST_F(Network, AddressesThatAreNotPagesOfAServer)
         {u""_s, QString(), true}, {u"ftp://127.0.0.1/x"_s, QString(), true}, {u"http://"_s, QString(), true},
     };
     for (const auto &[url, text, notWeb] : cases) {
-        EXPECT_EQ(webpageSource(url, false), text.isNull() ? u""_s : text) << url.toStdString();
-        EXPECT_EQ(internetConnexionCheck(url), !text.isNull()) << url.toStdString();
+        SCOPED_TRACE(url.toStdString());
+        EXPECT_EQ(webpageSource(url, false), text.isNull() ? u""_s : text);
+        EXPECT_EQ(internetConnexionCheck(url), !text.isNull());
         EXPECT_EQ(test::takeLog(), QStringList(notWeb ? 2 : 0, u"webpage             :-( not a web address '%1'"_s.arg(url)));
     }
     EXPECT_TRUE(webpageSource(QString(), true).isNull());
@@ -243,10 +245,10 @@ TEST_F(Network, AnUntrustedCertificateIsRefused)
     if (openssl.isEmpty())
         GTEST_SKIP() << "no openssl program to serve TLS";
     const QString key = test::scratchDir() + u"/key.pem"_s, cert = test::scratchDir() + u"/cert.pem"_s;
-    QProcess make;
-    make.start(openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s,
-                         u"-nodes"_s, u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s, key, u"-out"_s, cert});
-    ASSERT_TRUE(make.waitForFinished(60000) && make.exitCode() == 0) << make.readAllStandardError().toStdString();
+    const test::ProgramRun make = test::runProgram(
+        openssl, {u"req"_s, u"-x509"_s, u"-newkey"_s, u"ec"_s, u"-pkeyopt"_s, u"ec_paramgen_curve:prime256v1"_s, u"-nodes"_s,
+                  u"-days"_s, u"1"_s, u"-subj"_s, u"/CN=127.0.0.1"_s, u"-keyout"_s, key, u"-out"_s, cert});
+    ASSERT_EQ(make.status, 0) << make.err.toStdString();
 
     const QString url = u"https://127.0.0.1:%1/"_s.arg(closedPort());
     QProcess tls;
@@ -257,7 +259,8 @@ TEST_F(Network, AnUntrustedCertificateIsRefused)
     setDEBUG(1);
     EXPECT_FALSE(internetConnexionCheck(url));
     const QStringList refused = test::logLines().filter(u"webpage             :-( "_s + url);
-    EXPECT_TRUE(!refused.isEmpty() && refused.first().contains(u"certificate"_s)) << test::logLines().join(u'\n').toStdString();
+    ASSERT_FALSE(refused.isEmpty()) << test::logLines().join(u'\n').toStdString();
+    EXPECT_TRUE(refused.first().contains(u"certificate"_s)) << test::logLines().join(u'\n').toStdString();
     tls.kill();
     tls.waitForFinished();
 }

@@ -6,6 +6,7 @@
 #include "plists.h"
 #include "sandbox.h"
 #include "tables.h"
+#include "toolscript.h"
 
 #include <reel/core/fileio.h>
 #include <reel/core/stringsfile.h>
@@ -16,7 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPoint>
-#include <QProcess>
+#include <QStandardPaths>
 #include <QStringEncoder>
 
 #include <fcntl.h>
@@ -38,7 +39,8 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
         QString error;
         const QByteArray xml = plistToData(QVariantList{c.value}, PlistFormat::Xml, &error);
         if (c.plistutil.isEmpty()) {
-            EXPECT_TRUE(xml.isEmpty() && error.contains(u"U+0000"_s)) << error.toStdString();
+            EXPECT_TRUE(xml.isEmpty()) << error.toStdString();
+            EXPECT_TRUE(error.contains(u"U+0000"_s)) << error.toStdString();
             continue;
         }
         saveFuzzSeed("xml", c.key + u".plist"_s, xml);
@@ -48,12 +50,11 @@ TEST(PlistCodec, EveryKindRoundTripsThroughBothForms)
     // The independent reader finds the same values in the binary form.
     const QString path = writeFile(scratchDir() + u"/every-kind.plist"_s, plistToData(plistCaseValues(), PlistFormat::Binary));
     saveFuzzSeed("binary", u"every-kind.plist"_s, readFile(path));
-    QProcess plistutil;
-    plistutil.start(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
-    if (!plistutil.waitForStarted())
+    if (QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
         GTEST_SKIP() << "plistutil not installed";
-    ASSERT_TRUE(plistutil.waitForFinished(60000) && plistutil.exitCode() == 0);
-    const QByteArray xml = plistutil.readAllStandardOutput();
+    const ProgramRun plistutil = runProgram(u"plistutil"_s, {u"-i"_s, path, u"-f"_s, u"xml"_s, u"-o"_s, u"-"_s});
+    ASSERT_EQ(plistutil.status, 0) << plistutil.err.toStdString();
+    const QByteArray &xml = plistutil.out;
     for (const PlistCase &c : plistCases())
         EXPECT_TRUE(xml.contains(c.plistutil)) << c.plistutil.constData() << "\n" << xml.constData();
 }
@@ -70,10 +71,6 @@ TEST(PlistCodec, FilesOnlyOtherWritersMake)
               QVariant(QVariantList{QDateTime(QDate(1850, 3, 4), QTime(5, 6, 7), QTimeZone::utc()),
                                     QDateTime(QDate(987, 6, 5), QTime(4, 3, 2), QTimeZone::utc()),
                                     QDateTime(QDate(2008, 1, 2), QTime(10, 11, 12, 500), QTimeZone::utc())}));
-    for (const HostilePlist &h : hostilePlists()) {
-        QString error;
-        EXPECT_TRUE(!plistFromData(h.bytes, &error).has_value() && !error.isEmpty()) << h.name.toStdString();
-    }
 }
 
 TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
@@ -93,8 +90,8 @@ TEST(PlistCodec, WhatAReaderRefusesIsNeverWritten)
     for (const auto &[name, value] : refused) {
         for (PlistFormat format : {PlistFormat::Binary, PlistFormat::Xml}) {
             QString error;
-            EXPECT_TRUE(plistToData(value, format, &error).isEmpty() && error.startsWith(u"Property list invalid for format ("_s))
-                << name << error.toStdString();
+            EXPECT_TRUE(plistToData(value, format, &error).isEmpty()) << name << error.toStdString();
+            EXPECT_TRUE(error.startsWith(u"Property list invalid for format ("_s)) << name << error.toStdString();
         }
         EXPECT_FALSE(isPropertyList(value)) << name;
     }
@@ -120,9 +117,10 @@ TEST(PlistCodec, ObjectAndSizeLimitsHoldBothWays)
     EXPECT_EQ(plistFromData(readFile(testDataPath() + u"/plist/at-the-object-limit.plist"_s)), QVariant(over));
     over.append(0);
     QString error;
-    EXPECT_TRUE(plistToData(over, PlistFormat::Binary, &error).isEmpty() && error.contains(u"objects"_s)) << error.toStdString();
-    EXPECT_TRUE(plistToData(QByteArray(kPlistMaxBytes, 'x'), PlistFormat::Binary, &error).isEmpty() &&
-                error.contains(u"larger than"_s)) << error.toStdString();
+    EXPECT_TRUE(plistToData(over, PlistFormat::Binary, &error).isEmpty()) << error.toStdString();
+    EXPECT_TRUE(error.contains(u"objects"_s)) << error.toStdString();
+    EXPECT_TRUE(plistToData(QByteArray(kPlistMaxBytes, 'x'), PlistFormat::Binary, &error).isEmpty()) << error.toStdString();
+    EXPECT_TRUE(error.contains(u"larger than"_s)) << error.toStdString();
 }
 
 TEST(PlistCodec, AWrittenListHoldsLittleMoreMemoryThanItsBytes)
@@ -182,7 +180,8 @@ TEST(PlistCodec, XmlShapesOutsideTheGrammarAreRefusedBeforeTheyAreParsed)
         saveFuzzSeed("xml", QString::fromLatin1(c.name).replace(u' ', u'-') + u".plist"_s, c.bytes);
         QString error;
         EXPECT_FALSE(plistFromData(c.bytes, &error).has_value());
-        EXPECT_TRUE(error.startsWith(u"XML property list, line "_s) && error.contains(QLatin1String(c.why))) << error.toStdString();
+        EXPECT_TRUE(error.startsWith(u"XML property list, line "_s)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.why))) << error.toStdString();
     });
 
     // Markup in comments, CDATA, processing instructions and quoted

@@ -6,6 +6,7 @@
 #include "privileges.h"
 #include "sandbox.h"
 #include "scoped.h"
+#include "toolscript.h"
 
 #include <reel/core/debug.h>
 #include <reel/plist/codec.h>
@@ -36,22 +37,11 @@ namespace {
 const QString kHelper = QStringLiteral(PREFS_HELPER);
 const QString kVideo = u"video"_s, kWidth = u"width"_s, kHeight = u"height"_s;
 
-// Runs program to its end (same environment); its standard output, or
-// nothing when it failed.
-std::optional<QByteArray> runToEnd(const QString &program, const QStringList &args)
-{
-    QProcess process;
-    process.start(program, args);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
-        return std::nullopt;
-    return process.readAllStandardOutput();
-}
-
 // Another process stores each of values, one by one.
 bool loadInAnotherProcess(const QVariantMap &values)
 {
     const QString file = writeFile(scratchDir() + u"/load.plist"_s, plistToData(values, PlistFormat::Binary));
-    return runToEnd(kHelper, {u"load"_s, file}).has_value();
+    return runProgram(kHelper, {u"load"_s, file}).status == 0;
 }
 
 void setMtime(const QString &path, time_t seconds)
@@ -82,13 +72,16 @@ const QVariantMap kContents{
 
 TEST(Preferences, NothingStoredNullArgumentsAndValuesAsText)
 {
-    EXPECT_TRUE(prefRead(u"absent"_s).isEmpty() && !prefRead(u"absent"_s).isNull());
+    EXPECT_TRUE(prefRead(u"absent"_s).isEmpty());
+    EXPECT_FALSE(prefRead(u"absent"_s).isNull());
     EXPECT_FALSE(prefRead2(u"absent"_s).isValid());
     EXPECT_FALSE(prefWrite(QString(), 1));
     EXPECT_TRUE(prefDelete(QString()));
-    EXPECT_FALSE(prefWriteChildDico(QString(), kWidth, 1) || prefWriteChildDico(kVideo, QString(), 1));
+    EXPECT_FALSE(prefWriteChildDico(QString(), kWidth, 1));
+    EXPECT_FALSE(prefWriteChildDico(kVideo, QString(), 1));
     EXPECT_FALSE(prefWriteChildDico(kVideo, kWidth, QVariant()));
-    EXPECT_FALSE(prefWriteDico(kVideo, std::nullopt) || prefWriteDico(QString(), QVariantMap{}));
+    EXPECT_FALSE(prefWriteDico(kVideo, std::nullopt));
+    EXPECT_FALSE(prefWriteDico(QString(), QVariantMap{}));
     EXPECT_TRUE(prefDeleteChildDico(QString(), kWidth));
     EXPECT_FALSE(QFileInfo::exists(preferencesFilePath())) << "nothing above touches the disk";
 
@@ -98,13 +91,16 @@ TEST(Preferences, NothingStoredNullArgumentsAndValuesAsText)
     EXPECT_FALSE(prefWrite(u"k"_s, QVariant()));
     EXPECT_TRUE(prefWriteChildDico(u""_s, u""_s, 3));
     EXPECT_EQ(prefReadChildDico(u""_s, u""_s), 3);
-    EXPECT_FALSE(prefRead2(QString()).isValid() || prefReadDico(QString()).has_value());
-    EXPECT_FALSE(prefReadChildDico(QString(), u""_s).isValid() || prefReadChildDico(u""_s, QString()).isValid());
+    EXPECT_FALSE(prefRead2(QString()).isValid());
+    EXPECT_FALSE(prefReadDico(QString()).has_value());
+    EXPECT_FALSE(prefReadChildDico(QString(), u""_s).isValid());
+    EXPECT_FALSE(prefReadChildDico(u""_s, QString()).isValid());
 }
 
 TEST(Preferences, DeleteRemovesOnlyTheKeyAndReportsUnappliedChanges)
 {
-    ASSERT_TRUE(prefWrite(u"a"_s, 1) && prefWrite(u"b"_s, 2));
+    ASSERT_TRUE(prefWrite(u"a"_s, 1));
+    ASSERT_TRUE(prefWrite(u"b"_s, 2));
     EXPECT_TRUE(prefDelete(u"a"_s));
     EXPECT_EQ(readPreferences(), (QVariantMap{{u"b"_s, 2}}));
     bool unapplied = true;
@@ -129,7 +125,8 @@ TEST(ChildDicts, ChildrenGatherUnderTheParentAndLeaveOneByOne)
 
     // Deleting what is not there leaves the file alone.
     const QByteArray before = readFile(preferencesFilePath());
-    EXPECT_TRUE(prefDeleteChildDico(kVideo, u"depth"_s) && prefDeleteChildDico(u"audio"_s, kWidth));
+    EXPECT_TRUE(prefDeleteChildDico(kVideo, u"depth"_s));
+    EXPECT_TRUE(prefDeleteChildDico(u"audio"_s, kWidth));
     EXPECT_EQ(readFile(preferencesFilePath()), before);
     EXPECT_TRUE(prefDeleteChildDico(kVideo, kWidth));
     EXPECT_EQ(prefReadDico(kVideo), (QVariantMap{{kHeight, 576}}));
@@ -154,7 +151,8 @@ TEST(ChildDicts, ParentHoldingSomethingElseIsKept)
         EXPECT_EQ(prefRead2(kVideo), other);
         EXPECT_EQ(logLines().filter(u"prefWriteChildDico  :-( key=video holds no dictionary"_s).size(), 1);
         EXPECT_EQ(logLines().filter(u"prefDeleteChildDico :-( key=video holds no dictionary"_s).size(), 1);
-        EXPECT_FALSE(prefReadChildDico(kVideo, kWidth).isValid() || prefReadDico(kVideo).has_value());
+        EXPECT_FALSE(prefReadChildDico(kVideo, kWidth).isValid());
+        EXPECT_FALSE(prefReadDico(kVideo).has_value());
     }
 }
 
@@ -166,8 +164,10 @@ TEST(DevSwitch, AnswersFromTheIdPreferenceReadOnEveryCall)
     EXPECT_TRUE(logLines().isEmpty()) << "without an id nothing more is read";
     const std::pair<QVariant, bool> cases[] = {{u"user "_s + marker + u" at home"_s, true}, {marker.toUpper(), false},
                                                {marker.toUtf8(), false}, {marker, true}};
-    for (const auto &[id, on] : cases)
-        EXPECT_TRUE(prefWrite(u"id"_s, id) && getDEBUGMOI() == on) << id.toString().toStdString();
+    for (const auto &[id, on] : cases) {
+        EXPECT_TRUE(prefWrite(u"id"_s, id)) << id.toString().toStdString();
+        EXPECT_EQ(getDEBUGMOI(), on) << id.toString().toStdString();
+    }
     // The last value was the marker: deleting it turns the switch off at once.
     ASSERT_TRUE(prefDelete(u"id"_s));
     EXPECT_FALSE(getDEBUGMOI());
@@ -180,7 +180,7 @@ TEST(PlistFiles, ReadsWhatOtherProgramsWrite)
     if (QStandardPaths::findExecutable(u"plistutil"_s).isEmpty())
         GTEST_SKIP() << "plistutil not installed";
     const QString binary = scratchDir() + u"/b.plist"_s;
-    ASSERT_TRUE(runToEnd(u"plistutil"_s, {u"-i"_s, xml, u"-o"_s, binary}).has_value());
+    ASSERT_EQ(runProgram(u"plistutil"_s, {u"-i"_s, xml, u"-o"_s, binary}).status, 0);
     ASSERT_TRUE(readFile(binary).startsWith("bplist00"));
     EXPECT_EQ(readPlist(binary), kContents);
 }
@@ -203,13 +203,15 @@ TEST(PlistFiles, CreateWritesBinaryOrFailsWithTheReason)
     const QString path = dir + u"/out.plist"_s;
     EXPECT_TRUE(createNewPlist(path, kContents));
     EXPECT_EQ(takeLog(), QStringList{u"write plist :-) "_s + path}) << "no reason given for a good write";
-    EXPECT_TRUE(readFile(path).startsWith("bplist00") && readPlist(path) == kContents);
+    EXPECT_TRUE(readFile(path).startsWith("bplist00"));
+    EXPECT_EQ(readPlist(path), kContents);
     // Any property-list value may be the root; colons are taken out of the path.
     EXPECT_TRUE(createNewPlist(u"~/:x:.plist"_s, QVariantList{u"x"_s}));
     EXPECT_EQ(plistFromData(readFile(homePath() + u"/x.plist"_s)), QVariant(QVariantList{u"x"_s}));
     EXPECT_EQ(takeLog(), QStringList{u"write plist :-) "_s + homePath() + u"/x.plist"_s});
 
-    EXPECT_FALSE(createNewPlist(QString(), QVariantMap{}) || createNewPlist(path, QVariant()));
+    EXPECT_FALSE(createNewPlist(QString(), QVariantMap{}));
+    EXPECT_FALSE(createNewPlist(path, QVariant()));
     EXPECT_TRUE(logLines().isEmpty());
     // A value that is not a property-list type, deep inside: nothing is written.
     EXPECT_FALSE(createNewPlist(dir + u"/other.plist"_s, QVariantMap{{u"size"_s, QVariant::fromValue(QSize(1, 1))}}));
@@ -222,8 +224,9 @@ TEST(PlistFiles, CreateWritesBinaryOrFailsWithTheReason)
         EXPECT_FALSE(createNewPlist(target, QVariantMap{}));
         const QStringList failed = takeLog();
         EXPECT_EQ(failed.value(0), u"write plist :-( "_s + target);
-        EXPECT_TRUE(failed.size() == 2 && failed.at(1).startsWith(u"write plist         : "_s) && failed.at(1).size() > 22)
-            << failed.join(u'|').toStdString();
+        ASSERT_EQ(failed.size(), 2) << failed.join(u'|').toStdString();
+        EXPECT_TRUE(failed.at(1).startsWith(u"write plist         : "_s)) << failed.join(u'|').toStdString();
+        EXPECT_GT(failed.at(1).size(), 22) << failed.join(u'|').toStdString();
     }
     EXPECT_TRUE(QFileInfo(dir + u"/folder.plist"_s).isDir());
 }
@@ -241,7 +244,8 @@ TEST(PrefStore, FileLivesInTheConfigHome)
 TEST(PrefStore, EveryKindComesBackAsWrittenByAnotherProcess)
 {
     // This process reads the store first, so that what it keeps must give way.
-    ASSERT_TRUE(prefWrite(u"int"_s, 1) && prefRead2(u"int"_s) == 1);
+    ASSERT_TRUE(prefWrite(u"int"_s, 1));
+    ASSERT_EQ(prefRead2(u"int"_s), 1);
     ASSERT_TRUE(loadInAnotherProcess(plistCaseValues()));
     for (const PlistCase &c : plistCases())
         EXPECT_TRUE(sameValue(prefRead2(c.key), c.value)) << c.key.toStdString();
@@ -291,7 +295,8 @@ TEST(PrefStore, ChangesAreSeenWhateverTheTimestampSays)
     ASSERT_EQ(prefRead2(u"k"_s), u"aaaa"_s);
     const QByteArray replacement = plistToData(QVariantMap{{u"k"_s, u"bbbb"_s}}, PlistFormat::Binary);
     QFile file(preferencesFilePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.size() == replacement.size());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.size(), replacement.size());
     ASSERT_EQ(file.write(replacement), replacement.size());
     file.close();
     setMtime(preferencesFilePath(), 1000000000);
@@ -314,7 +319,8 @@ TEST(PrefStore, AWriteClearsWhatKilledWritersLeft)
         const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         QProcess writer;
         writer.start(kHelper, {u"die-writing"_s});
-        EXPECT_TRUE(writer.waitForFinished(60000) && writer.exitStatus() == QProcess::CrashExit);
+        EXPECT_TRUE(writer.waitForFinished(60000));
+        EXPECT_EQ(writer.exitStatus(), QProcess::CrashExit);
         QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         for (const QString &name : before)
             left.removeOne(name);
@@ -357,10 +363,14 @@ TEST(PrefStore, UnavailableStoreReadsNothingAndRefusesWrites)
         SCOPED_TRACE(config.toStdString());
         ScopedEnv env("XDG_CONFIG_HOME", dir + config);
         clearLog();
-        EXPECT_FALSE(prefRead2(u"k"_s).isValid() || prefReadDico(u"k"_s).has_value() || getDEBUGMOI());
+        EXPECT_FALSE(prefRead2(u"k"_s).isValid());
+        EXPECT_FALSE(prefReadDico(u"k"_s).has_value());
+        EXPECT_FALSE(getDEBUGMOI());
         EXPECT_EQ(logLines().filter(u":-( cannot read"_s).size(), readFails ? 1 : 0) << "logged once, not on every read";
-        EXPECT_FALSE(prefWrite(u"k"_s, 1) || prefWriteChildDico(u"k"_s, u"c"_s, 1));
-        EXPECT_TRUE(prefDelete(u"k"_s) && prefDeleteChildDico(u"k"_s, u"c"_s));
+        EXPECT_FALSE(prefWrite(u"k"_s, 1));
+        EXPECT_FALSE(prefWriteChildDico(u"k"_s, u"c"_s, 1));
+        EXPECT_TRUE(prefDelete(u"k"_s));
+        EXPECT_TRUE(prefDeleteChildDico(u"k"_s, u"c"_s));
         EXPECT_TRUE(logContains(u":-( cannot write"_s));
     }
 }
@@ -375,7 +385,8 @@ TEST(PrefStore, UnreadableOrReadOnlyFileIsNeverReplaced)
     EXPECT_EQ(prefRead2(u"k"_s), 1);
     EXPECT_FALSE(prefWrite(u"k"_s, 2));
     ASSERT_EQ(::chmod(path.constData(), 0), 0);
-    EXPECT_FALSE(prefRead2(u"k"_s).isValid() || prefWrite(u"k"_s, 2));
+    EXPECT_FALSE(prefRead2(u"k"_s).isValid());
+    EXPECT_FALSE(prefWrite(u"k"_s, 2));
     ::chmod(path.constData(), 0600);
     EXPECT_EQ(readFile(preferencesFilePath()), before);
 }
@@ -391,7 +402,9 @@ TEST(HostilePlists, RefusedWithALogLineAndSetAsideAsTheStore)
         saveFuzzSeed(h.bytes.startsWith("bplist") ? "binary" : "xml", h.name, h.bytes);
     }
     QFile large(scratchDir() + u"/larger-than-the-limit.plist"_s);
-    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.write("bplist00") == 8 && large.resize(kPlistMaxBytes + 1));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
+    ASSERT_EQ(large.write("bplist00"), 8);
+    ASSERT_TRUE(large.resize(kPlistMaxBytes + 1));
     paths << large.fileName();
 
     // Another process, so that a reader that runs away is held to its
@@ -405,7 +418,8 @@ TEST(HostilePlists, RefusedWithALogLineAndSetAsideAsTheStore)
     ASSERT_TRUE(helper.waitForFinished(60000)) << "a reader hangs";
     const QString out = QString::fromLocal8Bit(helper.readAllStandardOutput());
     const QString err = QString::fromLocal8Bit(helper.readAllStandardError());
-    ASSERT_TRUE(helper.exitStatus() == QProcess::NormalExit && helper.exitCode() == 0) << err.right(2000).toStdString();
+    ASSERT_EQ(helper.exitStatus(), QProcess::NormalExit) << err.right(2000).toStdString();
+    ASSERT_EQ(helper.exitCode(), 0) << err.right(2000).toStdString();
 
     // A root that is no dictionary is no store either. Every other file is
     // first met by a write rather than a read.
@@ -422,8 +436,10 @@ TEST(HostilePlists, RefusedWithALogLineAndSetAsideAsTheStore)
         QDir().mkpath(config);
         ASSERT_TRUE(QFile::copy(paths[i], store));
         clearLog();
-        if (i % 2)
-            EXPECT_FALSE(prefRead2(u"k"_s).isValid() || QFileInfo::exists(store));
+        if (i % 2) {
+            EXPECT_FALSE(prefRead2(u"k"_s).isValid());
+            EXPECT_FALSE(QFileInfo::exists(store));
+        }
         EXPECT_TRUE(prefWrite(u"new"_s, 1));
         const QStringList aside = QDir(config).entryList({u"org.reelkit.tests.plist.corrupt-*"_s});
         ASSERT_EQ(aside.size(), 1);

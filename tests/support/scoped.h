@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace reel::test {
@@ -60,6 +62,26 @@ public:
 
 private:
     QByteArray m_old;
+};
+
+// Points standard stream 0 or 2 at a file (opened with flags) for the life
+// of the object.
+struct ScopedStream {
+    ScopedStream(int stream, const QString &path, int flags) : stream(stream), saved(::dup(stream))
+    {
+        ::fflush(stderr);
+        const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0644);
+        EXPECT_EQ(::dup2(fd, stream), stream) << path.toStdString();
+        ::close(fd);
+    }
+    ~ScopedStream()
+    {
+        ::fflush(stderr);
+        ::dup2(saved, stream);
+        ::close(saved);
+    }
+    ScopedStream(const ScopedStream &) = delete;
+    const int stream, saved;
 };
 
 } // namespace reel::test

@@ -34,25 +34,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Points standard stream 0 or 2 at a file (opened with flags) for the life
-// of the object.
-struct ScopedStream {
-    ScopedStream(int stream, const QString &path, int flags) : stream(stream), saved(::dup(stream))
-    {
-        ::fflush(stderr);
-        const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0644);
-        EXPECT_EQ(::dup2(fd, stream), stream) << path.toStdString();
-        ::close(fd);
-    }
-    ~ScopedStream()
-    {
-        ::fflush(stderr);
-        ::dup2(saved, stream);
-        ::close(saved);
-    }
-    const int stream, saved;
-};
-
 // No child, not even a running one that could become a zombie.
 bool noChildLeft()
 {
@@ -109,8 +90,8 @@ TEST(Runners, InputErrorsAndEnvironmentOfEachEntryPoint)
     for (const auto &[name, run, output, errors] : cases) {
         const QString errorsFile = s + u'/' + QLatin1String(name);
         {
-            const ScopedStream input(STDIN_FILENO, in, O_RDONLY);
-            const ScopedStream capture(STDERR_FILENO, errorsFile, O_WRONLY | O_CREAT | O_TRUNC);
+            const test::ScopedStream input(STDIN_FILENO, in, O_RDONLY);
+            const test::ScopedStream capture(STDERR_FILENO, errorsFile, O_WRONLY | O_CREAT | O_TRUNC);
             EXPECT_EQ(run(), output) << name;
         }
         EXPECT_EQ(test::readFile(errorsFile), errors) << name;
@@ -352,14 +333,6 @@ TEST(Runners, OutputPastTheLimitStopsTheRun)
     EXPECT_EQ(setToolOutputLimit(saved), 0);
 }
 
-TEST(Runners, Trace)
-{
-    setDEBUG(1);
-    taskArrayPipes(words("/bin/echo x | /usr/bin/rev"));
-    EXPECT_TRUE(test::logHas(u"separatedArgsByTasksMa : (\n    (\n        /bin/echo,\n        x\n    ),\n"
-                             "    (\n        /usr/bin/rev\n    )\n)"_s));
-}
-
 TEST(TaskWithStr, OutputKeepsAllButOneFinalLineFeed)
 {
     const std::tuple<const char *, QString, bool> cases[] = {
@@ -379,7 +352,8 @@ TEST(TaskWithStr, WorkingDirectory)
 {
     const QString s = test::scratchDir();
     const QString folder = s + u"/a folder"_s;
-    ASSERT_TRUE(QDir().mkpath(folder) && QDir().mkpath(test::homePath() + u"/sub"_s));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QDir().mkpath(test::homePath() + u"/sub"_s));
     EXPECT_EQ(taskWithStr(u"pwd"_s, folder), folder);
     EXPECT_EQ(taskWithStr(u"pwd"_s, u"~/sub"_s), test::homePath() + u"/sub"_s);
     for (const QString &nowhere : {s + u"/missing"_s, u""_s, nil})
@@ -443,7 +417,8 @@ TEST(TaskWithStr, WithoutATemporaryFolderALineNamingTheToolsDoesNotRun)
 {
     setTMPFOLDER(u""_s);
     const QString s = test::scratchDir();
-    EXPECT_TRUE(toolsFolderInTemporaryFolder().isNull() && toolFontconfigPath().isNull());
+    EXPECT_TRUE(toolsFolderInTemporaryFolder().isNull());
+    EXPECT_TRUE(toolFontconfigPath().isNull());
     // The fonts folder is left out, not taken from the program.
     const test::ScopedEnv mine("FONTCONFIG_PATH", "mine");
     EXPECT_EQ(taskWithStr(u"echo \"[$FONTCONFIG_PATH]\""_s, s), u"[]"_s);

@@ -74,7 +74,9 @@ TEST(Detection, EdgeCases)
     // A unit in the surrogates, up to the last one, makes no UTF-32.
     EXPECT_NE(detectStringEncoding(hello + "\xFF\xDF\0\0"_ba + hello), kUTF32LittleEndianStringEncoding);
     const DecodedText empty = decodeDetectingEncoding(QByteArray());
-    EXPECT_TRUE(empty.text.isEmpty() && !empty.text.isNull() && empty.error.isNull()) << "an empty text, not none";
+    EXPECT_TRUE(empty.text.isEmpty()) << "an empty text, not none";
+    EXPECT_FALSE(empty.text.isNull()) << "an empty text, not none";
+    EXPECT_TRUE(empty.error.isNull()) << "an empty text, not none";
 }
 
 TEST(Detection, TheGuessLooksWhereTheForeignBytesAre)

@@ -35,7 +35,8 @@ TEST(Localisation, KeyOfATranslatedText)
         {u"Here"_s, u"Only"_s, u"LOCAL"_s}, {u"Mien"_s, mine, u"MINE"_s},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(str2LocalisationTitle(c.text, c.file), c.expected.isNull() ? c.text : c.expected) << c.text.toStdString();
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(str2LocalisationTitle(c.text, c.file), c.expected.isNull() ? c.text : c.expected);
         EXPECT_EQ(test::takeLog(), c.expected.isNull() ? QStringList{u"str2LocalisationTitl:-( from '"_s + c.text + u'\''}
                                                        : QStringList());
     }

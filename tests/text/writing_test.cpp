@@ -100,7 +100,8 @@ TEST(Writing, RefusesWhatItCannotWriteAndAFailedWriteLeavesTheOldFile)
     // on); links that lead to each other lead nowhere.
     test::writeFile(scratch("folder.txt/inside"), "kept");
     ASSERT_EQ(::mkfifo(QFile::encodeName(scratch("fifo")).constData(), 0600), 0);
-    ASSERT_TRUE(QFile::link(u"loop2"_s, scratch("loop1")) && QFile::link(u"loop1"_s, scratch("loop2")));
+    ASSERT_TRUE(QFile::link(u"loop2"_s, scratch("loop1")));
+    ASSERT_TRUE(QFile::link(u"loop1"_s, scratch("loop2")));
     const QString folder = scratch("old"), path = folder + u"/old.txt"_s;
     test::forEachCase(kWriters, [&](const Writer &writer) {
         for (const QString &where : {QString(), scratch("folder.txt"), scratch("fifo"), scratch("loop1")})
@@ -130,7 +131,8 @@ TEST(Writing, RefusesWhatItCannotWriteAndAFailedWriteLeavesTheOldFile)
         }
         EXPECT_EQ(test::readFile(path), QByteArray("old contents\n"));
     });
-    EXPECT_TRUE(test::isLinkAt(scratch("loop1")) && test::isLinkAt(scratch("loop2")));
+    EXPECT_TRUE(test::isLinkAt(scratch("loop1")));
+    EXPECT_TRUE(test::isLinkAt(scratch("loop2")));
     EXPECT_EQ(test::readFile(scratch("folder.txt/inside")), QByteArray("kept"));
     // The UTF-8 writer never writes through a link that leads nowhere.
     ASSERT_TRUE(QFile::link(scratch("target.txt"), scratch("link.txt")));
@@ -145,10 +147,12 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
         // stay links and the file keeps its mode.
         const QString file = test::writeFile(scratch("real/file.txt"), "old");
         setMode(file, 0640);
-        ASSERT_TRUE(QFile::link(u"file.txt"_s, scratch("real/relative")) && QFile::link(scratch("real/relative"), scratch("absolute")));
+        ASSERT_TRUE(QFile::link(u"file.txt"_s, scratch("real/relative")));
+        ASSERT_TRUE(QFile::link(scratch("real/relative"), scratch("absolute")));
         EXPECT_TRUE(writer.write(scratch("absolute"), u"through links"_s));
         EXPECT_EQ(test::readFile(file), QByteArray("through links"));
-        EXPECT_TRUE(test::isLinkAt(scratch("absolute")) && test::isLinkAt(scratch("real/relative")));
+        EXPECT_TRUE(test::isLinkAt(scratch("absolute")));
+        EXPECT_TRUE(test::isLinkAt(scratch("real/relative")));
         EXPECT_EQ(test::modeOf(file), 0640);
 
         // Every name of a file with several sees the new text.
@@ -161,7 +165,8 @@ TEST(Writing, TheReplacersWriteWhereTheFileReallyIs)
             // A link that someone else left in a shared sticky folder (as
             // /tmp) is not followed, as the kernel would not.
             const QString shared = scratch("shared"), planted = shared + u"/planted"_s;
-            ASSERT_TRUE(QDir().mkpath(shared) && QFile::link(file, planted));
+            ASSERT_TRUE(QDir().mkpath(shared));
+            ASSERT_TRUE(QFile::link(file, planted));
             setMode(shared, 01777);
             ASSERT_EQ(::chown(QFile::encodeName(shared).constData(), 65534, 65534), 0);
             ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), 65533, 65533), 0);
@@ -180,7 +185,9 @@ TEST(Writing, TheAppendingWritersNeverFollowALinkAnotherUserPlantedInASharedFold
     // anyone may write (as /tmp), and one root left there itself.
     const QString precious = test::writeFile(scratch("precious.txt"), "root's own\n");
     const QString shared = scratch("shared"), planted = shared + u"/planted"_s, own = shared + u"/own"_s;
-    ASSERT_TRUE(QDir().mkpath(shared) && QFile::link(precious, planted) && QFile::link(precious, own));
+    ASSERT_TRUE(QDir().mkpath(shared));
+    ASSERT_TRUE(QFile::link(precious, planted));
+    ASSERT_TRUE(QFile::link(precious, own));
     setMode(shared, 01777);
     ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), 65534, 65534), 0);
     const Writer appenders[] = {

@@ -24,5 +24,7 @@ TEST(ApplicationMain, ShowsTheWindowAndEndsWithIt)
         QTimer::singleShot(10000, window, [] { QCoreApplication::exit(99); });
         return window;
     });
-    EXPECT_TRUE(rc == 0 && shown && !QCoreApplication::instance()) << rc;
+    EXPECT_EQ(rc, 0);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(QCoreApplication::instance());
 }

@@ -124,12 +124,14 @@ TEST(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
                       std::tuple(r.title, Qt::PlainText, r.message, r.shownButtons(), r.shownButtons().first(),
                                  r.checkboxTitle, r.critical ? QMessageBox::Critical : QMessageBox::Warning,
                                  r.window ? &window : nullptr));
-            EXPECT_TRUE(!message || message->textFormat() == Qt::PlainText);
+            if (message)
+                EXPECT_EQ(message->textFormat(), Qt::PlainText);
             c.act(box);
         });
         EXPECT_EQ(answerOf(QtAlertPresenter().present(r)), answerOf(c.expected));
         ASSERT_TRUE(driver.acted);
-        EXPECT_TRUE(visibleAlerts().isEmpty() && !window.findChild<QMessageBox *>());
+        EXPECT_TRUE(visibleAlerts().isEmpty());
+        EXPECT_FALSE(window.findChild<QMessageBox *>());
     });
     EXPECT_EQ(test::takeLog(), QStringList{u"i = 0"_s});
 }
@@ -161,9 +163,10 @@ TEST(QtAlerts, DialogReturnsTheTypedText)
             ASSERT_NE(field, nullptr);
             EXPECT_EQ(field->text(), u"x"_s);
             const QPoint at = field->mapTo(box, QPoint()), below = message->mapTo(box, QPoint());
-            EXPECT_TRUE(box->layout()->indexOf(field) >= 0 && at.y() > below.y() && at.x() == below.x()
-                        && at.y() + field->height() <= buttons->mapTo(box, QPoint()).y())
-                << ownGrid;
+            EXPECT_GE(box->layout()->indexOf(field), 0) << ownGrid;
+            EXPECT_GT(at.y(), below.y()) << ownGrid;
+            EXPECT_EQ(at.x(), below.x()) << ownGrid;
+            EXPECT_LE(at.y() + field->height(), buttons->mapTo(box, QPoint()).y()) << ownGrid;
             field->setFocus();
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(field, typed);
