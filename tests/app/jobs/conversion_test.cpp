@@ -197,9 +197,11 @@ TEST(Disc, VideosBecomeADiscWithTheirSubtitlesAndAnImage)
          u"1\r\n00:00:00,300 --> 00:00:01,400\r\nこんにちは、世界！\r\n\r\n2\r\n00:00:01,500 --> 00:00:02,600\r\n"
          "日本語の 字幕 です\r\n"_s.toUtf8(), "SHIFT_JIS", u"(2 cues, Japanese (Shift JIS))"_s},
         // The first cue takes seven, the others are past the end or alone.
-        {"ten thousand millisecond cues", Clip::Silent, srt(milliseconds), nullptr, u"(10001 cues, UTF-8, 9993 left out)"_s},
+        {"ten thousand millisecond cues", Clip::Silent, srt(milliseconds), nullptr,
+         u"(10001 cues, UTF-8, 9993 left out)"_s},
         // Joined eight at a time, then cut to a few milliseconds by the next.
-        {"ten thousand cues within two seconds", Clip::Silent, srt(dense), nullptr, u"(10000 cues, UTF-8, 9992 left out)"_s},
+        {"ten thousand cues within two seconds", Clip::Silent, srt(dense), nullptr,
+         u"(10000 cues, UTF-8, 9992 left out)"_s},
         {"a cue exactly one frame long", Clip::Silent,
          srt({Cue{1000, 1040, u"one frame"_s}, Cue{2000, 2039, u"less"_s}}), nullptr, u"(2 cues, UTF-8, 1 left out)"_s},
         {"no subtitles", Clip::Silent, {}, nullptr, {}},
@@ -235,7 +237,8 @@ TEST(Disc, VideosBecomeADiscWithTheirSubtitlesAndAnImage)
     }
     // The image, made by the xorriso the machine has (the bundle has none),
     // and nothing else, hidden or not.
-    EXPECT_GT(reel::poidsFile(folder + u"/DVD.iso"_s, u"O"_s), reel::poidsFile(folder + u"/DVD/VIDEO_TS/VTS_01_1.VOB"_s, u"O"_s));
+    EXPECT_GT(reel::poidsFile(folder + u"/DVD.iso"_s, u"O"_s),
+              reel::poidsFile(folder + u"/DVD/VIDEO_TS/VTS_01_1.VOB"_s, u"O"_s));
     EXPECT_EQ(namesIn(folder), names);
     EXPECT_EQ(namesIn(folder + u"/DVD"_s), (QStringList{u"AUDIO_TS"_s, u"VIDEO_TS"_s}));
     // spumux found the program's fonts through the link to its bundle.
@@ -323,8 +326,8 @@ TEST(Normalize, QuietSoundComesOutEven)
 {
     // A whisper: a sine at a twentieth of full scale.
     const QString quiet = reel::test::scratchDir() + u"/quiet.mkv"_s;
-    ffmpeg(lavfi(u"testsrc2=size=160x120:rate=25:duration=3"_s) + lavfi(u"sine=frequency=440:sample_rate=48000:duration=3"_s)
-           + QStringList{u"-af"_s, u"volume=0.05"_s, u"-c:v"_s, u"mpeg4"_s, u"-c:a"_s, u"pcm_s16le"_s, quiet});
+    ffmpeg(lavfi(u"testsrc2=size=160x120:rate=25:duration=3"_s)
+           + lavfi(u"sine=frequency=440:sample_rate=48000:duration=3"_s) + QStringList{u"-af"_s, u"volume=0.05"_s, u"-c:v"_s, u"mpeg4"_s, u"-c:a"_s, u"pcm_s16le"_s, quiet});
     const auto meanVolume = [](const QString &path) {
         const ProgramRun run = runProgram(toolPath(u"ffmpeg"_s), {u"-nostdin"_s, u"-i"_s, path, u"-vn"_s,
                                            u"-af"_s, u"volumedetect"_s, u"-f"_s, u"null"_s, u"-"_s});

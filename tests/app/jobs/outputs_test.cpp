@@ -42,7 +42,8 @@ struct ScopedTmpfs {
     ScopedTmpfs(const QString &folder, int kb) : folder(folder)
     {
         QDir().mkpath(folder);
-        mounted = runProgram(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=%1k"_s.arg(kb), u"tmpfs"_s, folder}).exitCode == 0;
+        const QStringList words{u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=%1k"_s.arg(kb), u"tmpfs"_s, folder};
+        mounted = runProgram(u"mount"_s, words).exitCode == 0;
     }
     ~ScopedTmpfs()
     {
