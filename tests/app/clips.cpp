@@ -34,12 +34,12 @@ QString sharedFolder()
 // Three seconds of a moving test picture at that size and rate.
 QStringList picture(const QString &size, const QString &rate)
 {
-    return {u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=%1:rate=%2:duration=3"_s.arg(size, rate)};
+    return lavfi(u"testsrc2=size=%1:rate=%2:duration=3"_s.arg(size, rate));
 }
 
 QStringList sound(int frequency)
 {
-    return {u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=frequency=%1:sample_rate=48000:duration=3"_s.arg(frequency)};
+    return lavfi(u"sine=frequency=%1:sample_rate=48000:duration=3"_s.arg(frequency));
 }
 
 // Moving grain, something an encoder must spend its bits on, and H.264.
@@ -88,6 +88,29 @@ bool ffmpeg(const QStringList &words)
     return run.exitCode == 0;
 }
 
+QStringList lavfi(const QString &source)
+{
+    return {u"-f"_s, u"lavfi"_s, u"-i"_s, source};
+}
+
+QString dvdStream(const QString &path, double seconds)
+{
+    ffmpeg(lavfi(u"testsrc2=size=720x576:rate=25:duration=%1"_s.arg(seconds))
+           + lavfi(u"sine=duration=%1:sample_rate=48000"_s.arg(seconds))
+           + QStringList{u"-c:v"_s, u"mpeg2video"_s, u"-b:v"_s, u"3000k"_s, u"-c:a"_s, u"ac3"_s, u"-aspect"_s, u"4:3"_s,
+                         u"-f"_s, u"dvd"_s, path});
+    return path;
+}
+
+DiscJob discOf(const QString &folder, int titles, float seconds)
+{
+    DiscJob job{.preset = *presetById(u"dvd-pal"_s), .destination = folder};
+    const QString mpeg = dvdStream(folder + u"/titles.mpg"_s, seconds);
+    for (int i = 1; i <= titles; ++i)
+        job.titles << DiscTitle{.mpeg = mpeg, .title = u"t%1"_s.arg(i), .duration = seconds, .aspect = u"4:3"_s};
+    return job;
+}
+
 QString sharedClip(Clip clip)
 {
     static const char *const names[] = {"ntsc.mkv", "tracks.mkv", "silent.mp4", "long.mkv"};
@@ -114,9 +137,8 @@ void runToEnd(ConversionJob &job)
 {
     QSignalSpy finished(&job, &ConversionJob::finished);
     job.start();
-    // Long enough to catch a hang only: a loaded machine is slow.
     if (!job.isDone())
-        EXPECT_TRUE(finished.wait(300000));
+        EXPECT_TRUE(finished.wait(kWaitMs));
 }
 
 QString probe(const QString &path, const QString &entry, const QString &streamSelector)
@@ -185,6 +207,13 @@ QString bundleWithTool(const QString &tool, const QByteArray &script)
 QString hangingProbeBundle(const QString &pidFile)
 {
     return bundleWithTool(u"ffprobe"_s, u"#!/bin/sh\necho $$ > '%1'\nexec sleep 60\n"_s.arg(pidFile).toUtf8());
+}
+
+std::optional<reel::test::ScopedBundle> toolsOf(const QString &bundle)
+{
+    if (bundle.isEmpty())
+        return std::nullopt;
+    return std::optional<reel::test::ScopedBundle>(std::in_place, bundle);
 }
 
 bool processGone(const QString &pidFile)

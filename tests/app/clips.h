@@ -6,7 +6,11 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
+#include "bundles.h"
+
+#include <jobs/authoring.h>
 #include <jobs/job.h>
 #include <model/budget.h>
 #include <model/plan.h>
@@ -14,6 +18,8 @@
 #include <probing/sample.h>
 
 namespace convert::test {
+
+inline constexpr int kWaitMs = 300000; // catches a hang; a loaded machine is slow
 
 // The clips people actually have, made once per test program (they outlive
 // the per-test scratch folders) with moving grain, so that encoders spend
@@ -29,6 +35,13 @@ QString sharedClip(Clip clip);
 
 // Runs ffmpeg quietly on those words; fails the running test when it fails.
 bool ffmpeg(const QStringList &words);
+// An input of ffmpeg's test sources: "testsrc2=size=64x48", "sine=duration=2".
+QStringList lavfi(const QString &source);
+
+// A DVD program stream as the converter makes them: 720x576 MPEG-2, AC-3.
+QString dvdStream(const QString &path, double seconds);
+// A disc of that many titles in folder, all of one such stream there.
+DiscJob discOf(const QString &folder, int titles, float seconds);
 
 // ffprobe's values of one entry ("format=duration", "stream=codec_type"...)
 // of the streams selected, or of the format, joined by commas; null when
@@ -63,6 +76,8 @@ QString bundleWithTool(const QString &tool, const QByteArray &script);
 QString hangingProbeBundle(const QString &pidFile);
 // True once the process whose id pidFile holds is gone (waits up to 10 s).
 bool processGone(const QString &pidFile);
+// The tools of bundle while the result lives; the test's own when it is empty.
+std::optional<reel::test::ScopedBundle> toolsOf(const QString &bundle);
 
 // The file names in a folder, hidden ones included.
 QStringList namesIn(const QString &folder);

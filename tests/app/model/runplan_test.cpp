@@ -41,35 +41,31 @@ TEST(RunPlan, EachRefusalSaysWhy)
     using Refusal = RunPlan::Refusal;
     const struct {
         const char *name;
-        RunRequest request;
+        float duration;
+        int freeMB;
+        bool disc;
+        int kbps;
+        const char *missingTool; // "" for none
         Refusal refusal;
         const char *says;
     } cases[] = {
         // 10 s at 5000 kb/s with AC-3 sound: about 6 MB.
-        {"room for it all", dvdRequest(folder, 10, 100), Refusal::None, ""},
-        {"tools missing", [&] {
-             auto r = dvdRequest(folder, 10, 100);
-             r.missingTools = {u"ffprobe"_s};
-             return r;
-         }(), Refusal::MissingTools, "missing tool: ffprobe"},
-        {"three hours on one disc", dvdRequest(folder, 3 * 3600, 100000), Refusal::DiscBudget, "A target size of"},
-        {"a budget the preset refuses", [&] {
-             auto r = dvdRequest(folder, 10, 100);
-             r.disc = false;
-             r.budget = bitrateBudget(500);
-             return r;
-         }(), Refusal::Jobs, "1000 to 8000"},
-        {"no room for the outputs", dvdRequest(folder, 10, 2), Refusal::NoRoom, "the outputs need about"},
-        {"no room for the disc beside them", dvdRequest(folder, 10, 10), Refusal::NoRoomForDisc,
+        {"room for it all", 10, 100, true, 5000, "", Refusal::None, ""},
+        {"tools missing", 10, 100, true, 5000, "ffprobe", Refusal::MissingTools, "missing tool: ffprobe"},
+        {"three hours on one disc", 3 * 3600, 100000, true, 5000, "", Refusal::DiscBudget, "A target size of"},
+        {"a budget the preset refuses", 10, 100, false, 500, "", Refusal::Jobs, "1000 to 8000"},
+        {"no room for the outputs", 10, 2, true, 5000, "", Refusal::NoRoom, "the outputs need about"},
+        {"no room for the disc beside them", 10, 10, true, 5000, "", Refusal::NoRoomForDisc,
          "the videos, the disc folder and its image need about"},
-        {"the same outputs without a disc", [&] {
-             auto r = dvdRequest(folder, 10, 10);
-             r.disc = false;
-             return r;
-         }(), Refusal::None, ""},
+        {"the same outputs without a disc", 10, 10, false, 5000, "", Refusal::None, ""},
     };
-    reel::test::forEachCase(cases, [](const auto &c) {
-        const RunPlan run = planRun(c.request);
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        RunRequest request = dvdRequest(folder, c.duration, c.freeMB);
+        request.disc = c.disc;
+        request.budget = bitrateBudget(c.kbps);
+        if (*c.missingTool)
+            request.missingTools = {QString::fromUtf8(c.missingTool)};
+        const RunPlan run = planRun(request);
         EXPECT_EQ(run.refusal, c.refusal);
         const QString said = run.plan.problems.join(u'\n');
         EXPECT_TRUE(said.contains(QString::fromUtf8(c.says))) << said.toStdString();

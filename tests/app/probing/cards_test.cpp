@@ -65,8 +65,7 @@ TEST(CameraCards, ACardIsReadOnceHoweverManyAskForItsClips)
     const QString s = reel::test::scratchDir();
     const QString runs = s + u"/runs"_s;
     const reel::test::ScopedBundle tool(countingTimeStampTool(runs));
-    const QString stream = makeCardOf(s + u"/card"_s, {u"00001"_s, u"00002"_s, u"00003"_s}, "x");
-    reel::test::setModificationTime(stream + u"00003.MTS"_s, kCopied);
+    const QString stream = makeCardOf(s + u"/card"_s, {u"00001"_s, u"00002"_s}, "x");
 
     // The window's reader and the terminal may ask at once.
     std::vector<std::future<QString>> titles;
@@ -76,29 +75,20 @@ TEST(CameraCards, ACardIsReadOnceHoweverManyAskForItsClips)
         EXPECT_EQ(titles[i].get(), i % 2 ? u"2009-05-02 12:40:00-00002"_s : u"2009-05-02 12:34:56-00001"_s);
     EXPECT_EQ(runsIn(runs), 1);
 
-    // What the tool leaves unnamed takes the file's modification time, and
-    // says so; the card is not read again for it.
-    QString note;
-    EXPECT_EQ(sourceTitle(stream + u"00003.MTS"_s, &note), u"clip-2010-03-04 05;06;07-00003"_s);
-    EXPECT_EQ(note, u"named by the file's modification time: the time-stamp tool did not name this clip"_s);
+    // A clip the tool names has no note.
+    QString note = u"none"_s;
     EXPECT_EQ(sourceTitle(stream + u"00001.MTS"_s, &note), u"2009-05-02 12:34:56-00001"_s);
     EXPECT_TRUE(note.isEmpty());
-    EXPECT_EQ(runsIn(runs), 1);
 
     // A playlist written since: the card is read again.
     reel::test::writeFile(s + u"/card/BDMV/PLAYLIST/00001.MPL"_s, reel::test::mplsBytes({u"00004"_s}));
     sourceTitle(stream + u"00001.MTS"_s);
     EXPECT_EQ(runsIn(runs), 2);
-
-    // A card without a playlist runs no tool.
-    const QString bare = makeCardOf(s + u"/bare"_s, {u"00001"_s}, "x", false);
-    reel::test::setModificationTime(bare + u"00001.MTS"_s, kCopied);
-    EXPECT_EQ(sourceTitle(bare + u"00001.MTS"_s, &note), u"clip-2010-03-04 05;06;07-00001"_s);
-    EXPECT_EQ(note, u"named by the file's modification time: the card has no playlist"_s);
-    EXPECT_EQ(runsIn(runs), 2);
 }
 
-// The terminal tells how a clip was named; the tool's messages go to the
+// The terminal tells how a clip was named: by the time-stamp tool, or by its
+// modification time when the tool leaves it unnamed or the card has no
+// playlist (neither reads the card again). The tool's messages go to the
 // log, once, and never to the terminal.
 TEST(CameraCards, TheTerminalSaysHowAClipWasNamedAndKeepsTheToolQuiet)
 {

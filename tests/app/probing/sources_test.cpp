@@ -5,7 +5,6 @@
 #include "bundles.h"
 #include "clips.h"
 #include "sandbox.h"
-#include "scoped.h"
 #include "tables.h"
 
 #include <model/options.h>
@@ -13,14 +12,10 @@
 #include <probing/discovery.h>
 #include <probing/probe.h>
 
-#include <reel/core.h>
-#include <reel/files.h>
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,8 +33,8 @@ QByteArray cameraStream(const CameraTime &time)
 {
     const QString folder = outFolder(u"camera"_s);
     const QString h264 = folder + u"/picture.h264"_s;
-    ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=320x240:rate=25:duration=2"_s, u"-c:v"_s, u"libx264"_s,
-            u"-preset"_s, u"ultrafast"_s, u"-bsf:v"_s, u"h264_metadata=aud=insert"_s, u"-f"_s, u"h264"_s, h264});
+    ffmpeg(lavfi(u"testsrc2=size=320x240:rate=25:duration=2"_s) + QStringList{u"-c:v"_s, u"libx264"_s, u"-preset"_s,
+           u"ultrafast"_s, u"-bsf:v"_s, u"h264_metadata=aud=insert"_s, u"-f"_s, u"h264"_s, h264});
     QByteArray picture = reel::test::readFile(h264);
     // The camera's SEI right after the first access unit delimiter.
     const qsizetype aud = picture.indexOf(QByteArray("\x00\x00\x00\x01\x09", 5));
@@ -66,8 +61,8 @@ TEST(Sources, WhatCannotBeConvertedIsSaidPlainly)
     const QString hanging = hangingProbeBundle(pidFile);
     const QString picture = folder + u"/photo.png"_s;
     const QString oneFrame = folder + u"/one frame.mp4"_s;
-    ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=64x48"_s, u"-frames:v"_s, u"1"_s, picture});
-    ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=64x48"_s, u"-frames:v"_s, u"1"_s, oneFrame});
+    for (const QString &still : {picture, oneFrame})
+        ffmpeg(lavfi(u"testsrc2=size=64x48"_s) + QStringList{u"-frames:v"_s, u"1"_s, still});
     const QString pictureAsVideo = folder + u"/photo.mp4"_s;
     QFile::copy(picture, pictureAsVideo);
     const struct {
@@ -93,9 +88,7 @@ TEST(Sources, WhatCannotBeConvertedIsSaidPlainly)
          true},
     };
     reel::test::forEachCase(cases, [&](const auto &c) {
-        std::optional<reel::test::ScopedBundle> tools;
-        if (c.hangs)
-            tools.emplace(hanging);
+        const auto tools = toolsOf(c.hangs ? hanging : QString());
         const SourceInfo info = probeSource(c.name, c.limits);
         EXPECT_FALSE(info.usable());
         EXPECT_TRUE(info.error.contains(QString::fromUtf8(c.says))) << info.error.toStdString();
@@ -112,7 +105,7 @@ TEST(Sources, WhatCannotBeConvertedIsSaidPlainly)
     EXPECT_GT(info.sizeMB, 0);
     // An AVI does not say how its picture was scanned: the interlace test is asked.
     const QString avi = folder + u"/old.avi"_s;
-    ASSERT_TRUE(ffmpeg({u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc2=size=64x48:rate=25:duration=1"_s, u"-c:v"_s, u"mpeg4"_s, avi}));
+    ASSERT_TRUE(ffmpeg(lavfi(u"testsrc2=size=64x48:rate=25:duration=1"_s) + QStringList{u"-c:v"_s, u"mpeg4"_s, avi}));
     const SourceInfo old = probeSource(avi);
     EXPECT_TRUE(old.usable()) << old.error.toStdString();
     EXPECT_TRUE(old.fieldOrderTested);

@@ -40,8 +40,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kWaitMs = 300000; // catches a hang; a loaded machine is slow
-
 // The window's start, with a preset given when one is named.
 Options windowOptions(const QString &destination, const QStringList &files = {}, const QString &preset = {})
 {
@@ -222,10 +220,7 @@ TEST(Window, WhatCannotRunSaysWhy)
          "Conversion finished with errors", Kind::Modal},
     };
     reel::test::forEachCase(cases, [&](const auto &c) {
-        // The real ffprobe reads the clip.
-        std::optional<reel::test::ScopedBundle> tools;
-        if (!c.bundle.isEmpty())
-            tools.emplace(c.bundle);
+        const auto tools = toolsOf(c.bundle); // the real ffprobe reads the clip
         reel::RecordingPresenter alerts;
         reel::ScopedAlertPresenter use(&alerts);
         Options options = windowOptions(outFolder(), {clip}, u"dvd-pal"_s);
