@@ -4,6 +4,7 @@
 // property-list codec.
 #pragma once
 
+#include "reel/base/errortext.h"
 #include "reel/plist.h"
 
 #include "reel/core/bundle.h"

@@ -1,6 +1,6 @@
 // The plumbing under every subsystem: descriptors, error texts, whole reads
 // and writes.
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 #include "reel/base/fd_p.h"
 #include "reel/base/io_p.h"
 

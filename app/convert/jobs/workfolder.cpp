@@ -59,7 +59,7 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
         QByteArray pattern = encoded(reel::stringByAppendingPathComponent(folder, QString::fromLatin1(kNewPrefix)))
                              + "XXXXXX";
         if (!::mkdtemp(pattern.data())) {
-            *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, systemErrorText(errno));
+            *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, reel::errnoText(errno));
             reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
             return nullptr;
         }
@@ -71,14 +71,14 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
         const bool locked = lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0;
         if (lock >= 0 && !locked && (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL)) {
             reel::logAlways(reel::LogLabel("WorkFolder"), ":-/ %@ takes no lock: %@", destination,
-                            systemErrorText(errno));
+                            reel::errnoText(errno));
         } else if (!locked) {
             const int why = errno;
             if (lock >= 0)
                 ::close(lock);
             ::unlink((made + '/' + kLockName).constData());
             ::rmdir(made.constData());
-            *error = QStringLiteral("cannot lock a work folder in %1: %2").arg(destination, systemErrorText(why));
+            *error = QStringLiteral("cannot lock a work folder in %1: %2").arg(destination, reel::errnoText(why));
             reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
             return nullptr;
         }
@@ -92,7 +92,7 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
             ::close(lock);
             if (why == EEXIST)
                 continue;
-            *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, systemErrorText(why));
+            *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, reel::errnoText(why));
             reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
             return nullptr;
         }

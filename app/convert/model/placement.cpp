@@ -59,12 +59,6 @@ QString numbered(const QString &wanted, int number, bool folder)
 
 } // namespace
 
-QString systemErrorText(int code)
-{
-    char buffer[256];
-    return QString::fromLocal8Bit(::strerror_r(code, buffer, sizeof buffer));
-}
-
 Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
                     const std::function<bool(const QString &)> &alsoTaken)
 {
@@ -72,7 +66,7 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
     const QByteArray source = QFile::encodeName(from);
     struct stat st = {};
     if (::lstat(source.constData(), &st) != 0) {
-        placement.error = QStringLiteral("%1 is gone: %2").arg(from, systemErrorText(errno));
+        placement.error = QStringLiteral("%1 is gone: %2").arg(from, reel::errnoText(errno));
         reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
         return placement;
     }
@@ -83,7 +77,7 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
         if (::lstat(target.constData(), &there) == 0 && S_ISDIR(there.st_mode)) {
             placement.error = QStringLiteral("%1 is a folder and is kept").arg(wanted);
         } else if (::rename(source.constData(), target.constData()) != 0) {
-            placement.error = QStringLiteral("cannot move the output to %1: %2").arg(wanted, systemErrorText(errno));
+            placement.error = QStringLiteral("cannot move the output to %1: %2").arg(wanted, reel::errnoText(errno));
         } else {
             placement.path = wanted;
             return placement;
@@ -99,7 +93,7 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
         if (error == EEXIST || error == ENOTEMPTY)
             continue;
         if (error != 0) {
-            placement.error = QStringLiteral("cannot move the output to %1: %2").arg(candidate, systemErrorText(error));
+            placement.error = QStringLiteral("cannot move the output to %1: %2").arg(candidate, reel::errnoText(error));
             reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
             return placement;
         }

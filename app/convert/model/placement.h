@@ -31,9 +31,6 @@ struct Placement {
 Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
                     const std::function<bool(const QString &)> &alsoTaken = {});
 
-// The C library's text for an errno value, as a sentence part.
-QString systemErrorText(int code);
-
 // A file name (without extension) made of a title that may hold anything:
 // "/" and control characters become "-" or go, ":" becomes ";" (as camera
 // names have it, and for the FAT and exFAT cards and sticks outputs often go

@@ -31,7 +31,7 @@ bool isRegularFile(const QString &path)
 // "permission denied"
 QString lowercaseErrorText(int code)
 {
-    QString text = systemErrorText(code);
+    QString text = reel::errnoText(code);
     if (!text.isEmpty())
         text[0] = text.at(0).toLower();
     return text;

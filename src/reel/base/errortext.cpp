@@ -1,4 +1,4 @@
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 
 #include <cstring>
 

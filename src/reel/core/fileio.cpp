@@ -1,6 +1,6 @@
 #include "reel/core/fileio.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 #include "reel/base/io_p.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "reel/core/log.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 
 #include "reel/core/describe.h"
 

@@ -1,6 +1,6 @@
 #include "reel/core/privatefiles.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 #include "reel/core/log.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "reel/files/hometrash_p.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 #include "reel/base/fd_p.h"
 #include "reel/base/io_p.h"
 #include "reel/files/native_p.h"

@@ -1,6 +1,6 @@
 #include "reel/files/movecopy.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/native_p.h"

@@ -1,6 +1,6 @@
 #include "reel/files/native_p.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #include "reel/files/removal.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/files/hometrash_p.h"

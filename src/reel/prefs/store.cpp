@@ -1,6 +1,6 @@
 #include "reel/prefs/store.h"
 
-#include "reel/base/errortext_p.h"
+#include "reel/base/errortext.h"
 #include "reel/base/fd_p.h"
 #include "reel/core/bundle.h"
 #include "reel/core/fileio.h"

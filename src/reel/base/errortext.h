@@ -1,16 +1,17 @@
-// The system's text for an errno value. Internal to the libraries;
-// exported for the tests.
+// The system's text for an errno value.
 #pragma once
 
 #include "reel/base/export.h"
 
 #include <QString>
 
+REEL_EXPORT_BEGIN
 namespace reel {
 
 // As strerror says it, in the program's language, but safe to call from any
 // thread: strerror's buffer is shared, and the tools' threads and the
 // interface's may fail at once.
-REEL_EXPORT QString errnoText(int code);
+QString errnoText(int code);
 
 } // namespace reel
+REEL_EXPORT_END
