@@ -8,7 +8,6 @@
 
 #include <reel/core/bundle.h>
 #include <reel/core/constants.h>
-#include <reel/core/debug.h>
 #include <reel/dialogs/recordingpresenter.h>
 #include <reel/task/environment.h>
 #include <reel/task/pipeline.h>

@@ -6,7 +6,6 @@
 #include "tables.h"
 
 #include <reel/dialogs/recordingpresenter.h>
-#include <reel/text/codecs.h>
 #include <reel/text/writing.h>
 
 #include <gtest/gtest.h>
