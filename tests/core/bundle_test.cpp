@@ -2,9 +2,7 @@
 #include "bundles.h"
 #include "fuzzseeds.h"
 #include "logcapture.h"
-#include "plists.h"
 #include "sandbox.h"
-#include "tables.h"
 
 #include <reel/core/bundle.h>
 #include <reel/core/fileio.h>
@@ -15,8 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPoint>
-#include <QProcess>
 #include <QStringEncoder>
 
 #include <fcntl.h>

@@ -409,9 +409,8 @@ TEST(RmCocoa, DeletesWithoutFollowingLinksAndSaysWhatWasNotThere)
     EXPECT_TRUE(rmCocoa(u"~/missing"_s));
     setFileSystemChangedHook(previous);
     EXPECT_EQ(test::readFile(canary), QByteArray("tweet")) << "links inside are removed, never followed";
-    EXPECT_FALSE(existsNoFollow(tree));
-    EXPECT_FALSE(existsNoFollow(dangling));
-    EXPECT_FALSE(existsNoFollow(socket));
+    for (const QString &gone : {tree, dangling, socket})
+        EXPECT_FALSE(existsNoFollow(gone)) << gone.toStdString();
 }
 
 TEST(RmCocoa, FallsBackToTheHomeTrash)

@@ -1,27 +1,20 @@
 // Property lists in both forms: what round-trips, what is refused, and the
 // limits every reader and writer keeps.
-#include "bundles.h"
 #include "fuzzseeds.h"
-#include "logcapture.h"
 #include "plists.h"
 #include "sandbox.h"
 #include "tables.h"
 #include "toolscript.h"
 
-#include <reel/core/fileio.h>
 #include <reel/core/stringsfile.h>
 #include <reel/plist/codec.h>
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QPoint>
 #include <QStandardPaths>
 #include <QStringEncoder>
-
-#include <fcntl.h>
-#include <sys/stat.h>
 
 using namespace reel;
 using namespace reel::test;
@@ -112,7 +105,6 @@ TEST(PlistCodec, ObjectAndSizeLimitsHoldBothWays)
 {
     // 6 141 places for one list of 682 zeros: 1 + 6 141 x 683 objects once
     // expanded, exactly the limit (one zero more is among the hostile files).
-    static_assert(kPlistMaxObjects == 1 + 6141 * 683);
     QVariantList over(6141, QVariantList(682, 0));
     EXPECT_EQ(plistFromData(readFile(testDataPath() + u"/plist/at-the-object-limit.plist"_s)), QVariant(over));
     over.append(0);
@@ -218,8 +210,7 @@ TEST(PlistCodec, FilesFoundByFuzzingGetTheirAnswers)
     };
     const QDir dir(testDataPath() + u"/fuzz"_s);
     QStringList listed;
-    for (const Finding &f : findings) {
-        SCOPED_TRACE(f.name);
+    test::forEachCase(findings, [&](const Finding &f) {
         listed.append(QString::fromLatin1(f.name));
         const QByteArray bytes = readFile(dir.filePath(QString::fromLatin1(f.name)));
         ASSERT_FALSE(bytes.isEmpty());
@@ -233,7 +224,7 @@ TEST(PlistCodec, FilesFoundByFuzzingGetTheirAnswers)
             EXPECT_EQ(plistFromData(plistToData(*value, PlistFormat::Binary)), value);
         }
         EXPECT_EQ(parseStringsFile(bytes), std::nullopt);
-    }
+    });
     EXPECT_EQ(dir.entryList({u"*.plist"_s}, QDir::Files, QDir::Name), listed) << "a new finding needs its answer here";
 }
 

@@ -25,7 +25,6 @@
 
 #include <ctime>
 #include <fcntl.h>
-#include <algorithm>
 #include <sys/stat.h>
 
 using namespace reel;
@@ -255,11 +254,8 @@ TEST(PrefStore, FailedWriteLeavesTheFileAsItWas)
 {
     ASSERT_TRUE(prefWrite(u"k"_s, 1));
     const QByteArray before = readFile(preferencesFilePath());
-    const bool refused[] = {
-        prefWrite(QStringView(u"a\0b", 3).toString(), 1),                    // key holding U+0000
-        prefWriteChildDico(u"d"_s, QStringView(u"\0", 1).toString(), 1),      // child key holding U+0000
-    };
-    EXPECT_EQ(std::count(std::begin(refused), std::end(refused), true), 0);
+    EXPECT_FALSE(prefWrite(QStringView(u"a\0b", 3).toString(), 1));               // key holding U+0000
+    EXPECT_FALSE(prefWriteChildDico(u"d"_s, QStringView(u"\0", 1).toString(), 1)); // child key holding U+0000
     EXPECT_EQ(readFile(preferencesFilePath()), before);
     EXPECT_EQ(takeLog().filter(u"preferences         :-( cannot write '"_s + preferencesFilePath() + u"': "_s).size(), 2);
     EXPECT_EQ(readPreferences(), (QVariantMap{{u"k"_s, 1}}));
@@ -294,11 +290,8 @@ TEST(PrefStore, ChangesAreSeenWhateverTheTimestampSays)
     setMtime(preferencesFilePath(), 1000000000);
     ASSERT_EQ(prefRead2(u"k"_s), u"aaaa"_s);
     const QByteArray replacement = plistToData(QVariantMap{{u"k"_s, u"bbbb"_s}}, PlistFormat::Binary);
-    QFile file(preferencesFilePath());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_EQ(file.size(), replacement.size());
-    ASSERT_EQ(file.write(replacement), replacement.size());
-    file.close();
+    ASSERT_EQ(QFileInfo(preferencesFilePath()).size(), replacement.size());
+    writeFile(preferencesFilePath(), replacement); // in place: the same inode
     setMtime(preferencesFilePath(), 1000000000);
     EXPECT_EQ(prefRead2(u"k"_s), u"bbbb"_s);
 
@@ -401,11 +394,8 @@ TEST(HostilePlists, RefusedWithALogLineAndSetAsideAsTheStore)
         paths << writeFile(scratchDir() + u'/' + h.name, h.bytes);
         saveFuzzSeed(h.bytes.startsWith("bplist") ? "binary" : "xml", h.name, h.bytes);
     }
-    QFile large(scratchDir() + u"/larger-than-the-limit.plist"_s);
-    ASSERT_TRUE(large.open(QIODevice::WriteOnly));
-    ASSERT_EQ(large.write("bplist00"), 8);
-    ASSERT_TRUE(large.resize(kPlistMaxBytes + 1));
-    paths << large.fileName();
+    paths << writeFile(scratchDir() + u"/larger-than-the-limit.plist"_s, "bplist00");
+    ASSERT_TRUE(QFile::resize(paths.last(), kPlistMaxBytes + 1));
 
     // Another process, so that a reader that runs away is held to its
     // limits: 1 GiB of address space (without AddressSanitizer) or of
