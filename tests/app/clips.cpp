@@ -128,7 +128,7 @@ QString sharedClip(Clip clip)
 
 JobSettings planOne(const QString &clip, const QString &presetId, const Budget &budget, const QString &destination)
 {
-    const Plan plan = planJobs({probeSource(clip)}, presetById(presetId).value(), budget, destination);
+    const Plan plan = planJobs({probeSource(clip)}, presetById(presetId).value(), budget, {}, destination);
     EXPECT_TRUE(plan.problems.isEmpty()) << plan.problems.join(u'\n').toStdString();
     return plan.jobs.value(0);
 }

@@ -98,6 +98,7 @@ DiscJob discJobFor(const QList<JobSettings> &jobs, const QHash<QString, Subtitle
         title.title = job.source.title;
         title.duration = job.source.duration;
         title.aspect = job.picture.aspect;
+        title.audioLanguages = discLanguages(job);
         const auto track = subtitles.constFind(job.source.path);
         if (track != subtitles.cend()) {
             title.subtitlePath = track->path;
@@ -591,6 +592,7 @@ bool DiscAuthoring::prepareAuthoring()
         authored.aspect = title.aspect;
         authored.chapters = chapterMarks(title.duration, m_job.settings.chapterMinutes);
         authored.subtitled = m_subtitled.at(i);
+        authored.audioLanguages = title.audioLanguages;
         titles << authored;
     }
     const QString xml = dvdauthorXml(QStringLiteral("DVD"), titles, dvdFormat(m_job.preset));

@@ -27,6 +27,7 @@ struct DiscTitle {
     QString title;         // shown to the user
     float duration = 0;    // seconds
     QString aspect;        // "4:3" or "16:9"
+    QStringList audioLanguages; // of each sound track, as dvdauthor takes them ("fr"); empty when unknown
     QString subtitlePath;  // where the cues came from; empty for none
     QList<Cue> cues;       // read already; empty for none
 };

@@ -106,7 +106,7 @@ void ConversionJob::start()
         finish(State::Failed, QStringLiteral("%1 is the source itself and is kept").arg(m_settings.output));
         return;
     }
-    if (m_settings.normalize && m_settings.tracks.audio >= 0
+    if (m_settings.normalize && m_settings.tracks.hasAudio()
         && !reel::testPresenceCocoa(toolPath(QStringLiteral("normalize")))) {
         finish(State::Failed, missingToolsMessage({QStringLiteral("normalize")}));
         return;
@@ -124,7 +124,7 @@ void ConversionJob::start()
     // been planted, and no other run writes there.
     m_temporary = folder->uniqueFile(QStringLiteral("video"), QLatin1Char('.') + m_settings.preset.extension);
     m_passlog = folder->uniqueFile(QStringLiteral("passlog"), QString());
-    if (m_settings.normalize && m_settings.tracks.audio >= 0)
+    if (m_settings.normalize && m_settings.tracks.hasAudio())
         startSound();
     else
         startPass(1);
@@ -198,7 +198,7 @@ void ConversionJob::toolLine(const QString &line)
 void ConversionJob::reportProgress(float fraction)
 {
     fraction = std::clamp(fraction, 0.0f, 1.0f);
-    const bool evening = m_settings.normalize && m_settings.tracks.audio >= 0;
+    const bool evening = m_settings.normalize && m_settings.tracks.hasAudio();
     const float soundShare = evening ? kSoundShare : 0.0f;
     const float checkShare = m_settings.verify ? kCheckShare : 0.0f;
     const float encodeShare = 1 - 2 * soundShare - checkShare;

@@ -13,13 +13,12 @@ QString durationWords(float duration)
     return reel::secondesInt2Str(int(duration + 0.5f));
 }
 
-// The picture's share of a target size. The calculator always sets the
-// sound's 192 kb/s aside; a silent output gives it back to the picture.
-int videoKbpsForSize(const Preset &preset, float duration, int sizeMB, bool withAudio)
+// The picture's share of a target size. The calculator always sets one
+// sound track's 192 kb/s aside; a silent output gives it back to the
+// picture, and each further track takes as much again.
+int videoKbpsForSize(const Preset &preset, float duration, int sizeMB, int soundTracks)
 {
-    qint64 whole = reel::bitrateCalculator(duration, sizeMB);
-    if (!withAudio)
-        whole += kAudioKbps;
+    const qint64 whole = reel::bitrateCalculator(duration, sizeMB) + qint64(kAudioKbps) * (1 - soundTracks);
     return int(whole * (100 - preset.containerPercent) / 100);
 }
 
@@ -38,25 +37,25 @@ Budget defaultBudget(const Preset &preset)
     return budget;
 }
 
-double estimateMB(const Preset &preset, int videoKbps, float duration, bool withAudio)
+double estimateMB(const Preset &preset, int videoKbps, float duration, int soundTracks)
 {
     const double picture = double(videoKbps) * 100 / (100 - preset.containerPercent);
-    const double kilobits = (picture + (withAudio ? kAudioKbps : 0)) * double(duration);
+    const double kilobits = (picture + double(kAudioKbps) * soundTracks) * double(duration);
     return kilobits * 1000 / 8 / kBytesPerMB;
 }
 
-int minimumSizeMB(const Preset &preset, float duration, bool withAudio)
+int minimumSizeMB(const Preset &preset, float duration, int soundTracks)
 {
     if (!(duration > 0))
         return 0;
-    int sizeMB = qMax(1, int(estimateMB(preset, preset.minVideoKbps, duration, withAudio)));
+    int sizeMB = qMax(1, int(estimateMB(preset, preset.minVideoKbps, duration, soundTracks)));
     // The estimate may fall a megabyte short of the calculator's own rounding.
-    while (videoKbpsForSize(preset, duration, sizeMB, withAudio) < preset.minVideoKbps && sizeMB < 1 << 20)
+    while (videoKbpsForSize(preset, duration, sizeMB, soundTracks) < preset.minVideoKbps && sizeMB < 1 << 20)
         ++sizeMB;
     return sizeMB;
 }
 
-BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration, bool withAudio)
+BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration, int soundTracks)
 {
     BudgetPlan plan;
     plan.mode = budget.mode;
@@ -96,7 +95,7 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
         }
         plan.ok = true;
         plan.videoKbps = budget.videoKbps;
-        plan.estimatedMB = estimateMB(preset, budget.videoKbps, duration, withAudio);
+        plan.estimatedMB = estimateMB(preset, budget.videoKbps, duration, soundTracks);
         return plan;
     }
 
@@ -104,7 +103,7 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
         plan.message = QStringLiteral("the target size must be at least 1 MB");
         return plan;
     }
-    const int video = videoKbpsForSize(preset, duration, budget.sizeMB, withAudio);
+    const int video = videoKbpsForSize(preset, duration, budget.sizeMB, soundTracks);
     if (video < preset.minVideoKbps) {
         const QString left = video > 0 ? QStringLiteral("it leaves %1 kb/s for the picture").arg(video)
                                        : QStringLiteral("the sound alone fills it");
@@ -113,7 +112,7 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
                            .arg(budget.sizeMB)
                            .arg(durationWords(duration), left, preset.id)
                            .arg(preset.minVideoKbps)
-                           .arg(minimumSizeMB(preset, duration, withAudio));
+                           .arg(minimumSizeMB(preset, duration, soundTracks));
         return plan;
     }
     plan.ok = true;
@@ -122,7 +121,7 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
     if (video > preset.maxVideoKbps) {
         plan.capped = true;
         plan.videoKbps = preset.maxVideoKbps;
-        plan.estimatedMB = estimateMB(preset, preset.maxVideoKbps, duration, withAudio);
+        plan.estimatedMB = estimateMB(preset, preset.maxVideoKbps, duration, soundTracks);
         plan.message = QStringLiteral("%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5")
                            .arg(budget.sizeMB)
                            .arg(video)

@@ -34,21 +34,21 @@ struct BudgetPlan {
 // a quality mode, else its usual bitrate.
 Budget defaultBudget(const Preset &preset);
 
-// The plan for one source of duration seconds, with or without a sound
-// track (a silent output gives the sound's share to the picture). A target
+// The plan for one source of duration seconds with that many sound tracks
+// (a silent output gives the sound's share to the picture). A target
 // size gives the video bitrate of reel::bitrateCalculator, less the preset's
 // container share; a bitrate gives its estimated size. Refused when the
 // bitrate falls below the preset's floor, the duration is unknown, or the
 // preset has no quality mode; a target size above the preset's ceiling is
 // encoded at the ceiling.
-BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration, bool withAudio = true);
+BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration, int soundTracks = 1);
 
 // The size in MB (1024 x 1024 bytes) of an output whose picture runs at
-// videoKbps, with its container's share and the sound when there is one.
-double estimateMB(const Preset &preset, int videoKbps, float duration, bool withAudio);
+// videoKbps, with its container's share and its sound tracks.
+double estimateMB(const Preset &preset, int videoKbps, float duration, int soundTracks);
 
 // The smallest target size in whole megabytes that the preset accepts for
 // duration seconds; 0 when the duration is unknown.
-int minimumSizeMB(const Preset &preset, float duration, bool withAudio = true);
+int minimumSizeMB(const Preset &preset, float duration, int soundTracks = 1);
 
 } // namespace convert

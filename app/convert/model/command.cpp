@@ -32,14 +32,45 @@ QString x265Value(QString value)
     return value;
 }
 
-// Sound in the given codec at the presets' rate, 48 kHz stereo, its time
-// stamps taken from the samples themselves: dvdauthor rejects the small
-// jumps that a container's rounded stamps leave.
-QStringList audioArguments(const QString &codec)
+const StreamInfo *streamAt(const SourceInfo &source, int index)
 {
-    return {QStringLiteral("-af"), QStringLiteral("aresample=async=1"), QStringLiteral("-c:a"), codec,
-            QStringLiteral("-b:a"), kbps(kAudioKbps), QStringLiteral("-ar"), QStringLiteral("48000"),
-            QStringLiteral("-ac"), QStringLiteral("2")};
+    for (const StreamInfo &stream : source.streams) {
+        if (stream.index == index)
+            return &stream;
+    }
+    return nullptr;
+}
+
+// An MP4's AAC track that already fits the presets' sound is copied as it is.
+bool copiesSound(const JobSettings &job, int outputTrack)
+{
+    if (job.preset.family != Family::Mp4 || (outputTrack == 0 && !job.soundInput.isEmpty()))
+        return false;
+    const StreamInfo *stream = streamAt(job.source, job.tracks.audio.at(outputTrack));
+    return stream && stream->codec == QLatin1String("aac") && stream->channels >= 1 && stream->channels <= 2
+           && stream->kbps > 0 && stream->kbps <= kAudioKbps;
+}
+
+// Each sound track in the given codec at the presets' rate, 48 kHz stereo,
+// its time stamps taken from the samples themselves (dvdauthor rejects the
+// small jumps that a container's rounded stamps leave), or copied; marked
+// default or not.
+QStringList audioArguments(const JobSettings &job, const QString &codec)
+{
+    QStringList words;
+    for (int track = 0; track < job.tracks.audio.size(); ++track) {
+        const QString a = QStringLiteral(":a:%1").arg(track);
+        if (copiesSound(job, track)) {
+            words << QStringLiteral("-c") + a << QStringLiteral("copy");
+        } else {
+            words << QStringLiteral("-filter") + a << QStringLiteral("aresample=async=1") << QStringLiteral("-c") + a
+                  << codec << QStringLiteral("-b") + a << kbps(kAudioKbps) << QStringLiteral("-ar") + a
+                  << QStringLiteral("48000") << QStringLiteral("-ac") + a << QStringLiteral("2");
+        }
+        const bool marked = job.tracks.audio.at(track) == job.tracks.defaultAudio;
+        words << QStringLiteral("-disposition") + a << (marked ? QStringLiteral("default") : QStringLiteral("0"));
+    }
+    return words;
 }
 
 QStringList dvdArguments(const JobSettings &job)
@@ -64,8 +95,7 @@ QStringList dvdArguments(const JobSettings &job)
         words << QStringLiteral("-flags") << QStringLiteral("+ildct+ilme") << QStringLiteral("-top")
               << (job.picture.output == FieldOrder::TopFirst ? QStringLiteral("1") : QStringLiteral("0"));
     }
-    if (job.tracks.audio >= 0)
-        words << audioArguments(QStringLiteral("ac3"));
+    words << audioArguments(job, QStringLiteral("ac3"));
     // The DVD muxer starts with a pack whose clock reference is zero, in the
     // 2048-byte sectors and at the mux rate of the DVD-Video format.
     words << QStringLiteral("-sn") << QStringLiteral("-dn") << QStringLiteral("-f") << QStringLiteral("dvd")
@@ -106,8 +136,7 @@ QStringList mp4Arguments(const JobSettings &job, int pass, const QString &passlo
               << QStringLiteral("null");
         return words;
     }
-    if (job.tracks.audio >= 0)
-        words << audioArguments(QStringLiteral("aac"));
+    words << audioArguments(job, QStringLiteral("aac"));
     if (!job.tracks.subtitles.isEmpty())
         words << QStringLiteral("-c:s") << QStringLiteral("mov_text");
     words << QStringLiteral("-dn") << QStringLiteral("-movflags") << QStringLiteral("+faststart")
@@ -124,15 +153,16 @@ QStringList passArguments(const JobSettings &job, int pass, const QString &passl
                       QStringLiteral("-loglevel"), QStringLiteral("error"),
                       QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
                       QStringLiteral("-y"), QStringLiteral("-i"), job.source.path};
-    const bool evenedSound = last && job.tracks.audio >= 0 && !job.soundInput.isEmpty();
+    const bool evenedSound = last && job.tracks.hasAudio() && !job.soundInput.isEmpty();
     if (evenedSound)
         words << QStringLiteral("-i") << job.soundInput;
     words << QStringLiteral("-map") << streamWord(job.tracks.video);
     if (last) {
-        if (evenedSound)
-            words << QStringLiteral("-map") << QStringLiteral("1:a:0");
-        else if (job.tracks.audio >= 0)
-            words << QStringLiteral("-map") << streamWord(job.tracks.audio);
+        // The evened sound stands in for the first track.
+        for (int track = 0; track < job.tracks.audio.size(); ++track) {
+            words << QStringLiteral("-map")
+                  << (track == 0 && evenedSound ? QStringLiteral("1:a:0") : streamWord(job.tracks.audio.at(track)));
+        }
         if (job.preset.family == Family::Mp4) {
             for (int subtitle : job.tracks.subtitles)
                 words << QStringLiteral("-map") << streamWord(subtitle);
@@ -153,7 +183,7 @@ QStringList soundArguments(const JobSettings &job, const QString &wav)
     return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
             QStringLiteral("error"), QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
             QStringLiteral("-y"), QStringLiteral("-i"), job.source.path, QStringLiteral("-map"),
-            streamWord(job.tracks.audio), QStringLiteral("-vn"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
+            streamWord(job.tracks.firstAudio()), QStringLiteral("-vn"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
             QStringLiteral("-ar"), QStringLiteral("48000"), QStringLiteral("-ac"), QStringLiteral("2"),
             QStringLiteral("-rf64"), QStringLiteral("auto"), QStringLiteral("-f"), QStringLiteral("wav"), wav};
 }

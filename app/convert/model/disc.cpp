@@ -8,6 +8,7 @@
 #include <reel/numbers.h>
 
 #include <QFile>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -22,9 +23,9 @@ constexpr double kBytesPerMB = 1024.0 * 1024.0;
 // No chapter mark this close to a title's end: it would hold nothing.
 constexpr float kLastChapterRoom = 10;
 
-bool hasSound(const SourceInfo &source, const Preset &preset)
+int soundTracks(const SourceInfo &source, const Preset &preset, const TrackRequest &tracks)
 {
-    return chooseTracks(source, preset).audio >= 0;
+    return int(chooseTracks(source, preset, tracks).audio.size());
 }
 
 QString videosText(int count)
@@ -67,11 +68,11 @@ QString discKindText(bool dualLayer)
 
 namespace {
 
-// The titles' whole duration and whether any has sound.
+// The titles' whole duration and the most sound tracks any of them keeps.
 struct Titles {
     QList<SourceInfo> sources;
     float duration = 0;
-    bool anySound = false;
+    int soundTracks = 0;
 };
 
 // The one bitrate the titles share, or false with result's problem (and
@@ -81,7 +82,7 @@ bool shareBitrate(const Titles &titles, const Preset &preset, const Budget &aske
 {
     const int room = discRoomMB(settings.dualLayer);
     if (asked.mode != Budget::Mode::TargetSize) {
-        const BudgetPlan checked = planBudget(preset, asked, titles.duration, titles.anySound);
+        const BudgetPlan checked = planBudget(preset, asked, titles.duration, titles.soundTracks);
         if (!checked.ok) {
             result.problem = checked.message;
             return false;
@@ -101,7 +102,7 @@ bool shareBitrate(const Titles &titles, const Preset &preset, const Budget &aske
         return false;
     }
     // One bitrate over the titles' whole duration shares the size.
-    const BudgetPlan shared = planBudget(preset, asked, titles.duration, titles.anySound);
+    const BudgetPlan shared = planBudget(preset, asked, titles.duration, titles.soundTracks);
     if (!shared.ok) {
         result.problem = QStringLiteral("%1 (%2 in all): %3")
                              .arg(videosText(int(titles.sources.size())),
@@ -124,7 +125,7 @@ void explainTooLarge(const Titles &titles, const Preset &preset, const DiscSetti
                           .arg(sizeText(result.totalMB - room), discKindText(settings.dualLayer))
                           .arg(room);
     const BudgetPlan fits =
-        planBudget(preset, Budget{Budget::Mode::TargetSize, room, 0, 0}, titles.duration, titles.anySound);
+        planBudget(preset, Budget{Budget::Mode::TargetSize, room, 0, 0}, titles.duration, titles.soundTracks);
     if (fits.ok) {
         problem += QStringLiteral(" A target size of %1 MB fits them (%2 kb/s for each picture).")
                        .arg(room)
@@ -133,7 +134,7 @@ void explainTooLarge(const Titles &titles, const Preset &preset, const DiscSetti
     } else {
         const int dualRoom = discRoomMB(true);
         const BudgetPlan dual =
-            planBudget(preset, Budget{Budget::Mode::TargetSize, dualRoom, 0, 0}, titles.duration, titles.anySound);
+            planBudget(preset, Budget{Budget::Mode::TargetSize, dualRoom, 0, 0}, titles.duration, titles.soundTracks);
         result.suggestDualLayer = !settings.dualLayer && dual.ok;
         if (result.suggestDualLayer)
             problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit; a dual-layer disc does, "
@@ -152,7 +153,7 @@ void explainTooLarge(const Titles &titles, const Preset &preset, const DiscSetti
 } // namespace
 
 DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset, const Budget &asked,
-                          const DiscSettings &settings)
+                          const DiscSettings &settings, const TrackRequest &tracks)
 {
     DiscBudget result;
     if (preset.family != Family::DvdMpeg2) {
@@ -174,12 +175,12 @@ DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset
     }
     for (const SourceInfo &source : std::as_const(titles.sources)) {
         titles.duration += source.duration;
-        titles.anySound = titles.anySound || hasSound(source, preset);
+        titles.soundTracks = std::max(titles.soundTracks, soundTracks(source, preset, tracks));
     }
     if (!shareBitrate(titles, preset, asked, settings, result))
         return result;
     for (const SourceInfo &source : std::as_const(titles.sources))
-        result.totalMB += estimateMB(preset, result.sharedKbps, source.duration, hasSound(source, preset));
+        result.totalMB += estimateMB(preset, result.sharedKbps, source.duration, soundTracks(source, preset, tracks));
     result.budget = Budget{Budget::Mode::Bitrate, 0, result.sharedKbps, 0};
     if (result.totalMB > discRoomMB(settings.dualLayer))
         explainTooLarge(titles, preset, settings, result);
@@ -237,6 +238,23 @@ double discFrameMs(const Preset &preset)
     return preset.height == 576 ? 40.0 : 1001.0 / 30;
 }
 
+QStringList discLanguages(const JobSettings &job)
+{
+    QStringList codes;
+    for (int index : job.tracks.audio) {
+        QString code;
+        for (const StreamInfo &stream : job.source.streams) {
+            if (stream.index != index || stream.language.isEmpty())
+                continue;
+            const QLocale::Language language = QLocale::codeToLanguage(stream.language.toLower());
+            if (language != QLocale::AnyLanguage && language != QLocale::C)
+                code = QLocale::languageToCode(language, QLocale::ISO639Part1);
+        }
+        codes << code;
+    }
+    return codes;
+}
+
 QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &titles, const QString &format)
 {
     // Players start in the menu of the video manager; its commands play the
@@ -263,6 +281,13 @@ QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &tit
                               "      <video format=\"%1\" aspect=\"%2\"%3/>\n")
                    .arg(format, wide ? QStringLiteral("16:9") : QStringLiteral("4:3"),
                         wide ? QStringLiteral(" widescreen=\"nopanscan\"") : QString());
+        // A player's language menu names the sound tracks.
+        if (std::any_of(title.audioLanguages.cbegin(), title.audioLanguages.cend(),
+                        [](const QString &code) { return !code.isEmpty(); })) {
+            for (const QString &code : title.audioLanguages)
+                xml += code.isEmpty() ? QStringLiteral("      <audio/>\n")
+                                      : QStringLiteral("      <audio lang=\"%1\"/>\n").arg(code);
+        }
         if (title.subtitled)
             xml += QStringLiteral("      <subpicture/>\n");
         xml += QStringLiteral("      <pgc>\n");

@@ -61,7 +61,7 @@ struct DiscBudget {
 // titles would not fit the disc; also refused for a preset that is no DVD's
 // and for more titles than a DVD has.
 DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset, const Budget &asked,
-                          const DiscSettings &settings);
+                          const DiscSettings &settings, const TrackRequest &tracks = {});
 
 // The chapter marks of a title as dvdauthor takes them: "0", "0:05:00",
 // "0:10:00"... every minutes minutes before the end (none in its last 10
@@ -85,8 +85,14 @@ struct AuthoredTitle {
     QString mpeg;          // the program stream (with subpictures when subtitled)
     QString aspect;        // "4:3" or "16:9"
     QStringList chapters;  // chapterMarks
+    QStringList audioLanguages; // discLanguages
     bool subtitled = false;
 };
+
+// The languages of a job's sound tracks in the output's order, as a DVD
+// stores them (two letters, "fr"); empty for a track whose language is not
+// known.
+QStringList discLanguages(const JobSettings &job);
 
 // dvdauthor's XML: one titleset per title (titles of different shapes
 // cannot share one), played one after the other through a menu of commands

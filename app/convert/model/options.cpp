@@ -58,6 +58,8 @@ struct OptionWords {
     const QCommandLineOption chapters{QStringLiteral("chapters"), QString(), QStringLiteral("MIN")};
     const QCommandLineOption discName{QStringLiteral("disc-name"), QString(), QStringLiteral("NAME")};
     const QCommandLineOption subtitles{QStringLiteral("subtitles"), QString(), QStringLiteral("FILE")};
+    const QCommandLineOption audio{QStringLiteral("audio"), QString(), QStringLiteral("TRACKS")};
+    const QCommandLineOption subtitle{QStringLiteral("subtitle"), QString(), QStringLiteral("TRACKS")};
     const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
     const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
     const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
@@ -69,7 +71,7 @@ struct OptionWords {
     QList<QCommandLineOption> all() const
     {
         return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                subtitles, normalize, noVerify, window, terminal, debug, help, version};
+                subtitles, audio, subtitle, normalize, noVerify, window, terminal, debug, help, version};
     }
 };
 
@@ -196,6 +198,17 @@ bool readDisc(const QCommandLineParser &parser, const OptionWords &words, Option
     return readDiscValues(parser, words, options);
 }
 
+// --audio and --subtitle.
+bool readTracks(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    TrackRequest &tracks = options.choices.tracks;
+    if (parser.isSet(words.audio)
+        && !readTrackWords(parser.value(words.audio), false, &tracks.audio, &tracks.audioListed, &options.error))
+        return false;
+    return !parser.isSet(words.subtitle)
+           || readTrackWords(parser.value(words.subtitle), true, &tracks.subtitles, &tracks.subtitlesListed,
+                             &options.error);
+}
 
 } // namespace
 
@@ -221,7 +234,7 @@ Options parseOptions(const QStringList &arguments)
     options.verify = !parser.isSet(words.noVerify);
     options.debug = parser.isSet(words.debug);
     if (!readModeAndPreset(parser, words, options) || !readBudget(parser, words, options)
-        || !readDisc(parser, words, options))
+        || !readDisc(parser, words, options) || !readTracks(parser, words, options))
         return options;
     if (parser.isSet(words.output)) {
         options.outputDir = parser.value(words.output);
@@ -242,6 +255,7 @@ QString usageText(const QString &program)
     }
     return QStringLiteral(
                "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
+               "          [--audio TRACKS] [--subtitle TRACKS]\n"
                "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
@@ -255,6 +269,12 @@ QString usageText(const QString &program)
                "  -y, --overwrite    replace outputs that already exist (otherwise they are kept;\n"
                "                     on a terminal you are asked); a source is never replaced\n"
                "  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing\n"
+               "      --audio TRACKS the sound tracks kept: default (the one marked default, else the\n"
+               "                     first), all, none, or track numbers as the plan shows them and\n"
+               "                     languages, separated by commas (--audio fre,eng or 2,1); the\n"
+               "                     first is marked default. A DVD keeps at most 8\n"
+               "      --subtitle TRACKS  the subtitle tracks kept: all (default: those the output can\n"
+               "                     hold), none, or numbers and languages as for --audio\n"
                "      --normalize    even out each video's sound with normalize before encoding\n"
                "      --no-verify    do not check the outputs (by default each is opened, its tracks\n"
                "                     and durations compared with the source's, and decoded whole\n"
@@ -279,6 +299,7 @@ QString usageText(const QString &program)
                "Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).\n"
                "A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV) gives its clips,\n"
                "named by their recording time. Only regular files are read: not pipes or devices.\n"
+               "Languages are ISO 639 codes, as containers store them or shorter: eng, fre, fra, en, fr.\n"
                "The sound track marked default (else the first) is kept; MP4 keeps text subtitles.\n"
                "Without FILE, a 5-second sample made with ffmpeg's test sources is converted.\n"
                "Started without arguments where a display answers, it opens its window.\n"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/budget.h"
+#include "model/choices.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,7 @@ struct Options {
     bool presetGiven = false;
     Budget budget;              // meaningful when budgetGiven
     bool budgetGiven = false;
+    JobChoices choices;         // the tracks...
     QString outputDir;          // null when not given
     QStringList files;
     bool overwrite = false;

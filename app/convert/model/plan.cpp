@@ -71,19 +71,26 @@ int passCount(const JobSettings &job)
     return job.preset.family == Family::Mp4 && job.mode != Budget::Mode::Quality ? 2 : 1;
 }
 
-bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budget, JobSettings *job,
-             QString *problem)
+bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budget, const JobChoices &choices,
+             JobSettings *job, QString *problem)
 {
     job->source = source;
     job->preset = preset;
-    job->tracks = chooseTracks(source, preset);
-    const BudgetPlan budgetPlan = planBudget(preset, budget, source.duration, job->tracks.audio >= 0);
+    job->tracks = chooseTracks(source, preset, choices.tracks);
+    if (!job->tracks.problem.isEmpty()) {
+        *problem = QStringLiteral("%1: %2").arg(source.title, job->tracks.problem);
+        return false;
+    }
+    const BudgetPlan budgetPlan = planBudget(preset, budget, source.duration, int(job->tracks.audio.size()));
     if (!budgetPlan.ok) {
         *problem = QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
         return false;
     }
+    QStringList remarks = job->tracks.remarks;
     if (budgetPlan.capped)
-        *problem = QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
+        remarks << budgetPlan.message;
+    if (!remarks.isEmpty())
+        *problem = QStringLiteral("%1: %2").arg(source.title, remarks.join(QStringLiteral("; ")));
     job->mode = budgetPlan.mode;
     job->videoKbps = budgetPlan.videoKbps;
     job->crf = budgetPlan.crf;
@@ -94,7 +101,7 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
 }
 
 Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budget &budget,
-              const QString &destination, bool destinationMayBeMissing, const QStringList &protectedPaths,
+              const JobChoices &choices, const QString &destination, bool destinationMayBeMissing, const QStringList &protectedPaths,
               std::optional<int> freeMB)
 {
     Plan plan;
@@ -113,7 +120,7 @@ Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budg
         }
         JobSettings job;
         QString problem;
-        if (!planJob(source, preset, budget, &job, &problem)) {
+        if (!planJob(source, preset, budget, choices, &job, &problem)) {
             plan.problems << problem;
             continue;
         }

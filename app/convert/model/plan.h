@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/budget.h"
+#include "model/choices.h"
 #include "model/picture.h"
 #include "model/presets.h"
 #include "model/source.h"
@@ -57,13 +58,14 @@ struct Plan {
 // holds on to). freeMB is the destination's free space as the caller
 // measured it (-1 when unknown); without it the file system is asked.
 Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budget &budget,
-              const QString &destination, bool destinationMayBeMissing = false,
+              const JobChoices &choices, const QString &destination, bool destinationMayBeMissing = false,
               const QStringList &protectedPaths = {}, std::optional<int> freeMB = std::nullopt);
 
-// The job for one usable source; ok false with *problem when its budget is
-// refused. The output is left to the caller.
-bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budget, JobSettings *job,
-             QString *problem);
+// The job for one usable source; ok false with *problem when its budget or
+// its tracks are refused (*problem may hold a remark on a job that goes).
+// The output is left to the caller.
+bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budget, const JobChoices &choices,
+             JobSettings *job, QString *problem);
 
 // The output for source in destination: its title made a file name
 // (fileNameFromTitle) with the preset's extension, numbered (" 2", " 3"...) when that would be the source

@@ -19,7 +19,8 @@ bool refuse(RunPlan &run, RunPlan::Refusal refusal, const QString &problem = QSt
 
 bool fitsTheDisc(const RunRequest &request, RunPlan &run, Budget &budget)
 {
-    run.disc = planDiscBudget(request.sources, request.preset, request.budget, request.discSettings);
+    run.disc = planDiscBudget(request.sources, request.preset, request.budget, request.discSettings,
+                              request.choices.tracks);
     if (!run.disc.ok)
         return refuse(run, RunPlan::Refusal::DiscBudget, run.disc.problem);
     budget = run.disc.budget;
@@ -70,14 +71,14 @@ RunPlan planRun(const RunRequest &request)
     Budget budget = request.budget;
     if (request.disc && !fitsTheDisc(request, run, budget))
         return run;
-    run.plan = planJobs(request.sources, request.preset, budget, request.destination, request.destinationMayBeMissing,
-                        request.protectedPaths, request.freeMB);
+    run.plan = planJobs(request.sources, request.preset, budget, request.choices, request.destination,
+                        request.destinationMayBeMissing, request.protectedPaths, request.freeMB);
     if (!fitsTheDestination(request, run))
         return run;
     if (request.numberOutputsInTheWay)
         numberOutputsInTheWay(request, run.plan.jobs);
     for (JobSettings &job : run.plan.jobs) {
-        job.normalize = request.normalize && job.tracks.audio >= 0;
+        job.normalize = request.normalize && job.tracks.hasAudio();
         job.verify = request.verify;
     }
     return run;

@@ -24,6 +24,7 @@ struct RunRequest {
     QList<SourceInfo> sources;   // the videos to convert, in order
     Preset preset;
     Budget budget;               // what the user asked for (or the preset's own)
+    JobChoices choices;
     QString destination;         // an existing folder
     bool destinationMayBeMissing = false; // the plan is only shown
     QStringList protectedPaths;  // files no output may be, besides the sources

@@ -112,6 +112,9 @@ StreamInfo streamFrom(const QJsonObject &object)
     stream.variableRate = std::fabs(spread - 1) > 0.005 && std::fabs(spread - 2) > 0.01;
     stream.fieldOrder = fieldOrderFrom(object.value(QLatin1String("field_order")).toString());
     stream.channels = qMax(0, object.value(QLatin1String("channels")).toInt());
+    // Matroska gives no bitrate for its tracks: 0, unknown.
+    const double bitRate = probeNumber(object.value(QLatin1String("bit_rate")));
+    stream.kbps = bitRate > 0 && bitRate < 1e9 ? int(bitRate / 1000 + 0.5) : 0;
     stream.duration = probeStreamDuration(object);
     bool counted = false;
     const qint64 frames = object.value(QLatin1String("nb_frames")).toString().toLongLong(&counted);

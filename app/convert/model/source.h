@@ -44,6 +44,7 @@ struct StreamInfo {
     FieldOrder fieldOrder = FieldOrder::Unknown;
     // Audio
     int channels = 0;
+    int kbps = 0;          // the track's bitrate; 0 when the container does not give it
 };
 
 struct SourceInfo {

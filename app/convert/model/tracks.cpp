@@ -1,5 +1,8 @@
 #include "model/tracks.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 namespace convert {
 
 namespace {
@@ -35,67 +38,196 @@ bool isTextSubtitle(const QString &codec)
     return text.contains(codec);
 }
 
-TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset)
+namespace {
+
+bool isType(const StreamInfo &stream, const char *type)
+{
+    return stream.type == QLatin1String(type);
+}
+
+QList<const StreamInfo *> tracksOf(const SourceInfo &source, const char *type)
+{
+    QList<const StreamInfo *> found;
+    for (const StreamInfo &stream : source.streams) {
+        if (isType(stream, type))
+            found << &stream;
+    }
+    return found;
+}
+
+// The tracks a list names, in its order and each once; the numbers that
+// name no such track go to *missing, the languages that match none to
+// *absent.
+QList<const StreamInfo *> listedTracks(const QList<const StreamInfo *> &tracks, const QStringList &listed,
+                                       QStringList *missing, QStringList *absent)
+{
+    QList<const StreamInfo *> found;
+    for (const QString &word : listed) {
+        bool isNumber = false;
+        const int number = word.toInt(&isNumber);
+        bool any = false;
+        for (const StreamInfo *stream : tracks) {
+            if (isNumber ? stream->index != number : !sameLanguage(stream->language, word))
+                continue;
+            any = true;
+            if (!found.contains(stream))
+                found << stream;
+        }
+        if (!any)
+            (isNumber ? missing : absent)->append(word);
+    }
+    return found;
+}
+
+// "no sound track #7: its sound tracks are #1, #2".
+QString noSuchTrack(const QStringList &missing, const QList<const StreamInfo *> &tracks, const QString &kind)
+{
+    QStringList numbers;
+    for (const StreamInfo *stream : tracks)
+        numbers << QStringLiteral("#%1").arg(stream->index);
+    const QString have = numbers.isEmpty() ? QStringLiteral("it has none")
+                                           : QStringLiteral("its %1 tracks are %2").arg(kind, numbers.join(QStringLiteral(", ")));
+    return QStringLiteral("no %1 track #%2: %3").arg(kind, missing.join(QStringLiteral(", #")), have);
+}
+
+// The sound tracks kept, with the reason each other one is dropped.
+void chooseAudio(const SourceInfo &source, const Preset &preset, const TrackRequest &request, TrackChoice &choice,
+                 QString *dropReason, QList<int> *overflow)
+{
+    const QList<const StreamInfo *> sounds = tracksOf(source, "audio");
+    const StreamInfo *marked = nullptr;
+    for (const StreamInfo *stream : sounds) {
+        if (!marked || (stream->isDefault && !marked->isDefault))
+            marked = stream;
+    }
+    QList<const StreamInfo *> chosen;
+    switch (request.audio) {
+    case TrackRequest::Pick::Default:
+        if (marked)
+            chosen << marked;
+        *dropReason = QStringLiteral("one sound track is kept");
+        break;
+    case TrackRequest::Pick::All:
+        chosen = sounds;
+        break;
+    case TrackRequest::Pick::None:
+        *dropReason = QStringLiteral("no sound asked for");
+        break;
+    case TrackRequest::Pick::Listed: {
+        QStringList missing, absent;
+        chosen = listedTracks(sounds, request.audioListed, &missing, &absent);
+        *dropReason = QStringLiteral("not asked for");
+        if (!missing.isEmpty())
+            choice.problem = noSuchTrack(missing, sounds, QStringLiteral("sound"));
+        if (!absent.isEmpty() && !sounds.isEmpty()) {
+            choice.remarks << QStringLiteral("no sound in %1").arg(absent.join(QStringLiteral(", ")))
+                                  + (chosen.isEmpty() ? QStringLiteral(": the default track is kept") : QString());
+        }
+        if (chosen.isEmpty() && marked)
+            chosen << marked;
+        break;
+    }
+    }
+    while (preset.family == Family::DvdMpeg2 && chosen.size() > kMaxDvdAudioTracks)
+        *overflow << chosen.takeLast()->index;
+    for (const StreamInfo *stream : std::as_const(chosen))
+        choice.audio << stream->index;
+    const bool listedFirst = request.audio == TrackRequest::Pick::Listed;
+    choice.defaultAudio = chosen.isEmpty() ? -1
+                          : !listedFirst && chosen.contains(marked) ? marked->index
+                                                                     : chosen.first()->index;
+}
+
+QList<const StreamInfo *> chosenSubtitles(const SourceInfo &source, const TrackRequest &request, TrackChoice &choice)
+{
+    const QList<const StreamInfo *> all = tracksOf(source, "subtitle");
+    switch (request.subtitles) {
+    case TrackRequest::Pick::Default:
+    case TrackRequest::Pick::All:
+        return all;
+    case TrackRequest::Pick::None:
+        return {};
+    case TrackRequest::Pick::Listed:
+        break;
+    }
+    QStringList missing, absent;
+    const QList<const StreamInfo *> chosen = listedTracks(all, request.subtitlesListed, &missing, &absent);
+    if (!missing.isEmpty() && choice.problem.isEmpty())
+        choice.problem = noSuchTrack(missing, all, QStringLiteral("subtitle"));
+    if (!absent.isEmpty() && !all.isEmpty())
+        choice.remarks << QStringLiteral("no subtitles in %1").arg(absent.join(QStringLiteral(", ")));
+    return chosen;
+}
+
+// Why a subtitle track asked for cannot go into the output; empty when it can.
+QString subtitleRefusal(const StreamInfo &stream, const Preset &preset)
+{
+    if (preset.family != Family::Mp4)
+        return QStringLiteral("DVD subtitles are made when the disc is authored");
+    if (!isTextSubtitle(stream.codec))
+        return QStringLiteral("picture subtitles cannot become MP4 text subtitles");
+    return QString();
+}
+
+} // namespace
+
+TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const TrackRequest &request)
 {
     TrackChoice choice;
     const StreamInfo *picture = source.video();
-    if (picture)
+    if (picture) {
         choice.video = picture->index;
-
-    // The default sound track, else the first.
-    const StreamInfo *sound = nullptr;
-    for (const StreamInfo &stream : source.streams) {
-        if (stream.type != QLatin1String("audio"))
-            continue;
-        if (!sound || (stream.isDefault && !sound->isDefault))
-            sound = &stream;
+        choice.kept << describe(*picture);
     }
-    if (sound)
-        choice.audio = sound->index;
+    QString audioDropped;
+    QList<int> overDvd;
+    chooseAudio(source, preset, request, choice, &audioDropped, &overDvd);
+    for (int index : std::as_const(choice.audio)) {
+        for (const StreamInfo &stream : source.streams) {
+            if (stream.index == index)
+                choice.kept << describe(stream);
+        }
+    }
+    const QList<const StreamInfo *> asked = chosenSubtitles(source, request, choice);
+    for (const StreamInfo *stream : asked) {
+        if (subtitleRefusal(*stream, preset).isEmpty()) {
+            choice.subtitles << stream->index;
+            choice.kept << describe(*stream) + QStringLiteral(" as MP4 text subtitles");
+        }
+    }
 
     int data = 0;
     int attachments = 0;
-    // Said in the order they go into the output: picture, sound, subtitles.
-    QList<const StreamInfo *> ordered;
+    // The rest in the order of the output's kinds: picture, sound, subtitles.
     for (const char *type : {"video", "audio", "subtitle"}) {
         for (const StreamInfo &stream : source.streams) {
-            if (stream.type == QLatin1String(type))
-                ordered << &stream;
-        }
-    }
-    for (const StreamInfo &stream : source.streams) {
-        if (stream.type != QLatin1String("video") && stream.type != QLatin1String("audio")
-            && stream.type != QLatin1String("subtitle"))
-            ordered << &stream;
-    }
-    for (const StreamInfo *each : std::as_const(ordered)) {
-        const StreamInfo &stream = *each;
-        if (stream.type == QLatin1String("video")) {
-            if (&stream == picture)
-                choice.kept << describe(stream);
-            else
+            if (!isType(stream, type))
+                continue;
+            if (isType(stream, "video") && &stream != picture) {
                 choice.dropped << describe(stream)
                                       + (stream.attachedPicture ? QStringLiteral(": a cover picture")
                                                                 : QStringLiteral(": one picture is converted"));
-        } else if (stream.type == QLatin1String("audio")) {
-            if (&stream == sound)
-                choice.kept << describe(stream);
-            else
-                choice.dropped << describe(stream) + QStringLiteral(": one sound track is kept");
-        } else if (stream.type == QLatin1String("subtitle")) {
-            if (preset.family != Family::Mp4)
-                choice.dropped << describe(stream) + QStringLiteral(": DVD subtitles are made when the disc is authored");
-            else if (!isTextSubtitle(stream.codec))
-                choice.dropped << describe(stream) + QStringLiteral(": picture subtitles cannot become MP4 text subtitles");
-            else {
-                choice.subtitles << stream.index;
-                choice.kept << describe(stream) + QStringLiteral(" as MP4 text subtitles");
+            } else if (isType(stream, "audio") && !choice.audio.contains(stream.index)) {
+                choice.dropped << describe(stream) + QStringLiteral(": ")
+                                      + (overDvd.contains(stream.index) ? QStringLiteral("a DVD holds %1 sound tracks").arg(kMaxDvdAudioTracks)
+                                                 : audioDropped);
+            } else if (isType(stream, "subtitle") && !choice.subtitles.contains(stream.index)) {
+                const QString refusal = subtitleRefusal(stream, preset);
+                const bool wanted = asked.contains(&stream);
+                choice.dropped << describe(stream) + QStringLiteral(": ")
+                                      + (wanted || request.subtitles == TrackRequest::Pick::Default
+                                             ? refusal
+                                             : request.subtitles == TrackRequest::Pick::None
+                                                   ? QStringLiteral("no subtitles asked for")
+                                                   : QStringLiteral("not asked for"));
             }
-        } else if (stream.type == QLatin1String("attachment")) {
-            ++attachments;
-        } else {
-            ++data;
         }
+    }
+    for (const StreamInfo &stream : source.streams) {
+        if (isType(stream, "attachment"))
+            ++attachments;
+        else if (!isType(stream, "video") && !isType(stream, "audio") && !isType(stream, "subtitle"))
+            ++data;
     }
     if (data > 0)
         choice.dropped << QStringLiteral("%1 data track%2").arg(data).arg(data > 1 ? QStringLiteral("s") : QString());
@@ -106,10 +238,53 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset)
     return choice;
 }
 
+bool sameLanguage(const QString &tag, const QString &wanted)
+{
+    if (tag.isEmpty() || wanted.isEmpty())
+        return false;
+    if (tag.compare(wanted, Qt::CaseInsensitive) == 0)
+        return true;
+    const QLocale::Language a = QLocale::codeToLanguage(tag.toLower());
+    return a != QLocale::AnyLanguage && a != QLocale::C && a == QLocale::codeToLanguage(wanted.toLower());
+}
+
+bool readTrackWords(const QString &value, bool subtitles, TrackRequest::Pick *pick, QStringList *listed,
+                    QString *error)
+{
+    const QString option = subtitles ? QStringLiteral("--subtitle") : QStringLiteral("--audio");
+    const QString word = value.trimmed().toLower();
+    listed->clear();
+    if (word == QLatin1String("all") || word == QLatin1String("none")
+        || (!subtitles && word == QLatin1String("default"))) {
+        *pick = word == QLatin1String("all")    ? TrackRequest::Pick::All
+                : word == QLatin1String("none") ? TrackRequest::Pick::None
+                                                : TrackRequest::Pick::Default;
+        return true;
+    }
+    static const QRegularExpression number(QStringLiteral("^\\d{1,4}$"));
+    static const QRegularExpression code(QStringLiteral("^[a-z]{2,3}$"));
+    for (const QString &part : word.split(QLatin1Char(','))) {
+        const QString item = part.trimmed();
+        const bool known = number.match(item).hasMatch()
+                           || (code.match(item).hasMatch() && QLocale::codeToLanguage(item) != QLocale::AnyLanguage);
+        if (!known) {
+            *error = QStringLiteral("%1 takes %2, track numbers as the plan shows them (2 for #2) or languages "
+                                    "(eng, fr...), separated by commas; '%3' is neither")
+                         .arg(option,
+                              subtitles ? QStringLiteral("none, all") : QStringLiteral("default, all, none"),
+                              item.isEmpty() ? value : item);
+            return false;
+        }
+        *listed << item;
+    }
+    *pick = TrackRequest::Pick::Listed;
+    return true;
+}
+
 QString trackSummary(const TrackChoice &choice)
 {
     QString text = QStringLiteral("kept ") + choice.kept.join(QStringLiteral(", "));
-    if (choice.audio < 0)
+    if (!choice.hasAudio())
         text += QStringLiteral(" (no sound)");
     if (!choice.dropped.isEmpty())
         text += QStringLiteral("; dropped ") + choice.dropped.join(QStringLiteral(", "));

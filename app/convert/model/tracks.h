@@ -11,17 +11,54 @@
 
 namespace convert {
 
+// What the user asked of the tracks, the same for every video of a run.
+struct TrackRequest {
+    enum class Pick {
+        Default, // sound: the track marked default, else the first; subtitles: every one the output holds
+        All,
+        None,    // subtitles only
+        Listed,  // the tracks named, in the order named
+    };
+    Pick audio = Pick::Default;
+    Pick subtitles = Pick::Default;
+    // Stream numbers as the plan shows them ("2" for "audio #2") or
+    // languages ("eng", "fre", "fra", "en", "fr").
+    QStringList audioListed;
+    QStringList subtitlesListed;
+};
+
+// Reads the value of --audio ("default", "all" or a comma list of numbers
+// and languages) or, with subtitles, of --subtitle ("none", "all" or such a
+// list). False, with *error, for a word that is neither.
+bool readTrackWords(const QString &value, bool subtitles, TrackRequest::Pick *pick, QStringList *listed,
+                    QString *error);
+
+// Whether a track's language tag and a language the user gave are the same
+// language, in any of ISO 639's codes: "fre", "fra" and "fr" all name French.
+bool sameLanguage(const QString &tag, const QString &wanted);
+
+// A DVD holds at most 8 sound tracks in a title.
+constexpr int kMaxDvdAudioTracks = 8;
+
 struct TrackChoice {
     int video = -1;       // ffprobe stream index of the picture; -1 when none
-    int audio = -1;       // of the one sound track kept; -1 for a silent output
+    // The sound tracks kept, in the output's order; defaultAudio is the one
+    // marked default there (the source's own default when it is kept).
+    QList<int> audio;
+    int defaultAudio = -1;
     QList<int> subtitles; // text subtitles kept as soft subtitles (MP4 only)
     QStringList kept;     // "video #0 (h264, 320x240)", one per track kept
     QStringList dropped;  // "audio #1 (aac, fre): one sound track is kept"
+    QStringList remarks;  // a language asked for that the source does not have
+    QString problem;      // a track number that names no such track; the video is refused
+
+    bool hasAudio() const { return !audio.isEmpty(); }
+    int firstAudio() const { return audio.value(0, -1); }
 };
 
-// The picture, the sound track marked default (else the first), and for MP4
-// every text subtitle track; everything else is dropped with a reason.
-TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset);
+// The picture, then the sound and the subtitles as the request says.
+// Everything else is dropped with a reason.
+TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const TrackRequest &request = {});
 
 // One line for the terminal and the window: "kept video #0 (h264, 320x240),
 // audio #2 (aac, eng, default); dropped audio #1 (aac, fre): one sound track

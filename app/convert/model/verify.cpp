@@ -37,9 +37,9 @@ Expectation expectationFor(const JobSettings &job)
 {
     Expectation expected;
     expected.videoSeconds = sourceSeconds(job.source, job.tracks.video);
-    expected.audio = job.tracks.audio >= 0;
-    if (expected.audio)
-        expected.audioSeconds = sourceSeconds(job.source, job.tracks.audio);
+    expected.audio = int(job.tracks.audio.size());
+    if (expected.audio > 0)
+        expected.audioSeconds = sourceSeconds(job.source, job.tracks.firstAudio());
     if (job.preset.family == Family::Mp4)
         expected.subtitles = int(job.tracks.subtitles.size());
     const StreamInfo *video = job.source.video();
@@ -83,14 +83,16 @@ QString outputProblem(const QByteArray &probeJson, const Expectation &expected)
     }
     if (expected.video && videos == 0)
         return QStringLiteral("the output holds no picture");
-    if (expected.audio && audios == 0)
+    if (expected.audio > 0 && audios == 0)
         return QStringLiteral("the output holds no sound");
+    if (audios < expected.audio)
+        return QStringLiteral("the output holds %1 of the %2 sound tracks").arg(audios).arg(expected.audio);
     if (subtitles < expected.subtitles)
         return QStringLiteral("the output holds %1 of the %2 subtitle tracks").arg(subtitles).arg(expected.subtitles);
     const double room = expected.tolerance();
     if (expected.video && expected.videoSeconds > 0 && std::fabs(videoSeconds - expected.videoSeconds) > room)
         return QStringLiteral("the picture lasts %1 s of %2 s").arg(seconds(videoSeconds), seconds(expected.videoSeconds));
-    if (expected.audio && expected.audioSeconds > 0 && std::fabs(audioSeconds - expected.audioSeconds) > room)
+    if (expected.audio > 0 && expected.audioSeconds > 0 && std::fabs(audioSeconds - expected.audioSeconds) > room)
         return QStringLiteral("the sound lasts %1 s of %2 s").arg(seconds(audioSeconds), seconds(expected.audioSeconds));
     return QString();
 }

@@ -15,7 +15,7 @@ namespace convert {
 
 struct Expectation {
     bool video = true;
-    bool audio = false;
+    int audio = 0;          // sound tracks
     int subtitles = 0;
     float videoSeconds = 0; // 0 when the source does not say
     float audioSeconds = 0;

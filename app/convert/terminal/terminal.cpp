@@ -446,6 +446,7 @@ std::optional<int> TerminalRun::plan(const QStringList &missingTools)
     request.sources = m_sources;
     request.preset = m_preset;
     request.budget = effectiveBudget(m_options, m_preset);
+    request.choices = m_options.choices;
     request.destination = m_destination;
     request.destinationMayBeMissing = m_options.dryRun;
     request.missingTools = missingTools;

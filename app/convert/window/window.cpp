@@ -86,12 +86,12 @@ QString videoFilter()
 QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
 {
     QStringList parts{QStringLiteral("video")};
-    if (choice.audio < 0) {
+    if (!choice.hasAudio())
         parts << QStringLiteral("no sound");
-    } else {
-        QString sound = QStringLiteral("audio #%1").arg(choice.audio);
+    for (int audio : choice.audio) {
+        QString sound = QStringLiteral("audio #%1").arg(audio);
         for (const StreamInfo &stream : source.streams) {
-            if (stream.index == choice.audio && !stream.language.isEmpty())
+            if (stream.index == audio && !stream.language.isEmpty())
                 sound += QStringLiteral(" (%1)").arg(stream.language);
         }
         parts << sound;
@@ -512,7 +512,7 @@ void ConvertWindow::refreshPlan()
         }
         const TrackChoice tracks = chooseTracks(source, preset);
         m_sources->setTracksText(row, tracksInBrief(source, tracks), trackSummary(tracks));
-        const BudgetPlan plan = planBudget(preset, budget, source.duration, tracks.audio >= 0);
+        const BudgetPlan plan = planBudget(preset, budget, source.duration, int(tracks.audio.size()));
         if (!plan.ok) {
             m_sources->setOutputText(row, QStringLiteral("refused"), true);
             if (firstProblem.isEmpty())

@@ -40,8 +40,8 @@ TEST(Conversion, AnMp4OfTheSizeAskedAndTheProgressOnTheWay)
 {
     const Preset mp4 = presetById(u"mp4"_s).value();
     const QString tracks = sharedClip(Clip::Tracks);
-    const Plan twoPass = planJobs({probeSource(tracks)}, mp4, sizeBudget(1), outFolder());
-    const Plan onePass = planJobs({probeSource(sharedClip(Clip::Silent))}, mp4, qualityBudget(30), outFolder());
+    const Plan twoPass = planJobs({probeSource(tracks)}, mp4, sizeBudget(1), {}, outFolder());
+    const Plan onePass = planJobs({probeSource(sharedClip(Clip::Silent))}, mp4, qualityBudget(30), {}, outFolder());
     ASSERT_EQ((twoPass.jobs + onePass.jobs).size(), 2);
     ConversionBatch batch(twoPass.jobs + onePass.jobs);
     QList<QList<float>> jobValues(2);
@@ -71,6 +71,39 @@ TEST(Conversion, AnMp4OfTheSizeAskedAndTheProgressOnTheWay)
     EXPECT_EQ(probe(output, u"stream_tags=language"_s, u"a"_s), u"eng"_s);
     EXPECT_EQ(probe(output, u"stream=codec_name"_s, u"s"_s), u"mov_text"_s);
     EXPECT_NEAR(reel::poidsFile(output, u"O"_s) / (1024.0 * 1024.0), 1.0, 0.05);
+}
+
+// The two-language clip (French, then English marked default, and English
+// subtitles) with the sound and subtitles asked for on the command line.
+TEST(Conversion, TheSoundAndSubtitleTracksAsked)
+{
+    const QString clip = sharedClip(Clip::Tracks);
+    ASSERT_FALSE(clip.isNull());
+    const struct {
+        const char *name;
+        QStringList arguments;
+        const char *streams, *languages, *marked; // as ffprobe lists them; the sound's languages and defaults
+    } cases[] = {
+        {"all", {u"--audio"_s, u"all"_s, u"-q"_s, u"30"_s}, "video,audio,audio,subtitle", "fre,eng", "0,1"},
+        {"by language, the first marked", {u"--audio"_s, u"en,fr"_s, u"--subtitle"_s, u"none"_s}, "video,audio,audio",
+         "eng,fre", "1,0"},
+        {"one by number", {u"--audio=1"_s, u"--subtitle=eng"_s}, "video,audio,subtitle", "fre", "1"},
+        // A program stream keeps no languages (the disc does), and starts
+        // with its navigation packets.
+        {"a disc's", {u"-p"_s, u"dvd-pal"_s, u"--audio"_s, u"all"_s, u"--disc"_s}, "data,video,audio,audio", "", "0,0"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const QString folder = outFolder(QString::fromUtf8(c.name));
+        const ProgramRun run = convertWith(c.arguments + QStringList{u"-o"_s, folder, clip});
+        ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString();
+        const QString output = folder + u'/' + namesIn(folder).filter(QRegularExpression(u"\\.(mp4|mpg)$"_s)).value(0);
+        EXPECT_EQ(probe(output, u"stream=codec_type"_s), QString::fromUtf8(c.streams));
+        EXPECT_EQ(probe(output, u"stream_tags=language"_s, u"a"_s), QString::fromUtf8(c.languages));
+        EXPECT_EQ(probe(output, u"stream_disposition=default"_s, u"a"_s), QString::fromUtf8(c.marked));
+    });
+    const ProgramRun missing = convertWith({u"--audio"_s, u"7"_s, u"-o"_s, outFolder(u"none"_s), clip});
+    EXPECT_EQ(missing.exitCode, kExitUsage);
+    EXPECT_TRUE(missing.err.contains(u"tracks: no sound track #7: its sound tracks are #1, #2"_s)) << missing.err.toStdString();
 }
 
 TEST(Conversion, DvdOutputIsAProgramStreamThatDvdauthorTakes)

@@ -133,7 +133,7 @@ TEST(Conversion, AJobThatFailsSaysWhyAndLeavesNothing)
         JobSettings settings = planOne(clip, u"mp4"_s, qualityBudget(30), folder);
         ASSERT_FALSE(settings.outputExists);
         if (c.audio)
-            settings.tracks.audio = c.audio;
+            settings.tracks.audio = {c.audio};
         const auto tools = toolsOf(c.bundle);
         ConversionJob job(settings);
         runToEnd(job);

@@ -58,7 +58,7 @@ JobSettings planned(const SourceInfo &source, const char *id, const Budget &budg
 {
     JobSettings job;
     QString problem;
-    EXPECT_TRUE(planJob(source, preset(id), budget, &job, &problem)) << problem.toStdString();
+    EXPECT_TRUE(planJob(source, preset(id), budget, {}, &job, &problem)) << problem.toStdString();
     return job;
 }
 
@@ -128,14 +128,46 @@ TEST(Commands, BothPassesDecodeTheSameFramesAndOnlyTheLastWrites)
     const QStringList only = passArguments(quality, 1, QString(), u"/out/a.mp4"_s);
     EXPECT_EQ(valueAfter(only, "-crf"), u"20"_s);
     EXPECT_FALSE(only.contains(u"-pass"_s));
-    EXPECT_FALSE(only.contains(u"-c:a"_s));
+    EXPECT_FALSE(only.contains(u"-c:a:0"_s));
     // A file whose sound comes first still gets its sound encoded.
     const JobSettings soundFirst =
         planned(sourceWith({stream(0, "audio", "aac"), stream(1, "video", "h264")}), "mp4", qualityBudget(20));
-    EXPECT_EQ(valueAfter(passArguments(soundFirst, 1, QString(), u"/out/a.mp4"_s), "-c:a"), u"aac"_s);
+    EXPECT_EQ(valueAfter(passArguments(soundFirst, 1, QString(), u"/out/a.mp4"_s), "-c:a:0"), u"aac"_s);
 
     EXPECT_EQ(shellLine(u"/bin/ffmpeg"_s, {u"-i"_s, u"/my films/it's.mkv"_s, u"scale=trunc(iw/2)*2"_s, u"|"_s}),
               u"/bin/ffmpeg -i '/my films/it'\\''s.mkv' 'scale=trunc(iw/2)*2' '|'"_s);
+}
+
+TEST(Commands, EachSoundTrackIsEncodedOrCopiedAndOneIsMarkedDefault)
+{
+    StreamInfo small = stream(2, "audio", "aac", false, "eng");
+    small.channels = 2;
+    small.kbps = 128;
+    StreamInfo large = small;
+    large.index = 3;
+    large.kbps = 256;
+    const SourceInfo source = sourceWith({stream(0, "video", "h264"), stream(1, "audio", "ac3", true, "fre"), small, large});
+    JobSettings job = planned(source, "mp4", qualityBudget(23));
+    job.tracks = chooseTracks(source, preset("mp4"), TrackRequest{.audio = TrackRequest::Pick::Listed,
+                                                                   .audioListed = {u"3"_s, u"2"_s, u"1"_s}});
+    const QStringList words = passArguments(job, 1, QString(), u"/out/a.mp4"_s);
+    const QString line = words.join(u' ');
+    EXPECT_TRUE(line.contains(u"-map 0:0 -map 0:3 -map 0:2 -map 0:1 "_s)) << line.toStdString();
+    // An AAC track within the presets' sound is copied; one above it, or
+    // another codec, is encoded.
+    EXPECT_EQ(valueAfter(words, "-c:a:0"), u"aac"_s);
+    EXPECT_EQ(valueAfter(words, "-c:a:1"), u"copy"_s);
+    EXPECT_EQ(valueAfter(words, "-c:a:2"), u"aac"_s);
+    EXPECT_FALSE(words.contains(u"-filter:a:1"_s));
+    EXPECT_EQ(valueAfter(words, "-disposition:a:0"), u"default"_s);
+    EXPECT_EQ(valueAfter(words, "-disposition:a:2"), u"0"_s);
+    // Evened sound stands in for the first track, and is never copied.
+    job.soundInput = u"/work/even.wav"_s;
+    job.tracks.audio = {2, 1};
+    const QStringList evened = passArguments(job, 1, QString(), u"/out/a.mp4"_s);
+    EXPECT_TRUE(evened.join(u' ').contains(u"-map 1:a:0 -map 0:1 "_s)) << evened.join(u' ').toStdString();
+    EXPECT_EQ(valueAfter(evened, "-c:a:0"), u"aac"_s);
+    EXPECT_EQ(valueAfter(soundArguments(job, u"/work/a.wav"_s), "-map"), u"0:2"_s);
 }
 
 TEST(Budget, QualitiesTargetSizesAndBitrates)
@@ -149,7 +181,7 @@ TEST(Budget, QualitiesTargetSizesAndBitrates)
         const char *name;
         const char *preset;
         Budget budget;
-        bool withAudio;
+        int soundTracks;
         bool ok;
         int videoKbps;
         double estimatedMB; // -1: unknown
@@ -158,6 +190,7 @@ TEST(Budget, QualitiesTargetSizesAndBitrates)
     } cases[] = {
         {"a size with sound", "mp4", sizeBudget(5), true, true, 4002, 5, false, ""},
         {"a size without sound", "mp4", sizeBudget(5), false, true, 4194, 5, false, ""},
+        {"a size with two sound tracks", "mp4", sizeBudget(5), 2, true, 3810, 5, false, ""},
         {"a DVD's size", "dvd-pal", sizeBudget(6), true, true, 4647, 6, false, ""},
         {"a size below the DVD's least bitrate", "dvd-pal", sizeBudget(1), true, false, 0, 0, false,
          "1 MB is too small for 0h00'10\" of video: it leaves 620 kb/s for the picture, and dvd-pal needs at least "
@@ -172,7 +205,7 @@ TEST(Budget, QualitiesTargetSizesAndBitrates)
         {"a quality for a DVD", "dvd-pal", qualityBudget(23), true, false, 0, 0, false, "no quality mode"},
     };
     reel::test::forEachCase(cases, [&](const auto &c) {
-        const BudgetPlan plan = planBudget(preset(c.preset), c.budget, duration, c.withAudio);
+        const BudgetPlan plan = planBudget(preset(c.preset), c.budget, duration, c.soundTracks);
         ASSERT_EQ(plan.ok, c.ok) << plan.message.toStdString();
         EXPECT_TRUE(plan.message.contains(QString::fromUtf8(c.messageFragment))) << plan.message.toStdString();
         if (!c.ok)
@@ -261,6 +294,81 @@ TEST(Tracks, TheDefaultSoundTextSubtitlesAndWhatWasDropped)
     });
     // A silent source spends nothing on sound (as the budget's worked example).
     EXPECT_EQ(planned(sourceWith({stream(0, "video", "h264")}), "mp4", sizeBudget(5)).videoKbps, 4194);
+}
+
+TEST(Tracks, ChosenByNumberOrLanguageInTheOrderAsked)
+{
+    QList<StreamInfo> streams{stream(0, "video", "h264"),          stream(1, "audio", "aac", true, "fre"),
+                              stream(2, "audio", "ac3", false, "eng"), stream(3, "subtitle", "subrip", false, "eng"),
+                              stream(4, "subtitle", "ass", false, "fre"), stream(5, "subtitle", "hdmv_pgs_subtitle", false, "eng")};
+    QList<StreamInfo> nine{stream(0, "video", "h264")};
+    for (int i = 1; i <= 9; ++i)
+        nine << stream(i, "audio", "aac");
+    const struct {
+        const char *name;
+        QList<StreamInfo> streams;
+        const char *preset, *audio, *subtitles; // the option's value; "" when not given
+        QList<int> kept;                        // sound tracks, in the output's order
+        int marked;                             // the one marked default
+        QList<int> subtitled;
+        const char *says = "";                  // in the summary, the remarks or the refusal
+    } cases[] = {
+        {"as before", streams, "mp4", "", "", {1}, 1, {3, 4}, "audio #2 (ac3, eng): one sound track is kept"},
+        {"all, the source's default kept as such", streams, "mp4", "all", "", {1, 2}, 1, {3, 4}},
+        {"a two-letter code", streams, "mp4", "en", "", {2}, 2, {3, 4}, "audio #1 (aac, fre, default): not asked for"},
+        {"either three-letter code", streams, "mp4", "eng,fra", "", {2, 1}, 2, {3, 4}},
+        {"numbers in the order given", streams, "mp4", "2,1,2", "", {2, 1}, 2, {3, 4}},
+        {"a language the video lacks", streams, "mp4", "ger", "", {1}, 1, {3, 4}, "no sound in ger: the default track is kept"},
+        {"a number that is no sound track", streams, "mp4", "3", "", {}, -1, {}, "no sound track #3: its sound tracks are #1, #2"},
+        {"no sound", streams, "mp4", "none", "", {}, -1, {3, 4}, "(no sound)"},
+        {"no subtitles", streams, "mp4", "", "none", {1}, 1, {}, "subtitles #3 (subrip, eng): no subtitles asked for"},
+        {"subtitles by language", streams, "mp4", "", "fr,en", {1}, 1, {4, 3},
+         "subtitles #5 (hdmv_pgs_subtitle, eng): picture subtitles cannot become MP4 text subtitles"},
+        {"a subtitle number that is no subtitle track", streams, "mp4", "", "2", {}, -1, {},
+         "no subtitle track #2: its subtitle tracks are #3, #4, #5"},
+        {"nine sound tracks on a DVD", nine, "dvd-pal", "all", "", {1, 2, 3, 4, 5, 6, 7, 8}, 1, {},
+         "audio #9 (aac): a DVD holds 8 sound tracks"},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        TrackRequest request;
+        QString error;
+        if (*c.audio)
+            ASSERT_TRUE(readTrackWords(QString::fromUtf8(c.audio), false, &request.audio, &request.audioListed, &error));
+        if (*c.subtitles)
+            ASSERT_TRUE(readTrackWords(QString::fromUtf8(c.subtitles), true, &request.subtitles, &request.subtitlesListed,
+                                       &error));
+        const TrackChoice choice = chooseTracks(sourceWith(c.streams), preset(c.preset), request);
+        const QString said = trackSummary(choice) + u"|"_s + choice.remarks.join(u'|') + u"|"_s + choice.problem;
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.says))) << said.toStdString();
+        if (!choice.problem.isEmpty())
+            return;
+        EXPECT_EQ(choice.audio, c.kept);
+        EXPECT_EQ(choice.defaultAudio, c.marked);
+        EXPECT_EQ(choice.subtitles, c.subtitled);
+    });
+}
+
+TEST(Tracks, WordsThatNameNoTrackAreRefused)
+{
+    const struct {
+        const char *name, *value;
+        bool subtitles;
+    } cases[] = {
+        {"a language no one speaks", "zz", false},
+        {"a word", "english", false},
+        {"an empty item", "eng,,fre", false},
+        {"a negative number", "-1", false},
+        {"default is the subtitles' own", "default", true},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        TrackRequest::Pick pick = TrackRequest::Pick::Default;
+        QStringList listed;
+        QString error;
+        EXPECT_FALSE(readTrackWords(QString::fromUtf8(c.value), c.subtitles, &pick, &listed, &error));
+        EXPECT_TRUE(error.contains(u"separated by commas"_s)) << error.toStdString();
+    });
+    EXPECT_TRUE(sameLanguage(u"ger"_s, u"deu"_s));
+    EXPECT_FALSE(sameLanguage(u""_s, u"und"_s));
 }
 
 TEST(Probe, WhatFfprobeSaysIsReadAndNonsenseIsRefused)
@@ -458,7 +566,7 @@ TEST(Plan, OutputsAreNamedFromTheTitleAndNeverASource)
     mkv.path = reel::test::writeFile(folder + u"/a.mkv"_s, "x");
     SourceInfo mp4Source = mkv;
     mp4Source.path = reel::test::writeFile(folder + u"/a.mp4"_s, "y");
-    const Plan plan = planJobs({mkv, mp4Source}, mp4, qualityBudget(23), folder);
+    const Plan plan = planJobs({mkv, mp4Source}, mp4, qualityBudget(23), {}, folder);
     ASSERT_EQ(plan.jobs.size(), 2);
     EXPECT_EQ(plan.jobs.at(0).output, folder + u"/a 2.mp4"_s);
     EXPECT_EQ(plan.jobs.at(1).output, folder + u"/a 3.mp4"_s);
@@ -467,10 +575,10 @@ TEST(Plan, OutputsAreNamedFromTheTitleAndNeverASource)
     // A source that cannot be read is named; a bitrate gives the room needed:
     // (1000 + 192) kb/s over 10 s is 1 490 000 bytes, 1.421 MB.
     const SourceInfo broken{.path = u"/films/b.txt"_s, .error = u"b.txt holds no video"_s};
-    const Plan sized = planJobs({mkv, broken}, mp4, bitrateBudget(1000), folder);
+    const Plan sized = planJobs({mkv, broken}, mp4, bitrateBudget(1000), {}, folder);
     EXPECT_EQ(sized.problems, QStringList{broken.error});
     EXPECT_NEAR(sized.requiredMB, 1.421, 0.001);
-    EXPECT_TRUE(planJobs({mkv}, mp4, bitrateBudget(1000), mkv.path).problems.value(0).contains(u"not a folder"_s));
+    EXPECT_TRUE(planJobs({mkv}, mp4, bitrateBudget(1000), {}, mkv.path).problems.value(0).contains(u"not a folder"_s));
 }
 
 TEST(Disc, ChaptersEveryFewMinutesAndASetTooLargeRefusedWithTheSizeThatFits)
@@ -539,6 +647,20 @@ TEST(Disc, ChaptersEveryFewMinutesAndASetTooLargeRefusedWithTheSizeThatFits)
         EXPECT_FALSE(budget.ok);
         EXPECT_TRUE(budget.problem.contains(c.says)) << budget.problem.toStdString();
     });
+}
+
+TEST(Disc, EachSoundTrackNamesItsLanguageWhereItIsKnown)
+{
+    JobSettings job;
+    job.source = sourceWith({stream(0, "video", "h264"), stream(1, "audio", "ac3", false, "fre"),
+                             stream(2, "audio", "ac3"), stream(3, "audio", "ac3", false, "ger")});
+    job.tracks.audio = {3, 2, 1};
+    EXPECT_EQ(discLanguages(job), (QStringList{u"de"_s, QString(), u"fr"_s}));
+    AuthoredTitle title{.mpeg = u"t1.mpg"_s, .aspect = u"4:3"_s, .chapters = {u"0"_s}, .audioLanguages = discLanguages(job)};
+    EXPECT_TRUE(dvdauthorXml(u"DVD"_s, {title}, u"pal"_s)
+                    .contains(u"<audio lang=\"de\"/>\n      <audio/>\n      <audio lang=\"fr\"/>\n"_s));
+    title.audioLanguages = {QString()};
+    EXPECT_FALSE(dvdauthorXml(u"DVD"_s, {title}, u"pal"_s).contains(u"<audio"_s));
 }
 
 TEST(Subtitles, EachVideoGetsItsOwnFileOrNone)
