@@ -32,6 +32,48 @@ QString x265Value(QString value)
     return value;
 }
 
+// A value inside a filter's options inside a filter graph: its backslashes,
+// quotes and colons escaped for the options, then quoted for the graph.
+QString filterValue(const QString &value)
+{
+    QString escaped;
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('\'') || c == QLatin1Char(':'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return QLatin1Char('\'') + escaped.replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
+}
+
+// The picture's chain, with text subtitles drawn once the picture has its
+// size (a DVD's display-aspect flag stays last).
+QString videoChain(const JobSettings &job)
+{
+    QStringList filters = job.picture.filters;
+    if (job.tracks.burn >= 0 && !job.tracks.burnPicture) {
+        const qsizetype at = !filters.isEmpty() && filters.last().startsWith(QLatin1String("setdar=")) ? filters.size() - 1
+                                                                                                      : filters.size();
+        filters.insert(at, QStringLiteral("subtitles=filename=%1:si=%2")
+                               .arg(filterValue(job.source.path))
+                               .arg(job.tracks.burnOrdinal));
+    }
+    return filters.join(QLatin1Char(','));
+}
+
+// Picture subtitles are laid over the frame as the source has it, before
+// the chain: a graph whose output is "[v]".
+bool overlaysPicture(const JobSettings &job)
+{
+    return job.tracks.burn >= 0 && job.tracks.burnPicture;
+}
+
+QStringList videoFilterArguments(const JobSettings &job)
+{
+    if (overlaysPicture(job))
+        return {};
+    return {QStringLiteral("-vf"), videoChain(job)};
+}
+
 const StreamInfo *streamAt(const SourceInfo &source, int index)
 {
     for (const StreamInfo &stream : source.streams) {
@@ -79,17 +121,17 @@ QStringList dvdArguments(const JobSettings &job)
     // fills a size on easy pictures as well as on hard ones.
     const Preset &preset = job.preset;
     const bool pal = preset.height == 576;
-    QStringList words{QStringLiteral("-vf"), job.picture.filters.join(QLatin1Char(',')),
-                      QStringLiteral("-r"), ffmpegRate(preset.fps),
-                      QStringLiteral("-aspect"), job.picture.aspect,
-                      QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
-                      QStringLiteral("-c:v"), preset.videoEncoder,
-                      QStringLiteral("-b:v"), kbps(job.videoKbps),
-                      QStringLiteral("-minrate"), kbps(job.videoKbps),
-                      QStringLiteral("-maxrate"), kbps(job.videoKbps),
-                      QStringLiteral("-bufsize"), QStringLiteral("1835k"),
-                      QStringLiteral("-g"), pal ? QStringLiteral("15") : QStringLiteral("18"),
-                      QStringLiteral("-bf"), QStringLiteral("2")};
+    QStringList words = videoFilterArguments(job);
+    words << QStringList{QStringLiteral("-r"), ffmpegRate(preset.fps),
+                         QStringLiteral("-aspect"), job.picture.aspect,
+                         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                         QStringLiteral("-c:v"), preset.videoEncoder,
+                         QStringLiteral("-b:v"), kbps(job.videoKbps),
+                         QStringLiteral("-minrate"), kbps(job.videoKbps),
+                         QStringLiteral("-maxrate"), kbps(job.videoKbps),
+                         QStringLiteral("-bufsize"), QStringLiteral("1835k"),
+                         QStringLiteral("-g"), pal ? QStringLiteral("15") : QStringLiteral("18"),
+                         QStringLiteral("-bf"), QStringLiteral("2")};
     if (isInterlaced(job.picture.output)) {
         // Fields coded apart, in the source's order.
         words << QStringLiteral("-flags") << QStringLiteral("+ildct+ilme") << QStringLiteral("-top")
@@ -113,11 +155,11 @@ QStringList mp4Arguments(const JobSettings &job, int pass, const QString &passlo
     // make MP4 output constant-rate by repeating frames, which the null
     // output of the first pass does not, and the second pass would encode
     // frames the statistics never saw.
-    QStringList words{QStringLiteral("-vf"), job.picture.filters.join(QLatin1Char(',')),
-                      QStringLiteral("-fps_mode"), QStringLiteral("vfr"),
-                      QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
-                      QStringLiteral("-c:v"), job.preset.videoEncoder,
-                      QStringLiteral("-preset"), QStringLiteral("medium")};
+    QStringList words = videoFilterArguments(job);
+    words << QStringList{QStringLiteral("-fps_mode"), QStringLiteral("vfr"),
+                         QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                         QStringLiteral("-c:v"), job.preset.videoEncoder,
+                         QStringLiteral("-preset"), QStringLiteral("medium")};
     if (job.mode == Budget::Mode::Quality)
         words << QStringLiteral("-crf") << QString::number(job.crf);
     else
@@ -156,7 +198,16 @@ QStringList passArguments(const JobSettings &job, int pass, const QString &passl
     const bool evenedSound = last && job.tracks.hasAudio() && !job.soundInput.isEmpty();
     if (evenedSound)
         words << QStringLiteral("-i") << job.soundInput;
-    words << QStringLiteral("-map") << streamWord(job.tracks.video);
+    if (overlaysPicture(job)) {
+        words << QStringLiteral("-filter_complex")
+              << QStringLiteral("[%1][0:s:%2]overlay=eof_action=pass,%3[v]")
+                     .arg(streamWord(job.tracks.video))
+                     .arg(job.tracks.burnOrdinal)
+                     .arg(videoChain(job))
+              << QStringLiteral("-map") << QStringLiteral("[v]");
+    } else {
+        words << QStringLiteral("-map") << streamWord(job.tracks.video);
+    }
     if (last) {
         // The evened sound stands in for the first track.
         for (int track = 0; track < job.tracks.audio.size(); ++track) {

@@ -60,6 +60,7 @@ struct OptionWords {
     const QCommandLineOption subtitles{QStringLiteral("subtitles"), QString(), QStringLiteral("FILE")};
     const QCommandLineOption audio{QStringLiteral("audio"), QString(), QStringLiteral("TRACKS")};
     const QCommandLineOption subtitle{QStringLiteral("subtitle"), QString(), QStringLiteral("TRACKS")};
+    const QCommandLineOption burn{QStringLiteral("burn-subtitle"), QString(), QStringLiteral("TRACK")};
     const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
     const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
     const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
@@ -71,7 +72,7 @@ struct OptionWords {
     QList<QCommandLineOption> all() const
     {
         return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                subtitles, audio, subtitle, normalize, noVerify, window, terminal, debug, help, version};
+                subtitles, audio, subtitle, burn, normalize, noVerify, window, terminal, debug, help, version};
     }
 };
 
@@ -198,16 +199,18 @@ bool readDisc(const QCommandLineParser &parser, const OptionWords &words, Option
     return readDiscValues(parser, words, options);
 }
 
-// --audio and --subtitle.
+// --audio, --subtitle and --burn-subtitle.
 bool readTracks(const QCommandLineParser &parser, const OptionWords &words, Options &options)
 {
     TrackRequest &tracks = options.choices.tracks;
     if (parser.isSet(words.audio)
         && !readTrackWords(parser.value(words.audio), false, &tracks.audio, &tracks.audioListed, &options.error))
         return false;
-    return !parser.isSet(words.subtitle)
-           || readTrackWords(parser.value(words.subtitle), true, &tracks.subtitles, &tracks.subtitlesListed,
-                             &options.error);
+    if (parser.isSet(words.subtitle)
+        && !readTrackWords(parser.value(words.subtitle), true, &tracks.subtitles, &tracks.subtitlesListed,
+                           &options.error))
+        return false;
+    return !parser.isSet(words.burn) || readBurnWord(parser.value(words.burn), &tracks.burn, &options.error);
 }
 
 } // namespace
@@ -255,7 +258,7 @@ QString usageText(const QString &program)
     }
     return QStringLiteral(
                "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
-               "          [--audio TRACKS] [--subtitle TRACKS]\n"
+               "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
                "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
@@ -275,6 +278,8 @@ QString usageText(const QString &program)
                "                     first is marked default. A DVD keeps at most 8\n"
                "      --subtitle TRACKS  the subtitle tracks kept: all (default: those the output can\n"
                "                     hold), none, or numbers and languages as for --audio\n"
+               "      --burn-subtitle TRACK  draw that subtitle track (a number or a language), text\n"
+               "                     or pictures, into the picture\n"
                "      --normalize    even out each video's sound with normalize before encoding\n"
                "      --no-verify    do not check the outputs (by default each is opened, its tracks\n"
                "                     and durations compared with the source's, and decoded whole\n"

@@ -159,6 +159,34 @@ QList<const StreamInfo *> chosenSubtitles(const SourceInfo &source, const TrackR
     return chosen;
 }
 
+// The subtitle track to draw into the picture, as the request names it.
+void chooseBurn(const SourceInfo &source, const TrackRequest &request, TrackChoice &choice)
+{
+    if (request.burn.isEmpty())
+        return;
+    const QList<const StreamInfo *> all = tracksOf(source, "subtitle");
+    bool isNumber = false;
+    const int number = request.burn.toInt(&isNumber);
+    for (int ordinal = 0; ordinal < all.size(); ++ordinal) {
+        const StreamInfo *stream = all.at(ordinal);
+        if (isNumber ? stream->index != number : !sameLanguage(stream->language, request.burn))
+            continue;
+        if (!isTextSubtitle(stream->codec) && !isPictureSubtitle(stream->codec)) {
+            choice.remarks << describe(*stream) + QStringLiteral(" cannot be drawn into the picture");
+            return;
+        }
+        choice.burn = stream->index;
+        choice.burnOrdinal = ordinal;
+        choice.burnPicture = isPictureSubtitle(stream->codec);
+        choice.kept << describe(*stream) + QStringLiteral(" drawn into the picture");
+        return;
+    }
+    if (isNumber && choice.problem.isEmpty())
+        choice.problem = noSuchTrack({request.burn}, all, QStringLiteral("subtitle"));
+    else if (!isNumber)
+        choice.remarks << QStringLiteral("no subtitles in %1 to draw into the picture").arg(request.burn);
+}
+
 // Why a subtitle track asked for cannot go into the output; empty when it can.
 QString subtitleRefusal(const StreamInfo &stream, const Preset &preset)
 {
@@ -170,6 +198,13 @@ QString subtitleRefusal(const StreamInfo &stream, const Preset &preset)
 }
 
 } // namespace
+
+bool isPictureSubtitle(const QString &codec)
+{
+    static const QStringList pictures{QStringLiteral("hdmv_pgs_subtitle"), QStringLiteral("dvd_subtitle"),
+                                      QStringLiteral("dvb_subtitle"), QStringLiteral("xsub")};
+    return pictures.contains(codec);
+}
 
 TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const TrackRequest &request)
 {
@@ -189,8 +224,9 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
         }
     }
     const QList<const StreamInfo *> asked = chosenSubtitles(source, request, choice);
+    chooseBurn(source, request, choice);
     for (const StreamInfo *stream : asked) {
-        if (subtitleRefusal(*stream, preset).isEmpty()) {
+        if (stream->index != choice.burn && subtitleRefusal(*stream, preset).isEmpty()) {
             choice.subtitles << stream->index;
             choice.kept << describe(*stream) + QStringLiteral(" as MP4 text subtitles");
         }
@@ -211,7 +247,8 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
                 choice.dropped << describe(stream) + QStringLiteral(": ")
                                       + (overDvd.contains(stream.index) ? QStringLiteral("a DVD holds %1 sound tracks").arg(kMaxDvdAudioTracks)
                                                  : audioDropped);
-            } else if (isType(stream, "subtitle") && !choice.subtitles.contains(stream.index)) {
+            } else if (isType(stream, "subtitle") && !choice.subtitles.contains(stream.index)
+                       && stream.index != choice.burn) {
                 const QString refusal = subtitleRefusal(stream, preset);
                 const bool wanted = asked.contains(&stream);
                 choice.dropped << describe(stream) + QStringLiteral(": ")
@@ -246,6 +283,20 @@ bool sameLanguage(const QString &tag, const QString &wanted)
         return true;
     const QLocale::Language a = QLocale::codeToLanguage(tag.toLower());
     return a != QLocale::AnyLanguage && a != QLocale::C && a == QLocale::codeToLanguage(wanted.toLower());
+}
+
+bool readBurnWord(const QString &value, QString *burn, QString *error)
+{
+    TrackRequest::Pick pick = TrackRequest::Pick::Default;
+    QStringList listed;
+    if (!readTrackWords(value, true, &pick, &listed, error) || pick != TrackRequest::Pick::Listed || listed.size() != 1) {
+        *error = QStringLiteral("--burn-subtitle takes one track number as the plan shows it (3 for #3) or one "
+                                "language (eng, fr...), not '%1'")
+                     .arg(value);
+        return false;
+    }
+    *burn = listed.first();
+    return true;
 }
 
 bool readTrackWords(const QString &value, bool subtitles, TrackRequest::Pick *pick, QStringList *listed,

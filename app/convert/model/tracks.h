@@ -25,6 +25,9 @@ struct TrackRequest {
     // languages ("eng", "fre", "fra", "en", "fr").
     QStringList audioListed;
     QStringList subtitlesListed;
+    // The subtitle track drawn into the picture, by number or language;
+    // empty for none.
+    QString burn;
 };
 
 // Reads the value of --audio ("default", "all" or a comma list of numbers
@@ -32,6 +35,9 @@ struct TrackRequest {
 // list). False, with *error, for a word that is neither.
 bool readTrackWords(const QString &value, bool subtitles, TrackRequest::Pick *pick, QStringList *listed,
                     QString *error);
+
+// Reads the value of --burn-subtitle: one track number or one language.
+bool readBurnWord(const QString &value, QString *burn, QString *error);
 
 // Whether a track's language tag and a language the user gave are the same
 // language, in any of ISO 639's codes: "fre", "fra" and "fr" all name French.
@@ -47,6 +53,9 @@ struct TrackChoice {
     QList<int> audio;
     int defaultAudio = -1;
     QList<int> subtitles; // text subtitles kept as soft subtitles (MP4 only)
+    int burn = -1;        // the subtitle track drawn into the picture; -1 for none
+    int burnOrdinal = -1; // its place among the source's subtitle tracks (ffmpeg's 0:s:N)
+    bool burnPicture = false; // a picture subtitle, laid over the frame, rather than text
     QStringList kept;     // "video #0 (h264, 320x240)", one per track kept
     QStringList dropped;  // "audio #1 (aac, fre): one sound track is kept"
     QStringList remarks;  // a language asked for that the source does not have
@@ -67,5 +76,7 @@ QString trackSummary(const TrackChoice &choice);
 
 // Whether ffmpeg can turn this subtitle codec into MP4's text subtitles.
 bool isTextSubtitle(const QString &codec);
+// Whether the codec's subtitles are pictures (Blu-ray, DVD, DVB).
+bool isPictureSubtitle(const QString &codec);
 
 } // namespace convert

@@ -106,6 +106,70 @@ TEST(Conversion, TheSoundAndSubtitleTracksAsked)
     EXPECT_TRUE(missing.err.contains(u"tracks: no sound track #7: its sound tracks are #1, #2"_s)) << missing.err.toStdString();
 }
 
+namespace {
+
+// How much two outputs' pictures differ at a time: the share of their
+// pixels whose grey levels are more than a third of the scale apart, as
+// drawn letters are and an encoder's differences are not.
+double pictureDifference(const QString &a, const QString &b, double seconds)
+{
+    QList<QByteArray> frames;
+    for (const QString &video : {a, b}) {
+        const QString raw = video + u".raw"_s;
+        ffmpeg({u"-ss"_s, QString::number(seconds), u"-i"_s, video, u"-frames:v"_s, u"1"_s, u"-f"_s, u"rawvideo"_s,
+                u"-pix_fmt"_s, u"gray"_s, raw});
+        frames << reel::test::readFile(raw);
+    }
+    if (frames.at(0).size() != frames.at(1).size() || frames.at(0).isEmpty())
+        return -1;
+    qsizetype apart = 0;
+    for (qsizetype i = 0; i < frames.at(0).size(); ++i)
+        apart += std::abs(int(quint8(frames.at(0).at(i))) - int(quint8(frames.at(1).at(i)))) > 85;
+    return double(apart) / double(frames.at(0).size());
+}
+
+} // namespace
+
+// Text subtitles (the clip's SubRip track, from a folder whose name a filter
+// graph would misread) and picture subtitles (a disc's, made from SubRip by
+// spumux) drawn into the picture: it changes where a cue is shown, and only
+// there. The cue "Hello" runs from 0.5 s to 1.5 s.
+TEST(Conversion, SubtitlesDrawnIntoThePictureWhereTheirCuesAre)
+{
+    const QString odd = outFolder(u"it's: [odd], name"_s);
+    const QString text = odd + u"/tracks.mkv"_s;
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Tracks), text));
+    const QString disc = outFolder(u"disc"_s);
+    reel::test::writeFile(disc + u"/silent.srt"_s, "1\n00:00:00,500 --> 00:00:01,500\nHello\n");
+    ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), disc + u"/silent.mp4"_s));
+    const ProgramRun authored = convertWith({u"-p"_s, u"dvd-pal"_s, u"-b"_s, u"3000"_s, u"--disc"_s, u"-o"_s, disc,
+                                             disc + u"/silent.mp4"_s});
+    ASSERT_EQ(authored.exitCode, kExitOk) << authored.err.toStdString();
+    const QString vob = disc + u"/DVD/VIDEO_TS/VTS_01_1.VOB"_s;
+    const QString pictures = probe(vob, u"stream=index"_s, u"s"_s);
+    ASSERT_FALSE(pictures.isEmpty());
+    const struct {
+        const char *name;
+        QString source, burn;
+    } cases[] = {
+        {"text", text, u"eng"_s},
+        {"pictures", vob, pictures},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const QString plain = outFolder(u"plain %1"_s.arg(QString::fromUtf8(c.name)));
+        const QString drawn = outFolder(u"drawn %1"_s.arg(QString::fromUtf8(c.name)));
+        const QStringList common{u"-q"_s, u"18"_s, u"--subtitle"_s, u"none"_s};
+        ASSERT_EQ(convertWith(common + QStringList{u"-o"_s, plain, c.source}).exitCode, kExitOk);
+        const ProgramRun run = convertWith(common + QStringList{u"--burn-subtitle"_s, c.burn, u"-o"_s, drawn, c.source});
+        ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString();
+        const QString name = u"/"_s + namesIn(drawn).value(0);
+        EXPECT_EQ(probe(drawn + name, u"stream=codec_type"_s, u"s"_s), QString());
+        // "World" follows from 2.0 s in the text.
+        EXPECT_GT(pictureDifference(plain + name, drawn + name, 1.0), 0.0005);
+        EXPECT_LT(pictureDifference(plain + name, drawn + name, 1.8), 0.0002);
+    });
+}
+
 TEST(Conversion, DvdOutputIsAProgramStreamThatDvdauthorTakes)
 {
     const QString clip = sharedClip(Clip::Ntsc2997);

@@ -348,6 +348,74 @@ TEST(Tracks, ChosenByNumberOrLanguageInTheOrderAsked)
     });
 }
 
+TEST(Tracks, OneSubtitleTrackDrawnIntoThePicture)
+{
+    const QList<StreamInfo> streams{stream(0, "video", "h264"), stream(1, "audio", "aac"),
+                                    stream(2, "subtitle", "subrip", false, "eng"), stream(3, "subtitle", "ass", false, "fre"),
+                                    stream(4, "subtitle", "hdmv_pgs_subtitle", false, "ger"), stream(5, "subtitle", "eia_608")};
+    const struct {
+        const char *name, *burn, *preset;
+        int drawn, ordinal;
+        bool picture;
+        QList<int> soft;
+        const char *says = "";
+    } cases[] = {
+        {"text by language", "fr", "mp4", 3, 1, false, {2}, "subtitles #3 (ass, fre) drawn into the picture"},
+        {"pictures by number", "4", "mp4", 4, 2, true, {2, 3}},
+        {"on a DVD", "eng", "dvd-pal", 2, 0, false, {}},
+        {"a language the video lacks", "spa", "mp4", -1, -1, false, {2, 3}, "no subtitles in spa to draw"},
+        {"closed captions", "5", "mp4", -1, -1, false, {2, 3}, "subtitles #5 (eia_608) cannot be drawn"},
+        {"a number that is no subtitle track", "1", "mp4", -1, -1, false, {}, "no subtitle track #1"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        TrackRequest request;
+        QString error;
+        ASSERT_TRUE(readBurnWord(QString::fromUtf8(c.burn), &request.burn, &error)) << error.toStdString();
+        const TrackChoice choice = chooseTracks(sourceWith(streams), preset(c.preset), request);
+        const QString said = trackSummary(choice) + u"|"_s + choice.remarks.join(u'|') + u"|"_s + choice.problem;
+        EXPECT_TRUE(said.contains(QString::fromUtf8(c.says))) << said.toStdString();
+        EXPECT_EQ(choice.burn, c.drawn);
+        EXPECT_EQ(choice.burnOrdinal, c.ordinal);
+        EXPECT_EQ(choice.burnPicture, c.picture);
+        if (choice.problem.isEmpty())
+            EXPECT_EQ(choice.subtitles, c.soft);
+    });
+    QString burn, error;
+    for (const char *refused : {"all", "none", "eng,fre"})
+        EXPECT_FALSE(readBurnWord(QString::fromUtf8(refused), &burn, &error)) << refused;
+}
+
+TEST(Commands, SubtitlesDrawnAsTextInTheChainOrOverlaidBeforeIt)
+{
+    SourceInfo source = sourceWith({stream(0, "video", "h264"), stream(1, "subtitle", "hdmv_pgs_subtitle"),
+                                    stream(2, "subtitle", "subrip")});
+    source.path = u"/films/it's: [odd], \\name.mkv"_s;
+    const struct {
+        const char *name, *burn, *preset;
+        const char *graph; // the -vf chain's end, or the whole -filter_complex graph's start
+        bool overlay;
+    } cases[] = {
+        {"text on an MP4", "2", "mp4", ",subtitles=filename='/films/it\\'\\''s\\: [odd], \\\\name.mkv':si=1", false},
+        {"text on a DVD, before its shape flag", "2", "dvd-pal", ":si=1,setdar=4/3", false},
+        {"pictures", "1", "mp4", "[0:0][0:s:0]overlay=eof_action=pass,scale=", true},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        JobSettings job = planned(source, c.preset, c.overlay ? qualityBudget(20) : bitrateBudget(4000));
+        job.tracks = chooseTracks(source, preset(c.preset), TrackRequest{.burn = QString::fromUtf8(c.burn)});
+        const QStringList words = passArguments(job, 1, u"/tmp/log"_s, u"/out/a"_s);
+        const QString graph = QString::fromUtf8(c.graph);
+        if (c.overlay) {
+            EXPECT_TRUE(valueAfter(words, "-filter_complex").startsWith(graph)) << words.join(u' ').toStdString();
+            EXPECT_TRUE(valueAfter(words, "-filter_complex").endsWith(u"[v]"_s));
+            EXPECT_EQ(valueAfter(words, "-map"), u"[v]"_s);
+            EXPECT_FALSE(words.contains(u"-vf"_s));
+        } else {
+            EXPECT_TRUE(valueAfter(words, "-vf").endsWith(graph)) << valueAfter(words, "-vf").toStdString();
+            EXPECT_FALSE(words.contains(u"-filter_complex"_s));
+        }
+    });
+}
+
 TEST(Tracks, WordsThatNameNoTrackAreRefused)
 {
     const struct {
