@@ -1,6 +1,8 @@
 // What each operation asks the presenter to show, and how it reads the
 // answer, checked with the recording presenter.
+#include "bundles.h"
 #include "logcapture.h"
+#include "sandbox.h"
 #include "tables.h"
 
 #include <reel/dialogs/alerts.h>
@@ -89,8 +91,16 @@ TEST_F(RecordedAlerts, TimedQuestionsThroughBothEntryPoints)
 TEST_F(RecordedAlerts, OneButtonAlerts)
 {
     EXPECT_EQ(displayAlertBug(u"state <3> 100%"_s), 1);
-    EXPECT_TRUE(m_alerts.last().title.startsWith(u":-(\n"_s));
+    EXPECT_TRUE(m_alerts.last().title.startsWith(u":-(\nYou would not"_s));
     EXPECT_TRUE(m_alerts.last().critical);
+    // In the program's language, as its localisation says it.
+    {
+        const QString french = test::makeBundle(u"Fr"_s, {});
+        const test::ScopedBundle main(french);
+        test::writeFile(french + u"/Contents/Resources/French.lproj/Localized.strings"_s, "\"D_Langue\" = \"fr\";");
+        displayAlertBug(u"m"_s);
+        EXPECT_TRUE(m_alerts.last().title.startsWith(u":-(\nVous n'auriez"_s)) << m_alerts.last().title.toStdString();
+    }
     QWidget window;
     displayAlertSheet(u"Saved"_s, u"m"_s, &window);
     EXPECT_EQ(std::tuple(m_alerts.last().kind, m_alerts.last().window), std::tuple(Kind::Sheet, &window));
