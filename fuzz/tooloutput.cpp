@@ -8,7 +8,8 @@
 // version line, "a" ffmpeg -version, "o" an os-release file or a kernel
 // release, "i" the interlace test's log, "w" a tool's output as the
 // converter reads it for evidence of a failed write, "j" ffprobe's JSON (of
-// a source, and of an output being checked).
+// a source, and of an output being checked), "c" cropdetect's log (with the
+// picture cut by what it found).
 #include "input.h"
 
 #include <reel/numbers/parsing.h>
@@ -24,6 +25,7 @@
 #include <model/verify.h>
 
 #include <QRegularExpression>
+#include <QSize>
 
 #include <algorithm>
 
@@ -180,12 +182,36 @@ void probeJson(const QByteArray &bytes)
     }
 }
 
+void cropdetect(const QString &log)
+{
+    for (const QSize frame : {QSize(1920, 1080), QSize(720, 576), QSize(16, 16)}) {
+        const convert::Bars bars = convert::barsFromCropdetect(log, frame.width(), frame.height());
+        if (bars.top < 0 || bars.bottom < 0 || bars.left < 0 || bars.right < 0
+            || bars.top + bars.bottom >= frame.height() || bars.left + bars.right >= frame.width())
+            __builtin_trap(); // bars inside the picture, leaving some of it
+        convert::SourceInfo source;
+        source.streams = {convert::StreamInfo{.index = 0, .type = QStringLiteral("video"), .width = frame.width(),
+                                              .height = frame.height(), .fps = 25}};
+        source.videoStream = 0;
+        source.width = frame.width();
+        source.height = frame.height();
+        source.displayAspect = float(frame.width()) / float(frame.height());
+        source.blackBars = bars;
+        for (const convert::Preset &preset : convert::presets()) {
+            const convert::PicturePlan picture =
+                convert::planPicture(source, preset, false, convert::PictureRequest{.crop = convert::PictureRequest::Crop::Auto});
+            if (picture.problem.isEmpty() && (picture.width <= 0 || picture.pictureWidth > picture.width))
+                __builtin_trap(); // a picture inside its frame, or a reason
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz::quietLog();
-    const fuzz::Picked input = fuzz::pick(data, size, "fmpehaoiwj");
+    const fuzz::Picked input = fuzz::pick(data, size, "fmpehaoiwjc");
     switch (input.reader) {
     case 0:
         ffmpeg(fuzz::text(input));
@@ -214,8 +240,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case 8:
         toolOutput(input.rest);
         break;
-    default:
+    case 9:
         probeJson(input.rest);
+        break;
+    default:
+        cropdetect(fuzz::text(input));
         break;
     }
     return 0;

@@ -2,12 +2,14 @@
 // video of a run.
 #pragma once
 
+#include "model/picture.h"
 #include "model/tracks.h"
 
 namespace convert {
 
 struct JobChoices {
     TrackRequest tracks;
+    PictureRequest picture;
 };
 
 } // namespace convert

@@ -61,6 +61,11 @@ struct OptionWords {
     const QCommandLineOption audio{QStringLiteral("audio"), QString(), QStringLiteral("TRACKS")};
     const QCommandLineOption subtitle{QStringLiteral("subtitle"), QString(), QStringLiteral("TRACKS")};
     const QCommandLineOption burn{QStringLiteral("burn-subtitle"), QString(), QStringLiteral("TRACK")};
+    const QCommandLineOption maxSize{QStringLiteral("max-size"), QString(), QStringLiteral("WxH")};
+    const QCommandLineOption height{QStringLiteral("height"), QString(), QStringLiteral("H")};
+    const QCommandLineOption crop{QStringLiteral("crop"), QString(), QStringLiteral("CROP")};
+    const QCommandLineOption denoise{QStringLiteral("denoise"), QString(), QStringLiteral("HOW")};
+    const QCommandLineOption deinterlace{QStringLiteral("deinterlace"), QString(), QStringLiteral("WHEN")};
     const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
     const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
     const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
@@ -72,7 +77,7 @@ struct OptionWords {
     QList<QCommandLineOption> all() const
     {
         return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                subtitles, audio, subtitle, burn, normalize, noVerify, window, terminal, debug, help, version};
+                subtitles, audio, subtitle, burn, maxSize, height, crop, denoise, deinterlace, normalize, noVerify, window, terminal, debug, help, version};
     }
 };
 
@@ -213,6 +218,25 @@ bool readTracks(const QCommandLineParser &parser, const OptionWords &words, Opti
     return !parser.isSet(words.burn) || readBurnWord(parser.value(words.burn), &tracks.burn, &options.error);
 }
 
+// --max-size, --height, --crop, --denoise and --deinterlace.
+bool readPicture(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    if (parser.isSet(words.maxSize) && parser.isSet(words.height)) {
+        options.error = QStringLiteral("give one of --max-size and --height");
+        return false;
+    }
+    if ((parser.isSet(words.maxSize) || parser.isSet(words.height))
+        && presetById(options.presetId)->family == Family::DvdMpeg2) {
+        options.error = QStringLiteral("--max-size and --height are for MP4 presets: a DVD's frame is fixed");
+        return false;
+    }
+    const auto value = [&parser](const QCommandLineOption &option) {
+        return parser.isSet(option) ? parser.value(option) : QString();
+    };
+    return readPictureWords(value(words.maxSize), value(words.height), value(words.crop), value(words.denoise),
+                            value(words.deinterlace), &options.choices.picture, &options.error);
+}
+
 } // namespace
 
 Options parseOptions(const QStringList &arguments)
@@ -237,7 +261,8 @@ Options parseOptions(const QStringList &arguments)
     options.verify = !parser.isSet(words.noVerify);
     options.debug = parser.isSet(words.debug);
     if (!readModeAndPreset(parser, words, options) || !readBudget(parser, words, options)
-        || !readDisc(parser, words, options) || !readTracks(parser, words, options))
+        || !readDisc(parser, words, options) || !readTracks(parser, words, options)
+        || !readPicture(parser, words, options))
         return options;
     if (parser.isSet(words.output)) {
         options.outputDir = parser.value(words.output);
@@ -259,6 +284,7 @@ QString usageText(const QString &program)
     return QStringLiteral(
                "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
                "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
+               "          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]\n"
                "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
@@ -280,6 +306,14 @@ QString usageText(const QString &program)
                "                     hold), none, or numbers and languages as for --audio\n"
                "      --burn-subtitle TRACK  draw that subtitle track (a number or a language), text\n"
                "                     or pictures, into the picture\n"
+               "      --max-size WxH make each MP4 at most W x H (either way round), keeping its shape;\n"
+               "                     never larger than the source\n"
+               "      --height H     make each MP4 at most H pixels high, keeping its shape\n"
+               "      --crop CROP    auto (the black bars found at several points), none (default) or\n"
+               "                     TOP:BOTTOM:LEFT:RIGHT in pixels\n"
+               "      --denoise HOW  off (default), light or strong\n"
+               "      --deinterlace WHEN  auto (as the stream or ffmpeg's interlace test says;\n"
+               "                     default), on or off\n"
                "      --normalize    even out each video's sound with normalize before encoding\n"
                "      --no-verify    do not check the outputs (by default each is opened, its tracks\n"
                "                     and durations compared with the source's, and decoded whole\n"

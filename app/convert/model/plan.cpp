@@ -96,7 +96,11 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
     job->crf = budgetPlan.crf;
     job->estimatedMB = budgetPlan.estimatedMB;
     // Two passes aim at a size, and the encoders count frames at one rate.
-    job->picture = planPicture(source, preset, passCount(*job) > 1);
+    job->picture = planPicture(source, preset, passCount(*job) > 1, choices.picture);
+    if (!job->picture.problem.isEmpty()) {
+        *problem = QStringLiteral("%1: %2").arg(source.title, job->picture.problem);
+        return false;
+    }
     return true;
 }
 

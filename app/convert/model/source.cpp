@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <sys/stat.h>
 
@@ -123,6 +124,35 @@ StreamInfo streamFrom(const QJsonObject &object)
 }
 
 } // namespace
+
+Bars barsFromCropdetect(const QString &log, int width, int height)
+{
+    static const QRegularExpression crop(QStringLiteral("crop=(\\d{1,5}):(\\d{1,5}):(\\d{1,5}):(\\d{1,5})"));
+    QRegularExpressionMatch last;
+    for (QRegularExpressionMatchIterator it = crop.globalMatch(log); it.hasNext();)
+        last = it.next();
+    if (!last.hasMatch())
+        return Bars{};
+    const int w = last.captured(1).toInt(), h = last.captured(2).toInt();
+    const int x = last.captured(3).toInt(), y = last.captured(4).toInt();
+    if (w <= 0 || h <= 0 || x + w > width || y + h > height)
+        return Bars{};
+    return Bars{y, height - h - y, x, width - w - x};
+}
+
+Bars commonBars(const QList<Bars> &measured)
+{
+    if (measured.isEmpty())
+        return Bars{};
+    Bars common = measured.first();
+    for (const Bars &bars : measured) {
+        common.top = std::min(common.top, bars.top);
+        common.bottom = std::min(common.bottom, bars.bottom);
+        common.left = std::min(common.left, bars.left);
+        common.right = std::min(common.right, bars.right);
+    }
+    return common;
+}
 
 double probeNumber(const QJsonValue &value)
 {

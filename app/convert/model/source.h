@@ -10,6 +10,17 @@
 
 namespace convert {
 
+// Black bars around a picture, in pixels of the picture as displayed.
+struct Bars {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int right = 0;
+
+    bool any() const { return top > 0 || bottom > 0 || left > 0 || right > 0; }
+    bool operator==(const Bars &) const = default;
+};
+
 enum class FieldOrder {
     Unknown,     // the stream does not say and no test settled it
     Progressive,
@@ -61,6 +72,7 @@ struct SourceInfo {
     float displayAspect = 0; // width / height as displayed; 0 when unknown
     FieldOrder fieldOrder = FieldOrder::Unknown;
     bool fieldOrderTested = false; // decided by the interlace test, not the stream
+    Bars blackBars;        // found by cropdetect over the video, when it was asked to look
     bool hasAudio = false;
     bool stillPicture = false; // a picture, refused as such
     QString error;         // why the source cannot be converted; empty when it can
@@ -74,6 +86,15 @@ struct SourceInfo {
 // such output, holds no video, or holds a still picture (an image format, or
 // a single frame with no sound to carry it) rather than a video.
 void readProbeJson(const QByteArray &json, SourceInfo &info);
+
+// The black bars that ffmpeg's cropdetect found in a picture of that size,
+// from its log ("crop=W:H:X:Y" lines, the last of a run counting); none
+// when the log holds no such line or one that does not fit the picture.
+Bars barsFromCropdetect(const QString &log, int width, int height);
+
+// The bars every measured point of a video has: a dark scene at one point
+// must not cut its picture.
+Bars commonBars(const QList<Bars> &measured);
 
 // The verdict of ffmpeg's idet filter from its log ("Multi frame detection:
 // TFF: a BFF: b Progressive: c Undetermined: d"): interlaced only when one

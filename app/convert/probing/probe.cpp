@@ -51,6 +51,10 @@ FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, QStri
     return idetVerdict(QString::fromUtf8(run.err));
 }
 
+// Frames cropdetect looks at in each point, and the points.
+constexpr int kCropdetectFrames = 12;
+constexpr double kCropdetectPoints[] = {0.1, 0.3, 0.5, 0.7, 0.9};
+
 // The duration of a stream without times (a raw .m2v or .h264): its frames
 // counted, over its rate. 0 when that cannot be had in time.
 float countedDuration(const SourceInfo &info, const RunLimits &limits)
@@ -99,6 +103,29 @@ bool isReadableFile(const QString &path, SourceInfo &info, struct stat &st)
 }
 
 } // namespace
+
+Bars measureBlackBars(const SourceInfo &source, const RunLimits &limits)
+{
+    if (!source.usable() || !source.video())
+        return Bars{};
+    QList<Bars> measured;
+    for (const double point : kCropdetectPoints) {
+        const QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
+                                QStringLiteral("-loglevel"), QStringLiteral("info"),
+                                QStringLiteral("-ss"), QString::number(double(source.duration) * point, 'f', 3),
+                                QStringLiteral("-i"), source.path,
+                                QStringLiteral("-map"), QStringLiteral("0:%1").arg(source.video()->index),
+                                QStringLiteral("-frames:v"), QString::number(kCropdetectFrames),
+                                QStringLiteral("-vf"), QStringLiteral("cropdetect=limit=24:round=2:reset=0"),
+                                QStringLiteral("-an"), QStringLiteral("-sn"), QStringLiteral("-dn"),
+                                QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
+        const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
+        if (!run.succeeded())
+            return Bars{};
+        measured << barsFromCropdetect(QString::fromUtf8(run.err), source.width, source.height);
+    }
+    return commonBars(measured);
+}
 
 SourceInfo probeSource(const QString &path, const RunLimits &limits)
 {

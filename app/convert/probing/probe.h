@@ -20,4 +20,9 @@ constexpr int kProbeTimeoutMs = 30000;
 // sentence.
 SourceInfo probeSource(const QString &path, const RunLimits &limits = RunLimits{kProbeTimeoutMs, {}});
 
+// The black bars the picture of a usable source has at every one of a few
+// points through it, as ffmpeg's cropdetect finds them; none when they
+// cannot be had in time.
+Bars measureBlackBars(const SourceInfo &source, const RunLimits &limits = RunLimits{kProbeTimeoutMs, {}});
+
 } // namespace convert

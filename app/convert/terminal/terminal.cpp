@@ -426,7 +426,9 @@ std::optional<int> TerminalRun::readSources(const QStringList &files)
         sourcesOk = false;
     }
     for (const QString &file : found) {
-        const SourceInfo source = probeSource(file, m_limits);
+        SourceInfo source = probeSource(file, m_limits);
+        if (source.usable() && m_options.choices.picture.crop == PictureRequest::Crop::Auto)
+            source.blackBars = measureBlackBars(source, m_limits);
         if (interrupted)
             return interruptedExit();
         if (!source.usable()) {

@@ -13,6 +13,7 @@
 #include <model/options.h>
 #include <model/plan.h>
 #include <model/tools.h>
+#include <probing/probe.h>
 #include <probing/toolfonts.h>
 
 #include <reel/core.h>
@@ -167,6 +168,40 @@ TEST(Conversion, SubtitlesDrawnIntoThePictureWhereTheirCuesAre)
         // "World" follows from 2.0 s in the text.
         EXPECT_GT(pictureDifference(plain + name, drawn + name, 1.0), 0.0005);
         EXPECT_LT(pictureDifference(plain + name, drawn + name, 1.8), 0.0002);
+    });
+}
+
+// A 1080p clip made 720p, and a letterboxed one (a 2.35:1 picture in a
+// 16:9 frame) without its bars, found by cropdetect: no bars are left to
+// find in the output.
+TEST(Conversion, APictureMadeSmallerAndItsBarsCut)
+{
+    const QString s = reel::test::scratchDir();
+    const QString full = s + u"/full hd.mp4"_s, boxed = s + u"/boxed.mp4"_s;
+    ASSERT_TRUE(ffmpeg(lavfi(u"testsrc2=size=1920x1080:rate=25:duration=1"_s)
+                       + QStringList{u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s, full}));
+    ASSERT_TRUE(ffmpeg(lavfi(u"testsrc2=size=640x272:rate=25:duration=2"_s)
+                       + QStringList{u"-vf"_s, u"pad=640:360:0:44:black"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s,
+                                     u"ultrafast"_s, boxed}));
+    EXPECT_EQ(measureBlackBars(probeSource(boxed)), (Bars{44, 44, 0, 0}));
+    const struct {
+        const char *name;
+        QString source;
+        QStringList arguments;
+        const char *size;
+    } cases[] = {
+        {"720p", full, {u"--max-size"_s, u"1280x720"_s}, "1280,720"},
+        {"bars cut", boxed, {u"--crop"_s, u"auto"_s}, "640,272"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const QString folder = outFolder(QString::fromUtf8(c.name));
+        const ProgramRun run = convertWith(c.arguments + QStringList{u"-q"_s, u"30"_s, u"-o"_s, folder, c.source});
+        ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString();
+        const QString output = folder + u'/' + namesIn(folder).value(0);
+        EXPECT_EQ(probe(output, u"stream=width,height"_s, u"v:0"_s), QString::fromUtf8(c.size));
+        SourceInfo converted = probeSource(output);
+        ASSERT_TRUE(converted.usable()) << converted.error.toStdString();
+        EXPECT_FALSE(measureBlackBars(converted).any());
     });
 }
 

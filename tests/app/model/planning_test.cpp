@@ -266,6 +266,97 @@ TEST(Picture, DvdFramesKeepTheShapeBetweenBarsAndTheFieldsWhenTheyCan)
     });
 }
 
+TEST(Picture, SizeCropNoiseAndScanAsAsked)
+{
+    using F = FieldOrder;
+    using Crop = PictureRequest::Crop;
+    using Scan = PictureRequest::Deinterlace;
+    const auto frame = [](int width, int height, F order = F::Progressive, Bars bars = {}) {
+        SourceInfo source = pictureSource(double(width) / height, order);
+        source.width = width;
+        source.height = height;
+        source.blackBars = bars;
+        return source;
+    };
+    const PictureRequest hd{.maxWidth = 1280, .maxHeight = 720};
+    const PictureRequest letterbox{.crop = Crop::Given, .given = {140, 140, 0, 0}};
+    const struct {
+        const char *name;
+        SourceInfo source;
+        PictureRequest request;
+        const char *preset;
+        const char *size;     // of the output frame
+        const char *filters;  // the chain, joined by ";"
+        const char *problem = "";
+    } cases[] = {
+        {"1080p to 720p", frame(1920, 1080), hd, "mp4", "1280x720", "scale=1280:720"},
+        {"a phone held upright into the same box", frame(1080, 1920), hd, "mp4", "720x1280", "scale=720:1280"},
+        {"never larger than the source", frame(640, 360), hd, "mp4", "640x360", "scale=trunc(iw/2)*2:trunc(ih/2)*2"},
+        {"a height alone, the width made even", frame(1920, 1080), {.maxHeight = 480}, "mp4", "854x480", "scale=854:480"},
+        {"bars given", frame(1920, 1080), letterbox, "mp4", "1920x800", "crop=1920:800:0:140;scale=trunc(iw/2)*2:trunc(ih/2)*2"},
+        {"bars found", frame(1920, 1080, F::Progressive, {140, 140, 0, 0}), {.crop = Crop::Auto}, "mp4", "1920x800",
+         "crop=1920:800:0:140;scale=trunc(iw/2)*2:trunc(ih/2)*2"},
+        {"bars of odd sizes cut to even ones", frame(1920, 1080), {.crop = Crop::Given, .given = {141, 139, 3, 1}}, "mp4",
+         "1918x802", "crop=1918:802:2:140;scale=trunc(iw/2)*2:trunc(ih/2)*2"},
+        {"bars that leave no picture", frame(1920, 1080), {.crop = Crop::Given, .given = {600, 600, 0, 0}}, "mp4", "0x0",
+         "", "cropping 600:600:0:0 leaves no picture of 1920x1080"},
+        {"noise, lightly", frame(640, 360), {.denoise = PictureRequest::Denoise::Light}, "mp4", "640x360",
+         "hqdn3d=2:1.5:3:2.25;scale=trunc(iw/2)*2:trunc(ih/2)*2"},
+        {"deinterlaced though no one could tell", frame(640, 360, F::Unknown), {.deinterlace = Scan::On}, "mp4",
+         "640x360", "bwdif=mode=send_frame:parity=auto:deint=all;scale=trunc(iw/2)*2:trunc(ih/2)*2"},
+        {"fields left as they are", frame(640, 360, F::TopFirst), {.deinterlace = Scan::Off}, "mp4", "640x360",
+         "scale=trunc(iw/2)*2:trunc(ih/2)*2"},
+        // Without its bars the picture is 2.4:1: a 16:9 frame with its own bars.
+        {"a letterbox cropped onto a DVD", frame(1920, 1080), letterbox, "dvd-pal", "720x576",
+         "crop=1920:800:0:140;fps=25;scale=720:428;pad=720:576:0:74:black;setdar=16/9"},
+        // Noise is not taken out of fields kept apart.
+        {"noise in fields kept for a DVD", frame(720, 576, F::TopFirst), {.denoise = PictureRequest::Denoise::Strong},
+         "dvd-pal", "720x576", "fps=25;scale=676:576:interl=1;pad=720:576:22:0:black;setdar=4/3"},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        const PicturePlan plan = planPicture(c.source, preset(c.preset), false, c.request);
+        EXPECT_EQ(plan.problem, QString::fromUtf8(c.problem));
+        EXPECT_EQ(u"%1x%2"_s.arg(plan.width).arg(plan.height), QString::fromUtf8(c.size));
+        EXPECT_EQ(plan.filters.join(u';'), QString::fromUtf8(c.filters));
+    });
+}
+
+TEST(Picture, WordsOfTheCommandLineAndWhatCropdetectSays)
+{
+    const struct {
+        const char *name, *maxSize, *height, *crop, *denoise, *scan;
+        const char *error; // fragment; "" when read
+    } cases[] = {
+        {"all read", "1280X720", "", "12:12:0:0", "strong", "ON", ""},
+        {"a size without its height", "1280", "", "", "", "", "--max-size takes"},
+        {"a size too small", "8x8", "", "", "", "", "--max-size takes"},
+        {"a height in words", "", "tall", "", "", "", "--height takes"},
+        {"three sides", "", "", "1:2:3", "", "", "--crop takes"},
+        {"negative bars", "", "", "-1:0:0:0", "", "", "--crop takes"},
+        {"a strength unknown", "", "", "", "medium", "", "--denoise takes"},
+        {"a scan unknown", "", "", "", "", "sometimes", "--deinterlace takes"},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        PictureRequest request;
+        QString error;
+        const bool read = readPictureWords(QString::fromUtf8(c.maxSize), QString::fromUtf8(c.height),
+                                           QString::fromUtf8(c.crop), QString::fromUtf8(c.denoise),
+                                           QString::fromUtf8(c.scan), &request, &error);
+        EXPECT_EQ(read, !*c.error);
+        EXPECT_EQ(error.left(int(qstrlen(c.error))), QString::fromUtf8(c.error));
+    });
+    // The last line of a run counts; one that does not fit the picture is none.
+    const QString log = u"[Parsed_cropdetect_0 @ 0x5] x1:0 x2:1919 y1:138 y2:941 w:1920 h:800 x:0 y:140 pts:1 t:0.04 "
+                        "crop=1920:800:0:140\n[Parsed_cropdetect_0 @ 0x5] crop=1916:800:2:140\n"_s;
+    EXPECT_EQ(barsFromCropdetect(log, 1920, 1080), (Bars{140, 140, 2, 2}));
+    EXPECT_EQ(barsFromCropdetect(log, 1280, 720), Bars{});
+    EXPECT_EQ(barsFromCropdetect(u"crop=0:0:0:0"_s, 1920, 1080), Bars{});
+    // A dark scene at one point does not cut the others' picture.
+    EXPECT_EQ(commonBars({Bars{140, 140, 0, 0}, Bars{300, 290, 200, 200}, Bars{138, 142, 0, 0}}), (Bars{138, 140, 0, 0}));
+    EXPECT_EQ(parseOptions(args({"-p", "dvd-pal", "--max-size", "1280x720"})).error,
+              u"--max-size and --height are for MP4 presets: a DVD's frame is fixed"_s);
+}
+
 TEST(Tracks, TheDefaultSoundTextSubtitlesAndWhatWasDropped)
 {
     const QList<StreamInfo> many{stream(0, "video", "h264"), stream(1, "audio", "aac", false, "fre"),
