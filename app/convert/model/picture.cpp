@@ -6,6 +6,7 @@
 #include <QSize>
 
 #include <algorithm>
+#include <type_traits>
 #include <cmath>
 
 namespace convert {
@@ -276,25 +277,26 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
             return false;
         }
     }
-    const QStringList denoises{QStringLiteral("off"), QStringLiteral("light"), QStringLiteral("strong")};
-    if (!denoise.isEmpty()) {
-        const qsizetype at = denoises.indexOf(denoise.trimmed().toLower());
+    // The place of the value among the option's words, in the order of its enum.
+    const auto choice = [error](const QString &value, const char *option, const QStringList &choices, auto *into) {
+        using Choice = std::remove_pointer_t<decltype(into)>;
+        if (value.isEmpty())
+            return true;
+        const qsizetype at = choices.indexOf(value.trimmed().toLower());
         if (at < 0) {
-            *error = QStringLiteral("--denoise takes off, light or strong, not '%1'").arg(denoise);
+            *error = QStringLiteral("--%1 takes %2, not '%3'")
+                         .arg(QLatin1String(option), QStringList(choices.mid(0, choices.size() - 1)).join(QStringLiteral(", "))
+                                                         + QStringLiteral(" or ") + choices.last(),
+                              value);
             return false;
         }
-        request->denoise = PictureRequest::Denoise(at);
-    }
-    const QStringList scans{QStringLiteral("auto"), QStringLiteral("on"), QStringLiteral("off")};
-    if (!deinterlace.isEmpty()) {
-        const qsizetype at = scans.indexOf(deinterlace.trimmed().toLower());
-        if (at < 0) {
-            *error = QStringLiteral("--deinterlace takes auto, on or off, not '%1'").arg(deinterlace);
-            return false;
-        }
-        request->deinterlace = PictureRequest::Deinterlace(at);
-    }
-    return true;
+        *into = Choice(at);
+        return true;
+    };
+    return choice(denoise, "denoise", {QStringLiteral("off"), QStringLiteral("light"), QStringLiteral("strong")},
+                  &request->denoise)
+           && choice(deinterlace, "deinterlace", {QStringLiteral("auto"), QStringLiteral("on"), QStringLiteral("off")},
+                     &request->deinterlace);
 }
 
 } // namespace convert

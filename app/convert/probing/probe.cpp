@@ -31,21 +31,29 @@ QString lastLine(const QByteArray &text)
     return lines.isEmpty() ? QString() : lines.last().trimmed();
 }
 
-// ffmpeg's interlace test on a stretch of the picture a quarter of the way in
-// (openings are often black, which tells nothing).
-FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, QString *error)
+// ffmpeg run over frames of the source's picture from start seconds in,
+// through an analysing filter whose findings go to its log.
+RunResult analysePicture(const SourceInfo &info, double start, int frames, const QString &filter,
+                         const RunLimits &limits)
 {
-    const double start = info.duration >= 4 ? std::min(double(info.duration) / 4, 300.0) : 0;
     const QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                             QStringLiteral("-loglevel"), QStringLiteral("info"),
                             QStringLiteral("-ss"), QString::number(start, 'f', 3),
                             QStringLiteral("-i"), info.path,
                             QStringLiteral("-map"), QStringLiteral("0:%1").arg(info.video()->index),
-                            QStringLiteral("-frames:v"), QString::number(kIdetFrames),
-                            QStringLiteral("-vf"), QStringLiteral("idet"),
+                            QStringLiteral("-frames:v"), QString::number(frames),
+                            QStringLiteral("-vf"), filter,
                             QStringLiteral("-an"), QStringLiteral("-sn"), QStringLiteral("-dn"),
                             QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
-    const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
+    return runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
+}
+
+// ffmpeg's interlace test on a stretch of the picture a quarter of the way in
+// (openings are often black, which tells nothing).
+FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, QString *error)
+{
+    const double start = info.duration >= 4 ? std::min(double(info.duration) / 4, 300.0) : 0;
+    const RunResult run = analysePicture(info, start, kIdetFrames, QStringLiteral("idet"), limits);
     if (run.outcome == RunResult::Outcome::Cancelled)
         *error = unfinishedRunText(QStringLiteral("the interlace test"), run, limits);
     return idetVerdict(QString::fromUtf8(run.err));
@@ -110,16 +118,8 @@ Bars measureBlackBars(const SourceInfo &source, const RunLimits &limits)
         return Bars{};
     QList<Bars> measured;
     for (const double point : kCropdetectPoints) {
-        const QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
-                                QStringLiteral("-loglevel"), QStringLiteral("info"),
-                                QStringLiteral("-ss"), QString::number(double(source.duration) * point, 'f', 3),
-                                QStringLiteral("-i"), source.path,
-                                QStringLiteral("-map"), QStringLiteral("0:%1").arg(source.video()->index),
-                                QStringLiteral("-frames:v"), QString::number(kCropdetectFrames),
-                                QStringLiteral("-vf"), QStringLiteral("cropdetect=limit=24:round=2:reset=0"),
-                                QStringLiteral("-an"), QStringLiteral("-sn"), QStringLiteral("-dn"),
-                                QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")};
-        const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
+        const RunResult run = analysePicture(source, double(source.duration) * point, kCropdetectFrames,
+                                             QStringLiteral("cropdetect=limit=24:round=2:reset=0"), limits);
         if (!run.succeeded())
             return Bars{};
         measured << barsFromCropdetect(QString::fromUtf8(run.err), source.width, source.height);
