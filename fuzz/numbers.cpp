@@ -2,7 +2,8 @@
 // the reader (see input.h; upper case: the rest as UTF-16 units): "f"
 // str2Float and str2Int, "r" a ratio, "v" a version, "a" a field picked
 // with ASTID, "d" the display duration 1h02'03", "c" the cut offset -05.0',
-// "t" a timecode, "s" a list sorted by sortNumbers (one element a line).
+// "t" a timecode, "s" a list sorted by sortNumbers (one element a line),
+// "u" a duration as a user types it.
 // What is read and written again reads back the same.
 #include "input.h"
 
@@ -91,6 +92,20 @@ void timecode(const QString &s)
     secondeFloat2TimecodeStr(x, 2);
 }
 
+void userDuration(const QString &s)
+{
+    const std::optional<double> seconds = userDurationSeconds(s);
+    if (seconds && !(*seconds >= 0 && *seconds < 1e7))
+        __builtin_trap(); // a duration, or nothing
+    // As a clock it reads back within the clock's hundredths.
+    if (seconds && *seconds < 2147483648.0) {
+        const std::optional<double> back =
+            userDurationSeconds(secondeFloat2TimecodeStr(float(*seconds), 2).replace(QLatin1Char('.'), QLatin1Char(',')));
+        if (!back || std::fabs(*back - double(float(*seconds))) > 0.01 + 2 * ulp(float(*seconds)))
+            __builtin_trap();
+    }
+}
+
 void sorted(const QString &s)
 {
     QVariantList list;
@@ -112,7 +127,7 @@ void sorted(const QString &s)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     fuzz::quietLog();
-    const fuzz::Picked input = fuzz::pick(data, size, "frvadcts");
+    const fuzz::Picked input = fuzz::pick(data, size, "frvadctsu");
     const QString s = fuzz::text(input);
     switch (input.reader) {
     case 0:
@@ -136,8 +151,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     case 6:
         timecode(s);
         break;
-    default:
+    case 7:
         sorted(s);
+        break;
+    default:
+        userDuration(s);
         break;
     }
     return 0;

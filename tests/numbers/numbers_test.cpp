@@ -215,6 +215,41 @@ TEST(TimecodeStr2Float, LimitsAndBrokenInput)
     EXPECT_TRUE(test::logContains(QStringLiteral("utils > timecodeStr2Float ? :-/")));
 }
 
+TEST(UserDuration, TheFormsPeopleTypeAndNothingElse)
+{
+    const struct {
+        const char *name, *text;
+        double seconds; // -1: refused
+    } cases[] = {
+        {"seconds", "90", 90},
+        {"a fraction after a point or a comma", " 90,5 ", 90.5},
+        {"minutes and seconds", "1:30", 90},
+        {"minutes past the hour without hours", "90:00", 5400},
+        {"a clock with a fraction", "0:01:30.25", 90.25},
+        {"a clock of single digits", "1:2:3", 3723},
+        {"units", "1h30m15s", 5415},
+        {"hours and bare minutes", "1h30", 5400},
+        {"a fraction of an hour", "1.5h", 5400},
+        {"spaced units", "2m 30s", 150},
+        {"minutes spelt out", "2 min", 120},
+        {"the display form", "1h30'00\"", 5400},
+        {"nothing", "", -1},
+        {"words", "ten", -1},
+        {"a sign", "-5", -1},
+        {"an exponent", "1e3", -1},
+        {"sixty seconds in a clock", "1:60", -1},
+        {"sixty minutes under an hour", "1:60:00", -1},
+        {"seventy minutes after hours", "1h70m", -1},
+        {"four fields", "1:2:3:4", -1},
+        {"a unit twice", "1h2h", -1},
+        {"ten million seconds", "10000000", -1},
+    };
+    for (const auto &c : cases) {
+        const std::optional<double> seconds = userDurationSeconds(QString::fromUtf8(c.text));
+        EXPECT_EQ(seconds.value_or(-1), c.seconds) << c.name;
+    }
+}
+
 TEST(SortNumbers, NumbersAscendingStringsReadAsFloats)
 {
     // Every element is logged, whatever the debug level; strings are read as floats, 'x' as 0; NaN comes

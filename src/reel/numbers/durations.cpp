@@ -7,6 +7,7 @@
 #include "reel/numbers/parsing.h"
 #include "reel/strings/rewriting.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <climits>
@@ -192,6 +193,49 @@ float timecodeStr2Float(const QString &s)
                      kCriticalAlertStyle, nullptr);
     }
     return result;
+}
+
+std::optional<double> userDurationSeconds(const QString &text)
+{
+    // A number with "." or "," before its fraction; digits only, so that
+    // neither signs nor exponents get in.
+    const QString number = QStringLiteral("(\\d{1,9}(?:[.,]\\d{1,9})?)");
+    static const QRegularExpression plain(QStringLiteral("^%1$").arg(number));
+    static const QRegularExpression clock(QStringLiteral("^(?:(\\d{1,7}):)?(\\d{1,7}):(\\d{1,2}(?:[.,]\\d{1,9})?)$"));
+    static const QRegularExpression units(QStringLiteral("^(?:%1\\s*h)?\\s*(?:%1\\s*(?:min|m|')(?!s))?\\s*(?:%1\\s*(?:s|\"))?$"
+                                                         "|^%1\\s*h\\s*(\\d{1,2})$")
+                                              .arg(number));
+    const auto value = [](const QString &digits) { return QString(digits).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(); };
+    const QString t = text.trimmed().toLower();
+    double seconds = -1;
+    if (t.isEmpty()) {
+        return std::nullopt;
+    } else if (const QRegularExpressionMatch m = plain.match(t); m.hasMatch()) {
+        seconds = value(m.captured(1));
+    } else if (const QRegularExpressionMatch m = clock.match(t); m.hasMatch()) {
+        const bool hours = m.hasCaptured(1) && !m.captured(1).isEmpty();
+        const double minutes = value(m.captured(2));
+        const double secs = value(m.captured(3));
+        if (secs >= 60 || (hours && minutes >= 60))
+            return std::nullopt;
+        seconds = (hours ? value(m.captured(1)) * 3600 : 0) + minutes * 60 + secs;
+    } else if (const QRegularExpressionMatch m = units.match(t); m.hasMatch()) {
+        // The second form: hours and bare minutes ("1h30").
+        const bool bare = !m.captured(5).isEmpty();
+        const QString h = bare ? m.captured(4) : m.captured(1);
+        const QString min = bare ? m.captured(5) : m.captured(2);
+        const QString sec = bare ? QString() : m.captured(3);
+        if (h.isEmpty() && min.isEmpty() && sec.isEmpty())
+            return std::nullopt;
+        // Below a larger unit, a unit counts less than the next one up.
+        if ((!h.isEmpty() && !min.isEmpty() && value(min) >= 60)
+            || ((!h.isEmpty() || !min.isEmpty()) && !sec.isEmpty() && value(sec) >= 60))
+            return std::nullopt;
+        seconds = value(h) * 3600 + value(min) * 60 + value(sec);
+    }
+    if (!(seconds >= 0) || seconds >= 1e7)
+        return std::nullopt;
+    return seconds;
 }
 
 } // namespace reel

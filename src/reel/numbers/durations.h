@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <optional>
+
 REEL_EXPORT_BEGIN
 namespace reel {
 
@@ -41,6 +43,13 @@ QString secondeFloat2TimecodeStr(float x, int digits);
 // and for any other number of fields. With the debug level on, a text that
 // held a number but gave less than 0.1 second raises an alert.
 float timecodeStr2Float(const QString &s);
+
+// A duration as people type it: seconds ("90", "90.5", "90,5"), M:SS or
+// H:MM:SS with an optional fraction ("1:30", "90:00", "0:01:30.5"), or units
+// ("1h30m", "1h30", "2m", "45s", "1.5h", "2m 30s", the display form
+// 1h30'00"). Nothing for any other text, for minutes or seconds of 60 or
+// more after a larger unit, and for 10 million seconds or more.
+std::optional<double> userDurationSeconds(const QString &text);
 
 } // namespace reel
 REEL_EXPORT_END
