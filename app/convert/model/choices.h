@@ -4,12 +4,14 @@
 
 #include "model/picture.h"
 #include "model/tracks.h"
+#include "model/trim.h"
 
 namespace convert {
 
 struct JobChoices {
     TrackRequest tracks;
     PictureRequest picture;
+    TrimRequest trim;
 };
 
 } // namespace convert
