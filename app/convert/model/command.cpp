@@ -53,9 +53,16 @@ QString videoChain(const JobSettings &job)
     if (job.tracks.burn >= 0 && !job.tracks.burnPicture) {
         const qsizetype at = !filters.isEmpty() && filters.last().startsWith(QLatin1String("setdar=")) ? filters.size() - 1
                                                                                                       : filters.size();
-        filters.insert(at, QStringLiteral("subtitles=filename=%1:si=%2")
-                               .arg(filterValue(job.source.path))
-                               .arg(job.tracks.burnOrdinal));
+        QString drawn = QStringLiteral("subtitles=filename=%1:si=%2")
+                            .arg(filterValue(job.source.path))
+                            .arg(job.tracks.burnOrdinal);
+        // The filter reads its cues on the source's clock; a part that
+        // starts later has its frames on a clock of its own.
+        if (job.trim.start > 0) {
+            const QString start = QString::number(job.trim.start, 'f', 3);
+            drawn = QStringLiteral("setpts=PTS+%1/TB,%2,setpts=PTS-%1/TB").arg(start, drawn);
+        }
+        filters.insert(at, drawn);
     }
     return filters.join(QLatin1Char(','));
 }
@@ -72,6 +79,19 @@ QStringList videoFilterArguments(const JobSettings &job)
     if (overlaysPicture(job))
         return {};
     return {QStringLiteral("-vf"), videoChain(job)};
+}
+
+// The part of the source read: seeking before the input decodes from the
+// key frame before start and drops what comes before it, so the part
+// starts at start exactly, and every pass reads the same frames.
+QStringList sourceInput(const JobSettings &job)
+{
+    QStringList words;
+    if (job.trim.start > 0)
+        words << QStringLiteral("-ss") << QString::number(job.trim.start, 'f', 3);
+    if (job.trim.length > 0)
+        words << QStringLiteral("-t") << QString::number(job.trim.length, 'f', 3);
+    return words << QStringLiteral("-i") << job.source.path;
 }
 
 const StreamInfo *streamAt(const SourceInfo &source, int index)
@@ -194,7 +214,8 @@ QStringList passArguments(const JobSettings &job, int pass, const QString &passl
     QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                       QStringLiteral("-loglevel"), QStringLiteral("error"),
                       QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
-                      QStringLiteral("-y"), QStringLiteral("-i"), job.source.path};
+                      QStringLiteral("-y")};
+    words << sourceInput(job);
     const bool evenedSound = last && job.tracks.hasAudio() && !job.soundInput.isEmpty();
     if (evenedSound)
         words << QStringLiteral("-i") << job.soundInput;
@@ -231,10 +252,11 @@ QStringList passArguments(const JobSettings &job, int pass, const QString &passl
 
 QStringList soundArguments(const JobSettings &job, const QString &wav)
 {
-    return {QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
-            QStringLiteral("error"), QStringLiteral("-stats"), QStringLiteral("-stats_period"), QStringLiteral("0.25"),
-            QStringLiteral("-y"), QStringLiteral("-i"), job.source.path, QStringLiteral("-map"),
-            streamWord(job.tracks.firstAudio()), QStringLiteral("-vn"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
+    return QStringList{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
+                       QStringLiteral("error"), QStringLiteral("-stats"), QStringLiteral("-stats_period"),
+                       QStringLiteral("0.25"), QStringLiteral("-y")}
+           + sourceInput(job)
+           + QStringList{QStringLiteral("-map"), streamWord(job.tracks.firstAudio()), QStringLiteral("-vn"), QStringLiteral("-c:a"), QStringLiteral("pcm_s16le"),
             QStringLiteral("-ar"), QStringLiteral("48000"), QStringLiteral("-ac"), QStringLiteral("2"),
             QStringLiteral("-rf64"), QStringLiteral("auto"), QStringLiteral("-f"), QStringLiteral("wav"), wav};
 }

@@ -66,6 +66,9 @@ struct OptionWords {
     const QCommandLineOption crop{QStringLiteral("crop"), QString(), QStringLiteral("CROP")};
     const QCommandLineOption denoise{QStringLiteral("denoise"), QString(), QStringLiteral("HOW")};
     const QCommandLineOption deinterlace{QStringLiteral("deinterlace"), QString(), QStringLiteral("WHEN")};
+    const QCommandLineOption start{QStringLiteral("start"), QString(), QStringLiteral("T")};
+    const QCommandLineOption stop{QStringLiteral("stop"), QString(), QStringLiteral("T")};
+    const QCommandLineOption duration{QStringLiteral("duration"), QString(), QStringLiteral("T")};
     const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
     const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
     const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
@@ -77,9 +80,15 @@ struct OptionWords {
     QList<QCommandLineOption> all() const
     {
         return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                subtitles, audio, subtitle, burn, maxSize, height, crop, denoise, deinterlace, normalize, noVerify, window, terminal, debug, help, version};
+                subtitles, audio, subtitle, burn, maxSize, height, crop, denoise, deinterlace, start, stop, duration, normalize, noVerify, window, terminal, debug, help, version};
     }
 };
+
+// An option's value; null when the option is not given.
+QString valueOf(const QCommandLineParser &parser, const QCommandLineOption &option)
+{
+    return parser.isSet(option) ? parser.value(option) : QString();
+}
 
 // Each reader below takes its part of the line into options; false, with
 // options.error, at the first mistake.
@@ -230,11 +239,9 @@ bool readPicture(const QCommandLineParser &parser, const OptionWords &words, Opt
         options.error = QStringLiteral("--max-size and --height are for MP4 presets: a DVD's frame is fixed");
         return false;
     }
-    const auto value = [&parser](const QCommandLineOption &option) {
-        return parser.isSet(option) ? parser.value(option) : QString();
-    };
-    return readPictureWords(value(words.maxSize), value(words.height), value(words.crop), value(words.denoise),
-                            value(words.deinterlace), &options.choices.picture, &options.error);
+    return readPictureWords(valueOf(parser, words.maxSize), valueOf(parser, words.height), valueOf(parser, words.crop),
+                            valueOf(parser, words.denoise), valueOf(parser, words.deinterlace),
+                            &options.choices.picture, &options.error);
 }
 
 } // namespace
@@ -262,7 +269,9 @@ Options parseOptions(const QStringList &arguments)
     options.debug = parser.isSet(words.debug);
     if (!readModeAndPreset(parser, words, options) || !readBudget(parser, words, options)
         || !readDisc(parser, words, options) || !readTracks(parser, words, options)
-        || !readPicture(parser, words, options))
+        || !readPicture(parser, words, options)
+        || !readTrimWords(valueOf(parser, words.start), valueOf(parser, words.stop), valueOf(parser, words.duration),
+                          &options.choices.trim, &options.error))
         return options;
     if (parser.isSet(words.output)) {
         options.outputDir = parser.value(words.output);
@@ -285,6 +294,7 @@ QString usageText(const QString &program)
                "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
                "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
                "          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]\n"
+               "          [--start T] [--stop T | --duration T]\n"
                "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
@@ -314,6 +324,8 @@ QString usageText(const QString &program)
                "      --denoise HOW  off (default), light or strong\n"
                "      --deinterlace WHEN  auto (as the stream or ffmpeg's interlace test says;\n"
                "                     default), on or off\n"
+               "      --start T      convert from T on (90, 1:30, 0:01:30.5, 1m30s...)\n"
+               "      --stop T       convert up to T of the source; --duration T: for T\n"
                "      --normalize    even out each video's sound with normalize before encoding\n"
                "      --no-verify    do not check the outputs (by default each is opened, its tracks\n"
                "                     and durations compared with the source's, and decoded whole\n"

@@ -76,12 +76,17 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
 {
     job->source = source;
     job->preset = preset;
+    job->trim = choices.trim;
+    if (!trimSource(&job->source, choices.trim, problem)) {
+        *problem = QStringLiteral("%1: %2").arg(source.title, *problem);
+        return false;
+    }
     job->tracks = chooseTracks(source, preset, choices.tracks);
     if (!job->tracks.problem.isEmpty()) {
         *problem = QStringLiteral("%1: %2").arg(source.title, job->tracks.problem);
         return false;
     }
-    const BudgetPlan budgetPlan = planBudget(preset, budget, source.duration, int(job->tracks.audio.size()));
+    const BudgetPlan budgetPlan = planBudget(preset, budget, job->source.duration, int(job->tracks.audio.size()));
     if (!budgetPlan.ok) {
         *problem = QStringLiteral("%1: %2").arg(source.title, budgetPlan.message);
         return false;

@@ -27,6 +27,9 @@ struct JobSettings {
     double estimatedMB = -1;  // -1 when the size is not known in advance
     TrackChoice tracks;
     PicturePlan picture;
+    // The part of the source converted; job.source then describes that part
+    // (its durations cut to it).
+    TrimRequest trim;
     QString output;           // the final path
     bool outputExists = false;
     bool overwrite = false;   // set only once the user agreed to replace the output

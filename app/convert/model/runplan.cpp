@@ -19,8 +19,15 @@ bool refuse(RunPlan &run, RunPlan::Refusal refusal, const QString &problem = QSt
 
 bool fitsTheDisc(const RunRequest &request, RunPlan &run, Budget &budget)
 {
-    run.disc = planDiscBudget(request.sources, request.preset, request.budget, request.discSettings,
-                              request.choices.tracks);
+    // The disc holds the parts kept; a source the trim refuses is refused
+    // again, with its reason, by its job.
+    QList<SourceInfo> kept;
+    for (SourceInfo source : request.sources) {
+        QString ignored;
+        if (trimSource(&source, request.choices.trim, &ignored))
+            kept << source;
+    }
+    run.disc = planDiscBudget(kept, request.preset, request.budget, request.discSettings, request.choices.tracks);
     if (!run.disc.ok)
         return refuse(run, RunPlan::Refusal::DiscBudget, run.disc.problem);
     budget = run.disc.budget;
@@ -28,6 +35,8 @@ bool fitsTheDisc(const RunRequest &request, RunPlan &run, Budget &budget)
     for (const SourceInfo &source : request.sources)
         videos << source.path;
     run.subtitles = subtitlesFor(videos, request.subtitleFiles, &run.subtitleProblems);
+    for (SubtitleTrack &track : run.subtitles)
+        track.cues = trimCues(track.cues, request.choices.trim);
     return true;
 }
 

@@ -2,6 +2,12 @@
 // lasts, in seconds of the source.
 #pragma once
 
+#include "model/source.h"
+#include "model/srt.h"
+
+#include <QList>
+#include <QString>
+
 namespace convert {
 
 struct TrimRequest {
@@ -19,5 +25,23 @@ struct TrimRequest {
         return length > 0 && length < rest ? length : rest;
     }
 };
+
+// Reads --start, --stop and --duration (each empty when not given) in the
+// forms reel::userDurationSeconds takes. --stop and --duration exclude each
+// other, and a stop must come after the start.
+bool readTrimWords(const QString &start, const QString &stop, const QString &duration, TrimRequest *trim,
+                   QString *error);
+
+// The source as far as the trim keeps it: its duration and its streams'
+// durations cut to the part kept, so that budgets, progress and checks
+// count that part. Empty with *problem when the start is past the end.
+bool trimSource(SourceInfo *source, const TrimRequest &trim, QString *problem);
+
+// The cues of the part kept, on its own clock: cues outside it dropped,
+// those across its edges cut to it.
+QList<Cue> trimCues(const QList<Cue> &cues, const TrimRequest &trim);
+
+// "from 0:01:30 for 0:00:10" or "from 0:01:30 to the end", for the plan.
+QString trimDescription(const TrimRequest &trim);
 
 } // namespace convert

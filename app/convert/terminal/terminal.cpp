@@ -192,6 +192,8 @@ void printJob(std::FILE *out, const JobSettings &job)
     print(out, QStringLiteral("%1: %2 -> %3\n  picture: %4; %5\n  tracks: %6\n")
                    .arg(job.source.title, durationText(job.source.duration), job.output, job.picture.description,
                         budgetText(job), trackSummary(job.tracks)));
+    if (job.trim.active())
+        print(out, QStringLiteral("  part: %1\n").arg(trimDescription(job.trim)));
     if (!job.source.titleNote.isEmpty())
         print(out, QStringLiteral("  title: %1\n").arg(job.source.titleNote));
 }

@@ -205,6 +205,31 @@ TEST(Conversion, APictureMadeSmallerAndItsBarsCut)
     });
 }
 
+TEST(Conversion, APartOfTheVideoLastsWhatWasAskedWithinAFrame)
+{
+    const QString clip = reel::test::scratchDir() + u"/six seconds.mp4"_s;
+    ASSERT_TRUE(ffmpeg(lavfi(u"testsrc2=size=320x240:rate=25:duration=6"_s) + lavfi(u"sine=duration=6"_s)
+                       + QStringList{u"-c:v"_s, u"libx264"_s, u"-g"_s, u"250"_s, u"-preset"_s, u"ultrafast"_s,
+                                     u"-shortest"_s, clip}));
+    const struct {
+        const char *name;
+        QStringList arguments;
+        double seconds;
+    } cases[] = {
+        {"a start far from a key frame, for a while", {u"--start"_s, u"2.5"_s, u"--duration"_s, u"0:02"_s}, 2},
+        {"two passes to a stop", {u"--start"_s, u"1"_s, u"--stop"_s, u"4.2"_s, u"-s"_s, u"1"_s}, 3.2},
+        {"from a start to the end", {u"--start"_s, u"4s"_s}, 2},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const QString folder = outFolder(QString::fromUtf8(c.name));
+        const ProgramRun run = convertWith(c.arguments + QStringList{u"-o"_s, folder, clip});
+        ASSERT_EQ(run.exitCode, kExitOk) << run.err.toStdString();
+        const QString output = folder + u'/' + namesIn(folder).value(0);
+        EXPECT_NEAR(probe(output, u"stream=duration"_s, u"v:0"_s).toDouble(), c.seconds, 0.04);
+        EXPECT_NEAR(probe(output, u"stream=duration"_s, u"a:0"_s).toDouble(), c.seconds, 0.05);
+    });
+}
+
 TEST(Conversion, DvdOutputIsAProgramStreamThatDvdauthorTakes)
 {
     const QString clip = sharedClip(Clip::Ntsc2997);

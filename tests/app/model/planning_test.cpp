@@ -18,6 +18,7 @@
 #include <model/source.h>
 #include <model/subtitles.h>
 #include <model/tracks.h>
+#include <model/verify.h>
 
 #include <gtest/gtest.h>
 
@@ -504,6 +505,10 @@ TEST(Commands, SubtitlesDrawnAsTextInTheChainOrOverlaidBeforeIt)
             EXPECT_TRUE(valueAfter(words, "-vf").endsWith(graph)) << valueAfter(words, "-vf").toStdString();
             EXPECT_FALSE(words.contains(u"-filter_complex"_s));
         }
+        // A part that starts later meets its cues on the source's clock.
+        job.trim.start = 90;
+        EXPECT_EQ(passArguments(job, 1, u"/tmp/log"_s, u"/out/a"_s).join(u' ').contains(u"setpts=PTS+90.000/TB,subtitles="_s),
+                  !c.overlay);
     });
 }
 
@@ -973,4 +978,67 @@ TEST(Subtitles, FilesFoundByFuzzingGetTheirAnswers)
         EXPECT_EQ(cueList(cuesForDisc(read.cues, 10000, 40).cues), c.cues);
     });
     EXPECT_EQ(dir.entryList({u"srt-*.srt"_s}, QDir::Files, QDir::Name), listed) << "a new finding needs its answer here";
+}
+
+TEST(Trim, APartOfTheVideoAsTheCommandLineGivesIt)
+{
+    const struct {
+        const char *name;
+        std::initializer_list<const char *> words;
+        double start, length;
+        const char *error; // fragment; null when the words are good
+    } cases[] = {
+        {"a clock and seconds", {"--start", "1:30", "--duration", "10"}, 90, 10, nullptr},
+        {"a stop in units", {"--start=0:01:30.5", "--stop", "2m"}, 90.5, 29.5, nullptr},
+        {"a stop alone", {"--stop", "1h"}, 0, 3600, nullptr},
+        {"a start alone", {"--start", "45s"}, 45, 0, nullptr},
+        {"both ends", {"--stop", "10", "--duration", "5"}, 0, 0, "one of --stop and --duration"},
+        {"a stop at the start", {"--start", "20", "--stop", "0:20"}, 0, 0, "not after the start"},
+        {"nothing kept", {"--duration", "0"}, 0, 0, "longer than nothing"},
+        {"a sign", {"--start", "-5"}, 0, 0, "not '-5'"},
+    };
+    reel::test::forEachCase(cases, [](const auto &c) {
+        const Options options = parseOptions(args(c.words));
+        if (c.error) {
+            EXPECT_TRUE(options.error.contains(QString::fromUtf8(c.error))) << options.error.toStdString();
+            return;
+        }
+        EXPECT_TRUE(options.error.isEmpty()) << options.error.toStdString();
+        EXPECT_DOUBLE_EQ(options.choices.trim.start, c.start);
+        EXPECT_DOUBLE_EQ(options.choices.trim.length, c.length);
+    });
+}
+
+TEST(Trim, TheBudgetTheReadingAndTheChecksCountThePartKept)
+{
+    JobChoices choices;
+    choices.trim = TrimRequest{.start = 100, .length = 60};
+    JobSettings job;
+    QString problem;
+    // 60 s of a 600 s film into 10 MB: the rate of 60 s.
+    ASSERT_TRUE(planJob(film(600), preset("mp4"), Budget{Budget::Mode::TargetSize, 10, 0, 0}, choices, &job, &problem));
+    EXPECT_EQ(job.videoKbps, planned(film(60), "mp4", Budget{Budget::Mode::TargetSize, 10, 0, 0}).videoKbps);
+    EXPECT_FLOAT_EQ(expectationFor(job).videoSeconds, 60);
+    for (int pass : {1, 2}) {
+        const QStringList words = passArguments(job, pass, u"/w/log"_s, u"/w/out.mp4"_s);
+        EXPECT_EQ(valueAfter(words, "-ss"), u"100.000"_s);
+        EXPECT_EQ(valueAfter(words, "-t"), u"60.000"_s);
+        EXPECT_LT(words.indexOf(u"-t"_s), words.indexOf(u"-i"_s)); // read from the input, before it
+    }
+    EXPECT_EQ(valueAfter(soundArguments(job, u"/w/s.wav"_s), "-ss"), u"100.000"_s);
+
+    // To the end: what follows the start.
+    choices.trim = TrimRequest{.start = 590};
+    ASSERT_TRUE(planJob(film(600), preset("mp4"), defaultBudget(preset("mp4")), choices, &job, &problem));
+    EXPECT_FLOAT_EQ(job.source.duration, 10);
+    EXPECT_FALSE(passArguments(job, 1, {}, u"/w/out.mp4"_s).contains(u"-t"_s));
+    choices.trim = TrimRequest{.start = 600};
+    EXPECT_FALSE(planJob(film(600), preset("mp4"), defaultBudget(preset("mp4")), choices, &job, &problem));
+    EXPECT_TRUE(problem.contains(u"after its end (0:10:00)"_s)) << problem.toStdString();
+
+    // Cues on the part's own clock, cut at its edges.
+    const QList<Cue> cues{{1000, 2000, u"before"_s}, {9000, 11000, u"across"_s}, {12000, 13000, u"in"_s},
+                          {19500, 21000, u"out"_s}, {21000, 22000, u"after"_s}};
+    EXPECT_EQ(cueList(trimCues(cues, TrimRequest{.start = 10, .length = 10})),
+              u"0-1000 across|2000-3000 in|9500-10000 out"_s);
 }

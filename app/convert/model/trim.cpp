@@ -1,0 +1,112 @@
+#include "model/trim.h"
+
+#include <reel/numbers.h>
+
+#include <cmath>
+
+namespace convert {
+
+namespace {
+
+QString clock(double seconds)
+{
+    const qint64 whole = qint64(seconds);
+    QString text = QStringLiteral("%1:%2:%3")
+                       .arg(whole / 3600)
+                       .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+                       .arg(whole % 60, 2, 10, QLatin1Char('0'));
+    const int hundredths = int(std::lround((seconds - double(whole)) * 100));
+    if (hundredths > 0 && hundredths < 100)
+        text += QStringLiteral(".%1").arg(hundredths, 2, 10, QLatin1Char('0'));
+    return text;
+}
+
+bool readTime(const QString &text, const char *option, double *seconds, QString *error)
+{
+    const std::optional<double> value = reel::userDurationSeconds(text);
+    if (!value) {
+        *error = QStringLiteral("--%1 takes a time such as 90, 1:30, 0:01:30.5 or 1m30s, not '%2'")
+                     .arg(QLatin1String(option), text);
+        return false;
+    }
+    *seconds = *value;
+    return true;
+}
+
+} // namespace
+
+bool readTrimWords(const QString &start, const QString &stop, const QString &duration, TrimRequest *trim,
+                   QString *error)
+{
+    if (!stop.isNull() && !duration.isNull()) {
+        *error = QStringLiteral("give one of --stop and --duration");
+        return false;
+    }
+    TrimRequest read;
+    if (!start.isNull() && !readTime(start, "start", &read.start, error))
+        return false;
+    if (!duration.isNull()) {
+        if (!readTime(duration, "duration", &read.length, error))
+            return false;
+        if (!(read.length > 0)) {
+            *error = QStringLiteral("--duration must be longer than nothing");
+            return false;
+        }
+    }
+    if (!stop.isNull()) {
+        double end = 0;
+        if (!readTime(stop, "stop", &end, error))
+            return false;
+        if (!(end > read.start)) {
+            *error = QStringLiteral("--stop %1 is not after the start (%2)").arg(stop, clock(read.start));
+            return false;
+        }
+        read.length = end - read.start;
+    }
+    *trim = read;
+    return true;
+}
+
+bool trimSource(SourceInfo *source, const TrimRequest &trim, QString *problem)
+{
+    if (!trim.active())
+        return true;
+    if (source->duration > 0 && trim.start >= double(source->duration)) {
+        *problem = QStringLiteral("it starts at %1, after its end (%2)")
+                       .arg(clock(trim.start), clock(double(source->duration)));
+        return false;
+    }
+    source->duration = float(trim.keptOf(double(source->duration)));
+    for (StreamInfo &stream : source->streams) {
+        if (stream.duration > 0)
+            stream.duration = float(trim.keptOf(double(stream.duration)));
+    }
+    return true;
+}
+
+QList<Cue> trimCues(const QList<Cue> &cues, const TrimRequest &trim)
+{
+    if (!trim.active())
+        return cues;
+    const qint64 from = qint64(std::llround(trim.start * 1000));
+    const qint64 to = trim.length > 0 ? from + qint64(std::llround(trim.length * 1000)) : -1;
+    QList<Cue> kept;
+    for (const Cue &cue : cues) {
+        if (cue.endMs <= from || (to >= 0 && cue.startMs >= to))
+            continue;
+        Cue shifted = cue;
+        shifted.startMs = std::max(cue.startMs, from) - from;
+        shifted.endMs = (to >= 0 ? std::min(cue.endMs, to) : cue.endMs) - from;
+        kept << shifted;
+    }
+    return kept;
+}
+
+QString trimDescription(const TrimRequest &trim)
+{
+    if (trim.length > 0)
+        return QStringLiteral("from %1 for %2").arg(clock(trim.start), clock(trim.length));
+    return QStringLiteral("from %1 to the end").arg(clock(trim.start));
+}
+
+} // namespace convert
