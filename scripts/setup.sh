@@ -22,6 +22,8 @@ packages=(
   xorriso fonts-dejavu-core fonts-ipafont-gothic
   # a virtual display for screenshots and desktop runs without a screen
   xvfb xauth
+  # GNU parallel, which spreads a batch over cores or machines (tested)
+  parallel
 )
 
 missing=()

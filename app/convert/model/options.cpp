@@ -71,6 +71,7 @@ struct OptionWords {
     const QCommandLineOption duration{QStringLiteral("duration"), QString(), QStringLiteral("T")};
     const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
     const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
+    const QCommandLineOption json{QStringLiteral("json"), QString()};
     const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
     const QCommandLineOption terminal{{QStringLiteral("t"), QStringLiteral("terminal")}, QString()};
     const QCommandLineOption debug{{QStringLiteral("d"), QStringLiteral("debug")}, QString()};
@@ -80,7 +81,7 @@ struct OptionWords {
     QList<QCommandLineOption> all() const
     {
         return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                subtitles, audio, subtitle, burn, maxSize, height, crop, denoise, deinterlace, start, stop, duration, normalize, noVerify, window, terminal, debug, help, version};
+                subtitles, audio, subtitle, burn, maxSize, height, crop, denoise, deinterlace, start, stop, duration, normalize, noVerify, json, window, terminal, debug, help, version};
     }
 };
 
@@ -253,6 +254,9 @@ Options parseOptions(const QStringList &arguments)
     const OptionWords words;
     QCommandLineParser parser;
     parser.addOptions(words.all());
+    // A script that asked for JSON gets its summary even when the line is bad.
+    const qsizetype end = arguments.indexOf(QStringLiteral("--"));
+    options.json = arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json"));
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         options.error = unknown.isEmpty()
@@ -267,6 +271,7 @@ Options parseOptions(const QStringList &arguments)
     options.dryRun = parser.isSet(words.dryRun);
     options.verify = !parser.isSet(words.noVerify);
     options.debug = parser.isSet(words.debug);
+    options.json = parser.isSet(words.json);
     if (!readModeAndPreset(parser, words, options) || !readBudget(parser, words, options)
         || !readDisc(parser, words, options) || !readTracks(parser, words, options)
         || !readPicture(parser, words, options)
@@ -294,7 +299,7 @@ QString usageText(const QString &program)
                "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
                "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
                "          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]\n"
-               "          [--start T] [--stop T | --duration T]\n"
+               "          [--start T] [--stop T | --duration T] [--json]\n"
                "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
@@ -338,6 +343,8 @@ QString usageText(const QString &program)
                "      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,\n"
                "                     the next for the next...; an .srt beside a video with its name\n"
                "                     is taken without asking\n"
+               "      --json         write the plan, the progress, each result and a summary as one\n"
+               "                     JSON object per line on standard output, and nothing else there\n"
                "  -w, --window       open the window, with the FILEs in it\n"
                "  -t, --terminal     convert in the terminal even where a display is present\n"
                "  -d, --debug        write the toolkit's diagnostic log on standard error (otherwise\n"

@@ -41,6 +41,7 @@ struct Options {
     bool verify = true;         // check each output (and the disc) before calling it done
     bool dryRun = false;
     bool debug = false;
+    bool json = false;          // events as JSON lines on standard output
     bool help = false;
     bool version = false;
     bool anyArgument = false;   // anything at all after the program name

@@ -23,8 +23,24 @@ QString programName()
     return QStringLiteral("reelkit-convert");
 }
 
+namespace {
+ComplaintRecord *currentRecord = nullptr;
+} // namespace
+
+ComplaintRecord::ComplaintRecord() : m_outer(currentRecord)
+{
+    currentRecord = this;
+}
+
+ComplaintRecord::~ComplaintRecord()
+{
+    currentRecord = m_outer;
+}
+
 void complain(std::FILE *err, const QString &text)
 {
+    if (currentRecord)
+        currentRecord->texts << text;
     print(err, QStringLiteral("%1: %2\n").arg(programName(), text));
 }
 

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -17,8 +18,23 @@ namespace convert {
 // interrupt handling cleans up.
 void print(std::FILE *stream, const QString &text);
 QString programName();
-// "reelkit-convert: <text>" on err.
+// "reelkit-convert: <text>" on err, and kept by the ComplaintRecord in
+// scope.
 void complain(std::FILE *err, const QString &text);
+
+// Keeps what is complained of while it lives, for a report at the end.
+class ComplaintRecord {
+public:
+    ComplaintRecord();
+    ~ComplaintRecord();
+    ComplaintRecord(const ComplaintRecord &) = delete;
+    ComplaintRecord &operator=(const ComplaintRecord &) = delete;
+
+    QStringList texts;
+
+private:
+    ComplaintRecord *m_outer;
+};
 // Seconds as the progress shows them; "?" below 0.
 QString timeText(qint64 seconds);
 // The terminal's width in columns; 80 when it does not say.

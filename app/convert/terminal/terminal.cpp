@@ -12,6 +12,7 @@
 #include "probing/discovery.h"
 #include "probing/probe.h"
 #include "probing/sample.h"
+#include "terminal/jsonevents.h"
 #include "terminal/printing.h"
 
 #include <reel/core.h>
@@ -258,14 +259,20 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
 }
 
 int makeDisc(const DiscJob &job, std::shared_ptr<WorkFolder> work, const QStringList &earlierProblems, std::FILE *out,
-             std::FILE *err, qint64 startedMs)
+             std::FILE *err, JsonEvents &json, qint64 startedMs)
 {
     DiscAuthoring disc(job);
     disc.setWorkFolder(std::move(work));
     DiscPrinter printer(disc, out, startedMs);
     QEventLoop loop;
-    QObject::connect(&disc, &DiscAuthoring::stepChanged, &loop, [&](const QString &text) { printer.step(text); });
-    QObject::connect(&disc, &DiscAuthoring::progressChanged, &loop, [&](float percent) { printer.progress(percent); });
+    QObject::connect(&disc, &DiscAuthoring::stepChanged, &loop, [&](const QString &text) {
+        printer.step(text);
+        json.discStep(text);
+    });
+    QObject::connect(&disc, &DiscAuthoring::progressChanged, &loop, [&](float percent) {
+        printer.progress(percent);
+        json.discProgress(percent, (1 - kDiscShareOfRun) * 100 + kDiscShareOfRun * percent);
+    });
     QObject::connect(&disc, &DiscAuthoring::finished, &loop, &QEventLoop::quit);
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
@@ -277,6 +284,7 @@ int makeDisc(const DiscJob &job, std::shared_ptr<WorkFolder> work, const QString
     if (!disc.isDone())
         loop.exec();
     printer.endBar();
+    json.discResult(disc);
     for (const QString &remark : disc.remarks())
         complain(err, remark);
     switch (disc.state()) {
@@ -301,15 +309,12 @@ int makeDisc(const DiscJob &job, std::shared_ptr<WorkFolder> work, const QString
     }
 }
 
-// What the options answer without converting anything: a mistake, the help
-// or the version.
-std::optional<int> answerAtOnce(const Options &options, std::FILE *out, std::FILE *err)
+// What the options answer without converting anything: the help or the
+// version.
+std::optional<int> answerAtOnce(const Options &options, std::FILE *out)
 {
-    if (!options.error.isEmpty()) {
-        complain(err, options.error);
-        print(err, QStringLiteral("Try '%1 --help'.\n").arg(programName()));
-        return kExitUsage;
-    }
+    if (!options.error.isEmpty())
+        return std::nullopt;
     if (options.help) {
         print(out, usageText(programName()));
         return kExitOk;
@@ -325,8 +330,8 @@ std::optional<int> answerAtOnce(const Options &options, std::FILE *out, std::FIL
 // its exit code.
 class TerminalRun {
 public:
-    TerminalRun(const Options &options, std::FILE *out, std::FILE *err)
-        : m_options(options), m_out(out), m_err(err), m_preset(*presetById(options.presetId))
+    TerminalRun(const Options &options, std::FILE *out, std::FILE *err, JsonEvents &json)
+        : m_options(options), m_out(out), m_err(err), m_json(json), m_preset(*presetById(options.presetId))
     {
     }
 
@@ -349,6 +354,7 @@ private:
     const Options &m_options;
     std::FILE *m_out;
     std::FILE *m_err;
+    JsonEvents &m_json;
     const Preset m_preset;
     const RunLimits m_limits{kProbeTimeoutMs, [] { return interrupted != 0; }};
     QString m_destination;
@@ -376,6 +382,7 @@ int TerminalRun::run(const QStringList &missingTools)
         return *exit;
     if (const auto exit = plan(missingTools))
         return *exit;
+    m_json.plan(m_run, m_destination, m_options.dryRun);
     printPlan();
     if (m_options.dryRun) {
         print(m_out, QStringLiteral("Dry run: nothing was converted. A real run writes each output in a private work "
@@ -537,10 +544,14 @@ int TerminalRun::convert(const QList<JobSettings> &jobs, int kept)
     ProgressPrinter printer(batch, m_out, m_options.disc ? 1 - kDiscShareOfRun : 1.0f);
     QEventLoop loop;
     QObject::connect(&batch, &ConversionBatch::jobStarted, &loop, [&](int i) { printer.jobStarted(i); });
-    QObject::connect(&batch, &ConversionBatch::progressChanged, &loop,
-                     [&](int i, float job, float overall) { printer.progress(i, job, overall); });
-    QObject::connect(&batch, &ConversionBatch::jobFinished, &loop,
-                     [&](int i) { printer.jobFinished(i, m_err, batch.job(i)->verified()); });
+    QObject::connect(&batch, &ConversionBatch::progressChanged, &loop, [&](int i, float job, float overall) {
+        printer.progress(i, job, overall);
+        m_json.progress(batch, i, job, overall * (m_options.disc ? 1 - kDiscShareOfRun : 1.0f));
+    });
+    QObject::connect(&batch, &ConversionBatch::jobFinished, &loop, [&](int i) {
+        printer.jobFinished(i, m_err, batch.job(i)->verified());
+        m_json.result(batch, i);
+    });
     std::shared_ptr<WorkFolder> work;
     QObject::connect(&batch, &ConversionBatch::finished, &loop, [&] {
         work = batch.workFolder();
@@ -555,6 +566,7 @@ int TerminalRun::convert(const QList<JobSettings> &jobs, int kept)
     batch.start();
     if (batch.isRunning())
         loop.exec();
+    m_json.countBatch(batch);
 
     print(m_out, QStringLiteral("%1 of %2 converted%3 in %4, into %5\n")
                      .arg(batch.finishedCount())
@@ -576,15 +588,20 @@ int TerminalRun::convert(const QList<JobSettings> &jobs, int kept)
     for (int i = 0; i < batch.count(); ++i)
         placed << batch.job(i)->settings();
     return makeDisc(discJobFor(placed, m_run.subtitles, discSettings(), m_destination),
-                    std::move(work), m_run.subtitleProblems, m_out, m_err, batch.elapsedMs());
+                    std::move(work), m_run.subtitleProblems, m_out, m_err, m_json, batch.elapsedMs());
 }
 
 } // namespace
 
-int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
+namespace {
+
+int convertInTerminal(const Options &options, std::FILE *out, std::FILE *err, JsonEvents &json)
 {
-    if (const auto answer = answerAtOnce(options, out, err))
-        return *answer;
+    if (!options.error.isEmpty()) {
+        complain(err, options.error);
+        print(err, QStringLiteral("Try '%1 --help'.\n").arg(programName()));
+        return kExitUsage;
+    }
     if (options.debug)
         reel::setDEBUG(1);
     LogRouting logRouting(options.debug);
@@ -597,7 +614,22 @@ int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
     // From here on Ctrl-C ends what runs (a probe, the sample, a
     // conversion) and the program says so.
     InterruptGuard guard;
-    return TerminalRun(options, out, err).run(missing);
+    return TerminalRun(options, out, err, json).run(missing);
+}
+
+} // namespace
+
+int runTerminal(const Options &options, std::FILE *out, std::FILE *err)
+{
+    if (const auto answer = answerAtOnce(options, out))
+        return *answer;
+    // With --json, standard output holds the events alone: what a person
+    // reads goes where the problems go.
+    JsonEvents json(options.json ? out : nullptr);
+    ComplaintRecord complaints;
+    const int code = convertInTerminal(options, options.json ? err : out, err, json);
+    json.summary(code, complaints.texts);
+    return code;
 }
 
 } // namespace convert

@@ -19,6 +19,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -29,6 +32,35 @@
 using namespace convert;
 using namespace convert::test;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Each line of a --json run's standard output, read with Qt's JSON parser;
+// the test fails at a line that is not one JSON object of version 1.
+QList<QJsonObject> jsonEvents(const QString &out)
+{
+    QList<QJsonObject> events;
+    for (const QString &line : out.split(u'\n', Qt::SkipEmptyParts)) {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+        EXPECT_TRUE(document.isObject()) << error.errorString().toStdString() << ": " << line.toStdString();
+        EXPECT_EQ(document.object().value(u"version"_s).toInt(), 1) << line.toStdString();
+        events << document.object();
+    }
+    return events;
+}
+
+QStringList eventNames(const QList<QJsonObject> &events)
+{
+    QStringList names;
+    for (const QJsonObject &event : events) {
+        if (names.isEmpty() || names.last() != event.value(u"event"_s).toString())
+            names << event.value(u"event"_s).toString();
+    }
+    return names;
+}
+
+} // namespace
 
 TEST(Terminal, MistakesExitWithTheirCodeAndAPlainMessage)
 {
@@ -178,4 +210,72 @@ TEST(Terminal, AClosedPipeOrCtrlCAtAQuestionEndsTheRunCleanly)
     EXPECT_EQ(terminal.out.count("Replace it?"), 1) << terminal.out.toStdString();
     EXPECT_EQ(namesIn(asked), (QStringList{u"ntsc.mp4"_s, u"silent.mp4"_s}));
     EXPECT_EQ(reel::test::readFile(asked + u"/silent.mp4"_s), QByteArray("precious"));
+}
+
+TEST(Terminal, JsonGivesEveryEventAsOneObjectPerLineAndNothingElse)
+{
+    const QString folder = outFolder();
+    const struct {
+        const char *name;
+        QStringList arguments;
+        int exitCode;
+        QStringList events; // in order, repeats folded
+    } cases[] = {
+        {"a part converted", {u"--duration"_s, u"2"_s, sharedClip(Clip::Silent)}, kExitOk,
+         {u"plan"_s, u"progress"_s, u"result"_s, u"summary"_s}},
+        {"a source that is no video", {reel::test::scratchDir() + u"/none.mp4"_s}, kExitBadSource, {u"summary"_s}},
+        {"a bad option", {u"--start"_s, u"soon"_s}, kExitUsage, {u"summary"_s}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const ProgramRun run = convertWith(QStringList{u"--json"_s, u"-o"_s, folder} + c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err.toStdString();
+        const QList<QJsonObject> events = jsonEvents(run.out);
+        ASSERT_EQ(eventNames(events), c.events) << run.out.toStdString();
+        const QJsonObject summary = events.last();
+        EXPECT_EQ(summary.value(u"exitCode"_s).toInt(), c.exitCode);
+        if (c.exitCode != kExitOk) {
+            EXPECT_FALSE(summary.value(u"problems"_s).toArray().isEmpty());
+            return;
+        }
+        const QJsonObject job = events.first().value(u"jobs"_s).toArray().at(0).toObject();
+        EXPECT_DOUBLE_EQ(job.value(u"seconds"_s).toDouble(), 2);
+        const QJsonObject result = events.at(events.size() - 2);
+        EXPECT_EQ(result.value(u"state"_s).toString(), u"done"_s);
+        EXPECT_TRUE(result.value(u"verified"_s).toBool());
+        EXPECT_EQ(result.value(u"bytes"_s).toInteger(), QFileInfo(result.value(u"output"_s).toString()).size());
+        EXPECT_GT(events.at(1).value(u"fps"_s).toDouble(), 0);
+        EXPECT_TRUE(run.err.contains(u"converted and verified"_s)); // what a person reads goes there
+    });
+}
+
+// A batch spread by GNU parallel over two slots, as the README shows it.
+TEST(Terminal, GnuParallelSpreadsABatchAndEveryRunReportsInJson)
+{
+    const QString parallel = QStandardPaths::findExecutable(u"parallel"_s);
+    if (parallel.isEmpty())
+        GTEST_SKIP() << "GNU parallel is not installed (scripts/setup.sh installs it)";
+    QStringList clips;
+    for (const char *name : {"one", "two", "three", "four"}) {
+        clips << reel::test::scratchDir() + u"/%1.mp4"_s.arg(QLatin1String(name));
+        ASSERT_TRUE(QFile::copy(sharedClip(Clip::Silent), clips.last()));
+    }
+    const QString folder = outFolder();
+    const ProgramRun run = runProgram(parallel, QStringList{u"--will-cite"_s, u"--jobs"_s, u"2"_s, u"--halt"_s,
+                                                            u"never"_s, QStringLiteral(REELKIT_CONVERT_EXE), u"--json"_s, u"-o"_s,
+                                                            folder, u"{}"_s, u":::"_s}
+                                                    + clips);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList outputs;
+    int summaries = 0;
+    for (const QJsonObject &event : jsonEvents(run.out)) {
+        if (event.value(u"event"_s) == u"result"_s) {
+            EXPECT_TRUE(event.value(u"verified"_s).toBool());
+            outputs << QFileInfo(event.value(u"output"_s).toString()).fileName();
+        }
+        summaries += event.value(u"event"_s) == u"summary"_s && event.value(u"exitCode"_s).toInt() == 0;
+    }
+    outputs.sort();
+    EXPECT_EQ(outputs, (QStringList{u"four.mp4"_s, u"one.mp4"_s, u"three.mp4"_s, u"two.mp4"_s}));
+    EXPECT_EQ(namesIn(folder).size(), 4);
+    EXPECT_EQ(summaries, 4);
 }
