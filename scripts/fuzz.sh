@@ -21,6 +21,7 @@ targets=(
   text        # text files: encoding detection and every encoding's decoder
   numbers     # typed numbers, ratios, durations and timecodes
   srt         # the converter's SubRip subtitles
+  presets     # the converter's preset files
 )
 
 "$here/scripts/setup.sh"

@@ -14,11 +14,11 @@ QString durationWords(float duration)
 }
 
 // The picture's share of a target size. The calculator always sets one
-// sound track's 192 kb/s aside; a silent output gives it back to the
-// picture, and each further track takes as much again.
+// sound track's 192 kb/s aside; it goes back to the picture, and each sound
+// track kept takes the preset's rate.
 int videoKbpsForSize(const Preset &preset, float duration, int sizeMB, int soundTracks)
 {
-    const qint64 whole = reel::bitrateCalculator(duration, sizeMB) + qint64(kAudioKbps) * (1 - soundTracks);
+    const qint64 whole = reel::bitrateCalculator(duration, sizeMB) + kAudioKbps - qint64(preset.audioKbps) * soundTracks;
     return int(whole * (100 - preset.containerPercent) / 100);
 }
 
@@ -40,7 +40,7 @@ Budget defaultBudget(const Preset &preset)
 double estimateMB(const Preset &preset, int videoKbps, float duration, int soundTracks)
 {
     const double picture = double(videoKbps) * 100 / (100 - preset.containerPercent);
-    const double kilobits = (picture + double(kAudioKbps) * soundTracks) * double(duration);
+    const double kilobits = (picture + double(preset.audioKbps) * soundTracks) * double(duration);
     return kilobits * 1000 / 8 / kBytesPerMB;
 }
 

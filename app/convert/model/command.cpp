@@ -103,22 +103,38 @@ const StreamInfo *streamAt(const SourceInfo &source, int index)
     return nullptr;
 }
 
-// An MP4's AAC track that already fits the presets' sound is copied as it is.
+// A track copied as it is: with "copy" any the container holds; otherwise
+// one already in the codec asked for, in stereo at most, within the rate.
 bool copiesSound(const JobSettings &job, int outputTrack)
 {
     if (job.preset.family != Family::Mp4 || (outputTrack == 0 && !job.soundInput.isEmpty()))
         return false;
     const StreamInfo *stream = streamAt(job.source, job.tracks.audio.at(outputTrack));
-    return stream && stream->codec == QLatin1String("aac") && stream->channels >= 1 && stream->channels <= 2
-           && stream->kbps > 0 && stream->kbps <= kAudioKbps;
+    if (!stream)
+        return false;
+    if (job.preset.audioCodec == QLatin1String("copy"))
+        return holdsSound(job.preset, stream->codec);
+    return stream->codec == job.preset.audioCodec && stream->channels >= 1 && stream->channels <= 2
+           && stream->kbps > 0 && stream->kbps <= job.preset.audioKbps;
+}
+
+// ffmpeg's encoder for the preset's sound; AAC where a copy cannot be made.
+QString soundEncoder(const Preset &preset)
+{
+    if (preset.audioCodec == QLatin1String("opus"))
+        return QStringLiteral("libopus");
+    if (preset.audioCodec == QLatin1String("ac3"))
+        return QStringLiteral("ac3");
+    return QStringLiteral("aac");
 }
 
 // Each sound track in the given codec at the presets' rate, 48 kHz stereo,
 // its time stamps taken from the samples themselves (dvdauthor rejects the
 // small jumps that a container's rounded stamps leave), or copied; marked
 // default or not.
-QStringList audioArguments(const JobSettings &job, const QString &codec)
+QStringList audioArguments(const JobSettings &job)
 {
+    const QString codec = soundEncoder(job.preset);
     QStringList words;
     for (int track = 0; track < job.tracks.audio.size(); ++track) {
         const QString a = QStringLiteral(":a:%1").arg(track);
@@ -126,7 +142,7 @@ QStringList audioArguments(const JobSettings &job, const QString &codec)
             words << QStringLiteral("-c") + a << QStringLiteral("copy");
         } else {
             words << QStringLiteral("-filter") + a << QStringLiteral("aresample=async=1") << QStringLiteral("-c") + a
-                  << codec << QStringLiteral("-b") + a << kbps(kAudioKbps) << QStringLiteral("-ar") + a
+                  << codec << QStringLiteral("-b") + a << kbps(job.preset.audioKbps) << QStringLiteral("-ar") + a
                   << QStringLiteral("48000") << QStringLiteral("-ac") + a << QStringLiteral("2");
         }
         const bool marked = job.tracks.audio.at(track) == job.tracks.defaultAudio;
@@ -157,7 +173,7 @@ QStringList dvdArguments(const JobSettings &job)
         words << QStringLiteral("-flags") << QStringLiteral("+ildct+ilme") << QStringLiteral("-top")
               << (job.picture.output == FieldOrder::TopFirst ? QStringLiteral("1") : QStringLiteral("0"));
     }
-    words << audioArguments(job, QStringLiteral("ac3"));
+    words << audioArguments(job);
     // The DVD muxer starts with a pack whose clock reference is zero, in the
     // 2048-byte sectors and at the mux rate of the DVD-Video format.
     words << QStringLiteral("-sn") << QStringLiteral("-dn") << QStringLiteral("-f") << QStringLiteral("dvd")
@@ -179,7 +195,9 @@ QStringList mp4Arguments(const JobSettings &job, int pass, const QString &passlo
     words << QStringList{QStringLiteral("-fps_mode"), QStringLiteral("vfr"),
                          QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
                          QStringLiteral("-c:v"), job.preset.videoEncoder,
-                         QStringLiteral("-preset"), QStringLiteral("medium")};
+                         QStringLiteral("-preset"), job.preset.speed};
+    if (!job.preset.profile.isEmpty())
+        words << QStringLiteral("-profile:v") << job.preset.profile << QStringLiteral("-level:v") << job.preset.level;
     if (job.mode == Budget::Mode::Quality)
         words << QStringLiteral("-crf") << QString::number(job.crf);
     else
@@ -198,7 +216,19 @@ QStringList mp4Arguments(const JobSettings &job, int pass, const QString &passlo
               << QStringLiteral("null");
         return words;
     }
-    words << audioArguments(job, QStringLiteral("aac"));
+    words << audioArguments(job);
+    if (job.preset.isMatroska()) {
+        // Matroska holds pictures and SubRip and ASS text as they are; other
+        // text (an MP4's, WebVTT) becomes SubRip.
+        static const QStringList kept{QStringLiteral("subrip"), QStringLiteral("ass"), QStringLiteral("ssa")};
+        for (int track = 0; track < job.tracks.subtitles.size(); ++track) {
+            const StreamInfo *stream = streamAt(job.source, job.tracks.subtitles.at(track));
+            const bool copy = stream && (isPictureSubtitle(stream->codec) || kept.contains(stream->codec));
+            words << QStringLiteral("-c:s:%1").arg(track) << (copy ? QStringLiteral("copy") : QStringLiteral("srt"));
+        }
+        words << QStringLiteral("-dn") << QStringLiteral("-f") << QStringLiteral("matroska");
+        return words;
+    }
     if (!job.tracks.subtitles.isEmpty())
         words << QStringLiteral("-c:s") << QStringLiteral("mov_text");
     words << QStringLiteral("-dn") << QStringLiteral("-movflags") << QStringLiteral("+faststart")

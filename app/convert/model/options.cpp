@@ -3,6 +3,7 @@
 #include "model/presets.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QtGlobal>
 
 #include <optional>
@@ -72,6 +73,13 @@ struct OptionWords {
     const QCommandLineOption normalize{QStringLiteral("normalize"), QString()};
     const QCommandLineOption noVerify{QStringLiteral("no-verify"), QString()};
     const QCommandLineOption json{QStringLiteral("json"), QString()};
+    const QCommandLineOption container{QStringLiteral("container"), QString(), QStringLiteral("KIND")};
+    const QCommandLineOption speed{QStringLiteral("speed"), QString(), QStringLiteral("SPEED")};
+    const QCommandLineOption audioCodec{QStringLiteral("audio-codec"), QString(), QStringLiteral("CODEC")};
+    const QCommandLineOption audioBitrate{QStringLiteral("audio-bitrate"), QString(), QStringLiteral("KBPS")};
+    const QCommandLineOption listPresets{QStringLiteral("list-presets"), QString()};
+    const QCommandLineOption savePreset{QStringLiteral("save-preset"), QString(), QStringLiteral("NAME")};
+    const QCommandLineOption presetFile{QStringLiteral("preset-file"), QString(), QStringLiteral("FILE")};
     const QCommandLineOption window{{QStringLiteral("w"), QStringLiteral("window")}, QString()};
     const QCommandLineOption terminal{{QStringLiteral("t"), QStringLiteral("terminal")}, QString()};
     const QCommandLineOption debug{{QStringLiteral("d"), QStringLiteral("debug")}, QString()};
@@ -81,7 +89,8 @@ struct OptionWords {
     QList<QCommandLineOption> all() const
     {
         return {preset, quality, size, bitrate, output, overwrite, dryRun, disc, dualLayer, chapters, discName,
-                subtitles, audio, subtitle, burn, maxSize, height, crop, denoise, deinterlace, start, stop, duration, normalize, noVerify, json, window, terminal, debug, help, version};
+                subtitles, audio, subtitle, burn, maxSize, height, crop, denoise, deinterlace, start, stop, duration, normalize, noVerify, json, container, speed, audioCodec, audioBitrate, listPresets, savePreset,
+                presetFile, window, terminal, debug, help, version};
     }
 };
 
@@ -108,11 +117,170 @@ bool readModeAndPreset(const QCommandLineParser &parser, const OptionWords &word
         options.presetId = parser.value(words.preset);
         options.presetGiven = true;
         if (!presetById(options.presetId)) {
-            options.error = QStringLiteral("unknown preset '%1' (presets: %2)").arg(options.presetId, presetIds());
+            options.error = QStringLiteral("unknown preset '%1' (presets: %2, and yours: --list-presets)")
+                                .arg(options.presetId, presetIds());
             return false;
         }
     }
     return true;
+}
+
+// --container, --speed, --audio-codec and --audio-bitrate, checked against
+// the preset they change.
+bool readPresetChanges(const QCommandLineParser &parser, const OptionWords &words, Options &options)
+{
+    PresetChanges &changes = options.presetChanges;
+    const auto oneOf = [&](const QCommandLineOption &option, const QStringList &choices, QString *into) {
+        if (!parser.isSet(option))
+            return true;
+        *into = parser.value(option).trimmed().toLower();
+        if (choices.contains(*into))
+            return true;
+        options.error = QStringLiteral("--%1 takes %2, not '%3'")
+                            .arg(option.names().constFirst(), choices.join(QStringLiteral(", ")), parser.value(option));
+        return false;
+    };
+    if (!oneOf(words.container, {QStringLiteral("mp4"), QStringLiteral("mkv")}, &changes.container)
+        || !oneOf(words.speed, speedWords(), &changes.speed)
+        || !oneOf(words.audioCodec, {QStringLiteral("aac"), QStringLiteral("ac3"), QStringLiteral("opus"), QStringLiteral("copy")},
+                  &changes.audioCodec))
+        return false;
+    if (parser.isSet(words.audioBitrate)) {
+        const auto kbps = numberIn(parser.value(words.audioBitrate), 32, 640);
+        if (!kbps) {
+            options.error = QStringLiteral("--audio-bitrate takes kb/s from 32 to 640, not '%1'")
+                                .arg(parser.value(words.audioBitrate));
+            return false;
+        }
+        changes.audioKbps = *kbps;
+    }
+    return bool(changedPreset(*presetById(options.presetId), changes, &options.error));
+}
+
+// The settings given, as a preset keeps them: each option's long name and
+// word, the preset first.
+OptionWordList givenPresetWords(const QCommandLineParser &parser, const Options &options)
+{
+    OptionWordList words{qMakePair(QStringLiteral("preset"), options.presetId)};
+    for (const QString &key : presetKeys()) {
+        if (key == QLatin1String("preset") || !parser.isSet(key))
+            continue;
+        words << qMakePair(key, key == QLatin1String("normalize") ? QStringLiteral("true") : parser.value(key));
+    }
+    return words;
+}
+
+// The words of an option in the arguments, in any of its forms: "--name
+// word", "--name=word", and for a short name "-n word" and "-nword". Null
+// when it is not given (the last one counts).
+QString wordGiven(const QStringList &arguments, const QString &name, QChar shortName = QChar())
+{
+    QString word;
+    const QString longForm = QStringLiteral("--") + name;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &token = arguments.at(i);
+        if (token == QLatin1String("--"))
+            break;
+        if (token == longForm || (!shortName.isNull() && token == QStringLiteral("-") + shortName))
+            word = arguments.value(i + 1, QStringLiteral(""));
+        else if (token.startsWith(longForm + QLatin1Char('=')))
+            word = token.mid(longForm.size() + 1);
+        else if (!shortName.isNull() && token.size() > 2 && token.startsWith(QStringLiteral("-") + shortName))
+            word = token.mid(2);
+    }
+    return word;
+}
+
+// The arguments without the forms of one option.
+QStringList withoutOption(const QStringList &arguments, const QString &name, QChar shortName = QChar())
+{
+    QStringList kept;
+    const QString longForm = QStringLiteral("--") + name;
+    bool ended = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &token = arguments.at(i);
+        ended = ended || token == QLatin1String("--");
+        if (!ended && i > 0) {
+            if (token == longForm || (!shortName.isNull() && token == QStringLiteral("-") + shortName)) {
+                ++i;
+                continue;
+            }
+            if (token.startsWith(longForm + QLatin1Char('='))
+                || (!shortName.isNull() && token.size() > 2 && token.startsWith(QStringLiteral("-") + shortName)))
+                continue;
+        }
+        kept << token;
+    }
+    return kept;
+}
+
+} // namespace
+
+QString presetWordsProblem(const OptionWordList &words)
+{
+    if (!words.isEmpty() && words.last().first == QLatin1String("preset") && !presetById(words.last().second))
+        return QStringLiteral("preset '%1' is no built-in preset (%2)").arg(words.last().second, presetIds());
+    return parseOptions(QStringList{QStringLiteral("reelkit-convert")} + presetArguments(words)).error;
+}
+
+namespace {
+
+// A saved preset (--preset NAME) or a preset file (--preset-file FILE, kept
+// among the user's presets) put before the arguments, less the settings the
+// arguments give themselves. The arguments unchanged for a built-in preset.
+QStringList withSavedPreset(const QStringList &arguments, Options &options)
+{
+    const QString file = wordGiven(arguments, QStringLiteral("preset-file"));
+    const QString name = wordGiven(arguments, QStringLiteral("preset"), QLatin1Char('p'));
+    if (file.isNull() && (name.isNull() || presetById(name)))
+        return arguments;
+    SavedPreset preset;
+    QString error;
+    if (!file.isNull()) {
+        if (!readPresetFile(file, &preset, &error, presetWordsProblem)) {
+            options.error = QStringLiteral("preset file refused: %1").arg(error);
+            return {};
+        }
+        if (preset.name.isEmpty())
+            preset.name = QFileInfo(file).completeBaseName();
+        const QString kept = isPresetName(preset.name, &error) ? writeSavedPreset(preset, &error) : QString();
+        if (kept.isEmpty()) {
+            options.error = QStringLiteral("preset file %1 not imported: %2").arg(file, error);
+            return {};
+        }
+        options.presetNote = QStringLiteral("the preset '%1' from %2, kept as %3").arg(preset.name, file, kept);
+    } else {
+        const QString path = savedPresetFolder() + QLatin1Char('/') + name + QStringLiteral(".plist");
+        if (!QFileInfo::exists(path))
+            return arguments; // the options' reading says the name is unknown
+        if (!readPresetFile(path, &preset, &error, presetWordsProblem)) {
+            options.error = QStringLiteral("your preset '%1' is refused: %2").arg(name, error);
+            return {};
+        }
+        options.presetNote = QStringLiteral("your preset '%1' (%2)").arg(name, path);
+    }
+    // The line's own budget and size replace the preset's whole group.
+    const QList<QList<QPair<QString, QChar>>> groups{
+        {{QStringLiteral("quality"), u'q'}, {QStringLiteral("size"), u's'}, {QStringLiteral("bitrate"), u'b'}},
+        {{QStringLiteral("max-size"), QChar()}, {QStringLiteral("height"), QChar()}},
+        {{QStringLiteral("normalize"), QChar()}}};
+    OptionWordList kept;
+    for (const auto &setting : std::as_const(preset.words)) {
+        bool overridden = false;
+        for (const auto &group : groups) {
+            const bool inGroup = std::any_of(group.cbegin(), group.cend(),
+                                             [&](const auto &option) { return option.first == setting.first; });
+            for (const auto &[other, letter] : group) {
+                if (inGroup && !wordGiven(arguments, other, letter).isNull())
+                    overridden = true;
+            }
+        }
+        if (!overridden)
+            kept << setting;
+    }
+    const QStringList rest = withoutOption(withoutOption(arguments, QStringLiteral("preset"), QLatin1Char('p')),
+                                           QStringLiteral("preset-file"));
+    return QStringList{rest.first()} + presetArguments(kept) + rest.mid(1);
 }
 
 bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Options &options)
@@ -247,9 +415,12 @@ bool readPicture(const QCommandLineParser &parser, const OptionWords &words, Opt
 
 } // namespace
 
-Options parseOptions(const QStringList &arguments)
+Options parseOptions(const QStringList &given)
 {
     Options options;
+    const QStringList arguments = withSavedPreset(given, options);
+    if (!options.error.isEmpty())
+        return options;
     options.anyArgument = arguments.size() > 1;
     const OptionWords words;
     QCommandLineParser parser;
@@ -272,12 +443,19 @@ Options parseOptions(const QStringList &arguments)
     options.verify = !parser.isSet(words.noVerify);
     options.debug = parser.isSet(words.debug);
     options.json = parser.isSet(words.json);
+    options.listPresets = parser.isSet(words.listPresets);
+    if (parser.isSet(words.savePreset)) {
+        options.savePreset = parser.value(words.savePreset).trimmed();
+        if (!isPresetName(options.savePreset, &options.error))
+            return options;
+    }
     if (!readModeAndPreset(parser, words, options) || !readBudget(parser, words, options)
         || !readDisc(parser, words, options) || !readTracks(parser, words, options)
-        || !readPicture(parser, words, options)
+        || !readPicture(parser, words, options) || !readPresetChanges(parser, words, options)
         || !readTrimWords(valueOf(parser, words.start), valueOf(parser, words.stop), valueOf(parser, words.duration),
                           &options.choices.trim, &options.error))
         return options;
+    options.presetWords = givenPresetWords(parser, options);
     if (parser.isSet(words.output)) {
         options.outputDir = parser.value(words.output);
         if (options.outputDir.isEmpty())
@@ -300,6 +478,8 @@ QString usageText(const QString &program)
                "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
                "          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]\n"
                "          [--start T] [--stop T | --duration T] [--json]\n"
+               "          [--container KIND] [--speed SPEED] [--audio-codec CODEC] [--audio-bitrate KBPS]\n"
+               "          [--list-presets] [--save-preset NAME] [--preset-file FILE]\n"
                "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
@@ -343,6 +523,17 @@ QString usageText(const QString &program)
                "      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,\n"
                "                     the next for the next...; an .srt beside a video with its name\n"
                "                     is taken without asking\n"
+               "      --container KIND  mp4 or mkv (Matroska, which holds any sound and subtitles)\n"
+               "      --speed SPEED  the encoder's speed, ultrafast to veryslow (default medium;\n"
+               "                     slower makes a smaller file at the same quality)\n"
+               "      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track as it\n"
+               "                     is when the container holds it, else AAC)\n"
+               "      --audio-bitrate KBPS  the sound's rate, 32 to 640 (default 192)\n"
+               "      --list-presets the presets, built-in and yours\n"
+               "      --save-preset NAME  keep this line's settings as your preset NAME (converts the\n"
+               "                     FILEs too, when there are any); use it with -p NAME\n"
+               "      --preset-file FILE  take a preset from a file (an XML property list, as\n"
+               "                     --save-preset writes), keep it among yours, and use it\n"
                "      --json         write the plan, the progress, each result and a summary as one\n"
                "                     JSON object per line on standard output, and nothing else there\n"
                "  -w, --window       open the window, with the FILEs in it\n"
@@ -386,6 +577,13 @@ bool wantsWindow(const Options &options, bool display)
         break;
     }
     return !options.anyArgument && display;
+}
+
+Preset effectivePreset(const Options &options)
+{
+    QString ignored;
+    const Preset preset = *presetById(options.presetId);
+    return changedPreset(preset, options.presetChanges, &ignored).value_or(preset);
 }
 
 Budget effectiveBudget(const Options &options, const Preset &preset)

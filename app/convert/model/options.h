@@ -4,6 +4,8 @@
 
 #include "model/budget.h"
 #include "model/choices.h"
+#include "model/presets.h"
+#include "model/savedpresets.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,7 @@ struct Options {
     bool presetGiven = false;
     Budget budget;              // meaningful when budgetGiven
     bool budgetGiven = false;
+    PresetChanges presetChanges; // --container, --speed, --audio-codec, --audio-bitrate
     JobChoices choices;         // the tracks...
     QString outputDir;          // null when not given
     QStringList files;
@@ -42,6 +45,10 @@ struct Options {
     bool dryRun = false;
     bool debug = false;
     bool json = false;          // events as JSON lines on standard output
+    bool listPresets = false;
+    QString savePreset;         // --save-preset NAME
+    OptionWordList presetWords; // the settings given, as a saved preset keeps them
+    QString presetNote;         // the saved or imported preset used, and its file
     bool help = false;
     bool version = false;
     bool anyArgument = false;   // anything at all after the program name
@@ -52,6 +59,14 @@ struct Options {
 // short and long options, values as the next word or after "=" (and right
 // after a short option), "--" ending the options.
 Options parseOptions(const QStringList &arguments);
+
+// The preset the options ask for, with their changes (checked when the
+// options were read).
+Preset effectivePreset(const Options &options);
+
+// What the command line's reading says of a preset's words; empty when
+// they are good. The preset a saved one starts from is a built-in one.
+QString presetWordsProblem(const OptionWordList &words);
 
 // The --help text.
 QString usageText(const QString &program);

@@ -101,7 +101,13 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
     job->crf = budgetPlan.crf;
     job->estimatedMB = budgetPlan.estimatedMB;
     // Two passes aim at a size, and the encoders count frames at one rate.
-    job->picture = planPicture(source, preset, passCount(*job) > 1, choices.picture);
+    // A device's screen is the largest frame unless the user gave one.
+    PictureRequest picture = choices.picture;
+    if (picture.maxWidth == 0 && picture.maxHeight == 0) {
+        picture.maxWidth = preset.boxWidth;
+        picture.maxHeight = preset.boxHeight;
+    }
+    job->picture = planPicture(source, preset, passCount(*job) > 1, picture);
     if (!job->picture.problem.isEmpty()) {
         *problem = QStringLiteral("%1: %2").arg(source.title, job->picture.problem);
         return false;

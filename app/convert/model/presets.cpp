@@ -29,6 +29,7 @@ QList<Preset> presets()
     mp4.extension = QStringLiteral("mp4");
     mp4.family = Family::Mp4;
     mp4.videoEncoder = QStringLiteral("libx264");
+    mp4.speed = QStringLiteral("medium");
     mp4.minVideoKbps = 100;
     mp4.maxVideoKbps = 50000;
     mp4.defaultVideoKbps = 1500;
@@ -62,13 +63,53 @@ QList<Preset> presets()
     // every group of pictures brings a navigation sector: about 4 % in all.
     pal.containerPercent = 4;
 
+    pal.audioCodec = QStringLiteral("ac3");
+
     Preset ntsc = pal;
     ntsc.id = QStringLiteral("dvd-ntsc");
     ntsc.label = QStringLiteral("DVD MPEG-2, NTSC 720x480 at 29.97 fps");
     ntsc.height = 480;
     ntsc.fps = standardRate(29.97f);
 
-    return {mp4, hevc, pal, ntsc};
+    Preset mkv = mp4;
+    mkv.id = QStringLiteral("mkv");
+    mkv.label = QStringLiteral("MKV, H.264, the sound and every subtitle track as the source has them");
+    mkv.container = QStringLiteral("mkv");
+    mkv.extension = QStringLiteral("mkv");
+    mkv.audioCodec = QStringLiteral("copy");
+
+    // Phones and browsers play H.264 High at level 4.0 up to 1080p; 720p
+    // keeps a phone's file small and streams on a modest connection.
+    Preset phone = mp4;
+    phone.id = QStringLiteral("phone-720p");
+    phone.label = QStringLiteral("Phones and the web: MP4 at most 1280x720, H.264 High 4.0, AAC 160 kb/s");
+    phone.profile = QStringLiteral("high");
+    phone.level = QStringLiteral("4.0");
+    phone.audioKbps = 160;
+    phone.boxWidth = 1280;
+    phone.boxHeight = 720;
+
+    Preset tv = mp4;
+    tv.id = QStringLiteral("tv-1080p");
+    tv.label = QStringLiteral("TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s");
+    tv.profile = QStringLiteral("high");
+    tv.level = QStringLiteral("4.1");
+    tv.boxWidth = 1920;
+    tv.boxHeight = 1080;
+    tv.defaultCrf = 21;
+
+    // Kept for years: HEVC at a quality close to the source, the slow
+    // encoder's better compression, and the sound and subtitles untouched.
+    Preset archive = hevc;
+    archive.id = QStringLiteral("archive");
+    archive.label = QStringLiteral("Archive: MKV, HEVC at quality 20 (slow), the sound and subtitles as they are");
+    archive.container = QStringLiteral("mkv");
+    archive.extension = QStringLiteral("mkv");
+    archive.audioCodec = QStringLiteral("copy");
+    archive.speed = QStringLiteral("slow");
+    archive.defaultCrf = 20;
+
+    return {mp4, hevc, pal, ntsc, mkv, phone, tv, archive};
 }
 
 std::optional<Preset> presetById(const QString &id)
@@ -78,6 +119,62 @@ std::optional<Preset> presetById(const QString &id)
             return preset;
     }
     return std::nullopt;
+}
+
+QStringList speedWords()
+{
+    return {QStringLiteral("ultrafast"), QStringLiteral("superfast"), QStringLiteral("veryfast"),
+            QStringLiteral("faster"), QStringLiteral("fast"), QStringLiteral("medium"), QStringLiteral("slow"),
+            QStringLiteral("slower"), QStringLiteral("veryslow")};
+}
+
+std::optional<Preset> changedPreset(Preset preset, const PresetChanges &changes, QString *error)
+{
+    const bool dvd = preset.family == Family::DvdMpeg2;
+    if (dvd && (!changes.container.isEmpty() || !changes.speed.isEmpty() || !changes.audioCodec.isEmpty())) {
+        *error = QStringLiteral("a DVD's container, encoder and sound are fixed: --container, --speed and "
+                                "--audio-codec are for the other presets");
+        return std::nullopt;
+    }
+    if (!changes.container.isEmpty()) {
+        preset.container = changes.container;
+        preset.extension = changes.container;
+    }
+    if (!changes.speed.isEmpty())
+        preset.speed = changes.speed;
+    if (!changes.audioCodec.isEmpty())
+        preset.audioCodec = changes.audioCodec;
+    if (changes.audioKbps > 0)
+        preset.audioKbps = changes.audioKbps;
+    if (preset.audioCodec == QLatin1String("opus") && !preset.isMatroska()) {
+        *error = QStringLiteral("Opus sound goes in MKV: give --container mkv or -p mkv");
+        return std::nullopt;
+    }
+    return preset;
+}
+
+bool holdsSound(const Preset &preset, const QString &codec)
+{
+    if (preset.family == Family::DvdMpeg2)
+        return false;
+    if (preset.isMatroska())
+        return !codec.isEmpty();
+    static const QStringList mp4Sound{QStringLiteral("aac"), QStringLiteral("ac3"), QStringLiteral("eac3"),
+                                      QStringLiteral("mp3"), QStringLiteral("alac")};
+    return mp4Sound.contains(codec);
+}
+
+QString presetSummary(const Preset &preset)
+{
+    QStringList settings;
+    settings << (preset.hasQualityMode() ? QStringLiteral("quality %1").arg(preset.defaultCrf)
+                                         : QStringLiteral("%1 kb/s").arg(preset.defaultVideoKbps));
+    if (!preset.speed.isEmpty())
+        settings << QStringLiteral("speed %1").arg(preset.speed);
+    settings << (preset.audioCodec == QLatin1String("copy")
+                     ? QStringLiteral("sound copied")
+                     : QStringLiteral("%1 %2 kb/s").arg(preset.audioCodec).arg(preset.audioKbps));
+    return QStringLiteral("%1%2 (%3)").arg(preset.id, -12).arg(preset.label, settings.join(QStringLiteral(", ")));
 }
 
 QString ffmpegRate(float fps)

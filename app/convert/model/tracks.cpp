@@ -192,7 +192,7 @@ QString subtitleRefusal(const StreamInfo &stream, const Preset &preset)
 {
     if (preset.family != Family::Mp4)
         return QStringLiteral("DVD subtitles are made when the disc is authored");
-    if (!isTextSubtitle(stream.codec))
+    if (!isTextSubtitle(stream.codec) && !preset.isMatroska())
         return QStringLiteral("picture subtitles cannot become MP4 text subtitles");
     return QString();
 }

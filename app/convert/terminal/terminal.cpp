@@ -319,6 +319,18 @@ std::optional<int> answerAtOnce(const Options &options, std::FILE *out)
         print(out, usageText(programName()));
         return kExitOk;
     }
+    if (options.listPresets) {
+        for (const Preset &preset : presets())
+            print(out, presetSummary(preset) + QLatin1Char('\n'));
+        const QList<SavedPreset> saved = savedPresets();
+        if (!saved.isEmpty())
+            print(out, QStringLiteral("\nYours, in %1:\n").arg(savedPresetFolder()));
+        for (const SavedPreset &preset : saved) {
+            QStringList words = presetArguments(preset.words);
+            print(out, QStringLiteral("%1 %2\n").arg(preset.name, -12).arg(words.join(QLatin1Char(' '))));
+        }
+        return kExitOk;
+    }
     if (options.version) {
         print(out, QStringLiteral("%1 %2\n").arg(programName(), QStringLiteral(REELKIT_CONVERT_VERSION)));
         return kExitOk;
@@ -331,7 +343,7 @@ std::optional<int> answerAtOnce(const Options &options, std::FILE *out)
 class TerminalRun {
 public:
     TerminalRun(const Options &options, std::FILE *out, std::FILE *err, JsonEvents &json)
-        : m_options(options), m_out(out), m_err(err), m_json(json), m_preset(*presetById(options.presetId))
+        : m_options(options), m_out(out), m_err(err), m_json(json), m_preset(effectivePreset(options))
     {
     }
 
@@ -372,6 +384,19 @@ int TerminalRun::interruptedExit()
 int TerminalRun::run(const QStringList &missingTools)
 {
     QStringList files = m_options.files;
+    if (!m_options.presetNote.isEmpty())
+        print(m_out, QStringLiteral("preset: %1\n").arg(m_options.presetNote));
+    if (!m_options.savePreset.isEmpty()) {
+        QString error;
+        const QString path = writeSavedPreset(SavedPreset{m_options.savePreset, m_options.presetWords}, &error);
+        if (path.isEmpty()) {
+            complain(m_err, QStringLiteral("the preset %1 was not saved: %2").arg(m_options.savePreset, error));
+            return kExitFailed;
+        }
+        print(m_out, QStringLiteral("saved your preset '%1' in %2 (use it with -p '%1')\n").arg(m_options.savePreset, path));
+        if (files.isEmpty())
+            return kExitOk;
+    }
     if (const auto exit = takeFiles(&files))
         return *exit;
     bool destinationOk = false;

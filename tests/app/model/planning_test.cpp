@@ -1042,3 +1042,96 @@ TEST(Trim, TheBudgetTheReadingAndTheChecksCountThePartKept)
     EXPECT_EQ(cueList(trimCues(cues, TrimRequest{.start = 10, .length = 10})),
               u"0-1000 across|2000-3000 in|9500-10000 out"_s);
 }
+
+TEST(Presets, ContainerSoundAndSpeedAsThePresetOrTheLineSays)
+{
+    SourceInfo source = sourceWith({stream(0, "video", "h264"), stream(1, "audio", "dts"), stream(2, "audio", "aac"),
+                                    stream(3, "subtitle", "hdmv_pgs_subtitle"), stream(4, "subtitle", "mov_text")},
+                                   60);
+    source.streams[2].channels = 2;
+    source.streams[2].kbps = 128;
+    source.width = source.streams[0].width = 1920;
+    source.height = source.streams[0].height = 1080;
+    source.displayAspect = 16.0f / 9;
+    const struct {
+        const char *name;
+        std::initializer_list<const char *> words;
+        const char *expected; // words of the last pass, joined
+        const char *refused;  // fragment of the line's error; null when it is good
+    } cases[] = {
+        {"mkv keeps every track as it is", {"-p", "mkv", "--audio", "all"},
+         "-c:a:0 copy -disposition:a:0 default -c:a:1 copy -disposition:a:1 0 -c:s:0 copy -c:s:1 srt -dn -f matroska",
+         nullptr},
+        {"opus where it cannot copy", {"-p", "mkv", "--audio", "all", "--audio-codec", "opus", "--audio-bitrate", "96"},
+         "-c:a:0 libopus -b:a:0 96k", nullptr},
+        {"copy into an MP4 falls back to AAC for DTS", {"--audio", "1,2", "--audio-codec", "copy"},
+         "-c:a:0 aac -b:a:0 192k -ar:a:0 48000 -ac:a:0 2 -disposition:a:0 default -c:a:1 copy", nullptr},
+        {"AC-3 at the rate asked", {"--audio-codec", "ac3", "--audio-bitrate", "384"}, "-c:a:0 ac3 -b:a:0 384k", nullptr},
+        {"a phone's screen, profile and level", {"-p", "phone-720p"},
+         "scale=1280:720", nullptr},
+        {"the speed", {"-p", "archive", "--speed", "veryslow"}, "-c:v libx265 -preset veryslow -crf 20", nullptr},
+        {"opus in an MP4", {"--audio-codec", "opus"}, nullptr, "Opus sound goes in MKV"},
+        {"a DVD's speed", {"-p", "dvd-pal", "--speed", "fast"}, nullptr, "a DVD's container, encoder and sound are fixed"},
+        {"a speed unknown", {"--speed", "warp"}, nullptr, "ultrafast, superfast"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const Options options = parseOptions(args(c.words));
+        if (c.refused) {
+            EXPECT_TRUE(options.error.contains(QString::fromUtf8(c.refused))) << options.error.toStdString();
+            return;
+        }
+        ASSERT_TRUE(options.error.isEmpty()) << options.error.toStdString();
+        const Preset preset = effectivePreset(options);
+        JobSettings job;
+        QString problem;
+        ASSERT_TRUE(planJob(source, preset, effectiveBudget(options, preset), options.choices, &job, &problem));
+        const QString words = passArguments(job, passCount(job), {}, u"/out/a"_s).join(u' ');
+        EXPECT_TRUE(words.contains(QString::fromUtf8(c.expected))) << words.toStdString();
+    });
+    EXPECT_TRUE(passArguments(planned(source, "phone-720p", qualityBudget(23)), 1, {}, u"/o"_s).join(u' ').contains(
+        u"-profile:v high -level:v 4.0"_s));
+}
+
+TEST(Presets, YoursSavedUsedAgainAndAMalformedFileRefusedWithItsLine)
+{
+    const Options saving = parseOptions(args({"-p", "mkv", "-q", "30", "--max-size", "640x480", "--normalize",
+                                              "--save-preset", "Small one"}));
+    ASSERT_TRUE(saving.error.isEmpty()) << saving.error.toStdString();
+    QString error;
+    ASSERT_FALSE(writeSavedPreset(SavedPreset{saving.savePreset, saving.presetWords}, &error).isEmpty()) << error.toStdString();
+
+    // The line's own budget replaces the preset's; the rest is the preset's.
+    const Options used = parseOptions(args({"--preset", "Small one", "-s", "50", "a.mkv"}));
+    ASSERT_TRUE(used.error.isEmpty()) << used.error.toStdString();
+    EXPECT_EQ(used.presetId, u"mkv"_s);
+    EXPECT_EQ(used.budget.mode, Budget::Mode::TargetSize);
+    EXPECT_EQ(used.choices.picture.maxWidth, 640);
+    EXPECT_TRUE(used.normalize);
+    EXPECT_TRUE(used.presetNote.contains(u"your preset 'Small one'"_s));
+    EXPECT_TRUE(parseOptions(args({"--save-preset", "mp4"})).error.contains(u"built-in"_s));
+    EXPECT_TRUE(parseOptions(args({"--save-preset", "../x"})).error.contains(u"cannot name a preset"_s));
+
+    const QString head = u"<?xml version=\"1.0\"?>\n<plist version=\"1.0\">\n<dict>\n"_s;
+    const struct {
+        const char *name;
+        QString text;
+        const char *error; // fragment
+    } cases[] = {
+        {"not XML", u"preset = mp4\n"_s, ", line 1: not an XML property list"},
+        {"broken XML", head + u"<key>preset</key>\n<string>mp4</strin>\n</dict></plist>"_s, ", line 5:"},
+        {"an unknown key", head + u"<key>preset</key><string>mp4</string>\n<key>colour</key><string>red</string>\n</dict></plist>"_s,
+         ", line 5: unknown key 'colour'"},
+        {"a word refused", head + u"<key>preset</key><string>mp4</string>\n\n<key>crop</key><string>lots</string>\n</dict></plist>"_s,
+         ", line 6: --crop takes"},
+        {"two budgets", head + u"<key>preset</key><string>mp4</string>\n<key>size</key><integer>9</integer>\n<key>quality</key><integer>9</integer>\n</dict></plist>"_s,
+         ", line 5: give one of --quality"},
+        {"no base", head + u"<key>preset</key><string>Small one</string>\n</dict></plist>"_s,
+         ", line 4: preset 'Small one' is no built-in preset"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const QString file = reel::test::scratchDir() + u"/given.plist"_s;
+        reel::test::writeFile(file, c.text.toUtf8());
+        const Options options = parseOptions(args({"--preset-file", file.toUtf8().constData()}));
+        EXPECT_TRUE(options.error.contains(file + QString::fromUtf8(c.error))) << options.error.toStdString();
+    });
+}

@@ -279,3 +279,24 @@ TEST(Terminal, GnuParallelSpreadsABatchAndEveryRunReportsInJson)
     EXPECT_EQ(namesIn(folder).size(), 4);
     EXPECT_EQ(summaries, 4);
 }
+
+TEST(Terminal, APresetSavedIsUsedAgainAndAMalformedOneIsRefusedWithItsLine)
+{
+    const ProgramRun saved = convertWith({u"-p"_s, u"mkv"_s, u"-q"_s, u"35"_s, u"--audio-codec"_s, u"opus"_s,
+                                          u"--save-preset"_s, u"small"_s});
+    ASSERT_EQ(saved.exitCode, kExitOk) << saved.err.toStdString();
+    const QString folder = outFolder();
+    const ProgramRun used = convertWith({u"-p"_s, u"small"_s, u"-o"_s, folder, sharedClip(Clip::Tracks)});
+    ASSERT_EQ(used.exitCode, kExitOk) << used.err.toStdString();
+    EXPECT_EQ(namesIn(folder), QStringList{u"tracks.mkv"_s});
+    EXPECT_EQ(probe(folder + u"/tracks.mkv"_s, u"stream=codec_name"_s, u"a:0"_s), u"opus"_s);
+    EXPECT_TRUE(convertWith({u"--list-presets"_s}).out.contains(u"small        --preset=mkv --quality=35"_s));
+
+    const QString given = reel::test::writeFile(reel::test::scratchDir() + u"/from a friend.plist"_s,
+                                                "<?xml version=\"1.0\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                                                "<key>preset</key><string>mp4</string>\n"
+                                                "<key>speed</key><string>warp</string>\n</dict></plist>\n");
+    const ProgramRun refused = convertWith({u"--preset-file"_s, given, sharedClip(Clip::Tracks)});
+    EXPECT_EQ(refused.exitCode, kExitUsage);
+    EXPECT_TRUE(refused.err.contains(u"from a friend.plist, line 5: --speed takes"_s)) << refused.err.toStdString();
+}
