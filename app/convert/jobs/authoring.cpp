@@ -99,6 +99,7 @@ DiscJob discJobFor(const QList<JobSettings> &jobs, const QHash<QString, Subtitle
         title.duration = job.source.duration;
         title.aspect = job.picture.aspect;
         title.audioLanguages = discLanguages(job);
+        title.subpictureLanguages = discLanguages(job, true);
         const auto track = subtitles.constFind(job.source.path);
         if (track != subtitles.cend()) {
             title.subtitlePath = track->path;
@@ -290,7 +291,8 @@ void DiscAuthoring::startSubtitles(const Step &step)
         return;
     }
     QProcess *tool = startTool(toolPath(QStringLiteral("spumux")),
-                               {QStringLiteral("-m"), QStringLiteral("dvd"), QStringLiteral("-s"), QStringLiteral("0"),
+                               {QStringLiteral("-m"), QStringLiteral("dvd"), QStringLiteral("-s"),
+                                QString::number(title.subpictureLanguages.size()),
                                 reel::lastPathComponent(xml)});
     tool->setStandardInputFile(title.mpeg);
     tool->setStandardOutputFile(titleFile(step.title, QStringLiteral("-subtitled.mpg")));
@@ -593,6 +595,7 @@ bool DiscAuthoring::prepareAuthoring()
         authored.chapters = chapterMarks(title.duration, m_job.settings.chapterMinutes);
         authored.subtitled = m_subtitled.at(i);
         authored.audioLanguages = title.audioLanguages;
+        authored.subpictureLanguages = title.subpictureLanguages;
         titles << authored;
     }
     const QString xml = dvdauthorXml(QStringLiteral("DVD"), titles, dvdFormat(m_job.preset));

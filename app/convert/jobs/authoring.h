@@ -28,6 +28,7 @@ struct DiscTitle {
     float duration = 0;    // seconds
     QString aspect;        // "4:3" or "16:9"
     QStringList audioLanguages; // of each sound track, as dvdauthor takes them ("fr"); empty when unknown
+    QStringList subpictureLanguages; // of the source's own subpictures in the program stream
     QString subtitlePath;  // where the cues came from; empty for none
     QList<Cue> cues;       // read already; empty for none
 };

@@ -176,7 +176,11 @@ QStringList dvdArguments(const JobSettings &job)
     words << audioArguments(job);
     // The DVD muxer starts with a pack whose clock reference is zero, in the
     // 2048-byte sectors and at the mux rate of the DVD-Video format.
-    words << QStringLiteral("-sn") << QStringLiteral("-dn") << QStringLiteral("-f") << QStringLiteral("dvd")
+    // A DVD's own subpictures go as they are, in their own stream numbers
+    // from 0x20 on.
+    words << (job.tracks.subtitles.isEmpty() ? QStringList{QStringLiteral("-sn")}
+                                             : QStringList{QStringLiteral("-c:s"), QStringLiteral("copy")})
+          << QStringLiteral("-dn") << QStringLiteral("-f") << QStringLiteral("dvd")
           << QStringLiteral("-muxrate") << QStringLiteral("10080k") << QStringLiteral("-packetsize")
           << QStringLiteral("2048");
     return words;
@@ -265,10 +269,8 @@ QStringList passArguments(const JobSettings &job, int pass, const QString &passl
             words << QStringLiteral("-map")
                   << (track == 0 && evenedSound ? QStringLiteral("1:a:0") : streamWord(job.tracks.audio.at(track)));
         }
-        if (job.preset.family == Family::Mp4) {
-            for (int subtitle : job.tracks.subtitles)
-                words << QStringLiteral("-map") << streamWord(subtitle);
-        }
+        for (int subtitle : job.tracks.subtitles)
+            words << QStringLiteral("-map") << streamWord(subtitle);
         // Sparse tracks (subtitles) can lag far behind the picture.
         words << QStringLiteral("-max_muxing_queue_size") << QStringLiteral("4096");
     }

@@ -238,10 +238,10 @@ double discFrameMs(const Preset &preset)
     return preset.height == 576 ? 40.0 : 1001.0 / 30;
 }
 
-QStringList discLanguages(const JobSettings &job)
+QStringList discLanguages(const JobSettings &job, bool subpictures)
 {
     QStringList codes;
-    for (int index : job.tracks.audio) {
+    for (int index : subpictures ? job.tracks.subtitles : job.tracks.audio) {
         QString code;
         for (const StreamInfo &stream : job.source.streams) {
             if (stream.index != index || stream.language.isEmpty())
@@ -288,11 +288,16 @@ QString dvdauthorXml(const QString &destination, const QList<AuthoredTitle> &tit
                 xml += code.isEmpty() ? QStringLiteral("      <audio/>\n")
                                       : QStringLiteral("      <audio lang=\"%1\"/>\n").arg(code);
         }
+        // The source's own subpictures keep their streams, from 0; the
+        // disc's subtitles come after them and are shown from the start.
+        for (const QString &code : title.subpictureLanguages)
+            xml += code.isEmpty() ? QStringLiteral("      <subpicture/>\n")
+                                  : QStringLiteral("      <subpicture lang=\"%1\"/>\n").arg(code);
         if (title.subtitled)
             xml += QStringLiteral("      <subpicture/>\n");
         xml += QStringLiteral("      <pgc>\n");
         if (title.subtitled)
-            xml += QStringLiteral("        <pre>subtitle = 64;</pre>\n");
+            xml += QStringLiteral("        <pre>subtitle = %1;</pre>\n").arg(64 + title.subpictureLanguages.size());
         xml += QStringLiteral("        <vob file=\"%1\" chapters=\"%2\"/>\n"
                               "        <post>g1 = %3; call vmgm menu entry title;</post>\n"
                               "      </pgc>\n"

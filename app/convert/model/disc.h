@@ -86,13 +86,14 @@ struct AuthoredTitle {
     QString aspect;        // "4:3" or "16:9"
     QStringList chapters;  // chapterMarks
     QStringList audioLanguages; // discLanguages
+    QStringList subpictureLanguages; // of the source's own subpictures kept
     bool subtitled = false;
 };
 
-// The languages of a job's sound tracks in the output's order, as a DVD
-// stores them (two letters, "fr"); empty for a track whose language is not
-// known.
-QStringList discLanguages(const JobSettings &job);
+// The languages of a job's sound tracks (or of its subpicture streams) in
+// the output's order, as a DVD stores them (two letters, "fr"); empty for a
+// track whose language is not known.
+QStringList discLanguages(const JobSettings &job, bool subpictures = false);
 
 // dvdauthor's XML: one titleset per title (titles of different shapes
 // cannot share one), played one after the other through a menu of commands

@@ -108,6 +108,13 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
         picture.maxHeight = preset.boxHeight;
     }
     job->picture = planPicture(source, preset, passCount(*job) > 1, picture);
+    // A DVD's subpictures are placed on the frame they came with.
+    if (preset.family == Family::DvdMpeg2 && picture.crop != PictureRequest::Crop::None
+        && !job->tracks.subtitles.isEmpty()) {
+        job->tracks.subtitles.clear();
+        remarks << QStringLiteral("its DVD subpictures are left out: they would not sit on a cropped picture");
+        *problem = QStringLiteral("%1: %2").arg(source.title, remarks.join(QStringLiteral("; ")));
+    }
     if (!job->picture.problem.isEmpty()) {
         *problem = QStringLiteral("%1: %2").arg(source.title, job->picture.problem);
         return false;

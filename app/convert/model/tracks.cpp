@@ -188,10 +188,25 @@ void chooseBurn(const SourceInfo &source, const TrackRequest &request, TrackChoi
 }
 
 // Why a subtitle track asked for cannot go into the output; empty when it can.
-QString subtitleRefusal(const StreamInfo &stream, const Preset &preset)
+QString subtitleRefusal(const StreamInfo &stream, const SourceInfo &source, const Preset &preset)
 {
-    if (preset.family != Family::Mp4)
+    if (preset.family == Family::DvdMpeg2) {
+        // A DVD's own subpictures go as they are, drawn for the frame they
+        // came with: only onto a frame of that size.
+        if (stream.codec == QLatin1String("dvd_subtitle")) {
+            const StreamInfo *picture = source.video();
+            if (picture && picture->width == preset.width && picture->height == preset.height)
+                return QString();
+            return QStringLiteral("DVD subpictures drawn for another frame than %1x%2 (--burn-subtitle draws them "
+                                  "into the picture)")
+                .arg(preset.width)
+                .arg(preset.height);
+        }
+        if (isPictureSubtitle(stream.codec))
+            return QStringLiteral("only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into "
+                                  "the picture)");
         return QStringLiteral("DVD subtitles are made when the disc is authored");
+    }
     if (!isTextSubtitle(stream.codec) && !preset.isMatroska())
         return QStringLiteral("picture subtitles cannot become MP4 text subtitles");
     return QString();
@@ -226,9 +241,16 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
     const QList<const StreamInfo *> asked = chosenSubtitles(source, request, choice);
     chooseBurn(source, request, choice);
     for (const StreamInfo *stream : asked) {
-        if (stream->index != choice.burn && subtitleRefusal(*stream, preset).isEmpty()) {
+        if (stream->index != choice.burn && subtitleRefusal(*stream, source, preset).isEmpty()) {
+            // One subpicture stream of a DVD's 32 is left for the subtitles
+            // the disc makes.
+            if (preset.family == Family::DvdMpeg2 && choice.subtitles.size() >= kMaxDvdSubpictures - 1)
+                continue;
             choice.subtitles << stream->index;
-            choice.kept << describe(*stream) + QStringLiteral(" as MP4 text subtitles");
+            choice.kept << describe(*stream)
+                               + (preset.family == Family::DvdMpeg2 ? QStringLiteral(" as DVD subpictures")
+                                  : preset.isMatroska()            ? QString()
+                                                                   : QStringLiteral(" as MP4 text subtitles"));
         }
     }
 
@@ -249,7 +271,9 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
                                                  : audioDropped);
             } else if (isType(stream, "subtitle") && !choice.subtitles.contains(stream.index)
                        && stream.index != choice.burn) {
-                const QString refusal = subtitleRefusal(stream, preset);
+                QString refusal = subtitleRefusal(stream, source, preset);
+                if (refusal.isEmpty())
+                    refusal = QStringLiteral("a DVD holds %1 subpicture streams").arg(kMaxDvdSubpictures);
                 const bool wanted = asked.contains(&stream);
                 choice.dropped << describe(stream) + QStringLiteral(": ")
                                       + (wanted || request.subtitles == TrackRequest::Pick::Default

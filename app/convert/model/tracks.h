@@ -43,8 +43,9 @@ bool readBurnWord(const QString &value, QString *burn, QString *error);
 // language, in any of ISO 639's codes: "fre", "fra" and "fr" all name French.
 bool sameLanguage(const QString &tag, const QString &wanted);
 
-// A DVD holds at most 8 sound tracks in a title.
+// A DVD holds at most 8 sound tracks and 32 subpicture streams in a title.
 constexpr int kMaxDvdAudioTracks = 8;
+constexpr int kMaxDvdSubpictures = 32;
 
 struct TrackChoice {
     int video = -1;       // ffprobe stream index of the picture; -1 when none
@@ -52,7 +53,9 @@ struct TrackChoice {
     // marked default there (the source's own default when it is kept).
     QList<int> audio;
     int defaultAudio = -1;
-    QList<int> subtitles; // text subtitles kept as soft subtitles (MP4 only)
+    // Subtitles kept as the output holds them: MP4 text, Matroska's any, a
+    // DVD's own subpictures.
+    QList<int> subtitles;
     int burn = -1;        // the subtitle track drawn into the picture; -1 for none
     int burnOrdinal = -1; // its place among the source's subtitle tracks (ffmpeg's 0:s:N)
     bool burnPicture = false; // a picture subtitle, laid over the frame, rather than text

@@ -169,6 +169,16 @@ TEST(Conversion, SubtitlesDrawnIntoThePictureWhereTheirCuesAre)
         EXPECT_GT(pictureDifference(plain + name, drawn + name, 1.0), 0.0005);
         EXPECT_LT(pictureDifference(plain + name, drawn + name, 1.8), 0.0002);
     });
+
+    // On another DVD the title's own subpictures stay, beside the disc's.
+    const QString again = outFolder(u"again"_s);
+    ASSERT_TRUE(QFile::copy(vob, again + u"/title.vob"_s));
+    reel::test::writeFile(again + u"/title.srt"_s, "1\n00:00:00,500 --> 00:00:01,500\nAgain\n");
+    const ProgramRun kept = convertWith({u"-p"_s, u"dvd-pal"_s, u"-b"_s, u"3000"_s, u"--disc"_s, u"-o"_s, again,
+                                         again + u"/title.vob"_s});
+    ASSERT_EQ(kept.exitCode, kExitOk) << kept.err.toStdString();
+    EXPECT_EQ(probe(again + u"/DVD/VIDEO_TS/VTS_01_1.VOB"_s, u"stream=codec_name"_s, u"s"_s),
+              u"dvd_subtitle,dvd_subtitle"_s);
 }
 
 // A 1080p clip made 720p, and a letterboxed one (a 2.35:1 picture in a

@@ -827,6 +827,48 @@ TEST(Disc, EachSoundTrackNamesItsLanguageWhereItIsKnown)
     EXPECT_FALSE(dvdauthorXml(u"DVD"_s, {title}, u"pal"_s).contains(u"<audio"_s));
 }
 
+TEST(Disc, ADvdKeepsItsOwnSubpicturesOnAFrameOfTheirSize)
+{
+    SourceInfo source = sourceWith({stream(0, "video", "mpeg2video"), stream(1, "audio", "ac3"),
+                                    stream(2, "subtitle", "dvd_subtitle", false, "fre"),
+                                    stream(3, "subtitle", "hdmv_pgs_subtitle"), stream(4, "subtitle", "subrip")});
+    source.width = source.streams[0].width = 720;
+    source.height = source.streams[0].height = 576;
+    source.displayAspect = 4.0f / 3;
+    const struct {
+        const char *name, *preset;
+        bool crop;
+        QList<int> kept;
+        const char *said; // fragment of the tracks' words or the remark
+    } cases[] = {
+        {"its own frame", "dvd-pal", false, {2}, "subtitles #2 (dvd_subtitle, fre) as DVD subpictures"},
+        {"another frame", "dvd-ntsc", false, {}, "#2 (dvd_subtitle, fre): DVD subpictures drawn for another frame than 720x480"},
+        {"pictures of another kind", "dvd-pal", false, {2}, "#3 (hdmv_pgs_subtitle): only DVD subpictures go onto a DVD"},
+        {"a cropped picture", "dvd-pal", true, {}, "they would not sit on a cropped picture"},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        JobChoices choices;
+        if (c.crop)
+            choices.picture = PictureRequest{.crop = PictureRequest::Crop::Given, .given = Bars{8, 8, 0, 0}};
+        JobSettings job;
+        QString problem;
+        ASSERT_TRUE(planJob(source, preset(c.preset), bitrateBudget(4000), choices, &job, &problem)) << problem.toStdString();
+        EXPECT_EQ(job.tracks.subtitles.value(0, -1), c.kept.value(0, -1));
+        EXPECT_EQ(job.tracks.subtitles.size(), c.kept.size());
+        EXPECT_TRUE((trackSummary(job.tracks) + problem).contains(QString::fromUtf8(c.said)))
+            << (trackSummary(job.tracks) + problem).toStdString();
+        const QString words = passArguments(job, 1, {}, u"/o.mpg"_s).join(u' ');
+        EXPECT_EQ(words.contains(u"-map 0:2"_s) && words.contains(u"-c:s copy"_s), !c.kept.isEmpty()) << words.toStdString();
+        EXPECT_EQ(words.contains(u"-sn"_s), c.kept.isEmpty());
+    });
+    // The disc's own subtitles follow the source's, and are the ones shown.
+    const AuthoredTitle title{.mpeg = u"t1.mpg"_s, .aspect = u"4:3"_s, .chapters = {u"0"_s},
+                              .subpictureLanguages = {u"fr"_s, QString()}, .subtitled = true};
+    EXPECT_TRUE(dvdauthorXml(u"DVD"_s, {title}, u"pal"_s)
+                    .contains(u"<subpicture lang=\"fr\"/>\n      <subpicture/>\n      <subpicture/>\n      <pgc>\n"
+                              "        <pre>subtitle = 66;</pre>"_s));
+}
+
 TEST(Subtitles, EachVideoGetsItsOwnFileOrNone)
 {
     const QString s = reel::test::scratchDir();
