@@ -20,7 +20,7 @@ bool refuse(RunPlan &run, RunPlan::Refusal refusal, const QString &problem = QSt
 bool fitsTheDisc(const RunRequest &request, RunPlan &run, Budget &budget)
 {
     run.disc = planDiscBudget(request.sources, request.preset, request.budget, request.discSettings,
-                              request.choices.tracks);
+                              request.choices);
     if (!run.disc.ok)
         return refuse(run, RunPlan::Refusal::DiscBudget, run.disc.problem);
     budget = run.disc.budget;
