@@ -929,7 +929,8 @@ void ConvertWindow::offerFolder(const ConversionBatch *batch)
     // A failure stays on screen until it is read.
     const QString answer = reel::displayAlertDelayed(
         failures.isEmpty() ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion finished with errors"),
-        message, QStringLiteral("Close"), show, QString(), failures.isEmpty() ? 0 : reel::kCriticalAlertStyle,
+        message, QStringLiteral("Close"), show, QString(),
+        failures.isEmpty() ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
         failures.isEmpty() ? kFinishedAlertSeconds : 0);
     if (answer == show && m_revealer)
         m_revealer(m_batchDestination);
@@ -995,7 +996,8 @@ void ConvertWindow::discFinished()
             const QString show = QStringLiteral("Show Folder");
             const QString answer = reel::displayAlertDelayed(
                 state == DiscAuthoring::State::Finished ? QStringLiteral("Disc made") : QStringLiteral("No disc"),
-                message, QStringLiteral("Close"), show, QString(), clean ? 0 : reel::kCriticalAlertStyle,
+                message, QStringLiteral("Close"), show, QString(),
+                clean ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
                 clean ? kFinishedAlertSeconds : 0);
             if (answer == show && m_revealer)
                 m_revealer(m_batchDestination);

@@ -134,6 +134,7 @@ TEST(Window, ConvertsALoadedClipAndTheControlsComeBack)
 
     ASSERT_EQ(alerts.count(), 1);
     EXPECT_EQ(alerts.last().kind, reel::AlertRequest::Kind::Timed);
+    EXPECT_TRUE(alerts.last().informational);
     EXPECT_EQ(alerts.last().message, u"1 of 1 videos converted and verified into %1."_s.arg(folder));
     EXPECT_EQ(revealed, QStringList{folder});
     // The settings of a conversion are kept from its start; the quality
