@@ -10,6 +10,7 @@
 #include <window/sourcelist.h>
 #include <window/window.h>
 
+#include <reel/core.h>
 #include <reel/dialogs.h>
 #include <reel/files.h>
 
@@ -29,6 +30,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -326,4 +328,34 @@ TEST(Window, RefusesADiscWithoutRoomForIt)
     EXPECT_TRUE(message.startsWith(u"the videos, the disc folder and its image need about "_s)) << message.toStdString();
     EXPECT_TRUE(message.endsWith(u" and %1 has 3.0 MB free"_s.arg(folder))) << message.toStdString();
     EXPECT_EQ(namesIn(folder), QStringList());
+}
+
+// The toolkit's own lines go to the log file, and to standard error only
+// with --debug, in the window as in the terminal.
+TEST(Window, TheToolkitsLinesReachStandardErrorOnlyWithDebug)
+{
+    const reel::test::ScopedBundle named(
+        reel::test::makeBundle(u"Logged"_s, {{u"CFBundleName"_s, u"Logged"_s}}, true));
+    const QString notes = reel::test::writeFile(reel::test::scratchDir() + u"/notes.txt"_s, "sunny\n");
+    const QString log = reel::getTMPFOLDER() + u"/reelkit-convert.log"_s;
+    for (const bool debug : {false, true}) {
+        SCOPED_TRACE(debug ? "--debug" : "without --debug");
+        QFile::remove(log);
+        QProcess converter;
+        converter.setStandardInputFile(QProcess::nullDevice());
+        converter.start(QStringLiteral(REELKIT_CONVERT_EXE),
+                        debug ? QStringList{u"--window"_s, u"--debug"_s, notes} : QStringList{u"--window"_s, notes});
+        ASSERT_TRUE(converter.waitForStarted());
+        QByteArray err;
+        // The refused file is the probe's line.
+        const bool said = QTest::qWaitFor([&] {
+            err += converter.readAllStandardError();
+            return (debug ? QString::fromUtf8(err) : QString::fromUtf8(reel::test::readFile(log))).contains(u"probeSource"_s);
+        }, kWaitMs);
+        converter.kill();
+        converter.waitForFinished();
+        err += converter.readAllStandardError();
+        EXPECT_TRUE(said);
+        EXPECT_EQ(QString::fromUtf8(err).contains(u"probeSource"_s), debug) << err.toStdString();
+    }
 }
