@@ -3,6 +3,7 @@
 #include "probing/discovery.h"
 #include "probing/probe.h"
 #include "probing/sample.h"
+#include "window/thumbnails.h"
 
 #include <QMetaObject>
 
@@ -90,6 +91,11 @@ void SourceReader::readOnWorker(const QStringList &paths, int generation)
         const SourceInfo source = probeSource(files.at(i), RunLimits{kProbeTimeoutMs, cancelled});
         const int ticket = tickets.at(i);
         deliver(generation, [this, ticket, source] { emit sourceRead(ticket, source); });
+        if (!source.usable())
+            continue;
+        const QString png = thumbnailFor(source, RunLimits{kProbeTimeoutMs, cancelled});
+        if (!png.isEmpty())
+            deliver(generation, [this, path = source.path, png] { emit thumbnailMade(path, png); });
     }
 }
 

@@ -1,6 +1,7 @@
 // Reading sources for the window away from its thread: folders searched,
-// files probed with ffprobe, the sample clip made, one request after the
-// other on a worker thread, the answers delivered on the window's thread.
+// files probed with ffprobe, their thumbnails made, the sample clip made,
+// one request after the other on a worker thread, the answers delivered on
+// the window's thread.
 #pragma once
 
 #include "model/source.h"
@@ -27,7 +28,7 @@ public:
 
     // Finds the videos among paths (folders searched, see discovery.h) and
     // reads each: found() as soon as a file is known, sourceRead() when its
-    // probe ends.
+    // probe ends, then thumbnailMade().
     void read(const QStringList &paths);
     // Makes the built-in sample, then reads it like a file; sampleFailed()
     // when ffmpeg could not make it.
@@ -42,6 +43,8 @@ signals:
     void found(int ticket, const QString &path);
     void sourceRead(int ticket, const convert::SourceInfo &source);
     void sampleFailed(const QString &error);
+    // A cached PNG of the source's picture; none comes when ffmpeg made none.
+    void thumbnailMade(const QString &path, const QString &png);
     void emptyFolder(const QString &folder);
     // A card whose clips cannot be listed: the sentence says where and why.
     void unreadableFolder(const QString &problem);

@@ -302,6 +302,7 @@ void ConvertWindow::connectControls()
     connect(m_removeButton, &QPushButton::clicked, m_sources, &SourceList::removeSelected);
     connect(m_sources, &SourceList::filesDropped, this, &ConvertWindow::addSources);
     connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::refreshPlan);
+    connect(m_reader, &SourceReader::thumbnailMade, m_sources, &SourceList::setThumbnail);
     connect(m_reader, &SourceReader::found, m_sources, &SourceList::addReading);
     connect(m_reader, &SourceReader::sourceRead, this,
             [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });

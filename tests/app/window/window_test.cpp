@@ -3,11 +3,13 @@
 // questions it asks on the way, a disc, and what it remembers.
 #include "bundles.h"
 #include "clips.h"
+#include "logcapture.h"
 #include "sandbox.h"
 #include "tables.h"
 
 #include <jobs/authoring.h>
 #include <window/sourcelist.h>
+#include <window/thumbnails.h>
 #include <window/window.h>
 
 #include <reel/core.h>
@@ -328,6 +330,45 @@ TEST(Window, RefusesADiscWithoutRoomForIt)
     EXPECT_TRUE(message.startsWith(u"the videos, the disc folder and its image need about "_s)) << message.toStdString();
     EXPECT_TRUE(message.endsWith(u" and %1 has 3.0 MB free"_s.arg(folder))) << message.toStdString();
     EXPECT_EQ(namesIn(folder), QStringList());
+}
+
+// A row for every file given: a video with its clock duration, picture and
+// thumbnail; anything else refused with the probe's reason, never converted.
+// A thumbnail ffmpeg cannot make leaves the row without one, said once in
+// the log.
+TEST(Window, RowsShowWhatWasReadAndWhatWasRefused)
+{
+    const QString notes = reel::test::writeFile(reel::test::scratchDir() + u"/notes.txt"_s, "sunny\n");
+    const QString noPictures = bundleWithTool(u"ffmpeg"_s, "#!/bin/sh\necho 'no pictures today' >&2\nexit 1\n");
+    const struct {
+        const char *name;
+        QString file;
+        QString bundle;
+        const char *duration, *resolution, *status;
+        bool thumbnail;
+    } cases[] = {
+        {"a clip", sharedClip(Clip::Ntsc2997), {}, "0:00:03", "320x240, 29.97 fps", "", true},
+        {"a text file", notes, {}, "", "", "refused: cannot be read: Invalid data found when processing input", false},
+        {"no thumbnail", sharedClip(Clip::Silent), noPictures, "0:00:03", "320x240, 25 fps", "", false},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const auto tools = toolsOf(c.bundle);
+        reel::test::clearLog();
+        ConvertWindow window(windowOptions(outFolder(), {c.file}));
+        waitUntilRead(window);
+        ASSERT_EQ(window.sourceList()->topLevelItemCount(), 1);
+        const QTreeWidgetItem *row = window.sourceList()->topLevelItem(0);
+        EXPECT_EQ(row->text(SourceList::Duration), QString::fromUtf8(c.duration));
+        if (*c.duration)
+            EXPECT_TRUE(row->toolTip(SourceList::Duration).startsWith(u"0h00'03\" (0:00:03"_s));
+        EXPECT_EQ(row->text(SourceList::Resolution), QString::fromUtf8(c.resolution));
+        EXPECT_EQ(window.sourceList()->status(0), QString::fromUtf8(c.status));
+        EXPECT_EQ(window.sourceList()->rowsToConvert().size(), *c.duration ? 1 : 0);
+        EXPECT_EQ(!row->icon(SourceList::Title).isNull(), c.thumbnail);
+        // The clip's, made once; nothing half-made left.
+        EXPECT_EQ(QDir(thumbnailFolder()).entryList(QDir::Files).size(), 1);
+        EXPECT_EQ(reel::test::logLines().filter(u"thumbnailFor"_s).size(), c.bundle.isEmpty() ? 0 : 1);
+    });
 }
 
 // The toolkit's own lines go to the log file, and to standard error only
