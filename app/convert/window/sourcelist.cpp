@@ -189,6 +189,15 @@ QList<int> SourceList::rowsToConvert() const
     return rows;
 }
 
+void SourceList::reopenDone()
+{
+    for (int row = 0; row < m_states.size(); ++row) {
+        if (m_states.at(row) == RowState::Done)
+            setState(row, RowState::Ready, QStringLiteral("waiting"),
+                     QStringLiteral("Converted before with other settings; Convert makes it again with these"));
+    }
+}
+
 void SourceList::setThumbnail(const QString &path, const QString &png)
 {
     const QIcon icon(png);

@@ -39,6 +39,9 @@ public:
     // Rows that the next Convert takes: read, usable and not done.
     QList<int> rowsToConvert() const;
 
+    // Done rows become Ready again, for settings that would make another
+    // output; the others stay as they are.
+    void reopenDone();
     // For every row of that source: the thumbnail (a PNG file) as its icon.
     void setThumbnail(const QString &path, const QString &png);
 

@@ -328,11 +328,12 @@ void ConvertWindow::connectControls()
             if (!on)
                 return;
             refreshControls();
-            refreshPlan();
+            outputSettingsChanged();
         });
     }
     for (QSpinBox *spin : {m_qualitySpin, m_sizeSpin, m_bitrateSpin})
-        connect(spin, &QSpinBox::valueChanged, this, &ConvertWindow::refreshPlan);
+        connect(spin, &QSpinBox::valueChanged, this, &ConvertWindow::outputSettingsChanged);
+    connect(m_normalizeCheck, &QCheckBox::toggled, this, &ConvertWindow::outputSettingsChanged);
     connect(m_destinationEdit, &QLineEdit::editingFinished, this, &ConvertWindow::refreshPlan);
     for (QCheckBox *check : {m_discCheck, m_dualLayerCheck}) {
         connect(check, &QCheckBox::toggled, this, [this] {
@@ -404,13 +405,23 @@ void ConvertWindow::loadSettings(const Options &options)
 
 void ConvertWindow::presetChanged(int index)
 {
-    // The quality follows the preset while it is the preset's own.
+    // The quality follows the preset while it is the preset's own; the
+    // bitrate is the preset's own, a DVD's and an MP4's being far apart.
     const Preset &before = m_presets.value(m_shownPreset);
     const Preset &now = m_presets.value(index);
     if (now.hasQualityMode() && m_qualitySpin->value() == before.defaultCrf)
         m_qualitySpin->setValue(now.defaultCrf);
+    m_bitrateSpin->setValue(now.defaultVideoKbps);
     m_shownPreset = index;
     refreshControls();
+    outputSettingsChanged();
+}
+
+// Another output is asked for: the videos done are done no more.
+void ConvertWindow::outputSettingsChanged()
+{
+    if (!m_running)
+        m_sources->reopenDone();
     refreshPlan();
 }
 
@@ -700,6 +711,11 @@ void ConvertWindow::startConversion()
     startBatch(jobs, rows);
 }
 
+RunPlan ConvertWindow::plannedRun() const
+{
+    return planRun(runRequest(m_sources->rowsToConvert(), QFileInfo(destination()).canonicalFilePath()));
+}
+
 RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &folder) const
 {
     RunRequest request;
@@ -760,7 +776,7 @@ void ConvertWindow::sayNothingToConvert()
     if (anyDone)
         reel::displayAlert(QStringLiteral("Nothing left to convert"),
                            QStringLiteral("Every video in the list has been converted. Add more videos, or "
-                                          "remove a video and add it again to convert it with other settings."),
+                                          "change a setting to convert them again with it."),
                            0, this);
     else
         reel::displayAlert(QStringLiteral("Nothing to convert"),

@@ -50,6 +50,8 @@ public:
     // The disc being made after the batch; null when none is.
     DiscAuthoring *disc() const { return m_disc; }
     SourceList *sourceList() const { return m_sources; }
+    // The run Convert would start now.
+    RunPlan plannedRun() const;
 
     // What "Show Folder" does; the desktop's file browser unless replaced.
     void setFolderRevealer(std::function<void(const QString &folder)> revealer);
@@ -87,6 +89,7 @@ private:
     void refreshPlan();
     void refreshControls();
     void presetChanged(int index);
+    void outputSettingsChanged();
     void chooseFiles();
     void chooseDestination();
     void addSample();

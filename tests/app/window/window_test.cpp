@@ -332,6 +332,50 @@ TEST(Window, RefusesADiscWithoutRoomForIt)
     EXPECT_EQ(namesIn(folder), QStringList());
 }
 
+// Any setting that shapes the output makes the videos done waiting again;
+// the others leave them done.
+TEST(Window, DoneVideosWaitAgainWhenTheOutputWouldChange)
+{
+    ConvertWindow window(windowOptions(outFolder()));
+    window.sourceList()->appendSource(sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac")}));
+    const struct {
+        const char *name;
+        std::function<void()> change;
+        bool again;
+    } cases[] = {
+        {"the destination", [&] { child<QLineEdit>(window, "destination")->setText(outFolder(u"other"_s)); }, false},
+        {"the preset", [&] { child<QComboBox>(window, "preset")->setCurrentIndex(1); }, true},
+        {"the budget's mode", [&] { child<QRadioButton>(window, "sizeMode")->setChecked(true); }, true},
+        {"the size", [&] { child<QSpinBox>(window, "sizeMB")->setValue(7); }, true},
+        {"the sound evened out", [&] { child<QCheckBox>(window, "normalize")->setChecked(true); }, true},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        window.sourceList()->setState(0, SourceList::RowState::Done, u"done, 1.0 MB"_s);
+        c.change();
+        EXPECT_EQ(window.sourceList()->status(0), c.again ? u"waiting"_s : u"done, 1.0 MB"_s);
+        EXPECT_EQ(window.sourceList()->rowsToConvert(), c.again ? QList<int>{0} : QList<int>());
+    });
+}
+
+TEST(Window, EachPresetBringsItsOwnBitrate)
+{
+    ConvertWindow window(windowOptions(outFolder()));
+    window.sourceList()->appendSource(sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac")}));
+    child<QRadioButton>(window, "bitrateMode")->setChecked(true);
+    auto *preset = child<QComboBox>(window, "preset");
+    const struct {
+        const char *name;
+        int kbps;
+    } cases[] = {{"dvd-pal", 5000}, {"mp4", 1500}, {"dvd-ntsc", 5000}, {"mp4-hevc", 1000}};
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        preset->setCurrentIndex(preset->findData(QString::fromUtf8(c.name)));
+        EXPECT_EQ(child<QSpinBox>(window, "bitrate")->value(), c.kbps);
+        const RunPlan run = window.plannedRun();
+        ASSERT_EQ(run.plan.jobs.size(), 1) << run.plan.problems.join(u'|').toStdString();
+        EXPECT_EQ(run.plan.jobs.first().videoKbps, c.kbps);
+    });
+}
+
 // A row for every file given: a video with its clock duration, picture and
 // thumbnail; anything else refused with the probe's reason, never converted.
 // A thumbnail ffmpeg cannot make leaves the row without one, said once in
