@@ -48,6 +48,20 @@ void SourceReader::makeSample()
     });
 }
 
+void SourceReader::measureBars(const QList<SourceInfo> &sources)
+{
+    if (sources.isEmpty())
+        return;
+    post([this, sources](int generation) {
+        const std::function<bool()> cancelled = [this, generation] { return m_generation != generation; };
+        for (qsizetype i = 0; i < sources.size() && !cancelled(); ++i) {
+            const SourceInfo &source = sources.at(i);
+            const Bars bars = measureBlackBars(source, RunLimits{kProbeTimeoutMs, cancelled});
+            deliver(generation, [this, path = source.path, bars] { emit barsMeasured(path, bars); });
+        }
+    });
+}
+
 void SourceReader::cancel()
 {
     {
@@ -96,6 +110,10 @@ void SourceReader::readOnWorker(const QStringList &paths, int generation)
         const QString png = thumbnailFor(source, RunLimits{kProbeTimeoutMs, cancelled});
         if (!png.isEmpty())
             deliver(generation, [this, path = source.path, png] { emit thumbnailMade(path, png); });
+        if (m_measuringBars && !cancelled()) {
+            const Bars bars = measureBlackBars(source, RunLimits{kProbeTimeoutMs, cancelled});
+            deliver(generation, [this, path = source.path, bars] { emit barsMeasured(path, bars); });
+        }
     }
 }
 

@@ -198,6 +198,14 @@ void SourceList::reopenDone()
     }
 }
 
+void SourceList::setBlackBars(const QString &path, const Bars &bars)
+{
+    for (SourceInfo &source : m_sources) {
+        if (source.path == path)
+            source.blackBars = bars;
+    }
+}
+
 void SourceList::setThumbnail(const QString &path, const QString &png)
 {
     const QIcon icon(png);

@@ -42,7 +42,9 @@ public:
     // Done rows become Ready again, for settings that would make another
     // output; the others stay as they are.
     void reopenDone();
-    // For every row of that source: the thumbnail (a PNG file) as its icon.
+    // For every row of that source: the black bars measured, the thumbnail
+    // (a PNG file) as its icon.
+    void setBlackBars(const QString &path, const Bars &bars);
     void setThumbnail(const QString &path, const QString &png);
 
     void setOutputText(int row, const QString &text, bool problem);

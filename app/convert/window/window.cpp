@@ -4,6 +4,7 @@
 #include "model/tools.h"
 #include "model/tracks.h"
 #include "probing/discovery.h"
+#include "window/picturebox.h"
 #include "window/reader.h"
 #include "window/sourcelist.h"
 
@@ -47,6 +48,9 @@ const QString kDiscKey = QStringLiteral("ConvertMakeDisc");
 const QString kDualLayerKey = QStringLiteral("ConvertDualLayer");
 const QString kChaptersKey = QStringLiteral("ConvertChapterMinutes");
 const QString kNormalizeKey = QStringLiteral("ConvertNormalize");
+// The Picture group's words, in its order.
+const QStringList kPictureKeys{QStringLiteral("ConvertMaxSize"), QStringLiteral("ConvertCrop"),
+                               QStringLiteral("ConvertDenoise"), QStringLiteral("ConvertDeinterlace")};
 
 // Progress bars count tenths of a percent, so that a long job still moves.
 constexpr int kBarSteps = 1000;
@@ -133,6 +137,7 @@ void ConvertWindow::buildInterface()
     m_sources->setObjectName(QStringLiteral("sources"));
     layout->addWidget(m_sources, 1);
     layout->addLayout(buildSourceButtons());
+    layout->addLayout(buildChoices());
     m_settingsBox = new QGroupBox(QStringLiteral("Output"), this);
     auto *grid = new QGridLayout(m_settingsBox);
     buildPresetAndBudget(grid);
@@ -144,9 +149,19 @@ void ConvertWindow::buildInterface()
     m_clock = new QTimer(this);
     m_clock->setInterval(500);
     connectControls();
-    resize(820, 520);
+    resize(900, 700);
     // Room for the list's columns, the output settings and both bars.
     setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 440)));
+}
+
+// The picture's choices for every video.
+QLayout *ConvertWindow::buildChoices()
+{
+    auto *choices = new QHBoxLayout;
+    m_pictureBox = new PictureBox(this);
+    choices->addStretch(1);
+    choices->addWidget(m_pictureBox);
+    return choices;
 }
 
 QLayout *ConvertWindow::buildSourceButtons()
@@ -303,6 +318,11 @@ void ConvertWindow::connectControls()
     connect(m_sources, &SourceList::filesDropped, this, &ConvertWindow::addSources);
     connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::refreshPlan);
     connect(m_reader, &SourceReader::thumbnailMade, m_sources, &SourceList::setThumbnail);
+    connect(m_reader, &SourceReader::barsMeasured, this, [this](const QString &path, const Bars &bars) {
+        m_sources->setBlackBars(path, bars);
+        m_measured.insert(path);
+    });
+    connect(m_pictureBox, &PictureBox::changed, this, &ConvertWindow::pictureChanged);
     connect(m_reader, &SourceReader::found, m_sources, &SourceList::addReading);
     connect(m_reader, &SourceReader::sourceRead, this,
             [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });
@@ -395,6 +415,14 @@ void ConvertWindow::loadSettings(const Options &options)
     m_normalizeCheck->setChecked(options.normalize || reel::prefRead(kNormalizeKey) == QLatin1String("1"));
     if (options.disc)
         m_discName = options.discName;
+    {
+        const QSignalBlocker quiet(m_pictureBox);
+        QStringList words;
+        for (const QString &key : kPictureKeys)
+            words << reel::prefRead(key);
+        m_pictureBox->setWords(words);
+    }
+    m_reader->setMeasuringBars(m_pictureBox->request().crop == PictureRequest::Crop::Auto);
 
     QString folder = options.outputDir.isNull() ? reel::prefRead(kDestinationKey)
                                                 : reel::stringByExpandingTildeInPath(options.outputDir);
@@ -425,6 +453,22 @@ void ConvertWindow::outputSettingsChanged()
     refreshPlan();
 }
 
+void ConvertWindow::pictureChanged()
+{
+    const bool measuring = m_pictureBox->request().crop == PictureRequest::Crop::Auto;
+    m_reader->setMeasuringBars(measuring);
+    if (measuring) {
+        QList<SourceInfo> missing;
+        for (const SourceInfo &source : m_sources->sources()) {
+            if (source.usable() && !m_measured.contains(source.path))
+                missing << source;
+        }
+        m_reader->measureBars(missing);
+    }
+    refreshControls();
+    outputSettingsChanged();
+}
+
 void ConvertWindow::saveSettings() const
 {
     reel::prefWrite(kPresetKey, currentPreset().id);
@@ -441,6 +485,9 @@ void ConvertWindow::saveSettings() const
     reel::prefWrite(kDualLayerKey, m_dualLayerCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     reel::prefWrite(kChaptersKey, m_chapterSpin->value());
     reel::prefWrite(kNormalizeKey, m_normalizeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const QStringList words = m_pictureBox->words();
+    for (int i = 0; i < kPictureKeys.size(); ++i)
+        reel::prefWrite(kPictureKeys.at(i), words.value(i));
 }
 
 DiscSettings ConvertWindow::currentDiscSettings() const
@@ -468,6 +515,13 @@ Budget ConvertWindow::currentBudget() const
     budget.sizeMB = m_sizeSpin->value();
     budget.videoKbps = m_bitrateSpin->value();
     return budget;
+}
+
+JobChoices ConvertWindow::currentChoices() const
+{
+    JobChoices choices;
+    choices.picture = m_pictureBox->request();
+    return choices;
 }
 
 QString ConvertWindow::destination() const
@@ -501,6 +555,8 @@ void ConvertWindow::refreshControls()
     m_chapterSpin->setEnabled(!m_running && makingDisc());
     for (QPushButton *button : {m_addButton, m_sampleButton, m_removeButton})
         button->setEnabled(!m_running);
+    m_pictureBox->setEnabled(!m_running);
+    m_pictureBox->setSizeOffered(preset.family != Family::DvdMpeg2);
     m_convertButton->setEnabled(!m_running && !reading);
     m_cancelButton->setEnabled(m_running || reading);
     m_sources->setAcceptDrops(!m_running);
@@ -510,6 +566,7 @@ void ConvertWindow::refreshPlan()
 {
     const Preset &preset = currentPreset();
     const Budget budget = currentBudget();
+    const JobChoices choices = currentChoices();
     double totalMB = 0;
     int planned = 0;
     int unknownSizes = 0;
@@ -550,7 +607,7 @@ void ConvertWindow::refreshPlan()
     const int reading = m_sources->readingCount();
     QString discText;
     if (makingDisc() && planned > 0 && firstProblem.isEmpty()) {
-        const DiscBudget disc = planDiscBudget(sources, preset, budget, currentDiscSettings());
+        const DiscBudget disc = planDiscBudget(sources, preset, budget, currentDiscSettings(), choices);
         if (!disc.ok)
             firstProblem = disc.problem;
         else
@@ -727,6 +784,7 @@ RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &fold
         request.protectedPaths << source.path;
     request.preset = currentPreset();
     request.budget = currentBudget();
+    request.choices = currentChoices();
     request.destination = folder;
     request.missingTools = missingTools();
     request.freeMB = reel::isDirectory(folder) ? m_freeSpace(folder) : -1;

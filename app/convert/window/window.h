@@ -9,6 +9,7 @@
 #include "model/runplan.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -28,6 +29,7 @@ class QTimer;
 
 namespace convert {
 
+class PictureBox;
 class SourceList;
 class SourceReader;
 
@@ -75,6 +77,7 @@ protected:
 private:
     void buildInterface();
     QLayout *buildSourceButtons();
+    QLayout *buildChoices();
     void buildPresetAndBudget(QGridLayout *grid);
     void buildDestinationAndDisc(QGridLayout *grid);
     void buildPlanLine(QGridLayout *grid);
@@ -85,11 +88,13 @@ private:
     void saveSettings() const;
     const Preset &currentPreset() const;
     Budget currentBudget() const;
+    JobChoices currentChoices() const;
     QString destination() const;
     void refreshPlan();
     void refreshControls();
     void presetChanged(int index);
     void outputSettingsChanged();
+    void pictureChanged();
     void chooseFiles();
     void chooseDestination();
     void addSample();
@@ -117,6 +122,7 @@ private:
     QPushButton *m_addButton = nullptr;
     QPushButton *m_removeButton = nullptr;
     QPushButton *m_sampleButton = nullptr;
+    PictureBox *m_pictureBox = nullptr;
     QGroupBox *m_settingsBox = nullptr;
     QComboBox *m_presetBox = nullptr;
     QRadioButton *m_qualityRadio = nullptr;
@@ -154,6 +160,7 @@ private:
     QString m_batchDestination;
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
+    QSet<QString> m_measured;                  // sources whose black bars are known
 };
 
 } // namespace convert

@@ -348,6 +348,7 @@ TEST(Window, DoneVideosWaitAgainWhenTheOutputWouldChange)
         {"the budget's mode", [&] { child<QRadioButton>(window, "sizeMode")->setChecked(true); }, true},
         {"the size", [&] { child<QSpinBox>(window, "sizeMB")->setValue(7); }, true},
         {"the sound evened out", [&] { child<QCheckBox>(window, "normalize")->setChecked(true); }, true},
+        {"the picture", [&] { child<QComboBox>(window, "denoise")->setCurrentIndex(1); }, true},
     };
     reel::test::forEachCase(cases, [&](const auto &c) {
         window.sourceList()->setState(0, SourceList::RowState::Done, u"done, 1.0 MB"_s);
@@ -413,6 +414,34 @@ TEST(Window, RowsShowWhatWasReadAndWhatWasRefused)
         EXPECT_EQ(QDir(thumbnailFolder()).entryList(QDir::Files).size(), 1);
         EXPECT_EQ(reel::test::logLines().filter(u"thumbnailFor"_s).size(), c.bundle.isEmpty() ? 0 : 1);
     });
+}
+
+// Automatic crop measures the bars of the videos read, away from the
+// window; the size is not offered for a DVD; the choices are remembered.
+TEST(Window, PictureChoicesReachThePlan)
+{
+    const QString boxed = reel::test::scratchDir() + u"/boxed.mkv"_s;
+    ASSERT_TRUE(ffmpeg(lavfi(u"testsrc2=size=320x180:rate=25:duration=2"_s)
+                       + QStringList{u"-vf"_s, u"pad=320:240:0:30"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s,
+                                     u"ultrafast"_s, boxed}));
+    ConvertWindow window(windowOptions(outFolder(), {boxed}));
+    waitUntilRead(window);
+    const auto filters = [&window] { return window.plannedRun().plan.jobs.value(0).picture.filters.join(u','); };
+    EXPECT_FALSE(filters().contains(u"crop="_s)) << filters().toStdString();
+    child<QComboBox>(window, "crop")->setCurrentIndex(1);
+    EXPECT_TRUE(window.isReading());
+    waitUntilRead(window);
+    EXPECT_TRUE(filters().contains(u"crop=320:180:0:30"_s)) << filters().toStdString();
+    child<QComboBox>(window, "maxSize")->setCurrentIndex(3);
+    child<QComboBox>(window, "denoise")->setCurrentIndex(2);
+    EXPECT_TRUE(filters().contains(u"hqdn3d"_s)) << filters().toStdString();
+    auto *preset = child<QComboBox>(window, "preset");
+    preset->setCurrentIndex(preset->findData(u"dvd-pal"_s));
+    EXPECT_FALSE(child<QComboBox>(window, "maxSize")->isEnabled());
+    window.close();
+    ConvertWindow again;
+    for (const auto &[name, index] : {std::pair{"maxSize", 3}, {"crop", 1}, {"denoise", 2}, {"deinterlace", 0}})
+        EXPECT_EQ(child<QComboBox>(again, name)->currentIndex(), index) << name;
 }
 
 // The toolkit's own lines go to the log file, and to standard error only
