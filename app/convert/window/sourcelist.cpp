@@ -215,6 +215,12 @@ void SourceList::setThumbnail(const QString &path, const QString &png)
     }
 }
 
+int SourceList::selectedRow() const
+{
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    return selected.size() == 1 ? indexOfTopLevelItem(selected.first()) : -1;
+}
+
 void SourceList::setOutputText(int row, const QString &text, bool problem)
 {
     if (QTreeWidgetItem *item = topLevelItem(row)) {

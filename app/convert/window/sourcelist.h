@@ -53,6 +53,9 @@ public:
     void setState(int row, RowState state, const QString &text, const QString &details = QString());
     QString status(int row) const;
 
+    // The row selected when exactly one is; -1 otherwise.
+    int selectedRow() const;
+
 signals:
     void filesDropped(const QStringList &paths);
     void sourcesChanged();

@@ -7,6 +7,7 @@
 #include "window/picturebox.h"
 #include "window/reader.h"
 #include "window/sourcelist.h"
+#include "window/tracklist.h"
 
 #include <reel/core.h>
 #include <reel/dialogs.h>
@@ -154,12 +155,14 @@ void ConvertWindow::buildInterface()
     setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 440)));
 }
 
-// The picture's choices for every video.
+// The selected video's tracks beside the picture's choices for every video.
 QLayout *ConvertWindow::buildChoices()
 {
     auto *choices = new QHBoxLayout;
+    m_trackList = new TrackList(this);
+    m_trackList->setObjectName(QStringLiteral("tracks"));
     m_pictureBox = new PictureBox(this);
-    choices->addStretch(1);
+    choices->addWidget(m_trackList, 1);
     choices->addWidget(m_pictureBox);
     return choices;
 }
@@ -317,10 +320,16 @@ void ConvertWindow::connectControls()
     connect(m_removeButton, &QPushButton::clicked, m_sources, &SourceList::removeSelected);
     connect(m_sources, &SourceList::filesDropped, this, &ConvertWindow::addSources);
     connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::refreshPlan);
+    connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::selectionChanged);
+    connect(m_sources, &SourceList::itemSelectionChanged, this, &ConvertWindow::selectionChanged);
     connect(m_reader, &SourceReader::thumbnailMade, m_sources, &SourceList::setThumbnail);
     connect(m_reader, &SourceReader::barsMeasured, this, [this](const QString &path, const Bars &bars) {
         m_sources->setBlackBars(path, bars);
         m_measured.insert(path);
+    });
+    connect(m_trackList, &TrackList::picked, this, [this](const QString &path, const TrackRequest &request) {
+        m_trackPicks.insert(path, request);
+        outputSettingsChanged();
     });
     connect(m_pictureBox, &PictureBox::changed, this, &ConvertWindow::pictureChanged);
     connect(m_reader, &SourceReader::found, m_sources, &SourceList::addReading);
@@ -443,6 +452,8 @@ void ConvertWindow::presetChanged(int index)
     m_shownPreset = index;
     refreshControls();
     outputSettingsChanged();
+    // Which tracks an output can hold follows the preset.
+    selectionChanged();
 }
 
 // Another output is asked for: the videos done are done no more.
@@ -467,6 +478,17 @@ void ConvertWindow::pictureChanged()
     }
     refreshControls();
     outputSettingsChanged();
+}
+
+void ConvertWindow::selectionChanged()
+{
+    const int row = m_sources->selectedRow();
+    const SourceInfo *source = row >= 0 && m_sources->sources().at(row).usable() ? &m_sources->sources().at(row) : nullptr;
+    std::optional<TrackRequest> picked;
+    if (source && m_trackPicks.contains(source->path))
+        picked = m_trackPicks.value(source->path);
+    m_trackList->showSource(source, currentPreset(), picked);
+    refreshControls();
 }
 
 void ConvertWindow::saveSettings() const
@@ -521,6 +543,7 @@ JobChoices ConvertWindow::currentChoices() const
 {
     JobChoices choices;
     choices.picture = m_pictureBox->request();
+    choices.tracksBySource = m_trackPicks;
     return choices;
 }
 
@@ -557,6 +580,7 @@ void ConvertWindow::refreshControls()
         button->setEnabled(!m_running);
     m_pictureBox->setEnabled(!m_running);
     m_pictureBox->setSizeOffered(preset.family != Family::DvdMpeg2);
+    m_trackList->setEnabled(!m_running);
     m_convertButton->setEnabled(!m_running && !reading);
     m_cancelButton->setEnabled(m_running || reading);
     m_sources->setAcceptDrops(!m_running);
@@ -579,7 +603,7 @@ void ConvertWindow::refreshPlan()
             m_sources->setTracksText(row, QString(), QString());
             continue;
         }
-        const TrackChoice tracks = chooseTracks(source, preset);
+        const TrackChoice tracks = chooseTracks(source, preset, choices.tracksFor(source.path));
         m_sources->setTracksText(row, tracksInBrief(source, tracks), trackSummary(tracks));
         const BudgetPlan plan = planBudget(preset, budget, source.duration, int(tracks.audio.size()));
         if (!plan.ok) {

@@ -8,6 +8,7 @@
 #include "model/plan.h"
 #include "model/runplan.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QSet>
 #include <QWidget>
@@ -32,6 +33,7 @@ namespace convert {
 class PictureBox;
 class SourceList;
 class SourceReader;
+class TrackList;
 
 class ConvertWindow : public QWidget {
     Q_OBJECT
@@ -95,6 +97,7 @@ private:
     void presetChanged(int index);
     void outputSettingsChanged();
     void pictureChanged();
+    void selectionChanged();
     void chooseFiles();
     void chooseDestination();
     void addSample();
@@ -122,6 +125,7 @@ private:
     QPushButton *m_addButton = nullptr;
     QPushButton *m_removeButton = nullptr;
     QPushButton *m_sampleButton = nullptr;
+    TrackList *m_trackList = nullptr;
     PictureBox *m_pictureBox = nullptr;
     QGroupBox *m_settingsBox = nullptr;
     QComboBox *m_presetBox = nullptr;
@@ -160,6 +164,7 @@ private:
     QString m_batchDestination;
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
+    QHash<QString, TrackRequest> m_trackPicks; // each video's own, by source path
     QSet<QString> m_measured;                  // sources whose black bars are known
 };
 

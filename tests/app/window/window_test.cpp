@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
@@ -414,6 +415,38 @@ TEST(Window, RowsShowWhatWasReadAndWhatWasRefused)
         EXPECT_EQ(QDir(thumbnailFolder()).entryList(QDir::Files).size(), 1);
         EXPECT_EQ(reel::test::logLines().filter(u"thumbnailFor"_s).size(), c.bundle.isEmpty() ? 0 : 1);
     });
+}
+
+// Unticking the default sound track of a video, once the other is ticked,
+// keeps the other alone, for that video only.
+TEST(Window, EachVideoKeepsTheTracksTickedForIt)
+{
+    ConvertWindow window(windowOptions(outFolder(), {sharedClip(Clip::Tracks), sharedClip(Clip::Ntsc2997)}));
+    waitUntilRead(window);
+    window.sourceList()->topLevelItem(0)->setSelected(true);
+    auto *tracks = child<QListWidget>(window, "trackList");
+    ASSERT_EQ(tracks->count(), 3);
+    const struct {
+        const char *name;
+        int item;
+        Qt::CheckState state;
+        QList<int> audio;
+    } cases[] = {
+        {"as the plan would", -1, Qt::Checked, {2}},
+        {"the other ticked too, the default first", 0, Qt::Checked, {2, 1}},
+        {"the default unticked", 1, Qt::Unchecked, {1}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        if (c.item >= 0)
+            tracks->item(c.item)->setCheckState(c.state);
+        const RunPlan run = window.plannedRun();
+        ASSERT_EQ(run.plan.jobs.size(), 2) << run.plan.problems.join(u'|').toStdString();
+        EXPECT_EQ(run.plan.jobs.at(0).tracks.audio, c.audio);
+        EXPECT_EQ(run.plan.jobs.at(1).tracks.audio, QList<int>{1});
+    });
+    EXPECT_EQ(tracks->item(0)->text(), u"#1 French · aac · mono"_s);
+    EXPECT_EQ(tracks->item(2)->text(), u"#3 English · subrip"_s);
+    EXPECT_EQ(tracks->item(2)->checkState(), Qt::Checked);
 }
 
 // Automatic crop measures the bars of the videos read, away from the
