@@ -5,6 +5,7 @@
 #include "model/tracks.h"
 #include "probing/discovery.h"
 #include "window/picturebox.h"
+#include "window/preview.h"
 #include "window/reader.h"
 #include "window/sourcelist.h"
 #include "window/tracklist.h"
@@ -19,6 +20,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -32,6 +35,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace convert {
@@ -117,10 +121,12 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
     : QWidget(parent),
       m_presets(presets()),
       m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
-      m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); })
+      m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
+      m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); })
 {
     setWindowTitle(QStringLiteral("reelkit Convert"));
     m_reader = new SourceReader(this);
+    m_preview = new Preview(this);
     buildInterface();
     loadSettings(options);
     refreshControls();
@@ -307,6 +313,11 @@ QLayout *ConvertWindow::buildActions()
     m_convertButton = new QPushButton(QStringLiteral("Convert"), this);
     m_convertButton->setObjectName(QStringLiteral("convert"));
     m_convertButton->setDefault(true);
+    m_previewButton = new QPushButton(QStringLiteral("Preview"), this);
+    m_previewButton->setObjectName(QStringLiteral("preview"));
+    m_previewButton->setToolTip(QStringLiteral("Ten seconds from the middle of the selected video, converted with "
+                                               "these settings and opened in your player"));
+    actions->addWidget(m_previewButton);
     actions->addStretch(1);
     actions->addWidget(m_cancelButton);
     actions->addWidget(m_convertButton);
@@ -332,6 +343,12 @@ void ConvertWindow::connectControls()
         outputSettingsChanged();
     });
     connect(m_pictureBox, &PictureBox::changed, this, &ConvertWindow::pictureChanged);
+    connect(m_previewButton, &QPushButton::clicked, this, &ConvertWindow::startPreview);
+    connect(m_preview, &Preview::progressChanged, this, [this](float percent) {
+        m_jobBar->setValue(barValue(percent));
+        m_overallBar->setValue(barValue(percent));
+    });
+    connect(m_preview, &Preview::finished, this, &ConvertWindow::previewFinished);
     connect(m_reader, &SourceReader::found, m_sources, &SourceList::addReading);
     connect(m_reader, &SourceReader::sourceRead, this,
             [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });
@@ -581,6 +598,9 @@ void ConvertWindow::refreshControls()
     m_pictureBox->setEnabled(!m_running);
     m_pictureBox->setSizeOffered(preset.family != Family::DvdMpeg2);
     m_trackList->setEnabled(!m_running);
+    const int selected = m_sources->selectedRow();
+    m_previewButton->setEnabled(!m_running && !reading && selected >= 0
+                                && m_sources->sources().at(selected).usable());
     m_convertButton->setEnabled(!m_running && !reading);
     m_cancelButton->setEnabled(m_running || reading);
     m_sources->setAcceptDrops(!m_running);
@@ -673,6 +693,11 @@ void ConvertWindow::addSources(const QStringList &paths)
 void ConvertWindow::setFolderRevealer(std::function<void(const QString &)> revealer)
 {
     m_revealer = std::move(revealer);
+}
+
+void ConvertWindow::setPreviewOpener(std::function<void(const QString &)> opener)
+{
+    m_opener = std::move(opener);
 }
 
 void ConvertWindow::setFreeSpaceProbe(std::function<int(const QString &)> probe)
@@ -797,6 +822,57 @@ RunPlan ConvertWindow::plannedRun() const
     return planRun(runRequest(m_sources->rowsToConvert(), QFileInfo(destination()).canonicalFilePath()));
 }
 
+// The selected video's excerpt, planned as Convert plans, into the
+// preview's own folder; no disc, and what is there is the preview's to replace.
+void ConvertWindow::startPreview()
+{
+    const int row = m_sources->selectedRow();
+    if (m_running || isReading() || row < 0 || !m_sources->sources().at(row).usable())
+        return;
+    const SourceInfo &source = m_sources->sources().at(row);
+    const QString folder = m_preview->folder();
+    if (folder.isEmpty()) {
+        reel::displayAlert(QStringLiteral("No preview"),
+                           QStringLiteral("No folder for the preview could be made in %1.").arg(QDir::tempPath()),
+                           reel::kCriticalAlertStyle, this);
+        return;
+    }
+    m_previewRequest = runRequest({row}, folder);
+    m_previewRequest.choices.trim = Preview::excerptOf(source.duration);
+    m_previewRequest.disc = false;
+    m_previewRequest.verify = true;
+    const RunPlan run = planRun(m_previewRequest);
+    if (run.refused() || run.plan.jobs.isEmpty()) {
+        reel::displayAlert(QStringLiteral("Cannot preview"), run.plan.problems.join(QLatin1Char('\n')),
+                           reel::kCriticalAlertStyle, this);
+        return;
+    }
+    JobSettings job = run.plan.jobs.first();
+    job.overwrite = true;
+    m_jobLabel->setText(QStringLiteral("Previewing \"%1\"").arg(source.title));
+    m_jobBar->setValue(0);
+    m_overallBar->setValue(0);
+    setRunning(true);
+    m_preview->start(job);
+}
+
+void ConvertWindow::previewFinished(const QString &output, const QString &error)
+{
+    setRunning(false);
+    m_jobBar->setValue(output.isEmpty() ? 0 : kBarSteps);
+    m_overallBar->setValue(output.isEmpty() ? 0 : kBarSteps);
+    if (!output.isEmpty()) {
+        m_jobLabel->setText(QStringLiteral("Preview ready: %1").arg(output));
+        if (m_opener)
+            m_opener(output);
+    } else if (!error.isEmpty()) {
+        m_jobLabel->setText(QStringLiteral("No preview"));
+        reel::displayAlert(QStringLiteral("No preview"), error, reel::kCriticalAlertStyle, this);
+    } else {
+        m_jobLabel->setText(QStringLiteral("Preview cancelled"));
+    }
+}
+
 RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &folder) const
 {
     RunRequest request;
@@ -914,6 +990,10 @@ void ConvertWindow::cancelConversion()
     }
     if (m_batch) {
         m_batch->cancel();
+        return;
+    }
+    if (m_preview->isRunning()) {
+        m_preview->cancel();
         return;
     }
     if (isReading()) {
@@ -1147,6 +1227,8 @@ void ConvertWindow::closeEvent(QCloseEvent *event)
         m_batch->cancel();
     }
     m_reader->cancel();
+    // The excerpts were only for looking at.
+    m_preview->clear();
     saveSettings();
     event->accept();
 }

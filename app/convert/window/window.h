@@ -1,5 +1,6 @@
 // The converter's window: sources in, a preset and a quality, size or
-// bitrate, a destination, and the batch with its progress.
+// bitrate, the picture and each video's tracks, a destination, a preview,
+// and the batch with its progress.
 #pragma once
 
 #include "jobs/authoring.h"
@@ -31,6 +32,7 @@ class QTimer;
 namespace convert {
 
 class PictureBox;
+class Preview;
 class SourceList;
 class SourceReader;
 class TrackList;
@@ -54,6 +56,9 @@ public:
     // The disc being made after the batch; null when none is.
     DiscAuthoring *disc() const { return m_disc; }
     SourceList *sourceList() const { return m_sources; }
+    // The preview being made or last made, and what it asked of the plan.
+    Preview *preview() const { return m_preview; }
+    RunRequest previewRequest() const { return m_previewRequest; }
     // The run Convert would start now.
     RunPlan plannedRun() const;
 
@@ -62,10 +67,13 @@ public:
     // Where the destination's free space (in MB, -1 when unknown) is asked;
     // the file system unless replaced.
     void setFreeSpaceProbe(std::function<int(const QString &folder)> probe);
+    // What opens a preview; the desktop's player unless replaced.
+    void setPreviewOpener(std::function<void(const QString &file)> opener);
 
 public slots:
     void startConversion();
     void cancelConversion();
+    void startPreview();
 
 signals:
     // Every source asked for has been read.
@@ -98,6 +106,7 @@ private:
     void outputSettingsChanged();
     void pictureChanged();
     void selectionChanged();
+    void previewFinished(const QString &output, const QString &error);
     void chooseFiles();
     void chooseDestination();
     void addSample();
@@ -127,6 +136,8 @@ private:
     QPushButton *m_sampleButton = nullptr;
     TrackList *m_trackList = nullptr;
     PictureBox *m_pictureBox = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    Preview *m_preview = nullptr;
     QGroupBox *m_settingsBox = nullptr;
     QComboBox *m_presetBox = nullptr;
     QRadioButton *m_qualityRadio = nullptr;
@@ -164,8 +175,10 @@ private:
     QString m_batchDestination;
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
+    std::function<void(const QString &)> m_opener;
     QHash<QString, TrackRequest> m_trackPicks; // each video's own, by source path
     QSet<QString> m_measured;                  // sources whose black bars are known
+    RunRequest m_previewRequest;
 };
 
 } // namespace convert

@@ -1,6 +1,7 @@
 // The window on the offscreen platform: a folder dropped, a conversion
 // started, the progress bars at their end, the controls afterwards, the
-// questions it asks on the way, a disc, and what it remembers.
+// questions it asks on the way, a disc, what it remembers, the rows as they
+// are read, each video's tracks, the picture, and a preview.
 #include "bundles.h"
 #include "clips.h"
 #include "logcapture.h"
@@ -8,6 +9,7 @@
 #include "tables.h"
 
 #include <jobs/authoring.h>
+#include <window/preview.h>
 #include <window/sourcelist.h>
 #include <window/thumbnails.h>
 #include <window/window.h>
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -475,6 +478,37 @@ TEST(Window, PictureChoicesReachThePlan)
     ConvertWindow again;
     for (const auto &[name, index] : {std::pair{"maxSize", 3}, {"crop", 1}, {"denoise", 2}, {"deinterlace", 0}})
         EXPECT_EQ(child<QComboBox>(again, name)->currentIndex(), index) << name;
+}
+
+TEST(Window, PreviewsTenSecondsFromTheMiddleInThePlayer)
+{
+    const QString notes = reel::test::writeFile(reel::test::scratchDir() + u"/notes.txt"_s, "sunny\n");
+    ConvertWindow window(windowOptions(outFolder(), {notes, sharedClip(Clip::Silent)}));
+    QStringList opened;
+    window.setPreviewOpener([&opened](const QString &file) { opened << file; });
+    waitUntilRead(window);
+    auto *preview = child<QPushButton>(window, "preview");
+    EXPECT_FALSE(preview->isEnabled()); // nothing selected
+    window.sourceList()->topLevelItem(0)->setSelected(true);
+    EXPECT_FALSE(preview->isEnabled()); // a refused file
+    window.sourceList()->clearSelection();
+    window.sourceList()->topLevelItem(1)->setSelected(true);
+    ASSERT_TRUE(preview->isEnabled());
+    QSignalSpy made(window.preview(), &Preview::finished);
+    preview->click();
+    EXPECT_FALSE(preview->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(window, "convert")->isEnabled());
+    ASSERT_TRUE(made.wait(kWaitMs));
+    ASSERT_EQ(opened.size(), 1) << made.value(0).value(1).toString().toStdString();
+    EXPECT_TRUE(QFileInfo(opened.first()).size() > 0);
+    // A 3-second clip: from its start.
+    EXPECT_EQ(window.previewRequest().choices.trim.start, 0.0);
+    EXPECT_EQ(window.previewRequest().choices.trim.length, 10.0);
+    EXPECT_EQ(Preview::excerptOf(600).start, 295.0);
+    EXPECT_TRUE(preview->isEnabled());
+    EXPECT_EQ(window.sourceList()->status(1), QString()); // a preview converts nothing
+    window.close();
+    EXPECT_FALSE(QFileInfo::exists(opened.first()));
 }
 
 // The toolkit's own lines go to the log file, and to standard error only
