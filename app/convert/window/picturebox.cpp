@@ -18,7 +18,7 @@ PictureBox::PictureBox(QWidget *parent) : QGroupBox(QStringLiteral("Picture"), p
         ->setToolTip(QStringLiteral("Only ever smaller, never larger, in its own shape; a DVD's frame is fixed"));
     addChoice(1, QStringLiteral("Crop:"), "crop",
               {{QStringLiteral("None"), QStringLiteral("none")}, {QStringLiteral("Automatic"), QStringLiteral("auto")}})
-        ->setToolTip(QStringLiteral("Automatic cuts the black bars found at five points through each video"));
+        ->setToolTip(QStringLiteral("Automatic cuts the black bars found at five places through each video"));
     addChoice(2, QStringLiteral("Denoise:"), "denoise",
               {{QStringLiteral("Off"), QStringLiteral("off")},
                {QStringLiteral("Light"), QStringLiteral("light")},

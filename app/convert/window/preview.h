@@ -23,7 +23,7 @@ public:
     // Stops an excerpt being made; the scratch folder goes with it.
     ~Preview() override;
 
-    // The part of a video of that duration that is previewed.
+    // The stretch of a video of that duration that is previewed.
     static TrimRequest excerptOf(float duration);
 
     // Where excerpts are made, in the temporary folder, made on first use;

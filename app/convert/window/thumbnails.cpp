@@ -51,7 +51,7 @@ QString thumbnailFor(const SourceInfo &source, const RunLimits &limits)
     }
     // Written aside and renamed, so that a run stopped half-way leaves no
     // broken picture in the cache.
-    const QString partial = png + QStringLiteral(".part.png");
+    const QString unfinished = png + QStringLiteral(".unfinished.png");
     const QStringList words{QStringLiteral("-nostdin"), QStringLiteral("-hide_banner"),
                             QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y"),
                             QStringLiteral("-ss"), QString::number(double(source.duration) / 10, 'f', 3),
@@ -59,10 +59,10 @@ QString thumbnailFor(const SourceInfo &source, const RunLimits &limits)
                             QStringLiteral("-map"), QStringLiteral("0:%1").arg(source.video()->index),
                             QStringLiteral("-frames:v"), QStringLiteral("1"),
                             QStringLiteral("-vf"), QStringLiteral("scale=-2:%1").arg(kThumbnailHeight),
-                            QStringLiteral("-f"), QStringLiteral("image2"), partial};
+                            QStringLiteral("-f"), QStringLiteral("image2"), unfinished};
     const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
-    if (!run.succeeded() || QFileInfo(partial).size() == 0 || !QFile::rename(partial, png)) {
-        QFile::remove(partial);
+    if (!run.succeeded() || QFileInfo(unfinished).size() == 0 || !QFile::rename(unfinished, png)) {
+        QFile::remove(unfinished);
         const QString said = unfinishedRunText(QStringLiteral("ffmpeg"), run, limits);
         reel::logAlways(reel::LogLabel("thumbnailFor"), ":-( none for %@: %@", source.path,
                         !said.isEmpty() ? said : QString::fromUtf8(run.err).trimmed());

@@ -347,7 +347,13 @@ TEST(Window, DoneVideosWaitAgainWhenTheOutputWouldChange)
         std::function<void()> change;
         bool again;
     } cases[] = {
-        {"the destination", [&] { child<QLineEdit>(window, "destination")->setText(outFolder(u"other"_s)); }, false},
+        {"the destination",
+         [&] {
+             auto *edit = child<QLineEdit>(window, "destination");
+             edit->setText(outFolder(u"other"_s));
+             emit edit->editingFinished();
+         },
+         false},
         {"the preset", [&] { child<QComboBox>(window, "preset")->setCurrentIndex(1); }, true},
         {"the budget's mode", [&] { child<QRadioButton>(window, "sizeMode")->setChecked(true); }, true},
         {"the size", [&] { child<QSpinBox>(window, "sizeMB")->setValue(7); }, true},
