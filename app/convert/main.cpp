@@ -1,5 +1,6 @@
 // reelkit-convert: the window where a display answers, the terminal form
 // otherwise or whenever it is given arguments (see --help).
+#include "jobs/logrouting.h"
 #include "model/options.h"
 #include "terminal/terminal.h"
 #include "window/display.h"
@@ -12,6 +13,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -66,5 +68,12 @@ int main(int argc, char *argv[])
     }
     if (options.debug)
         reel::setDEBUG(1);
-    return reel::applicationMain(argc, argv, [&options] { return new convert::ConvertWindow(options); });
+    // As in the terminal: the toolkit's lines go to the log file, on
+    // standard error only with --debug. Made once the application names
+    // the temporary folder, it outlives the window.
+    std::optional<convert::LogRouting> logRouting;
+    return reel::applicationMain(argc, argv, [&options, &logRouting] {
+        logRouting.emplace(options.debug);
+        return new convert::ConvertWindow(options);
+    });
 }

@@ -99,6 +99,8 @@ TEST(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
         {"critical, markup", {.title = u"<b>x</b> & %@"_s, .message = u"<i>y</i><br>%s <a href=\"x\">l</a>"_s,
                               .critical = true},
          [](QMessageBox *box) { QTest::mouseClick(box->buttons().at(0), Qt::LeftButton); }, {}},
+        {"all went well", {.title = u"Done"_s, .informational = true},
+         [](QMessageBox *box) { QTest::mouseClick(box->buttons().at(0), Qt::LeftButton); }, {}},
         // Closing the window presses the escape button.
         {"timed, closed", timed, [](QMessageBox *box) { box->close(); }, {AlertButton::Alternate}},
         {"timed, nobody answers", timed, [](QMessageBox *) {}, {AlertButton::Default, true, 10}},
@@ -122,7 +124,10 @@ TEST(QtAlerts, BlockingAlertsShowTheirTextsAndButtonsAndAnswer)
             EXPECT_EQ(std::tuple(title->text(), title->textFormat(), box->informativeText(), buttons,
                                  onScreen(box->defaultButton()), onScreen(box->checkBox()), box->icon(), box->parentWidget()),
                       std::tuple(r.title, Qt::PlainText, r.message, r.shownButtons(), r.shownButtons().first(),
-                                 r.checkboxTitle, r.critical ? QMessageBox::Critical : QMessageBox::Warning,
+                                 r.checkboxTitle,
+                                 r.critical ? QMessageBox::Critical
+                                 : r.informational ? QMessageBox::Information
+                                                   : QMessageBox::Warning,
                                  r.window ? &window : nullptr));
             if (message)
                 EXPECT_EQ(message->textFormat(), Qt::PlainText);

@@ -23,9 +23,9 @@ constexpr double kBytesPerMB = 1024.0 * 1024.0;
 // No chapter mark this close to a title's end: it would hold nothing.
 constexpr float kLastChapterRoom = 10;
 
-int soundTracks(const SourceInfo &source, const Preset &preset, const TrackRequest &tracks)
+int soundTracks(const SourceInfo &source, const Preset &preset, const JobChoices &choices)
 {
-    return int(chooseTracks(source, preset, tracks).audio.size());
+    return int(chooseTracks(source, preset, choices.tracksFor(source.path)).audio.size());
 }
 
 QString videosText(int count)
@@ -153,7 +153,7 @@ void explainTooLarge(const Titles &titles, const Preset &preset, const DiscSetti
 } // namespace
 
 DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset, const Budget &asked,
-                          const DiscSettings &settings, const TrackRequest &tracks)
+                          const DiscSettings &settings, const JobChoices &choices)
 {
     DiscBudget result;
     if (preset.family != Family::DvdMpeg2) {
@@ -175,12 +175,12 @@ DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset
     }
     for (const SourceInfo &source : std::as_const(titles.sources)) {
         titles.duration += source.duration;
-        titles.soundTracks = std::max(titles.soundTracks, soundTracks(source, preset, tracks));
+        titles.soundTracks = std::max(titles.soundTracks, soundTracks(source, preset, choices));
     }
     if (!shareBitrate(titles, preset, asked, settings, result))
         return result;
     for (const SourceInfo &source : std::as_const(titles.sources))
-        result.totalMB += estimateMB(preset, result.sharedKbps, source.duration, soundTracks(source, preset, tracks));
+        result.totalMB += estimateMB(preset, result.sharedKbps, source.duration, soundTracks(source, preset, choices));
     result.budget = Budget{Budget::Mode::Bitrate, 0, result.sharedKbps, 0};
     if (result.totalMB > discRoomMB(settings.dualLayer))
         explainTooLarge(titles, preset, settings, result);

@@ -61,7 +61,7 @@ struct DiscBudget {
 // titles would not fit the disc; also refused for a preset that is no DVD's
 // and for more titles than a DVD has.
 DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset, const Budget &asked,
-                          const DiscSettings &settings, const TrackRequest &tracks = {});
+                          const DiscSettings &settings, const JobChoices &choices = {});
 
 // The chapter marks of a title as dvdauthor takes them: "0", "0:05:00",
 // "0:10:00"... every minutes minutes before the end (none in its last 10

@@ -81,7 +81,7 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
         *problem = QStringLiteral("%1: %2").arg(source.title, *problem);
         return false;
     }
-    job->tracks = chooseTracks(source, preset, choices.tracks);
+    job->tracks = chooseTracks(source, preset, choices.tracksFor(source.path));
     if (!job->tracks.problem.isEmpty()) {
         *problem = QStringLiteral("%1: %2").arg(source.title, job->tracks.problem);
         return false;

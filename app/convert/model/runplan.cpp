@@ -27,7 +27,7 @@ bool fitsTheDisc(const RunRequest &request, RunPlan &run, Budget &budget)
         if (trimSource(&source, request.choices.trim, &ignored))
             kept << source;
     }
-    run.disc = planDiscBudget(kept, request.preset, request.budget, request.discSettings, request.choices.tracks);
+    run.disc = planDiscBudget(kept, request.preset, request.budget, request.discSettings, request.choices);
     if (!run.disc.ok)
         return refuse(run, RunPlan::Refusal::DiscBudget, run.disc.problem);
     budget = run.disc.budget;

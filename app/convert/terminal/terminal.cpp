@@ -2,6 +2,7 @@
 
 #include "jobs/authoring.h"
 #include "jobs/batch.h"
+#include "jobs/logrouting.h"
 #include "jobs/workfolder.h"
 #include "model/command.h"
 #include "model/disc.h"
@@ -19,9 +20,7 @@
 #include <reel/files.h>
 #include <reel/numbers.h>
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHash>
@@ -68,48 +67,6 @@ private:
     // output goes to closed (a closed terminal ends the reader first).
     static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGPIPE};
     struct sigaction m_old[std::size(kSignals)] = {};
-};
-
-// The toolkit's diagnostic lines go to a log file unless --debug asks for
-// them on standard error, so that they do not break into the progress.
-class LogRouting {
-public:
-    explicit LogRouting(bool toStderr)
-    {
-        if (toStderr)
-            return;
-        // The last run's lines only: the temporary folder is no archive. The
-        // old log goes and a new file is made, never opened through a link.
-        // Without a temporary folder the lines stay on standard error.
-        const QString folder = reel::getTMPFOLDER();
-        if (folder.isEmpty())
-            return;
-        const QString path = reel::stringByAppendingPathComponent(folder, QStringLiteral("reelkit-convert.log"));
-        const int fd = reel::replaceWithNewFile(path);
-        if (fd < 0 || !m_file.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
-            if (fd >= 0)
-                ::close(fd);
-            return;
-        }
-        m_previous = reel::setLogSink([this](const QString &text) {
-            const QByteArray stamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs).toUtf8();
-            m_file.write(stamp + ' ' + text.toUtf8() + '\n');
-            m_file.flush();
-        });
-        m_installed = true;
-    }
-    ~LogRouting()
-    {
-        if (m_installed)
-            reel::setLogSink(m_previous);
-    }
-    LogRouting(const LogRouting &) = delete;
-    LogRouting &operator=(const LogRouting &) = delete;
-
-private:
-    QFile m_file;
-    reel::LogSink m_previous;
-    bool m_installed = false;
 };
 
 enum class Answer { Yes, No, Interrupted };

@@ -3,6 +3,7 @@
 #include "probing/discovery.h"
 #include "probing/probe.h"
 #include "probing/sample.h"
+#include "window/thumbnails.h"
 
 #include <QMetaObject>
 
@@ -44,6 +45,20 @@ void SourceReader::makeSample()
             return;
         }
         readOnWorker({path}, generation);
+    });
+}
+
+void SourceReader::measureBars(const QList<SourceInfo> &sources)
+{
+    if (sources.isEmpty())
+        return;
+    post([this, sources](int generation) {
+        const std::function<bool()> cancelled = [this, generation] { return m_generation != generation; };
+        for (qsizetype i = 0; i < sources.size() && !cancelled(); ++i) {
+            const SourceInfo &source = sources.at(i);
+            const Bars bars = measureBlackBars(source, RunLimits{kProbeTimeoutMs, cancelled});
+            deliver(generation, [this, path = source.path, bars] { emit barsMeasured(path, bars); });
+        }
     });
 }
 
@@ -90,6 +105,15 @@ void SourceReader::readOnWorker(const QStringList &paths, int generation)
         const SourceInfo source = probeSource(files.at(i), RunLimits{kProbeTimeoutMs, cancelled});
         const int ticket = tickets.at(i);
         deliver(generation, [this, ticket, source] { emit sourceRead(ticket, source); });
+        if (!source.usable())
+            continue;
+        const QString png = thumbnailFor(source, RunLimits{kProbeTimeoutMs, cancelled});
+        if (!png.isEmpty())
+            deliver(generation, [this, path = source.path, png] { emit thumbnailMade(path, png); });
+        if (m_measuringBars && !cancelled()) {
+            const Bars bars = measureBlackBars(source, RunLimits{kProbeTimeoutMs, cancelled});
+            deliver(generation, [this, path = source.path, bars] { emit barsMeasured(path, bars); });
+        }
     }
 }
 

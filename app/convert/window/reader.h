@@ -1,6 +1,7 @@
 // Reading sources for the window away from its thread: folders searched,
-// files probed with ffprobe, the sample clip made, one request after the
-// other on a worker thread, the answers delivered on the window's thread.
+// files probed with ffprobe, their thumbnails and black bars, the sample
+// clip made, one request after the other on a worker thread, the answers
+// delivered on the window's thread.
 #pragma once
 
 #include "model/source.h"
@@ -27,8 +28,14 @@ public:
 
     // Finds the videos among paths (folders searched, see discovery.h) and
     // reads each: found() as soon as a file is known, sourceRead() when its
-    // probe ends.
+    // probe ends, then thumbnailMade() and, while bars are measured,
+    // barsMeasured().
     void read(const QStringList &paths);
+    // Whether the sources read from now on have their black bars measured
+    // (the crop asks for them).
+    void setMeasuringBars(bool measuring) { m_measuringBars = measuring; }
+    // Measures the black bars of sources already read.
+    void measureBars(const QList<SourceInfo> &sources);
     // Makes the built-in sample, then reads it like a file; sampleFailed()
     // when ffmpeg could not make it.
     void makeSample();
@@ -42,6 +49,9 @@ signals:
     void found(int ticket, const QString &path);
     void sourceRead(int ticket, const convert::SourceInfo &source);
     void sampleFailed(const QString &error);
+    // A cached PNG of the source's picture; none comes when ffmpeg made none.
+    void thumbnailMade(const QString &path, const QString &png);
+    void barsMeasured(const QString &path, const convert::Bars &bars);
     void emptyFolder(const QString &folder);
     // A card whose clips cannot be listed: the sentence says where and why.
     void unreadableFolder(const QString &problem);
@@ -62,6 +72,7 @@ private:
     bool m_stopping = false;
     std::atomic<int> m_generation{0};
     std::atomic<int> m_nextTicket{1};
+    std::atomic<bool> m_measuringBars{false};
     int m_pending = 0; // on the window's thread
 };
 

@@ -1,13 +1,17 @@
 #include "window/sourcelist.h"
 
+#include <reel/core.h>
 #include <reel/media.h>
+#include <reel/numbers.h>
 
 #include <QDragEnterEvent>
 #include <QHeaderView>
+#include <QIcon>
 #include <QMimeData>
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 
 namespace convert {
 
@@ -25,13 +29,54 @@ QStringList localFiles(const QMimeData *mime)
     return paths;
 }
 
+// 0:01:35, as people write a duration; the toolkit's forms go to the tooltip.
+QString clockText(float seconds)
+{
+    return reel::secondeFloat2TimecodeStr(std::round(seconds), 0);
+}
+
+// "1920x1080, 29.97 fps"; the rate left out when the stream does not give it.
+QString resolutionText(const SourceInfo &source)
+{
+    QString text = QStringLiteral("%1x%2").arg(source.width).arg(source.height);
+    const StreamInfo *video = source.video();
+    if (video && video->fps > 0) {
+        QString rate = QString::number(video->fps, 'f', 2);
+        while (rate.endsWith(QLatin1Char('0')))
+            rate.chop(1);
+        if (rate.endsWith(QLatin1Char('.')))
+            rate.chop(1);
+        text += QStringLiteral(", %1 fps").arg(rate);
+    }
+    return text;
+}
+
+// Why the probe refused the source, without the path its sentence starts
+// with (the row shows it) nor the one ffprobe repeats before its own words:
+// "cannot be read: Invalid data found when processing input".
+QString refusalReason(const SourceInfo &source)
+{
+    QString reason = source.error;
+    const QString name = reel::lastPathComponent(source.path);
+    for (const QString &path : {source.path, name}) {
+        if (path.isEmpty())
+            continue;
+        reason.replace(path + QStringLiteral(": "), QString());
+        if (reason.startsWith(path + QLatin1Char(' ')))
+            reason = reason.mid(path.size() + 1);
+    }
+    if (reason.startsWith(QLatin1String("is ")))
+        reason = reason.mid(3);
+    return reason;
+}
+
 } // namespace
 
 SourceList::SourceList(QWidget *parent) : QTreeWidget(parent)
 {
     setColumnCount(ColumnCount);
-    setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Duration"), QStringLiteral("Size"),
-                     QStringLiteral("Tracks"), QStringLiteral("Output"), QStringLiteral("Status")});
+    setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Duration"), QStringLiteral("Resolution"),
+                     QStringLiteral("Size"), QStringLiteral("Tracks"), QStringLiteral("Output"), QStringLiteral("Status")});
     headerItem()->setToolTip(Size, QStringLiteral("In MB of 1024 x 1024 bytes, as every size in this program"));
     setRootIsDecorated(false);
     setAlternatingRowColors(true);
@@ -40,7 +85,9 @@ SourceList::SourceList(QWidget *parent) : QTreeWidget(parent)
     setDropIndicatorShown(false);
     header()->setSectionResizeMode(Title, QHeaderView::Stretch);
     header()->setStretchLastSection(false);
-    for (int column : {Duration, Size, Tracks, Output, Status})
+    // Thumbnails are made 72 pixels high; the list shows them smaller.
+    setIconSize(QSize(96, 54));
+    for (int column : {Duration, Resolution, Size, Tracks, Output, Status})
         header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 }
 
@@ -89,13 +136,15 @@ void SourceList::showSource(int row)
     item->setText(Title, source.title);
     item->setToolTip(Title, source.titleNote.isEmpty() ? source.path : source.path + u'\n' + source.titleNote);
     const bool read = m_states.at(row) != RowState::Reading;
-    item->setText(Duration, source.usable() ? durationText(source.duration) : QString());
+    item->setText(Duration, source.usable() ? clockText(source.duration) : QString());
+    item->setToolTip(Duration, source.usable() ? durationText(source.duration) : QString());
+    item->setText(Resolution, source.usable() ? resolutionText(source) : QString());
     item->setText(Size, read ? sizeText(source.sizeMB) : QString());
     if (m_states.at(row) == RowState::Reading) {
         setState(row, RowState::Reading, QStringLiteral("reading…"));
     } else if (!source.usable()) {
-        setState(row, RowState::Unreadable, QStringLiteral("unreadable"), source.error);
-        item->setForeground(Status, QBrush(Qt::red));
+        // Shown and kept, never converted: the user sees why.
+        setState(row, RowState::Unreadable, QStringLiteral("refused: %1").arg(refusalReason(source)), source.error);
     } else {
         setState(row, RowState::Ready, QString());
     }
@@ -138,6 +187,38 @@ QList<int> SourceList::rowsToConvert() const
             rows << row;
     }
     return rows;
+}
+
+void SourceList::reopenDone()
+{
+    for (int row = 0; row < m_states.size(); ++row) {
+        if (m_states.at(row) == RowState::Done)
+            setState(row, RowState::Ready, QStringLiteral("waiting"),
+                     QStringLiteral("Converted before with other settings; Convert makes it again with these"));
+    }
+}
+
+void SourceList::setBlackBars(const QString &path, const Bars &bars)
+{
+    for (SourceInfo &source : m_sources) {
+        if (source.path == path)
+            source.blackBars = bars;
+    }
+}
+
+void SourceList::setThumbnail(const QString &path, const QString &png)
+{
+    const QIcon icon(png);
+    for (int row = 0; row < m_sources.size(); ++row) {
+        if (m_sources.at(row).path == path)
+            topLevelItem(row)->setIcon(Title, icon);
+    }
+}
+
+int SourceList::selectedRow() const
+{
+    const QList<QTreeWidgetItem *> selected = selectedItems();
+    return selected.size() == 1 ? indexOfTopLevelItem(selected.first()) : -1;
 }
 
 void SourceList::setOutputText(int row, const QString &text, bool problem)

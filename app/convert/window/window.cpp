@@ -4,8 +4,11 @@
 #include "model/tools.h"
 #include "model/tracks.h"
 #include "probing/discovery.h"
+#include "window/picturebox.h"
+#include "window/preview.h"
 #include "window/reader.h"
 #include "window/sourcelist.h"
+#include "window/tracklist.h"
 
 #include <reel/core.h>
 #include <reel/dialogs.h>
@@ -17,6 +20,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -30,6 +35,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace convert {
@@ -47,6 +53,9 @@ const QString kDiscKey = QStringLiteral("ConvertMakeDisc");
 const QString kDualLayerKey = QStringLiteral("ConvertDualLayer");
 const QString kChaptersKey = QStringLiteral("ConvertChapterMinutes");
 const QString kNormalizeKey = QStringLiteral("ConvertNormalize");
+// The Picture group's words, in its order.
+const QStringList kPictureKeys{QStringLiteral("ConvertMaxSize"), QStringLiteral("ConvertCrop"),
+                               QStringLiteral("ConvertDenoise"), QStringLiteral("ConvertDeinterlace")};
 
 // Progress bars count tenths of a percent, so that a long job still moves.
 constexpr int kBarSteps = 1000;
@@ -112,10 +121,12 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
     : QWidget(parent),
       m_presets(presets()),
       m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
-      m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); })
+      m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
+      m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); })
 {
     setWindowTitle(QStringLiteral("reelkit Convert"));
     m_reader = new SourceReader(this);
+    m_preview = new Preview(this);
     buildInterface();
     loadSettings(options);
     refreshControls();
@@ -133,6 +144,7 @@ void ConvertWindow::buildInterface()
     m_sources->setObjectName(QStringLiteral("sources"));
     layout->addWidget(m_sources, 1);
     layout->addLayout(buildSourceButtons());
+    layout->addLayout(buildChoices());
     m_settingsBox = new QGroupBox(QStringLiteral("Output"), this);
     auto *grid = new QGridLayout(m_settingsBox);
     buildPresetAndBudget(grid);
@@ -144,9 +156,21 @@ void ConvertWindow::buildInterface()
     m_clock = new QTimer(this);
     m_clock->setInterval(500);
     connectControls();
-    resize(820, 520);
+    resize(900, 700);
     // Room for the list's columns, the output settings and both bars.
     setMinimumSize(minimumSizeHint().expandedTo(QSize(640, 440)));
+}
+
+// The selected video's tracks beside the picture's choices for every video.
+QLayout *ConvertWindow::buildChoices()
+{
+    auto *choices = new QHBoxLayout;
+    m_trackList = new TrackList(this);
+    m_trackList->setObjectName(QStringLiteral("tracks"));
+    m_pictureBox = new PictureBox(this);
+    choices->addWidget(m_trackList, 1);
+    choices->addWidget(m_pictureBox);
+    return choices;
 }
 
 QLayout *ConvertWindow::buildSourceButtons()
@@ -289,6 +313,11 @@ QLayout *ConvertWindow::buildActions()
     m_convertButton = new QPushButton(QStringLiteral("Convert"), this);
     m_convertButton->setObjectName(QStringLiteral("convert"));
     m_convertButton->setDefault(true);
+    m_previewButton = new QPushButton(QStringLiteral("Preview"), this);
+    m_previewButton->setObjectName(QStringLiteral("preview"));
+    m_previewButton->setToolTip(QStringLiteral("Ten seconds from the middle of the selected video, converted with "
+                                               "these settings and opened in your player"));
+    actions->addWidget(m_previewButton);
     actions->addStretch(1);
     actions->addWidget(m_cancelButton);
     actions->addWidget(m_convertButton);
@@ -302,6 +331,24 @@ void ConvertWindow::connectControls()
     connect(m_removeButton, &QPushButton::clicked, m_sources, &SourceList::removeSelected);
     connect(m_sources, &SourceList::filesDropped, this, &ConvertWindow::addSources);
     connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::refreshPlan);
+    connect(m_sources, &SourceList::sourcesChanged, this, &ConvertWindow::selectionChanged);
+    connect(m_sources, &SourceList::itemSelectionChanged, this, &ConvertWindow::selectionChanged);
+    connect(m_reader, &SourceReader::thumbnailMade, m_sources, &SourceList::setThumbnail);
+    connect(m_reader, &SourceReader::barsMeasured, this, [this](const QString &path, const Bars &bars) {
+        m_sources->setBlackBars(path, bars);
+        m_measured.insert(path);
+    });
+    connect(m_trackList, &TrackList::picked, this, [this](const QString &path, const TrackRequest &request) {
+        m_trackPicks.insert(path, request);
+        outputSettingsChanged();
+    });
+    connect(m_pictureBox, &PictureBox::changed, this, &ConvertWindow::pictureChanged);
+    connect(m_previewButton, &QPushButton::clicked, this, &ConvertWindow::startPreview);
+    connect(m_preview, &Preview::progressChanged, this, [this](float percent) {
+        m_jobBar->setValue(barValue(percent));
+        m_overallBar->setValue(barValue(percent));
+    });
+    connect(m_preview, &Preview::finished, this, &ConvertWindow::previewFinished);
     connect(m_reader, &SourceReader::found, m_sources, &SourceList::addReading);
     connect(m_reader, &SourceReader::sourceRead, this,
             [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });
@@ -327,11 +374,12 @@ void ConvertWindow::connectControls()
             if (!on)
                 return;
             refreshControls();
-            refreshPlan();
+            outputSettingsChanged();
         });
     }
     for (QSpinBox *spin : {m_qualitySpin, m_sizeSpin, m_bitrateSpin})
-        connect(spin, &QSpinBox::valueChanged, this, &ConvertWindow::refreshPlan);
+        connect(spin, &QSpinBox::valueChanged, this, &ConvertWindow::outputSettingsChanged);
+    connect(m_normalizeCheck, &QCheckBox::toggled, this, &ConvertWindow::outputSettingsChanged);
     connect(m_destinationEdit, &QLineEdit::editingFinished, this, &ConvertWindow::refreshPlan);
     for (QCheckBox *check : {m_discCheck, m_dualLayerCheck}) {
         connect(check, &QCheckBox::toggled, this, [this] {
@@ -393,6 +441,14 @@ void ConvertWindow::loadSettings(const Options &options)
     m_normalizeCheck->setChecked(options.normalize || reel::prefRead(kNormalizeKey) == QLatin1String("1"));
     if (options.disc)
         m_discName = options.discName;
+    {
+        const QSignalBlocker quiet(m_pictureBox);
+        QStringList words;
+        for (const QString &key : kPictureKeys)
+            words << reel::prefRead(key);
+        m_pictureBox->setWords(words);
+    }
+    m_reader->setMeasuringBars(m_pictureBox->request().crop == PictureRequest::Crop::Auto);
 
     QString folder = options.outputDir.isNull() ? reel::prefRead(kDestinationKey)
                                                 : reel::stringByExpandingTildeInPath(options.outputDir);
@@ -403,14 +459,53 @@ void ConvertWindow::loadSettings(const Options &options)
 
 void ConvertWindow::presetChanged(int index)
 {
-    // The quality follows the preset while it is the preset's own.
+    // The quality follows the preset while it is the preset's own; the
+    // bitrate is the preset's own, a DVD's and an MP4's being far apart.
     const Preset &before = m_presets.value(m_shownPreset);
     const Preset &now = m_presets.value(index);
     if (now.hasQualityMode() && m_qualitySpin->value() == before.defaultCrf)
         m_qualitySpin->setValue(now.defaultCrf);
+    m_bitrateSpin->setValue(now.defaultVideoKbps);
     m_shownPreset = index;
     refreshControls();
+    outputSettingsChanged();
+    // Which tracks an output can hold follows the preset.
+    selectionChanged();
+}
+
+// Another output is asked for: the videos done are done no more.
+void ConvertWindow::outputSettingsChanged()
+{
+    if (!m_running)
+        m_sources->reopenDone();
     refreshPlan();
+}
+
+void ConvertWindow::pictureChanged()
+{
+    const bool measuring = m_pictureBox->request().crop == PictureRequest::Crop::Auto;
+    m_reader->setMeasuringBars(measuring);
+    if (measuring) {
+        QList<SourceInfo> missing;
+        for (const SourceInfo &source : m_sources->sources()) {
+            if (source.usable() && !m_measured.contains(source.path))
+                missing << source;
+        }
+        m_reader->measureBars(missing);
+    }
+    refreshControls();
+    outputSettingsChanged();
+}
+
+void ConvertWindow::selectionChanged()
+{
+    const int row = m_sources->selectedRow();
+    const SourceInfo *source = row >= 0 && m_sources->sources().at(row).usable() ? &m_sources->sources().at(row) : nullptr;
+    std::optional<TrackRequest> picked;
+    if (source && m_trackPicks.contains(source->path))
+        picked = m_trackPicks.value(source->path);
+    m_trackList->showSource(source, currentPreset(), picked);
+    refreshControls();
 }
 
 void ConvertWindow::saveSettings() const
@@ -429,6 +524,9 @@ void ConvertWindow::saveSettings() const
     reel::prefWrite(kDualLayerKey, m_dualLayerCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
     reel::prefWrite(kChaptersKey, m_chapterSpin->value());
     reel::prefWrite(kNormalizeKey, m_normalizeCheck->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const QStringList words = m_pictureBox->words();
+    for (int i = 0; i < kPictureKeys.size(); ++i)
+        reel::prefWrite(kPictureKeys.at(i), words.value(i));
 }
 
 DiscSettings ConvertWindow::currentDiscSettings() const
@@ -456,6 +554,14 @@ Budget ConvertWindow::currentBudget() const
     budget.sizeMB = m_sizeSpin->value();
     budget.videoKbps = m_bitrateSpin->value();
     return budget;
+}
+
+JobChoices ConvertWindow::currentChoices() const
+{
+    JobChoices choices;
+    choices.picture = m_pictureBox->request();
+    choices.tracksBySource = m_trackPicks;
+    return choices;
 }
 
 QString ConvertWindow::destination() const
@@ -489,6 +595,12 @@ void ConvertWindow::refreshControls()
     m_chapterSpin->setEnabled(!m_running && makingDisc());
     for (QPushButton *button : {m_addButton, m_sampleButton, m_removeButton})
         button->setEnabled(!m_running);
+    m_pictureBox->setEnabled(!m_running);
+    m_pictureBox->setSizeOffered(preset.family != Family::DvdMpeg2);
+    m_trackList->setEnabled(!m_running);
+    const int selected = m_sources->selectedRow();
+    m_previewButton->setEnabled(!m_running && !reading && selected >= 0
+                                && m_sources->sources().at(selected).usable());
     m_convertButton->setEnabled(!m_running && !reading);
     m_cancelButton->setEnabled(m_running || reading);
     m_sources->setAcceptDrops(!m_running);
@@ -498,6 +610,7 @@ void ConvertWindow::refreshPlan()
 {
     const Preset &preset = currentPreset();
     const Budget budget = currentBudget();
+    const JobChoices choices = currentChoices();
     double totalMB = 0;
     int planned = 0;
     int unknownSizes = 0;
@@ -510,7 +623,7 @@ void ConvertWindow::refreshPlan()
             m_sources->setTracksText(row, QString(), QString());
             continue;
         }
-        const TrackChoice tracks = chooseTracks(source, preset);
+        const TrackChoice tracks = chooseTracks(source, preset, choices.tracksFor(source.path));
         m_sources->setTracksText(row, tracksInBrief(source, tracks), trackSummary(tracks));
         const BudgetPlan plan = planBudget(preset, budget, source.duration, int(tracks.audio.size()));
         if (!plan.ok) {
@@ -538,7 +651,7 @@ void ConvertWindow::refreshPlan()
     const int reading = m_sources->readingCount();
     QString discText;
     if (makingDisc() && planned > 0 && firstProblem.isEmpty()) {
-        const DiscBudget disc = planDiscBudget(sources, preset, budget, currentDiscSettings());
+        const DiscBudget disc = planDiscBudget(sources, preset, budget, currentDiscSettings(), choices);
         if (!disc.ok)
             firstProblem = disc.problem;
         else
@@ -580,6 +693,11 @@ void ConvertWindow::addSources(const QStringList &paths)
 void ConvertWindow::setFolderRevealer(std::function<void(const QString &)> revealer)
 {
     m_revealer = std::move(revealer);
+}
+
+void ConvertWindow::setPreviewOpener(std::function<void(const QString &)> opener)
+{
+    m_opener = std::move(opener);
 }
 
 void ConvertWindow::setFreeSpaceProbe(std::function<int(const QString &)> probe)
@@ -699,6 +817,62 @@ void ConvertWindow::startConversion()
     startBatch(jobs, rows);
 }
 
+RunPlan ConvertWindow::plannedRun() const
+{
+    return planRun(runRequest(m_sources->rowsToConvert(), QFileInfo(destination()).canonicalFilePath()));
+}
+
+// The selected video's excerpt, planned as Convert plans, into the
+// preview's own folder; no disc, and what is there is the preview's to replace.
+void ConvertWindow::startPreview()
+{
+    const int row = m_sources->selectedRow();
+    if (m_running || isReading() || row < 0 || !m_sources->sources().at(row).usable())
+        return;
+    const SourceInfo &source = m_sources->sources().at(row);
+    const QString folder = m_preview->folder();
+    if (folder.isEmpty()) {
+        reel::displayAlert(QStringLiteral("No preview"),
+                           QStringLiteral("No folder for the preview could be made in %1.").arg(QDir::tempPath()),
+                           reel::kCriticalAlertStyle, this);
+        return;
+    }
+    m_previewRequest = runRequest({row}, folder);
+    m_previewRequest.choices.trim = Preview::excerptOf(source.duration);
+    m_previewRequest.disc = false;
+    m_previewRequest.verify = true;
+    const RunPlan run = planRun(m_previewRequest);
+    if (run.refused() || run.plan.jobs.isEmpty()) {
+        reel::displayAlert(QStringLiteral("Cannot preview"), run.plan.problems.join(QLatin1Char('\n')),
+                           reel::kCriticalAlertStyle, this);
+        return;
+    }
+    JobSettings job = run.plan.jobs.first();
+    job.overwrite = true;
+    m_jobLabel->setText(QStringLiteral("Previewing \"%1\"").arg(source.title));
+    m_jobBar->setValue(0);
+    m_overallBar->setValue(0);
+    setRunning(true);
+    m_preview->start(job);
+}
+
+void ConvertWindow::previewFinished(const QString &output, const QString &error)
+{
+    setRunning(false);
+    m_jobBar->setValue(output.isEmpty() ? 0 : kBarSteps);
+    m_overallBar->setValue(output.isEmpty() ? 0 : kBarSteps);
+    if (!output.isEmpty()) {
+        m_jobLabel->setText(QStringLiteral("Preview ready: %1").arg(output));
+        if (m_opener)
+            m_opener(output);
+    } else if (!error.isEmpty()) {
+        m_jobLabel->setText(QStringLiteral("No preview"));
+        reel::displayAlert(QStringLiteral("No preview"), error, reel::kCriticalAlertStyle, this);
+    } else {
+        m_jobLabel->setText(QStringLiteral("Preview cancelled"));
+    }
+}
+
 RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &folder) const
 {
     RunRequest request;
@@ -710,6 +884,7 @@ RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &fold
         request.protectedPaths << source.path;
     request.preset = currentPreset();
     request.budget = currentBudget();
+    request.choices = currentChoices();
     request.destination = folder;
     request.missingTools = missingTools();
     request.freeMB = reel::isDirectory(folder) ? m_freeSpace(folder) : -1;
@@ -759,7 +934,7 @@ void ConvertWindow::sayNothingToConvert()
     if (anyDone)
         reel::displayAlert(QStringLiteral("Nothing left to convert"),
                            QStringLiteral("Every video in the list has been converted. Add more videos, or "
-                                          "remove a video and add it again to convert it with other settings."),
+                                          "change a setting to convert them again with it."),
                            0, this);
     else
         reel::displayAlert(QStringLiteral("Nothing to convert"),
@@ -815,6 +990,10 @@ void ConvertWindow::cancelConversion()
     }
     if (m_batch) {
         m_batch->cancel();
+        return;
+    }
+    if (m_preview->isRunning()) {
+        m_preview->cancel();
         return;
     }
     if (isReading()) {
@@ -929,7 +1108,8 @@ void ConvertWindow::offerFolder(const ConversionBatch *batch)
     // A failure stays on screen until it is read.
     const QString answer = reel::displayAlertDelayed(
         failures.isEmpty() ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion finished with errors"),
-        message, QStringLiteral("Close"), show, QString(), failures.isEmpty() ? 0 : reel::kCriticalAlertStyle,
+        message, QStringLiteral("Close"), show, QString(),
+        failures.isEmpty() ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
         failures.isEmpty() ? kFinishedAlertSeconds : 0);
     if (answer == show && m_revealer)
         m_revealer(m_batchDestination);
@@ -995,7 +1175,8 @@ void ConvertWindow::discFinished()
             const QString show = QStringLiteral("Show Folder");
             const QString answer = reel::displayAlertDelayed(
                 state == DiscAuthoring::State::Finished ? QStringLiteral("Disc made") : QStringLiteral("No disc"),
-                message, QStringLiteral("Close"), show, QString(), clean ? 0 : reel::kCriticalAlertStyle,
+                message, QStringLiteral("Close"), show, QString(),
+                clean ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
                 clean ? kFinishedAlertSeconds : 0);
             if (answer == show && m_revealer)
                 m_revealer(m_batchDestination);
@@ -1046,6 +1227,8 @@ void ConvertWindow::closeEvent(QCloseEvent *event)
         m_batch->cancel();
     }
     m_reader->cancel();
+    // The excerpts were only for looking at.
+    m_preview->clear();
     saveSettings();
     event->accept();
 }

@@ -1,5 +1,6 @@
 // The converter's window: sources in, a preset and a quality, size or
-// bitrate, a destination, and the batch with its progress.
+// bitrate, the picture and each video's tracks, a destination, a preview,
+// and the batch with its progress.
 #pragma once
 
 #include "jobs/authoring.h"
@@ -8,7 +9,9 @@
 #include "model/plan.h"
 #include "model/runplan.h"
 
+#include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -28,8 +31,11 @@ class QTimer;
 
 namespace convert {
 
+class PictureBox;
+class Preview;
 class SourceList;
 class SourceReader;
+class TrackList;
 
 class ConvertWindow : public QWidget {
     Q_OBJECT
@@ -50,16 +56,24 @@ public:
     // The disc being made after the batch; null when none is.
     DiscAuthoring *disc() const { return m_disc; }
     SourceList *sourceList() const { return m_sources; }
+    // The preview being made or last made, and what it asked of the plan.
+    Preview *preview() const { return m_preview; }
+    RunRequest previewRequest() const { return m_previewRequest; }
+    // The run Convert would start now.
+    RunPlan plannedRun() const;
 
     // What "Show Folder" does; the desktop's file browser unless replaced.
     void setFolderRevealer(std::function<void(const QString &folder)> revealer);
     // Where the destination's free space (in MB, -1 when unknown) is asked;
     // the file system unless replaced.
     void setFreeSpaceProbe(std::function<int(const QString &folder)> probe);
+    // What opens a preview; the desktop's player unless replaced.
+    void setPreviewOpener(std::function<void(const QString &file)> opener);
 
 public slots:
     void startConversion();
     void cancelConversion();
+    void startPreview();
 
 signals:
     // Every source asked for has been read.
@@ -73,6 +87,7 @@ protected:
 private:
     void buildInterface();
     QLayout *buildSourceButtons();
+    QLayout *buildChoices();
     void buildPresetAndBudget(QGridLayout *grid);
     void buildDestinationAndDisc(QGridLayout *grid);
     void buildPlanLine(QGridLayout *grid);
@@ -83,10 +98,15 @@ private:
     void saveSettings() const;
     const Preset &currentPreset() const;
     Budget currentBudget() const;
+    JobChoices currentChoices() const;
     QString destination() const;
     void refreshPlan();
     void refreshControls();
     void presetChanged(int index);
+    void outputSettingsChanged();
+    void pictureChanged();
+    void selectionChanged();
+    void previewFinished(const QString &output, const QString &error);
     void chooseFiles();
     void chooseDestination();
     void addSample();
@@ -114,6 +134,10 @@ private:
     QPushButton *m_addButton = nullptr;
     QPushButton *m_removeButton = nullptr;
     QPushButton *m_sampleButton = nullptr;
+    TrackList *m_trackList = nullptr;
+    PictureBox *m_pictureBox = nullptr;
+    QPushButton *m_previewButton = nullptr;
+    Preview *m_preview = nullptr;
     QGroupBox *m_settingsBox = nullptr;
     QComboBox *m_presetBox = nullptr;
     QRadioButton *m_qualityRadio = nullptr;
@@ -151,6 +175,10 @@ private:
     QString m_batchDestination;
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
+    std::function<void(const QString &)> m_opener;
+    QHash<QString, TrackRequest> m_trackPicks; // each video's own, by source path
+    QSet<QString> m_measured;                  // sources whose black bars are known
+    RunRequest m_previewRequest;
 };
 
 } // namespace convert

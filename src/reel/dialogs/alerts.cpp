@@ -21,6 +21,7 @@ AlertRequest oneButtonAlert(const QString &title, const QString &message, int st
     request.title = orEmpty(title);
     request.message = orEmpty(message);
     request.critical = style == kCriticalAlertStyle;
+    request.informational = style == kInformationalAlertStyle;
     request.window = window;
     return request;
 }

@@ -17,7 +17,9 @@ namespace reel {
 constexpr int kAlertDefaultReturn = 1;
 constexpr int kAlertAlternateReturn = 0;
 constexpr int kAlertOtherReturn = -1;
-// Alert style that shows the critical icon; any other value is a warning.
+// Alert styles: the informational icon for news that all went well, the
+// critical icon for a failure; any other value is a warning.
+constexpr int kInformationalAlertStyle = 1;
 constexpr int kCriticalAlertStyle = 2;
 
 // A one-button alert. Without a window it runs modally and returns 1; with a

@@ -51,6 +51,7 @@ struct AlertRequest {
     QString alternateButton;
     QString otherButton;
     bool critical = false;
+    bool informational = false; // the information icon rather than the warning; critical wins
     QWidget *window = nullptr; // the window a sheet is attached to (may be null)
 
     // An editable one-line text field between the message and the buttons.

@@ -66,6 +66,7 @@ QString displayAlertDelayed(const QString &title, const QString &message, const 
         }
     }
     request.critical = style == kCriticalAlertStyle;
+    request.informational = style == kInformationalAlertStyle;
 
     logDebug(LogLabel("giveUpAfterSeconds"), ": %d", giveUpAfterSeconds);
     if (giveUpAfterSeconds <= 0) {
@@ -106,6 +107,7 @@ QVariantList displayAlertDelayedCheckbox(const QString &title, const QString &me
     request.alternateButton = btAlt;
     request.otherButton = btOther;
     request.critical = style == kCriticalAlertStyle;
+    request.informational = style == kInformationalAlertStyle;
     request.hasCheckbox = true;
     request.checkboxTitle = orEmpty(checkboxTitle);
     request.timeLimit = giveUpAfterSeconds == 0 ? kCheckboxDefaultLimit : giveUpAfterSeconds;

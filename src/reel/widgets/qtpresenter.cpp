@@ -46,7 +46,9 @@ public:
         // as "<b>x</b>" must show its tags.
         if (auto *info = findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
             info->setTextFormat(Qt::PlainText);
-        setIcon(request.critical ? QMessageBox::Critical : QMessageBox::Warning);
+        setIcon(request.critical        ? QMessageBox::Critical
+                : request.informational ? QMessageBox::Information
+                                        : QMessageBox::Warning);
 
         const QString defaultTitle = request.defaultButton.isNull() ? defaultButtonTitle() : request.defaultButton;
         m_buttons[0] = addButton(withoutMnemonic(defaultTitle), QMessageBox::AcceptRole);

@@ -440,6 +440,27 @@ TEST(Tracks, ChosenByNumberOrLanguageInTheOrderAsked)
     });
 }
 
+// The window picks tracks video by video: a video's own pick replaces the
+// run's for that video only.
+TEST(Tracks, AVideosOwnPickReplacesTheRunsForItAlone)
+{
+    SourceInfo a = sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac", true, "fre"),
+                               stream(2, "audio", "ac3", false, "eng"), stream(3, "subtitle", "subrip", false, "eng")});
+    a.path = u"/films/a.mkv"_s;
+    SourceInfo b = a;
+    b.path = u"/films/b.mkv"_s;
+    JobChoices choices;
+    choices.tracks.audio = TrackRequest::Pick::All;
+    choices.tracksBySource.insert(a.path, TrackRequest{.audio = TrackRequest::Pick::Listed, .subtitles = TrackRequest::Pick::None,
+                                                       .audioListed = {u"2"_s}});
+    const Plan plan = planJobs({a, b}, preset("mp4"), qualityBudget(23), choices, u"/films/out"_s, true, {}, -1);
+    ASSERT_EQ(plan.jobs.size(), 2) << plan.problems.join(u'|').toStdString();
+    EXPECT_EQ(plan.jobs.at(0).tracks.audio, QList<int>{2});
+    EXPECT_EQ(plan.jobs.at(0).tracks.subtitles, QList<int>());
+    EXPECT_EQ(plan.jobs.at(1).tracks.audio, (QList<int>{1, 2}));
+    EXPECT_EQ(plan.jobs.at(1).tracks.subtitles, QList<int>{3});
+}
+
 TEST(Tracks, OneSubtitleTrackDrawnIntoThePicture)
 {
     const QList<StreamInfo> streams{stream(0, "video", "h264"), stream(1, "audio", "aac"),

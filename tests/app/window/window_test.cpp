@@ -1,15 +1,20 @@
 // The window on the offscreen platform: a folder dropped, a conversion
 // started, the progress bars at their end, the controls afterwards, the
-// questions it asks on the way, a disc, and what it remembers.
+// questions it asks on the way, a disc, what it remembers, the rows as they
+// are read, each video's tracks, the picture, and a preview.
 #include "bundles.h"
 #include "clips.h"
+#include "logcapture.h"
 #include "sandbox.h"
 #include "tables.h"
 
 #include <jobs/authoring.h>
+#include <window/preview.h>
 #include <window/sourcelist.h>
+#include <window/thumbnails.h>
 #include <window/window.h>
 
+#include <reel/core.h>
 #include <reel/dialogs.h>
 #include <reel/files.h>
 
@@ -20,15 +25,18 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -134,6 +142,7 @@ TEST(Window, ConvertsALoadedClipAndTheControlsComeBack)
 
     ASSERT_EQ(alerts.count(), 1);
     EXPECT_EQ(alerts.last().kind, reel::AlertRequest::Kind::Timed);
+    EXPECT_TRUE(alerts.last().informational);
     EXPECT_EQ(alerts.last().message, u"1 of 1 videos converted and verified into %1."_s.arg(folder));
     EXPECT_EQ(revealed, QStringList{folder});
     // The settings of a conversion are kept from its start; the quality
@@ -325,4 +334,215 @@ TEST(Window, RefusesADiscWithoutRoomForIt)
     EXPECT_TRUE(message.startsWith(u"the videos, the disc folder and its image need about "_s)) << message.toStdString();
     EXPECT_TRUE(message.endsWith(u" and %1 has 3.0 MB free"_s.arg(folder))) << message.toStdString();
     EXPECT_EQ(namesIn(folder), QStringList());
+}
+
+// Any setting that shapes the output makes the videos done waiting again;
+// the others leave them done.
+TEST(Window, DoneVideosWaitAgainWhenTheOutputWouldChange)
+{
+    ConvertWindow window(windowOptions(outFolder()));
+    window.sourceList()->appendSource(sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac")}));
+    const struct {
+        const char *name;
+        std::function<void()> change;
+        bool again;
+    } cases[] = {
+        {"the destination",
+         [&] {
+             auto *edit = child<QLineEdit>(window, "destination");
+             edit->setText(outFolder(u"other"_s));
+             emit edit->editingFinished();
+         },
+         false},
+        {"the preset", [&] { child<QComboBox>(window, "preset")->setCurrentIndex(1); }, true},
+        {"the budget's mode", [&] { child<QRadioButton>(window, "sizeMode")->setChecked(true); }, true},
+        {"the size", [&] { child<QSpinBox>(window, "sizeMB")->setValue(7); }, true},
+        {"the sound evened out", [&] { child<QCheckBox>(window, "normalize")->setChecked(true); }, true},
+        {"the picture", [&] { child<QComboBox>(window, "denoise")->setCurrentIndex(1); }, true},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        window.sourceList()->setState(0, SourceList::RowState::Done, u"done, 1.0 MB"_s);
+        c.change();
+        EXPECT_EQ(window.sourceList()->status(0), c.again ? u"waiting"_s : u"done, 1.0 MB"_s);
+        EXPECT_EQ(window.sourceList()->rowsToConvert(), c.again ? QList<int>{0} : QList<int>());
+    });
+}
+
+TEST(Window, EachPresetBringsItsOwnBitrate)
+{
+    ConvertWindow window(windowOptions(outFolder()));
+    window.sourceList()->appendSource(sourceWith({stream(0, "video", "h264"), stream(1, "audio", "aac")}));
+    child<QRadioButton>(window, "bitrateMode")->setChecked(true);
+    auto *preset = child<QComboBox>(window, "preset");
+    const struct {
+        const char *name;
+        int kbps;
+    } cases[] = {{"dvd-pal", 5000}, {"mp4", 1500}, {"dvd-ntsc", 5000}, {"mp4-hevc", 1000}};
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        preset->setCurrentIndex(preset->findData(QString::fromUtf8(c.name)));
+        EXPECT_EQ(child<QSpinBox>(window, "bitrate")->value(), c.kbps);
+        const RunPlan run = window.plannedRun();
+        ASSERT_EQ(run.plan.jobs.size(), 1) << run.plan.problems.join(u'|').toStdString();
+        EXPECT_EQ(run.plan.jobs.first().videoKbps, c.kbps);
+    });
+}
+
+// A row for every file given: a video with its clock duration, picture and
+// thumbnail; anything else refused with the probe's reason, never converted.
+// A thumbnail ffmpeg cannot make leaves the row without one, said once in
+// the log.
+TEST(Window, RowsShowWhatWasReadAndWhatWasRefused)
+{
+    const QString notes = reel::test::writeFile(reel::test::scratchDir() + u"/notes.txt"_s, "sunny\n");
+    const QString noPictures = bundleWithTool(u"ffmpeg"_s, "#!/bin/sh\necho 'no pictures today' >&2\nexit 1\n");
+    const struct {
+        const char *name;
+        QString file;
+        QString bundle;
+        const char *duration, *resolution, *status;
+        bool thumbnail;
+    } cases[] = {
+        {"a clip", sharedClip(Clip::Ntsc2997), {}, "0:00:03", "320x240, 29.97 fps", "", true},
+        {"a text file", notes, {}, "", "", "refused: cannot be read: Invalid data found when processing input", false},
+        {"no thumbnail", sharedClip(Clip::Silent), noPictures, "0:00:03", "320x240, 25 fps", "", false},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const auto tools = toolsOf(c.bundle);
+        reel::test::clearLog();
+        ConvertWindow window(windowOptions(outFolder(), {c.file}));
+        waitUntilRead(window);
+        ASSERT_EQ(window.sourceList()->topLevelItemCount(), 1);
+        const QTreeWidgetItem *row = window.sourceList()->topLevelItem(0);
+        EXPECT_EQ(row->text(SourceList::Duration), QString::fromUtf8(c.duration));
+        if (*c.duration)
+            EXPECT_TRUE(row->toolTip(SourceList::Duration).startsWith(u"0h00'03\" (0:00:03"_s));
+        EXPECT_EQ(row->text(SourceList::Resolution), QString::fromUtf8(c.resolution));
+        EXPECT_EQ(window.sourceList()->status(0), QString::fromUtf8(c.status));
+        EXPECT_EQ(window.sourceList()->rowsToConvert().size(), *c.duration ? 1 : 0);
+        EXPECT_EQ(!row->icon(SourceList::Title).isNull(), c.thumbnail);
+        // The clip's, made once; nothing half-made left.
+        EXPECT_EQ(QDir(thumbnailFolder()).entryList(QDir::Files).size(), 1);
+        EXPECT_EQ(reel::test::logLines().filter(u"thumbnailFor"_s).size(), c.bundle.isEmpty() ? 0 : 1);
+    });
+}
+
+// Unticking the default sound track of a video, once the other is ticked,
+// keeps the other alone, for that video only.
+TEST(Window, EachVideoKeepsTheTracksTickedForIt)
+{
+    ConvertWindow window(windowOptions(outFolder(), {sharedClip(Clip::Tracks), sharedClip(Clip::Ntsc2997)}));
+    waitUntilRead(window);
+    window.sourceList()->topLevelItem(0)->setSelected(true);
+    auto *tracks = child<QListWidget>(window, "trackList");
+    ASSERT_EQ(tracks->count(), 3);
+    const struct {
+        const char *name;
+        int item;
+        Qt::CheckState state;
+        QList<int> audio;
+    } cases[] = {
+        {"as the plan would", -1, Qt::Checked, {2}},
+        {"the other ticked too, the default first", 0, Qt::Checked, {2, 1}},
+        {"the default unticked", 1, Qt::Unchecked, {1}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        if (c.item >= 0)
+            tracks->item(c.item)->setCheckState(c.state);
+        const RunPlan run = window.plannedRun();
+        ASSERT_EQ(run.plan.jobs.size(), 2) << run.plan.problems.join(u'|').toStdString();
+        EXPECT_EQ(run.plan.jobs.at(0).tracks.audio, c.audio);
+        EXPECT_EQ(run.plan.jobs.at(1).tracks.audio, QList<int>{1});
+    });
+    EXPECT_EQ(tracks->item(0)->text(), u"#1 French · aac · mono"_s);
+    EXPECT_EQ(tracks->item(2)->text(), u"#3 English · subrip"_s);
+    EXPECT_EQ(tracks->item(2)->checkState(), Qt::Checked);
+}
+
+// Automatic crop measures the bars of the videos read, away from the
+// window; the size is not offered for a DVD; the choices are remembered.
+TEST(Window, PictureChoicesReachThePlan)
+{
+    const QString boxed = reel::test::scratchDir() + u"/boxed.mkv"_s;
+    ASSERT_TRUE(ffmpeg(lavfi(u"testsrc2=size=320x180:rate=25:duration=2"_s)
+                       + QStringList{u"-vf"_s, u"pad=320:240:0:30"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s,
+                                     u"ultrafast"_s, boxed}));
+    ConvertWindow window(windowOptions(outFolder(), {boxed}));
+    waitUntilRead(window);
+    const auto filters = [&window] { return window.plannedRun().plan.jobs.value(0).picture.filters.join(u','); };
+    EXPECT_FALSE(filters().contains(u"crop="_s)) << filters().toStdString();
+    child<QComboBox>(window, "crop")->setCurrentIndex(1);
+    EXPECT_TRUE(window.isReading());
+    waitUntilRead(window);
+    EXPECT_TRUE(filters().contains(u"crop=320:180:0:30"_s)) << filters().toStdString();
+    child<QComboBox>(window, "maxSize")->setCurrentIndex(3);
+    child<QComboBox>(window, "denoise")->setCurrentIndex(2);
+    EXPECT_TRUE(filters().contains(u"hqdn3d"_s)) << filters().toStdString();
+    auto *preset = child<QComboBox>(window, "preset");
+    preset->setCurrentIndex(preset->findData(u"dvd-pal"_s));
+    EXPECT_FALSE(child<QComboBox>(window, "maxSize")->isEnabled());
+    window.close();
+    ConvertWindow again;
+    for (const auto &[name, index] : {std::pair{"maxSize", 3}, {"crop", 1}, {"denoise", 2}, {"deinterlace", 0}})
+        EXPECT_EQ(child<QComboBox>(again, name)->currentIndex(), index) << name;
+}
+
+TEST(Window, PreviewsTenSecondsFromTheMiddleInThePlayer)
+{
+    const QString notes = reel::test::writeFile(reel::test::scratchDir() + u"/notes.txt"_s, "sunny\n");
+    ConvertWindow window(windowOptions(outFolder(), {notes, sharedClip(Clip::Silent)}));
+    QStringList opened;
+    window.setPreviewOpener([&opened](const QString &file) { opened << file; });
+    waitUntilRead(window);
+    auto *preview = child<QPushButton>(window, "preview");
+    EXPECT_FALSE(preview->isEnabled()); // nothing selected
+    window.sourceList()->topLevelItem(0)->setSelected(true);
+    EXPECT_FALSE(preview->isEnabled()); // a refused file
+    window.sourceList()->clearSelection();
+    window.sourceList()->topLevelItem(1)->setSelected(true);
+    ASSERT_TRUE(preview->isEnabled());
+    QSignalSpy made(window.preview(), &Preview::finished);
+    preview->click();
+    EXPECT_FALSE(preview->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(window, "convert")->isEnabled());
+    ASSERT_TRUE(made.wait(kWaitMs));
+    ASSERT_EQ(opened.size(), 1) << made.value(0).value(1).toString().toStdString();
+    EXPECT_TRUE(QFileInfo(opened.first()).size() > 0);
+    // A 3-second clip: from its start.
+    EXPECT_EQ(window.previewRequest().choices.trim.start, 0.0);
+    EXPECT_EQ(window.previewRequest().choices.trim.length, 10.0);
+    EXPECT_EQ(Preview::excerptOf(600).start, 295.0);
+    EXPECT_TRUE(preview->isEnabled());
+    EXPECT_EQ(window.sourceList()->status(1), QString()); // a preview converts nothing
+    window.close();
+    EXPECT_FALSE(QFileInfo::exists(opened.first()));
+}
+
+// The toolkit's own lines go to the log file, and to standard error only
+// with --debug, in the window as in the terminal.
+TEST(Window, TheToolkitsLinesReachStandardErrorOnlyWithDebug)
+{
+    const reel::test::ScopedBundle named(
+        reel::test::makeBundle(u"Logged"_s, {{u"CFBundleName"_s, u"Logged"_s}}, true));
+    const QString notes = reel::test::writeFile(reel::test::scratchDir() + u"/notes.txt"_s, "sunny\n");
+    const QString log = reel::getTMPFOLDER() + u"/reelkit-convert.log"_s;
+    for (const bool debug : {false, true}) {
+        SCOPED_TRACE(debug ? "--debug" : "without --debug");
+        QFile::remove(log);
+        QProcess converter;
+        converter.setStandardInputFile(QProcess::nullDevice());
+        converter.start(QStringLiteral(REELKIT_CONVERT_EXE),
+                        debug ? QStringList{u"--window"_s, u"--debug"_s, notes} : QStringList{u"--window"_s, notes});
+        ASSERT_TRUE(converter.waitForStarted());
+        QByteArray err;
+        // The refused file is the probe's line.
+        const bool said = QTest::qWaitFor([&] {
+            err += converter.readAllStandardError();
+            return (debug ? QString::fromUtf8(err) : QString::fromUtf8(reel::test::readFile(log))).contains(u"probeSource"_s);
+        }, kWaitMs);
+        converter.kill();
+        converter.waitForFinished();
+        err += converter.readAllStandardError();
+        EXPECT_TRUE(said);
+        EXPECT_EQ(QString::fromUtf8(err).contains(u"probeSource"_s), debug) << err.toStdString();
+    }
 }
