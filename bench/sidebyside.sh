@@ -120,7 +120,7 @@ x264_options() {
 # up from the first; the output scaled to the source's size if it differs.
 # Prints "ssim psnr frames-compared scaled".
 quality_of() {
-  local out=$1 src=$2 sw sh ow oh scale= scaled=no
+  local out=$1 src=$2 sw sh ow oh scale='' scaled=no
   IFS=, read -r _ sw sh <<<"$(video_facts "$src")"
   IFS=, read -r _ ow oh <<<"$(video_facts "$out")"
   if [[ "$sw" != "$ow" || "$sh" != "$oh" ]]; then
@@ -216,7 +216,7 @@ for clip in "${clips[@]}"; do
   src=$scratch/$clip.mkv
   IFS=, read -r src_frames src_w src_h <<<"$(video_facts "$src")"
   for mode in quality bitrate; do
-    declare -A first_size=()
+    declare -A first_size=() measured=() md5=()
     cpus_reelkit=() cpus_handbrake=() peaks_reelkit=() peaks_handbrake=()
     for ((rep = 1; rep <= repetitions; rep++)); do
       # Alternate which tool goes first, so that a slow spell of the machine
@@ -253,8 +253,8 @@ for clip in "${clips[@]}"; do
           [[ "$audio" == aac,48000,2,* ]] || notes+=("$clip $mode $tool: sound is \"${audio:-none}\", not AAC 48 kHz stereo")
           awk '{exit ($1 < 1)}' "$scratch/out/$tool.cpu" ||
             notes+=("$clip $mode $tool: CPU time under a second, the encode was not counted")
-          declare "q_${tool}=$ssim $psnr $vbytes"
-          declare "md5_${tool}=$(video_md5 "$scratch/out/$tool.mp4")"
+          measured[$tool]="$ssim $psnr $vbytes"
+          md5[$tool]=$(video_md5 "$scratch/out/$tool.mp4")
         elif [[ "$bytes" != "${first_size[$tool]}" ]]; then
           notes+=("$clip $mode $tool: run $rep gave $bytes bytes, run 1 ${first_size[$tool]}")
         fi
@@ -266,7 +266,7 @@ for clip in "${clips[@]}"; do
     else
       say "  x264 options: the same on both sides"
     fi
-    if [[ "$md5_reelkit" == "$md5_handbrake" ]]; then
+    if [[ "${md5[reelkit]}" == "${md5[handbrake]}" ]]; then
       say "  H.264 streams: the same, byte for byte"
       same_video+=("$clip $mode")
     fi
@@ -276,8 +276,8 @@ for clip in "${clips[@]}"; do
     hb_spread=$(printf '%s\n' "${cpus_handbrake[@]}" | spread)
     rk_peak=$(printf '%s\n' "${peaks_reelkit[@]}" | median)
     hb_peak=$(printf '%s\n' "${peaks_handbrake[@]}" | median)
-    read -r rk_ssim rk_psnr rk_vbytes <<<"$q_reelkit"
-    read -r hb_ssim hb_psnr hb_vbytes <<<"$q_handbrake"
+    read -r rk_ssim rk_psnr rk_vbytes <<<"${measured[reelkit]}"
+    read -r hb_ssim hb_psnr hb_vbytes <<<"${measured[handbrake]}"
     rows+=("| $clip | $mode | reelkit-convert | $(mb "${first_size[reelkit]}") | $(kbs "$rk_vbytes") | $rk_ssim | $rk_psnr | $(printf '%.1f' "$rk_cpu") ($rk_spread) | $(awk -v k="$rk_peak" 'BEGIN {printf "%.0f", k / 1024}') | $(ratio "${first_size[reelkit]}" "${first_size[handbrake]}") | $(ratio "$rk_cpu" "$hb_cpu") |")
     rows+=("| $clip | $mode | HandBrakeCLI | $(mb "${first_size[handbrake]}") | $(kbs "$hb_vbytes") | $hb_ssim | $hb_psnr | $(printf '%.1f' "$hb_cpu") ($hb_spread) | $(awk -v k="$hb_peak" 'BEGIN {printf "%.0f", k / 1024}') | | |")
   done
