@@ -9,6 +9,7 @@
 #include "tables.h"
 
 #include <jobs/authoring.h>
+#include <window/picturebox.h>
 #include <window/preview.h>
 #include <window/sourcelist.h>
 #include <window/thumbnails.h>
@@ -484,6 +485,40 @@ TEST(Window, PictureChoicesReachThePlan)
     ConvertWindow again;
     for (const auto &[name, index] : {std::pair{"maxSize", 3}, {"crop", 1}, {"denoise", 2}, {"deinterlace", 0}})
         EXPECT_EQ(child<QComboBox>(again, name)->currentIndex(), index) << name;
+}
+
+// The group shows any word the command line takes, and gives back the words
+// the command line reads as the same picture.
+TEST(Window, ThePictureGroupHoldsEveryWordTheCommandLineTakes)
+{
+    const struct {
+        const char *name;
+        QStringList words;
+        bool sizeOffered;
+        OptionWordList expected;
+    } cases[] = {
+        {"the lists' first", {u""_s, u"none"_s, u"off"_s, u"auto"_s}, true, {}},
+        {"a height", {u"720"_s}, true, {{u"height"_s, u"720"_s}}},
+        {"a frame and bars of its own",
+         {u"1000X500"_s, u"10:10:0:0"_s, u"strong"_s, u"off"_s},
+         true,
+         {{u"max-size"_s, u"1000x500"_s}, {u"crop"_s, u"10:10:0:0"_s}, {u"denoise"_s, u"strong"_s},
+          {u"deinterlace"_s, u"off"_s}}},
+        {"no size for a DVD", {u"1280x720"_s, u"auto"_s}, false, {{u"crop"_s, u"auto"_s}}},
+        {"words refused", {u"big"_s, u"sideways"_s, u"lots"_s}, true, {}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        PictureBox box;
+        box.setSizeOffered(c.sizeOffered);
+        box.setWords(c.words);
+        EXPECT_EQ(box.optionWords(), c.expected);
+        const Options read = parseOptions(QStringList{u"reelkit-convert"_s} + presetArguments(box.optionWords()));
+        ASSERT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+        const PictureRequest shown = box.request();
+        const PictureRequest &given = read.choices.picture;
+        EXPECT_EQ(std::tuple(shown.maxWidth, shown.maxHeight, shown.crop, shown.given, shown.denoise, shown.deinterlace),
+                  std::tuple(given.maxWidth, given.maxHeight, given.crop, given.given, given.denoise, given.deinterlace));
+    });
 }
 
 TEST(Window, PreviewsTenSecondsFromTheMiddleInThePlayer)
