@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -96,6 +97,10 @@ private:
     void connectControls();
     void loadSettings(const Options &options);
     void saveSettings() const;
+    void fillPresetList(const QString &selected);
+    const SavedPreset *savedPresetAt(int index) const;
+    std::optional<Options> adoptPreset(int index);
+    void applySavedPreset(const Options &given, const OptionWordList &words);
     const Preset &currentPreset() const;
     Budget currentBudget() const;
     JobChoices currentChoices() const;
@@ -128,7 +133,14 @@ private:
     bool makingDisc() const;
     void refreshTimes();
 
-    QList<Preset> m_presets;
+    // The list's presets after the built-in ones, and what the chosen one
+    // gives: the preset with its changes, and a saved preset's tracks (its
+    // words, and as the run's default request).
+    QList<SavedPreset> m_saved;
+    Preset m_preset;
+    PresetChanges m_presetChanges;
+    OptionWordList m_trackWords;
+    TrackRequest m_tracks;
     SourceList *m_sources = nullptr;
     SourceReader *m_reader = nullptr;
     QPushButton *m_addButton = nullptr;
@@ -162,7 +174,6 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QTimer *m_clock = nullptr;
 
-    int m_shownPreset = 0; // the preset the quality box was last set for
     bool m_running = false;
     QPointer<ConversionBatch> m_batch;
     QPointer<DiscAuthoring> m_disc;
