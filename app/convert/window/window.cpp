@@ -27,6 +27,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -38,6 +39,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace convert {
 
@@ -134,7 +137,12 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
       m_preset(presets().constFirst()),
       m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
       m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
-      m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); })
+      m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }),
+      m_presetNamer([this](const QString &suggested) {
+          return QInputDialog::getText(this, QStringLiteral("Save Preset"),
+                                       QStringLiteral("Keep these settings as your preset named:"), QLineEdit::Normal,
+                                       suggested);
+      })
 {
     setWindowTitle(QStringLiteral("reelkit Convert"));
     m_reader = new SourceReader(this);
@@ -210,8 +218,13 @@ void ConvertWindow::buildPresetAndBudget(QGridLayout *grid)
 {
     m_presetBox = new QComboBox(m_settingsBox);
     m_presetBox->setObjectName(QStringLiteral("preset"));
+    m_savePresetButton = new QPushButton(QStringLiteral("Save Preset…"), m_settingsBox);
+    m_savePresetButton->setObjectName(QStringLiteral("savePreset"));
+    m_savePresetButton->setToolTip(QStringLiteral("Keep these settings under a name, for this list and for "
+                                                  "reelkit-convert -p NAME"));
     grid->addWidget(new QLabel(QStringLiteral("Preset:"), m_settingsBox), 0, 0);
-    grid->addWidget(m_presetBox, 0, 1, 1, 5);
+    grid->addWidget(m_presetBox, 0, 1, 1, 4);
+    grid->addWidget(m_savePresetButton, 0, 5);
 
     m_qualityRadio = new QRadioButton(QStringLiteral("Quality:"), m_settingsBox);
     m_qualityRadio->setObjectName(QStringLiteral("qualityMode"));
@@ -379,6 +392,7 @@ void ConvertWindow::connectControls()
         emit sourcesRead();
     });
     connect(m_presetBox, &QComboBox::currentIndexChanged, this, &ConvertWindow::presetChanged);
+    connect(m_savePresetButton, &QPushButton::clicked, this, &ConvertWindow::savePreset);
     for (QRadioButton *radio : {m_qualityRadio, m_sizeRadio, m_bitrateRadio}) {
         connect(radio, &QRadioButton::toggled, this, [this](bool on) {
             if (!on)
@@ -556,6 +570,58 @@ void ConvertWindow::applySavedPreset(const Options &given, const OptionWordList 
     m_normalizeCheck->setChecked(given.normalize);
     m_pictureBox->setWords({word("max-size").isEmpty() ? word("height") : word("max-size"), word("crop"),
                             word("denoise"), word("deinterlace")});
+}
+
+// The settings as the command line's words: the preset the chosen one starts
+// from and its changes, the budget, the tracks a saved preset asked for, the
+// picture where it is not the default, and the sound evened out.
+OptionWordList ConvertWindow::currentPresetWords() const
+{
+    OptionWordList words{qMakePair(QStringLiteral("preset"), m_preset.id)};
+    const Budget budget = currentBudget();
+    if (budget.mode == Budget::Mode::Quality)
+        words << qMakePair(QStringLiteral("quality"), QString::number(budget.crf));
+    else if (budget.mode == Budget::Mode::TargetSize)
+        words << qMakePair(QStringLiteral("size"), QString::number(budget.sizeMB));
+    else
+        words << qMakePair(QStringLiteral("bitrate"), QString::number(budget.videoKbps));
+    const PresetChanges &changes = m_presetChanges;
+    for (const auto &[key, word] : {std::pair{"container", changes.container}, {"speed", changes.speed},
+                                    {"audio-codec", changes.audioCodec}}) {
+        if (!word.isEmpty())
+            words << qMakePair(QString::fromLatin1(key), word);
+    }
+    if (changes.audioKbps > 0)
+        words << qMakePair(QStringLiteral("audio-bitrate"), QString::number(changes.audioKbps));
+    words << m_trackWords << m_pictureBox->optionWords();
+    if (m_normalizeCheck->isChecked())
+        words << qMakePair(QStringLiteral("normalize"), QStringLiteral("true"));
+    std::stable_sort(words.begin(), words.end(), [](const auto &a, const auto &b) {
+        return presetKeys().indexOf(a.first) < presetKeys().indexOf(b.first);
+    });
+    return words;
+}
+
+// Saving under a name taken replaces that preset: the name was chosen.
+void ConvertWindow::savePreset()
+{
+    const QString chosen = m_presetBox->currentData().toString();
+    const QString name = m_presetNamer(presetById(chosen) ? QString() : chosen).trimmed();
+    if (name.isEmpty())
+        return;
+    QString error;
+    const SavedPreset preset{name, currentPresetWords()};
+    // Refused words would be kept but never offered again.
+    if (!isPresetName(name, &error) || !(error = readSavedPreset(preset).error).isEmpty()
+        || writeSavedPreset(preset, &error).isEmpty()) {
+        reel::displayAlert(QStringLiteral("Preset not saved"), error.left(1).toUpper() + error.mid(1) + u'.',
+                           reel::kCriticalAlertStyle, this);
+        return;
+    }
+    fillPresetList(name);
+    adoptPreset(m_presetBox->currentIndex());
+    refreshControls();
+    refreshPlan();
 }
 
 void ConvertWindow::presetChanged(int index)
@@ -797,6 +863,11 @@ void ConvertWindow::addSources(const QStringList &paths)
 void ConvertWindow::setFolderRevealer(std::function<void(const QString &)> revealer)
 {
     m_revealer = std::move(revealer);
+}
+
+void ConvertWindow::setPresetNameAsker(std::function<QString(const QString &)> asker)
+{
+    m_presetNamer = std::move(asker);
 }
 
 void ConvertWindow::setPreviewOpener(std::function<void(const QString &)> opener)

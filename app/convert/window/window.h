@@ -70,11 +70,16 @@ public:
     void setFreeSpaceProbe(std::function<int(const QString &folder)> probe);
     // What opens a preview; the desktop's player unless replaced.
     void setPreviewOpener(std::function<void(const QString &file)> opener);
+    // What asks the name of a preset to save, given the one to suggest; a
+    // dialog unless replaced. An empty answer saves nothing.
+    void setPresetNameAsker(std::function<QString(const QString &suggested)> asker);
 
 public slots:
     void startConversion();
     void cancelConversion();
     void startPreview();
+    // Keeps the settings as the user's preset, under a name asked for.
+    void savePreset();
 
 signals:
     // Every source asked for has been read.
@@ -101,6 +106,7 @@ private:
     const SavedPreset *savedPresetAt(int index) const;
     std::optional<Options> adoptPreset(int index);
     void applySavedPreset(const Options &given, const OptionWordList &words);
+    OptionWordList currentPresetWords() const;
     const Preset &currentPreset() const;
     Budget currentBudget() const;
     JobChoices currentChoices() const;
@@ -152,6 +158,7 @@ private:
     Preview *m_preview = nullptr;
     QGroupBox *m_settingsBox = nullptr;
     QComboBox *m_presetBox = nullptr;
+    QPushButton *m_savePresetButton = nullptr;
     QRadioButton *m_qualityRadio = nullptr;
     QRadioButton *m_sizeRadio = nullptr;
     QRadioButton *m_bitrateRadio = nullptr;
@@ -187,6 +194,7 @@ private:
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
     std::function<void(const QString &)> m_opener;
+    std::function<QString(const QString &)> m_presetNamer;
     QHash<QString, TrackRequest> m_trackPicks; // each video's own, by source path
     QSet<QString> m_measured;                  // sources whose black bars are known
     RunRequest m_previewRequest;

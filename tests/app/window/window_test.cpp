@@ -625,6 +625,74 @@ TEST(Window, ListsYourPresetsAndPlansWithThemAsTheCommandLine)
     EXPECT_EQ(child<QComboBox>(later, "preset")->currentData().toString(), u"mp4"_s);
 }
 
+// The window's settings kept as your preset: "-p NAME" reads them as the
+// window plans with them, and a window started later offers them.
+TEST(Window, SavesItsSettingsAsAPresetTheCommandLineReads)
+{
+    reel::RecordingPresenter alerts;
+    reel::ScopedAlertPresenter use(&alerts);
+    const QString clip = sharedClip(Clip::Silent);
+    const QString folder = outFolder();
+    ConvertWindow window(windowOptions(folder, {clip}));
+    waitUntilRead(window);
+    QStringList suggested;
+    QString answer;
+    window.setPresetNameAsker([&](const QString &name) {
+        suggested << name;
+        return answer;
+    });
+    auto *preset = child<QComboBox>(window, "preset");
+    preset->setCurrentIndex(preset->findData(u"phone-720p"_s));
+    child<QRadioButton>(window, "qualityMode")->setChecked(true);
+    child<QSpinBox>(window, "quality")->setValue(30);
+    child<QComboBox>(window, "crop")->setCurrentIndex(1);
+    waitUntilRead(window); // the bars measured
+    child<QCheckBox>(window, "normalize")->setChecked(true);
+    auto *save = child<QPushButton>(window, "savePreset");
+    for (const QString &refused : {u"mp4"_s, u"../x"_s}) {
+        answer = refused;
+        save->click();
+        EXPECT_EQ(alerts.last().title, u"Preset not saved"_s);
+        EXPECT_TRUE(alerts.last().message.startsWith(u"'%1' "_s.arg(refused))) << alerts.last().message.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(savedPresetFolder()));
+
+    answer = u"Small phone"_s;
+    save->click();
+    EXPECT_EQ(alerts.count(), 2);
+    EXPECT_EQ(suggested, QStringList(3)); // a built-in's name is no name to suggest
+    EXPECT_TRUE(QFileInfo::exists(savedPresetFolder() + u"/Small phone.plist"_s));
+    EXPECT_EQ(preset->currentData().toString(), u"Small phone"_s);
+    const Options given = parseOptions(commandLine({u"-p"_s, u"Small phone"_s, clip}));
+    ASSERT_TRUE(given.error.isEmpty()) << given.error.toStdString();
+    EXPECT_EQ(given.presetId, u"phone-720p"_s);
+    EXPECT_TRUE(given.budgetGiven);
+    EXPECT_EQ(std::tuple(given.budget.mode, given.budget.crf), std::tuple(Budget::Mode::Quality, 30));
+    EXPECT_EQ(given.choices.picture.crop, PictureRequest::Crop::Auto);
+    EXPECT_TRUE(given.normalize);
+    expectSameJob(window.plannedRun(), commandLinePlan(given, window, folder));
+
+    ConvertWindow later(windowOptions(folder, {clip}));
+    waitUntilRead(later);
+    auto *offered = child<QComboBox>(later, "preset");
+    EXPECT_EQ(offered->currentData().toString(), u"mp4"_s);
+    offered->setCurrentIndex(offered->findData(u"Small phone"_s));
+    waitUntilRead(later);
+    EXPECT_TRUE(child<QRadioButton>(later, "qualityMode")->isChecked());
+    EXPECT_EQ(child<QSpinBox>(later, "quality")->value(), 30);
+    EXPECT_EQ(child<QComboBox>(later, "crop")->currentData().toString(), u"auto"_s);
+    EXPECT_TRUE(child<QCheckBox>(later, "normalize")->isChecked());
+    expectSameJob(later.plannedRun(), commandLinePlan(given, later, folder));
+
+    // The same name again replaces it, without a question.
+    later.setPresetNameAsker([](const QString &name) { return name; });
+    child<QSpinBox>(later, "quality")->setValue(26);
+    child<QPushButton>(later, "savePreset")->click();
+    EXPECT_EQ(alerts.count(), 2);
+    EXPECT_EQ(parseOptions(commandLine({u"-p"_s, u"Small phone"_s})).budget.crf, 26);
+    EXPECT_EQ(offered->findData(u"Small phone"_s), offered->currentIndex());
+}
+
 TEST(Window, PreviewsTenSecondsFromTheMiddleInThePlayer)
 {
     const QString notes = reel::test::writeFile(reel::test::scratchDir() + u"/notes.txt"_s, "sunny\n");
