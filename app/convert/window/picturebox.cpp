@@ -6,6 +6,34 @@
 
 namespace convert {
 
+namespace {
+
+// The size list's word is a largest frame, or a height alone.
+bool isHeight(const QString &size)
+{
+    return !size.isEmpty() && !size.contains(QLatin1Char('x'));
+}
+
+bool readWords(const QStringList &words, PictureRequest *request)
+{
+    const QString size = words.value(0);
+    QString error;
+    return readPictureWords(isHeight(size) ? QString() : size, isHeight(size) ? size : QString(), words.value(1),
+                            words.value(2), words.value(3), request, &error);
+}
+
+// What an item of a word outside the lists says.
+QString wordLabel(int list, const QString &word)
+{
+    if (list == 0)
+        return isHeight(word) ? QStringLiteral("%1 pixels high").arg(word) : word;
+    if (list == 1)
+        return QStringLiteral("%1 (top:bottom:left:right)").arg(word);
+    return word;
+}
+
+} // namespace
+
 PictureBox::PictureBox(QWidget *parent) : QGroupBox(QStringLiteral("Picture"), parent)
 {
     setObjectName(QStringLiteral("picture"));
@@ -48,12 +76,12 @@ QComboBox *PictureBox::addChoice(int row, const QString &label, const char *name
 
 PictureRequest PictureBox::request() const
 {
-    const QStringList chosen = words();
+    QStringList chosen = words();
+    if (!m_sizeOffered)
+        chosen[0].clear();
     PictureRequest request;
-    QString error;
     // The lists hold only words the reader takes.
-    readPictureWords(m_sizeOffered ? chosen.at(0) : QString(), QString(), chosen.at(1), chosen.at(2), chosen.at(3),
-                     &request, &error);
+    readWords(chosen, &request);
     return request;
 }
 
@@ -73,8 +101,35 @@ QStringList PictureBox::words() const
 
 void PictureBox::setWords(const QStringList &words)
 {
-    for (int i = 0; i < m_lists.size(); ++i)
-        m_lists.at(i)->setCurrentIndex(qMax(0, m_lists.at(i)->findData(words.value(i))));
+    for (int i = 0; i < m_lists.size(); ++i) {
+        QComboBox *list = m_lists.at(i);
+        const QString word = words.value(i).trimmed().toLower();
+        int at = list->findData(word);
+        QStringList alone(m_lists.size());
+        alone[i] = word;
+        PictureRequest ignored;
+        if (at < 0 && !word.isEmpty() && readWords(alone, &ignored)) {
+            list->addItem(wordLabel(i, word), word);
+            at = list->count() - 1;
+        }
+        list->setCurrentIndex(qMax(0, at));
+    }
+}
+
+OptionWordList PictureBox::optionWords() const
+{
+    static const QStringList keys{QString(), QStringLiteral("crop"), QStringLiteral("denoise"),
+                                  QStringLiteral("deinterlace")};
+    OptionWordList words;
+    for (int i = 0; i < m_lists.size(); ++i) {
+        const QComboBox *list = m_lists.at(i);
+        if (list->currentIndex() <= 0 || (i == 0 && !m_sizeOffered))
+            continue;
+        const QString word = list->currentData().toString();
+        words << qMakePair(i > 0 ? keys.at(i) : isHeight(word) ? QStringLiteral("height") : QStringLiteral("max-size"),
+                           word);
+    }
+    return words;
 }
 
 } // namespace convert

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/picture.h"
+#include "model/savedpresets.h"
 
 #include <QGroupBox>
 #include <QStringList>
@@ -22,10 +23,16 @@ public:
     // A DVD's frame is fixed: its size is not offered.
     void setSizeOffered(bool offered);
 
-    // The four words, in the order above, for the preferences; words that
-    // name no item leave their list at its first.
+    // The four words, in the order above, for the preferences. The size is
+    // a largest frame ("1280x720") or a height alone ("720"). A word the
+    // command line takes that no item names gets an item of its own; others
+    // leave their list at its first.
     QStringList words() const;
     void setWords(const QStringList &words);
+
+    // The command line's words of the lists not at their first item, as a
+    // preset keeps them: max-size or height, crop, denoise, deinterlace.
+    OptionWordList optionWords() const;
 
 signals:
     void changed();

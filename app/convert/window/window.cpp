@@ -27,6 +27,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -34,9 +35,12 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace convert {
 
@@ -115,14 +119,30 @@ QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
     return text;
 }
 
+// The command line's reading of a saved preset, as "-p NAME" alone gives it;
+// its error when it refuses the words.
+Options readSavedPreset(const SavedPreset &saved)
+{
+    Options given = parseOptions(QStringList{QStringLiteral("reelkit-convert")} + presetArguments(saved.words));
+    const QString base = saved.words.value(0).second;
+    if (given.error.isEmpty() && !presetById(base))
+        given.error = QStringLiteral("'%1' is no built-in preset").arg(base);
+    return given;
+}
+
 } // namespace
 
 ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
     : QWidget(parent),
-      m_presets(presets()),
+      m_preset(presets().constFirst()),
       m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
       m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
-      m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); })
+      m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }),
+      m_presetNamer([this](const QString &suggested) {
+          return QInputDialog::getText(this, QStringLiteral("Save Preset"),
+                                       QStringLiteral("Keep these settings as your preset named:"), QLineEdit::Normal,
+                                       suggested);
+      })
 {
     setWindowTitle(QStringLiteral("reelkit Convert"));
     m_reader = new SourceReader(this);
@@ -198,10 +218,13 @@ void ConvertWindow::buildPresetAndBudget(QGridLayout *grid)
 {
     m_presetBox = new QComboBox(m_settingsBox);
     m_presetBox->setObjectName(QStringLiteral("preset"));
-    for (const Preset &preset : m_presets)
-        m_presetBox->addItem(preset.label, preset.id);
+    m_savePresetButton = new QPushButton(QStringLiteral("Save Preset…"), m_settingsBox);
+    m_savePresetButton->setObjectName(QStringLiteral("savePreset"));
+    m_savePresetButton->setToolTip(QStringLiteral("Keep these settings under a name, for this list and for "
+                                                  "reelkit-convert -p NAME"));
     grid->addWidget(new QLabel(QStringLiteral("Preset:"), m_settingsBox), 0, 0);
-    grid->addWidget(m_presetBox, 0, 1, 1, 5);
+    grid->addWidget(m_presetBox, 0, 1, 1, 4);
+    grid->addWidget(m_savePresetButton, 0, 5);
 
     m_qualityRadio = new QRadioButton(QStringLiteral("Quality:"), m_settingsBox);
     m_qualityRadio->setObjectName(QStringLiteral("qualityMode"));
@@ -369,6 +392,7 @@ void ConvertWindow::connectControls()
         emit sourcesRead();
     });
     connect(m_presetBox, &QComboBox::currentIndexChanged, this, &ConvertWindow::presetChanged);
+    connect(m_savePresetButton, &QPushButton::clicked, this, &ConvertWindow::savePreset);
     for (QRadioButton *radio : {m_qualityRadio, m_sizeRadio, m_bitrateRadio}) {
         connect(radio, &QRadioButton::toggled, this, [this](bool on) {
             if (!on)
@@ -395,13 +419,9 @@ void ConvertWindow::connectControls()
 
 void ConvertWindow::loadSettings(const Options &options)
 {
-    const QString presetId = options.presetGiven ? options.presetId : reel::prefRead(kPresetKey);
-    const int presetIndex = m_presetBox->findData(presetId);
-    {
-        const QSignalBlocker quiet(m_presetBox);
-        m_presetBox->setCurrentIndex(presetIndex >= 0 ? presetIndex : 0);
-        m_shownPreset = m_presetBox->currentIndex();
-    }
+    // A saved preset is remembered by name; the controls as they were left.
+    fillPresetList(options.presetGiven ? options.presetId : reel::prefRead(kPresetKey));
+    adoptPreset(m_presetBox->currentIndex());
     const Preset &preset = currentPreset();
 
     const int quality = reel::prefRead(kQualityKey).isEmpty() ? -1 : reel::prefRead(kQualityKey).toInt();
@@ -457,16 +477,165 @@ void ConvertWindow::loadSettings(const Options &options)
     m_destinationEdit->setText(folder);
 }
 
+// The built-in presets, then the user's, each with its words as a tip; one
+// the command line would refuse is shown, not offered. The selected one,
+// else mp4.
+void ConvertWindow::fillPresetList(const QString &selected)
+{
+    const QSignalBlocker quiet(m_presetBox);
+    m_presetBox->clear();
+    for (const Preset &preset : presets())
+        m_presetBox->addItem(preset.label, preset.id);
+    m_saved = savedPresets();
+    if (!m_saved.isEmpty())
+        m_presetBox->insertSeparator(m_presetBox->count());
+    auto *model = qobject_cast<QStandardItemModel *>(m_presetBox->model());
+    for (const SavedPreset &saved : std::as_const(m_saved)) {
+        m_presetBox->addItem(saved.name, saved.name);
+        const int row = m_presetBox->count() - 1;
+        const QString problem = readSavedPreset(saved).error;
+        m_presetBox->setItemData(row,
+                                 problem.isEmpty() ? QStringLiteral("Your preset: %1")
+                                                         .arg(presetArguments(saved.words).join(QLatin1Char(' ')))
+                                                   : QStringLiteral("Refused: %1").arg(problem),
+                                 Qt::ToolTipRole);
+        if (!problem.isEmpty())
+            model->item(row)->setEnabled(false);
+    }
+    const int at = selected.isEmpty() ? -1 : m_presetBox->findData(selected);
+    m_presetBox->setCurrentIndex(at >= 0 && model->item(at)->isEnabled() ? at : 0);
+}
+
+const SavedPreset *ConvertWindow::savedPresetAt(int index) const
+{
+    const QString name = m_presetBox->itemData(index).toString();
+    for (const SavedPreset &saved : m_saved) {
+        if (saved.name == name)
+            return &saved;
+    }
+    return nullptr;
+}
+
+// The item's preset becomes the window's: a built-in one as it is, one of
+// the user's as the command line reads it, whose options come back.
+std::optional<Options> ConvertWindow::adoptPreset(int index)
+{
+    m_presetChanges = PresetChanges();
+    m_trackWords.clear();
+    m_tracks = TrackRequest();
+    const SavedPreset *saved = savedPresetAt(index);
+    if (const auto builtIn = presetById(m_presetBox->itemData(index).toString()); builtIn || !saved) {
+        m_preset = builtIn.value_or(presets().constFirst());
+        return std::nullopt;
+    }
+    const Options given = readSavedPreset(*saved);
+    if (!given.error.isEmpty()) {
+        m_preset = presets().constFirst();
+        return std::nullopt;
+    }
+    m_preset = effectivePreset(given);
+    m_presetChanges = given.presetChanges;
+    m_tracks = given.choices.tracks;
+    for (const auto &word : saved->words) {
+        if (word.first == QLatin1String("audio") || word.first == QLatin1String("subtitle"))
+            m_trackWords << word;
+    }
+    return given;
+}
+
+// A saved preset's budget, picture and sound, as the command line gives them
+// when it names the preset alone.
+void ConvertWindow::applySavedPreset(const Options &given, const OptionWordList &words)
+{
+    const auto word = [&words](const char *key) {
+        for (const auto &[name, value] : words) {
+            if (name == QLatin1String(key))
+                return value;
+        }
+        return QString();
+    };
+    const Budget budget = effectiveBudget(given, m_preset);
+    {
+        const QSignalBlocker quality(m_qualitySpin), size(m_sizeSpin), bitrate(m_bitrateSpin);
+        if (m_preset.hasQualityMode())
+            m_qualitySpin->setValue(budget.mode == Budget::Mode::Quality ? budget.crf : m_preset.defaultCrf);
+        m_bitrateSpin->setValue(budget.mode == Budget::Mode::Bitrate ? budget.videoKbps : m_preset.defaultVideoKbps);
+        if (budget.mode == Budget::Mode::TargetSize)
+            m_sizeSpin->setValue(budget.sizeMB);
+    }
+    (budget.mode == Budget::Mode::Quality      ? m_qualityRadio
+     : budget.mode == Budget::Mode::TargetSize ? m_sizeRadio
+                                               : m_bitrateRadio)
+        ->setChecked(true);
+    m_normalizeCheck->setChecked(given.normalize);
+    m_pictureBox->setWords({word("max-size").isEmpty() ? word("height") : word("max-size"), word("crop"),
+                            word("denoise"), word("deinterlace")});
+}
+
+// The settings as the command line's words: the preset the chosen one starts
+// from and its changes, the budget, the tracks a saved preset asked for, the
+// picture where it is not the default, and the sound evened out.
+OptionWordList ConvertWindow::currentPresetWords() const
+{
+    OptionWordList words{qMakePair(QStringLiteral("preset"), m_preset.id)};
+    const Budget budget = currentBudget();
+    if (budget.mode == Budget::Mode::Quality)
+        words << qMakePair(QStringLiteral("quality"), QString::number(budget.crf));
+    else if (budget.mode == Budget::Mode::TargetSize)
+        words << qMakePair(QStringLiteral("size"), QString::number(budget.sizeMB));
+    else
+        words << qMakePair(QStringLiteral("bitrate"), QString::number(budget.videoKbps));
+    const PresetChanges &changes = m_presetChanges;
+    for (const auto &[key, word] : {std::pair{"container", changes.container}, {"speed", changes.speed},
+                                    {"audio-codec", changes.audioCodec}}) {
+        if (!word.isEmpty())
+            words << qMakePair(QString::fromLatin1(key), word);
+    }
+    if (changes.audioKbps > 0)
+        words << qMakePair(QStringLiteral("audio-bitrate"), QString::number(changes.audioKbps));
+    words << m_trackWords << m_pictureBox->optionWords();
+    if (m_normalizeCheck->isChecked())
+        words << qMakePair(QStringLiteral("normalize"), QStringLiteral("true"));
+    std::stable_sort(words.begin(), words.end(), [](const auto &a, const auto &b) {
+        return presetKeys().indexOf(a.first) < presetKeys().indexOf(b.first);
+    });
+    return words;
+}
+
+// Saving under a name taken replaces that preset: the name was chosen.
+void ConvertWindow::savePreset()
+{
+    const QString chosen = m_presetBox->currentData().toString();
+    const QString name = m_presetNamer(presetById(chosen) ? QString() : chosen).trimmed();
+    if (name.isEmpty())
+        return;
+    QString error;
+    const SavedPreset preset{name, currentPresetWords()};
+    // Refused words would be kept but never offered again.
+    if (!isPresetName(name, &error) || !(error = readSavedPreset(preset).error).isEmpty()
+        || writeSavedPreset(preset, &error).isEmpty()) {
+        reel::displayAlert(QStringLiteral("Preset not saved"), error.left(1).toUpper() + error.mid(1) + u'.',
+                           reel::kCriticalAlertStyle, this);
+        return;
+    }
+    fillPresetList(name);
+    adoptPreset(m_presetBox->currentIndex());
+    refreshControls();
+    refreshPlan();
+}
+
 void ConvertWindow::presetChanged(int index)
 {
     // The quality follows the preset while it is the preset's own; the
     // bitrate is the preset's own, a DVD's and an MP4's being far apart.
-    const Preset &before = m_presets.value(m_shownPreset);
-    const Preset &now = m_presets.value(index);
-    if (now.hasQualityMode() && m_qualitySpin->value() == before.defaultCrf)
-        m_qualitySpin->setValue(now.defaultCrf);
-    m_bitrateSpin->setValue(now.defaultVideoKbps);
-    m_shownPreset = index;
+    const Preset before = m_preset;
+    if (const std::optional<Options> given = adoptPreset(index)) {
+        applySavedPreset(*given, savedPresetAt(index)->words);
+    } else {
+        if (m_preset.hasQualityMode() && m_qualitySpin->value() == before.defaultCrf)
+            m_qualitySpin->setValue(m_preset.defaultCrf);
+        m_bitrateSpin->setValue(m_preset.defaultVideoKbps);
+    }
     refreshControls();
     outputSettingsChanged();
     // Which tracks an output can hold follows the preset.
@@ -502,15 +671,15 @@ void ConvertWindow::selectionChanged()
     const int row = m_sources->selectedRow();
     const SourceInfo *source = row >= 0 && m_sources->sources().at(row).usable() ? &m_sources->sources().at(row) : nullptr;
     std::optional<TrackRequest> picked;
-    if (source && m_trackPicks.contains(source->path))
-        picked = m_trackPicks.value(source->path);
+    if (source)
+        picked = m_trackPicks.value(source->path, m_tracks);
     m_trackList->showSource(source, currentPreset(), picked);
     refreshControls();
 }
 
 void ConvertWindow::saveSettings() const
 {
-    reel::prefWrite(kPresetKey, currentPreset().id);
+    reel::prefWrite(kPresetKey, m_presetBox->currentData().toString());
     const QString mode = m_qualityRadio->isChecked() ? QStringLiteral("quality")
                          : m_sizeRadio->isChecked()  ? QStringLiteral("size")
                                                      : QStringLiteral("bitrate");
@@ -541,7 +710,7 @@ bool ConvertWindow::makingDisc() const
 
 const Preset &ConvertWindow::currentPreset() const
 {
-    return m_presets.at(qMax(0, m_presetBox->currentIndex()));
+    return m_preset;
 }
 
 Budget ConvertWindow::currentBudget() const
@@ -560,6 +729,7 @@ JobChoices ConvertWindow::currentChoices() const
 {
     JobChoices choices;
     choices.picture = m_pictureBox->request();
+    choices.tracks = m_tracks;
     choices.tracksBySource = m_trackPicks;
     return choices;
 }
@@ -693,6 +863,11 @@ void ConvertWindow::addSources(const QStringList &paths)
 void ConvertWindow::setFolderRevealer(std::function<void(const QString &)> revealer)
 {
     m_revealer = std::move(revealer);
+}
+
+void ConvertWindow::setPresetNameAsker(std::function<QString(const QString &)> asker)
+{
+    m_presetNamer = std::move(asker);
 }
 
 void ConvertWindow::setPreviewOpener(std::function<void(const QString &)> opener)

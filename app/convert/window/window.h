@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -69,11 +70,16 @@ public:
     void setFreeSpaceProbe(std::function<int(const QString &folder)> probe);
     // What opens a preview; the desktop's player unless replaced.
     void setPreviewOpener(std::function<void(const QString &file)> opener);
+    // What asks the name of a preset to save, given the one to suggest; a
+    // dialog unless replaced. An empty answer saves nothing.
+    void setPresetNameAsker(std::function<QString(const QString &suggested)> asker);
 
 public slots:
     void startConversion();
     void cancelConversion();
     void startPreview();
+    // Keeps the settings as the user's preset, under a name asked for.
+    void savePreset();
 
 signals:
     // Every source asked for has been read.
@@ -96,6 +102,11 @@ private:
     void connectControls();
     void loadSettings(const Options &options);
     void saveSettings() const;
+    void fillPresetList(const QString &selected);
+    const SavedPreset *savedPresetAt(int index) const;
+    std::optional<Options> adoptPreset(int index);
+    void applySavedPreset(const Options &given, const OptionWordList &words);
+    OptionWordList currentPresetWords() const;
     const Preset &currentPreset() const;
     Budget currentBudget() const;
     JobChoices currentChoices() const;
@@ -128,7 +139,14 @@ private:
     bool makingDisc() const;
     void refreshTimes();
 
-    QList<Preset> m_presets;
+    // The list's presets after the built-in ones, and what the chosen one
+    // gives: the preset with its changes, and a saved preset's tracks (its
+    // words, and as the run's default request).
+    QList<SavedPreset> m_saved;
+    Preset m_preset;
+    PresetChanges m_presetChanges;
+    OptionWordList m_trackWords;
+    TrackRequest m_tracks;
     SourceList *m_sources = nullptr;
     SourceReader *m_reader = nullptr;
     QPushButton *m_addButton = nullptr;
@@ -140,6 +158,7 @@ private:
     Preview *m_preview = nullptr;
     QGroupBox *m_settingsBox = nullptr;
     QComboBox *m_presetBox = nullptr;
+    QPushButton *m_savePresetButton = nullptr;
     QRadioButton *m_qualityRadio = nullptr;
     QRadioButton *m_sizeRadio = nullptr;
     QRadioButton *m_bitrateRadio = nullptr;
@@ -162,7 +181,6 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QTimer *m_clock = nullptr;
 
-    int m_shownPreset = 0; // the preset the quality box was last set for
     bool m_running = false;
     QPointer<ConversionBatch> m_batch;
     QPointer<DiscAuthoring> m_disc;
@@ -176,6 +194,7 @@ private:
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
     std::function<void(const QString &)> m_opener;
+    std::function<QString(const QString &)> m_presetNamer;
     QHash<QString, TrackRequest> m_trackPicks; // each video's own, by source path
     QSet<QString> m_measured;                  // sources whose black bars are known
     RunRequest m_previewRequest;

@@ -9,6 +9,7 @@
 #include "tables.h"
 
 #include <jobs/authoring.h>
+#include <window/picturebox.h>
 #include <window/preview.h>
 #include <window/sourcelist.h>
 #include <window/thumbnails.h>
@@ -36,6 +37,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -81,6 +83,50 @@ void expectSettingsUsable(const ConvertWindow &window, bool qualityOffered = tru
     EXPECT_EQ(child<QRadioButton>(window, "qualityMode")->isEnabled(), qualityOffered);
     for (const auto &[radio, spin] : {std::pair{"qualityMode", "quality"}, {"sizeMode", "sizeMB"}, {"bitrateMode", "bitrate"}})
         EXPECT_EQ(child<QSpinBox>(window, spin)->isEnabled(), child<QRadioButton>(window, radio)->isChecked()) << spin;
+}
+
+// The command line's words with the program's name before them.
+QStringList commandLine(const QStringList &words)
+{
+    return QStringList{u"reelkit-convert"_s} + words;
+}
+
+// Keeps the command line's settings as the user's preset.
+void savePresetOf(const QString &name, const QStringList &words)
+{
+    const Options saving = parseOptions(commandLine(words + QStringList{u"--save-preset"_s, name}));
+    ASSERT_TRUE(saving.error.isEmpty()) << saving.error.toStdString();
+    QString error;
+    ASSERT_FALSE(writeSavedPreset(SavedPreset{name, saving.presetWords}, &error).isEmpty()) << error.toStdString();
+}
+
+// The terminal's plan of the window's videos for those options.
+RunPlan commandLinePlan(const Options &options, const ConvertWindow &window, const QString &folder)
+{
+    RunRequest request;
+    request.sources = window.sourceList()->sources();
+    request.preset = effectivePreset(options);
+    request.budget = effectiveBudget(options, request.preset);
+    request.choices = options.choices;
+    request.destination = folder;
+    request.normalize = options.normalize;
+    return planRun(request);
+}
+
+// The one job of each plan is the same output made the same way.
+void expectSameJob(const RunPlan &ours, const RunPlan &theirs)
+{
+    ASSERT_EQ(ours.plan.jobs.size(), 1) << ours.plan.problems.join(u'|').toStdString();
+    ASSERT_EQ(theirs.plan.jobs.size(), 1) << theirs.plan.problems.join(u'|').toStdString();
+    const JobSettings &a = ours.plan.jobs.first();
+    const JobSettings &b = theirs.plan.jobs.first();
+    EXPECT_EQ(a.output, b.output);
+    EXPECT_EQ(std::tuple(a.preset.id, a.preset.container, a.preset.speed, a.preset.audioCodec, a.preset.audioKbps),
+              std::tuple(b.preset.id, b.preset.container, b.preset.speed, b.preset.audioCodec, b.preset.audioKbps));
+    EXPECT_EQ(std::tuple(a.mode, a.crf, a.videoKbps), std::tuple(b.mode, b.crf, b.videoKbps));
+    EXPECT_EQ(a.picture.filters, b.picture.filters);
+    EXPECT_EQ(a.tracks.audio, b.tracks.audio);
+    EXPECT_EQ(a.normalize, b.normalize);
 }
 
 } // namespace
@@ -484,6 +530,167 @@ TEST(Window, PictureChoicesReachThePlan)
     ConvertWindow again;
     for (const auto &[name, index] : {std::pair{"maxSize", 3}, {"crop", 1}, {"denoise", 2}, {"deinterlace", 0}})
         EXPECT_EQ(child<QComboBox>(again, name)->currentIndex(), index) << name;
+}
+
+// The group shows any word the command line takes, and gives back the words
+// the command line reads as the same picture.
+TEST(Window, ThePictureGroupHoldsEveryWordTheCommandLineTakes)
+{
+    const struct {
+        const char *name;
+        QStringList words;
+        bool sizeOffered;
+        OptionWordList expected;
+    } cases[] = {
+        {"the lists' first", {u""_s, u"none"_s, u"off"_s, u"auto"_s}, true, {}},
+        {"a height", {u"720"_s}, true, {{u"height"_s, u"720"_s}}},
+        {"a frame and bars of its own",
+         {u"1000X500"_s, u"10:10:0:0"_s, u"strong"_s, u"off"_s},
+         true,
+         {{u"max-size"_s, u"1000x500"_s}, {u"crop"_s, u"10:10:0:0"_s}, {u"denoise"_s, u"strong"_s},
+          {u"deinterlace"_s, u"off"_s}}},
+        {"no size for a DVD", {u"1280x720"_s, u"auto"_s}, false, {{u"crop"_s, u"auto"_s}}},
+        {"words refused", {u"big"_s, u"sideways"_s, u"lots"_s}, true, {}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        PictureBox box;
+        box.setSizeOffered(c.sizeOffered);
+        box.setWords(c.words);
+        EXPECT_EQ(box.optionWords(), c.expected);
+        const Options read = parseOptions(QStringList{u"reelkit-convert"_s} + presetArguments(box.optionWords()));
+        ASSERT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+        const PictureRequest shown = box.request();
+        const PictureRequest &given = read.choices.picture;
+        EXPECT_EQ(std::tuple(shown.maxWidth, shown.maxHeight, shown.crop, shown.given, shown.denoise, shown.deinterlace),
+                  std::tuple(given.maxWidth, given.maxHeight, given.crop, given.given, given.denoise, given.deinterlace));
+    });
+}
+
+// Your presets follow the built-in ones; one chosen plans each video as
+// "-p NAME" does on the command line, and is remembered by its name.
+TEST(Window, ListsYourPresetsAndPlansWithThemAsTheCommandLine)
+{
+    const struct {
+        const char *name;
+        QStringList words;
+        const char *mode;
+    } cases[] = {
+        {"Wide opus",
+         {u"-p"_s, u"mp4"_s, u"--container"_s, u"mkv"_s, u"--speed"_s, u"fast"_s, u"--audio-codec"_s, u"opus"_s,
+          u"--audio-bitrate"_s, u"96"_s, u"-q"_s, u"30"_s, u"--height"_s, u"120"_s, u"--crop"_s, u"8:8:0:0"_s,
+          u"--audio"_s, u"fre"_s, u"--normalize"_s},
+         "qualityMode"},
+        {"Quiet DVD", {u"-p"_s, u"dvd-pal"_s, u"-b"_s, u"4000"_s, u"--deinterlace"_s, u"on"_s}, "bitrateMode"},
+        {"Phone sized",
+         {u"-p"_s, u"phone-720p"_s, u"-s"_s, u"20"_s, u"--max-size"_s, u"200x150"_s, u"--denoise"_s, u"light"_s},
+         "sizeMode"},
+    };
+    for (const auto &c : cases)
+        savePresetOf(QString::fromUtf8(c.name), c.words);
+    QString error;
+    writeSavedPreset(SavedPreset{u"Broken"_s, {{u"preset"_s, u"mp4"_s}, {u"crop"_s, u"lots"_s}}}, &error);
+
+    const QString clip = sharedClip(Clip::Tracks);
+    const QString folder = outFolder();
+    ConvertWindow window(windowOptions(folder, {clip}));
+    waitUntilRead(window);
+    auto *preset = child<QComboBox>(window, "preset");
+    EXPECT_EQ(preset->currentData().toString(), u"mp4"_s);
+    const int yours = int(presets().size()) + 1; // after a separator
+    ASSERT_EQ(preset->count(), yours + 4);
+    EXPECT_EQ(preset->itemText(yours), u"Broken"_s);
+    // One the command line refuses is shown, not offered.
+    EXPECT_FALSE(qobject_cast<QStandardItemModel *>(preset->model())->item(yours)->isEnabled());
+    EXPECT_TRUE(preset->itemData(yours, Qt::ToolTipRole).toString().contains(u"--crop takes"_s));
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const QString name = QString::fromUtf8(c.name);
+        preset->setCurrentIndex(preset->findData(name));
+        EXPECT_TRUE(child<QRadioButton>(window, c.mode)->isChecked());
+        const Options given = parseOptions(commandLine({u"-p"_s, name, clip}));
+        ASSERT_TRUE(given.error.isEmpty()) << given.error.toStdString();
+        expectSameJob(window.plannedRun(), commandLinePlan(given, window, folder));
+    });
+
+    preset->setCurrentIndex(preset->findData(u"Wide opus"_s));
+    window.close();
+    ConvertWindow again(windowOptions(folder, {clip}));
+    waitUntilRead(again);
+    EXPECT_EQ(child<QComboBox>(again, "preset")->currentData().toString(), u"Wide opus"_s);
+    EXPECT_EQ(child<QComboBox>(again, "maxSize")->currentText(), u"120 pixels high"_s);
+    expectSameJob(again.plannedRun(), commandLinePlan(parseOptions(commandLine({u"-p"_s, u"Wide opus"_s, clip})),
+                                                      again, folder));
+    // Gone at the next start: mp4.
+    ASSERT_TRUE(QFile::remove(savedPresetFolder() + u"/Wide opus.plist"_s));
+    ConvertWindow later(windowOptions(folder));
+    EXPECT_EQ(child<QComboBox>(later, "preset")->currentData().toString(), u"mp4"_s);
+}
+
+// The window's settings kept as your preset: "-p NAME" reads them as the
+// window plans with them, and a window started later offers them.
+TEST(Window, SavesItsSettingsAsAPresetTheCommandLineReads)
+{
+    reel::RecordingPresenter alerts;
+    reel::ScopedAlertPresenter use(&alerts);
+    const QString clip = sharedClip(Clip::Silent);
+    const QString folder = outFolder();
+    ConvertWindow window(windowOptions(folder, {clip}));
+    waitUntilRead(window);
+    QStringList suggested;
+    QString answer;
+    window.setPresetNameAsker([&](const QString &name) {
+        suggested << name;
+        return answer;
+    });
+    auto *preset = child<QComboBox>(window, "preset");
+    preset->setCurrentIndex(preset->findData(u"phone-720p"_s));
+    child<QRadioButton>(window, "qualityMode")->setChecked(true);
+    child<QSpinBox>(window, "quality")->setValue(30);
+    child<QComboBox>(window, "crop")->setCurrentIndex(1);
+    waitUntilRead(window); // the bars measured
+    child<QCheckBox>(window, "normalize")->setChecked(true);
+    auto *save = child<QPushButton>(window, "savePreset");
+    for (const QString &refused : {u"mp4"_s, u"../x"_s}) {
+        answer = refused;
+        save->click();
+        EXPECT_EQ(alerts.last().title, u"Preset not saved"_s);
+        EXPECT_TRUE(alerts.last().message.startsWith(u"'%1' "_s.arg(refused))) << alerts.last().message.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(savedPresetFolder()));
+
+    answer = u"Small phone"_s;
+    save->click();
+    EXPECT_EQ(alerts.count(), 2);
+    EXPECT_EQ(suggested, QStringList(3)); // a built-in's name is no name to suggest
+    EXPECT_TRUE(QFileInfo::exists(savedPresetFolder() + u"/Small phone.plist"_s));
+    EXPECT_EQ(preset->currentData().toString(), u"Small phone"_s);
+    const Options given = parseOptions(commandLine({u"-p"_s, u"Small phone"_s, clip}));
+    ASSERT_TRUE(given.error.isEmpty()) << given.error.toStdString();
+    EXPECT_EQ(given.presetId, u"phone-720p"_s);
+    EXPECT_TRUE(given.budgetGiven);
+    EXPECT_EQ(std::tuple(given.budget.mode, given.budget.crf), std::tuple(Budget::Mode::Quality, 30));
+    EXPECT_EQ(given.choices.picture.crop, PictureRequest::Crop::Auto);
+    EXPECT_TRUE(given.normalize);
+    expectSameJob(window.plannedRun(), commandLinePlan(given, window, folder));
+
+    ConvertWindow later(windowOptions(folder, {clip}));
+    waitUntilRead(later);
+    auto *offered = child<QComboBox>(later, "preset");
+    EXPECT_EQ(offered->currentData().toString(), u"mp4"_s);
+    offered->setCurrentIndex(offered->findData(u"Small phone"_s));
+    waitUntilRead(later);
+    EXPECT_TRUE(child<QRadioButton>(later, "qualityMode")->isChecked());
+    EXPECT_EQ(child<QSpinBox>(later, "quality")->value(), 30);
+    EXPECT_EQ(child<QComboBox>(later, "crop")->currentData().toString(), u"auto"_s);
+    EXPECT_TRUE(child<QCheckBox>(later, "normalize")->isChecked());
+    expectSameJob(later.plannedRun(), commandLinePlan(given, later, folder));
+
+    // The same name again replaces it, without a question.
+    later.setPresetNameAsker([](const QString &name) { return name; });
+    child<QSpinBox>(later, "quality")->setValue(26);
+    child<QPushButton>(later, "savePreset")->click();
+    EXPECT_EQ(alerts.count(), 2);
+    EXPECT_EQ(parseOptions(commandLine({u"-p"_s, u"Small phone"_s})).budget.crf, 26);
+    EXPECT_EQ(offered->findData(u"Small phone"_s), offered->currentIndex());
 }
 
 TEST(Window, PreviewsTenSecondsFromTheMiddleInThePlayer)
