@@ -111,7 +111,7 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
         return false;
     }
     if (root->typeId() != QMetaType::QVariantMap) {
-        *error = QStringLiteral("%1, line %2: the root is not a dictionary").arg(path).arg(lineOfKey(text, QString()));
+        *error = QStringLiteral("%1, line 1: the root is not a dictionary").arg(path);
         return false;
     }
     const QVariantMap map = root->toMap();

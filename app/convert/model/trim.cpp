@@ -8,17 +8,11 @@ namespace convert {
 
 namespace {
 
+// 0:01:30, or 0:01:30.50 for a time between seconds.
 QString clock(double seconds)
 {
-    const qint64 whole = qint64(seconds);
-    QString text = QStringLiteral("%1:%2:%3")
-                       .arg(whole / 3600)
-                       .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
-                       .arg(whole % 60, 2, 10, QLatin1Char('0'));
-    const int hundredths = int(std::lround((seconds - double(whole)) * 100));
-    if (hundredths > 0 && hundredths < 100)
-        text += QStringLiteral(".%1").arg(hundredths, 2, 10, QLatin1Char('0'));
-    return text;
+    const bool whole = std::fabs(seconds - std::round(seconds)) < 0.005;
+    return reel::secondeFloat2TimecodeStr(float(whole ? std::round(seconds) : seconds + 0.005), whole ? 0 : 2);
 }
 
 bool readTime(const QString &text, const char *option, double *seconds, QString *error)
