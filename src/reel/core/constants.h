@@ -1,4 +1,6 @@
-// Process-wide values shared by the program and the toolkit.
+/// \file
+/// \ingroup core
+/// Process-wide values shared by the program and the toolkit.
 #pragma once
 
 #include "reel/core/export.h"
@@ -8,7 +10,7 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
-// The folder in which the tools run. Unset (null) until setTMPFOLDER.
+/// The folder in which the tools run. Unset (null) until setTMPFOLDER.
 extern QString TMPFOLDER;
 extern qint8 OPENPERM;
 extern int WMVCOMPONENTINT;
@@ -19,17 +21,17 @@ extern int PRORESCOMPONENTINT;
 extern int MPEG2COMPONENTINT;
 extern int MTSCOMPONENTINT;
 
-// The stored folder, or else the user's own folder in the system temporary
-// folder ($TMPDIR, else /tmp): "<Name>-<uid>", the application's name and
-// the effective user id. That default is made (0700) and checked on every
-// call, and never stored: a folder there that is a link, another user's or
-// open to others is not used, and a fresh private one beside it is
-// (privateFolder). Null, logged once, when no private folder can be had:
-// there is then no temporary folder, and its users make nothing.
+/// The stored folder, or else the user's own folder in the system temporary
+/// folder ($TMPDIR, else /tmp): "<Name>-<uid>", the application's name and
+/// the effective user id. That default is made (0700) and checked on every
+/// call, and never stored: a folder there that is a link, another user's or
+/// open to others is not used, and a fresh private one beside it is
+/// (privateFolder). Null, logged once, when no private folder can be had:
+/// there is then no temporary folder, and its users make nothing.
 QString getTMPFOLDER();
 void setTMPFOLDER(const QString &path);
 
-// The system temporary folder: $TMPDIR without trailing "/", else "/tmp".
+/// The system temporary folder: $TMPDIR without trailing "/", else "/tmp".
 QString systemTemporaryFolder();
 
 int getOPENPERM();

@@ -1,11 +1,13 @@
-// printf-style formatting with the Foundation "%@" directive.
-//
-// The toolkit's log lines are written as format strings ("lsCocoa - fin : %d
-// items : %@"); this is the one place that fills them. "%@" takes any value
-// and writes its describe() text; the C conversions (d i u x X o c f F e E g G
-// s, with flags, width, precision and the h/l/ll/q/z lengths) behave as in C,
-// with "%d" and "%u" truncating to 32 bits as an int argument would. "%%" is a
-// percent sign. A missing argument formats as "(null)" or 0.
+/// \file
+/// \ingroup core
+/// printf-style formatting with the Foundation "%@" directive.
+///
+/// The toolkit's log lines are written as format strings ("lsCocoa - fin : %d
+/// items : %@"); this is the one place that fills them. "%@" takes any value
+/// and writes its describe() text; the C conversions (d i u x X o c f F e E g G
+/// s, with flags, width, precision and the h/l/ll/q/z lengths) behave as in C,
+/// with "%d" and "%u" truncating to 32 bits as an int argument would. "%%" is a
+/// percent sign. A missing argument formats as "(null)" or 0.
 #pragma once
 
 #include "reel/core/export.h"

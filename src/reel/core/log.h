@@ -1,7 +1,9 @@
-// The toolkit's diagnostic log: one line per call on the C stderr stream,
-//   2026-12-06 08:15:17.123 name[pid:tid] text
-// and a sink that replaces the stream, for programs and tests that want the
-// lines themselves.
+/// \file
+/// \ingroup core
+/// The toolkit's diagnostic log: one line per call on the C stderr stream,
+///   2026-12-06 08:15:17.123 name[pid:tid] text
+/// and a sink that replaces the stream, for programs and tests that want the
+/// lines themselves.
 #pragma once
 
 #include "reel/core/debug.h"
@@ -18,30 +20,30 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
-// Writes one line, whatever the debug level.
+/// Writes one line, whatever the debug level.
 void logLine(const QString &text);
 
-// Receives the text of every line (without the date and process prefix)
-// instead of stderr while installed. Returns the sink it replaces; pass an
-// empty function to go back to stderr.
+/// Receives the text of every line (without the date and process prefix)
+/// instead of stderr while installed. Returns the sink it replaces; pass an
+/// empty function to go back to stderr.
 using LogSink = std::function<void(const QString &text)>;
 LogSink setLogSink(LogSink sink);
 
-// Most lines start with a label (the function or the thing they are about)
-// in a column this wide, so that what follows lines up.
+/// Most lines start with a label (the function or the thing they are about)
+/// in a column this wide, so that what follows lines up.
 inline constexpr qsizetype kLogLabelWidth = 20;
 
-// A line's label, padded with spaces to kLogLabelWidth or cut to it:
-// logAlways(LogLabel("rmCocoa"), ":-( nothing there: %@", path) writes
-// "rmCocoa", 13 spaces, then ":-( nothing there: ...". It only refers to its
-// text, which becomes a QString when a line is written: make it in the call.
+/// A line's label, padded with spaces to kLogLabelWidth or cut to it:
+/// logAlways(LogLabel("rmCocoa"), ":-( nothing there: %@", path) writes
+/// "rmCocoa", 13 spaces, then ":-( nothing there: ...". It only refers to its
+/// text, which becomes a QString when a line is written: make it in the call.
 class LogLabel {
 public:
     explicit LogLabel(const char *utf8) : m_utf8(utf8) {}
     explicit LogLabel(std::string_view utf8) : m_utf8(utf8) {}
     explicit LogLabel(const QString &text) : m_text(text), m_isText(true) {}
 
-    // The label in its column, ready to start a line.
+    /// The label in its column, ready to start a line.
     QString padded() const;
 
 private:
@@ -50,7 +52,7 @@ private:
     bool m_isText = false;
 };
 
-// A line written whatever the debug level (failures, a few traces).
+/// A line written whatever the debug level (failures, a few traces).
 template <typename... Args>
 void logAlways(std::string_view fmt, const Args &...args)
 {
@@ -63,7 +65,7 @@ void logAlways(const LogLabel &label, std::string_view fmt, const Args &...args)
     logLine(label.padded() + format(fmt, args...));
 }
 
-// A line written only when the debug level is non-zero.
+/// A line written only when the debug level is non-zero.
 template <typename... Args>
 void logDebug(std::string_view fmt, const Args &...args)
 {
@@ -78,7 +80,7 @@ void logDebug(const LogLabel &label, std::string_view fmt, const Args &...args)
         logLine(label.padded() + format(fmt, args...));
 }
 
-// A developer line: written only when getDEBUGDEV(level) answers true.
+/// A developer line: written only when getDEBUGDEV(level) answers true.
 template <typename... Args>
 void logDev(int level, std::string_view fmt, const Args &...args)
 {
@@ -93,15 +95,15 @@ void logDev(int level, const LogLabel &label, std::string_view fmt, const Args &
         logLine(label.padded() + format(fmt, args...));
 }
 
-// The standard streams after redirectLogs2File reopened them; null before.
+/// The standard streams after redirectLogs2File reopened them; null before.
 extern FILE *newStdout;
 extern FILE *newStderr;
 
-// Reopens stdout, then stderr, in append mode on the file at path, once per
-// process. The path is used as given (no "~" expansion).
+/// Reopens stdout, then stderr, in append mode on the file at path, once per
+/// process. The path is used as given (no "~" expansion).
 void redirectLogs2File(const QString &path);
 
-// The value's "%@" text, cut to 50 UTF-16 units plus " […]" when longer.
+/// The value's "%@" text, cut to 50 UTF-16 units plus " […]" when longer.
 QString valueTrimmedForLogAsStr(const QVariant &value);
 
 } // namespace reel

@@ -1,11 +1,13 @@
-// A presenter for tests: it shows nothing, keeps every alert it is given and
-// answers from a script.
-//
-//   reel::RecordingPresenter alerts;
-//   reel::ScopedAlertPresenter use(&alerts);
-//   alerts.willPress(reel::AlertButton::Alternate);
-//   ... code that shows an alert ...
-//   EXPECT_EQ(alerts.last().title, QStringLiteral("Convert?"));
+/// \file
+/// \ingroup dialogs
+/// A presenter for tests: it shows nothing, keeps every alert it is given and
+/// answers from a script.
+///
+///   reel::RecordingPresenter alerts;
+///   reel::ScopedAlertPresenter use(&alerts);
+///   alerts.willPress(reel::AlertButton::Alternate);
+///   ... code that shows an alert ...
+///   EXPECT_EQ(alerts.last().title, QStringLiteral("Convert?"));
 #pragma once
 
 #include "reel/core/export.h"
@@ -20,20 +22,20 @@ class RecordingPresenter : public AlertPresenter {
 public:
     AlertAnswer present(const AlertRequest &request) override;
 
-    // Every alert presented so far, oldest first.
+    /// Every alert presented so far, oldest first.
     const QList<AlertRequest> &alerts() const { return m_alerts; }
     int count() const { return int(m_alerts.size()); }
-    // The latest alert; an empty request when there was none.
+    /// The latest alert; an empty request when there was none.
     AlertRequest last() const;
     void clear() { m_alerts.clear(); }
 
-    // Answers for the next alerts, used in order. Without a scripted answer
-    // an alert gets the default one: the default button, a timed run timed
-    // out (after the passes its limit gives), the text field unchanged, the
-    // checkbox unticked. Sheets take no scripted answer.
+    /// Answers for the next alerts, used in order. Without a scripted answer
+    /// an alert gets the default one: the default button, a timed run timed
+    /// out (after the passes its limit gives), the text field unchanged, the
+    /// checkbox unticked. Sheets take no scripted answer.
     void willAnswer(const AlertAnswer &answer);
     void willPress(AlertButton button, bool tickCheckbox = false);
-    // Presses the default button after setting the text field to text.
+    /// Presses the default button after setting the text field to text.
     void willType(const QString &text);
     void willTimeOut(bool tickCheckbox = false);
     int pendingAnswers() const { return int(m_script.size()); }
