@@ -12,15 +12,17 @@ source=$(cd "${REELKIT_DOCS_SOURCE:-$here}" && pwd)
 out=${1:-$here/build/docs}
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
-rm -rf "$out/html" "$out/warnings.log"
+rm -rf "$out/html" "$out/warnings.log" "$out/warnings.txt"
 
 status=0
 (cd "$source" && REELKIT_DOCS_OUT=$out doxygen docs/Doxyfile) || status=$?
 # Warnings name files by absolute path; the checkout's own are shown from its
 # root, as an editor opens them.
 if [[ -s "$out/warnings.log" ]]; then
-  sed "s|^$source/||" "$out/warnings.log" >&2
-  count=$(grep -c ': \(warning\|error\):' "$out/warnings.log" || true)
+  # Doxygen says some things twice; each once is enough.
+  sed "s|^$source/||" "$out/warnings.log" | awk '!seen[$0]++' >"$out/warnings.txt"
+  cat "$out/warnings.txt" >&2
+  count=$(grep -c ': \(warning\|error\):' "$out/warnings.txt" || true)
   echo "docs: $count problem(s) above; every public declaration needs a /// comment" >&2
   exit 1
 fi

@@ -12,7 +12,8 @@ namespace reel {
 
 /// As strerror says it, in the program's language, but safe to call from any
 /// thread: strerror's buffer is shared, and the tools' threads and the
-/// interface's may fail at once.
+/// interface's may fail at once. Never fails: an unknown code gives
+/// "Unknown error 9999" and the like. Not logged.
 QString errnoText(int code);
 
 } // namespace reel

@@ -1,6 +1,7 @@
 /// \file
 /// \ingroup core
 /// The "%@" text of a value, in the style of Foundation's descriptions.
+/// Every value has one: these never fail and never log.
 #pragma once
 
 #include "reel/core/export.h"

@@ -1,7 +1,8 @@
 /// \file
 /// \ingroup core
 /// Whole-file reads and writes that never block and never leave a half-written
-/// file behind.
+/// file behind. They say why they failed through *error and write nothing to
+/// the log.
 #pragma once
 
 #include "reel/core/export.h"
@@ -21,7 +22,7 @@ namespace reel {
 std::optional<QByteArray> readRegularFile(const QString &path, QString *error = nullptr, qint64 maxBytes = -1);
 
 /// Replaces the file at path with bytes: they go to a new file in the same
-/// folder (".<name>.XXXXXX", six random letters or digits), are flushed to
+/// folder (".\<name\>.XXXXXX", six random letters or digits), are flushed to
 /// disk, and the new file is renamed over the old one,
 /// so a reader sees the old contents or the new ones, never a mixture, and a
 /// failure leaves the old file as it was. An existing file's permission bits
@@ -33,7 +34,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
 /// process was killed mid-write: regular files of the running user named as
 /// above and last changed at least olderThanSeconds ago. Callers that
 /// serialise their writers hold that lock, so that none is being written.
-/// The number deleted.
+/// The number deleted; 0 when the folder cannot be read.
 int removeLeftoverTemporaryFiles(const QString &path, int olderThanSeconds);
 
 } // namespace reel

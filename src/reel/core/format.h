@@ -7,7 +7,9 @@
 /// and writes its describe() text; the C conversions (d i u x X o c f F e E g G
 /// s, with flags, width, precision and the h/l/ll/q/z lengths) behave as in C,
 /// with "%d" and "%u" truncating to 32 bits as an int argument would. "%%" is a
-/// percent sign. A missing argument formats as "(null)" or 0.
+/// percent sign. A missing argument formats as "(null)" or 0, and a directive
+/// that cannot be read stays as written: formatting never fails and never
+/// logs.
 #pragma once
 
 #include "reel/core/export.h"
@@ -22,6 +24,7 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
+/// The format text filled with the values of args, in order.
 QString formatv(std::string_view format, const QVariantList &args);
 
 namespace detail {
@@ -34,6 +37,8 @@ template <typename T>
 QVariant formatArg(const T &v) { return QVariant::fromValue(v); }
 } // namespace detail
 
+/// formatv with the arguments as they are: strings, numbers, lists, any
+/// value a QVariant holds.
 template <typename... Args>
 QString format(std::string_view fmt, const Args &...args)
 {

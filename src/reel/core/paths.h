@@ -2,7 +2,8 @@
 /// \ingroup core
 /// POSIX path strings, with the rules of Foundation's path methods that the
 /// toolkit's callers rely on. Pure text operations: nothing here touches the
-/// file system except the home-folder lookups of tilde expansion.
+/// file system except the home-folder lookups of tilde expansion. None fails
+/// or logs: every text is a path, and each answers as it says.
 #pragma once
 
 #include "reel/core/export.h"

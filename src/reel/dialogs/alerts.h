@@ -3,7 +3,8 @@
 /// Plain dialogs: one-button alerts and sheets, a question with a text field,
 /// and the alert for situations that should never happen. Titles and messages
 /// are shown exactly as typed; a null one shows as empty. Every dialog goes
-/// through the presenter in use (presenter.h).
+/// through the presenter in use (presenter.h); the headless presenter logs
+/// each one. None of these fails otherwise or writes a line of its own.
 #pragma once
 
 #include "reel/core/export.h"
@@ -15,13 +16,16 @@ class QWidget;
 REEL_EXPORT_BEGIN
 namespace reel {
 
-/// Button codes of a modal run.
+/// Button code of a modal run: the default button.
 constexpr int kAlertDefaultReturn = 1;
+/// Button code of a modal run: the alternate button.
 constexpr int kAlertAlternateReturn = 0;
+/// Button code of a modal run: the other button.
 constexpr int kAlertOtherReturn = -1;
-/// Alert styles: the informational icon for news that all went well, the
-/// critical icon for a failure; any other value is a warning.
+/// Alert style: the informational icon, for news that all went well. (Any
+/// style but these two is a warning.)
 constexpr int kInformationalAlertStyle = 1;
+/// Alert style: the critical icon, for a failure.
 constexpr int kCriticalAlertStyle = 2;
 
 /// A one-button alert. Without a window it runs modally and returns 1; with a

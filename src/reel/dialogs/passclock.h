@@ -1,6 +1,7 @@
 /// \file
 /// \ingroup dialogs
 /// The clock of a timed alert: the count of 0.1 s passes, not wall time.
+/// Nothing here fails or logs.
 #pragma once
 
 #include "reel/core/export.h"
@@ -13,6 +14,7 @@ namespace reel {
 /// limit of 3 s takes 31 passes, 5 s 51 and 60 s 601.
 class AlertPassClock {
 public:
+    /// A clock that runs until limitSeconds have passed.
     explicit AlertPassClock(int limitSeconds) : m_limit(float(limitSeconds)) {}
 
     /// True while the limit has not been reached.
@@ -20,7 +22,9 @@ public:
     /// One more 0.1 s pass.
     void tick();
 
+    /// The passes made so far.
     int passes() const { return m_passes; }
+    /// The seconds counted so far.
     float elapsed() const { return m_elapsed; }
 
 private:

@@ -11,6 +11,7 @@
 /// screen and the headless one otherwise (no QApplication, the offscreen or
 /// minimal platform, or a program that does not link the widgets library), so
 /// a program without a display never waits for a click nobody can give.
+/// Only the headless presenter writes to the log.
 #pragma once
 
 #include "reel/core/export.h"
@@ -32,38 +33,40 @@ enum class AlertButton { Default, Alternate, Other };
 /// -1 other.
 int alertButtonCode(AlertButton button);
 
-/// The title of the default button when none is given, and of the checkbox
-/// when its title is left to the toolkit.
+/// The title of the default button when none is given.
 QString defaultButtonTitle();
+/// The title of the checkbox when its title is left to the toolkit.
 QString defaultCheckboxTitle();
 
+/// An alert as an operation wants it shown.
 struct AlertRequest {
+    /// How the alert runs.
     enum class Kind {
         Modal,      ///< blocks until a button is pressed
         Timed,      ///< blocks until a button or the end of timeLimit
         Sheet,      ///< attached to window, returns at once
         TimedSheet, ///< attached to window for holdSeconds + 1 one-second passes, then removed
     };
-    Kind kind = Kind::Modal;
+    Kind kind = Kind::Modal; ///< how it runs
     QString title;   ///< the bold first line; shown exactly as typed
     QString message; ///< the informative text; shown exactly as typed
     /// Button titles by role. A null default title shows "OK"; a null
     /// alternate or other title means no such button.
     QString defaultButton;
-    QString alternateButton;
-    QString otherButton;
-    bool critical = false;
+    QString alternateButton; ///< null: no alternate button
+    QString otherButton;     ///< null: no other button
+    bool critical = false;   ///< the critical icon
     bool informational = false; ///< the information icon rather than the warning; critical wins
     QWidget *window = nullptr; ///< the window a sheet is attached to (may be null)
 
     /// An editable one-line text field between the message and the buttons.
     bool hasTextField = false;
-    QString fieldText;
-    QSize fieldSize;
+    QString fieldText; ///< the field's text at first
+    QSize fieldSize;   ///< the field's size
 
     /// A checkbox; an empty title leaves the toolkit's own title.
     bool hasCheckbox = false;
-    QString checkboxTitle;
+    QString checkboxTitle; ///< empty: the toolkit's own title
 
     int timeLimit = 0;   ///< Timed: seconds before the alert closes itself
     int holdSeconds = 0; ///< TimedSheet
@@ -71,9 +74,11 @@ struct AlertRequest {
     /// The titles shown on the buttons, in role order (default, alternate,
     /// other), absent buttons left out.
     QStringList shownButtons() const;
+    /// Whether the button of that role is shown.
     bool hasButton(AlertButton button) const;
 };
 
+/// How an alert was answered.
 struct AlertAnswer {
     AlertButton button = AlertButton::Default; ///< the button that closed the alert
     bool timedOut = false;                     ///< a timed run that nobody answered
@@ -82,6 +87,7 @@ struct AlertAnswer {
     bool checked = false;                      ///< the checkbox's final state
 };
 
+/// What shows alerts: the widgets library's, the headless one, a test's.
 class AlertPresenter {
 public:
     virtual ~AlertPresenter();
@@ -109,13 +115,16 @@ AlertPresenter *setAlertPresenter(AlertPresenter *presenter);
 /// on a screen; null means there is none now. The widgets library sets it when
 /// it is linked. Returns the function set before (null at first).
 using ScreenPresenterQuery = AlertPresenter *(*)();
+/// Sets the query above; returns the one set before (null at first).
 ScreenPresenterQuery setScreenPresenterQuery(ScreenPresenterQuery query);
 
 /// Installs a presenter for the lifetime of the object and puts the previous
 /// one back afterwards.
 class ScopedAlertPresenter {
 public:
+    /// Installs presenter (null: the automatic choice).
     explicit ScopedAlertPresenter(AlertPresenter *presenter) : m_previous(setAlertPresenter(presenter)) {}
+    /// Puts the previous presenter back.
     ~ScopedAlertPresenter() { setAlertPresenter(m_previous); }
     ScopedAlertPresenter(const ScopedAlertPresenter &) = delete;
     ScopedAlertPresenter &operator=(const ScopedAlertPresenter &) = delete;

@@ -25,6 +25,7 @@ namespace reel {
 /// itself after that many seconds with the default button. Returns the
 /// pressed button's title: null when that title was null, "OK", "Button 2" or
 /// "Bouton 3" when it was empty. Style 2 is critical, 1 informational.
+/// A timed-out run is logged.
 QString displayAlertDelayed(const QString &title, const QString &message, const QString &btDefault, const QString &btAlt,
                             const QString &btOther, int style, int giveUpAfterSeconds);
 
@@ -32,7 +33,8 @@ QString displayAlertDelayed(const QString &title, const QString &message, const 
 /// toolkit's own title when null or empty) and always timed: 0 seconds means
 /// 10, a negative value closes it at once. Each button is shown when its title
 /// is not null. Returns (button title, checkbox state 1 or 0); a null title of
-/// the pressed button gives "button 1", "button 2" or "button 3".
+/// the pressed button gives "button 1", "button 2" or "button 3". Logs how it
+/// closed (timed out, or the button clicked) and the result.
 QVariantList displayAlertDelayedCheckbox(const QString &title, const QString &message, const QString &btDefault,
                                          const QString &btAlt, const QString &btOther, int style,
                                          int giveUpAfterSeconds, const QString &checkboxTitle);
@@ -40,7 +42,7 @@ QVariantList displayAlertDelayedCheckbox(const QString &title, const QString &me
 /// Shows a sheet on window for giveUpAfterSeconds + 1 passes of about one
 /// second (none when negative), blocking the caller, then removes it. The
 /// sheet cannot be answered meanwhile. style is not used: the sheet has the
-/// default style. Empty button titles count as absent.
+/// default style. Empty button titles count as absent. Logs the delay.
 void displayAlertDelayedSheet(const QString &title, const QString &message, const QString &btDefault,
                               const QString &btAlt, const QString &btOther, int style, int giveUpAfterSeconds,
                               QWidget *window);

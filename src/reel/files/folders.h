@@ -20,7 +20,7 @@ bool mkdirCocoa(const QString &path);
 /// of "r" or "R" is only logged. True when the mode was set; false for nil.
 bool chmodCocoa(const QString &path, int mode, const QString &recursive);
 
-/// Whether a scratch folder "_VKdir<n>" can be created in the folder (the
+/// Whether a scratch folder "_VKdir\<n\>" can be created in the folder (the
 /// path itself, or the folder holding it) and removed again.
 bool droitsAcces(const QString &path);
 

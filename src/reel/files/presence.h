@@ -44,6 +44,7 @@ QString bundledVideoName(const QString &path);
 /// the hook itself does.
 void refreshFinder(const QString &path);
 
+/// What refreshFinder calls with the path.
 using FileSystemChangedHook = std::function<void(const QString &path)>;
 /// Installs the hook refreshFinder calls (an empty function removes it) and
 /// returns the one it replaces.

@@ -32,7 +32,7 @@ bool moveToTrash(const QString &path);
 /// freedesktop.org trash. Tests install their own to see or stop deletions.
 class RemovalBackend {
 public:
-    virtual ~RemovalBackend();
+    virtual ~RemovalBackend(); ///< a backend is deleted through this base
     /// Deletes the item at an absolute path, a folder with all its contents.
     /// False, with *error, when the item (or part of it) is still there.
     virtual bool remove(const QString &path, QString *error) = 0;
@@ -50,6 +50,7 @@ public:
     virtual bool trashAfterFailure(const QString &path, QString *error) = 0;
 };
 
+/// The system backend described above.
 RemovalBackend &systemRemovalBackend();
 /// The backend in use: the installed one, else the system backend.
 RemovalBackend &removalBackend();
@@ -60,7 +61,9 @@ RemovalBackend *setRemovalBackend(RemovalBackend *backend);
 /// Installs a backend for the life of the object and restores the previous.
 class ScopedRemovalBackend {
 public:
+    /// Installs backend.
     explicit ScopedRemovalBackend(RemovalBackend &backend);
+    /// Puts the previous backend back.
     ~ScopedRemovalBackend();
     ScopedRemovalBackend(const ScopedRemovalBackend &) = delete;
     ScopedRemovalBackend &operator=(const ScopedRemovalBackend &) = delete;

@@ -14,16 +14,16 @@
 /// a link to a folder): removing it never touches its target. The rules then
 /// run in this order on that path R:
 ///   1. ancestors: R (the root counting as "") occurs inside the home folder's
-///      path or a user folder ("/Users/<name>", "/home/<name>"): refused
+///      path or a user folder ("/Users/\<name\>", "/home/\<name\>"): refused
 ///      silently. This covers the home folder, every folder above it and the
 ///      root of the disk.
 ///   2. R begins with "/VKTauthoring": rules 3 and 4 are skipped.
 ///   3. the folder holding R (EyeTV recordings and iMovie DVD exports taken
 ///      as one item) is a folder of volumes or homes ("/", "/Volumes",
-///      "/Users", "/home", "/media", "/media/<name>", "/mnt",
-///      "/run/media/<name>", "/run/media"), or R is one of them: refused,
+///      "/Users", "/home", "/media", "/media/\<name\>", "/mnt",
+///      "/run/media/\<name\>", "/run/media"), or R is one of them: refused,
 ///      "dirname" alert. udisks2 mounts a user's drives in the two
-///      "<name>" folders, so their volumes are refused as those in /Volumes.
+///      "\<name\>" folders, so their volumes are refused as those in /Volumes.
 ///   4. R, or the expanded argument as written, begins with "*", "/*", or
 ///      one of those folders followed by "/*" ("/Volumes/Users/*" too, not
 ///      "/Users/*" or "/"): refused, "joker" alert.
@@ -42,8 +42,9 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
+/// What the guard decided.
 enum class RemovalVerdict {
-    Allowed,
+    Allowed, ///< the path may be deleted
     RefusedAncestor, ///< silent refusal
     RefusedDirname,  ///< "alerte de sécurité dirname"
     RefusedJoker,    ///< "alerte de sécurité joker"
@@ -54,10 +55,11 @@ enum class RemovalVerdict {
     RefusedDots,         ///< the last component is "." or ".."
 };
 
+/// A path as the guard judged it.
 struct RemovalJudgement {
     QString expanded; ///< the argument with "~" expanded
     QString resolved; ///< the absolute item that would be deleted ("" for "")
-    RemovalVerdict verdict = RemovalVerdict::Allowed;
+    RemovalVerdict verdict = RemovalVerdict::Allowed; ///< what the guard decided
 };
 
 /// Judges a path without deleting anything.

@@ -1,7 +1,7 @@
 /// \file
 /// \ingroup media
 /// Fixed tables: media file extensions (lower case, without the dot) and the
-/// standard frame rates. Every call builds a new list.
+/// standard frame rates. Every call builds a new list; none fails or logs.
 #pragma once
 
 #include "reel/core/export.h"
@@ -18,12 +18,14 @@ namespace reel {
 /// rounded to two decimals (23.98, not 23.976).
 QVariantList standardsFpsArray();
 
-/// Multiplexed streams: the DVD-ready ones, and the wider list (DVD + tod, vro).
+/// Multiplexed streams: the DVD-ready ones.
 QStringList extMultiplexedDvd();
+/// Multiplexed streams: the wider list (DVD + tod, vro).
 QStringList extMultiplexed();
 
-/// Elementary video streams: the DVD-ready ones, and the wider list (+ m1v).
+/// Elementary video streams: the DVD-ready ones.
 QStringList extElementariesDvd();
+/// Elementary video streams: the wider list (+ m1v).
 QStringList extElementaries();
 
 /// Uncompressed audio files.

@@ -48,6 +48,7 @@ inline constexpr qint64 kPlistMaxObjects = qint64(1) << 22;
 /// property list or break a limit; *error then says why when given.
 std::optional<QVariant> plistFromData(const QByteArray &bytes, QString *error = nullptr);
 
+/// The two forms of a property list: Xml, and Binary ("bplist00").
 enum class PlistFormat { Xml, Binary };
 
 /// Serialises a value. An empty result and *error when the value (or a value

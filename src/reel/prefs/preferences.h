@@ -34,6 +34,7 @@ bool prefDelete(const QString &key);
 /// by prefDelete. Nothing answers by default (no such changes). Returns the
 /// hook it replaces; an empty function removes it.
 using UnappliedChangesHook = std::function<bool()>;
+/// Sets the hook above; returns the one it replaces.
 UnappliedChangesHook setUnappliedChangesHook(UnappliedChangesHook hook);
 
 } // namespace reel

@@ -3,6 +3,7 @@
 /// Small list transforms: reversal, duplicate removal, sorting by text, and
 /// insertion of one list into another. Each takes a QStringList, or a
 /// QVariantList (listforms.h): a braced list of strings is a QStringList.
+/// Only insertObjectsFromArray can fail, and logs it.
 #pragma once
 
 #include "reel/core/export.h"
@@ -19,6 +20,7 @@ namespace reel {
 
 /// A new list with the elements in reverse order.
 QStringList reverseArray(const QStringList &list);
+/// reverseArray for a list of values.
 template <typename List, detail::IfValues<List> = 0>
 QVariantList reverseArray(const List &list);
 
@@ -28,6 +30,7 @@ QVariantList reverseArray(const List &list);
 /// number never match. Callers must not rely on the order of the result
 /// (today: the order of first occurrence).
 QStringList supprimerDoublons(const QStringList &list);
+/// supprimerDoublons for a list of values.
 template <typename List, detail::IfValues<List> = 0>
 QVariantList supprimerDoublons(const List &list);
 
@@ -35,6 +38,7 @@ QVariantList supprimerDoublons(const List &list);
 /// without regard to case. An empty list stands for nothing: it is what an
 /// empty list gives.
 QStringList triAlphabetique(const QStringList &list);
+/// triAlphabetique for a list of values.
 template <typename List, detail::IfValues<List> = 0>
 QStringList triAlphabetique(const List &list);
 
@@ -42,6 +46,7 @@ QStringList triAlphabetique(const List &list);
 /// at index in target, and returns target. An index past the end of target
 /// leaves target unchanged (logged).
 QVariantList &insertObjectsFromArray(QVariantList &target, const QVariantList &source, uint index);
+/// insertObjectsFromArray for lists of strings.
 QStringList &insertObjectsFromArray(QStringList &target, const QStringList &source, uint index);
 
 namespace detail {
@@ -50,6 +55,8 @@ QVariantList supprimerDoublonsOfValues(const QVariantList &list);
 QStringList triAlphabetiqueOfValues(const QVariantList &list);
 } // namespace detail
 
+/// \cond
+// The list-of-values forms declared above.
 template <typename List, detail::IfValues<List>>
 QVariantList reverseArray(const List &list)
 {
@@ -65,6 +72,7 @@ QStringList triAlphabetique(const List &list)
 {
     return detail::triAlphabetiqueOfValues(list);
 }
+/// \endcond
 
 } // namespace reel
 REEL_EXPORT_END

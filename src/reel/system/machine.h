@@ -34,6 +34,7 @@ QString usrLoginName();
 /// OpenGL. The widgets library sets it when it is linked; without it no
 /// display counts as accelerated. Returns the function set before.
 using DisplayRendererQuery = QString (*)();
+/// Sets the query above; returns the one set before.
 DisplayRendererQuery setDisplayRendererQuery(DisplayRendererQuery query);
 
 /// Whether an OpenGL renderer string names a hardware renderer; false for the

@@ -5,7 +5,8 @@
 /// Every tool gets a copy of the program's environment with three variables
 /// set, whatever the program had: the UTF-8 character type, the fonts
 /// configuration file in the user's data folder, and the fonts folder of the
-/// bundle copy that sits in the temporary folder.
+/// bundle copy that sits in the temporary folder. None of these logs (but
+/// for getTMPFOLDER's own line when there is no temporary folder).
 #pragma once
 
 #include "reel/core/export.h"
@@ -24,10 +25,10 @@ QString toolFontconfigFile();
 /// when there is no temporary folder (getTMPFOLDER null or empty).
 QString toolFontconfigPath();
 /// The tools folder of the bundle copy in the temporary folder:
-/// <temporary folder>/app.app/Contents/Resources/tools; null when there is no
+/// \<temporary folder\>/app.app/Contents/Resources/tools; null when there is no
 /// temporary folder.
 QString toolsFolderInTemporaryFolder();
-/// The bundle's own tools folder: <resource path>/tools.
+/// The bundle's own tools folder: \<resource path\>/tools.
 QString toolsFolderInBundle();
 
 /// The program's environment as it is now, "NAME=value" entries in order.

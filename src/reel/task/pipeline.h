@@ -15,6 +15,10 @@
 /// (values of other kinds among the words) is taken too, each value used
 /// through its "%@" text; a braced list of such values names its type:
 /// taskArrayPipes(QVariantList{tool, 5}).
+///
+/// Every run writes a line when it starts. A tool that cannot be started, a
+/// word that is not valid text (an unpaired surrogate, a NUL), a failed pipe
+/// and an output over the limit are logged, and the run gives nil.
 #pragma once
 
 #include "reel/core/export.h"
@@ -32,7 +36,8 @@ namespace reel {
 /// error output of the others goes to the program's own. Every word but a
 /// network address (holding "://") has a leading "~" expanded. Nil for an
 /// empty list, a missing tool, an empty tool group (a leading, trailing or
-/// doubled "|"), or an output that is empty, " ", "\n", " \n" or not UTF-8.
+/// doubled "|"), or an output that is empty, " ", "\n", " \n" or not UTF-8;
+/// a missing tool after the first is logged.
 /// The text is returned as written, final line feed included.
 QString taskArrayPipes(const QStringList &list);
 
@@ -41,7 +46,8 @@ QString taskArrayPipes(const QStringList &list);
 /// output joins the result, else it goes to the program's own. The second
 /// tool runs in the program's own environment, not the tool environment. A
 /// second "|" shows a critical alert with the whole list and gives nil. Nil
-/// otherwise as for taskArrayPipes.
+/// otherwise as for taskArrayPipes, and when the first tool has no arguments.
+/// With the makers' switch on (getDEBUGMOI) the arguments are logged.
 QString taskArray1PipeMax(const QStringList &list, bool joinErrors);
 
 /// taskArray1PipeMax(list, false) for a tool whose messages are for the log,
@@ -58,7 +64,7 @@ qint64 toolOutputLimit();
 qint64 setToolOutputLimit(qint64 bytes);
 
 /// The texts of the list joined with single spaces, nothing quoted; "" for an
-/// empty list.
+/// empty list. Never fails; not logged.
 QString array2Str(const QStringList &list);
 
 namespace detail {
@@ -67,17 +73,19 @@ QString taskArray1PipeMaxOfValues(const QVariantList &list, bool joinErrors);
 QString array2StrOfValues(const QVariantList &list);
 } // namespace detail
 
-/// The same for a list of values (listforms.h).
+/// taskArrayPipes for a list of values (listforms.h).
 template <typename List, detail::IfValues<List> = 0>
 QString taskArrayPipes(const List &list)
 {
     return detail::taskArrayPipesOfValues(list);
 }
+/// taskArray1PipeMax for a list of values.
 template <typename List, detail::IfValues<List> = 0>
 QString taskArray1PipeMax(const List &list, bool joinErrors)
 {
     return detail::taskArray1PipeMaxOfValues(list, joinErrors);
 }
+/// array2Str for a list of values, each through its "%@" text.
 template <typename List, detail::IfValues<List> = 0>
 QString array2Str(const List &list)
 {

@@ -3,7 +3,8 @@
 /// Progress figures read from what the media tools print while they run.
 /// Each reader takes the first occurrence of its tool's marker in the text it
 /// is given, so a caller hands it the latest progress line. 0 means that no
-/// progress could be read.
+/// progress could be read; only progressMpeg2enc logs it (ffmpeg's time is
+/// traced in the log with the debug level on).
 #pragma once
 
 #include "reel/core/export.h"
@@ -19,9 +20,13 @@ namespace reel {
 /// 0 for a nil text or marker, or a text without the marker.
 float progresses(const QString &text, const QString &marker);
 
+/// ffmpeg's "time=" figure in seconds: progresses(text, progressFfmpegGrepStr()).
 float progressFfmpeg(const QString &text);
+/// The figure after "pourcentage    : ".
 float progressMov2wavMux2mov(const QString &text);
+/// normalize's figure after "(batch ".
 float progressNormalize(const QString &text);
+/// The figure after "Processing (".
 float progressMovencoder(const QString &text);
 
 /// The megabytes dvdauthor has written of the titleset it is making, from its
@@ -31,11 +36,15 @@ float progressMovencoder(const QString &text);
 float progressDvdauthor(const QString &text);
 
 /// The markers the readers above look for, to pick progress lines out of a
-/// tool's output.
+/// tool's output. This one is ffmpeg's, "time=".
 QString progressFfmpegGrepStr();
+/// "pourcentage    : ".
 QString progressMov2wavMux2movGrepStr();
+/// normalize's "(batch ".
 QString progressNormalizeGrepStr();
+/// "Processing (".
 QString progressMovencoderGrepStr();
+/// dvdauthor's "STAT: VOBU ".
 QString progressDvdauthorGrepStr();
 
 /// The frame after "Enc1" divided by the frame rate and by the total

@@ -18,8 +18,10 @@ namespace reel {
 /// quote, "$"...) is quoted for the place where it stands (outside quotes,
 /// in '...' or in "..."). Standard input and error are the program's own. The
 /// working directory is directory ("~" expanded) when that is a present
-/// folder, else the program's own. Nil when the output is empty, not UTF-8,
-/// or nothing could be started; nil, logged, without running anything, when
+/// folder (logged), else the program's own. Nil when the output is not UTF-8
+/// or nothing could be started; nil, logged, when the output is empty. Nil,
+/// logged, without running anything, for a null command line or a directory
+/// that is present but no folder, when
 /// the line names the bundle's tools folder and there is no temporary folder,
 /// or the copy's path would have to be quoted where the quoting cannot be
 /// told (after "`", "$(", "${", "<<" or a comment). Blocks until the output
@@ -30,7 +32,8 @@ QString taskWithStr(const QString &commandLine, const QString &directory);
 /// or a non-empty word without white space, control characters, quotes,
 /// backslash, "$", "`", ";", "&", "|", "<", ">", "(", ")", "{", "}", the
 /// wildcards "*", "?", "[", or a leading "~" or "#", that is valid UTF-16
-/// (no unpaired surrogate). Decided on the text alone; nothing is run.
+/// (no unpaired surrogate). Decided on the text alone; nothing is run. An
+/// unsafe word is traced with the debug level on.
 bool isStringSafe4TaskWithStr(const QString &word);
 
 } // namespace reel

@@ -1,7 +1,8 @@
 /// \file
 /// \ingroup text
 /// Reading text whose encoding is not known: detection of the encoding from
-/// the bytes, and files read with a detected or a given encoding.
+/// the bytes, and files read with a detected or a given encoding. Failures
+/// are told in the result, never in the log.
 #pragma once
 
 #include "reel/core/export.h"
@@ -34,9 +35,9 @@ StringEncoding detectStringEncoding(QByteArrayView bytes);
 /// encoding used (0 when the file could not be read at all), and why it
 /// failed (null when it did not).
 struct DecodedText {
-    QString text;
-    StringEncoding encoding = kNoStringEncoding;
-    QString error;
+    QString text;                                ///< null when there is none
+    StringEncoding encoding = kNoStringEncoding; ///< 0 when unread
+    QString error;                               ///< null when all went well
 };
 
 /// The bytes decoded with the detected encoding. Not-found detection gives

@@ -20,6 +20,8 @@ namespace reel {
 ///   each identifier to its display name, QString values), 0 gives nothing,
 ///   and any other number, read as unsigned, gives its display name (QString)
 ///   or nothing.
+///
+/// Not logged.
 QVariant encodingCharsetInt2Name(int number, const QString &name);
 
 /// The file's encoding detected: its display name, or without wantContents
@@ -28,12 +30,14 @@ QVariant encodingCharsetInt2Name(int number, const QString &name);
 /// Nothing for a null path or one that is not present. The name is judged
 /// from the first 256 KiB of the file alone (detectFileEncoding); the text
 /// is read as readFileDetectingEncoding reads it, holding at its peak little
-/// more than the text.
+/// more than the text. The name found is always logged, and so is a
+/// file that is not valid in it.
 QString encodingCharsetIdentify(const QString &path, bool wantContents);
 
 /// The file's text read with the encoding; nothing for a null path, a path
 /// that is not present, encoding 0, or bytes that are not valid in it. Read
-/// through a small buffer straight into the text.
+/// through a small buffer straight into the text. Once a present file is read,
+/// the outcome is logged, failure or success.
 QString convertFromEncoding(const QString &path, StringEncoding encoding);
 
 } // namespace reel

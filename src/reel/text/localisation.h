@@ -4,7 +4,8 @@
 /// already translated, and every key of a file. Each line is judged on its own
 /// by simple rules (a key between the first two double quotes, the value after
 /// the first "="); comments, escaped quotes and entries over several lines
-/// are not understood as such.
+/// are not understood as such. A file that cannot be read counts as one
+/// without keys.
 #pragma once
 
 #include "reel/core/export.h"
@@ -18,13 +19,13 @@ namespace reel {
 /// The key whose value is exactly text, in file: a path that is present, or
 /// else a resource of the main bundle (file without its extension, of the
 /// type of its extension; "strings" when it has none). The first matching
-/// line wins. text itself when no key matches or there is no such file;
-/// nothing for a null or empty text.
+/// line wins. text itself when no key matches (logged) or there is no such
+/// file; nothing for a null or empty text.
 QString str2LocalisationTitle(const QString &text, const QString &file);
 
 /// Every key of the main bundle's strings resource name (an extension is
 /// ignored), in file order with repeats; empty when there is no such
-/// resource or no key.
+/// resource or no key. Not logged.
 QStringList localisationAllKeysFromFile(const QString &name);
 
 } // namespace reel

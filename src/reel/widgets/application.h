@@ -22,6 +22,7 @@ class AppDelegate : public QObject {
 public:
     using QObject::QObject;
 
+    /// True: the program ends when its last window closes.
     virtual bool applicationShouldTerminateAfterLastWindowClosed(QApplication *application);
 
     /// Connects the delegate's answers to the application: with a true answer
