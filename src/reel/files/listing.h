@@ -2,7 +2,9 @@
 /// \ingroup files
 /// Folder listings and searches. Every list holds full paths (the folder
 /// joined with each name), sorted by name within each folder; hidden items are
-/// listed like any other. An empty answer is the empty list.
+/// listed like any other. An empty answer is the empty list, and so is a nil
+/// folder; a folder that cannot be read counts as empty. Only findCocoa
+/// logs, the count it found, always.
 #pragma once
 
 #include "reel/core/export.h"

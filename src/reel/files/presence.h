@@ -2,6 +2,8 @@
 /// \ingroup files
 /// Whether a path is there, whether it is a folder, and the parts of a path,
 /// with EyeTV recordings and iMovie projects named and placed as one item.
+/// None of these logs but with the debug level on: a path that is not there
+/// is an answer, not a failure.
 #pragma once
 
 #include "reel/core/export.h"

@@ -13,8 +13,10 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
-/// True when the item is gone or was never there; false when the guard
-/// refused it or it is still there after deletion and the trash.
+/// True when the item is gone or was never there; false for nil, when the
+/// guard refused it or it is still there after deletion and the trash. A
+/// refusal is logged (the home folder and the folders above it silently),
+/// and so is every step after a failed deletion.
 bool rmCocoa(const QString &path);
 
 /// Moves the item ("~" expanded) to the user's trash (the freedesktop.org

@@ -32,7 +32,8 @@
 /// Every folder the rules name is compared both as written and resolved
 /// through symbolic links, so a home or a volume folder reached by another
 /// name is still recognised. Nothing is cached: the home folder ($HOME) and
-/// the login name are read on every call.
+/// the login name are read on every call. Judging never logs: rmCocoa and
+/// moveToTrash log the refusals.
 #pragma once
 
 #include "reel/core/export.h"

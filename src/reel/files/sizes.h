@@ -1,7 +1,8 @@
 /// \file
 /// \ingroup files
 /// Sizes in units of 1024, free space, whether a file can be updated, and
-/// creation dates.
+/// creation dates. Only espaceDiskDispo logs a failure; the others trace with
+/// the debug level on.
 #pragma once
 
 #include "reel/core/export.h"
@@ -27,10 +28,12 @@ double poidsFileC(const QString &path, const QString &unit);
 float poidsFolderMo(const QString &folder);
 /// poidsFile(path, "m") in single precision.
 float progressPoidsMo(const QString &path);
-/// Free space of the volume holding the path, in whole mebibytes; -1 when
-/// there is no answer.
+/// Free space of the volume holding the path, in whole mebibytes; -1 for nil
+/// or a path that is not there, and -1 (logged) when the system gives no
+/// answer.
 int espaceDiskDispo(const QString &path);
-/// Whether the file ("~" expanded) can be opened for reading and writing.
+/// Whether the file ("~" expanded) can be opened for reading and writing;
+/// false for nil or "", a folder and a socket.
 bool disponible(const QString &path);
 /// When the item was created, as "YYYY-MM-DD HH:MM:SS +HHMM" in local time;
 /// nil when there is no such item.

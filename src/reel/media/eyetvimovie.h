@@ -3,6 +3,8 @@
 /// Names and facts taken from where a source lies: EyeTV recordings (folders
 /// ending in ".eyetv" with their "eyetvr" description), camera clips for
 /// iMovie, titles cleaned of their standard suffixes, and master-copy names.
+/// Where a function below says nothing of the log, it writes no line (but
+/// with the debug level on).
 #pragma once
 
 #include "reel/core/export.h"
@@ -26,19 +28,20 @@ float bundledVideoEyetvDuration(const QString &path);
 float eyetvDescriptionDuration(const QByteArray &bytes);
 
 /// "\<time stamp\>-\<clip\>" from the first of the time-stamp tool's lines
-/// "\<clip\> : \<time stamp\>" that names the clip; null when none does.
+/// "\<clip\> : \<time stamp\>" that names the clip; null when none does. Each
+/// line looked at is logged.
 QString nameFromTimeStampLines(const QString &output, const QString &clip);
 
 /// Every name the time-stamp tool's lines give: the clip -> "\<time stamp\>-
 /// \<clip\>", the first line for a clip winning, as nameFromTimeStampLines
-/// reads them.
+/// reads them. Empty when no line names a clip.
 QMap<QString, QString> namesFromTimeStampLines(const QString &output);
 
 /// A name for a camera clip: "\<time stamp\>-\<clip\>" from the time-stamp tool
 /// when the card's PLAYLIST folder lies two levels above the clip and the tool
 /// names the clip, else "clip-\<creation date\>-\<clip\>" with ":" turned into
 /// ";" (a date without a time zone; without a creation date, "clip--\<clip\>").
-/// Nil for a nil path.
+/// Nil for a nil path. Every call is logged, and so is the tool's run.
 QString dateCreation2iMovieName(const QString &path);
 
 /// The names of every clip of a camera card that the time-stamp tool names,

@@ -9,7 +9,9 @@
 /// https_proxy, no_proxy...), up to five redirections (never from https to
 /// http), one time limit for the whole fetch whatever the server does, and a
 /// size limit on the page, however it is sent. Pages are asked for and taken
-/// unencoded (no compression). "file:" URLs are read from disk.
+/// unencoded (no compression). "file:" URLs are read from disk. A URL that is
+/// neither http(s) nor a file is logged; a failed fetch is traced only with
+/// the debug level on.
 #pragma once
 
 #include "reel/core/export.h"
@@ -32,7 +34,7 @@ QString webpageSource(const QString &url, bool verbose);
 bool internetConnexionCheck(const QString &url);
 
 /// How long one fetch may take in all, redirections included, in
-/// milliseconds (15000 unless set).
+/// milliseconds (15000 unless set). The settings below never fail or log.
 int networkTimeout();
 /// Sets it (values below 1 count as 1) and returns the previous value.
 int setNetworkTimeout(int milliseconds);

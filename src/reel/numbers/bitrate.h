@@ -1,7 +1,7 @@
 /// \file
 /// \ingroup numbers
 /// The bitrate budget: the video bitrate that fills a size, and the size of a
-/// stream.
+/// stream. Only the failures said "logged" write a line.
 #pragma once
 
 #include "reel/core/export.h"

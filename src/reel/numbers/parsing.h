@@ -2,7 +2,8 @@
 /// \ingroup numbers
 /// Lenient number reading, ratios as text, version numbers and field picking.
 ///
-/// Floats are single precision.
+/// Floats are single precision. Where a function below says nothing of the
+/// log, it writes no line.
 #pragma once
 
 #include "reel/core/export.h"
@@ -31,13 +32,14 @@ QVariantList sortNumbers(const QVariantList &list);
 
 /// A ratio from "w:h" (w / h in single precision, further fields ignored) or
 /// a plain number ("1.85"). 1 for a null text and for a magnitude below 0.1;
-/// a zero height gives an infinity or NaN, returned as it is.
+/// a zero height gives an infinity or NaN, returned as it is. A plain number
+/// is logged.
 float fractionStr2Float(const QString &s);
 
 /// A ratio as "w:h": near 1, 4/3 and 16/9 (within 0.02) the usual names,
 /// otherwise the thousandths reduced by small common factors (1.85 gives
 /// "37:20"). "1:1" below 0.1, and for NaN and ratios too large to scale
-/// (logged).
+/// (logged). A ratio worked out from its thousandths is logged.
 QString float2FractionStr(float r);
 
 /// "major.minor.patch" as major + minor/100 + patch/10000 ("10.4.11" gives

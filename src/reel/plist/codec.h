@@ -20,7 +20,8 @@
 ///   characters XML can carry (no U+0000 or other control characters but
 ///   tab, line feed and carriage return).
 /// Everywhere: dictionary keys are valid text without U+0000, strings hold no
-/// unpaired surrogate, and the limits below hold.
+/// unpaired surrogate, and the limits below hold. A refusal is told through
+/// *error, never in the log.
 #pragma once
 
 #include "reel/base/export.h"

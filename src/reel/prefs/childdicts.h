@@ -5,7 +5,9 @@
 /// A stored dictionary is never changed in place: every change copies it,
 /// changes the copy and stores the copy under the parent key, in one atomic
 /// update of the store. An emptied dictionary stays under its parent key.
-/// A parent key that holds something other than a dictionary is left alone.
+/// A parent key that holds something other than a dictionary is left alone
+/// (logged by the writers). An unavailable store is logged by the store
+/// (store.h); nothing else here writes a line but with the debug level on.
 #pragma once
 
 #include "reel/core/export.h"

@@ -10,7 +10,8 @@ REEL_EXPORT_BEGIN
 namespace reel {
 
 /// True when the preference "id" is a string that contains the makers' marker
-/// text (literal, case-sensitive). Read on every call.
+/// text (literal, case-sensitive). Read on every call; false when the store
+/// is unavailable (which the store logs).
 bool getDEBUGMOI();
 
 } // namespace reel

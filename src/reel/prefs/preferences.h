@@ -1,6 +1,9 @@
 /// \file
 /// \ingroup prefs
 /// Single values in the running application's preferences (see store.h).
+/// An unavailable store, a value that is not a property-list type and a
+/// failed write are logged by the store; nothing else here logs but with the
+/// debug level on.
 #pragma once
 
 #include "reel/core/export.h"
@@ -27,7 +30,8 @@ QVariant prefRead2(const QString &key);
 /// store.
 bool prefWrite(const QString &key, const QVariant &value);
 
-/// Removes the value under key when there is one. Always true.
+/// Removes the value under key when there is one. Always true, even when the
+/// store is unavailable. Logs when the unapplied-changes hook answers true.
 bool prefDelete(const QString &key);
 
 /// Whether the program's settings bindings hold changes not yet applied; asked

@@ -41,11 +41,11 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
-/// The store file of the running application (see above).
+/// The store file of the running application (see above). Never fails.
 QString preferencesFilePath();
 
 /// Everything in the store now; an absent file is an empty store. Nothing
-/// when the store is unavailable.
+/// when the store is unavailable, logged once until the reason changes.
 std::optional<QVariantMap> readPreferences();
 
 /// The value stored under key; invalid when there is none or the store is

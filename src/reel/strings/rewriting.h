@@ -1,6 +1,7 @@
 /// \file
 /// \ingroup strings
-/// Text substitution, and the name clean-ups built on it.
+/// Text substitution, and the name clean-ups built on it. Only what is said
+/// "logged" writes a line (but with the debug level on).
 #pragma once
 
 #include "reel/core/export.h"

@@ -1,7 +1,7 @@
 /// \file
 /// \ingroup strings
 /// Small string transforms: reversal, case inversion, line splitting, and the
-/// digit sum.
+/// digit sum. None fails or logs.
 #pragma once
 
 #include "reel/core/export.h"

@@ -1,7 +1,8 @@
 /// \file
 /// \ingroup system
 /// The machine: processors, CPU model, display acceleration, the user's
-/// short name, and the build's architecture.
+/// short name, and the build's architecture. The probes that say "logged"
+/// write their answer, whatever it is; the others never log.
 #pragma once
 
 #include "reel/core/export.h"
@@ -14,7 +15,8 @@ namespace reel {
 
 /// True in an x86 (32- or 64-bit) build.
 bool archIntel();
-/// The processor cores online, logged; at least 1.
+/// The processor cores online, logged; at least 1, also when the system
+/// does not say.
 int nbProcessors();
 /// Whether the main display renders OpenGL in hardware, logged. False, with
 /// its three lines, without a display, on platforms without OpenGL
@@ -23,7 +25,8 @@ int nbProcessors();
 /// thread. With a display it asks a short-lived OpenGL context for its
 /// renderer and puts back the context that was current.
 bool quartzExtremeCard();
-/// Whether the CPU is a PowerPC 750 (G3), logged.
+/// Whether the CPU is a PowerPC 750 (G3), logged; false when /proc/cpuinfo
+/// names no such CPU or cannot be read.
 bool cpuG3();
 /// The short name that follows "Users" or "home" in the home folder's path,
 /// or nil.

@@ -22,6 +22,9 @@
 ///
 /// The media framework is ffmpeg's libavformat, as the ffmpeg of the bundle's
 /// tools folder reports it ("ffmpeg -version").
+///
+/// Only versionOS and versionQT log (and the run of ffmpeg, as any tool run
+/// is logged).
 #pragma once
 
 #include "reel/core/export.h"

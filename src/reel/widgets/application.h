@@ -1,6 +1,7 @@
 /// \file
 /// \ingroup widgets
-/// The application shell: how a program of the family starts and ends.
+/// The application shell: how a program of the family starts and ends. None
+/// of it fails or logs on its own.
 #pragma once
 
 #include "reel/core/export.h"

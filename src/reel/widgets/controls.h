@@ -19,7 +19,8 @@ namespace reel {
 /// widgets, frames, tab or split widgets, a subclass of a group box) are left
 /// alone with everything inside them: in Qt a disabled container would
 /// disable all it holds. The class name is the meta-object's, so a subclass
-/// without Q_OBJECT counts as its base class.
+/// without Q_OBJECT counts as its base class. A null view does nothing
+/// (logged).
 void setObjEnabled(QWidget *view, bool enabled);
 
 } // namespace reel

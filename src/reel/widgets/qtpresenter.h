@@ -13,7 +13,8 @@ namespace reel {
 /// exec(), sheets window-modal with open() on the request's window, timed runs
 /// as an application-modal box whose events are handled once per 0.1 s pass.
 /// Without a QApplication, or when called off the main thread, it answers as
-/// the headless presenter does instead of touching widgets.
+/// the headless presenter does instead of touching widgets (off the main
+/// thread, logged).
 class QtAlertPresenter : public AlertPresenter {
 public:
     AlertAnswer present(const AlertRequest &request) override;
