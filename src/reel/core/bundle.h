@@ -2,12 +2,12 @@
 /// \ingroup core
 /// The application bundle: a folder that holds the program and what it ships.
 ///
-/// \verbatim
+/// \code{.unparsed}
 ///   Name.app/Contents/Info.plist            information values (CFBundleName...)
 ///   Name.app/Contents/MacOS/<executable>
 ///   Name.app/Contents/Resources/            resources, tools/, fonts/,
 ///   Name.app/Contents/Resources/<lang>.lproj/<Table>.strings
-/// \endverbatim
+/// \endcode
 ///
 /// The main bundle is found from the running executable (its folder is
 /// Contents/MacOS, or holds Contents/ itself); the environment variable
@@ -55,7 +55,7 @@ public:
 
     /// CFBundleName; the executable's file name when the bundle has none.
     QString name() const;
-    /// CFBundleIdentifier; "org.reelkit.\<name\>" when the bundle has none.
+    /// CFBundleIdentifier; "org.reelkit.<name>" when the bundle has none.
     QString identifier() const;
 
     /// Resources/\<name\>.\<type\>, then the same in the preferred localisation's

@@ -32,7 +32,7 @@ extern int MPEG2COMPONENTINT;
 extern int MTSCOMPONENTINT;
 
 /// The stored folder, or else the user's own folder in the system temporary
-/// folder ($TMPDIR, else /tmp): "\<Name\>-\<uid\>", the application's name and
+/// folder ($TMPDIR, else /tmp): "<Name>-<uid>", the application's name and
 /// the effective user id. That default is made (0700) and checked on every
 /// call, and never stored: a folder there that is a link, another user's or
 /// open to others is not used, and a fresh private one beside it is

@@ -22,7 +22,7 @@ namespace reel {
 std::optional<QByteArray> readRegularFile(const QString &path, QString *error = nullptr, qint64 maxBytes = -1);
 
 /// Replaces the file at path with bytes: they go to a new file in the same
-/// folder (".\<name\>.XXXXXX", six random letters or digits), are flushed to
+/// folder (".<name>.XXXXXX", six random letters or digits), are flushed to
 /// disk, and the new file is renamed over the old one,
 /// so a reader sees the old contents or the new ones, never a mixture, and a
 /// failure leaves the old file as it was. An existing file's permission bits

@@ -20,7 +20,7 @@ namespace reel {
 
 /// The folder wanted, made 0700 when missing, when it is a real folder (not a
 /// link) of the running user open to no one else. Otherwise, with a log line,
-/// a fresh private folder beside it ("\<wanted\>-XXXXXX", unpredictable), made
+/// a fresh private folder beside it ("<wanted>-XXXXXX", unpredictable), made
 /// once per process and reused while it stays private. Should even that
 /// fail (no such $TMPDIR, no right or no room to make a folder there), null,
 /// with a log line the first time: there is then no folder to use, and what

@@ -17,10 +17,10 @@ namespace reel {
 
 /// Decodes a strings file (UTF-16 with a byte-order mark, UTF-8 with or
 /// without one, else Latin-1) and parses it. The classic syntax is
-/// \verbatim
+/// \code{.unparsed}
 ///   /* comment */  // comment
 ///   "key" = "value";   key = value;   "key";   (the last maps key to itself)
-/// \endverbatim
+/// \endcode
 /// with the escapes `\n \t \r \" \\ \a \b \f \v`, `\Uhhhh` and octal `\ooo`, and
 /// optional braces around the whole. A file that is an XML or binary property
 /// list whose root is a dictionary of strings is read as such. Nothing for a

@@ -22,7 +22,7 @@ bool mkdirCocoa(const QString &path);
 /// and when it was not (not logged).
 bool chmodCocoa(const QString &path, int mode, const QString &recursive);
 
-/// Whether a scratch folder "_VKdir\<n\>" can be created in the folder (the
+/// Whether a scratch folder "_VKdir<n>" can be created in the folder (the
 /// path itself, or the folder holding it) and removed again. False for nil;
 /// the answer is always logged.
 bool droitsAcces(const QString &path);

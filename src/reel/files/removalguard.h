@@ -14,21 +14,22 @@
 /// a link to a folder): removing it never touches its target. The rules then
 /// run in this order on that path R:
 ///   1. ancestors: R (the root counting as "") occurs inside the home folder's
-///      path or a user folder ("/Users/\<name\>", "/home/\<name\>"): refused
+///      path or a user folder ("/Users/<name>", "/home/<name>"): refused
 ///      silently. This covers the home folder, every folder above it and the
 ///      root of the disk.
 ///   2. R begins with "/VKTauthoring": rules 3 and 4 are skipped.
 ///   3. the folder holding R (EyeTV recordings and iMovie DVD exports taken
 ///      as one item) is a folder of volumes or homes ("/", "/Volumes",
-///      "/Users", "/home", "/media", "/media/\<name\>", "/mnt",
-///      "/run/media/\<name\>", "/run/media"), or R is one of them: refused,
+///      "/Users", "/home", "/media", "/media/<name>", "/mnt",
+///      "/run/media/<name>", "/run/media"), or R is one of them: refused,
 ///      "dirname" alert. udisks2 mounts a user's drives in the two
-///      "\<name\>" folders, so their volumes are refused as those in /Volumes.
+///      "<name>" folders, so their volumes are refused as those in /Volumes.
 ///   4. R, or the expanded argument as written, begins with "*", "/*", or
 ///      one of those folders followed by "/*" ("/Volumes/Users/*" too, not
 ///      "/Users/*" or "/"): refused, "joker" alert.
 ///   5. the argument's last component is "." or "..": refused with a log
 ///      line, as rm refuses it.
+///
 /// Every folder the rules name is compared both as written and resolved
 /// through symbolic links, so a home or a volume folder reached by another
 /// name is still recognised. Nothing is cached: the home folder ($HOME) and

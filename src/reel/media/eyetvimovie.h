@@ -23,30 +23,30 @@ namespace reel {
 float bundledVideoEyetvDuration(const QString &path);
 
 /// The "actual duration" an EyeTV description file's bytes give: the number
-/// before "\</real\>" after "\<key\>actual duration\</key\>\<real\>", once line feeds
+/// before "</real>" after "<key>actual duration</key><real>", once line feeds
 /// and tabs are taken out and runs of spaces made one; 0 when there is none.
 float eyetvDescriptionDuration(const QByteArray &bytes);
 
-/// "\<time stamp\>-\<clip\>" from the first of the time-stamp tool's lines
-/// "\<clip\> : \<time stamp\>" that names the clip; null when none does. Each
+/// "<time stamp>-<clip>" from the first of the time-stamp tool's lines
+/// "<clip> : <time stamp>" that names the clip; null when none does. Each
 /// line looked at is logged.
 QString nameFromTimeStampLines(const QString &output, const QString &clip);
 
-/// Every name the time-stamp tool's lines give: the clip -> "\<time stamp\>-
-/// \<clip\>", the first line for a clip winning, as nameFromTimeStampLines
+/// Every name the time-stamp tool's lines give: the clip -> "<time stamp>-
+/// <clip>", the first line for a clip winning, as nameFromTimeStampLines
 /// reads them. Empty when no line names a clip.
 QMap<QString, QString> namesFromTimeStampLines(const QString &output);
 
-/// A name for a camera clip: "\<time stamp\>-\<clip\>" from the time-stamp tool
+/// A name for a camera clip: "<time stamp>-<clip>" from the time-stamp tool
 /// when the card's PLAYLIST folder lies two levels above the clip and the tool
-/// names the clip, else "clip-\<creation date\>-\<clip\>" with ":" turned into
-/// ";" (a date without a time zone; without a creation date, "clip--\<clip\>").
+/// names the clip, else "clip-<creation date>-<clip>" with ":" turned into
+/// ";" (a date without a time zone; without a creation date, "clip--<clip>").
 /// Nil for a nil path. Every call is logged, and so is the tool's run.
 QString dateCreation2iMovieName(const QString &path);
 
 /// The names of every clip of a camera card that the time-stamp tool names,
 /// from one run of the tool on the card's PLAYLIST folder: the clip's bare
-/// name -> "\<time stamp\>-\<clip\>", each as dateCreation2iMovieName names that
+/// name -> "<time stamp>-<clip>", each as dateCreation2iMovieName names that
 /// clip. The tool's messages are logged (always), not written on the
 /// program's error output. Empty for a null folder, without the tool, or
 /// when it names no clip.

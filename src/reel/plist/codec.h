@@ -19,6 +19,7 @@
 ///   is yyyy-MM-ddTHH:mm:ssZ, years 1 to 9999), and strings only with the
 ///   characters XML can carry (no U+0000 or other control characters but
 ///   tab, line feed and carriage return).
+///
 /// Everywhere: dictionary keys are valid text without U+0000, strings hold no
 /// unpaired surrogate, and the limits below hold. A refusal is told through
 /// *error, never in the log.

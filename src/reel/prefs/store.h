@@ -4,13 +4,13 @@
 ///
 /// One binary property-list file per application, a dictionary at its root:
 ///
-/// \verbatim
+/// \code{.unparsed}
 ///   $XDG_CONFIG_HOME/<identifier>.plist
 ///   ~/.config/<identifier>.plist        (XDG_CONFIG_HOME unset or relative)
-/// \endverbatim
+/// \endcode
 ///
 /// where \<identifier\> is Bundle::main().identifier() ("/" replaced by "_").
-/// Beside it, "\<identifier\>.plist.lock" is flock()ed by every process while it
+/// Beside it, "<identifier>.plist.lock" is flock()ed by every process while it
 /// reads, changes and replaces the file, so concurrent writers never lose each
 /// other's keys. The file is only ever replaced whole (temporary file, fsync,
 /// rename), so readers take no lock and see the old contents or the new ones;
@@ -23,7 +23,7 @@
 ///
 /// A file that is not a property list with a dictionary root, or that the
 /// property-list reader refuses (see plist/codec.h for its limits), is renamed
-/// aside as "\<identifier\>.plist.corrupt-\<yyyyMMdd-HHmmss\>" and the store
+/// aside as "<identifier>.plist.corrupt-<yyyyMMdd-HHmmss>" and the store
 /// starts empty. A store that cannot be read (folder or file unreadable, not a
 /// regular file) is unavailable: reads give nothing and writes fail, with a
 /// log line that says why.

@@ -28,6 +28,7 @@ namespace reel {
 /// 4. otherwise uchardet's guess, as an identifier of the encoding name table
 ///    (a Western guess is weighed against Mac OS Roman, which uchardet does
 ///    not know);
+///
 /// kNotFoundStringEncoding when nothing fits.
 StringEncoding detectStringEncoding(QByteArrayView bytes);
 
