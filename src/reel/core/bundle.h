@@ -29,7 +29,7 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
-/// An application bundle, found once and read through; copies are cheap.
+/// An application bundle; copies share what was read and are cheap.
 class Bundle {
 public:
     /// The running application's bundle. Looked up on every call (the

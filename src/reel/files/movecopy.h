@@ -14,8 +14,9 @@ namespace reel {
 /// Moves source to destination ("~" expanded in both). An existing
 /// destination is first deleted (through rmCocoa) when overwrite is exactly
 /// "y"; otherwise it stops the move. True when the item was moved; false for
-/// a nil path, a missing source, a destination that holds the source or lies
-/// inside it, a destination in the way, or a failed move, each logged.
+/// a nil path (not logged), and false, logged, for a missing source, a
+/// destination that holds the source or lies inside it, a destination in the
+/// way, or a failed move.
 bool mvCocoa(const QString &source, const QString &destination, const QString &overwrite);
 /// The same for a copy (a folder with all its contents; links inside are
 /// copied as links). True when the copy was made; false, logged, as for

@@ -4,8 +4,8 @@
 /// already translated, and every key of a file. Each line is judged on its own
 /// by simple rules (a key between the first two double quotes, the value after
 /// the first "="); comments, escaped quotes and entries over several lines
-/// are not understood as such. A file that cannot be read counts as one
-/// without keys.
+/// are not understood as such. Files are read with readContentsTxtUTF8, and
+/// logged as it logs; one that cannot be read counts as one without keys.
 #pragma once
 
 #include "reel/core/export.h"
