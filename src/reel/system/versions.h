@@ -23,8 +23,8 @@
 /// The media framework is ffmpeg's libavformat, as the ffmpeg of the bundle's
 /// tools folder reports it ("ffmpeg -version").
 ///
-/// Only versionOS and versionQT log (and the run of ffmpeg, as any tool run
-/// is logged).
+/// Only versionOS (and os, which asks it) and versionQT log, and the run of
+/// ffmpeg as any tool run is logged.
 #pragma once
 
 #include "reel/core/export.h"
