@@ -24,6 +24,8 @@ packages=(
   xvfb xauth
   # GNU parallel, which spreads a batch over cores or machines (tested)
   parallel
+  # the API reference (scripts/docs.sh)
+  doxygen
 )
 
 missing=()

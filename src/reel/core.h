@@ -1,7 +1,9 @@
-// Core runtime: debug switches and log, shared constants and the temporary
-// folder, the application bundle, and the exact helpers (paths,
-// number scanning, value descriptions) the rest builds on, over the
-// property-list codec.
+/// \file
+/// \ingroup core
+/// Core runtime: debug switches and log, shared constants and the temporary
+/// folder, the application bundle, and the exact helpers (paths,
+/// number scanning, value descriptions) the rest builds on, over the
+/// property-list codec.
 #pragma once
 
 #include "reel/base/errortext.h"

@@ -1,4 +1,6 @@
-// Dialogs: the presenter, alerts and timed alerts.
+/// \file
+/// \ingroup dialogs
+/// Dialogs: the presenter, alerts and timed alerts.
 #pragma once
 
 #include "reel/dialogs/alerts.h"

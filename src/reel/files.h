@@ -1,4 +1,6 @@
-// File services: presence and path parts, folders and permissions, guarded removal, move and copy, listing, sizes and dates, workspace actions and file sniffing.
+/// \file
+/// \ingroup files
+/// File services: presence and path parts, folders and permissions, guarded removal, move and copy, listing, sizes and dates, workspace actions and file sniffing.
 #pragma once
 
 #include "reel/files/folders.h"

@@ -1,4 +1,6 @@
-// Media helpers: extension tables and frame rates, EyeTV and iMovie sources.
+/// \file
+/// \ingroup media
+/// Media helpers: extension tables and frame rates, EyeTV and iMovie sources.
 #pragma once
 
 #include "reel/media/eyetvimovie.h"

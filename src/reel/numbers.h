@@ -1,4 +1,6 @@
-// Numbers, time and rates: multiples and rounding, parsing and fractions, durations and timecodes, bitrate budget.
+/// \file
+/// \ingroup numbers
+/// Numbers, time and rates: multiples and rounding, parsing and fractions, durations and timecodes, bitrate budget.
 #pragma once
 
 #include "reel/numbers/bitrate.h"

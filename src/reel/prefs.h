@@ -1,4 +1,6 @@
-// Preferences, child dictionaries, property-list files and the developer switch.
+/// \file
+/// \ingroup prefs
+/// Preferences, child dictionaries, property-list files and the developer switch.
 #pragma once
 
 #include "reel/prefs/childdicts.h"

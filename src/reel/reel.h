@@ -1,4 +1,6 @@
-// reelkit: everything the toolkit offers, in one include.
+/// \file
+/// \ingroup lib_core lib_widgets lib_network
+/// reelkit: everything the toolkit offers, in one include.
 #pragma once
 
 #include "reel/core.h"

@@ -1,4 +1,6 @@
-// Strings and lists: text substitution, name trimming, string and list helpers.
+/// \file
+/// \ingroup strings
+/// Strings and lists: text substitution, name trimming, string and list helpers.
 #pragma once
 
 #include "reel/strings/lists.h"

@@ -1,4 +1,6 @@
-// System probes and scripting.
+/// \file
+/// \ingroup system
+/// System probes and scripting.
 #pragma once
 
 #include "reel/system/desktop.h"

@@ -1,4 +1,6 @@
-// Tool runner: command-line safety, single runs, pipelines, progress parsing and tool versions.
+/// \file
+/// \ingroup task
+/// Tool runner: command-line safety, single runs, pipelines, progress parsing and tool versions.
 #pragma once
 
 #include "reel/task/environment.h"

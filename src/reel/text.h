@@ -1,4 +1,6 @@
-// Text files: encodings, writing, reading and localisation files.
+/// \file
+/// \ingroup text
+/// Text files: encodings, writing, reading and localisation files.
 #pragma once
 
 #include "reel/text/codecs.h"

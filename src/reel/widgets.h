@@ -1,5 +1,7 @@
-// The widgets library (reelkit::widgets): the application shell, the Qt
-// Widgets alert presenter and control enabling. Links Qt Widgets.
+/// \file
+/// \ingroup widgets
+/// The widgets library (reelkit::widgets): the application shell, the Qt
+/// Widgets alert presenter and control enabling. Links Qt Widgets.
 #pragma once
 
 #include "reel/widgets/application.h"

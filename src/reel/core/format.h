@@ -1,11 +1,15 @@
-// printf-style formatting with the Foundation "%@" directive.
-//
-// The toolkit's log lines are written as format strings ("lsCocoa - fin : %d
-// items : %@"); this is the one place that fills them. "%@" takes any value
-// and writes its describe() text; the C conversions (d i u x X o c f F e E g G
-// s, with flags, width, precision and the h/l/ll/q/z lengths) behave as in C,
-// with "%d" and "%u" truncating to 32 bits as an int argument would. "%%" is a
-// percent sign. A missing argument formats as "(null)" or 0.
+/// \file
+/// \ingroup core
+/// printf-style formatting with the Foundation "%@" directive.
+///
+/// The toolkit's log lines are written as format strings ("lsCocoa - fin : %d
+/// items : %@"); this is the one place that fills them. "%@" takes any value
+/// and writes its describe() text; the C conversions (d i u x X o c f F e E g G
+/// s, with flags, width, precision and the h/l/ll/q/z lengths) behave as in C,
+/// with "%d" and "%u" truncating to 32 bits as an int argument would. "%%" is a
+/// percent sign. A missing argument formats as "(null)" or 0, and a directive
+/// that cannot be read stays as written: formatting never fails and never
+/// logs.
 #pragma once
 
 #include "reel/core/export.h"
@@ -20,6 +24,7 @@
 REEL_EXPORT_BEGIN
 namespace reel {
 
+/// The format text filled with the values of args, in order.
 QString formatv(std::string_view format, const QVariantList &args);
 
 namespace detail {
@@ -32,6 +37,8 @@ template <typename T>
 QVariant formatArg(const T &v) { return QVariant::fromValue(v); }
 } // namespace detail
 
+/// formatv with the arguments as they are: strings, numbers, lists, any
+/// value a QVariant holds.
 template <typename... Args>
 QString format(std::string_view fmt, const Args &...args)
 {

@@ -1,7 +1,9 @@
-// Functions that take a list of strings or a list of values: the QStringList
-// form is an ordinary function, the QVariantList form a template that only a
-// QVariantList chooses. A braced list deduces no template argument, so
-// f({"a", "b"}) calls the QStringList form instead of being ambiguous.
+/// \file
+/// \ingroup core
+/// Functions that take a list of strings or a list of values: the QStringList
+/// form is an ordinary function, the QVariantList form a template that only a
+/// QVariantList chooses. A braced list deduces no template argument, so
+/// f({"a", "b"}) calls the QStringList form instead of being ambiguous.
 #pragma once
 
 #include <QVariantList>

@@ -1,7 +1,10 @@
-// Plain dialogs: one-button alerts and sheets, a question with a text field,
-// and the alert for situations that should never happen. Titles and messages
-// are shown exactly as typed; a null one shows as empty. Every dialog goes
-// through the presenter in use (presenter.h).
+/// \file
+/// \ingroup dialogs
+/// Plain dialogs: one-button alerts and sheets, a question with a text field,
+/// and the alert for situations that should never happen. Titles and messages
+/// are shown exactly as typed; a null one shows as empty. Every dialog goes
+/// through the presenter in use (presenter.h); the headless presenter logs
+/// each one. None of these fails otherwise or writes a line of its own.
 #pragma once
 
 #include "reel/core/export.h"
@@ -13,30 +16,33 @@ class QWidget;
 REEL_EXPORT_BEGIN
 namespace reel {
 
-// Button codes of a modal run.
+/// Button code of a modal run: the default button.
 constexpr int kAlertDefaultReturn = 1;
+/// Button code of a modal run: the alternate button.
 constexpr int kAlertAlternateReturn = 0;
+/// Button code of a modal run: the other button.
 constexpr int kAlertOtherReturn = -1;
-// Alert styles: the informational icon for news that all went well, the
-// critical icon for a failure; any other value is a warning.
+/// Alert style: the informational icon, for news that all went well. (Any
+/// style but these two is a warning.)
 constexpr int kInformationalAlertStyle = 1;
+/// Alert style: the critical icon, for a failure.
 constexpr int kCriticalAlertStyle = 2;
 
-// A one-button alert. Without a window it runs modally and returns 1; with a
-// window it is shown as a sheet on it and returns at once (1, meaning nothing).
+/// A one-button alert. Without a window it runs modally and returns 1; with a
+/// window it is shown as a sheet on it and returns at once (1, meaning nothing).
 int displayAlert(const QString &title, const QString &message, int style, QWidget *window);
 
-// A modal question with a 300 x 40 text field holding defaultText and the
-// buttons "OK" and cancelTitle ("Cancel" when null). Returns the text typed,
-// or a null string when the user cancelled or left the field empty.
+/// A modal question with a 300 x 40 text field holding defaultText and the
+/// buttons "OK" and cancelTitle ("Cancel" when null). Returns the text typed,
+/// or a null string when the user cancelled or left the field empty.
 QString displayDialog(const QString &title, const QString &message, const QString &defaultText, const QString &cancelTitle);
 
-// A critical modal alert asking for screenshots, in French when the bundle's
-// "D_Langue" (table "Localized") is "fr" and in English otherwise, with
-// message as its informative text. Returns the button code (1).
+/// A critical modal alert asking for screenshots, in French when the bundle's
+/// "D_Langue" (table "Localized") is "fr" and in English otherwise, with
+/// message as its informative text. Returns the button code (1).
 int displayAlertBug(const QString &message);
 
-// A one-button sheet on window; returns at once.
+/// A one-button sheet on window; returns at once.
 void displayAlertSheet(const QString &title, const QString &message, QWidget *window);
 
 } // namespace reel
