@@ -44,7 +44,7 @@ presets=$(printf '%s\n' ${builtin//|/ } mine 'for tv' | LC_ALL=C sort | paste -s
 # offered, a file only by its extension.
 cases=(
   "long options by prefix|reelkit-convert --pre|--preset|--preset-file"
-  "an option after a file|reelkit-convert a.mp4 --no|--normalize|--no-verify"
+  "an option after a file|reelkit-convert a.mp4 --no|--no-verify|--normalize"
   "presets, built-in and saved|reelkit-convert --preset |$presets"
   "presets after -p, by prefix|reelkit-convert -p m|mine|mkv|mp4|mp4-hevc"
   "presets after --preset=|reelkit-convert --preset = dvd|dvd-ntsc|dvd-pal"

@@ -51,7 +51,7 @@ def section(text, title):
 usage = run(converter, "--help").stdout.split("\nPresets:")[0]
 help_long, help_short = {}, {}
 for line in usage.splitlines():
-    defined = re.match(r"\s+(?:-([A-Za-z]), )?--([a-z][a-z-]*)(?: ([A-Z]\w*))?", line)
+    defined = re.match(r"(?:  -([A-Za-z]), |      )--([a-z][a-z-]*)(?: ([A-Z]\w*))?", line)
     if defined:
         short, name, word = defined.groups()
         help_long[name] = word or ""
@@ -60,10 +60,18 @@ for line in usage.splitlines():
 for mention in re.finditer(r"(?<![\w-])--([a-z][a-z-]*)(?: ([A-Z]\w*))?", usage):
     help_long.setdefault(mention.group(1), mention.group(2) or "")
 
+# The page's options are the tags of OPTIONS, read from the source: a short
+# tag shares its line with the text once formatted.
+with open(page, encoding="utf-8") as source:
+    troff = source.read()
+options = re.search(r"^\.SH OPTIONS\n(.*?)^\.SH ", troff, re.S | re.M)
 page_long, page_short = {}, {}
-for line in section(formatted.stdout, "OPTIONS"):
-    tag = re.fullmatch(r" {7}(?:-([A-Za-z]), )?--([a-z][a-z-]*)(?: (\S+))?", line)
-    if tag:
+for tagged in re.findall(r"^\.TP\n(.*)$", options.group(1) if options else "", re.M):
+    plain = re.sub(r"\\f[BIRP]", "", tagged).replace("\\-", "-")
+    tag = re.fullmatch(r"(?:-([A-Za-z]), )?--([a-z][a-z-]*)(?: (\S+))?", plain)
+    if not tag:
+        problems.append(f"a tag of OPTIONS that names no option: {tagged}")
+    else:
         short, name, word = tag.groups()
         if name in page_long:
             problems.append(f"--{name} is described twice")
@@ -79,8 +87,9 @@ for name in sorted(help_long.keys() | page_long.keys()):
     elif help_long[name] != page_long[name]:
         problems.append(f"--{name} takes {help_long[name] or 'nothing'} in --help, "
                         f"{page_long[name] or 'nothing'} in the page")
-if help_short != page_short:
-    problems.append(f"short names: --help {sorted(help_short.items())}, page {sorted(page_short.items())}")
+for short in sorted(help_short.keys() | page_short.keys()):
+    if help_short.get(short) != page_short.get(short):
+        problems.append(f"-{short} is --{help_short.get(short)} in --help, --{page_short.get(short)} in the page")
 if len(help_long) < 30:
     problems.append(f"only {len(help_long)} options read from --help:\n{usage}")
 
