@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# completion_test.sh <converter> <completion script> <sandbox>: the bash
-# completion asked as bash asks it (COMP_WORDS, COMP_CWORD), in a sandbox
-# home with a saved preset and a folder of videos and other files.
+# completion_test.sh <converter> <completion script>: the bash completion
+# asked as bash asks it (COMP_WORDS, COMP_CWORD), in a sandbox home with a
+# saved preset and a folder of videos and other files.
 set -uo pipefail
-converter=$1 script=$2 sandbox=$3
+converter=$1 script=$2
 
-rm -rf "$sandbox"
+sandbox=$(mktemp -d "${TMPDIR:-/tmp}/reelkit-completion-XXXXXX") || exit 1
+trap 'rm -rf "$sandbox"' EXIT
 mkdir -p "$sandbox"/{home,config,cache,data,tmp,bin}
 export HOME=$sandbox/home XDG_CONFIG_HOME=$sandbox/config XDG_CACHE_HOME=$sandbox/cache
 export XDG_DATA_HOME=$sandbox/data TMPDIR=$sandbox/tmp LANG=C LC_ALL=C LANGUAGE=

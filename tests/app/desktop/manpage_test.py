@@ -1,20 +1,23 @@
 #!/usr/bin/env python3
-"""manpage_test.py <converter> <page> <sandbox>: the manual page formats
+"""manpage_test.py <converter> <page>: the manual page formats
 without a warning, its OPTIONS are the options --help prints, each with the
 same short name and argument word, and its PRESETS are the built-in presets.
 Exits 77 (skipped) where man is not installed."""
+import atexit
 import os
 import re
 import shutil
 import subprocess
 import sys
+import tempfile
 
-converter, page, sandbox = sys.argv[1:4]
+converter, page = sys.argv[1:3]
 if not shutil.which("man"):
     print("man is not installed")
     sys.exit(77)
 
-shutil.rmtree(sandbox, ignore_errors=True)
+sandbox = tempfile.mkdtemp(prefix="reelkit-manpage-")
+atexit.register(shutil.rmtree, sandbox, True)
 env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "LANG": "C", "LC_ALL": "C", "LANGUAGE": "",
        "MANWIDTH": "80", "QT_QPA_PLATFORM": "offscreen"}
 for name, folder in (("HOME", "home"), ("XDG_CONFIG_HOME", "config"), ("XDG_CACHE_HOME", "cache"),
