@@ -19,7 +19,9 @@
 #
 # reelkit_install_bundle(<target> [DISPLAY_NAME <text>] [GENERIC_NAME <text>]
 #                        [COMMENT <text>] [ICON <file.svg>] [ARGUMENTS <text>]
-#                        [CATEGORIES <category>...] [MIME_TYPES <type>...])
+#                        [CATEGORIES <category>...] [MIME_TYPES <type>...]
+#                        [MAN_PAGES <page.N>...] [BASH_COMPLETION <script>]
+#                        [METAINFO <file.xml>])
 #
 # Has `cmake --install` install the bundle of <target> where a desktop finds
 # it:
@@ -28,6 +30,14 @@
 #   <prefix>/bin/<executable>                                 a link to its executable
 #   <prefix>/share/applications/<id>.desktop                  the menu entry
 #   <prefix>/share/icons/hicolor/scalable/apps/<id>.svg       its icon
+#
+#   <prefix>/share/man/manN/<page.N>                          MAN_PAGES, by their section
+#   <prefix>/share/bash-completion/completions/<executable>   BASH_COMPLETION
+#   <prefix>/share/metainfo/<id>.metainfo.xml                 METAINFO (AppStream)
+#
+# The completion goes where bash-completion's pkg-config file says, taken
+# below the install's prefix. The metainfo's <launchable> should name
+# <id>.desktop.
 #
 # The entry runs "<prefix>/bin/<executable> ARGUMENTS" (field codes such as
 # %F allowed), is named DISPLAY_NAME (the bundle's name unless given) and
@@ -126,7 +136,8 @@ function(reelkit_link_media_tools tools_dir)
 endfunction()
 
 function(reelkit_install_bundle target)
-  cmake_parse_arguments(ARG "" "DISPLAY_NAME;GENERIC_NAME;COMMENT;ICON;ARGUMENTS" "CATEGORIES;MIME_TYPES" ${ARGN})
+  cmake_parse_arguments(ARG "" "DISPLAY_NAME;GENERIC_NAME;COMMENT;ICON;ARGUMENTS;BASH_COMPLETION;METAINFO"
+                        "CATEGORIES;MIME_TYPES;MAN_PAGES" ${ARGN})
   get_target_property(bundle ${target} REELKIT_BUNDLE)
   if(NOT bundle)
     message(FATAL_ERROR "reelkit_install_bundle: ${target} has no bundle (reelkit_add_bundle first)")
@@ -169,6 +180,21 @@ function(reelkit_install_bundle target)
   endforeach()
   install(FILES ${ARG_ICON} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
           RENAME ${identifier}.svg)
+  foreach(page IN LISTS ARG_MAN_PAGES)
+    string(REGEX MATCH "[1-9]$" section "${page}")
+    if(NOT section)
+      message(FATAL_ERROR "reelkit_install_bundle: ${page} ends in no manual section")
+    endif()
+    install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+  endforeach()
+  if(ARG_BASH_COMPLETION)
+    _reelkit_bash_completions_dir(completions)
+    install(FILES ${ARG_BASH_COMPLETION} DESTINATION ${completions} RENAME ${executable})
+  endif()
+  if(ARG_METAINFO)
+    install(FILES ${ARG_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+            RENAME ${identifier}.metainfo.xml)
+  endif()
 
   # The installed gettimestamps: this project's own, or the one of the
   # reelkit package the program was built against.
@@ -237,6 +263,29 @@ Categories=${categories};
 \")
     list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${_entry}\")
   ")
+endfunction()
+
+# bash-completion's completions folder relative to its own prefix (where
+# this install's prefix takes its place); share/bash-completion/completions
+# when the package is not there or names a folder outside its prefix.
+function(_reelkit_bash_completions_dir result)
+  set(dir ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+  find_package(PkgConfig QUIET)
+  if(PKG_CONFIG_FOUND)
+    pkg_get_variable(prefix bash-completion prefix)
+    pkg_get_variable(completions bash-completion completionsdir)
+    string(REGEX REPLACE "/+$" "" prefix "${prefix}")
+    string(LENGTH "${prefix}/" length)
+    string(LENGTH "${completions}" whole)
+    if(prefix AND whole GREATER length)
+      string(SUBSTRING "${completions}" 0 ${length} head)
+      string(SUBSTRING "${completions}" ${length} -1 tail)
+      if(head STREQUAL "${prefix}/")
+        set(dir ${tail})
+      endif()
+    endif()
+  endif()
+  set(${result} ${dir} PARENT_SCOPE)
 endfunction()
 
 # Escapes a variable's text for a string of install(CODE).

@@ -11,6 +11,9 @@ packages=(
   # tests and benchmarks (plistutil: the independent property-list reader;
   # desktop entries checked, a TLS server, the exported API read with clang)
   googletest libgtest-dev libgmock-dev libbenchmark-dev python3 libplist-utils desktop-file-utils openssl
+  # the converter's manual page formatted, its bash completion and AppStream
+  # metainfo checked (man --warnings, bash-completion's folder, appstreamcli)
+  man-db groff-base bash-completion appstream
   # fuzz targets (libFuzzer)
   clang libclang-rt-dev
   # setpriv, for the suites run again as an unprivileged user
