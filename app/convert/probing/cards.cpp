@@ -6,6 +6,7 @@
 #include <reel/files.h>
 #include <reel/media.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
@@ -165,14 +166,14 @@ QString sourceTitle(const QString &path, QString *note)
         const QString name = clipNamesOfCard(playlist).value(clipName(path));
         if (!name.isEmpty())
             return name;
-        why = QStringLiteral("the time-stamp tool did not name this clip");
+        why = QCoreApplication::translate("Cards", "the time-stamp tool did not name this clip");
     } else {
-        why = QStringLiteral("the card has no playlist");
+        why = QCoreApplication::translate("Cards", "the card has no playlist");
     }
     const QString title = modificationTimeTitle(path);
     reel::logDebug(reel::LogLabel("sourceTitle"), ": %@ named by its modification time: %@", path, why);
     if (note)
-        *note = QStringLiteral("named by the file's modification time: %1").arg(why);
+        *note = QCoreApplication::translate("Cards", "named by the file's modification time: %1").arg(why);
     return title;
 }
 
