@@ -31,7 +31,8 @@ enum class AlertButton { Default, Alternate, Other };
 int alertButtonCode(AlertButton button);
 
 // The title of the default button when none is given, and of the checkbox
-// when its title is left to the toolkit.
+// when its title is left to the toolkit, in the bundle's "D_Langue" (table
+// "Localized": "fr", "de", "es"; English otherwise).
 QString defaultButtonTitle();
 QString defaultCheckboxTitle();
 
