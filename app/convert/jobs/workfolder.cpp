@@ -135,8 +135,8 @@ QString SweepReport::text(const QString &destination) const
 {
     if (removed == 0)
         return QString();
-    return QCoreApplication::translate("WorkFolder", "removed what %n interrupted run(s) left in %1 (%2)", nullptr,
-                                       removed)
+    return counted("WorkFolder", QT_TRANSLATE_N_NOOP("WorkFolder", "removed what %n interrupted run(s) left in %1 (%2)"),
+                   removed, "removed what an interrupted run left in %1 (%2)")
         .arg(destination, sizeText(removedMB));
 }
 

@@ -31,7 +31,7 @@ int soundTracks(const SourceInfo &source, const Preset &preset, const JobChoices
 
 QString videosText(int count)
 {
-    return QCoreApplication::translate("Disc", "the %n video(s)", nullptr, count);
+    return counted("Disc", QT_TRANSLATE_N_NOOP("Disc", "the %n video(s)"), count, "the video");
 }
 
 QString timestamp(int seconds)

@@ -81,26 +81,38 @@ Said said(const char *context, const char *sourceText)
     return Said{QCoreApplication::translate(context, sourceText), QString::fromUtf8(sourceText)};
 }
 
-Said said(const char *context, const char *sourceText, int n)
+QString englishCounted(const char *sourceText, int n, const char *singular)
 {
-    QString english = QString::fromUtf8(sourceText);
+    QString english = QString::fromUtf8(n == 1 && singular ? singular : sourceText);
     english.replace(QStringLiteral("(s)"), n == 1 ? QString() : QStringLiteral("s"));
     english.replace(QStringLiteral("%n"), QString::number(n));
-    return Said{QCoreApplication::translate(context, sourceText, nullptr, n), english};
+    return english;
+}
+
+QString counted(const char *context, const char *sourceText, int n, const char *singular)
+{
+    const QString translated = QCoreApplication::translate(context, sourceText, nullptr, n);
+    // Untranslated, translate() gives the text as written with the count in.
+    QString written = QString::fromUtf8(sourceText);
+    written.replace(QStringLiteral("%n"), QString::number(n));
+    return translated == written ? englishCounted(sourceText, n, singular) : translated;
+}
+
+Said said(const char *context, const char *sourceText, int n)
+{
+    return Said{counted(context, sourceText, n), englishCounted(sourceText, n)};
 }
 
 QString useSystemLanguage(bool json)
 {
-    if (!QCoreApplication::instance())
-        return QStringLiteral("en");
-    const QString language = json ? QStringLiteral("en")
-                                  : chosenLanguage(QLocale::system().uiLanguages(), shippedLanguages());
-    if (language == QLatin1String("en") || !install(kPrefix + language, translationFolder())) {
-        // English as the converter always wrote it, numbers in C form; its
-        // translation holds only the plural forms of the counted texts
-        // ("1 title", "2 titles"), the same under every locale.
+    if (json || !QCoreApplication::instance()) {
         QLocale::setDefault(QLocale::c());
-        install(kPrefix + QStringLiteral("en"), translationFolder());
+        return QStringLiteral("en");
+    }
+    const QString language = chosenLanguage(QLocale::system().uiLanguages(), shippedLanguages());
+    if (language == QLatin1String("en") || !install(kPrefix + language, translationFolder())) {
+        // English as the code writes it, numbers in C form.
+        QLocale::setDefault(QLocale::c());
         return QStringLiteral("en");
     }
     // Qt's own words (the standard buttons), when the system has them.

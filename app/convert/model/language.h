@@ -8,8 +8,8 @@ namespace convert {
 // The language people read the converter in: the first of the system's
 // languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) the bundle has a
 // translation for, English when none. Called once the application exists
-// and before anything is printed; with json, English whatever the locale,
-// numbers in their C form, so that a script reads the same bytes under
+// and before anything is printed; with json, nothing is translated and
+// numbers keep their C form, so that a script reads the same bytes under
 // every locale. Returns the language chosen ("fr"; "en" for English).
 QString useSystemLanguage(bool json);
 
@@ -51,8 +51,13 @@ inline Said operator+(const Said &a, const Said &b)
 }
 
 Said said(const char *context, const char *sourceText);
-// With a count: the source text's %n is the count, and its "(s)" an "s"
-// unless the count is 1, as the English plural forms read.
+// QCoreApplication::translate with a count, its text marked with
+// QT_TRANSLATE_N_NOOP. Where no translation has the text, the English the
+// code is written in: "(s)" is an "s" unless the count is 1, and singular,
+// when given, is the whole text for 1 ("the video" for "the %n video(s)").
+// The same under --json, where nothing is translated.
+QString counted(const char *context, const char *sourceText, int n, const char *singular = nullptr);
+QString englishCounted(const char *sourceText, int n, const char *singular = nullptr);
 Said said(const char *context, const char *sourceText, int n);
 
 } // namespace convert

@@ -109,8 +109,10 @@ QHash<QString, SubtitleTrack> subtitlesFor(const QStringList &videos, const QStr
             *problems << QCoreApplication::translate("Subtitles", "%1; the disc is made without them").arg(track.error);
     }
     for (qsizetype i = videos.size(); i < given.size() && problems; ++i)
-        *problems << QCoreApplication::translate("Subtitles", "the subtitles %1 have no video of their own (%n video(s)) and are left out", nullptr,
-                                                 int(videos.size()))
+        *problems << counted("Subtitles",
+                             QT_TRANSLATE_N_NOOP("Subtitles", "the subtitles %1 have no video of their own (%n video(s)) "
+                                                              "and are left out"),
+                             int(videos.size()))
                          .arg(given.at(i));
     return found;
 }

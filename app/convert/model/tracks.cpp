@@ -297,9 +297,9 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
             ++data;
     }
     if (data > 0)
-        choice.dropped << QCoreApplication::translate("Tracks", "%n data track(s)", nullptr, data);
+        choice.dropped << counted("Tracks", QT_TRANSLATE_N_NOOP("Tracks", "%n data track(s)"), data);
     if (attachments > 0)
-        choice.dropped << QCoreApplication::translate("Tracks", "%n attachment(s) (fonts, pictures)", nullptr, attachments);
+        choice.dropped << counted("Tracks", QT_TRANSLATE_N_NOOP("Tracks", "%n attachment(s) (fonts, pictures)"), attachments);
     return choice;
 }
 

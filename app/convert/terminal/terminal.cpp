@@ -193,13 +193,13 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
     const QString tool = isoTool();
     print(out, QCoreApplication::translate("Terminal", "disc: %1 of %2 in %3%4; %5\n")
                    .arg(discKindText(settings.dualLayer),
-                        QCoreApplication::translate("Terminal", "%n title(s)", nullptr, int(jobs.size())))
+                        counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "%n title(s)"), int(jobs.size())))
                    .arg(paths.folder,
                         tool.isEmpty() ? QCoreApplication::translate("Terminal", " (no ISO image: install xorriso or genisoimage)")
                                        : QCoreApplication::translate("Terminal", " and %1").arg(paths.iso),
                         settings.chapterMinutes > 0
-                            ? QCoreApplication::translate("Terminal", "a chapter every %n minute(s)", nullptr,
-                                                          settings.chapterMinutes)
+                            ? counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "a chapter every %n minute(s)"),
+                                      settings.chapterMinutes, "a chapter every minute")
                             : QCoreApplication::translate("Terminal", "no chapters")));
     for (const JobSettings &job : jobs) {
         const auto track = subtitles.constFind(job.source.path);
@@ -209,8 +209,8 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
         const int leftOut = track->skipped
                             + cuesForDisc(track->cues, qint64(double(job.source.duration) * 1000), discFrameMs(job.preset))
                                   .leftOut;
-        print(out, QCoreApplication::translate("Terminal", "  subtitles of %1: %2 (%n cue(s)%3%4)\n", nullptr,
-                                               int(track->cues.size()))
+        print(out, counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "  subtitles of %1: %2 (%n cue(s)%3%4)\n"),
+                           int(track->cues.size()))
                        .arg(job.source.title, track->path)
                        .arg(track->encodingName.isEmpty() ? QString() : QStringLiteral(", ") + track->encodingName,
                             leftOut > 0 ? QCoreApplication::translate("Terminal", ", %n left out", nullptr, leftOut) : QString()));

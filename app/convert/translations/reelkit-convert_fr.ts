@@ -330,7 +330,7 @@
     <message>
         <location line="+30"/>
         <source>the output does not decode (%1); it was removed, the source is untouched</source>
-        <translation>le fichier produit ne se décode pas (%1) ; il a été supprimé, la source est intacte</translation>
+        <translation>la sortie ne se décode pas (%1) ; elle a été supprimée, la source est intacte</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -340,7 +340,7 @@
     <message>
         <location line="+10"/>
         <source>the output cannot be opened as a video (%1); it was removed, the source is untouched</source>
-        <translation>le fichier produit ne s&apos;ouvre pas comme une vidéo (%1) ; il a été supprimé, la source est intacte</translation>
+        <translation>la sortie ne s&apos;ouvre pas comme une vidéo (%1) ; elle a été supprimée, la source est intacte</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -355,7 +355,7 @@
     <message>
         <location line="+11"/>
         <source>%1; it was removed, the source is untouched</source>
-        <translation>%1 ; il a été supprimé, la source est intacte</translation>
+        <translation>%1 ; elle a été supprimée, la source est intacte</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -606,7 +606,7 @@ Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad 
 or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,
 5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).
 </source>
-        <translation>Usage : %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
+        <translation>Utilisation : %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
           [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]
           [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]
           [--start T] [--stop T | --duration T] [--json]
@@ -1146,7 +1146,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>%1 ; le disque est fait sans eux</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the subtitles %1 have no video of their own (%n video(s)) and are left out</source>
         <translation>
             <numerusform>les sous-titres %1 n&apos;ont pas de vidéo à eux (%n vidéo) et sont écartés</numerusform>
@@ -1737,27 +1737,27 @@ Les vôtres, dans %1 :
     <message>
         <location filename="../model/verify.cpp" line="+65"/>
         <source>the output cannot be opened as a video</source>
-        <translation>le fichier produit ne s&apos;ouvre pas comme une vidéo</translation>
+        <translation>la sortie ne s&apos;ouvre pas comme une vidéo</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the output holds no picture</source>
-        <translation>le fichier produit ne contient pas d&apos;image</translation>
+        <translation>la sortie ne contient pas d&apos;image</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the output holds no sound</source>
-        <translation>le fichier produit ne contient pas de son</translation>
+        <translation>la sortie ne contient pas de son</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the output holds %1 of the %2 sound tracks</source>
-        <translation>le fichier produit contient %1 des %2 pistes son</translation>
+        <translation>la sortie contient %1 des %2 pistes son</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the output holds %1 of the %2 subtitle tracks</source>
-        <translation>le fichier produit contient %1 des %2 pistes de sous-titres</translation>
+        <translation>la sortie contient %1 des %2 pistes de sous-titres</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2297,7 +2297,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+9"/>
         <source>converting</source>
-        <translation>conversion</translation>
+        <translation>en cours de conversion</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2365,12 +2365,12 @@ Avant de commencer : %1.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+68"/>
+        <location line="+67"/>
         <source>Show Folder</source>
         <translation>Afficher le dossier</translation>
     </message>
     <message>
-        <location line="-65"/>
+        <location line="-64"/>
         <source>Conversion finished</source>
         <translation>Conversion terminée</translation>
     </message>
@@ -2381,12 +2381,12 @@ Avant de commencer : %1.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+67"/>
+        <location line="+66"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-33"/>
         <source>Finished: the disc is made</source>
         <translation>Terminé : le disque est créé</translation>
     </message>
@@ -2412,7 +2412,7 @@ Avant de commencer : %1.</translation>
         </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>
 %1 (the image to burn)</source>
         <translation>

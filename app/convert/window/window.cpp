@@ -111,7 +111,7 @@ QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
         parts << sound;
     }
     if (!choice.subtitles.isEmpty())
-        parts << QCoreApplication::translate("convert::ConvertWindow", "%n subtitle track(s)", nullptr, int(choice.subtitles.size()));
+        parts << counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n subtitle track(s)"), int(choice.subtitles.size()));
     QString text = parts.join(QStringLiteral(", "));
     if (!choice.dropped.isEmpty())
         text += QCoreApplication::translate("convert::ConvertWindow", "; %n dropped", nullptr, int(choice.dropped.size()));
@@ -834,13 +834,13 @@ void ConvertWindow::refreshPlan()
     else if (!firstProblem.isEmpty())
         m_planLabel->setText(firstProblem);
     else if (reading > 0)
-        m_planLabel->setText(tr("Reading %n video(s)…", nullptr, reading));
+        m_planLabel->setText(counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "Reading %n video(s)…"), reading));
     else if (planned == 0)
         m_planLabel->setText(tr("Add videos to convert them."));
     else if (unknownSizes == planned)
-        m_planLabel->setText(tr("%n video(s); the sizes follow the pictures at constant quality", nullptr, planned));
+        m_planLabel->setText(counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s); the sizes follow the pictures at constant quality"), planned));
     else
-        m_planLabel->setText(tr("%n video(s), about %1 in all%2", nullptr, planned).arg(sizeText(totalMB), discText));
+        m_planLabel->setText(counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s), about %1 in all%2"), planned).arg(sizeText(totalMB), discText));
     const int freeMB = reel::isDirectory(destination()) ? m_freeSpace(destination()) : -1;
     m_freeLabel->setText(freeMB < 0 ? tr("Free space: ?")
                                     : tr("Free space: %1").arg(sizeText(freeMB)));
@@ -1266,7 +1266,7 @@ void ConvertWindow::batchFinished()
 void ConvertWindow::offerFolder(const ConversionBatch *batch)
 {
     const QStringList failures = batch->failures();
-    QString message = tr("%1 of %n video(s) converted and verified into %2.", nullptr, batch->count())
+    QString message = counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%1 of %n video(s) converted and verified into %2."), batch->count())
                           .arg(batch->verifiedCount())
                           .arg(m_batchDestination);
     if (!m_swept.isEmpty())
@@ -1325,8 +1325,7 @@ void ConvertWindow::discFinished()
         if (state != DiscAuthoring::State::Cancelled) {
             QString message;
             if (state == DiscAuthoring::State::Finished) {
-                message = tr("%n video(s) converted, verified and put on the disc, which was read back whole:\n%1 (VIDEO_TS)",
-                                 nullptr, batch->count())
+                message = counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s) converted, verified and put on the disc, which was read back whole:\n%1 (VIDEO_TS)"), batch->count())
                               .arg(disc->folder());
                 if (!disc->image().isEmpty())
                     message += tr("\n%1 (the image to burn)").arg(disc->image());
