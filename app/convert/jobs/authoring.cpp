@@ -151,7 +151,8 @@ void DiscAuthoring::start()
         return;
     }
     if (m_job.titles.size() > kMaxDiscTitles) {
-        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "a disc holds at most %1 titles")).arg(kMaxDiscTitles));
+        finish(State::Failed,
+               said("Authoring", QT_TRANSLATE_NOOP("Authoring", "a disc holds at most %1 titles")).arg(kMaxDiscTitles));
         return;
     }
     if (!toolsAreThere() || !makeScratch())
@@ -195,7 +196,8 @@ bool DiscAuthoring::makeScratch()
     }
     m_scratch = folder->uniqueFile(QStringLiteral("disc"), QString());
     if (!QDir().mkdir(m_scratch)) {
-        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot make a folder in %1")).arg(folder->path()));
+        finish(State::Failed,
+               said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot make a folder in %1")).arg(folder->path()));
         return false;
     }
     m_partialDisc = reel::stringByAppendingPathComponent(m_scratch, QStringLiteral("DVD"));
@@ -203,8 +205,10 @@ bool DiscAuthoring::makeScratch()
     if (anySubtitles(m_job)) {
         Said error;
         if (!prepareToolFonts(&error))
-            m_remarks << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the fonts configuration for the subtitles could not be made (%1); "
-                                        "spumux uses the system's"))
+            m_remarks << said("Authoring",
+                              QT_TRANSLATE_NOOP("Authoring",
+                                                "the fonts configuration for the subtitles could not be made (%1); "
+                                                "spumux uses the system's"))
                              .arg(error)
                              .shown;
     }
@@ -228,7 +232,10 @@ void DiscAuthoring::planSteps()
     if (m_job.makeImage) {
         m_isoTool = isoTool();
         if (m_isoTool.isEmpty()) {
-            m_remarks << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "no ISO image: neither genisoimage nor xorriso is installed")).shown;
+            m_remarks << said("Authoring",
+                              QT_TRANSLATE_NOOP("Authoring",
+                                                "no ISO image: neither genisoimage nor xorriso is installed"))
+                             .shown;
         } else {
             m_steps << Step{Kind::Image, -1, totalMB};
             if (!QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
@@ -277,13 +284,18 @@ bool DiscAuthoring::announce(const QString &text)
 void DiscAuthoring::startSubtitles(const Step &step)
 {
     const DiscTitle &title = m_job.titles.at(step.title);
-    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Rendering the subtitles of \"%1\"")).arg(title.title).shown))
+    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Rendering the subtitles of \"%1\""))
+                      .arg(title.title)
+                      .shown))
         return;
     const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000), discFrameMs(m_job.preset)).cues;
     const QString srt = titleFile(step.title, QStringLiteral(".srt"));
     const QString xml = titleFile(step.title, QStringLiteral("-subtitles.xml"));
     if (cues.isEmpty()) {
-        m_remarks << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the subtitles %1 have no cue within \"%2\"; it is on the disc without them"))
+        m_remarks << said(
+                         "Authoring",
+                         QT_TRANSLATE_NOOP(
+                             "Authoring", "the subtitles %1 have no cue within \"%2\"; it is on the disc without them"))
                          .arg(title.subtitlePath, title.title)
                          .shown;
         stepDone();
@@ -330,11 +342,14 @@ void DiscAuthoring::startAuthoring()
 
 void DiscAuthoring::startTitleCheck(const Step &step)
 {
-    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Reading back \"%1\"")).arg(m_job.titles.at(step.title).title).shown))
+    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Reading back \"%1\""))
+                      .arg(m_job.titles.at(step.title).title)
+                      .shown))
         return;
     const QStringList vobs = titleVobs(step.title);
     if (vobs.isEmpty()) {
-        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "dvdauthor made no video for \"%1\"")).arg(m_job.titles.at(step.title).title));
+        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "dvdauthor made no video for \"%1\""))
+                                  .arg(m_job.titles.at(step.title).title));
         return;
     }
     m_decodedSeconds = 0;
@@ -387,7 +402,8 @@ QStringList DiscAuthoring::problems() const
 
 Said DiscAuthoring::notStartedText(const QString &program, const QString &) const
 {
-    return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 could not be started")).arg(reel::lastPathComponent(program));
+    return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 could not be started"))
+        .arg(reel::lastPathComponent(program));
 }
 
 void DiscAuthoring::toolLine(const QString &line)
@@ -507,14 +523,17 @@ void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
         break;
     case Kind::Image:
         if (!ok || !(reel::poidsFile(m_partialImage, QStringLiteral("O")) > 0)) {
-            m_problems << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the ISO image could not be made: %1")).arg(toolReason(exitCode, status));
+            m_problems << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the ISO image could not be made: %1"))
+                              .arg(toolReason(exitCode, status));
             reel::rmCocoa(m_partialImage);
         }
         break;
     case Kind::CheckImage: {
         const Said problem = ok ? imageProblem() : toolReason(exitCode, status);
         if (!problem.isEmpty()) {
-            m_problems << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the ISO image does not read back (%1); it was removed")).arg(problem);
+            m_problems << said("Authoring",
+                               QT_TRANSLATE_NOOP("Authoring", "the ISO image does not read back (%1); it was removed"))
+                              .arg(problem);
             reel::rmCocoa(m_partialImage);
         }
         break;
@@ -544,15 +563,19 @@ bool DiscAuthoring::titleReadsBack(const Step &step, int exitCode, QProcess::Exi
     const QStringList words = output().lastWords();
     Said problem;
     if (status != QProcess::NormalExit || exitCode != 0 || !words.isEmpty())
-        problem = words.isEmpty() ? said("Authoring", QT_TRANSLATE_NOOP("Authoring", "ffmpeg failed with code %1")).arg(exitCode)
-                                  : untranslated(words.first());
+        problem = words.isEmpty()
+                      ? said("Authoring", QT_TRANSLATE_NOOP("Authoring", "ffmpeg failed with code %1")).arg(exitCode)
+                      : untranslated(words.first());
     else if (title.duration > 0 && m_decodedSeconds < double(title.duration) - kTitleToleranceSeconds)
         problem = said("Authoring", QT_TRANSLATE_NOOP("Authoring", "it plays %1 s of %2 s"))
                       .arg(QString::number(m_decodedSeconds, 'f', 1), QString::number(double(title.duration), 'f', 1));
     if (problem.isEmpty())
         return true;
-    finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the disc's title \"%1\" does not read back (%2)")).arg(untranslated(title.title)).arg(problem)
-                              + fullDiskHint(m_job.destination));
+    finish(State::Failed,
+           said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the disc's title \"%1\" does not read back (%2)"))
+                   .arg(untranslated(title.title))
+                   .arg(problem)
+               + fullDiskHint(m_job.destination));
     return false;
 }
 
@@ -583,7 +606,9 @@ Said DiscAuthoring::imageProblem() const
     }
     const double imageBytes = reel::poidsFile(m_partialImage, QStringLiteral("O"));
     if (imageBytes < double(total))
-        return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "it holds %1 bytes for %2 of files")).arg(qint64(imageBytes)).arg(total);
+        return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "it holds %1 bytes for %2 of files"))
+            .arg(qint64(imageBytes))
+            .arg(total);
     return Said{};
 }
 
@@ -604,7 +629,8 @@ bool DiscAuthoring::prepareAuthoring()
         const QString target = m_subtitled.at(i) ? titleFile(i, QStringLiteral("-subtitled.mpg"))
                                                  : QFileInfo(title.mpeg).absoluteFilePath();
         if (!reel::ln_sCocoa(target, link)) {
-            finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot write in %1")).arg(m_scratch));
+            finish(State::Failed,
+                   said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot write in %1")).arg(m_scratch));
             return false;
         }
         AuthoredTitle authored;
@@ -640,7 +666,10 @@ void DiscAuthoring::finishDisc()
         return ::lstat(QFile::encodeName(folder + QStringLiteral(".iso")).constData(), &st) == 0;
     });
     if (!disc.ok()) {
-        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the disc could not be moved into %1: %2")).arg(untranslated(m_job.destination)).arg(Said{disc.error, disc.errorInEnglish}));
+        finish(State::Failed,
+               said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the disc could not be moved into %1: %2"))
+                   .arg(untranslated(m_job.destination))
+                   .arg(Said{disc.error, disc.errorInEnglish}));
         return;
     }
     m_folder = disc.path;
@@ -649,7 +678,9 @@ void DiscAuthoring::finishDisc()
         if (image.ok())
             m_image = image.path;
         else
-            m_problems << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the ISO image could not be moved beside the disc: %1")).arg(Said{image.error, image.errorInEnglish});
+            m_problems << said("Authoring",
+                               QT_TRANSLATE_NOOP("Authoring", "the ISO image could not be moved beside the disc: %1"))
+                              .arg(Said{image.error, image.errorInEnglish});
     }
     setProgress(100);
     finish(State::Finished, Said{});

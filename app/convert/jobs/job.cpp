@@ -104,7 +104,8 @@ void ConversionJob::start()
     // The plan never names the source as the output; this guards against a
     // link or a folder that changed since, whatever the overwrite choice.
     if (isSameFile(m_settings.output, m_settings.source.path)) {
-        finish(State::Failed, said("Job", QT_TRANSLATE_NOOP("Job", "%1 is the source itself and is kept")).arg(m_settings.output));
+        finish(State::Failed,
+               said("Job", QT_TRANSLATE_NOOP("Job", "%1 is the source itself and is kept")).arg(m_settings.output));
         return;
     }
     if (m_settings.normalize && m_settings.tracks.hasAudio()
@@ -237,12 +238,13 @@ Said ConversionJob::toolFailure(int exitCode, QProcess::ExitStatus status) const
         const QString reason = m_stage == Stage::Encode || m_stage == Stage::Sound ? ffmpegFailureReason(words)
                                                                                     : words.value(words.size() - 1);
         const Said why = reason.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "no message")) : untranslated(reason);
-        return (status != QProcess::NormalExit
-                    ? said("Job", QT_TRANSLATE_NOOP("Job", "%1 stopped unexpectedly (%2)")).arg(untranslated(tool)).arg(why)
-                    : said("Job", QT_TRANSLATE_NOOP("Job", "%1 failed with code %2: %3"))
-                          .arg(tool)
-                          .arg(exitCode)
-                          .arg(why))
+        return (status != QProcess::NormalExit ? said("Job", QT_TRANSLATE_NOOP("Job", "%1 stopped unexpectedly (%2)"))
+                                                     .arg(untranslated(tool))
+                                                     .arg(why)
+                                               : said("Job", QT_TRANSLATE_NOOP("Job", "%1 failed with code %2: %3"))
+                                                     .arg(tool)
+                                                     .arg(exitCode)
+                                                     .arg(why))
                + fullDiskHint(folder);
     }
     // Its exit status says nothing of a write that failed on the way.
@@ -277,10 +279,11 @@ bool ConversionJob::checkDecoded(int exitCode, QProcess::ExitStatus status)
     const QStringList words = output().lastWords();
     if (status == QProcess::NormalExit && exitCode == 0 && words.isEmpty())
         return true;
-    finish(State::Failed, said("Job", QT_TRANSLATE_NOOP("Job", "the output does not decode (%1); it was removed, the source is "
-                                         "untouched"))
-                              .arg(words.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "ffmpeg failed with code %1")).arg(exitCode)
-                                                   : untranslated(words.first())));
+    finish(State::Failed,
+           said("Job", QT_TRANSLATE_NOOP("Job", "the output does not decode (%1); it was removed, the source is "
+                                                "untouched"))
+               .arg(words.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "ffmpeg failed with code %1")).arg(exitCode)
+                                    : untranslated(words.first())));
     return false;
 }
 
@@ -289,10 +292,12 @@ bool ConversionJob::checkOpens(int exitCode, QProcess::ExitStatus status)
     if (status == QProcess::NormalExit && exitCode == 0)
         return true;
     const QStringList words = output().lastWords();
-    finish(State::Failed, said("Job", QT_TRANSLATE_NOOP("Job", "the output cannot be opened as a video (%1); it was removed, the source "
-                                         "is untouched"))
-                              .arg(words.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "ffprobe failed with code %1")).arg(exitCode)
-                                                   : untranslated(words.last())));
+    finish(
+        State::Failed,
+        said("Job", QT_TRANSLATE_NOOP("Job", "the output cannot be opened as a video (%1); it was removed, the source "
+                                             "is untouched"))
+            .arg(words.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "ffprobe failed with code %1")).arg(exitCode)
+                                 : untranslated(words.last())));
     return false;
 }
 
@@ -315,7 +320,8 @@ void ConversionJob::nextStep()
             return;
         }
         if (!(reel::poidsFile(m_temporary, QStringLiteral("O")) > 0)) {
-            finish(State::Failed, said("Job", QT_TRANSLATE_NOOP("Job", "ffmpeg wrote nothing for %1")).arg(m_settings.source.path));
+            finish(State::Failed,
+                   said("Job", QT_TRANSLATE_NOOP("Job", "ffmpeg wrote nothing for %1")).arg(m_settings.source.path));
             return;
         }
         if (m_settings.verify)
@@ -326,8 +332,9 @@ void ConversionJob::nextStep()
     case Stage::Probe: {
         const Said problem = outputProblem(m_probeJson, expectationFor(m_settings));
         if (!problem.isEmpty()) {
-            finish(State::Failed, said("Job", QT_TRANSLATE_NOOP("Job", "%1; it was removed, the source is untouched")).arg(problem)
-                                      + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
+            finish(State::Failed,
+                   said("Job", QT_TRANSLATE_NOOP("Job", "%1; it was removed, the source is untouched")).arg(problem)
+                       + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
             return;
         }
         startDecode();
@@ -345,10 +352,11 @@ bool ConversionJob::soundIsWhole()
     const double bytes = reel::poidsFile(m_sound, QStringLiteral("O"));
     const double seconds = bytes > 0 ? bytes / kSoundBytesPerSecond : 0;
     if (expected.audioSeconds > 0 && seconds < double(expected.audioSeconds - expected.tolerance())) {
-        finish(State::Failed, said("Job", QT_TRANSLATE_NOOP("Job", "the sound could not be decoded whole (%1 s of %2 s)"))
-                                      .arg(QString::number(seconds, 'f', 1))
-                                      .arg(QString::number(double(expected.audioSeconds), 'f', 1))
-                                  + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
+        finish(State::Failed,
+               said("Job", QT_TRANSLATE_NOOP("Job", "the sound could not be decoded whole (%1 s of %2 s)"))
+                       .arg(QString::number(seconds, 'f', 1))
+                       .arg(QString::number(double(expected.audioSeconds), 'f', 1))
+                   + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
         return false;
     }
     return true;
@@ -358,7 +366,8 @@ void ConversionJob::moveIntoPlace()
 {
     // The last look before anything is replaced.
     if (m_settings.overwrite && isSameFile(m_settings.output, m_settings.source.path)) {
-        finish(State::Failed, said("Job", QT_TRANSLATE_NOOP("Job", "%1 is the source itself and is kept")).arg(m_settings.output));
+        finish(State::Failed,
+               said("Job", QT_TRANSLATE_NOOP("Job", "%1 is the source itself and is kept")).arg(m_settings.output));
         return;
     }
     const QString source = m_settings.source.path;

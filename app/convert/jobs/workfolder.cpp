@@ -82,7 +82,8 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, Said 
                 ::close(lock);
             ::unlink((made + '/' + kLockName).constData());
             ::rmdir(made.constData());
-            *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot lock a work folder in %1: %2")).arg(destination, reel::errnoText(why));
+            *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot lock a work folder in %1: %2"))
+                         .arg(destination, reel::errnoText(why));
             reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", error->english);
             return nullptr;
         }
@@ -96,7 +97,8 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, Said 
             ::close(lock);
             if (why == EEXIST)
                 continue;
-            *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot make a work folder in %1: %2")).arg(destination, reel::errnoText(why));
+            *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot make a work folder in %1: %2"))
+                         .arg(destination, reel::errnoText(why));
             reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", error->english);
             return nullptr;
         }
@@ -107,7 +109,9 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, Said 
         reel::logDebug(reel::LogLabel("WorkFolder"), ":-) %@", work->m_path);
         return work;
     }
-    *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot make a work folder in %1: every name was taken")).arg(destination);
+    *error =
+        said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot make a work folder in %1: every name was taken"))
+            .arg(destination);
     reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", error->english);
     return nullptr;
 }
@@ -135,8 +139,9 @@ QString SweepReport::text(const QString &destination) const
 {
     if (removed == 0)
         return QString();
-    return counted("WorkFolder", QT_TRANSLATE_N_NOOP("WorkFolder", "removed what %n interrupted run(s) left in %1 (%2)"),
-                   removed, "removed what an interrupted run left in %1 (%2)")
+    return counted("WorkFolder",
+                   QT_TRANSLATE_N_NOOP("WorkFolder", "removed what %n interrupted run(s) left in %1 (%2)"), removed,
+                   "removed what an interrupted run left in %1 (%2)")
         .arg(destination, sizeText(removedMB));
 }
 

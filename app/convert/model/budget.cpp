@@ -63,9 +63,10 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
     plan.mode = budget.mode;
     if (budget.mode == Budget::Mode::Quality) {
         if (!preset.hasQualityMode()) {
-            plan.message = QCoreApplication::translate("Budget", "%1 has no quality mode (DVD players need a known bitrate): "
-                                          "give a target size or a bitrate")
-                               .arg(preset.id);
+            plan.message =
+                QCoreApplication::translate("Budget", "%1 has no quality mode (DVD players need a known bitrate): "
+                                                      "give a target size or a bitrate")
+                    .arg(preset.id);
             return plan;
         }
         if (budget.crf < kMinCrf || budget.crf > kMaxCrf) {
@@ -83,7 +84,8 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
         return plan;
     }
     if (!(duration > 0)) {
-        plan.message = QCoreApplication::translate("Budget", "the duration of the source is unknown, so no size can be planned");
+        plan.message =
+            QCoreApplication::translate("Budget", "the duration of the source is unknown, so no size can be planned");
         return plan;
     }
     if (budget.mode == Budget::Mode::Bitrate) {
@@ -107,10 +109,12 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
     }
     const int video = videoKbpsForSize(preset, duration, budget.sizeMB, soundTracks);
     if (video < preset.minVideoKbps) {
-        const QString left = video > 0 ? QCoreApplication::translate("Budget", "it leaves %1 kb/s for the picture").arg(video)
-                                       : QCoreApplication::translate("Budget", "the sound alone fills it");
-        plan.message = QCoreApplication::translate("Budget", "%1 MB is too small for %2 of video: %3, and %4 needs at least %5 kb/s "
-                                      "(about %6 MB)")
+        const QString left = video > 0
+                                 ? QCoreApplication::translate("Budget", "it leaves %1 kb/s for the picture").arg(video)
+                                 : QCoreApplication::translate("Budget", "the sound alone fills it");
+        plan.message = QCoreApplication::translate(
+                           "Budget", "%1 MB is too small for %2 of video: %3, and %4 needs at least %5 kb/s "
+                                     "(about %6 MB)")
                            .arg(budget.sizeMB)
                            .arg(durationWords(duration), left, preset.id)
                            .arg(preset.minVideoKbps)

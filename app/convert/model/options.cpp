@@ -118,8 +118,9 @@ bool readModeAndPreset(const QCommandLineParser &parser, const OptionWords &word
         options.presetId = parser.value(words.preset);
         options.presetGiven = true;
         if (!presetById(options.presetId)) {
-            options.error = QCoreApplication::translate("Options", "unknown preset '%1' (presets: %2, and yours: --list-presets)")
-                                .arg(options.presetId, presetIds());
+            options.error =
+                QCoreApplication::translate("Options", "unknown preset '%1' (presets: %2, and yours: --list-presets)")
+                    .arg(options.presetId, presetIds());
             return false;
         }
     }
@@ -149,8 +150,9 @@ bool readPresetChanges(const QCommandLineParser &parser, const OptionWords &word
     if (parser.isSet(words.audioBitrate)) {
         const auto kbps = numberIn(parser.value(words.audioBitrate), 32, 640);
         if (!kbps) {
-            options.error = QCoreApplication::translate("Options", "--audio-bitrate takes kb/s from 32 to 640, not '%1'")
-                                .arg(parser.value(words.audioBitrate));
+            options.error =
+                QCoreApplication::translate("Options", "--audio-bitrate takes kb/s from 32 to 640, not '%1'")
+                    .arg(parser.value(words.audioBitrate));
             return false;
         }
         changes.audioKbps = *kbps;
@@ -220,7 +222,8 @@ QStringList withoutOption(const QStringList &arguments, const QString &name, QCh
 QString presetWordsProblem(const OptionWordList &words)
 {
     if (!words.isEmpty() && words.last().first == QLatin1String("preset") && !presetById(words.last().second))
-        return QCoreApplication::translate("Options", "preset '%1' is no built-in preset (%2)").arg(words.last().second, presetIds());
+        return QCoreApplication::translate("Options", "preset '%1' is no built-in preset (%2)")
+            .arg(words.last().second, presetIds());
     return parseOptions(QStringList{QStringLiteral("reelkit-convert")} + presetArguments(words)).error;
 }
 
@@ -249,7 +252,8 @@ QStringList withSavedPreset(const QStringList &arguments, Options &options)
             options.error = QCoreApplication::translate("Options", "preset file %1 not imported: %2").arg(file, error);
             return {};
         }
-        options.presetNote = QCoreApplication::translate("Options", "the preset '%1' from %2, kept as %3").arg(preset.name, file, kept);
+        options.presetNote =
+            QCoreApplication::translate("Options", "the preset '%1' from %2, kept as %3").arg(preset.name, file, kept);
     } else {
         const QString path = savedPresetFolder() + QLatin1Char('/') + name + QStringLiteral(".plist");
         if (!QFileInfo::exists(path))
@@ -295,10 +299,11 @@ bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Opti
     if (parser.isSet(words.quality)) {
         const auto crf = numberIn(parser.value(words.quality), kMinCrf, kMaxCrf);
         if (!crf) {
-            options.error = QCoreApplication::translate("Options", "--quality takes a whole number from %1 (best) to %2, not '%3'")
-                                .arg(kMinCrf)
-                                .arg(kMaxCrf)
-                                .arg(parser.value(words.quality));
+            options.error =
+                QCoreApplication::translate("Options", "--quality takes a whole number from %1 (best) to %2, not '%3'")
+                    .arg(kMinCrf)
+                    .arg(kMaxCrf)
+                    .arg(parser.value(words.quality));
             return false;
         }
         options.budget.mode = Budget::Mode::Quality;
@@ -306,8 +311,9 @@ bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Opti
     } else if (parser.isSet(words.size)) {
         const auto mb = numberIn(parser.value(words.size), 1, 1 << 24);
         if (!mb) {
-            options.error = QCoreApplication::translate("Options", "--size takes a whole number of megabytes above 0, not '%1'")
-                                .arg(parser.value(words.size));
+            options.error =
+                QCoreApplication::translate("Options", "--size takes a whole number of megabytes above 0, not '%1'")
+                    .arg(parser.value(words.size));
             return false;
         }
         options.budget.mode = Budget::Mode::TargetSize;
@@ -315,8 +321,9 @@ bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Opti
     } else if (parser.isSet(words.bitrate)) {
         const auto kbps = numberIn(parser.value(words.bitrate), 1, 1 << 24);
         if (!kbps) {
-            options.error = QCoreApplication::translate("Options", "--bitrate takes a whole number of kb/s above 0, not '%1'")
-                                .arg(parser.value(words.bitrate));
+            options.error =
+                QCoreApplication::translate("Options", "--bitrate takes a whole number of kb/s above 0, not '%1'")
+                    .arg(parser.value(words.bitrate));
             return false;
         }
         options.budget.mode = Budget::Mode::Bitrate;
@@ -331,9 +338,10 @@ bool readDiscValues(const QCommandLineParser &parser, const OptionWords &words, 
     if (parser.isSet(words.chapters)) {
         const auto minutes = numberIn(parser.value(words.chapters), 0, 24 * 60);
         if (!minutes) {
-            options.error = QCoreApplication::translate("Options", "--chapters takes whole minutes from 0 (none) to %1, not '%2'")
-                                .arg(24 * 60)
-                                .arg(parser.value(words.chapters));
+            options.error =
+                QCoreApplication::translate("Options", "--chapters takes whole minutes from 0 (none) to %1, not '%2'")
+                    .arg(24 * 60)
+                    .arg(parser.value(words.chapters));
             return false;
         }
         options.chapterMinutes = *minutes;
@@ -342,8 +350,9 @@ bool readDiscValues(const QCommandLineParser &parser, const OptionWords &words, 
         options.discName = parser.value(words.discName).trimmed();
         if (options.discName.isEmpty() || options.discName.contains(QLatin1Char('/'))
             || options.discName.startsWith(QLatin1Char('.'))) {
-            options.error = QCoreApplication::translate("Options", "--disc-name takes a name for the disc folder, not '%1'")
-                                .arg(parser.value(words.discName));
+            options.error =
+                QCoreApplication::translate("Options", "--disc-name takes a name for the disc folder, not '%1'")
+                    .arg(parser.value(words.discName));
             return false;
         }
     }
@@ -366,14 +375,16 @@ bool readDisc(const QCommandLineParser &parser, const OptionWords &words, Option
     if (!options.disc) {
         for (const QCommandLineOption *discOnly : {&words.dualLayer, &words.chapters, &words.discName, &words.subtitles}) {
             if (parser.isSet(*discOnly)) {
-                options.error = QCoreApplication::translate("Options", "--%1 goes with --disc").arg(discOnly->names().constFirst());
+                options.error =
+                    QCoreApplication::translate("Options", "--%1 goes with --disc").arg(discOnly->names().constFirst());
                 return false;
             }
         }
     }
     if (options.disc && options.presetGiven && presetById(options.presetId)->family != Family::DvdMpeg2) {
-        options.error = QCoreApplication::translate("Options", "--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
-                            .arg(options.presetId);
+        options.error =
+            QCoreApplication::translate("Options", "--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
+                .arg(options.presetId);
         return false;
     }
     if (options.disc && !options.presetGiven) {
@@ -406,7 +417,8 @@ bool readPicture(const QCommandLineParser &parser, const OptionWords &words, Opt
     }
     if ((parser.isSet(words.maxSize) || parser.isSet(words.height))
         && presetById(options.presetId)->family == Family::DvdMpeg2) {
-        options.error = QCoreApplication::translate("Options", "--max-size and --height are for MP4 presets: a DVD's frame is fixed");
+        options.error = QCoreApplication::translate(
+            "Options", "--max-size and --height are for MP4 presets: a DVD's frame is fixed");
         return false;
     }
     return readPictureWords(valueOf(parser, words.maxSize), valueOf(parser, words.height), valueOf(parser, words.crop),
@@ -429,9 +441,10 @@ Options parseOptions(const QStringList &given)
     options.json = asksForJson(arguments);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        options.error = unknown.isEmpty()
-                            ? plainError(parser.errorText())
-                            : QCoreApplication::translate("Options", "unknown option '%1'").arg(optionWord(unknown.first()));
+        options.error =
+            unknown.isEmpty()
+                ? plainError(parser.errorText())
+                : QCoreApplication::translate("Options", "unknown option '%1'").arg(optionWord(unknown.first()));
         return options;
     }
     options.files = parser.positionalArguments();
@@ -473,12 +486,14 @@ QString usageText(const QString &program)
 {
     QString presetLines;
     for (const Preset &preset : presets()) {
-        const QString usual = preset.hasQualityMode()
-                                  ? QCoreApplication::translate("Options", "default quality %1").arg(preset.defaultCrf)
-                                  : QCoreApplication::translate("Options", "default %1 kb/s").arg(preset.defaultVideoKbps);
+        const QString usual =
+            preset.hasQualityMode()
+                ? QCoreApplication::translate("Options", "default quality %1").arg(preset.defaultCrf)
+                : QCoreApplication::translate("Options", "default %1 kb/s").arg(preset.defaultVideoKbps);
         presetLines += QStringLiteral("  %1%2\n").arg(preset.id, -10).arg(QStringLiteral("%1 (%2)").arg(preset.label, usual));
     }
-    return QCoreApplication::translate("Options",
+    return QCoreApplication::translate(
+               "Options",
                "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
                "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
                "          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]\n"

@@ -153,8 +153,9 @@ PicturePlan mp4Picture(const SourceInfo &source, bool constantRate, const Pictur
     plan.width = plan.pictureWidth = size.width();
     plan.height = plan.pictureHeight = size.height();
     QStringList words = prepared.words;
-    words.prepend(QStringLiteral("%1%2").arg(plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
-                                             scanWords(plan.output)));
+    words.prepend(QStringLiteral("%1%2").arg(
+        plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
+        scanWords(plan.output)));
     if (steadied)
         words << QCoreApplication::translate("Picture", "variable frame rate made a steady %1 fps")
                      .arg(QString::number(double(ratioOf(video.baseRate)), 'f', 2));
@@ -213,13 +214,15 @@ PicturePlan dvdPicture(const SourceInfo &source, const Preset &preset, const Pic
         plan.filters << QStringLiteral("pad=%1:%2:%3:%4:black").arg(plan.width).arg(plan.height).arg(x).arg(y);
     }
     plan.filters << QStringLiteral("setdar=%1").arg(QString(plan.aspect).replace(QLatin1Char(':'), QLatin1Char('/')));
-    plan.description = QStringLiteral("%1x%2 (%3)%4, %5%6%7")
-                           .arg(plan.width)
-                           .arg(plan.height)
-                           .arg(plan.aspect, bars.isEmpty() ? QString() : QStringLiteral(", ") + bars,
-                                plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
-                                scanWords(plan.output),
-                                prepared.words.isEmpty() ? QString() : QStringLiteral(", ") + prepared.words.join(QStringLiteral(", ")));
+    plan.description =
+        QStringLiteral("%1x%2 (%3)%4, %5%6%7")
+            .arg(plan.width)
+            .arg(plan.height)
+            .arg(plan.aspect, bars.isEmpty() ? QString() : QStringLiteral(", ") + bars,
+                 plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
+                 scanWords(plan.output),
+                 prepared.words.isEmpty() ? QString()
+                                          : QStringLiteral(", ") + prepared.words.join(QStringLiteral(", ")));
     return plan;
 }
 
@@ -250,7 +253,9 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
     if (!maxSize.isEmpty()) {
         const QRegularExpressionMatch match = size.match(maxSize.trimmed().toLower());
         if (!match.hasMatch() || match.captured(1).toInt() < kMinCroppedSide || match.captured(2).toInt() < kMinCroppedSide) {
-            *error = QCoreApplication::translate("Picture", "--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not '%1'").arg(maxSize);
+            *error = QCoreApplication::translate("Picture",
+                                                 "--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not '%1'")
+                         .arg(maxSize);
             return false;
         }
         request->maxWidth = match.captured(1).toInt();
@@ -258,7 +263,8 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
     }
     if (!height.isEmpty()) {
         if (!lines.match(height.trimmed()).hasMatch() || height.trimmed().toInt() < kMinCroppedSide) {
-            *error = QCoreApplication::translate("Picture", "--height takes a height in pixels, such as 720, not '%1'").arg(height);
+            *error = QCoreApplication::translate("Picture", "--height takes a height in pixels, such as 720, not '%1'")
+                         .arg(height);
             return false;
         }
         request->maxWidth = 0;
@@ -274,7 +280,9 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
             request->given = Bars{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
                                   match.captured(4).toInt()};
         } else {
-            *error = QCoreApplication::translate("Picture", "--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not '%1'").arg(crop);
+            *error = QCoreApplication::translate("Picture",
+                                                 "--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not '%1'")
+                         .arg(crop);
             return false;
         }
     }

@@ -84,7 +84,8 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
             why = said("Placement", QT_TRANSLATE_NOOP("Placement", "%1 is a folder and is kept")).arg(wanted);
         } else if (::rename(source.constData(), target.constData()) != 0) {
             const QString refused = reel::errnoText(errno);
-            why = said("Placement", QT_TRANSLATE_NOOP("Placement", "cannot move the output to %1: %2")).arg(wanted, refused);
+            why = said("Placement", QT_TRANSLATE_NOOP("Placement", "cannot move the output to %1: %2"))
+                      .arg(wanted, refused);
         } else {
             placement.path = wanted;
             return placement;
@@ -102,7 +103,8 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
         if (error == EEXIST || error == ENOTEMPTY)
             continue;
         if (error != 0) {
-            const Said why = said("Placement", QT_TRANSLATE_NOOP("Placement", "cannot move the output to %1: %2")).arg(candidate, reel::errnoText(error));
+            const Said why = said("Placement", QT_TRANSLATE_NOOP("Placement", "cannot move the output to %1: %2"))
+                                 .arg(candidate, reel::errnoText(error));
             placement.error = why.shown;
             placement.errorInEnglish = why.english;
             reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", why.english);

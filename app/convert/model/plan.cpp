@@ -113,7 +113,8 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
     if (preset.family == Family::DvdMpeg2 && picture.crop != PictureRequest::Crop::None
         && !job->tracks.subtitles.isEmpty()) {
         job->tracks.subtitles.clear();
-        remarks << QCoreApplication::translate("Plan", "its DVD subpictures are left out: they would not sit on a cropped picture");
+        remarks << QCoreApplication::translate(
+            "Plan", "its DVD subpictures are left out: they would not sit on a cropped picture");
         *problem = QStringLiteral("%1: %2").arg(source.title, remarks.join(QStringLiteral("; ")));
     }
     if (!job->picture.problem.isEmpty()) {

@@ -75,7 +75,8 @@ QList<Preset> presets()
 
     Preset mkv = mp4;
     mkv.id = QStringLiteral("mkv");
-    mkv.label = QCoreApplication::translate("Presets", "MKV, H.264, the sound and every subtitle track as the source has them");
+    mkv.label =
+        QCoreApplication::translate("Presets", "MKV, H.264, the sound and every subtitle track as the source has them");
     mkv.container = QStringLiteral("mkv");
     mkv.extension = QStringLiteral("mkv");
     mkv.audioCodec = QStringLiteral("copy");
@@ -84,7 +85,8 @@ QList<Preset> presets()
     // keeps a phone's file small and streams on a modest connection.
     Preset phone = mp4;
     phone.id = QStringLiteral("phone-720p");
-    phone.label = QCoreApplication::translate("Presets", "Phones and the web: MP4 at most 1280x720, H.264 High 4.0, AAC 160 kb/s");
+    phone.label = QCoreApplication::translate("Presets",
+                                              "Phones and the web: MP4 at most 1280x720, H.264 High 4.0, AAC 160 kb/s");
     phone.profile = QStringLiteral("high");
     phone.level = QStringLiteral("4.0");
     phone.audioKbps = 160;
@@ -104,7 +106,8 @@ QList<Preset> presets()
     // encoder's better compression, and the sound and subtitles untouched.
     Preset archive = hevc;
     archive.id = QStringLiteral("archive");
-    archive.label = QCoreApplication::translate("Presets", "Archive: MKV, HEVC at quality 20 (slow), the sound and subtitles as they are");
+    archive.label = QCoreApplication::translate(
+        "Presets", "Archive: MKV, HEVC at quality 20 (slow), the sound and subtitles as they are");
     archive.container = QStringLiteral("mkv");
     archive.extension = QStringLiteral("mkv");
     archive.audioCodec = QStringLiteral("copy");
@@ -134,8 +137,9 @@ std::optional<Preset> changedPreset(Preset preset, const PresetChanges &changes,
 {
     const bool dvd = preset.family == Family::DvdMpeg2;
     if (dvd && (!changes.container.isEmpty() || !changes.speed.isEmpty() || !changes.audioCodec.isEmpty())) {
-        *error = QCoreApplication::translate("Presets", "a DVD's container, encoder and sound are fixed: --container, --speed and "
-                                "--audio-codec are for the other presets");
+        *error = QCoreApplication::translate("Presets",
+                                             "a DVD's container, encoder and sound are fixed: --container, --speed and "
+                                             "--audio-codec are for the other presets");
         return std::nullopt;
     }
     if (!changes.container.isEmpty()) {

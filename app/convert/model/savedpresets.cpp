@@ -73,12 +73,14 @@ bool isPresetName(const QString &name, QString *error)
 {
     static const QRegularExpression allowed(QStringLiteral("^[\\p{L}\\p{N}_-][\\p{L}\\p{N} _-]{0,63}$"));
     if (!allowed.match(name).hasMatch() || name.endsWith(QLatin1Char(' '))) {
-        *error = QCoreApplication::translate("SavedPresets", "'%1' cannot name a preset: use up to 64 letters, digits, spaces, '-' and '_'")
+        *error = QCoreApplication::translate(
+                     "SavedPresets", "'%1' cannot name a preset: use up to 64 letters, digits, spaces, '-' and '_'")
                      .arg(name);
         return false;
     }
     if (presetById(name)) {
-        *error = QCoreApplication::translate("SavedPresets", "'%1' is a built-in preset; choose another name").arg(name);
+        *error =
+            QCoreApplication::translate("SavedPresets", "'%1' is a built-in preset; choose another name").arg(name);
         return false;
     }
     return true;
@@ -94,7 +96,9 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
     }
     const QByteArray text = file.read(kMaxPresetBytes + 1);
     if (text.size() > kMaxPresetBytes) {
-        *error = QCoreApplication::translate("SavedPresets", "%1: larger than a preset can be (%2 KB)").arg(path).arg(kMaxPresetBytes / 1024);
+        *error = QCoreApplication::translate("SavedPresets", "%1: larger than a preset can be (%2 KB)")
+                     .arg(path)
+                     .arg(kMaxPresetBytes / 1024);
         return false;
     }
     // An XML property list only: a preset is meant to be read and mended by
@@ -129,7 +133,8 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
     }
     if (map.value(QStringLiteral("format"), kFormat).toInt() > kFormat)
         return refuse(QStringLiteral("format"),
-                      QCoreApplication::translate("SavedPresets", "made by a later version (format %1)").arg(map.value(QStringLiteral("format")).toInt()));
+                      QCoreApplication::translate("SavedPresets", "made by a later version (format %1)")
+                          .arg(map.value(QStringLiteral("format")).toInt()));
     // In the command line's order, so that each key is judged with those
     // before it, and a refusal names the key that brought it.
     for (const QString &key : presetKeys()) {
@@ -145,7 +150,8 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
             return refuse(key, judged);
     }
     if (read.words.isEmpty() || read.words.first().first != QLatin1String("preset"))
-        return refuse(QString(), QCoreApplication::translate("SavedPresets", "no 'preset' key names the built-in preset it starts from"));
+        return refuse(QString(), QCoreApplication::translate(
+                                     "SavedPresets", "no 'preset' key names the built-in preset it starts from"));
     *preset = read;
     return true;
 }

@@ -184,7 +184,8 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isObject()) {
-        info.refuse(said("Source", QT_TRANSLATE_NOOP("Source", "%1 cannot be read: ffprobe said nothing that could be understood"))
+        info.refuse(said("Source", QT_TRANSLATE_NOOP(
+                                       "Source", "%1 cannot be read: ffprobe said nothing that could be understood"))
                         .arg(info.path));
         return;
     }
@@ -205,7 +206,8 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
             info.hasAudio = true;
     }
     if (info.videoStream < 0) {
-        info.refuse(said("Source", QT_TRANSLATE_NOOP("Source", "%1 holds no video that ffmpeg can read")).arg(info.path));
+        info.refuse(
+            said("Source", QT_TRANSLATE_NOOP("Source", "%1 holds no video that ffmpeg can read")).arg(info.path));
         return;
     }
     const StreamInfo &video = info.streams.at(info.videoStream);
@@ -232,7 +234,8 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
         return;
     }
     if (!(info.duration > 0))
-        info.refuse(said("Source", QT_TRANSLATE_NOOP("Source", "%1 has no duration that ffmpeg can read")).arg(info.path));
+        info.refuse(
+            said("Source", QT_TRANSLATE_NOOP("Source", "%1 has no duration that ffmpeg can read")).arg(info.path));
 }
 
 FieldOrder idetVerdict(const QString &log)

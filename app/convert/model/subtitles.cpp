@@ -48,22 +48,27 @@ SubtitleTrack readSubtitles(const QString &path)
     const QString name = reel::lastPathComponent(path);
     struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        const Said why = said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read (no such file)")).arg(path);
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read (no such file)"))
+                .arg(path);
         track.error = why.shown;
         reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
     }
     // Never read a folder, a pipe or a device.
     if (!S_ISREG(st.st_mode)) {
-        const Said why = said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read (not a regular file)")).arg(path);
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read (not a regular file)"))
+                .arg(path);
         track.error = why.shown;
         reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
     }
     if (st.st_size > kMaxSubtitleBytes) {
-        const Said why = said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 are too large (%2 MB) to be subtitles"))
-                          .arg(path)
-                          .arg(QString::number(double(st.st_size) / (1024 * 1024), 'f', 1));
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 are too large (%2 MB) to be subtitles"))
+                .arg(path)
+                .arg(QString::number(double(st.st_size) / (1024 * 1024), 'f', 1));
         track.error = why.shown;
         reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
@@ -71,10 +76,10 @@ SubtitleTrack readSubtitles(const QString &path)
     const reel::DecodedText decoded = reel::readFileDetectingEncoding(path);
     if (decoded.text.isNull()) {
         const Said why = said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read: %2"))
-                          .arg(Said{path, path})
-                          .arg(decoded.error.isEmpty()
-                                   ? said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "their encoding is not known"))
-                                   : Said{decoded.error, decoded.error});
+                             .arg(Said{path, path})
+                             .arg(decoded.error.isEmpty()
+                                      ? said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "their encoding is not known"))
+                                      : Said{decoded.error, decoded.error});
         track.error = why.shown;
         reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
@@ -84,7 +89,9 @@ SubtitleTrack readSubtitles(const QString &path)
     track.cues = read.cues;
     track.skipped = read.skipped;
     if (track.cues.isEmpty()) {
-        const Said why = said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 hold no cue that can be read")).arg(path);
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 hold no cue that can be read"))
+                .arg(path);
         track.error = why.shown;
         reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
@@ -110,8 +117,9 @@ QHash<QString, SubtitleTrack> subtitlesFor(const QStringList &videos, const QStr
     }
     for (qsizetype i = videos.size(); i < given.size() && problems; ++i)
         *problems << counted("Subtitles",
-                             QT_TRANSLATE_N_NOOP("Subtitles", "the subtitles %1 have no video of their own (%n video(s)) "
-                                                              "and are left out"),
+                             QT_TRANSLATE_N_NOOP("Subtitles",
+                                                 "the subtitles %1 have no video of their own (%n video(s)) "
+                                                 "and are left out"),
                              int(videos.size()))
                          .arg(given.at(i));
     return found;

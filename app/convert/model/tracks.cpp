@@ -88,8 +88,8 @@ QString noSuchTrack(const QStringList &missing, const QList<const StreamInfo *> 
         numbers << QStringLiteral("#%1").arg(stream->index);
     const QString listed = numbers.join(QStringLiteral(", "));
     const QString have = numbers.isEmpty() ? QCoreApplication::translate("Tracks", "it has none")
-                         : sound           ? QCoreApplication::translate("Tracks", "its sound tracks are %1").arg(listed)
-                                           : QCoreApplication::translate("Tracks", "its subtitle tracks are %1").arg(listed);
+                         : sound ? QCoreApplication::translate("Tracks", "its sound tracks are %1").arg(listed)
+                                 : QCoreApplication::translate("Tracks", "its subtitle tracks are %1").arg(listed);
     const QString wanted = missing.join(QStringLiteral(", #"));
     return (sound ? QCoreApplication::translate("Tracks", "no sound track #%1: %2")
                   : QCoreApplication::translate("Tracks", "no subtitle track #%1: %2"))
@@ -126,8 +126,10 @@ void chooseAudio(const SourceInfo &source, const Preset &preset, const TrackRequ
         if (!missing.isEmpty())
             choice.problem = noSuchTrack(missing, sounds, true);
         if (!absent.isEmpty() && !sounds.isEmpty()) {
-            choice.remarks << QCoreApplication::translate("Tracks", "no sound in %1").arg(absent.join(QStringLiteral(", ")))
-                                  + (chosen.isEmpty() ? QCoreApplication::translate("Tracks", ": the default track is kept") : QString());
+            choice.remarks
+                << QCoreApplication::translate("Tracks", "no sound in %1").arg(absent.join(QStringLiteral(", ")))
+                       + (chosen.isEmpty() ? QCoreApplication::translate("Tracks", ": the default track is kept")
+                                           : QString());
         }
         if (chosen.isEmpty() && marked)
             chosen << marked;
@@ -161,7 +163,8 @@ QList<const StreamInfo *> chosenSubtitles(const SourceInfo &source, const TrackR
     if (!missing.isEmpty() && choice.problem.isEmpty())
         choice.problem = noSuchTrack(missing, all, false);
     if (!absent.isEmpty() && !all.isEmpty())
-        choice.remarks << QCoreApplication::translate("Tracks", "no subtitles in %1").arg(absent.join(QStringLiteral(", ")));
+        choice.remarks
+            << QCoreApplication::translate("Tracks", "no subtitles in %1").arg(absent.join(QStringLiteral(", ")));
     return chosen;
 }
 
@@ -178,7 +181,8 @@ void chooseBurn(const SourceInfo &source, const TrackRequest &request, TrackChoi
         if (isNumber ? stream->index != number : !sameLanguage(stream->language, request.burn))
             continue;
         if (!isTextSubtitle(stream->codec) && !isPictureSubtitle(stream->codec)) {
-            choice.remarks << describe(*stream) + QCoreApplication::translate("Tracks", " cannot be drawn into the picture");
+            choice.remarks << describe(*stream)
+                                  + QCoreApplication::translate("Tracks", " cannot be drawn into the picture");
             return;
         }
         choice.burn = stream->index;
@@ -190,7 +194,8 @@ void chooseBurn(const SourceInfo &source, const TrackRequest &request, TrackChoi
     if (isNumber && choice.problem.isEmpty())
         choice.problem = noSuchTrack({request.burn}, all, false);
     else if (!isNumber)
-        choice.remarks << QCoreApplication::translate("Tracks", "no subtitles in %1 to draw into the picture").arg(request.burn);
+        choice.remarks
+            << QCoreApplication::translate("Tracks", "no subtitles in %1 to draw into the picture").arg(request.burn);
 }
 
 // Why a subtitle track asked for cannot go into the output; empty when it can.
@@ -203,14 +208,16 @@ QString subtitleRefusal(const StreamInfo &stream, const SourceInfo &source, cons
             const StreamInfo *picture = source.video();
             if (picture && picture->width == preset.width && picture->height == preset.height)
                 return QString();
-            return QCoreApplication::translate("Tracks", "DVD subpictures drawn for another frame than %1x%2 (--burn-subtitle draws them "
-                                  "into the picture)")
+            return QCoreApplication::translate(
+                       "Tracks", "DVD subpictures drawn for another frame than %1x%2 (--burn-subtitle draws them "
+                                 "into the picture)")
                 .arg(preset.width)
                 .arg(preset.height);
         }
         if (isPictureSubtitle(stream.codec))
-            return QCoreApplication::translate("Tracks", "only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into "
-                                  "the picture)");
+            return QCoreApplication::translate(
+                "Tracks", "only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into "
+                          "the picture)");
         return QCoreApplication::translate("Tracks", "DVD subtitles are made when the disc is authored");
     }
     if (!isTextSubtitle(stream.codec) && !preset.isMatroska())
@@ -254,9 +261,11 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
                 continue;
             choice.subtitles << stream->index;
             choice.kept << describe(*stream)
-                               + (preset.family == Family::DvdMpeg2 ? QCoreApplication::translate("Tracks", " as DVD subpictures")
-                                  : preset.isMatroska()            ? QString()
-                                                                   : QCoreApplication::translate("Tracks", " as MP4 text subtitles"));
+                               + (preset.family == Family::DvdMpeg2
+                                      ? QCoreApplication::translate("Tracks", " as DVD subpictures")
+                                  : preset.isMatroska()
+                                      ? QString()
+                                      : QCoreApplication::translate("Tracks", " as MP4 text subtitles"));
         }
     }
 
@@ -269,24 +278,27 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
                 continue;
             if (isType(stream, "video") && &stream != picture) {
                 choice.dropped << describe(stream)
-                                      + (stream.attachedPicture ? QCoreApplication::translate("Tracks", ": a cover picture")
-                                                                : QCoreApplication::translate("Tracks", ": one picture is converted"));
+                                      + (stream.attachedPicture
+                                             ? QCoreApplication::translate("Tracks", ": a cover picture")
+                                             : QCoreApplication::translate("Tracks", ": one picture is converted"));
             } else if (isType(stream, "audio") && !choice.audio.contains(stream.index)) {
                 choice.dropped << describe(stream) + QStringLiteral(": ")
-                                      + (overDvd.contains(stream.index) ? QCoreApplication::translate("Tracks", "a DVD holds %1 sound tracks").arg(kMaxDvdAudioTracks)
-                                                 : audioDropped);
+                                      + (overDvd.contains(stream.index)
+                                             ? QCoreApplication::translate("Tracks", "a DVD holds %1 sound tracks")
+                                                   .arg(kMaxDvdAudioTracks)
+                                             : audioDropped);
             } else if (isType(stream, "subtitle") && !choice.subtitles.contains(stream.index)
                        && stream.index != choice.burn) {
                 QString refusal = subtitleRefusal(stream, source, preset);
                 if (refusal.isEmpty())
-                    refusal = QCoreApplication::translate("Tracks", "a DVD holds %1 subpicture streams").arg(kMaxDvdSubpictures);
+                    refusal = QCoreApplication::translate("Tracks", "a DVD holds %1 subpicture streams")
+                                  .arg(kMaxDvdSubpictures);
                 const bool wanted = asked.contains(&stream);
                 choice.dropped << describe(stream) + QStringLiteral(": ")
-                                      + (wanted || request.subtitles == TrackRequest::Pick::Default
-                                             ? refusal
-                                             : request.subtitles == TrackRequest::Pick::None
-                                                   ? QCoreApplication::translate("Tracks", "no subtitles asked for")
-                                                   : QCoreApplication::translate("Tracks", "not asked for"));
+                                      + (wanted || request.subtitles == TrackRequest::Pick::Default ? refusal
+                                         : request.subtitles == TrackRequest::Pick::None
+                                             ? QCoreApplication::translate("Tracks", "no subtitles asked for")
+                                             : QCoreApplication::translate("Tracks", "not asked for"));
             }
         }
     }
@@ -299,7 +311,8 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
     if (data > 0)
         choice.dropped << counted("Tracks", QT_TRANSLATE_N_NOOP("Tracks", "%n data track(s)"), data);
     if (attachments > 0)
-        choice.dropped << counted("Tracks", QT_TRANSLATE_N_NOOP("Tracks", "%n attachment(s) (fonts, pictures)"), attachments);
+        choice.dropped << counted("Tracks", QT_TRANSLATE_N_NOOP("Tracks", "%n attachment(s) (fonts, pictures)"),
+                                  attachments);
     return choice;
 }
 
@@ -318,8 +331,9 @@ bool readBurnWord(const QString &value, QString *burn, QString *error)
     TrackRequest::Pick pick = TrackRequest::Pick::Default;
     QStringList listed;
     if (!readTrackWords(value, true, &pick, &listed, error) || pick != TrackRequest::Pick::Listed || listed.size() != 1) {
-        *error = QCoreApplication::translate("Tracks", "--burn-subtitle takes one track number as the plan shows it (3 for #3) or one "
-                                "language (eng, fr...), not '%1'")
+        *error = QCoreApplication::translate(
+                     "Tracks", "--burn-subtitle takes one track number as the plan shows it (3 for #3) or one "
+                               "language (eng, fr...), not '%1'")
                      .arg(value);
         return false;
     }
@@ -347,10 +361,10 @@ bool readTrackWords(const QString &value, bool subtitles, TrackRequest::Pick *pi
         const bool known = number.match(item).hasMatch()
                            || (code.match(item).hasMatch() && QLocale::codeToLanguage(item) != QLocale::AnyLanguage);
         if (!known) {
-            *error = QCoreApplication::translate("Tracks", "%1 takes %2, track numbers as the plan shows them (2 for #2) or languages "
-                                    "(eng, fr...), separated by commas; '%3' is neither")
-                         .arg(option,
-                              subtitles ? QStringLiteral("none, all") : QStringLiteral("default, all, none"),
+            *error = QCoreApplication::translate(
+                         "Tracks", "%1 takes %2, track numbers as the plan shows them (2 for #2) or languages "
+                                   "(eng, fr...), separated by commas; '%3' is neither")
+                         .arg(option, subtitles ? QStringLiteral("none, all") : QStringLiteral("default, all, none"),
                               item.isEmpty() ? value : item);
             return false;
         }

@@ -54,7 +54,8 @@ bool readTrimWords(const QString &start, const QString &stop, const QString &dur
         if (!readTime(stop, "stop", &end, error))
             return false;
         if (!(end > read.start)) {
-            *error = QCoreApplication::translate("Trim", "--stop %1 is not after the start (%2)").arg(stop, clock(read.start));
+            *error = QCoreApplication::translate("Trim", "--stop %1 is not after the start (%2)")
+                         .arg(stop, clock(read.start));
             return false;
         }
         read.length = end - read.start;

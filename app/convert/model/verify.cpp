@@ -87,14 +87,20 @@ Said outputProblem(const QByteArray &probeJson, const Expectation &expected)
     if (expected.audio > 0 && audios == 0)
         return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds no sound"));
     if (audios < expected.audio)
-        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds %1 of the %2 sound tracks")).arg(audios).arg(expected.audio);
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds %1 of the %2 sound tracks"))
+            .arg(audios)
+            .arg(expected.audio);
     if (subtitles < expected.subtitles)
-        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds %1 of the %2 subtitle tracks")).arg(subtitles).arg(expected.subtitles);
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds %1 of the %2 subtitle tracks"))
+            .arg(subtitles)
+            .arg(expected.subtitles);
     const double room = expected.tolerance();
     if (expected.video && expected.videoSeconds > 0 && std::fabs(videoSeconds - expected.videoSeconds) > room)
-        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the picture lasts %1 s of %2 s")).arg(seconds(videoSeconds), seconds(expected.videoSeconds));
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the picture lasts %1 s of %2 s"))
+            .arg(seconds(videoSeconds), seconds(expected.videoSeconds));
     if (expected.audio > 0 && expected.audioSeconds > 0 && std::fabs(audioSeconds - expected.audioSeconds) > room)
-        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the sound lasts %1 s of %2 s")).arg(seconds(audioSeconds), seconds(expected.audioSeconds));
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the sound lasts %1 s of %2 s"))
+            .arg(seconds(audioSeconds), seconds(expected.audioSeconds));
     return Said{};
 }
 

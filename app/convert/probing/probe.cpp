@@ -100,11 +100,15 @@ bool isReadableFile(const QString &path, SourceInfo &info, struct stat &st)
     // A pipe or a device would keep ffprobe waiting for data that may never
     // come, and cannot be read twice (two passes).
     if (!S_ISREG(st.st_mode)) {
-        const Said kind = S_ISFIFO(st.st_mode)                          ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a named pipe"))
-                          : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a device"))
-                          : S_ISSOCK(st.st_mode)                        ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a socket"))
-                                                                        : said("Probe", QT_TRANSLATE_NOOP("Probe", "a special file"));
-        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 is %2, not a regular file; only files can be converted")).arg(Said{path, path}).arg(kind));
+        const Said kind = S_ISFIFO(st.st_mode) ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a named pipe"))
+                          : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)
+                              ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a device"))
+                          : S_ISSOCK(st.st_mode) ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a socket"))
+                                                 : said("Probe", QT_TRANSLATE_NOOP("Probe", "a special file"));
+        info.refuse(
+            said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 is %2, not a regular file; only files can be converted"))
+                .arg(Said{path, path})
+                .arg(kind));
         reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.errorInEnglish);
         return false;
     }
@@ -158,7 +162,9 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
     const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
     if (run.outcome != RunResult::Outcome::Finished) {
         const QString ffprobe = QStringLiteral("ffprobe");
-        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 on %2")).arg(unfinishedRun(Said{ffprobe, ffprobe}, run, limits)).arg(path));
+        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 on %2"))
+                        .arg(unfinishedRun(Said{ffprobe, ffprobe}, run, limits))
+                        .arg(path));
         reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.errorInEnglish);
         return info;
     }

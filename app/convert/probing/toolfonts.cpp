@@ -236,10 +236,11 @@ QString subtitleFontFor(const QList<Cue> &cues, const Preset &preset, QStringLis
             return file;
         }
     }
-    const Said remark = said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "the %1 subtitles are drawn in DejaVu Sans, which "
-                                                                         "shows their letters as boxes: no %1 font is "
-                                                                         "installed that spumux can draw with"))
-                            .arg(languageName(language));
+    const Said remark =
+        said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "the %1 subtitles are drawn in DejaVu Sans, which "
+                                                         "shows their letters as boxes: no %1 font is "
+                                                         "installed that spumux can draw with"))
+            .arg(languageName(language));
     reel::logAlways(reel::LogLabel("subtitleFontFor"), ":-/ %@", remark.english);
     if (remarks && !remarks->contains(remark.shown))
         *remarks << remark.shown;

@@ -63,8 +63,9 @@ QString barLine(int columns, float jobPercent, float overall, const QString &tim
 {
     const int room = qMax(1, columns - 1);
     const QString percent = QStringLiteral(" %1%").arg(int(jobPercent), 3);
-    const QStringList tails{QCoreApplication::translate("Printing", "  overall %1%  %2").arg(int(overall), 3).arg(times),
-                            QCoreApplication::translate("Printing", "  overall %1%").arg(int(overall), 3), QString()};
+    const QStringList tails{
+        QCoreApplication::translate("Printing", "  overall %1%  %2").arg(int(overall), 3).arg(times),
+        QCoreApplication::translate("Printing", "  overall %1%").arg(int(overall), 3), QString()};
     constexpr int kWidest = 30;
     constexpr int kNarrowest = 10;
     for (const QString &tail : tails) {
@@ -133,16 +134,19 @@ void ProgressPrinter::jobFinished(int index, std::FILE *err, bool verified)
     switch (job->state()) {
     case ConversionJob::State::Finished:
         if (job->settings().output != job->plannedOutput())
-            print(m_out, QCoreApplication::translate("Printing", "  note: %1 appeared meanwhile and is kept; this video is %2\n")
+            print(m_out, QCoreApplication::translate("Printing",
+                                                     "  note: %1 appeared meanwhile and is kept; this video is %2\n")
                              .arg(job->plannedOutput(), job->settings().output));
-        print(m_out, (verified ? QCoreApplication::translate("Printing", "  done and verified: %1 (%2) in %3\n")
-                               : QCoreApplication::translate("Printing", "  done: %1 (%2) in %3\n"))
-                         .arg(job->settings().output,
-                              sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
-                              timeText(job->elapsedMs() / 1000)));
+        print(m_out,
+              (verified ? QCoreApplication::translate("Printing", "  done and verified: %1 (%2) in %3\n")
+                        : QCoreApplication::translate("Printing", "  done: %1 (%2) in %3\n"))
+                  .arg(job->settings().output, sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
+                       timeText(job->elapsedMs() / 1000)));
         break;
     case ConversionJob::State::Failed:
-        complain(err, QCoreApplication::translate("Printing", "%1 failed: %2").arg(job->settings().source.title, job->error()));
+        complain(
+            err,
+            QCoreApplication::translate("Printing", "%1 failed: %2").arg(job->settings().source.title, job->error()));
         break;
     case ConversionJob::State::Cancelled:
         if (index == m_batch.currentIndex())
@@ -182,7 +186,10 @@ void DiscPrinter::progress(float percent)
     if (step <= m_lastStep)
         return;
     m_lastStep = step;
-    print(m_out, QCoreApplication::translate("Printing", "progress: disc %1% (overall %2%, %3)\n").arg(int(percent)).arg(int(overall)).arg(times));
+    print(m_out, QCoreApplication::translate("Printing", "progress: disc %1% (overall %2%, %3)\n")
+                     .arg(int(percent))
+                     .arg(int(overall))
+                     .arg(times));
 }
 
 void DiscPrinter::endBar()

@@ -105,8 +105,11 @@ QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options 
             if (answer == Answer::Yes) {
                 job.overwrite = true;
             } else {
-                const QString hint = canAsk ? QString() : QCoreApplication::translate("Terminal", " (give --overwrite to replace it)");
-                complain(err, QCoreApplication::translate("Terminal", "%1 already exists and is kept%2").arg(job.output, hint));
+                const QString hint =
+                    canAsk ? QString() : QCoreApplication::translate("Terminal", " (give --overwrite to replace it)");
+                complain(
+                    err,
+                    QCoreApplication::translate("Terminal", "%1 already exists and is kept%2").arg(job.output, hint));
                 ++*kept;
                 continue;
             }
@@ -126,11 +129,15 @@ QString destinationFolder(const Options &options, std::FILE *out, std::FILE *err
                                                       : reel::stringByExpandingTildeInPath(options.outputDir);
     if (!reel::isDirectory(folder)) {
         if (options.dryRun) {
-            print(out, QCoreApplication::translate("Terminal", "The output folder %1 does not exist yet; it would be made.\n").arg(folder));
+            print(out, QCoreApplication::translate("Terminal",
+                                                   "The output folder %1 does not exist yet; it would be made.\n")
+                           .arg(folder));
             return QFileInfo(folder).absoluteFilePath();
         }
         if (!reel::mkdirCocoa(folder)) {
-            complain(err, QCoreApplication::translate("Terminal", "cannot create the output folder %1").arg(options.outputDir));
+            complain(
+                err,
+                QCoreApplication::translate("Terminal", "cannot create the output folder %1").arg(options.outputDir));
             *ok = false;
             return QString();
         }
@@ -143,7 +150,9 @@ QString budgetText(const JobSettings &job)
 {
     if (job.mode == Budget::Mode::Quality)
         return QCoreApplication::translate("Terminal", "quality %1 (the size is not known in advance)").arg(job.crf);
-    return QCoreApplication::translate("Terminal", "%1 kb/s picture, about %2").arg(job.videoKbps).arg(sizeText(job.estimatedMB));
+    return QCoreApplication::translate("Terminal", "%1 kb/s picture, about %2")
+        .arg(job.videoKbps)
+        .arg(sizeText(job.estimatedMB));
 }
 
 void printJob(std::FILE *out, const JobSettings &job)
@@ -163,9 +172,11 @@ void printDryRun(std::FILE *out, const JobSettings &job, const Options &options)
     const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
     {
         if (job.outputExists) {
-            print(out, QCoreApplication::translate("Terminal", "  %1 exists and would be %2\n")
-                           .arg(job.output, options.overwrite ? QCoreApplication::translate("Terminal", "replaced")
-                                                              : QCoreApplication::translate("Terminal", "kept (give --overwrite to replace it)")));
+            print(out,
+                  QCoreApplication::translate("Terminal", "  %1 exists and would be %2\n")
+                      .arg(job.output, options.overwrite ? QCoreApplication::translate("Terminal", "replaced")
+                                                         : QCoreApplication::translate(
+                                                             "Terminal", "kept (give --overwrite to replace it)")));
         }
         if (job.normalize) {
             const QString wav = QStringLiteral("reelkit-sound.wav");
@@ -180,8 +191,8 @@ void printDryRun(std::FILE *out, const JobSettings &job, const Options &options)
             print(out, QCoreApplication::translate("Terminal", "  ffmpeg pass %1 of %2: %3\n")
                            .arg(pass)
                            .arg(passCount(job))
-                           .arg(shellLine(ffmpeg, passArguments(shown, pass, QStringLiteral("reelkit-passlog"),
-                                                                job.output))));
+                           .arg(shellLine(ffmpeg,
+                                          passArguments(shown, pass, QStringLiteral("reelkit-passlog"), job.output))));
         }
     }
 }
@@ -195,8 +206,9 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
                    .arg(discKindText(settings.dualLayer),
                         counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "%n title(s)"), int(jobs.size())))
                    .arg(paths.folder,
-                        tool.isEmpty() ? QCoreApplication::translate("Terminal", " (no ISO image: install xorriso or genisoimage)")
-                                       : QCoreApplication::translate("Terminal", " and %1").arg(paths.iso),
+                        tool.isEmpty()
+                            ? QCoreApplication::translate("Terminal", " (no ISO image: install xorriso or genisoimage)")
+                            : QCoreApplication::translate("Terminal", " and %1").arg(paths.iso),
                         settings.chapterMinutes > 0
                             ? counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "a chapter every %n minute(s)"),
                                       settings.chapterMinutes, "a chapter every minute")
@@ -213,7 +225,8 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
                            int(track->cues.size()))
                        .arg(job.source.title, track->path)
                        .arg(track->encodingName.isEmpty() ? QString() : QStringLiteral(", ") + track->encodingName,
-                            leftOut > 0 ? QCoreApplication::translate("Terminal", ", %n left out", nullptr, leftOut) : QString()));
+                            leftOut > 0 ? QCoreApplication::translate("Terminal", ", %n left out", nullptr, leftOut)
+                                        : QString()));
     }
 }
 
@@ -349,10 +362,12 @@ int TerminalRun::run(const QStringList &missingTools)
         QString error;
         const QString path = writeSavedPreset(SavedPreset{m_options.savePreset, m_options.presetWords}, &error);
         if (path.isEmpty()) {
-            complain(m_err, QCoreApplication::translate("Terminal", "the preset %1 was not saved: %2").arg(m_options.savePreset, error));
+            complain(m_err, QCoreApplication::translate("Terminal", "the preset %1 was not saved: %2")
+                                .arg(m_options.savePreset, error));
             return kExitFailed;
         }
-        print(m_out, QCoreApplication::translate("Terminal", "saved your preset '%1' in %2 (use it with -p '%1')\n").arg(m_options.savePreset, path));
+        print(m_out, QCoreApplication::translate("Terminal", "saved your preset '%1' in %2 (use it with -p '%1')\n")
+                         .arg(m_options.savePreset, path));
         if (files.isEmpty())
             return kExitOk;
     }
@@ -369,8 +384,9 @@ int TerminalRun::run(const QStringList &missingTools)
     m_json.plan(m_run, m_destination, m_options.dryRun);
     printPlan();
     if (m_options.dryRun) {
-        print(m_out, QCoreApplication::translate("Terminal", "Dry run: nothing was converted. A real run writes each output in a private work "
-                                    "folder in the destination, checks it, and moves it into place at the end.\n"));
+        print(m_out, QCoreApplication::translate(
+                         "Terminal", "Dry run: nothing was converted. A real run writes each output in a private work "
+                                     "folder in the destination, checks it, and moves it into place at the end.\n"));
         return kExitOk;
     }
     QList<JobSettings> jobs;
@@ -393,7 +409,8 @@ std::optional<int> TerminalRun::takeFiles(QStringList *files)
     SampleClip settings;
     const QString sample = builtInSamplePath();
     QString error;
-    print(m_out, QCoreApplication::translate("Terminal", "No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
+    print(m_out, QCoreApplication::translate(
+                     "Terminal", "No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
                      .arg(settings.seconds));
     if (!makeSampleClip(sample, settings, &error, RunLimits{120000, m_limits.cancelled})) {
         if (interrupted)
@@ -475,7 +492,8 @@ std::optional<int> TerminalRun::refusalExit()
         if (m_run.disc.suggestDualLayer)
             hints << QStringLiteral("--dual-layer");
         if (!hints.isEmpty())
-            print(m_err, QCoreApplication::translate("Terminal", "Give %1.\n").arg(hints.join(QCoreApplication::translate("Terminal", " or "))));
+            print(m_err, QCoreApplication::translate("Terminal", "Give %1.\n")
+                             .arg(hints.join(QCoreApplication::translate("Terminal", " or "))));
         return kExitUsage;
     }
     default:
@@ -555,7 +573,8 @@ int TerminalRun::convert(const QList<JobSettings> &jobs, int kept)
     print(m_out, QCoreApplication::translate("Terminal", "%1 of %2 converted%3 in %4, into %5\n")
                      .arg(batch.finishedCount())
                      .arg(jobs.size())
-                     .arg(m_options.verify ? QCoreApplication::translate("Terminal", " and verified") : QCoreApplication::translate("Terminal", " (not verified)"),
+                     .arg(m_options.verify ? QCoreApplication::translate("Terminal", " and verified")
+                                           : QCoreApplication::translate("Terminal", " (not verified)"),
                           timeText(batch.elapsedMs() / 1000), m_destination));
     if (batch.wasCancelled())
         return interruptedExit();

@@ -59,7 +59,9 @@ bool displayAnswers(QString *why)
             ::kill(child, SIGKILL);
             ::waitpid(child, &status, 0);
             if (why)
-                *why = QCoreApplication::translate("Display", "the display %1 did not answer within %2 s").arg(named).arg(kAnswerMs / 1000);
+                *why = QCoreApplication::translate("Display", "the display %1 did not answer within %2 s")
+                           .arg(named)
+                           .arg(kAnswerMs / 1000);
             return false;
         }
         sleepMs(20);

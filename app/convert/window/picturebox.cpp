@@ -45,8 +45,7 @@ PictureBox::PictureBox(QWidget *parent) : QGroupBox(tr("Picture"), parent)
                {tr("720p (1280x720)"), QStringLiteral("1280x720")},
                {tr("480p (854x480)"), QStringLiteral("854x480")}})
         ->setToolTip(tr("Only ever smaller, never larger, in its own shape; a DVD's frame is fixed"));
-    addChoice(1, tr("Crop:"), "crop",
-              {{tr("None"), QStringLiteral("none")}, {tr("Automatic"), QStringLiteral("auto")}})
+    addChoice(1, tr("Crop:"), "crop", {{tr("None"), QStringLiteral("none")}, {tr("Automatic"), QStringLiteral("auto")}})
         ->setToolTip(tr("Automatic cuts the black bars found at five places through each video"));
     addChoice(2, tr("Denoise:"), "denoise",
               {{tr("Off"), QStringLiteral("off")},

@@ -75,8 +75,8 @@ QString refusalReason(const SourceInfo &source)
 SourceList::SourceList(QWidget *parent) : QTreeWidget(parent)
 {
     setColumnCount(ColumnCount);
-    setHeaderLabels({tr("Title"), tr("Duration"), tr("Resolution"),
-                     tr("Size"), tr("Tracks"), tr("Output"), tr("Status")});
+    setHeaderLabels(
+        {tr("Title"), tr("Duration"), tr("Resolution"), tr("Size"), tr("Tracks"), tr("Output"), tr("Status")});
     headerItem()->setToolTip(Size, tr("In MB of 1024 x 1024 bytes, as every size in this program"));
     setRootIsDecorated(false);
     setAlternatingRowColors(true);

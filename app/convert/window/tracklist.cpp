@@ -89,9 +89,8 @@ void TrackList::showSource(const SourceInfo *source, const Preset &preset, const
             item->setFlags(offered ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::NoItemFlags);
             item->setCheckState(kept ? Qt::Checked : Qt::Unchecked);
             if (!offered)
-                item->setToolTip(preset.family == Family::Mp4
-                                     ? tr("Picture subtitles cannot become MP4 text subtitles")
-                                     : tr("DVD subtitles come from an .srt beside the video"));
+                item->setToolTip(preset.family == Family::Mp4 ? tr("Picture subtitles cannot become MP4 text subtitles")
+                                                              : tr("DVD subtitles come from an .srt beside the video"));
         }
     }
     if (m_list->count() == 0)

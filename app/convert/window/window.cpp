@@ -93,7 +93,8 @@ QString videoFilter()
     QStringList patterns;
     for (const QString &extension : videoExtensions())
         patterns << QStringLiteral("*.") + extension;
-    return QCoreApplication::translate("convert::ConvertWindow", "Videos (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("convert::ConvertWindow", "Videos (%1);;All files (*)")
+        .arg(patterns.join(QLatin1Char(' ')));
 }
 
 // "video, audio #2 (eng), 1 subtitle track; 1 dropped" for the list.
@@ -111,10 +112,13 @@ QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
         parts << sound;
     }
     if (!choice.subtitles.isEmpty())
-        parts << counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n subtitle track(s)"), int(choice.subtitles.size()));
+        parts << counted("convert::ConvertWindow",
+                         QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n subtitle track(s)"),
+                         int(choice.subtitles.size()));
     QString text = parts.join(QStringLiteral(", "));
     if (!choice.dropped.isEmpty())
-        text += QCoreApplication::translate("convert::ConvertWindow", "; %n dropped", nullptr, int(choice.dropped.size()));
+        text +=
+            QCoreApplication::translate("convert::ConvertWindow", "; %n dropped", nullptr, int(choice.dropped.size()));
     return text;
 }
 
@@ -138,9 +142,8 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
       m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
       m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }),
       m_presetNamer([this](const QString &suggested) {
-          return QInputDialog::getText(this, tr("Save Preset"),
-                                       tr("Keep these settings as your preset named:"), QLineEdit::Normal,
-                                       suggested);
+          return QInputDialog::getText(this, tr("Save Preset"), tr("Keep these settings as your preset named:"),
+                                       QLineEdit::Normal, suggested);
       })
 {
     setWindowTitle(tr("reelkit Convert"));
@@ -220,7 +223,7 @@ void ConvertWindow::buildPresetAndBudget(QGridLayout *grid)
     m_savePresetButton = new QPushButton(tr("Save Preset…"), m_settingsBox);
     m_savePresetButton->setObjectName(QStringLiteral("savePreset"));
     m_savePresetButton->setToolTip(tr("Keep these settings under a name, for this list and for "
-                                                  "reelkit-convert -p NAME"));
+                                      "reelkit-convert -p NAME"));
     grid->addWidget(new QLabel(tr("Preset:"), m_settingsBox), 0, 0);
     grid->addWidget(m_presetBox, 0, 1, 1, 4);
     grid->addWidget(m_savePresetButton, 0, 5);
@@ -233,7 +236,7 @@ void ConvertWindow::buildPresetAndBudget(QGridLayout *grid)
     m_qualitySpin->setRange(kMinCrf, kMaxCrf);
     m_qualitySpin->setPrefix(QStringLiteral("CRF "));
     m_qualitySpin->setToolTip(tr("Constant rate factor: lower is better and larger; 18 looks like "
-                                             "the source, 23 is H.264's usual, 28 HEVC's"));
+                                 "the source, 23 is H.264's usual, 28 HEVC's"));
     m_sizeRadio = new QRadioButton(tr("Target size:"), m_settingsBox);
     m_sizeRadio->setObjectName(QStringLiteral("sizeMode"));
     m_sizeSpin = new QSpinBox(m_settingsBox);
@@ -267,8 +270,8 @@ void ConvertWindow::buildDestinationAndDisc(QGridLayout *grid)
     m_discCheck = new QCheckBox(tr("Make a disc"), m_settingsBox);
     m_discCheck->setObjectName(QStringLiteral("disc"));
     m_discCheck->setToolTip(tr("After the conversions, a DVD: one title per video in a VIDEO_TS folder, "
-                                           "and an ISO image to burn. Subtitles come from an .srt beside each "
-                                           "video with its name."));
+                               "and an ISO image to burn. Subtitles come from an .srt beside each "
+                               "video with its name."));
     m_dualLayerCheck = new QCheckBox(tr("Dual layer (8.5 GB)"), m_settingsBox);
     m_dualLayerCheck->setObjectName(QStringLiteral("dualLayer"));
     m_chapterSpin = new QSpinBox(m_settingsBox);
@@ -338,7 +341,7 @@ QLayout *ConvertWindow::buildActions()
     m_previewButton = new QPushButton(tr("Preview"), this);
     m_previewButton->setObjectName(QStringLiteral("preview"));
     m_previewButton->setToolTip(tr("Ten seconds from the middle of the selected video, converted with "
-                                               "these settings and opened in your player"));
+                                   "these settings and opened in your player"));
     actions->addWidget(m_previewButton);
     actions->addStretch(1);
     actions->addWidget(m_cancelButton);
@@ -375,8 +378,8 @@ void ConvertWindow::connectControls()
     connect(m_reader, &SourceReader::sourceRead, this,
             [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });
     connect(m_reader, &SourceReader::emptyFolder, this, [this](const QString &folder) {
-        reel::displayAlert(tr("No videos found"),
-                           tr("%1 holds no file with a video's extension.").arg(folder), 0, this);
+        reel::displayAlert(tr("No videos found"), tr("%1 holds no file with a video's extension.").arg(folder), 0,
+                           this);
     });
     connect(m_reader, &SourceReader::unreadableFolder, this, [this](const QString &problem) {
         reel::displayAlert(tr("Cannot read the card"), problem.left(1).toUpper() + problem.mid(1) + u'.',
@@ -494,9 +497,9 @@ void ConvertWindow::fillPresetList(const QString &selected)
         const int row = m_presetBox->count() - 1;
         const QString problem = readSavedPreset(saved).error;
         m_presetBox->setItemData(row,
-                                 problem.isEmpty() ? tr("Your preset: %1")
-                                                         .arg(presetArguments(saved.words).join(QLatin1Char(' ')))
-                                                   : tr("Refused: %1").arg(problem),
+                                 problem.isEmpty()
+                                     ? tr("Your preset: %1").arg(presetArguments(saved.words).join(QLatin1Char(' ')))
+                                     : tr("Refused: %1").arg(problem),
                                  Qt::ToolTipRole);
         if (!problem.isEmpty())
             model->item(row)->setEnabled(false);
@@ -834,16 +837,23 @@ void ConvertWindow::refreshPlan()
     else if (!firstProblem.isEmpty())
         m_planLabel->setText(firstProblem);
     else if (reading > 0)
-        m_planLabel->setText(counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "Reading %n video(s)…"), reading));
+        m_planLabel->setText(counted("convert::ConvertWindow",
+                                     QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "Reading %n video(s)…"), reading));
     else if (planned == 0)
         m_planLabel->setText(tr("Add videos to convert them."));
     else if (unknownSizes == planned)
-        m_planLabel->setText(counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s); the sizes follow the pictures at constant quality"), planned));
+        m_planLabel->setText(
+            counted("convert::ConvertWindow",
+                    QT_TRANSLATE_N_NOOP("convert::ConvertWindow",
+                                        "%n video(s); the sizes follow the pictures at constant quality"),
+                    planned));
     else
-        m_planLabel->setText(counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s), about %1 in all%2"), planned).arg(sizeText(totalMB), discText));
+        m_planLabel->setText(counted("convert::ConvertWindow",
+                                     QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s), about %1 in all%2"),
+                                     planned)
+                                 .arg(sizeText(totalMB), discText));
     const int freeMB = reel::isDirectory(destination()) ? m_freeSpace(destination()) : -1;
-    m_freeLabel->setText(freeMB < 0 ? tr("Free space: ?")
-                                    : tr("Free space: %1").arg(sizeText(freeMB)));
+    m_freeLabel->setText(freeMB < 0 ? tr("Free space: ?") : tr("Free space: %1").arg(sizeText(freeMB)));
 }
 
 void ConvertWindow::addSources(const QStringList &paths)
@@ -878,8 +888,8 @@ void ConvertWindow::setFreeSpaceProbe(std::function<int(const QString &)> probe)
 
 void ConvertWindow::chooseFiles()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, tr("Add Videos"),
-                                                            reel::homeDirectory(), videoFilter());
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, tr("Add Videos"), reel::homeDirectory(), videoFilter());
     addSources(paths);
 }
 
@@ -933,10 +943,9 @@ bool ConvertWindow::settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &
     const QString skip = tr("Skip");
     const QString title = one ? tr("\"%1\" already exists").arg(names.first())
                               : tr("%n outputs already exist", nullptr, int(existing.size()));
-    const QString message =
-        tr("In %1:\n%2\n\n%3 writes each new conversion under a numbered name beside the existing "
-                       "file. %4 puts it in the existing file's place. %5 leaves these videos out.")
-            .arg(m_batchDestination, names.join(QLatin1Char('\n')), keepBoth, replace, skip);
+    const QString message = tr("In %1:\n%2\n\n%3 writes each new conversion under a numbered name beside the existing "
+                               "file. %4 puts it in the existing file's place. %5 leaves these videos out.")
+                                .arg(m_batchDestination, names.join(QLatin1Char('\n')), keepBoth, replace, skip);
     const QString answer = reel::displayAlertDelayed(title, message, keepBoth, replace, skip, 0, 0);
 
     if (answer == replace) {
@@ -947,8 +956,7 @@ bool ConvertWindow::settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &
     if (answer == skip) {
         for (qsizetype k = existing.size() - 1; k >= 0; --k) {
             const int i = existing.at(k);
-            m_sources->setState(rows.at(i), SourceList::RowState::Kept, tr("kept existing output"),
-                                jobs.at(i).output);
+            m_sources->setState(rows.at(i), SourceList::RowState::Kept, tr("kept existing output"), jobs.at(i).output);
             jobs.removeAt(i);
             rows.removeAt(i);
         }
@@ -1002,8 +1010,7 @@ void ConvertWindow::startPreview()
     const SourceInfo &source = m_sources->sources().at(row);
     const QString folder = m_preview->folder();
     if (folder.isEmpty()) {
-        reel::displayAlert(tr("No preview"),
-                           tr("No folder for the preview could be made in %1.").arg(QDir::tempPath()),
+        reel::displayAlert(tr("No preview"), tr("No folder for the preview could be made in %1.").arg(QDir::tempPath()),
                            reel::kCriticalAlertStyle, this);
         return;
     }
@@ -1013,8 +1020,8 @@ void ConvertWindow::startPreview()
     m_previewRequest.verify = true;
     const RunPlan run = planRun(m_previewRequest);
     if (run.refused() || run.plan.jobs.isEmpty()) {
-        reel::displayAlert(tr("Cannot preview"), run.plan.problems.join(QLatin1Char('\n')),
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("Cannot preview"), run.plan.problems.join(QLatin1Char('\n')), reel::kCriticalAlertStyle,
+                           this);
         return;
     }
     JobSettings job = run.plan.jobs.first();
@@ -1069,8 +1076,8 @@ RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &fold
 bool ConvertWindow::mayConvert(const RunPlan &run, const QList<int> &rows, const QString &folder)
 {
     if (run.refusal == RunPlan::Refusal::MissingTools) {
-        reel::displayAlert(tr("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')), reel::kCriticalAlertStyle,
+                           this);
         return false;
     }
     if (rows.isEmpty()) {
@@ -1084,13 +1091,12 @@ bool ConvertWindow::mayConvert(const RunPlan &run, const QList<int> &rows, const
         return false;
     }
     if (run.refusal == RunPlan::Refusal::DiscBudget) {
-        reel::displayAlert(tr("The videos do not fit the disc"), run.disc.problem,
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("The videos do not fit the disc"), run.disc.problem, reel::kCriticalAlertStyle, this);
         return false;
     }
     if (run.refused()) {
-        reel::displayAlert(tr("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')), reel::kCriticalAlertStyle,
+                           this);
         return false;
     }
     return true;
@@ -1104,11 +1110,11 @@ void ConvertWindow::sayNothingToConvert()
     if (anyDone)
         reel::displayAlert(tr("Nothing left to convert"),
                            tr("Every video in the list has been converted. Add more videos, or "
-                                          "change a setting to convert them again with it."),
+                              "change a setting to convert them again with it."),
                            0, this);
     else
-        reel::displayAlert(tr("Nothing to convert"),
-                           tr("Add videos with \"Add Videos…\" or drop them on the list."), 0, this);
+        reel::displayAlert(tr("Nothing to convert"), tr("Add videos with \"Add Videos…\" or drop them on the list."), 0,
+                           this);
 }
 
 // A disc needs all its titles: videos left out by the question about
@@ -1121,7 +1127,7 @@ void ConvertWindow::decideDisc(const RunPlan &run, bool everyVideo)
     if (disc && !m_discAfterBatch)
         reel::displayAlert(tr("No disc this time"),
                            tr("Some videos were skipped, and a disc is made of every video in the list. "
-                                          "The others are converted."),
+                              "The others are converted."),
                            0, this);
     if (m_discAfterBatch) {
         m_subtitles = run.subtitles;
@@ -1192,8 +1198,7 @@ void ConvertWindow::jobProgress(int index, float jobPercent, float overall)
 {
     m_jobBar->setValue(barValue(jobPercent));
     m_overallBar->setValue(barValue(m_discAfterBatch ? overall * (1 - kDiscShareOfRun) : overall));
-    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting,
-                        tr("%1%").arg(int(jobPercent)));
+    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting, tr("%1%").arg(int(jobPercent)));
     refreshTimes();
 }
 
@@ -1203,19 +1208,17 @@ void ConvertWindow::jobFinished(int index)
     const int row = m_batchRows.at(index);
     switch (job->state()) {
     case ConversionJob::State::Finished:
-        m_sources->setState(row, SourceList::RowState::Done,
-                            QStringLiteral("%1, %2")
-                                .arg(job->verified() ? tr("done and verified") : tr("done"),
-                                     sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
-                            job->settings().output == job->plannedOutput()
-                                ? job->settings().output
-                                : tr("%1\n(%2 appeared meanwhile and is kept)")
-                                      .arg(job->settings().output, job->plannedOutput()));
+        m_sources->setState(
+            row, SourceList::RowState::Done,
+            QStringLiteral("%1, %2").arg(job->verified() ? tr("done and verified") : tr("done"),
+                                         sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
+            job->settings().output == job->plannedOutput()
+                ? job->settings().output
+                : tr("%1\n(%2 appeared meanwhile and is kept)").arg(job->settings().output, job->plannedOutput()));
         m_jobBar->setValue(kBarSteps);
         break;
     case ConversionJob::State::Failed:
-        m_sources->setState(row, SourceList::RowState::Failed, tr("failed: %1").arg(job->error()),
-                            job->error());
+        m_sources->setState(row, SourceList::RowState::Failed, tr("failed: %1").arg(job->error()), job->error());
         break;
     case ConversionJob::State::Cancelled:
         m_sources->setState(row, SourceList::RowState::Cancelled, tr("cancelled"));
@@ -1239,9 +1242,7 @@ void ConvertWindow::batchFinished()
         return;
     }
     m_jobLabel->setText(cancelled ? tr("Cancelled; unfinished outputs removed")
-                                  : tr("Finished: %1 of %2 converted")
-                                        .arg(batch->finishedCount())
-                                        .arg(batch->count()));
+                                  : tr("Finished: %1 of %2 converted").arg(batch->finishedCount()).arg(batch->count()));
     if (cancelled) {
         m_jobBar->setValue(0);
         m_overallBar->setValue(0);
@@ -1266,9 +1267,12 @@ void ConvertWindow::batchFinished()
 void ConvertWindow::offerFolder(const ConversionBatch *batch)
 {
     const QStringList failures = batch->failures();
-    QString message = counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%1 of %n video(s) converted and verified into %2."), batch->count())
-                          .arg(batch->verifiedCount())
-                          .arg(m_batchDestination);
+    QString message =
+        counted("convert::ConvertWindow",
+                QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%1 of %n video(s) converted and verified into %2."),
+                batch->count(), "%1 of 1 videos converted and verified into %2.")
+            .arg(batch->verifiedCount())
+            .arg(m_batchDestination);
     if (!m_swept.isEmpty())
         message += tr("\n\nBefore it started, it %1.").arg(m_swept);
     if (!failures.isEmpty())
@@ -1276,9 +1280,8 @@ void ConvertWindow::offerFolder(const ConversionBatch *batch)
     const QString show = tr("Show Folder");
     // A failure stays on screen until it is read.
     const QString answer = reel::displayAlertDelayed(
-        failures.isEmpty() ? tr("Conversion finished") : tr("Conversion finished with errors"),
-        message, tr("Close"), show, QString(),
-        failures.isEmpty() ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
+        failures.isEmpty() ? tr("Conversion finished") : tr("Conversion finished with errors"), message, tr("Close"),
+        show, QString(), failures.isEmpty() ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
         failures.isEmpty() ? kFinishedAlertSeconds : 0);
     if (answer == show && m_revealer)
         m_revealer(m_batchDestination);
@@ -1325,7 +1328,11 @@ void ConvertWindow::discFinished()
         if (state != DiscAuthoring::State::Cancelled) {
             QString message;
             if (state == DiscAuthoring::State::Finished) {
-                message = counted("convert::ConvertWindow", QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s) converted, verified and put on the disc, which was read back whole:\n%1 (VIDEO_TS)"), batch->count())
+                message = counted("convert::ConvertWindow",
+                                  QT_TRANSLATE_N_NOOP("convert::ConvertWindow",
+                                                      "%n video(s) converted, verified and put on the disc, which was "
+                                                      "read back whole:\n%1 (VIDEO_TS)"),
+                                  batch->count())
                               .arg(disc->folder());
                 if (!disc->image().isEmpty())
                     message += tr("\n%1 (the image to burn)").arg(disc->image());
@@ -1342,9 +1349,8 @@ void ConvertWindow::discFinished()
             const bool clean = state == DiscAuthoring::State::Finished && disc->remarks().isEmpty() && problems.isEmpty();
             const QString show = tr("Show Folder");
             const QString answer = reel::displayAlertDelayed(
-                state == DiscAuthoring::State::Finished ? tr("Disc made") : tr("No disc"),
-                message, tr("Close"), show, QString(),
-                clean ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
+                state == DiscAuthoring::State::Finished ? tr("Disc made") : tr("No disc"), message, tr("Close"), show,
+                QString(), clean ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
                 clean ? kFinishedAlertSeconds : 0);
             if (answer == show && m_revealer)
                 m_revealer(m_batchDestination);
@@ -1373,7 +1379,7 @@ void ConvertWindow::closeEvent(QCloseEvent *event)
         const QString answer = reel::displayAlertDelayed(
             tr("Stop making the disc?"),
             tr("Closing the window stops the disc and removes what was made of it. The converted videos "
-                           "are kept."),
+               "are kept."),
             tr("Keep Going"), stop, QString(), 0, 0);
         if (answer != stop) {
             event->ignore();
@@ -1382,10 +1388,10 @@ void ConvertWindow::closeEvent(QCloseEvent *event)
         m_disc->cancel();
     } else if (m_batch) {
         const QString stop = tr("Stop and Close");
-        const QString answer = reel::displayAlertDelayed(
-            tr("Stop the conversion?"),
-            tr("Closing the window stops the conversion and removes the unfinished output."),
-            tr("Keep Converting"), stop, QString(), 0, 0);
+        const QString answer =
+            reel::displayAlertDelayed(tr("Stop the conversion?"),
+                                      tr("Closing the window stops the conversion and removes the unfinished output."),
+                                      tr("Keep Converting"), stop, QString(), 0, 0);
         if (answer != stop) {
             event->ignore();
             return;

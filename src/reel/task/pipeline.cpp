@@ -127,7 +127,8 @@ QString oneOrTwoTools(const QVariantList &list, bool joinErrors, QString *errors
             continue;
         }
         if (second) {
-            displayAlert(detail::alertText(detail::AlertText::PipeLimit), array2Str(list), kCriticalAlertStyle, nullptr);
+            displayAlert(detail::alertText(detail::AlertText::PipeLimit), array2Str(list), kCriticalAlertStyle,
+                         nullptr);
             return QString();
         }
         if (++i >= list.size())

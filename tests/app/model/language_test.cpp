@@ -69,9 +69,8 @@ TEST(Language, AMessageKeepsItsEnglishForTheLog)
     EXPECT_EQ(folder.english, u"/v/x is a folder, not a video"_s);
     // A part said in its turn goes in as it is in each.
     const Said kind = said("Probe", "a socket");
-    const Said nested = said("Probe", "%1 is %2, not a regular file; only files can be converted")
-                            .arg(untranslated(u"/s"_s))
-                            .arg(kind);
+    const Said nested =
+        said("Probe", "%1 is %2, not a regular file; only files can be converted").arg(untranslated(u"/s"_s)).arg(kind);
     EXPECT_EQ(nested.english, u"/s is a socket, not a regular file; only files can be converted"_s);
     EXPECT_TRUE(nested.shown.startsWith(u"/s est une socket"_s)) << nested.shown.toStdString();
 

@@ -46,9 +46,11 @@ TEST(Translations, HelpAndRefusalsSpeakTheSystemsLanguage)
         QString helpSays;
         QString refusal;
     } cases[] = {
-        {"French", "fr_FR.UTF-8", u"Convertit des vidéos avec ffmpeg\u00a0: à une qualité, à une taille cible ou à un débit."_s,
+        {"French", "fr_FR.UTF-8",
+         u"Convertit des vidéos avec ffmpeg\u00a0: à une qualité, à une taille cible ou à un débit."_s,
          u"reelkit-convert: --window et --terminal s'excluent\nEssayez «\u00a0reelkit-convert --help\u00a0».\n"_s},
-        {"Italian, not shipped", "it_IT.UTF-8", u"Converts videos with ffmpeg: at a quality, to a target size or at a bitrate."_s,
+        {"Italian, not shipped", "it_IT.UTF-8",
+         u"Converts videos with ffmpeg: at a quality, to a target size or at a bitrate."_s,
          u"reelkit-convert: --window and --terminal exclude each other\nTry 'reelkit-convert --help'.\n"_s},
         {"C", "C.UTF-8", u"Converts videos with ffmpeg: at a quality, to a target size or at a bitrate."_s,
          u"reelkit-convert: --window and --terminal exclude each other\nTry 'reelkit-convert --help'.\n"_s},

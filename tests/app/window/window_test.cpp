@@ -395,12 +395,15 @@ TEST(Window, SpeaksTheLanguageItIsTranslatedInto)
     const struct {
         const char *name;
         QString text;
-    } buttons[] = {{"convert", u"Convertir"_s},  {"add", u"Ajouter des vidéos…"_s}, {"cancel", u"Annuler"_s},
-                   {"preview", u"Aperçu"_s},     {"sizeMode", u"Taille cible"_s + nb + u":"_s},
-                   {"qualityMode", u"Qualité"_s + nb + u":"_s}, {"disc", u"Créer un disque"_s}};
-    reel::test::forEachCase(buttons, [&](const auto &c) {
-        EXPECT_EQ(child<QAbstractButton>(window, c.name)->text(), c.text);
-    });
+    } buttons[] = {{"convert", u"Convertir"_s},
+                   {"add", u"Ajouter des vidéos…"_s},
+                   {"cancel", u"Annuler"_s},
+                   {"preview", u"Aperçu"_s},
+                   {"sizeMode", u"Taille cible"_s + nb + u":"_s},
+                   {"qualityMode", u"Qualité"_s + nb + u":"_s},
+                   {"disc", u"Créer un disque"_s}};
+    reel::test::forEachCase(buttons,
+                            [&](const auto &c) { EXPECT_EQ(child<QAbstractButton>(window, c.name)->text(), c.text); });
     EXPECT_EQ(child<QSpinBox>(window, "sizeMB")->suffix(), u" Mo"_s);
     EXPECT_EQ(child<QLabel>(window, "plan")->text(), u"Ajoutez des vidéos pour les convertir."_s);
     window.setFreeSpaceProbe([](const QString &) { return 1536; });
