@@ -9,44 +9,44 @@
         <translation>un disque demande au moins une vidéo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>a disc holds at most %1 titles</source>
         <translation>un disque contient au plus %1 titres</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>cannot make a folder in %1</source>
         <translation>impossible de créer un dossier dans %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>the fonts configuration for the subtitles could not be made (%1); spumux uses the system&apos;s</source>
         <translation>la configuration des polices des sous-titres n&apos;a pas pu être créée (%1) ; spumux utilise celle du système</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>no ISO image: neither genisoimage nor xorriso is installed</source>
         <translation>pas d&apos;image ISO : ni genisoimage ni xorriso n&apos;est installé</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+51"/>
         <source>Rendering the subtitles of &quot;%1&quot;</source>
         <translation>Rendu des sous-titres de « %1 »</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the subtitles %1 have no cue within &quot;%2&quot;; it is on the disc without them</source>
         <translation>les sous-titres %1 n&apos;ont aucune réplique dans « %2 » ; ce titre est sur le disque sans eux</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+314"/>
+        <location line="+8"/>
+        <location line="+328"/>
         <location line="+14"/>
         <source>cannot write in %1</source>
         <translation>impossible d&apos;écrire dans %1</translation>
     </message>
     <message>
-        <location line="-301"/>
+        <location line="-315"/>
         <source>Authoring the DVD</source>
         <translation>Création du DVD</translation>
     </message>
@@ -56,12 +56,12 @@
         <translation>Relecture de « %1 »</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>dvdauthor made no video for &quot;%1&quot;</source>
         <translation>dvdauthor n&apos;a produit aucune vidéo pour « %1 »</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Making the ISO image</source>
         <translation>Création de l&apos;image ISO</translation>
     </message>
@@ -76,7 +76,7 @@
         <translation>%1 n&apos;a pas pu être lancé</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>%1 crashed (%2)</source>
         <translation>%1 s&apos;est arrêté brutalement (%2)</translation>
     </message>
@@ -96,17 +96,17 @@
         <translation>l&apos;image ISO n&apos;a pas pu être créée : %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>the ISO image does not read back (%1); it was removed</source>
         <translation>l&apos;image ISO ne se relit pas (%1) ; elle a été supprimée</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>the subtitles %1 could not be put on &quot;%2&quot;: %3</source>
         <translation>les sous-titres %1 n&apos;ont pas pu être ajoutés à « %2 » : %3</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>ffmpeg failed with code %1</source>
         <translation>ffmpeg a échoué avec le code %1</translation>
     </message>
@@ -116,12 +116,12 @@
         <translation>il dure %1 s sur %2 s</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>the disc&apos;s title &quot;%1&quot; does not read back (%2)</source>
         <translation>le titre « %1 » du disque ne se relit pas (%2)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>%1 is missing from it</source>
         <translation>%1 y manque</translation>
     </message>
@@ -136,17 +136,17 @@
         <translation>elle contient %1 octets pour %2 octets de fichiers</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+46"/>
         <source>Putting the disc in place</source>
         <translation>Mise en place du disque</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>the disc could not be moved into %1: %2</source>
         <translation>le disque n&apos;a pas pu être déplacé dans %1 : %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>the ISO image could not be moved beside the disc: %1</source>
         <translation>l&apos;image ISO n&apos;a pas pu être placée à côté du disque : %1</translation>
     </message>
@@ -154,7 +154,7 @@
 <context>
     <name>Budget</name>
     <message>
-        <location filename="../model/budget.cpp" line="+66"/>
+        <location filename="../model/budget.cpp" line="+67"/>
         <source>%1 has no quality mode (DVD players need a known bitrate): give a target size or a bitrate</source>
         <translation>%1 n&apos;a pas de mode qualité (les lecteurs DVD ont besoin d&apos;un débit connu) : indiquez une taille cible ou un débit</translation>
     </message>
@@ -164,7 +164,7 @@
         <translation>la qualité %1 est hors des valeurs acceptées par %2 : de %3 (la meilleure) à %4</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>the duration of the source is unknown, so no size can be planned</source>
         <translation>la durée de la source est inconnue, aucune taille ne peut donc être prévue</translation>
     </message>
@@ -179,7 +179,7 @@
         <translation>la taille cible doit être d&apos;au moins 1 Mo</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>it leaves %1 kb/s for the picture</source>
         <translation>il reste %1 kb/s pour l&apos;image</translation>
     </message>
@@ -194,7 +194,7 @@
         <translation>%1 Mo, c&apos;est trop peu pour %2 de vidéo : %3, et %4 demande au moins %5 kb/s (environ %6 Mo)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5</source>
         <translation>%1 Mo demandent %2 kb/s ; %3 s&apos;arrête à %4 kb/s, soit environ %5</translation>
     </message>
@@ -202,7 +202,7 @@
 <context>
     <name>Cards</name>
     <message>
-        <location filename="../probing/cards.cpp" line="+169"/>
+        <location filename="../probing/cards.cpp" line="+170"/>
         <source>the time-stamp tool did not name this clip</source>
         <translation>l&apos;outil d&apos;horodatage n&apos;a pas nommé ce clip</translation>
     </message>
@@ -233,12 +233,12 @@
         <translation>un DVD double couche (8,5 Go)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>a single-layer DVD (4.7 GB)</source>
         <translation>un DVD simple couche (4,7 Go)</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of %4 MB fits</source>
         <translation>%1 Mo, c&apos;est %2 Mo de plus que la place de %3 pour les vidéos (%4 Mo) ; une taille cible de %4 Mo convient</translation>
     </message>
@@ -248,7 +248,7 @@
         <translation>%1 (%2 en tout) : %3</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos (%7 MB).</source>
         <translation>%1 (%2 en tout) demandent environ %3 à %4 kb/s : %5 de plus que la place de %6 pour les vidéos (%7 Mo).</translation>
     </message>
@@ -263,17 +263,17 @@
         <translation> Même au plus bas débit de %1 (%2 kb/s), elles ne tiennent pas ; un disque double couche convient, avec une taille cible de %3 Mo.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source> Even at %1&apos;s lowest %2 kb/s they do not fit: leave some videos out.</source>
         <translation> Même au plus bas débit de %1 (%2 kb/s), elles ne tiennent pas : retirez quelques vidéos.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1</source>
         <translation>un disque se fait avec un préréglage DVD (dvd-pal ou dvd-ntsc), pas %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>a disc made here holds at most %1 titles, and %2 videos were given: leave %3 out, or make two discs</source>
         <translation>un disque fait ici contient au plus %1 titres, et %2 vidéos ont été données : retirez-en %3, ou faites deux disques</translation>
     </message>
@@ -294,7 +294,7 @@
         <translation>l&apos;affichage %1 n&apos;a pas répondu dans les %2 s</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>no display answers at %1</source>
         <translation>aucun affichage ne répond à %1</translation>
     </message>
@@ -302,23 +302,23 @@
 <context>
     <name>Job</name>
     <message>
-        <location filename="../jobs/job.cpp" line="+107"/>
-        <location line="+254"/>
+        <location filename="../jobs/job.cpp" line="+108"/>
+        <location line="+262"/>
         <source>%1 is the source itself and is kept</source>
         <translation>%1 est la source elle-même et est conservé</translation>
     </message>
     <message>
-        <location line="-122"/>
+        <location line="-130"/>
         <source>no message</source>
         <translation>aucun message</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>%1 stopped unexpectedly (%2)</source>
         <translation>%1 s&apos;est arrêté de façon inattendue (%2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 failed with code %2: %3</source>
         <translation>%1 a échoué avec le code %2 : %3</translation>
     </message>
@@ -328,7 +328,7 @@
         <translation>%1 n&apos;a pas pu écrire : %2</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>the output does not decode (%1); it was removed, the source is untouched</source>
         <translation>la sortie ne se décode pas (%1) ; elle a été supprimée, la source est intacte</translation>
     </message>
@@ -338,7 +338,7 @@
         <translation>ffmpeg a échoué avec le code %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>the output cannot be opened as a video (%1); it was removed, the source is untouched</source>
         <translation>la sortie ne s&apos;ouvre pas comme une vidéo (%1) ; elle a été supprimée, la source est intacte</translation>
     </message>
@@ -348,17 +348,17 @@
         <translation>ffprobe a échoué avec le code %1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>ffmpeg wrote nothing for %1</source>
         <translation>ffmpeg n&apos;a rien écrit pour %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>%1; it was removed, the source is untouched</source>
         <translation>%1 ; elle a été supprimée, la source est intacte</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>the sound could not be decoded whole (%1 s of %2 s)</source>
         <translation>le son n&apos;a pas pu être décodé en entier (%1 s sur %2 s)</translation>
     </message>
@@ -398,7 +398,7 @@
         <translation>--window et --terminal s&apos;excluent</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>unknown preset &apos;%1&apos; (presets: %2, and yours: --list-presets)</source>
         <translation>préréglage « %1 » inconnu (préréglages : %2, et les vôtres : --list-presets)</translation>
     </message>
@@ -408,7 +408,7 @@
         <translation>--%1 accepte %2, pas « %3 »</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>--audio-bitrate takes kb/s from 32 to 640, not &apos;%1&apos;</source>
         <translation>--audio-bitrate accepte de 32 à 640 kb/s, pas « %1 »</translation>
     </message>
@@ -418,7 +418,7 @@
         <translation>« %1 » n&apos;est pas un préréglage intégré (%2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>preset file refused: %1</source>
         <translation>fichier de préréglage refusé : %1</translation>
     </message>
@@ -428,7 +428,7 @@
         <translation>fichier de préréglage %1 non importé : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the preset &apos;%1&apos; from %2, kept as %3</source>
         <translation>le préréglage « %1 » de %2, conservé sous %3</translation>
     </message>
@@ -448,27 +448,27 @@
         <translation>indiquez une seule option parmi --quality, --size et --bitrate</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--quality takes a whole number from %1 (best) to %2, not &apos;%3&apos;</source>
         <translation>--quality accepte un nombre entier de %1 (la meilleure) à %2, pas « %3 »</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--size takes a whole number of megabytes above 0, not &apos;%1&apos;</source>
         <translation>--size accepte un nombre entier de mégaoctets supérieur à 0, pas « %1 »</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>--bitrate takes a whole number of kb/s above 0, not &apos;%1&apos;</source>
         <translation>--bitrate accepte un nombre entier de kb/s supérieur à 0, pas « %1 »</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>--chapters takes whole minutes from 0 (none) to %1, not &apos;%2&apos;</source>
         <translation>--chapters accepte un nombre entier de minutes de 0 (aucun chapitre) à %1, pas « %2 »</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--disc-name takes a name for the disc folder, not &apos;%1&apos;</source>
         <translation>--disc-name accepte un nom pour le dossier du disque, pas « %1 »</translation>
     </message>
@@ -478,12 +478,12 @@
         <translation>--subtitles demande un fichier</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>--%1 goes with --disc</source>
         <translation>--%1 va avec --disc</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1</source>
         <translation>--disc demande un préréglage DVD (-p dvd-pal ou -p dvd-ntsc), pas %1</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>--max-size et --height sont pour les préréglages MP4 : le format d&apos;image d&apos;un DVD est fixe</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation>option « %1 » inconnue</translation>
     </message>
@@ -513,7 +513,7 @@
         <translation>--output demande un dossier</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>default quality %1</source>
         <translation>qualité %1 par défaut</translation>
     </message>
@@ -699,13 +699,13 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>recadrer de %1:%2:%3:%4 ne laisse rien d&apos;une image de %5x%6</translation>
     </message>
     <message>
-        <location line="+80"/>
-        <location line="+64"/>
+        <location line="+81"/>
+        <location line="+65"/>
         <source>deinterlaced to </source>
         <translation>désentrelacée en </translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-62"/>
         <source>variable frame rate made a steady %1 fps</source>
         <translation>fréquence d&apos;images variable rendue constante à %1 i/s</translation>
     </message>
@@ -720,17 +720,17 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>bandes à gauche et à droite</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
         <translation>--max-size accepte LARGEURxHAUTEUR en pixels, comme 1280x720, pas « %1 »</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>--height takes a height in pixels, such as 720, not &apos;%1&apos;</source>
         <translation>--height accepte une hauteur en pixels, comme 720, pas « %1 »</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
         <translation>--crop accepte auto, none ou HAUT:BAS:GAUCHE:DROITE en pixels, pas « %1 »</translation>
     </message>
@@ -749,12 +749,12 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     </message>
     <message>
         <location line="+3"/>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>cannot move the output to %1: %2</source>
         <translation>impossible de déplacer la sortie vers %1 : %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>no free name beside %1</source>
         <translation>aucun nom libre à côté de %1</translation>
     </message>
@@ -767,7 +767,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>ses sous-images DVD sont écartées : elles ne tomberaient pas juste sur une image recadrée</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>the destination %1 is not a folder</source>
         <translation>la destination %1 n&apos;est pas un dossier</translation>
     </message>
@@ -790,7 +790,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>MP4, HEVC (H.265) et AAC, à la taille d&apos;image de la source</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>MKV, H.264, the sound and every subtitle track as the source has them</source>
         <translation>MKV, H.264, le son et toutes les pistes de sous-titres comme dans la source</translation>
     </message>
@@ -800,7 +800,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>Téléphones et web : MP4 d&apos;au plus 1280x720, H.264 High 4.0, AAC 160 kb/s</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s</source>
         <translation>Téléviseurs : MP4 d&apos;au plus 1920x1080, H.264 High 4.1, AAC 192 kb/s</translation>
     </message>
@@ -810,12 +810,12 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>Archive : MKV, HEVC en qualité 20 (lent), le son et les sous-titres tels quels</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>a DVD&apos;s container, encoder and sound are fixed: --container, --speed and --audio-codec are for the other presets</source>
         <translation>le conteneur, l&apos;encodeur et le son d&apos;un DVD sont fixes : --container, --speed et --audio-codec sont pour les autres préréglages</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Opus sound goes in MKV: give --container mkv or -p mkv</source>
         <translation>le son Opus va dans du MKV : indiquez --container mkv ou -p mkv</translation>
     </message>
@@ -838,7 +838,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../terminal/printing.cpp" line="+66"/>
+        <location filename="../terminal/printing.cpp" line="+67"/>
         <source>  overall %1%  %2</source>
         <translation>  total %1 %  %2</translation>
     </message>
@@ -867,7 +867,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
 </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>  done and verified: %1 (%2) in %3
 </source>
         <translation>  terminé et vérifié : %1 (%2) en %3
@@ -881,7 +881,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
 </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 failed: %2</source>
         <translation>%1 a échoué : %2</translation>
     </message>
@@ -935,7 +935,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>un tube nommé</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>a device</source>
         <translation>un périphérique</translation>
     </message>
@@ -950,18 +950,18 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>un fichier spécial</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 is %2, not a regular file; only files can be converted</source>
         <translation>%1 est %2, pas un fichier ordinaire ; seuls les fichiers peuvent être convertis</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>%1 cannot be read: the file is empty</source>
         <translation>%1 ne peut pas être lu : le fichier est vide</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>%1 on %2</source>
         <translation>%1 sur %2</translation>
     </message>
@@ -1010,7 +1010,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>« %1 » ne peut pas nommer un préréglage : utilisez jusqu&apos;à 64 lettres, chiffres, espaces, « - » et « _ »</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>&apos;%1&apos; is a built-in preset; choose another name</source>
         <translation>« %1 » est un préréglage intégré ; choisissez un autre nom</translation>
     </message>
@@ -1020,7 +1020,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>%1 : plus grand qu&apos;un préréglage ne peut l&apos;être (%2 Ko)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>%1, line 1: not an XML property list</source>
         <translation>%1, ligne 1 : ce n&apos;est pas une liste de propriétés XML</translation>
     </message>
@@ -1040,7 +1040,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>créé par une version plus récente (format %1)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 takes a word or a number</source>
         <translation>%1 accepte un mot ou un nombre</translation>
     </message>
@@ -1050,7 +1050,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>aucune clé « preset » ne nomme le préréglage intégré dont il part</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>cannot make the folder %1</source>
         <translation>impossible de créer le dossier %1</translation>
     </message>
@@ -1063,7 +1063,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>%1 ne peut pas être lu : ffprobe n&apos;a rien dit de compréhensible</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>%1 holds no video that ffmpeg can read</source>
         <translation>%1 ne contient aucune vidéo que ffmpeg sache lire</translation>
     </message>
@@ -1073,7 +1073,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>%1 est une image fixe, pas une vidéo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1 has no duration that ffmpeg can read</source>
         <translation>%1 n&apos;a pas de durée que ffmpeg sache lire</translation>
     </message>
@@ -1111,17 +1111,17 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
 <context>
     <name>Subtitles</name>
     <message>
-        <location filename="../model/subtitles.cpp" line="+51"/>
+        <location filename="../model/subtitles.cpp" line="+52"/>
         <source>the subtitles %1 cannot be read (no such file)</source>
         <translation>les sous-titres %1 ne peuvent pas être lus (fichier introuvable)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>the subtitles %1 cannot be read (not a regular file)</source>
         <translation>les sous-titres %1 ne peuvent pas être lus (ce n&apos;est pas un fichier ordinaire)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>the subtitles %1 are too large (%2 MB) to be subtitles</source>
         <translation>les sous-titres %1 sont trop gros (%2 Mo) pour être des sous-titres</translation>
     </message>
@@ -1136,12 +1136,12 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>leur encodage est inconnu</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>the subtitles %1 hold no cue that can be read</source>
         <translation>les sous-titres %1 ne contiennent aucune réplique lisible</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>%1; the disc is made without them</source>
         <translation>%1 ; le disque est fait sans eux</translation>
     </message>
@@ -1162,12 +1162,12 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>%1 existe. Le remplacer ?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source> (give --overwrite to replace it)</source>
         <translation> (indiquez --overwrite pour le remplacer)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 already exists and is kept%2</source>
         <translation>%1 existe déjà et est conservé%2</translation>
     </message>
@@ -1179,7 +1179,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>cannot create the output folder %1</source>
         <translation>impossible de créer le dossier de sortie %1</translation>
     </message>
@@ -1194,7 +1194,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>image à %1 kb/s, environ %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1: %2 -&gt; %3
   picture: %4; %5
   tracks: %6
@@ -1219,7 +1219,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
 </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>  %1 exists and would be %2
 </source>
         <translation>  %1 existe et serait %2
@@ -1236,7 +1236,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <translation>conservé (indiquez --overwrite pour le remplacer)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>  sound: %1
   normalize: %2
 </source>
@@ -1267,7 +1267,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source> (no ISO image: install xorriso or genisoimage)</source>
         <translation> (pas d&apos;image ISO : installez xorriso ou genisoimage)</translation>
     </message>
@@ -1309,7 +1309,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>disc: %1 (VIDEO_TS)%2
 </source>
         <translation>disque : %1 (VIDEO_TS)%2
@@ -1360,36 +1360,36 @@ Les vôtres, dans %1 :
         <translation>le préréglage %1 n&apos;a pas été enregistré : %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>saved your preset &apos;%1&apos; in %2 (use it with -p &apos;%1&apos;)
 </source>
         <translation>votre préréglage « %1 » est enregistré dans %2 (utilisez-le avec -p &apos;%1&apos;)
 </translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Dry run: nothing was converted. A real run writes each output in a private work folder in the destination, checks it, and moves it into place at the end.
 </source>
         <translation>Simulation : rien n&apos;a été converti. Une vraie conversion écrit chaque sortie dans un dossier de travail privé de la destination, la vérifie, puis la met en place à la fin.
 </translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+118"/>
+        <location line="+13"/>
+        <location line="+120"/>
         <source>note: %1
 </source>
         <translation>remarque : %1
 </translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-108"/>
         <source>No file given: converting a %1-second sample made with ffmpeg&apos;s test sources.
 </source>
         <translation>Aucun fichier donné : conversion d&apos;un échantillon de %1 secondes créé avec les sources de test de ffmpeg.
 </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>no videos found in %1</source>
         <translation>aucune vidéo trouvée dans %1</translation>
     </message>
@@ -1401,7 +1401,7 @@ Les vôtres, dans %1 :
 </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> or </source>
         <translation> ou </translation>
     </message>
@@ -1418,7 +1418,7 @@ Les vôtres, dans %1 :
         <translation> et vérifiées</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> (not verified)</source>
         <translation> (non vérifiées)</translation>
     </message>
@@ -1489,7 +1489,7 @@ Les vôtres, dans %1 :
         <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>the %1 subtitles are drawn in DejaVu Sans, which shows their letters as boxes: no %1 font is installed that spumux can draw with</source>
         <translation>les sous-titres en %1 sont dessinés en DejaVu Sans, qui affiche leurs lettres sous forme de carrés : aucune police installée pour le %1 n&apos;est utilisable par spumux</translation>
     </message>
@@ -1578,12 +1578,12 @@ Les vôtres, dans %1 :
     </message>
     <message>
         <location line="+5"/>
-        <location line="+164"/>
+        <location line="+176"/>
         <source>not asked for</source>
         <translation>non demandée</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-171"/>
         <source>no sound in %1</source>
         <translation>pas de son en %1</translation>
     </message>
@@ -1593,12 +1593,12 @@ Les vôtres, dans %1 :
         <translation> : la piste par défaut est conservée</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>no subtitles in %1</source>
         <translation>pas de sous-titres en %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source> cannot be drawn into the picture</source>
         <translation> ne peut pas être incrustée dans l&apos;image</translation>
     </message>
@@ -1608,7 +1608,7 @@ Les vôtres, dans %1 :
         <translation> incrustée dans l&apos;image</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>no subtitles in %1 to draw into the picture</source>
         <translation>pas de sous-titres en %1 à incruster dans l&apos;image</translation>
     </message>
@@ -1618,12 +1618,12 @@ Les vôtres, dans %1 :
         <translation>sous-images DVD dessinées pour un autre format que %1x%2 (--burn-subtitle les incruste dans l&apos;image)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into the picture)</source>
         <translation>seules les sous-images DVD vont telles quelles sur un DVD (--burn-subtitle incruste celles-ci dans l&apos;image)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>DVD subtitles are made when the disc is authored</source>
         <translation>les sous-titres du DVD sont créés à la création du disque</translation>
     </message>
@@ -1633,17 +1633,17 @@ Les vôtres, dans %1 :
         <translation>des sous-titres en images ne peuvent pas devenir des sous-titres texte MP4</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source> as DVD subpictures</source>
         <translation> en sous-images DVD</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source> as MP4 text subtitles</source>
         <translation> en sous-titres texte MP4</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>: a cover picture</source>
         <translation> : une image de couverture</translation>
     </message>
@@ -1653,12 +1653,12 @@ Les vôtres, dans %1 :
         <translation> : une seule image est convertie</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>a DVD holds %1 sound tracks</source>
         <translation>un DVD contient %1 pistes son</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>a DVD holds %1 subpicture streams</source>
         <translation>un DVD contient %1 flux de sous-images</translation>
     </message>
@@ -1684,12 +1684,12 @@ Les vôtres, dans %1 :
         </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>--burn-subtitle takes one track number as the plan shows it (3 for #3) or one language (eng, fr...), not &apos;%1&apos;</source>
         <translation>--burn-subtitle accepte un numéro de piste tel que le plan le montre (3 pour #3) ou une langue (eng, fr...), pas « %1 »</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
         <translation>%1 accepte %2, des numéros de piste tels que le plan les montre (2 pour #2) ou des langues (eng, fr...), séparés par des virgules ; « %3 » n&apos;est ni l&apos;un ni l&apos;autre</translation>
     </message>
@@ -1722,7 +1722,7 @@ Les vôtres, dans %1 :
         <translation>--stop %1 n&apos;est pas après le début (%2)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>it starts at %1, after its end (%2)</source>
         <translation>elle commence à %1, après sa fin (%2)</translation>
     </message>
@@ -1755,17 +1755,17 @@ Les vôtres, dans %1 :
         <translation>la sortie contient %1 des %2 pistes son</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>the output holds %1 of the %2 subtitle tracks</source>
         <translation>la sortie contient %1 des %2 pistes de sous-titres</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>the picture lasts %1 s of %2 s</source>
         <translation>l&apos;image dure %1 s sur %2 s</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the sound lasts %1 s of %2 s</source>
         <translation>le son dure %1 s sur %2 s</translation>
     </message>
@@ -1774,22 +1774,22 @@ Les vôtres, dans %1 :
     <name>WorkFolder</name>
     <message>
         <location filename="../jobs/workfolder.cpp" line="+65"/>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>cannot make a work folder in %1: %2</source>
         <translation>impossible de créer un dossier de travail dans %1 : %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-15"/>
         <source>cannot lock a work folder in %1: %2</source>
         <translation>impossible de verrouiller un dossier de travail dans %1 : %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>cannot make a work folder in %1: every name was taken</source>
         <translation>impossible de créer un dossier de travail dans %1 : tous les noms sont pris</translation>
     </message>
     <message numerus="yes">
-        <location line="+28"/>
+        <location line="+30"/>
         <source>removed what %n interrupted run(s) left in %1 (%2)</source>
         <translation>
             <numerusform>suppression de ce qu&apos;une conversion interrompue avait laissé dans %1 (%2)</numerusform>
@@ -1805,7 +1805,7 @@ Les vôtres, dans %1 :
         <translation>Vidéos (%1);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>video</source>
         <translation>vidéo</translation>
     </message>
@@ -1820,7 +1820,7 @@ Les vôtres, dans %1 :
         <translation>audio n° %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%n subtitle track(s)</source>
         <translation>
             <numerusform>%n piste de sous-titres</numerusform>
@@ -1828,7 +1828,7 @@ Les vôtres, dans %1 :
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>; %n dropped</source>
         <translation>
             <numerusform> ; %n écartée</numerusform>
@@ -1846,7 +1846,7 @@ Les vôtres, dans %1 :
         <translation>Enregistrer le préréglage</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Keep these settings as your preset named:</source>
         <translation>Garder ces réglages comme votre préréglage nommé :</translation>
     </message>
@@ -2031,12 +2031,12 @@ Les vôtres, dans %1 :
         <translation>Aucune vidéo trouvée</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>%1 holds no file with a video&apos;s extension.</source>
         <translation>%1 ne contient aucun fichier avec une extension de vidéo.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Cannot read the card</source>
         <translation>Impossible de lire la carte</translation>
     </message>
@@ -2046,12 +2046,12 @@ Les vôtres, dans %1 :
         <translation>Pas d&apos;échantillon</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Your preset: %1</source>
         <translation>Votre préréglage : %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Refused: %1</source>
         <translation>Refusé : %1</translation>
     </message>
@@ -2086,7 +2086,7 @@ Les vôtres, dans %1 :
         <translation>; sur %1 : environ %2 de ses %3 Mo pour les vidéos, %4 kb/s chacune</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Reading %n video(s)…</source>
         <translation>
             <numerusform>Lecture de %n vidéo…</numerusform>
@@ -2099,7 +2099,7 @@ Les vôtres, dans %1 :
         <translation>Ajoutez des vidéos pour les convertir.</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+4"/>
         <source>%n video(s); the sizes follow the pictures at constant quality</source>
         <translation>
             <numerusform>%n vidéo ; les tailles suivent les images à qualité constante</numerusform>
@@ -2107,7 +2107,7 @@ Les vôtres, dans %1 :
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+5"/>
         <source>%n video(s), about %1 in all%2</source>
         <translation>
             <numerusform>%n vidéo, environ %1 en tout%2</numerusform>
@@ -2115,22 +2115,22 @@ Les vôtres, dans %1 :
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Free space: ?</source>
         <translation>Espace libre : ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Free space: %1</source>
         <translation>Espace libre : %1</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Add Videos</source>
         <translation>Ajouter des vidéos</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Destination</source>
         <translation>Destination</translation>
     </message>
@@ -2176,7 +2176,7 @@ Les vôtres, dans %1 :
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>In %1:
 %2
 
@@ -2192,8 +2192,8 @@ Les vôtres, dans %1 :
         <translation>sortie existante conservée</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+34"/>
+        <location line="+54"/>
+        <location line="+33"/>
         <location line="+1"/>
         <source>No preview</source>
         <translation>Pas d&apos;aperçu</translation>
@@ -2225,12 +2225,12 @@ Les vôtres, dans %1 :
     </message>
     <message>
         <location line="+30"/>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Cannot convert</source>
         <translation>Conversion impossible</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-10"/>
         <source>No destination folder</source>
         <translation>Pas de dossier de destination</translation>
     </message>
@@ -2245,7 +2245,7 @@ Les vôtres, dans %1 :
         <translation>Les vidéos ne tiennent pas sur le disque</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Nothing left to convert</source>
         <translation>Plus rien à convertir</translation>
     </message>
@@ -2260,12 +2260,12 @@ Les vôtres, dans %1 :
         <translation>Rien à convertir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Add videos with &quot;Add Videos…&quot; or drop them on the list.</source>
         <translation>Ajoutez des vidéos avec « Ajouter des vidéos… » ou déposez-les sur la liste.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>No disc this time</source>
         <translation>Pas de disque cette fois</translation>
     </message>
@@ -2305,7 +2305,7 @@ Les vôtres, dans %1 :
         <translation>Conversion de « %1 » (%2 sur %3)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
@@ -2327,12 +2327,12 @@ Les vôtres, dans %1 :
 (%2 est apparu entre-temps et est conservé)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>failed: %1</source>
         <translation>échec : %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>cancelled</source>
         <translation>annulée</translation>
     </message>
@@ -2355,7 +2355,7 @@ Les vôtres, dans %1 :
         </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>
 
 Before it started, it %1.</source>
@@ -2365,12 +2365,12 @@ Avant de commencer : %1.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+67"/>
+        <location line="+70"/>
         <source>Show Folder</source>
         <translation>Afficher le dossier</translation>
     </message>
     <message>
-        <location line="-64"/>
+        <location line="-67"/>
         <source>Conversion finished</source>
         <translation>Conversion terminée</translation>
     </message>
@@ -2380,13 +2380,13 @@ Avant de commencer : %1.</translation>
         <translation>Conversion terminée avec des erreurs</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+66"/>
+        <location line="+0"/>
+        <location line="+69"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <source>Finished: the disc is made</source>
         <translation>Terminé : le disque est créé</translation>
     </message>
@@ -2401,7 +2401,7 @@ Avant de commencer : %1.</translation>
         <translation>Le disque a échoué</translation>
     </message>
     <message numerus="yes">
-        <location line="+13"/>
+        <location line="+14"/>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
         <translation>
@@ -2412,7 +2412,7 @@ Avant de commencer : %1.</translation>
         </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+6"/>
         <source>
 %1 (the image to burn)</source>
         <translation>
@@ -2445,7 +2445,7 @@ Absent du disque, bien que demandé :
         <translation>Pas de disque</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Elapsed %1, remaining %2</source>
         <translation>Écoulé %1, restant %2</translation>
     </message>
@@ -2539,7 +2539,7 @@ Absent du disque, bien que demandé :
         <translation>Recadrage :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>None</source>
         <translation>Aucun</translation>
     </message>
@@ -2594,7 +2594,7 @@ Absent du disque, bien que demandé :
 <context>
     <name>convert::SourceList</name>
     <message>
-        <location filename="../window/sourcelist.cpp" line="+78"/>
+        <location filename="../window/sourcelist.cpp" line="+79"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -2609,7 +2609,7 @@ Absent du disque, bien que demandé :
         <translation>Résolution</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Size</source>
         <translation>Taille</translation>
     </message>
@@ -2687,7 +2687,7 @@ Absent du disque, bien que demandé :
         <translation>Sélectionnez une vidéo pour choisir ses pistes son et de sous-titres</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>Picture subtitles cannot become MP4 text subtitles</source>
         <translation>Des sous-titres en images ne peuvent pas devenir des sous-titres texte MP4</translation>
     </message>
