@@ -8,6 +8,9 @@ packages=(
   g++ cmake ninja-build pkg-config make ccache
   # platform, encoding detection, web pages
   qt6-base-dev qt6-qpa-plugins libgl-dev libuchardet-dev libcurl4-openssl-dev
+  # the converter's translations: lupdate and lrelease, and their CMake
+  # functions (Qt6LinguistTools)
+  qt6-l10n-tools qt6-tools-dev
   # tests and benchmarks (plistutil: the independent property-list reader;
   # desktop entries checked, a TLS server, the exported API read with clang)
   googletest libgtest-dev libgmock-dev libbenchmark-dev python3 libplist-utils desktop-file-utils openssl

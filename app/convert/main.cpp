@@ -1,6 +1,7 @@
 // reelkit-convert: the window where a display answers, the terminal form
 // otherwise or whenever it is given arguments (see --help).
 #include "jobs/logrouting.h"
+#include "model/language.h"
 #include "model/options.h"
 #include "terminal/terminal.h"
 #include "window/display.h"
@@ -13,6 +14,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -29,43 +31,51 @@ QStringList argumentList(int argc, char **argv)
 QString windowRefusal()
 {
     if (!convert::displayPresent() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return QStringLiteral("the window needs a display (DISPLAY or WAYLAND_DISPLAY)");
+        return QCoreApplication::translate("Main", "the window needs a display (DISPLAY or WAYLAND_DISPLAY)");
     QString why;
     if (!convert::displayAnswers(&why))
-        return QStringLiteral("the window needs a display, and %1").arg(why);
+        return QCoreApplication::translate("Main", "the window needs a display, and %1").arg(why);
     return QString();
-}
-
-int runInTerminal(int argc, char *argv[], const convert::Options &options)
-{
-    // No display is needed, nor opened: a core application runs the tools.
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName(reel::Bundle::main().name());
-    return convert::runTerminal(options, stdout, stderr);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    const convert::Options options = convert::parseOptions(argumentList(argc, argv));
+    // No display is needed, nor opened, to read the line and run in the
+    // terminal: a core application does it, and speaks the system's language
+    // from the first word printed.
+    auto application = std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName(reel::Bundle::main().name());
+    const QStringList arguments = argumentList(argc, argv);
+    convert::useSystemLanguage(convert::asksForJson(arguments));
+    const convert::Options options = convert::parseOptions(arguments);
     if (!convert::wantsWindow(options, convert::displayPresent()) || !options.error.isEmpty() || options.help
         || options.version)
-        return runInTerminal(argc, argv, options);
+        return convert::runTerminal(options, stdout, stderr);
 
     const QString refusal = windowRefusal();
     if (!refusal.isEmpty()) {
         if (options.mode == convert::Options::Mode::Window) {
-            std::fprintf(stderr, "reelkit-convert: %s; without one, give the files to convert in the terminal\n",
-                         refusal.toLocal8Bit().constData());
+            std::fputs(QCoreApplication::translate(
+                           "Main", "reelkit-convert: %1; without one, give the files to convert in the terminal\n")
+                           .arg(refusal)
+                           .toLocal8Bit()
+                           .constData(),
+                       stderr);
             return convert::kExitUsage;
         }
         // A bare start: the terminal form does what the window would have
         // offered first, the sample.
-        std::fprintf(stderr, "reelkit-convert: %s; converting in the terminal instead\n",
-                     refusal.toLocal8Bit().constData());
-        return runInTerminal(argc, argv, options);
+        std::fputs(QCoreApplication::translate("Main", "reelkit-convert: %1; converting in the terminal instead\n")
+                       .arg(refusal)
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+        return convert::runTerminal(options, stdout, stderr);
     }
+    // The window's application takes the core one's place.
+    application.reset();
     if (options.debug)
         reel::setDEBUG(1);
     // As in the terminal: the toolkit's lines go to the log file, on
@@ -74,6 +84,7 @@ int main(int argc, char *argv[])
     std::optional<convert::LogRouting> logRouting;
     return reel::applicationMain(argc, argv, [&options, &logRouting] {
         logRouting.emplace(options.debug);
+        convert::useSystemLanguage(false);
         return new convert::ConvertWindow(options);
     });
 }

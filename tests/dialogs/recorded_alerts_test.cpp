@@ -108,6 +108,53 @@ TEST_F(RecordedAlerts, OneButtonAlerts)
     EXPECT_EQ(displayAlert(u"t"_s, u"m"_s, 0, &window), 1);
 }
 
+// The toolkit's own words in the bundle's language, its "D_Langue"; what
+// displayAlertDelayed returns stays the same whatever is shown.
+TEST_F(RecordedAlerts, TheToolkitsOwnWordsFollowDLangue)
+{
+    const struct {
+        const char *name;
+        const char *dLangue; // null: no table at all
+        QString bug, ok, cancel, checkbox;
+    } cases[] = {
+        {"English", "en", u"You would not have to see this alert."_s, u"OK"_s, u"Cancel"_s,
+         u"Do not show this message again"_s},
+        {"French", "fr", u"Vous n'auriez pas du voir cette alerte apparaître."_s, u"OK"_s, u"Annuler"_s,
+         u"Ne plus afficher ce message"_s},
+        {"German", "de", u"Diese Meldung hätten Sie nicht sehen sollen."_s, u"OK"_s, u"Abbrechen"_s,
+         u"Diese Meldung nicht mehr anzeigen"_s},
+        {"Spanish", "es", u"No debería haber visto este aviso."_s, u"Aceptar"_s, u"Cancelar"_s,
+         u"No volver a mostrar este mensaje"_s},
+        {"Spanish of Mexico", "es_MX", u"No debería haber visto este aviso."_s, u"Aceptar"_s, u"Cancelar"_s,
+         u"No volver a mostrar este mensaje"_s},
+        {"Italian, which the toolkit lacks", "it", u"You would not have to see this alert."_s, u"OK"_s, u"Cancel"_s,
+         u"Do not show this message again"_s},
+        {"an empty D_Langue", "", u"You would not have to see this alert."_s, u"OK"_s, u"Cancel"_s,
+         u"Do not show this message again"_s},
+        {"no table", nullptr, u"You would not have to see this alert."_s, u"OK"_s, u"Cancel"_s,
+         u"Do not show this message again"_s},
+    };
+    test::forEachCase(cases, [&](const auto &c) {
+        const QString bundle = test::makeBundle(u"Speaks"_s, {});
+        const test::ScopedBundle main(bundle);
+        if (c.dLangue)
+            test::writeFile(bundle + u"/Contents/Resources/Only.lproj/Localized.strings"_s,
+                            QByteArray("\"D_Langue\" = \"") + c.dLangue + "\";");
+        displayAlertBug(u"m"_s);
+        EXPECT_TRUE(m_alerts.last().title.startsWith(u":-(\n"_s + c.bug)) << m_alerts.last().title.toStdString();
+        EXPECT_EQ(m_alerts.last().shownButtons(), QStringList{c.ok});
+        displayDialog(u"Name"_s, u"m"_s, u"x"_s, kNull);
+        EXPECT_EQ(m_alerts.last().shownButtons(), (QStringList{c.ok, c.cancel}));
+        // An empty default title: the button shown in the language, the
+        // title returned as ever.
+        EXPECT_EQ(displayAlertDelayed(u"t"_s, u"m"_s, kEmpty, kNull, kNull, 0, 5), u"OK"_s);
+        EXPECT_EQ(m_alerts.last().shownButtons(), QStringList{c.ok});
+        EXPECT_EQ(displayAlertDelayedCheckbox(u"t"_s, u"m"_s, kNull, kNull, kNull, 0, 5, kNull),
+                  (QVariantList{u"button 1"_s, 0}));
+        EXPECT_EQ(defaultCheckboxTitle(), c.checkbox);
+    });
+}
+
 // The field's final text comes back; cancelled or emptied, nil.
 TEST_F(RecordedAlerts, DialogAnswers)
 {

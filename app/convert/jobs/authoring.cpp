@@ -10,6 +10,7 @@
 #include <reel/files.h>
 #include <reel/task.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -146,11 +147,12 @@ void DiscAuthoring::start()
     if (!begin())
         return;
     if (m_job.titles.isEmpty()) {
-        finish(State::Failed, QStringLiteral("a disc needs at least one video"));
+        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "a disc needs at least one video")));
         return;
     }
     if (m_job.titles.size() > kMaxDiscTitles) {
-        finish(State::Failed, QStringLiteral("a disc holds at most %1 titles").arg(kMaxDiscTitles));
+        finish(State::Failed,
+               said("Authoring", QT_TRANSLATE_NOOP("Authoring", "a disc holds at most %1 titles")).arg(kMaxDiscTitles));
         return;
     }
     if (!toolsAreThere() || !makeScratch())
@@ -170,7 +172,7 @@ bool DiscAuthoring::toolsAreThere()
             missing << tool;
     }
     if (!missing.isEmpty()) {
-        finish(State::Failed, missingToolsMessage(missing));
+        finish(State::Failed, missingTools(missing));
         return false;
     }
     reel::logDebug(reel::LogLabel("disc"), ": dvdauthor %@, spumux %@",
@@ -185,7 +187,7 @@ bool DiscAuthoring::makeScratch()
 {
     std::shared_ptr<WorkFolder> &folder = work();
     if (!folder) {
-        QString error;
+        Said error;
         folder = WorkFolder::create(m_job.destination, &error);
         if (!folder) {
             finish(State::Failed, error);
@@ -194,17 +196,21 @@ bool DiscAuthoring::makeScratch()
     }
     m_scratch = folder->uniqueFile(QStringLiteral("disc"), QString());
     if (!QDir().mkdir(m_scratch)) {
-        finish(State::Failed, QStringLiteral("cannot make a folder in %1").arg(folder->path()));
+        finish(State::Failed,
+               said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot make a folder in %1")).arg(folder->path()));
         return false;
     }
     m_partialDisc = reel::stringByAppendingPathComponent(m_scratch, QStringLiteral("DVD"));
     m_partialImage = m_partialDisc + QStringLiteral(".iso");
     if (anySubtitles(m_job)) {
-        QString error;
+        Said error;
         if (!prepareToolFonts(&error))
-            m_remarks << QStringLiteral("the fonts configuration for the subtitles could not be made (%1); "
-                                        "spumux uses the system's")
-                             .arg(error);
+            m_remarks << said("Authoring",
+                              QT_TRANSLATE_NOOP("Authoring",
+                                                "the fonts configuration for the subtitles could not be made (%1); "
+                                                "spumux uses the system's"))
+                             .arg(error)
+                             .shown;
     }
     return true;
 }
@@ -226,7 +232,10 @@ void DiscAuthoring::planSteps()
     if (m_job.makeImage) {
         m_isoTool = isoTool();
         if (m_isoTool.isEmpty()) {
-            m_remarks << QStringLiteral("no ISO image: neither genisoimage nor xorriso is installed");
+            m_remarks << said("Authoring",
+                              QT_TRANSLATE_NOOP("Authoring",
+                                                "no ISO image: neither genisoimage nor xorriso is installed"))
+                             .shown;
         } else {
             m_steps << Step{Kind::Image, -1, totalMB};
             if (!QStandardPaths::findExecutable(QStringLiteral("xorriso")).isEmpty())
@@ -275,19 +284,25 @@ bool DiscAuthoring::announce(const QString &text)
 void DiscAuthoring::startSubtitles(const Step &step)
 {
     const DiscTitle &title = m_job.titles.at(step.title);
-    if (!announce(QStringLiteral("Rendering the subtitles of \"%1\"").arg(title.title)))
+    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Rendering the subtitles of \"%1\""))
+                      .arg(title.title)
+                      .shown))
         return;
     const QList<Cue> cues = cuesForDisc(title.cues, qint64(double(title.duration) * 1000), discFrameMs(m_job.preset)).cues;
     const QString srt = titleFile(step.title, QStringLiteral(".srt"));
     const QString xml = titleFile(step.title, QStringLiteral("-subtitles.xml"));
     if (cues.isEmpty()) {
-        m_remarks << QStringLiteral("the subtitles %1 have no cue within \"%2\"; it is on the disc without them")
-                         .arg(title.subtitlePath, title.title);
+        m_remarks << said(
+                         "Authoring",
+                         QT_TRANSLATE_NOOP(
+                             "Authoring", "the subtitles %1 have no cue within \"%2\"; it is on the disc without them"))
+                         .arg(title.subtitlePath, title.title)
+                         .shown;
         stepDone();
         return;
     }
     if (!writeUtf8(srt, writeSrt(cues)) || !writeUtf8(xml, spumuxXml(reel::lastPathComponent(srt), m_job.preset, subtitleFontFor(cues, m_job.preset, &m_remarks)))) {
-        finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
+        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot write in %1")).arg(m_scratch));
         return;
     }
     QProcess *tool = startTool(toolPath(QStringLiteral("spumux")),
@@ -314,7 +329,7 @@ void DiscAuthoring::startSubtitles(const Step &step)
 
 void DiscAuthoring::startAuthoring()
 {
-    if (!announce(QStringLiteral("Authoring the DVD")) || !prepareAuthoring())
+    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Authoring the DVD")).shown) || !prepareAuthoring())
         return;
     QProcessEnvironment environment = toolProcessEnvironment();
     // dvdauthor's default frame size and rate when a stream leaves it open.
@@ -327,11 +342,14 @@ void DiscAuthoring::startAuthoring()
 
 void DiscAuthoring::startTitleCheck(const Step &step)
 {
-    if (!announce(QStringLiteral("Reading back \"%1\"").arg(m_job.titles.at(step.title).title)))
+    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Reading back \"%1\""))
+                      .arg(m_job.titles.at(step.title).title)
+                      .shown))
         return;
     const QStringList vobs = titleVobs(step.title);
     if (vobs.isEmpty()) {
-        finish(State::Failed, QStringLiteral("dvdauthor made no video for \"%1\"").arg(m_job.titles.at(step.title).title));
+        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "dvdauthor made no video for \"%1\""))
+                                  .arg(m_job.titles.at(step.title).title));
         return;
     }
     m_decodedSeconds = 0;
@@ -343,7 +361,7 @@ void DiscAuthoring::startTitleCheck(const Step &step)
 
 void DiscAuthoring::startImage()
 {
-    if (!announce(QStringLiteral("Making the ISO image")))
+    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Making the ISO image")).shown))
         return;
     QProcess *tool = startTool(m_isoTool, isoArguments(m_isoTool, m_partialDisc, m_partialImage, volumeLabel(m_job.settings.name)));
     tool->setProcessChannelMode(QProcess::MergedChannels);
@@ -352,7 +370,7 @@ void DiscAuthoring::startImage()
 
 void DiscAuthoring::startImageCheck()
 {
-    if (!announce(QStringLiteral("Reading back the ISO image")))
+    if (!announce(said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Reading back the ISO image")).shown))
         return;
     if (!reel::testPresenceC(m_partialImage)) {
         stepDone();
@@ -374,9 +392,18 @@ QProcess *DiscAuthoring::startTool(const QString &program, const QStringList &ar
     return tool;
 }
 
-QString DiscAuthoring::notStartedText(const QString &program, const QString &) const
+QStringList DiscAuthoring::problems() const
 {
-    return QStringLiteral("%1 could not be started").arg(reel::lastPathComponent(program));
+    QStringList shown;
+    for (const Said &problem : m_problems)
+        shown << problem.shown;
+    return shown;
+}
+
+Said DiscAuthoring::notStartedText(const QString &program, const QString &) const
+{
+    return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 could not be started"))
+        .arg(reel::lastPathComponent(program));
 }
 
 void DiscAuthoring::toolLine(const QString &line)
@@ -456,23 +483,24 @@ void DiscAuthoring::setStepProgress(float fraction)
     setProgress(std::min(float((m_doneWeight + step) / m_totalWeight * 100), 99.9f));
 }
 
-QString DiscAuthoring::toolReason(int exitCode, QProcess::ExitStatus status) const
+Said DiscAuthoring::toolReason(int exitCode, QProcess::ExitStatus status) const
 {
     const QString tool = reel::lastPathComponent(process()->program());
     QString reason = failureReason(output().lastWords());
     if (!output().writeFailure().isEmpty())
         reason = output().writeFailure();
-    QString said;
+    Said told;
     if (status != QProcess::NormalExit)
-        said = QStringLiteral("%1 crashed (%2)").arg(tool, QString::fromLocal8Bit(::strsignal(exitCode)));
+        told = said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 crashed (%2)"))
+                   .arg(tool, QString::fromLocal8Bit(::strsignal(exitCode)));
     else if (exitCode != 0)
-        said = QStringLiteral("%1 failed with code %2").arg(tool).arg(exitCode);
+        told = said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 failed with code %2")).arg(tool).arg(exitCode);
     else
-        said = QStringLiteral("%1 could not write").arg(tool);
+        told = said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 could not write")).arg(tool);
     if (!reason.isEmpty())
-        said += QStringLiteral(": ") + reason;
+        told = told + untranslated(QStringLiteral(": ") + reason);
     // A full disk, which dvdauthor reports as "Error 0 -- Success".
-    return said + fullDiskHint(m_job.destination);
+    return told + fullDiskHint(m_job.destination);
 }
 
 void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
@@ -495,14 +523,17 @@ void DiscAuthoring::toolEnded(int exitCode, QProcess::ExitStatus status)
         break;
     case Kind::Image:
         if (!ok || !(reel::poidsFile(m_partialImage, QStringLiteral("O")) > 0)) {
-            m_problems << QStringLiteral("the ISO image could not be made: %1").arg(toolReason(exitCode, status));
+            m_problems << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the ISO image could not be made: %1"))
+                              .arg(toolReason(exitCode, status));
             reel::rmCocoa(m_partialImage);
         }
         break;
     case Kind::CheckImage: {
-        const QString problem = ok ? imageProblem() : toolReason(exitCode, status);
+        const Said problem = ok ? imageProblem() : toolReason(exitCode, status);
         if (!problem.isEmpty()) {
-            m_problems << QStringLiteral("the ISO image does not read back (%1); it was removed").arg(problem);
+            m_problems << said("Authoring",
+                               QT_TRANSLATE_NOOP("Authoring", "the ISO image does not read back (%1); it was removed"))
+                              .arg(problem);
             reel::rmCocoa(m_partialImage);
         }
         break;
@@ -520,8 +551,9 @@ void DiscAuthoring::subtitlesEnded(const Step &step, bool ok, int exitCode, QPro
         m_subtitled[step.title] = true;
         return;
     }
-    m_problems << QStringLiteral("the subtitles %1 could not be put on \"%2\": %3")
-                      .arg(title.subtitlePath, title.title, toolReason(exitCode, status));
+    m_problems << said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the subtitles %1 could not be put on \"%2\": %3"))
+                      .arg(title.subtitlePath, title.title)
+                      .arg(toolReason(exitCode, status));
     reel::rmCocoa(rendered);
 }
 
@@ -529,19 +561,25 @@ bool DiscAuthoring::titleReadsBack(const Step &step, int exitCode, QProcess::Exi
 {
     const DiscTitle &title = m_job.titles.at(step.title);
     const QStringList words = output().lastWords();
-    QString problem;
+    Said problem;
     if (status != QProcess::NormalExit || exitCode != 0 || !words.isEmpty())
-        problem = words.isEmpty() ? QStringLiteral("ffmpeg failed with code %1").arg(exitCode) : words.first();
+        problem = words.isEmpty()
+                      ? said("Authoring", QT_TRANSLATE_NOOP("Authoring", "ffmpeg failed with code %1")).arg(exitCode)
+                      : untranslated(words.first());
     else if (title.duration > 0 && m_decodedSeconds < double(title.duration) - kTitleToleranceSeconds)
-        problem = QStringLiteral("it plays %1 s of %2 s").arg(m_decodedSeconds, 0, 'f', 1).arg(double(title.duration), 0, 'f', 1);
+        problem = said("Authoring", QT_TRANSLATE_NOOP("Authoring", "it plays %1 s of %2 s"))
+                      .arg(QString::number(m_decodedSeconds, 'f', 1), QString::number(double(title.duration), 'f', 1));
     if (problem.isEmpty())
         return true;
-    finish(State::Failed, QStringLiteral("the disc's title \"%1\" does not read back (%2)").arg(title.title, problem)
-                              + fullDiskHint(m_job.destination));
+    finish(State::Failed,
+           said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the disc's title \"%1\" does not read back (%2)"))
+                   .arg(untranslated(title.title))
+                   .arg(problem)
+               + fullDiskHint(m_job.destination));
     return false;
 }
 
-QString DiscAuthoring::imageProblem() const
+Said DiscAuthoring::imageProblem() const
 {
     // xorriso's lsdl: "-rw-r--r--  1 0  0  12288 Dec  7 16:07 '/VIDEO_TS/VIDEO_TS.IFO'".
     static const QRegularExpression entry(QStringLiteral("^\\S+\\s+\\d+\\s+\\S+\\s+\\S+\\s+(\\d+)\\s.*'([^']+)'\\s*$"));
@@ -558,15 +596,20 @@ QString DiscAuthoring::imageProblem() const
             const QString name = QStringLiteral("/%1/%2").arg(folder, file.fileName()).toUpper();
             total += file.size();
             if (!listed.contains(name))
-                return QStringLiteral("%1 is missing from it").arg(name.mid(1));
+                return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 is missing from it")).arg(name.mid(1));
             if (listed.value(name) != file.size())
-                return QStringLiteral("%1 holds %2 of %3 bytes").arg(name.mid(1)).arg(listed.value(name)).arg(file.size());
+                return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "%1 holds %2 of %3 bytes"))
+                    .arg(name.mid(1))
+                    .arg(listed.value(name))
+                    .arg(file.size());
         }
     }
     const double imageBytes = reel::poidsFile(m_partialImage, QStringLiteral("O"));
     if (imageBytes < double(total))
-        return QStringLiteral("it holds %1 bytes for %2 of files").arg(qint64(imageBytes)).arg(total);
-    return QString();
+        return said("Authoring", QT_TRANSLATE_NOOP("Authoring", "it holds %1 bytes for %2 of files"))
+            .arg(qint64(imageBytes))
+            .arg(total);
+    return Said{};
 }
 
 void DiscAuthoring::stepDone()
@@ -586,7 +629,8 @@ bool DiscAuthoring::prepareAuthoring()
         const QString target = m_subtitled.at(i) ? titleFile(i, QStringLiteral("-subtitled.mpg"))
                                                  : QFileInfo(title.mpeg).absoluteFilePath();
         if (!reel::ln_sCocoa(target, link)) {
-            finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
+            finish(State::Failed,
+                   said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot write in %1")).arg(m_scratch));
             return false;
         }
         AuthoredTitle authored;
@@ -600,7 +644,7 @@ bool DiscAuthoring::prepareAuthoring()
     }
     const QString xml = dvdauthorXml(QStringLiteral("DVD"), titles, dvdFormat(m_job.preset));
     if (!writeUtf8(reel::stringByAppendingPathComponent(m_scratch, QStringLiteral("dvdauthor.xml")), xml)) {
-        finish(State::Failed, QStringLiteral("cannot write in %1").arg(m_scratch));
+        finish(State::Failed, said("Authoring", QT_TRANSLATE_NOOP("Authoring", "cannot write in %1")).arg(m_scratch));
         return false;
     }
     return true;
@@ -608,7 +652,7 @@ bool DiscAuthoring::prepareAuthoring()
 
 void DiscAuthoring::finishDisc()
 {
-    m_stepText = QStringLiteral("Putting the disc in place");
+    m_stepText = said("Authoring", QT_TRANSLATE_NOOP("Authoring", "Putting the disc in place")).shown;
     // Folders made private while unfinished open like the user's others.
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -622,7 +666,10 @@ void DiscAuthoring::finishDisc()
         return ::lstat(QFile::encodeName(folder + QStringLiteral(".iso")).constData(), &st) == 0;
     });
     if (!disc.ok()) {
-        finish(State::Failed, QStringLiteral("the disc could not be moved into %1: %2").arg(m_job.destination, disc.error));
+        finish(State::Failed,
+               said("Authoring", QT_TRANSLATE_NOOP("Authoring", "the disc could not be moved into %1: %2"))
+                   .arg(untranslated(m_job.destination))
+                   .arg(Said{disc.error, disc.errorInEnglish}));
         return;
     }
     m_folder = disc.path;
@@ -631,16 +678,18 @@ void DiscAuthoring::finishDisc()
         if (image.ok())
             m_image = image.path;
         else
-            m_problems << QStringLiteral("the ISO image could not be moved beside the disc: %1").arg(image.error);
+            m_problems << said("Authoring",
+                               QT_TRANSLATE_NOOP("Authoring", "the ISO image could not be moved beside the disc: %1"))
+                              .arg(Said{image.error, image.errorInEnglish});
     }
     setProgress(100);
-    finish(State::Finished, QString());
+    finish(State::Finished, Said{});
 }
 
 void DiscAuthoring::finishing(State)
 {
-    for (const QString &problem : std::as_const(m_problems))
-        reel::logAlways(reel::LogLabel("disc"), ":-( %@", problem);
+    for (const Said &problem : std::as_const(m_problems))
+        reel::logAlways(reel::LogLabel("disc"), ":-( %@", problem.english);
     removeUnfinished();
 }
 

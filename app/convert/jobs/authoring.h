@@ -62,7 +62,7 @@ public:
     // What was asked for and is missing from a finished disc: subtitles that
     // could not be rendered, an image that could not be made. A disc with
     // problems is a failed run, though the disc is kept.
-    QStringList problems() const { return m_problems; }
+    QStringList problems() const;
     // The disc folder (holding VIDEO_TS) and the ISO image once finished;
     // the image is empty when none was made.
     QString folder() const { return m_folder; }
@@ -81,7 +81,7 @@ protected:
     void toolLine(const QString &line) override;
     void toolEnded(int exitCode, QProcess::ExitStatus status) override;
     void finishing(State state) override;
-    QString notStartedText(const QString &program, const QString &why) const override;
+    Said notStartedText(const QString &program, const QString &why) const override;
 
 private:
     enum class Kind { Subtitles, Authoring, CheckTitle, Image, CheckImage };
@@ -105,8 +105,8 @@ private:
     bool progressLine(const Step &step, const QString &line);
     void subtitlesEnded(const Step &step, bool ok, int exitCode, QProcess::ExitStatus status);
     bool titleReadsBack(const Step &step, int exitCode, QProcess::ExitStatus status);
-    QString imageProblem() const;
-    QString toolReason(int exitCode, QProcess::ExitStatus status) const;
+    Said imageProblem() const;
+    Said toolReason(int exitCode, QProcess::ExitStatus status) const;
     void stepDone();
     void setStepProgress(float fraction);
     bool prepareAuthoring();
@@ -117,7 +117,7 @@ private:
 
     DiscJob m_job;
     QStringList m_remarks;
-    QStringList m_problems;
+    QList<Said> m_problems; // logged in English when the disc ends
     QString m_stepText;
     QString m_scratch;      // in the work folder: the title links, the tools' files
     QString m_partialDisc;  // <scratch>/DVD, holding VIDEO_TS

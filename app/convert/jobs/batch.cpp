@@ -89,7 +89,7 @@ void ConversionBatch::start()
     m_clock.start();
     if (!m_jobs.isEmpty()) {
         // A job that gets none makes its own, and says why it cannot.
-        QString error;
+        Said error;
         m_work = WorkFolder::create(reel::stringByDeletingLastPathComponent(m_jobs.first()->settings().output), &error);
         const QString folder = m_work ? m_work->destination() : QString();
         for (ConversionJob *job : std::as_const(m_jobs)) {

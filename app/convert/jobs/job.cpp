@@ -9,6 +9,7 @@
 #include <reel/files.h>
 #include <reel/task.h>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -93,27 +94,28 @@ void ConversionJob::start()
     m_clock.start();
     const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
     if (!reel::testPresenceCocoa(ffmpeg)) {
-        finish(State::Failed, missingToolsMessage({QStringLiteral("ffmpeg")}));
+        finish(State::Failed, missingTools({QStringLiteral("ffmpeg")}));
         return;
     }
     if (m_settings.verify && !reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
-        finish(State::Failed, missingToolsMessage({QStringLiteral("ffprobe")}));
+        finish(State::Failed, missingTools({QStringLiteral("ffprobe")}));
         return;
     }
     // The plan never names the source as the output; this guards against a
     // link or a folder that changed since, whatever the overwrite choice.
     if (isSameFile(m_settings.output, m_settings.source.path)) {
-        finish(State::Failed, QStringLiteral("%1 is the source itself and is kept").arg(m_settings.output));
+        finish(State::Failed,
+               said("Job", QT_TRANSLATE_NOOP("Job", "%1 is the source itself and is kept")).arg(m_settings.output));
         return;
     }
     if (m_settings.normalize && m_settings.tracks.hasAudio()
         && !reel::testPresenceCocoa(toolPath(QStringLiteral("normalize")))) {
-        finish(State::Failed, missingToolsMessage({QStringLiteral("normalize")}));
+        finish(State::Failed, missingTools({QStringLiteral("normalize")}));
         return;
     }
     std::shared_ptr<WorkFolder> &folder = work();
     if (!folder) {
-        QString error;
+        Said error;
         folder = WorkFolder::create(reel::stringByDeletingLastPathComponent(m_settings.output), &error);
         if (!folder) {
             finish(State::Failed, error);
@@ -224,26 +226,32 @@ void ConversionJob::reportProgress(float fraction)
     setProgress(std::min(done * 100.0f, 99.9f));
 }
 
-QString ConversionJob::toolFailure(int exitCode, QProcess::ExitStatus status) const
+Said ConversionJob::toolFailure(int exitCode, QProcess::ExitStatus status) const
 {
     const QString tool = m_stage == Stage::Normalize ? QStringLiteral("normalize")
                          : m_stage == Stage::Probe   ? QStringLiteral("ffprobe")
                                                      : QStringLiteral("ffmpeg");
     const QString folder = reel::stringByDeletingLastPathComponent(m_settings.output);
-    const ToolOutput &said = output();
+    const ToolOutput &told = output();
     if (status != QProcess::NormalExit || exitCode != 0) {
-        const QStringList words = said.lastWords();
+        const QStringList words = told.lastWords();
         const QString reason = m_stage == Stage::Encode || m_stage == Stage::Sound ? ffmpegFailureReason(words)
                                                                                     : words.value(words.size() - 1);
-        const QString why = reason.isEmpty() ? QStringLiteral("no message") : reason;
-        return (status != QProcess::NormalExit ? QStringLiteral("%1 stopped unexpectedly (%2)").arg(tool, why)
-                                               : QStringLiteral("%1 failed with code %2: %3").arg(tool).arg(exitCode).arg(why))
+        const Said why = reason.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "no message")) : untranslated(reason);
+        return (status != QProcess::NormalExit ? said("Job", QT_TRANSLATE_NOOP("Job", "%1 stopped unexpectedly (%2)"))
+                                                     .arg(untranslated(tool))
+                                                     .arg(why)
+                                               : said("Job", QT_TRANSLATE_NOOP("Job", "%1 failed with code %2: %3"))
+                                                     .arg(tool)
+                                                     .arg(exitCode)
+                                                     .arg(why))
                + fullDiskHint(folder);
     }
     // Its exit status says nothing of a write that failed on the way.
-    if (!said.writeFailure().isEmpty())
-        return QStringLiteral("%1 could not write: %2").arg(tool, said.writeFailure()) + fullDiskHint(folder);
-    return QString();
+    if (!told.writeFailure().isEmpty())
+        return said("Job", QT_TRANSLATE_NOOP("Job", "%1 could not write: %2")).arg(tool, told.writeFailure())
+               + fullDiskHint(folder);
+    return Said{};
 }
 
 void ConversionJob::toolEnded(int exitCode, QProcess::ExitStatus status)
@@ -257,7 +265,7 @@ void ConversionJob::toolEnded(int exitCode, QProcess::ExitStatus status)
     }
     if (m_stage == Stage::Probe && !checkOpens(exitCode, status))
         return;
-    const QString failure = toolFailure(exitCode, status);
+    const Said failure = toolFailure(exitCode, status);
     if (!failure.isEmpty()) {
         finish(State::Failed, failure);
         return;
@@ -271,10 +279,11 @@ bool ConversionJob::checkDecoded(int exitCode, QProcess::ExitStatus status)
     const QStringList words = output().lastWords();
     if (status == QProcess::NormalExit && exitCode == 0 && words.isEmpty())
         return true;
-    finish(State::Failed, QStringLiteral("the output does not decode (%1); it was removed, the source is "
-                                         "untouched")
-                              .arg(words.isEmpty() ? QStringLiteral("ffmpeg failed with code %1").arg(exitCode)
-                                                   : words.first()));
+    finish(State::Failed,
+           said("Job", QT_TRANSLATE_NOOP("Job", "the output does not decode (%1); it was removed, the source is "
+                                                "untouched"))
+               .arg(words.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "ffmpeg failed with code %1")).arg(exitCode)
+                                    : untranslated(words.first())));
     return false;
 }
 
@@ -283,10 +292,12 @@ bool ConversionJob::checkOpens(int exitCode, QProcess::ExitStatus status)
     if (status == QProcess::NormalExit && exitCode == 0)
         return true;
     const QStringList words = output().lastWords();
-    finish(State::Failed, QStringLiteral("the output cannot be opened as a video (%1); it was removed, the source "
-                                         "is untouched")
-                              .arg(words.isEmpty() ? QStringLiteral("ffprobe failed with code %1").arg(exitCode)
-                                                   : words.last()));
+    finish(
+        State::Failed,
+        said("Job", QT_TRANSLATE_NOOP("Job", "the output cannot be opened as a video (%1); it was removed, the source "
+                                             "is untouched"))
+            .arg(words.isEmpty() ? said("Job", QT_TRANSLATE_NOOP("Job", "ffprobe failed with code %1")).arg(exitCode)
+                                 : untranslated(words.last())));
     return false;
 }
 
@@ -309,7 +320,8 @@ void ConversionJob::nextStep()
             return;
         }
         if (!(reel::poidsFile(m_temporary, QStringLiteral("O")) > 0)) {
-            finish(State::Failed, QStringLiteral("ffmpeg wrote nothing for %1").arg(m_settings.source.path));
+            finish(State::Failed,
+                   said("Job", QT_TRANSLATE_NOOP("Job", "ffmpeg wrote nothing for %1")).arg(m_settings.source.path));
             return;
         }
         if (m_settings.verify)
@@ -318,10 +330,11 @@ void ConversionJob::nextStep()
             moveIntoPlace();
         return;
     case Stage::Probe: {
-        const QString problem = outputProblem(m_probeJson, expectationFor(m_settings));
+        const Said problem = outputProblem(m_probeJson, expectationFor(m_settings));
         if (!problem.isEmpty()) {
-            finish(State::Failed, QStringLiteral("%1; it was removed, the source is untouched").arg(problem)
-                                      + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
+            finish(State::Failed,
+                   said("Job", QT_TRANSLATE_NOOP("Job", "%1; it was removed, the source is untouched")).arg(problem)
+                       + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
             return;
         }
         startDecode();
@@ -339,10 +352,11 @@ bool ConversionJob::soundIsWhole()
     const double bytes = reel::poidsFile(m_sound, QStringLiteral("O"));
     const double seconds = bytes > 0 ? bytes / kSoundBytesPerSecond : 0;
     if (expected.audioSeconds > 0 && seconds < double(expected.audioSeconds - expected.tolerance())) {
-        finish(State::Failed, QStringLiteral("the sound could not be decoded whole (%1 s of %2 s)")
-                                      .arg(seconds, 0, 'f', 1)
-                                      .arg(double(expected.audioSeconds), 0, 'f', 1)
-                                  + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
+        finish(State::Failed,
+               said("Job", QT_TRANSLATE_NOOP("Job", "the sound could not be decoded whole (%1 s of %2 s)"))
+                       .arg(QString::number(seconds, 'f', 1))
+                       .arg(QString::number(double(expected.audioSeconds), 'f', 1))
+                   + fullDiskHint(reel::stringByDeletingLastPathComponent(m_settings.output)));
         return false;
     }
     return true;
@@ -352,14 +366,15 @@ void ConversionJob::moveIntoPlace()
 {
     // The last look before anything is replaced.
     if (m_settings.overwrite && isSameFile(m_settings.output, m_settings.source.path)) {
-        finish(State::Failed, QStringLiteral("%1 is the source itself and is kept").arg(m_settings.output));
+        finish(State::Failed,
+               said("Job", QT_TRANSLATE_NOOP("Job", "%1 is the source itself and is kept")).arg(m_settings.output));
         return;
     }
     const QString source = m_settings.source.path;
     const Placement placed = placeItem(m_temporary, m_settings.output, m_settings.overwrite,
                                        [&source](const QString &candidate) { return isSameFile(candidate, source); });
     if (!placed.ok()) {
-        finish(State::Failed, placed.error);
+        finish(State::Failed, Said{placed.error, placed.errorInEnglish});
         return;
     }
     m_settings.output = placed.path;
@@ -367,7 +382,7 @@ void ConversionJob::moveIntoPlace()
     // The output is in place under its final name: the place for a step
     // that works on it (a disc authored from it, say) before the job ends.
     setProgress(100);
-    finish(State::Finished, QString());
+    finish(State::Finished, Said{});
 }
 
 void ConversionJob::finishing(State state)

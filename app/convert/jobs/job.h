@@ -59,7 +59,7 @@ private:
     void startDecode();
     void runTool(const QString &program, const QStringList &arguments, bool readOutput = false);
     void reportProgress(float fraction);
-    QString toolFailure(int exitCode, QProcess::ExitStatus status) const;
+    Said toolFailure(int exitCode, QProcess::ExitStatus status) const;
     bool checkDecoded(int exitCode, QProcess::ExitStatus status);
     bool checkOpens(int exitCode, QProcess::ExitStatus status);
     void nextStep();

@@ -1,9 +1,12 @@
 #include "jobs/tooloutput.h"
 
+#include "model/source.h"
+
 #include <reel/files.h>
 
 #include <sys/statvfs.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace convert {
@@ -77,15 +80,15 @@ void ToolOutput::clear()
     m_writeFailure.clear();
 }
 
-QString fullDiskHint(const QString &folder)
+Said fullDiskHint(const QString &folder)
 {
     struct statvfs fs = {};
     if (folder.isEmpty() || ::statvfs(QFile::encodeName(folder).constData(), &fs) != 0)
-        return QString();
+        return Said{};
     const double freeMB = double(fs.f_bavail) * double(fs.f_frsize) / (1024.0 * 1024.0);
     if (freeMB >= kNearlyFullMB)
-        return QString();
-    return QStringLiteral("; %1 has %2 MB free").arg(folder).arg(freeMB, 0, 'f', 1);
+        return Said{};
+    return said("ToolOutput", QT_TRANSLATE_NOOP("ToolOutput", "; %1 has %2 free")).arg(folder, sizeText(freeMB));
 }
 
 } // namespace convert

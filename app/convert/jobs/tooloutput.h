@@ -8,6 +8,8 @@
 // player opens. Whoever runs a tool treats such a line as a failure.
 #pragma once
 
+#include "model/language.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -45,6 +47,6 @@ private:
 
 // "; <folder> has 0.3 MB free" when the file system of folder is (nearly)
 // full, which is what a tool's own words often leave unsaid; empty otherwise.
-QString fullDiskHint(const QString &folder);
+Said fullDiskHint(const QString &folder);
 
 } // namespace convert

@@ -56,9 +56,10 @@ QProcess *ToolProcess::prepareTool(const QString &program, const QStringList &ar
     return m_process;
 }
 
-QString ToolProcess::notStartedText(const QString &program, const QString &why) const
+Said ToolProcess::notStartedText(const QString &program, const QString &why) const
 {
-    return QStringLiteral("%1 could not be started: %2").arg(reel::lastPathComponent(program), why);
+    return said("ToolProcess", QT_TRANSLATE_NOOP("ToolProcess", "%1 could not be started: %2"))
+        .arg(reel::lastPathComponent(program), why);
 }
 
 void ToolProcess::readOutput()
@@ -83,7 +84,7 @@ void ToolProcess::ended(int exitCode, QProcess::ExitStatus status)
         return;
     m_output.flush([this](const QString &line) { deliver(line); });
     if (m_cancelling) {
-        finish(State::Cancelled, QString());
+        finish(State::Cancelled, Said{});
         return;
     }
     toolEnded(exitCode, status);
@@ -100,14 +101,14 @@ void ToolProcess::setProgress(float percent)
 void ToolProcess::cancel()
 {
     if (m_state == State::Waiting) {
-        finish(State::Cancelled, QString());
+        finish(State::Cancelled, Said{});
         return;
     }
     if (m_state != State::Running || m_cancelling)
         return;
     m_cancelling = true;
     if (!m_process || m_process->state() == QProcess::NotRunning) {
-        finish(State::Cancelled, QString());
+        finish(State::Cancelled, Said{});
         return;
     }
     // ffmpeg and the authoring tools end cleanly on SIGTERM.
@@ -119,14 +120,14 @@ void ToolProcess::cancel()
     });
 }
 
-void ToolProcess::finish(State state, const QString &error)
+void ToolProcess::finish(State state, const Said &error)
 {
     if (isDone())
         return;
     m_state = state;
-    m_error = error;
+    m_error = error.shown;
     if (!error.isEmpty())
-        reel::logAlways(reel::LogLabel(m_label), ":-( %@", error);
+        reel::logAlways(reel::LogLabel(m_label), ":-( %@", error.english);
     finishing(state);
     // The folder goes with the last job or disc that holds it.
     m_work.reset();

@@ -68,7 +68,7 @@ protected:
     // Raises the progress; it never goes back.
     void setProgress(float percent);
     // Ends the work with state, once: later calls do nothing.
-    void finish(State state, const QString &error);
+    void finish(State state, const Said &error);
     // For the destructor of work that may still run: kills the tool and waits
     // for it, without a word to the work.
     void killTool();
@@ -81,7 +81,7 @@ protected:
     // finish() is under way: what is unfinished goes.
     virtual void finishing(State state) = 0;
     // The error when program could not be started at all.
-    virtual QString notStartedText(const QString &program, const QString &why) const;
+    virtual Said notStartedText(const QString &program, const QString &why) const;
 
 private:
     void readOutput();

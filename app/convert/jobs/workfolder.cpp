@@ -1,11 +1,13 @@
 #include "jobs/workfolder.h"
 
 #include "model/placement.h"
+#include "model/source.h"
 
 #include <reel/core.h>
 #include <reel/files.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -52,15 +54,17 @@ bool renameNoReplace(const QByteArray &from, const QByteArray &to)
 
 } // namespace
 
-std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QString *error)
+std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, Said *error)
 {
     const QString folder = reel::stringByStandardizingPath(destination);
     for (int attempt = 0; attempt < 5; ++attempt) {
         QByteArray pattern = encoded(reel::stringByAppendingPathComponent(folder, QString::fromLatin1(kNewPrefix)))
                              + "XXXXXX";
         if (!::mkdtemp(pattern.data())) {
-            *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, reel::errnoText(errno));
-            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
+            const QString why = reel::errnoText(errno);
+            *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot make a work folder in %1: %2"))
+                         .arg(destination, why);
+            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", error->english);
             return nullptr;
         }
         const QByteArray made = pattern;
@@ -78,8 +82,9 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
                 ::close(lock);
             ::unlink((made + '/' + kLockName).constData());
             ::rmdir(made.constData());
-            *error = QStringLiteral("cannot lock a work folder in %1: %2").arg(destination, reel::errnoText(why));
-            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
+            *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot lock a work folder in %1: %2"))
+                         .arg(destination, reel::errnoText(why));
+            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", error->english);
             return nullptr;
         }
         const QByteArray suffix = made.mid(made.size() - 6);
@@ -92,8 +97,9 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
             ::close(lock);
             if (why == EEXIST)
                 continue;
-            *error = QStringLiteral("cannot make a work folder in %1: %2").arg(destination, reel::errnoText(why));
-            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
+            *error = said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot make a work folder in %1: %2"))
+                         .arg(destination, reel::errnoText(why));
+            reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", error->english);
             return nullptr;
         }
         std::shared_ptr<WorkFolder> work(new WorkFolder);
@@ -103,8 +109,10 @@ std::shared_ptr<WorkFolder> WorkFolder::create(const QString &destination, QStri
         reel::logDebug(reel::LogLabel("WorkFolder"), ":-) %@", work->m_path);
         return work;
     }
-    *error = QStringLiteral("cannot make a work folder in %1: every name was taken").arg(destination);
-    reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", *error);
+    *error =
+        said("WorkFolder", QT_TRANSLATE_NOOP("WorkFolder", "cannot make a work folder in %1: every name was taken"))
+            .arg(destination);
+    reel::logAlways(reel::LogLabel("WorkFolder"), ":-( %@", error->english);
     return nullptr;
 }
 
@@ -131,10 +139,10 @@ QString SweepReport::text(const QString &destination) const
 {
     if (removed == 0)
         return QString();
-    return QStringLiteral("removed what %1 left in %2 (%3)")
-        .arg(removed == 1 ? QStringLiteral("an interrupted run")
-                          : QStringLiteral("%1 interrupted runs").arg(removed),
-             destination, QStringLiteral("%1 MB").arg(removedMB, 0, 'f', 1));
+    return counted("WorkFolder",
+                   QT_TRANSLATE_N_NOOP("WorkFolder", "removed what %n interrupted run(s) left in %1 (%2)"), removed,
+                   "removed what an interrupted run left in %1 (%2)")
+        .arg(destination, sizeText(removedMB));
 }
 
 SweepReport sweepAbandonedWork(const QString &destination)

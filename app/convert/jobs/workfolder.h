@@ -10,6 +10,8 @@
 // later run removes it.
 #pragma once
 
+#include "model/language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +23,7 @@ class WorkFolder {
 public:
     // Makes a locked work folder in destination (an existing folder). Null,
     // with *error, when none can be made there.
-    static std::shared_ptr<WorkFolder> create(const QString &destination, QString *error);
+    static std::shared_ptr<WorkFolder> create(const QString &destination, Said *error);
 
     // Removes the folder with whatever is still in it, then frees the lock.
     ~WorkFolder();

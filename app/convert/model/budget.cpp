@@ -2,6 +2,8 @@
 
 #include <reel/numbers.h>
 
+#include <QCoreApplication>
+
 namespace convert {
 
 namespace {
@@ -61,13 +63,14 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
     plan.mode = budget.mode;
     if (budget.mode == Budget::Mode::Quality) {
         if (!preset.hasQualityMode()) {
-            plan.message = QStringLiteral("%1 has no quality mode (DVD players need a known bitrate): "
-                                          "give a target size or a bitrate")
-                               .arg(preset.id);
+            plan.message =
+                QCoreApplication::translate("Budget", "%1 has no quality mode (DVD players need a known bitrate): "
+                                                      "give a target size or a bitrate")
+                    .arg(preset.id);
             return plan;
         }
         if (budget.crf < kMinCrf || budget.crf > kMaxCrf) {
-            plan.message = QStringLiteral("quality %1 is outside what %2 takes: %3 (best) to %4")
+            plan.message = QCoreApplication::translate("Budget", "quality %1 is outside what %2 takes: %3 (best) to %4")
                                .arg(budget.crf)
                                .arg(preset.id)
                                .arg(kMinCrf)
@@ -81,12 +84,13 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
         return plan;
     }
     if (!(duration > 0)) {
-        plan.message = QStringLiteral("the duration of the source is unknown, so no size can be planned");
+        plan.message =
+            QCoreApplication::translate("Budget", "the duration of the source is unknown, so no size can be planned");
         return plan;
     }
     if (budget.mode == Budget::Mode::Bitrate) {
         if (budget.videoKbps < preset.minVideoKbps || budget.videoKbps > preset.maxVideoKbps) {
-            plan.message = QStringLiteral("%1 kb/s is outside what %2 takes: %3 to %4 kb/s")
+            plan.message = QCoreApplication::translate("Budget", "%1 kb/s is outside what %2 takes: %3 to %4 kb/s")
                                .arg(budget.videoKbps)
                                .arg(preset.id)
                                .arg(preset.minVideoKbps)
@@ -100,15 +104,17 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
     }
 
     if (budget.sizeMB <= 0) {
-        plan.message = QStringLiteral("the target size must be at least 1 MB");
+        plan.message = QCoreApplication::translate("Budget", "the target size must be at least 1 MB");
         return plan;
     }
     const int video = videoKbpsForSize(preset, duration, budget.sizeMB, soundTracks);
     if (video < preset.minVideoKbps) {
-        const QString left = video > 0 ? QStringLiteral("it leaves %1 kb/s for the picture").arg(video)
-                                       : QStringLiteral("the sound alone fills it");
-        plan.message = QStringLiteral("%1 MB is too small for %2 of video: %3, and %4 needs at least %5 kb/s "
-                                      "(about %6 MB)")
+        const QString left = video > 0
+                                 ? QCoreApplication::translate("Budget", "it leaves %1 kb/s for the picture").arg(video)
+                                 : QCoreApplication::translate("Budget", "the sound alone fills it");
+        plan.message = QCoreApplication::translate(
+                           "Budget", "%1 MB is too small for %2 of video: %3, and %4 needs at least %5 kb/s "
+                                     "(about %6 MB)")
                            .arg(budget.sizeMB)
                            .arg(durationWords(duration), left, preset.id)
                            .arg(preset.minVideoKbps)
@@ -122,7 +128,7 @@ BudgetPlan planBudget(const Preset &preset, const Budget &budget, float duration
         plan.capped = true;
         plan.videoKbps = preset.maxVideoKbps;
         plan.estimatedMB = estimateMB(preset, preset.maxVideoKbps, duration, soundTracks);
-        plan.message = QStringLiteral("%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5")
+        plan.message = QCoreApplication::translate("Budget", "%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5")
                            .arg(budget.sizeMB)
                            .arg(video)
                            .arg(preset.id)

@@ -7,6 +7,7 @@
 #include <reel/files.h>
 #include <reel/numbers.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QStandardPaths>
@@ -30,7 +31,7 @@ int soundTracks(const SourceInfo &source, const Preset &preset, const JobChoices
 
 QString videosText(int count)
 {
-    return count == 1 ? QStringLiteral("the video") : QStringLiteral("the %1 videos").arg(count);
+    return counted("Disc", QT_TRANSLATE_N_NOOP("Disc", "the %n video(s)"), count, "the video");
 }
 
 QString timestamp(int seconds)
@@ -63,7 +64,8 @@ int discRoomMB(bool dualLayer)
 
 QString discKindText(bool dualLayer)
 {
-    return dualLayer ? QStringLiteral("a dual-layer DVD (8.5 GB)") : QStringLiteral("a single-layer DVD (4.7 GB)");
+    return dualLayer ? QCoreApplication::translate("Disc", "a dual-layer DVD (8.5 GB)")
+                     : QCoreApplication::translate("Disc", "a single-layer DVD (4.7 GB)");
 }
 
 namespace {
@@ -91,12 +93,13 @@ bool shareBitrate(const Titles &titles, const Preset &preset, const Budget &aske
         return true;
     }
     if (asked.sizeMB > room) {
-        result.problem = QStringLiteral("%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of "
-                                        "%4 MB fits")
-                             .arg(asked.sizeMB)
-                             .arg(asked.sizeMB - room)
-                             .arg(discKindText(settings.dualLayer))
-                             .arg(room);
+        result.problem =
+            QCoreApplication::translate("Disc", "%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of "
+                                                "%4 MB fits")
+                .arg(asked.sizeMB)
+                .arg(asked.sizeMB - room)
+                .arg(discKindText(settings.dualLayer))
+                .arg(room);
         result.suggestedSizeMB = room;
         result.suggestDualLayer = !settings.dualLayer && asked.sizeMB <= discRoomMB(true);
         return false;
@@ -104,7 +107,7 @@ bool shareBitrate(const Titles &titles, const Preset &preset, const Budget &aske
     // One bitrate over the titles' whole duration shares the size.
     const BudgetPlan shared = planBudget(preset, asked, titles.duration, titles.soundTracks);
     if (!shared.ok) {
-        result.problem = QStringLiteral("%1 (%2 in all): %3")
+        result.problem = QCoreApplication::translate("Disc", "%1 (%2 in all): %3")
                              .arg(videosText(int(titles.sources.size())),
                                   reel::secondesInt2Str(int(titles.duration + 0.5f)), shared.message);
         return false;
@@ -117,17 +120,18 @@ bool shareBitrate(const Titles &titles, const Preset &preset, const Budget &aske
 void explainTooLarge(const Titles &titles, const Preset &preset, const DiscSettings &settings, DiscBudget &result)
 {
     const int room = discRoomMB(settings.dualLayer);
-    QString problem = QStringLiteral("%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos "
-                                     "(%7 MB).")
-                          .arg(videosText(int(titles.sources.size())),
-                               reel::secondesInt2Str(int(titles.duration + 0.5f)), sizeText(result.totalMB))
-                          .arg(result.sharedKbps)
-                          .arg(sizeText(result.totalMB - room), discKindText(settings.dualLayer))
-                          .arg(room);
+    QString problem =
+        QCoreApplication::translate("Disc", "%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos "
+                                            "(%7 MB).")
+            .arg(videosText(int(titles.sources.size())), reel::secondesInt2Str(int(titles.duration + 0.5f)),
+                 sizeText(result.totalMB))
+            .arg(result.sharedKbps)
+            .arg(sizeText(result.totalMB - room), discKindText(settings.dualLayer))
+            .arg(room);
     const BudgetPlan fits =
         planBudget(preset, Budget{Budget::Mode::TargetSize, room, 0, 0}, titles.duration, titles.soundTracks);
     if (fits.ok) {
-        problem += QStringLiteral(" A target size of %1 MB fits them (%2 kb/s for each picture).")
+        problem += QCoreApplication::translate("Disc", " A target size of %1 MB fits them (%2 kb/s for each picture).")
                        .arg(room)
                        .arg(fits.videoKbps);
         result.suggestedSizeMB = room;
@@ -137,13 +141,15 @@ void explainTooLarge(const Titles &titles, const Preset &preset, const DiscSetti
             planBudget(preset, Budget{Budget::Mode::TargetSize, dualRoom, 0, 0}, titles.duration, titles.soundTracks);
         result.suggestDualLayer = !settings.dualLayer && dual.ok;
         if (result.suggestDualLayer)
-            problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit; a dual-layer disc does, "
-                                      "with a target size of %3 MB.")
+            problem += QCoreApplication::translate(
+                           "Disc", " Even at %1's lowest %2 kb/s they do not fit; a dual-layer disc does, "
+                                   "with a target size of %3 MB.")
                            .arg(preset.id)
                            .arg(preset.minVideoKbps)
                            .arg(dualRoom);
         else
-            problem += QStringLiteral(" Even at %1's lowest %2 kb/s they do not fit: leave some videos out.")
+            problem += QCoreApplication::translate(
+                           "Disc", " Even at %1's lowest %2 kb/s they do not fit: leave some videos out.")
                            .arg(preset.id)
                            .arg(preset.minVideoKbps);
     }
@@ -157,7 +163,9 @@ DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset
 {
     DiscBudget result;
     if (preset.family != Family::DvdMpeg2) {
-        result.problem = QStringLiteral("a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1").arg(preset.id);
+        result.problem =
+            QCoreApplication::translate("Disc", "a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1")
+                .arg(preset.id);
         return result;
     }
     Titles titles;
@@ -166,11 +174,12 @@ DiscBudget planDiscBudget(const QList<SourceInfo> &sources, const Preset &preset
             titles.sources << source;
     }
     if (titles.sources.size() > kMaxDiscTitles) {
-        result.problem = QStringLiteral("a disc made here holds at most %1 titles, and %2 videos were given: "
-                                        "leave %3 out, or make two discs")
-                             .arg(kMaxDiscTitles)
-                             .arg(titles.sources.size())
-                             .arg(titles.sources.size() - kMaxDiscTitles);
+        result.problem =
+            QCoreApplication::translate("Disc", "a disc made here holds at most %1 titles, and %2 videos were given: "
+                                                "leave %3 out, or make two discs")
+                .arg(kMaxDiscTitles)
+                .arg(titles.sources.size())
+                .arg(titles.sources.size() - kMaxDiscTitles);
         return result;
     }
     for (const SourceInfo &source : std::as_const(titles.sources)) {

@@ -2,6 +2,7 @@
 
 #include "model/presets.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QtGlobal>
@@ -106,7 +107,7 @@ QString valueOf(const QCommandLineParser &parser, const QCommandLineOption &opti
 bool readModeAndPreset(const QCommandLineParser &parser, const OptionWords &words, Options &options)
 {
     if (parser.isSet(words.window) && parser.isSet(words.terminal)) {
-        options.error = QStringLiteral("--window and --terminal exclude each other");
+        options.error = QCoreApplication::translate("Options", "--window and --terminal exclude each other");
         return false;
     }
     if (parser.isSet(words.window))
@@ -117,8 +118,9 @@ bool readModeAndPreset(const QCommandLineParser &parser, const OptionWords &word
         options.presetId = parser.value(words.preset);
         options.presetGiven = true;
         if (!presetById(options.presetId)) {
-            options.error = QStringLiteral("unknown preset '%1' (presets: %2, and yours: --list-presets)")
-                                .arg(options.presetId, presetIds());
+            options.error =
+                QCoreApplication::translate("Options", "unknown preset '%1' (presets: %2, and yours: --list-presets)")
+                    .arg(options.presetId, presetIds());
             return false;
         }
     }
@@ -136,7 +138,7 @@ bool readPresetChanges(const QCommandLineParser &parser, const OptionWords &word
         *into = parser.value(option).trimmed().toLower();
         if (choices.contains(*into))
             return true;
-        options.error = QStringLiteral("--%1 takes %2, not '%3'")
+        options.error = QCoreApplication::translate("Options", "--%1 takes %2, not '%3'")
                             .arg(option.names().constFirst(), choices.join(QStringLiteral(", ")), parser.value(option));
         return false;
     };
@@ -148,8 +150,9 @@ bool readPresetChanges(const QCommandLineParser &parser, const OptionWords &word
     if (parser.isSet(words.audioBitrate)) {
         const auto kbps = numberIn(parser.value(words.audioBitrate), 32, 640);
         if (!kbps) {
-            options.error = QStringLiteral("--audio-bitrate takes kb/s from 32 to 640, not '%1'")
-                                .arg(parser.value(words.audioBitrate));
+            options.error =
+                QCoreApplication::translate("Options", "--audio-bitrate takes kb/s from 32 to 640, not '%1'")
+                    .arg(parser.value(words.audioBitrate));
             return false;
         }
         changes.audioKbps = *kbps;
@@ -219,7 +222,8 @@ QStringList withoutOption(const QStringList &arguments, const QString &name, QCh
 QString presetWordsProblem(const OptionWordList &words)
 {
     if (!words.isEmpty() && words.last().first == QLatin1String("preset") && !presetById(words.last().second))
-        return QStringLiteral("preset '%1' is no built-in preset (%2)").arg(words.last().second, presetIds());
+        return QCoreApplication::translate("Options", "preset '%1' is no built-in preset (%2)")
+            .arg(words.last().second, presetIds());
     return parseOptions(QStringList{QStringLiteral("reelkit-convert")} + presetArguments(words)).error;
 }
 
@@ -238,26 +242,27 @@ QStringList withSavedPreset(const QStringList &arguments, Options &options)
     QString error;
     if (!file.isNull()) {
         if (!readPresetFile(file, &preset, &error, presetWordsProblem)) {
-            options.error = QStringLiteral("preset file refused: %1").arg(error);
+            options.error = QCoreApplication::translate("Options", "preset file refused: %1").arg(error);
             return {};
         }
         if (preset.name.isEmpty())
             preset.name = QFileInfo(file).completeBaseName();
         const QString kept = isPresetName(preset.name, &error) ? writeSavedPreset(preset, &error) : QString();
         if (kept.isEmpty()) {
-            options.error = QStringLiteral("preset file %1 not imported: %2").arg(file, error);
+            options.error = QCoreApplication::translate("Options", "preset file %1 not imported: %2").arg(file, error);
             return {};
         }
-        options.presetNote = QStringLiteral("the preset '%1' from %2, kept as %3").arg(preset.name, file, kept);
+        options.presetNote =
+            QCoreApplication::translate("Options", "the preset '%1' from %2, kept as %3").arg(preset.name, file, kept);
     } else {
         const QString path = savedPresetFolder() + QLatin1Char('/') + name + QStringLiteral(".plist");
         if (!QFileInfo::exists(path))
             return arguments; // the options' reading says the name is unknown
         if (!readPresetFile(path, &preset, &error, presetWordsProblem)) {
-            options.error = QStringLiteral("your preset '%1' is refused: %2").arg(name, error);
+            options.error = QCoreApplication::translate("Options", "your preset '%1' is refused: %2").arg(name, error);
             return {};
         }
-        options.presetNote = QStringLiteral("your preset '%1' (%2)").arg(name, path);
+        options.presetNote = QCoreApplication::translate("Options", "your preset '%1' (%2)").arg(name, path);
     }
     // The line's own budget and size replace the preset's whole group.
     const QList<QList<QPair<QString, QChar>>> groups{
@@ -287,17 +292,18 @@ bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Opti
 {
     const int budgets = int(parser.isSet(words.quality)) + int(parser.isSet(words.size)) + int(parser.isSet(words.bitrate));
     if (budgets > 1) {
-        options.error = QStringLiteral("give one of --quality, --size and --bitrate");
+        options.error = QCoreApplication::translate("Options", "give one of --quality, --size and --bitrate");
         return false;
     }
     options.budgetGiven = budgets == 1;
     if (parser.isSet(words.quality)) {
         const auto crf = numberIn(parser.value(words.quality), kMinCrf, kMaxCrf);
         if (!crf) {
-            options.error = QStringLiteral("--quality takes a whole number from %1 (best) to %2, not '%3'")
-                                .arg(kMinCrf)
-                                .arg(kMaxCrf)
-                                .arg(parser.value(words.quality));
+            options.error =
+                QCoreApplication::translate("Options", "--quality takes a whole number from %1 (best) to %2, not '%3'")
+                    .arg(kMinCrf)
+                    .arg(kMaxCrf)
+                    .arg(parser.value(words.quality));
             return false;
         }
         options.budget.mode = Budget::Mode::Quality;
@@ -305,8 +311,9 @@ bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Opti
     } else if (parser.isSet(words.size)) {
         const auto mb = numberIn(parser.value(words.size), 1, 1 << 24);
         if (!mb) {
-            options.error = QStringLiteral("--size takes a whole number of megabytes above 0, not '%1'")
-                                .arg(parser.value(words.size));
+            options.error =
+                QCoreApplication::translate("Options", "--size takes a whole number of megabytes above 0, not '%1'")
+                    .arg(parser.value(words.size));
             return false;
         }
         options.budget.mode = Budget::Mode::TargetSize;
@@ -314,8 +321,9 @@ bool readBudget(const QCommandLineParser &parser, const OptionWords &words, Opti
     } else if (parser.isSet(words.bitrate)) {
         const auto kbps = numberIn(parser.value(words.bitrate), 1, 1 << 24);
         if (!kbps) {
-            options.error = QStringLiteral("--bitrate takes a whole number of kb/s above 0, not '%1'")
-                                .arg(parser.value(words.bitrate));
+            options.error =
+                QCoreApplication::translate("Options", "--bitrate takes a whole number of kb/s above 0, not '%1'")
+                    .arg(parser.value(words.bitrate));
             return false;
         }
         options.budget.mode = Budget::Mode::Bitrate;
@@ -330,9 +338,10 @@ bool readDiscValues(const QCommandLineParser &parser, const OptionWords &words, 
     if (parser.isSet(words.chapters)) {
         const auto minutes = numberIn(parser.value(words.chapters), 0, 24 * 60);
         if (!minutes) {
-            options.error = QStringLiteral("--chapters takes whole minutes from 0 (none) to %1, not '%2'")
-                                .arg(24 * 60)
-                                .arg(parser.value(words.chapters));
+            options.error =
+                QCoreApplication::translate("Options", "--chapters takes whole minutes from 0 (none) to %1, not '%2'")
+                    .arg(24 * 60)
+                    .arg(parser.value(words.chapters));
             return false;
         }
         options.chapterMinutes = *minutes;
@@ -341,14 +350,15 @@ bool readDiscValues(const QCommandLineParser &parser, const OptionWords &words, 
         options.discName = parser.value(words.discName).trimmed();
         if (options.discName.isEmpty() || options.discName.contains(QLatin1Char('/'))
             || options.discName.startsWith(QLatin1Char('.'))) {
-            options.error = QStringLiteral("--disc-name takes a name for the disc folder, not '%1'")
-                                .arg(parser.value(words.discName));
+            options.error =
+                QCoreApplication::translate("Options", "--disc-name takes a name for the disc folder, not '%1'")
+                    .arg(parser.value(words.discName));
             return false;
         }
     }
     for (const QString &file : std::as_const(options.subtitles)) {
         if (file.isEmpty()) {
-            options.error = QStringLiteral("--subtitles needs a file");
+            options.error = QCoreApplication::translate("Options", "--subtitles needs a file");
             return false;
         }
     }
@@ -365,18 +375,20 @@ bool readDisc(const QCommandLineParser &parser, const OptionWords &words, Option
     if (!options.disc) {
         for (const QCommandLineOption *discOnly : {&words.dualLayer, &words.chapters, &words.discName, &words.subtitles}) {
             if (parser.isSet(*discOnly)) {
-                options.error = QStringLiteral("--%1 goes with --disc").arg(discOnly->names().constFirst());
+                options.error =
+                    QCoreApplication::translate("Options", "--%1 goes with --disc").arg(discOnly->names().constFirst());
                 return false;
             }
         }
     }
     if (options.disc && options.presetGiven && presetById(options.presetId)->family != Family::DvdMpeg2) {
-        options.error = QStringLiteral("--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
-                            .arg(options.presetId);
+        options.error =
+            QCoreApplication::translate("Options", "--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1")
+                .arg(options.presetId);
         return false;
     }
     if (options.disc && !options.presetGiven) {
-        options.error = QStringLiteral("--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc");
+        options.error = QCoreApplication::translate("Options", "--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc");
         return false;
     }
     return readDiscValues(parser, words, options);
@@ -400,12 +412,13 @@ bool readTracks(const QCommandLineParser &parser, const OptionWords &words, Opti
 bool readPicture(const QCommandLineParser &parser, const OptionWords &words, Options &options)
 {
     if (parser.isSet(words.maxSize) && parser.isSet(words.height)) {
-        options.error = QStringLiteral("give one of --max-size and --height");
+        options.error = QCoreApplication::translate("Options", "give one of --max-size and --height");
         return false;
     }
     if ((parser.isSet(words.maxSize) || parser.isSet(words.height))
         && presetById(options.presetId)->family == Family::DvdMpeg2) {
-        options.error = QStringLiteral("--max-size and --height are for MP4 presets: a DVD's frame is fixed");
+        options.error = QCoreApplication::translate(
+            "Options", "--max-size and --height are for MP4 presets: a DVD's frame is fixed");
         return false;
     }
     return readPictureWords(valueOf(parser, words.maxSize), valueOf(parser, words.height), valueOf(parser, words.crop),
@@ -425,14 +438,13 @@ Options parseOptions(const QStringList &given)
     const OptionWords words;
     QCommandLineParser parser;
     parser.addOptions(words.all());
-    // A script that asked for JSON gets its summary even when the line is bad.
-    const qsizetype end = arguments.indexOf(QStringLiteral("--"));
-    options.json = arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json"));
+    options.json = asksForJson(arguments);
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
-        options.error = unknown.isEmpty()
-                            ? plainError(parser.errorText())
-                            : QStringLiteral("unknown option '%1'").arg(optionWord(unknown.first()));
+        options.error =
+            unknown.isEmpty()
+                ? plainError(parser.errorText())
+                : QCoreApplication::translate("Options", "unknown option '%1'").arg(optionWord(unknown.first()));
         return options;
     }
     options.files = parser.positionalArguments();
@@ -459,21 +471,29 @@ Options parseOptions(const QStringList &given)
     if (parser.isSet(words.output)) {
         options.outputDir = parser.value(words.output);
         if (options.outputDir.isEmpty())
-            options.error = QStringLiteral("--output needs a folder");
+            options.error = QCoreApplication::translate("Options", "--output needs a folder");
     }
     return options;
+}
+
+bool asksForJson(const QStringList &arguments)
+{
+    const qsizetype end = arguments.indexOf(QStringLiteral("--"));
+    return arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json"));
 }
 
 QString usageText(const QString &program)
 {
     QString presetLines;
     for (const Preset &preset : presets()) {
-        const QString usual = preset.hasQualityMode()
-                                  ? QStringLiteral("default quality %1").arg(preset.defaultCrf)
-                                  : QStringLiteral("default %1 kb/s").arg(preset.defaultVideoKbps);
+        const QString usual =
+            preset.hasQualityMode()
+                ? QCoreApplication::translate("Options", "default quality %1").arg(preset.defaultCrf)
+                : QCoreApplication::translate("Options", "default %1 kb/s").arg(preset.defaultVideoKbps);
         presetLines += QStringLiteral("  %1%2\n").arg(preset.id, -10).arg(QStringLiteral("%1 (%2)").arg(preset.label, usual));
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "Options",
                "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
                "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
                "          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]\n"

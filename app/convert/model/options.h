@@ -60,6 +60,10 @@ struct Options {
 // after a short option), "--" ending the options.
 Options parseOptions(const QStringList &arguments);
 
+// Whether the arguments ask for --json (before any "--"), even on a line
+// that is otherwise bad: a script that asked for JSON gets its summary.
+bool asksForJson(const QStringList &arguments);
+
 // The preset the options ask for, with their changes (checked when the
 // options were read).
 Preset effectivePreset(const Options &options);

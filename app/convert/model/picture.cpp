@@ -2,6 +2,7 @@
 
 #include <reel/numbers.h>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSize>
 
@@ -72,7 +73,7 @@ Prepared prepare(const SourceInfo &source, const PictureRequest &request, bool k
     prepared.width = source.width - bars.left - bars.right;
     prepared.height = source.height - bars.top - bars.bottom;
     if (prepared.width < kMinCroppedSide || prepared.height < kMinCroppedSide) {
-        prepared.problem = QStringLiteral("cropping %1:%2:%3:%4 leaves no picture of %5x%6")
+        prepared.problem = QCoreApplication::translate("Picture", "cropping %1:%2:%3:%4 leaves no picture of %5x%6")
                                .arg(bars.top)
                                .arg(bars.bottom)
                                .arg(bars.left)
@@ -152,10 +153,11 @@ PicturePlan mp4Picture(const SourceInfo &source, bool constantRate, const Pictur
     plan.width = plan.pictureWidth = size.width();
     plan.height = plan.pictureHeight = size.height();
     QStringList words = prepared.words;
-    words.prepend(QStringLiteral("%1%2").arg(plan.deinterlace ? QStringLiteral("deinterlaced to ") : QString(),
-                                             scanWords(plan.output)));
+    words.prepend(QStringLiteral("%1%2").arg(
+        plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
+        scanWords(plan.output)));
     if (steadied)
-        words << QStringLiteral("variable frame rate made a steady %1 fps")
+        words << QCoreApplication::translate("Picture", "variable frame rate made a steady %1 fps")
                      .arg(QString::number(double(ratioOf(video.baseRate)), 'f', 2));
     plan.description = QStringLiteral("%1x%2, %3").arg(plan.width).arg(plan.height).arg(words.join(QStringLiteral(", ")));
     return plan;
@@ -194,10 +196,10 @@ PicturePlan dvdPicture(const SourceInfo &source, const Preset &preset, const Pic
     if (std::fabs(shape / frame - 1.0) > kShapeTolerance) {
         if (shape > frame) {
             plan.pictureHeight = reel::nbMultipleArrondi(int(std::lround(plan.height * frame / shape)), step);
-            bars = QStringLiteral("bars above and below");
+            bars = QCoreApplication::translate("Picture", "bars above and below");
         } else {
             plan.pictureWidth = reel::nbMultipleArrondi(int(std::lround(plan.width * shape / frame)), 2);
-            bars = QStringLiteral("bars left and right");
+            bars = QCoreApplication::translate("Picture", "bars left and right");
         }
         plan.pictureWidth = qBound(16, plan.pictureWidth, plan.width);
         plan.pictureHeight = qBound(16, plan.pictureHeight, plan.height);
@@ -212,13 +214,15 @@ PicturePlan dvdPicture(const SourceInfo &source, const Preset &preset, const Pic
         plan.filters << QStringLiteral("pad=%1:%2:%3:%4:black").arg(plan.width).arg(plan.height).arg(x).arg(y);
     }
     plan.filters << QStringLiteral("setdar=%1").arg(QString(plan.aspect).replace(QLatin1Char(':'), QLatin1Char('/')));
-    plan.description = QStringLiteral("%1x%2 (%3)%4, %5%6%7")
-                           .arg(plan.width)
-                           .arg(plan.height)
-                           .arg(plan.aspect, bars.isEmpty() ? QString() : QStringLiteral(", ") + bars,
-                                plan.deinterlace ? QStringLiteral("deinterlaced to ") : QString(),
-                                scanWords(plan.output),
-                                prepared.words.isEmpty() ? QString() : QStringLiteral(", ") + prepared.words.join(QStringLiteral(", ")));
+    plan.description =
+        QStringLiteral("%1x%2 (%3)%4, %5%6%7")
+            .arg(plan.width)
+            .arg(plan.height)
+            .arg(plan.aspect, bars.isEmpty() ? QString() : QStringLiteral(", ") + bars,
+                 plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
+                 scanWords(plan.output),
+                 prepared.words.isEmpty() ? QString()
+                                          : QStringLiteral(", ") + prepared.words.join(QStringLiteral(", ")));
     return plan;
 }
 
@@ -249,7 +253,9 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
     if (!maxSize.isEmpty()) {
         const QRegularExpressionMatch match = size.match(maxSize.trimmed().toLower());
         if (!match.hasMatch() || match.captured(1).toInt() < kMinCroppedSide || match.captured(2).toInt() < kMinCroppedSide) {
-            *error = QStringLiteral("--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not '%1'").arg(maxSize);
+            *error = QCoreApplication::translate("Picture",
+                                                 "--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not '%1'")
+                         .arg(maxSize);
             return false;
         }
         request->maxWidth = match.captured(1).toInt();
@@ -257,7 +263,8 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
     }
     if (!height.isEmpty()) {
         if (!lines.match(height.trimmed()).hasMatch() || height.trimmed().toInt() < kMinCroppedSide) {
-            *error = QStringLiteral("--height takes a height in pixels, such as 720, not '%1'").arg(height);
+            *error = QCoreApplication::translate("Picture", "--height takes a height in pixels, such as 720, not '%1'")
+                         .arg(height);
             return false;
         }
         request->maxWidth = 0;
@@ -273,7 +280,9 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
             request->given = Bars{match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt(),
                                   match.captured(4).toInt()};
         } else {
-            *error = QStringLiteral("--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not '%1'").arg(crop);
+            *error = QCoreApplication::translate("Picture",
+                                                 "--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not '%1'")
+                         .arg(crop);
             return false;
         }
     }

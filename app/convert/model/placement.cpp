@@ -1,5 +1,7 @@
 #include "model/placement.h"
 
+#include "model/language.h"
+
 #include <reel/core.h>
 
 #include <QFile>
@@ -66,23 +68,31 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
     const QByteArray source = QFile::encodeName(from);
     struct stat st = {};
     if (::lstat(source.constData(), &st) != 0) {
-        placement.error = QStringLiteral("%1 is gone: %2").arg(from, reel::errnoText(errno));
-        reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
+        const QString gone = reel::errnoText(errno);
+        const Said why = said("Placement", QT_TRANSLATE_NOOP("Placement", "%1 is gone: %2")).arg(from, gone);
+        placement.error = why.shown;
+        placement.errorInEnglish = why.english;
+        reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", why.english);
         return placement;
     }
     const bool folder = S_ISDIR(st.st_mode);
     if (overwrite) {
         struct stat there = {};
         const QByteArray target = QFile::encodeName(wanted);
+        Said why;
         if (::lstat(target.constData(), &there) == 0 && S_ISDIR(there.st_mode)) {
-            placement.error = QStringLiteral("%1 is a folder and is kept").arg(wanted);
+            why = said("Placement", QT_TRANSLATE_NOOP("Placement", "%1 is a folder and is kept")).arg(wanted);
         } else if (::rename(source.constData(), target.constData()) != 0) {
-            placement.error = QStringLiteral("cannot move the output to %1: %2").arg(wanted, reel::errnoText(errno));
+            const QString refused = reel::errnoText(errno);
+            why = said("Placement", QT_TRANSLATE_NOOP("Placement", "cannot move the output to %1: %2"))
+                      .arg(wanted, refused);
         } else {
             placement.path = wanted;
             return placement;
         }
-        reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
+        placement.error = why.shown;
+        placement.errorInEnglish = why.english;
+        reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", why.english);
         return placement;
     }
     for (int number = 1; number <= kMostNumbers; ++number) {
@@ -93,8 +103,11 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
         if (error == EEXIST || error == ENOTEMPTY)
             continue;
         if (error != 0) {
-            placement.error = QStringLiteral("cannot move the output to %1: %2").arg(candidate, reel::errnoText(error));
-            reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
+            const Said why = said("Placement", QT_TRANSLATE_NOOP("Placement", "cannot move the output to %1: %2"))
+                                 .arg(candidate, reel::errnoText(error));
+            placement.error = why.shown;
+            placement.errorInEnglish = why.english;
+            reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", why.english);
             return placement;
         }
         placement.path = candidate;
@@ -104,8 +117,10 @@ Placement placeItem(const QString &from, const QString &wanted, bool overwrite,
                             candidate);
         return placement;
     }
-    placement.error = QStringLiteral("no free name beside %1").arg(wanted);
-    reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", placement.error);
+    const Said why = said("Placement", QT_TRANSLATE_NOOP("Placement", "no free name beside %1")).arg(wanted);
+    placement.error = why.shown;
+    placement.errorInEnglish = why.english;
+    reel::logAlways(reel::LogLabel("placeItem"), ":-( %@", why.english);
     return placement;
 }
 

@@ -16,6 +16,7 @@ namespace convert {
 struct Placement {
     QString path;  // where the item now is; empty when it was not moved
     QString error; // why not; empty when it was
+    QString errorInEnglish;  // the same as the log keeps it
     bool renumbered = false; // something was at the name asked for: kept, and the item numbered beside it
 
     bool ok() const { return !path.isEmpty(); }

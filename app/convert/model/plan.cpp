@@ -5,6 +5,7 @@
 #include <reel/core.h>
 #include <reel/files.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -112,7 +113,8 @@ bool planJob(const SourceInfo &source, const Preset &preset, const Budget &budge
     if (preset.family == Family::DvdMpeg2 && picture.crop != PictureRequest::Crop::None
         && !job->tracks.subtitles.isEmpty()) {
         job->tracks.subtitles.clear();
-        remarks << QStringLiteral("its DVD subpictures are left out: they would not sit on a cropped picture");
+        remarks << QCoreApplication::translate(
+            "Plan", "its DVD subpictures are left out: they would not sit on a cropped picture");
         *problem = QStringLiteral("%1: %2").arg(source.title, remarks.join(QStringLiteral("; ")));
     }
     if (!job->picture.problem.isEmpty()) {
@@ -128,7 +130,7 @@ Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budg
 {
     Plan plan;
     if (!reel::isDirectory(destination) && !(destinationMayBeMissing && !reel::testPresenceCocoa(destination))) {
-        plan.problems << QStringLiteral("the destination %1 is not a folder").arg(destination);
+        plan.problems << QCoreApplication::translate("Plan", "the destination %1 is not a folder").arg(destination);
         return plan;
     }
     // No output may be any source of the batch, not only its own.
@@ -159,7 +161,7 @@ Plan planJobs(const QList<SourceInfo> &sources, const Preset &preset, const Budg
     }
     plan.freeMB = freeMB ? *freeMB : reel::espaceDiskDispo(destination);
     if (!plan.fitsOnDisk()) {
-        plan.problems << QStringLiteral("the outputs need about %1 and %2 has %3 free")
+        plan.problems << QCoreApplication::translate("Plan", "the outputs need about %1 and %2 has %3 free")
                              .arg(sizeText(plan.requiredMB), destination, sizeText(plan.freeMB));
     }
     return plan;

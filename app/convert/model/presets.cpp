@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace convert {
 
 namespace {
@@ -25,7 +27,7 @@ QList<Preset> presets()
 {
     Preset mp4;
     mp4.id = QStringLiteral("mp4");
-    mp4.label = QStringLiteral("MP4, H.264 and AAC, the source's picture size");
+    mp4.label = QCoreApplication::translate("Presets", "MP4, H.264 and AAC, the source's picture size");
     mp4.extension = QStringLiteral("mp4");
     mp4.family = Family::Mp4;
     mp4.videoEncoder = QStringLiteral("libx264");
@@ -38,7 +40,7 @@ QList<Preset> presets()
 
     Preset hevc = mp4;
     hevc.id = QStringLiteral("mp4-hevc");
-    hevc.label = QStringLiteral("MP4, HEVC (H.265) and AAC, the source's picture size");
+    hevc.label = QCoreApplication::translate("Presets", "MP4, HEVC (H.265) and AAC, the source's picture size");
     hevc.videoEncoder = QStringLiteral("libx265");
     hevc.minVideoKbps = 75;
     hevc.defaultVideoKbps = 1000;
@@ -73,7 +75,8 @@ QList<Preset> presets()
 
     Preset mkv = mp4;
     mkv.id = QStringLiteral("mkv");
-    mkv.label = QStringLiteral("MKV, H.264, the sound and every subtitle track as the source has them");
+    mkv.label =
+        QCoreApplication::translate("Presets", "MKV, H.264, the sound and every subtitle track as the source has them");
     mkv.container = QStringLiteral("mkv");
     mkv.extension = QStringLiteral("mkv");
     mkv.audioCodec = QStringLiteral("copy");
@@ -82,7 +85,8 @@ QList<Preset> presets()
     // keeps a phone's file small and streams on a modest connection.
     Preset phone = mp4;
     phone.id = QStringLiteral("phone-720p");
-    phone.label = QStringLiteral("Phones and the web: MP4 at most 1280x720, H.264 High 4.0, AAC 160 kb/s");
+    phone.label = QCoreApplication::translate("Presets",
+                                              "Phones and the web: MP4 at most 1280x720, H.264 High 4.0, AAC 160 kb/s");
     phone.profile = QStringLiteral("high");
     phone.level = QStringLiteral("4.0");
     phone.audioKbps = 160;
@@ -91,7 +95,7 @@ QList<Preset> presets()
 
     Preset tv = mp4;
     tv.id = QStringLiteral("tv-1080p");
-    tv.label = QStringLiteral("TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s");
+    tv.label = QCoreApplication::translate("Presets", "TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s");
     tv.profile = QStringLiteral("high");
     tv.level = QStringLiteral("4.1");
     tv.boxWidth = 1920;
@@ -102,7 +106,8 @@ QList<Preset> presets()
     // encoder's better compression, and the sound and subtitles untouched.
     Preset archive = hevc;
     archive.id = QStringLiteral("archive");
-    archive.label = QStringLiteral("Archive: MKV, HEVC at quality 20 (slow), the sound and subtitles as they are");
+    archive.label = QCoreApplication::translate(
+        "Presets", "Archive: MKV, HEVC at quality 20 (slow), the sound and subtitles as they are");
     archive.container = QStringLiteral("mkv");
     archive.extension = QStringLiteral("mkv");
     archive.audioCodec = QStringLiteral("copy");
@@ -132,8 +137,9 @@ std::optional<Preset> changedPreset(Preset preset, const PresetChanges &changes,
 {
     const bool dvd = preset.family == Family::DvdMpeg2;
     if (dvd && (!changes.container.isEmpty() || !changes.speed.isEmpty() || !changes.audioCodec.isEmpty())) {
-        *error = QStringLiteral("a DVD's container, encoder and sound are fixed: --container, --speed and "
-                                "--audio-codec are for the other presets");
+        *error = QCoreApplication::translate("Presets",
+                                             "a DVD's container, encoder and sound are fixed: --container, --speed and "
+                                             "--audio-codec are for the other presets");
         return std::nullopt;
     }
     if (!changes.container.isEmpty()) {
@@ -147,7 +153,7 @@ std::optional<Preset> changedPreset(Preset preset, const PresetChanges &changes,
     if (changes.audioKbps > 0)
         preset.audioKbps = changes.audioKbps;
     if (preset.audioCodec == QLatin1String("opus") && !preset.isMatroska()) {
-        *error = QStringLiteral("Opus sound goes in MKV: give --container mkv or -p mkv");
+        *error = QCoreApplication::translate("Presets", "Opus sound goes in MKV: give --container mkv or -p mkv");
         return std::nullopt;
     }
     return preset;
@@ -167,12 +173,12 @@ bool holdsSound(const Preset &preset, const QString &codec)
 QString presetSummary(const Preset &preset)
 {
     QStringList settings;
-    settings << (preset.hasQualityMode() ? QStringLiteral("quality %1").arg(preset.defaultCrf)
+    settings << (preset.hasQualityMode() ? QCoreApplication::translate("Presets", "quality %1").arg(preset.defaultCrf)
                                          : QStringLiteral("%1 kb/s").arg(preset.defaultVideoKbps));
     if (!preset.speed.isEmpty())
-        settings << QStringLiteral("speed %1").arg(preset.speed);
+        settings << QCoreApplication::translate("Presets", "speed %1").arg(preset.speed);
     settings << (preset.audioCodec == QLatin1String("copy")
-                     ? QStringLiteral("sound copied")
+                     ? QCoreApplication::translate("Presets", "sound copied")
                      : QStringLiteral("%1 %2 kb/s").arg(preset.audioCodec).arg(preset.audioKbps));
     return QStringLiteral("%1%2 (%3)").arg(preset.id, -12).arg(preset.label, settings.join(QStringLiteral(", ")));
 }

@@ -2,6 +2,8 @@
 
 #include "model/tools.h"
 
+#include <QCoreApplication>
+
 namespace convert {
 
 namespace {
@@ -49,7 +51,8 @@ bool fitsTheDestination(const RunRequest &request, RunPlan &run)
     const double needed = run.plan.requiredMB * kDiscRoomFactor;
     if (request.disc && run.plan.freeMB >= 0 && needed > run.plan.freeMB)
         return refuse(run, RunPlan::Refusal::NoRoomForDisc,
-                      QStringLiteral("the videos, the disc folder and its image need about %1 and %2 has %3 free")
+                      QCoreApplication::translate(
+                          "RunPlan", "the videos, the disc folder and its image need about %1 and %2 has %3 free")
                           .arg(sizeText(needed), request.destination, sizeText(run.plan.freeMB)));
     return true;
 }

@@ -5,6 +5,7 @@
 #include <reel/core.h>
 #include <reel/plist.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -72,12 +73,14 @@ bool isPresetName(const QString &name, QString *error)
 {
     static const QRegularExpression allowed(QStringLiteral("^[\\p{L}\\p{N}_-][\\p{L}\\p{N} _-]{0,63}$"));
     if (!allowed.match(name).hasMatch() || name.endsWith(QLatin1Char(' '))) {
-        *error = QStringLiteral("'%1' cannot name a preset: use up to 64 letters, digits, spaces, '-' and '_'")
+        *error = QCoreApplication::translate(
+                     "SavedPresets", "'%1' cannot name a preset: use up to 64 letters, digits, spaces, '-' and '_'")
                      .arg(name);
         return false;
     }
     if (presetById(name)) {
-        *error = QStringLiteral("'%1' is a built-in preset; choose another name").arg(name);
+        *error =
+            QCoreApplication::translate("SavedPresets", "'%1' is a built-in preset; choose another name").arg(name);
         return false;
     }
     return true;
@@ -93,13 +96,15 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
     }
     const QByteArray text = file.read(kMaxPresetBytes + 1);
     if (text.size() > kMaxPresetBytes) {
-        *error = QStringLiteral("%1: larger than a preset can be (%2 KB)").arg(path).arg(kMaxPresetBytes / 1024);
+        *error = QCoreApplication::translate("SavedPresets", "%1: larger than a preset can be (%2 KB)")
+                     .arg(path)
+                     .arg(kMaxPresetBytes / 1024);
         return false;
     }
     // An XML property list only: a preset is meant to be read and mended by
     // hand, and the XML reader says at which line it stopped.
     if (!text.trimmed().startsWith("<")) {
-        *error = QStringLiteral("%1, line 1: not an XML property list").arg(path);
+        *error = QCoreApplication::translate("SavedPresets", "%1, line 1: not an XML property list").arg(path);
         return false;
     }
     QString why;
@@ -111,7 +116,7 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
         return false;
     }
     if (root->typeId() != QMetaType::QVariantMap) {
-        *error = QStringLiteral("%1, line 1: the root is not a dictionary").arg(path);
+        *error = QCoreApplication::translate("SavedPresets", "%1, line 1: the root is not a dictionary").arg(path);
         return false;
     }
     const QVariantMap map = root->toMap();
@@ -123,12 +128,13 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
     };
     for (auto it = map.cbegin(); it != map.cend(); ++it) {
         if (it.key() != QLatin1String("name") && it.key() != QLatin1String("format") && !presetKeys().contains(it.key()))
-            return refuse(it.key(), QStringLiteral("unknown key '%1' (a preset keeps %2)")
+            return refuse(it.key(), QCoreApplication::translate("SavedPresets", "unknown key '%1' (a preset keeps %2)")
                                         .arg(it.key(), presetKeys().join(QStringLiteral(", "))));
     }
     if (map.value(QStringLiteral("format"), kFormat).toInt() > kFormat)
         return refuse(QStringLiteral("format"),
-                      QStringLiteral("made by a later version (format %1)").arg(map.value(QStringLiteral("format")).toInt()));
+                      QCoreApplication::translate("SavedPresets", "made by a later version (format %1)")
+                          .arg(map.value(QStringLiteral("format")).toInt()));
     // In the command line's order, so that each key is judged with those
     // before it, and a refusal names the key that brought it.
     for (const QString &key : presetKeys()) {
@@ -137,14 +143,15 @@ bool readPresetFile(const QString &path, SavedPreset *preset, QString *error,
         bool ok = false;
         const QString word = wordOf(map.value(key), &ok);
         if (!ok)
-            return refuse(key, QStringLiteral("%1 takes a word or a number").arg(key));
+            return refuse(key, QCoreApplication::translate("SavedPresets", "%1 takes a word or a number").arg(key));
         read.words << qMakePair(key, word);
         const QString judged = check(read.words);
         if (!judged.isEmpty())
             return refuse(key, judged);
     }
     if (read.words.isEmpty() || read.words.first().first != QLatin1String("preset"))
-        return refuse(QString(), QStringLiteral("no 'preset' key names the built-in preset it starts from"));
+        return refuse(QString(), QCoreApplication::translate(
+                                     "SavedPresets", "no 'preset' key names the built-in preset it starts from"));
     *preset = read;
     return true;
 }
@@ -159,7 +166,7 @@ QString writeSavedPreset(const SavedPreset &preset, QString *error)
         return QString();
     const QString folder = savedPresetFolder();
     if (!QDir().mkpath(folder)) {
-        *error = QStringLiteral("cannot make the folder %1").arg(folder);
+        *error = QCoreApplication::translate("SavedPresets", "cannot make the folder %1").arg(folder);
         return QString();
     }
     const QString path = folder + QLatin1Char('/') + preset.name + QStringLiteral(".plist");

@@ -5,10 +5,12 @@
 #include <reel/media.h>
 #include <reel/numbers.h>
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -182,7 +184,9 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (!document.isObject()) {
-        info.error = QStringLiteral("%1 cannot be read: ffprobe said nothing that could be understood").arg(info.path);
+        info.refuse(said("Source", QT_TRANSLATE_NOOP(
+                                       "Source", "%1 cannot be read: ffprobe said nothing that could be understood"))
+                        .arg(info.path));
         return;
     }
     const QJsonObject root = document.object();
@@ -202,7 +206,8 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
             info.hasAudio = true;
     }
     if (info.videoStream < 0) {
-        info.error = QStringLiteral("%1 holds no video that ffmpeg can read").arg(info.path);
+        info.refuse(
+            said("Source", QT_TRANSLATE_NOOP("Source", "%1 holds no video that ffmpeg can read")).arg(info.path));
         return;
     }
     const StreamInfo &video = info.streams.at(info.videoStream);
@@ -225,11 +230,12 @@ void readProbeJson(const QByteArray &json, SourceInfo &info)
     const bool oneFrame = video.frames == 1 || (video.fps > 0 && info.duration > 0 && info.duration * video.fps < 1.5f);
     if (isPictureFormat(formatName) || (oneFrame && !info.hasAudio)) {
         info.stillPicture = true;
-        info.error = QStringLiteral("%1 is a still picture, not a video").arg(info.path);
+        info.refuse(said("Source", QT_TRANSLATE_NOOP("Source", "%1 is a still picture, not a video")).arg(info.path));
         return;
     }
     if (!(info.duration > 0))
-        info.error = QStringLiteral("%1 has no duration that ffmpeg can read").arg(info.path);
+        info.refuse(
+            said("Source", QT_TRANSLATE_NOOP("Source", "%1 has no duration that ffmpeg can read")).arg(info.path));
 }
 
 FieldOrder idetVerdict(const QString &log)
@@ -266,17 +272,22 @@ FieldOrder idetVerdict(const QString &log)
 
 QString fieldOrderText(FieldOrder order)
 {
+    return fieldOrderSaid(order).shown;
+}
+
+Said fieldOrderSaid(FieldOrder order)
+{
     switch (order) {
     case FieldOrder::Progressive:
-        return QStringLiteral("progressive");
+        return said("Source", QT_TRANSLATE_NOOP("Source", "progressive"));
     case FieldOrder::TopFirst:
-        return QStringLiteral("interlaced, top field first");
+        return said("Source", QT_TRANSLATE_NOOP("Source", "interlaced, top field first"));
     case FieldOrder::BottomFirst:
-        return QStringLiteral("interlaced, bottom field first");
+        return said("Source", QT_TRANSLATE_NOOP("Source", "interlaced, bottom field first"));
     case FieldOrder::Unknown:
         break;
     }
-    return QStringLiteral("scan unknown");
+    return said("Source", QT_TRANSLATE_NOOP("Source", "scan unknown"));
 }
 
 QString durationText(float seconds)
@@ -289,9 +300,11 @@ QString sizeText(double mebibytes)
 {
     if (mebibytes < 0)
         return QStringLiteral("?");
+    // In the reader's number forms (1,5 Go in French); C forms in English.
+    const QLocale locale;
     if (mebibytes >= 1024)
-        return QStringLiteral("%1 GB").arg(mebibytes / 1024, 0, 'f', 1);
-    return QStringLiteral("%1 MB").arg(mebibytes, 0, 'f', 1);
+        return QCoreApplication::translate("Source", "%1 GB").arg(locale.toString(mebibytes / 1024, 'f', 1));
+    return QCoreApplication::translate("Source", "%1 MB").arg(locale.toString(mebibytes, 'f', 1));
 }
 
 } // namespace convert

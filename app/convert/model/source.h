@@ -2,6 +2,8 @@
 // and the interlace test's log read into it (probing/probe.h runs them).
 #pragma once
 
+#include "model/language.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -76,6 +78,13 @@ struct SourceInfo {
     bool hasAudio = false;
     bool stillPicture = false; // a picture, refused as such
     QString error;         // why the source cannot be converted; empty when it can
+    QString errorInEnglish; // the same as the log keeps it
+
+    void refuse(const Said &why)
+    {
+        error = why.shown;
+        errorInEnglish = why.english;
+    }
 
     bool usable() const { return error.isEmpty(); }
     const StreamInfo *video() const { return videoStream >= 0 ? &streams.at(videoStream) : nullptr; }
@@ -113,6 +122,7 @@ float probeStreamDuration(const QJsonObject &stream);
 
 // "progressive", "interlaced, top field first"...
 QString fieldOrderText(FieldOrder order);
+Said fieldOrderSaid(FieldOrder order);
 
 // The duration as the window and the terminal show it: 0h01'02" (0:01:02.40).
 QString durationText(float seconds);

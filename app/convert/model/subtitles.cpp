@@ -1,9 +1,12 @@
 #include "model/subtitles.h"
 
+#include "model/language.h"
+
 #include <reel/core.h>
 #include <reel/files.h>
 #include <reel/text.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -45,29 +48,40 @@ SubtitleTrack readSubtitles(const QString &path)
     const QString name = reel::lastPathComponent(path);
     struct stat st = {};
     if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
-        track.error = QStringLiteral("the subtitles %1 cannot be read (no such file)").arg(path);
-        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read (no such file)"))
+                .arg(path);
+        track.error = why.shown;
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
     }
     // Never read a folder, a pipe or a device.
     if (!S_ISREG(st.st_mode)) {
-        track.error = QStringLiteral("the subtitles %1 cannot be read (not a regular file)").arg(path);
-        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read (not a regular file)"))
+                .arg(path);
+        track.error = why.shown;
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
     }
     if (st.st_size > kMaxSubtitleBytes) {
-        track.error = QStringLiteral("the subtitles %1 are too large (%2 MB) to be subtitles")
-                          .arg(path)
-                          .arg(double(st.st_size) / (1024 * 1024), 0, 'f', 1);
-        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 are too large (%2 MB) to be subtitles"))
+                .arg(path)
+                .arg(QString::number(double(st.st_size) / (1024 * 1024), 'f', 1));
+        track.error = why.shown;
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
     }
     const reel::DecodedText decoded = reel::readFileDetectingEncoding(path);
     if (decoded.text.isNull()) {
-        track.error = QStringLiteral("the subtitles %1 cannot be read: %2")
-                          .arg(path, decoded.error.isEmpty() ? QStringLiteral("their encoding is not known")
-                                                             : decoded.error);
-        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
+        const Said why = said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 cannot be read: %2"))
+                             .arg(Said{path, path})
+                             .arg(decoded.error.isEmpty()
+                                      ? said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "their encoding is not known"))
+                                      : Said{decoded.error, decoded.error});
+        track.error = why.shown;
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
     }
     track.encodingName = encodingName(decoded.encoding);
@@ -75,8 +89,11 @@ SubtitleTrack readSubtitles(const QString &path)
     track.cues = read.cues;
     track.skipped = read.skipped;
     if (track.cues.isEmpty()) {
-        track.error = QStringLiteral("the subtitles %1 hold no cue that can be read").arg(path);
-        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", track.error);
+        const Said why =
+            said("Subtitles", QT_TRANSLATE_NOOP("Subtitles", "the subtitles %1 hold no cue that can be read"))
+                .arg(path);
+        track.error = why.shown;
+        reel::logAlways(reel::LogLabel("subtitles"), ":-( %@", why.english);
         return track;
     }
     reel::logDebug(reel::LogLabel("subtitles"), ":-) %@: %d cues, %@, %d left out", name, int(track.cues.size()),
@@ -96,13 +113,15 @@ QHash<QString, SubtitleTrack> subtitlesFor(const QStringList &videos, const QStr
         if (track.usable())
             found.insert(videos.at(i), track);
         else if (problems)
-            *problems << QStringLiteral("%1; the disc is made without them").arg(track.error);
+            *problems << QCoreApplication::translate("Subtitles", "%1; the disc is made without them").arg(track.error);
     }
     for (qsizetype i = videos.size(); i < given.size() && problems; ++i)
-        *problems << QStringLiteral("the subtitles %1 have no video of their own (%2 video%3) and are left out")
-                         .arg(given.at(i))
-                         .arg(videos.size())
-                         .arg(videos.size() == 1 ? QString() : QStringLiteral("s"));
+        *problems << counted("Subtitles",
+                             QT_TRANSLATE_N_NOOP("Subtitles",
+                                                 "the subtitles %1 have no video of their own (%n video(s)) "
+                                                 "and are left out"),
+                             int(videos.size()))
+                         .arg(given.at(i));
     return found;
 }
 

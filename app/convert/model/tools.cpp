@@ -3,6 +3,8 @@
 #include <reel/core.h>
 #include <reel/files.h>
 
+#include <QCoreApplication>
+
 namespace convert {
 
 QString toolPath(const QString &name)
@@ -23,11 +25,17 @@ QStringList missingTools()
 
 QString missingToolsMessage(const QStringList &missing)
 {
+    return missingTools(missing).shown;
+}
+
+Said missingTools(const QStringList &missing)
+{
     if (missing.isEmpty())
-        return QString(QStringLiteral(""));
-    return QStringLiteral("missing tool%1: %2 (looked for in %3; install ffmpeg and build again)")
-        .arg(missing.size() > 1 ? QStringLiteral("s") : QString(), missing.join(QStringLiteral(", ")),
-             reel::stringByDeletingLastPathComponent(toolPath(missing.first())));
+        return Said{QStringLiteral(""), QStringLiteral("")};
+    return said("Tools",
+                QT_TRANSLATE_N_NOOP("Tools", "missing tool(s): %1 (looked for in %2; install ffmpeg and build again)"),
+                int(missing.size()))
+        .arg(missing.join(QStringLiteral(", ")), reel::stringByDeletingLastPathComponent(toolPath(missing.first())));
 }
 
 } // namespace convert

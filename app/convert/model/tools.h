@@ -1,6 +1,8 @@
 // The media tools the converter runs, found in the bundle's tools folder.
 #pragma once
 
+#include "model/language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,5 +17,6 @@ QStringList missingTools();
 // A sentence naming the missing tools and where they were looked for; ""
 // when none is missing.
 QString missingToolsMessage(const QStringList &missing);
+Said missingTools(const QStringList &missing);
 
 } // namespace convert

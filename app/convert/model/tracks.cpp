@@ -1,5 +1,6 @@
 #include "model/tracks.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -80,14 +81,19 @@ QList<const StreamInfo *> listedTracks(const QList<const StreamInfo *> &tracks, 
 }
 
 // "no sound track #7: its sound tracks are #1, #2".
-QString noSuchTrack(const QStringList &missing, const QList<const StreamInfo *> &tracks, const QString &kind)
+QString noSuchTrack(const QStringList &missing, const QList<const StreamInfo *> &tracks, bool sound)
 {
     QStringList numbers;
     for (const StreamInfo *stream : tracks)
         numbers << QStringLiteral("#%1").arg(stream->index);
-    const QString have = numbers.isEmpty() ? QStringLiteral("it has none")
-                                           : QStringLiteral("its %1 tracks are %2").arg(kind, numbers.join(QStringLiteral(", ")));
-    return QStringLiteral("no %1 track #%2: %3").arg(kind, missing.join(QStringLiteral(", #")), have);
+    const QString listed = numbers.join(QStringLiteral(", "));
+    const QString have = numbers.isEmpty() ? QCoreApplication::translate("Tracks", "it has none")
+                         : sound ? QCoreApplication::translate("Tracks", "its sound tracks are %1").arg(listed)
+                                 : QCoreApplication::translate("Tracks", "its subtitle tracks are %1").arg(listed);
+    const QString wanted = missing.join(QStringLiteral(", #"));
+    return (sound ? QCoreApplication::translate("Tracks", "no sound track #%1: %2")
+                  : QCoreApplication::translate("Tracks", "no subtitle track #%1: %2"))
+        .arg(wanted, have);
 }
 
 // The sound tracks kept, with the reason each other one is dropped.
@@ -105,23 +111,25 @@ void chooseAudio(const SourceInfo &source, const Preset &preset, const TrackRequ
     case TrackRequest::Pick::Default:
         if (marked)
             chosen << marked;
-        *dropReason = QStringLiteral("one sound track is kept");
+        *dropReason = QCoreApplication::translate("Tracks", "one sound track is kept");
         break;
     case TrackRequest::Pick::All:
         chosen = sounds;
         break;
     case TrackRequest::Pick::None:
-        *dropReason = QStringLiteral("no sound asked for");
+        *dropReason = QCoreApplication::translate("Tracks", "no sound asked for");
         break;
     case TrackRequest::Pick::Listed: {
         QStringList missing, absent;
         chosen = listedTracks(sounds, request.audioListed, &missing, &absent);
-        *dropReason = QStringLiteral("not asked for");
+        *dropReason = QCoreApplication::translate("Tracks", "not asked for");
         if (!missing.isEmpty())
-            choice.problem = noSuchTrack(missing, sounds, QStringLiteral("sound"));
+            choice.problem = noSuchTrack(missing, sounds, true);
         if (!absent.isEmpty() && !sounds.isEmpty()) {
-            choice.remarks << QStringLiteral("no sound in %1").arg(absent.join(QStringLiteral(", ")))
-                                  + (chosen.isEmpty() ? QStringLiteral(": the default track is kept") : QString());
+            choice.remarks
+                << QCoreApplication::translate("Tracks", "no sound in %1").arg(absent.join(QStringLiteral(", ")))
+                       + (chosen.isEmpty() ? QCoreApplication::translate("Tracks", ": the default track is kept")
+                                           : QString());
         }
         if (chosen.isEmpty() && marked)
             chosen << marked;
@@ -153,9 +161,10 @@ QList<const StreamInfo *> chosenSubtitles(const SourceInfo &source, const TrackR
     QStringList missing, absent;
     const QList<const StreamInfo *> chosen = listedTracks(all, request.subtitlesListed, &missing, &absent);
     if (!missing.isEmpty() && choice.problem.isEmpty())
-        choice.problem = noSuchTrack(missing, all, QStringLiteral("subtitle"));
+        choice.problem = noSuchTrack(missing, all, false);
     if (!absent.isEmpty() && !all.isEmpty())
-        choice.remarks << QStringLiteral("no subtitles in %1").arg(absent.join(QStringLiteral(", ")));
+        choice.remarks
+            << QCoreApplication::translate("Tracks", "no subtitles in %1").arg(absent.join(QStringLiteral(", ")));
     return chosen;
 }
 
@@ -172,19 +181,21 @@ void chooseBurn(const SourceInfo &source, const TrackRequest &request, TrackChoi
         if (isNumber ? stream->index != number : !sameLanguage(stream->language, request.burn))
             continue;
         if (!isTextSubtitle(stream->codec) && !isPictureSubtitle(stream->codec)) {
-            choice.remarks << describe(*stream) + QStringLiteral(" cannot be drawn into the picture");
+            choice.remarks << describe(*stream)
+                                  + QCoreApplication::translate("Tracks", " cannot be drawn into the picture");
             return;
         }
         choice.burn = stream->index;
         choice.burnOrdinal = ordinal;
         choice.burnPicture = isPictureSubtitle(stream->codec);
-        choice.kept << describe(*stream) + QStringLiteral(" drawn into the picture");
+        choice.kept << describe(*stream) + QCoreApplication::translate("Tracks", " drawn into the picture");
         return;
     }
     if (isNumber && choice.problem.isEmpty())
-        choice.problem = noSuchTrack({request.burn}, all, QStringLiteral("subtitle"));
+        choice.problem = noSuchTrack({request.burn}, all, false);
     else if (!isNumber)
-        choice.remarks << QStringLiteral("no subtitles in %1 to draw into the picture").arg(request.burn);
+        choice.remarks
+            << QCoreApplication::translate("Tracks", "no subtitles in %1 to draw into the picture").arg(request.burn);
 }
 
 // Why a subtitle track asked for cannot go into the output; empty when it can.
@@ -197,18 +208,20 @@ QString subtitleRefusal(const StreamInfo &stream, const SourceInfo &source, cons
             const StreamInfo *picture = source.video();
             if (picture && picture->width == preset.width && picture->height == preset.height)
                 return QString();
-            return QStringLiteral("DVD subpictures drawn for another frame than %1x%2 (--burn-subtitle draws them "
-                                  "into the picture)")
+            return QCoreApplication::translate(
+                       "Tracks", "DVD subpictures drawn for another frame than %1x%2 (--burn-subtitle draws them "
+                                 "into the picture)")
                 .arg(preset.width)
                 .arg(preset.height);
         }
         if (isPictureSubtitle(stream.codec))
-            return QStringLiteral("only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into "
-                                  "the picture)");
-        return QStringLiteral("DVD subtitles are made when the disc is authored");
+            return QCoreApplication::translate(
+                "Tracks", "only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into "
+                          "the picture)");
+        return QCoreApplication::translate("Tracks", "DVD subtitles are made when the disc is authored");
     }
     if (!isTextSubtitle(stream.codec) && !preset.isMatroska())
-        return QStringLiteral("picture subtitles cannot become MP4 text subtitles");
+        return QCoreApplication::translate("Tracks", "picture subtitles cannot become MP4 text subtitles");
     return QString();
 }
 
@@ -248,9 +261,11 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
                 continue;
             choice.subtitles << stream->index;
             choice.kept << describe(*stream)
-                               + (preset.family == Family::DvdMpeg2 ? QStringLiteral(" as DVD subpictures")
-                                  : preset.isMatroska()            ? QString()
-                                                                   : QStringLiteral(" as MP4 text subtitles"));
+                               + (preset.family == Family::DvdMpeg2
+                                      ? QCoreApplication::translate("Tracks", " as DVD subpictures")
+                                  : preset.isMatroska()
+                                      ? QString()
+                                      : QCoreApplication::translate("Tracks", " as MP4 text subtitles"));
         }
     }
 
@@ -263,24 +278,27 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
                 continue;
             if (isType(stream, "video") && &stream != picture) {
                 choice.dropped << describe(stream)
-                                      + (stream.attachedPicture ? QStringLiteral(": a cover picture")
-                                                                : QStringLiteral(": one picture is converted"));
+                                      + (stream.attachedPicture
+                                             ? QCoreApplication::translate("Tracks", ": a cover picture")
+                                             : QCoreApplication::translate("Tracks", ": one picture is converted"));
             } else if (isType(stream, "audio") && !choice.audio.contains(stream.index)) {
                 choice.dropped << describe(stream) + QStringLiteral(": ")
-                                      + (overDvd.contains(stream.index) ? QStringLiteral("a DVD holds %1 sound tracks").arg(kMaxDvdAudioTracks)
-                                                 : audioDropped);
+                                      + (overDvd.contains(stream.index)
+                                             ? QCoreApplication::translate("Tracks", "a DVD holds %1 sound tracks")
+                                                   .arg(kMaxDvdAudioTracks)
+                                             : audioDropped);
             } else if (isType(stream, "subtitle") && !choice.subtitles.contains(stream.index)
                        && stream.index != choice.burn) {
                 QString refusal = subtitleRefusal(stream, source, preset);
                 if (refusal.isEmpty())
-                    refusal = QStringLiteral("a DVD holds %1 subpicture streams").arg(kMaxDvdSubpictures);
+                    refusal = QCoreApplication::translate("Tracks", "a DVD holds %1 subpicture streams")
+                                  .arg(kMaxDvdSubpictures);
                 const bool wanted = asked.contains(&stream);
                 choice.dropped << describe(stream) + QStringLiteral(": ")
-                                      + (wanted || request.subtitles == TrackRequest::Pick::Default
-                                             ? refusal
-                                             : request.subtitles == TrackRequest::Pick::None
-                                                   ? QStringLiteral("no subtitles asked for")
-                                                   : QStringLiteral("not asked for"));
+                                      + (wanted || request.subtitles == TrackRequest::Pick::Default ? refusal
+                                         : request.subtitles == TrackRequest::Pick::None
+                                             ? QCoreApplication::translate("Tracks", "no subtitles asked for")
+                                             : QCoreApplication::translate("Tracks", "not asked for"));
             }
         }
     }
@@ -291,11 +309,10 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
             ++data;
     }
     if (data > 0)
-        choice.dropped << QStringLiteral("%1 data track%2").arg(data).arg(data > 1 ? QStringLiteral("s") : QString());
+        choice.dropped << counted("Tracks", QT_TRANSLATE_N_NOOP("Tracks", "%n data track(s)"), data);
     if (attachments > 0)
-        choice.dropped << QStringLiteral("%1 attachment%2 (fonts, pictures)")
-                              .arg(attachments)
-                              .arg(attachments > 1 ? QStringLiteral("s") : QString());
+        choice.dropped << counted("Tracks", QT_TRANSLATE_N_NOOP("Tracks", "%n attachment(s) (fonts, pictures)"),
+                                  attachments);
     return choice;
 }
 
@@ -314,8 +331,9 @@ bool readBurnWord(const QString &value, QString *burn, QString *error)
     TrackRequest::Pick pick = TrackRequest::Pick::Default;
     QStringList listed;
     if (!readTrackWords(value, true, &pick, &listed, error) || pick != TrackRequest::Pick::Listed || listed.size() != 1) {
-        *error = QStringLiteral("--burn-subtitle takes one track number as the plan shows it (3 for #3) or one "
-                                "language (eng, fr...), not '%1'")
+        *error = QCoreApplication::translate(
+                     "Tracks", "--burn-subtitle takes one track number as the plan shows it (3 for #3) or one "
+                               "language (eng, fr...), not '%1'")
                      .arg(value);
         return false;
     }
@@ -343,10 +361,10 @@ bool readTrackWords(const QString &value, bool subtitles, TrackRequest::Pick *pi
         const bool known = number.match(item).hasMatch()
                            || (code.match(item).hasMatch() && QLocale::codeToLanguage(item) != QLocale::AnyLanguage);
         if (!known) {
-            *error = QStringLiteral("%1 takes %2, track numbers as the plan shows them (2 for #2) or languages "
-                                    "(eng, fr...), separated by commas; '%3' is neither")
-                         .arg(option,
-                              subtitles ? QStringLiteral("none, all") : QStringLiteral("default, all, none"),
+            *error = QCoreApplication::translate(
+                         "Tracks", "%1 takes %2, track numbers as the plan shows them (2 for #2) or languages "
+                                   "(eng, fr...), separated by commas; '%3' is neither")
+                         .arg(option, subtitles ? QStringLiteral("none, all") : QStringLiteral("default, all, none"),
                               item.isEmpty() ? value : item);
             return false;
         }
@@ -360,7 +378,7 @@ QString trackSummary(const TrackChoice &choice)
 {
     QString text = QStringLiteral("kept ") + choice.kept.join(QStringLiteral(", "));
     if (!choice.hasAudio())
-        text += QStringLiteral(" (no sound)");
+        text += QCoreApplication::translate("Tracks", " (no sound)");
     if (!choice.dropped.isEmpty())
         text += QStringLiteral("; dropped ") + choice.dropped.join(QStringLiteral(", "));
     return text;

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace convert {
 
 namespace {
@@ -19,7 +21,7 @@ bool readTime(const QString &text, const char *option, double *seconds, QString 
 {
     const std::optional<double> value = reel::userDurationSeconds(text);
     if (!value) {
-        *error = QStringLiteral("--%1 takes a time such as 90, 1:30, 0:01:30.5 or 1m30s, not '%2'")
+        *error = QCoreApplication::translate("Trim", "--%1 takes a time such as 90, 1:30, 0:01:30.5 or 1m30s, not '%2'")
                      .arg(QLatin1String(option), text);
         return false;
     }
@@ -33,7 +35,7 @@ bool readTrimWords(const QString &start, const QString &stop, const QString &dur
                    QString *error)
 {
     if (!stop.isNull() && !duration.isNull()) {
-        *error = QStringLiteral("give one of --stop and --duration");
+        *error = QCoreApplication::translate("Trim", "give one of --stop and --duration");
         return false;
     }
     TrimRequest read;
@@ -43,7 +45,7 @@ bool readTrimWords(const QString &start, const QString &stop, const QString &dur
         if (!readTime(duration, "duration", &read.length, error))
             return false;
         if (!(read.length > 0)) {
-            *error = QStringLiteral("--duration must be longer than nothing");
+            *error = QCoreApplication::translate("Trim", "--duration must be longer than nothing");
             return false;
         }
     }
@@ -52,7 +54,8 @@ bool readTrimWords(const QString &start, const QString &stop, const QString &dur
         if (!readTime(stop, "stop", &end, error))
             return false;
         if (!(end > read.start)) {
-            *error = QStringLiteral("--stop %1 is not after the start (%2)").arg(stop, clock(read.start));
+            *error = QCoreApplication::translate("Trim", "--stop %1 is not after the start (%2)")
+                         .arg(stop, clock(read.start));
             return false;
         }
         read.length = end - read.start;
@@ -66,7 +69,7 @@ bool trimSource(SourceInfo *source, const TrimRequest &trim, QString *problem)
     if (!trim.active())
         return true;
     if (source->duration > 0 && trim.start >= double(source->duration)) {
-        *problem = QStringLiteral("it starts at %1, after its end (%2)")
+        *problem = QCoreApplication::translate("Trim", "it starts at %1, after its end (%2)")
                        .arg(clock(trim.start), clock(double(source->duration)));
         return false;
     }
@@ -100,7 +103,7 @@ QString trimDescription(const TrimRequest &trim)
 {
     if (trim.length > 0)
         return QStringLiteral("from %1 for %2").arg(clock(trim.start), clock(trim.length));
-    return QStringLiteral("from %1 to the end").arg(clock(trim.start));
+    return QCoreApplication::translate("Trim", "from %1 to the end").arg(clock(trim.start));
 }
 
 } // namespace convert

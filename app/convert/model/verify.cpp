@@ -1,5 +1,6 @@
 #include "model/verify.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -56,12 +57,12 @@ QStringList probeArguments(const QString &file)
             QStringLiteral("-i"), file};
 }
 
-QString outputProblem(const QByteArray &probeJson, const Expectation &expected)
+Said outputProblem(const QByteArray &probeJson, const Expectation &expected)
 {
     const QJsonDocument document = QJsonDocument::fromJson(probeJson);
     const QJsonObject format = document.object().value(QLatin1String("format")).toObject();
     if (!document.isObject() || format.isEmpty())
-        return QStringLiteral("the output cannot be opened as a video");
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output cannot be opened as a video"));
     const double whole = probeNumber(format.value(QLatin1String("duration")));
     double videoSeconds = -1;
     double audioSeconds = -1;
@@ -82,19 +83,25 @@ QString outputProblem(const QByteArray &probeJson, const Expectation &expected)
             ++subtitles;
     }
     if (expected.video && videos == 0)
-        return QStringLiteral("the output holds no picture");
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds no picture"));
     if (expected.audio > 0 && audios == 0)
-        return QStringLiteral("the output holds no sound");
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds no sound"));
     if (audios < expected.audio)
-        return QStringLiteral("the output holds %1 of the %2 sound tracks").arg(audios).arg(expected.audio);
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds %1 of the %2 sound tracks"))
+            .arg(audios)
+            .arg(expected.audio);
     if (subtitles < expected.subtitles)
-        return QStringLiteral("the output holds %1 of the %2 subtitle tracks").arg(subtitles).arg(expected.subtitles);
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the output holds %1 of the %2 subtitle tracks"))
+            .arg(subtitles)
+            .arg(expected.subtitles);
     const double room = expected.tolerance();
     if (expected.video && expected.videoSeconds > 0 && std::fabs(videoSeconds - expected.videoSeconds) > room)
-        return QStringLiteral("the picture lasts %1 s of %2 s").arg(seconds(videoSeconds), seconds(expected.videoSeconds));
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the picture lasts %1 s of %2 s"))
+            .arg(seconds(videoSeconds), seconds(expected.videoSeconds));
     if (expected.audio > 0 && expected.audioSeconds > 0 && std::fabs(audioSeconds - expected.audioSeconds) > room)
-        return QStringLiteral("the sound lasts %1 s of %2 s").arg(seconds(audioSeconds), seconds(expected.audioSeconds));
-    return QString();
+        return said("Verify", QT_TRANSLATE_NOOP("Verify", "the sound lasts %1 s of %2 s"))
+            .arg(seconds(audioSeconds), seconds(expected.audioSeconds));
+    return Said{};
 }
 
 QStringList decodeArguments(const QString &input)

@@ -5,6 +5,7 @@
 // success leave files that fail one of them.
 #pragma once
 
+#include "model/language.h"
 #include "model/plan.h"
 
 #include <QByteArray>
@@ -35,7 +36,7 @@ QStringList probeArguments(const QString &file);
 // Why the output that ffprobe described (its JSON from probeArguments) is
 // not what was expected: "the output holds no sound", "the picture lasts
 // 0.1 s of 10.0 s"...; empty when it is.
-QString outputProblem(const QByteArray &probeJson, const Expectation &expected);
+Said outputProblem(const QByteArray &probeJson, const Expectation &expected);
 
 // ffmpeg's words that decode the picture and the sound of file (or of the
 // "concat:" list of a disc's title) from start to end into nothing, with its

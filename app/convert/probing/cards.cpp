@@ -1,11 +1,13 @@
 #include "probing/cards.h"
 
+#include "model/language.h"
 #include "model/placement.h"
 
 #include <reel/core.h>
 #include <reel/files.h>
 #include <reel/media.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
@@ -160,19 +162,19 @@ QString sourceTitle(const QString &path, QString *note)
         return reel::nameCleanedFromSrcpathstr(path, QStringList());
     const QString playlist = reel::stringByAppendingPathComponent(
         reel::stringByDeletingLastPathComponent(reel::stringByDeletingLastPathComponent(path)), QStringLiteral("PLAYLIST"));
-    QString why;
+    Said why;
     if (reel::isDirectory(playlist)) {
         const QString name = clipNamesOfCard(playlist).value(clipName(path));
         if (!name.isEmpty())
             return name;
-        why = QStringLiteral("the time-stamp tool did not name this clip");
+        why = said("Cards", QT_TRANSLATE_NOOP("Cards", "the time-stamp tool did not name this clip"));
     } else {
-        why = QStringLiteral("the card has no playlist");
+        why = said("Cards", QT_TRANSLATE_NOOP("Cards", "the card has no playlist"));
     }
     const QString title = modificationTimeTitle(path);
-    reel::logDebug(reel::LogLabel("sourceTitle"), ": %@ named by its modification time: %@", path, why);
+    reel::logDebug(reel::LogLabel("sourceTitle"), ": %@ named by its modification time: %@", path, why.english);
     if (note)
-        *note = QStringLiteral("named by the file's modification time: %1").arg(why);
+        *note = said("Cards", QT_TRANSLATE_NOOP("Cards", "named by the file's modification time: %1")).arg(why).shown;
     return title;
 }
 

@@ -2,6 +2,8 @@
 
 #include "probing/cards.h"
 
+#include "model/language.h"
+
 #include <reel/core.h>
 #include <reel/files.h>
 #include <reel/media.h>
@@ -57,8 +59,10 @@ QStringList videosOf(const QString &folder, QString *problem)
     QString error;
     QStringList found = cardClips(stream, &error);
     if (!error.isEmpty()) {
-        *problem = QStringLiteral("cannot read the card's clips in %1: %2").arg(stream, error);
-        reel::logAlways(reel::LogLabel("discoverSources"), ":-( %@", *problem);
+        const Said why = said("Discovery", QT_TRANSLATE_NOOP("Discovery", "cannot read the card's clips in %1: %2"))
+                             .arg(stream, error);
+        *problem = why.shown;
+        reel::logAlways(reel::LogLabel("discoverSources"), ":-( %@", why.english);
     }
     reel::logDebug(reel::LogLabel("discoverSources"), ": camera card %@, %d clips", folder, int(found.size()));
     for (const QString &other : videosIn(folder)) {

@@ -8,6 +8,7 @@
 #include <reel/media.h>
 #include <reel/numbers.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -50,12 +51,12 @@ RunResult analysePicture(const SourceInfo &info, double start, int frames, const
 
 // ffmpeg's interlace test on a stretch of the picture a quarter of the way in
 // (openings are often black, which tells nothing).
-FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, QString *error)
+FieldOrder testFieldOrder(const SourceInfo &info, const RunLimits &limits, Said *error)
 {
     const double start = info.duration >= 4 ? std::min(double(info.duration) / 4, 300.0) : 0;
     const RunResult run = analysePicture(info, start, kIdetFrames, QStringLiteral("idet"), limits);
     if (run.outcome == RunResult::Outcome::Cancelled)
-        *error = unfinishedRunText(QStringLiteral("the interlace test"), run, limits);
+        *error = unfinishedRun(said("Probe", QT_TRANSLATE_NOOP("Probe", "the interlace test")), run, limits);
     return idetVerdict(QString::fromUtf8(run.err));
 }
 
@@ -89,22 +90,26 @@ bool isReadableFile(const QString &path, SourceInfo &info, struct stat &st)
 {
     if (info.path.isEmpty() || ::stat(QFile::encodeName(info.path).constData(), &st) != 0
         || !reel::testPresenceCocoa(info.path)) {
-        info.error = QStringLiteral("cannot read %1").arg(path);
+        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "cannot read %1")).arg(path));
         return false;
     }
     if (S_ISDIR(st.st_mode)) {
-        info.error = QStringLiteral("%1 is a folder, not a video").arg(path);
+        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 is a folder, not a video")).arg(path));
         return false;
     }
     // A pipe or a device would keep ffprobe waiting for data that may never
     // come, and cannot be read twice (two passes).
     if (!S_ISREG(st.st_mode)) {
-        const QString kind = S_ISFIFO(st.st_mode)                          ? QStringLiteral("a named pipe")
-                             : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode) ? QStringLiteral("a device")
-                             : S_ISSOCK(st.st_mode)                        ? QStringLiteral("a socket")
-                                                                           : QStringLiteral("a special file");
-        info.error = QStringLiteral("%1 is %2, not a regular file; only files can be converted").arg(path, kind);
-        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        const Said kind = S_ISFIFO(st.st_mode) ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a named pipe"))
+                          : S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)
+                              ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a device"))
+                          : S_ISSOCK(st.st_mode) ? said("Probe", QT_TRANSLATE_NOOP("Probe", "a socket"))
+                                                 : said("Probe", QT_TRANSLATE_NOOP("Probe", "a special file"));
+        info.refuse(
+            said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 is %2, not a regular file; only files can be converted"))
+                .arg(Said{path, path})
+                .arg(kind));
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.errorInEnglish);
         return false;
     }
     return true;
@@ -142,12 +147,12 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         info.title = sourceTitle(info.path, &info.titleNote);
     // A card's clip never written, a download never begun: no tool needed.
     if (st.st_size == 0) {
-        info.error = QStringLiteral("%1 cannot be read: the file is empty").arg(path);
-        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 cannot be read: the file is empty")).arg(path));
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.errorInEnglish);
         return info;
     }
     if (!reel::testPresenceCocoa(toolPath(QStringLiteral("ffprobe")))) {
-        info.error = missingToolsMessage({QStringLiteral("ffprobe")});
+        info.refuse(missingTools({QStringLiteral("ffprobe")}));
         return info;
     }
 
@@ -156,8 +161,11 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
                             QStringLiteral("-i"), info.path};
     const RunResult run = runBounded(toolPath(QStringLiteral("ffprobe")), words, limits);
     if (run.outcome != RunResult::Outcome::Finished) {
-        info.error = QStringLiteral("%1 on %2").arg(unfinishedRunText(QStringLiteral("ffprobe"), run, limits), path);
-        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        const QString ffprobe = QStringLiteral("ffprobe");
+        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 on %2"))
+                        .arg(unfinishedRun(Said{ffprobe, ffprobe}, run, limits))
+                        .arg(path));
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.errorInEnglish);
         return info;
     }
     readProbeJson(run.out, info);
@@ -165,16 +173,16 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         info.duration = countedDuration(info, limits);
         if (info.duration > 0 && !info.hasAudio && info.duration * info.video()->fps < 1.5f) {
             info.stillPicture = true;
-            info.error = QStringLiteral("%1 is a still picture, not a video").arg(info.path);
+            info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 is a still picture, not a video")).arg(info.path));
         } else if (info.duration > 0) {
-            info.error.clear();
+            info.refuse(Said{});
         }
     }
-    const QString said = lastLine(run.err);
-    if (!info.usable() && run.exitCode != 0 && !said.isEmpty())
-        info.error = QStringLiteral("%1 cannot be read: %2").arg(path, said);
+    const QString told = lastLine(run.err);
+    if (!info.usable() && run.exitCode != 0 && !told.isEmpty())
+        info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 cannot be read: %2")).arg(path, told));
     if (!info.usable()) {
-        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.error);
+        reel::logAlways(reel::LogLabel("probeSource"), ":-( %@", info.errorInEnglish);
         return info;
     }
     const StreamInfo &video = *info.video();
@@ -185,14 +193,14 @@ SourceInfo probeSource(const QString &path, const RunLimits &limits)
         info.fieldOrder = FieldOrder::BottomFirst;
     }
     if (info.fieldOrder == FieldOrder::Unknown) {
-        QString error;
+        Said error;
         info.fieldOrder = testFieldOrder(info, limits, &error);
         info.fieldOrderTested = true;
-        if (!error.isEmpty())
-            info.error = QStringLiteral("%1 on %2").arg(error, path);
+        if (!error.shown.isEmpty())
+            info.refuse(said("Probe", QT_TRANSLATE_NOOP("Probe", "%1 on %2")).arg(error).arg(path));
     }
     reel::logDebug(reel::LogLabel("probeSource"), ":-) %@: %d x %d, %@, %@ s", info.path, info.width, info.height,
-                   fieldOrderText(info.fieldOrder), QString::number(info.duration));
+                   fieldOrderSaid(info.fieldOrder).english, QString::number(info.duration));
     return info;
 }
 

@@ -5,6 +5,7 @@
 #include <reel/core.h>
 #include <reel/files.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cstdio>
@@ -15,7 +16,7 @@ bool makeSampleClip(const QString &path, const SampleClip &settings, QString *er
 {
     if (path.isEmpty()) {
         if (error)
-            *error = QStringLiteral("no private temporary folder to make the sample in");
+            *error = QCoreApplication::translate("Sample", "no private temporary folder to make the sample in");
         return false;
     }
     const QString seconds = QString::number(settings.seconds, 'f', 3);
@@ -42,7 +43,7 @@ bool makeSampleClip(const QString &path, const SampleClip &settings, QString *er
                                                    QStringLiteral(".reelkit_sample-"), QStringLiteral(".mkv"), &why);
     if (partial.isNull()) {
         if (error)
-            *error = QStringLiteral("ffmpeg could not make the sample %1: %2").arg(path, why);
+            *error = QCoreApplication::translate("Sample", "ffmpeg could not make the sample %1: %2").arg(path, why);
         return false;
     }
     words << partial;
@@ -54,7 +55,7 @@ bool makeSampleClip(const QString &path, const SampleClip &settings, QString *er
     if (error) {
         const QString unfinished = unfinishedRunText(QStringLiteral("ffmpeg"), run, limits);
         const QString said = unfinished.isEmpty() ? QString::fromUtf8(run.err).trimmed() : unfinished;
-        *error = QStringLiteral("ffmpeg could not make the sample %1%2")
+        *error = QCoreApplication::translate("Sample", "ffmpeg could not make the sample %1%2")
                      .arg(path, said.isEmpty() ? QString() : QStringLiteral(": ") + said);
     }
     return false;

@@ -8,6 +8,7 @@
 #include <reel/files.h>
 #include <reel/task.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -35,11 +36,11 @@ QString xmlText(const QString &text)
     return text.toHtmlEscaped();
 }
 
-bool linkToBundle(QString *error)
+bool linkToBundle(Said *error)
 {
     const QString folder = reel::getTMPFOLDER();
     if (folder.isEmpty()) {
-        *error = QStringLiteral("there is no private temporary folder");
+        *error = said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "there is no private temporary folder"));
         return false;
     }
     const QString link = reel::stringByAppendingPathComponent(folder, QStringLiteral("app.app"));
@@ -52,12 +53,12 @@ bool linkToBundle(QString *error)
             return true;
         // A link left by another copy of the program: ours now.
         if (!reel::rmCocoa(link)) {
-            *error = QStringLiteral("cannot replace the link %1").arg(link);
+            *error = said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "cannot replace the link %1")).arg(link);
             return false;
         }
     }
     if (!reel::ln_sCocoa(bundle, link)) {
-        *error = QStringLiteral("cannot make the link %1").arg(link);
+        *error = said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "cannot make the link %1")).arg(link);
         return false;
     }
     return true;
@@ -70,24 +71,24 @@ bool writeText(const QString &path, const QString &text)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
-QString languageName(const QString &language)
+Said languageName(const QString &language)
 {
     if (language == QLatin1String("ja"))
-        return QStringLiteral("Japanese");
+        return said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "Japanese"));
     if (language == QLatin1String("ko"))
-        return QStringLiteral("Korean");
+        return said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "Korean"));
     if (language == QLatin1String("th"))
-        return QStringLiteral("Thai");
+        return said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "Thai"));
     if (language == QLatin1String("hi"))
-        return QStringLiteral("Hindi");
-    return QStringLiteral("Chinese");
+        return said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "Hindi"));
+    return said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "Chinese"));
 }
 
 // "spumux crashed", "fc-match exited with 1", "spumux gave no answer within 20 s".
 QString failureText(const QString &tool, const RunResult &run, const RunLimits &limits)
 {
     if (run.outcome != RunResult::Outcome::Finished)
-        return unfinishedRunText(tool, run, limits);
+        return unfinishedRun(untranslated(tool), run, limits).english;
     return run.exitCode < 0 ? QStringLiteral("%1 crashed").arg(tool)
                             : QStringLiteral("%1 exited with %2").arg(tool).arg(run.exitCode);
 }
@@ -177,17 +178,17 @@ QString toolFontsConfiguration()
         .arg(kMarker, xmlText(reel::toolFontconfigPath()), xmlText(cache));
 }
 
-bool prepareToolFonts(QString *error)
+bool prepareToolFonts(Said *error)
 {
     if (!linkToBundle(error)) {
-        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", error->english);
         return false;
     }
     const QString path = reel::toolFontconfigFile();
     const QString configuration = toolFontsConfiguration();
     if (configuration.isNull()) {
-        *error = QStringLiteral("there is no private temporary folder");
-        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
+        *error = said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "there is no private temporary folder"));
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", error->english);
         return false;
     }
     const QByteArray wanted = configuration.toUtf8();
@@ -196,8 +197,8 @@ bool prepareToolFonts(QString *error)
     const bool present = ::lstat(QFile::encodeName(path).constData(), &st) == 0;
     if (present && !S_ISREG(st.st_mode)) {
         // Never read through a link, a pipe or a device.
-        *error = QStringLiteral("%1 is no regular file").arg(path);
-        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
+        *error = said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "%1 is no regular file")).arg(path);
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", error->english);
         return false;
     }
     if (present && existing.open(QIODevice::ReadOnly)) {
@@ -213,8 +214,8 @@ bool prepareToolFonts(QString *error)
     QDir().mkpath(reel::stringByDeletingLastPathComponent(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(wanted) != wanted.size() || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", *error);
+        *error = said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "cannot write %1: %2")).arg(path, file.errorString());
+        reel::logAlways(reel::LogLabel("prepareToolFonts"), ":-( %@", error->english);
         return false;
     }
     return true;
@@ -235,12 +236,14 @@ QString subtitleFontFor(const QList<Cue> &cues, const Preset &preset, QStringLis
             return file;
         }
     }
-    const QString remark = QStringLiteral("the %1 subtitles are drawn in DejaVu Sans, which shows their letters as "
-                                          "boxes: no %1 font is installed that spumux can draw with")
-                               .arg(languageName(language));
-    reel::logAlways(reel::LogLabel("subtitleFontFor"), ":-/ %@", remark);
-    if (remarks && !remarks->contains(remark))
-        *remarks << remark;
+    const Said remark =
+        said("ToolFonts", QT_TRANSLATE_NOOP("ToolFonts", "the %1 subtitles are drawn in DejaVu Sans, which "
+                                                         "shows their letters as boxes: no %1 font is "
+                                                         "installed that spumux can draw with"))
+            .arg(languageName(language));
+    reel::logAlways(reel::LogLabel("subtitleFontFor"), ":-/ %@", remark.english);
+    if (remarks && !remarks->contains(remark.shown))
+        *remarks << remark.shown;
     return kDefaultFont;
 }
 

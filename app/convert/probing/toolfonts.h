@@ -5,6 +5,7 @@
 // finds no font at all, and spumux renders no subtitle.
 #pragma once
 
+#include "model/language.h"
 #include "model/presets.h"
 #include "model/srt.h"
 
@@ -23,7 +24,7 @@ QString toolFontsConfiguration();
 // writes the configuration file unless it holds that text already. A file
 // there that this program did not write (no marker line) is the user's, and
 // is kept. False, with *error, when either could not be made.
-bool prepareToolFonts(QString *error);
+bool prepareToolFonts(Said *error);
 
 // The font spumux draws the cues in, for a title of the preset. Text that
 // DejaVu Sans draws gets "DejaVu Sans" (the bundle's). Other scripts get the

@@ -3,6 +3,7 @@
 #include <reel/core.h>
 #include <reel/task.h>
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -71,17 +72,24 @@ RunResult runBounded(const QString &program, const QStringList &arguments, const
 
 QString unfinishedRunText(const QString &tool, const RunResult &result, const RunLimits &limits)
 {
+    return unfinishedRun(Said{tool, tool}, result, limits).shown;
+}
+
+Said unfinishedRun(const Said &tool, const RunResult &result, const RunLimits &limits)
+{
     switch (result.outcome) {
     case RunResult::Outcome::Finished:
-        return QString();
+        return Said{};
     case RunResult::Outcome::TimedOut:
-        return QStringLiteral("%1 gave no answer within %2 s").arg(tool).arg((limits.timeoutMs + 999) / 1000);
+        return said("ToolRun", QT_TRANSLATE_NOOP("ToolRun", "%1 gave no answer within %2 s"))
+            .arg(tool)
+            .arg((limits.timeoutMs + 999) / 1000);
     case RunResult::Outcome::Cancelled:
-        return QStringLiteral("%1 was cancelled").arg(tool);
+        return said("ToolRun", QT_TRANSLATE_NOOP("ToolRun", "%1 was cancelled")).arg(tool);
     case RunResult::Outcome::NotStarted:
         break;
     }
-    return QStringLiteral("%1 could not be started").arg(tool);
+    return said("ToolRun", QT_TRANSLATE_NOOP("ToolRun", "%1 could not be started")).arg(tool);
 }
 
 } // namespace convert

@@ -7,6 +7,8 @@
 // (reader.h); it works on any thread and needs no event loop.
 #pragma once
 
+#include "model/language.h"
+
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
@@ -44,5 +46,6 @@ RunResult runBounded(const QString &program, const QStringList &arguments, const
 // "ffprobe gave no answer within 30 s", "ffprobe was cancelled"... for a
 // run that did not finish; empty for one that did.
 QString unfinishedRunText(const QString &tool, const RunResult &result, const RunLimits &limits);
+Said unfinishedRun(const Said &tool, const RunResult &result, const RunLimits &limits);
 
 } // namespace convert

@@ -6,6 +6,8 @@
 #include <reel/files.h>
 #include <reel/numbers.h>
 
+#include <QCoreApplication>
+
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -61,8 +63,9 @@ QString barLine(int columns, float jobPercent, float overall, const QString &tim
 {
     const int room = qMax(1, columns - 1);
     const QString percent = QStringLiteral(" %1%").arg(int(jobPercent), 3);
-    const QStringList tails{QStringLiteral("  overall %1%  %2").arg(int(overall), 3).arg(times),
-                            QStringLiteral("  overall %1%").arg(int(overall), 3), QString()};
+    const QStringList tails{
+        QCoreApplication::translate("Printing", "  overall %1%  %2").arg(int(overall), 3).arg(times),
+        QCoreApplication::translate("Printing", "  overall %1%").arg(int(overall), 3), QString()};
     constexpr int kWidest = 30;
     constexpr int kNarrowest = 10;
     for (const QString &tail : tails) {
@@ -97,7 +100,7 @@ void ProgressPrinter::progress(int index, float jobPercent, float overall)
 {
     overall *= m_share;
     const qint64 elapsed = m_batch.elapsedMs() / 1000;
-    const QString times = QStringLiteral("elapsed %1, left %2")
+    const QString times = QCoreApplication::translate("Printing", "elapsed %1, left %2")
                               .arg(timeText(elapsed), timeText(m_batch.remainingSeconds()));
     if (m_tty) {
         // Read at every redraw: the window may have been resized.
@@ -113,7 +116,7 @@ void ProgressPrinter::progress(int index, float jobPercent, float overall)
     if (step <= m_lastStep)
         return;
     m_lastStep = step;
-    print(m_out, QStringLiteral("progress: %1 %2% (overall %3%, %4)\n")
+    print(m_out, QCoreApplication::translate("Printing", "progress: %1 %2% (overall %3%, %4)\n")
                      .arg(m_batch.job(index)->settings().source.title)
                      .arg(int(jobPercent))
                      .arg(int(overall))
@@ -131,19 +134,23 @@ void ProgressPrinter::jobFinished(int index, std::FILE *err, bool verified)
     switch (job->state()) {
     case ConversionJob::State::Finished:
         if (job->settings().output != job->plannedOutput())
-            print(m_out, QStringLiteral("  note: %1 appeared meanwhile and is kept; this video is %2\n")
+            print(m_out, QCoreApplication::translate("Printing",
+                                                     "  note: %1 appeared meanwhile and is kept; this video is %2\n")
                              .arg(job->plannedOutput(), job->settings().output));
-        print(m_out, QStringLiteral("  done%1: %2 (%3) in %4\n")
-                         .arg(verified ? QStringLiteral(" and verified") : QString(), job->settings().output,
-                              sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
-                              timeText(job->elapsedMs() / 1000)));
+        print(m_out,
+              (verified ? QCoreApplication::translate("Printing", "  done and verified: %1 (%2) in %3\n")
+                        : QCoreApplication::translate("Printing", "  done: %1 (%2) in %3\n"))
+                  .arg(job->settings().output, sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M"))),
+                       timeText(job->elapsedMs() / 1000)));
         break;
     case ConversionJob::State::Failed:
-        complain(err, QStringLiteral("%1 failed: %2").arg(job->settings().source.title, job->error()));
+        complain(
+            err,
+            QCoreApplication::translate("Printing", "%1 failed: %2").arg(job->settings().source.title, job->error()));
         break;
     case ConversionJob::State::Cancelled:
         if (index == m_batch.currentIndex())
-            print(m_out, QStringLiteral("  cancelled; the partial output was removed\n"));
+            print(m_out, QCoreApplication::translate("Printing", "  cancelled; the partial output was removed\n"));
         break;
     default:
         break;
@@ -160,14 +167,14 @@ void DiscPrinter::step(const QString &text)
 {
     endBar();
     m_lastStep = -1;
-    print(m_out, QStringLiteral("[disc] %1\n").arg(text));
+    print(m_out, QCoreApplication::translate("Printing", "[disc] %1\n").arg(text));
 }
 
 void DiscPrinter::progress(float percent)
 {
     const float overall = (1 - kDiscShareOfRun) * 100 + kDiscShareOfRun * percent;
     const qint64 elapsed = (m_startedMs + m_clock.elapsed()) / 1000;
-    const QString times = QStringLiteral("elapsed %1").arg(timeText(elapsed));
+    const QString times = QCoreApplication::translate("Printing", "elapsed %1").arg(timeText(elapsed));
     if (m_tty) {
         const QString line = barLine(terminalColumns(m_out), percent, overall, times);
         const QString blanks(qMax<qsizetype>(0, m_shownWidth - line.size()), QLatin1Char(' '));
@@ -179,7 +186,10 @@ void DiscPrinter::progress(float percent)
     if (step <= m_lastStep)
         return;
     m_lastStep = step;
-    print(m_out, QStringLiteral("progress: disc %1% (overall %2%, %3)\n").arg(int(percent)).arg(int(overall)).arg(times));
+    print(m_out, QCoreApplication::translate("Printing", "progress: disc %1% (overall %2%, %3)\n")
+                     .arg(int(percent))
+                     .arg(int(overall))
+                     .arg(times));
 }
 
 void DiscPrinter::endBar()

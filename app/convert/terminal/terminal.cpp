@@ -20,6 +20,7 @@
 #include <reel/files.h>
 #include <reel/numbers.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -95,7 +96,7 @@ QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options 
     QList<JobSettings> toRun;
     for (JobSettings &job : jobs) {
         if (job.outputExists) {
-            const QString question = QStringLiteral("%1 exists. Replace it?").arg(job.output);
+            const QString question = QCoreApplication::translate("Terminal", "%1 exists. Replace it?").arg(job.output);
             const Answer answer = options.overwrite ? Answer::Yes : canAsk ? askYesNo(err, question) : Answer::No;
             if (answer == Answer::Interrupted) {
                 *stopped = true;
@@ -104,8 +105,11 @@ QList<JobSettings> settleExistingOutputs(QList<JobSettings> jobs, const Options 
             if (answer == Answer::Yes) {
                 job.overwrite = true;
             } else {
-                const QString hint = canAsk ? QString() : QStringLiteral(" (give --overwrite to replace it)");
-                complain(err, QStringLiteral("%1 already exists and is kept%2").arg(job.output, hint));
+                const QString hint =
+                    canAsk ? QString() : QCoreApplication::translate("Terminal", " (give --overwrite to replace it)");
+                complain(
+                    err,
+                    QCoreApplication::translate("Terminal", "%1 already exists and is kept%2").arg(job.output, hint));
                 ++*kept;
                 continue;
             }
@@ -125,11 +129,15 @@ QString destinationFolder(const Options &options, std::FILE *out, std::FILE *err
                                                       : reel::stringByExpandingTildeInPath(options.outputDir);
     if (!reel::isDirectory(folder)) {
         if (options.dryRun) {
-            print(out, QStringLiteral("The output folder %1 does not exist yet; it would be made.\n").arg(folder));
+            print(out, QCoreApplication::translate("Terminal",
+                                                   "The output folder %1 does not exist yet; it would be made.\n")
+                           .arg(folder));
             return QFileInfo(folder).absoluteFilePath();
         }
         if (!reel::mkdirCocoa(folder)) {
-            complain(err, QStringLiteral("cannot create the output folder %1").arg(options.outputDir));
+            complain(
+                err,
+                QCoreApplication::translate("Terminal", "cannot create the output folder %1").arg(options.outputDir));
             *ok = false;
             return QString();
         }
@@ -141,19 +149,21 @@ QString destinationFolder(const Options &options, std::FILE *out, std::FILE *err
 QString budgetText(const JobSettings &job)
 {
     if (job.mode == Budget::Mode::Quality)
-        return QStringLiteral("quality %1 (the size is not known in advance)").arg(job.crf);
-    return QStringLiteral("%1 kb/s picture, about %2").arg(job.videoKbps).arg(sizeText(job.estimatedMB));
+        return QCoreApplication::translate("Terminal", "quality %1 (the size is not known in advance)").arg(job.crf);
+    return QCoreApplication::translate("Terminal", "%1 kb/s picture, about %2")
+        .arg(job.videoKbps)
+        .arg(sizeText(job.estimatedMB));
 }
 
 void printJob(std::FILE *out, const JobSettings &job)
 {
-    print(out, QStringLiteral("%1: %2 -> %3\n  picture: %4; %5\n  tracks: %6\n")
+    print(out, QCoreApplication::translate("Terminal", "%1: %2 -> %3\n  picture: %4; %5\n  tracks: %6\n")
                    .arg(job.source.title, durationText(job.source.duration), job.output, job.picture.description,
                         budgetText(job), trackSummary(job.tracks)));
     if (job.trim.active())
-        print(out, QStringLiteral("  part: %1\n").arg(trimDescription(job.trim)));
+        print(out, QCoreApplication::translate("Terminal", "  part: %1\n").arg(trimDescription(job.trim)));
     if (!job.source.titleNote.isEmpty())
-        print(out, QStringLiteral("  title: %1\n").arg(job.source.titleNote));
+        print(out, QCoreApplication::translate("Terminal", "  title: %1\n").arg(job.source.titleNote));
 }
 
 // The ffmpeg lines of a job, as a real run would start them.
@@ -162,13 +172,15 @@ void printDryRun(std::FILE *out, const JobSettings &job, const Options &options)
     const QString ffmpeg = toolPath(QStringLiteral("ffmpeg"));
     {
         if (job.outputExists) {
-            print(out, QStringLiteral("  %1 exists and would be %2\n")
-                           .arg(job.output, options.overwrite ? QStringLiteral("replaced")
-                                                              : QStringLiteral("kept (give --overwrite to replace it)")));
+            print(out,
+                  QCoreApplication::translate("Terminal", "  %1 exists and would be %2\n")
+                      .arg(job.output, options.overwrite ? QCoreApplication::translate("Terminal", "replaced")
+                                                         : QCoreApplication::translate(
+                                                             "Terminal", "kept (give --overwrite to replace it)")));
         }
         if (job.normalize) {
             const QString wav = QStringLiteral("reelkit-sound.wav");
-            print(out, QStringLiteral("  sound: %1\n  normalize: %2\n")
+            print(out, QCoreApplication::translate("Terminal", "  sound: %1\n  normalize: %2\n")
                            .arg(shellLine(ffmpeg, soundArguments(job, wav)),
                                 shellLine(toolPath(QStringLiteral("normalize")), {wav})));
         }
@@ -176,11 +188,11 @@ void printDryRun(std::FILE *out, const JobSettings &job, const Options &options)
         if (job.normalize)
             shown.soundInput = QStringLiteral("reelkit-sound.wav");
         for (int pass = 1; pass <= passCount(job); ++pass) {
-            print(out, QStringLiteral("  ffmpeg pass %1 of %2: %3\n")
+            print(out, QCoreApplication::translate("Terminal", "  ffmpeg pass %1 of %2: %3\n")
                            .arg(pass)
                            .arg(passCount(job))
-                           .arg(shellLine(ffmpeg, passArguments(shown, pass, QStringLiteral("reelkit-passlog"),
-                                                                job.output))));
+                           .arg(shellLine(ffmpeg,
+                                          passArguments(shown, pass, QStringLiteral("reelkit-passlog"), job.output))));
         }
     }
 }
@@ -190,15 +202,17 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
 {
     const DiscPaths paths = discPathsFor(destination, settings.name);
     const QString tool = isoTool();
-    print(out, QStringLiteral("disc: %1 of %2 in %3%4; %5\n")
+    print(out, QCoreApplication::translate("Terminal", "disc: %1 of %2 in %3%4; %5\n")
                    .arg(discKindText(settings.dualLayer),
-                        jobs.size() == 1 ? QStringLiteral("1 title") : QStringLiteral("%1 titles").arg(jobs.size()))
+                        counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "%n title(s)"), int(jobs.size())))
                    .arg(paths.folder,
-                        tool.isEmpty() ? QStringLiteral(" (no ISO image: install xorriso or genisoimage)")
-                                       : QStringLiteral(" and %1").arg(paths.iso),
+                        tool.isEmpty()
+                            ? QCoreApplication::translate("Terminal", " (no ISO image: install xorriso or genisoimage)")
+                            : QCoreApplication::translate("Terminal", " and %1").arg(paths.iso),
                         settings.chapterMinutes > 0
-                            ? QStringLiteral("a chapter every %1 minutes").arg(settings.chapterMinutes)
-                            : QStringLiteral("no chapters")));
+                            ? counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "a chapter every %n minute(s)"),
+                                      settings.chapterMinutes, "a chapter every minute")
+                            : QCoreApplication::translate("Terminal", "no chapters")));
     for (const JobSettings &job : jobs) {
         const auto track = subtitles.constFind(job.source.path);
         if (track == subtitles.cend())
@@ -207,11 +221,12 @@ void printDisc(std::FILE *out, const QList<JobSettings> &jobs, const QHash<QStri
         const int leftOut = track->skipped
                             + cuesForDisc(track->cues, qint64(double(job.source.duration) * 1000), discFrameMs(job.preset))
                                   .leftOut;
-        print(out, QStringLiteral("  subtitles of %1: %2 (%3 cues%4%5)\n")
+        print(out, counted("Terminal", QT_TRANSLATE_N_NOOP("Terminal", "  subtitles of %1: %2 (%n cue(s)%3%4)\n"),
+                           int(track->cues.size()))
                        .arg(job.source.title, track->path)
-                       .arg(track->cues.size())
                        .arg(track->encodingName.isEmpty() ? QString() : QStringLiteral(", ") + track->encodingName,
-                            leftOut > 0 ? QStringLiteral(", %1 left out").arg(leftOut) : QString()));
+                            leftOut > 0 ? QCoreApplication::translate("Terminal", ", %n left out", nullptr, leftOut)
+                                        : QString()));
     }
 }
 
@@ -246,22 +261,22 @@ int makeDisc(const DiscJob &job, std::shared_ptr<WorkFolder> work, const QString
         complain(err, remark);
     switch (disc.state()) {
     case DiscAuthoring::State::Finished:
-        print(out, QStringLiteral("disc: %1 (VIDEO_TS)%2\n")
+        print(out, QCoreApplication::translate("Terminal", "disc: %1 (VIDEO_TS)%2\n")
                        .arg(disc.folder(), disc.image().isEmpty() ? QString() : QStringLiteral(", ") + disc.image()));
         if (!earlierProblems.isEmpty() || !disc.problems().isEmpty()) {
             // What was asked for and is missing makes the run a failure,
             // said last.
-            complain(err, QStringLiteral("the disc is not all that was asked for: %1")
+            complain(err, QCoreApplication::translate("Terminal", "the disc is not all that was asked for: %1")
                               .arg((earlierProblems + disc.problems()).join(QStringLiteral("; "))));
             return kExitFailed;
         }
         return kExitOk;
     case DiscAuthoring::State::Cancelled:
-        print(out, QStringLiteral("  cancelled; the unfinished disc was removed\n"));
-        complain(err, QStringLiteral("interrupted"));
+        print(out, QCoreApplication::translate("Terminal", "  cancelled; the unfinished disc was removed\n"));
+        complain(err, QCoreApplication::translate("Terminal", "interrupted"));
         return kExitInterrupted;
     default:
-        complain(err, QStringLiteral("no disc: %1").arg(disc.error()));
+        complain(err, QCoreApplication::translate("Terminal", "no disc: %1").arg(disc.error()));
         return kExitFailed;
     }
 }
@@ -281,7 +296,7 @@ std::optional<int> answerAtOnce(const Options &options, std::FILE *out)
             print(out, presetSummary(preset) + QLatin1Char('\n'));
         const QList<SavedPreset> saved = savedPresets();
         if (!saved.isEmpty())
-            print(out, QStringLiteral("\nYours, in %1:\n").arg(savedPresetFolder()));
+            print(out, QCoreApplication::translate("Terminal", "\nYours, in %1:\n").arg(savedPresetFolder()));
         for (const SavedPreset &preset : saved) {
             QStringList words = presetArguments(preset.words);
             print(out, QStringLiteral("%1 %2\n").arg(preset.name, -12).arg(words.join(QLatin1Char(' '))));
@@ -334,7 +349,7 @@ private:
 int TerminalRun::interruptedExit()
 {
     print(m_err, QStringLiteral("\n"));
-    complain(m_err, QStringLiteral("interrupted"));
+    complain(m_err, QCoreApplication::translate("Terminal", "interrupted"));
     return kExitInterrupted;
 }
 
@@ -342,15 +357,17 @@ int TerminalRun::run(const QStringList &missingTools)
 {
     QStringList files = m_options.files;
     if (!m_options.presetNote.isEmpty())
-        print(m_out, QStringLiteral("preset: %1\n").arg(m_options.presetNote));
+        print(m_out, QCoreApplication::translate("Terminal", "preset: %1\n").arg(m_options.presetNote));
     if (!m_options.savePreset.isEmpty()) {
         QString error;
         const QString path = writeSavedPreset(SavedPreset{m_options.savePreset, m_options.presetWords}, &error);
         if (path.isEmpty()) {
-            complain(m_err, QStringLiteral("the preset %1 was not saved: %2").arg(m_options.savePreset, error));
+            complain(m_err, QCoreApplication::translate("Terminal", "the preset %1 was not saved: %2")
+                                .arg(m_options.savePreset, error));
             return kExitFailed;
         }
-        print(m_out, QStringLiteral("saved your preset '%1' in %2 (use it with -p '%1')\n").arg(m_options.savePreset, path));
+        print(m_out, QCoreApplication::translate("Terminal", "saved your preset '%1' in %2 (use it with -p '%1')\n")
+                         .arg(m_options.savePreset, path));
         if (files.isEmpty())
             return kExitOk;
     }
@@ -367,8 +384,9 @@ int TerminalRun::run(const QStringList &missingTools)
     m_json.plan(m_run, m_destination, m_options.dryRun);
     printPlan();
     if (m_options.dryRun) {
-        print(m_out, QStringLiteral("Dry run: nothing was converted. A real run writes each output in a private work "
-                                    "folder in the destination, checks it, and moves it into place at the end.\n"));
+        print(m_out, QCoreApplication::translate(
+                         "Terminal", "Dry run: nothing was converted. A real run writes each output in a private work "
+                                     "folder in the destination, checks it, and moves it into place at the end.\n"));
         return kExitOk;
     }
     QList<JobSettings> jobs;
@@ -379,7 +397,7 @@ int TerminalRun::run(const QStringList &missingTools)
     // its own work folder.
     const QString swept = sweepAbandonedWork(m_destination).text(m_destination);
     if (!swept.isEmpty())
-        print(m_out, QStringLiteral("note: %1\n").arg(swept));
+        print(m_out, QCoreApplication::translate("Terminal", "note: %1\n").arg(swept));
     return convert(jobs, kept);
 }
 
@@ -391,7 +409,8 @@ std::optional<int> TerminalRun::takeFiles(QStringList *files)
     SampleClip settings;
     const QString sample = builtInSamplePath();
     QString error;
-    print(m_out, QStringLiteral("No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
+    print(m_out, QCoreApplication::translate(
+                     "Terminal", "No file given: converting a %1-second sample made with ffmpeg's test sources.\n")
                      .arg(settings.seconds));
     if (!makeSampleClip(sample, settings, &error, RunLimits{120000, m_limits.cancelled})) {
         if (interrupted)
@@ -413,7 +432,7 @@ std::optional<int> TerminalRun::readSources(const QStringList &files)
     for (const QString &problem : std::as_const(unreadable))
         complain(m_err, problem);
     for (const QString &folder : std::as_const(empty)) {
-        complain(m_err, QStringLiteral("no videos found in %1").arg(folder));
+        complain(m_err, QCoreApplication::translate("Terminal", "no videos found in %1").arg(folder));
         sourcesOk = false;
     }
     for (const QString &file : found) {
@@ -473,7 +492,8 @@ std::optional<int> TerminalRun::refusalExit()
         if (m_run.disc.suggestDualLayer)
             hints << QStringLiteral("--dual-layer");
         if (!hints.isEmpty())
-            print(m_err, QStringLiteral("Give %1.\n").arg(hints.join(QStringLiteral(" or "))));
+            print(m_err, QCoreApplication::translate("Terminal", "Give %1.\n")
+                             .arg(hints.join(QCoreApplication::translate("Terminal", " or "))));
         return kExitUsage;
     }
     default:
@@ -497,7 +517,7 @@ std::optional<int> TerminalRun::refusalExit()
 void TerminalRun::printPlan()
 {
     for (const QString &remark : std::as_const(m_run.plan.remarks))
-        print(m_out, QStringLiteral("note: %1\n").arg(remark));
+        print(m_out, QCoreApplication::translate("Terminal", "note: %1\n").arg(remark));
     for (const JobSettings &job : std::as_const(m_run.plan.jobs)) {
         printJob(m_out, job);
         if (m_options.dryRun)
@@ -550,16 +570,17 @@ int TerminalRun::convert(const QList<JobSettings> &jobs, int kept)
         loop.exec();
     m_json.countBatch(batch);
 
-    print(m_out, QStringLiteral("%1 of %2 converted%3 in %4, into %5\n")
+    print(m_out, QCoreApplication::translate("Terminal", "%1 of %2 converted%3 in %4, into %5\n")
                      .arg(batch.finishedCount())
                      .arg(jobs.size())
-                     .arg(m_options.verify ? QStringLiteral(" and verified") : QStringLiteral(" (not verified)"),
+                     .arg(m_options.verify ? QCoreApplication::translate("Terminal", " and verified")
+                                           : QCoreApplication::translate("Terminal", " (not verified)"),
                           timeText(batch.elapsedMs() / 1000), m_destination));
     if (batch.wasCancelled())
         return interruptedExit();
     if (!batch.failures().isEmpty()) {
         if (m_options.disc)
-            complain(m_err, QStringLiteral("no disc: not every video was converted"));
+            complain(m_err, QCoreApplication::translate("Terminal", "no disc: not every video was converted"));
         return kExitFailed;
     }
     if (!m_options.disc)
@@ -581,7 +602,7 @@ int convertInTerminal(const Options &options, std::FILE *out, std::FILE *err, Js
 {
     if (!options.error.isEmpty()) {
         complain(err, options.error);
-        print(err, QStringLiteral("Try '%1 --help'.\n").arg(programName()));
+        print(err, QCoreApplication::translate("Terminal", "Try '%1 --help'.\n").arg(programName()));
         return kExitUsage;
     }
     if (options.debug)

@@ -1,5 +1,6 @@
 #include "window/display.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QtGlobal>
 
@@ -58,7 +59,9 @@ bool displayAnswers(QString *why)
             ::kill(child, SIGKILL);
             ::waitpid(child, &status, 0);
             if (why)
-                *why = QStringLiteral("the display %1 did not answer within %2 s").arg(named).arg(kAnswerMs / 1000);
+                *why = QCoreApplication::translate("Display", "the display %1 did not answer within %2 s")
+                           .arg(named)
+                           .arg(kAnswerMs / 1000);
             return false;
         }
         sleepMs(20);
@@ -66,7 +69,7 @@ bool displayAnswers(QString *why)
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         return true;
     if (why)
-        *why = QStringLiteral("no display answers at %1").arg(named);
+        *why = QCoreApplication::translate("Display", "no display answers at %1").arg(named);
     return false;
 }
 

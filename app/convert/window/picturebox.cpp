@@ -1,5 +1,6 @@
 #include "window/picturebox.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,36 +27,35 @@ bool readWords(const QStringList &words, PictureRequest *request)
 QString wordLabel(int list, const QString &word)
 {
     if (list == 0)
-        return isHeight(word) ? QStringLiteral("%1 pixels high").arg(word) : word;
+        return isHeight(word) ? QCoreApplication::translate("convert::PictureBox", "%1 pixels high").arg(word) : word;
     if (list == 1)
-        return QStringLiteral("%1 (top:bottom:left:right)").arg(word);
+        return QCoreApplication::translate("convert::PictureBox", "%1 (top:bottom:left:right)").arg(word);
     return word;
 }
 
 } // namespace
 
-PictureBox::PictureBox(QWidget *parent) : QGroupBox(QStringLiteral("Picture"), parent)
+PictureBox::PictureBox(QWidget *parent) : QGroupBox(tr("Picture"), parent)
 {
     setObjectName(QStringLiteral("picture"));
     auto *grid = new QGridLayout(this);
-    addChoice(0, QStringLiteral("Largest size:"), "maxSize",
-              {{QStringLiteral("Original size"), QString()},
-               {QStringLiteral("1080p (1920x1080)"), QStringLiteral("1920x1080")},
-               {QStringLiteral("720p (1280x720)"), QStringLiteral("1280x720")},
-               {QStringLiteral("480p (854x480)"), QStringLiteral("854x480")}})
-        ->setToolTip(QStringLiteral("Only ever smaller, never larger, in its own shape; a DVD's frame is fixed"));
-    addChoice(1, QStringLiteral("Crop:"), "crop",
-              {{QStringLiteral("None"), QStringLiteral("none")}, {QStringLiteral("Automatic"), QStringLiteral("auto")}})
-        ->setToolTip(QStringLiteral("Automatic cuts the black bars found at five places through each video"));
-    addChoice(2, QStringLiteral("Denoise:"), "denoise",
-              {{QStringLiteral("Off"), QStringLiteral("off")},
-               {QStringLiteral("Light"), QStringLiteral("light")},
-               {QStringLiteral("Strong"), QStringLiteral("strong")}});
-    addChoice(3, QStringLiteral("Deinterlace:"), "deinterlace",
-              {{QStringLiteral("Automatic"), QStringLiteral("auto")},
-               {QStringLiteral("On"), QStringLiteral("on")},
-               {QStringLiteral("Off"), QStringLiteral("off")}})
-        ->setToolTip(QStringLiteral("Automatic follows the video's stream, or the interlace test when it does not say"));
+    addChoice(0, tr("Largest size:"), "maxSize",
+              {{tr("Original size"), QString()},
+               {tr("1080p (1920x1080)"), QStringLiteral("1920x1080")},
+               {tr("720p (1280x720)"), QStringLiteral("1280x720")},
+               {tr("480p (854x480)"), QStringLiteral("854x480")}})
+        ->setToolTip(tr("Only ever smaller, never larger, in its own shape; a DVD's frame is fixed"));
+    addChoice(1, tr("Crop:"), "crop", {{tr("None"), QStringLiteral("none")}, {tr("Automatic"), QStringLiteral("auto")}})
+        ->setToolTip(tr("Automatic cuts the black bars found at five places through each video"));
+    addChoice(2, tr("Denoise:"), "denoise",
+              {{tr("Off"), QStringLiteral("off")},
+               {tr("Light"), QStringLiteral("light")},
+               {tr("Strong"), QStringLiteral("strong")}});
+    addChoice(3, tr("Deinterlace:"), "deinterlace",
+              {{tr("Automatic"), QStringLiteral("auto")},
+               {tr("On"), QStringLiteral("on")},
+               {tr("Off"), QStringLiteral("off")}})
+        ->setToolTip(tr("Automatic follows the video's stream, or the interlace test when it does not say"));
     grid->setColumnStretch(1, 1);
 }
 

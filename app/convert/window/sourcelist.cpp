@@ -75,9 +75,9 @@ QString refusalReason(const SourceInfo &source)
 SourceList::SourceList(QWidget *parent) : QTreeWidget(parent)
 {
     setColumnCount(ColumnCount);
-    setHeaderLabels({QStringLiteral("Title"), QStringLiteral("Duration"), QStringLiteral("Resolution"),
-                     QStringLiteral("Size"), QStringLiteral("Tracks"), QStringLiteral("Output"), QStringLiteral("Status")});
-    headerItem()->setToolTip(Size, QStringLiteral("In MB of 1024 x 1024 bytes, as every size in this program"));
+    setHeaderLabels(
+        {tr("Title"), tr("Duration"), tr("Resolution"), tr("Size"), tr("Tracks"), tr("Output"), tr("Status")});
+    headerItem()->setToolTip(Size, tr("In MB of 1024 x 1024 bytes, as every size in this program"));
     setRootIsDecorated(false);
     setAlternatingRowColors(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -96,7 +96,7 @@ void SourceList::addReading(int ticket, const QString &path)
     SourceInfo pending;
     pending.path = path;
     pending.title = reel::nameCleanedFromSrcpathstr(path, QStringList());
-    pending.error = QStringLiteral("%1 is still being read").arg(path);
+    pending.error = tr("%1 is still being read").arg(path);
     auto *item = new QTreeWidgetItem(this);
     item->setTextAlignment(Size, Qt::AlignRight | Qt::AlignVCenter);
     m_sources << pending;
@@ -141,10 +141,10 @@ void SourceList::showSource(int row)
     item->setText(Resolution, source.usable() ? resolutionText(source) : QString());
     item->setText(Size, read ? sizeText(source.sizeMB) : QString());
     if (m_states.at(row) == RowState::Reading) {
-        setState(row, RowState::Reading, QStringLiteral("reading…"));
+        setState(row, RowState::Reading, tr("reading…"));
     } else if (!source.usable()) {
         // Shown and kept, never converted: the user sees why.
-        setState(row, RowState::Unreadable, QStringLiteral("refused: %1").arg(refusalReason(source)), source.error);
+        setState(row, RowState::Unreadable, tr("refused: %1").arg(refusalReason(source)), source.error);
     } else {
         setState(row, RowState::Ready, QString());
     }
@@ -193,8 +193,8 @@ void SourceList::reopenDone()
 {
     for (int row = 0; row < m_states.size(); ++row) {
         if (m_states.at(row) == RowState::Done)
-            setState(row, RowState::Ready, QStringLiteral("waiting"),
-                     QStringLiteral("Converted before with other settings; Convert makes it again with these"));
+            setState(row, RowState::Ready, tr("waiting"),
+                     tr("Converted before with other settings; Convert makes it again with these"));
     }
 }
 

@@ -63,9 +63,9 @@ QString thumbnailFor(const SourceInfo &source, const RunLimits &limits)
     const RunResult run = runBounded(toolPath(QStringLiteral("ffmpeg")), words, limits);
     if (!run.succeeded() || QFileInfo(unfinished).size() == 0 || !QFile::rename(unfinished, png)) {
         QFile::remove(unfinished);
-        const QString said = unfinishedRunText(QStringLiteral("ffmpeg"), run, limits);
+        const QString stopped = unfinishedRun(untranslated(QStringLiteral("ffmpeg")), run, limits).english;
         reel::logAlways(reel::LogLabel("thumbnailFor"), ":-( none for %@: %@", source.path,
-                        !said.isEmpty() ? said : QString::fromUtf8(run.err).trimmed());
+                        !stopped.isEmpty() ? stopped : QString::fromUtf8(run.err).trimmed());
         return QString();
     }
     return png;

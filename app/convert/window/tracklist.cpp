@@ -1,5 +1,6 @@
 #include "window/tracklist.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QLocale>
 #include <QSignalBlocker>
@@ -19,15 +20,15 @@ QString channelsText(int channels)
     case 0:
         return QString();
     case 1:
-        return QStringLiteral("mono");
+        return QCoreApplication::translate("convert::TrackList", "mono");
     case 2:
-        return QStringLiteral("stereo");
+        return QCoreApplication::translate("convert::TrackList", "stereo");
     case 6:
         return QStringLiteral("5.1");
     case 8:
         return QStringLiteral("7.1");
     default:
-        return QStringLiteral("%1 channels").arg(channels);
+        return QCoreApplication::translate("convert::TrackList", "%1 channels").arg(channels);
     }
 }
 
@@ -50,7 +51,7 @@ QString trackText(const StreamInfo &stream)
     return facts.isEmpty() ? number : number + u' ' + facts.join(QStringLiteral(" · "));
 }
 
-TrackList::TrackList(QWidget *parent) : QGroupBox(QStringLiteral("Tracks of the selected video"), parent)
+TrackList::TrackList(QWidget *parent) : QGroupBox(tr("Tracks of the selected video"), parent)
 {
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("trackList"));
@@ -67,7 +68,7 @@ void TrackList::showSource(const SourceInfo *source, const Preset &preset, const
     m_list->clear();
     m_path = source ? source->path : QString();
     if (!source) {
-        setToolTip(QStringLiteral("Select one video to choose its sound and subtitle tracks"));
+        setToolTip(tr("Select one video to choose its sound and subtitle tracks"));
         return;
     }
     setToolTip(QString());
@@ -88,13 +89,12 @@ void TrackList::showSource(const SourceInfo *source, const Preset &preset, const
             item->setFlags(offered ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::NoItemFlags);
             item->setCheckState(kept ? Qt::Checked : Qt::Unchecked);
             if (!offered)
-                item->setToolTip(preset.family == Family::Mp4
-                                     ? QStringLiteral("Picture subtitles cannot become MP4 text subtitles")
-                                     : QStringLiteral("DVD subtitles come from an .srt beside the video"));
+                item->setToolTip(preset.family == Family::Mp4 ? tr("Picture subtitles cannot become MP4 text subtitles")
+                                                              : tr("DVD subtitles come from an .srt beside the video"));
         }
     }
     if (m_list->count() == 0)
-        setToolTip(QStringLiteral("This video has no sound or subtitle track"));
+        setToolTip(tr("This video has no sound or subtitle track"));
 }
 
 TrackRequest TrackList::checkedRequest() const

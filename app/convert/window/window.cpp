@@ -18,6 +18,7 @@
 #include <reel/widgets.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -92,17 +93,18 @@ QString videoFilter()
     QStringList patterns;
     for (const QString &extension : videoExtensions())
         patterns << QStringLiteral("*.") + extension;
-    return QStringLiteral("Videos (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+    return QCoreApplication::translate("convert::ConvertWindow", "Videos (%1);;All files (*)")
+        .arg(patterns.join(QLatin1Char(' ')));
 }
 
 // "video, audio #2 (eng), 1 subtitle track; 1 dropped" for the list.
 QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
 {
-    QStringList parts{QStringLiteral("video")};
+    QStringList parts{QCoreApplication::translate("convert::ConvertWindow", "video")};
     if (!choice.hasAudio())
-        parts << QStringLiteral("no sound");
+        parts << QCoreApplication::translate("convert::ConvertWindow", "no sound");
     for (int audio : choice.audio) {
-        QString sound = QStringLiteral("audio #%1").arg(audio);
+        QString sound = QCoreApplication::translate("convert::ConvertWindow", "audio #%1").arg(audio);
         for (const StreamInfo &stream : source.streams) {
             if (stream.index == audio && !stream.language.isEmpty())
                 sound += QStringLiteral(" (%1)").arg(stream.language);
@@ -110,12 +112,13 @@ QString tracksInBrief(const SourceInfo &source, const TrackChoice &choice)
         parts << sound;
     }
     if (!choice.subtitles.isEmpty())
-        parts << QStringLiteral("%1 subtitle track%2")
-                     .arg(choice.subtitles.size())
-                     .arg(choice.subtitles.size() > 1 ? QStringLiteral("s") : QString());
+        parts << counted("convert::ConvertWindow",
+                         QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n subtitle track(s)"),
+                         int(choice.subtitles.size()));
     QString text = parts.join(QStringLiteral(", "));
     if (!choice.dropped.isEmpty())
-        text += QStringLiteral("; %1 dropped").arg(choice.dropped.size());
+        text +=
+            QCoreApplication::translate("convert::ConvertWindow", "; %n dropped", nullptr, int(choice.dropped.size()));
     return text;
 }
 
@@ -126,7 +129,7 @@ Options readSavedPreset(const SavedPreset &saved)
     Options given = parseOptions(QStringList{QStringLiteral("reelkit-convert")} + presetArguments(saved.words));
     const QString base = saved.words.value(0).second;
     if (given.error.isEmpty() && !presetById(base))
-        given.error = QStringLiteral("'%1' is no built-in preset").arg(base);
+        given.error = QCoreApplication::translate("convert::ConvertWindow", "'%1' is no built-in preset").arg(base);
     return given;
 }
 
@@ -139,12 +142,11 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
       m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
       m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }),
       m_presetNamer([this](const QString &suggested) {
-          return QInputDialog::getText(this, QStringLiteral("Save Preset"),
-                                       QStringLiteral("Keep these settings as your preset named:"), QLineEdit::Normal,
-                                       suggested);
+          return QInputDialog::getText(this, tr("Save Preset"), tr("Keep these settings as your preset named:"),
+                                       QLineEdit::Normal, suggested);
       })
 {
-    setWindowTitle(QStringLiteral("reelkit Convert"));
+    setWindowTitle(tr("reelkit Convert"));
     m_reader = new SourceReader(this);
     m_preview = new Preview(this);
     buildInterface();
@@ -165,7 +167,7 @@ void ConvertWindow::buildInterface()
     layout->addWidget(m_sources, 1);
     layout->addLayout(buildSourceButtons());
     layout->addLayout(buildChoices());
-    m_settingsBox = new QGroupBox(QStringLiteral("Output"), this);
+    m_settingsBox = new QGroupBox(tr("Output"), this);
     auto *grid = new QGridLayout(m_settingsBox);
     buildPresetAndBudget(grid);
     buildDestinationAndDisc(grid);
@@ -196,18 +198,18 @@ QLayout *ConvertWindow::buildChoices()
 QLayout *ConvertWindow::buildSourceButtons()
 {
     auto *sourceButtons = new QHBoxLayout;
-    m_addButton = new QPushButton(QStringLiteral("Add Videos…"), this);
+    m_addButton = new QPushButton(tr("Add Videos…"), this);
     m_addButton->setObjectName(QStringLiteral("add"));
-    m_sampleButton = new QPushButton(QStringLiteral("Add Sample Clip"), this);
+    m_sampleButton = new QPushButton(tr("Add Sample Clip"), this);
     m_sampleButton->setObjectName(QStringLiteral("sample"));
-    m_sampleButton->setToolTip(QStringLiteral("A short clip made with ffmpeg's test sources"));
-    m_removeButton = new QPushButton(QStringLiteral("Remove"), this);
+    m_sampleButton->setToolTip(tr("A short clip made with ffmpeg's test sources"));
+    m_removeButton = new QPushButton(tr("Remove"), this);
     m_removeButton->setObjectName(QStringLiteral("remove"));
     sourceButtons->addWidget(m_addButton);
     sourceButtons->addWidget(m_sampleButton);
     sourceButtons->addWidget(m_removeButton);
     sourceButtons->addStretch(1);
-    auto *dropHint = new QLabel(QStringLiteral("or drop videos or folders on the list"), this);
+    auto *dropHint = new QLabel(tr("or drop videos or folders on the list"), this);
     dropHint->setEnabled(false);
     sourceButtons->addWidget(dropHint);
     return sourceButtons;
@@ -218,36 +220,36 @@ void ConvertWindow::buildPresetAndBudget(QGridLayout *grid)
 {
     m_presetBox = new QComboBox(m_settingsBox);
     m_presetBox->setObjectName(QStringLiteral("preset"));
-    m_savePresetButton = new QPushButton(QStringLiteral("Save Preset…"), m_settingsBox);
+    m_savePresetButton = new QPushButton(tr("Save Preset…"), m_settingsBox);
     m_savePresetButton->setObjectName(QStringLiteral("savePreset"));
-    m_savePresetButton->setToolTip(QStringLiteral("Keep these settings under a name, for this list and for "
-                                                  "reelkit-convert -p NAME"));
-    grid->addWidget(new QLabel(QStringLiteral("Preset:"), m_settingsBox), 0, 0);
+    m_savePresetButton->setToolTip(tr("Keep these settings under a name, for this list and for "
+                                      "reelkit-convert -p NAME"));
+    grid->addWidget(new QLabel(tr("Preset:"), m_settingsBox), 0, 0);
     grid->addWidget(m_presetBox, 0, 1, 1, 4);
     grid->addWidget(m_savePresetButton, 0, 5);
 
-    m_qualityRadio = new QRadioButton(QStringLiteral("Quality:"), m_settingsBox);
+    m_qualityRadio = new QRadioButton(tr("Quality:"), m_settingsBox);
     m_qualityRadio->setObjectName(QStringLiteral("qualityMode"));
-    m_qualityRadio->setToolTip(QStringLiteral("A constant quality; the size follows the picture"));
+    m_qualityRadio->setToolTip(tr("A constant quality; the size follows the picture"));
     m_qualitySpin = new QSpinBox(m_settingsBox);
     m_qualitySpin->setObjectName(QStringLiteral("quality"));
     m_qualitySpin->setRange(kMinCrf, kMaxCrf);
     m_qualitySpin->setPrefix(QStringLiteral("CRF "));
-    m_qualitySpin->setToolTip(QStringLiteral("Constant rate factor: lower is better and larger; 18 looks like "
-                                             "the source, 23 is H.264's usual, 28 HEVC's"));
-    m_sizeRadio = new QRadioButton(QStringLiteral("Target size:"), m_settingsBox);
+    m_qualitySpin->setToolTip(tr("Constant rate factor: lower is better and larger; 18 looks like "
+                                 "the source, 23 is H.264's usual, 28 HEVC's"));
+    m_sizeRadio = new QRadioButton(tr("Target size:"), m_settingsBox);
     m_sizeRadio->setObjectName(QStringLiteral("sizeMode"));
     m_sizeSpin = new QSpinBox(m_settingsBox);
     m_sizeSpin->setObjectName(QStringLiteral("sizeMB"));
     m_sizeSpin->setRange(1, 1000000);
-    m_sizeSpin->setSuffix(QStringLiteral(" MB"));
-    m_sizeSpin->setToolTip(QStringLiteral("Each output, in MB of 1024 x 1024 bytes"));
-    m_bitrateRadio = new QRadioButton(QStringLiteral("Bitrate:"), m_settingsBox);
+    m_sizeSpin->setSuffix(tr(" MB"));
+    m_sizeSpin->setToolTip(tr("Each output, in MB of 1024 x 1024 bytes"));
+    m_bitrateRadio = new QRadioButton(tr("Bitrate:"), m_settingsBox);
     m_bitrateRadio->setObjectName(QStringLiteral("bitrateMode"));
     m_bitrateSpin = new QSpinBox(m_settingsBox);
     m_bitrateSpin->setObjectName(QStringLiteral("bitrate"));
     m_bitrateSpin->setRange(1, 100000);
-    m_bitrateSpin->setSuffix(QStringLiteral(" kb/s"));
+    m_bitrateSpin->setSuffix(tr(" kb/s"));
     grid->addWidget(m_qualityRadio, 1, 0);
     grid->addWidget(m_qualitySpin, 1, 1);
     grid->addWidget(m_sizeRadio, 1, 2);
@@ -260,28 +262,28 @@ void ConvertWindow::buildDestinationAndDisc(QGridLayout *grid)
 {
     m_destinationEdit = new QLineEdit(m_settingsBox);
     m_destinationEdit->setObjectName(QStringLiteral("destination"));
-    m_destinationButton = new QPushButton(QStringLiteral("Choose…"), m_settingsBox);
-    grid->addWidget(new QLabel(QStringLiteral("Destination:"), m_settingsBox), 2, 0);
+    m_destinationButton = new QPushButton(tr("Choose…"), m_settingsBox);
+    grid->addWidget(new QLabel(tr("Destination:"), m_settingsBox), 2, 0);
     grid->addWidget(m_destinationEdit, 2, 1, 1, 4);
     grid->addWidget(m_destinationButton, 2, 5);
 
-    m_discCheck = new QCheckBox(QStringLiteral("Make a disc"), m_settingsBox);
+    m_discCheck = new QCheckBox(tr("Make a disc"), m_settingsBox);
     m_discCheck->setObjectName(QStringLiteral("disc"));
-    m_discCheck->setToolTip(QStringLiteral("After the conversions, a DVD: one title per video in a VIDEO_TS folder, "
-                                           "and an ISO image to burn. Subtitles come from an .srt beside each "
-                                           "video with its name."));
-    m_dualLayerCheck = new QCheckBox(QStringLiteral("Dual layer (8.5 GB)"), m_settingsBox);
+    m_discCheck->setToolTip(tr("After the conversions, a DVD: one title per video in a VIDEO_TS folder, "
+                               "and an ISO image to burn. Subtitles come from an .srt beside each "
+                               "video with its name."));
+    m_dualLayerCheck = new QCheckBox(tr("Dual layer (8.5 GB)"), m_settingsBox);
     m_dualLayerCheck->setObjectName(QStringLiteral("dualLayer"));
     m_chapterSpin = new QSpinBox(m_settingsBox);
     m_chapterSpin->setObjectName(QStringLiteral("chapters"));
     m_chapterSpin->setRange(0, 24 * 60);
     m_chapterSpin->setValue(5);
-    m_chapterSpin->setPrefix(QStringLiteral("Chapters every "));
-    m_chapterSpin->setSuffix(QStringLiteral(" min"));
-    m_chapterSpin->setSpecialValueText(QStringLiteral("No chapters"));
-    m_normalizeCheck = new QCheckBox(QStringLiteral("Even out the sound"), m_settingsBox);
+    m_chapterSpin->setPrefix(tr("Chapters every "));
+    m_chapterSpin->setSuffix(tr(" min"));
+    m_chapterSpin->setSpecialValueText(tr("No chapters"));
+    m_normalizeCheck = new QCheckBox(tr("Even out the sound"), m_settingsBox);
     m_normalizeCheck->setObjectName(QStringLiteral("normalize"));
-    m_normalizeCheck->setToolTip(QStringLiteral("Runs normalize on each video's sound before it is encoded"));
+    m_normalizeCheck->setToolTip(tr("Runs normalize on each video's sound before it is encoded"));
     grid->addWidget(m_discCheck, 3, 0);
     grid->addWidget(m_dualLayerCheck, 3, 1);
     grid->addWidget(m_chapterSpin, 3, 2, 1, 2);
@@ -307,7 +309,7 @@ void ConvertWindow::buildPlanLine(QGridLayout *grid)
 QLayout *ConvertWindow::buildProgress()
 {
     auto *progress = new QGridLayout;
-    m_jobLabel = new QLabel(QStringLiteral("Ready"), this);
+    m_jobLabel = new QLabel(tr("Ready"), this);
     m_jobLabel->setTextFormat(Qt::PlainText);
     m_jobBar = new QProgressBar(this);
     m_jobBar->setObjectName(QStringLiteral("jobProgress"));
@@ -320,9 +322,9 @@ QLayout *ConvertWindow::buildProgress()
     m_timeLabel = new QLabel(this);
     m_timeLabel->setObjectName(QStringLiteral("times"));
     progress->addWidget(m_jobLabel, 0, 0, 1, 2);
-    progress->addWidget(new QLabel(QStringLiteral("This video:"), this), 1, 0);
+    progress->addWidget(new QLabel(tr("This video:"), this), 1, 0);
     progress->addWidget(m_jobBar, 1, 1);
-    progress->addWidget(new QLabel(QStringLiteral("All videos:"), this), 2, 0);
+    progress->addWidget(new QLabel(tr("All videos:"), this), 2, 0);
     progress->addWidget(m_overallBar, 2, 1);
     progress->addWidget(m_timeLabel, 3, 1, Qt::AlignRight);
     return progress;
@@ -331,15 +333,15 @@ QLayout *ConvertWindow::buildProgress()
 QLayout *ConvertWindow::buildActions()
 {
     auto *actions = new QHBoxLayout;
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancel"));
-    m_convertButton = new QPushButton(QStringLiteral("Convert"), this);
+    m_convertButton = new QPushButton(tr("Convert"), this);
     m_convertButton->setObjectName(QStringLiteral("convert"));
     m_convertButton->setDefault(true);
-    m_previewButton = new QPushButton(QStringLiteral("Preview"), this);
+    m_previewButton = new QPushButton(tr("Preview"), this);
     m_previewButton->setObjectName(QStringLiteral("preview"));
-    m_previewButton->setToolTip(QStringLiteral("Ten seconds from the middle of the selected video, converted with "
-                                               "these settings and opened in your player"));
+    m_previewButton->setToolTip(tr("Ten seconds from the middle of the selected video, converted with "
+                                   "these settings and opened in your player"));
     actions->addWidget(m_previewButton);
     actions->addStretch(1);
     actions->addWidget(m_cancelButton);
@@ -376,15 +378,15 @@ void ConvertWindow::connectControls()
     connect(m_reader, &SourceReader::sourceRead, this,
             [this](int ticket, const SourceInfo &source) { m_sources->setSource(ticket, source); });
     connect(m_reader, &SourceReader::emptyFolder, this, [this](const QString &folder) {
-        reel::displayAlert(QStringLiteral("No videos found"),
-                           QStringLiteral("%1 holds no file with a video's extension.").arg(folder), 0, this);
+        reel::displayAlert(tr("No videos found"), tr("%1 holds no file with a video's extension.").arg(folder), 0,
+                           this);
     });
     connect(m_reader, &SourceReader::unreadableFolder, this, [this](const QString &problem) {
-        reel::displayAlert(QStringLiteral("Cannot read the card"), problem.left(1).toUpper() + problem.mid(1) + u'.',
+        reel::displayAlert(tr("Cannot read the card"), problem.left(1).toUpper() + problem.mid(1) + u'.',
                            reel::kCriticalAlertStyle, this);
     });
     connect(m_reader, &SourceReader::sampleFailed, this, [this](const QString &error) {
-        reel::displayAlert(QStringLiteral("No sample clip"), error, reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("No sample clip"), error, reel::kCriticalAlertStyle, this);
     });
     connect(m_reader, &SourceReader::idle, this, [this] {
         refreshControls();
@@ -495,9 +497,9 @@ void ConvertWindow::fillPresetList(const QString &selected)
         const int row = m_presetBox->count() - 1;
         const QString problem = readSavedPreset(saved).error;
         m_presetBox->setItemData(row,
-                                 problem.isEmpty() ? QStringLiteral("Your preset: %1")
-                                                         .arg(presetArguments(saved.words).join(QLatin1Char(' ')))
-                                                   : QStringLiteral("Refused: %1").arg(problem),
+                                 problem.isEmpty()
+                                     ? tr("Your preset: %1").arg(presetArguments(saved.words).join(QLatin1Char(' ')))
+                                     : tr("Refused: %1").arg(problem),
                                  Qt::ToolTipRole);
         if (!problem.isEmpty())
             model->item(row)->setEnabled(false);
@@ -614,7 +616,7 @@ void ConvertWindow::savePreset()
     // Refused words would be kept but never offered again.
     if (!isPresetName(name, &error) || !(error = readSavedPreset(preset).error).isEmpty()
         || writeSavedPreset(preset, &error).isEmpty()) {
-        reel::displayAlert(QStringLiteral("Preset not saved"), error.left(1).toUpper() + error.mid(1) + u'.',
+        reel::displayAlert(tr("Preset not saved"), error.left(1).toUpper() + error.mid(1) + u'.',
                            reel::kCriticalAlertStyle, this);
         return;
     }
@@ -797,19 +799,19 @@ void ConvertWindow::refreshPlan()
         m_sources->setTracksText(row, tracksInBrief(source, tracks), trackSummary(tracks));
         const BudgetPlan plan = planBudget(preset, budget, source.duration, int(tracks.audio.size()));
         if (!plan.ok) {
-            m_sources->setOutputText(row, QStringLiteral("refused"), true);
+            m_sources->setOutputText(row, tr("refused"), true);
             if (firstProblem.isEmpty())
                 firstProblem = plan.message;
             continue;
         }
-        const QString capped = plan.capped ? QStringLiteral(" (max)") : QString();
+        const QString capped = plan.capped ? tr(" (max)") : QString();
         QString text;
         if (budget.mode == Budget::Mode::Quality)
             text = QStringLiteral("CRF %1").arg(plan.crf);
         else if (budget.mode == Budget::Mode::TargetSize)
-            text = QStringLiteral("%1 kb/s%2").arg(plan.videoKbps).arg(capped);
+            text = tr("%1 kb/s%2").arg(plan.videoKbps).arg(capped);
         else
-            text = QStringLiteral("about %1").arg(sizeText(plan.estimatedMB));
+            text = tr("about %1").arg(sizeText(plan.estimatedMB));
         m_sources->setOutputText(row, text, false);
         if (plan.estimatedMB >= 0)
             totalMB += plan.estimatedMB;
@@ -825,7 +827,7 @@ void ConvertWindow::refreshPlan()
         if (!disc.ok)
             firstProblem = disc.problem;
         else
-            discText = QStringLiteral("; on %1: about %2 of its %3 MB for videos, %4 kb/s each")
+            discText = tr("; on %1: about %2 of its %3 MB for videos, %4 kb/s each")
                            .arg(discKindText(m_dualLayerCheck->isChecked()), sizeText(disc.totalMB))
                            .arg(discRoomMB(m_dualLayerCheck->isChecked()))
                            .arg(disc.sharedKbps);
@@ -835,20 +837,23 @@ void ConvertWindow::refreshPlan()
     else if (!firstProblem.isEmpty())
         m_planLabel->setText(firstProblem);
     else if (reading > 0)
-        m_planLabel->setText(QStringLiteral("Reading %1 video%2…").arg(reading).arg(reading > 1 ? QStringLiteral("s") : QString()));
+        m_planLabel->setText(counted("convert::ConvertWindow",
+                                     QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "Reading %n video(s)…"), reading));
     else if (planned == 0)
-        m_planLabel->setText(QStringLiteral("Add videos to convert them."));
+        m_planLabel->setText(tr("Add videos to convert them."));
     else if (unknownSizes == planned)
-        m_planLabel->setText(QStringLiteral("%1 video%2; the sizes follow the pictures at constant quality")
-                                 .arg(planned)
-                                 .arg(planned > 1 ? QStringLiteral("s") : QString()));
+        m_planLabel->setText(
+            counted("convert::ConvertWindow",
+                    QT_TRANSLATE_N_NOOP("convert::ConvertWindow",
+                                        "%n video(s); the sizes follow the pictures at constant quality"),
+                    planned));
     else
-        m_planLabel->setText(QStringLiteral("%1 video%2, about %3 in all%4")
-                                 .arg(planned)
-                                 .arg(planned > 1 ? QStringLiteral("s") : QString(), sizeText(totalMB), discText));
+        m_planLabel->setText(counted("convert::ConvertWindow",
+                                     QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s), about %1 in all%2"),
+                                     planned)
+                                 .arg(sizeText(totalMB), discText));
     const int freeMB = reel::isDirectory(destination()) ? m_freeSpace(destination()) : -1;
-    m_freeLabel->setText(freeMB < 0 ? QStringLiteral("Free space: ?")
-                                    : QStringLiteral("Free space: %1").arg(sizeText(freeMB)));
+    m_freeLabel->setText(freeMB < 0 ? tr("Free space: ?") : tr("Free space: %1").arg(sizeText(freeMB)));
 }
 
 void ConvertWindow::addSources(const QStringList &paths)
@@ -883,14 +888,14 @@ void ConvertWindow::setFreeSpaceProbe(std::function<int(const QString &)> probe)
 
 void ConvertWindow::chooseFiles()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, QStringLiteral("Add Videos"),
-                                                            reel::homeDirectory(), videoFilter());
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, tr("Add Videos"), reel::homeDirectory(), videoFilter());
     addSources(paths);
 }
 
 void ConvertWindow::chooseDestination()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Destination"), destination());
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Destination"), destination());
     if (!folder.isEmpty()) {
         m_destinationEdit->setText(folder);
         refreshPlan();
@@ -931,17 +936,16 @@ bool ConvertWindow::settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &
             names << reel::lastPathComponent(jobs.at(i).output);
     }
     if (existing.size() > kNamedOutputs)
-        names << QStringLiteral("and %1 more").arg(existing.size() - kNamedOutputs);
+        names << tr("and %n more", nullptr, int(existing.size() - kNamedOutputs));
     const bool one = existing.size() == 1;
-    const QString keepBoth = QStringLiteral("Keep Both");
-    const QString replace = one ? QStringLiteral("Replace") : QStringLiteral("Replace All");
-    const QString skip = QStringLiteral("Skip");
-    const QString title = one ? QStringLiteral("\"%1\" already exists").arg(names.first())
-                              : QStringLiteral("%1 outputs already exist").arg(existing.size());
-    const QString message =
-        QStringLiteral("In %1:\n%2\n\n%3 writes each new conversion under a numbered name beside the existing "
-                       "file. %4 puts it in the existing file's place. %5 leaves these videos out.")
-            .arg(m_batchDestination, names.join(QLatin1Char('\n')), keepBoth, replace, skip);
+    const QString keepBoth = tr("Keep Both");
+    const QString replace = one ? tr("Replace") : tr("Replace All");
+    const QString skip = tr("Skip");
+    const QString title = one ? tr("\"%1\" already exists").arg(names.first())
+                              : tr("%n outputs already exist", nullptr, int(existing.size()));
+    const QString message = tr("In %1:\n%2\n\n%3 writes each new conversion under a numbered name beside the existing "
+                               "file. %4 puts it in the existing file's place. %5 leaves these videos out.")
+                                .arg(m_batchDestination, names.join(QLatin1Char('\n')), keepBoth, replace, skip);
     const QString answer = reel::displayAlertDelayed(title, message, keepBoth, replace, skip, 0, 0);
 
     if (answer == replace) {
@@ -952,8 +956,7 @@ bool ConvertWindow::settleExistingOutputs(QList<JobSettings> &jobs, QList<int> &
     if (answer == skip) {
         for (qsizetype k = existing.size() - 1; k >= 0; --k) {
             const int i = existing.at(k);
-            m_sources->setState(rows.at(i), SourceList::RowState::Kept, QStringLiteral("kept existing output"),
-                                jobs.at(i).output);
+            m_sources->setState(rows.at(i), SourceList::RowState::Kept, tr("kept existing output"), jobs.at(i).output);
             jobs.removeAt(i);
             rows.removeAt(i);
         }
@@ -1007,8 +1010,7 @@ void ConvertWindow::startPreview()
     const SourceInfo &source = m_sources->sources().at(row);
     const QString folder = m_preview->folder();
     if (folder.isEmpty()) {
-        reel::displayAlert(QStringLiteral("No preview"),
-                           QStringLiteral("No folder for the preview could be made in %1.").arg(QDir::tempPath()),
+        reel::displayAlert(tr("No preview"), tr("No folder for the preview could be made in %1.").arg(QDir::tempPath()),
                            reel::kCriticalAlertStyle, this);
         return;
     }
@@ -1018,13 +1020,13 @@ void ConvertWindow::startPreview()
     m_previewRequest.verify = true;
     const RunPlan run = planRun(m_previewRequest);
     if (run.refused() || run.plan.jobs.isEmpty()) {
-        reel::displayAlert(QStringLiteral("Cannot preview"), run.plan.problems.join(QLatin1Char('\n')),
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("Cannot preview"), run.plan.problems.join(QLatin1Char('\n')), reel::kCriticalAlertStyle,
+                           this);
         return;
     }
     JobSettings job = run.plan.jobs.first();
     job.overwrite = true;
-    m_jobLabel->setText(QStringLiteral("Previewing \"%1\"").arg(source.title));
+    m_jobLabel->setText(tr("Previewing \"%1\"").arg(source.title));
     m_jobBar->setValue(0);
     m_overallBar->setValue(0);
     setRunning(true);
@@ -1037,14 +1039,14 @@ void ConvertWindow::previewFinished(const QString &output, const QString &error)
     m_jobBar->setValue(output.isEmpty() ? 0 : kBarSteps);
     m_overallBar->setValue(output.isEmpty() ? 0 : kBarSteps);
     if (!output.isEmpty()) {
-        m_jobLabel->setText(QStringLiteral("Preview ready: %1").arg(output));
+        m_jobLabel->setText(tr("Preview ready: %1").arg(output));
         if (m_opener)
             m_opener(output);
     } else if (!error.isEmpty()) {
-        m_jobLabel->setText(QStringLiteral("No preview"));
-        reel::displayAlert(QStringLiteral("No preview"), error, reel::kCriticalAlertStyle, this);
+        m_jobLabel->setText(tr("No preview"));
+        reel::displayAlert(tr("No preview"), error, reel::kCriticalAlertStyle, this);
     } else {
-        m_jobLabel->setText(QStringLiteral("Preview cancelled"));
+        m_jobLabel->setText(tr("Preview cancelled"));
     }
 }
 
@@ -1074,8 +1076,8 @@ RunRequest ConvertWindow::runRequest(const QList<int> &rows, const QString &fold
 bool ConvertWindow::mayConvert(const RunPlan &run, const QList<int> &rows, const QString &folder)
 {
     if (run.refusal == RunPlan::Refusal::MissingTools) {
-        reel::displayAlert(QStringLiteral("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')), reel::kCriticalAlertStyle,
+                           this);
         return false;
     }
     if (rows.isEmpty()) {
@@ -1083,19 +1085,18 @@ bool ConvertWindow::mayConvert(const RunPlan &run, const QList<int> &rows, const
         return false;
     }
     if (folder.isEmpty() || !reel::isDirectory(folder)) {
-        reel::displayAlert(QStringLiteral("No destination folder"),
-                           QStringLiteral("%1 is not a folder. Choose where the videos go.").arg(destination()),
+        reel::displayAlert(tr("No destination folder"),
+                           tr("%1 is not a folder. Choose where the videos go.").arg(destination()),
                            reel::kCriticalAlertStyle, this);
         return false;
     }
     if (run.refusal == RunPlan::Refusal::DiscBudget) {
-        reel::displayAlert(QStringLiteral("The videos do not fit the disc"), run.disc.problem,
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("The videos do not fit the disc"), run.disc.problem, reel::kCriticalAlertStyle, this);
         return false;
     }
     if (run.refused()) {
-        reel::displayAlert(QStringLiteral("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')),
-                           reel::kCriticalAlertStyle, this);
+        reel::displayAlert(tr("Cannot convert"), run.plan.problems.join(QLatin1Char('\n')), reel::kCriticalAlertStyle,
+                           this);
         return false;
     }
     return true;
@@ -1107,13 +1108,13 @@ void ConvertWindow::sayNothingToConvert()
     for (int row = 0; row < m_sources->sources().size(); ++row)
         anyDone = anyDone || m_sources->rowState(row) == SourceList::RowState::Done;
     if (anyDone)
-        reel::displayAlert(QStringLiteral("Nothing left to convert"),
-                           QStringLiteral("Every video in the list has been converted. Add more videos, or "
-                                          "change a setting to convert them again with it."),
+        reel::displayAlert(tr("Nothing left to convert"),
+                           tr("Every video in the list has been converted. Add more videos, or "
+                              "change a setting to convert them again with it."),
                            0, this);
     else
-        reel::displayAlert(QStringLiteral("Nothing to convert"),
-                           QStringLiteral("Add videos with \"Add Videos…\" or drop them on the list."), 0, this);
+        reel::displayAlert(tr("Nothing to convert"), tr("Add videos with \"Add Videos…\" or drop them on the list."), 0,
+                           this);
 }
 
 // A disc needs all its titles: videos left out by the question about
@@ -1124,15 +1125,15 @@ void ConvertWindow::decideDisc(const RunPlan &run, bool everyVideo)
     m_subtitles.clear();
     m_discAfterBatch = disc && everyVideo;
     if (disc && !m_discAfterBatch)
-        reel::displayAlert(QStringLiteral("No disc this time"),
-                           QStringLiteral("Some videos were skipped, and a disc is made of every video in the list. "
-                                          "The others are converted."),
+        reel::displayAlert(tr("No disc this time"),
+                           tr("Some videos were skipped, and a disc is made of every video in the list. "
+                              "The others are converted."),
                            0, this);
     if (m_discAfterBatch) {
         m_subtitles = run.subtitles;
         m_subtitleProblems = run.subtitleProblems;
         if (!m_subtitleProblems.isEmpty())
-            reel::displayAlert(QStringLiteral("Subtitles left out"), m_subtitleProblems.join(QLatin1Char('\n')), 0, this);
+            reel::displayAlert(tr("Subtitles left out"), m_subtitleProblems.join(QLatin1Char('\n')), 0, this);
     }
 }
 
@@ -1144,7 +1145,7 @@ void ConvertWindow::startBatch(const QList<JobSettings> &jobs, const QList<int> 
     m_swept = sweepAbandonedWork(m_batchDestination).text(m_batchDestination);
     m_batchRows = rows;
     for (int row : std::as_const(m_batchRows))
-        m_sources->setState(row, SourceList::RowState::Waiting, QStringLiteral("waiting"));
+        m_sources->setState(row, SourceList::RowState::Waiting, tr("waiting"));
     m_batch = new ConversionBatch(jobs, this);
     connect(m_batch, &ConversionBatch::jobStarted, this, &ConvertWindow::jobStarted);
     connect(m_batch, &ConversionBatch::progressChanged, this, &ConvertWindow::jobProgress);
@@ -1175,8 +1176,8 @@ void ConvertWindow::cancelConversion()
         m_reader->cancel();
         for (int row = 0; row < m_sources->topLevelItemCount(); ++row) {
             if (m_sources->rowState(row) == SourceList::RowState::Reading)
-                m_sources->setState(row, SourceList::RowState::Unreadable, QStringLiteral("not read"),
-                                    QStringLiteral("Reading was cancelled; remove the video and add it again."));
+                m_sources->setState(row, SourceList::RowState::Unreadable, tr("not read"),
+                                    tr("Reading was cancelled; remove the video and add it again."));
         }
         refreshControls();
         refreshPlan();
@@ -1185,8 +1186,8 @@ void ConvertWindow::cancelConversion()
 
 void ConvertWindow::jobStarted(int index)
 {
-    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting, QStringLiteral("converting"));
-    m_jobLabel->setText(QStringLiteral("Converting \"%1\" (%2 of %3)")
+    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting, tr("converting"));
+    m_jobLabel->setText(tr("Converting \"%1\" (%2 of %3)")
                             .arg(m_batch->job(index)->settings().source.title)
                             .arg(index + 1)
                             .arg(m_batch->count()));
@@ -1197,8 +1198,7 @@ void ConvertWindow::jobProgress(int index, float jobPercent, float overall)
 {
     m_jobBar->setValue(barValue(jobPercent));
     m_overallBar->setValue(barValue(m_discAfterBatch ? overall * (1 - kDiscShareOfRun) : overall));
-    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting,
-                        QStringLiteral("%1%").arg(int(jobPercent)));
+    m_sources->setState(m_batchRows.at(index), SourceList::RowState::Converting, tr("%1%").arg(int(jobPercent)));
     refreshTimes();
 }
 
@@ -1208,22 +1208,20 @@ void ConvertWindow::jobFinished(int index)
     const int row = m_batchRows.at(index);
     switch (job->state()) {
     case ConversionJob::State::Finished:
-        m_sources->setState(row, SourceList::RowState::Done,
-                            QStringLiteral("%1, %2")
-                                .arg(job->verified() ? QStringLiteral("done and verified") : QStringLiteral("done"),
-                                     sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
-                            job->settings().output == job->plannedOutput()
-                                ? job->settings().output
-                                : QStringLiteral("%1\n(%2 appeared meanwhile and is kept)")
-                                      .arg(job->settings().output, job->plannedOutput()));
+        m_sources->setState(
+            row, SourceList::RowState::Done,
+            QStringLiteral("%1, %2").arg(job->verified() ? tr("done and verified") : tr("done"),
+                                         sizeText(reel::poidsFile(job->settings().output, QStringLiteral("M")))),
+            job->settings().output == job->plannedOutput()
+                ? job->settings().output
+                : tr("%1\n(%2 appeared meanwhile and is kept)").arg(job->settings().output, job->plannedOutput()));
         m_jobBar->setValue(kBarSteps);
         break;
     case ConversionJob::State::Failed:
-        m_sources->setState(row, SourceList::RowState::Failed, QStringLiteral("failed: %1").arg(job->error()),
-                            job->error());
+        m_sources->setState(row, SourceList::RowState::Failed, tr("failed: %1").arg(job->error()), job->error());
         break;
     case ConversionJob::State::Cancelled:
-        m_sources->setState(row, SourceList::RowState::Cancelled, QStringLiteral("cancelled"));
+        m_sources->setState(row, SourceList::RowState::Cancelled, tr("cancelled"));
         break;
     default:
         break;
@@ -1243,10 +1241,8 @@ void ConvertWindow::batchFinished()
         startDisc(batch->workFolder());
         return;
     }
-    m_jobLabel->setText(cancelled ? QStringLiteral("Cancelled; unfinished outputs removed")
-                                  : QStringLiteral("Finished: %1 of %2 converted")
-                                        .arg(batch->finishedCount())
-                                        .arg(batch->count()));
+    m_jobLabel->setText(cancelled ? tr("Cancelled; unfinished outputs removed")
+                                  : tr("Finished: %1 of %2 converted").arg(batch->finishedCount()).arg(batch->count()));
     if (cancelled) {
         m_jobBar->setValue(0);
         m_overallBar->setValue(0);
@@ -1271,20 +1267,21 @@ void ConvertWindow::batchFinished()
 void ConvertWindow::offerFolder(const ConversionBatch *batch)
 {
     const QStringList failures = batch->failures();
-    QString message = QStringLiteral("%1 of %2 videos converted and verified into %3.")
-                          .arg(batch->verifiedCount())
-                          .arg(batch->count())
-                          .arg(m_batchDestination);
+    QString message =
+        counted("convert::ConvertWindow",
+                QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%1 of %n video(s) converted and verified into %2."),
+                batch->count(), "%1 of 1 videos converted and verified into %2.")
+            .arg(batch->verifiedCount())
+            .arg(m_batchDestination);
     if (!m_swept.isEmpty())
-        message += QStringLiteral("\n\nBefore it started, it %1.").arg(m_swept);
+        message += tr("\n\nBefore it started, it %1.").arg(m_swept);
     if (!failures.isEmpty())
         message += QStringLiteral("\n\n") + failures.join(QLatin1Char('\n'));
-    const QString show = QStringLiteral("Show Folder");
+    const QString show = tr("Show Folder");
     // A failure stays on screen until it is read.
     const QString answer = reel::displayAlertDelayed(
-        failures.isEmpty() ? QStringLiteral("Conversion finished") : QStringLiteral("Conversion finished with errors"),
-        message, QStringLiteral("Close"), show, QString(),
-        failures.isEmpty() ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
+        failures.isEmpty() ? tr("Conversion finished") : tr("Conversion finished with errors"), message, tr("Close"),
+        show, QString(), failures.isEmpty() ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
         failures.isEmpty() ? kFinishedAlertSeconds : 0);
     if (answer == show && m_revealer)
         m_revealer(m_batchDestination);
@@ -1316,9 +1313,9 @@ void ConvertWindow::discFinished()
     DiscAuthoring *disc = m_disc;
     ConversionBatch *batch = m_batch;
     const DiscAuthoring::State state = disc->state();
-    m_jobLabel->setText(state == DiscAuthoring::State::Finished    ? QStringLiteral("Finished: the disc is made")
-                        : state == DiscAuthoring::State::Cancelled ? QStringLiteral("Cancelled; the unfinished disc was removed")
-                                                                   : QStringLiteral("The disc failed"));
+    m_jobLabel->setText(state == DiscAuthoring::State::Finished    ? tr("Finished: the disc is made")
+                        : state == DiscAuthoring::State::Cancelled ? tr("Cancelled; the unfinished disc was removed")
+                                                                   : tr("The disc failed"));
     m_overallBar->setValue(state == DiscAuthoring::State::Finished ? kBarSteps : 0);
     if (state != DiscAuthoring::State::Finished)
         m_jobBar->setValue(0);
@@ -1331,27 +1328,29 @@ void ConvertWindow::discFinished()
         if (state != DiscAuthoring::State::Cancelled) {
             QString message;
             if (state == DiscAuthoring::State::Finished) {
-                message = QStringLiteral("%1 videos converted, verified and put on the disc, which was read back whole:\n%2 (VIDEO_TS)")
-                              .arg(batch->count())
+                message = counted("convert::ConvertWindow",
+                                  QT_TRANSLATE_N_NOOP("convert::ConvertWindow",
+                                                      "%n video(s) converted, verified and put on the disc, which was "
+                                                      "read back whole:\n%1 (VIDEO_TS)"),
+                                  batch->count())
                               .arg(disc->folder());
                 if (!disc->image().isEmpty())
-                    message += QStringLiteral("\n%1 (the image to burn)").arg(disc->image());
+                    message += tr("\n%1 (the image to burn)").arg(disc->image());
             } else {
-                message = QStringLiteral("The videos are converted in %1, but the disc could not be made: %2")
+                message = tr("The videos are converted in %1, but the disc could not be made: %2")
                               .arg(m_batchDestination, disc->error());
             }
             const QStringList problems =
                 state == DiscAuthoring::State::Finished ? m_subtitleProblems + disc->problems() : QStringList();
             if (!problems.isEmpty())
-                message += QStringLiteral("\n\nNot on the disc, though asked for:\n") + problems.join(QLatin1Char('\n'));
+                message += tr("\n\nNot on the disc, though asked for:\n") + problems.join(QLatin1Char('\n'));
             if (!disc->remarks().isEmpty())
                 message += QStringLiteral("\n\n") + disc->remarks().join(QLatin1Char('\n'));
             const bool clean = state == DiscAuthoring::State::Finished && disc->remarks().isEmpty() && problems.isEmpty();
-            const QString show = QStringLiteral("Show Folder");
+            const QString show = tr("Show Folder");
             const QString answer = reel::displayAlertDelayed(
-                state == DiscAuthoring::State::Finished ? QStringLiteral("Disc made") : QStringLiteral("No disc"),
-                message, QStringLiteral("Close"), show, QString(),
-                clean ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
+                state == DiscAuthoring::State::Finished ? tr("Disc made") : tr("No disc"), message, tr("Close"), show,
+                QString(), clean ? reel::kInformationalAlertStyle : reel::kCriticalAlertStyle,
                 clean ? kFinishedAlertSeconds : 0);
             if (answer == show && m_revealer)
                 m_revealer(m_batchDestination);
@@ -1369,30 +1368,30 @@ void ConvertWindow::refreshTimes()
         m_timeLabel->clear();
         return;
     }
-    m_timeLabel->setText(QStringLiteral("Elapsed %1, remaining %2")
+    m_timeLabel->setText(tr("Elapsed %1, remaining %2")
                              .arg(timeText(m_batch->elapsedMs() / 1000), timeText(m_batch->remainingSeconds())));
 }
 
 void ConvertWindow::closeEvent(QCloseEvent *event)
 {
     if (m_disc) {
-        const QString stop = QStringLiteral("Stop and Close");
+        const QString stop = tr("Stop and Close");
         const QString answer = reel::displayAlertDelayed(
-            QStringLiteral("Stop making the disc?"),
-            QStringLiteral("Closing the window stops the disc and removes what was made of it. The converted videos "
-                           "are kept."),
-            QStringLiteral("Keep Going"), stop, QString(), 0, 0);
+            tr("Stop making the disc?"),
+            tr("Closing the window stops the disc and removes what was made of it. The converted videos "
+               "are kept."),
+            tr("Keep Going"), stop, QString(), 0, 0);
         if (answer != stop) {
             event->ignore();
             return;
         }
         m_disc->cancel();
     } else if (m_batch) {
-        const QString stop = QStringLiteral("Stop and Close");
-        const QString answer = reel::displayAlertDelayed(
-            QStringLiteral("Stop the conversion?"),
-            QStringLiteral("Closing the window stops the conversion and removes the unfinished output."),
-            QStringLiteral("Keep Converting"), stop, QString(), 0, 0);
+        const QString stop = tr("Stop and Close");
+        const QString answer =
+            reel::displayAlertDelayed(tr("Stop the conversion?"),
+                                      tr("Closing the window stops the conversion and removes the unfinished output."),
+                                      tr("Keep Converting"), stop, QString(), 0, 0);
         if (answer != stop) {
             event->ignore();
             return;

@@ -1,6 +1,6 @@
 #include "reel/dialogs/alerts.h"
 
-#include "reel/core/bundle.h"
+#include "reel/dialogs/alerttexts_p.h"
 #include "reel/dialogs/presenter.h"
 
 #include <QSize>
@@ -37,7 +37,7 @@ int displayAlert(const QString &title, const QString &message, int style, QWidge
 QString displayDialog(const QString &title, const QString &message, const QString &defaultText, const QString &cancelTitle)
 {
     AlertRequest request = oneButtonAlert(title, message, 0, nullptr);
-    request.alternateButton = cancelTitle.isNull() ? QStringLiteral("Cancel") : cancelTitle;
+    request.alternateButton = cancelTitle.isNull() ? detail::alertText(detail::AlertText::Cancel) : cancelTitle;
     request.hasTextField = true;
     request.fieldText = orEmpty(defaultText);
     request.fieldSize = QSize(300, 40);
@@ -50,13 +50,7 @@ QString displayDialog(const QString &title, const QString &message, const QStrin
 
 int displayAlertBug(const QString &message)
 {
-    const QString language =
-        Bundle::main().localizedString(QStringLiteral("D_Langue"), QStringLiteral(""), QStringLiteral("Localized"));
-    const QString text = language == QLatin1String("fr")
-        ? QStringLiteral("Vous n'auriez pas du voir cette alerte apparaître. Merci d'en faire une capture "
-                         "(et de préparer -en plus- une capture de l'application…)")
-        : QStringLiteral("You would not have to see this alert. Thanks to make a screenshot of it "
-                         "(and to prepare a screenshot of the application...)");
+    const QString text = detail::alertText(detail::AlertText::BugNotice);
     const AlertRequest request = oneButtonAlert(QStringLiteral(":-(\n") + text, message, kCriticalAlertStyle, nullptr);
     return alertButtonCode(alertPresenter().present(request).button);
 }

@@ -33,13 +33,15 @@ constexpr int kCriticalAlertStyle = 2;
 int displayAlert(const QString &title, const QString &message, int style, QWidget *window);
 
 /// A modal question with a 300 x 40 text field holding defaultText and the
-/// buttons "OK" and cancelTitle ("Cancel" when null). Returns the text typed,
+/// buttons "OK" and cancelTitle ("Cancel" when null, in the bundle's "D_Langue"
+/// as the default button is, see defaultButtonTitle). Returns the text typed,
 /// or a null string when the user cancelled or left the field empty.
 QString displayDialog(const QString &title, const QString &message, const QString &defaultText, const QString &cancelTitle);
 
-/// A critical modal alert asking for screenshots, in French when the bundle's
-/// "D_Langue" (table "Localized") is "fr" and in English otherwise, with
-/// message as its informative text. Returns the button code (1).
+/// A critical modal alert asking for screenshots, in the language of the
+/// bundle's "D_Langue" (table "Localized": "fr", "de", "es"; English
+/// otherwise), with message as its informative text. Returns the button code
+/// (1).
 int displayAlertBug(const QString &message);
 
 /// A one-button sheet on window; returns at once.

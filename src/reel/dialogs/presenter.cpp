@@ -1,6 +1,7 @@
 #include "reel/dialogs/presenter.h"
 
 #include "reel/core/log.h"
+#include "reel/dialogs/alerttexts_p.h"
 
 #include <atomic>
 
@@ -28,12 +29,12 @@ int alertButtonCode(AlertButton button)
 
 QString defaultButtonTitle()
 {
-    return QStringLiteral("OK");
+    return detail::alertText(detail::AlertText::Ok);
 }
 
 QString defaultCheckboxTitle()
 {
-    return QStringLiteral("Do not show this message again");
+    return detail::alertText(detail::AlertText::DoNotShowAgain);
 }
 
 QStringList AlertRequest::shownButtons() const

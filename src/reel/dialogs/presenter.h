@@ -33,7 +33,9 @@ enum class AlertButton { Default, Alternate, Other };
 /// -1 other.
 int alertButtonCode(AlertButton button);
 
-/// The title of the default button when none is given.
+/// The title of the default button when none is given, and of the checkbox
+/// when its title is left to the toolkit, in the bundle's "D_Langue" (table
+/// "Localized": "fr", "de", "es"; English otherwise).
 QString defaultButtonTitle();
 /// The title of the checkbox when its title is left to the toolkit.
 QString defaultCheckboxTitle();

@@ -24,7 +24,8 @@ namespace reel {
 /// giveUpAfterSeconds 0 or less runs the alert modally; above 0 it closes
 /// itself after that many seconds with the default button. Returns the
 /// pressed button's title: null when that title was null, "OK", "Button 2" or
-/// "Bouton 3" when it was empty. Style 2 is critical, 1 informational.
+/// "Bouton 3" when it was empty, whatever the language the default button is
+/// shown in. Style 2 is critical, 1 informational.
 /// A timed-out run is logged.
 QString displayAlertDelayed(const QString &title, const QString &message, const QString &btDefault, const QString &btAlt,
                             const QString &btOther, int style, int giveUpAfterSeconds);

@@ -5,6 +5,7 @@
 #include "reel/core/log.h"
 #include "reel/core/paths.h"
 #include "reel/dialogs/alerts.h"
+#include "reel/dialogs/alerttexts_p.h"
 #include "reel/files/presence.h"
 #include "reel/prefs/devswitch.h"
 #include "reel/task/environment.h"
@@ -126,8 +127,8 @@ QString oneOrTwoTools(const QVariantList &list, bool joinErrors, QString *errors
             continue;
         }
         if (second) {
-            displayAlert(QStringLiteral("taskArray1PipeMax is limited to one pipe only (actually) :-("), array2Str(list),
-                         kCriticalAlertStyle, nullptr);
+            displayAlert(detail::alertText(detail::AlertText::PipeLimit), array2Str(list), kCriticalAlertStyle,
+                         nullptr);
             return QString();
         }
         if (++i >= list.size())

@@ -375,9 +375,9 @@ TEST(Outputs, WhatAKilledRunLeftTheNextRunRemoves)
 TEST(Outputs, TheSweepRemovesOnlyWhatDeadRunsLeft)
 {
     const QString folder = outFolder(u"sweep"_s);
-    QString error;
+    Said error;
     std::shared_ptr<WorkFolder> living = WorkFolder::create(folder, &error);
-    ASSERT_TRUE(living) << error.toStdString();
+    ASSERT_TRUE(living) << error.english.toStdString();
     reel::test::writeFile(living->file(u"video-1.mp4"_s), "partial");
     // A dead run's folder: its lock file is there and free.
     const QString dead = folder + u"/.reelkit-work-dead01"_s;

@@ -35,7 +35,8 @@ protected:
     void toolLine(const QString &line) override { lines << line; }
     void toolEnded(int exitCode, QProcess::ExitStatus) override
     {
-        finish(exitCode == 0 ? State::Finished : State::Failed, exitCode == 0 ? QString() : u"code %1"_s.arg(exitCode));
+        const QString error = exitCode == 0 ? QString() : u"code %1"_s.arg(exitCode);
+        finish(exitCode == 0 ? State::Finished : State::Failed, untranslated(error));
     }
     void finishing(State) override { ++ends; }
 };

@@ -7,6 +7,7 @@
 #include "logcapture.h"
 #include "sandbox.h"
 #include "tables.h"
+#include "translations.h"
 
 #include <jobs/authoring.h>
 #include <window/picturebox.h>
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -380,6 +382,39 @@ TEST(Window, RefusesADiscWithoutRoomForIt)
     EXPECT_TRUE(message.startsWith(u"the videos, the disc folder and its image need about "_s)) << message.toStdString();
     EXPECT_TRUE(message.endsWith(u" and %1 has 3.0 MB free"_s.arg(folder))) << message.toStdString();
     EXPECT_EQ(namesIn(folder), QStringList());
+}
+
+// In French, every label and the sizes shown come in French; the settings'
+// words (the picture's, the presets') stay what the command line takes.
+TEST(Window, SpeaksTheLanguageItIsTranslatedInto)
+{
+    const ScopedLanguage french(u"fr"_s);
+    ASSERT_TRUE(french.loaded());
+    ConvertWindow window(windowOptions(outFolder()));
+    const QString nb = u"\u00a0"_s;
+    const struct {
+        const char *name;
+        QString text;
+    } buttons[] = {{"convert", u"Convertir"_s},
+                   {"add", u"Ajouter des vidéos…"_s},
+                   {"cancel", u"Annuler"_s},
+                   {"preview", u"Aperçu"_s},
+                   {"sizeMode", u"Taille cible"_s + nb + u":"_s},
+                   {"qualityMode", u"Qualité"_s + nb + u":"_s},
+                   {"disc", u"Créer un disque"_s}};
+    reel::test::forEachCase(buttons,
+                            [&](const auto &c) { EXPECT_EQ(child<QAbstractButton>(window, c.name)->text(), c.text); });
+    EXPECT_EQ(child<QSpinBox>(window, "sizeMB")->suffix(), u" Mo"_s);
+    EXPECT_EQ(child<QLabel>(window, "plan")->text(), u"Ajoutez des vidéos pour les convertir."_s);
+    window.setFreeSpaceProbe([](const QString &) { return 1536; });
+    EXPECT_EQ(child<QLabel>(window, "freeSpace")->text(), u"Espace libre"_s + nb + u": 1,5 Go"_s);
+    auto *preset = child<QComboBox>(window, "preset");
+    EXPECT_NE(preset->findData(u"dvd-pal"_s), -1);
+    EXPECT_TRUE(preset->itemText(preset->findData(u"mp4"_s)).contains(u"taille d'image de la source"_s))
+        << preset->itemText(preset->findData(u"mp4"_s)).toStdString();
+    const PictureBox *picture = window.findChild<PictureBox *>();
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->title(), u"Image"_s);
 }
 
 // Any setting that shapes the output makes the videos done waiting again;
