@@ -6,149 +6,149 @@
     <message>
         <location filename="../jobs/authoring.cpp" line="+150"/>
         <source>a disc needs at least one video</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Disc braucht mindestens ein Video</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>a disc holds at most %1 titles</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Disc fasst höchstens %1 Titel</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>cannot make a folder in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann kein Ordner angelegt werden</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the fonts configuration for the subtitles could not be made (%1); spumux uses the system&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schriftkonfiguration für die Untertitel konnte nicht erstellt werden (%1); spumux verwendet die des Systems</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>no ISO image: neither genisoimage nor xorriso is installed</source>
-        <translation type="unfinished"></translation>
+        <translation>kein ISO-Abbild: weder genisoimage noch xorriso ist installiert</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Rendering the subtitles of &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel von „%1“ werden gerendert</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the subtitles %1 have no cue within &quot;%2&quot;; it is on the disc without them</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel %1 haben keinen Eintrag innerhalb von „%2“; das Video kommt ohne sie auf die Disc</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+314"/>
         <location line="+14"/>
         <source>cannot write in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <location line="-301"/>
         <source>Authoring the DVD</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD wird erstellt</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Reading back &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird zurückgelesen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>dvdauthor made no video for &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>dvdauthor hat kein Video für „%1“ erzeugt</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Making the ISO image</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO-Abbild wird erstellt</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Reading back the ISO image</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO-Abbild wird zurückgelesen</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>%1 could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden</translation>
     </message>
     <message>
         <location line="+88"/>
         <source>%1 crashed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist abgestürzt (%2)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 failed with code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist mit Code %2 fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 could not write</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht schreiben</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>the ISO image could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das ISO-Abbild konnte nicht erstellt werden: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the ISO image does not read back (%1); it was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>das ISO-Abbild lässt sich nicht zurücklesen (%1); es wurde entfernt</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the subtitles %1 could not be put on &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel %1 konnten nicht zu „%2“ hinzugefügt werden: %3</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>ffmpeg failed with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it plays %1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>er läuft %1 s von %2 s</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the disc&apos;s title &quot;%1&quot; does not read back (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Titel „%1“ der Disc lässt sich nicht zurücklesen (%2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1 is missing from it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt darin</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 holds %2 of %3 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 von %3 Byte</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it holds %1 bytes for %2 of files</source>
-        <translation type="unfinished"></translation>
+        <translation>es enthält %1 Byte für %2 Byte an Dateien</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>Putting the disc in place</source>
-        <translation type="unfinished"></translation>
+        <translation>Disc wird an ihren Platz gebracht</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>the disc could not be moved into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Disc konnte nicht nach %1 verschoben werden: %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the ISO image could not be moved beside the disc: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das ISO-Abbild konnte nicht neben die Disc verschoben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -156,47 +156,47 @@
     <message>
         <location filename="../model/budget.cpp" line="+66"/>
         <source>%1 has no quality mode (DVD players need a known bitrate): give a target size or a bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Qualitätsmodus (DVD-Player brauchen eine bekannte Bitrate): geben Sie eine Zielgröße oder eine Bitrate an</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quality %1 is outside what %2 takes: %3 (best) to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität %1 liegt außerhalb dessen, was %2 annimmt: %3 (beste) bis %4</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>the duration of the source is unknown, so no size can be planned</source>
-        <translation type="unfinished"></translation>
+        <translation>die Dauer der Quelle ist unbekannt, daher lässt sich keine Größe planen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 kb/s is outside what %2 takes: %3 to %4 kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kb/s liegt außerhalb dessen, was %2 annimmt: %3 bis %4 kb/s</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>the target size must be at least 1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zielgröße muss mindestens 1 MB betragen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it leaves %1 kb/s for the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>für das Bild bleiben %1 kb/s</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the sound alone fills it</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ton allein füllt sie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 MB is too small for %2 of video: %3, and %4 needs at least %5 kb/s (about %6 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB sind zu klein für %2 Video: %3, und %4 braucht mindestens %5 kb/s (etwa %6 MB)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB verlangen %2 kb/s; %3 geht nur bis %4 kb/s, etwa %5</translation>
     </message>
 </context>
 <context>
@@ -204,17 +204,17 @@
     <message>
         <location filename="../probing/cards.cpp" line="+169"/>
         <source>the time-stamp tool did not name this clip</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zeitstempel-Werkzeug hat diesen Clip nicht benannt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the card has no playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>die Speicherkarte hat keine Playlist</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>named by the file&apos;s modification time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nach der Änderungszeit der Datei benannt: %1</translation>
     </message>
 </context>
 <context>
@@ -222,60 +222,60 @@
     <message numerus="yes">
         <location filename="../model/disc.cpp" line="+34"/>
         <source>the %n video(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>das Video</numerusform>
+            <numerusform>die %n Videos</numerusform>
         </translation>
     </message>
     <message>
         <location line="+33"/>
         <source>a dual-layer DVD (8.5 GB)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Dual-Layer-DVD (8,5 GB)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>a single-layer DVD (4.7 GB)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Single-Layer-DVD (4,7 GB)</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of %4 MB fits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB sind %2 MB mehr, als %3 für Videos bietet (%4 MB); eine Zielgröße von %4 MB passt</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 (%2 in all): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (insgesamt %2): %3</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos (%7 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (insgesamt %2) brauchen etwa %3 bei %4 kb/s: %5 mehr, als %6 für Videos bietet (%7 MB).</translation>
     </message>
     <message>
         <location line="+10"/>
         <source> A target size of %1 MB fits them (%2 kb/s for each picture).</source>
-        <translation type="unfinished"></translation>
+        <translation> Eine Zielgröße von %1 MB passt (%2 kb/s für jedes Bild).</translation>
     </message>
     <message>
         <location line="+10"/>
         <source> Even at %1&apos;s lowest %2 kb/s they do not fit; a dual-layer disc does, with a target size of %3 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation> Selbst mit den niedrigsten %2 kb/s von %1 passen sie nicht; eine Dual-Layer-Disc schon, mit einer Zielgröße von %3 MB.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> Even at %1&apos;s lowest %2 kb/s they do not fit: leave some videos out.</source>
-        <translation type="unfinished"></translation>
+        <translation> Selbst mit den niedrigsten %2 kb/s von %1 passen sie nicht: lassen Sie einige Videos weg.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Disc wird mit einer DVD-Vorgabe (dvd-pal oder dvd-ntsc) erstellt, nicht mit %1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a disc made here holds at most %1 titles, and %2 videos were given: leave %3 out, or make two discs</source>
-        <translation type="unfinished"></translation>
+        <translation>eine hier erstellte Disc fasst höchstens %1 Titel, angegeben wurden %2 Videos: lassen Sie %3 weg oder erstellen Sie zwei Discs</translation>
     </message>
 </context>
 <context>
@@ -283,7 +283,7 @@
     <message>
         <location filename="../probing/discovery.cpp" line="+62"/>
         <source>cannot read the card&apos;s clips in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Clips der Speicherkarte in %1 können nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -291,12 +291,12 @@
     <message>
         <location filename="../window/display.cpp" line="+62"/>
         <source>the display %1 did not answer within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzeige %1 hat nicht innerhalb von %2 s geantwortet</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>no display answers at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unter %1 antwortet keine Anzeige</translation>
     </message>
 </context>
 <context>
@@ -305,62 +305,62 @@
         <location filename="../jobs/job.cpp" line="+107"/>
         <location line="+254"/>
         <source>%1 is the source itself and is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist die Quelle selbst und bleibt erhalten</translation>
     </message>
     <message>
         <location line="-122"/>
         <source>no message</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Meldung</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 stopped unexpectedly (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde unerwartet beendet (%2)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 failed with code %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist mit Code %2 fehlgeschlagen: %3</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 could not write: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht schreiben: %2</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>the output does not decode (%1); it was removed, the source is untouched</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe lässt sich nicht dekodieren (%1); sie wurde entfernt, die Quelle ist unverändert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ffmpeg failed with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>the output cannot be opened as a video (%1); it was removed, the source is untouched</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe lässt sich nicht als Video öffnen (%1); sie wurde entfernt, die Quelle ist unverändert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ffprobe failed with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffprobe ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>ffmpeg wrote nothing for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg hat für %1 nichts geschrieben</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1; it was removed, the source is untouched</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die Ausgabe wurde entfernt, die Quelle ist unverändert</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>the sound could not be decoded whole (%1 s of %2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ton konnte nicht vollständig dekodiert werden (%1 s von %2 s)</translation>
     </message>
 </context>
 <context>
@@ -368,24 +368,26 @@
     <message>
         <location filename="../main.cpp" line="+34"/>
         <source>the window needs a display (DISPLAY or WAYLAND_DISPLAY)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Fenster braucht eine grafische Anzeige (DISPLAY oder WAYLAND_DISPLAY)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the window needs a display, and %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Fenster braucht eine grafische Anzeige, und %1</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>reelkit-convert: %1; without one, give the files to convert in the terminal
 </source>
-        <translation type="unfinished"></translation>
+        <translation>reelkit-convert: %1; ohne Anzeige geben Sie die zu konvertierenden Dateien im Terminal an
+</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>reelkit-convert: %1; converting in the terminal instead
 </source>
-        <translation type="unfinished"></translation>
+        <translation>reelkit-convert: %1; stattdessen wird im Terminal konvertiert
+</translation>
     </message>
 </context>
 <context>
@@ -393,132 +395,132 @@
     <message>
         <location filename="../model/options.cpp" line="+110"/>
         <source>--window and --terminal exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--window und --terminal schließen sich gegenseitig aus</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>unknown preset &apos;%1&apos; (presets: %2, and yours: --list-presets)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Vorgabe &apos;%1&apos; (Vorgaben: %2, und Ihre eigenen: --list-presets)</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>--%1 takes %2, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet %2, nicht &apos;%3&apos;</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>--audio-bitrate takes kb/s from 32 to 640, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--audio-bitrate erwartet kb/s von 32 bis 640, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>preset &apos;%1&apos; is no built-in preset (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe &apos;%1&apos; ist keine eingebaute Vorgabe (%2)</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>preset file refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabedatei abgelehnt: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>preset file %1 not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabedatei %1 nicht importiert: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the preset &apos;%1&apos; from %2, kept as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vorgabe &apos;%1&apos; aus %2, gespeichert als %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>your preset &apos;%1&apos; is refused: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Vorgabe &apos;%1&apos; wird abgelehnt: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>your preset &apos;%1&apos; (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Vorgabe &apos;%1&apos; (%2)</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>give one of --quality, --size and --bitrate</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie nur eine der Optionen --quality, --size und --bitrate an</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--quality takes a whole number from %1 (best) to %2, not &apos;%3&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality erwartet eine ganze Zahl von %1 (beste) bis %2, nicht &apos;%3&apos;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>--size takes a whole number of megabytes above 0, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--size erwartet eine ganze Zahl von Megabyte über 0, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>--bitrate takes a whole number of kb/s above 0, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--bitrate erwartet eine ganze Zahl von kb/s über 0, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>--chapters takes whole minutes from 0 (none) to %1, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--chapters erwartet ganze Minuten von 0 (keine) bis %1, nicht &apos;%2&apos;</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>--disc-name takes a name for the disc folder, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--disc-name erwartet einen Namen für den Disc-Ordner, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>--subtitles needs a file</source>
-        <translation type="unfinished"></translation>
+        <translation>--subtitles braucht eine Datei</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>--%1 goes with --disc</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 gehört zu --disc</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--disc braucht eine DVD-Vorgabe (-p dvd-pal oder -p dvd-ntsc), nicht %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc</source>
-        <translation type="unfinished"></translation>
+        <translation>--disc braucht eine DVD-Vorgabe: -p dvd-pal oder -p dvd-ntsc</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>give one of --max-size and --height</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie nur eine der Optionen --max-size und --height an</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--max-size and --height are for MP4 presets: a DVD&apos;s frame is fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-size und --height sind für MP4-Vorgaben: das Bildformat einer DVD ist fest</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>--output needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--output braucht einen Ordner</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>default quality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardqualität %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>default %1 kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard %1 kb/s</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -604,7 +606,117 @@ Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad 
 or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,
 5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR]
+          [-y] [-n] [--normalize] [--audio TRACKS] [--subtitle TRACKS]
+          [--burn-subtitle TRACK] [--max-size WxH | --height H] [--crop CROP]
+          [--denoise HOW] [--deinterlace WHEN] [--start T]
+          [--stop T | --duration T] [--json] [--container KIND] [--speed SPEED]
+          [--audio-codec CODEC] [--audio-bitrate KBPS] [--list-presets]
+          [--save-preset NAME] [--preset-file FILE]
+          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...]
+          FILE|FOLDER...
+Konvertiert Videos mit ffmpeg: mit einer Qualität, auf eine Zielgröße oder
+mit einer Bitrate.
+
+  -p, --preset P     die Art der Ausgabe (Standard: mp4)
+  -q, --quality CRF  konstante Qualität, %2 (beste, größte Datei) bis %3
+                     (schlechteste); nur für MP4-Vorgaben, deren Standard:
+                     mp4 23, mp4-hevc 28
+  -s, --size MB      jede Ausgabe etwa MB Megabyte groß machen (bei MP4 zwei
+                     Durchgänge); mit --disc alle Titel zusammen
+  -b, --bitrate KBPS das Bild mit KBPS Kilobit pro Sekunde kodieren (Standard
+                     bei DVD)
+  -o, --output DIR   die Ausgaben in DIR schreiben (Standard: der aktuelle
+                     Ordner)
+  -y, --overwrite    schon vorhandene Ausgaben ersetzen (sonst bleiben sie
+                     erhalten; im Terminal wird nachgefragt); eine Quelle wird
+                     nie ersetzt
+  -n, --dry-run      den Plan und die ffmpeg-Befehlszeilen ausgeben, nichts
+                     konvertieren
+      --audio TRACKS die behaltenen Tonspuren: default (die als Standard
+                     markierte, sonst die erste), all, none oder Spurnummern,
+                     wie der Plan sie zeigt, und Sprachen, durch Kommas
+                     getrennt (--audio fre,eng oder 2,1); die erste wird als
+                     Standard markiert. Eine DVD behält höchstens 8
+      --subtitle TRACKS  die behaltenen Untertitelspuren: all (Standard: die,
+                     die die Ausgabe aufnehmen kann), none oder Nummern und
+                     Sprachen wie bei --audio
+      --burn-subtitle TRACK  diese Untertitelspur (eine Nummer oder eine
+                     Sprache), ob Text oder Bilder, ins Bild einbrennen
+      --max-size WxH jedes MP4 höchstens W x H groß machen (hoch oder quer),
+                     im eigenen Seitenverhältnis; nie größer als die Quelle
+      --height H     jedes MP4 höchstens H Pixel hoch machen, im eigenen
+                     Seitenverhältnis
+      --crop CROP    auto (die schwarzen Balken, an mehreren Stellen gesucht),
+                     none (Standard) oder OBEN:UNTEN:LINKS:RECHTS in Pixeln
+      --denoise HOW  off (Standard), light oder strong
+      --deinterlace WHEN  auto (je nach Angabe des Streams oder der
+                     Interlace-Erkennung von ffmpeg; Standard), on oder off
+      --start T      ab T konvertieren (90, 1:30, 0:01:30.5, 1m30s...)
+      --stop T       bis T der Quelle konvertieren; --duration T: T lang
+      --normalize    den Ton jedes Videos vor dem Kodieren mit normalize
+                     angleichen
+      --no-verify    die Ausgaben nicht prüfen (standardmäßig wird jede
+                     geöffnet, ihre Spuren und Dauern werden mit denen der
+                     Quelle verglichen, und sie wird vollständig dekodiert,
+                     bevor sie als fertig gilt; Titel und Abbild einer Disc
+                     werden zurückgelesen)
+      --disc         mit einer DVD-Vorgabe weiter bis zur DVD: ein Titel pro
+                     Video in einem VIDEO_TS-Ordner und ein ISO-Abbild
+                     (genisoimage oder xorriso)
+      --dual-layer   eine Disc mit 8,5 GB statt 4,7 GB
+      --chapters MIN ein Kapitel alle MIN Minuten (Standard 5; 0: keine)
+      --disc-name NAME  der Name des Disc-Ordners (Standard DVD; nummeriert,
+                     wenn schon vergeben)
+      --subtitles FILE  SubRip-Untertitel für die Disc, die ersten für das
+                     erste Video, die nächsten für das nächste...; eine .srt
+                     neben einem Video, mit dessen Namen, wird ohne Nachfrage
+                     genommen
+      --container KIND  mp4 oder mkv (Matroska, das jeden Ton und alle
+                     Untertitel aufnimmt)
+      --speed SPEED  das Tempo des Encoders, ultrafast bis veryslow (Standard
+                     medium; langsamer ergibt bei gleicher Qualität eine
+                     kleinere Datei)
+      --audio-codec CODEC  aac, ac3, opus (nur MKV) oder copy (jede Tonspur
+                     unverändert, wenn der Container sie aufnimmt, sonst AAC)
+      --audio-bitrate KBPS  die Bitrate des Tons, 32 bis 640 (Standard 192)
+      --list-presets die Vorgaben, eingebaute und eigene
+      --save-preset NAME  die Einstellungen dieser Zeile als eigene Vorgabe
+                     NAME speichern (konvertiert auch die FILEs, falls
+                     vorhanden); mit -p NAME verwenden
+      --preset-file FILE  eine Vorgabe aus einer Datei übernehmen (eine
+                     XML-Property-List, wie --save-preset sie schreibt), zu
+                     den eigenen legen und verwenden
+      --json         den Plan, den Fortschritt, jedes Ergebnis und eine
+                     Zusammenfassung als je ein JSON-Objekt pro Zeile auf die
+                     Standardausgabe schreiben, und sonst nichts dorthin
+  -w, --window       das Fenster öffnen, mit den FILEs darin
+  -t, --terminal     im Terminal konvertieren, auch wenn eine Anzeige da ist
+  -d, --debug        das Diagnoseprotokoll des Toolkits auf die
+                     Standardfehlerausgabe schreiben (sonst kommt es nach
+                     reelkit-convert.log im temporären Ordner)
+  -h, --help         diesen Text anzeigen
+  -V, --version      die Version anzeigen
+
+Vorgaben:
+%4
+Größen sind überall in MB zu 1024 x 1024 Byte (Eingaben, Schätzungen,
+Ergebnisse).
+Ein FOLDER wird nach Videos durchsucht; eine Kamera-Speicherkarte
+(PRIVATE/AVCHD/BDMV oder BDMV) liefert ihre Clips, benannt nach ihrer
+Aufnahmezeit. Nur reguläre Dateien werden gelesen: keine Pipes oder Geräte.
+Sprachen sind ISO-639-Codes, wie Container sie speichern, oder kürzer: eng,
+fre, fra, en, fr.
+Die als Standard markierte Tonspur (sonst die erste) wird behalten; MP4
+behält Textuntertitel.
+Ohne FILE wird ein 5 Sekunden langer Beispielclip aus den Testquellen von
+ffmpeg konvertiert.
+Ohne Argumente gestartet, öffnet es sein Fenster, wenn eine Anzeige antwortet.
+Exit-Codes: 0 fertig, 1 eine Konvertierung, ihre Prüfung oder ein Teil der
+Disc ist fehlgeschlagen, 2 falsche Option oder Größe (eine Disc zu groß oder
+mit zu vielen Titeln), 3 Werkzeug fehlt, 4 Quelle nicht lesbar, 5 Ausgabe
+existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
+</translation>
     </message>
 </context>
 <context>
@@ -612,43 +724,43 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/picture.cpp" line="+76"/>
         <source>cropping %1:%2:%3:%4 leaves no picture of %5x%6</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden um %1:%2:%3:%4 lässt von %5x%6 kein Bild übrig</translation>
     </message>
     <message>
         <location line="+80"/>
         <location line="+64"/>
         <source>deinterlaced to </source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing zu </translation>
     </message>
     <message>
         <location line="-61"/>
         <source>variable frame rate made a steady %1 fps</source>
-        <translation type="unfinished"></translation>
+        <translation>variable Bildrate auf gleichmäßige %1 fps gebracht</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>bars above and below</source>
-        <translation type="unfinished"></translation>
+        <translation>Balken oben und unten</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>bars left and right</source>
-        <translation type="unfinished"></translation>
+        <translation>Balken links und rechts</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--max-size erwartet BREITExHÖHE in Pixeln, etwa 1280x720, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--height takes a height in pixels, such as 720, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--height erwartet eine Höhe in Pixeln, etwa 720, nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--crop erwartet auto, none oder OBEN:UNTEN:LINKS:RECHTS in Pixeln, nicht &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -656,23 +768,23 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/placement.cpp" line="+72"/>
         <source>%1 is gone: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist verschwunden: %2</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1 is a folder and is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner und bleibt erhalten</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+18"/>
         <source>cannot move the output to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe kann nicht nach %1 verschoben werden: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>no free name beside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Name neben %1</translation>
     </message>
 </context>
 <context>
@@ -680,17 +792,17 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/plan.cpp" line="+116"/>
         <source>its DVD subpictures are left out: they would not sit on a cropped picture</source>
-        <translation type="unfinished"></translation>
+        <translation>die DVD-Bilduntertitel werden weggelassen: sie würden nicht auf ein zugeschnittenes Bild passen</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>the destination %1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>das Ziel %1 ist kein Ordner</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>the outputs need about %1 and %2 has %3 free</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgaben brauchen etwa %1, und auf %2 sind %3 frei</translation>
     </message>
 </context>
 <context>
@@ -698,57 +810,57 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/presets.cpp" line="+30"/>
         <source>MP4, H.264 and AAC, the source&apos;s picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4, H.264 und AAC, Bildgröße der Quelle</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>MP4, HEVC (H.265) and AAC, the source&apos;s picture size</source>
-        <translation type="unfinished"></translation>
+        <translation>MP4, HEVC (H.265) und AAC, Bildgröße der Quelle</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>MKV, H.264, the sound and every subtitle track as the source has them</source>
-        <translation type="unfinished"></translation>
+        <translation>MKV, H.264, Ton und alle Untertitelspuren wie in der Quelle</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Phones and the web: MP4 at most 1280x720, H.264 High 4.0, AAC 160 kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Smartphones und Web: MP4 höchstens 1280x720, H.264 High 4.0, AAC 160 kb/s</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernseher: MP4 höchstens 1920x1080, H.264 High 4.1, AAC 192 kb/s</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Archive: MKV, HEVC at quality 20 (slow), the sound and subtitles as they are</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv: MKV, HEVC mit Qualität 20 (langsam), Ton und Untertitel unverändert</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>a DVD&apos;s container, encoder and sound are fixed: --container, --speed and --audio-codec are for the other presets</source>
-        <translation type="unfinished"></translation>
+        <translation>Container, Encoder und Ton einer DVD sind fest: --container, --speed und --audio-codec sind für die anderen Vorgaben</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Opus sound goes in MKV: give --container mkv or -p mkv</source>
-        <translation type="unfinished"></translation>
+        <translation>Opus-Ton gehört in MKV: geben Sie --container mkv oder -p mkv an</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>quality %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>speed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>sound copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton kopiert</translation>
     </message>
 </context>
 <context>
@@ -756,69 +868,76 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../terminal/printing.cpp" line="+66"/>
         <source>  overall %1%  %2</source>
-        <translation type="unfinished"></translation>
+        <translation>  gesamt %1 %  %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  overall %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>  gesamt %1 %</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>elapsed %1, left %2</source>
-        <translation type="unfinished"></translation>
+        <translation>verstrichen %1, verbleibend %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>progress: %1 %2% (overall %3%, %4)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt: %1 %2 % (gesamt %3 %, %4)
+</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>  note: %1 appeared meanwhile and is kept; this video is %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Hinweis: %1 ist inzwischen entstanden und bleibt erhalten; dieses Video ist %2
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  done and verified: %1 (%2) in %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  fertig und geprüft: %1 (%2) in %3
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  done: %1 (%2) in %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  fertig: %1 (%2) in %3
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  cancelled; the partial output was removed
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  abgebrochen; die unfertige Ausgabe wurde entfernt
+</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>[disc] %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[Disc] %1
+</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>elapsed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verstrichen %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>progress: disc %1% (overall %2%, %3)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt: Disc %1 % (gesamt %2 %, %3)
+</translation>
     </message>
 </context>
 <context>
@@ -826,63 +945,63 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../probing/probe.cpp" line="+59"/>
         <source>the interlace test</source>
-        <translation type="unfinished"></translation>
+        <translation>die Interlace-Erkennung</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is a folder, not a video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner, kein Video</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spezialdatei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is %2, not a regular file; only files can be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2, keine reguläre Datei; nur Dateien können konvertiert werden</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>%1 cannot be read: the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: die Datei ist leer</translation>
     </message>
     <message>
         <location line="+15"/>
         <location line="+33"/>
         <source>%1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bei %2</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>%1 is a still picture, not a video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Standbild, kein Video</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -890,7 +1009,7 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/runplan.cpp" line="+54"/>
         <source>the videos, the disc folder and its image need about %1 and %2 has %3 free</source>
-        <translation type="unfinished"></translation>
+        <translation>die Videos, der Disc-Ordner und sein Abbild brauchen etwa %1, und auf %2 sind %3 frei</translation>
     </message>
 </context>
 <context>
@@ -898,17 +1017,17 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../probing/sample.cpp" line="+19"/>
         <source>no private temporary folder to make the sample in</source>
-        <translation type="unfinished"></translation>
+        <translation>kein privater temporärer Ordner, um den Beispielclip darin zu erstellen</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>ffmpeg could not make the sample %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg konnte den Beispielclip %1 nicht erstellen: %2</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>ffmpeg could not make the sample %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg konnte den Beispielclip %1 nicht erstellen%2</translation>
     </message>
 </context>
 <context>
@@ -916,52 +1035,52 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/savedpresets.cpp" line="+76"/>
         <source>&apos;%1&apos; cannot name a preset: use up to 64 letters, digits, spaces, &apos;-&apos; and &apos;_&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; kann keine Vorgabe benennen: verwenden Sie bis zu 64 Buchstaben, Ziffern, Leerzeichen, &apos;-&apos; und &apos;_&apos;</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&apos;%1&apos; is a built-in preset; choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist eine eingebaute Vorgabe; wählen Sie einen anderen Namen</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1: larger than a preset can be (%2 KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: größer, als eine Vorgabe sein kann (%2 KB)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1, line 1: not an XML property list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile 1: keine XML-Property-List</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1, line 1: the root is not a dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile 1: die Wurzel ist kein Dictionary</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>unknown key &apos;%1&apos; (a preset keeps %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel &apos;%1&apos; (eine Vorgabe speichert %2)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>made by a later version (format %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>von einer neueren Version erstellt (Format %1)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 takes a word or a number</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet ein Wort oder eine Zahl</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>no &apos;preset&apos; key names the built-in preset it starts from</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Schlüssel &apos;preset&apos; nennt die eingebaute Vorgabe, auf der sie aufbaut</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -969,52 +1088,52 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/source.cpp" line="+187"/>
         <source>%1 cannot be read: ffprobe said nothing that could be understood</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: ffprobe hat nichts Verständliches geliefert</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 holds no video that ffmpeg can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält kein Video, das ffmpeg lesen kann</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>%1 is a still picture, not a video</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Standbild, kein Video</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 has no duration that ffmpeg can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Dauer, die ffmpeg lesen kann</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>progressive</source>
-        <translation type="unfinished"></translation>
+        <translation>progressiv</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>interlaced, top field first</source>
-        <translation type="unfinished"></translation>
+        <translation>interlaced, oberes Halbbild zuerst</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>interlaced, bottom field first</source>
-        <translation type="unfinished"></translation>
+        <translation>interlaced, unteres Halbbild zuerst</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>scan unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildaufbau unbekannt</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
@@ -1022,44 +1141,44 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../model/subtitles.cpp" line="+51"/>
         <source>the subtitles %1 cannot be read (no such file)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel %1 können nicht gelesen werden (keine solche Datei)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the subtitles %1 cannot be read (not a regular file)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel %1 können nicht gelesen werden (keine reguläre Datei)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the subtitles %1 are too large (%2 MB) to be subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel %1 sind zu groß (%2 MB), um Untertitel zu sein</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the subtitles %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel %1 können nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>their encoding is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>ihre Zeichenkodierung ist unbekannt</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the subtitles %1 hold no cue that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel %1 enthalten keinen lesbaren Eintrag</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>%1; the disc is made without them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die Disc wird ohne sie erstellt</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>the subtitles %1 have no video of their own (%n video(s)) and are left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>die Untertitel %1 haben kein eigenes Video (%n Video) und werden weggelassen</numerusform>
+            <numerusform>die Untertitel %1 haben kein eigenes Video (%n Videos) und werden weggelassen</numerusform>
         </translation>
     </message>
 </context>
@@ -1068,38 +1187,39 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
     <message>
         <location filename="../terminal/terminal.cpp" line="+99"/>
         <source>%1 exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert. Ersetzen?</translation>
     </message>
     <message>
         <location line="+9"/>
         <source> (give --overwrite to replace it)</source>
-        <translation type="unfinished"></translation>
+        <translation> (mit --overwrite wird die Datei ersetzt)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 already exists and is kept%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert bereits und bleibt erhalten%2</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>The output folder %1 does not exist yet; it would be made.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ausgabeordner %1 existiert noch nicht; er würde angelegt werden.
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot create the output folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ausgabeordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>quality %1 (the size is not known in advance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität %1 (die Größe ist vorher nicht bekannt)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 kb/s picture, about %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kb/s fürs Bild, etwa %2</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1107,216 +1227,240 @@ or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable 
   picture: %4; %5
   tracks: %6
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 -&gt; %3
+  Bild: %4; %5
+  Spuren: %6
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  part: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Ausschnitt: %1
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  title: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Titel: %1
+</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>  %1 exists and would be %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 existiert bereits: %2
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>würde ersetzt werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>kept (give --overwrite to replace it)</source>
-        <translation type="unfinished"></translation>
+        <translation>würde erhalten bleiben (--overwrite würde die Datei ersetzen)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  sound: %1
   normalize: %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  Ton: %1
+  normalize: %2
+</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>  ffmpeg pass %1 of %2: %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  ffmpeg-Durchgang %1 von %2: %3
+</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>disc: %1 of %2 in %3%4; %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Disc: %1 mit %2 in %3%4; %5
+</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n title(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Titel</numerusform>
+            <numerusform>%n Titel</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source> (no ISO image: install xorriso or genisoimage)</source>
-        <translation type="unfinished"></translation>
+        <translation> (kein ISO-Abbild: installieren Sie xorriso oder genisoimage)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> and %1</source>
-        <translation type="unfinished"></translation>
+        <translation> und %1</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>a chapter every %n minute(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ein Kapitel pro Minute</numerusform>
+            <numerusform>ein Kapitel alle %n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kapitel</translation>
     </message>
     <message numerus="yes">
         <location line="+9"/>
         <source>  subtitles of %1: %2 (%n cue(s)%3%4)
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>  Untertitel von %1: %2 (%n Eintrag%3%4)
+</numerusform>
+            <numerusform>  Untertitel von %1: %2 (%n Einträge%3%4)
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
         <source>, %n left out</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>, %n weggelassen</numerusform>
+            <numerusform>, %n weggelassen</numerusform>
         </translation>
     </message>
     <message>
         <location line="+35"/>
         <source>disc: %1 (VIDEO_TS)%2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Disc: %1 (VIDEO_TS)%2
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the disc is not all that was asked for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Disc enthält nicht alles, was verlangt wurde: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  cancelled; the unfinished disc was removed
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  abgebrochen; die unfertige Disc wurde entfernt
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+76"/>
         <source>interrupted</source>
-        <translation type="unfinished"></translation>
+        <translation>unterbrochen</translation>
     </message>
     <message>
         <location line="-73"/>
         <source>no disc: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Disc: %1</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>
 Yours, in %1:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Eigene Vorgaben, in %1:
+</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>preset: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe: %1
+</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the preset %1 was not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Vorgabe %1 wurde nicht gespeichert: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>saved your preset &apos;%1&apos; in %2 (use it with -p &apos;%1&apos;)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Vorgabe &apos;%1&apos; wurde in %2 gespeichert (verwenden Sie sie mit -p &apos;%1&apos;)
+</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Dry run: nothing was converted. A real run writes each output in a private work folder in the destination, checks it, and moves it into place at the end.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Probelauf: nichts wurde konvertiert. Ein echter Lauf schreibt jede Ausgabe in einen privaten Arbeitsordner im Ziel, prüft sie und verschiebt sie am Ende an ihren Platz.
+</translation>
     </message>
     <message>
         <location line="+12"/>
         <location line="+118"/>
         <source>note: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1
+</translation>
     </message>
     <message>
         <location line="-106"/>
         <source>No file given: converting a %1-second sample made with ffmpeg&apos;s test sources.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Datei angegeben: ein %1 Sekunden langer Beispielclip aus den Testquellen von ffmpeg wird konvertiert.
+</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>no videos found in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Videos in %1 gefunden</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Give %1.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie %1 an.
+</translation>
     </message>
     <message>
         <location line="+0"/>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <location line="+77"/>
         <source>%1 of %2 converted%3 in %4, into %5
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 konvertiert%3, Dauer %4, in %5
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source> and verified</source>
-        <translation type="unfinished"></translation>
+        <translation> und geprüft</translation>
     </message>
     <message>
         <location line="+0"/>
         <source> (not verified)</source>
-        <translation type="unfinished"></translation>
+        <translation> (nicht geprüft)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>no disc: not every video was converted</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Disc: nicht jedes Video wurde konvertiert</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Try &apos;%1 --help&apos;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr dazu mit &apos;%1 --help&apos;.
+</translation>
     </message>
 </context>
 <context>
@@ -1325,57 +1469,57 @@ Yours, in %1:
         <location filename="../probing/toolfonts.cpp" line="+43"/>
         <location line="+147"/>
         <source>there is no private temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen privaten temporären Ordner</translation>
     </message>
     <message>
         <location line="-134"/>
         <source>cannot replace the link %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verknüpfung %1 kann nicht ersetzt werden</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>cannot make the link %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verknüpfung %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreanisch</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Thai</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hindi</source>
-        <translation type="unfinished"></translation>
+        <translation>Hindi</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch</translation>
     </message>
     <message>
         <location line="+116"/>
         <source>%1 is no regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>the %1 subtitles are drawn in DejaVu Sans, which shows their letters as boxes: no %1 font is installed that spumux can draw with</source>
-        <translation type="unfinished"></translation>
+        <translation>die Untertitel auf %1 werden in DejaVu Sans gezeichnet, das ihre Zeichen als Kästchen zeigt: es ist keine Schrift für %1 installiert, mit der spumux zeichnen kann</translation>
     </message>
 </context>
 <context>
@@ -1383,7 +1527,7 @@ Yours, in %1:
     <message>
         <location filename="../jobs/tooloutput.cpp" line="+91"/>
         <source>; %1 has %2 free</source>
-        <translation type="unfinished"></translation>
+        <translation>; auf %1 sind %2 frei</translation>
     </message>
 </context>
 <context>
@@ -1391,7 +1535,7 @@ Yours, in %1:
     <message>
         <location filename="../jobs/toolprocess.cpp" line="+61"/>
         <source>%1 could not be started: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1399,17 +1543,17 @@ Yours, in %1:
     <message>
         <location filename="../probing/toolrun.cpp" line="+84"/>
         <source>%1 gave no answer within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nicht innerhalb von %2 s geantwortet</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde abgebrochen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden</translation>
     </message>
 </context>
 <context>
@@ -1417,9 +1561,9 @@ Yours, in %1:
     <message numerus="yes">
         <location filename="../model/tools.cpp" line="+36"/>
         <source>missing tool(s): %1 (looked for in %2; install ffmpeg and build again)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>fehlendes Werkzeug: %1 (gesucht in %2; installieren Sie ffmpeg und bauen Sie das Programm neu)</numerusform>
+            <numerusform>fehlende Werkzeuge: %1 (gesucht in %2; installieren Sie ffmpeg und bauen Sie das Programm neu)</numerusform>
         </translation>
     </message>
 </context>
@@ -1428,159 +1572,159 @@ Yours, in %1:
     <message>
         <location filename="../model/tracks.cpp" line="+90"/>
         <source>it has none</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>its sound tracks are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vorhandene Tonspuren: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>its subtitle tracks are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vorhandene Untertitelspuren: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no sound track #%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Tonspur #%1: %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>no subtitle track #%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Untertitelspur #%1: %2</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>one sound track is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>nur eine Tonspur wird behalten</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>no sound asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ton verlangt</translation>
     </message>
     <message>
         <location line="+5"/>
         <location line="+164"/>
         <source>not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verlangt</translation>
     </message>
     <message>
         <location line="-160"/>
         <source>no sound in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ton in %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>: the default track is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>: die Standardspur wird behalten</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>no subtitles in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Untertitel in %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source> cannot be drawn into the picture</source>
-        <translation type="unfinished"></translation>
+        <translation> kann nicht ins Bild eingebrannt werden</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> drawn into the picture</source>
-        <translation type="unfinished"></translation>
+        <translation> ins Bild eingebrannt</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>no subtitles in %1 to draw into the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Untertitel in %1 zum Einbrennen ins Bild</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>DVD subpictures drawn for another frame than %1x%2 (--burn-subtitle draws them into the picture)</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD-Bilduntertitel für ein anderes Bildformat als %1x%2 (--burn-subtitle brennt sie ins Bild ein)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into the picture)</source>
-        <translation type="unfinished"></translation>
+        <translation>nur DVD-Bilduntertitel kommen unverändert auf eine DVD (--burn-subtitle brennt diese ins Bild ein)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>DVD subtitles are made when the disc is authored</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD-Untertitel entstehen beim Erstellen der Disc</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>picture subtitles cannot become MP4 text subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilduntertitel können nicht zu MP4-Textuntertiteln werden</translation>
     </message>
     <message>
         <location line="+40"/>
         <source> as DVD subpictures</source>
-        <translation type="unfinished"></translation>
+        <translation> als DVD-Bilduntertitel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source> as MP4 text subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation> als MP4-Textuntertitel</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>: a cover picture</source>
-        <translation type="unfinished"></translation>
+        <translation>: ein Titelbild</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>: one picture is converted</source>
-        <translation type="unfinished"></translation>
+        <translation>: nur ein Bildstrom wird konvertiert</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>a DVD holds %1 sound tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>eine DVD fasst %1 Tonspuren</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>a DVD holds %1 subpicture streams</source>
-        <translation type="unfinished"></translation>
+        <translation>eine DVD fasst %1 Bilduntertitel-Ströme</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>no subtitles asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Untertitel verlangt</translation>
     </message>
     <message numerus="yes">
         <location line="+12"/>
         <source>%n data track(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datenspur</numerusform>
+            <numerusform>%n Datenspuren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n attachment(s) (fonts, pictures)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Anhang (Schriften, Bilder)</numerusform>
+            <numerusform>%n Anhänge (Schriften, Bilder)</numerusform>
         </translation>
     </message>
     <message>
         <location line="+19"/>
         <source>--burn-subtitle takes one track number as the plan shows it (3 for #3) or one language (eng, fr...), not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--burn-subtitle erwartet eine Spurnummer, wie der Plan sie zeigt (3 für #3), oder eine Sprache (eng, fr...), nicht &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet %2, Spurnummern, wie der Plan sie zeigt (2 für #2), oder Sprachen (eng, fr...), durch Kommas getrennt; &apos;%3&apos; ist nichts davon</translation>
     </message>
     <message>
         <location line="+17"/>
         <source> (no sound)</source>
-        <translation type="unfinished"></translation>
+        <translation> (kein Ton)</translation>
     </message>
 </context>
 <context>
@@ -1588,32 +1732,32 @@ Yours, in %1:
     <message>
         <location filename="../model/trim.cpp" line="+24"/>
         <source>--%1 takes a time such as 90, 1:30, 0:01:30.5 or 1m30s, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 erwartet eine Zeit wie 90, 1:30, 0:01:30.5 oder 1m30s, nicht &apos;%2&apos;</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>give one of --stop and --duration</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie nur eine der Optionen --stop und --duration an</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>--duration must be longer than nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>--duration muss länger als null sein</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>--stop %1 is not after the start (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--stop %1 liegt nicht nach dem Start (%2)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>it starts at %1, after its end (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Start %1 liegt nach dem Ende (%2)</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>from %1 to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>von %1 bis zum Ende</translation>
     </message>
 </context>
 <context>
@@ -1621,37 +1765,37 @@ Yours, in %1:
     <message>
         <location filename="../model/verify.cpp" line="+65"/>
         <source>the output cannot be opened as a video</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe lässt sich nicht als Video öffnen</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the output holds no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe enthält kein Bild</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the output holds no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe enthält keinen Ton</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the output holds %1 of the %2 sound tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe enthält %1 der %2 Tonspuren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the output holds %1 of the %2 subtitle tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>die Ausgabe enthält %1 der %2 Untertitelspuren</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the picture lasts %1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild dauert %1 s von %2 s</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the sound lasts %1 s of %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ton dauert %1 s von %2 s</translation>
     </message>
 </context>
 <context>
@@ -1660,24 +1804,24 @@ Yours, in %1:
         <location filename="../jobs/workfolder.cpp" line="+65"/>
         <location line="+34"/>
         <source>cannot make a work folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann kein Arbeitsordner angelegt werden: %2</translation>
     </message>
     <message>
         <location line="-14"/>
         <source>cannot lock a work folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Arbeitsordner in %1 kann nicht gesperrt werden: %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>cannot make a work folder in %1: every name was taken</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann kein Arbeitsordner angelegt werden: jeder Name war vergeben</translation>
     </message>
     <message numerus="yes">
         <location line="+28"/>
         <source>removed what %n interrupted run(s) left in %1 (%2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Reste von %n abgebrochenen Lauf in %1 entfernt (%2)</numerusform>
+            <numerusform>Reste von %n abgebrochenen Läufen in %1 entfernt (%2)</numerusform>
         </translation>
     </message>
 </context>
@@ -1686,377 +1830,377 @@ Yours, in %1:
     <message>
         <location filename="../window/window.cpp" line="+96"/>
         <source>Videos (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos (%1);;Alle Dateien (*)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>video</source>
-        <translation type="unfinished"></translation>
+        <translation>Video</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Ton</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>audio #%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton #%1</translation>
     </message>
     <message numerus="yes">
         <location line="+8"/>
         <source>%n subtitle track(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Untertitelspur</numerusform>
+            <numerusform>%n Untertitelspuren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>; %n dropped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n verworfen</numerusform>
+            <numerusform>; %n verworfen</numerusform>
         </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&apos;%1&apos; is no built-in preset</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; ist keine eingebaute Vorgabe</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Save Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keep these settings as your preset named:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen als eigene Vorgabe speichern unter dem Namen:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>reelkit Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>reelkit Convert</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Add Videos…</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos hinzufügen …</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add Sample Clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispielclip hinzufügen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A short clip made with ffmpeg&apos;s test sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kurzer Clip aus den Testquellen von ffmpeg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>or drop videos or folders on the list</source>
-        <translation type="unfinished"></translation>
+        <translation>oder Videos und Ordner auf die Liste ziehen</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Save Preset…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe speichern …</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keep these settings under a name, for this list and for reelkit-convert -p NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen unter einem Namen speichern, für diese Liste und für reelkit-convert -p NAME</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A constant quality; the size follows the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstante Qualität; die Größe ergibt sich aus dem Bild</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Constant rate factor: lower is better and larger; 18 looks like the source, 23 is H.264&apos;s usual, 28 HEVC&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Constant Rate Factor: niedriger ist besser und größer; 18 sieht aus wie die Quelle, 23 ist der übliche Wert für H.264, 28 der für HEVC</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Target size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielgröße:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> MB</source>
-        <translation type="unfinished"></translation>
+        <translation> MB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Each output, in MB of 1024 x 1024 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Ausgabe, in MB zu 1024 x 1024 Byte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bitrate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitrate:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> kb/s</source>
-        <translation type="unfinished"></translation>
+        <translation> kb/s</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Choose…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Make a disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Disc erstellen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>After the conversions, a DVD: one title per video in a VIDEO_TS folder, and an ISO image to burn. Subtitles come from an .srt beside each video with its name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach den Konvertierungen eine DVD: ein Titel pro Video in einem VIDEO_TS-Ordner und ein ISO-Abbild zum Brennen. Untertitel kommen aus einer .srt-Datei mit dem Namen des Videos, die neben ihm liegt.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Dual layer (8.5 GB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dual-Layer (8,5 GB)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Chapters every </source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel alle </translation>
     </message>
     <message>
         <location line="+1"/>
         <source> min</source>
-        <translation type="unfinished"></translation>
+        <translation> Min.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kapitel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Even out the sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke angleichen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Runs normalize on each video&apos;s sound before it is encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>Führt normalize auf dem Ton jedes Videos aus, bevor er kodiert wird</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>This video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Video:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All videos:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Videos:</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Ten seconds from the middle of the selected video, converted with these settings and opened in your player</source>
-        <translation type="unfinished"></translation>
+        <translation>Zehn Sekunden aus der Mitte des ausgewählten Videos, mit diesen Einstellungen konvertiert und in Ihrem Player geöffnet</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>No videos found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Videos gefunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 holds no file with a video&apos;s extension.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Datei mit der Endung eines Videos.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot read the card</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherkarte kann nicht gelesen werden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>No sample clip</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Beispielclip</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>Your preset: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Vorgabe: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt: %1</translation>
     </message>
     <message>
         <location line="+117"/>
         <source>Preset not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe nicht gespeichert</translation>
     </message>
     <message>
         <location line="+183"/>
         <source>refused</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> (max)</source>
-        <translation type="unfinished"></translation>
+        <translation> (max.)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 kb/s%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kb/s%2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>about %1</source>
-        <translation type="unfinished"></translation>
+        <translation>etwa %1</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>; on %1: about %2 of its %3 MB for videos, %4 kb/s each</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1: etwa %2 der %3 MB für Videos, je %4 kb/s</translation>
     </message>
     <message numerus="yes">
         <location line="+10"/>
         <source>Reading %n video(s)…</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Video wird gelesen …</numerusform>
+            <numerusform>%n Videos werden gelesen …</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Add videos to convert them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Videos hinzu, um sie zu konvertieren.</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n video(s); the sizes follow the pictures at constant quality</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Video; bei konstanter Qualität ergeben sich die Größen aus den Bildern</numerusform>
+            <numerusform>%n Videos; bei konstanter Qualität ergeben sich die Größen aus den Bildern</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>%n video(s), about %1 in all%2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Video, insgesamt etwa %1%2</numerusform>
+            <numerusform>%n Videos, insgesamt etwa %1%2</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Free space: ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Speicher: ?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Free space: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Speicher: %1</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Add Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Videos hinzufügen</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message numerus="yes">
         <location line="+41"/>
         <source>and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
         </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keep Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide behalten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ersetzen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Überspringen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&quot;%1&quot; already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ existiert bereits</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n outputs already exist</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ausgabedatei existiert bereits</numerusform>
+            <numerusform>%n Ausgabedateien existieren bereits</numerusform>
         </translation>
     </message>
     <message>
@@ -2065,173 +2209,177 @@ Yours, in %1:
 %2
 
 %3 writes each new conversion under a numbered name beside the existing file. %4 puts it in the existing file&apos;s place. %5 leaves these videos out.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1:
+%2
+
+„%3“ schreibt jede neue Konvertierung unter einem nummerierten Namen neben die vorhandene Datei. „%4“ setzt sie an die Stelle der vorhandenen Datei. „%5“ lässt diese Videos aus.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>kept existing output</source>
-        <translation type="unfinished"></translation>
+        <translation>vorhandene Ausgabe behalten</translation>
     </message>
     <message>
         <location line="+55"/>
         <location line="+34"/>
         <location line="+1"/>
         <source>No preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Vorschau</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>No folder for the preview could be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 konnte kein Ordner für die Vorschau angelegt werden.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cannot preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau nicht möglich</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Previewing &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau von „%1“</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Preview ready: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau bereit: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Preview cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau abgebrochen</translation>
     </message>
     <message>
         <location line="+30"/>
         <location line="+20"/>
         <source>Cannot convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertieren nicht möglich</translation>
     </message>
     <message>
         <location line="-11"/>
         <source>No destination folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zielordner</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is not a folder. Choose where the videos go.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner. Wählen Sie, wohin die Videos sollen.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The videos do not fit the disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Videos passen nicht auf die Disc</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Nothing left to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts mehr zu konvertieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Every video in the list has been converted. Add more videos, or change a setting to convert them again with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Videos in der Liste wurden konvertiert. Fügen Sie weitere Videos hinzu oder ändern Sie eine Einstellung, um sie damit erneut zu konvertieren.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Nothing to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu konvertieren</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add videos with &quot;Add Videos…&quot; or drop them on the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie Videos mit „Videos hinzufügen …“ hinzu oder ziehen Sie sie auf die Liste.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>No disc this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesmal keine Disc</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Some videos were skipped, and a disc is made of every video in the list. The others are converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Videos wurden übersprungen, eine Disc entsteht aber nur aus allen Videos der Liste. Die übrigen werden konvertiert.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Subtitles left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel weggelassen</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>not read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gelesen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reading was cancelled; remove the video and add it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen wurde abgebrochen; entfernen Sie das Video und fügen Sie es erneut hinzu.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>converting</source>
-        <translation type="unfinished"></translation>
+        <translation>wird konvertiert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Converting &quot;%1&quot; (%2 of %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird konvertiert (%2 von %3)</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1%</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>done and verified</source>
-        <translation type="unfinished"></translation>
+        <translation>fertig und geprüft</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>done</source>
-        <translation type="unfinished"></translation>
+        <translation>fertig</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1
 (%2 appeared meanwhile and is kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+(%2 ist inzwischen entstanden und bleibt erhalten)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Cancelled; unfinished outputs removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen; unfertige Ausgaben entfernt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finished: %1 of %2 converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig: %1 von %2 konvertiert</translation>
     </message>
     <message numerus="yes">
         <location line="+27"/>
         <source>%1 of %n video(s) converted and verified into %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Video nach %2 konvertiert und geprüft.</numerusform>
+            <numerusform>%1 von %n Videos nach %2 konvertiert und geprüft.</numerusform>
         </translation>
     </message>
     <message>
@@ -2239,64 +2387,69 @@ Yours, in %1:
         <source>
 
 Before it started, it %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Vor dem Start wurden %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+68"/>
         <source>Show Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner anzeigen</translation>
     </message>
     <message>
         <location line="-65"/>
         <source>Conversion finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung abgeschlossen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Conversion finished with errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung mit Fehlern abgeschlossen</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+67"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>Finished: the disc is made</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig: die Disc ist erstellt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancelled; the unfinished disc was removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen; die unfertige Disc wurde entfernt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The disc failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Disc ist fehlgeschlagen</translation>
     </message>
     <message numerus="yes">
         <location line="+13"/>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Video konvertiert, geprüft und auf die Disc gebracht, die vollständig zurückgelesen wurde:
+%1 (VIDEO_TS)</numerusform>
+            <numerusform>%n Videos konvertiert, geprüft und auf die Disc gebracht, die vollständig zurückgelesen wurde:
+%1 (VIDEO_TS)</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>
 %1 (the image to burn)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+%1 (das Abbild zum Brennen)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The videos are converted in %1, but the disc could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Videos sind in %1 konvertiert, aber die Disc konnte nicht erstellt werden: %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2304,58 +2457,61 @@ Before it started, it %1.</source>
 
 Not on the disc, though asked for:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Nicht auf der Disc, obwohl verlangt:
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Disc made</source>
-        <translation type="unfinished"></translation>
+        <translation>Disc erstellt</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>No disc</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Disc</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Elapsed %1, remaining %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichen %1, verbleibend %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+12"/>
         <source>Stop and Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten und schließen</translation>
     </message>
     <message>
         <location line="-10"/>
         <source>Stop making the disc?</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen der Disc anhalten?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Closing the window stops the disc and removes what was made of it. The converted videos are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schließen des Fensters hält die Erstellung der Disc an und entfernt, was davon schon entstanden ist. Die konvertierten Videos bleiben erhalten.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keep Going</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitermachen</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Stop the conversion?</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierung anhalten?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Closing the window stops the conversion and removes the unfinished output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schließen des Fensters hält die Konvertierung an und entfernt die unfertige Ausgabe.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keep Converting</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter konvertieren</translation>
     </message>
 </context>
 <context>
@@ -2363,104 +2519,104 @@ Not on the disc, though asked for:
     <message>
         <location filename="../window/picturebox.cpp" line="+30"/>
         <source>%1 pixels high</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pixel hoch</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 (top:bottom:left:right)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (oben:unten:links:rechts)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Largest size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale Größe:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Original size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1080p (1920x1080)</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p (1920x1080)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>720p (1280x720)</source>
-        <translation type="unfinished"></translation>
+        <translation>720p (1280x720)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>480p (854x480)</source>
-        <translation type="unfinished"></translation>
+        <translation>480p (854x480)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Only ever smaller, never larger, in its own shape; a DVD&apos;s frame is fixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur verkleinern, nie vergrößern, im eigenen Seitenverhältnis; das Bildformat einer DVD ist fest</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Crop:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneiden:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+7"/>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <location line="-6"/>
         <source>Automatic cuts the black bars found at five places through each video</source>
-        <translation type="unfinished"></translation>
+        <translation>„Automatisch“ schneidet die schwarzen Balken ab, die an fünf Stellen in jedem Video gefunden werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Denoise:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrauschen:</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+6"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location line="-5"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Strong</source>
-        <translation type="unfinished"></translation>
+        <translation>Stark</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Deinterlace:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Automatic follows the video&apos;s stream, or the interlace test when it does not say</source>
-        <translation type="unfinished"></translation>
+        <translation>„Automatisch“ folgt den Angaben des Videostreams oder, wenn dieser nichts angibt, der Interlace-Erkennung</translation>
     </message>
 </context>
 <context>
@@ -2468,67 +2624,67 @@ Not on the disc, though asked for:
     <message>
         <location filename="../window/sourcelist.cpp" line="+78"/>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuren</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>In MB of 1024 x 1024 bytes, as every size in this program</source>
-        <translation type="unfinished"></translation>
+        <translation>In MB zu 1024 x 1024 Byte, wie jede Größe in diesem Programm</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>%1 is still being read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird noch gelesen</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>wird gelesen …</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>refused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt: %1</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Converted before with other settings; Convert makes it again with these</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon mit anderen Einstellungen konvertiert; „Konvertieren“ erstellt es mit diesen neu</translation>
     </message>
 </context>
 <context>
@@ -2536,42 +2692,42 @@ Not on the disc, though asked for:
     <message>
         <location filename="../window/tracklist.cpp" line="+23"/>
         <source>mono</source>
-        <translation type="unfinished"></translation>
+        <translation>Mono</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>stereo</source>
-        <translation type="unfinished"></translation>
+        <translation>Stereo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kanäle</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Tracks of the selected video</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuren des ausgewählten Videos</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Select one video to choose its sound and subtitle tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Video aus, um seine Ton- und Untertitelspuren festzulegen</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Picture subtitles cannot become MP4 text subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilduntertitel können nicht zu MP4-Textuntertiteln werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>DVD subtitles come from an .srt beside the video</source>
-        <translation type="unfinished"></translation>
+        <translation>DVD-Untertitel kommen aus einer .srt-Datei neben dem Video</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>This video has no sound or subtitle track</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Video hat keine Ton- oder Untertitelspur</translation>
     </message>
 </context>
 </TS>
