@@ -9,44 +9,44 @@
         <translation>eine Disc braucht mindestens ein Video</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>a disc holds at most %1 titles</source>
         <translation>eine Disc fasst höchstens %1 Titel</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>cannot make a folder in %1</source>
         <translation>in %1 kann kein Ordner angelegt werden</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>the fonts configuration for the subtitles could not be made (%1); spumux uses the system&apos;s</source>
         <translation>die Schriftkonfiguration für die Untertitel konnte nicht erstellt werden (%1); spumux verwendet die des Systems</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>no ISO image: neither genisoimage nor xorriso is installed</source>
         <translation>kein ISO-Abbild: weder genisoimage noch xorriso ist installiert</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+51"/>
         <source>Rendering the subtitles of &quot;%1&quot;</source>
         <translation>Untertitel von „%1“ werden gerendert</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the subtitles %1 have no cue within &quot;%2&quot;; it is on the disc without them</source>
         <translation>die Untertitel %1 haben keinen Eintrag innerhalb von „%2“; das Video kommt ohne sie auf die Disc</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+314"/>
+        <location line="+8"/>
+        <location line="+328"/>
         <location line="+14"/>
         <source>cannot write in %1</source>
         <translation>in %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-301"/>
+        <location line="-315"/>
         <source>Authoring the DVD</source>
         <translation>DVD wird erstellt</translation>
     </message>
@@ -56,12 +56,12 @@
         <translation>„%1“ wird zurückgelesen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>dvdauthor made no video for &quot;%1&quot;</source>
         <translation>dvdauthor hat kein Video für „%1“ erzeugt</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Making the ISO image</source>
         <translation>ISO-Abbild wird erstellt</translation>
     </message>
@@ -76,7 +76,7 @@
         <translation>%1 konnte nicht gestartet werden</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>%1 crashed (%2)</source>
         <translation>%1 ist abgestürzt (%2)</translation>
     </message>
@@ -96,17 +96,17 @@
         <translation>das ISO-Abbild konnte nicht erstellt werden: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>the ISO image does not read back (%1); it was removed</source>
         <translation>das ISO-Abbild lässt sich nicht zurücklesen (%1); es wurde entfernt</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>the subtitles %1 could not be put on &quot;%2&quot;: %3</source>
         <translation>die Untertitel %1 konnten nicht zu „%2“ hinzugefügt werden: %3</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>ffmpeg failed with code %1</source>
         <translation>ffmpeg ist mit Code %1 fehlgeschlagen</translation>
     </message>
@@ -116,12 +116,12 @@
         <translation>er läuft %1 s von %2 s</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>the disc&apos;s title &quot;%1&quot; does not read back (%2)</source>
         <translation>der Titel „%1“ der Disc lässt sich nicht zurücklesen (%2)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>%1 is missing from it</source>
         <translation>%1 fehlt darin</translation>
     </message>
@@ -136,17 +136,17 @@
         <translation>es enthält %1 Byte für %2 Byte an Dateien</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+46"/>
         <source>Putting the disc in place</source>
         <translation>Disc wird an ihren Platz gebracht</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>the disc could not be moved into %1: %2</source>
         <translation>die Disc konnte nicht nach %1 verschoben werden: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>the ISO image could not be moved beside the disc: %1</source>
         <translation>das ISO-Abbild konnte nicht neben die Disc verschoben werden: %1</translation>
     </message>
@@ -154,7 +154,7 @@
 <context>
     <name>Budget</name>
     <message>
-        <location filename="../model/budget.cpp" line="+66"/>
+        <location filename="../model/budget.cpp" line="+67"/>
         <source>%1 has no quality mode (DVD players need a known bitrate): give a target size or a bitrate</source>
         <translation>%1 hat keinen Qualitätsmodus (DVD-Player brauchen eine bekannte Bitrate): geben Sie eine Zielgröße oder eine Bitrate an</translation>
     </message>
@@ -164,7 +164,7 @@
         <translation>Qualität %1 liegt außerhalb dessen, was %2 annimmt: %3 (beste) bis %4</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>the duration of the source is unknown, so no size can be planned</source>
         <translation>die Dauer der Quelle ist unbekannt, daher lässt sich keine Größe planen</translation>
     </message>
@@ -179,7 +179,7 @@
         <translation>die Zielgröße muss mindestens 1 MB betragen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>it leaves %1 kb/s for the picture</source>
         <translation>für das Bild bleiben %1 kb/s</translation>
     </message>
@@ -194,7 +194,7 @@
         <translation>%1 MB sind zu klein für %2 Video: %3, und %4 braucht mindestens %5 kb/s (etwa %6 MB)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5</source>
         <translation>%1 MB verlangen %2 kb/s; %3 geht nur bis %4 kb/s, etwa %5</translation>
     </message>
@@ -202,7 +202,7 @@
 <context>
     <name>Cards</name>
     <message>
-        <location filename="../probing/cards.cpp" line="+169"/>
+        <location filename="../probing/cards.cpp" line="+170"/>
         <source>the time-stamp tool did not name this clip</source>
         <translation>das Zeitstempel-Werkzeug hat diesen Clip nicht benannt</translation>
     </message>
@@ -233,12 +233,12 @@
         <translation>eine Dual-Layer-DVD (8,5 GB)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>a single-layer DVD (4.7 GB)</source>
         <translation>eine Single-Layer-DVD (4,7 GB)</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of %4 MB fits</source>
         <translation>%1 MB sind %2 MB mehr, als %3 für Videos bietet (%4 MB); eine Zielgröße von %4 MB passt</translation>
     </message>
@@ -248,7 +248,7 @@
         <translation>%1 (insgesamt %2): %3</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos (%7 MB).</source>
         <translation>%1 (insgesamt %2) brauchen etwa %3 bei %4 kb/s: %5 mehr, als %6 für Videos bietet (%7 MB).</translation>
     </message>
@@ -263,17 +263,17 @@
         <translation> Selbst mit den niedrigsten %2 kb/s von %1 passen sie nicht; eine Dual-Layer-Disc schon, mit einer Zielgröße von %3 MB.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source> Even at %1&apos;s lowest %2 kb/s they do not fit: leave some videos out.</source>
         <translation> Selbst mit den niedrigsten %2 kb/s von %1 passen sie nicht: lassen Sie einige Videos weg.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1</source>
         <translation>eine Disc wird mit einer DVD-Vorgabe (dvd-pal oder dvd-ntsc) erstellt, nicht mit %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>a disc made here holds at most %1 titles, and %2 videos were given: leave %3 out, or make two discs</source>
         <translation>eine hier erstellte Disc fasst höchstens %1 Titel, angegeben wurden %2 Videos: lassen Sie %3 weg oder erstellen Sie zwei Discs</translation>
     </message>
@@ -294,7 +294,7 @@
         <translation>die Anzeige %1 hat nicht innerhalb von %2 s geantwortet</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>no display answers at %1</source>
         <translation>unter %1 antwortet keine Anzeige</translation>
     </message>
@@ -302,23 +302,23 @@
 <context>
     <name>Job</name>
     <message>
-        <location filename="../jobs/job.cpp" line="+107"/>
-        <location line="+254"/>
+        <location filename="../jobs/job.cpp" line="+108"/>
+        <location line="+262"/>
         <source>%1 is the source itself and is kept</source>
         <translation>%1 ist die Quelle selbst und bleibt erhalten</translation>
     </message>
     <message>
-        <location line="-122"/>
+        <location line="-130"/>
         <source>no message</source>
         <translation>keine Meldung</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>%1 stopped unexpectedly (%2)</source>
         <translation>%1 wurde unerwartet beendet (%2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 failed with code %2: %3</source>
         <translation>%1 ist mit Code %2 fehlgeschlagen: %3</translation>
     </message>
@@ -328,7 +328,7 @@
         <translation>%1 konnte nicht schreiben: %2</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>the output does not decode (%1); it was removed, the source is untouched</source>
         <translation>die Ausgabe lässt sich nicht dekodieren (%1); sie wurde entfernt, die Quelle ist unverändert</translation>
     </message>
@@ -338,7 +338,7 @@
         <translation>ffmpeg ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>the output cannot be opened as a video (%1); it was removed, the source is untouched</source>
         <translation>die Ausgabe lässt sich nicht als Video öffnen (%1); sie wurde entfernt, die Quelle ist unverändert</translation>
     </message>
@@ -348,17 +348,17 @@
         <translation>ffprobe ist mit Code %1 fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>ffmpeg wrote nothing for %1</source>
         <translation>ffmpeg hat für %1 nichts geschrieben</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>%1; it was removed, the source is untouched</source>
         <translation>%1; die Ausgabe wurde entfernt, die Quelle ist unverändert</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>the sound could not be decoded whole (%1 s of %2 s)</source>
         <translation>der Ton konnte nicht vollständig dekodiert werden (%1 s von %2 s)</translation>
     </message>
@@ -398,7 +398,7 @@
         <translation>--window und --terminal schließen sich gegenseitig aus</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>unknown preset &apos;%1&apos; (presets: %2, and yours: --list-presets)</source>
         <translation>unbekannte Vorgabe &apos;%1&apos; (Vorgaben: %2, und Ihre eigenen: --list-presets)</translation>
     </message>
@@ -408,7 +408,7 @@
         <translation>--%1 erwartet %2, nicht &apos;%3&apos;</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>--audio-bitrate takes kb/s from 32 to 640, not &apos;%1&apos;</source>
         <translation>--audio-bitrate erwartet kb/s von 32 bis 640, nicht &apos;%1&apos;</translation>
     </message>
@@ -418,7 +418,7 @@
         <translation>Vorgabe &apos;%1&apos; ist keine eingebaute Vorgabe (%2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>preset file refused: %1</source>
         <translation>Vorgabedatei abgelehnt: %1</translation>
     </message>
@@ -428,7 +428,7 @@
         <translation>Vorgabedatei %1 nicht importiert: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the preset &apos;%1&apos; from %2, kept as %3</source>
         <translation>die Vorgabe &apos;%1&apos; aus %2, gespeichert als %3</translation>
     </message>
@@ -448,27 +448,27 @@
         <translation>geben Sie nur eine der Optionen --quality, --size und --bitrate an</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--quality takes a whole number from %1 (best) to %2, not &apos;%3&apos;</source>
         <translation>--quality erwartet eine ganze Zahl von %1 (beste) bis %2, nicht &apos;%3&apos;</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--size takes a whole number of megabytes above 0, not &apos;%1&apos;</source>
         <translation>--size erwartet eine ganze Zahl von Megabyte über 0, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>--bitrate takes a whole number of kb/s above 0, not &apos;%1&apos;</source>
         <translation>--bitrate erwartet eine ganze Zahl von kb/s über 0, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>--chapters takes whole minutes from 0 (none) to %1, not &apos;%2&apos;</source>
         <translation>--chapters erwartet ganze Minuten von 0 (keine) bis %1, nicht &apos;%2&apos;</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--disc-name takes a name for the disc folder, not &apos;%1&apos;</source>
         <translation>--disc-name erwartet einen Namen für den Disc-Ordner, nicht &apos;%1&apos;</translation>
     </message>
@@ -478,12 +478,12 @@
         <translation>--subtitles braucht eine Datei</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>--%1 goes with --disc</source>
         <translation>--%1 gehört zu --disc</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1</source>
         <translation>--disc braucht eine DVD-Vorgabe (-p dvd-pal oder -p dvd-ntsc), nicht %1</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>--max-size und --height sind für MP4-Vorgaben: das Bildformat einer DVD ist fest</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
@@ -513,7 +513,7 @@
         <translation>--output braucht einen Ordner</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>default quality %1</source>
         <translation>Standardqualität %1</translation>
     </message>
@@ -727,13 +727,13 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>Zuschneiden um %1:%2:%3:%4 lässt von %5x%6 kein Bild übrig</translation>
     </message>
     <message>
-        <location line="+80"/>
-        <location line="+64"/>
+        <location line="+81"/>
+        <location line="+65"/>
         <source>deinterlaced to </source>
         <translation>Deinterlacing zu </translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-62"/>
         <source>variable frame rate made a steady %1 fps</source>
         <translation>variable Bildrate auf gleichmäßige %1 fps gebracht</translation>
     </message>
@@ -748,17 +748,17 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>Balken links und rechts</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
         <translation>--max-size erwartet BREITExHÖHE in Pixeln, etwa 1280x720, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>--height takes a height in pixels, such as 720, not &apos;%1&apos;</source>
         <translation>--height erwartet eine Höhe in Pixeln, etwa 720, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
         <translation>--crop erwartet auto, none oder OBEN:UNTEN:LINKS:RECHTS in Pixeln, nicht &apos;%1&apos;</translation>
     </message>
@@ -777,12 +777,12 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
     </message>
     <message>
         <location line="+3"/>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>cannot move the output to %1: %2</source>
         <translation>die Ausgabe kann nicht nach %1 verschoben werden: %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>no free name beside %1</source>
         <translation>kein freier Name neben %1</translation>
     </message>
@@ -795,7 +795,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>die DVD-Bilduntertitel werden weggelassen: sie würden nicht auf ein zugeschnittenes Bild passen</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>the destination %1 is not a folder</source>
         <translation>das Ziel %1 ist kein Ordner</translation>
     </message>
@@ -818,7 +818,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>MP4, HEVC (H.265) und AAC, Bildgröße der Quelle</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>MKV, H.264, the sound and every subtitle track as the source has them</source>
         <translation>MKV, H.264, Ton und alle Untertitelspuren wie in der Quelle</translation>
     </message>
@@ -828,7 +828,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>Smartphones und Web: MP4 höchstens 1280x720, H.264 High 4.0, AAC 160 kb/s</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s</source>
         <translation>Fernseher: MP4 höchstens 1920x1080, H.264 High 4.1, AAC 192 kb/s</translation>
     </message>
@@ -838,12 +838,12 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>Archiv: MKV, HEVC mit Qualität 20 (langsam), Ton und Untertitel unverändert</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>a DVD&apos;s container, encoder and sound are fixed: --container, --speed and --audio-codec are for the other presets</source>
         <translation>Container, Encoder und Ton einer DVD sind fest: --container, --speed und --audio-codec sind für die anderen Vorgaben</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Opus sound goes in MKV: give --container mkv or -p mkv</source>
         <translation>Opus-Ton gehört in MKV: geben Sie --container mkv oder -p mkv an</translation>
     </message>
@@ -866,7 +866,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../terminal/printing.cpp" line="+66"/>
+        <location filename="../terminal/printing.cpp" line="+67"/>
         <source>  overall %1%  %2</source>
         <translation>  gesamt %1 %  %2</translation>
     </message>
@@ -895,7 +895,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
 </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>  done and verified: %1 (%2) in %3
 </source>
         <translation>  fertig und geprüft: %1 (%2) in %3
@@ -909,7 +909,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
 </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 failed: %2</source>
         <translation>%1 fehlgeschlagen: %2</translation>
     </message>
@@ -963,7 +963,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>eine benannte Pipe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>a device</source>
         <translation>ein Gerät</translation>
     </message>
@@ -978,18 +978,18 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>eine Spezialdatei</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 is %2, not a regular file; only files can be converted</source>
         <translation>%1 ist %2, keine reguläre Datei; nur Dateien können konvertiert werden</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>%1 cannot be read: the file is empty</source>
         <translation>%1 kann nicht gelesen werden: die Datei ist leer</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>%1 on %2</source>
         <translation>%1 bei %2</translation>
     </message>
@@ -1038,7 +1038,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>&apos;%1&apos; kann keine Vorgabe benennen: verwenden Sie bis zu 64 Buchstaben, Ziffern, Leerzeichen, &apos;-&apos; und &apos;_&apos;</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>&apos;%1&apos; is a built-in preset; choose another name</source>
         <translation>&apos;%1&apos; ist eine eingebaute Vorgabe; wählen Sie einen anderen Namen</translation>
     </message>
@@ -1048,7 +1048,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>%1: größer, als eine Vorgabe sein kann (%2 KB)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>%1, line 1: not an XML property list</source>
         <translation>%1, Zeile 1: keine XML-Property-List</translation>
     </message>
@@ -1068,7 +1068,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>von einer neueren Version erstellt (Format %1)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 takes a word or a number</source>
         <translation>%1 erwartet ein Wort oder eine Zahl</translation>
     </message>
@@ -1078,7 +1078,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>kein Schlüssel &apos;preset&apos; nennt die eingebaute Vorgabe, auf der sie aufbaut</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>cannot make the folder %1</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
@@ -1091,7 +1091,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>%1 kann nicht gelesen werden: ffprobe hat nichts Verständliches geliefert</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>%1 holds no video that ffmpeg can read</source>
         <translation>%1 enthält kein Video, das ffmpeg lesen kann</translation>
     </message>
@@ -1101,7 +1101,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>%1 ist ein Standbild, kein Video</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1 has no duration that ffmpeg can read</source>
         <translation>%1 hat keine Dauer, die ffmpeg lesen kann</translation>
     </message>
@@ -1139,17 +1139,17 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
 <context>
     <name>Subtitles</name>
     <message>
-        <location filename="../model/subtitles.cpp" line="+51"/>
+        <location filename="../model/subtitles.cpp" line="+52"/>
         <source>the subtitles %1 cannot be read (no such file)</source>
         <translation>die Untertitel %1 können nicht gelesen werden (keine solche Datei)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>the subtitles %1 cannot be read (not a regular file)</source>
         <translation>die Untertitel %1 können nicht gelesen werden (keine reguläre Datei)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>the subtitles %1 are too large (%2 MB) to be subtitles</source>
         <translation>die Untertitel %1 sind zu groß (%2 MB), um Untertitel zu sein</translation>
     </message>
@@ -1164,17 +1164,17 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>ihre Zeichenkodierung ist unbekannt</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>the subtitles %1 hold no cue that can be read</source>
         <translation>die Untertitel %1 enthalten keinen lesbaren Eintrag</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>%1; the disc is made without them</source>
         <translation>%1; die Disc wird ohne sie erstellt</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the subtitles %1 have no video of their own (%n video(s)) and are left out</source>
         <translation>
             <numerusform>die Untertitel %1 haben kein eigenes Video (%n Video) und werden weggelassen</numerusform>
@@ -1190,12 +1190,12 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>%1 existiert. Ersetzen?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source> (give --overwrite to replace it)</source>
         <translation> (mit --overwrite wird die Datei ersetzt)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 already exists and is kept%2</source>
         <translation>%1 existiert bereits und bleibt erhalten%2</translation>
     </message>
@@ -1207,7 +1207,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>cannot create the output folder %1</source>
         <translation>der Ausgabeordner %1 kann nicht angelegt werden</translation>
     </message>
@@ -1222,7 +1222,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>%1 kb/s fürs Bild, etwa %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1: %2 -&gt; %3
   picture: %4; %5
   tracks: %6
@@ -1247,7 +1247,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
 </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>  %1 exists and would be %2
 </source>
         <translation>  %1 existiert bereits: %2
@@ -1264,7 +1264,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>würde erhalten bleiben (--overwrite würde die Datei ersetzen)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>  sound: %1
   normalize: %2
 </source>
@@ -1295,7 +1295,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source> (no ISO image: install xorriso or genisoimage)</source>
         <translation> (kein ISO-Abbild: installieren Sie xorriso oder genisoimage)</translation>
     </message>
@@ -1337,7 +1337,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>disc: %1 (VIDEO_TS)%2
 </source>
         <translation>Disc: %1 (VIDEO_TS)%2
@@ -1388,36 +1388,36 @@ Eigene Vorgaben, in %1:
         <translation>die Vorgabe %1 wurde nicht gespeichert: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>saved your preset &apos;%1&apos; in %2 (use it with -p &apos;%1&apos;)
 </source>
         <translation>Ihre Vorgabe &apos;%1&apos; wurde in %2 gespeichert (verwenden Sie sie mit -p &apos;%1&apos;)
 </translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Dry run: nothing was converted. A real run writes each output in a private work folder in the destination, checks it, and moves it into place at the end.
 </source>
         <translation>Probelauf: nichts wurde konvertiert. Ein echter Lauf schreibt jede Ausgabe in einen privaten Arbeitsordner im Ziel, prüft sie und verschiebt sie am Ende an ihren Platz.
 </translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+118"/>
+        <location line="+13"/>
+        <location line="+120"/>
         <source>note: %1
 </source>
         <translation>Hinweis: %1
 </translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-108"/>
         <source>No file given: converting a %1-second sample made with ffmpeg&apos;s test sources.
 </source>
         <translation>Keine Datei angegeben: ein %1 Sekunden langer Beispielclip aus den Testquellen von ffmpeg wird konvertiert.
 </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>no videos found in %1</source>
         <translation>keine Videos in %1 gefunden</translation>
     </message>
@@ -1429,7 +1429,7 @@ Eigene Vorgaben, in %1:
 </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> or </source>
         <translation> oder </translation>
     </message>
@@ -1446,7 +1446,7 @@ Eigene Vorgaben, in %1:
         <translation> und geprüft</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> (not verified)</source>
         <translation> (nicht geprüft)</translation>
     </message>
@@ -1517,7 +1517,7 @@ Eigene Vorgaben, in %1:
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>the %1 subtitles are drawn in DejaVu Sans, which shows their letters as boxes: no %1 font is installed that spumux can draw with</source>
         <translation>die Untertitel auf %1 werden in DejaVu Sans gezeichnet, das ihre Zeichen als Kästchen zeigt: es ist keine Schrift für %1 installiert, mit der spumux zeichnen kann</translation>
     </message>
@@ -1606,12 +1606,12 @@ Eigene Vorgaben, in %1:
     </message>
     <message>
         <location line="+5"/>
-        <location line="+164"/>
+        <location line="+176"/>
         <source>not asked for</source>
         <translation>nicht verlangt</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-171"/>
         <source>no sound in %1</source>
         <translation>kein Ton in %1</translation>
     </message>
@@ -1621,12 +1621,12 @@ Eigene Vorgaben, in %1:
         <translation>: die Standardspur wird behalten</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>no subtitles in %1</source>
         <translation>keine Untertitel in %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source> cannot be drawn into the picture</source>
         <translation> kann nicht ins Bild eingebrannt werden</translation>
     </message>
@@ -1636,7 +1636,7 @@ Eigene Vorgaben, in %1:
         <translation> ins Bild eingebrannt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>no subtitles in %1 to draw into the picture</source>
         <translation>keine Untertitel in %1 zum Einbrennen ins Bild</translation>
     </message>
@@ -1646,12 +1646,12 @@ Eigene Vorgaben, in %1:
         <translation>DVD-Bilduntertitel für ein anderes Bildformat als %1x%2 (--burn-subtitle brennt sie ins Bild ein)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into the picture)</source>
         <translation>nur DVD-Bilduntertitel kommen unverändert auf eine DVD (--burn-subtitle brennt diese ins Bild ein)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>DVD subtitles are made when the disc is authored</source>
         <translation>DVD-Untertitel entstehen beim Erstellen der Disc</translation>
     </message>
@@ -1661,17 +1661,17 @@ Eigene Vorgaben, in %1:
         <translation>Bilduntertitel können nicht zu MP4-Textuntertiteln werden</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source> as DVD subpictures</source>
         <translation> als DVD-Bilduntertitel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source> as MP4 text subtitles</source>
         <translation> als MP4-Textuntertitel</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>: a cover picture</source>
         <translation>: ein Titelbild</translation>
     </message>
@@ -1681,12 +1681,12 @@ Eigene Vorgaben, in %1:
         <translation>: nur ein Bildstrom wird konvertiert</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>a DVD holds %1 sound tracks</source>
         <translation>eine DVD fasst %1 Tonspuren</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>a DVD holds %1 subpicture streams</source>
         <translation>eine DVD fasst %1 Bilduntertitel-Ströme</translation>
     </message>
@@ -1712,12 +1712,12 @@ Eigene Vorgaben, in %1:
         </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>--burn-subtitle takes one track number as the plan shows it (3 for #3) or one language (eng, fr...), not &apos;%1&apos;</source>
         <translation>--burn-subtitle erwartet eine Spurnummer, wie der Plan sie zeigt (3 für #3), oder eine Sprache (eng, fr...), nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
         <translation>%1 erwartet %2, Spurnummern, wie der Plan sie zeigt (2 für #2), oder Sprachen (eng, fr...), durch Kommas getrennt; &apos;%3&apos; ist nichts davon</translation>
     </message>
@@ -1750,7 +1750,7 @@ Eigene Vorgaben, in %1:
         <translation>--stop %1 liegt nicht nach dem Start (%2)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>it starts at %1, after its end (%2)</source>
         <translation>der Start %1 liegt nach dem Ende (%2)</translation>
     </message>
@@ -1783,17 +1783,17 @@ Eigene Vorgaben, in %1:
         <translation>die Ausgabe enthält %1 der %2 Tonspuren</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>the output holds %1 of the %2 subtitle tracks</source>
         <translation>die Ausgabe enthält %1 der %2 Untertitelspuren</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>the picture lasts %1 s of %2 s</source>
         <translation>das Bild dauert %1 s von %2 s</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the sound lasts %1 s of %2 s</source>
         <translation>der Ton dauert %1 s von %2 s</translation>
     </message>
@@ -1802,22 +1802,22 @@ Eigene Vorgaben, in %1:
     <name>WorkFolder</name>
     <message>
         <location filename="../jobs/workfolder.cpp" line="+65"/>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>cannot make a work folder in %1: %2</source>
         <translation>in %1 kann kein Arbeitsordner angelegt werden: %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-15"/>
         <source>cannot lock a work folder in %1: %2</source>
         <translation>ein Arbeitsordner in %1 kann nicht gesperrt werden: %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>cannot make a work folder in %1: every name was taken</source>
         <translation>in %1 kann kein Arbeitsordner angelegt werden: jeder Name war vergeben</translation>
     </message>
     <message numerus="yes">
-        <location line="+28"/>
+        <location line="+30"/>
         <source>removed what %n interrupted run(s) left in %1 (%2)</source>
         <translation>
             <numerusform>Reste von %n abgebrochenen Lauf in %1 entfernt (%2)</numerusform>
@@ -1833,7 +1833,7 @@ Eigene Vorgaben, in %1:
         <translation>Videos (%1);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>video</source>
         <translation>Video</translation>
     </message>
@@ -1848,7 +1848,7 @@ Eigene Vorgaben, in %1:
         <translation>Ton #%1</translation>
     </message>
     <message numerus="yes">
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%n subtitle track(s)</source>
         <translation>
             <numerusform>%n Untertitelspur</numerusform>
@@ -1856,7 +1856,7 @@ Eigene Vorgaben, in %1:
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>; %n dropped</source>
         <translation>
             <numerusform>; %n verworfen</numerusform>
@@ -1874,7 +1874,7 @@ Eigene Vorgaben, in %1:
         <translation>Vorgabe speichern</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Keep these settings as your preset named:</source>
         <translation>Diese Einstellungen als eigene Vorgabe speichern unter dem Namen:</translation>
     </message>
@@ -2059,12 +2059,12 @@ Eigene Vorgaben, in %1:
         <translation>Keine Videos gefunden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>%1 holds no file with a video&apos;s extension.</source>
         <translation>%1 enthält keine Datei mit der Endung eines Videos.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Cannot read the card</source>
         <translation>Speicherkarte kann nicht gelesen werden</translation>
     </message>
@@ -2074,12 +2074,12 @@ Eigene Vorgaben, in %1:
         <translation>Kein Beispielclip</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Your preset: %1</source>
         <translation>Eigene Vorgabe: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Refused: %1</source>
         <translation>Abgelehnt: %1</translation>
     </message>
@@ -2114,7 +2114,7 @@ Eigene Vorgaben, in %1:
         <translation>; %1: etwa %2 der %3 MB für Videos, je %4 kb/s</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Reading %n video(s)…</source>
         <translation>
             <numerusform>%n Video wird gelesen …</numerusform>
@@ -2127,7 +2127,7 @@ Eigene Vorgaben, in %1:
         <translation>Fügen Sie Videos hinzu, um sie zu konvertieren.</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+4"/>
         <source>%n video(s); the sizes follow the pictures at constant quality</source>
         <translation>
             <numerusform>%n Video; bei konstanter Qualität ergeben sich die Größen aus den Bildern</numerusform>
@@ -2135,7 +2135,7 @@ Eigene Vorgaben, in %1:
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+5"/>
         <source>%n video(s), about %1 in all%2</source>
         <translation>
             <numerusform>%n Video, insgesamt etwa %1%2</numerusform>
@@ -2143,22 +2143,22 @@ Eigene Vorgaben, in %1:
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Free space: ?</source>
         <translation>Freier Speicher: ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Free space: %1</source>
         <translation>Freier Speicher: %1</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Add Videos</source>
         <translation>Videos hinzufügen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Destination</source>
         <translation>Ziel</translation>
     </message>
@@ -2204,7 +2204,7 @@ Eigene Vorgaben, in %1:
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>In %1:
 %2
 
@@ -2220,8 +2220,8 @@ Eigene Vorgaben, in %1:
         <translation>vorhandene Ausgabe behalten</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+34"/>
+        <location line="+54"/>
+        <location line="+33"/>
         <location line="+1"/>
         <source>No preview</source>
         <translation>Keine Vorschau</translation>
@@ -2253,12 +2253,12 @@ Eigene Vorgaben, in %1:
     </message>
     <message>
         <location line="+30"/>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Cannot convert</source>
         <translation>Konvertieren nicht möglich</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-10"/>
         <source>No destination folder</source>
         <translation>Kein Zielordner</translation>
     </message>
@@ -2273,7 +2273,7 @@ Eigene Vorgaben, in %1:
         <translation>Die Videos passen nicht auf die Disc</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Nothing left to convert</source>
         <translation>Nichts mehr zu konvertieren</translation>
     </message>
@@ -2288,12 +2288,12 @@ Eigene Vorgaben, in %1:
         <translation>Nichts zu konvertieren</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Add videos with &quot;Add Videos…&quot; or drop them on the list.</source>
         <translation>Fügen Sie Videos mit „Videos hinzufügen …“ hinzu oder ziehen Sie sie auf die Liste.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>No disc this time</source>
         <translation>Diesmal keine Disc</translation>
     </message>
@@ -2333,7 +2333,7 @@ Eigene Vorgaben, in %1:
         <translation>„%1“ wird konvertiert (%2 von %3)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
@@ -2355,12 +2355,12 @@ Eigene Vorgaben, in %1:
 (%2 ist inzwischen entstanden und bleibt erhalten)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>failed: %1</source>
         <translation>fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
@@ -2383,7 +2383,7 @@ Eigene Vorgaben, in %1:
         </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>
 
 Before it started, it %1.</source>
@@ -2393,12 +2393,12 @@ Vor dem Start wurden %1.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Show Folder</source>
         <translation>Ordner anzeigen</translation>
     </message>
     <message>
-        <location line="-65"/>
+        <location line="-67"/>
         <source>Conversion finished</source>
         <translation>Konvertierung abgeschlossen</translation>
     </message>
@@ -2408,13 +2408,13 @@ Vor dem Start wurden %1.</translation>
         <translation>Konvertierung mit Fehlern abgeschlossen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+67"/>
+        <location line="+0"/>
+        <location line="+69"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-36"/>
         <source>Finished: the disc is made</source>
         <translation>Fertig: die Disc ist erstellt</translation>
     </message>
@@ -2429,7 +2429,7 @@ Vor dem Start wurden %1.</translation>
         <translation>Die Disc ist fehlgeschlagen</translation>
     </message>
     <message numerus="yes">
-        <location line="+13"/>
+        <location line="+14"/>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
         <translation>
@@ -2440,7 +2440,7 @@ Vor dem Start wurden %1.</translation>
         </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>
 %1 (the image to burn)</source>
         <translation>
@@ -2473,7 +2473,7 @@ Nicht auf der Disc, obwohl verlangt:
         <translation>Keine Disc</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Elapsed %1, remaining %2</source>
         <translation>Verstrichen %1, verbleibend %2</translation>
     </message>
@@ -2567,7 +2567,7 @@ Nicht auf der Disc, obwohl verlangt:
         <translation>Zuschneiden:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>None</source>
         <translation>Aus</translation>
     </message>
@@ -2622,7 +2622,7 @@ Nicht auf der Disc, obwohl verlangt:
 <context>
     <name>convert::SourceList</name>
     <message>
-        <location filename="../window/sourcelist.cpp" line="+78"/>
+        <location filename="../window/sourcelist.cpp" line="+79"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -2637,7 +2637,7 @@ Nicht auf der Disc, obwohl verlangt:
         <translation>Auflösung</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Size</source>
         <translation>Größe</translation>
     </message>
@@ -2715,7 +2715,7 @@ Nicht auf der Disc, obwohl verlangt:
         <translation>Wählen Sie ein Video aus, um seine Ton- und Untertitelspuren festzulegen</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>Picture subtitles cannot become MP4 text subtitles</source>
         <translation>Bilduntertitel können nicht zu MP4-Textuntertiteln werden</translation>
     </message>

@@ -9,44 +9,44 @@
         <translation>un disco necesita al menos un vídeo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>a disc holds at most %1 titles</source>
         <translation>un disco contiene como máximo %1 títulos</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>cannot make a folder in %1</source>
         <translation>no se puede crear una carpeta en %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>the fonts configuration for the subtitles could not be made (%1); spumux uses the system&apos;s</source>
         <translation>no se pudo crear la configuración de fuentes de los subtítulos (%1); spumux usa la del sistema</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>no ISO image: neither genisoimage nor xorriso is installed</source>
         <translation>sin imagen ISO: no está instalado ni genisoimage ni xorriso</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+51"/>
         <source>Rendering the subtitles of &quot;%1&quot;</source>
         <translation>Generando los subtítulos de «%1»</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+10"/>
         <source>the subtitles %1 have no cue within &quot;%2&quot;; it is on the disc without them</source>
         <translation>los subtítulos %1 no tienen ninguna entrada dentro de «%2»; el título está en el disco sin ellos</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+314"/>
+        <location line="+8"/>
+        <location line="+328"/>
         <location line="+14"/>
         <source>cannot write in %1</source>
         <translation>no se puede escribir en %1</translation>
     </message>
     <message>
-        <location line="-301"/>
+        <location line="-315"/>
         <source>Authoring the DVD</source>
         <translation>Creando el DVD</translation>
     </message>
@@ -56,12 +56,12 @@
         <translation>Releyendo «%1»</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>dvdauthor made no video for &quot;%1&quot;</source>
         <translation>dvdauthor no generó ningún vídeo para «%1»</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Making the ISO image</source>
         <translation>Creando la imagen ISO</translation>
     </message>
@@ -76,7 +76,7 @@
         <translation>%1 no se pudo iniciar</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>%1 crashed (%2)</source>
         <translation>%1 terminó de forma anómala (%2)</translation>
     </message>
@@ -96,17 +96,17 @@
         <translation>no se pudo crear la imagen ISO: %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>the ISO image does not read back (%1); it was removed</source>
         <translation>la imagen ISO no se puede releer (%1); se ha eliminado</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>the subtitles %1 could not be put on &quot;%2&quot;: %3</source>
         <translation>no se pudieron añadir los subtítulos %1 a «%2»: %3</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>ffmpeg failed with code %1</source>
         <translation>ffmpeg falló con el código %1</translation>
     </message>
@@ -116,12 +116,12 @@
         <translation>se reproducen %1 s de %2 s</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>the disc&apos;s title &quot;%1&quot; does not read back (%2)</source>
         <translation>el título «%1» del disco no se puede releer (%2)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>%1 is missing from it</source>
         <translation>le falta %1</translation>
     </message>
@@ -136,17 +136,17 @@
         <translation>contiene %1 bytes para %2 de archivos</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+46"/>
         <source>Putting the disc in place</source>
         <translation>Colocando el disco en su sitio</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>the disc could not be moved into %1: %2</source>
         <translation>no se pudo mover el disco a %1: %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>the ISO image could not be moved beside the disc: %1</source>
         <translation>no se pudo mover la imagen ISO junto al disco: %1</translation>
     </message>
@@ -154,7 +154,7 @@
 <context>
     <name>Budget</name>
     <message>
-        <location filename="../model/budget.cpp" line="+66"/>
+        <location filename="../model/budget.cpp" line="+67"/>
         <source>%1 has no quality mode (DVD players need a known bitrate): give a target size or a bitrate</source>
         <translation>%1 no tiene modo de calidad (los reproductores de DVD necesitan una tasa de bits conocida): indique un tamaño objetivo o una tasa de bits</translation>
     </message>
@@ -164,7 +164,7 @@
         <translation>la calidad %1 está fuera de lo que admite %2: de %3 (la mejor) a %4</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>the duration of the source is unknown, so no size can be planned</source>
         <translation>la duración de la fuente es desconocida, así que no se puede planificar ningún tamaño</translation>
     </message>
@@ -179,7 +179,7 @@
         <translation>el tamaño objetivo debe ser de al menos 1 MB</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>it leaves %1 kb/s for the picture</source>
         <translation>deja %1 kb/s para la imagen</translation>
     </message>
@@ -194,7 +194,7 @@
         <translation>%1 MB es demasiado poco para %2 de vídeo: %3, y %4 necesita al menos %5 kb/s (unos %6 MB)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5</source>
         <translation>%1 MB piden %2 kb/s; %3 llega como máximo a %4 kb/s, unos %5</translation>
     </message>
@@ -202,7 +202,7 @@
 <context>
     <name>Cards</name>
     <message>
-        <location filename="../probing/cards.cpp" line="+169"/>
+        <location filename="../probing/cards.cpp" line="+170"/>
         <source>the time-stamp tool did not name this clip</source>
         <translation>la herramienta de marcas de tiempo no dio nombre a este clip</translation>
     </message>
@@ -233,12 +233,12 @@
         <translation>un DVD de doble capa (8,5 GB)</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>a single-layer DVD (4.7 GB)</source>
         <translation>un DVD de una capa (4,7 GB)</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of %4 MB fits</source>
         <translation>%1 MB son %2 MB más de lo que %3 tiene para vídeos (%4 MB); cabe un tamaño objetivo de %4 MB</translation>
     </message>
@@ -248,7 +248,7 @@
         <translation>%1 (%2 en total): %3</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos (%7 MB).</source>
         <translation>%1 (%2 en total): hacen falta unos %3 a %4 kb/s, %5 más de lo que %6 tiene para vídeos (%7 MB).</translation>
     </message>
@@ -263,17 +263,17 @@
         <translation> Ni siquiera a la tasa mínima de %1 (%2 kb/s) caben; en un disco de doble capa sí, con un tamaño objetivo de %3 MB.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source> Even at %1&apos;s lowest %2 kb/s they do not fit: leave some videos out.</source>
         <translation> Ni siquiera a la tasa mínima de %1 (%2 kb/s) caben: deje fuera algunos vídeos.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>a disc is made with a DVD preset (dvd-pal or dvd-ntsc), not %1</source>
         <translation>un disco se hace con un perfil de DVD (dvd-pal o dvd-ntsc), no con %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>a disc made here holds at most %1 titles, and %2 videos were given: leave %3 out, or make two discs</source>
         <translation>un disco hecho aquí contiene como máximo %1 títulos, y se indicaron %2 vídeos: deje fuera %3 o haga dos discos</translation>
     </message>
@@ -294,7 +294,7 @@
         <translation>la pantalla %1 no respondió en %2 s</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>no display answers at %1</source>
         <translation>ninguna pantalla responde en %1</translation>
     </message>
@@ -302,23 +302,23 @@
 <context>
     <name>Job</name>
     <message>
-        <location filename="../jobs/job.cpp" line="+107"/>
-        <location line="+254"/>
+        <location filename="../jobs/job.cpp" line="+108"/>
+        <location line="+262"/>
         <source>%1 is the source itself and is kept</source>
         <translation>%1 es la propia fuente y se conserva</translation>
     </message>
     <message>
-        <location line="-122"/>
+        <location line="-130"/>
         <source>no message</source>
         <translation>sin mensaje</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>%1 stopped unexpectedly (%2)</source>
         <translation>%1 se detuvo inesperadamente (%2)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 failed with code %2: %3</source>
         <translation>%1 falló con el código %2: %3</translation>
     </message>
@@ -328,7 +328,7 @@
         <translation>%1 no pudo escribir: %2</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>the output does not decode (%1); it was removed, the source is untouched</source>
         <translation>la salida no se puede decodificar (%1); se ha eliminado, la fuente está intacta</translation>
     </message>
@@ -338,7 +338,7 @@
         <translation>ffmpeg falló con el código %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>the output cannot be opened as a video (%1); it was removed, the source is untouched</source>
         <translation>la salida no se puede abrir como vídeo (%1); se ha eliminado, la fuente está intacta</translation>
     </message>
@@ -348,17 +348,17 @@
         <translation>ffprobe falló con el código %1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>ffmpeg wrote nothing for %1</source>
         <translation>ffmpeg no escribió nada para %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>%1; it was removed, the source is untouched</source>
         <translation>%1; se ha eliminado, la fuente está intacta</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>the sound could not be decoded whole (%1 s of %2 s)</source>
         <translation>el audio no se pudo decodificar entero (%1 s de %2 s)</translation>
     </message>
@@ -398,7 +398,7 @@
         <translation>--window y --terminal se excluyen mutuamente</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>unknown preset &apos;%1&apos; (presets: %2, and yours: --list-presets)</source>
         <translation>perfil «%1» desconocido (perfiles: %2, y los suyos: --list-presets)</translation>
     </message>
@@ -408,7 +408,7 @@
         <translation>--%1 admite %2, no «%3»</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>--audio-bitrate takes kb/s from 32 to 640, not &apos;%1&apos;</source>
         <translation>--audio-bitrate admite kb/s de 32 a 640, no «%1»</translation>
     </message>
@@ -418,7 +418,7 @@
         <translation>el perfil «%1» no es un perfil incorporado (%2)</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>preset file refused: %1</source>
         <translation>archivo de perfil rechazado: %1</translation>
     </message>
@@ -428,7 +428,7 @@
         <translation>archivo de perfil %1 no importado: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the preset &apos;%1&apos; from %2, kept as %3</source>
         <translation>el perfil «%1» de %2, guardado como %3</translation>
     </message>
@@ -448,27 +448,27 @@
         <translation>indique solo una de --quality, --size y --bitrate</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>--quality takes a whole number from %1 (best) to %2, not &apos;%3&apos;</source>
         <translation>--quality admite un número entero de %1 (la mejor) a %2, no «%3»</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--size takes a whole number of megabytes above 0, not &apos;%1&apos;</source>
         <translation>--size admite un número entero de megabytes mayor que 0, no «%1»</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>--bitrate takes a whole number of kb/s above 0, not &apos;%1&apos;</source>
         <translation>--bitrate admite un número entero de kb/s mayor que 0, no «%1»</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>--chapters takes whole minutes from 0 (none) to %1, not &apos;%2&apos;</source>
         <translation>--chapters admite minutos enteros de 0 (ninguno) a %1, no «%2»</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>--disc-name takes a name for the disc folder, not &apos;%1&apos;</source>
         <translation>--disc-name admite un nombre para la carpeta del disco, no «%1»</translation>
     </message>
@@ -478,12 +478,12 @@
         <translation>--subtitles necesita un archivo</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>--%1 goes with --disc</source>
         <translation>--%1 va con --disc</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>--disc needs a DVD preset (-p dvd-pal or -p dvd-ntsc), not %1</source>
         <translation>--disc necesita un perfil de DVD (-p dvd-pal o -p dvd-ntsc), no %1</translation>
     </message>
@@ -503,7 +503,7 @@
         <translation>--max-size y --height son para perfiles MP4: el tamaño de imagen de un DVD es fijo</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+27"/>
         <source>unknown option &apos;%1&apos;</source>
         <translation>opción «%1» desconocida</translation>
     </message>
@@ -513,7 +513,7 @@
         <translation>--output necesita una carpeta</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>default quality %1</source>
         <translation>calidad predeterminada %1</translation>
     </message>
@@ -734,13 +734,13 @@ tubería de salida).
         <translation>recortar %1:%2:%3:%4 no deja nada de una imagen de %5x%6</translation>
     </message>
     <message>
-        <location line="+80"/>
-        <location line="+64"/>
+        <location line="+81"/>
+        <location line="+65"/>
         <source>deinterlaced to </source>
         <translation>desentrelazado a </translation>
     </message>
     <message>
-        <location line="-61"/>
+        <location line="-62"/>
         <source>variable frame rate made a steady %1 fps</source>
         <translation>velocidad de fotogramas variable fijada en %1 fps</translation>
     </message>
@@ -755,17 +755,17 @@ tubería de salida).
         <translation>franjas a izquierda y derecha</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+54"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
         <translation>--max-size admite ANCHOxALTO en píxeles, como 1280x720, no «%1»</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>--height takes a height in pixels, such as 720, not &apos;%1&apos;</source>
         <translation>--height admite una altura en píxeles, como 720, no «%1»</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
         <translation>--crop admite auto, none o ARRIBA:ABAJO:IZQUIERDA:DERECHA en píxeles, no «%1»</translation>
     </message>
@@ -784,12 +784,12 @@ tubería de salida).
     </message>
     <message>
         <location line="+3"/>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>cannot move the output to %1: %2</source>
         <translation>no se puede mover la salida a %1: %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>no free name beside %1</source>
         <translation>no hay ningún nombre libre junto a %1</translation>
     </message>
@@ -802,7 +802,7 @@ tubería de salida).
         <translation>sus subimágenes de DVD se dejan fuera: no encajarían en una imagen recortada</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>the destination %1 is not a folder</source>
         <translation>el destino %1 no es una carpeta</translation>
     </message>
@@ -825,7 +825,7 @@ tubería de salida).
         <translation>MP4, HEVC (H.265) y AAC, con el tamaño de imagen de la fuente</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>MKV, H.264, the sound and every subtitle track as the source has them</source>
         <translation>MKV, H.264, el audio y todas las pistas de subtítulos tal como los tiene la fuente</translation>
     </message>
@@ -835,7 +835,7 @@ tubería de salida).
         <translation>Teléfonos y web: MP4 de como máximo 1280x720, H.264 High 4.0, AAC 160 kb/s</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s</source>
         <translation>Televisores: MP4 de como máximo 1920x1080, H.264 High 4.1, AAC 192 kb/s</translation>
     </message>
@@ -845,12 +845,12 @@ tubería de salida).
         <translation>Para archivar: MKV, HEVC con calidad 20 (lento), el audio y los subtítulos tal cual</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>a DVD&apos;s container, encoder and sound are fixed: --container, --speed and --audio-codec are for the other presets</source>
         <translation>el contenedor, el codificador y el audio de un DVD son fijos: --container, --speed y --audio-codec son para los demás perfiles</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>Opus sound goes in MKV: give --container mkv or -p mkv</source>
         <translation>el audio Opus va en MKV: indique --container mkv o -p mkv</translation>
     </message>
@@ -873,7 +873,7 @@ tubería de salida).
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../terminal/printing.cpp" line="+66"/>
+        <location filename="../terminal/printing.cpp" line="+67"/>
         <source>  overall %1%  %2</source>
         <translation>  total %1%  %2</translation>
     </message>
@@ -902,7 +902,7 @@ tubería de salida).
 </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>  done and verified: %1 (%2) in %3
 </source>
         <translation>  terminado y verificado: %1 (%2) en %3
@@ -916,7 +916,7 @@ tubería de salida).
 </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 failed: %2</source>
         <translation>%1 falló: %2</translation>
     </message>
@@ -970,7 +970,7 @@ tubería de salida).
         <translation>una tubería con nombre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>a device</source>
         <translation>un dispositivo</translation>
     </message>
@@ -985,18 +985,18 @@ tubería de salida).
         <translation>un archivo especial</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 is %2, not a regular file; only files can be converted</source>
         <translation>%1 es %2, no un archivo normal; solo se pueden convertir archivos</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <source>%1 cannot be read: the file is empty</source>
         <translation>no se puede leer %1: el archivo está vacío</translation>
     </message>
     <message>
         <location line="+15"/>
-        <location line="+33"/>
+        <location line="+35"/>
         <source>%1 on %2</source>
         <translation>%1 en %2</translation>
     </message>
@@ -1045,7 +1045,7 @@ tubería de salida).
         <translation>«%1» no puede ser el nombre de un perfil: use hasta 64 letras, cifras, espacios, «-» y «_»</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>&apos;%1&apos; is a built-in preset; choose another name</source>
         <translation>«%1» es un perfil incorporado; elija otro nombre</translation>
     </message>
@@ -1055,7 +1055,7 @@ tubería de salida).
         <translation>%1: más grande de lo que puede ser un perfil (%2 KB)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>%1, line 1: not an XML property list</source>
         <translation>%1, línea 1: no es una lista de propiedades XML</translation>
     </message>
@@ -1075,7 +1075,7 @@ tubería de salida).
         <translation>creado por una versión posterior (formato %1)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 takes a word or a number</source>
         <translation>%1 admite una palabra o un número</translation>
     </message>
@@ -1085,7 +1085,7 @@ tubería de salida).
         <translation>ninguna clave «preset» nombra el perfil incorporado del que parte</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>
@@ -1098,7 +1098,7 @@ tubería de salida).
         <translation>no se puede leer %1: ffprobe no dijo nada comprensible</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+23"/>
         <source>%1 holds no video that ffmpeg can read</source>
         <translation>%1 no contiene ningún vídeo que ffmpeg pueda leer</translation>
     </message>
@@ -1108,7 +1108,7 @@ tubería de salida).
         <translation>%1 es una imagen fija, no un vídeo</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>%1 has no duration that ffmpeg can read</source>
         <translation>%1 no tiene una duración que ffmpeg pueda leer</translation>
     </message>
@@ -1146,17 +1146,17 @@ tubería de salida).
 <context>
     <name>Subtitles</name>
     <message>
-        <location filename="../model/subtitles.cpp" line="+51"/>
+        <location filename="../model/subtitles.cpp" line="+52"/>
         <source>the subtitles %1 cannot be read (no such file)</source>
         <translation>no se pueden leer los subtítulos %1 (no existe el archivo)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+9"/>
         <source>the subtitles %1 cannot be read (not a regular file)</source>
         <translation>no se pueden leer los subtítulos %1 (no es un archivo normal)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>the subtitles %1 are too large (%2 MB) to be subtitles</source>
         <translation>los subtítulos %1 son demasiado grandes (%2 MB) para ser subtítulos</translation>
     </message>
@@ -1171,17 +1171,17 @@ tubería de salida).
         <translation>su codificación es desconocida</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>the subtitles %1 hold no cue that can be read</source>
         <translation>los subtítulos %1 no contienen ninguna entrada legible</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>%1; the disc is made without them</source>
         <translation>%1; el disco se hace sin ellos</translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the subtitles %1 have no video of their own (%n video(s)) and are left out</source>
         <translation>
             <numerusform>los subtítulos %1 no tienen un vídeo propio (%n vídeo) y se dejan fuera</numerusform>
@@ -1197,12 +1197,12 @@ tubería de salida).
         <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source> (give --overwrite to replace it)</source>
         <translation> (indique --overwrite para reemplazarlo)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>%1 already exists and is kept%2</source>
         <translation>%1 ya existe y se conserva%2</translation>
     </message>
@@ -1214,7 +1214,7 @@ tubería de salida).
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>cannot create the output folder %1</source>
         <translation>no se puede crear la carpeta de salida %1</translation>
     </message>
@@ -1229,7 +1229,7 @@ tubería de salida).
         <translation>imagen a %1 kb/s, unos %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1: %2 -&gt; %3
   picture: %4; %5
   tracks: %6
@@ -1254,7 +1254,7 @@ tubería de salida).
 </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>  %1 exists and would be %2
 </source>
         <translation>  %1 existe y sería %2
@@ -1271,7 +1271,7 @@ tubería de salida).
         <translation>conservado (indique --overwrite para reemplazarlo)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>  sound: %1
   normalize: %2
 </source>
@@ -1302,7 +1302,7 @@ tubería de salida).
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source> (no ISO image: install xorriso or genisoimage)</source>
         <translation> (sin imagen ISO: instale xorriso o genisoimage)</translation>
     </message>
@@ -1344,7 +1344,7 @@ tubería de salida).
         </translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>disc: %1 (VIDEO_TS)%2
 </source>
         <translation>disco: %1 (VIDEO_TS)%2
@@ -1395,36 +1395,36 @@ Los suyos, en %1:
         <translation>el perfil %1 no se guardó: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>saved your preset &apos;%1&apos; in %2 (use it with -p &apos;%1&apos;)
 </source>
         <translation>su perfil «%1» se guardó en %2 (úselo con -p &apos;%1&apos;)
 </translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Dry run: nothing was converted. A real run writes each output in a private work folder in the destination, checks it, and moves it into place at the end.
 </source>
         <translation>Simulación: no se ha convertido nada. Una conversión real escribe cada salida en una carpeta de trabajo privada dentro del destino, la comprueba y la coloca en su sitio al final.
 </translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+118"/>
+        <location line="+13"/>
+        <location line="+120"/>
         <source>note: %1
 </source>
         <translation>nota: %1
 </translation>
     </message>
     <message>
-        <location line="-106"/>
+        <location line="-108"/>
         <source>No file given: converting a %1-second sample made with ffmpeg&apos;s test sources.
 </source>
         <translation>No se indicó ningún archivo: se convierte una muestra de %1 segundos creada con las fuentes de prueba de ffmpeg.
 </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>no videos found in %1</source>
         <translation>no se encontraron vídeos en %1</translation>
     </message>
@@ -1436,7 +1436,7 @@ Los suyos, en %1:
 </translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> or </source>
         <translation> o </translation>
     </message>
@@ -1453,7 +1453,7 @@ Los suyos, en %1:
         <translation> y verificados</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> (not verified)</source>
         <translation> (sin verificar)</translation>
     </message>
@@ -1524,7 +1524,7 @@ Los suyos, en %1:
         <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>the %1 subtitles are drawn in DejaVu Sans, which shows their letters as boxes: no %1 font is installed that spumux can draw with</source>
         <translation>los subtítulos en %1 se dibujan en DejaVu Sans, que muestra sus letras como cuadros: no hay instalada ninguna fuente para %1 con la que spumux pueda dibujar</translation>
     </message>
@@ -1613,12 +1613,12 @@ Los suyos, en %1:
     </message>
     <message>
         <location line="+5"/>
-        <location line="+164"/>
+        <location line="+176"/>
         <source>not asked for</source>
         <translation>no pedida</translation>
     </message>
     <message>
-        <location line="-160"/>
+        <location line="-171"/>
         <source>no sound in %1</source>
         <translation>no hay audio en %1</translation>
     </message>
@@ -1628,12 +1628,12 @@ Los suyos, en %1:
         <translation>: se conserva la pista predeterminada</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>no subtitles in %1</source>
         <translation>no hay subtítulos en %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source> cannot be drawn into the picture</source>
         <translation> no se puede incrustar en la imagen</translation>
     </message>
@@ -1643,7 +1643,7 @@ Los suyos, en %1:
         <translation> se incrusta en la imagen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>no subtitles in %1 to draw into the picture</source>
         <translation>no hay subtítulos en %1 que incrustar en la imagen</translation>
     </message>
@@ -1653,12 +1653,12 @@ Los suyos, en %1:
         <translation>subimágenes de DVD dibujadas para un tamaño de imagen distinto de %1x%2 (--burn-subtitle las incrusta en la imagen)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>only DVD subpictures go onto a DVD as they are (--burn-subtitle draws these into the picture)</source>
         <translation>solo las subimágenes de DVD van tal cual a un DVD (--burn-subtitle incrusta estos subtítulos en la imagen)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>DVD subtitles are made when the disc is authored</source>
         <translation>los subtítulos del DVD se crean al generar el disco</translation>
     </message>
@@ -1668,17 +1668,17 @@ Los suyos, en %1:
         <translation>los subtítulos de imagen no pueden convertirse en subtítulos de texto MP4</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+41"/>
         <source> as DVD subpictures</source>
         <translation> como subimágenes de DVD</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source> as MP4 text subtitles</source>
         <translation> como subtítulos de texto MP4</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>: a cover picture</source>
         <translation>: una imagen de portada</translation>
     </message>
@@ -1688,12 +1688,12 @@ Los suyos, en %1:
         <translation>: se convierte una sola imagen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>a DVD holds %1 sound tracks</source>
         <translation>un DVD admite como máximo %1 pistas de audio</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>a DVD holds %1 subpicture streams</source>
         <translation>un DVD admite como máximo %1 flujos de subimágenes</translation>
     </message>
@@ -1719,12 +1719,12 @@ Los suyos, en %1:
         </translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>--burn-subtitle takes one track number as the plan shows it (3 for #3) or one language (eng, fr...), not &apos;%1&apos;</source>
         <translation>--burn-subtitle admite un número de pista como lo muestra el plan (3 para #3) o un idioma (eng, fr...), no «%1»</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
         <translation>%1 admite %2, números de pista como los muestra el plan (2 para #2) o idiomas (eng, fr...), separados por comas; «%3» no es ninguna de las dos cosas</translation>
     </message>
@@ -1757,7 +1757,7 @@ Los suyos, en %1:
         <translation>--stop %1 no es posterior al inicio (%2)</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>it starts at %1, after its end (%2)</source>
         <translation>empieza en %1, después de su final (%2)</translation>
     </message>
@@ -1790,17 +1790,17 @@ Los suyos, en %1:
         <translation>la salida contiene %1 de las %2 pistas de audio</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>the output holds %1 of the %2 subtitle tracks</source>
         <translation>la salida contiene %1 de las %2 pistas de subtítulos</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>the picture lasts %1 s of %2 s</source>
         <translation>la imagen dura %1 s de %2 s</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>the sound lasts %1 s of %2 s</source>
         <translation>el audio dura %1 s de %2 s</translation>
     </message>
@@ -1809,22 +1809,22 @@ Los suyos, en %1:
     <name>WorkFolder</name>
     <message>
         <location filename="../jobs/workfolder.cpp" line="+65"/>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>cannot make a work folder in %1: %2</source>
         <translation>no se puede crear una carpeta de trabajo en %1: %2</translation>
     </message>
     <message>
-        <location line="-14"/>
+        <location line="-15"/>
         <source>cannot lock a work folder in %1: %2</source>
         <translation>no se puede bloquear una carpeta de trabajo en %1: %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+28"/>
         <source>cannot make a work folder in %1: every name was taken</source>
         <translation>no se puede crear una carpeta de trabajo en %1: todos los nombres están ocupados</translation>
     </message>
     <message numerus="yes">
-        <location line="+28"/>
+        <location line="+30"/>
         <source>removed what %n interrupted run(s) left in %1 (%2)</source>
         <translation>
             <numerusform>se eliminó lo que dejó %n conversión interrumpida en %1 (%2)</numerusform>
@@ -1840,7 +1840,7 @@ Los suyos, en %1:
         <translation>Vídeos (%1);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>video</source>
         <translation>vídeo</translation>
     </message>
@@ -1855,7 +1855,7 @@ Los suyos, en %1:
         <translation>audio #%1</translation>
     </message>
     <message numerus="yes">
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%n subtitle track(s)</source>
         <translation>
             <numerusform>%n pista de subtítulos</numerusform>
@@ -1863,7 +1863,7 @@ Los suyos, en %1:
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>; %n dropped</source>
         <translation>
             <numerusform>; %n descartada</numerusform>
@@ -1881,7 +1881,7 @@ Los suyos, en %1:
         <translation>Guardar perfil</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Keep these settings as your preset named:</source>
         <translation>Guardar estos ajustes como su perfil con el nombre:</translation>
     </message>
@@ -2066,12 +2066,12 @@ Los suyos, en %1:
         <translation>No se encontraron vídeos</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>%1 holds no file with a video&apos;s extension.</source>
         <translation>%1 no contiene ningún archivo con extensión de vídeo.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Cannot read the card</source>
         <translation>No se puede leer la tarjeta</translation>
     </message>
@@ -2081,12 +2081,12 @@ Los suyos, en %1:
         <translation>Sin clip de muestra</translation>
     </message>
     <message>
-        <location line="+111"/>
+        <location line="+112"/>
         <source>Your preset: %1</source>
         <translation>Su perfil: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Refused: %1</source>
         <translation>Rechazado: %1</translation>
     </message>
@@ -2121,7 +2121,7 @@ Los suyos, en %1:
         <translation>; en %1: unos %2 de sus %3 MB para vídeos, %4 kb/s cada uno</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Reading %n video(s)…</source>
         <translation>
             <numerusform>Leyendo %n vídeo…</numerusform>
@@ -2134,7 +2134,7 @@ Los suyos, en %1:
         <translation>Añada vídeos para convertirlos.</translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+4"/>
         <source>%n video(s); the sizes follow the pictures at constant quality</source>
         <translation>
             <numerusform>%n vídeo; los tamaños dependen de las imágenes con calidad constante</numerusform>
@@ -2142,7 +2142,7 @@ Los suyos, en %1:
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+2"/>
+        <location line="+5"/>
         <source>%n video(s), about %1 in all%2</source>
         <translation>
             <numerusform>%n vídeo, unos %1 en total%2</numerusform>
@@ -2150,22 +2150,22 @@ Los suyos, en %1:
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Free space: ?</source>
         <translation>Espacio libre: ?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Free space: %1</source>
         <translation>Espacio libre: %1</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Add Videos</source>
         <translation>Añadir vídeos</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Destination</source>
         <translation>Destino</translation>
     </message>
@@ -2211,7 +2211,7 @@ Los suyos, en %1:
         </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>In %1:
 %2
 
@@ -2227,8 +2227,8 @@ Los suyos, en %1:
         <translation>se conservó la salida existente</translation>
     </message>
     <message>
-        <location line="+55"/>
-        <location line="+34"/>
+        <location line="+54"/>
+        <location line="+33"/>
         <location line="+1"/>
         <source>No preview</source>
         <translation>Sin vista previa</translation>
@@ -2260,12 +2260,12 @@ Los suyos, en %1:
     </message>
     <message>
         <location line="+30"/>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Cannot convert</source>
         <translation>No se puede convertir</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-10"/>
         <source>No destination folder</source>
         <translation>No hay carpeta de destino</translation>
     </message>
@@ -2280,7 +2280,7 @@ Los suyos, en %1:
         <translation>Los vídeos no caben en el disco</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+17"/>
         <source>Nothing left to convert</source>
         <translation>No queda nada que convertir</translation>
     </message>
@@ -2295,12 +2295,12 @@ Los suyos, en %1:
         <translation>Nada que convertir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Add videos with &quot;Add Videos…&quot; or drop them on the list.</source>
         <translation>Añada vídeos con «Añadir vídeos…» o suéltelos en la lista.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>No disc this time</source>
         <translation>Esta vez no hay disco</translation>
     </message>
@@ -2340,7 +2340,7 @@ Los suyos, en %1:
         <translation>Convirtiendo «%1» (%2 de %3)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
@@ -2362,12 +2362,12 @@ Los suyos, en %1:
 (%2 apareció mientras tanto y se conserva)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>failed: %1</source>
         <translation>error: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
@@ -2390,7 +2390,7 @@ Los suyos, en %1:
         </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>
 
 Before it started, it %1.</source>
@@ -2400,12 +2400,12 @@ Antes de empezar, %1.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+68"/>
+        <location line="+70"/>
         <source>Show Folder</source>
         <translation>Mostrar carpeta</translation>
     </message>
     <message>
-        <location line="-65"/>
+        <location line="-67"/>
         <source>Conversion finished</source>
         <translation>Conversión terminada</translation>
     </message>
@@ -2415,13 +2415,13 @@ Antes de empezar, %1.</translation>
         <translation>Conversión terminada con errores</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+67"/>
+        <location line="+0"/>
+        <location line="+69"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-36"/>
         <source>Finished: the disc is made</source>
         <translation>Terminado: disco creado</translation>
     </message>
@@ -2436,7 +2436,7 @@ Antes de empezar, %1.</translation>
         <translation>Error al crear el disco</translation>
     </message>
     <message numerus="yes">
-        <location line="+13"/>
+        <location line="+14"/>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
         <translation>
@@ -2447,7 +2447,7 @@ Antes de empezar, %1.</translation>
         </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>
 %1 (the image to burn)</source>
         <translation>
@@ -2480,7 +2480,7 @@ No están en el disco, aunque se pidieron:
         <translation>Sin disco</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Elapsed %1, remaining %2</source>
         <translation>Transcurrido %1, queda %2</translation>
     </message>
@@ -2574,7 +2574,7 @@ No están en el disco, aunque se pidieron:
         <translation>Recorte:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
@@ -2629,7 +2629,7 @@ No están en el disco, aunque se pidieron:
 <context>
     <name>convert::SourceList</name>
     <message>
-        <location filename="../window/sourcelist.cpp" line="+78"/>
+        <location filename="../window/sourcelist.cpp" line="+79"/>
         <source>Title</source>
         <translation>Título</translation>
     </message>
@@ -2644,7 +2644,7 @@ No están en el disco, aunque se pidieron:
         <translation>Resolución</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Size</source>
         <translation>Tamaño</translation>
     </message>
@@ -2722,7 +2722,7 @@ No están en el disco, aunque se pidieron:
         <translation>Seleccione un vídeo para elegir sus pistas de audio y de subtítulos</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+21"/>
         <source>Picture subtitles cannot become MP4 text subtitles</source>
         <translation>Los subtítulos de imagen no pueden convertirse en subtítulos de texto MP4</translation>
     </message>

@@ -21,22 +21,22 @@
     <message>
         <location line="+9"/>
         <source>the fonts configuration for the subtitles could not be made (%1); spumux uses the system&apos;s</source>
-        <translation>la configuration des polices des sous-titres n&apos;a pas pu être créée (%1) ; spumux utilise celle du système</translation>
+        <translation>la configuration des polices des sous-titres n&apos;a pas pu être créée (%1)&#xa0;; spumux utilise celle du système</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>no ISO image: neither genisoimage nor xorriso is installed</source>
-        <translation>pas d&apos;image ISO : ni genisoimage ni xorriso n&apos;est installé</translation>
+        <translation>pas d&apos;image ISO&#xa0;: ni genisoimage ni xorriso n&apos;est installé</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>Rendering the subtitles of &quot;%1&quot;</source>
-        <translation>Rendu des sous-titres de « %1 »</translation>
+        <translation>Rendu des sous-titres de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>the subtitles %1 have no cue within &quot;%2&quot;; it is on the disc without them</source>
-        <translation>les sous-titres %1 n&apos;ont aucune réplique dans « %2 » ; ce titre est sur le disque sans eux</translation>
+        <translation>les sous-titres %1 n&apos;ont aucune réplique dans «&#xa0;%2&#xa0;»&#xa0;; ce titre est sur le disque sans eux</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -53,12 +53,12 @@
     <message>
         <location line="+13"/>
         <source>Reading back &quot;%1&quot;</source>
-        <translation>Relecture de « %1 »</translation>
+        <translation>Relecture de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>dvdauthor made no video for &quot;%1&quot;</source>
-        <translation>dvdauthor n&apos;a produit aucune vidéo pour « %1 »</translation>
+        <translation>dvdauthor n&apos;a produit aucune vidéo pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -93,17 +93,17 @@
     <message>
         <location line="+27"/>
         <source>the ISO image could not be made: %1</source>
-        <translation>l&apos;image ISO n&apos;a pas pu être créée : %1</translation>
+        <translation>l&apos;image ISO n&apos;a pas pu être créée&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the ISO image does not read back (%1); it was removed</source>
-        <translation>l&apos;image ISO ne se relit pas (%1) ; elle a été supprimée</translation>
+        <translation>l&apos;image ISO ne se relit pas (%1)&#xa0;; elle a été supprimée</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>the subtitles %1 could not be put on &quot;%2&quot;: %3</source>
-        <translation>les sous-titres %1 n&apos;ont pas pu être ajoutés à « %2 » : %3</translation>
+        <translation>les sous-titres %1 n&apos;ont pas pu être ajoutés à «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -118,7 +118,7 @@
     <message>
         <location line="+5"/>
         <source>the disc&apos;s title &quot;%1&quot; does not read back (%2)</source>
-        <translation>le titre « %1 » du disque ne se relit pas (%2)</translation>
+        <translation>le titre «&#xa0;%1&#xa0;» du disque ne se relit pas (%2)</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -143,12 +143,12 @@
     <message>
         <location line="+15"/>
         <source>the disc could not be moved into %1: %2</source>
-        <translation>le disque n&apos;a pas pu être déplacé dans %1 : %2</translation>
+        <translation>le disque n&apos;a pas pu être déplacé dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>the ISO image could not be moved beside the disc: %1</source>
-        <translation>l&apos;image ISO n&apos;a pas pu être placée à côté du disque : %1</translation>
+        <translation>l&apos;image ISO n&apos;a pas pu être placée à côté du disque&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -156,12 +156,12 @@
     <message>
         <location filename="../model/budget.cpp" line="+67"/>
         <source>%1 has no quality mode (DVD players need a known bitrate): give a target size or a bitrate</source>
-        <translation>%1 n&apos;a pas de mode qualité (les lecteurs DVD ont besoin d&apos;un débit connu) : indiquez une taille cible ou un débit</translation>
+        <translation>%1 n&apos;a pas de mode qualité (les lecteurs DVD ont besoin d&apos;un débit connu)&#xa0;: indiquez une taille cible ou un débit</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>quality %1 is outside what %2 takes: %3 (best) to %4</source>
-        <translation>la qualité %1 est hors des valeurs acceptées par %2 : de %3 (la meilleure) à %4</translation>
+        <translation>la qualité %1 est hors des valeurs acceptées par %2&#xa0;: de %3 (la meilleure) à %4</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -171,7 +171,7 @@
     <message>
         <location line="+5"/>
         <source>%1 kb/s is outside what %2 takes: %3 to %4 kb/s</source>
-        <translation>%1 kb/s est hors des valeurs acceptées par %2 : de %3 à %4 kb/s</translation>
+        <translation>%1 kb/s est hors des valeurs acceptées par %2&#xa0;: de %3 à %4 kb/s</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -191,12 +191,12 @@
     <message>
         <location line="+1"/>
         <source>%1 MB is too small for %2 of video: %3, and %4 needs at least %5 kb/s (about %6 MB)</source>
-        <translation>%1 Mo, c&apos;est trop peu pour %2 de vidéo : %3, et %4 demande au moins %5 kb/s (environ %6 Mo)</translation>
+        <translation>%1 Mo, c&apos;est trop peu pour %2 de vidéo&#xa0;: %3, et %4 demande au moins %5 kb/s (environ %6 Mo)</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1 MB asks for %2 kb/s; %3 stops at %4 kb/s, about %5</source>
-        <translation>%1 Mo demandent %2 kb/s ; %3 s&apos;arrête à %4 kb/s, soit environ %5</translation>
+        <translation>%1 Mo demandent %2 kb/s&#xa0;; %3 s&apos;arrête à %4 kb/s, soit environ %5</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,7 @@
     <message>
         <location line="+5"/>
         <source>named by the file&apos;s modification time: %1</source>
-        <translation>nommé d&apos;après la date de modification du fichier : %1</translation>
+        <translation>nommé d&apos;après la date de modification du fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -240,17 +240,17 @@
     <message>
         <location line="+29"/>
         <source>%1 MB is %2 MB more than %3 has for videos (%4 MB); a target size of %4 MB fits</source>
-        <translation>%1 Mo, c&apos;est %2 Mo de plus que la place de %3 pour les vidéos (%4 Mo) ; une taille cible de %4 Mo convient</translation>
+        <translation>%1 Mo, c&apos;est %2 Mo de plus que la place de %3 pour les vidéos (%4 Mo)&#xa0;; une taille cible de %4 Mo convient</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 (%2 in all): %3</source>
-        <translation>%1 (%2 en tout) : %3</translation>
+        <translation>%1 (%2 en tout)&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 (%2 in all) need about %3 at %4 kb/s: %5 more than %6 has for videos (%7 MB).</source>
-        <translation>%1 (%2 en tout) demandent environ %3 à %4 kb/s : %5 de plus que la place de %6 pour les vidéos (%7 Mo).</translation>
+        <translation>%1 (%2 en tout) demandent environ %3 à %4 kb/s&#xa0;: %5 de plus que la place de %6 pour les vidéos (%7 Mo).</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -260,12 +260,12 @@
     <message>
         <location line="+10"/>
         <source> Even at %1&apos;s lowest %2 kb/s they do not fit; a dual-layer disc does, with a target size of %3 MB.</source>
-        <translation> Même au plus bas débit de %1 (%2 kb/s), elles ne tiennent pas ; un disque double couche convient, avec une taille cible de %3 Mo.</translation>
+        <translation> Même au plus bas débit de %1 (%2 kb/s), elles ne tiennent pas&#xa0;; un disque double couche convient, avec une taille cible de %3 Mo.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source> Even at %1&apos;s lowest %2 kb/s they do not fit: leave some videos out.</source>
-        <translation> Même au plus bas débit de %1 (%2 kb/s), elles ne tiennent pas : retirez quelques vidéos.</translation>
+        <translation> Même au plus bas débit de %1 (%2 kb/s), elles ne tiennent pas&#xa0;: retirez quelques vidéos.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -275,7 +275,7 @@
     <message>
         <location line="+11"/>
         <source>a disc made here holds at most %1 titles, and %2 videos were given: leave %3 out, or make two discs</source>
-        <translation>un disque fait ici contient au plus %1 titres, et %2 vidéos ont été données : retirez-en %3, ou faites deux disques</translation>
+        <translation>un disque fait ici contient au plus %1 titres, et %2 vidéos ont été données&#xa0;: retirez-en %3, ou faites deux disques</translation>
     </message>
 </context>
 <context>
@@ -283,7 +283,7 @@
     <message>
         <location filename="../probing/discovery.cpp" line="+62"/>
         <source>cannot read the card&apos;s clips in %1: %2</source>
-        <translation>impossible de lire les clips de la carte dans %1 : %2</translation>
+        <translation>impossible de lire les clips de la carte dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -320,17 +320,17 @@
     <message>
         <location line="+3"/>
         <source>%1 failed with code %2: %3</source>
-        <translation>%1 a échoué avec le code %2 : %3</translation>
+        <translation>%1 a échoué avec le code %2&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1 could not write: %2</source>
-        <translation>%1 n&apos;a pas pu écrire : %2</translation>
+        <translation>%1 n&apos;a pas pu écrire&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>the output does not decode (%1); it was removed, the source is untouched</source>
-        <translation>la sortie ne se décode pas (%1) ; elle a été supprimée, la source est intacte</translation>
+        <translation>la sortie ne se décode pas (%1)&#xa0;; elle a été supprimée, la source est intacte</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -340,7 +340,7 @@
     <message>
         <location line="+12"/>
         <source>the output cannot be opened as a video (%1); it was removed, the source is untouched</source>
-        <translation>la sortie ne s&apos;ouvre pas comme une vidéo (%1) ; elle a été supprimée, la source est intacte</translation>
+        <translation>la sortie ne s&apos;ouvre pas comme une vidéo (%1)&#xa0;; elle a été supprimée, la source est intacte</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -355,7 +355,7 @@
     <message>
         <location line="+12"/>
         <source>%1; it was removed, the source is untouched</source>
-        <translation>%1 ; elle a été supprimée, la source est intacte</translation>
+        <translation>%1&#xa0;; elle a été supprimée, la source est intacte</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -379,14 +379,14 @@
         <location line="+23"/>
         <source>reelkit-convert: %1; without one, give the files to convert in the terminal
 </source>
-        <translation>reelkit-convert : %1 ; sans affichage, donnez les fichiers à convertir dans le terminal
+        <translation>reelkit-convert&#xa0;: %1&#xa0;; sans affichage, donnez les fichiers à convertir dans le terminal
 </translation>
     </message>
     <message>
         <location line="+10"/>
         <source>reelkit-convert: %1; converting in the terminal instead
 </source>
-        <translation>reelkit-convert : %1 ; conversion dans le terminal à la place
+        <translation>reelkit-convert&#xa0;: %1&#xa0;; conversion dans le terminal à la place
 </translation>
     </message>
 </context>
@@ -400,47 +400,47 @@
     <message>
         <location line="+12"/>
         <source>unknown preset &apos;%1&apos; (presets: %2, and yours: --list-presets)</source>
-        <translation>préréglage « %1 » inconnu (préréglages : %2, et les vôtres : --list-presets)</translation>
+        <translation>préréglage «&#xa0;%1&#xa0;» inconnu (préréglages&#xa0;: %2, et les vôtres&#xa0;: --list-presets)</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>--%1 takes %2, not &apos;%3&apos;</source>
-        <translation>--%1 accepte %2, pas « %3 »</translation>
+        <translation>--%1 accepte %2, pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>--audio-bitrate takes kb/s from 32 to 640, not &apos;%1&apos;</source>
-        <translation>--audio-bitrate accepte de 32 à 640 kb/s, pas « %1 »</translation>
+        <translation>--audio-bitrate accepte de 32 à 640 kb/s, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>preset &apos;%1&apos; is no built-in preset (%2)</source>
-        <translation>« %1 » n&apos;est pas un préréglage intégré (%2)</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un préréglage intégré (%2)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>preset file refused: %1</source>
-        <translation>fichier de préréglage refusé : %1</translation>
+        <translation>fichier de préréglage refusé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>preset file %1 not imported: %2</source>
-        <translation>fichier de préréglage %1 non importé : %2</translation>
+        <translation>fichier de préréglage %1 non importé&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the preset &apos;%1&apos; from %2, kept as %3</source>
-        <translation>le préréglage « %1 » de %2, conservé sous %3</translation>
+        <translation>le préréglage «&#xa0;%1&#xa0;» de %2, conservé sous %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>your preset &apos;%1&apos; is refused: %2</source>
-        <translation>votre préréglage « %1 » est refusé : %2</translation>
+        <translation>votre préréglage «&#xa0;%1&#xa0;» est refusé&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>your preset &apos;%1&apos; (%2)</source>
-        <translation>votre préréglage « %1 » (%2)</translation>
+        <translation>votre préréglage «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -450,27 +450,27 @@
     <message>
         <location line="+8"/>
         <source>--quality takes a whole number from %1 (best) to %2, not &apos;%3&apos;</source>
-        <translation>--quality accepte un nombre entier de %1 (la meilleure) à %2, pas « %3 »</translation>
+        <translation>--quality accepte un nombre entier de %1 (la meilleure) à %2, pas «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>--size takes a whole number of megabytes above 0, not &apos;%1&apos;</source>
-        <translation>--size accepte un nombre entier de mégaoctets supérieur à 0, pas « %1 »</translation>
+        <translation>--size accepte un nombre entier de mégaoctets supérieur à 0, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>--bitrate takes a whole number of kb/s above 0, not &apos;%1&apos;</source>
-        <translation>--bitrate accepte un nombre entier de kb/s supérieur à 0, pas « %1 »</translation>
+        <translation>--bitrate accepte un nombre entier de kb/s supérieur à 0, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>--chapters takes whole minutes from 0 (none) to %1, not &apos;%2&apos;</source>
-        <translation>--chapters accepte un nombre entier de minutes de 0 (aucun chapitre) à %1, pas « %2 »</translation>
+        <translation>--chapters accepte un nombre entier de minutes de 0 (aucun chapitre) à %1, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>--disc-name takes a name for the disc folder, not &apos;%1&apos;</source>
-        <translation>--disc-name accepte un nom pour le dossier du disque, pas « %1 »</translation>
+        <translation>--disc-name accepte un nom pour le dossier du disque, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -490,7 +490,7 @@
     <message>
         <location line="+5"/>
         <source>--disc needs a DVD preset: -p dvd-pal or -p dvd-ntsc</source>
-        <translation>--disc demande un préréglage DVD : -p dvd-pal ou -p dvd-ntsc</translation>
+        <translation>--disc demande un préréglage DVD&#xa0;: -p dvd-pal ou -p dvd-ntsc</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -500,12 +500,12 @@
     <message>
         <location line="+5"/>
         <source>--max-size and --height are for MP4 presets: a DVD&apos;s frame is fixed</source>
-        <translation>--max-size et --height sont pour les préréglages MP4 : le format d&apos;image d&apos;un DVD est fixe</translation>
+        <translation>--max-size et --height sont pour les préréglages MP4&#xa0;: le format d&apos;image d&apos;un DVD est fixe</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option « %1 » inconnue</translation>
+        <translation>option «&#xa0;%1&#xa0;» inconnue</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -606,64 +606,64 @@ Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad 
 or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,
 5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).
 </source>
-        <translation>Utilisation : %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
+        <translation>Utilisation&#xa0;: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
           [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]
           [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]
           [--start T] [--stop T | --duration T] [--json]
           [--container KIND] [--speed SPEED] [--audio-codec CODEC] [--audio-bitrate KBPS]
           [--list-presets] [--save-preset NAME] [--preset-file FILE]
           [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...
-Convertit des vidéos avec ffmpeg : à une qualité, à une taille cible ou à un débit.
+Convertit des vidéos avec ffmpeg&#xa0;: à une qualité, à une taille cible ou à un débit.
 
   -p, --preset P     le type de sortie (par défaut mp4)
-  -q, --quality CRF  qualité constante, de %2 (la meilleure, le plus gros fichier) à %3 (la pire) ;
+  -q, --quality CRF  qualité constante, de %2 (la meilleure, le plus gros fichier) à %3 (la pire)&#xa0;;
                      préréglages MP4 seulement, et leur valeur par défaut (mp4 23, mp4-hevc 28)
-  -s, --size MB      fait chaque sortie d&apos;environ MB mégaoctets (deux passes en MP4) ;
+  -s, --size MB      fait chaque sortie d&apos;environ MB mégaoctets (deux passes en MP4)&#xa0;;
                      avec --disc, tous les titres ensemble
   -b, --bitrate KBPS encode l&apos;image à KBPS kilobits par seconde (par défaut pour le DVD)
-  -o, --output DIR   écrit les sorties dans DIR (par défaut : le dossier courant)
-  -y, --overwrite    remplace les sorties qui existent déjà (sinon elles sont conservées ;
-                     dans un terminal, la question vous est posée) ; une source n&apos;est jamais remplacée
+  -o, --output DIR   écrit les sorties dans DIR (par défaut&#xa0;: le dossier courant)
+  -y, --overwrite    remplace les sorties qui existent déjà (sinon elles sont conservées&#xa0;;
+                     dans un terminal, la question vous est posée)&#xa0;; une source n&apos;est jamais remplacée
   -n, --dry-run      affiche le plan et les lignes de commande de ffmpeg, ne convertit rien
-      --audio TRACKS les pistes son conservées : default (celle marquée par défaut, sinon la
+      --audio TRACKS les pistes son conservées&#xa0;: default (celle marquée par défaut, sinon la
                      première), all (toutes), none (aucune), ou des numéros de piste tels que le
                      plan les montre et des langues, séparés par des virgules (--audio fre,eng
-                     ou 2,1) ; la première est marquée par défaut. Un DVD en garde au plus 8
-      --subtitle TRACKS  les pistes de sous-titres conservées : all (par défaut : celles que la
+                     ou 2,1)&#xa0;; la première est marquée par défaut. Un DVD en garde au plus 8
+      --subtitle TRACKS  les pistes de sous-titres conservées&#xa0;: all (par défaut&#xa0;: celles que la
                      sortie peut contenir), none, ou des numéros et des langues comme pour --audio
       --burn-subtitle TRACK  incruste cette piste de sous-titres (un numéro ou une langue),
                      texte ou images, dans l&apos;image
       --max-size WxH fait chaque MP4 d&apos;au plus W x H (dans un sens ou dans l&apos;autre), en gardant
-                     ses proportions ; jamais plus grand que la source
+                     ses proportions&#xa0;; jamais plus grand que la source
       --height H     fait chaque MP4 d&apos;au plus H pixels de haut, en gardant ses proportions
       --crop CROP    auto (les bandes noires trouvées en plusieurs endroits), none (par défaut)
                      ou HAUT:BAS:GAUCHE:DROITE en pixels
       --denoise HOW  off (par défaut), light (léger) ou strong (fort)
-      --deinterlace WHEN  auto (selon le flux ou le test d&apos;entrelacement de ffmpeg ;
+      --deinterlace WHEN  auto (selon le flux ou le test d&apos;entrelacement de ffmpeg&#xa0;;
                      par défaut), on ou off
       --start T      convertit à partir de T (90, 1:30, 0:01:30.5, 1m30s...)
-      --stop T       convertit jusqu&apos;à T de la source ; --duration T : pendant T
+      --stop T       convertit jusqu&apos;à T de la source&#xa0;; --duration T&#xa0;: pendant T
       --normalize    égalise le son de chaque vidéo avec normalize avant l&apos;encodage
       --no-verify    ne vérifie pas les sorties (par défaut chacune est ouverte, ses pistes et
                      ses durées comparées à celles de la source, et elle est décodée en entier
-                     avant d&apos;être déclarée terminée ; les titres et l&apos;image d&apos;un disque sont relus)
-      --disc         avec un préréglage DVD, va jusqu&apos;au DVD : un titre par vidéo dans un
+                     avant d&apos;être déclarée terminée&#xa0;; les titres et l&apos;image d&apos;un disque sont relus)
+      --disc         avec un préréglage DVD, va jusqu&apos;au DVD&#xa0;: un titre par vidéo dans un
                      dossier VIDEO_TS, et une image ISO (genisoimage ou xorriso)
       --dual-layer   un disque de 8,5 Go au lieu de 4,7 Go
-      --chapters MIN un chapitre toutes les MIN minutes (par défaut 5 ; 0 : aucun)
-      --disc-name NAME  le nom du dossier du disque (par défaut DVD ; numéroté s&apos;il est pris)
+      --chapters MIN un chapitre toutes les MIN minutes (par défaut 5&#xa0;; 0&#xa0;: aucun)
+      --disc-name NAME  le nom du dossier du disque (par défaut DVD&#xa0;; numéroté s&apos;il est pris)
       --subtitles FILE  sous-titres SubRip pour le disque, les premiers pour la première vidéo,
-                     les suivants pour la suivante... ; un .srt à côté d&apos;une vidéo et portant
+                     les suivants pour la suivante...&#xa0;; un .srt à côté d&apos;une vidéo et portant
                      son nom est pris sans le demander
       --container KIND  mp4 ou mkv (Matroska, qui accepte tout son et tous sous-titres)
-      --speed SPEED  la vitesse de l&apos;encodeur, de ultrafast à veryslow (par défaut medium ;
+      --speed SPEED  la vitesse de l&apos;encodeur, de ultrafast à veryslow (par défaut medium&#xa0;;
                      plus lent donne un fichier plus petit à qualité égale)
       --audio-codec CODEC  aac, ac3, opus (MKV seulement) ou copy (chaque piste son telle
                      quelle quand le conteneur l&apos;accepte, sinon en AAC)
       --audio-bitrate KBPS  le débit du son, de 32 à 640 (par défaut 192)
       --list-presets les préréglages, intégrés et les vôtres
       --save-preset NAME  garde les réglages de cette ligne comme votre préréglage NAME
-                     (convertit aussi les FILE s&apos;il y en a) ; utilisez-le avec -p NAME
+                     (convertit aussi les FILE s&apos;il y en a)&#xa0;; utilisez-le avec -p NAME
       --preset-file FILE  prend un préréglage dans un fichier (une liste de propriétés XML,
                      telle que --save-preset l&apos;écrit), le garde parmi les vôtres et l&apos;utilise
       --json         écrit le plan, la progression, chaque résultat et un bilan, un objet JSON
@@ -675,17 +675,17 @@ Convertit des vidéos avec ffmpeg : à une qualité, à une taille cible ou à 
   -h, --help         affiche ce texte
   -V, --version      affiche la version
 
-Préréglages :
+Préréglages&#xa0;:
 %4
 Les tailles sont partout en Mo de 1024 x 1024 octets (entrées, estimations, résultats).
-Un FOLDER est parcouru à la recherche de vidéos ; une carte de caméra (PRIVATE/AVCHD/BDMV ou BDMV)
-donne ses clips, nommés d&apos;après leur heure d&apos;enregistrement. Seuls les fichiers ordinaires sont lus :
+Un FOLDER est parcouru à la recherche de vidéos&#xa0;; une carte de caméra (PRIVATE/AVCHD/BDMV ou BDMV)
+donne ses clips, nommés d&apos;après leur heure d&apos;enregistrement. Seuls les fichiers ordinaires sont lus&#xa0;:
 ni tubes ni périphériques.
-Les langues sont des codes ISO 639, tels que les conteneurs les stockent ou plus courts : eng, fre, fra, en, fr.
-La piste son marquée par défaut (sinon la première) est conservée ; le MP4 garde les sous-titres texte.
+Les langues sont des codes ISO 639, tels que les conteneurs les stockent ou plus courts&#xa0;: eng, fre, fra, en, fr.
+La piste son marquée par défaut (sinon la première) est conservée&#xa0;; le MP4 garde les sous-titres texte.
 Sans FILE, un échantillon de 5 secondes créé avec les sources de test de ffmpeg est converti.
 Lancé sans arguments là où un affichage répond, il ouvre sa fenêtre.
-Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie du disque a échoué,
+Codes de sortie&#xa0;: 0 terminé, 1 une conversion, sa vérification ou une partie du disque a échoué,
 2 option ou taille incorrecte (un disque trop grand, ou avec trop de titres), 3 outil manquant,
 4 source illisible, 5 la sortie existe, 130 interrompu (Ctrl-C, le terminal ou le tube de sortie fermé).
 </translation>
@@ -722,17 +722,17 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+54"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
-        <translation>--max-size accepte LARGEURxHAUTEUR en pixels, comme 1280x720, pas « %1 »</translation>
+        <translation>--max-size accepte LARGEURxHAUTEUR en pixels, comme 1280x720, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>--height takes a height in pixels, such as 720, not &apos;%1&apos;</source>
-        <translation>--height accepte une hauteur en pixels, comme 720, pas « %1 »</translation>
+        <translation>--height accepte une hauteur en pixels, comme 720, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
-        <translation>--crop accepte auto, none ou HAUT:BAS:GAUCHE:DROITE en pixels, pas « %1 »</translation>
+        <translation>--crop accepte auto, none ou HAUT:BAS:GAUCHE:DROITE en pixels, pas «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -740,7 +740,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location filename="../model/placement.cpp" line="+72"/>
         <source>%1 is gone: %2</source>
-        <translation>%1 a disparu : %2</translation>
+        <translation>%1 a disparu&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -751,7 +751,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <location line="+3"/>
         <location line="+19"/>
         <source>cannot move the output to %1: %2</source>
-        <translation>impossible de déplacer la sortie vers %1 : %2</translation>
+        <translation>impossible de déplacer la sortie vers %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -764,7 +764,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location filename="../model/plan.cpp" line="+116"/>
         <source>its DVD subpictures are left out: they would not sit on a cropped picture</source>
-        <translation>ses sous-images DVD sont écartées : elles ne tomberaient pas juste sur une image recadrée</translation>
+        <translation>ses sous-images DVD sont écartées&#xa0;: elles ne tomberaient pas juste sur une image recadrée</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -797,27 +797,27 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+9"/>
         <source>Phones and the web: MP4 at most 1280x720, H.264 High 4.0, AAC 160 kb/s</source>
-        <translation>Téléphones et web : MP4 d&apos;au plus 1280x720, H.264 High 4.0, AAC 160 kb/s</translation>
+        <translation>Téléphones et web&#xa0;: MP4 d&apos;au plus 1280x720, H.264 High 4.0, AAC 160 kb/s</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>TVs: MP4 at most 1920x1080, H.264 High 4.1, AAC 192 kb/s</source>
-        <translation>Téléviseurs : MP4 d&apos;au plus 1920x1080, H.264 High 4.1, AAC 192 kb/s</translation>
+        <translation>Téléviseurs&#xa0;: MP4 d&apos;au plus 1920x1080, H.264 High 4.1, AAC 192 kb/s</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Archive: MKV, HEVC at quality 20 (slow), the sound and subtitles as they are</source>
-        <translation>Archive : MKV, HEVC en qualité 20 (lent), le son et les sous-titres tels quels</translation>
+        <translation>Archive&#xa0;: MKV, HEVC en qualité 20 (lent), le son et les sous-titres tels quels</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>a DVD&apos;s container, encoder and sound are fixed: --container, --speed and --audio-codec are for the other presets</source>
-        <translation>le conteneur, l&apos;encodeur et le son d&apos;un DVD sont fixes : --container, --speed et --audio-codec sont pour les autres préréglages</translation>
+        <translation>le conteneur, l&apos;encodeur et le son d&apos;un DVD sont fixes&#xa0;: --container, --speed et --audio-codec sont pour les autres préréglages</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Opus sound goes in MKV: give --container mkv or -p mkv</source>
-        <translation>le son Opus va dans du MKV : indiquez --container mkv ou -p mkv</translation>
+        <translation>le son Opus va dans du MKV&#xa0;: indiquez --container mkv ou -p mkv</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -840,12 +840,12 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location filename="../terminal/printing.cpp" line="+67"/>
         <source>  overall %1%  %2</source>
-        <translation>  total %1 %  %2</translation>
+        <translation>  total %1&#xa0;%  %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  overall %1%</source>
-        <translation>  total %1 %</translation>
+        <translation>  total %1&#xa0;%</translation>
     </message>
     <message>
         <location line="+35"/>
@@ -856,40 +856,40 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <location line="+16"/>
         <source>progress: %1 %2% (overall %3%, %4)
 </source>
-        <translation>progression : %1 %2 % (total %3 %, %4)
+        <translation>progression&#xa0;: %1 %2&#xa0;% (total %3&#xa0;%, %4)
 </translation>
     </message>
     <message>
         <location line="+18"/>
         <source>  note: %1 appeared meanwhile and is kept; this video is %2
 </source>
-        <translation>  remarque : %1 est apparu entre-temps et est conservé ; cette vidéo est %2
+        <translation>  remarque&#xa0;: %1 est apparu entre-temps et est conservé&#xa0;; cette vidéo est %2
 </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  done and verified: %1 (%2) in %3
 </source>
-        <translation>  terminé et vérifié : %1 (%2) en %3
+        <translation>  terminé et vérifié&#xa0;: %1 (%2) en %3
 </translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  done: %1 (%2) in %3
 </source>
-        <translation>  terminé : %1 (%2) en %3
+        <translation>  terminé&#xa0;: %1 (%2) en %3
 </translation>
     </message>
     <message>
         <location line="+7"/>
         <source>%1 failed: %2</source>
-        <translation>%1 a échoué : %2</translation>
+        <translation>%1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  cancelled; the partial output was removed
 </source>
-        <translation>  annulé ; la sortie partielle a été supprimée
+        <translation>  annulé&#xa0;; la sortie partielle a été supprimée
 </translation>
     </message>
     <message>
@@ -908,7 +908,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <location line="+12"/>
         <source>progress: disc %1% (overall %2%, %3)
 </source>
-        <translation>progression : disque %1 % (total %2 %, %3)
+        <translation>progression&#xa0;: disque %1&#xa0;% (total %2&#xa0;%, %3)
 </translation>
     </message>
 </context>
@@ -952,12 +952,12 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+2"/>
         <source>%1 is %2, not a regular file; only files can be converted</source>
-        <translation>%1 est %2, pas un fichier ordinaire ; seuls les fichiers peuvent être convertis</translation>
+        <translation>%1 est %2, pas un fichier ordinaire&#xa0;; seuls les fichiers peuvent être convertis</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>%1 cannot be read: the file is empty</source>
-        <translation>%1 ne peut pas être lu : le fichier est vide</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: le fichier est vide</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -973,7 +973,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+7"/>
         <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut pas être lu : %2</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -994,7 +994,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+27"/>
         <source>ffmpeg could not make the sample %1: %2</source>
-        <translation>ffmpeg n&apos;a pas pu créer l&apos;échantillon %1 : %2</translation>
+        <translation>ffmpeg n&apos;a pas pu créer l&apos;échantillon %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1007,32 +1007,32 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location filename="../model/savedpresets.cpp" line="+76"/>
         <source>&apos;%1&apos; cannot name a preset: use up to 64 letters, digits, spaces, &apos;-&apos; and &apos;_&apos;</source>
-        <translation>« %1 » ne peut pas nommer un préréglage : utilisez jusqu&apos;à 64 lettres, chiffres, espaces, « - » et « _ »</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas nommer un préréglage&#xa0;: utilisez jusqu&apos;à 64 lettres, chiffres, espaces, «&#xa0;-&#xa0;» et «&#xa0;_&#xa0;»</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&apos;%1&apos; is a built-in preset; choose another name</source>
-        <translation>« %1 » est un préréglage intégré ; choisissez un autre nom</translation>
+        <translation>«&#xa0;%1&#xa0;» est un préréglage intégré&#xa0;; choisissez un autre nom</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>%1: larger than a preset can be (%2 KB)</source>
-        <translation>%1 : plus grand qu&apos;un préréglage ne peut l&apos;être (%2 Ko)</translation>
+        <translation>%1&#xa0;: plus grand qu&apos;un préréglage ne peut l&apos;être (%2 Ko)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>%1, line 1: not an XML property list</source>
-        <translation>%1, ligne 1 : ce n&apos;est pas une liste de propriétés XML</translation>
+        <translation>%1, ligne 1&#xa0;: ce n&apos;est pas une liste de propriétés XML</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>%1, line 1: the root is not a dictionary</source>
-        <translation>%1, ligne 1 : la racine n&apos;est pas un dictionnaire</translation>
+        <translation>%1, ligne 1&#xa0;: la racine n&apos;est pas un dictionnaire</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>unknown key &apos;%1&apos; (a preset keeps %2)</source>
-        <translation>clé « %1 » inconnue (un préréglage garde %2)</translation>
+        <translation>clé «&#xa0;%1&#xa0;» inconnue (un préréglage garde %2)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1047,7 +1047,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+7"/>
         <source>no &apos;preset&apos; key names the built-in preset it starts from</source>
-        <translation>aucune clé « preset » ne nomme le préréglage intégré dont il part</translation>
+        <translation>aucune clé «&#xa0;preset&#xa0;» ne nomme le préréglage intégré dont il part</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1060,7 +1060,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location filename="../model/source.cpp" line="+187"/>
         <source>%1 cannot be read: ffprobe said nothing that could be understood</source>
-        <translation>%1 ne peut pas être lu : ffprobe n&apos;a rien dit de compréhensible</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: ffprobe n&apos;a rien dit de compréhensible</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -1128,7 +1128,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+9"/>
         <source>the subtitles %1 cannot be read: %2</source>
-        <translation>les sous-titres %1 ne peuvent pas être lus : %2</translation>
+        <translation>les sous-titres %1 ne peuvent pas être lus&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1143,7 +1143,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+23"/>
         <source>%1; the disc is made without them</source>
-        <translation>%1 ; le disque est fait sans eux</translation>
+        <translation>%1&#xa0;; le disque est fait sans eux</translation>
     </message>
     <message numerus="yes">
         <location line="+4"/>
@@ -1159,7 +1159,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location filename="../terminal/terminal.cpp" line="+99"/>
         <source>%1 exists. Replace it?</source>
-        <translation>%1 existe. Le remplacer ?</translation>
+        <translation>%1 existe. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -1175,7 +1175,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <location line="+20"/>
         <source>The output folder %1 does not exist yet; it would be made.
 </source>
-        <translation>Le dossier de sortie %1 n&apos;existe pas encore ; il serait créé.
+        <translation>Le dossier de sortie %1 n&apos;existe pas encore&#xa0;; il serait créé.
 </translation>
     </message>
     <message>
@@ -1199,23 +1199,23 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
   picture: %4; %5
   tracks: %6
 </source>
-        <translation>%1 : %2 -&gt; %3
-  image : %4 ; %5
-  pistes : %6
+        <translation>%1&#xa0;: %2 -&gt; %3
+  image&#xa0;: %4&#xa0;; %5
+  pistes&#xa0;: %6
 </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  part: %1
 </source>
-        <translation>  partie : %1
+        <translation>  partie&#xa0;: %1
 </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  title: %1
 </source>
-        <translation>  titre : %1
+        <translation>  titre&#xa0;: %1
 </translation>
     </message>
     <message>
@@ -1240,22 +1240,22 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <source>  sound: %1
   normalize: %2
 </source>
-        <translation>  son : %1
-  normalize : %2
+        <translation>  son&#xa0;: %1
+  normalize&#xa0;: %2
 </translation>
     </message>
     <message>
         <location line="+8"/>
         <source>  ffmpeg pass %1 of %2: %3
 </source>
-        <translation>  ffmpeg passe %1 sur %2 : %3
+        <translation>  ffmpeg passe %1 sur %2&#xa0;: %3
 </translation>
     </message>
     <message>
         <location line="+14"/>
         <source>disc: %1 of %2 in %3%4; %5
 </source>
-        <translation>disque : %1 de %2 dans %3%4 ; %5
+        <translation>disque&#xa0;: %1 de %2 dans %3%4&#xa0;; %5
 </translation>
     </message>
     <message numerus="yes">
@@ -1269,7 +1269,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="+3"/>
         <source> (no ISO image: install xorriso or genisoimage)</source>
-        <translation> (pas d&apos;image ISO : installez xorriso ou genisoimage)</translation>
+        <translation> (pas d&apos;image ISO&#xa0;: installez xorriso ou genisoimage)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1294,9 +1294,9 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <source>  subtitles of %1: %2 (%n cue(s)%3%4)
 </source>
         <translation>
-            <numerusform>  sous-titres de %1 : %2 (%n réplique%3%4)
+            <numerusform>  sous-titres de %1&#xa0;: %2 (%n réplique%3%4)
 </numerusform>
-            <numerusform>  sous-titres de %1 : %2 (%n répliques%3%4)
+            <numerusform>  sous-titres de %1&#xa0;: %2 (%n répliques%3%4)
 </numerusform>
         </translation>
     </message>
@@ -1312,19 +1312,19 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
         <location line="+36"/>
         <source>disc: %1 (VIDEO_TS)%2
 </source>
-        <translation>disque : %1 (VIDEO_TS)%2
+        <translation>disque&#xa0;: %1 (VIDEO_TS)%2
 </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the disc is not all that was asked for: %1</source>
-        <translation>le disque n&apos;a pas tout ce qui était demandé : %1</translation>
+        <translation>le disque n&apos;a pas tout ce qui était demandé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  cancelled; the unfinished disc was removed
 </source>
-        <translation>  annulé ; le disque inachevé a été supprimé
+        <translation>  annulé&#xa0;; le disque inachevé a été supprimé
 </translation>
     </message>
     <message>
@@ -1336,7 +1336,7 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
     <message>
         <location line="-73"/>
         <source>no disc: %1</source>
-        <translation>pas de disque : %1</translation>
+        <translation>pas de disque&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -1344,33 +1344,33 @@ Codes de sortie : 0 terminé, 1 une conversion, sa vérification ou une partie 
 Yours, in %1:
 </source>
         <translation>
-Les vôtres, dans %1 :
+Les vôtres, dans %1&#xa0;:
 </translation>
     </message>
     <message>
         <location line="+61"/>
         <source>preset: %1
 </source>
-        <translation>préréglage : %1
+        <translation>préréglage&#xa0;: %1
 </translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the preset %1 was not saved: %2</source>
-        <translation>le préréglage %1 n&apos;a pas été enregistré : %2</translation>
+        <translation>le préréglage %1 n&apos;a pas été enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>saved your preset &apos;%1&apos; in %2 (use it with -p &apos;%1&apos;)
 </source>
-        <translation>votre préréglage « %1 » est enregistré dans %2 (utilisez-le avec -p &apos;%1&apos;)
+        <translation>votre préréglage «&#xa0;%1&#xa0;» est enregistré dans %2 (utilisez-le avec -p &apos;%1&apos;)
 </translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Dry run: nothing was converted. A real run writes each output in a private work folder in the destination, checks it, and moves it into place at the end.
 </source>
-        <translation>Simulation : rien n&apos;a été converti. Une vraie conversion écrit chaque sortie dans un dossier de travail privé de la destination, la vérifie, puis la met en place à la fin.
+        <translation>Simulation&#xa0;: rien n&apos;a été converti. Une vraie conversion écrit chaque sortie dans un dossier de travail privé de la destination, la vérifie, puis la met en place à la fin.
 </translation>
     </message>
     <message>
@@ -1378,14 +1378,14 @@ Les vôtres, dans %1 :
         <location line="+120"/>
         <source>note: %1
 </source>
-        <translation>remarque : %1
+        <translation>remarque&#xa0;: %1
 </translation>
     </message>
     <message>
         <location line="-108"/>
         <source>No file given: converting a %1-second sample made with ffmpeg&apos;s test sources.
 </source>
-        <translation>Aucun fichier donné : conversion d&apos;un échantillon de %1 secondes créé avec les sources de test de ffmpeg.
+        <translation>Aucun fichier donné&#xa0;: conversion d&apos;un échantillon de %1 secondes créé avec les sources de test de ffmpeg.
 </translation>
     </message>
     <message>
@@ -1425,13 +1425,13 @@ Les vôtres, dans %1 :
     <message>
         <location line="+6"/>
         <source>no disc: not every video was converted</source>
-        <translation>pas de disque : toutes les vidéos n&apos;ont pas été converties</translation>
+        <translation>pas de disque&#xa0;: toutes les vidéos n&apos;ont pas été converties</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>Try &apos;%1 --help&apos;.
 </source>
-        <translation>Essayez « %1 --help ».
+        <translation>Essayez «&#xa0;%1 --help&#xa0;».
 </translation>
     </message>
 </context>
@@ -1486,12 +1486,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+17"/>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>the %1 subtitles are drawn in DejaVu Sans, which shows their letters as boxes: no %1 font is installed that spumux can draw with</source>
-        <translation>les sous-titres en %1 sont dessinés en DejaVu Sans, qui affiche leurs lettres sous forme de carrés : aucune police installée pour le %1 n&apos;est utilisable par spumux</translation>
+        <translation>les sous-titres en %1 sont dessinés en DejaVu Sans, qui affiche leurs lettres sous forme de carrés&#xa0;: aucune police installée pour le %1 n&apos;est utilisable par spumux</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1499,7 @@ Les vôtres, dans %1 :
     <message>
         <location filename="../jobs/tooloutput.cpp" line="+91"/>
         <source>; %1 has %2 free</source>
-        <translation> ; %1 n&apos;a que %2 de libre</translation>
+        <translation>&#xa0;; %1 n&apos;a que %2 de libre</translation>
     </message>
 </context>
 <context>
@@ -1507,7 +1507,7 @@ Les vôtres, dans %1 :
     <message>
         <location filename="../jobs/toolprocess.cpp" line="+61"/>
         <source>%1 could not be started: %2</source>
-        <translation>%1 n&apos;a pas pu être lancé : %2</translation>
+        <translation>%1 n&apos;a pas pu être lancé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1534,8 +1534,8 @@ Les vôtres, dans %1 :
         <location filename="../model/tools.cpp" line="+36"/>
         <source>missing tool(s): %1 (looked for in %2; install ffmpeg and build again)</source>
         <translation>
-            <numerusform>outil manquant : %1 (cherché dans %2 ; installez ffmpeg et reconstruisez)</numerusform>
-            <numerusform>outils manquants : %1 (cherchés dans %2 ; installez ffmpeg et reconstruisez)</numerusform>
+            <numerusform>outil manquant&#xa0;: %1 (cherché dans %2&#xa0;; installez ffmpeg et reconstruisez)</numerusform>
+            <numerusform>outils manquants&#xa0;: %1 (cherchés dans %2&#xa0;; installez ffmpeg et reconstruisez)</numerusform>
         </translation>
     </message>
 </context>
@@ -1559,12 +1559,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+2"/>
         <source>no sound track #%1: %2</source>
-        <translation>pas de piste son n° %1 : %2</translation>
+        <translation>pas de piste son n°&#xa0;%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>no subtitle track #%1: %2</source>
-        <translation>pas de piste de sous-titres n° %1 : %2</translation>
+        <translation>pas de piste de sous-titres n°&#xa0;%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -1590,7 +1590,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+1"/>
         <source>: the default track is kept</source>
-        <translation> : la piste par défaut est conservée</translation>
+        <translation>&#xa0;: la piste par défaut est conservée</translation>
     </message>
     <message>
         <location line="+36"/>
@@ -1645,12 +1645,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+14"/>
         <source>: a cover picture</source>
-        <translation> : une image de couverture</translation>
+        <translation>&#xa0;: une image de couverture</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>: one picture is converted</source>
-        <translation> : une seule image est convertie</translation>
+        <translation>&#xa0;: une seule image est convertie</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1686,12 +1686,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+20"/>
         <source>--burn-subtitle takes one track number as the plan shows it (3 for #3) or one language (eng, fr...), not &apos;%1&apos;</source>
-        <translation>--burn-subtitle accepte un numéro de piste tel que le plan le montre (3 pour #3) ou une langue (eng, fr...), pas « %1 »</translation>
+        <translation>--burn-subtitle accepte un numéro de piste tel que le plan le montre (3 pour #3) ou une langue (eng, fr...), pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
-        <translation>%1 accepte %2, des numéros de piste tels que le plan les montre (2 pour #2) ou des langues (eng, fr...), séparés par des virgules ; « %3 » n&apos;est ni l&apos;un ni l&apos;autre</translation>
+        <translation>%1 accepte %2, des numéros de piste tels que le plan les montre (2 pour #2) ou des langues (eng, fr...), séparés par des virgules&#xa0;; «&#xa0;%3&#xa0;» n&apos;est ni l&apos;un ni l&apos;autre</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -1704,7 +1704,7 @@ Les vôtres, dans %1 :
     <message>
         <location filename="../model/trim.cpp" line="+24"/>
         <source>--%1 takes a time such as 90, 1:30, 0:01:30.5 or 1m30s, not &apos;%2&apos;</source>
-        <translation>--%1 accepte une durée comme 90, 1:30, 0:01:30.5 ou 1m30s, pas « %2 »</translation>
+        <translation>--%1 accepte une durée comme 90, 1:30, 0:01:30.5 ou 1m30s, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1776,17 +1776,17 @@ Les vôtres, dans %1 :
         <location filename="../jobs/workfolder.cpp" line="+65"/>
         <location line="+35"/>
         <source>cannot make a work folder in %1: %2</source>
-        <translation>impossible de créer un dossier de travail dans %1 : %2</translation>
+        <translation>impossible de créer un dossier de travail dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="-15"/>
         <source>cannot lock a work folder in %1: %2</source>
-        <translation>impossible de verrouiller un dossier de travail dans %1 : %2</translation>
+        <translation>impossible de verrouiller un dossier de travail dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+28"/>
         <source>cannot make a work folder in %1: every name was taken</source>
-        <translation>impossible de créer un dossier de travail dans %1 : tous les noms sont pris</translation>
+        <translation>impossible de créer un dossier de travail dans %1&#xa0;: tous les noms sont pris</translation>
     </message>
     <message numerus="yes">
         <location line="+30"/>
@@ -1817,7 +1817,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+2"/>
         <source>audio #%1</source>
-        <translation>audio n° %1</translation>
+        <translation>audio n°&#xa0;%1</translation>
     </message>
     <message numerus="yes">
         <location line="+9"/>
@@ -1831,14 +1831,14 @@ Les vôtres, dans %1 :
         <location line="+5"/>
         <source>; %n dropped</source>
         <translation>
-            <numerusform> ; %n écartée</numerusform>
-            <numerusform> ; %n écartées</numerusform>
+            <numerusform>&#xa0;; %n écartée</numerusform>
+            <numerusform>&#xa0;; %n écartées</numerusform>
         </translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&apos;%1&apos; is no built-in preset</source>
-        <translation>« %1 » n&apos;est pas un préréglage intégré</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un préréglage intégré</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1848,7 +1848,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+0"/>
         <source>Keep these settings as your preset named:</source>
-        <translation>Garder ces réglages comme votre préréglage nommé :</translation>
+        <translation>Garder ces réglages comme votre préréglage nommé&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1898,27 +1898,27 @@ Les vôtres, dans %1 :
     <message>
         <location line="+2"/>
         <source>Preset:</source>
-        <translation>Préréglage :</translation>
+        <translation>Préréglage&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Quality:</source>
-        <translation>Qualité :</translation>
+        <translation>Qualité&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A constant quality; the size follows the picture</source>
-        <translation>Une qualité constante ; la taille suit l&apos;image</translation>
+        <translation>Une qualité constante&#xa0;; la taille suit l&apos;image</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Constant rate factor: lower is better and larger; 18 looks like the source, 23 is H.264&apos;s usual, 28 HEVC&apos;s</source>
-        <translation>Facteur de qualité constante (CRF) : plus bas, c&apos;est meilleur et plus gros ; 18 ressemble à la source, 23 est l&apos;usage en H.264, 28 en HEVC</translation>
+        <translation>Facteur de qualité constante (CRF)&#xa0;: plus bas, c&apos;est meilleur et plus gros&#xa0;; 18 ressemble à la source, 23 est l&apos;usage en H.264, 28 en HEVC</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Target size:</source>
-        <translation>Taille cible :</translation>
+        <translation>Taille cible&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1933,7 +1933,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+1"/>
         <source>Bitrate:</source>
-        <translation>Débit :</translation>
+        <translation>Débit&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1948,7 +1948,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+1"/>
         <source>Destination:</source>
-        <translation>Destination :</translation>
+        <translation>Destination&#xa0;:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1958,7 +1958,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+2"/>
         <source>After the conversions, a DVD: one title per video in a VIDEO_TS folder, and an ISO image to burn. Subtitles come from an .srt beside each video with its name.</source>
-        <translation>Après les conversions, un DVD : un titre par vidéo dans un dossier VIDEO_TS, et une image ISO à graver. Les sous-titres viennent d&apos;un .srt placé à côté de chaque vidéo et portant son nom.</translation>
+        <translation>Après les conversions, un DVD&#xa0;: un titre par vidéo dans un dossier VIDEO_TS, et une image ISO à graver. Les sous-titres viennent d&apos;un .srt placé à côté de chaque vidéo et portant son nom.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1998,12 +1998,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+13"/>
         <source>This video:</source>
-        <translation>Cette vidéo :</translation>
+        <translation>Cette vidéo&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All videos:</source>
-        <translation>Toutes les vidéos :</translation>
+        <translation>Toutes les vidéos&#xa0;:</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2048,12 +2048,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+112"/>
         <source>Your preset: %1</source>
-        <translation>Votre préréglage : %1</translation>
+        <translation>Votre préréglage&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Refused: %1</source>
-        <translation>Refusé : %1</translation>
+        <translation>Refusé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+117"/>
@@ -2083,7 +2083,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+16"/>
         <source>; on %1: about %2 of its %3 MB for videos, %4 kb/s each</source>
-        <translation>; sur %1 : environ %2 de ses %3 Mo pour les vidéos, %4 kb/s chacune</translation>
+        <translation>; sur %1&#xa0;: environ %2 de ses %3 Mo pour les vidéos, %4 kb/s chacune</translation>
     </message>
     <message numerus="yes">
         <location line="+11"/>
@@ -2102,8 +2102,8 @@ Les vôtres, dans %1 :
         <location line="+4"/>
         <source>%n video(s); the sizes follow the pictures at constant quality</source>
         <translation>
-            <numerusform>%n vidéo ; les tailles suivent les images à qualité constante</numerusform>
-            <numerusform>%n vidéos ; les tailles suivent les images à qualité constante</numerusform>
+            <numerusform>%n vidéo&#xa0;; les tailles suivent les images à qualité constante</numerusform>
+            <numerusform>%n vidéos&#xa0;; les tailles suivent les images à qualité constante</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2117,12 +2117,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+4"/>
         <source>Free space: ?</source>
-        <translation>Espace libre : ?</translation>
+        <translation>Espace libre&#xa0;:&#xa0;?</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Free space: %1</source>
-        <translation>Espace libre : %1</translation>
+        <translation>Espace libre&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+36"/>
@@ -2165,7 +2165,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+1"/>
         <source>&quot;%1&quot; already exists</source>
-        <translation>« %1 » existe déjà</translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
@@ -2181,10 +2181,10 @@ Les vôtres, dans %1 :
 %2
 
 %3 writes each new conversion under a numbered name beside the existing file. %4 puts it in the existing file&apos;s place. %5 leaves these videos out.</source>
-        <translation>Dans %1 :
+        <translation>Dans %1&#xa0;:
 %2
 
-« %3 » écrit chaque nouvelle conversion sous un nom numéroté à côté du fichier existant. « %4 » la met à la place du fichier existant. « %5 » laisse ces vidéos de côté.</translation>
+«&#xa0;%3&#xa0;» écrit chaque nouvelle conversion sous un nom numéroté à côté du fichier existant. «&#xa0;%4&#xa0;» la met à la place du fichier existant. «&#xa0;%5&#xa0;» laisse ces vidéos de côté.</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2211,12 +2211,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+6"/>
         <source>Previewing &quot;%1&quot;</source>
-        <translation>Aperçu de « %1 »</translation>
+        <translation>Aperçu de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Preview ready: %1</source>
-        <translation>Aperçu prêt : %1</translation>
+        <translation>Aperçu prêt&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2262,7 +2262,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+0"/>
         <source>Add videos with &quot;Add Videos…&quot; or drop them on the list.</source>
-        <translation>Ajoutez des vidéos avec « Ajouter des vidéos… » ou déposez-les sur la liste.</translation>
+        <translation>Ajoutez des vidéos avec «&#xa0;Ajouter des vidéos…&#xa0;» ou déposez-les sur la liste.</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2292,7 +2292,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+1"/>
         <source>Reading was cancelled; remove the video and add it again.</source>
-        <translation>La lecture a été annulée ; retirez la vidéo et ajoutez-la à nouveau.</translation>
+        <translation>La lecture a été annulée&#xa0;; retirez la vidéo et ajoutez-la à nouveau.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -2302,12 +2302,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+1"/>
         <source>Converting &quot;%1&quot; (%2 of %3)</source>
-        <translation>Conversion de « %1 » (%2 sur %3)</translation>
+        <translation>Conversion de «&#xa0;%1&#xa0;» (%2 sur %3)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1%</source>
-        <translation>%1 %</translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2329,7 +2329,7 @@ Les vôtres, dans %1 :
     <message>
         <location line="+4"/>
         <source>failed: %1</source>
-        <translation>échec : %1</translation>
+        <translation>échec&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2339,12 +2339,12 @@ Les vôtres, dans %1 :
     <message>
         <location line="+20"/>
         <source>Cancelled; unfinished outputs removed</source>
-        <translation>Annulé ; sorties inachevées supprimées</translation>
+        <translation>Annulé&#xa0;; sorties inachevées supprimées</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Finished: %1 of %2 converted</source>
-        <translation>Terminé : %1 sur %2 converties</translation>
+        <translation>Terminé&#xa0;: %1 sur %2 converties</translation>
     </message>
     <message numerus="yes">
         <location line="+27"/>
@@ -2361,7 +2361,7 @@ Les vôtres, dans %1 :
 Before it started, it %1.</source>
         <translation>
 
-Avant de commencer : %1.</translation>
+Avant de commencer&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2388,12 +2388,12 @@ Avant de commencer : %1.</translation>
     <message>
         <location line="-36"/>
         <source>Finished: the disc is made</source>
-        <translation>Terminé : le disque est créé</translation>
+        <translation>Terminé&#xa0;: le disque est créé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancelled; the unfinished disc was removed</source>
-        <translation>Annulé ; le disque inachevé a été supprimé</translation>
+        <translation>Annulé&#xa0;; le disque inachevé a été supprimé</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2405,9 +2405,9 @@ Avant de commencer : %1.</translation>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
         <translation>
-            <numerusform>%n vidéo convertie, vérifiée et mise sur le disque, qui a été relu en entier :
+            <numerusform>%n vidéo convertie, vérifiée et mise sur le disque, qui a été relu en entier&#xa0;:
 %1 (VIDEO_TS)</numerusform>
-            <numerusform>%n vidéos converties, vérifiées et mises sur le disque, qui a été relu en entier :
+            <numerusform>%n vidéos converties, vérifiées et mises sur le disque, qui a été relu en entier&#xa0;:
 %1 (VIDEO_TS)</numerusform>
         </translation>
     </message>
@@ -2421,7 +2421,7 @@ Avant de commencer : %1.</translation>
     <message>
         <location line="+2"/>
         <source>The videos are converted in %1, but the disc could not be made: %2</source>
-        <translation>Les vidéos sont converties dans %1, mais le disque n&apos;a pas pu être créé : %2</translation>
+        <translation>Les vidéos sont converties dans %1, mais le disque n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2431,7 +2431,7 @@ Not on the disc, though asked for:
 </source>
         <translation>
 
-Absent du disque, bien que demandé :
+Absent du disque, bien que demandé&#xa0;:
 </translation>
     </message>
     <message>
@@ -2458,7 +2458,7 @@ Absent du disque, bien que demandé :
     <message>
         <location line="-10"/>
         <source>Stop making the disc?</source>
-        <translation>Arrêter la création du disque ?</translation>
+        <translation>Arrêter la création du disque&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2473,7 +2473,7 @@ Absent du disque, bien que demandé :
     <message>
         <location line="+9"/>
         <source>Stop the conversion?</source>
-        <translation>Arrêter la conversion ?</translation>
+        <translation>Arrêter la conversion&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2506,7 +2506,7 @@ Absent du disque, bien que demandé :
     <message>
         <location line="+4"/>
         <source>Largest size:</source>
-        <translation>Taille maximale :</translation>
+        <translation>Taille maximale&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2531,12 +2531,12 @@ Absent du disque, bien que demandé :
     <message>
         <location line="+1"/>
         <source>Only ever smaller, never larger, in its own shape; a DVD&apos;s frame is fixed</source>
-        <translation>Seulement plus petite, jamais plus grande, dans ses propres proportions ; le format d&apos;image d&apos;un DVD est fixe</translation>
+        <translation>Seulement plus petite, jamais plus grande, dans ses propres proportions&#xa0;; le format d&apos;image d&apos;un DVD est fixe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Crop:</source>
-        <translation>Recadrage :</translation>
+        <translation>Recadrage&#xa0;:</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -2557,7 +2557,7 @@ Absent du disque, bien que demandé :
     <message>
         <location line="+1"/>
         <source>Denoise:</source>
-        <translation>Débruitage :</translation>
+        <translation>Débruitage&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2578,7 +2578,7 @@ Absent du disque, bien que demandé :
     <message>
         <location line="+1"/>
         <source>Deinterlace:</source>
-        <translation>Désentrelacement :</translation>
+        <translation>Désentrelacement&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -2646,7 +2646,7 @@ Absent du disque, bien que demandé :
     <message>
         <location line="+3"/>
         <source>refused: %1</source>
-        <translation>refusée : %1</translation>
+        <translation>refusée&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -2656,7 +2656,7 @@ Absent du disque, bien que demandé :
     <message>
         <location line="+1"/>
         <source>Converted before with other settings; Convert makes it again with these</source>
-        <translation>Déjà convertie avec d&apos;autres réglages ; Convertir la refait avec ceux-ci</translation>
+        <translation>Déjà convertie avec d&apos;autres réglages&#xa0;; Convertir la refait avec ceux-ci</translation>
     </message>
 </context>
 <context>
