@@ -1,9 +1,9 @@
-# What reelkit links: Qt 6 Core for the core library, Gui and Widgets for the
-# widgets library, and through pkg-config the private dependencies below
+# What reelkit links: Qt 6 Core for the core library, Gui, Widgets and D-Bus
+# (the desktop's notifications) for the widgets library, and through pkg-config the private dependencies below
 # (<imported target name>=<pkg-config module>), which the package files of a
 # static build name too.
 set(REELKIT_COMPONENTS core widgets network)
-find_package(Qt6 6.2 REQUIRED COMPONENTS Core Gui Widgets)
+find_package(Qt6 6.2 REQUIRED COMPONENTS Core Gui Widgets DBus)
 find_package(PkgConfig REQUIRED)
 
 set(REELKIT_CORE_PRIVATE_DEPENDENCIES UCHARDET=uchardet)

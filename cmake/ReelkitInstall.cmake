@@ -129,8 +129,8 @@ _reelkit_write_pc(reelkit-core
 # The widgets library is kept in the link even when nothing refers to it:
 # its presenter is what shows the toolkit's alerts.
 _reelkit_write_pc(reelkit-widgets
-  "reelkit's Qt Widgets side: the alert presenter, control enabling, the application shell"
-  REQUIRES reelkit-core Qt6Widgets Qt6Gui PRIVATE ${REELKIT_WIDGETS_PRIVATE_DEPENDENCIES}
+  "reelkit's Qt Widgets side: the alert presenter, control enabling, the application shell, notifications"
+  REQUIRES reelkit-core Qt6Widgets Qt6Gui Qt6DBus PRIVATE ${REELKIT_WIDGETS_PRIVATE_DEPENDENCIES}
   LIBS "-Wl,--undefined=reelkit_widgets_linked -Wl,--push-state,--no-as-needed -lreelkit-widgets -Wl,--pop-state")
 _reelkit_write_pc(reelkit-network
   "reelkit's web page fetch and connection check, through libcurl"

@@ -5,7 +5,7 @@
 # reel/network/ (and reel/network.h) the network library, every other folder
 # core; reel/reel.h holds all three.
 #   core     reel headers of core; no Qt module but Qt Core; no curl
-#   widgets  core and widgets; Qt Core, Gui, Widgets and OpenGL; no curl
+#   widgets  core and widgets; Qt Core, Gui, Widgets, OpenGL and D-Bus; no curl
 #   network  core and network; Qt Core and curl
 # Subsystems are layered, lowest first: a folder includes from its own layer
 # and those below it only, so the include graph has no cycle.
@@ -15,7 +15,7 @@ set(allowed_core core)
 set(allowed_widgets core widgets)
 set(allowed_network core network)
 set(qt_core QtCore)
-set(qt_widgets QtCore QtGui QtWidgets QtOpenGL)
+set(qt_widgets QtCore QtGui QtWidgets QtOpenGL QtDBus)
 set(qt_network QtCore)
 
 # The subsystem of a path under reel/ ("" for the umbrella headers) and its

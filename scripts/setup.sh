@@ -21,6 +21,8 @@ packages=(
   clang libclang-rt-dev
   # setpriv, for the suites run again as an unprivileged user
   util-linux
+  # dbus-run-session: the private session bus of the notifications' tests
+  dbus-daemon
   # the media tools the toolkit drives
   ffmpeg mplayer mjpegtools dvdauthor normalize-audio bc
   # disc images, and TrueType fonts for spumux's subtitles (Latin, Greek,

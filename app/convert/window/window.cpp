@@ -141,6 +141,7 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
       m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
       m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
       m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }),
+      m_notifiedOpener([](const QString &folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); }),
       m_presetNamer([this](const QString &suggested) {
           return QInputDialog::getText(this, tr("Save Preset"), tr("Keep these settings as your preset named:"),
                                        QLineEdit::Normal, suggested);
@@ -149,6 +150,7 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
     setWindowTitle(tr("reelkit Convert"));
     m_reader = new SourceReader(this);
     m_preview = new Preview(this);
+    m_notifier = new reel::DesktopNotifier(this);
     buildInterface();
     loadSettings(options);
     refreshControls();
@@ -875,6 +877,11 @@ void ConvertWindow::setPresetNameAsker(std::function<QString(const QString &)> a
     m_presetNamer = std::move(asker);
 }
 
+void ConvertWindow::setNotifiedFolderOpener(std::function<void(const QString &)> opener)
+{
+    m_notifiedOpener = std::move(opener);
+}
+
 void ConvertWindow::setPreviewOpener(std::function<void(const QString &)> opener)
 {
     m_opener = std::move(opener);
@@ -1256,8 +1263,12 @@ void ConvertWindow::batchFinished()
     setRunning(false);
     // The closing question runs once the batch's own signal has returned.
     QTimer::singleShot(0, this, [this, batch, cancelled] {
-        if (!cancelled)
+        if (!cancelled) {
+            const int failed = int(batch->failures().size());
+            notifyEnd(failed == 0 ? tr("%n video(s) converted", nullptr, batch->verifiedCount())
+                                  : tr("%1 converted, %2 failed").arg(batch->verifiedCount()).arg(failed));
             offerFolder(batch);
+        }
         batch->deleteLater();
         refreshPlan();
         emit conversionEnded();
@@ -1326,6 +1337,8 @@ void ConvertWindow::discFinished()
     setRunning(false);
     QTimer::singleShot(0, this, [this, disc, batch, state] {
         if (state != DiscAuthoring::State::Cancelled) {
+            notifyEnd(state == DiscAuthoring::State::Finished ? tr("The disc is ready")
+                                                              : tr("The videos are converted, but the disc failed"));
             QString message;
             if (state == DiscAuthoring::State::Finished) {
                 message = counted("convert::ConvertWindow",
@@ -1359,6 +1372,28 @@ void ConvertWindow::discFinished()
         batch->deleteLater();
         refreshPlan();
         emit conversionEnded();
+    });
+}
+
+// The window's own alert says more; the desktop's notification is for a
+// user who is elsewhere, and its action shows the run's folder.
+void ConvertWindow::notifyEnd(const QString &title)
+{
+    if (isActiveWindow())
+        return;
+    // The install names the icon and the menu entry after the identifier.
+    const reel::Bundle bundle = reel::Bundle::main();
+    reel::DesktopNotification note;
+    note.appName = bundle.name();
+    note.icon = bundle.identifier();
+    note.title = title;
+    note.body = m_batchDestination;
+    note.actions = QStringList{QStringLiteral("default"), tr("Show Folder"), QStringLiteral("show-folder"),
+                               tr("Show Folder")};
+    note.hints.insert(QStringLiteral("desktop-entry"), bundle.identifier());
+    m_notifier->notify(note, [this, folder = m_batchDestination](const QString &action) {
+        if ((action == QLatin1String("default") || action == QLatin1String("show-folder")) && m_notifiedOpener)
+            m_notifiedOpener(folder);
     });
 }
 

@@ -30,6 +30,10 @@ class QRadioButton;
 class QSpinBox;
 class QTimer;
 
+namespace reel {
+class DesktopNotifier;
+}
+
 namespace convert {
 
 class PictureBox;
@@ -70,6 +74,9 @@ public:
     void setFreeSpaceProbe(std::function<int(const QString &folder)> probe);
     // What opens a preview; the desktop's player unless replaced.
     void setPreviewOpener(std::function<void(const QString &file)> opener);
+    // What opens the folder from the notification of a run's end; the
+    // desktop's file browser unless replaced.
+    void setNotifiedFolderOpener(std::function<void(const QString &folder)> opener);
     // What asks the name of a preset to save, given the one to suggest; a
     // dialog unless replaced. An empty answer saves nothing.
     void setPresetNameAsker(std::function<QString(const QString &suggested)> asker);
@@ -135,6 +142,7 @@ private:
     void offerFolder(const ConversionBatch *batch);
     void startDisc(std::shared_ptr<WorkFolder> work);
     void discFinished();
+    void notifyEnd(const QString &title);
     DiscSettings currentDiscSettings() const;
     bool makingDisc() const;
     void refreshTimes();
@@ -194,6 +202,8 @@ private:
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
     std::function<void(const QString &)> m_opener;
+    std::function<void(const QString &)> m_notifiedOpener;
+    reel::DesktopNotifier *m_notifier = nullptr;
     std::function<QString(const QString &)> m_presetNamer;
     QHash<QString, TrackRequest> m_trackPicks; // each video's own, by source path
     QSet<QString> m_measured;                  // sources whose black bars are known
