@@ -131,3 +131,59 @@ TEST(Translations, JsonIsTheSameUnderEveryLocale)
     // ffmpeg's words are the same in every language.
     EXPECT_TRUE(plan.out.contains(u"-b:v"_s)) << plan.out.toStdString();
 }
+
+// The plan's lines are whole sentences of the language: no English word
+// stitched in (the scan, the tracks kept and dropped, the part).
+TEST(Translations, ThePlanReadsWhollyInTheLanguage)
+{
+    const QString clip = sharedClip(Clip::Tracks);
+    ASSERT_FALSE(clip.isNull());
+    const QString out = reel::test::scratchDir() + u"/plan"_s;
+    const struct {
+        const char *name;
+        const char *locale;
+        QString kept;
+        QString dropped;
+    } cases[] = {
+        {"French", "fr_FR.UTF-8", u"conservées\u00a0: "_s, u"écartées\u00a0: "_s},
+        {"German", "de_DE.UTF-8", u"behalten: "_s, u"; verworfen: "_s},
+        {"Spanish", "es_ES.UTF-8", u"se conservan: "_s, u"; se descartan: "_s},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const Speaking speaking(c.locale);
+        const ProgramRun plan = convertWith(
+            {u"-n"_s, u"--audio"_s, u"eng"_s, u"--start"_s, u"1"_s, u"--duration"_s, u"1"_s, u"-o"_s, out, clip});
+        EXPECT_EQ(plan.exitCode, kExitOk) << plan.err.toStdString();
+        EXPECT_TRUE(plan.out.contains(c.kept)) << plan.out.toStdString();
+        EXPECT_TRUE(plan.out.contains(c.dropped)) << plan.out.toStdString();
+        // ffmpeg's own lines keep its words ("-disposition:a:0 default").
+        QStringList read = plan.out.split(u'\n');
+        read.removeIf([](const QString &line) { return line.contains(u"ffmpeg"_s); });
+        for (const QString &english : {u"progressive"_s, u"kept "_s, u"dropped"_s, u"default"_s, u"audio #"_s,
+                                       u"subtitles #"_s, u" for "_s, u"not asked for"_s})
+            EXPECT_FALSE(read.join(u'\n').contains(english)) << english.toStdString() << " in " << plan.out.toStdString();
+    });
+}
+
+// --help fits 80 columns in every language, the presets' lines too, and the
+// DVD presets' labels are translated.
+TEST(Translations, HelpFitsEightyColumns)
+{
+    const struct {
+        const char *locale;
+        QString dvdLabel;
+    } cases[] = {
+        {"C.UTF-8", u"PAL 720x576 at 25 fps"_s},
+        {"fr_FR.UTF-8", u"PAL 720x576 à 25 i/s"_s},
+        {"de_DE.UTF-8", u"PAL 720x576 mit 25 fps"_s},
+        {"es_ES.UTF-8", u"PAL 720x576 a 25 fps"_s},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const Speaking speaking(c.locale);
+        const ProgramRun help = convertWith({u"--help"_s});
+        EXPECT_EQ(help.exitCode, kExitOk);
+        EXPECT_TRUE(help.out.contains(c.dvdLabel)) << help.out.toStdString();
+        for (const QString &line : help.out.split(u'\n'))
+            EXPECT_LE(line.size(), 79) << line.toStdString();
+    });
+}
