@@ -24,7 +24,7 @@ QString describe(const StreamInfo &stream)
     const QString name = stream.type == QLatin1String("video")      ? QCoreApplication::translate("Tracks", "video #%1")
                          : stream.type == QLatin1String("audio")    ? QCoreApplication::translate("Tracks", "audio #%1")
                          : stream.type == QLatin1String("subtitle") ? QCoreApplication::translate("Tracks", "subtitles #%1")
-                                                                    : stream.type + QStringLiteral(" #%1");
+                                                                    : QString(stream.type + QStringLiteral(" #%1"));
     const QString track = name.arg(stream.index);
     return facts.isEmpty() ? track : QStringLiteral("%1 (%2)").arg(track, facts.join(QStringLiteral(", ")));
 }
