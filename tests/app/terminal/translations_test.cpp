@@ -170,13 +170,14 @@ TEST(Translations, ThePlanReadsWhollyInTheLanguage)
 TEST(Translations, HelpFitsEightyColumns)
 {
     const struct {
+        const char *name;
         const char *locale;
         QString dvdLabel;
     } cases[] = {
-        {"C.UTF-8", u"PAL 720x576 at 25 fps"_s},
-        {"fr_FR.UTF-8", u"PAL 720x576 à 25 i/s"_s},
-        {"de_DE.UTF-8", u"PAL 720x576 mit 25 fps"_s},
-        {"es_ES.UTF-8", u"PAL 720x576 a 25 fps"_s},
+        {"English", "C.UTF-8", u"PAL 720x576 at 25 fps"_s},
+        {"French", "fr_FR.UTF-8", u"PAL 720x576 à 25 i/s"_s},
+        {"German", "de_DE.UTF-8", u"PAL 720x576 mit 25 fps"_s},
+        {"Spanish", "es_ES.UTF-8", u"PAL 720x576 a 25 fps"_s},
     };
     reel::test::forEachCase(cases, [&](const auto &c) {
         const Speaking speaking(c.locale);
