@@ -47,7 +47,7 @@ TEST(Translations, HelpAndRefusalsSpeakTheSystemsLanguage)
         QString refusal;
     } cases[] = {
         {"French", "fr_FR.UTF-8",
-         u"Convertit des vidéos avec ffmpeg\u00a0: à une qualité, à une taille cible ou à un débit."_s,
+         u"Convertit des vidéos avec ffmpeg\u00a0: à une qualité, à une taille cible ou à un\ndébit."_s,
          u"reelkit-convert: --window et --terminal s'excluent\nEssayez «\u00a0reelkit-convert --help\u00a0».\n"_s},
         {"Italian, not shipped", "it_IT.UTF-8",
          u"Converts videos with ffmpeg: at a quality, to a target size or at a bitrate."_s,
