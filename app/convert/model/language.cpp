@@ -81,6 +81,20 @@ Said said(const char *context, const char *sourceText)
     return Said{QCoreApplication::translate(context, sourceText), QString::fromUtf8(sourceText)};
 }
 
+QString yesOrNo()
+{
+    return QCoreApplication::translate("Terminal", "[y/N]", "the answers to a question: the letter for yes, N for the default no");
+}
+
+bool repliesYes(const QString &reply)
+{
+    const QString first = reply.trimmed().left(1).toLower();
+    if (first.isEmpty())
+        return false;
+    const QString yes = QCoreApplication::translate("Terminal", "y", "the letter that answers yes, as in [y/N]");
+    return first == QLatin1String("y") || first == yes.left(1).toLower();
+}
+
 QString englishCounted(const char *sourceText, int n, const char *singular)
 {
     QString english = QString::fromUtf8(n == 1 && singular ? singular : sourceText);

@@ -51,6 +51,14 @@ inline Said operator+(const Said &a, const Said &b)
 }
 
 Said said(const char *context, const char *sourceText);
+
+// The letters of a yes-or-no question, no being the default: "[y/N]",
+// "[o/N]" in French.
+QString yesOrNo();
+// Whether a reply to such a question is yes: the language's letter for yes,
+// or "y" as in English, so that a script answering y works in every
+// language. Anything else, and nothing, is no.
+bool repliesYes(const QString &reply);
 // QCoreApplication::translate with a count, its text marked with
 // QT_TRANSLATE_N_NOOP. Where no translation has the text, the English the
 // code is written in: "(s)" is an "s" unless the count is 1, and singular,

@@ -482,6 +482,33 @@ bool asksForJson(const QStringList &arguments)
     return arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json"));
 }
 
+namespace {
+
+// --help fits a terminal of 80 columns, in every language.
+constexpr int kHelpWidth = 79;
+
+// An entry of --help: the text after its head, wrapped at the spaces, the
+// lines after the first under its start.
+QString helpEntry(const QString &head, const QString &text)
+{
+    const QString indent(head.size(), QLatin1Char(' '));
+    QString entry;
+    QString line = head;
+    bool first = true;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!first && line.size() + 1 + word.size() > kHelpWidth) {
+            entry += line + QLatin1Char('\n');
+            line = indent + word;
+        } else {
+            line += (first ? QString() : QStringLiteral(" ")) + word;
+        }
+        first = false;
+    }
+    return entry + line + QLatin1Char('\n');
+}
+
+} // namespace
+
 QString usageText(const QString &program)
 {
     QString presetLines;
@@ -490,91 +517,111 @@ QString usageText(const QString &program)
             preset.hasQualityMode()
                 ? QCoreApplication::translate("Options", "default quality %1").arg(preset.defaultCrf)
                 : QCoreApplication::translate("Options", "default %1 kb/s").arg(preset.defaultVideoKbps);
-        presetLines += QStringLiteral("  %1%2\n").arg(preset.id, -10).arg(QStringLiteral("%1 (%2)").arg(preset.label, usual));
+        presetLines += helpEntry(QStringLiteral("  ") + (preset.id + QLatin1Char(' ')).leftJustified(11),
+                                 QCoreApplication::translate("Options", "%1 (%2)", "a preset's label (its default)")
+                                     .arg(preset.label, usual));
     }
     return QCoreApplication::translate(
                "Options",
-               "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]\n"
-               "          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]\n"
-               "          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]\n"
-               "          [--start T] [--stop T | --duration T] [--json]\n"
-               "          [--container KIND] [--speed SPEED] [--audio-codec CODEC] [--audio-bitrate KBPS]\n"
-               "          [--list-presets] [--save-preset NAME] [--preset-file FILE]\n"
-               "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...\n"
+               "Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y]\n"
+               "          [-n] [--normalize] [--audio TRACKS] [--subtitle TRACKS]\n"
+               "          [--burn-subtitle TRACK] [--max-size WxH | --height H] [--crop CROP]\n"
+               "          [--denoise HOW] [--deinterlace WHEN] [--start T]\n"
+               "          [--stop T | --duration T] [--json] [--container KIND] [--speed SPEED]\n"
+               "          [--audio-codec CODEC] [--audio-bitrate KBPS] [--list-presets]\n"
+               "          [--save-preset NAME] [--preset-file FILE]\n"
+               "          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...]\n"
+               "          FILE|FOLDER...\n"
                "Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.\n"
                "\n"
                "  -p, --preset P     the output kind (default mp4)\n"
-               "  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4 presets only\n"
-               "                     and their default (mp4 23, mp4-hevc 28)\n"
+               "  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4\n"
+               "                     presets only and their default (mp4 23, mp4-hevc 28)\n"
                "  -s, --size MB      make each output about MB megabytes (two passes for MP4);\n"
                "                     with --disc, all the titles together\n"
-               "  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default for DVD)\n"
+               "  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default\n"
+               "                     for DVD)\n"
                "  -o, --output DIR   write the outputs into DIR (default: the current folder)\n"
-               "  -y, --overwrite    replace outputs that already exist (otherwise they are kept;\n"
-               "                     on a terminal you are asked); a source is never replaced\n"
-               "  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing\n"
-               "      --audio TRACKS the sound tracks kept: default (the one marked default, else the\n"
-               "                     first), all, none, or track numbers as the plan shows them and\n"
-               "                     languages, separated by commas (--audio fre,eng or 2,1); the\n"
-               "                     first is marked default. A DVD keeps at most 8\n"
-               "      --subtitle TRACKS  the subtitle tracks kept: all (default: those the output can\n"
-               "                     hold), none, or numbers and languages as for --audio\n"
-               "      --burn-subtitle TRACK  draw that subtitle track (a number or a language), text\n"
-               "                     or pictures, into the picture\n"
-               "      --max-size WxH make each MP4 at most W x H (either way round), keeping its shape;\n"
-               "                     never larger than the source\n"
+               "  -y, --overwrite    replace outputs that already exist (otherwise they are\n"
+               "                     kept; on a terminal you are asked); a source is never\n"
+               "                     replaced\n"
+               "  -n, --dry-run      print the plan and the ffmpeg command lines, convert\n"
+               "                     nothing\n"
+               "      --audio TRACKS the sound tracks kept: default (the one marked default,\n"
+               "                     else the first), all, none, or track numbers as the plan\n"
+               "                     shows them and languages, separated by commas (--audio\n"
+               "                     fre,eng or 2,1); the first is marked default. A DVD keeps\n"
+               "                     at most 8\n"
+               "      --subtitle TRACKS  the subtitle tracks kept: all (default: those the\n"
+               "                     output can hold), none, or numbers and languages as for\n"
+               "                     --audio\n"
+               "      --burn-subtitle TRACK  draw that subtitle track (a number or a language),\n"
+               "                     text or pictures, into the picture\n"
+               "      --max-size WxH make each MP4 at most W x H (either way round), keeping\n"
+               "                     its shape; never larger than the source\n"
                "      --height H     make each MP4 at most H pixels high, keeping its shape\n"
-               "      --crop CROP    auto (the black bars found at several points), none (default) or\n"
-               "                     TOP:BOTTOM:LEFT:RIGHT in pixels\n"
+               "      --crop CROP    auto (the black bars found at several points), none\n"
+               "                     (default) or TOP:BOTTOM:LEFT:RIGHT in pixels\n"
                "      --denoise HOW  off (default), light or strong\n"
                "      --deinterlace WHEN  auto (as the stream or ffmpeg's interlace test says;\n"
                "                     default), on or off\n"
                "      --start T      convert from T on (90, 1:30, 0:01:30.5, 1m30s...)\n"
                "      --stop T       convert up to T of the source; --duration T: for T\n"
                "      --normalize    even out each video's sound with normalize before encoding\n"
-               "      --no-verify    do not check the outputs (by default each is opened, its tracks\n"
-               "                     and durations compared with the source's, and decoded whole\n"
-               "                     before it is called done; a disc's titles and image are read back)\n"
-               "      --disc         with a DVD preset, go on to a DVD: one title per video in a\n"
-               "                     VIDEO_TS folder, and an ISO image (genisoimage or xorriso)\n"
+               "      --no-verify    do not check the outputs (by default each is opened, its\n"
+               "                     tracks and durations compared with the source's, and\n"
+               "                     decoded whole before it is called done; a disc's titles\n"
+               "                     and image are read back)\n"
+               "      --disc         with a DVD preset, go on to a DVD: one title per video in\n"
+               "                     a VIDEO_TS folder, and an ISO image (genisoimage or\n"
+               "                     xorriso)\n"
                "      --dual-layer   a disc of 8.5 GB instead of 4.7 GB\n"
                "      --chapters MIN a chapter every MIN minutes (default 5; 0: none)\n"
-               "      --disc-name NAME  the disc folder's name (default DVD; numbered when taken)\n"
-               "      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,\n"
-               "                     the next for the next...; an .srt beside a video with its name\n"
-               "                     is taken without asking\n"
-               "      --container KIND  mp4 or mkv (Matroska, which holds any sound and subtitles)\n"
-               "      --speed SPEED  the encoder's speed, ultrafast to veryslow (default medium;\n"
-               "                     slower makes a smaller file at the same quality)\n"
-               "      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track as it\n"
-               "                     is when the container holds it, else AAC)\n"
+               "      --disc-name NAME  the disc folder's name (default DVD; numbered when\n"
+               "                     taken)\n"
+               "      --subtitles FILE  SubRip subtitles for the disc, the first for the first\n"
+               "                     video, the next for the next...; an .srt beside a video\n"
+               "                     with its name is taken without asking\n"
+               "      --container KIND  mp4 or mkv (Matroska, which holds any sound and\n"
+               "                     subtitles)\n"
+               "      --speed SPEED  the encoder's speed, ultrafast to veryslow (default\n"
+               "                     medium; slower makes a smaller file at the same quality)\n"
+               "      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track\n"
+               "                     as it is when the container holds it, else AAC)\n"
                "      --audio-bitrate KBPS  the sound's rate, 32 to 640 (default 192)\n"
                "      --list-presets the presets, built-in and yours\n"
-               "      --save-preset NAME  keep this line's settings as your preset NAME (converts the\n"
-               "                     FILEs too, when there are any); use it with -p NAME\n"
+               "      --save-preset NAME  keep this line's settings as your preset NAME\n"
+               "                     (converts the FILEs too, when there are any); use it with\n"
+               "                     -p NAME\n"
                "      --preset-file FILE  take a preset from a file (an XML property list, as\n"
                "                     --save-preset writes), keep it among yours, and use it\n"
-               "      --json         write the plan, the progress, each result and a summary as one\n"
-               "                     JSON object per line on standard output, and nothing else there\n"
+               "      --json         write the plan, the progress, each result and a summary as\n"
+               "                     one JSON object per line on standard output, and nothing\n"
+               "                     else there\n"
                "  -w, --window       open the window, with the FILEs in it\n"
                "  -t, --terminal     convert in the terminal even where a display is present\n"
-               "  -d, --debug        write the toolkit's diagnostic log on standard error (otherwise\n"
-               "                     it goes to reelkit-convert.log in the temporary folder)\n"
+               "  -d, --debug        write the toolkit's diagnostic log on standard error\n"
+               "                     (otherwise it goes to reelkit-convert.log in the temporary\n"
+               "                     folder)\n"
                "  -h, --help         show this text\n"
                "  -V, --version      show the version\n"
                "\n"
-               "Presets:\n%4"
-               "\n"
+               "Presets:\n"
+               "%4\n"
                "Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).\n"
-               "A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV) gives its clips,\n"
-               "named by their recording time. Only regular files are read: not pipes or devices.\n"
-               "Languages are ISO 639 codes, as containers store them or shorter: eng, fre, fra, en, fr.\n"
-               "The sound track marked default (else the first) is kept; MP4 keeps text subtitles.\n"
+               "A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV)\n"
+               "gives its clips, named by their recording time. Only regular files are read:\n"
+               "not pipes or devices.\n"
+               "Languages are ISO 639 codes, as containers store them or shorter: eng, fre,\n"
+               "fra, en, fr.\n"
+               "The sound track marked default (else the first) is kept; MP4 keeps text\n"
+               "subtitles.\n"
                "Without FILE, a 5-second sample made with ffmpeg's test sources is converted.\n"
                "Started without arguments where a display answers, it opens its window.\n"
-               "Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad option\n"
-               "or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,\n"
-               "5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).\n")
+               "Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad\n"
+               "option or size (a disc too large, or of too many titles), 3 missing tool, 4\n"
+               "unreadable source, 5 output exists, 130 interrupted (Ctrl-C, the terminal or\n"
+               "the output pipe closed).\n")
         .arg(program)
         .arg(kMinCrf)
         .arg(kMaxCrf)

@@ -91,13 +91,18 @@ Prepared prepare(const SourceInfo &source, const PictureRequest &request, bool k
                                 .arg(bars.top);
         prepared.displayAspect = source.displayAspect * float(prepared.width) / float(source.width) * float(source.height)
                                  / float(prepared.height);
-        prepared.words << QStringLiteral("cropped %1:%2:%3:%4").arg(bars.top).arg(bars.bottom).arg(bars.left).arg(bars.right);
+        prepared.words << QCoreApplication::translate("Picture", "cropped %1:%2:%3:%4")
+                              .arg(bars.top)
+                              .arg(bars.bottom)
+                              .arg(bars.left)
+                              .arg(bars.right);
     }
     // Noise is taken out of whole frames: fields kept apart would be blurred together.
     if (request.denoise != PictureRequest::Denoise::Off && !prepared.keepFields) {
         prepared.filters << denoiseFilter(request.denoise);
-        prepared.words << (request.denoise == PictureRequest::Denoise::Strong ? QStringLiteral("denoised (strong)")
-                                                                              : QStringLiteral("denoised (light)"));
+        prepared.words << (request.denoise == PictureRequest::Denoise::Strong
+                               ? QCoreApplication::translate("Picture", "denoised (strong)")
+                               : QCoreApplication::translate("Picture", "denoised (light)"));
     }
     return prepared;
 }
@@ -126,9 +131,13 @@ double ratioOf(const QString &rate)
     return denominator > 0 ? parts.at(0).toDouble() / denominator : 0;
 }
 
-QString scanWords(FieldOrder order)
+// How the output's frames are scanned, as one phrase: the deinterlaced
+// frames are whole, whatever the source's fields were.
+QString scanWords(bool deinterlaced, FieldOrder order)
 {
-    return isInterlaced(order) ? fieldOrderText(order) : QStringLiteral("progressive");
+    if (deinterlaced)
+        return QCoreApplication::translate("Picture", "deinterlaced to progressive");
+    return fieldOrderText(isInterlaced(order) ? order : FieldOrder::Progressive);
 }
 
 PicturePlan mp4Picture(const SourceInfo &source, bool constantRate, const PictureRequest &request)
@@ -153,9 +162,7 @@ PicturePlan mp4Picture(const SourceInfo &source, bool constantRate, const Pictur
     plan.width = plan.pictureWidth = size.width();
     plan.height = plan.pictureHeight = size.height();
     QStringList words = prepared.words;
-    words.prepend(QStringLiteral("%1%2").arg(
-        plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
-        scanWords(plan.output)));
+    words.prepend(scanWords(plan.deinterlace, plan.output));
     if (steadied)
         words << QCoreApplication::translate("Picture", "variable frame rate made a steady %1 fps")
                      .arg(QString::number(double(ratioOf(video.baseRate)), 'f', 2));
@@ -215,12 +222,11 @@ PicturePlan dvdPicture(const SourceInfo &source, const Preset &preset, const Pic
     }
     plan.filters << QStringLiteral("setdar=%1").arg(QString(plan.aspect).replace(QLatin1Char(':'), QLatin1Char('/')));
     plan.description =
-        QStringLiteral("%1x%2 (%3)%4, %5%6%7")
+        QStringLiteral("%1x%2 (%3)%4, %5%6")
             .arg(plan.width)
             .arg(plan.height)
             .arg(plan.aspect, bars.isEmpty() ? QString() : QStringLiteral(", ") + bars,
-                 plan.deinterlace ? QCoreApplication::translate("Picture", "deinterlaced to ") : QString(),
-                 scanWords(plan.output),
+                 scanWords(plan.deinterlace, plan.output),
                  prepared.words.isEmpty() ? QString()
                                           : QStringLiteral(", ") + prepared.words.join(QStringLiteral(", ")));
     return plan;
@@ -293,9 +299,9 @@ bool readPictureWords(const QString &maxSize, const QString &height, const QStri
             return true;
         const qsizetype at = choices.indexOf(value.trimmed().toLower());
         if (at < 0) {
-            *error = QStringLiteral("--%1 takes %2, not '%3'")
-                         .arg(QLatin1String(option), QStringList(choices.mid(0, choices.size() - 1)).join(QStringLiteral(", "))
-                                                         + QStringLiteral(" or ") + choices.last(),
+            *error = QCoreApplication::translate("Picture", "--%1 takes %2 or %3, not '%4'")
+                         .arg(QLatin1String(option),
+                              QStringList(choices.mid(0, choices.size() - 1)).join(QStringLiteral(", ")), choices.last(),
                               value);
             return false;
         }

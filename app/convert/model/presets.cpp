@@ -49,7 +49,7 @@ QList<Preset> presets()
 
     Preset pal;
     pal.id = QStringLiteral("dvd-pal");
-    pal.label = QStringLiteral("DVD MPEG-2, PAL 720x576 at 25 fps");
+    pal.label = QCoreApplication::translate("Presets", "DVD MPEG-2, PAL 720x576 at 25 fps");
     pal.extension = QStringLiteral("mpg");
     pal.family = Family::DvdMpeg2;
     pal.videoEncoder = QStringLiteral("mpeg2video");
@@ -69,7 +69,7 @@ QList<Preset> presets()
 
     Preset ntsc = pal;
     ntsc.id = QStringLiteral("dvd-ntsc");
-    ntsc.label = QStringLiteral("DVD MPEG-2, NTSC 720x480 at 29.97 fps");
+    ntsc.label = QCoreApplication::translate("Presets", "DVD MPEG-2, NTSC 720x480 at 29.97 fps");
     ntsc.height = 480;
     ntsc.fps = standardRate(29.97f);
 

@@ -20,10 +20,19 @@ QString describe(const StreamInfo &stream)
     if (!stream.title.isEmpty())
         facts << QStringLiteral("\"%1\"").arg(stream.title);
     if (stream.isDefault && stream.type != QLatin1String("video"))
-        facts << QStringLiteral("default");
-    const QString name = stream.type == QLatin1String("subtitle") ? QStringLiteral("subtitles") : stream.type;
-    return facts.isEmpty() ? QStringLiteral("%1 #%2").arg(name).arg(stream.index)
-                           : QStringLiteral("%1 #%2 (%3)").arg(name).arg(stream.index).arg(facts.join(QStringLiteral(", ")));
+        facts << QCoreApplication::translate("Tracks", "default", "the track marked default");
+    const QString name = stream.type == QLatin1String("video")      ? QCoreApplication::translate("Tracks", "video #%1")
+                         : stream.type == QLatin1String("audio")    ? QCoreApplication::translate("Tracks", "audio #%1")
+                         : stream.type == QLatin1String("subtitle") ? QCoreApplication::translate("Tracks", "subtitles #%1")
+                                                                    : QString(stream.type + QStringLiteral(" #%1"));
+    const QString track = name.arg(stream.index);
+    return facts.isEmpty() ? track : QStringLiteral("%1 (%2)").arg(track, facts.join(QStringLiteral(", ")));
+}
+
+// A track left out, and why.
+QString droppedBecause(const StreamInfo &stream, const QString &reason)
+{
+    return QCoreApplication::translate("Tracks", "%1: %2", "a track and why it is left out").arg(describe(stream), reason);
 }
 
 } // namespace
@@ -127,9 +136,9 @@ void chooseAudio(const SourceInfo &source, const Preset &preset, const TrackRequ
             choice.problem = noSuchTrack(missing, sounds, true);
         if (!absent.isEmpty() && !sounds.isEmpty()) {
             choice.remarks
-                << QCoreApplication::translate("Tracks", "no sound in %1").arg(absent.join(QStringLiteral(", ")))
-                       + (chosen.isEmpty() ? QCoreApplication::translate("Tracks", ": the default track is kept")
-                                           : QString());
+                << (chosen.isEmpty() ? QCoreApplication::translate("Tracks", "no sound in %1: the default track is kept")
+                                     : QCoreApplication::translate("Tracks", "no sound in %1"))
+                       .arg(absent.join(QStringLiteral(", ")));
         }
         if (chosen.isEmpty() && marked)
             chosen << marked;
@@ -181,14 +190,14 @@ void chooseBurn(const SourceInfo &source, const TrackRequest &request, TrackChoi
         if (isNumber ? stream->index != number : !sameLanguage(stream->language, request.burn))
             continue;
         if (!isTextSubtitle(stream->codec) && !isPictureSubtitle(stream->codec)) {
-            choice.remarks << describe(*stream)
-                                  + QCoreApplication::translate("Tracks", " cannot be drawn into the picture");
+            choice.remarks
+                << QCoreApplication::translate("Tracks", "%1 cannot be drawn into the picture").arg(describe(*stream));
             return;
         }
         choice.burn = stream->index;
         choice.burnOrdinal = ordinal;
         choice.burnPicture = isPictureSubtitle(stream->codec);
-        choice.kept << describe(*stream) + QCoreApplication::translate("Tracks", " drawn into the picture");
+        choice.kept << QCoreApplication::translate("Tracks", "%1 drawn into the picture").arg(describe(*stream));
         return;
     }
     if (isNumber && choice.problem.isEmpty())
@@ -260,12 +269,11 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
             if (preset.family == Family::DvdMpeg2 && choice.subtitles.size() >= kMaxDvdSubpictures - 1)
                 continue;
             choice.subtitles << stream->index;
-            choice.kept << describe(*stream)
-                               + (preset.family == Family::DvdMpeg2
-                                      ? QCoreApplication::translate("Tracks", " as DVD subpictures")
-                                  : preset.isMatroska()
-                                      ? QString()
-                                      : QCoreApplication::translate("Tracks", " as MP4 text subtitles"));
+            choice.kept << (preset.family == Family::DvdMpeg2
+                                ? QCoreApplication::translate("Tracks", "%1 as DVD subpictures").arg(describe(*stream))
+                            : preset.isMatroska()
+                                ? describe(*stream)
+                                : QCoreApplication::translate("Tracks", "%1 as MP4 text subtitles").arg(describe(*stream)));
         }
     }
 
@@ -277,16 +285,14 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
             if (!isType(stream, type))
                 continue;
             if (isType(stream, "video") && &stream != picture) {
-                choice.dropped << describe(stream)
-                                      + (stream.attachedPicture
-                                             ? QCoreApplication::translate("Tracks", ": a cover picture")
-                                             : QCoreApplication::translate("Tracks", ": one picture is converted"));
+                choice.dropped << droppedBecause(stream, stream.attachedPicture
+                                                             ? QCoreApplication::translate("Tracks", "a cover picture")
+                                                             : QCoreApplication::translate("Tracks", "one picture is converted"));
             } else if (isType(stream, "audio") && !choice.audio.contains(stream.index)) {
-                choice.dropped << describe(stream) + QStringLiteral(": ")
-                                      + (overDvd.contains(stream.index)
-                                             ? QCoreApplication::translate("Tracks", "a DVD holds %1 sound tracks")
-                                                   .arg(kMaxDvdAudioTracks)
-                                             : audioDropped);
+                choice.dropped << droppedBecause(stream, overDvd.contains(stream.index)
+                                                             ? QCoreApplication::translate("Tracks", "a DVD holds %1 sound tracks")
+                                                                   .arg(kMaxDvdAudioTracks)
+                                                             : audioDropped);
             } else if (isType(stream, "subtitle") && !choice.subtitles.contains(stream.index)
                        && stream.index != choice.burn) {
                 QString refusal = subtitleRefusal(stream, source, preset);
@@ -294,11 +300,11 @@ TrackChoice chooseTracks(const SourceInfo &source, const Preset &preset, const T
                     refusal = QCoreApplication::translate("Tracks", "a DVD holds %1 subpicture streams")
                                   .arg(kMaxDvdSubpictures);
                 const bool wanted = asked.contains(&stream);
-                choice.dropped << describe(stream) + QStringLiteral(": ")
-                                      + (wanted || request.subtitles == TrackRequest::Pick::Default ? refusal
-                                         : request.subtitles == TrackRequest::Pick::None
-                                             ? QCoreApplication::translate("Tracks", "no subtitles asked for")
-                                             : QCoreApplication::translate("Tracks", "not asked for"));
+                const QString why = wanted || request.subtitles == TrackRequest::Pick::Default ? refusal
+                                    : request.subtitles == TrackRequest::Pick::None
+                                        ? QCoreApplication::translate("Tracks", "no subtitles asked for")
+                                        : QCoreApplication::translate("Tracks", "not asked for");
+                choice.dropped << droppedBecause(stream, why);
             }
         }
     }
@@ -376,12 +382,13 @@ bool readTrackWords(const QString &value, bool subtitles, TrackRequest::Pick *pi
 
 QString trackSummary(const TrackChoice &choice)
 {
-    QString text = QStringLiteral("kept ") + choice.kept.join(QStringLiteral(", "));
-    if (!choice.hasAudio())
-        text += QCoreApplication::translate("Tracks", " (no sound)");
-    if (!choice.dropped.isEmpty())
-        text += QStringLiteral("; dropped ") + choice.dropped.join(QStringLiteral(", "));
-    return text;
+    const QString kept = choice.kept.join(QStringLiteral(", "));
+    const QString text = choice.hasAudio() ? QCoreApplication::translate("Tracks", "kept %1").arg(kept)
+                                           : QCoreApplication::translate("Tracks", "kept %1 (no sound)").arg(kept);
+    if (choice.dropped.isEmpty())
+        return text;
+    return QCoreApplication::translate("Tracks", "%1; dropped %2", "what is kept; what is left out")
+        .arg(text, choice.dropped.join(QStringLiteral(", ")));
 }
 
 } // namespace convert

@@ -102,7 +102,7 @@ QList<Cue> trimCues(const QList<Cue> &cues, const TrimRequest &trim)
 QString trimDescription(const TrimRequest &trim)
 {
     if (trim.length > 0)
-        return QStringLiteral("from %1 for %2").arg(clock(trim.start), clock(trim.length));
+        return QCoreApplication::translate("Trim", "from %1 for %2").arg(clock(trim.start), clock(trim.length));
     return QCoreApplication::translate("Trim", "from %1 to the end").arg(clock(trim.start));
 }
 

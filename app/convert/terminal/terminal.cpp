@@ -74,7 +74,7 @@ enum class Answer { Yes, No, Interrupted };
 
 Answer askYesNo(std::FILE *err, const QString &question)
 {
-    print(err, question + QStringLiteral(" [y/N] "));
+    print(err, question + QLatin1Char(' ') + yesOrNo() + QLatin1Char(' '));
     char answer[16] = {};
     // Ctrl-C ends the read (the handler does not restart it): the run ends
     // there, as it does everywhere else.
@@ -83,7 +83,7 @@ Answer askYesNo(std::FILE *err, const QString &question)
         return Answer::Interrupted;
     if (!read)
         return Answer::No;
-    return answer[0] == 'y' || answer[0] == 'Y' ? Answer::Yes : Answer::No;
+    return repliesYes(QString::fromLocal8Bit(answer)) ? Answer::Yes : Answer::No;
 }
 
 // Settles each existing output: replaced with --overwrite or a yes on a

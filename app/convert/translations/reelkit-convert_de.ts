@@ -513,7 +513,7 @@
         <translation>--output braucht einen Ordner</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+44"/>
         <source>default quality %1</source>
         <translation>Standardqualität %1</translation>
     </message>
@@ -523,88 +523,112 @@
         <translation>Standard %1 kb/s</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>%1 (%2)</source>
+        <comment>a preset&apos;s label (its default)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <location line="+3"/>
-        <source>Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
-          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]
-          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]
-          [--start T] [--stop T | --duration T] [--json]
-          [--container KIND] [--speed SPEED] [--audio-codec CODEC] [--audio-bitrate KBPS]
-          [--list-presets] [--save-preset NAME] [--preset-file FILE]
-          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...
+        <source>Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y]
+          [-n] [--normalize] [--audio TRACKS] [--subtitle TRACKS]
+          [--burn-subtitle TRACK] [--max-size WxH | --height H] [--crop CROP]
+          [--denoise HOW] [--deinterlace WHEN] [--start T]
+          [--stop T | --duration T] [--json] [--container KIND] [--speed SPEED]
+          [--audio-codec CODEC] [--audio-bitrate KBPS] [--list-presets]
+          [--save-preset NAME] [--preset-file FILE]
+          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...]
+          FILE|FOLDER...
 Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.
 
   -p, --preset P     the output kind (default mp4)
-  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4 presets only
-                     and their default (mp4 23, mp4-hevc 28)
+  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4
+                     presets only and their default (mp4 23, mp4-hevc 28)
   -s, --size MB      make each output about MB megabytes (two passes for MP4);
                      with --disc, all the titles together
-  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default for DVD)
+  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default
+                     for DVD)
   -o, --output DIR   write the outputs into DIR (default: the current folder)
-  -y, --overwrite    replace outputs that already exist (otherwise they are kept;
-                     on a terminal you are asked); a source is never replaced
-  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing
-      --audio TRACKS the sound tracks kept: default (the one marked default, else the
-                     first), all, none, or track numbers as the plan shows them and
-                     languages, separated by commas (--audio fre,eng or 2,1); the
-                     first is marked default. A DVD keeps at most 8
-      --subtitle TRACKS  the subtitle tracks kept: all (default: those the output can
-                     hold), none, or numbers and languages as for --audio
-      --burn-subtitle TRACK  draw that subtitle track (a number or a language), text
-                     or pictures, into the picture
-      --max-size WxH make each MP4 at most W x H (either way round), keeping its shape;
-                     never larger than the source
+  -y, --overwrite    replace outputs that already exist (otherwise they are
+                     kept; on a terminal you are asked); a source is never
+                     replaced
+  -n, --dry-run      print the plan and the ffmpeg command lines, convert
+                     nothing
+      --audio TRACKS the sound tracks kept: default (the one marked default,
+                     else the first), all, none, or track numbers as the plan
+                     shows them and languages, separated by commas (--audio
+                     fre,eng or 2,1); the first is marked default. A DVD keeps
+                     at most 8
+      --subtitle TRACKS  the subtitle tracks kept: all (default: those the
+                     output can hold), none, or numbers and languages as for
+                     --audio
+      --burn-subtitle TRACK  draw that subtitle track (a number or a language),
+                     text or pictures, into the picture
+      --max-size WxH make each MP4 at most W x H (either way round), keeping
+                     its shape; never larger than the source
       --height H     make each MP4 at most H pixels high, keeping its shape
-      --crop CROP    auto (the black bars found at several points), none (default) or
-                     TOP:BOTTOM:LEFT:RIGHT in pixels
+      --crop CROP    auto (the black bars found at several points), none
+                     (default) or TOP:BOTTOM:LEFT:RIGHT in pixels
       --denoise HOW  off (default), light or strong
       --deinterlace WHEN  auto (as the stream or ffmpeg&apos;s interlace test says;
                      default), on or off
       --start T      convert from T on (90, 1:30, 0:01:30.5, 1m30s...)
       --stop T       convert up to T of the source; --duration T: for T
       --normalize    even out each video&apos;s sound with normalize before encoding
-      --no-verify    do not check the outputs (by default each is opened, its tracks
-                     and durations compared with the source&apos;s, and decoded whole
-                     before it is called done; a disc&apos;s titles and image are read back)
-      --disc         with a DVD preset, go on to a DVD: one title per video in a
-                     VIDEO_TS folder, and an ISO image (genisoimage or xorriso)
+      --no-verify    do not check the outputs (by default each is opened, its
+                     tracks and durations compared with the source&apos;s, and
+                     decoded whole before it is called done; a disc&apos;s titles
+                     and image are read back)
+      --disc         with a DVD preset, go on to a DVD: one title per video in
+                     a VIDEO_TS folder, and an ISO image (genisoimage or
+                     xorriso)
       --dual-layer   a disc of 8.5 GB instead of 4.7 GB
       --chapters MIN a chapter every MIN minutes (default 5; 0: none)
-      --disc-name NAME  the disc folder&apos;s name (default DVD; numbered when taken)
-      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,
-                     the next for the next...; an .srt beside a video with its name
-                     is taken without asking
-      --container KIND  mp4 or mkv (Matroska, which holds any sound and subtitles)
-      --speed SPEED  the encoder&apos;s speed, ultrafast to veryslow (default medium;
-                     slower makes a smaller file at the same quality)
-      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track as it
-                     is when the container holds it, else AAC)
+      --disc-name NAME  the disc folder&apos;s name (default DVD; numbered when
+                     taken)
+      --subtitles FILE  SubRip subtitles for the disc, the first for the first
+                     video, the next for the next...; an .srt beside a video
+                     with its name is taken without asking
+      --container KIND  mp4 or mkv (Matroska, which holds any sound and
+                     subtitles)
+      --speed SPEED  the encoder&apos;s speed, ultrafast to veryslow (default
+                     medium; slower makes a smaller file at the same quality)
+      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track
+                     as it is when the container holds it, else AAC)
       --audio-bitrate KBPS  the sound&apos;s rate, 32 to 640 (default 192)
       --list-presets the presets, built-in and yours
-      --save-preset NAME  keep this line&apos;s settings as your preset NAME (converts the
-                     FILEs too, when there are any); use it with -p NAME
+      --save-preset NAME  keep this line&apos;s settings as your preset NAME
+                     (converts the FILEs too, when there are any); use it with
+                     -p NAME
       --preset-file FILE  take a preset from a file (an XML property list, as
                      --save-preset writes), keep it among yours, and use it
-      --json         write the plan, the progress, each result and a summary as one
-                     JSON object per line on standard output, and nothing else there
+      --json         write the plan, the progress, each result and a summary as
+                     one JSON object per line on standard output, and nothing
+                     else there
   -w, --window       open the window, with the FILEs in it
   -t, --terminal     convert in the terminal even where a display is present
-  -d, --debug        write the toolkit&apos;s diagnostic log on standard error (otherwise
-                     it goes to reelkit-convert.log in the temporary folder)
+  -d, --debug        write the toolkit&apos;s diagnostic log on standard error
+                     (otherwise it goes to reelkit-convert.log in the temporary
+                     folder)
   -h, --help         show this text
   -V, --version      show the version
 
 Presets:
 %4
 Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).
-A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV) gives its clips,
-named by their recording time. Only regular files are read: not pipes or devices.
-Languages are ISO 639 codes, as containers store them or shorter: eng, fre, fra, en, fr.
-The sound track marked default (else the first) is kept; MP4 keeps text subtitles.
+A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV)
+gives its clips, named by their recording time. Only regular files are read:
+not pipes or devices.
+Languages are ISO 639 codes, as containers store them or shorter: eng, fre,
+fra, en, fr.
+The sound track marked default (else the first) is kept; MP4 keeps text
+subtitles.
 Without FILE, a 5-second sample made with ffmpeg&apos;s test sources is converted.
 Started without arguments where a display answers, it opens its window.
-Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad option
-or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,
-5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).
+Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad
+option or size (a disc too large, or of too many titles), 3 missing tool, 4
+unreadable source, 5 output exists, 130 interrupted (Ctrl-C, the terminal or
+the output pipe closed).
 </source>
         <translation>Aufruf: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR]
           [-y] [-n] [--normalize] [--audio TRACKS] [--subtitle TRACKS]
@@ -727,13 +751,27 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>Zuschneiden um %1:%2:%3:%4 lässt von %5x%6 kein Bild übrig</translation>
     </message>
     <message>
-        <location line="+81"/>
-        <location line="+65"/>
-        <source>deinterlaced to </source>
-        <translation>Deinterlacing zu </translation>
+        <location line="+18"/>
+        <source>cropped %1:%2:%3:%4</source>
+        <translation>beschnitten um %1:%2:%3:%4</translation>
     </message>
     <message>
-        <location line="-62"/>
+        <location line="+10"/>
+        <source>denoised (strong)</source>
+        <translation>entrauscht (stark)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>denoised (light)</source>
+        <translation>entrauscht (leicht)</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>deinterlaced to progressive</source>
+        <translation>per Deinterlacing progressiv gemacht</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>variable frame rate made a steady %1 fps</source>
         <translation>variable Bildrate auf gleichmäßige %1 fps gebracht</translation>
     </message>
@@ -748,7 +786,7 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>Balken links und rechts</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
         <translation>--max-size erwartet BREITExHÖHE in Pixeln, etwa 1280x720, nicht &apos;%1&apos;</translation>
     </message>
@@ -761,6 +799,11 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <location line="+17"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
         <translation>--crop erwartet auto, none oder OBEN:UNTEN:LINKS:RECHTS in Pixeln, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--%1 takes %2 or %3, not &apos;%4&apos;</source>
+        <translation>--%1 erwartet %2 oder %3, nicht &apos;%4&apos;</translation>
     </message>
 </context>
 <context>
@@ -818,7 +861,17 @@ existiert, 130 unterbrochen (Strg-C, Terminal oder Ausgabe-Pipe geschlossen).
         <translation>MP4, HEVC (H.265) und AAC, Bildgröße der Quelle</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+9"/>
+        <source>DVD MPEG-2, PAL 720x576 at 25 fps</source>
+        <translation>DVD MPEG-2, PAL 720x576 mit 25 fps</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>DVD MPEG-2, NTSC 720x480 at 29.97 fps</source>
+        <translation>DVD MPEG-2, NTSC 720x480 mit 29,97 fps</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>MKV, H.264, the sound and every subtitle track as the source has them</source>
         <translation>MKV, H.264, Ton und alle Untertitelspuren wie in der Quelle</translation>
     </message>
@@ -1462,6 +1515,18 @@ Eigene Vorgaben, in %1:
         <translation>Mehr dazu mit &apos;%1 --help&apos;.
 </translation>
     </message>
+    <message>
+        <location filename="../model/language.cpp" line="+86"/>
+        <source>[y/N]</source>
+        <comment>the answers to a question: the letter for yes, N for the default no</comment>
+        <translation>[j/N]</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>y</source>
+        <comment>the letter that answers yes, as in [y/N]</comment>
+        <translation>j</translation>
+    </message>
 </context>
 <context>
     <name>ToolFonts</name>
@@ -1570,7 +1635,34 @@ Eigene Vorgaben, in %1:
 <context>
     <name>Tracks</name>
     <message>
-        <location filename="../model/tracks.cpp" line="+90"/>
+        <location filename="../model/tracks.cpp" line="+23"/>
+        <source>default</source>
+        <comment>the track marked default</comment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>video #%1</source>
+        <translation>Video #%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>audio #%1</source>
+        <translation>Tonspur #%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>subtitles #%1</source>
+        <translation>Untertitel #%1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1: %2</source>
+        <comment>a track and why it is left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>it has none</source>
         <translation>es gibt keine</translation>
     </message>
@@ -1606,37 +1698,73 @@ Eigene Vorgaben, in %1:
     </message>
     <message>
         <location line="+5"/>
-        <location line="+176"/>
+        <location line="+172"/>
         <source>not asked for</source>
         <translation>nicht verlangt</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-167"/>
+        <source>no sound in %1: the default track is kept</source>
+        <translation>kein Ton in %1: die Standardspur wird behalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>no sound in %1</source>
         <translation>kein Ton in %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>: the default track is kept</source>
-        <translation>: die Standardspur wird behalten</translation>
+        <location line="+54"/>
+        <source>%1 cannot be drawn into the picture</source>
+        <translation>%1 kann nicht ins Bild eingebrannt werden</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+6"/>
+        <source>%1 drawn into the picture</source>
+        <translation>%1 ins Bild eingebrannt</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>%1 as DVD subpictures</source>
+        <translation>%1 als DVD-Bilduntertitel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 as MP4 text subtitles</source>
+        <translation>%1 als MP4-Textuntertitel</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>a cover picture</source>
+        <translation>ein Titelbild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one picture is converted</source>
+        <translation>nur ein Bildstrom wird konvertiert</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>kept %1</source>
+        <translation>behalten: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>kept %1 (no sound)</source>
+        <translation>behalten: %1 (kein Ton)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; dropped %2</source>
+        <comment>what is kept; what is left out</comment>
+        <translation>%1; verworfen: %2</translation>
+    </message>
+    <message>
+        <location line="-214"/>
         <source>no subtitles in %1</source>
         <translation>keine Untertitel in %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source> cannot be drawn into the picture</source>
-        <translation> kann nicht ins Bild eingebrannt werden</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source> drawn into the picture</source>
-        <translation> ins Bild eingebrannt</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+31"/>
         <source>no subtitles in %1 to draw into the picture</source>
         <translation>keine Untertitel in %1 zum Einbrennen ins Bild</translation>
     </message>
@@ -1661,27 +1789,7 @@ Eigene Vorgaben, in %1:
         <translation>Bilduntertitel können nicht zu MP4-Textuntertiteln werden</translation>
     </message>
     <message>
-        <location line="+41"/>
-        <source> as DVD subpictures</source>
-        <translation> als DVD-Bilduntertitel</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source> as MP4 text subtitles</source>
-        <translation> als MP4-Textuntertitel</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>: a cover picture</source>
-        <translation>: ein Titelbild</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>: one picture is converted</source>
-        <translation>: nur ein Bildstrom wird konvertiert</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+60"/>
         <source>a DVD holds %1 sound tracks</source>
         <translation>eine DVD fasst %1 Tonspuren</translation>
     </message>
@@ -1691,12 +1799,12 @@ Eigene Vorgaben, in %1:
         <translation>eine DVD fasst %1 Bilduntertitel-Ströme</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>no subtitles asked for</source>
         <translation>keine Untertitel verlangt</translation>
     </message>
     <message numerus="yes">
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%n data track(s)</source>
         <translation>
             <numerusform>%n Datenspur</numerusform>
@@ -1720,11 +1828,6 @@ Eigene Vorgaben, in %1:
         <location line="+30"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
         <translation>%1 erwartet %2, Spurnummern, wie der Plan sie zeigt (2 für #2), oder Sprachen (eng, fr...), durch Kommas getrennt; &apos;%3&apos; ist nichts davon</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source> (no sound)</source>
-        <translation> (kein Ton)</translation>
     </message>
 </context>
 <context>
@@ -1755,7 +1858,12 @@ Eigene Vorgaben, in %1:
         <translation>der Start %1 liegt nach dem Ende (%2)</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
+        <source>from %1 for %2</source>
+        <translation>ab %1 für %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>from %1 to the end</source>
         <translation>von %1 bis zum Ende</translation>
     </message>

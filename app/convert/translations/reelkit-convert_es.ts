@@ -513,7 +513,7 @@
         <translation>--output necesita una carpeta</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+44"/>
         <source>default quality %1</source>
         <translation>calidad predeterminada %1</translation>
     </message>
@@ -523,88 +523,112 @@
         <translation>%1 kb/s predeterminados</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>%1 (%2)</source>
+        <comment>a preset&apos;s label (its default)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <location line="+3"/>
-        <source>Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
-          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]
-          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]
-          [--start T] [--stop T | --duration T] [--json]
-          [--container KIND] [--speed SPEED] [--audio-codec CODEC] [--audio-bitrate KBPS]
-          [--list-presets] [--save-preset NAME] [--preset-file FILE]
-          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...
+        <source>Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y]
+          [-n] [--normalize] [--audio TRACKS] [--subtitle TRACKS]
+          [--burn-subtitle TRACK] [--max-size WxH | --height H] [--crop CROP]
+          [--denoise HOW] [--deinterlace WHEN] [--start T]
+          [--stop T | --duration T] [--json] [--container KIND] [--speed SPEED]
+          [--audio-codec CODEC] [--audio-bitrate KBPS] [--list-presets]
+          [--save-preset NAME] [--preset-file FILE]
+          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...]
+          FILE|FOLDER...
 Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.
 
   -p, --preset P     the output kind (default mp4)
-  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4 presets only
-                     and their default (mp4 23, mp4-hevc 28)
+  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4
+                     presets only and their default (mp4 23, mp4-hevc 28)
   -s, --size MB      make each output about MB megabytes (two passes for MP4);
                      with --disc, all the titles together
-  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default for DVD)
+  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default
+                     for DVD)
   -o, --output DIR   write the outputs into DIR (default: the current folder)
-  -y, --overwrite    replace outputs that already exist (otherwise they are kept;
-                     on a terminal you are asked); a source is never replaced
-  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing
-      --audio TRACKS the sound tracks kept: default (the one marked default, else the
-                     first), all, none, or track numbers as the plan shows them and
-                     languages, separated by commas (--audio fre,eng or 2,1); the
-                     first is marked default. A DVD keeps at most 8
-      --subtitle TRACKS  the subtitle tracks kept: all (default: those the output can
-                     hold), none, or numbers and languages as for --audio
-      --burn-subtitle TRACK  draw that subtitle track (a number or a language), text
-                     or pictures, into the picture
-      --max-size WxH make each MP4 at most W x H (either way round), keeping its shape;
-                     never larger than the source
+  -y, --overwrite    replace outputs that already exist (otherwise they are
+                     kept; on a terminal you are asked); a source is never
+                     replaced
+  -n, --dry-run      print the plan and the ffmpeg command lines, convert
+                     nothing
+      --audio TRACKS the sound tracks kept: default (the one marked default,
+                     else the first), all, none, or track numbers as the plan
+                     shows them and languages, separated by commas (--audio
+                     fre,eng or 2,1); the first is marked default. A DVD keeps
+                     at most 8
+      --subtitle TRACKS  the subtitle tracks kept: all (default: those the
+                     output can hold), none, or numbers and languages as for
+                     --audio
+      --burn-subtitle TRACK  draw that subtitle track (a number or a language),
+                     text or pictures, into the picture
+      --max-size WxH make each MP4 at most W x H (either way round), keeping
+                     its shape; never larger than the source
       --height H     make each MP4 at most H pixels high, keeping its shape
-      --crop CROP    auto (the black bars found at several points), none (default) or
-                     TOP:BOTTOM:LEFT:RIGHT in pixels
+      --crop CROP    auto (the black bars found at several points), none
+                     (default) or TOP:BOTTOM:LEFT:RIGHT in pixels
       --denoise HOW  off (default), light or strong
       --deinterlace WHEN  auto (as the stream or ffmpeg&apos;s interlace test says;
                      default), on or off
       --start T      convert from T on (90, 1:30, 0:01:30.5, 1m30s...)
       --stop T       convert up to T of the source; --duration T: for T
       --normalize    even out each video&apos;s sound with normalize before encoding
-      --no-verify    do not check the outputs (by default each is opened, its tracks
-                     and durations compared with the source&apos;s, and decoded whole
-                     before it is called done; a disc&apos;s titles and image are read back)
-      --disc         with a DVD preset, go on to a DVD: one title per video in a
-                     VIDEO_TS folder, and an ISO image (genisoimage or xorriso)
+      --no-verify    do not check the outputs (by default each is opened, its
+                     tracks and durations compared with the source&apos;s, and
+                     decoded whole before it is called done; a disc&apos;s titles
+                     and image are read back)
+      --disc         with a DVD preset, go on to a DVD: one title per video in
+                     a VIDEO_TS folder, and an ISO image (genisoimage or
+                     xorriso)
       --dual-layer   a disc of 8.5 GB instead of 4.7 GB
       --chapters MIN a chapter every MIN minutes (default 5; 0: none)
-      --disc-name NAME  the disc folder&apos;s name (default DVD; numbered when taken)
-      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,
-                     the next for the next...; an .srt beside a video with its name
-                     is taken without asking
-      --container KIND  mp4 or mkv (Matroska, which holds any sound and subtitles)
-      --speed SPEED  the encoder&apos;s speed, ultrafast to veryslow (default medium;
-                     slower makes a smaller file at the same quality)
-      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track as it
-                     is when the container holds it, else AAC)
+      --disc-name NAME  the disc folder&apos;s name (default DVD; numbered when
+                     taken)
+      --subtitles FILE  SubRip subtitles for the disc, the first for the first
+                     video, the next for the next...; an .srt beside a video
+                     with its name is taken without asking
+      --container KIND  mp4 or mkv (Matroska, which holds any sound and
+                     subtitles)
+      --speed SPEED  the encoder&apos;s speed, ultrafast to veryslow (default
+                     medium; slower makes a smaller file at the same quality)
+      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track
+                     as it is when the container holds it, else AAC)
       --audio-bitrate KBPS  the sound&apos;s rate, 32 to 640 (default 192)
       --list-presets the presets, built-in and yours
-      --save-preset NAME  keep this line&apos;s settings as your preset NAME (converts the
-                     FILEs too, when there are any); use it with -p NAME
+      --save-preset NAME  keep this line&apos;s settings as your preset NAME
+                     (converts the FILEs too, when there are any); use it with
+                     -p NAME
       --preset-file FILE  take a preset from a file (an XML property list, as
                      --save-preset writes), keep it among yours, and use it
-      --json         write the plan, the progress, each result and a summary as one
-                     JSON object per line on standard output, and nothing else there
+      --json         write the plan, the progress, each result and a summary as
+                     one JSON object per line on standard output, and nothing
+                     else there
   -w, --window       open the window, with the FILEs in it
   -t, --terminal     convert in the terminal even where a display is present
-  -d, --debug        write the toolkit&apos;s diagnostic log on standard error (otherwise
-                     it goes to reelkit-convert.log in the temporary folder)
+  -d, --debug        write the toolkit&apos;s diagnostic log on standard error
+                     (otherwise it goes to reelkit-convert.log in the temporary
+                     folder)
   -h, --help         show this text
   -V, --version      show the version
 
 Presets:
 %4
 Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).
-A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV) gives its clips,
-named by their recording time. Only regular files are read: not pipes or devices.
-Languages are ISO 639 codes, as containers store them or shorter: eng, fre, fra, en, fr.
-The sound track marked default (else the first) is kept; MP4 keeps text subtitles.
+A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV)
+gives its clips, named by their recording time. Only regular files are read:
+not pipes or devices.
+Languages are ISO 639 codes, as containers store them or shorter: eng, fre,
+fra, en, fr.
+The sound track marked default (else the first) is kept; MP4 keeps text
+subtitles.
 Without FILE, a 5-second sample made with ffmpeg&apos;s test sources is converted.
 Started without arguments where a display answers, it opens its window.
-Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad option
-or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,
-5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).
+Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad
+option or size (a disc too large, or of too many titles), 3 missing tool, 4
+unreadable source, 5 output exists, 130 interrupted (Ctrl-C, the terminal or
+the output pipe closed).
 </source>
         <translation>Uso: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n]
           [--normalize] [--audio TRACKS] [--subtitle TRACKS]
@@ -734,13 +758,27 @@ tubería de salida).
         <translation>recortar %1:%2:%3:%4 no deja nada de una imagen de %5x%6</translation>
     </message>
     <message>
-        <location line="+81"/>
-        <location line="+65"/>
-        <source>deinterlaced to </source>
-        <translation>desentrelazado a </translation>
+        <location line="+18"/>
+        <source>cropped %1:%2:%3:%4</source>
+        <translation>recortada %1:%2:%3:%4</translation>
     </message>
     <message>
-        <location line="-62"/>
+        <location line="+10"/>
+        <source>denoised (strong)</source>
+        <translation>sin ruido (fuerte)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>denoised (light)</source>
+        <translation>sin ruido (ligero)</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>deinterlaced to progressive</source>
+        <translation>desentrelazado a progresivo</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>variable frame rate made a steady %1 fps</source>
         <translation>velocidad de fotogramas variable fijada en %1 fps</translation>
     </message>
@@ -755,7 +793,7 @@ tubería de salida).
         <translation>franjas a izquierda y derecha</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
         <translation>--max-size admite ANCHOxALTO en píxeles, como 1280x720, no «%1»</translation>
     </message>
@@ -768,6 +806,11 @@ tubería de salida).
         <location line="+17"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
         <translation>--crop admite auto, none o ARRIBA:ABAJO:IZQUIERDA:DERECHA en píxeles, no «%1»</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--%1 takes %2 or %3, not &apos;%4&apos;</source>
+        <translation>--%1 admite %2 o %3, no «%4»</translation>
     </message>
 </context>
 <context>
@@ -825,7 +868,17 @@ tubería de salida).
         <translation>MP4, HEVC (H.265) y AAC, con el tamaño de imagen de la fuente</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+9"/>
+        <source>DVD MPEG-2, PAL 720x576 at 25 fps</source>
+        <translation>DVD MPEG-2, PAL 720x576 a 25 fps</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>DVD MPEG-2, NTSC 720x480 at 29.97 fps</source>
+        <translation>DVD MPEG-2, NTSC 720x480 a 29,97 fps</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>MKV, H.264, the sound and every subtitle track as the source has them</source>
         <translation>MKV, H.264, el audio y todas las pistas de subtítulos tal como los tiene la fuente</translation>
     </message>
@@ -1469,6 +1522,18 @@ Los suyos, en %1:
         <translation>Pruebe «%1 --help».
 </translation>
     </message>
+    <message>
+        <location filename="../model/language.cpp" line="+86"/>
+        <source>[y/N]</source>
+        <comment>the answers to a question: the letter for yes, N for the default no</comment>
+        <translation>[s/N]</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>y</source>
+        <comment>the letter that answers yes, as in [y/N]</comment>
+        <translation>s</translation>
+    </message>
 </context>
 <context>
     <name>ToolFonts</name>
@@ -1577,7 +1642,34 @@ Los suyos, en %1:
 <context>
     <name>Tracks</name>
     <message>
-        <location filename="../model/tracks.cpp" line="+90"/>
+        <location filename="../model/tracks.cpp" line="+23"/>
+        <source>default</source>
+        <comment>the track marked default</comment>
+        <translation>predeterminada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>video #%1</source>
+        <translation>vídeo n.º %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>audio #%1</source>
+        <translation>pista de audio n.º %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>subtitles #%1</source>
+        <translation>subtítulos n.º %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1: %2</source>
+        <comment>a track and why it is left out</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>it has none</source>
         <translation>no tiene ninguna</translation>
     </message>
@@ -1613,37 +1705,73 @@ Los suyos, en %1:
     </message>
     <message>
         <location line="+5"/>
-        <location line="+176"/>
+        <location line="+172"/>
         <source>not asked for</source>
         <translation>no pedida</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-167"/>
+        <source>no sound in %1: the default track is kept</source>
+        <translation>no hay audio en %1: se conserva la pista predeterminada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>no sound in %1</source>
         <translation>no hay audio en %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>: the default track is kept</source>
-        <translation>: se conserva la pista predeterminada</translation>
+        <location line="+54"/>
+        <source>%1 cannot be drawn into the picture</source>
+        <translation>%1 no se puede incrustar en la imagen</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+6"/>
+        <source>%1 drawn into the picture</source>
+        <translation>%1 se incrusta en la imagen</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>%1 as DVD subpictures</source>
+        <translation>%1 como subimágenes de DVD</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 as MP4 text subtitles</source>
+        <translation>%1 como subtítulos de texto MP4</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>a cover picture</source>
+        <translation>una imagen de portada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one picture is converted</source>
+        <translation>se convierte una sola imagen</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>kept %1</source>
+        <translation>se conservan: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>kept %1 (no sound)</source>
+        <translation>se conservan: %1 (sin audio)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; dropped %2</source>
+        <comment>what is kept; what is left out</comment>
+        <translation>%1; se descartan: %2</translation>
+    </message>
+    <message>
+        <location line="-214"/>
         <source>no subtitles in %1</source>
         <translation>no hay subtítulos en %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source> cannot be drawn into the picture</source>
-        <translation> no se puede incrustar en la imagen</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source> drawn into the picture</source>
-        <translation> se incrusta en la imagen</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+31"/>
         <source>no subtitles in %1 to draw into the picture</source>
         <translation>no hay subtítulos en %1 que incrustar en la imagen</translation>
     </message>
@@ -1668,27 +1796,7 @@ Los suyos, en %1:
         <translation>los subtítulos de imagen no pueden convertirse en subtítulos de texto MP4</translation>
     </message>
     <message>
-        <location line="+41"/>
-        <source> as DVD subpictures</source>
-        <translation> como subimágenes de DVD</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source> as MP4 text subtitles</source>
-        <translation> como subtítulos de texto MP4</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>: a cover picture</source>
-        <translation>: una imagen de portada</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>: one picture is converted</source>
-        <translation>: se convierte una sola imagen</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+60"/>
         <source>a DVD holds %1 sound tracks</source>
         <translation>un DVD admite como máximo %1 pistas de audio</translation>
     </message>
@@ -1698,12 +1806,12 @@ Los suyos, en %1:
         <translation>un DVD admite como máximo %1 flujos de subimágenes</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>no subtitles asked for</source>
         <translation>no se pidieron subtítulos</translation>
     </message>
     <message numerus="yes">
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%n data track(s)</source>
         <translation>
             <numerusform>%n pista de datos</numerusform>
@@ -1727,11 +1835,6 @@ Los suyos, en %1:
         <location line="+30"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
         <translation>%1 admite %2, números de pista como los muestra el plan (2 para #2) o idiomas (eng, fr...), separados por comas; «%3» no es ninguna de las dos cosas</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source> (no sound)</source>
-        <translation> (sin audio)</translation>
     </message>
 </context>
 <context>
@@ -1762,7 +1865,12 @@ Los suyos, en %1:
         <translation>empieza en %1, después de su final (%2)</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
+        <source>from %1 for %2</source>
+        <translation>desde %1 durante %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>from %1 to the end</source>
         <translation>desde %1 hasta el final</translation>
     </message>

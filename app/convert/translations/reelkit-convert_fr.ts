@@ -513,7 +513,7 @@
         <translation>--output demande un dossier</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+44"/>
         <source>default quality %1</source>
         <translation>qualité %1 par défaut</translation>
     </message>
@@ -523,171 +523,230 @@
         <translation>%1 kb/s par défaut</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>%1 (%2)</source>
+        <comment>a preset&apos;s label (its default)</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <location line="+3"/>
-        <source>Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
-          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]
-          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]
-          [--start T] [--stop T | --duration T] [--json]
-          [--container KIND] [--speed SPEED] [--audio-codec CODEC] [--audio-bitrate KBPS]
-          [--list-presets] [--save-preset NAME] [--preset-file FILE]
-          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...
+        <source>Usage: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y]
+          [-n] [--normalize] [--audio TRACKS] [--subtitle TRACKS]
+          [--burn-subtitle TRACK] [--max-size WxH | --height H] [--crop CROP]
+          [--denoise HOW] [--deinterlace WHEN] [--start T]
+          [--stop T | --duration T] [--json] [--container KIND] [--speed SPEED]
+          [--audio-codec CODEC] [--audio-bitrate KBPS] [--list-presets]
+          [--save-preset NAME] [--preset-file FILE]
+          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...]
+          FILE|FOLDER...
 Converts videos with ffmpeg: at a quality, to a target size or at a bitrate.
 
   -p, --preset P     the output kind (default mp4)
-  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4 presets only
-                     and their default (mp4 23, mp4-hevc 28)
+  -q, --quality CRF  constant quality, %2 (best, largest) to %3 (worst); MP4
+                     presets only and their default (mp4 23, mp4-hevc 28)
   -s, --size MB      make each output about MB megabytes (two passes for MP4);
                      with --disc, all the titles together
-  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default for DVD)
+  -b, --bitrate KBPS encode the picture at KBPS kilobits per second (default
+                     for DVD)
   -o, --output DIR   write the outputs into DIR (default: the current folder)
-  -y, --overwrite    replace outputs that already exist (otherwise they are kept;
-                     on a terminal you are asked); a source is never replaced
-  -n, --dry-run      print the plan and the ffmpeg command lines, convert nothing
-      --audio TRACKS the sound tracks kept: default (the one marked default, else the
-                     first), all, none, or track numbers as the plan shows them and
-                     languages, separated by commas (--audio fre,eng or 2,1); the
-                     first is marked default. A DVD keeps at most 8
-      --subtitle TRACKS  the subtitle tracks kept: all (default: those the output can
-                     hold), none, or numbers and languages as for --audio
-      --burn-subtitle TRACK  draw that subtitle track (a number or a language), text
-                     or pictures, into the picture
-      --max-size WxH make each MP4 at most W x H (either way round), keeping its shape;
-                     never larger than the source
+  -y, --overwrite    replace outputs that already exist (otherwise they are
+                     kept; on a terminal you are asked); a source is never
+                     replaced
+  -n, --dry-run      print the plan and the ffmpeg command lines, convert
+                     nothing
+      --audio TRACKS the sound tracks kept: default (the one marked default,
+                     else the first), all, none, or track numbers as the plan
+                     shows them and languages, separated by commas (--audio
+                     fre,eng or 2,1); the first is marked default. A DVD keeps
+                     at most 8
+      --subtitle TRACKS  the subtitle tracks kept: all (default: those the
+                     output can hold), none, or numbers and languages as for
+                     --audio
+      --burn-subtitle TRACK  draw that subtitle track (a number or a language),
+                     text or pictures, into the picture
+      --max-size WxH make each MP4 at most W x H (either way round), keeping
+                     its shape; never larger than the source
       --height H     make each MP4 at most H pixels high, keeping its shape
-      --crop CROP    auto (the black bars found at several points), none (default) or
-                     TOP:BOTTOM:LEFT:RIGHT in pixels
+      --crop CROP    auto (the black bars found at several points), none
+                     (default) or TOP:BOTTOM:LEFT:RIGHT in pixels
       --denoise HOW  off (default), light or strong
       --deinterlace WHEN  auto (as the stream or ffmpeg&apos;s interlace test says;
                      default), on or off
       --start T      convert from T on (90, 1:30, 0:01:30.5, 1m30s...)
       --stop T       convert up to T of the source; --duration T: for T
       --normalize    even out each video&apos;s sound with normalize before encoding
-      --no-verify    do not check the outputs (by default each is opened, its tracks
-                     and durations compared with the source&apos;s, and decoded whole
-                     before it is called done; a disc&apos;s titles and image are read back)
-      --disc         with a DVD preset, go on to a DVD: one title per video in a
-                     VIDEO_TS folder, and an ISO image (genisoimage or xorriso)
+      --no-verify    do not check the outputs (by default each is opened, its
+                     tracks and durations compared with the source&apos;s, and
+                     decoded whole before it is called done; a disc&apos;s titles
+                     and image are read back)
+      --disc         with a DVD preset, go on to a DVD: one title per video in
+                     a VIDEO_TS folder, and an ISO image (genisoimage or
+                     xorriso)
       --dual-layer   a disc of 8.5 GB instead of 4.7 GB
       --chapters MIN a chapter every MIN minutes (default 5; 0: none)
-      --disc-name NAME  the disc folder&apos;s name (default DVD; numbered when taken)
-      --subtitles FILE  SubRip subtitles for the disc, the first for the first video,
-                     the next for the next...; an .srt beside a video with its name
-                     is taken without asking
-      --container KIND  mp4 or mkv (Matroska, which holds any sound and subtitles)
-      --speed SPEED  the encoder&apos;s speed, ultrafast to veryslow (default medium;
-                     slower makes a smaller file at the same quality)
-      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track as it
-                     is when the container holds it, else AAC)
+      --disc-name NAME  the disc folder&apos;s name (default DVD; numbered when
+                     taken)
+      --subtitles FILE  SubRip subtitles for the disc, the first for the first
+                     video, the next for the next...; an .srt beside a video
+                     with its name is taken without asking
+      --container KIND  mp4 or mkv (Matroska, which holds any sound and
+                     subtitles)
+      --speed SPEED  the encoder&apos;s speed, ultrafast to veryslow (default
+                     medium; slower makes a smaller file at the same quality)
+      --audio-codec CODEC  aac, ac3, opus (MKV only) or copy (each sound track
+                     as it is when the container holds it, else AAC)
       --audio-bitrate KBPS  the sound&apos;s rate, 32 to 640 (default 192)
       --list-presets the presets, built-in and yours
-      --save-preset NAME  keep this line&apos;s settings as your preset NAME (converts the
-                     FILEs too, when there are any); use it with -p NAME
+      --save-preset NAME  keep this line&apos;s settings as your preset NAME
+                     (converts the FILEs too, when there are any); use it with
+                     -p NAME
       --preset-file FILE  take a preset from a file (an XML property list, as
                      --save-preset writes), keep it among yours, and use it
-      --json         write the plan, the progress, each result and a summary as one
-                     JSON object per line on standard output, and nothing else there
+      --json         write the plan, the progress, each result and a summary as
+                     one JSON object per line on standard output, and nothing
+                     else there
   -w, --window       open the window, with the FILEs in it
   -t, --terminal     convert in the terminal even where a display is present
-  -d, --debug        write the toolkit&apos;s diagnostic log on standard error (otherwise
-                     it goes to reelkit-convert.log in the temporary folder)
+  -d, --debug        write the toolkit&apos;s diagnostic log on standard error
+                     (otherwise it goes to reelkit-convert.log in the temporary
+                     folder)
   -h, --help         show this text
   -V, --version      show the version
 
 Presets:
 %4
 Sizes are in MB of 1024 x 1024 bytes everywhere (inputs, estimates, results).
-A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV) gives its clips,
-named by their recording time. Only regular files are read: not pipes or devices.
-Languages are ISO 639 codes, as containers store them or shorter: eng, fre, fra, en, fr.
-The sound track marked default (else the first) is kept; MP4 keeps text subtitles.
+A FOLDER is searched for videos; a camera card (PRIVATE/AVCHD/BDMV or BDMV)
+gives its clips, named by their recording time. Only regular files are read:
+not pipes or devices.
+Languages are ISO 639 codes, as containers store them or shorter: eng, fre,
+fra, en, fr.
+The sound track marked default (else the first) is kept; MP4 keeps text
+subtitles.
 Without FILE, a 5-second sample made with ffmpeg&apos;s test sources is converted.
 Started without arguments where a display answers, it opens its window.
-Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad option
-or size (a disc too large, or of too many titles), 3 missing tool, 4 unreadable source,
-5 output exists, 130 interrupted (Ctrl-C, the terminal or the output pipe closed).
+Exit codes: 0 done, 1 a conversion, its check or part of the disc failed, 2 bad
+option or size (a disc too large, or of too many titles), 3 missing tool, 4
+unreadable source, 5 output exists, 130 interrupted (Ctrl-C, the terminal or
+the output pipe closed).
 </source>
-        <translation>Utilisation&#xa0;: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR] [-y] [-n] [--normalize]
-          [--audio TRACKS] [--subtitle TRACKS] [--burn-subtitle TRACK]
-          [--max-size WxH | --height H] [--crop CROP] [--denoise HOW] [--deinterlace WHEN]
-          [--start T] [--stop T | --duration T] [--json]
-          [--container KIND] [--speed SPEED] [--audio-codec CODEC] [--audio-bitrate KBPS]
-          [--list-presets] [--save-preset NAME] [--preset-file FILE]
-          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...] FILE|FOLDER...
-Convertit des vidéos avec ffmpeg&#xa0;: à une qualité, à une taille cible ou à un débit.
+        <translation>Utilisation&#xa0;: %1 [-p PRESET] [-q CRF | -s MB | -b KBPS] [-o DIR]
+          [-y] [-n] [--normalize] [--audio TRACKS] [--subtitle TRACKS]
+          [--burn-subtitle TRACK] [--max-size WxH | --height H] [--crop CROP]
+          [--denoise HOW] [--deinterlace WHEN] [--start T]
+          [--stop T | --duration T] [--json] [--container KIND] [--speed SPEED]
+          [--audio-codec CODEC] [--audio-bitrate KBPS] [--list-presets]
+          [--save-preset NAME] [--preset-file FILE]
+          [--disc [--dual-layer] [--chapters MIN] [--subtitles FILE]...]
+          FILE|FOLDER...
+Convertit des vidéos avec ffmpeg&#xa0;: à une qualité, à une taille cible ou à un
+débit.
 
   -p, --preset P     le type de sortie (par défaut mp4)
-  -q, --quality CRF  qualité constante, de %2 (la meilleure, le plus gros fichier) à %3 (la pire)&#xa0;;
-                     préréglages MP4 seulement, et leur valeur par défaut (mp4 23, mp4-hevc 28)
-  -s, --size MB      fait chaque sortie d&apos;environ MB mégaoctets (deux passes en MP4)&#xa0;;
-                     avec --disc, tous les titres ensemble
-  -b, --bitrate KBPS encode l&apos;image à KBPS kilobits par seconde (par défaut pour le DVD)
-  -o, --output DIR   écrit les sorties dans DIR (par défaut&#xa0;: le dossier courant)
-  -y, --overwrite    remplace les sorties qui existent déjà (sinon elles sont conservées&#xa0;;
-                     dans un terminal, la question vous est posée)&#xa0;; une source n&apos;est jamais remplacée
-  -n, --dry-run      affiche le plan et les lignes de commande de ffmpeg, ne convertit rien
-      --audio TRACKS les pistes son conservées&#xa0;: default (celle marquée par défaut, sinon la
-                     première), all (toutes), none (aucune), ou des numéros de piste tels que le
-                     plan les montre et des langues, séparés par des virgules (--audio fre,eng
-                     ou 2,1)&#xa0;; la première est marquée par défaut. Un DVD en garde au plus 8
-      --subtitle TRACKS  les pistes de sous-titres conservées&#xa0;: all (par défaut&#xa0;: celles que la
-                     sortie peut contenir), none, ou des numéros et des langues comme pour --audio
-      --burn-subtitle TRACK  incruste cette piste de sous-titres (un numéro ou une langue),
-                     texte ou images, dans l&apos;image
-      --max-size WxH fait chaque MP4 d&apos;au plus W x H (dans un sens ou dans l&apos;autre), en gardant
-                     ses proportions&#xa0;; jamais plus grand que la source
-      --height H     fait chaque MP4 d&apos;au plus H pixels de haut, en gardant ses proportions
-      --crop CROP    auto (les bandes noires trouvées en plusieurs endroits), none (par défaut)
-                     ou HAUT:BAS:GAUCHE:DROITE en pixels
+  -q, --quality CRF  qualité constante, de %2 (la meilleure, le plus gros
+                     fichier) à %3 (la pire)&#xa0;; préréglages MP4 seulement, et
+                     leur valeur par défaut (mp4 23, mp4-hevc 28)
+  -s, --size MB      fait chaque sortie d&apos;environ MB mégaoctets (deux passes en
+                     MP4)&#xa0;; avec --disc, tous les titres ensemble
+  -b, --bitrate KBPS encode l&apos;image à KBPS kilobits par seconde (par défaut
+                     pour le DVD)
+  -o, --output DIR   écrit les sorties dans DIR (par défaut&#xa0;: le dossier
+                     courant)
+  -y, --overwrite    remplace les sorties qui existent déjà (sinon elles sont
+                     conservées&#xa0;; dans un terminal, la question vous est
+                     posée)&#xa0;; une source n&apos;est jamais remplacée
+  -n, --dry-run      affiche le plan et les lignes de commande de ffmpeg, ne
+                     convertit rien
+      --audio TRACKS les pistes son conservées&#xa0;: default (celle marquée par
+                     défaut, sinon la première), all (toutes), none (aucune),
+                     ou des numéros de piste tels que le plan les montre et des
+                     langues, séparés par des virgules (--audio fre,eng ou
+                     2,1)&#xa0;; la première est marquée par défaut. Un DVD en garde
+                     au plus 8
+      --subtitle TRACKS  les pistes de sous-titres conservées&#xa0;: all (par
+                     défaut&#xa0;: celles que la sortie peut contenir), none, ou des
+                     numéros et des langues comme pour --audio
+      --burn-subtitle TRACK  incruste cette piste de sous-titres (un numéro ou
+                     une langue), texte ou images, dans l&apos;image
+      --max-size WxH fait chaque MP4 d&apos;au plus W x H (dans un sens ou dans
+                     l&apos;autre), en gardant ses proportions&#xa0;; jamais plus grand
+                     que la source
+      --height H     fait chaque MP4 d&apos;au plus H pixels de haut, en gardant ses
+                     proportions
+      --crop CROP    auto (les bandes noires trouvées en plusieurs endroits),
+                     none (par défaut) ou HAUT:BAS:GAUCHE:DROITE en pixels
       --denoise HOW  off (par défaut), light (léger) ou strong (fort)
-      --deinterlace WHEN  auto (selon le flux ou le test d&apos;entrelacement de ffmpeg&#xa0;;
-                     par défaut), on ou off
+      --deinterlace WHEN  auto (selon le flux ou le test d&apos;entrelacement de
+                     ffmpeg&#xa0;; par défaut), on ou off
       --start T      convertit à partir de T (90, 1:30, 0:01:30.5, 1m30s...)
-      --stop T       convertit jusqu&apos;à T de la source&#xa0;; --duration T&#xa0;: pendant T
-      --normalize    égalise le son de chaque vidéo avec normalize avant l&apos;encodage
-      --no-verify    ne vérifie pas les sorties (par défaut chacune est ouverte, ses pistes et
-                     ses durées comparées à celles de la source, et elle est décodée en entier
-                     avant d&apos;être déclarée terminée&#xa0;; les titres et l&apos;image d&apos;un disque sont relus)
-      --disc         avec un préréglage DVD, va jusqu&apos;au DVD&#xa0;: un titre par vidéo dans un
-                     dossier VIDEO_TS, et une image ISO (genisoimage ou xorriso)
+      --stop T       convertit jusqu&apos;à T de la source&#xa0;; --duration T&#xa0;: pendant
+                     T
+      --normalize    égalise le son de chaque vidéo avec normalize avant
+                     l&apos;encodage
+      --no-verify    ne vérifie pas les sorties (par défaut chacune est
+                     ouverte, ses pistes et ses durées comparées à celles de la
+                     source, et elle est décodée en entier avant d&apos;être
+                     déclarée terminée&#xa0;; les titres et l&apos;image d&apos;un disque sont
+                     relus)
+      --disc         avec un préréglage DVD, va jusqu&apos;au DVD&#xa0;: un titre par
+                     vidéo dans un dossier VIDEO_TS, et une image ISO
+                     (genisoimage ou xorriso)
       --dual-layer   un disque de 8,5 Go au lieu de 4,7 Go
-      --chapters MIN un chapitre toutes les MIN minutes (par défaut 5&#xa0;; 0&#xa0;: aucun)
-      --disc-name NAME  le nom du dossier du disque (par défaut DVD&#xa0;; numéroté s&apos;il est pris)
-      --subtitles FILE  sous-titres SubRip pour le disque, les premiers pour la première vidéo,
-                     les suivants pour la suivante...&#xa0;; un .srt à côté d&apos;une vidéo et portant
-                     son nom est pris sans le demander
-      --container KIND  mp4 ou mkv (Matroska, qui accepte tout son et tous sous-titres)
-      --speed SPEED  la vitesse de l&apos;encodeur, de ultrafast à veryslow (par défaut medium&#xa0;;
-                     plus lent donne un fichier plus petit à qualité égale)
-      --audio-codec CODEC  aac, ac3, opus (MKV seulement) ou copy (chaque piste son telle
-                     quelle quand le conteneur l&apos;accepte, sinon en AAC)
+      --chapters MIN un chapitre toutes les MIN minutes (par défaut 5&#xa0;; 0&#xa0;:
+                     aucun)
+      --disc-name NAME  le nom du dossier du disque (par défaut DVD&#xa0;; numéroté
+                     s&apos;il est pris)
+      --subtitles FILE  sous-titres SubRip pour le disque, les premiers pour la
+                     première vidéo, les suivants pour la suivante...&#xa0;; un .srt
+                     à côté d&apos;une vidéo et portant son nom est pris sans le
+                     demander
+      --container KIND  mp4 ou mkv (Matroska, qui accepte tout son et tous
+                     sous-titres)
+      --speed SPEED  la vitesse de l&apos;encodeur, de ultrafast à veryslow (par
+                     défaut medium&#xa0;; plus lent donne un fichier plus petit à
+                     qualité égale)
+      --audio-codec CODEC  aac, ac3, opus (MKV seulement) ou copy (chaque piste
+                     son telle quelle quand le conteneur l&apos;accepte, sinon en
+                     AAC)
       --audio-bitrate KBPS  le débit du son, de 32 à 640 (par défaut 192)
       --list-presets les préréglages, intégrés et les vôtres
-      --save-preset NAME  garde les réglages de cette ligne comme votre préréglage NAME
-                     (convertit aussi les FILE s&apos;il y en a)&#xa0;; utilisez-le avec -p NAME
-      --preset-file FILE  prend un préréglage dans un fichier (une liste de propriétés XML,
-                     telle que --save-preset l&apos;écrit), le garde parmi les vôtres et l&apos;utilise
-      --json         écrit le plan, la progression, chaque résultat et un bilan, un objet JSON
-                     par ligne sur la sortie standard, et rien d&apos;autre sur celle-ci
+      --save-preset NAME  garde les réglages de cette ligne comme votre
+                     préréglage NAME (convertit aussi les FILE s&apos;il y en a)&#xa0;;
+                     utilisez-le avec -p NAME
+      --preset-file FILE  prend un préréglage dans un fichier (une liste de
+                     propriétés XML, telle que --save-preset l&apos;écrit), le garde
+                     parmi les vôtres et l&apos;utilise
+      --json         écrit le plan, la progression, chaque résultat et un
+                     bilan, un objet JSON par ligne sur la sortie standard, et
+                     rien d&apos;autre sur celle-ci
   -w, --window       ouvre la fenêtre, avec les FILE dedans
-  -t, --terminal     convertit dans le terminal même quand un affichage est présent
-  -d, --debug        écrit le journal de diagnostic de la boîte à outils sur la sortie d&apos;erreur
-                     (sinon il va dans reelkit-convert.log dans le dossier temporaire)
+  -t, --terminal     convertit dans le terminal même quand un affichage est
+                     présent
+  -d, --debug        écrit le journal de diagnostic de la boîte à outils sur la
+                     sortie d&apos;erreur (sinon il va dans reelkit-convert.log dans
+                     le dossier temporaire)
   -h, --help         affiche ce texte
   -V, --version      affiche la version
 
 Préréglages&#xa0;:
 %4
-Les tailles sont partout en Mo de 1024 x 1024 octets (entrées, estimations, résultats).
-Un FOLDER est parcouru à la recherche de vidéos&#xa0;; une carte de caméra (PRIVATE/AVCHD/BDMV ou BDMV)
-donne ses clips, nommés d&apos;après leur heure d&apos;enregistrement. Seuls les fichiers ordinaires sont lus&#xa0;:
-ni tubes ni périphériques.
-Les langues sont des codes ISO 639, tels que les conteneurs les stockent ou plus courts&#xa0;: eng, fre, fra, en, fr.
-La piste son marquée par défaut (sinon la première) est conservée&#xa0;; le MP4 garde les sous-titres texte.
-Sans FILE, un échantillon de 5 secondes créé avec les sources de test de ffmpeg est converti.
+Les tailles sont partout en Mo de 1024 x 1024 octets (entrées, estimations,
+résultats).
+Un FOLDER est parcouru à la recherche de vidéos&#xa0;; une carte de caméra
+(PRIVATE/AVCHD/BDMV ou BDMV) donne ses clips, nommés d&apos;après leur heure
+d&apos;enregistrement. Seuls les fichiers ordinaires sont lus&#xa0;: ni tubes ni
+périphériques.
+Les langues sont des codes ISO 639, tels que les conteneurs les stockent ou
+plus courts&#xa0;: eng, fre, fra, en, fr.
+La piste son marquée par défaut (sinon la première) est conservée&#xa0;; le MP4
+garde les sous-titres texte.
+Sans FILE, un échantillon de 5 secondes créé avec les sources de test de ffmpeg
+est converti.
 Lancé sans arguments là où un affichage répond, il ouvre sa fenêtre.
-Codes de sortie&#xa0;: 0 terminé, 1 une conversion, sa vérification ou une partie du disque a échoué,
-2 option ou taille incorrecte (un disque trop grand, ou avec trop de titres), 3 outil manquant,
-4 source illisible, 5 la sortie existe, 130 interrompu (Ctrl-C, le terminal ou le tube de sortie fermé).
+Codes de sortie&#xa0;: 0 terminé, 1 une conversion, sa vérification ou une partie du
+disque a échoué, 2 option ou taille incorrecte (un disque trop grand, ou avec
+trop de titres), 3 outil manquant, 4 source illisible, 5 la sortie existe, 130
+interrompu (Ctrl-C, le terminal ou le tube de sortie fermé).
 </translation>
     </message>
 </context>
@@ -699,13 +758,27 @@ Codes de sortie&#xa0;: 0 terminé, 1 une conversion, sa vérification ou une par
         <translation>recadrer de %1:%2:%3:%4 ne laisse rien d&apos;une image de %5x%6</translation>
     </message>
     <message>
-        <location line="+81"/>
-        <location line="+65"/>
-        <source>deinterlaced to </source>
-        <translation>désentrelacée en </translation>
+        <location line="+18"/>
+        <source>cropped %1:%2:%3:%4</source>
+        <translation>rognée de %1:%2:%3:%4</translation>
     </message>
     <message>
-        <location line="-62"/>
+        <location line="+10"/>
+        <source>denoised (strong)</source>
+        <translation>débruitée (fort)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>denoised (light)</source>
+        <translation>débruitée (léger)</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>deinterlaced to progressive</source>
+        <translation>désentrelacée en progressif</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>variable frame rate made a steady %1 fps</source>
         <translation>fréquence d&apos;images variable rendue constante à %1 i/s</translation>
     </message>
@@ -720,7 +793,7 @@ Codes de sortie&#xa0;: 0 terminé, 1 une conversion, sa vérification ou une par
         <translation>bandes à gauche et à droite</translation>
     </message>
     <message>
-        <location line="+54"/>
+        <location line="+53"/>
         <source>--max-size takes WIDTHxHEIGHT in pixels, such as 1280x720, not &apos;%1&apos;</source>
         <translation>--max-size accepte LARGEURxHAUTEUR en pixels, comme 1280x720, pas «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -733,6 +806,11 @@ Codes de sortie&#xa0;: 0 terminé, 1 une conversion, sa vérification ou une par
         <location line="+17"/>
         <source>--crop takes auto, none or TOP:BOTTOM:LEFT:RIGHT in pixels, not &apos;%1&apos;</source>
         <translation>--crop accepte auto, none ou HAUT:BAS:GAUCHE:DROITE en pixels, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>--%1 takes %2 or %3, not &apos;%4&apos;</source>
+        <translation>--%1 accepte %2 ou %3, pas «&#xa0;%4&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -790,7 +868,17 @@ Codes de sortie&#xa0;: 0 terminé, 1 une conversion, sa vérification ou une par
         <translation>MP4, HEVC (H.265) et AAC, à la taille d&apos;image de la source</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+9"/>
+        <source>DVD MPEG-2, PAL 720x576 at 25 fps</source>
+        <translation>DVD MPEG-2, PAL 720x576 à 25 i/s</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>DVD MPEG-2, NTSC 720x480 at 29.97 fps</source>
+        <translation>DVD MPEG-2, NTSC 720x480 à 29,97 i/s</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>MKV, H.264, the sound and every subtitle track as the source has them</source>
         <translation>MKV, H.264, le son et toutes les pistes de sous-titres comme dans la source</translation>
     </message>
@@ -1434,6 +1522,18 @@ Les vôtres, dans %1&#xa0;:
         <translation>Essayez «&#xa0;%1 --help&#xa0;».
 </translation>
     </message>
+    <message>
+        <location filename="../model/language.cpp" line="+86"/>
+        <source>[y/N]</source>
+        <comment>the answers to a question: the letter for yes, N for the default no</comment>
+        <translation>[o/N]</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>y</source>
+        <comment>the letter that answers yes, as in [y/N]</comment>
+        <translation>o</translation>
+    </message>
 </context>
 <context>
     <name>ToolFonts</name>
@@ -1542,7 +1642,34 @@ Les vôtres, dans %1&#xa0;:
 <context>
     <name>Tracks</name>
     <message>
-        <location filename="../model/tracks.cpp" line="+90"/>
+        <location filename="../model/tracks.cpp" line="+23"/>
+        <source>default</source>
+        <comment>the track marked default</comment>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>video #%1</source>
+        <translation>vidéo n°&#xa0;%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>audio #%1</source>
+        <translation>piste son n°&#xa0;%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>subtitles #%1</source>
+        <translation>sous-titres n°&#xa0;%1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1: %2</source>
+        <comment>a track and why it is left out</comment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+64"/>
         <source>it has none</source>
         <translation>elle n&apos;en a aucune</translation>
     </message>
@@ -1578,37 +1705,73 @@ Les vôtres, dans %1&#xa0;:
     </message>
     <message>
         <location line="+5"/>
-        <location line="+176"/>
+        <location line="+172"/>
         <source>not asked for</source>
         <translation>non demandée</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-167"/>
+        <source>no sound in %1: the default track is kept</source>
+        <translation>pas de son en %1&#xa0;: la piste par défaut est conservée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>no sound in %1</source>
         <translation>pas de son en %1</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>: the default track is kept</source>
-        <translation>&#xa0;: la piste par défaut est conservée</translation>
+        <location line="+54"/>
+        <source>%1 cannot be drawn into the picture</source>
+        <translation>%1 ne peut pas être incrustée dans l&apos;image</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+6"/>
+        <source>%1 drawn into the picture</source>
+        <translation>%1 incrustée dans l&apos;image</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>%1 as DVD subpictures</source>
+        <translation>%1 en sous-images DVD</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 as MP4 text subtitles</source>
+        <translation>%1 en sous-titres texte MP4</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>a cover picture</source>
+        <translation>une image de couverture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>one picture is converted</source>
+        <translation>une seule image est convertie</translation>
+    </message>
+    <message>
+        <location line="+96"/>
+        <source>kept %1</source>
+        <translation>conservées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>kept %1 (no sound)</source>
+        <translation>conservées&#xa0;: %1 (sans son)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1; dropped %2</source>
+        <comment>what is kept; what is left out</comment>
+        <translation>%1&#xa0;; écartées&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="-214"/>
         <source>no subtitles in %1</source>
         <translation>pas de sous-titres en %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <source> cannot be drawn into the picture</source>
-        <translation> ne peut pas être incrustée dans l&apos;image</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source> drawn into the picture</source>
-        <translation> incrustée dans l&apos;image</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location line="+31"/>
         <source>no subtitles in %1 to draw into the picture</source>
         <translation>pas de sous-titres en %1 à incruster dans l&apos;image</translation>
     </message>
@@ -1633,27 +1796,7 @@ Les vôtres, dans %1&#xa0;:
         <translation>des sous-titres en images ne peuvent pas devenir des sous-titres texte MP4</translation>
     </message>
     <message>
-        <location line="+41"/>
-        <source> as DVD subpictures</source>
-        <translation> en sous-images DVD</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source> as MP4 text subtitles</source>
-        <translation> en sous-titres texte MP4</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>: a cover picture</source>
-        <translation>&#xa0;: une image de couverture</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>: one picture is converted</source>
-        <translation>&#xa0;: une seule image est convertie</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+60"/>
         <source>a DVD holds %1 sound tracks</source>
         <translation>un DVD contient %1 pistes son</translation>
     </message>
@@ -1663,12 +1806,12 @@ Les vôtres, dans %1&#xa0;:
         <translation>un DVD contient %1 flux de sous-images</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>no subtitles asked for</source>
         <translation>aucun sous-titre demandé</translation>
     </message>
     <message numerus="yes">
-        <location line="+12"/>
+        <location line="+13"/>
         <source>%n data track(s)</source>
         <translation>
             <numerusform>%n piste de données</numerusform>
@@ -1692,11 +1835,6 @@ Les vôtres, dans %1&#xa0;:
         <location line="+30"/>
         <source>%1 takes %2, track numbers as the plan shows them (2 for #2) or languages (eng, fr...), separated by commas; &apos;%3&apos; is neither</source>
         <translation>%1 accepte %2, des numéros de piste tels que le plan les montre (2 pour #2) ou des langues (eng, fr...), séparés par des virgules&#xa0;; «&#xa0;%3&#xa0;» n&apos;est ni l&apos;un ni l&apos;autre</translation>
-    </message>
-    <message>
-        <location line="+17"/>
-        <source> (no sound)</source>
-        <translation> (sans son)</translation>
     </message>
 </context>
 <context>
@@ -1727,7 +1865,12 @@ Les vôtres, dans %1&#xa0;:
         <translation>elle commence à %1, après sa fin (%2)</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+33"/>
+        <source>from %1 for %2</source>
+        <translation>de %1 pendant %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>from %1 to the end</source>
         <translation>de %1 jusqu&apos;à la fin</translation>
     </message>

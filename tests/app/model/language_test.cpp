@@ -115,3 +115,31 @@ TEST(Language, CountsReadAsTheLanguageCounts)
         EXPECT_EQ(counted(c.context, c.text, c.count, c.singular), c.reads);
     });
 }
+
+// A question's letters in the language, and yes from the language's letter
+// or from "y", so that a script answering y works everywhere; no otherwise.
+TEST(Language, YesInTheLanguageOrInEnglish)
+{
+    const struct {
+        const char *name;
+        const char *language; // none: English, untranslated
+        QString letters;
+        QStringList yes;
+        QStringList no;
+    } cases[] = {
+        {"English", nullptr, u"[y/N]"_s, {u"y\n"_s, u"Yes"_s, u" y"_s}, {u""_s, u"\n"_s, u"n"_s, u"o"_s, u"j"_s}},
+        {"French", "fr", u"[o/N]"_s, {u"o\n"_s, u"Oui"_s, u"y"_s}, {u""_s, u"n"_s, u"non"_s, u"j"_s}},
+        {"German", "de", u"[j/N]"_s, {u"j"_s, u"Ja\n"_s, u"y"_s}, {u"\n"_s, u"n"_s, u"nein"_s, u"o"_s}},
+        {"Spanish", "es", u"[s/N]"_s, {u"s"_s, u"sí"_s, u"y"_s}, {u""_s, u"n"_s, u"no"_s}},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        std::optional<ScopedLanguage> language;
+        if (c.language)
+            language.emplace(QString::fromLatin1(c.language));
+        EXPECT_EQ(yesOrNo(), c.letters);
+        for (const QString &reply : c.yes)
+            EXPECT_TRUE(repliesYes(reply)) << reply.toStdString();
+        for (const QString &reply : c.no)
+            EXPECT_FALSE(repliesYes(reply)) << reply.toStdString();
+    });
+}

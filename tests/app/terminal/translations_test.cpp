@@ -47,7 +47,7 @@ TEST(Translations, HelpAndRefusalsSpeakTheSystemsLanguage)
         QString refusal;
     } cases[] = {
         {"French", "fr_FR.UTF-8",
-         u"Convertit des vidéos avec ffmpeg\u00a0: à une qualité, à une taille cible ou à un débit."_s,
+         u"Convertit des vidéos avec ffmpeg\u00a0: à une qualité, à une taille cible ou à un\ndébit."_s,
          u"reelkit-convert: --window et --terminal s'excluent\nEssayez «\u00a0reelkit-convert --help\u00a0».\n"_s},
         {"Italian, not shipped", "it_IT.UTF-8",
          u"Converts videos with ffmpeg: at a quality, to a target size or at a bitrate."_s,
@@ -130,4 +130,61 @@ TEST(Translations, JsonIsTheSameUnderEveryLocale)
     EXPECT_TRUE(plan.out.contains(QRegularExpression(u"environ \\d+,\\d Mo"_s))) << plan.out.toStdString();
     // ffmpeg's words are the same in every language.
     EXPECT_TRUE(plan.out.contains(u"-b:v"_s)) << plan.out.toStdString();
+}
+
+// The plan's lines are whole sentences of the language: no English word
+// stitched in (the scan, the tracks kept and dropped, the part).
+TEST(Translations, ThePlanReadsWhollyInTheLanguage)
+{
+    const QString clip = sharedClip(Clip::Tracks);
+    ASSERT_FALSE(clip.isNull());
+    const QString out = reel::test::scratchDir() + u"/plan"_s;
+    const struct {
+        const char *name;
+        const char *locale;
+        QString kept;
+        QString dropped;
+    } cases[] = {
+        {"French", "fr_FR.UTF-8", u"conservées\u00a0: "_s, u"écartées\u00a0: "_s},
+        {"German", "de_DE.UTF-8", u"behalten: "_s, u"; verworfen: "_s},
+        {"Spanish", "es_ES.UTF-8", u"se conservan: "_s, u"; se descartan: "_s},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const Speaking speaking(c.locale);
+        const ProgramRun plan = convertWith(
+            {u"-n"_s, u"--audio"_s, u"eng"_s, u"--start"_s, u"1"_s, u"--duration"_s, u"1"_s, u"-o"_s, out, clip});
+        EXPECT_EQ(plan.exitCode, kExitOk) << plan.err.toStdString();
+        EXPECT_TRUE(plan.out.contains(c.kept)) << plan.out.toStdString();
+        EXPECT_TRUE(plan.out.contains(c.dropped)) << plan.out.toStdString();
+        // ffmpeg's own lines keep its words ("-disposition:a:0 default").
+        QStringList read = plan.out.split(u'\n');
+        read.removeIf([](const QString &line) { return line.contains(u"ffmpeg"_s); });
+        for (const QString &english : {u"progressive"_s, u"kept "_s, u"dropped"_s, u"default"_s, u"audio #"_s,
+                                       u"subtitles #"_s, u" for "_s, u"not asked for"_s})
+            EXPECT_FALSE(read.join(u'\n').contains(english)) << english.toStdString() << " in " << plan.out.toStdString();
+    });
+}
+
+// --help fits 80 columns in every language, the presets' lines too, and the
+// DVD presets' labels are translated.
+TEST(Translations, HelpFitsEightyColumns)
+{
+    const struct {
+        const char *name;
+        const char *locale;
+        QString dvdLabel;
+    } cases[] = {
+        {"English", "C.UTF-8", u"PAL 720x576 at 25 fps"_s},
+        {"French", "fr_FR.UTF-8", u"PAL 720x576 à 25 i/s"_s},
+        {"German", "de_DE.UTF-8", u"PAL 720x576 mit 25 fps"_s},
+        {"Spanish", "es_ES.UTF-8", u"PAL 720x576 a 25 fps"_s},
+    };
+    reel::test::forEachCase(cases, [&](const auto &c) {
+        const Speaking speaking(c.locale);
+        const ProgramRun help = convertWith({u"--help"_s});
+        EXPECT_EQ(help.exitCode, kExitOk);
+        EXPECT_TRUE(help.out.contains(c.dvdLabel)) << help.out.toStdString();
+        for (const QString &line : help.out.split(u'\n'))
+            EXPECT_LE(line.size(), 79) << line.toStdString();
+    });
 }
