@@ -1977,7 +1977,7 @@ Eigene Vorgaben, in %1:
         <translation>&apos;%1&apos; ist keine eingebaute Vorgabe</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Save Preset</source>
         <translation>Vorgabe speichern</translation>
     </message>
@@ -1992,7 +1992,7 @@ Eigene Vorgaben, in %1:
         <translation>reelkit Convert</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Output</source>
         <translation>Ausgabe</translation>
     </message>
@@ -2261,7 +2261,7 @@ Eigene Vorgaben, in %1:
         <translation>Freier Speicher: %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+41"/>
         <source>Add Videos</source>
         <translation>Videos hinzufügen</translation>
     </message>
@@ -2483,7 +2483,20 @@ Eigene Vorgaben, in %1:
         <translation>Fertig: %1 von %2 konvertiert</translation>
     </message>
     <message numerus="yes">
-        <location line="+27"/>
+        <location line="+17"/>
+        <source>%n video(s) converted</source>
+        <translation>
+            <numerusform>%n Video konvertiert</numerusform>
+            <numerusform>%n Videos konvertiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 konvertiert, %2 fehlgeschlagen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
         <source>%1 of %n video(s) converted and verified into %2.</source>
         <translation>
             <numerusform>%1 von %n Video nach %2 konvertiert und geprüft.</numerusform>
@@ -2501,12 +2514,14 @@ Vor dem Start wurden %1.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+72"/>
+        <location line="+28"/>
+        <location line="+1"/>
         <source>Show Folder</source>
         <translation>Ordner anzeigen</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="-98"/>
         <source>Conversion finished</source>
         <translation>Konvertierung abgeschlossen</translation>
     </message>
@@ -2517,12 +2532,12 @@ Vor dem Start wurden %1.</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>Finished: the disc is made</source>
         <translation>Fertig: die Disc ist erstellt</translation>
     </message>
@@ -2536,8 +2551,18 @@ Vor dem Start wurden %1.</translation>
         <source>The disc failed</source>
         <translation>Die Disc ist fehlgeschlagen</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>The disc is ready</source>
+        <translation>Die Disc ist fertig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The videos are converted, but the disc failed</source>
+        <translation>Die Videos sind konvertiert, aber die Disc ist fehlgeschlagen</translation>
+    </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+4"/>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
         <translation>
@@ -2581,7 +2606,7 @@ Nicht auf der Disc, obwohl verlangt:
         <translation>Keine Disc</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+41"/>
         <source>Elapsed %1, remaining %2</source>
         <translation>Verstrichen %1, verbleibend %2</translation>
     </message>

@@ -1984,7 +1984,7 @@ Los suyos, en %1:
         <translation>«%1» no es un perfil incorporado</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Save Preset</source>
         <translation>Guardar perfil</translation>
     </message>
@@ -1999,7 +1999,7 @@ Los suyos, en %1:
         <translation>reelkit Convert</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Output</source>
         <translation>Salida</translation>
     </message>
@@ -2268,7 +2268,7 @@ Los suyos, en %1:
         <translation>Espacio libre: %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+41"/>
         <source>Add Videos</source>
         <translation>Añadir vídeos</translation>
     </message>
@@ -2490,7 +2490,20 @@ Los suyos, en %1:
         <translation>Terminado: %1 de %2 convertidos</translation>
     </message>
     <message numerus="yes">
-        <location line="+27"/>
+        <location line="+17"/>
+        <source>%n video(s) converted</source>
+        <translation>
+            <numerusform>%n vídeo convertido</numerusform>
+            <numerusform>%n vídeos convertidos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 convertidos, %2 fallidos</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
         <source>%1 of %n video(s) converted and verified into %2.</source>
         <translation>
             <numerusform>%1 de %n vídeo convertido y verificado en %2.</numerusform>
@@ -2508,12 +2521,14 @@ Antes de empezar, %1.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+72"/>
+        <location line="+28"/>
+        <location line="+1"/>
         <source>Show Folder</source>
         <translation>Mostrar carpeta</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="-98"/>
         <source>Conversion finished</source>
         <translation>Conversión terminada</translation>
     </message>
@@ -2524,12 +2539,12 @@ Antes de empezar, %1.</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>Finished: the disc is made</source>
         <translation>Terminado: disco creado</translation>
     </message>
@@ -2543,8 +2558,18 @@ Antes de empezar, %1.</translation>
         <source>The disc failed</source>
         <translation>Error al crear el disco</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>The disc is ready</source>
+        <translation>El disco está listo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The videos are converted, but the disc failed</source>
+        <translation>Los vídeos están convertidos, pero el disco ha fallado</translation>
+    </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+4"/>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
         <translation>
@@ -2588,7 +2613,7 @@ No están en el disco, aunque se pidieron:
         <translation>Sin disco</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+41"/>
         <source>Elapsed %1, remaining %2</source>
         <translation>Transcurrido %1, queda %2</translation>
     </message>

@@ -1984,7 +1984,7 @@ Les vôtres, dans %1&#xa0;:
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un préréglage intégré</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Save Preset</source>
         <translation>Enregistrer le préréglage</translation>
     </message>
@@ -1999,7 +1999,7 @@ Les vôtres, dans %1&#xa0;:
         <translation>reelkit Convert</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Output</source>
         <translation>Sortie</translation>
     </message>
@@ -2268,7 +2268,7 @@ Les vôtres, dans %1&#xa0;:
         <translation>Espace libre&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+41"/>
         <source>Add Videos</source>
         <translation>Ajouter des vidéos</translation>
     </message>
@@ -2490,7 +2490,20 @@ Les vôtres, dans %1&#xa0;:
         <translation>Terminé&#xa0;: %1 sur %2 converties</translation>
     </message>
     <message numerus="yes">
-        <location line="+27"/>
+        <location line="+17"/>
+        <source>%n video(s) converted</source>
+        <translation>
+            <numerusform>%n vidéo convertie</numerusform>
+            <numerusform>%n vidéos converties</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 converted, %2 failed</source>
+        <translation>%1 converties, %2 en échec</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
         <source>%1 of %n video(s) converted and verified into %2.</source>
         <translation>
             <numerusform>%1 vidéo sur %n convertie et vérifiée dans %2.</numerusform>
@@ -2508,12 +2521,14 @@ Avant de commencer&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+70"/>
+        <location line="+72"/>
+        <location line="+28"/>
+        <location line="+1"/>
         <source>Show Folder</source>
         <translation>Afficher le dossier</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="-98"/>
         <source>Conversion finished</source>
         <translation>Conversion terminée</translation>
     </message>
@@ -2524,12 +2539,12 @@ Avant de commencer&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+69"/>
+        <location line="+71"/>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
     <message>
-        <location line="-36"/>
+        <location line="-38"/>
         <source>Finished: the disc is made</source>
         <translation>Terminé&#xa0;: le disque est créé</translation>
     </message>
@@ -2543,8 +2558,18 @@ Avant de commencer&#xa0;: %1.</translation>
         <source>The disc failed</source>
         <translation>Le disque a échoué</translation>
     </message>
+    <message>
+        <location line="+11"/>
+        <source>The disc is ready</source>
+        <translation>Le disque est prêt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The videos are converted, but the disc failed</source>
+        <translation>Les vidéos sont converties, mais le disque a échoué</translation>
+    </message>
     <message numerus="yes">
-        <location line="+14"/>
+        <location line="+4"/>
         <source>%n video(s) converted, verified and put on the disc, which was read back whole:
 %1 (VIDEO_TS)</source>
         <translation>
@@ -2588,7 +2613,7 @@ Absent du disque, bien que demandé&#xa0;:
         <translation>Pas de disque</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+41"/>
         <source>Elapsed %1, remaining %2</source>
         <translation>Écoulé %1, restant %2</translation>
     </message>

@@ -1265,7 +1265,9 @@ void ConvertWindow::batchFinished()
     QTimer::singleShot(0, this, [this, batch, cancelled] {
         if (!cancelled) {
             const int failed = int(batch->failures().size());
-            notifyEnd(failed == 0 ? tr("%n video(s) converted", nullptr, batch->verifiedCount())
+            notifyEnd(failed == 0 ? counted("convert::ConvertWindow",
+                                          QT_TRANSLATE_N_NOOP("convert::ConvertWindow", "%n video(s) converted"),
+                                          batch->verifiedCount())
                                   : tr("%1 converted, %2 failed").arg(batch->verifiedCount()).arg(failed));
             offerFolder(batch);
         }
