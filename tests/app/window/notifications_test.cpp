@@ -76,7 +76,7 @@ TEST(WindowNotifications, ABatchEndedBehindAnotherWindowIsNotified)
 
         const reel::test::ReceivedNotification &got = service.received.first();
         // No translation is loaded: the plural stays in its source form.
-        EXPECT_EQ(got.title, u"1 video(s) converted"_s);
+        EXPECT_EQ(got.title, u"1 video converted"_s);
         EXPECT_EQ(got.body, folder);
         // The test bundle's names, as the converter's bundle gives its own.
         EXPECT_EQ(got.appName, u"reelkit-tests"_s);
