@@ -46,8 +46,12 @@ QString chosenLanguage(const QStringList &wanted, const QStringList &available)
         QString name = tag;
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
         const QString language = name.section(QLatin1Char('_'), 0, 0).toLower();
-        if (language == QLatin1String("en") || language == QLatin1String("c"))
+        if (language == QLatin1String("en"))
             return QStringLiteral("en");
+        // Qt follows a language it does not know (LANGUAGE=xx:fr) with "C";
+        // the languages after it still count.
+        if (language == QLatin1String("c"))
+            continue;
         if (available.contains(name))
             return name;
         if (available.contains(language))

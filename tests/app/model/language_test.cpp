@@ -30,6 +30,7 @@ TEST(Language, TheFirstLanguageShippedWins)
         {"Italian, then Spanish", {u"it"_s, u"es-MX"_s}, u"es"_s},
         {"English before French", {u"en-GB"_s, u"fr"_s}, u"en"_s},
         {"the C locale", {u"C"_s}, u"en"_s},
+        {"an unknown language, then French", {u"xx"_s, u"C"_s, u"fr"_s, u"fr-FR"_s}, u"fr"_s},
         {"nothing at all", {}, u"en"_s},
     };
     reel::test::forEachCase(cases, [&](const auto &c) { EXPECT_EQ(chosenLanguage(c.wanted, shipped), c.chosen); });
