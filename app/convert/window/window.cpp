@@ -141,7 +141,6 @@ ConvertWindow::ConvertWindow(const Options &options, QWidget *parent)
       m_revealer([](const QString &folder) { reel::revealFolderInFinder(folder); }),
       m_freeSpace([](const QString &folder) { return reel::espaceDiskDispo(folder); }),
       m_opener([](const QString &file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }),
-      m_notifiedOpener([](const QString &folder) { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); }),
       m_presetNamer([this](const QString &suggested) {
           return QInputDialog::getText(this, tr("Save Preset"), tr("Keep these settings as your preset named:"),
                                        QLineEdit::Normal, suggested);
@@ -877,11 +876,6 @@ void ConvertWindow::setPresetNameAsker(std::function<QString(const QString &)> a
     m_presetNamer = std::move(asker);
 }
 
-void ConvertWindow::setNotifiedFolderOpener(std::function<void(const QString &)> opener)
-{
-    m_notifiedOpener = std::move(opener);
-}
-
 void ConvertWindow::setPreviewOpener(std::function<void(const QString &)> opener)
 {
     m_opener = std::move(opener);
@@ -1394,8 +1388,8 @@ void ConvertWindow::notifyEnd(const QString &title)
                                tr("Show Folder")};
     note.hints.insert(QStringLiteral("desktop-entry"), bundle.identifier());
     m_notifier->notify(note, [this, folder = m_batchDestination](const QString &action) {
-        if ((action == QLatin1String("default") || action == QLatin1String("show-folder")) && m_notifiedOpener)
-            m_notifiedOpener(folder);
+        if ((action == QLatin1String("default") || action == QLatin1String("show-folder")) && m_revealer)
+            m_revealer(folder);
     });
 }
 

@@ -67,16 +67,14 @@ public:
     // The run Convert would start now.
     RunPlan plannedRun() const;
 
-    // What "Show Folder" does; the desktop's file browser unless replaced.
+    // What "Show Folder" does, in the closing alert and in the desktop's
+    // notification; the desktop's file browser unless replaced.
     void setFolderRevealer(std::function<void(const QString &folder)> revealer);
     // Where the destination's free space (in MB, -1 when unknown) is asked;
     // the file system unless replaced.
     void setFreeSpaceProbe(std::function<int(const QString &folder)> probe);
     // What opens a preview; the desktop's player unless replaced.
     void setPreviewOpener(std::function<void(const QString &file)> opener);
-    // What opens the folder from the notification of a run's end; the
-    // desktop's file browser unless replaced.
-    void setNotifiedFolderOpener(std::function<void(const QString &folder)> opener);
     // What asks the name of a preset to save, given the one to suggest; a
     // dialog unless replaced. An empty answer saves nothing.
     void setPresetNameAsker(std::function<QString(const QString &suggested)> asker);
@@ -202,7 +200,6 @@ private:
     std::function<void(const QString &)> m_revealer;
     std::function<int(const QString &)> m_freeSpace;
     std::function<void(const QString &)> m_opener;
-    std::function<void(const QString &)> m_notifiedOpener;
     reel::DesktopNotifier *m_notifier = nullptr;
     std::function<QString(const QString &)> m_presetNamer;
     QHash<QString, TrackRequest> m_trackPicks; // each video's own, by source path
